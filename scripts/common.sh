@@ -1,0 +1,32 @@
+# Shared by scripts/run and scripts/test: install what is missing, then build.
+set -euo pipefail
+
+GLOBINA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+GLOBINA_BUILD="$GLOBINA_ROOT/build"
+
+# Debian packages the program needs to build, run and be tested.
+GLOBINA_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgif-dev libsdl2-mixer-dev
+  libgtest-dev libbenchmark-dev
+  timgm6mb-soundfont fonts-liberation xchm
+)
+
+globina_install() {
+  local missing=()
+  for p in "${GLOBINA_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+globina_build() {
+  cmake -S "$GLOBINA_ROOT" -B "$GLOBINA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$GLOBINA_BUILD" -j"$(nproc)"
+}
