@@ -33,7 +33,8 @@ bool PunktIYta(float lat, float lon, const TPunkter& punkter, int n) {
     for (int i = 1; i <= n; ++i) {
         const float latI = punkter[i].Lat;
         const float latJ = punkter[j].Lat;
-        if ((latI <= lat && lat < latJ) || (latJ <= lat && lat < latI)) {
+        // (latI <= lat < latJ) or (latJ <= lat < latI), without branches.
+        if ((latI <= lat) != (latJ <= lat)) {
             const double lonI = punkter[i].Lon;
             const double x = (static_cast<double>(lat) - latI) *
                                  (static_cast<double>(punkter[j].Lon) - lonI) /
