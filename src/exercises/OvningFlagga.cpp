@@ -52,7 +52,8 @@ bool COvningFlagga::ArRatt(const TKlick& klick) {
     return true;
 }
 
-void COvningFlagga::Blinka() {}
+void COvningFlagga::Blinka() {
+}
 
 QString COvningFlagga::FlaggNamn(int i) const {
     if (i < 1 || i > AntalFlaggor || !Karta || !Karta->Landareor)

@@ -2,6 +2,8 @@
 
 #include "exercises/Ovning.h"
 
+#include <QColor>
+
 class CArea;
 
 // Click the named country or area on the map.

@@ -2,6 +2,8 @@
 
 #include "exercises/Ovning.h"
 
+#include <QColor>
+
 #include <array>
 
 class COrt;

@@ -2,6 +2,8 @@
 
 #include "exercises/Ovning.h"
 
+#include <QColor>
+
 class COrt;
 
 // Click the named place on the map; the nearest marker counts.

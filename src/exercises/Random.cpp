@@ -18,7 +18,8 @@ void Randomize() {
     if (Clock())
         state = Clock()();
     else
-        state = static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+        state =
+            static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
 double Random() {
