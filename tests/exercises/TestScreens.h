@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Globals.h"
 #include "data/Language.h"
 #include "exercises/Ovning.h"
 #include "exercises/Ovningsformular.h"
@@ -75,6 +76,7 @@ public:
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ChooseColorScheme(32, 1);
         LanguageIndex = 2;
         LanguageTexts(2, 9) = "Click on";
         LanguageTexts(2, 10) = "lies in";
