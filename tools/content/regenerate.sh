@@ -7,9 +7,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${GLOBINA_BUILD:-$root/build}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target content_lang content_sounds content_music
+cmake --build "$build" -j2 --target content_lang content_sounds content_music content_pictures
 bin="$build/bin"
 
 "$bin/content_lang" "$root/tools/content/lang.tsv" "$root/assets/lang.crp"
 "$bin/content_sounds" "$root/assets"
 "$bin/content_music" "$root/assets/good.mid"
+"$bin/content_pictures" "$root/assets"
