@@ -7,10 +7,11 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${GLOBINA_BUILD:-$root/build}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target content_lang content_sounds content_music content_pictures
+cmake --build "$build" -j2 --target content_lang content_sounds content_music content_pictures content_help
 bin="$build/bin"
 
 "$bin/content_lang" "$root/tools/content/lang.tsv" "$root/assets/lang.crp"
 "$bin/content_sounds" "$root/assets"
 "$bin/content_music" "$root/assets/good.mid"
 "$bin/content_pictures" "$root/assets"
+"$bin/content_help" "$root/help" "$root/assets/globina.chm"
