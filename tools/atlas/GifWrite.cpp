@@ -2,6 +2,7 @@
 
 #include "data/Errors.h"
 
+#include <QFile>
 #include <gif_lib.h>
 #include <vector>
 
@@ -39,4 +40,5 @@ void WriteGif16(const QImage& source, const QString& file) {
     GifFreeMapObject(map);
     if (EGifCloseFile(gif, &error) != GIF_OK || !ok)
         throw EGlobina(QStringLiteral("Cannot write %1").arg(file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 }

@@ -69,7 +69,9 @@ void MapRender::AnpassaVy(const std::vector<const AtlasArea*>& areas) {
     syd = south - m;
     BeraknaSkala();
     const float need = std::max(east - mitt, mitt - west);
-    while (SynligHalvbredd() < need) {
+    // A view wider than the picture can show at any height would widen for
+    // ever once the bottom row reaches the pole; stop there.
+    while (SynligHalvbredd() < need && syd > -90 && nord < 90) {
         nord = nord + (nord - syd) / 100;
         syd = syd - (nord - syd) / 100;
         BeraknaSkala();

@@ -63,9 +63,13 @@ QStringList Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water, con
         r.RitaVatten(*water);
     r.FyllHav(sea);
     QStringList failed;
-    for (size_t i = 0; i < m.areas.size(); ++i)
-        if (!r.FyllArea(m.areas[i], AreaColour(int(i))))
-            failed << m.areas[i].key;
+    for (size_t i = 0; i < m.areas.size(); ++i) {
+        const AtlasArea& a = m.areas[i];
+        if (!r.InomBild(r.Project(a.seed1)) && !r.InomBild(r.Project(a.seed2)))
+            continue; // off the picture: the view cannot show it
+        if (!r.FyllArea(a, AreaColour(int(i))))
+            failed << a.key;
+    }
     if (!preview.isEmpty())
         r.Image().save(preview);
     return failed;
@@ -219,11 +223,15 @@ int main(int argc, char** argv) {
             for (int id : {1, kHomeMap.at(p.continent)}) {
                 const AtlasMap& m = atlas.maps[id - 1];
                 bool any = false, inside = false;
-                for (const AtlasArea& a : m.areas)
+                for (const AtlasArea& a : m.areas) {
+                    const bool in = PunktIYta({float(p.lat), float(p.lon)}, a.points);
                     if (Matches(a, p.country)) {
                         any = true;
-                        inside = inside || PunktIYta({float(p.lat), float(p.lon)}, a.points);
+                        inside = inside || in;
+                    } else if (a.marker && in) {
+                        inside = true; // under the octagon of a state it surrounds (Rome, Vatican City)
                     }
+                }
                 if (any && !inside)
                     Problem(QStringLiteral("capital %1 (%2) lies outside its country on map %3")
                                 .arg(p.names[1], p.country)

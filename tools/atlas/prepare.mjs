@@ -25,17 +25,18 @@ for (const [a2, m] of Object.entries(codeMappings)) if (m._alpha3 && /^[A-Z]{2}$
 Object.assign(a3to2, tables.alpha3Extra);
 
 const containment = require('cldr-core/supplemental/territoryContainment.json').supplemental.territoryContainment;
-const parentOf = {};
+const parentsOf = {};
 for (const [region, v] of Object.entries(containment)) {
   if (region.includes('-status')) continue;
-  for (const c of v._contains || []) if (!/^\d+$/.test(c) || true) parentOf[c] = parentOf[c] || region;
+  for (const c of v._contains || []) (parentsOf[c] = parentsOf[c] || []).push(region);
 }
 function continentOf(code) {
   if (tables.continentOverride[code]) return tables.continentOverride[code];
-  let r = code;
-  for (let i = 0; i < 5 && r; i++) {
-    if (tables.regionContinent[r]) return tables.regionContinent[r];
-    r = parentOf[r];
+  const seen = new Set([code]);
+  let level = [code];
+  while (level.length) {
+    for (const r of level) if (tables.regionContinent[r]) return tables.regionContinent[r];
+    level = level.flatMap((r) => parentsOf[r] || []).filter((r) => !seen.has(r) && seen.add(r));
   }
   return '';
 }
@@ -157,14 +158,25 @@ function pole(rings, precision) {
 }
 // Two seeds: the pole, and the pole of what is left outside the first
 // inscribed circle (a second lobe), or the first again where none is worth it.
-function seeds(outer, holes) {
+function seeds(outer, holesIn) {
   const e = extent(outer);
+  const ob = bbox(outer);
+  const holes = [];
+  for (const h of holesIn) {
+    const hb = bbox(h);
+    if (hb.e < ob.w || hb.w > ob.e || hb.n < ob.s || hb.s > ob.n) continue;
+    if (h.every(([x, y]) => pointInRing(x, y, outer))) { holes.push(h); continue; }
+    try {
+      for (const part of pc.intersection([[...h, h[0]]], [[...outer, outer[0]]])) holes.push(dedupe(part[0].slice(0, -1)));
+    } catch (err) { /* a hole the clipper cannot cut is left out */ }
+  }
   const prec = Math.max(e / 400, 0.0005);
   const p1 = pole([outer, ...holes], prec);
   const r = p1.d / squeeze(p1.y);
   const box = [[p1.x - r, p1.y - p1.d], [p1.x + r, p1.y - p1.d], [p1.x + r, p1.y + p1.d], [p1.x - r, p1.y + p1.d]];
   const p2 = pole([outer, ...holes, box], prec);
-  const s1 = [p1.x, p1.y];
+  let s1 = [p1.x, p1.y];
+  if (!pointInRing(p1.x, p1.y, outer)) { const q = pole([outer], prec); s1 = [q.x, q.y]; }
   const s2 = p2.d > p1.d * 0.35 && pointInRing(p2.x, p2.y, outer) ? [p2.x, p2.y] : s1;
   return { s1, s2, d: p1.d };
 }
@@ -186,6 +198,7 @@ const arcs = pre.arcs; // absolute coordinates with Visvalingam weight as third 
 
 // Rings of every source polygon, per code, as arc index lists.
 const features = {}; // code -> [{rings:[[arcIdx...]...]}]
+const arcUsers = new Int32Array(arcs.length); // how many outer rings use an arc
 for (const g of topo.objects.countries.geometries) {
   const a3 = g.properties.a3;
   let code = a3to2[a3];
@@ -194,22 +207,44 @@ for (const g of topo.objects.countries.geometries) {
   if (code === 'AQ') continue; // Antarctica is left out
   const polys = g.type === 'Polygon' ? [g.arcs] : g.type === 'MultiPolygon' ? g.arcs : [];
   (features[code] = features[code] || []).push(...polys);
+  for (const p of polys) for (const i of p[0]) arcUsers[i >= 0 ? i : ~i]++;
 }
 for (const s of STATES) if (!features[s]) console.warn('state without outline:', s);
 console.warn('not states:', Object.keys(features).filter((c) => !STATES.has(c)).sort().join(' '));
 
+// Points near a capital keep more detail, so that coastal capitals stay on
+// land; the rule looks at the point alone, so shared borders stay shared.
+let capitalPoints = [];
+function nearCapital(p) {
+  let best = 0;
+  for (const c of capitalPoints) {
+    const d = Math.max(Math.abs(c[0] - p[0]), Math.abs(c[1] - p[1]));
+    if (d < 0.25) return 2;
+    if (d < 0.6) best = 1;
+  }
+  return best;
+}
 function arcPoints(i, thr) {
   const a = i >= 0 ? arcs[i] : arcs[~i];
   const t = thr[i >= 0 ? i : ~i];
-  let pts = a.filter((p, k) => k === 0 || k === a.length - 1 || p[2] >= t).map((p) => [p[0], p[1]]);
+  let pts = a.filter((p, k) => k === 0 || k === a.length - 1 || p[2] >= t || (t > 0 && nearCapital(p) === 2) || (p[2] >= t / 50 && nearCapital(p) === 1)).map((p) => [p[0], p[1]]);
   if (i < 0) pts = pts.reverse();
   return pts;
 }
+const fullDetail = new Float64Array(1 << 20);
 function buildRing(arcList, thr) {
   const r = [];
   for (const i of arcList) {
     const pts = arcPoints(i, thr);
     for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
+  }
+  // A ring that the source carries across 180 degrees continues past it.
+  let off = 0;
+  for (let k = 1; k < r.length; k++) {
+    const x = r[k][0] + off, prev = r[k - 1][0];
+    if (x - prev > 180) off -= 360;
+    else if (prev - x > 180) off += 360;
+    if (off) r[k] = [r[k][0] + off, r[k][1]];
   }
   return dedupe(r);
 }
@@ -256,153 +291,6 @@ const lakes = [];
     while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
     const sd = seeds(r2, []);
     lakes.push({ key: t.key, names: t.names, ring: r2, s1: sd.s1, s2: sd.s2, inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
-  }
-}
-
-// ---------- maps ----------------------------------------------------------
-const stateCodes = Object.keys(features).filter((c) => STATES.has(c)).sort();
-const maps = [];
-for (const m of tables.maps) {
-  // Thresholds per arc: start from the map's level, coarsen arcs of rings that
-  // are too long, refine arcs of rings that cross themselves.
-  const thr = new Float64Array(arcs.length).fill(m.weight);
-  let rings; // [{code, ringArcs, holesArcs, rank}]
-  const polyList = [];
-  for (const code of Object.keys(features).sort()) {
-    features[code].forEach((poly, k) => polyList.push({ code, poly, k }));
-  }
-  for (let iter = 0; iter < 25; iter++) {
-    let changed = false;
-    rings = polyList.map((p) => ({ ...p, outer: buildRing(p.poly[0], thr) }));
-    for (const r of rings) {
-      const arcIdx = r.poly[0].map((i) => (i >= 0 ? i : ~i));
-      if (r.outer.length > m.maxRing) {
-        for (const i of arcIdx) thr[i] *= 1.6;
-        changed = true;
-      } else if (r.outer.length > 3 && extent(r.outer) >= m.keep && selfCrossings(r.outer).length) {
-        for (const i of arcIdx) thr[i] /= 2;
-        changed = true;
-      }
-    }
-    if (!changed) break;
-  }
-  const areas = [];
-  const byCode = {};
-  for (const r of rings) {
-    let outer = r.outer;
-    if (outer.length < 3) continue;
-    // Keep each country in one piece across 180 degrees.
-    const dx = m.shift(bbox(outer), r.code);
-    outer = shiftRing(outer, dx);
-    const holes = r.poly.slice(1).map((h) => shiftRing(buildRing(h, thr), dx)).filter((h) => h.length >= 3);
-    const clipped = m.frame ? clipRing(outer, m.frame) : outer;
-    if (clipped.length < 3 || Math.abs(ringArea(clipped)) < 1e-6) continue;
-    (byCode[r.code] = byCode[r.code] || []).push({ outer: clipped, holes, full: outer, area: Math.abs(ringArea(clipped)) });
-  }
-  // Continuity on the world map: move a country's pieces next to its largest one.
-  if (m.id === 1) {
-    for (const code of Object.keys(byCode)) {
-      const ps = byCode[code].sort((a, b) => b.area - a.area);
-      const b0 = bbox(ps[0].outer), c0 = (b0.w + b0.e) / 2;
-      for (const p of ps.slice(1)) {
-        const b = bbox(p.outer), c = (b.w + b.e) / 2;
-        const dx = c - c0 > 180 ? -360 : c0 - c > 180 ? 360 : 0;
-        if (dx) { p.outer = shiftRing(p.outer, dx); p.holes = p.holes.map((h) => shiftRing(h, dx)); }
-      }
-    }
-  }
-  const markers = [];
-  for (const code of Object.keys(byCode).sort()) {
-    const ps = byCode[code].sort((a, b) => b.area - a.area);
-    const isState = STATES.has(code);
-    const home = isState && m.home.includes(continentOf(code));
-    if (!isState && extent(ps[0].outer) < m.keepTerritory) continue;
-    if (!isState && !m.territories) continue;
-    if (isState && !home && !m.context) continue;
-    if (extent(ps[0].outer) < m.marker && isState) {
-      // Too small to colour at this map's scale: an octagon stands in for it.
-      const sd = seeds(ps[0].outer, ps[0].holes);
-      markers.push({ code, x: sd.s1[0], y: sd.s1[1], home });
-      continue;
-    }
-    ps.forEach((p, k) => {
-      if (k > 0 && (extent(p.outer) < m.keep || k >= m.maxPieces)) return;
-      areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
-    });
-  }
-  // Marker radius: half the map's marker size, less where another marker is near.
-  for (const mk of markers) {
-    let r = m.marker / 2;
-    for (const o of markers) {
-      if (o === mk) continue;
-      const d = Math.hypot((o.x - mk.x) * squeeze(mk.y), o.y - mk.y);
-      r = Math.min(r, d * 0.45);
-    }
-    mk.r = r;
-  }
-  const leftOut = [];
-  for (const mk of markers) {
-    if (mk.r < m.marker * m.minMarkerFraction && !mk.home) { leftOut.push(mk.code); continue; }
-    if (mk.r < m.marker * m.minMarkerFraction) mk.r = m.marker * m.minMarkerFraction;
-    const oct = octagon(mk.x, mk.y, mk.r);
-    // Cut the octagon out of the land around it so that its inside is one piece.
-    for (const a of areas) {
-      const b = bbox(a.outer), ob = bbox(oct);
-      if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
-      const inside = oct.every(([x, y]) => pointInRing(x, y, a.outer));
-      if (inside) { a.holes.push(oct); continue; }
-      const diff = pc.difference([[...a.outer, a.outer[0]]], [[...oct, oct[0]]]);
-      if (!diff.length) { a.dead = true; continue; }
-      diff.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
-      a.outer = dedupe(diff[0][0].slice(0, -1));
-      a.holes.push(oct);
-    }
-    areas.push({ code: mk.code, k: 0, outer: oct, holes: [], isState: true, home: mk.home, marker: true });
-  }
-  const finalAreas = [];
-  const counter = {};
-  const lakesHere = m.lakes ? lakes : [];
-  for (const a of areas.filter((x) => !x.dead)) {
-    if (a.outer.length < 3) continue;
-    if (ringArea(a.outer) < 0) a.outer.reverse();
-    const n = (counter[a.code] = (counter[a.code] || 0) + 1);
-    const lakeHoles = lakesHere.filter((l) => {
-      const b = bbox(a.outer), lb = bbox(l.ring);
-      return !(b.e < lb.w || b.w > lb.e || b.n < lb.s || b.s > lb.n);
-    }).map((l) => l.ring);
-    const sd = seeds(a.outer, [...a.holes, ...lakeHoles]);
-    const isMain = n === 1;
-    const cont = a.isState ? continentOf(a.code) : '';
-    finalAreas.push({
-      key: isMain ? a.code : `${a.code}.${n}`,
-      g1: isMain ? '' : a.code,
-      g2: cont,
-      names: countryNames(a.code),
-      flag: a.isState ? a.code.toLowerCase() + '.gif' : '',
-      ring: a.outer.map(([x, y]) => [round4(y), round4(x)]),
-      s1: [round4(sd.s1[1]), round4(sd.s1[0])],
-      s2: [round4(sd.s2[1]), round4(sd.s2[0])],
-      inner: sd.d,
-      marker: !!a.marker,
-      home: a.home,
-    });
-  }
-  // Main polygons first, in code order, then the further pieces.
-  finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
-  maps.push({ id: m.id, name: m.name, frame: m.frame, view: m.view, areas: finalAreas, leftOut, seaHints: m.seaHints || [] });
-  console.warn(`map ${m.id}: ${finalAreas.length} areas, ${markers.length} markers, left out: ${leftOut.join(' ')}`);
-}
-
-// ---------- pictures (whole world, coarse) --------------------------------
-const picture = [];
-{
-  const thr = new Float64Array(arcs.length).fill(0.05);
-  for (const code of Object.keys(features).sort()) {
-    for (const poly of features[code]) {
-      const r = buildRing(poly[0], thr);
-      if (r.length < 3 || extent(r) < 0.3) continue;
-      picture.push({ code, cont: continentOf(code), ring: r.map(([x, y]) => [round4(y), round4(x)]) });
-    }
   }
 }
 
@@ -468,6 +356,215 @@ for (const cc of Object.keys(capitals).sort()) {
 for (const r of keptBig.sort((a, b) => (a.cc < b.cc ? -1 : a.cc > b.cc ? 1 : b.pop - a.pop))) {
   places.push({ id: r.id, names: placeNames(r), niva: 2, capital: false, cc: r.cc, cont: continentOf(r.cc), lat: r.lat, lon: r.lon });
 }
+
+capitalPoints = Object.values(capitals).map((r) => [r.lon, r.lat]);
+// States of Oceania whose capital lies east of 180 degrees keep longitudes
+// past 180 everywhere (Samoa near 188), so that no map tears them.
+function capLon(cap) { return cap.lon < -150 && continentOf(cap.cc) === 'AUS' ? cap.lon + 360 : cap.lon; }
+for (const p of places) if (capitals[p.cc] && capLon(capitals[p.cc]) !== capitals[p.cc].lon) p.lon += 360;
+
+// ---------- maps ----------------------------------------------------------
+const stateCodes = Object.keys(features).filter((c) => STATES.has(c)).sort();
+const maps = [];
+for (const m of tables.maps) {
+  // Thresholds per arc: start from the map's level, coarsen arcs of rings that
+  // are too long, refine arcs of rings that cross themselves.
+  const thr = new Float64Array(arcs.length).fill(m.weight);
+  let rings; // [{code, ringArcs, holesArcs, rank}]
+  const polyList = [];
+  for (const code of Object.keys(features).sort()) {
+    features[code].forEach((poly, k) => polyList.push({ code, poly, k }));
+  }
+  for (let iter = 0; iter < 25; iter++) {
+    let changed = false;
+    rings = polyList.map((p) => ({ ...p, outer: buildRing(p.poly[0], thr) }));
+    for (const r of rings) {
+      const arcIdx = r.poly[0].map((i) => (i >= 0 ? i : ~i));
+      if (r.outer.length < 4) {
+        // Collapsed: this ring alone is taken at full detail.
+        r.outer = buildRing(r.poly[0], fullDetail);
+      } else if (r.outer.length > m.maxRing) {
+        for (const i of arcIdx) thr[i] *= 1.6;
+        changed = true;
+      } else if (r.outer.length > 3 && extent(r.outer) >= m.keepInner * 2 && selfCrossings(r.outer).length) {
+        for (const i of arcIdx) thr[i] /= 2;
+        changed = true;
+      }
+    }
+    if (!changed) break;
+  }
+  const areas = [];
+  const byCode = {};
+  for (const r of rings) {
+    let outer = r.outer;
+    if (outer.length < 3) continue;
+    // Keep each country in one piece across 180 degrees.
+    const dx = m.shift(bbox(outer), r.code);
+    outer = shiftRing(outer, dx);
+    const holes = r.poly.slice(1).map((h) => shiftRing(buildRing(h, thr), dx)).filter((h) => h.length >= 3);
+    const ob = bbox(outer);
+    if (m.frame && (ob.e <= m.frame.w || ob.w >= m.frame.e || ob.n <= m.frame.s || ob.s >= m.frame.n)) continue;
+    // Clip to the frame; a ring may fall apart into several pieces.
+    let pieces = [outer];
+    if (m.frame && !(ob.w >= m.frame.w && ob.e <= m.frame.e && ob.s >= m.frame.s && ob.n <= m.frame.n)) {
+      const f = m.frame;
+      const box = [[[f.w, f.s], [f.e, f.s], [f.e, f.n], [f.w, f.n], [f.w, f.s]]];
+      pieces = pc.intersection([[...outer, outer[0]]], box).map((p) => dedupe(p[0].slice(0, -1)));
+    }
+    for (const clipped of pieces) {
+      if (clipped.length < 3 || Math.abs(ringArea(clipped)) < 1e-6) continue;
+      const shared = r.poly[0].some((i) => arcUsers[i >= 0 ? i : ~i] > 1);
+      (byCode[r.code] = byCode[r.code] || []).push({ outer: clipped, holes, full: outer, area: Math.abs(ringArea(clipped)), shared });
+    }
+  }
+  // Continuity on the world map: move a country's pieces next to its largest one.
+  if (m.id === 1) {
+    for (const code of Object.keys(byCode)) {
+      const ps = byCode[code].sort((a, b) => b.area - a.area);
+      const b0 = bbox(ps[0].outer);
+      const c0 = capitals[code] ? capLon(capitals[code]) : (b0.w + b0.e) / 2;
+      for (const p of ps) {
+        const b = bbox(p.outer), c = (b.w + b.e) / 2;
+        const dx = c - c0 > 180 ? -360 : c0 - c > 180 ? 360 : 0;
+        if (dx) { p.outer = shiftRing(p.outer, dx); p.holes = p.holes.map((h) => shiftRing(h, dx)); }
+      }
+    }
+  }
+  const markers = [];
+  for (const code of Object.keys(byCode).sort()) {
+    const ps = byCode[code].sort((a, b) => b.area - a.area);
+    const isState = STATES.has(code);
+    const home = isState && m.home.includes(continentOf(code));
+    if (!isState && !m.territories) continue;
+    if (isState && !home && !m.context) continue;
+    for (const p of ps) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
+    // A state too small to colour at this map's scale: a state of the map's
+    // own continent gets an octagon round its capital when it is an island
+    // or hopelessly small; anything else keeps its outline or is dropped.
+    const cap = capitals[code];
+    const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner / 2);
+    if (tooSmall) {
+      if (!home) continue;
+      const sd = seeds(ps[0].outer, ps[0].holes);
+      markers.push({ code, x: cap ? capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }) : sd.s1[0], y: cap ? cap.lat : sd.s1[1], home });
+      continue;
+    }
+    let capPiece = cap ? ps.findIndex((p) => pointInRing(capLon(cap), cap.lat, p.outer)) : -1;
+    if (cap && capPiece < 0) {
+      capPiece = ps.findIndex((p) => { const b = bbox(p.outer); return capLon(cap) > b.w - 0.3 && capLon(cap) < b.e + 0.3 && cap.lat > b.s - 0.3 && cap.lat < b.n + 0.3; });
+    }
+    ps.forEach((p, k) => {
+      if (k > 0 && k !== capPiece && (p.inner < m.keepInner || k >= m.maxPieces)) return;
+      areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
+    });
+  }
+  for (const code of [...STATES].sort()) {
+    const cap = capitals[code];
+    if (byCode[code] || !cap || !m.home.includes(continentOf(code))) continue;
+    const f = m.frame;
+    const x = capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }, code);
+    if (!f || (x > f.w && x < f.e && cap.lat > f.s && cap.lat < f.n)) markers.push({ code, x, y: cap.lat, home: true });
+  }
+  // Marker radius: half the map's marker size, less where another marker is near.
+  for (const mk of markers) {
+    let r = m.marker / 2;
+    for (const o of markers) {
+      if (o === mk) continue;
+      const d = Math.hypot((o.x - mk.x) * squeeze(mk.y), o.y - mk.y);
+      r = Math.min(r, d * 0.45);
+    }
+    mk.r = r;
+  }
+  const leftOut = [];
+  for (const mk of markers) {
+    if (mk.r < (m.marker / 2) * m.minMarkerFraction && m.leaveOut) { leftOut.push(mk.code); continue; }
+    if (mk.r < (m.marker / 2) * m.minMarkerFraction) mk.r = (m.marker / 2) * m.minMarkerFraction;
+    const oct = octagon(mk.x, mk.y, mk.r);
+    // Cut the octagon out of the land around it so that its inside is one piece.
+    for (const a of areas) {
+      const b = bbox(a.outer), ob = bbox(oct);
+      if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
+      const inside = oct.every(([x, y]) => pointInRing(x, y, a.outer));
+      if (inside) { a.holes.push(oct); continue; }
+      const diff = pc.difference([[...a.outer, a.outer[0]]], [[...oct, oct[0]]]);
+      if (!diff.length) { a.dead = true; continue; }
+      diff.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+      a.outer = dedupe(diff[0][0].slice(0, -1));
+      a.holes.push(oct);
+    }
+    areas.push({ code: mk.code, k: 0, outer: oct, holes: [], isState: true, home: mk.home, marker: true });
+  }
+  const finalAreas = [];
+  const counter = {};
+  const lakesHere = m.lakes ? lakes : [];
+  for (const a of areas.filter((x) => !x.dead)) {
+    if (a.outer.length < 3) continue;
+    if (ringArea(a.outer) < 0) a.outer.reverse();
+    const n = (counter[a.code] = (counter[a.code] || 0) + 1);
+    const lakeHoles = lakesHere.filter((l) => {
+      const b = bbox(a.outer), lb = bbox(l.ring);
+      return !(b.e < lb.w || b.w > lb.e || b.n < lb.s || b.s > lb.n);
+    }).map((l) => l.ring);
+    const sd = seeds(a.outer, [...a.holes, ...lakeHoles]);
+    const isMain = n === 1;
+    const cont = a.isState ? continentOf(a.code) : '';
+    finalAreas.push({
+      key: isMain ? a.code : `${a.code}.${n}`,
+      g1: isMain ? '' : a.code,
+      g2: cont,
+      names: countryNames(a.code),
+      flag: a.isState ? a.code.toLowerCase() + '.gif' : '',
+      ring: a.outer.map(([x, y]) => [round4(y), round4(x)]),
+      s1: [round4(sd.s1[1]), round4(sd.s1[0])],
+      s2: [round4(sd.s2[1]), round4(sd.s2[0])],
+      inner: sd.d,
+      marker: !!a.marker,
+      home: a.home,
+    });
+  }
+  // Main polygons first, in code order, then the further pieces.
+  finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
+  maps.push({ id: m.id, name: m.name, frame: m.frame, view: m.view, areas: finalAreas, leftOut, seaHints: m.seaHints || [] });
+  console.warn(`map ${m.id}: ${finalAreas.length} areas, ${markers.length} markers, left out: ${leftOut.join(' ')}`);
+}
+
+// ---------- pictures (whole world, coarse) --------------------------------
+const picture = [];
+{
+  const thr = new Float64Array(arcs.length).fill(0.05);
+  for (const code of Object.keys(features).sort()) {
+    for (const poly of features[code]) {
+      const r = buildRing(poly[0], thr);
+      if (r.length < 3 || extent(r) < 0.3) continue;
+      picture.push({ code, cont: continentOf(code), ring: r.map(([x, y]) => [round4(y), round4(x)]) });
+    }
+  }
+}
+
+// A capital that the simplified outlines leave in the water (a coast, an
+// estuary, an atoll) is moved to the nearest point within 1 degree that lies
+// in its country on the world map and on its continent's map.
+const homeMap = { EUR: 2, NOR: 3, AFR: 4, ASI: 5, AUS: 6, SYD: 1 };
+const moved = [];
+for (const p of places) {
+  if (!p.capital) continue;
+  const rings = [1, homeMap[p.cont]].map((id) => maps[id - 1].areas.filter((a) => a.key === p.cc || a.g1 === p.cc).map((a) => a.ring));
+  if (rings.some((rs) => !rs.length)) continue;
+  const octagons = [1, homeMap[p.cont]].map((id) => maps[id - 1].areas.filter((a) => a.marker && a.key !== p.cc).map((a) => a.ring));
+  const ok = (lat, lon) => rings.every((rs, k) => rs.some((r) => pointInRing(lat, lon, r)) || octagons[k].some((r) => pointInRing(lat, lon, r)));
+  if (ok(p.lat, p.lon)) continue;
+  let best = null;
+  for (let k = 1; k <= 50 && !best; k++) {
+    const step = 0.02 * k;
+    for (let i = 0; i < 8 * k && !best; i++) {
+      const a = (2 * Math.PI * i) / (8 * k);
+      const lat = round4(p.lat + step * Math.sin(a)), lon = round4(p.lon + (step * Math.cos(a)) / squeeze(p.lat));
+      if (ok(lat, lon)) best = [lat, lon];
+    }
+  }
+  if (best) { moved.push(`${p.names[1]} ${Math.round(km(p, { lat: best[0], lon: best[1] }))} km`); p.lat = best[0]; p.lon = best[1]; }
+}
+console.warn('capitals moved onto land:', moved.join(', '));
 
 fs.mkdirSync(path.dirname(out), { recursive: true });
 fs.writeFileSync(out, JSON.stringify({ maps, lakes, places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));

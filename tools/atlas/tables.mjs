@@ -88,9 +88,12 @@ const lakes = [
 
 // The six maps. frame: the box (degrees) that land is clipped to; weight:
 // the simplification level (Visvalingam triangle area, square degrees);
-// keep: smallest further piece kept (degrees across, in the map's
-// proportions); marker: a state whose largest piece is smaller than this is
-// drawn as an octagon of this size; home: the continents whose states the
+// keepInner: the smallest piece kept, by the radius of the largest circle
+// inside it (degrees of latitude, in the map's proportions); a state of the
+// map's continent whose largest piece is smaller is drawn as an octagon of
+// `marker` degrees across round its capital (less where octagons would
+// touch; on the world map a state whose octagon would shrink below 60 % is
+// left out: it is on its continent's map); home: the continents whose states the
 // map is for (other states appear as context when `context` is set).
 const overlapShift = (f) => (b) => {
   let best = 0, bestOv = -1;
@@ -102,12 +105,12 @@ const overlapShift = (f) => (b) => {
 };
 const M = (o) => ({ maxRing: 480, maxPieces: 40, minMarkerFraction: 0.6, territories: true, context: true, lakes: false, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
 const maps = [
-  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keep: 1.6, keepTerritory: 1.6, marker: 2.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12 }),
-  M({ id: 2, name: 'Europe', frame: { w: -32, e: 70, s: 30, n: 75 }, weight: 0.0008, keep: 0.35, keepTerritory: 0.35, marker: 0.6, home: ['EUR'], lakes: true }),
-  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keep: 0.6, keepTerritory: 0.6, marker: 0.8, home: ['NOR'], lakes: true }),
-  M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keep: 0.5, keepTerritory: 0.5, marker: 0.9, home: ['AFR'] }),
-  M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keep: 0.6, keepTerritory: 0.6, marker: 0.9, home: ['ASI'] }),
-  M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keep: 0.35, keepTerritory: 0.5, marker: 1.0, home: ['AUS'] }),
+  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepInner: 0.3, marker: 2.4, leaveOut: true, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12 }),
+  M({ id: 2, name: 'Europe', frame: { w: -32, e: 70, s: 30, n: 72 }, weight: 0.0008, keepInner: 0.12, marker: 0.7, home: ['EUR'], lakes: true }),
+  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, marker: 1.0, home: ['NOR'], lakes: true }),
+  M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepInner: 0.16, marker: 0.9, home: ['AFR'] }),
+  M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepInner: 0.2, marker: 1.0, home: ['ASI'] }),
+  M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepInner: 0.2, marker: 1.2, home: ['AUS'] }),
 ];
 
 export default { states, alpha3Extra, mergeInto, regionContinent, continentOverride, nameOverride, capitalOverride, placeNameOverride, lakes, maps };
