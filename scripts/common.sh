@@ -9,7 +9,7 @@ GLOBINA_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgif-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
-  timgm6mb-soundfont fonts-liberation xchm
+  timgm6mb-soundfont fonts-liberation xchm xdg-utils
 )
 
 globina_install() {

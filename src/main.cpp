@@ -8,12 +8,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Globina"));
     QApplication::setApplicationDisplayName(QStringLiteral("Globina"));
 
-    TfrmHuvudmeny menu;
-    frmHuvudmeny = &menu;
+    auto* menu = new TfrmHuvudmeny;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    frmHuvudmeny = menu;
 
     QApplication::restoreOverrideCursor();
-    menu.show();
-    const int rc = QApplication::exec();
-    frmHuvudmeny = nullptr;
-    return rc;
+    menu->show();
+    return QApplication::exec();
 }

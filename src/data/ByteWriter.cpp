@@ -45,5 +45,6 @@ void TByteWriter::WriteString(const QString& text) {
 void TByteWriter::SaveTo(const QString& fileName) const {
     QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes_) != bytes_.size() || !f.commit())
-        throw EInOutError(QStringLiteral("Could not write \"%1\": %2").arg(fileName, f.errorString()));
+        throw EInOutError(
+            QStringLiteral("Could not write \"%1\": %2").arg(fileName, f.errorString()));
 }

@@ -13,6 +13,14 @@ void TImage::SetPicture(const QImage& picture) {
     update();
 }
 
+TCanvas& TImage::Canvas() {
+    if (picture_.isNull() && width() > 0 && height() > 0) {
+        picture_ = QImage(width(), height(), QImage::Format_RGB32);
+        picture_.fill(Qt::white);
+    }
+    return canvas_;
+}
+
 void TImage::SetStretch(bool on) {
     stretch_ = on;
     update();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Canvas.h"
+
 #include <QImage>
 #include <QWidget>
 
 // A picture control: shows a picture at its own size (or stretched to the
 // control) and reports mouse presses and moves in picture pixels. Drawing
-// goes into Picture(); call update() to show it.
+// goes into Picture() or through Canvas(); call update() to show it.
 class TImage : public QWidget {
     Q_OBJECT
 public:
@@ -14,6 +16,11 @@ public:
     QImage& Picture() { return picture_; }
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& picture);
+
+    // The persistent drawing surface of the picture: its pen, brush and font
+    // stay as the last drawing left them. Without a picture, a white one of
+    // the control's size is made first.
+    TCanvas& Canvas();
 
     void SetStretch(bool on);
     bool Stretch() const { return stretch_; }
@@ -31,5 +38,6 @@ protected:
 
 private:
     QImage picture_;
+    TCanvas canvas_{&picture_};
     bool stretch_ = false;
 };

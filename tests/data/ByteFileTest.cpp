@@ -72,7 +72,8 @@ TEST(ByteFile, TextsUseTheOffsetAndWrap) {
     TestDir dir;
     // Stored byte 255 - K + 1 wraps round to 0 + ...; stored 0xE9 - K is 'é'.
     const int wrap = 256 - kTextOffset; // (wrap + K) mod 256 == 0x00
-    TByteFile f(dir.Write("text.crp", Bytes({0, 3, 'A' - kTextOffset, wrap + 1, 0xE9 - kTextOffset})));
+    TByteFile f(
+        dir.Write("text.crp", Bytes({0, 3, 'A' - kTextOffset, wrap + 1, 0xE9 - kTextOffset})));
     EXPECT_EQ(f.ReadString(), QString());
     EXPECT_FALSE(f.Eof());
     const QString s = f.ReadString();

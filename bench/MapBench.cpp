@@ -1,0 +1,150 @@
+// Map drawing and hit-testing speed on generated continents at screen size.
+// Each figure is also given as a ratio to filling the whole picture once with
+// one colour, measured in the same run, so results compare across machines.
+#include "TestMap.h"
+#include "maps/Karta.h"
+#include "platform/Image.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <random>
+
+namespace {
+
+constexpr int kW = 1920, kH = 1048;
+
+// A map on a picture of screen size with a generated continent loaded and
+// every area taking part.
+struct TBenchMap {
+    TBenchMap(int columns, int rows, int points) {
+        WriteTestMap(dir.path(), TTestMapShape{columns, rows, points});
+        image.resize(kW, kH);
+        k.Bild = &image;
+        k.Landareor = std::make_unique<CAreor>();
+        k.Vattenareor = std::make_unique<CAreor>();
+        k.Platser = std::make_unique<COrter>();
+        k.Vattenareor->LasAreor(dir.filePath("Vatten.crp"));
+        k.Landareor->LasAreor(dir.filePath("AREA1.crp"));
+        k.LasHav(dir.filePath("Hav1.crp"));
+        for (int i = 1; i <= k.Landareor->Antal; ++i)
+            k.Landareor->Area(i).Deltar = true;
+        k.BeraknaSkala();
+        k.AnpassaVy();
+        k.Gradnat = true;
+    }
+    QTemporaryDir dir;
+    TImage image;
+    CKarta k;
+};
+
+void FillOnce(benchmark::State& state) {
+    TImage image;
+    image.resize(kW, kH);
+    TCanvas& c = image.Canvas();
+    int i = 0;
+    for (auto _ : state) {
+        c.SetBrushColor(++i % 2 ? QColor(128, 128, 128) : QColor(0, 0, 128));
+        c.FillRect(c.ClipRect());
+        benchmark::DoNotOptimize(image.Picture().constBits());
+    }
+}
+BENCHMARK(FillOnce)->Unit(benchmark::kMillisecond);
+
+// (a) The area exercise's whole redraw: clear, outlines, water, sea flood,
+// area colours, graticule. 60 areas of 400 points.
+void AreaRedraw(benchmark::State& state) {
+    TBenchMap m(10, 6, 400);
+    for (auto _ : state) {
+        m.k.Sjofarg = QColor(0, 0, 128);
+        m.k.RitaAreaovning(1);
+        benchmark::DoNotOptimize(m.image.Picture().constBits());
+    }
+}
+BENCHMARK(AreaRedraw)->Unit(benchmark::kMillisecond);
+
+// (b) The area under a click: the point-in-outline test over every taking
+// part area, the smallest northern bound winning. 200 areas of 500 points.
+void AreaUnderClick(benchmark::State& state) {
+    TBenchMap m(20, 10, 500);
+    const CAreor& areor = *m.k.Landareor;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> xs(0, kW - 1), ys(0, kH - 1);
+    int hits = 0;
+    for (auto _ : state) {
+        const int y = ys(random), x = xs(random);
+        const float lat = m.k.LatVid(y), lon = m.k.LonVid(y, x);
+        const CArea* found = nullptr;
+        for (int i = 1; i <= areor.Antal; ++i) {
+            const CArea& a = *areor.Areor[i];
+            if (a.Deltar && PunktIYta(lat, lon, a.Punkter, a.Antal) &&
+                (!found || a.Nord < found->Nord))
+                found = &a;
+        }
+        hits += found != nullptr;
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["hit share"] = static_cast<double>(hits) / state.iterations();
+}
+BENCHMARK(AreaUnderClick)->Unit(benchmark::kMicrosecond);
+
+// (c) One surface flood fill over the whole picture.
+void FloodFillWhole(benchmark::State& state) {
+    TImage image;
+    image.resize(kW, kH);
+    TCanvas& c = image.Canvas();
+    const QColor a(128, 128, 128), b(0, 0, 128);
+    c.SetBrushColor(a);
+    c.FillRect(c.ClipRect());
+    int i = 0;
+    for (auto _ : state) {
+        const bool toB = ++i % 2;
+        c.SetBrushColor(toB ? b : a);
+        c.FloodFill(kW / 2, kH / 2, toB ? a : b, TFillStyle::Surface);
+        benchmark::DoNotOptimize(image.Picture().constBits());
+    }
+}
+BENCHMARK(FloodFillWhole)->Unit(benchmark::kMillisecond);
+
+// Keeps the seconds per iteration of each benchmark for the ratio table.
+class TRatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+                seconds[r.run_name.function_name] = r.real_accumulated_time / r.iterations;
+    }
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    TRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto& s = reporter.seconds;
+    if (!s.count("FillOnce"))
+        return 0;
+    const double fill = s.at("FillOnce");
+    std::printf("\nOne fill of %dx%d: %.3f ms\n", kW, kH, fill * 1e3);
+    const struct {
+        const char* name;
+        const char* target;
+    } rows[] = {{"AreaRedraw", "target: within 25 fills and under 16 ms"},
+                {"AreaUnderClick", "target: under 0.2 ms"},
+                {"FloodFillWhole", ""}};
+    for (const auto& row : rows)
+        if (s.count(row.name))
+            std::printf("%-15s %10.4f ms = %7.3f fills   %s\n", row.name, s.at(row.name) * 1e3,
+                        s.at(row.name) / fill, row.target);
+    return 0;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Decodes the first picture of a GIF file with giflib: global or local colour
+// table, interlacing, transparency, the frame's place on the logical screen.
+// Transparent pictures come back as ARGB32, others as RGB32. Throws EInOutError
+// with giflib's reason when the file cannot be decoded.
+QImage DecodeGif(const QString& fileName);

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class CKarta;
+class QWidget;
+class TOvningsformular;
+
+constexpr int kMaxObjekt = 100;
+
+// An answer as a screen hands it to the exercise.
+struct TKlick {
+    float Lat = 0; // clicked point on a map screen, degrees
+    float Lon = 0;
+    int32_t Nr = 0; // chosen flag (1-based) or answer box (1..4)
+};
+
+// One exercise of the catalogue: its settings from the file and the state of
+// the game being played with it. The kinds decide what a question is and how
+// an answer is judged.
+class COvning {
+public:
+    virtual ~COvning() = default;
+
+    // Poses the next question and returns its text; empty when the game is over.
+    virtual QString NastaFraga() = 0;
+    virtual bool ArRatt(const TKlick& klick) = 0;
+    // The answer is neither right nor wrong and is not counted.
+    virtual bool Ignoreras(const TKlick& klick);
+    virtual void RattSvar();
+    virtual void FelSvar(const TKlick& klick);
+    // Resets the game and prepares the map; the kinds also pose the first question.
+    virtual void Starta(TOvningsformular* formular);
+    // One tick of the screen's blink timer.
+    virtual void Blinka() = 0;
+
+    void MarkeraObjekt();
+    // Opens the top-ten list of the exercise with the score (-1: only show it).
+    void VisaTopplista(int32_t score, QWidget* owner);
+
+    // Item i, 1..Antal (range-checked against 1..100).
+    QString& Objekt(int i);
+    const QString& Objekt(int i) const;
+    bool& Fragad(int i);
+    // The name in the current language.
+    const QString& NamnNu() const;
+
+    int32_t Nummer = 0;
+    std::array<QString, 9> Namn; // languages 1..8
+    QString Typ;
+    TOvningsformular* Formular = nullptr; // not owned
+    int32_t Niva = 0;
+    uint32_t Landfarg = 0; // 0xBBGGRR; 0 keeps the map's colour
+    uint32_t Ovningsfarg = 0;
+    uint32_t Vattenfarg = 0;
+    bool KravPlats1 = false;
+    bool KravPlats2 = false;
+    bool Reserv = false;
+    QString Varldsdel;
+    std::shared_ptr<COvning> Nasta;
+    CKarta* Karta = nullptr; // not owned
+    double VyMitt = 0;
+    double VyNord = 0;
+    double VySyd = 0;
+    int32_t Antal = 0;
+    int32_t Kartnummer = 0;
+    int32_t Ortfil = 0;
+    int32_t Linjebredd = 0;
+    std::array<QString, kMaxObjekt + 1> ObjektLista;
+    std::array<bool, kMaxObjekt + 1> FragadLista{};
+    int32_t Svarat = 0;
+    int32_t Fel = 0;
+    int32_t FelDenna = 0;
+    int32_t Fragor = 0;
+    int32_t Procent = 0;
+    int32_t Blinklage = 0;
+    bool Slut = false;
+
+protected:
+    void BeraknaProcent();
+    // Lets pending window events run (answers and ticks may be handled inside).
+    static void Handelser();
+};
+
+// How VisaTopplista reaches the top-ten screen; tests install their own.
+using TTopplistaVisare =
+    std::function<void(QWidget* owner, int32_t nummer, const QString& namn, int32_t score)>;
+TTopplistaVisare SetTopplistaVisare(TTopplistaVisare visare);

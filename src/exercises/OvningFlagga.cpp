@@ -1,0 +1,63 @@
+#include "exercises/OvningFlagga.h"
+
+#include "data/Language.h"
+#include "exercises/Ovningsformular.h"
+#include "exercises/Random.h"
+#include "maps/Karta.h"
+
+#include <algorithm>
+
+bool COvningFlagga::HarArea(const QString& key) const {
+    return Karta && Karta->Landareor && Karta->Landareor->Hitta(key);
+}
+
+void COvningFlagga::Starta(TOvningsformular* formular) {
+    GlobinaRandom::Randomize();
+    for (int i = 1; i <= Antal; ++i) {
+        Fragad(i) = false;
+        const int j = GlobinaRandom::Random(Antal) + 1;
+        std::swap(Objekt(i), Objekt(j));
+    }
+    // An item that names no area of this map has neither name nor flag: it is
+    // kept off the sheet so that it is never asked and every game can end.
+    int spelbara = Antal;
+    if (Karta) {
+        auto first = ObjektLista.begin() + 1;
+        auto mid = std::stable_partition(first, first + Antal,
+                                         [this](const QString& key) { return HarArea(key); });
+        spelbara = static_cast<int>(mid - first);
+    }
+    AntalFlaggor = std::min(spelbara, kMaxFlaggor);
+    COvning::Starta(formular);
+    const QString text = NastaFraga();
+    if (Formular)
+        Formular->VisaFraga(text);
+}
+
+QString COvningFlagga::NastaFraga() {
+    if (Fragor >= AntalFlaggor)
+        return QString();
+    FelDenna = 0;
+    ++Fragor;
+    do {
+        FragaNr = GlobinaRandom::Random(AntalFlaggor) + 1;
+    } while (Fragad(FragaNr));
+    return LangText(9) + QLatin1Char(' ') + FlaggNamn(FragaNr);
+}
+
+bool COvningFlagga::ArRatt(const TKlick& klick) {
+    if (klick.Nr != FragaNr)
+        return false;
+    Fragad(FragaNr) = true;
+    return true;
+}
+
+void COvningFlagga::Blinka() {
+}
+
+QString COvningFlagga::FlaggNamn(int i) const {
+    if (i < 1 || i > AntalFlaggor || !Karta || !Karta->Landareor)
+        return QString();
+    const CArea* area = Karta->Landareor->Hitta(Objekt(i));
+    return area ? area->Namn[LanguageIndex] : QString();
+}

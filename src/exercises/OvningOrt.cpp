@@ -1,0 +1,143 @@
+#include "exercises/OvningOrt.h"
+
+#include "data/Globals.h"
+#include "data/Language.h"
+#include "exercises/Ovningsformular.h"
+#include "exercises/Random.h"
+#include "maps/Karta.h"
+
+namespace {
+
+TKartformular* Kartformular(TOvningsformular* f) {
+    return dynamic_cast<TKartformular*>(f);
+}
+
+const QColor kSilver(192, 192, 192);
+
+} // namespace
+
+COrt* COvningOrt::NarmasteOrt(float lat, float lon) const {
+    if (!Karta || !Karta->Platser || !Karta->Bild)
+        return nullptr;
+    COrt* nearest = nullptr;
+    int32_t best = 10000;
+    for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get()) {
+        if (!o->Deltar)
+            continue;
+        const int32_t d = Karta->Avstand(lat, lon, *o);
+        if (d < best) {
+            best = d;
+            nearest = o;
+        }
+    }
+    return nearest;
+}
+
+void COvningOrt::RitaPlats(const QColor& color) {
+    if (Plats && Karta && Karta->Bild)
+        Karta->RitaOrt(*Plats, color);
+}
+
+void COvningOrt::RitaOrter() {
+    if (Karta && Karta->Bild)
+        Karta->RitaOrter();
+}
+
+void COvningOrt::Starta(TOvningsformular* formular) {
+    Plats = nullptr;
+    if (Karta) {
+        Karta->Ovningsfarg = kSilver;
+        Karta->Landfarg = kSilver;
+    }
+    COvning::Starta(formular);
+    auto* kf = Kartformular(formular);
+    if (Karta) {
+        if (kf)
+            Karta->Bild = kf->Kartbild();
+        Karta->BeraknaSkala();
+        if (Karta->VyNord == 0 && Karta->VySyd == 0)
+            Karta->AnpassaVy();
+        if (Karta->Bild)
+            Karta->RitaOrtovning(Linjebredd);
+    }
+    if (kf)
+        kf->VisaNamn(QString(), 0, 0, false);
+    const QString text = NastaFraga();
+    if (Formular)
+        Formular->VisaFraga(text);
+}
+
+QString COvningOrt::NastaFraga() {
+    QString text;
+    if (Karta && Karta->Platser && Karta->Platser->Kvar > 0) {
+        FelDenna = 0;
+        int32_t k = GlobinaRandom::Random(Karta->Platser->Kvar);
+        Plats = nullptr;
+        for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get()) {
+            if (o->Deltar && !o->Besvarad) {
+                if (k == 0) {
+                    Plats = o;
+                    break;
+                }
+                --k;
+            }
+        }
+        if (Plats)
+            text = LangText(9) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
+    }
+    RitaOrter();
+    return text;
+}
+
+bool COvningOrt::ArRatt(const TKlick& klick) {
+    // With no place in the game there is nothing to be right about.
+    return Plats && NarmasteOrt(klick.Lat, klick.Lon) == Plats;
+}
+
+bool COvningOrt::Ignoreras(const TKlick& klick) {
+    const COrt* nearest = NarmasteOrt(klick.Lat, klick.Lon);
+    // With no place in the game every click is ignored.
+    return nearest ? nearest->Besvarad : true;
+}
+
+void COvningOrt::RattSvar() {
+    if (auto* kf = Kartformular(Formular))
+        kf->VisaNamn(QString(), 0, 0, false);
+    COvning::RattSvar();
+    Blinklage = 0;
+    RitaPlats(QColor(0, 128, 0));
+    Handelser();
+    if (Plats) {
+        Plats->Besvarad = true;
+        Plats->Forsok = FelDenna + 1;
+    }
+    RitaPlats(QColor(255, 255, 0));
+    if (Karta && Karta->Platser)
+        --Karta->Platser->Kvar;
+}
+
+void COvningOrt::FelSvar(const TKlick& klick) {
+    COvning::FelSvar(klick);
+    const COrt* nearest = NarmasteOrt(klick.Lat, klick.Lon);
+    if (nearest && !Ignoreras(klick)) {
+        if (auto* kf = Kartformular(Formular)) {
+            const auto lat = static_cast<float>(nearest->Latitud);
+            const auto lon = static_cast<float>(nearest->Longitud);
+            kf->VisaNamn(nearest->Namn[LanguageIndex], Karta->XKoord(lat, lon),
+                         Karta->YKoord(lat) + 12, true);
+        }
+        Handelser();
+    }
+    if (FelDenna == 3)
+        Blinklage = 1;
+}
+
+void COvningOrt::Blinka() {
+    if (Blinklage == 1) {
+        RitaPlats(GreenColor);
+        Blinklage = 2;
+    } else if (Blinklage == 2 && FelDenna > 3) {
+        RitaPlats(QColor(0, 0, 0));
+        Blinklage = 1;
+    }
+}

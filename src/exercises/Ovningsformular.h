@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+class TImage;
+
+// The exercise screen as the exercises see it.
+class TOvningsformular : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    // Shows the question; the map screen takes "-" to mean that there is none.
+    virtual void VisaFraga(const QString& text) = 0;
+    // Shows the running percentage.
+    virtual void VisaProcent(int32_t percent) = 0;
+};
+
+// What the area and place exercises need of the map screen.
+class TKartformular : public TOvningsformular {
+public:
+    using TOvningsformular::TOvningsformular;
+
+    // The map picture, which the exercise makes the map's drawing surface.
+    virtual TImage* Kartbild() = 0;
+    // Shows the text in the name label centred on the picture pixel (x, y), or
+    // hides the label.
+    virtual void VisaNamn(const QString& text, int32_t x, int32_t y, bool show) = 0;
+};
+
+// What the multiple-choice exercise needs of its screen.
+class TMultiformular : public TOvningsformular {
+public:
+    using TOvningsformular::TOvningsformular;
+
+    // Answer box n, 1..4.
+    virtual TImage* Svarsbild(int n) = 0;
+    // Repaints the whole box in the colour with the text centred in it.
+    virtual void RitaSvar(TImage* box, const QColor& color, const QString& text) = 0;
+};

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "maps/Areas.h"
+#include "maps/MapMath.h"
+#include "maps/Places.h"
+#include "platform/Canvas.h"
+
+#include <QColor>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class TImage;
+
+constexpr int kMaxHav = 100;
+
+// The map of one exercise screen: its areas, places and sea seed points, the
+// colours they are painted in, the view and the projection between degrees
+// and the pixels of the picture Bild (width W, height H).
+class CKarta {
+public:
+    CKarta() = default;
+    virtual ~CKarta() = default;
+    CKarta(const CKarta&) = delete;
+    CKarta& operator=(const CKarta&) = delete;
+
+    // --- view and projection ---
+    // Loads at most 100 sea seed points; a 101st raises ERangeError.
+    void LasHav(const QString& fileName);
+    void BeraknaSkala();
+    // Fits the view to the land areas that take part.
+    void AnpassaVy();
+    // Pixel column and row of a point. A result outside 32 bits, or a view
+    // with VyNord = VySyd, raises ERangeError.
+    int32_t XKoord(float lat, float lon) const;
+    int32_t YKoord(float lat) const;
+    float LatVid(int32_t y) const;
+    float LonVid(int32_t y, int32_t x) const;
+    bool InomBild(int32_t x, int32_t y) const;
+    // Distance in pixels between a point and a place on the picture.
+    int32_t Avstand(float lat, float lon, const COrt& ort) const;
+    float SynligHalvbredd() const;
+
+    int W() const;
+    int H() const;
+
+    // --- drawing on Bild ---
+    void Rensa();
+    void RitaGranser(int bredd);
+    void RitaVatten();
+    void RitaRam();
+    void FyllHav();
+    void FargaAreor();
+    void FyllArea(const CArea& area, const QColor& farg);
+    void FyllAreor(const QString& key, const QColor& farg);
+    void RitaGradnat(int steg, const QColor& farg, TPenMode mode);
+    void RitaOrter();
+    void RitaOrt(const COrt& ort, const QColor& farg);
+
+    // The whole redraw of the area exercise and of the place exercise, with
+    // pending window events handled between the steps.
+    void RitaAreaovning(int linjebredd);
+    void RitaOrtovning(int linjebredd);
+
+    // Lets the platform handle pending window events between drawing steps;
+    // the screen supplies it, without one drawing runs straight through.
+    std::function<void()> HanteraHandelser;
+
+    QColor Sjofarg{0, 0, 128};
+    QColor Landfarg{128, 128, 128};
+    QColor Ovningsfarg{0, 128, 0};
+    QColor Vattenfarg{0, 0, 128};
+    float VyMitt = 0;
+    float VyNord = 0;
+    float VySyd = 0;
+    int32_t Langdskala = 1;
+    TImage* Bild = nullptr; // not owned
+    std::unique_ptr<CAreor> Landareor;
+    std::unique_ptr<CAreor> Vattenareor;
+    std::unique_ptr<COrter> Platser;
+    std::array<TLatLon, kMaxHav + 1> Havspunkter{}; // points 1..AntalHav; slot 0 unused
+    int32_t AntalHav = 0;
+    bool Gradnat = false;
+
+private:
+    bool ArSynlig(const CArea& area) const;
+    TCanvas& Canvas() const;
+    void Handelser();
+    double Skala() const; // pixels per degree of latitude
+    QPoint Punkt(float lat, float lon) const { return QPoint(XKoord(lat, lon), YKoord(lat)); }
+    QPoint Punkt(const TLatLon& p) const { return Punkt(p.Lat, p.Lon); }
+};

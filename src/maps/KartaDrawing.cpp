@@ -1,0 +1,311 @@
+// Painting the map on its picture. The sea and the area colours are flood
+// fills into whatever the earlier steps left, so the order of the steps and
+// the colour tests before each fill decide the picture.
+#include "data/Errors.h"
+#include "data/Globals.h"
+#include "data/Language.h"
+#include "maps/Karta.h"
+#include "platform/Image.h"
+
+#include <algorithm>
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kGreen(0, 128, 0);
+const QColor kSilver(192, 192, 192);
+const QColor kLightYellow(255, 255, 128);
+const QColor kPaleYellow(255, 255, 160);
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+
+bool Same(const QColor& a, const QColor& b) {
+    return a.isValid() && b.isValid() && a.rgb() == b.rgb();
+}
+
+} // namespace
+
+TCanvas& CKarta::Canvas() const {
+    if (!Bild)
+        throw EGlobina(QStringLiteral("The map has no picture to draw on."));
+    return Bild->Canvas();
+}
+
+void CKarta::Handelser() {
+    if (Bild)
+        Bild->update();
+    if (HanteraHandelser)
+        HanteraHandelser();
+}
+
+bool CKarta::ArSynlig(const CArea& area) const {
+    if (area.Nord < VySyd || area.Syd > VyNord)
+        return false;
+    const float nord = static_cast<float>(area.Nord);
+    if (XKoord(nord, static_cast<float>(area.Ost)) < -100)
+        return false;
+    if (XKoord(nord, static_cast<float>(area.Vast)) > W() + 100)
+        return false;
+    return true;
+}
+
+void CKarta::Rensa() {
+    TCanvas& c = Canvas();
+    c.SetBrushColor(Landfarg);
+    c.FillRect(c.ClipRect());
+}
+
+void CKarta::RitaGranser(int bredd) {
+    TCanvas& c = Canvas();
+    c.SetPenColor(kBlack);
+    c.SetPenMode(TPenMode::Copy);
+    c.SetPenStyle(TPenStyle::Solid);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    c.Rectangle(0, 0, W(), H()); // with the pen width of the last drawing
+    c.SetPenWidth(bredd);
+    if (Landareor) {
+        for (int i = 1; i <= Landareor->Antal; ++i) {
+            const CArea& a = *Landareor->Areor[i];
+            if (a.Antal < 1 || !ArSynlig(a))
+                continue;
+            const QPoint first = Punkt(a.Punkter[1]);
+            c.MoveTo(first.x(), first.y());
+            QPoint prev = first;
+            for (int k = 1; k <= a.Antal; ++k) {
+                const QPoint q = Punkt(a.Punkter[k]);
+                if (q != prev) {
+                    c.LineTo(q.x(), q.y());
+                    c.SetPixel(q.x(), q.y(), kBlack);
+                    c.SetPixel(prev.x(), prev.y(), kBlack);
+                }
+                prev = q;
+            }
+            c.LineTo(first.x(), first.y());
+        }
+    }
+    c.SetPenMode(TPenMode::Copy);
+    c.Rectangle(0, 0, W(), H());
+}
+
+void CKarta::RitaVatten() {
+    TCanvas& c = Canvas();
+    c.SetPenColor(Sjofarg);
+    c.SetPenWidth(1);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    c.Rectangle(0, 0, W(), H());
+    if (Vattenareor) {
+        for (int i = 1; i <= Vattenareor->Antal; ++i) {
+            const CArea& a = *Vattenareor->Areor[i];
+            if (a.Antal < 1)
+                continue;
+            const QPoint first = Punkt(a.Punkter[1]);
+            c.MoveTo(first.x(), first.y());
+            QPoint q = first;
+            for (int k = 1; k <= a.Antal; ++k) {
+                const QPoint prev = c.PenPos();
+                q = Punkt(a.Punkter[k]);
+                c.LineTo(q.x(), q.y());
+                c.SetPixel(q.x(), q.y(), c.PenColor());
+                c.SetPixel(prev.x(), prev.y(), c.PenColor());
+            }
+            c.LineTo(first.x(), first.y());
+            c.SetPixel(first.x(), first.y(), c.PenColor());
+            c.SetPixel(q.x(), q.y(), c.PenColor());
+
+            c.SetBrushColor(Sjofarg);
+            const QPoint s1 = Punkt(a.Fyllpunkt1);
+            if (InomBild(s1.x(), s1.y())) {
+                c.FloodFill(s1.x(), s1.y(), Sjofarg, TFillStyle::Border);
+                // Later water fills test against the colour the picture holds.
+                Sjofarg = c.Pixel(s1.x(), s1.y());
+            }
+            const QPoint s2 = Punkt(a.Fyllpunkt2);
+            if (InomBild(s2.x(), s2.y()))
+                c.FloodFill(s2.x(), s2.y(), Sjofarg, TFillStyle::Border);
+        }
+    }
+    RitaRam();
+}
+
+void CKarta::RitaRam() {
+    TCanvas& c = Canvas();
+    c.SetPenColor(kBlack);
+    c.SetPenWidth(5);
+    c.SetPenMode(TPenMode::Copy);
+    c.SetPenStyle(TPenStyle::Solid);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    c.Rectangle(0, 0, W(), H());
+    c.SetBrushStyle(TBrushStyle::Solid);
+}
+
+void CKarta::FyllHav() {
+    TCanvas& c = Canvas();
+    c.SetBrushColor(Vattenfarg);
+    for (int i = 1; i <= std::min(AntalHav, kMaxHav); ++i) {
+        const QPoint p = Punkt(Havspunkter[i]);
+        if (!Same(c.Pixel(p.x(), p.y()), Vattenfarg) && InomBild(p.x(), p.y())) {
+            c.FloodFill(p.x(), p.y(), Landfarg, TFillStyle::Surface);
+            Handelser();
+        }
+    }
+}
+
+void CKarta::FyllArea(const CArea& area, const QColor& farg) {
+    TCanvas& c = Canvas();
+    for (const TLatLon* seed : {&area.Fyllpunkt1, &area.Fyllpunkt2}) {
+        c.SetBrushColor(farg);
+        const QPoint p = Punkt(*seed);
+        const QColor here = c.Pixel(p.x(), p.y());
+        if (!Same(here, kBlack) && !Same(here, Sjofarg) && !Same(here, farg) &&
+            InomBild(p.x(), p.y()))
+            c.FloodFill(p.x(), p.y(), here, TFillStyle::Surface);
+    }
+}
+
+void CKarta::FyllAreor(const QString& key, const QColor& farg) {
+    if (!Landareor)
+        return;
+    for (int i = 1; i <= Landareor->Antal; ++i) {
+        const CArea& a = *Landareor->Areor[i];
+        if (a.Deltar && a.Matchar(key))
+            FyllArea(a, farg);
+    }
+}
+
+void CKarta::FargaAreor() {
+    if (!Landareor)
+        return;
+    for (int i = 1; i <= Landareor->Antal; ++i) {
+        const CArea& a = *Landareor->Areor[i];
+        if (!a.Deltar)
+            continue;
+        if (!a.Besvarad) {
+            FyllArea(a, Ovningsfarg);
+            continue;
+        }
+        if (a.Forsok < 1)
+            continue;
+        switch (a.Forsok) {
+        case 1:
+            FyllArea(a, kWhite);
+            break;
+        case 2:
+            FyllArea(a, kLightYellow);
+            break;
+        case 3:
+            FyllArea(a, kYellow);
+            break;
+        default:
+            FyllArea(a, kRed);
+            break;
+        }
+    }
+}
+
+void CKarta::RitaGradnat(int steg, const QColor& farg, TPenMode mode) {
+    TCanvas& c = Canvas();
+    c.SetPenColor(farg);
+    c.SetPenStyle(TPenStyle::Solid);
+    c.SetPenWidth(1);
+    c.SetPenMode(mode);
+    const float low = Max(VySyd, -89);
+    const float high = Min(VyNord, 89);
+    // Meridians in pieces of a quarter step, so they follow the curve.
+    const int mFrom = Round(static_cast<double>(VyMitt) - 180) / steg;
+    const int mTo = Round(static_cast<double>(VyMitt) + 180) / steg;
+    for (int k = (Round(low) / steg) * 4 - 4; k <= (Round(high) / steg) * 4 + 3; ++k) {
+        for (int m = mFrom; m <= mTo; ++m) {
+            const float lon = static_cast<float>(m * steg);
+            const float lat1 = static_cast<float>(k * steg / 4.0);
+            const float lat2 = static_cast<float>(lat1 + steg / 4.0);
+            const QPoint a = Punkt(lat1, lon);
+            const QPoint b = Punkt(lat2, lon);
+            c.MoveTo(a.x(), a.y());
+            c.LineTo(b.x(), b.y());
+        }
+    }
+    for (int k = Round(low) / steg; k <= Round(high) / steg; ++k) {
+        const float lat = static_cast<float>(k * steg);
+        if (lat > -90 && lat < 90) {
+            const QPoint a = Punkt(lat, static_cast<float>(static_cast<double>(VyMitt) - 180));
+            const QPoint b = Punkt(lat, static_cast<float>(static_cast<double>(VyMitt) + 180));
+            c.MoveTo(a.x(), a.y());
+            c.LineTo(b.x(), b.y());
+        }
+    }
+    c.SetPenStyle(TPenStyle::Solid);
+    c.SetPenMode(TPenMode::Copy);
+    RitaRam();
+}
+
+void CKarta::RitaOrter() {
+    if (!Platser)
+        return;
+    for (const COrt* o = Platser->Forsta.get(); o; o = o->Nasta.get())
+        if (o->Deltar && !o->Besvarad)
+            RitaOrt(*o, kGreen);
+}
+
+void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
+    TCanvas& c = Canvas();
+    const int r = W() / 250 + 2;
+    const QPoint p = Punkt(static_cast<float>(ort.Latitud), static_cast<float>(ort.Longitud));
+    const int x = p.x(), y = p.y();
+    c.SetPenWidth(1);
+    c.SetPenColor(kWhite);
+    c.SetBrushColor(farg);
+    c.Ellipse(x - r, y - r, x + r, y + r);
+    if (!ort.Besvarad)
+        return;
+    QColor etikett = RedColor;
+    if (ort.Forsok == 1)
+        etikett = kWhite;
+    else if (ort.Forsok == 2)
+        etikett = kPaleYellow;
+    else if (ort.Forsok == 3)
+        etikett = kYellow;
+    c.SetBrushColor(etikett);
+    c.SetPenColor(kBlack);
+    c.SetFont(QStringLiteral("Arial"), 8);
+    const QString& namn = ort.Namn[std::clamp(LanguageIndex, 1, 8)];
+    const int tw = c.TextWidth(namn);
+    const int th = c.TextHeight(namn);
+    c.Rectangle(x - tw / 2 - 4, y - r, x + tw / 2 + 4, y - r + th);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    c.TextOut(x - tw / 2, y - r, namn);
+}
+
+void CKarta::RitaAreaovning(int linjebredd) {
+    Rensa();
+    Handelser();
+    RitaGranser(linjebredd);
+    Handelser();
+    RitaVatten();
+    Handelser();
+    FyllHav();
+    Handelser();
+    FargaAreor();
+    Handelser();
+    if (Gradnat) {
+        RitaGradnat(10, Ovningsfarg, TPenMode::Mask);
+        Handelser();
+    }
+}
+
+void CKarta::RitaOrtovning(int linjebredd) {
+    Rensa();
+    Handelser();
+    RitaGranser(linjebredd);
+    Handelser();
+    RitaVatten();
+    Handelser();
+    FyllHav();
+    Handelser();
+    if (Gradnat) {
+        RitaGradnat(10, kSilver, TPenMode::NotXor);
+        Handelser();
+    }
+    RitaOrter();
+    Handelser();
+}

@@ -1,0 +1,49 @@
+#include "maps/MapMath.h"
+
+#include "data/Errors.h"
+
+#include <cmath>
+#include <limits>
+
+int32_t Round(double value) {
+    if (!(value >= std::numeric_limits<int32_t>::min() - 0.5 &&
+          value <= std::numeric_limits<int32_t>::max() + 0.5))
+        throw ERangeError();
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < std::numeric_limits<int32_t>::min() || whole > std::numeric_limits<int32_t>::max())
+        throw ERangeError();
+    return static_cast<int32_t>(whole);
+}
+
+float Interpolera(float v, float a, float b, float c, float d) {
+    const float aPrim = static_cast<float>(static_cast<double>(a) + 1e-8);
+    const double quotient =
+        (static_cast<double>(v) - static_cast<double>(b)) / (static_cast<double>(aPrim) - b);
+    return static_cast<float>((static_cast<double>(c) - d) * quotient + d);
+}
+
+bool PunktIYta(float lat, float lon, const TPunkter& punkter, int n) {
+    if (n > kMaxPunkter)
+        n = kMaxPunkter;
+    bool inside = false;
+    int j = n;
+    for (int i = 1; i <= n; ++i) {
+        const float latI = punkter[i].Lat;
+        const float latJ = punkter[j].Lat;
+        // (latI <= lat < latJ) or (latJ <= lat < latI), without branches.
+        if ((latI <= lat) != (latJ <= lat)) {
+            const double lonI = punkter[i].Lon;
+            const double x = (static_cast<double>(lat) - latI) *
+                                 (static_cast<double>(punkter[j].Lon) - lonI) /
+                                 (static_cast<double>(latJ) - latI) +
+                             lonI;
+            if (lon < x)
+                inside = !inside;
+        }
+        j = i;
+    }
+    return inside;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+// One point feature of a map: a city, a mountain, a river mouth...
+class COrt {
+public:
+    virtual ~COrt() = default;
+
+    std::array<QString, 9> Namn; // languages 1..8; slot 0 unused
+    int32_t Niva = 0;
+    bool Klass1 = false;
+    bool Klass2 = false;
+    QString Grupp1;
+    QString Grupp2;
+    QString Grupp3;
+    double Latitud = 0;
+    double Longitud = 0;
+    std::unique_ptr<COrt> Nasta; // next place in file order
+    bool Deltar = false;
+    bool Besvarad = false;
+    int32_t Forsok = 0;
+};
+
+// The places of one place file as a singly linked list, with the counts of
+// the running game.
+class COrter {
+public:
+    COrter() = default;
+    virtual ~COrter();
+    COrter(const COrter&) = delete;
+    COrter& operator=(const COrter&) = delete;
+
+    // Loads the file; an empty file gives one blank place. Places read
+    // completely before a failure stay in the list.
+    void LasOrter(const QString& fileName);
+    // Makes the places that match the key, level and class requirements take
+    // part; Valda becomes Kvar afterwards.
+    void Valj(const QString& key, int32_t niva, bool klass1, bool klass2);
+    void Nollstall();
+    // Destroys every place (iteratively, so long lists cannot exhaust the stack).
+    void Destroy();
+
+    std::unique_ptr<COrt> Forsta;
+    int32_t Valda = 0;
+    int32_t Kvar = 0;
+};

@@ -1,0 +1,213 @@
+#include "scores/ScoreFile.h"
+
+#include "data/Cp1252.h"
+#include "data/Errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int32_t kScale = 100000;
+
+// The plain encoding, without holding the seconds in range: what old files
+// hold and what ranking compares.
+int64_t RawScore(int64_t percent, int64_t seconds) {
+    return percent * kScale + kScale - seconds;
+}
+
+// Walks the bytes of a highscore file the way its lines were meant to be
+// read: numbers after any blanks and line ends, the signature as the rest of
+// its line.
+class TScoreReader {
+public:
+    explicit TScoreReader(const QByteArray& bytes) : bytes_(bytes) {}
+
+    // True when nothing but blanks and line ends is left.
+    bool AtEnd() {
+        SkipBlanks();
+        return pos_ >= bytes_.size();
+    }
+
+    int32_t ReadInteger() {
+        SkipBlanks();
+        if (pos_ >= bytes_.size())
+            throw EInOutError(QStringLiteral("Read beyond end of file"), 100);
+        const qsizetype start = pos_;
+        while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) > ' ')
+            ++pos_;
+        const auto value = ParseInteger(bytes_.mid(start, pos_ - start));
+        if (!value)
+            throw EInOutError(QStringLiteral("Invalid numeric input"), 106);
+        return *value;
+    }
+
+    // The rest of the current line, without its line end.
+    QByteArray ReadRestOfLine() {
+        const qsizetype start = pos_;
+        while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n')
+            ++pos_;
+        return bytes_.mid(start, pos_ - start);
+    }
+
+    void SkipToNextLine() {
+        while (pos_ < bytes_.size() && bytes_[pos_] != '\n')
+            ++pos_;
+        if (pos_ < bytes_.size())
+            ++pos_;
+    }
+
+private:
+    void SkipBlanks() {
+        while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) <= ' ')
+            ++pos_;
+    }
+
+    // Decimal with an optional sign; nothing when the text is not such a
+    // number or does not fit 32 bits.
+    static std::optional<int32_t> ParseInteger(const QByteArray& text) {
+        qsizetype i = 0;
+        bool negative = false;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+            negative = text[i++] == '-';
+        if (i >= text.size())
+            return std::nullopt;
+        int64_t value = 0;
+        for (; i < text.size(); ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return std::nullopt;
+            value = value * 10 + (text[i] - '0');
+            if (value > int64_t{INT32_MAX} + 1)
+                return std::nullopt;
+        }
+        if (negative)
+            value = -value;
+        if (value < INT32_MIN || value > INT32_MAX)
+            return std::nullopt;
+        return static_cast<int32_t>(value);
+    }
+
+    const QByteArray& bytes_;
+    qsizetype pos_ = 0;
+};
+
+// The signature as one line of the file: Windows-1252, "?" for what the code
+// page cannot hold and for line ends, which would split the record.
+QByteArray SignatureLine(const QString& signature) {
+    QByteArray line = Cp1252::EncodeLossy(signature.left(kMaxSignature));
+    std::replace(line.begin(), line.end(), '\r', '?');
+    std::replace(line.begin(), line.end(), '\n', '?');
+    return line;
+}
+
+} // namespace
+
+int32_t MakeScore(int32_t percent, int32_t seconds) {
+    // At 0 % the score is 100000 - seconds, which must stay above 100, the
+    // range of a bare percentage.
+    const int32_t most = percent == 0 ? kScale - 101 : kNoTime - 1;
+    return static_cast<int32_t>(RawScore(percent, std::clamp(seconds, 1, most)));
+}
+
+int32_t ScorePercent(int32_t score) {
+    return score <= 100 ? score : score / kScale;
+}
+
+int32_t ScoreSeconds(int32_t score) {
+    if (score <= 100)
+        return kNoTime;
+    const int32_t t = kScale - score % kScale;
+    return t == kScale ? 0 : t;
+}
+
+int64_t ScoreRating(int32_t score) {
+    return RawScore(ScorePercent(score), ScoreSeconds(score));
+}
+
+TScoreEntry& TScoreTable::operator()(int exercise, int place) {
+    RangeCheck(exercise, 1, kScoreExercises);
+    RangeCheck(place, 1, kScorePlaces);
+    return entries_[exercise - 1][place - 1];
+}
+
+const TScoreEntry& TScoreTable::operator()(int exercise, int place) const {
+    return const_cast<TScoreTable&>(*this)(exercise, place);
+}
+
+void TScoreTable::Clear() {
+    for (auto& list : entries_)
+        list.fill(TScoreEntry{});
+}
+
+void ReadScores(TScoreTable& table, const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(
+            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, file.errorString()), 2);
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    TScoreReader reader(bytes);
+    // Blank lines after the last record are no record.
+    while (!reader.AtEnd()) {
+        const int32_t exercise = reader.ReadInteger();
+        reader.SkipToNextLine();
+        const int32_t place = reader.ReadInteger();
+        reader.SkipToNextLine();
+        const QByteArray signature = reader.ReadRestOfLine();
+        reader.SkipToNextLine();
+        const int32_t score = reader.ReadInteger();
+        reader.SkipToNextLine();
+        if (exercise > kScoreExercises || place > kScorePlaces)
+            continue;
+        TScoreEntry& entry = table(exercise, place);
+        entry.Score = score;
+        entry.Signatur = Cp1252::Decode(signature.left(kMaxSignature));
+    }
+}
+
+void SaveScores(const TScoreTable& table, const QString& fileName) {
+    const QFileInfo info(fileName);
+    // Replacing by rename would get past a read-only file, which the player
+    // may have made read-only to keep the lists as they are.
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
+        throw EInOutError(
+            QStringLiteral("Cannot write \"%1\": the file is read-only").arg(fileName), 5);
+
+    QByteArray text;
+    text.reserve(kScoreExercises * kScorePlaces * 24);
+    for (int e = 1; e <= kScoreExercises; ++e) {
+        for (int p = 1; p <= kScorePlaces; ++p) {
+            const TScoreEntry& entry = table(e, p);
+            text += QByteArray::number(e) + "\r\n" + QByteArray::number(p) + "\r\n" +
+                    SignatureLine(entry.Signatur) + "\r\n" + QByteArray::number(entry.Score) +
+                    "\r\n";
+        }
+    }
+
+    QSaveFile file(fileName);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw EInOutError(
+            QStringLiteral("Cannot write \"%1\": %2").arg(fileName, file.errorString()), 5);
+}
+
+int PlaceScore(TScoreTable& table, int exercise, int32_t score) {
+    RangeCheck(exercise, 1, kScoreExercises);
+    int rank = 0;
+    for (int r = 1; r <= kScorePlaces; ++r) {
+        if (ScoreRating(table(exercise, r).Score) <= score) {
+            rank = r;
+            break;
+        }
+    }
+    if (rank == 0)
+        return 0;
+    for (int r = kScorePlaces - 1; r >= rank; --r)
+        table(exercise, r + 1) = table(exercise, r);
+    table(exercise, rank) = TScoreEntry{score, QString()};
+    return rank;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The ten best results of every exercise, kept in "scores.hgh" beside the
+// program: records of four CR LF lines (exercise, place, signature, score).
+
+constexpr int kScoreExercises = 90;
+constexpr int kScorePlaces = 10;
+constexpr int kMaxSignature = 50;
+// The seconds of a result without a recorded time.
+constexpr int32_t kNoTime = 99999;
+
+// A result is one number: percent x 100000 + 100000 - seconds. A score of at
+// most 100 is a bare percentage without time; 0 marks an empty place; -1 is
+// what a caller passes when there is no new result.
+//
+// The seconds are held within 1..99998 (1..99899 at 0 %) so that every result
+// decodes to the same percentage and a real time: 0 seconds would read back as
+// one percent more, the clock's cap of 100000 as 0 seconds, and a 0 % result
+// of 99900 seconds or more as a bare percentage.
+int32_t MakeScore(int32_t percent, int32_t seconds);
+int32_t ScorePercent(int32_t score);
+int32_t ScoreSeconds(int32_t score);
+// The number a stored score ranks by: a higher percentage first, then fewer
+// seconds; a bare percentage q rates q x 100000 + 1, an empty place 1.
+int64_t ScoreRating(int32_t score);
+
+struct TScoreEntry {
+    int32_t Score = 0;
+    QString Signatur; // at most kMaxSignature characters of Windows-1252
+};
+
+// Scores[1..90][1..10], indexed by exercise number and place (1 is the best).
+class TScoreTable {
+public:
+    // Range-checked: raises the range error outside 1..90 or 1..10.
+    TScoreEntry& operator()(int exercise, int place);
+    const TScoreEntry& operator()(int exercise, int place) const;
+
+    // Every score 0, every signature empty.
+    void Clear();
+
+private:
+    std::array<std::array<TScoreEntry, kScorePlaces>, kScoreExercises> entries_{};
+};
+
+// Reads the file into the table over what it holds. Records may come in any
+// order; exercise numbers above 90 and places above 10 are skipped. A number
+// that does not read, an exercise or place below 1 (range error) or a file
+// that ends inside a record stops the reading with an EGlobina; the places
+// read so far stay. The caller empties the table first and decides what a
+// missing file means.
+void ReadScores(TScoreTable& table, const QString& fileName);
+
+// Writes all 900 records (3600 CR LF lines), replacing the file as a whole:
+// the records go to a temporary file in the same folder that is renamed over
+// the old one, so a failure leaves the old file intact. A file that is
+// read-only is not replaced. Throws EInOutError.
+void SaveScores(const TScoreTable& table, const QString& fileName);
+
+// Puts the score v into the list of the exercise: above the first place whose
+// rating is at most v, the lower places moved down and the last one dropped.
+// Returns the place taken (1..10), or 0 when the score does not enter the list
+// and nothing changed. The new place keeps the signature it had; the caller
+// sets it. Raises the range error for an exercise outside 1..90.
+int PlaceScore(TScoreTable& table, int exercise, int32_t score);

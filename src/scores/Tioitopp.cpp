@@ -1,0 +1,259 @@
+#include "scores/Tioitopp.h"
+
+#include "data/Errors.h"
+#include "data/Gif.h"
+#include "data/Globals.h"
+#include "data/Helpers.h"
+#include "data/Language.h"
+#include "data/Sound.h"
+#include "platform/Image.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kRowHeight = 20;
+constexpr int kColumnWidths[] = {30, 190, 50, 50};
+
+QFont ArialBold13() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+// Sets a colour role in every colour group, so a disabled control looks the
+// same as an enabled one.
+void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+void LoadBand(TImage* image, const QString& fileName) {
+    const QString path = ProgramFolder() + QLatin1Char('/') + fileName;
+    if (!QFileInfo::exists(path))
+        return;
+    try {
+        image->SetPicture(DecodeGif(path));
+    } catch (const std::exception&) {
+        // Artwork only: the screen works without it.
+    }
+}
+
+} // namespace
+
+TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("High scores"));
+    SetTag(this, 11);
+    setFixedSize(361, 403);
+    setAutoFillBackground(true);
+    SetColor(this, QPalette::Window, Qt::white);
+
+    lblOvningsNamn = new QLabel(this);
+    lblOvningsNamn->setGeometry(12, 16, 337, 19);
+    lblOvningsNamn->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont labelFont = QApplication::font();
+    labelFont.setPixelSize(13);
+    labelFont.setBold(true);
+    lblOvningsNamn->setFont(labelFont);
+    SetColor(lblOvningsNamn, QPalette::WindowText, Qt::black);
+
+    Shape2 = new QFrame(this);
+    Shape2->setGeometry(12, 40, 337, 317);
+    Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape2->setLineWidth(1);
+    Shape2->setAutoFillBackground(true);
+    SetColor(Shape2, QPalette::WindowText, Qt::black);
+
+    Image1 = new TImage(this);
+    Image1->setGeometry(22, 52, 319, 37);
+    Image1->SetStretch(true);
+    LoadBand(Image1, QStringLiteral("TioBand1.gif"));
+
+    grdLista = new QTableWidget(kScorePlaces, 4, this);
+    grdLista->setGeometry(24, 98, 313, 219);
+    grdLista->setEnabled(false);
+    grdLista->setFrameShape(QFrame::NoFrame);
+    grdLista->setShowGrid(false);
+    grdLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdLista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdLista->horizontalHeader()->hide();
+    grdLista->verticalHeader()->hide();
+    grdLista->verticalHeader()->setMinimumSectionSize(1);
+    grdLista->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grdLista->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdLista->horizontalHeader()->setMinimumSectionSize(1);
+    grdLista->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // No cell is ever marked as current.
+    grdLista->setSelectionMode(QAbstractItemView::NoSelection);
+    grdLista->setFocusPolicy(Qt::NoFocus);
+    grdLista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdLista->setFont(ArialBold13());
+    SetColor(grdLista, QPalette::Text, Qt::white);
+
+    // Over the grid and first in the tab order.
+    txtNySignatur = new QLineEdit(this);
+    txtNySignatur->setGeometry(80, 130, 111, 24);
+    txtNySignatur->setFont(ArialBold13());
+    SetColor(txtNySignatur, QPalette::Text, Qt::black);
+    txtNySignatur->hide();
+    txtNySignatur->installEventFilter(this);
+
+    Image2 = new TImage(this);
+    Image2->setGeometry(20, 318, 319, 37);
+    Image2->SetStretch(true);
+    LoadBand(Image2, QStringLiteral("TioBand2.gif"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(12, 364, 337, 31);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmTioitopp::cmdOKClick);
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+}
+
+void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
+    grdLista->setRowCount(kScorePlaces);
+    for (int c = 0; c < 4; ++c)
+        grdLista->setColumnWidth(c, kColumnWidths[c]);
+    grdLista->setCurrentItem(nullptr);
+
+    Scores.Clear();
+    FileName = fileName;
+    readFailed_ = false;
+    NewRank = 0;
+
+    if (QFileInfo::exists(fileName)) {
+        try {
+            ReadScores(Scores, fileName);
+        } catch (const EGlobina& e) {
+            readFailed_ = true;
+            ShowMessageBox(this, TBoxKind::Information,
+                           QStringLiteral("Error reading the highscore file. The following error "
+                                          "occurred: ") +
+                               e.Message());
+        }
+    }
+
+    const int rank = PlaceScore(Scores, ExerciseNo, score);
+    if (rank > 0) {
+        NewRank = rank;
+        txtNySignatur->setGeometry(grdLista->x() + grdLista->columnWidth(0),
+                                   grdLista->y() + kRowHeight * (rank - 1),
+                                   grdLista->columnWidth(1), txtNySignatur->height());
+        txtNySignatur->show();
+        Scores(ExerciseNo, rank).Signatur = QStringLiteral("Okänd");
+        PlayMusic(QStringLiteral("good.mid"), 0);
+    }
+    FillGrid();
+}
+
+void TfrmTioitopp::FillGrid() {
+    for (int r = 1; r <= kScorePlaces; ++r) {
+        const TScoreEntry& entry = Scores(ExerciseNo, r);
+        QString texts[4] = {QString::number(r), entry.Signatur};
+        if (entry.Score > 0) {
+            texts[2] = QString::number(ScorePercent(entry.Score)) + QStringLiteral(" %");
+            texts[3] = TimeText(ScoreSeconds(entry.Score));
+        }
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(texts[c]);
+            item->setFlags(Qt::ItemIsEnabled);
+            grdLista->setItem(r - 1, c, item);
+        }
+    }
+}
+
+void TfrmTioitopp::TakeSignature() {
+    if (NewRank > 0)
+        Scores(ExerciseNo, NewRank).Signatur = txtNySignatur->text().left(kMaxSignature);
+    txtNySignatur->hide();
+    FillGrid();
+}
+
+void TfrmTioitopp::cmdOKClick() {
+    if (!txtNySignatur->isHidden())
+        TakeSignature();
+    if (readFailed_) {
+        if (NewRank > 0)
+            ShowMessageBox(this, TBoxKind::Information,
+                           QStringLiteral("The new result was not saved, because the highscore "
+                                          "file could not be read."));
+    } else {
+        try {
+            SaveScores(Scores, FileName);
+        } catch (const EGlobina& e) {
+            ShowMessageBox(this, TBoxKind::Information,
+                           QStringLiteral("Could not write to the highscore file. The following "
+                                          "error occurred: ") +
+                               e.Message());
+        }
+    }
+    accept();
+}
+
+void TfrmTioitopp::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    ApplyLanguageTexts(this);
+    lblOvningsNamn->setText(ExerciseName);
+    SetColor(Shape2, QPalette::Window, FrameColor);
+    SetColor(grdLista, QPalette::Base, FrameColor);
+    if (QScreen* s = screen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (!txtNySignatur->isHidden())
+        txtNySignatur->setFocus();
+    else
+        cmdOK->setFocus();
+}
+
+void TfrmTioitopp::keyPressEvent(QKeyEvent* event) {
+    // Escape would close without saving and lose a new result unasked; only
+    // the title-bar close does that.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TfrmTioitopp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtNySignatur && event->type() == QEvent::FocusOut) {
+        // Switching to another window is no leaving of the edit.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !txtNySignatur->isHidden())
+            TakeSignature();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int32_t score) {
+    // The owner may go while the screen is open; the pointer then clears.
+    QPointer<TfrmTioitopp> form = new TfrmTioitopp(owner);
+    try {
+        form->ExerciseNo = exerciseNo;
+        form->ExerciseName = exerciseName;
+        form->EnterResult(ProgramFolder() + QStringLiteral("/scores.hgh"), score);
+        form->exec();
+    } catch (const EGlobina& e) {
+        ShowMessageBox(owner, TBoxKind::Error, e.Message());
+    }
+    delete form.data();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class TShape;
+
+// The settings and About dialog: sound effects, music, clock and language,
+// the version and credits, and links to the web sites.
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAbout(QWidget* parent = nullptr);
+
+    // Runs the main menu's show step again after a change of language.
+    void SetLanguageChanged(std::function<void()> callback) {
+        languageChanged_ = std::move(callback);
+    }
+
+    // Stores the settings and closes (the OK button).
+    void Ok();
+
+    QComboBox* cboLanguage;
+    QCheckBox* chkSound;
+    QCheckBox* chkMusic;
+    QCheckBox* chkShowTimer;
+    QLabel* lblVersion;
+    QLabel* lblWeb;
+    QLabel* lblLumora;
+
+    // The addresses of the two web sites.
+    static const QString kMakerSite;
+    static const QString kCompanionSite;
+    // The page the main link opens for the current language.
+    static QString MakerPage();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SelectCurrentLanguage();
+
+    TShape* Shape4;
+    TShape* Shape5;
+    std::function<void()> languageChanged_;
+};
+
+extern TfrmAbout* frmAbout;

@@ -1,0 +1,121 @@
+#include "data/Errors.h"
+#include "data/Gif.h"
+#include "data/Helpers.h"
+#include "platform/Image.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+#include <vector>
+
+TEST(Helpers, TimeText) {
+    EXPECT_EQ(TimeText(75), "01:15");
+    EXPECT_EQ(TimeText(0), "00:00");
+    EXPECT_EQ(TimeText(5999), "99:59");
+    EXPECT_EQ(TimeText(6000), "100:00");
+    EXPECT_EQ(TimeText(99998), "1666:38");
+    EXPECT_EQ(TimeText(99999), "");
+}
+
+TEST(Helpers, PadLeft) {
+    EXPECT_EQ(PadLeft("7", 2), "07");
+    EXPECT_EQ(PadLeft("123", 2), "123");
+    EXPECT_EQ(PadLeft("", 2), "00");
+}
+
+TEST(Helpers, FolderOfPath) {
+    EXPECT_EQ(FolderOfPath("/games/quiz/prog"), "/games/quiz");
+    EXPECT_EQ(FolderOfPath("/prog"), "");
+    EXPECT_FALSE(ProgramFolder().endsWith('/'));
+    EXPECT_TRUE(QDir(ProgramFolder()).exists());
+}
+
+TEST(Helpers, OpenHelpAsksTheShellForTheHelpDocument) {
+    QString opened;
+    auto old = SetShellHook([&](const QString& target) { opened = target; });
+    OpenHelp(nullptr);
+    SetShellHook(old);
+    EXPECT_TRUE(opened.startsWith("file://"));
+    EXPECT_TRUE(opened.endsWith(ProgramFolder() + "/globina.chm"));
+}
+
+namespace {
+
+// Writes a GIF with giflib: a 4 x 3 logical screen holding a 2 x 2 interlaced
+// frame at (1, 1) with a local colour table whose entry 3 is transparent.
+void WriteTestGif(const QString& path) {
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
+    ASSERT_NE(gif, nullptr);
+    GifColorType global[2] = {{10, 20, 30}, {200, 0, 0}};
+    ColorMapObject* globalMap = GifMakeMapObject(2, global);
+    GifColorType local[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
+    ColorMapObject* localMap = GifMakeMapObject(4, local);
+    gif->SWidth = 4;
+    gif->SHeight = 3;
+    gif->SColorResolution = 8;
+    gif->SBackGroundColor = 0;
+    gif->SColorMap = globalMap;
+    SavedImage* frame = GifMakeSavedImage(gif, nullptr);
+    frame->ImageDesc = {1, 1, 2, 2, true, localMap};
+    static GifByteType pixels[4] = {0, 1, 2, 3};
+    frame->RasterBits = static_cast<GifByteType*>(malloc(4));
+    memcpy(frame->RasterBits, pixels, 4);
+    GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, 3};
+    EGifGCBToSavedExtension(&gcb, gif, 0);
+    ASSERT_EQ(EGifSpew(gif), GIF_OK);
+}
+
+} // namespace
+
+TEST(Helpers, DecodesGifFramesWithLocalColoursAndTransparency) {
+    TestDir dir;
+    WriteTestGif(dir.Path("t.gif"));
+    const QImage image = DecodeGif(dir.Path("t.gif"));
+    ASSERT_EQ(image.size(), QSize(4, 3));
+    EXPECT_TRUE(image.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0); // outside the frame
+    EXPECT_EQ(image.pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(2, 1), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(1, 2), qRgb(0, 0, 255));
+    EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0); // the transparent index
+}
+
+TEST(Helpers, BrokenGifIsReportedAndThePictureKept) {
+    TestDir dir;
+    EXPECT_THROW(DecodeGif(dir.Write("bad.gif", "GIF89a\x04\x00")), EInOutError);
+
+    QStringList boxes;
+    auto old = SetMessageBoxHook([&](TBoxKind, const QString& text) { boxes << text; });
+    TImage image;
+    QImage before(3, 3, QImage::Format_RGB32);
+    before.fill(Qt::red);
+    image.SetPicture(before);
+    LoadPicture(&image, "no-such-logo.gif");
+    const QString relative = QDir(ProgramFolder()).relativeFilePath(dir.Path("bad.gif"));
+    LoadPicture(&image, relative);
+    SetMessageBoxHook(old);
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0], "Kunde inte visa bilden no-such-logo.gif.");
+    EXPECT_EQ(boxes[1], "Kunde inte visa bilden " + relative + ".");
+    EXPECT_EQ(image.Picture(), before);
+
+    WriteTestGif(dir.Path("t.gif"));
+    LoadPicture(&image, QDir(ProgramFolder()).relativeFilePath(dir.Path("t.gif")));
+    EXPECT_EQ(image.Picture().size(), QSize(4, 3));
+}
+
+TEST(Helpers, BlankSurfaceIsWhiteAtTheControlsSize) {
+    TemplateBitmap = QImage(8, 8, QImage::Format_RGB32);
+    TemplateBitmap.fill(Qt::white);
+    TImage image;
+    image.resize(20, 10);
+    BlankSurface(&image);
+    ASSERT_EQ(image.Picture().size(), QSize(20, 10));
+    EXPECT_EQ(image.Picture().pixel(19, 9), qRgb(255, 255, 255));
+    TemplateBitmap = QImage();
+}

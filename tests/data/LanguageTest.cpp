@@ -1,0 +1,115 @@
+#include "data/ByteWriter.h"
+#include "data/Errors.h"
+#include "data/Language.h"
+#include "support/TestFiles.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Writes a language record: the number, then the texts of languages 1..8.
+void Record(TByteWriter& w, int number, const QString& prefix) {
+    w.WriteInt16(number);
+    for (int language = 1; language <= 8; ++language)
+        w.WriteString(prefix + QString::number(language));
+}
+
+class LanguageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LanguageTexts.Clear();
+        LanguageIndex = 2;
+    }
+    void TearDown() override {
+        LanguageTexts.Clear();
+        LanguageIndex = 2;
+    }
+    TestDir dir;
+};
+
+} // namespace
+
+TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
+    TByteWriter w;
+    Record(w, 34, "z");
+    Record(w, 1, "a");
+    Record(w, 1, "b");
+    w.SaveTo(dir.Path("lang.crp"));
+    LoadLanguageTextsFrom(dir.Path("lang.crp"));
+    EXPECT_EQ(LanguageTexts(1, 1), "b1");
+    EXPECT_EQ(LanguageTexts(8, 1), "b8");
+    EXPECT_EQ(LanguageTexts(3, 34), "z3");
+    EXPECT_EQ(LanguageTexts(2, 2), "");
+    LanguageIndex = 8;
+    EXPECT_EQ(LangText(1), "b8");
+}
+
+TEST_F(LanguageTest, EmptyFileLeavesTextsEmpty) {
+    LoadLanguageTextsFrom(dir.Write("lang.crp", {}));
+    EXPECT_EQ(LangText(1), "");
+}
+
+TEST_F(LanguageTest, BadNumbersRaiseTheRangeErrorAndStoreNothing) {
+    TByteWriter w;
+    Record(w, 2, "ok");
+    Record(w, 35, "bad");
+    w.SaveTo(dir.Path("lang.crp"));
+    EXPECT_THROW(LoadLanguageTextsFrom(dir.Path("lang.crp")), ERangeError);
+    EXPECT_EQ(LanguageTexts(1, 2), "ok1");
+    EXPECT_THROW(LanguageTexts(0, 1), ERangeError);
+    EXPECT_THROW(LanguageTexts(9, 1), ERangeError);
+    LanguageIndex = 9;
+    EXPECT_THROW(LangText(1), ERangeError);
+}
+
+TEST_F(LanguageTest, TruncatedFileKeepsTheRecordsBefore) {
+    TByteWriter w;
+    Record(w, 3, "t");
+    w.WriteInt16(4);
+    w.WriteString("only one");
+    w.SaveTo(dir.Path("lang.crp"));
+    EXPECT_THROW(LoadLanguageTextsFrom(dir.Path("lang.crp")), EInOutError);
+    EXPECT_EQ(LanguageTexts(2, 3), "t2");
+    EXPECT_EQ(LanguageTexts(1, 4), "only one");
+}
+
+TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
+    TByteWriter w;
+    Record(w, 1, "start");
+    w.SaveTo(dir.Path("lang.crp"));
+    LoadLanguageTextsFrom(dir.Path("lang.crp"));
+
+    QWidget window;
+    window.setWindowTitle("Globina");
+    auto* start = new QPushButton("S T A R T A", &window);
+    SetTag(start, 1);
+    auto* quit = new QPushButton("Avsluta", &window);
+    SetTag(quit, 3);
+    auto* untagged = new QPushButton("?", &window);
+    auto* panel = new QWidget(&window);
+    auto* label = new QLabel("instruction", panel); // nested controls count too
+    SetTag(label, 1);
+    auto* edit = new QLineEdit("typed", &window);
+    SetTag(edit, 1);
+
+    ApplyLanguageTexts(&window);
+    EXPECT_EQ(start->text(), "start2");
+    EXPECT_EQ(quit->text(), ""); // replaced even when the text is empty
+    EXPECT_EQ(untagged->text(), "?");
+    EXPECT_EQ(label->text(), "start2");
+    EXPECT_EQ(edit->text(), "typed");
+    EXPECT_EQ(window.windowTitle(), "Globina"); // the window has no Tag
+
+    SetTag(&window, 1);
+    LanguageIndex = 1;
+    ApplyLanguageTexts(&window);
+    EXPECT_EQ(window.windowTitle(), "start1");
+    EXPECT_EQ(start->text(), "start1");
+
+    SetTag(quit, 35);
+    EXPECT_THROW(ApplyLanguageTexts(&window), ERangeError);
+}

@@ -1,0 +1,148 @@
+#include "exercises/OvningLandArea.h"
+#include "TestScreens.h"
+#include "data/Globals.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LandAreaTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ChooseColorScheme(32, 1);
+        karta = MakeMap({Box("A", 0, 0, 10, 10), Box("B", 0, 20, 10, 30), Box("C", 0, 40, 10, 50),
+                         Box("OUT", 20, 0, 30, 10)});
+        ex.Nummer = 7;
+        ex.Namn[2] = "Boxes";
+        ex.Linjebredd = 1;
+        SetItems(ex, {"A", "B", "C"});
+        ex.Karta = karta.get();
+        ex.Starta(&screen);
+    }
+
+    TKlick At(const QString& key) const {
+        const CArea* a = karta->Landareor->Hitta(key);
+        return {a->Fyllpunkt1.Lat, a->Fyllpunkt1.Lon, 0};
+    }
+    QString Asked() const { return ex.FragaNamn; }
+    QString Other() const { return Asked() == "A" ? "B" : "A"; }
+    QRgb PixelOf(const QString& key) const {
+        const CArea* a = karta->Landareor->Hitta(key);
+        return screen.bild.Picture().pixel(karta->XKoord(a->Fyllpunkt1.Lat, a->Fyllpunkt1.Lon),
+                                           karta->YKoord(a->Fyllpunkt1.Lat));
+    }
+
+    std::unique_ptr<CKarta> karta;
+    COvningLandArea ex;
+    TestKartScreen screen;
+};
+
+} // namespace
+
+TEST_F(LandAreaTest, AGameAsksEveryItemOnceWeighsRightAnswersAndEnds) {
+    ASSERT_EQ(screen.questions.size(), 1);
+    EXPECT_EQ(screen.questions[0], "Click on " + Asked());
+    QStringList asked{Asked()};
+    Answer(ex, screen, At(Asked()));
+    asked << Asked();
+    Answer(ex, screen, At(Asked()));
+    asked << Asked();
+    Answer(ex, screen, At("OUT")); // outside the exercise: neither right nor counted
+    EXPECT_EQ(ex.Svarat, 4);
+    EXPECT_TRUE(screen.names.isEmpty());
+    Answer(ex, screen, At(asked[0])); // an answered area: its name, no count
+    EXPECT_EQ(ex.Svarat, 4);
+    EXPECT_EQ(screen.names.last(), asked[0]);
+    asked.sort();
+    EXPECT_EQ(asked, (QStringList{"A", "B", "C"}));
+    Answer(ex, screen, At(Asked()));
+    EXPECT_EQ(screen.questions.last(), "-");
+    ASSERT_EQ(topList.size(), 1u);
+    EXPECT_EQ(topList[0].first, 7);
+    EXPECT_EQ(topList[0].second, MakeScore(ex.Procent, 30));
+    EXPECT_TRUE(ex.Slut);
+}
+
+TEST_F(LandAreaTest, RightRightWrongShows100And100And80) {
+    // Four items, so that an unanswered area is left for the wrong click.
+    SetItems(ex, {"A", "B", "C", "OUT"});
+    ex.Starta(&screen);
+    screen.percents.clear();
+    Answer(ex, screen, At(Asked()));
+    Answer(ex, screen, At(Asked()));
+    QString wrong;
+    for (const char* k : {"A", "B", "C", "OUT"})
+        if (k != Asked() && !karta->Landareor->Hitta(k)->Besvarad)
+            wrong = k;
+    Answer(ex, screen, At(wrong));
+    EXPECT_EQ(screen.percents, (std::vector<int32_t>{100, 100, 80}));
+    EXPECT_EQ(screen.names.last(), wrong);
+}
+
+TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTheFourth) {
+    const QString asked = Asked();
+    const QString wrong = Other();
+    const QRgb lime = qRgb(0, 255, 0), green = qRgb(0, 128, 0);
+    for (int i = 0; i < 3; ++i)
+        Answer(ex, screen, At(wrong));
+    EXPECT_EQ(ex.Blinklage, 1);
+    ex.Blinka();
+    EXPECT_EQ(PixelOf(asked), lime);
+    ex.Blinka();
+    EXPECT_EQ(ex.Blinklage, 2); // stays lime until the fourth wrong click
+    EXPECT_EQ(PixelOf(asked), lime);
+    Answer(ex, screen, TKlick{50, 100, 0}); // far outside: not counted, lime stays
+    ex.Blinka();
+    EXPECT_EQ(ex.FelDenna, 3);
+    EXPECT_EQ(PixelOf(asked), lime);
+    Answer(ex, screen, At(wrong));
+    ex.Blinka();
+    EXPECT_EQ(PixelOf(asked), green);
+    EXPECT_EQ(ex.Blinklage, 1);
+    ex.Blinka();
+    EXPECT_EQ(PixelOf(asked), lime);
+    Answer(ex, screen, At(asked));
+    EXPECT_EQ(karta->Landareor->Hitta(asked)->Forsok, 5);
+    EXPECT_EQ(PixelOf(asked), qRgb(255, 0, 0)); // answered later than the third try
+}
+
+TEST_F(LandAreaTest, AnEnclaveWinsOverTheAreaAroundItAndGroupKeysAnswer) {
+    TestArea enclave = Box("E", 4, 4, 6, 6);
+    TestArea part = Box("B.2", 40, 20, 50, 30);
+    part.group1 = "B";
+    karta = MakeMap({Box("A", 0, 0, 10, 10), enclave, Box("B", 0, 20, 10, 30), part});
+    ex.Karta = karta.get();
+    SetItems(ex, {"A", "E", "B"});
+    ex.Starta(&screen);
+    EXPECT_EQ(ex.AreaUnder(5, 5)->Nyckel, "E");
+    EXPECT_EQ(ex.AreaUnder(2, 2)->Nyckel, "A");
+    EXPECT_EQ(ex.AreaUnder(15, 15), nullptr);
+    while (Asked() != "B")
+        Answer(ex, screen, At(Asked()));
+    EXPECT_TRUE(ex.ArRatt({45, 25, 0})); // the second part of B counts as B
+}
+
+TEST_F(LandAreaTest, AnItemThatNamesNoAreaIsNotAskedSoTheGameEnds) {
+    SetItems(ex, {"A", "NOWHERE"});
+    ex.Starta(&screen);
+    EXPECT_EQ(Asked(), "A");
+    Answer(ex, screen, At("A"));
+    EXPECT_TRUE(ex.Slut);
+    EXPECT_EQ(topList.size(), 1u);
+}
+
+TEST_F(LandAreaTest, RestartInMidGameResetsTheGame) {
+    Answer(ex, screen, At(Other()));
+    Answer(ex, screen, At(Asked()));
+    ASSERT_GT(ex.Svarat, 0);
+    ex.Starta(&screen);
+    EXPECT_EQ(ex.Svarat, 0);
+    EXPECT_EQ(ex.Fel, 0);
+    EXPECT_EQ(ex.FelDenna, 0);
+    EXPECT_EQ(ex.Fragor, 1);
+    EXPECT_EQ(ex.Blinklage, 0);
+    EXPECT_FALSE(ex.Slut);
+    for (const char* k : {"A", "B", "C"})
+        EXPECT_FALSE(karta->Landareor->Hitta(k)->Besvarad);
+}

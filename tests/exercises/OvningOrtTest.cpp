@@ -1,0 +1,121 @@
+#include "exercises/OvningOrt.h"
+#include "TestScreens.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TestPlace Place(const QString& name, double lat, double lon, int niva = 1, bool klass1 = true) {
+    TestPlace p;
+    p.names = {name};
+    p.lat = lat;
+    p.lon = lon;
+    p.niva = niva;
+    p.klass1 = klass1;
+    p.group1 = "X";
+    return p;
+}
+
+class OrtTest : public EngineTest {
+protected:
+    void Start(std::vector<TestPlace> places, int niva = 2, bool krav1 = false) {
+        karta = MakeMap({Box("L", 0, 0, 20, 40)}, places);
+        ex.Karta = karta.get();
+        ex.Niva = niva;
+        ex.KravPlats1 = krav1;
+        ex.VyNord = 25;
+        ex.VySyd = -5;
+        ex.VyMitt = 20;
+        ex.Linjebredd = 1;
+        SetItems(ex, {"X"});
+        ex.Starta(&screen);
+    }
+    TKlick At(const COrt* o) const {
+        return {static_cast<float>(o->Latitud), static_cast<float>(o->Longitud), 0};
+    }
+    COrt* Find(const QString& name) const {
+        for (COrt* o = karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Namn[1] == name)
+                return o;
+        return nullptr;
+    }
+    QStringList Taking() const {
+        QStringList names;
+        for (COrt* o = karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar)
+                names << o->Namn[1];
+        return names;
+    }
+
+    std::unique_ptr<CKarta> karta;
+    COvningOrt ex;
+    TestKartScreen screen;
+};
+
+} // namespace
+
+TEST_F(OrtTest, LevelAndClassDecideWhichPlacesTakePart) {
+    Start({Place("P1", 5, 5), Place("High", 6, 6, 3), Place("NoClass", 7, 7, 1, false)}, 2, true);
+    EXPECT_EQ(Taking(), QStringList{"P1"});
+    EXPECT_EQ(karta->Platser->Kvar, 1);
+    Start({Place("P1", 5, 5), Place("High", 6, 6, 3), Place("NoClass", 7, 7, 1, false)}, 2, false);
+    EXPECT_EQ(Taking(), (QStringList{"P1", "NoClass"}));
+}
+
+TEST_F(OrtTest, NearestMarkerJudgesAndTiesGoToTheEarlierPlace) {
+    Start({Place("West", 10, 10), Place("East", 10, 30), Place("Twin", 10, 30)});
+    EXPECT_EQ(ex.NarmasteOrt(10, 29)->Namn[1], "East");
+    EXPECT_EQ(ex.NarmasteOrt(0, 11)->Namn[1], "West");  // far away still counts
+    EXPECT_EQ(ex.NarmasteOrt(10, 20)->Namn[1], "West"); // equal distance
+}
+
+TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
+    Start({Place("A", 5, 5), Place("B", 5, 35), Place("C", 15, 20)});
+    EXPECT_EQ(screen.questions[0], "Click on " + ex.Plats->Namn[1]);
+    // Two wrong clicks on another place, then the right one.
+    COrt* asked = ex.Plats;
+    COrt* other = asked == Find("A") ? Find("B") : Find("A");
+    Answer(ex, screen, At(other));
+    EXPECT_EQ(screen.names.last(), other->Namn[1]);
+    Answer(ex, screen, At(other));
+    Answer(ex, screen, At(asked));
+    EXPECT_EQ(asked->Forsok, 3);
+    EXPECT_EQ(karta->Platser->Kvar, 2);
+    EXPECT_EQ(screen.percents, (std::vector<int32_t>{0, 0, 33}));
+    // A click nearest to the answered place is ignored and shows no name.
+    const int names = screen.names.size();
+    Answer(ex, screen, At(asked));
+    EXPECT_EQ(ex.Svarat, 3);
+    EXPECT_EQ(screen.names.size(), names);
+    Answer(ex, screen, At(ex.Plats));
+    Answer(ex, screen, At(ex.Plats));
+    EXPECT_EQ(screen.questions.last(), "-");
+    EXPECT_EQ(screen.percents.back(), 60); // 3 right of 5
+    EXPECT_EQ(topList.size(), 1u);
+}
+
+TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
+    Start({Place("A", 5, 5), Place("B", 5, 35)});
+    COrt* asked = ex.Plats;
+    COrt* other = asked == Find("A") ? Find("B") : Find("A");
+    const QPoint p(karta->XKoord(asked->Latitud, asked->Longitud), karta->YKoord(asked->Latitud));
+    for (int i = 0; i < 3; ++i)
+        Answer(ex, screen, At(other));
+    ex.Blinka();
+    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 255, 0));
+    ex.Blinka();
+    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 255, 0));
+    Answer(ex, screen, At(other));
+    ex.Blinka();
+    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 0, 0));
+    ex.Blinka();
+    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 255, 0));
+}
+
+TEST_F(OrtTest, WithNoPlaceInTheGameTheQuestionIsEmptyAndClicksAreIgnored) {
+    Start({Place("A", 5, 5, 9)});
+    EXPECT_EQ(screen.questions, QStringList{""});
+    Answer(ex, screen, {5, 5, 0});
+    EXPECT_EQ(ex.Svarat, 0);
+    EXPECT_FALSE(ex.Slut);
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "data/Globals.h"
+#include "data/Language.h"
+#include "exercises/Ovning.h"
+#include "exercises/Ovningsformular.h"
+#include "exercises/Random.h"
+#include "maps/Karta.h"
+#include "maps/MapFiles.h"
+#include "platform/Image.h"
+#include "scores/ScoreFile.h"
+#include "support/TestFiles.h"
+
+#include <QStringList>
+#include <array>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+// Screens that stand in for the real ones and record what the exercise shows.
+class TestKartScreen : public TKartformular {
+public:
+    TestKartScreen() {
+        bild.resize(400, 300);
+        bild.SetPicture(QImage(400, 300, QImage::Format_RGB32));
+    }
+    void VisaFraga(const QString& text) override { questions << text; }
+    void VisaProcent(int32_t percent) override { percents.push_back(percent); }
+    TImage* Kartbild() override { return &bild; }
+    void VisaNamn(const QString& text, int32_t, int32_t, bool show) override {
+        if (show)
+            names << text;
+        nameShown = show;
+    }
+
+    TImage bild;
+    QStringList questions;
+    std::vector<int32_t> percents;
+    QStringList names;
+    bool nameShown = false;
+};
+
+class TestMultiScreen : public TMultiformular {
+public:
+    TestMultiScreen() {
+        for (auto& b : boxes) {
+            b.resize(211, 41);
+            b.SetPicture(QImage(211, 41, QImage::Format_RGB32));
+        }
+    }
+    void VisaFraga(const QString& text) override { questions << text; }
+    void VisaProcent(int32_t percent) override { percents.push_back(percent); }
+    TImage* Svarsbild(int n) override { return &boxes[n - 1]; }
+    void RitaSvar(TImage* box, const QColor& color, const QString& text) override {
+        const int n = static_cast<int>(box - &boxes[0]);
+        colors[n] = color;
+        texts[n] = text;
+    }
+
+    std::array<TImage, 4> boxes;
+    std::array<QColor, 4> colors;
+    std::array<QString, 4> texts;
+    QStringList questions;
+    std::vector<int32_t> percents;
+};
+
+class TestFlagScreen : public TOvningsformular {
+public:
+    void VisaFraga(const QString& text) override { questions << text; }
+    void VisaProcent(int32_t percent) override { percents.push_back(percent); }
+    QStringList questions;
+    std::vector<int32_t> percents;
+};
+
+// Fixed texts, a fixed clock for the generator and a recorder for the top list.
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ChooseColorScheme(32, 1);
+        LanguageIndex = 2;
+        LanguageTexts(2, 9) = "Click on";
+        LanguageTexts(2, 10) = "lies in";
+        LanguageTexts(2, 13) = "Capital of";
+        LanguageTexts(2, 14) = "?";
+        GlobinaRandom::SetClock([] { return 4711u; });
+        oldVisare =
+            SetTopplistaVisare([this](QWidget*, int32_t nummer, const QString&, int32_t score) {
+                topList.push_back({nummer, score});
+            });
+    }
+    void TearDown() override {
+        GlobinaRandom::SetClock(nullptr);
+        SetTopplistaVisare(oldVisare);
+        LanguageTexts.Clear();
+    }
+
+    // A map with the given land areas and places, loaded from written files.
+    std::unique_ptr<CKarta> MakeMap(const std::vector<TestArea>& areas,
+                                    const std::vector<TestPlace>& places = {}) {
+        TByteWriter a, p;
+        for (const auto& area : areas)
+            WriteArea(a, area);
+        for (const auto& place : places)
+            WritePlace(p, place);
+        a.SaveTo(dir.Path("AREA.crp"));
+        p.SaveTo(dir.Path("Ort.crp"));
+        auto karta = std::make_unique<CKarta>();
+        karta->Landareor = std::make_unique<CAreor>();
+        karta->Vattenareor = std::make_unique<CAreor>();
+        karta->Platser = std::make_unique<COrter>();
+        karta->Landareor->LasAreor(dir.Path("AREA.crp"));
+        karta->Platser->LasOrter(dir.Path("Ort.crp"));
+        return karta;
+    }
+
+    // Answers as the map screen does: judge, count, next question, end.
+    void Answer(COvning& ex, TOvningsformular& screen, TKlick klick) {
+        if (ex.Slut) {
+            ex.FelSvar(klick);
+            return;
+        }
+        if (ex.ArRatt(klick)) {
+            ex.Blinklage = 0;
+            ex.RattSvar();
+            const QString text = ex.NastaFraga();
+            if (text.isEmpty()) {
+                screen.VisaFraga("-");
+                ex.VisaTopplista(MakeScore(ex.Procent, 30), &screen);
+                ex.Slut = true;
+            } else {
+                screen.VisaFraga(text);
+            }
+        } else {
+            ex.FelSvar(klick);
+        }
+    }
+
+    void SetItems(COvning& ex, const QStringList& items) {
+        ex.Antal = static_cast<int32_t>(items.size());
+        for (int i = 1; i <= ex.Antal; ++i)
+            ex.Objekt(i) = items[i - 1];
+    }
+
+    TestDir dir;
+    TTopplistaVisare oldVisare;
+    std::vector<std::pair<int32_t, int32_t>> topList; // exercise number, score
+};

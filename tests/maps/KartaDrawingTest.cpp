@@ -1,0 +1,280 @@
+#include "data/Globals.h"
+#include "data/Language.h"
+#include "maps/Karta.h"
+#include "platform/Image.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kGrey = qRgb(128, 128, 128);
+const QRgb kNavy = qRgb(0, 0, 128);
+
+std::unique_ptr<CArea> Box(const QString& key, float syd, float vast, float nord, float ost) {
+    auto a = std::make_unique<CArea>();
+    a->Nyckel = key;
+    a->Namn[1] = key;
+    a->Nord = nord;
+    a->Syd = syd;
+    a->Ost = ost;
+    a->Vast = vast;
+    a->Fyllpunkt1 = a->Fyllpunkt2 = {(nord + syd) / 2, (ost + vast) / 2};
+    a->Antal = 4;
+    a->Punkter[1] = {syd, vast};
+    a->Punkter[2] = {nord, vast};
+    a->Punkter[3] = {nord, ost};
+    a->Punkter[4] = {syd, ost};
+    return a;
+}
+
+// A 400 x 200 picture of 20 degrees of latitude around (0, 0): ten pixels
+// per degree near the equator. Land boxes A (west) and B (east), a lake in
+// between.
+class Drawing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        image.resize(400, 200);
+        k.Bild = &image;
+        k.VyMitt = 0;
+        k.VyNord = 10;
+        k.VySyd = -10;
+        k.BeraknaSkala();
+        k.Landareor = std::make_unique<CAreor>();
+        k.Vattenareor = std::make_unique<CAreor>();
+        k.Platser = std::make_unique<COrter>();
+        k.Landareor->Lagg(Box("A", -5, -15, 5, -5));
+        k.Landareor->Lagg(Box("B", -5, 5, 5, 15));
+        k.Vattenareor->Lagg(Box("LAKE", -2, -2, 2, 2));
+    }
+    QRgb At(float lat, float lon) const {
+        return image.Picture().pixel(k.XKoord(lat, lon), k.YKoord(lat));
+    }
+    void Sea(std::initializer_list<TLatLon> points) {
+        k.AntalHav = 0;
+        for (const TLatLon& p : points)
+            k.Havspunkter[++k.AntalHav] = p;
+    }
+    void Draw() {
+        k.Rensa();
+        k.RitaGranser(1);
+        k.RitaVatten();
+        k.FyllHav();
+    }
+
+    TImage image;
+    CKarta k;
+};
+
+} // namespace
+
+TEST_F(Drawing, OutlinesWaterAndFrame) {
+    k.Rensa();
+    EXPECT_EQ(image.Picture().pixel(200, 100), kGrey);
+    k.RitaGranser(1);
+    EXPECT_EQ(At(0, -15), kBlack);
+    EXPECT_EQ(At(5, 10), kBlack);
+    EXPECT_EQ(At(0, -10), kGrey);
+    EXPECT_EQ(image.Picture().pixel(0, 50), kBlack);
+    k.RitaVatten();
+    EXPECT_EQ(At(0, 0), kNavy);   // lake filled
+    EXPECT_EQ(At(2, 0), kNavy);   // and outlined
+    EXPECT_EQ(At(0, 3), kGrey);   // not beyond
+    for (int d = 0; d < 3; ++d) { // the five-pixel frame shows three pixels wide
+        EXPECT_EQ(image.Picture().pixel(d, 100), kBlack);
+        EXPECT_EQ(image.Picture().pixel(399 - d, 100), kBlack);
+        EXPECT_EQ(image.Picture().pixel(200, 199 - d), kBlack);
+    }
+    EXPECT_EQ(image.Picture().pixel(3, 100), kGrey);
+}
+
+TEST_F(Drawing, InvisibleLandIsSkippedButWaterIsNot) {
+    // Bounds that claim the area lies far east of the picture, and below it.
+    k.Landareor->Area(1).Vast = 40;
+    k.Landareor->Area(2).Nord = -11;
+    auto lake = Box("L2", -5, -15, 5, -5);
+    lake->Vast = 40;
+    k.Vattenareor->Lagg(std::move(lake));
+    k.Rensa();
+    k.RitaGranser(1);
+    EXPECT_EQ(At(5, 10), kGrey);
+    EXPECT_EQ(At(0, -15), kGrey);
+    k.RitaVatten();
+    EXPECT_EQ(At(0, -15), kNavy);
+}
+
+TEST_F(Drawing, OutlineOnOnePixelDrawsNothing) {
+    auto dot = std::make_unique<CArea>();
+    dot->Antal = 3;
+    dot->Punkter[1] = dot->Punkter[2] = dot->Punkter[3] = {0.01f, 0.01f};
+    dot->Nord = dot->Ost = 0.01;
+    k.Landareor = std::make_unique<CAreor>();
+    k.Landareor->Lagg(std::move(dot));
+    k.Rensa();
+    k.RitaGranser(1);
+    EXPECT_EQ(At(0.01f, 0.01f), kGrey);
+}
+
+TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
+    // On an outline, in the lake, in land box A: then in open background.
+    Sea({{5, -10}, {0, 0}, {0, -10}});
+    Draw();
+    EXPECT_EQ(At(0, 10), kGrey);   // B untouched
+    EXPECT_EQ(At(7, 0), kGrey);    // background untouched
+    EXPECT_EQ(At(0, -10), kNavy);  // A flooded: land and sea share a colour
+    EXPECT_EQ(At(5, -10), kBlack); // outline kept
+    Sea({{7, 0}});
+    Draw();
+    EXPECT_EQ(At(7, 0), kNavy);
+    EXPECT_EQ(At(-8, 19), kNavy);
+    EXPECT_EQ(At(0, -10), kGrey);
+    EXPECT_EQ(At(0, 10), kGrey);
+    EXPECT_EQ(image.Picture().pixel(1, 1), kBlack); // frame corner
+}
+
+TEST_F(Drawing, WaterColourIsReadBackAfterTheFirstFill) {
+    k.Sjofarg = QColor(10, 20, 30);
+    k.Rensa();
+    k.RitaVatten();
+    EXPECT_EQ(k.Sjofarg, QColor(10, 20, 30));
+    EXPECT_EQ(At(0, 0), qRgb(10, 20, 30));
+}
+
+TEST_F(Drawing, AreaColoursFollowTheAnswers) {
+    Sea({{7, 0}});
+    k.Landareor->Lagg(Box("C", -9, -19, -6, -16));
+    k.Landareor->Lagg(Box("D", -9, 16, -6, 19));
+    k.Landareor->Lagg(Box("E", 6, -19, 9, -16));
+    CAreor& areor = *k.Landareor;
+    for (int i = 1; i <= areor.Antal; ++i)
+        areor.Area(i).Deltar = true;
+    areor.Area(2).Besvarad = true; // B at the first try
+    areor.Area(2).Forsok = 1;
+    areor.SattBesvarad("C", 2);
+    areor.SattBesvarad("D", 5);
+    areor.SattBesvarad("E", 0); // answered with no try count: left as it is
+    Draw();
+    k.FargaAreor();
+    EXPECT_EQ(At(0, -10), qRgb(0, 128, 0));
+    EXPECT_EQ(At(0, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(At(-7.5f, -17.5f), qRgb(255, 255, 128));
+    EXPECT_EQ(At(-7.5f, 17.5f), qRgb(255, 0, 0));
+    EXPECT_EQ(At(7.5f, -17.5f), kGrey);
+
+    // The same colour again changes nothing; another recolours the region.
+    const QImage before = image.Picture();
+    k.FyllArea(areor.Area(1), QColor(0, 128, 0));
+    EXPECT_EQ(image.Picture(), before);
+    k.FyllAreor("A", QColor(0, 255, 0));
+    EXPECT_EQ(At(0, -10), qRgb(0, 255, 0));
+    EXPECT_EQ(At(-4.9f, -14.9f), qRgb(0, 255, 0));
+    // A seed in the lake does nothing.
+    auto inLake = Box("F", -1, -1, 1, 1);
+    k.FyllArea(*inLake, QColor(255, 0, 0));
+    EXPECT_EQ(At(0, 0), kNavy);
+}
+
+TEST_F(Drawing, GraticuleParallelsAndMixModes) {
+    image.resize(400, 356);
+    k.VyNord = 89;
+    k.VySyd = -89;
+    k.BeraknaSkala();
+    k.Landareor = std::make_unique<CAreor>();
+    k.Vattenareor = std::make_unique<CAreor>();
+    k.Landfarg = QColor(255, 255, 255);
+    k.Rensa();
+    k.RitaGradnat(10, QColor(255, 0, 0), TPenMode::Copy);
+    // A column between two meridians crosses the parallels only (away from
+    // the poles, where the meridians meet).
+    std::vector<int> rows;
+    const QImage& pic = image.Picture();
+    for (int y = 10; y < 346; ++y)
+        if (pic.pixel(205, y) != qRgb(255, 255, 255))
+            rows.push_back(y);
+    std::vector<int> expected;
+    for (int lat = 80; lat >= -80; lat -= 10)
+        expected.push_back(k.YKoord(lat));
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(pic.pixel(k.XKoord(10, 10), k.YKoord(10) - 3), qRgb(255, 0, 0)); // a meridian
+
+    k.Landfarg = QColor(0, 128, 128);
+    k.Rensa();
+    k.RitaGradnat(10, QColor(0, 200, 0), TPenMode::Mask);
+    EXPECT_EQ(pic.pixel(205, k.YKoord(0)), qRgb(0, 128, 0));
+    k.Rensa();
+    k.RitaGradnat(10, QColor(192, 192, 192), TPenMode::NotXor);
+    EXPECT_EQ(pic.pixel(205, k.YKoord(0)), qRgb(0x3F, 0xBF, 0xBF));
+    EXPECT_EQ(k.Bild->Canvas().PenMode(), TPenMode::Copy);
+}
+
+TEST_F(Drawing, PlaceMarkersAndLabels) {
+    RedColor = QColor(255, 64, 64);
+    k.Landfarg = QColor(0, 0, 0);
+    for (int w : {750, 200}) {
+        image.resize(w, 200);
+        image.SetPicture(QImage());
+        k.Rensa();
+        COrt ort;
+        k.RitaOrt(ort, QColor(0, 128, 0));
+        const int x = k.XKoord(0, 0), y = k.YKoord(0);
+        const int r = w == 750 ? 5 : 2;
+        int minX = 9999, maxX = -1, minY = 9999, maxY = -1;
+        const QImage& pic = image.Picture();
+        for (int py = 0; py < 200; ++py)
+            for (int px = 0; px < w; ++px)
+                if (pic.pixel(px, py) != qRgb(0, 0, 0)) {
+                    minX = std::min(minX, px);
+                    maxX = std::max(maxX, px);
+                    minY = std::min(minY, py);
+                    maxY = std::max(maxY, py);
+                }
+        EXPECT_EQ(minX, x - r) << w;
+        EXPECT_EQ(maxX, x + r - 1) << w;
+        EXPECT_EQ(minY, y - r) << w;
+        EXPECT_EQ(maxY, y + r - 1) << w;
+        EXPECT_EQ(pic.pixel(x, y), qRgb(0, 128, 0));
+        EXPECT_EQ(pic.pixel(x, y - r), qRgb(255, 255, 255));
+    }
+
+    const std::pair<int, QRgb> labels[] = {{1, qRgb(255, 255, 255)},
+                                           {2, qRgb(255, 255, 160)},
+                                           {3, qRgb(255, 255, 0)},
+                                           {5, qRgb(255, 64, 64)}};
+    for (const auto& [forsok, colour] : labels) {
+        k.Rensa();
+        COrt ort;
+        ort.Namn[LanguageIndex] = "Wien";
+        ort.Besvarad = true;
+        ort.Forsok = forsok;
+        k.RitaOrt(ort, QColor(0, 128, 0));
+        const int x = k.XKoord(0, 0), y = k.YKoord(0);
+        const int r = 2;
+        const int tw = k.Bild->Canvas().TextWidth("Wien");
+        // The box starts at the top of the marker, 4 pixels wider each side.
+        EXPECT_EQ(image.Picture().pixel(x - tw / 2 - 3, y - r + 1), colour) << forsok;
+        EXPECT_EQ(image.Picture().pixel(x - tw / 2 - 4, y - r + 1), kBlack) << forsok;
+        EXPECT_EQ(image.Picture().pixel(x - tw / 2 - 5, y - r + 1), kBlack) << forsok; // background
+    }
+}
+
+TEST_F(Drawing, ExerciseSequencesLetEventsRunBetweenSteps) {
+    int calls = 0;
+    k.HanteraHandelser = [&] { ++calls; };
+    Sea({{7, 0}, {-7, 0}});
+    k.Landareor->Area(1).Deltar = true;
+    k.Gradnat = true;
+    k.RitaAreaovning(2);
+    EXPECT_GE(calls, 6);
+    EXPECT_EQ(At(0, -10), qRgb(0, 128, 0));
+    EXPECT_EQ(At(7, 1), qRgb(0, 0, 128));
+
+    k.Platser->Forsta = std::make_unique<COrt>();
+    k.Platser->Forsta->Latitud = 7;
+    k.Platser->Forsta->Longitud = 3;
+    k.Platser->Forsta->Deltar = true;
+    calls = 0;
+    k.RitaOrtovning(1);
+    EXPECT_GE(calls, 5);
+    EXPECT_EQ(At(7, 3), qRgb(0, 128, 0)); // marker on the sea
+    EXPECT_EQ(At(0, -10), kGrey);         // no area colours in the place exercise
+}

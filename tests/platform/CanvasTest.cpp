@@ -1,0 +1,223 @@
+#include "platform/Canvas.h"
+#include "platform/Image.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <utility>
+
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+
+QImage Blank(int w, int h, QRgb rgb = 0xFFFFFFFF) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(rgb);
+    return image;
+}
+
+// Every pixel that differs from the background colour.
+Pixels Painted(const QImage& image, QRgb background = 0xFFFFFFFF) {
+    Pixels p;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                p.insert({x, y});
+    return p;
+}
+
+} // namespace
+
+TEST(TCanvas, ThinLinesLeaveOutTheEndPoint) {
+    QImage image = Blank(20, 20);
+    TCanvas c(&image);
+    c.SetPenColor(Qt::black);
+    c.MoveTo(0, 0);
+    c.LineTo(5, 2);
+    EXPECT_EQ(Painted(image), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}));
+    EXPECT_EQ(c.PenPos(), QPoint(5, 2));
+
+    image.fill(Qt::white);
+    c.MoveTo(3, 10);
+    c.LineTo(3, 6); // upwards, vertical
+    EXPECT_EQ(Painted(image), (Pixels{{3, 10}, {3, 9}, {3, 8}, {3, 7}}));
+
+    image.fill(Qt::white);
+    c.LineTo(3, 6); // zero length paints nothing
+    EXPECT_TRUE(Painted(image).empty());
+}
+
+TEST(TCanvas, ClippedLinesMatchTheUnclippedPixels) {
+    // The same lines on a large picture and, shifted, on a small window of it.
+    const std::pair<QPoint, QPoint> lines[] = {
+        {{-5000, -3000}, {7000, 4500}}, {{300, -20}, {-200, 90}}, {{-40, 55}, {140, 3}},
+        {{17, 400}, {30, -400}},        {{-99, -1}, {99, 1}},     {{60, 61}, {-7000, -6000}}};
+    for (const auto& [a, b] : lines) {
+        QImage big = Blank(400, 400);
+        TCanvas cb(&big);
+        cb.SetPenColor(Qt::black);
+        cb.MoveTo(a.x() + 150, a.y() + 150);
+        cb.LineTo(b.x() + 150, b.y() + 150);
+        QImage small = Blank(100, 100);
+        TCanvas cs(&small);
+        cs.SetPenColor(Qt::black);
+        cs.MoveTo(a.x(), a.y());
+        cs.LineTo(b.x(), b.y());
+        EXPECT_EQ(small, big.copy(150, 150, 100, 100)) << a.x() << "," << a.y();
+    }
+}
+
+TEST(TCanvas, MixModesCombinePenAndPicturePerPixel) {
+    QImage image = Blank(4, 1);
+    const QRgb bg[] = {0xFF123456, 0xFFFF00FF, 0xFF00FF00, 0xFF808080};
+    for (int x = 0; x < 4; ++x)
+        image.setPixel(x, 0, bg[x]);
+    const QImage before = image;
+    TCanvas c(&image);
+    c.SetPenColor(QColor(0xC0, 0xC0, 0xC0));
+    c.SetPenMode(TPenMode::Mask);
+    c.MoveTo(0, 0);
+    c.LineTo(4, 0);
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(image.pixel(x, 0), (bg[x] & 0xFFC0C0C0) | 0xFF000000) << x;
+
+    image = before;
+    c.SetPenMode(TPenMode::NotXor);
+    c.MoveTo(0, 0);
+    c.LineTo(4, 0);
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(image.pixel(x, 0), (~(bg[x] ^ 0xFFC0C0C0)) | 0xFF000000) << x;
+    // Not-xor twice with one pen gives the picture back.
+    c.MoveTo(0, 0);
+    c.LineTo(4, 0);
+    EXPECT_EQ(image, before);
+}
+
+TEST(TCanvas, FiguresExcludeRightAndBottomEdges) {
+    QImage image = Blank(10, 10);
+    TCanvas c(&image);
+    c.SetPenColor(Qt::red);
+    c.SetBrushColor(Qt::blue);
+    c.Rectangle(2, 2, 6, 5);
+    Pixels red, blue;
+    for (const auto& [x, y] : Painted(image))
+        (image.pixel(x, y) == qRgb(255, 0, 0) ? red : blue).insert({x, y});
+    EXPECT_EQ(blue, (Pixels{{3, 3}, {4, 3}}));
+    EXPECT_EQ(red.size(), 10u); // the ring of a 4 x 3 box
+    EXPECT_FALSE(red.count({6, 2}));
+    EXPECT_FALSE(red.count({2, 5}));
+
+    image.fill(Qt::white);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    c.Rectangle(0, 0, 10, 10);
+    EXPECT_EQ(Painted(image).size(), 36u);
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+}
+
+TEST(TCanvas, EllipseFitsItsBox) {
+    for (int r : {5, 2}) {
+        QImage image = Blank(20, 20, 0xFF000000);
+        TCanvas c(&image);
+        c.SetPenColor(Qt::white);
+        c.SetBrushColor(QColor(0, 128, 0));
+        c.Ellipse(10 - r, 10 - r, 10 + r, 10 + r);
+        const Pixels all = Painted(image, 0xFF000000);
+        int bx0 = 99, bx1 = -1, by0 = 99, by1 = -1;
+        for (const auto& [x, y] : all) {
+            bx0 = std::min(bx0, x);
+            bx1 = std::max(bx1, x);
+            by0 = std::min(by0, y);
+            by1 = std::max(by1, y);
+            EXPECT_TRUE(all.count({2 * 10 - 1 - x, y})) << "mirrored inside the box";
+        }
+        EXPECT_EQ(bx0, 10 - r);
+        EXPECT_EQ(bx1, 10 + r - 1);
+        EXPECT_EQ(by0, 10 - r);
+        EXPECT_EQ(by1, 10 + r - 1);
+        EXPECT_EQ(image.pixel(10, 10), qRgb(0, 128, 0));
+        EXPECT_EQ(image.pixel(10, 10 - r), qRgb(255, 255, 255));
+    }
+}
+
+TEST(TCanvas, FillsStopAtOnePixelDiagonalOutlines) {
+    // A one-pixel staircase from the top left to the bottom right: its
+    // diagonal steps touch only at corners.
+    QImage image = Blank(16, 16);
+    TCanvas c(&image);
+    c.SetPenColor(Qt::black);
+    c.MoveTo(0, 0);
+    c.LineTo(16, 16);
+    const QImage outline = image;
+
+    c.SetBrushColor(Qt::red);
+    c.FloodFill(10, 2, Qt::white, TFillStyle::Surface);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const QRgb expect = x == y  ? qRgb(0, 0, 0)
+                                : x > y ? qRgb(255, 0, 0)
+                                        : qRgb(255, 255, 255);
+            ASSERT_EQ(image.pixel(x, y), expect) << x << "," << y;
+        }
+
+    image = outline;
+    c.SetBrushColor(Qt::blue);
+    c.FloodFill(2, 10, Qt::black, TFillStyle::Border);
+    EXPECT_EQ(image.pixel(10, 2), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(0, 15), qRgb(0, 0, 255));
+}
+
+TEST(TCanvas, SurfaceAndBorderFillsDifferOnMixedColours) {
+    // Left half white, right half a near-white; one red dot on the left.
+    QImage image = Blank(10, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 5; x < 10; ++x)
+            image.setPixel(x, y, qRgb(255, 255, 254));
+    image.setPixel(2, 2, qRgb(255, 0, 0));
+    const QImage start = image;
+    TCanvas c(&image);
+    c.SetBrushColor(Qt::green);
+
+    c.FloodFill(0, 0, Qt::white, TFillStyle::Surface); // exactly white only
+    EXPECT_EQ(image.pixel(4, 3), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(5, 0), qRgb(255, 255, 254));
+
+    image = start;
+    c.FloodFill(0, 0, Qt::blue, TFillStyle::Border); // no border: everything
+    EXPECT_TRUE(Painted(image, qRgb(0, 255, 0)).empty());
+
+    image = start;
+    c.FloodFill(0, 0, Qt::green, TFillStyle::Surface); // seed not green
+    EXPECT_EQ(image, start);
+    c.FloodFill(2, 2, Qt::red, TFillStyle::Border); // seed on the border
+    EXPECT_EQ(image, start);
+    c.FloodFill(-1, 2, Qt::red, TFillStyle::Border);
+    EXPECT_EQ(image, start);
+}
+
+TEST(TCanvas, PixelsTextAndImageCanvas) {
+    TImage control;
+    control.resize(120, 40);
+    TCanvas& c = control.Canvas();
+    ASSERT_EQ(control.Picture().size(), QSize(120, 40));
+    EXPECT_EQ(c.Pixel(0, 0), QColor(Qt::white));
+    EXPECT_FALSE(c.Pixel(120, 0).isValid());
+    c.SetPixel(3, 4, QColor(1, 2, 3));
+    EXPECT_EQ(c.Pixel(3, 4), QColor(1, 2, 3));
+    c.SetPenWidth(3);
+    EXPECT_EQ(control.Canvas().PenWidth(), 3); // state persists
+
+    c.SetFont("Arial", 8);
+    const int tw = c.TextWidth("Oslo"), th = c.TextHeight("Oslo");
+    EXPECT_GT(tw, 10);
+    EXPECT_GT(th, 8);
+    c.SetBrushColor(Qt::yellow);
+    c.TextOut(10, 10, "Oslo");
+    EXPECT_EQ(c.Pixel(10, 10), QColor(Qt::yellow)); // opaque box
+    EXPECT_EQ(c.Pixel(10 + tw - 1, 10 + th - 1), QColor(Qt::yellow));
+    // No antialiasing: only the box colour and the text colour appear.
+    for (int y = 10; y < 10 + th; ++y)
+        for (int x = 10; x < 10 + tw; ++x) {
+            const QRgb p = control.Picture().pixel(x, y);
+            ASSERT_TRUE(p == qRgb(255, 255, 0) || p == qRgb(0, 0, 0)) << x << "," << y;
+        }
+}

@@ -1,0 +1,176 @@
+#include "scores/ScoreFile.h"
+#include "data/Errors.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+} // namespace
+
+TEST(ScoreCoding, SecondsAreHeldInRangeSoEveryResultDecodes) {
+    for (int percent : {0, 1, 50, 100}) {
+        const int32_t most = percent == 0 ? 99899 : 99998;
+        for (int32_t seconds : {0, 1, 99899, 99900, 99998, 99999, 100000}) {
+            const int32_t score = MakeScore(percent, seconds);
+            EXPECT_EQ(ScorePercent(score), percent) << percent << " " << seconds;
+            EXPECT_EQ(ScoreSeconds(score), std::clamp(seconds, 1, most))
+                << percent << " " << seconds;
+        }
+    }
+    // Files written before may hold a 0-second result: one percent more.
+    EXPECT_EQ(ScorePercent(8800000), 88);
+    EXPECT_EQ(ScoreSeconds(8800000), 0);
+}
+
+TEST(ScoreFile, WritesEveryPlaceAsFourCrLfLines) {
+    TestDir dir;
+    TScoreTable table;
+    table(1, 1) = {MakeScore(87, 65), QStringLiteral("XYZ")};
+    table(90, 10) = {MakeScore(3, 99998), QStringLiteral("Okänd")};
+    const QString path = dir.Path("scores.hgh");
+    SaveScores(table, path);
+
+    const QByteArray bytes = ReadAll(path);
+    EXPECT_TRUE(bytes.startsWith("1\r\n1\r\nXYZ\r\n8799935\r\n1\r\n2\r\n\r\n0\r\n"));
+    EXPECT_TRUE(bytes.endsWith("90\r\n10\r\nOk\xe4nd\r\n300002\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 3600);
+    EXPECT_EQ(bytes.count('\n'), 3600);
+
+    // Signatures come back as written, but as one line of at most 50 bytes of
+    // the code page.
+    table(2, 1).Signatur = QString(60, QLatin1Char('a'));
+    table(2, 2).Signatur = QStringLiteral("Ж€\nx");
+    SaveScores(table, path);
+    TScoreTable back;
+    ReadScores(back, path);
+    table(2, 1).Signatur.truncate(50);
+    table(2, 2).Signatur = QStringLiteral("?€?x");
+    for (int e = 1; e <= kScoreExercises; ++e)
+        for (int p = 1; p <= kScorePlaces; ++p) {
+            EXPECT_EQ(back(e, p).Score, table(e, p).Score);
+            EXPECT_EQ(back(e, p).Signatur, table(e, p).Signatur);
+        }
+}
+
+TEST(ScoreFile, ReadsRecordsInAnyOrderAndSkipsOutOfRangeOnes) {
+    TestDir dir;
+    const QString path =
+        dir.Write("scores.hgh", "3\r\n1\r\nQRS\r\n9599940\r\n"
+                                "91\r\n1\r\nFAR\r\n5\r\n"
+                                "  3 \r\n\r\n 11\r\n\r\n7\r\n"
+                                "2\n4\n  lf only  \n-7\n"
+                                "2\r\n4\r\nlater\r\n8\r\n"
+                                "5\r\n5\r\n" +
+                                    QByteArray(60, 'b') + "\r\n700000\r\n\r\n\r\n");
+    TScoreTable table;
+    ReadScores(table, path);
+    EXPECT_EQ(table(3, 1).Score, 9599940);
+    EXPECT_EQ(table(3, 1).Signatur, QStringLiteral("QRS"));
+    EXPECT_EQ(ScorePercent(table(3, 1).Score), 95);
+    EXPECT_EQ(ScoreSeconds(table(3, 1).Score), 60);
+    EXPECT_EQ(table(3, 2).Score, 0);
+    EXPECT_EQ(table(2, 4).Score, 8);
+    EXPECT_EQ(table(2, 4).Signatur, QStringLiteral("later"));
+    EXPECT_EQ(table(5, 5).Signatur, QString(50, QLatin1Char('b')));
+    EXPECT_EQ(table(90, 1).Score, 0);
+}
+
+TEST(ScoreFile, ReadingStopsAtABadRecordKeepingWhatCameBefore) {
+    struct Case {
+        QByteArray tail;
+        bool rangeError;
+    };
+    const Case cases[] = {
+        {"0\r\n1\r\nX\r\n5\r\n", true},
+        {"4\r\n0\r\nX\r\n5\r\n", true},
+        {"4\r\n1\r\nX\r\nlots\r\n", false},
+        {"4\r\n1\r\nX\r\n99999999999\r\n", false},
+    };
+    for (const Case& c : cases) {
+        TestDir dir;
+        const QString path =
+            dir.Write("scores.hgh", "1\r\n1\r\nA\r\n5\r\n" + c.tail + "1\r\n2\r\nB\r\n6\r\n");
+        TScoreTable table;
+        if (c.rangeError)
+            EXPECT_THROW(ReadScores(table, path), ERangeError) << c.tail.constData();
+        else
+            EXPECT_THROW(ReadScores(table, path), EInOutError) << c.tail.constData();
+        EXPECT_EQ(table(1, 1).Score, 5);
+        EXPECT_EQ(table(1, 2).Score, 0);
+    }
+
+    TestDir dir;
+    const QString cut = dir.Write("scores.hgh", "1\r\n1\r\nA\r\n5\r\n4\r\n1\r\nX\r\n");
+    TScoreTable table;
+    EXPECT_THROW(ReadScores(table, cut), EInOutError);
+    EXPECT_EQ(table(1, 1).Score, 5);
+    EXPECT_EQ(table(4, 1).Score, 0);
+}
+
+TEST(ScoreFile, AFailedSaveLeavesTheOldFileWhole) {
+    TestDir dir;
+    const QByteArray old = "1\r\n1\r\nOLD\r\n5\r\n";
+    TScoreTable table;
+    table(1, 1) = {MakeScore(100, 10), QStringLiteral("NEW")};
+
+    // A read-only file.
+    const QString path = dir.Write("scores.hgh", old);
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    EXPECT_THROW(SaveScores(table, path), EInOutError);
+    EXPECT_EQ(ReadAll(path), old);
+
+    // A folder that cannot take the temporary file (the superuser writes anyway).
+    if (geteuid() != 0) {
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QString folder = dir.Path(QString());
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_THROW(SaveScores(table, path), EInOutError);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        EXPECT_EQ(ReadAll(path), old);
+    }
+
+    // A folder that does not exist.
+    EXPECT_THROW(SaveScores(table, dir.Path("none/scores.hgh")), EInOutError);
+}
+
+TEST(ScorePlacing, RanksByPercentThenTimeTiesGoAboveAndAFullListDropsItsLast) {
+    TScoreTable table;
+    // 90 % in 10 s, 90 % in 20 s, a bare 90 %, 80 % in 5 s, then empty places.
+    const int32_t stored[] = {MakeScore(90, 10), MakeScore(90, 20), 90, MakeScore(80, 5)};
+    for (int i = 0; i < 4; ++i)
+        table(7, i + 1) = {stored[i], QString::number(i + 1)};
+    const std::pair<int32_t, int> cases[] = {
+        {MakeScore(90, 20), 2},    // a tie goes above
+        {MakeScore(90, 99998), 3}, // any timed 90 % beats a bare 90 %
+        {MakeScore(89, 1), 4},
+        {MakeScore(0, 99899), 5}, // an empty place takes anything
+        {-1, 0},
+    };
+    for (auto [score, rank] : cases) {
+        TScoreTable t = table;
+        EXPECT_EQ(PlaceScore(t, 7, score), rank) << score;
+        if (rank > 0) {
+            EXPECT_EQ(t(7, rank).Score, score);
+            EXPECT_EQ(t(7, rank + 1).Signatur, rank <= 4 ? QString::number(rank) : QString());
+        }
+    }
+
+    for (int p = 1; p <= kScorePlaces; ++p)
+        table(1, p) = {MakeScore(100 - p, 30), QString::number(p)};
+    EXPECT_EQ(PlaceScore(table, 1, MakeScore(50, 30)), 0);
+    EXPECT_EQ(table(1, 10).Signatur, QStringLiteral("10"));
+    EXPECT_EQ(PlaceScore(table, 1, MakeScore(90, 29)), 10);
+    EXPECT_EQ(table(1, 9).Signatur, QStringLiteral("9"));
+    EXPECT_THROW(PlaceScore(table, 91, 5), ERangeError);
+}

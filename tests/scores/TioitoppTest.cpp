@@ -1,0 +1,209 @@
+#include "scores/Tioitopp.h"
+#include "data/Globals.h"
+#include "data/Language.h"
+#include "data/Sound.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+QByteArray Record(int e, int p, const QByteArray& signature, int32_t score) {
+    return QByteArray::number(e) + "\r\n" + QByteArray::number(p) + "\r\n" + signature + "\r\n" +
+           QByteArray::number(score) + "\r\n";
+}
+
+// Records message boxes and the music started, and puts both back afterwards.
+class TopTenScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        oldHook_ = SetMessageBoxHook([this](TBoxKind kind, const QString& text) {
+            boxes.push_back({kind, text});
+        });
+        oldMusic_ = MusicOn;
+        MusicOn = true;
+        player_ = std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Music);
+        mplMIDI = player_.get();
+    }
+    void TearDown() override {
+        SetMessageBoxHook(oldHook_);
+        MusicOn = oldMusic_;
+        mplMIDI = nullptr;
+    }
+
+    // A screen for exercise 5 over a file holding the given records.
+    std::unique_ptr<TfrmTioitopp> Open(const QByteArray& file, int32_t score) {
+        if (!file.isNull())
+            dir.Write("scores.hgh", file);
+        auto form = std::make_unique<TfrmTioitopp>();
+        form->ExerciseNo = 5;
+        form->ExerciseName = QStringLiteral("Europas huvudstäder");
+        form->EnterResult(path, score);
+        return form;
+    }
+
+    QString Cell(TfrmTioitopp& form, int row, int column) {
+        QTableWidgetItem* item = form.grdLista->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    int MusicStarts() const { return player_->OpenCount(); }
+
+    struct Box {
+        TBoxKind kind;
+        QString text;
+    };
+    std::vector<Box> boxes;
+    TestDir dir;
+    const QString path = dir.Path("scores.hgh");
+
+private:
+    TMessageBoxHook oldHook_;
+    bool oldMusic_ = false;
+    std::unique_ptr<TMediaPlayer> player_;
+};
+
+const QByteArray kThree = Record(5, 1, "A", MakeScore(90, 10)) +
+                          Record(5, 2, "B", MakeScore(90, 20)) + Record(5, 3, "C", 75);
+
+} // namespace
+
+TEST_F(TopTenScreen, AQualifyingResultOpensTheEditOverItsRow) {
+    auto form = Open(kThree, 75 * 100000 + 1); // ties the bare 75 % at place 3
+    EXPECT_EQ(form->NewRank, 3);
+    EXPECT_FALSE(form->txtNySignatur->isHidden());
+    const QRect grid = form->grdLista->geometry();
+    EXPECT_EQ(form->txtNySignatur->geometry(), QRect(grid.left() + 30, grid.top() + 40, 190, 24));
+    EXPECT_EQ(Cell(*form, 2, 1), QStringLiteral("Okänd"));
+    EXPECT_EQ(Cell(*form, 3, 1), QStringLiteral("C"));
+    EXPECT_EQ(Cell(*form, 3, 2), QStringLiteral("75 %"));
+    EXPECT_EQ(Cell(*form, 3, 3), QString());
+    EXPECT_EQ(Cell(*form, 0, 3), QStringLiteral("00:10"));
+    EXPECT_EQ(Cell(*form, 9, 0), QStringLiteral("10"));
+    EXPECT_EQ(Cell(*form, 9, 2), QString());
+    EXPECT_EQ(MusicStarts(), 1);
+    EXPECT_TRUE(mplMIDI->FileName().endsWith(QStringLiteral("/good.mid")));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TopTenScreen, TypingAndEnterStoreTheSignatureAndWriteTheFile) {
+    auto form = Open(kThree, MakeScore(95, 300));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_TRUE(form->txtNySignatur->hasFocus());
+    QStringList opened;
+    const TShellHook oldShell = SetShellHook([&](const QString& t) { opened << t; });
+    QTest::keyClick(form->txtNySignatur, Qt::Key_F1);
+    SetShellHook(oldShell);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].endsWith(QStringLiteral("/globina.chm")));
+    QTest::keyClicks(form->txtNySignatur, QStringLiteral("Åsa ") + QString(56, QLatin1Char('x')));
+    QTest::keyClick(form->txtNySignatur, Qt::Key_Return);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+
+    TScoreTable saved;
+    ReadScores(saved, path);
+    EXPECT_EQ(saved(5, 1).Signatur, QStringLiteral("Åsa ") + QString(46, QLatin1Char('x')));
+    EXPECT_EQ(saved(5, 1).Score, MakeScore(95, 300));
+    EXPECT_EQ(saved(5, 2).Signatur, QStringLiteral("A"));
+    EXPECT_EQ(saved(5, 4).Signatur, QStringLiteral("C"));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TopTenScreen, ScoreMinusOneOnlyShowsTheListAndOkWritesItBack) {
+    auto form = Open(kThree, -1);
+    EXPECT_EQ(form->NewRank, 0);
+    EXPECT_TRUE(form->txtNySignatur->isHidden());
+    EXPECT_EQ(MusicStarts(), 0);
+    EXPECT_EQ(Cell(*form, 0, 1), QStringLiteral("A"));
+    form->cmdOK->click();
+    EXPECT_EQ(ReadAll(path).count("\r\n"), 3600);
+}
+
+TEST_F(TopTenScreen, TitleBarCloseKeepsTheFileAsItWas) {
+    auto form = Open(kThree, MakeScore(99, 1));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::keyClicks(form->txtNySignatur, QStringLiteral("Lost"));
+    QTest::keyClick(form.get(), Qt::Key_Escape); // no way out by accident
+    EXPECT_TRUE(form->isVisible());
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(ReadAll(path), kThree);
+}
+
+TEST_F(TopTenScreen, ADamagedFileIsReportedAndNotWrittenBack) {
+    const QByteArray damaged = kThree + Record(5, 0, "bad", 1) + Record(5, 4, "D", 5);
+    auto form = Open(damaged, MakeScore(100, 5));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, TBoxKind::Information);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Error reading the highscore file. The following "
+                                            "error occurred: Range check error"));
+    EXPECT_EQ(form->NewRank, 1);
+    EXPECT_EQ(Cell(*form, 3, 1), QStringLiteral("C"));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::keyClicks(form->txtNySignatur, QStringLiteral("Zed"));
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton); // the edit loses the focus first
+    EXPECT_EQ(form->Scores(5, 1).Signatur, QStringLiteral("Zed"));
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].kind, TBoxKind::Information);
+    EXPECT_EQ(boxes[1].text, QStringLiteral("The new result was not saved, because the "
+                                            "highscore file could not be read."));
+    EXPECT_EQ(ReadAll(path), damaged);
+}
+
+TEST_F(TopTenScreen, AFileThatCannotBeWrittenIsReportedAndTheWindowCloses) {
+    auto form = Open(kThree, MakeScore(100, 5));
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    form->show();
+    form->cmdOK->click();
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith(
+        QStringLiteral("Could not write to the highscore file. The following error occurred: ")));
+    EXPECT_EQ(ReadAll(path), kThree);
+}
+
+TEST_F(TopTenScreen, AnExerciseOutsideTheCatalogueRangeIsReportedAndNotShown) {
+    ShowTopTen(nullptr, 91, QStringLiteral("x"), -1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, TBoxKind::Error);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Range check error"));
+}
+
+// Set GLOBINA_SHOT to a PNG file name to get a picture of the screen while a
+// new result is being signed.
+TEST_F(TopTenScreen, Screenshot) {
+    const QString shot = qEnvironmentVariable("GLOBINA_SHOT");
+    if (shot.isEmpty())
+        GTEST_SKIP() << "GLOBINA_SHOT not set";
+    LanguageTexts(LanguageIndex, 11) = QStringLiteral("Top ten");
+    const QColor oldFrame = FrameColor;
+    ChooseColorScheme(32, 1);
+    auto form = Open(kThree + Record(5, 4, "Ok\xe4nd", 42), MakeScore(90, 15));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::keyClicks(form->txtNySignatur, QStringLiteral("Kim"));
+    form->grab().save(shot);
+    LanguageTexts(LanguageIndex, 11).clear();
+    FrameColor = oldFrame;
+}

@@ -1,0 +1,449 @@
+// Draws the shipped pictures: the logo column of the main menu, the white
+// template bitmap, the two icons of the multiple-choice screen, the two bands
+// of the top-ten screen and the two flowers of the top list.
+// Text is drawn as outlines of a font file loaded by path, so that the result
+// does not depend on which fonts the desktop would pick.
+#include "PictureFiles.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+#include <cstdio>
+
+namespace {
+
+const QColor kFrame(40, 90, 160); // the dark blue of the frames the pictures sit on
+const QColor kGold(255, 208, 64);
+const QColor kGoldDark(190, 120, 20);
+const QColor kShadow(12, 36, 84);
+const char* const kFontFile = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf";
+
+QString gFontFamily;
+
+QImage Canvas(int w, int h, const QColor& background) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(background);
+    return image;
+}
+
+void Smooth(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+}
+
+QPainterPath Polygon(const QPointF& centre, double scale, std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& pt : points) {
+        const QPointF q = centre + pt * scale;
+        if (first)
+            path.moveTo(q);
+        else
+            path.lineTo(q);
+        first = false;
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// A globe seen over the Atlantic: lit sea, green land, a grid of meridians and
+// parallels, and a light rim so it stands out on the dark blue.
+void DrawGlobe(QPainter& p, const QPointF& c, double r) {
+    Smooth(p);
+    QPainterPath disc;
+    disc.addEllipse(c, r, r);
+
+    QRadialGradient sea(c + QPointF(-r * 0.35, -r * 0.4), r * 1.5);
+    sea.setColorAt(0, QColor(120, 196, 255));
+    sea.setColorAt(0.6, QColor(30, 110, 210));
+    sea.setColorAt(1, QColor(10, 40, 120));
+    p.fillPath(disc, sea);
+
+    p.save();
+    p.setClipPath(disc);
+    // Land in unit coordinates of the disc (x right, y down).
+    const QColor land(70, 176, 70);
+    const QColor landEdge(30, 110, 40);
+    p.setPen(QPen(landEdge, std::max(1.0, r / 30)));
+    p.setBrush(land);
+    // The Americas on the left,
+    p.drawPath(Polygon(c, r,
+                       {{-0.95, -0.75},
+                        {-0.55, -0.85},
+                        {-0.35, -0.6},
+                        {-0.5, -0.35},
+                        {-0.62, -0.15},
+                        {-0.45, 0.0},
+                        {-0.3, 0.1},
+                        {-0.25, 0.35},
+                        {-0.4, 0.7},
+                        {-0.5, 0.95},
+                        {-0.6, 0.6},
+                        {-0.75, 0.25},
+                        {-0.85, 0.05},
+                        {-1.0, -0.2}}));
+    // Europe and Africa on the right,
+    p.drawPath(Polygon(c, r,
+                       {{0.15, -0.85},
+                        {0.45, -0.9},
+                        {0.7, -0.7},
+                        {0.55, -0.5},
+                        {0.35, -0.45},
+                        {0.5, -0.35},
+                        {0.75, -0.3},
+                        {0.85, -0.05},
+                        {0.7, 0.25},
+                        {0.55, 0.55},
+                        {0.4, 0.75},
+                        {0.3, 0.55},
+                        {0.25, 0.2},
+                        {0.05, 0.05},
+                        {0.0, -0.25},
+                        {0.15, -0.45},
+                        {0.05, -0.6}}));
+    // and Greenland at the top.
+    p.drawPath(Polygon(c, r, {{-0.3, -0.95}, {0.05, -1.0}, {0.0, -0.8}, {-0.2, -0.72}}));
+
+    // The grid.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 70), std::max(0.8, r / 40)));
+    for (double k : {0.35, 0.75})
+        p.drawEllipse(c, r * k, r);
+    p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
+    for (double lat : {-0.5, 0.0, 0.5}) {
+        const double y = c.y() + lat * r;
+        const double half = r * std::sqrt(1 - lat * lat);
+        p.drawLine(QPointF(c.x() - half, y), QPointF(c.x() + half, y));
+    }
+
+    // Light from the upper left, shade to the lower right.
+    QRadialGradient shine(c + QPointF(-r * 0.45, -r * 0.5), r * 0.7);
+    shine.setColorAt(0, QColor(255, 255, 255, 110));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillPath(disc, shine);
+    QRadialGradient shade(c + QPointF(-r * 0.3, -r * 0.3), r * 1.4);
+    shade.setColorAt(0.6, QColor(0, 0, 40, 0));
+    shade.setColorAt(1, QColor(0, 0, 40, 120));
+    p.fillPath(disc, shade);
+    p.restore();
+
+    p.setPen(QPen(QColor(210, 235, 255), std::max(1.0, r / 22)));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, r, r);
+}
+
+// A letter of the logo, centred on a point, gold with a dark shadow.
+void DrawLetter(QPainter& p, const QString& letter, const QPointF& centre, int pixels) {
+    QFont font(gFontFamily);
+    font.setPixelSize(pixels);
+    QPainterPath path;
+    path.addText(0, 0, font, letter);
+    const QRectF box = path.boundingRect();
+    path.translate(centre - box.center());
+    Smooth(p);
+    p.fillPath(path.translated(3, 3), kShadow);
+    QLinearGradient fill(0, path.boundingRect().top(), 0, path.boundingRect().bottom());
+    fill.setColorAt(0, QColor(255, 236, 140));
+    fill.setColorAt(1, kGold.darker(115));
+    p.fillPath(path, fill);
+    p.strokePath(path, QPen(kGoldDark, 1));
+}
+
+// The logo: the name running down the column, its O a globe.
+QImage Logo() {
+    QImage image = Canvas(120, 423, kFrame);
+    QPainter p(&image);
+    const QString name = QStringLiteral("GLOBINA");
+    const double cell = 423.0 / name.size();
+    for (int i = 0; i < name.size(); ++i) {
+        const QPointF centre(60, cell * (i + 0.5));
+        if (name[i] == QLatin1Char('O'))
+            DrawGlobe(p, centre, 29);
+        else
+            DrawLetter(p, name.mid(i, 1), centre, 54);
+    }
+    return image;
+}
+
+QPainterPath Star(const QPointF& c, double outer, double inner) {
+    QPainterPath path;
+    for (int i = 0; i < 10; ++i) {
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double r = i % 2 ? inner : outer;
+        const QPointF q = c + QPointF(std::cos(a) * r, std::sin(a) * r);
+        if (i == 0)
+            path.moveTo(q);
+        else
+            path.lineTo(q);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void DrawStar(QPainter& p, const QPointF& c, double size) {
+    Smooth(p);
+    const QPainterPath star = Star(c, size, size * 0.45);
+    p.fillPath(star.translated(1.5, 1.5), kShadow);
+    QRadialGradient fill(c - QPointF(size * 0.3, size * 0.3), size * 1.2);
+    fill.setColorAt(0, QColor(255, 246, 190));
+    fill.setColorAt(1, kGold);
+    p.fillPath(star, fill);
+    p.strokePath(star, QPen(kGoldDark, 1));
+}
+
+// A laurel branch: leaves in pairs along a curve from `from` to `to`.
+void DrawLaurel(QPainter& p, const QPointF& from, const QPointF& to, double bend, int pairs) {
+    Smooth(p);
+    const QPointF mid = (from + to) / 2 + QPointF(0, bend);
+    QPainterPath stem(from);
+    stem.quadTo(mid, to);
+    p.setPen(QPen(QColor(60, 130, 50), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+    for (int i = 1; i <= pairs; ++i) {
+        const double t = double(i) / (pairs + 1);
+        const QPointF at = stem.pointAtPercent(t);
+        const double angle = stem.angleAtPercent(t);
+        for (int side : {-1, 1}) {
+            p.save();
+            p.translate(at);
+            p.rotate(-angle + side * 50);
+            QPainterPath leaf;
+            leaf.moveTo(0, 0);
+            leaf.quadTo(4.5, -3.2, 9, 0);
+            leaf.quadTo(4.5, 3.2, 0, 0);
+            p.fillPath(leaf, QColor(110, 190, 80));
+            p.strokePath(leaf, QPen(QColor(40, 110, 40), 0.8));
+            p.restore();
+        }
+    }
+}
+
+// Above the top-ten list: a gold star between two laurel branches, with
+// smaller stars along a gold line.
+QImage BandAbove() {
+    QImage image = Canvas(319, 37, kFrame);
+    QPainter p(&image);
+    Smooth(p);
+    p.setPen(QPen(kGold, 1.5));
+    p.drawLine(QPointF(6, 18.5), QPointF(106, 18.5));
+    p.drawLine(QPointF(213, 18.5), QPointF(313, 18.5));
+    for (double x : {20.0, 50.0, 80.0})
+        DrawStar(p, QPointF(x, 18.5), 6);
+    for (double x : {239.0, 269.0, 299.0})
+        DrawStar(p, QPointF(x, 18.5), 6);
+    DrawLaurel(p, QPointF(144, 33), QPointF(110, 6), 6, 5);
+    DrawLaurel(p, QPointF(175, 33), QPointF(209, 6), 6, 5);
+    DrawStar(p, QPointF(159.5, 17), 15);
+    return image;
+}
+
+// Flower heads for the bands and icons.
+void DrawBlossom(QPainter& p, const QPointF& c, double r, const QColor& petal, int petals,
+                 const QColor& heart) {
+    Smooth(p);
+    for (int i = 0; i < petals; ++i) {
+        p.save();
+        p.translate(c);
+        p.rotate(i * 360.0 / petals - 90);
+        QPainterPath leaf;
+        leaf.moveTo(0, 0);
+        leaf.cubicTo(r * 0.35, -r * 0.55, r * 1.0, -r * 0.45, r, 0);
+        leaf.cubicTo(r * 1.0, r * 0.45, r * 0.35, r * 0.55, 0, 0);
+        QRadialGradient g(QPointF(0, 0), r);
+        g.setColorAt(0, petal.lighter(140));
+        g.setColorAt(1, petal);
+        p.fillPath(leaf, g);
+        p.strokePath(leaf, QPen(petal.darker(150), 0.8));
+        p.restore();
+    }
+    QRadialGradient g(c - QPointF(r * 0.12, r * 0.12), r * 0.4);
+    g.setColorAt(0, heart.lighter(130));
+    g.setColorAt(1, heart.darker(120));
+    p.setPen(QPen(heart.darker(160), 0.8));
+    p.setBrush(g);
+    p.drawEllipse(c, r * 0.3, r * 0.3);
+}
+
+// Below the list: a green vine with small flowers in the list's colours.
+QImage BandBelow() {
+    QImage image = Canvas(319, 37, kFrame);
+    QPainter p(&image);
+    Smooth(p);
+    QPainterPath vine(QPointF(2, 18.5));
+    for (int i = 0; i < 8; ++i) {
+        const double x0 = 2 + i * 39.375;
+        vine.cubicTo(QPointF(x0 + 13, 8), QPointF(x0 + 26, 29), QPointF(x0 + 39.375, 18.5));
+    }
+    p.setPen(QPen(QColor(90, 170, 70), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(vine);
+    const QColor colours[] = {QColor(255, 120, 160), kGold, QColor(255, 255, 255),
+                              QColor(255, 150, 60)};
+    for (int i = 0; i < 9; ++i) {
+        const QPointF c(2 + i * 39.375, 18.5);
+        DrawBlossom(p, c, i == 4 ? 12 : 9, colours[i % 4], 5,
+                    i % 4 == 1 ? QColor(200, 90, 20) : QColor(250, 200, 40));
+    }
+    // Leaves between the flowers.
+    for (int i = 0; i < 8; ++i) {
+        const double x = 21.7 + i * 39.375;
+        for (int side : {-1, 1}) {
+            p.save();
+            p.translate(x, 18.5);
+            p.rotate(side * 40 - 90);
+            QPainterPath leaf;
+            leaf.moveTo(0, 0);
+            leaf.quadTo(4, -3, 9, 0);
+            leaf.quadTo(4, 3, 0, 0);
+            p.fillPath(leaf, QColor(110, 190, 80));
+            p.restore();
+        }
+    }
+    return image;
+}
+
+void DrawStem(QPainter& p, const QPointF& top, const QPointF& bottom, double bend) {
+    Smooth(p);
+    QPainterPath stem(bottom);
+    stem.quadTo((top + bottom) / 2 + QPointF(bend, 0), top);
+    p.setPen(QPen(QColor(50, 140, 50), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+}
+
+void DrawLeaf(QPainter& p, const QPointF& at, double angle, double length) {
+    p.save();
+    p.translate(at);
+    p.rotate(angle);
+    QPainterPath leaf;
+    leaf.moveTo(0, 0);
+    leaf.quadTo(length * 0.5, -length * 0.35, length, 0);
+    leaf.quadTo(length * 0.5, length * 0.35, 0, 0);
+    p.fillPath(leaf, QColor(90, 180, 70));
+    p.strokePath(leaf, QPen(QColor(40, 110, 40), 0.8));
+    p.restore();
+}
+
+// The multiple-choice screen's flower, on white.
+QImage MultiFlower() {
+    QImage image = Canvas(37, 37, Qt::white);
+    QPainter p(&image);
+    DrawStem(p, QPointF(18.5, 16), QPointF(18.5, 36), -3);
+    DrawLeaf(p, QPointF(17.5, 29), -150, 10);
+    DrawLeaf(p, QPointF(18, 26), -30, 9);
+    DrawBlossom(p, QPointF(18.5, 13), 12, QColor(235, 70, 130), 6, QColor(255, 210, 40));
+    return image;
+}
+
+// What is left when the flower is clicked: a bare stalk with its heart, and
+// two petals falling away.
+QImage MultiBare() {
+    QImage image = Canvas(37, 37, Qt::white);
+    QPainter p(&image);
+    DrawStem(p, QPointF(14.5, 16), QPointF(14.5, 36), -3);
+    DrawLeaf(p, QPointF(13.5, 29), -150, 10);
+    DrawLeaf(p, QPointF(14, 26), -30, 9);
+    Smooth(p);
+    QRadialGradient g(QPointF(13, 11.5), 4.5);
+    g.setColorAt(0, QColor(255, 230, 90));
+    g.setColorAt(1, QColor(220, 160, 20));
+    p.setPen(QPen(QColor(160, 110, 10), 0.8));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(14.5, 13), 4, 4);
+    const QColor petal(235, 70, 130);
+    for (auto [x, y, a] : {std::tuple{27.0, 12.0, 30.0}, std::tuple{30.0, 25.0, -60.0}}) {
+        p.save();
+        p.translate(x, y);
+        p.rotate(a);
+        QPainterPath leaf;
+        leaf.moveTo(-5, 0);
+        leaf.cubicTo(-2, -4, 3, -3.5, 5, 0);
+        leaf.cubicTo(3, 3.5, -2, 4, -5, 0);
+        p.fillPath(leaf, petal.lighter(115));
+        p.strokePath(leaf, QPen(petal.darker(150), 0.8));
+        p.restore();
+    }
+    return image;
+}
+
+// Left of the top list's heading: a sunflower with a leaf, on dark blue.
+QImage ListFlowerLeft() {
+    QImage image = Canvas(45, 35, kFrame);
+    QPainter p(&image);
+    DrawStem(p, QPointF(24, 16), QPointF(20, 35), 4);
+    DrawLeaf(p, QPointF(21.5, 28), -160, 13);
+    DrawLeaf(p, QPointF(22.5, 24), -20, 12);
+    DrawBlossom(p, QPointF(24, 14), 12.5, QColor(255, 196, 30), 10, QColor(130, 70, 20));
+    return image;
+}
+
+// Right of the heading: a red tulip with two long leaves.
+QImage ListFlowerRight() {
+    QImage image = Canvas(37, 35, kFrame);
+    QPainter p(&image);
+    DrawStem(p, QPointF(18.5, 16), QPointF(18.5, 35), -2);
+    DrawLeaf(p, QPointF(18, 34), -125, 16);
+    DrawLeaf(p, QPointF(19, 34), -55, 15);
+    Smooth(p);
+    QPainterPath cup;
+    cup.moveTo(9.5, 5);
+    cup.lineTo(14, 9);
+    cup.lineTo(18.5, 3);
+    cup.lineTo(23, 9);
+    cup.lineTo(27.5, 5);
+    cup.cubicTo(29, 14, 26, 20, 18.5, 20);
+    cup.cubicTo(11, 20, 8, 14, 9.5, 5);
+    QLinearGradient g(9, 0, 28, 0);
+    g.setColorAt(0, QColor(200, 20, 40));
+    g.setColorAt(0.4, QColor(255, 90, 90));
+    g.setColorAt(1, QColor(180, 10, 30));
+    p.fillPath(cup, g);
+    p.strokePath(cup, QPen(QColor(120, 0, 20), 0.9));
+    p.setPen(QPen(QColor(120, 0, 20), 0.9));
+    p.drawLine(QPointF(18.5, 8), QPointF(18.5, 19));
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s asset-folder\n", argv[0]);
+        return 2;
+    }
+    const int id = QFontDatabase::addApplicationFont(kFontFile);
+    if (id < 0) {
+        std::fprintf(stderr, "cannot load %s (package fonts-liberation)\n", kFontFile);
+        return 1;
+    }
+    gFontFamily = QFontDatabase::applicationFontFamilies(id).value(0);
+
+    const QString dir = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+    QString error;
+    bool ok = true;
+    auto gif = [&](const QImage& image, const char* name, const QColor& background) {
+        if (ok && !PictureFiles::WriteGif(image, dir + name, background, &error))
+            ok = false;
+    };
+    gif(Logo(), "logo.gif", kFrame);
+    gif(MultiFlower(), "MultiBlomma.gif", Qt::white);
+    gif(MultiBare(), "MultiBar.gif", Qt::white);
+    gif(BandAbove(), "TioBand1.gif", kFrame);
+    gif(BandBelow(), "TioBand2.gif", kFrame);
+    gif(ListFlowerLeft(), "ListBlomma1.gif", kFrame);
+    gif(ListFlowerRight(), "ListBlomma2.gif", kFrame);
+    if (ok)
+        ok = PictureFiles::WriteBmp24(Canvas(640, 480, Qt::white), dir + "bmptest.bmp", &error);
+    if (!ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
