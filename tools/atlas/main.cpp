@@ -121,6 +121,95 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
     }
 }
 
+// Moves the second seed of an area into the largest part of it that the first
+// seed does not reach when the map is drawn with every area taking part (a
+// lobe behind a narrow neck, such as north-east India).
+int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea, int w, int h) {
+    MapRender r(w, h);
+    std::vector<const AtlasArea*> all;
+    for (const AtlasArea& a : m.areas)
+        all.push_back(&a);
+    r.AnpassaVy(all);
+    r.Rensa();
+    r.RitaGranser(m.areas, 1);
+    if (water)
+        r.RitaVatten(*water);
+    r.FyllHav(sea);
+    for (size_t i = 0; i < m.areas.size(); ++i) {
+        AtlasArea one = m.areas[i];
+        one.seed2 = one.seed1;
+        r.FyllArea(one, AreaColour(int(i)));
+    }
+    QImage& img = r.Image();
+    std::vector<int> best(m.areas.size(), 0);
+    std::vector<LatLon> where(m.areas.size());
+    QImage seen(w, h, QImage::Format_Mono);
+    seen.fill(0);
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x) {
+            if (img.pixel(x, y) != MapRender::kLand || seen.pixelIndex(x, y))
+                continue;
+            // One grey region: its size and its pixel farthest from the edge
+            // of its bounding rows (a cheap stand-in for the deepest pixel).
+            std::vector<QPoint> stack{{x, y}}, pixels;
+            seen.setPixel(x, y, 1);
+            while (!stack.empty()) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                pixels.push_back(p);
+                for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint q = p + d;
+                    if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h || seen.pixelIndex(q) ||
+                        img.pixel(q) != MapRender::kLand)
+                        continue;
+                    seen.setPixel(q, 1);
+                    stack.push_back(q);
+                }
+            }
+            if (pixels.size() < 12)
+                continue;
+            QPoint deepest = pixels.front();
+            int depth = -1;
+            for (const QPoint& p : pixels) {
+                int d = 0;
+                while (d < 20) {
+                    const int k = d + 1;
+                    bool ok = true;
+                    for (QPoint q : {p + QPoint(k, 0), p - QPoint(k, 0), p + QPoint(0, k), p - QPoint(0, k)})
+                        ok = ok && img.rect().contains(q) && img.pixel(q) == MapRender::kLand;
+                    if (!ok)
+                        break;
+                    ++d;
+                }
+                if (d > depth) {
+                    depth = d;
+                    deepest = p;
+                }
+            }
+            const LatLon ll{FromFixed(ToFixed(r.LatVid(deepest.y()))), FromFixed(ToFixed(r.LonVid(deepest.y(), deepest.x())))};
+            if (r.Project(ll) != deepest)
+                continue;
+            for (size_t i = 0; i < m.areas.size(); ++i) {
+                const AtlasArea& a = m.areas[i];
+                if (ll.lat > a.north || ll.lat < a.south || ll.lon > a.east || ll.lon < a.west ||
+                    !PunktIYta(ll, a.points))
+                    continue;
+                if (int(pixels.size()) > best[i]) {
+                    best[i] = int(pixels.size());
+                    where[i] = ll;
+                }
+                break;
+            }
+        }
+    int moved = 0;
+    for (size_t i = 0; i < m.areas.size(); ++i)
+        if (best[i] > 0) {
+            m.areas[i].seed2 = where[i];
+            ++moved;
+        }
+    return moved;
+}
+
 const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4}, {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
 
 } // namespace
@@ -142,8 +231,6 @@ int main(int argc, char** argv) {
 
         for (const AtlasMap& m : atlas.maps) {
             const QString file = QStringLiteral("AREA%1.crp").arg(m.id);
-            CheckAreas(file, m.areas);
-            WriteAreaFile(assets + "/" + file, m.areas);
             int markers = 0;
             for (const AtlasArea& a : m.areas)
                 markers += a.marker;
@@ -195,6 +282,15 @@ int main(int argc, char** argv) {
             seaOf[id] = sea;
         }
         seaOf[4] = seaOf[1];
+        for (AtlasMap& m : atlas.maps) {
+            const std::vector<AtlasArea>* water = m.id <= 3 ? &atlas.lakes : nullptr;
+            const int moved = m.id == 1 ? RefineSeeds(m, water, seaOf[1], 1920, 1048)
+                                        : RefineSeeds(m, water, seaOf[m.id], 1024, 700);
+            const QString file = QStringLiteral("AREA%1.crp").arg(m.id);
+            CheckAreas(file, m.areas);
+            WriteAreaFile(assets + "/" + file, m.areas);
+            out << file << ": second seed moved into an unreached part of " << moved << " areas\n";
+        }
 
         // What the program will show: every area taking part.
         for (const AtlasMap& m : atlas.maps) {

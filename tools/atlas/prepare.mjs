@@ -290,7 +290,7 @@ const lakes = [];
     while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
     while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
     const sd = seeds(r2, []);
-    lakes.push({ key: t.key, names: t.names, ring: r2, s1: sd.s1, s2: sd.s2, inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
+    lakes.push({ key: t.key, names: t.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
   }
 }
 
@@ -502,9 +502,9 @@ for (const m of tables.maps) {
     if (ringArea(a.outer) < 0) a.outer.reverse();
     const n = (counter[a.code] = (counter[a.code] || 0) + 1);
     const lakeHoles = lakesHere.filter((l) => {
-      const b = bbox(a.outer), lb = bbox(l.ring);
+      const b = bbox(a.outer), lb = bbox(l.lonLat);
       return !(b.e < lb.w || b.w > lb.e || b.n < lb.s || b.s > lb.n);
-    }).map((l) => l.ring);
+    }).map((l) => l.lonLat);
     const sd = seeds(a.outer, [...a.holes, ...lakeHoles]);
     const isMain = n === 1;
     const cont = a.isState ? continentOf(a.code) : '';
