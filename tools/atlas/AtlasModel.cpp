@@ -86,6 +86,8 @@ Atlas LoadAtlas(const QString& jsonFile) {
         q.lon = FromFixed(ToFixed(p.at("lon").get<double>()));
         atlas.places.push_back(q);
     }
+    for (const auto& s : j.at("seas"))
+        atlas.namedSeas.push_back(Stored(s.at("lat").get<double>(), s.at("lon").get<double>()));
     for (const auto& p : j.at("picture")) {
         PicturePolygon q;
         q.code = QString::fromStdString(p.at("code").get<std::string>());

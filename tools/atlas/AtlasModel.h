@@ -49,6 +49,7 @@ struct Atlas {
     std::vector<AtlasArea> lakes;
     std::vector<AtlasPlace> places;
     std::vector<PicturePolygon> picture;
+    std::vector<LatLon> namedSeas; // hand-placed points in seas that outlines cut off
 };
 
 // Reads the prepared JSON; transliterates every name. Throws EGlobina.

@@ -105,8 +105,19 @@ std::vector<Component> Components(const QImage& img, std::vector<int>& label) {
 
 } // namespace
 
-std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, int budget, QStringList& log) {
+std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, const std::vector<LatLon>& named, int budget,
+                                    QStringList& log) {
     std::vector<LatLon> sea;
+    for (const LatLon& p : named) {
+        bool onMap = false;
+        for (const SeaTarget& t : targets) {
+            const SeaTarget::View& v = t.views.front();
+            onMap = onMap || (p.lat < v.north && p.lat > v.south && p.lon < v.east && p.lon > v.west);
+        }
+        if (onMap && Allowed(p, targets))
+            sea.push_back(p);
+    }
+    const size_t namedCount = sea.size();
     // Pieces of water cut off in some view.
     for (const SeaTarget& t : targets)
         for (const SeaTarget::View& v : t.views) {
@@ -180,6 +191,9 @@ std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, int b
                 sea.push_back(p);
         }
     }
-    log << QStringLiteral("%1 sea points (%2 for cut-off water)").arg(sea.size()).arg(cutOff);
+    log << QStringLiteral("%1 sea points (%2 named, %3 for cut-off water)")
+               .arg(sea.size())
+               .arg(namedCount)
+               .arg(cutOff - namedCount);
     return sea;
 }

@@ -20,10 +20,12 @@ struct SeaTarget {
     std::vector<View> views;
 };
 
-// Picks at most `budget` sea points: first one for every piece of open water
+// Picks at most `budget` sea points: first the named ones that lie on a
+// target's map in open water, then one for every piece of open water
 // that the outlines cut off in some view (largest first), then spread points
 // over the open sea. No point lies in a land or water area of any target.
-std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, int budget, QStringList& log);
+std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, const std::vector<LatLon>& named, int budget,
+                                    QStringList& log);
 
 // Sets up a renderer for a view of a target and draws outlines, water and sea.
 void DrawForSea(MapRender& r, const SeaTarget& t, const SeaTarget::View& v, const std::vector<LatLon>& sea);

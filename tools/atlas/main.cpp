@@ -267,6 +267,8 @@ int main(int argc, char** argv) {
             t.views.push_back({1024, 700, n, mn, e, me, 1});
             t.views.push_back({1024, 700, mn, s, me, w, 1});
             t.views.push_back({1024, 700, mn, s, e, me, 1});
+            if (id == 1)
+                t.views.push_back({1024, 700, 84, -58, 190, -170, 1});
             return t;
         };
         std::map<int, std::vector<LatLon>> seaOf;
@@ -276,7 +278,7 @@ int main(int argc, char** argv) {
         };
         for (const auto& [id, targets] : seaFiles) {
             QStringList log;
-            const std::vector<LatLon> sea = ChooseSeaPoints(targets, id == 1 ? 100 : 80, log);
+            const std::vector<LatLon> sea = ChooseSeaPoints(targets, atlas.namedSeas, id == 1 ? 100 : 80, log);
             WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(id), sea);
             out << QStringLiteral("Hav%1.crp: ").arg(id) << log.join("; ") << "\n";
             seaOf[id] = sea;

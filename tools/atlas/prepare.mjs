@@ -567,5 +567,5 @@ for (const p of places) {
 console.warn('capitals moved onto land:', moved.join(', '));
 
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ maps, lakes, places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes, places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);

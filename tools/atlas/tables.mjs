@@ -113,4 +113,21 @@ const maps = [
   M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepInner: 0.2, marker: 1.2, home: ['AUS'] }),
 ];
 
-export default { states, alpha3Extra, mergeInto, regionContinent, continentOverride, nameOverride, capitalOverride, placeNameOverride, lakes, maps };
+// Seas that outlines cut off at small sizes: each sea-point file starts with
+// those of these points that lie on its map.
+const S = (name, lat, lon) => ({ name, lat, lon });
+const seas = [
+  S('Mediterranean Sea', 35.5, 17.0), S('Adriatic Sea', 42.5, 16.0), S('Aegean Sea', 38.5, 25.0),
+  S('Black Sea', 43.2, 34.5), S('Sea of Azov', 46.0, 36.5), S('Caspian Sea', 41.5, 50.8),
+  S('Baltic Sea', 57.5, 19.8), S('Gulf of Bothnia', 62.5, 19.8), S('Gulf of Finland', 59.8, 25.5),
+  S('White Sea', 65.5, 38.0), S('North Sea', 56.5, 3.5), S('Red Sea', 20.5, 38.3),
+  S('Persian Gulf', 27.2, 50.8), S('Gulf of Oman', 24.5, 58.5), S('Hudson Bay', 59.5, -85.5),
+  S('Gulf of Mexico', 25.5, -90.5), S('Caribbean Sea', 15.5, -74.5), S('Gulf of California', 27.5, -111.3),
+  S('Gulf of St. Lawrence', 48.5, -62.0), S('Sea of Okhotsk', 55.0, 150.0), S('Sea of Japan', 40.5, 134.5),
+  S('Yellow Sea', 36.0, 123.5), S('South China Sea', 12.5, 113.5), S('Bay of Bengal', 15.5, 88.5),
+  S('Arabian Sea', 15.5, 64.5), S('Gulf of Carpentaria', -14.0, 139.0), S('Tasman Sea', -38.5, 160.5),
+  S('Java Sea', -5.0, 111.0), S('Baffin Bay', 73.0, -65.0), S('Beaufort Sea', 72.0, -140.0),
+  S('Bering Sea', 58.0, -178.0), S('Gulf of Guinea', 2.0, 3.0), S('Mozambique Channel', -18.0, 41.0),
+];
+
+export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, nameOverride, capitalOverride, placeNameOverride, lakes, maps };
