@@ -34,6 +34,7 @@ struct Exercise {
     uint32_t land = 0, exercise = 0, water = 0;
     double north = 0, south = 0, centre = 0;
     QStringList items;
+    QStringList except;
     QStringList names;
 };
 
@@ -98,6 +99,8 @@ QList<Exercise> Parse(const QString& fileName) {
             e.water = words[2].toUInt(nullptr, 0);
         } else if (key == "items")
             e.items = words;
+        else if (key == "except")
+            e.except = words;
         else if (key == "names") {
             for (const QString& n : value.split('|'))
                 e.names << n.trimmed();
@@ -183,6 +186,8 @@ QStringList Expand(Exercise& e, Atlas& atlas) {
             out << item;
         }
     }
+    for (const QString& code : e.except)
+        out.removeAll(code);
     std::sort(out.begin(), out.end());
     return out;
 }
