@@ -5,9 +5,11 @@
 #include "platform/Image.h"
 #include "screens/Panel.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QThread>
 
 using namespace Skarm;
 
@@ -87,6 +89,14 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
     try {
         Maximera();
         show();
+        // A window manager maximises in its own time, and the layout needs
+        // the final size.
+        QElapsedTimer vantat;
+        vantat.start();
+        while (frameGeometry() != Skrivbord() && vantat.elapsed() < 500) {
+            Handelser();
+            QThread::msleep(5);
+        }
         LaggUt();
         panPanel->SetColor(kNavy); // shows as a frame around the map
         if (!ShowTimer)
@@ -128,10 +138,20 @@ void TfrmOvningKarta::LaddaKarta() {
 }
 
 void TfrmOvningKarta::Maximera() {
-    const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
-    // Without a window manager nobody maximises the window for us.
-    setGeometry(desk);
-    setWindowState(windowState() | Qt::WindowMaximized);
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    const QRect desk = Skrivbord();
+    if (frameGeometry() != desk) {
+        // No window manager has maximised it, or it was resized since: the
+        // frame, if any, stays where it is and the window fills the rest.
+        const QRect ram = frameGeometry();
+        const QRect inre = geometry();
+        setGeometry(desk.adjusted(inre.left() - ram.left(), inre.top() - ram.top(),
+                                  inre.right() - ram.right(), inre.bottom() - ram.bottom()));
+    }
+}
+
+QRect TfrmOvningKarta::Skrivbord() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
 void TfrmOvningKarta::LaggUt() {
@@ -173,11 +193,9 @@ void TfrmOvningKarta::resizeEvent(QResizeEvent* event) {
     TOvningsskarm<TKartformular>::resizeEvent(event);
     if (!isVisible())
         return;
-    // The screen is always as large as the desktop allows; a window manager
-    // may take its frame off that.
-    const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize ram = frameGeometry().size() - geometry().size();
-    if (width() < desk.width() - ram.width() || height() < desk.height() - ram.height())
+    // The screen is always as large as the desktop allows.
+    const QRect desk = Skrivbord();
+    if (frameGeometry().width() < desk.width() || frameGeometry().height() < desk.height())
         QTimer::singleShot(0, this, [this] { Maximera(); });
 }
 

@@ -45,6 +45,7 @@ protected:
 
 private:
     void Maximera();
+    static QRect Skrivbord(); // the primary screen's available area
     void LaggUt();
     void LaddaKarta();
     void KartRorelse(int x, int y);
