@@ -46,7 +46,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     setFont(Sans(11));
 
     pnlFraga = new TPanel(this, 1, 1);
-    pnlFraga->setGeometry(-2, 0, 637, 31);
+    pnlFraga->Placera(-2, 0, 637, 31);
     QWidget* bar = pnlFraga->Client();
     // Created first, so the percentage and the clock are drawn over a long question.
     lblFraga = MakeLabel(bar, QRect(17, 4, 309, 21), Arial(15, true), Qt::black,
@@ -62,7 +62,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     cmdAvsluta = MakeButton(bar, QStringLiteral("Avsluta"), 12, QRect(558, 2, 63, 25));
 
     pnlFlags = new TPanel(this, 1, 1);
-    pnlFlags->setGeometry(12, 38, 609, 393);
+    pnlFlags->Placera(12, 38, 609, 393);
     imgFlags = new TImage(pnlFlags->Client());
 
     tmrRitaOm = new QTimer(this);

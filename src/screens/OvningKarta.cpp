@@ -157,9 +157,9 @@ QRect TfrmOvningKarta::Skrivbord() {
 void TfrmOvningKarta::LaggUt() {
     const int w = width();
     const int h = height();
-    panTop->setGeometry(0, 0, w, kTopphojd);
+    panTop->Placera(0, 0, w, kTopphojd);
     panTop->show();
-    panPanel->setGeometry(0, kTopphojd, w, h - kTopphojd);
+    panPanel->Placera(0, kTopphojd, w, h - kTopphojd);
 
     const int klientBredd = w - 2 * panTop->Inset();
     const int knappHojd = kTopphojd - 2 * panTop->Inset() - 4;

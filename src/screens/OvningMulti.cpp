@@ -51,7 +51,7 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
     imgBar->hide();
 
     Panel1 = new TPanel(this, 1, 0);
-    Panel1->setGeometry(168, 48, 299, 361);
+    Panel1->Placera(168, 48, 299, 361);
     Panel1->SetColor(Qt::white);
     QWidget* kort = Panel1->Client();
     Shape1 = new TShape(kort);

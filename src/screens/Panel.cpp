@@ -13,6 +13,12 @@ void TPanel::SetColor(const QColor& color) {
     update();
 }
 
+void TPanel::Placera(int x, int y, int w, int h) {
+    setGeometry(x, y, w, h);
+    client_->setGeometry(Inset(), Inset(), std::max(0, w - 2 * Inset()),
+                         std::max(0, h - 2 * Inset()));
+}
+
 void TPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), color_);

@@ -12,6 +12,9 @@ class TPanel : public QWidget {
 public:
     TPanel(QWidget* parent, int lineWidth, int borderWidth);
 
+    // Sets the panel's geometry and its client area's at once (the resize
+    // event of a hidden panel comes only when it is shown).
+    void Placera(int x, int y, int w, int h);
     QWidget* Client() const { return client_; }
     void SetColor(const QColor& color);
     QColor Color() const { return color_; }
