@@ -1,3 +1,4 @@
+#include "shell/About.h"
 #include "shell/Huvudmeny.h"
 
 #include <QApplication>
@@ -8,9 +9,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Globina"));
     QApplication::setApplicationDisplayName(QStringLiteral("Globina"));
 
-    auto* menu = new TfrmHuvudmeny;
+    auto* menu = new TfrmHuvudmeny(nullptr, nullptr);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     frmHuvudmeny = menu;
+    // Closing the main menu ends the program, whatever else is open.
+    QObject::connect(menu, &QObject::destroyed, &app, &QApplication::quit);
+
+    frmAbout = new TfrmAbout(menu); // hidden until the menu shows it
+    frmAbout->SetLanguageChanged([menu] { menu->FormShow(); });
+    QObject::connect(frmAbout, &QObject::destroyed, [] { frmAbout = nullptr; });
 
     QApplication::restoreOverrideCursor();
     menu->show();

@@ -1,22 +1,94 @@
 #pragma once
 
+#include <QImage>
+#include <QPointer>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <memory>
 
+class COvning;
+class COvningar;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class TImage;
 class TMediaPlayer;
+class TShape;
+
+// Starts an exercise on a new screen of its kind, owned by the main menu, and
+// returns the screen; throws when the exercise cannot be started.
+using TSkarmStartare = std::function<QWidget*(const std::shared_ptr<COvning>&, QWidget* owner)>;
 
 // The main menu, the program's main window: closing it ends the program. It
-// carries the media players through which all sound is played.
+// owns the exercise catalogue and carries the media players through which all
+// sound is played.
 class TfrmHuvudmeny : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmHuvudmeny(QWidget* parent = nullptr);
+    explicit TfrmHuvudmeny(QWidget* parent = nullptr, TSkarmStartare startare = nullptr);
     ~TfrmHuvudmeny() override;
 
+    // Reads the settings, the catalogue and the texts and lays the menu out
+    // anew; run at the first showing and after a change of language.
+    void FormShow();
+    void SattVarldsdel(int n);
+    void FyllOvningslista(int n);
+    // A press on the small world map at (x, y) of imgMap.
+    void imgMapMouseDown(int x, int y);
+    void StartaOvning();
+    // One step of the instruction's slide under the lists.
+    void tmrInstruktionTimer();
+    void VisaTopplista();
+
+    // The world picture of part n (1..7), 396 x 155.
+    const QImage& Varldsbild(int n) const { return varldsbilder_[n - 1]; }
+    void SetVarldsbild(int n, const QImage& image) { varldsbilder_[n - 1] = image; }
+    COvningar* Ovningar() const { return ovningar_.get(); }
+    QWidget* OppenSkarm(int kind) const;
+
+    int VarldsdelNr = 1;
+    int MapOffsetX = 0;
+    int MapOffsetY = 0;
+
+    QWidget* panPanel;
+    TShape* Shape1;
+    TShape* Shape2;
+    TShape* Shape3;
+    TShape* Shape4;
+    TImage* Image1;
+    TImage* imgMap;
+    QLabel* lblInstruktion;
+    QListWidget* lstParts;
+    QListWidget* cboOvningar;
+    QPushButton* cmdStarta;
+    QPushButton* cmdTioitopp;
+    QPushButton* cmdHjalp;
+    QPushButton* cmdOm;
+    QPushButton* cmdAvsluta;
+    QTimer* tmrInstruktion;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void FormCreate();
+    void FormActivate();
+    void RitaVarldsbild(int n);
+    void Shape2MouseDown();
+    void Avsluta();
+
     std::unique_ptr<TMediaPlayer> mplMIDI_;
     std::unique_ptr<TMediaPlayer> mplWAV1_;
     std::unique_ptr<TMediaPlayer> mplWAV2_;
+    std::shared_ptr<COvningar> ovningar_;
+    std::array<QImage, 7> varldsbilder_;
+    // The open exercise screen of each kind: map, flag, multiple choice.
+    std::array<QPointer<QWidget>, 3> skarmar_;
+    TSkarmStartare startare_;
 };
 
 extern TfrmHuvudmeny* frmHuvudmeny;

@@ -5,46 +5,23 @@
 #include "exercises/OvningLandArea.h"
 #include "exercises/OvningMulti.h"
 #include "exercises/OvningOrt.h"
+#include "support/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Entry {
-    Entry(QString k, QString n, int num, int32_t no = 0, int32_t so = 0, int32_t mi = 0,
-          QStringList it = {})
-        : keyword(std::move(k)), name(std::move(n)), nummer(num), nord(no), syd(so), mitt(mi),
-          items(std::move(it)) {}
-    QString keyword;
-    QString name;
-    int nummer;
-    int32_t nord, syd, mitt;
-    QStringList items;
-};
-
-void WriteEntry(TByteWriter& w, const Entry& e, bool withKeyword = true) {
-    if (withKeyword)
-        w.WriteString(e.keyword);
-    for (int language = 1; language <= 8; ++language)
-        w.WriteString(e.name + QString::number(language));
-    w.WriteInt16(e.nummer);
-    w.WriteByte(2);  // level
-    w.WriteByte(1);  // pen width
-    w.WriteByte(1);  // class 1 required
-    w.WriteByte(0);  // class 2
-    w.WriteByte(0);  // reserved
-    w.WriteInt16(2); // map
-    w.WriteInt16(1); // places file
-    w.WriteString("EUR");
-    w.WriteInt32(0x00C0C0C0);
-    w.WriteInt32(0x008000);
-    w.WriteInt32(0x800000);
-    w.WriteInt32(e.nord);
-    w.WriteInt32(e.syd);
-    w.WriteInt32(e.mitt);
-    w.WriteInt16(static_cast<int>(e.items.size()));
-    for (const QString& item : e.items)
-        w.WriteString(item);
+TestEntry Entry(const QString& keyword, const QString& name, int nummer, int32_t nord = 0,
+                int32_t syd = 0, int32_t mitt = 0, QStringList items = {}) {
+    TestEntry e;
+    e.keyword = keyword;
+    e.name = name;
+    e.nummer = nummer;
+    e.nord = nord;
+    e.syd = syd;
+    e.mitt = mitt;
+    e.items = std::move(items);
+    return e;
 }
 
 class CatalogueTest : public EngineTest {};
@@ -119,7 +96,7 @@ TEST_F(CatalogueTest, ATruncatedFileKeepsTheEntriesReadSoFar) {
 
 TEST_F(CatalogueTest, MoreThanAHundredItemsRaiseTheRangeError) {
     TByteWriter w;
-    Entry e("AREA", "Big", 1);
+    TestEntry e = Entry("AREA", "Big", 1);
     for (int i = 0; i < 101; ++i)
         e.items << "K";
     WriteEntry(w, e);

@@ -1,0 +1,137 @@
+#include "scores/Topplista.h"
+
+#include "data/Gif.h"
+#include "data/Globals.h"
+#include "data/Helpers.h"
+#include "data/Language.h"
+#include "platform/Image.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kColumnWidths[] = {0, 295, 120, 50, 50};
+
+QFont Arial(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+void LoadFlower(TImage* image, const QString& fileName) {
+    try {
+        image->SetPicture(DecodeGif(ProgramFolder() + QLatin1Char('/') + fileName));
+    } catch (const std::exception&) {
+        // Artwork only: the list works without it.
+    }
+}
+
+} // namespace
+
+TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
+    SetTag(this, 8);
+    setWindowTitle(QStringLiteral("Top list"));
+    setFixedSize(640, 559);
+    setAutoFillBackground(true);
+    SetColor(this, QPalette::Window, Qt::white);
+
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(36, 18, 565, 527);
+    Panel1->setAutoFillBackground(true);
+
+    lblRubrik = new QLabel(Panel1);
+    SetTag(lblRubrik, 2);
+    lblRubrik->setGeometry(38, 14, 485, 27);
+    lblRubrik->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblRubrik->setFont(Arial(21, true));
+    SetColor(lblRubrik, QPalette::WindowText, QColor(255, 255, 0));
+
+    imgBlomma1 = new TImage(Panel1);
+    imgBlomma1->setGeometry(16, 10, 45, 35);
+    LoadFlower(imgBlomma1, QStringLiteral("ListBlomma1.gif"));
+    imgBlomma2 = new TImage(Panel1);
+    imgBlomma2->setGeometry(510, 10, 37, 35);
+    LoadFlower(imgBlomma2, QStringLiteral("ListBlomma2.gif"));
+    connect(imgBlomma1, &TImage::MouseDown, this, &TfrmTopplista::SwapFlowers);
+    connect(imgBlomma2, &TImage::MouseDown, this, &TfrmTopplista::SwapFlowers);
+
+    grdLista = new QTableWidget(Panel1);
+    grdLista->setGeometry(18, 53, 529, 420);
+    grdLista->setColumnCount(5);
+    grdLista->horizontalHeader()->hide();
+    grdLista->verticalHeader()->hide();
+    grdLista->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdLista->verticalHeader()->setDefaultSectionSize(20);
+    grdLista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdLista->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdLista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdLista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grdLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdLista->setShowGrid(true);
+    grdLista->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #808080; }"));
+    grdLista->setFont(Arial(13));
+    for (int c = 0; c < 5; ++c)
+        grdLista->setColumnWidth(c, kColumnWidths[c]);
+    grdLista->setColumnHidden(0, true);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(54, 500, 531, 31);
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+}
+
+void TfrmTopplista::LoadScores(const QString& fileName,
+                               const std::vector<TTopplistaRad>& ovningar) {
+    FileName = fileName;
+    Scores.Clear();
+    if (QFileInfo::exists(fileName))
+        ReadScores(Scores, fileName);
+    FillGrid(ovningar);
+}
+
+void TfrmTopplista::FillGrid(const std::vector<TTopplistaRad>& ovningar) {
+    grdLista->setRowCount(static_cast<int>(ovningar.size()));
+    int row = 0;
+    for (const TTopplistaRad& rad : ovningar) {
+        const TScoreEntry& best = Scores(rad.Nummer, 1);
+        QStringList cells{QString::number(rad.Nummer), rad.Namn, best.Signatur};
+        if (best.Score > 0)
+            cells << QString::number(ScorePercent(best.Score)) + QStringLiteral(" %")
+                  << TimeText(ScoreSeconds(best.Score));
+        for (int c = 0; c < cells.size(); ++c)
+            grdLista->setItem(row, c, new QTableWidgetItem(cells[c]));
+        ++row;
+    }
+    if (row > 0)
+        grdLista->setCurrentCell(0, 4);
+}
+
+void TfrmTopplista::SwapFlowers() {
+    const int left1 = imgBlomma1->x();
+    imgBlomma1->move(imgBlomma2->x(), imgBlomma1->y());
+    imgBlomma2->move(left1, imgBlomma2->y());
+}
+
+void TfrmTopplista::showEvent(QShowEvent* event) {
+    ApplyLanguageTexts(this);
+    SetColor(grdLista, QPalette::Base, LightColor);
+    SetColor(Panel1, QPalette::Window, FrameColor);
+    QDialog::showEvent(event);
+}

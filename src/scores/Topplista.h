@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "scores/ScoreFile.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class TImage;
+
+// One exercise of the catalogue as the top list shows it.
+struct TTopplistaRad {
+    int32_t Nummer = 0;
+    QString Namn; // in the current language
+};
+
+// The best result of every exercise, one line each in catalogue order.
+class TfrmTopplista : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmTopplista(QWidget* parent = nullptr);
+
+    // Reads the highscore file (a missing one is an empty table) and fills the
+    // list. Throws EGlobina on a damaged file or an exercise number outside
+    // 1..90; the caller reports it and does not show the list.
+    void LoadScores(const QString& fileName, const std::vector<TTopplistaRad>& ovningar);
+
+    QFrame* Panel1;
+    QLabel* lblRubrik;
+    TImage* imgBlomma1;
+    TImage* imgBlomma2;
+    QTableWidget* grdLista;
+    QPushButton* cmdOK;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FillGrid(const std::vector<TTopplistaRad>& ovningar);
+    void SwapFlowers();
+
+    TScoreTable Scores;
+    QString FileName;
+};

@@ -1,0 +1,117 @@
+#include "AtlasFiles.h"
+#include "maps/Karta.h"
+#include "platform/Image.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TSeaSample {
+    const char* name;
+    float lat, lon;
+};
+
+// Points of open sea that every map showing them must draw in the sea colour.
+const TSeaSample kSeaSamples[] = {
+    {"North Atlantic", 35, -40},  {"South Atlantic", -25, -15}, {"North Pacific", 30, -150},
+    {"South Pacific", -30, -120}, {"Indian Ocean", -20, 80},    {"Mediterranean", 34, 18},
+    {"Black Sea", 43, 34},        {"Caspian Sea", 42, 51},      {"Baltic Sea", 58, 20},
+    {"Red Sea", 20, 38.5},        {"Persian Gulf", 27, 51},     {"Hudson Bay", 60, -86},
+    {"Gulf of Mexico", 25, -90},  {"Caribbean Sea", 15, -75},   {"North Sea", 56, 3},
+    {"Sea of Japan", 40, 135},    {"South China Sea", 12, 113}, {"Bay of Bengal", 15, 88},
+    {"Arabian Sea", 15, 65},      {"Tasman Sea", -38, 160},     {"Coral Sea", -15, 155},
+};
+
+struct TDrawn {
+    int shown = 0;
+    QStringList uncoloured;
+    QStringList dry; // sea samples not in the sea colour
+};
+
+// Draws the map as an area exercise does with every area taking part, then
+// colours each area from its seeds in a colour of its own.
+TDrawn Draw(int number, int w, int h) {
+    TShippedMap m = LoadShippedMap(number);
+    CKarta k;
+    TImage image;
+    image.resize(w, h);
+    k.Bild = &image;
+    k.Landareor = std::move(m.land);
+    k.Vattenareor = std::move(m.water);
+    k.Platser = std::make_unique<COrter>();
+    k.LasHav(m.seaFile);
+    for (int i = 1; i <= k.Landareor->Antal; ++i)
+        k.Landareor->Areor[i]->Deltar = true;
+    if (number == 1) {
+        // The whole world is wider than any view that AnpassaVy can fit at
+        // this aspect (it widens until the bottom row reaches the pole), so
+        // the world map gets the view of a world exercise.
+        k.VyMitt = 10;
+        k.VyNord = 100;
+        k.VySyd = -72;
+        k.BeraknaSkala();
+    } else {
+        k.AnpassaVy();
+    }
+    k.Rensa();
+    k.RitaGranser(1);
+    if (k.Vattenareor)
+        k.RitaVatten();
+    k.FyllHav();
+    TDrawn d;
+    const QImage& pic = image.Picture();
+    for (const TSeaSample& s : kSeaSamples) {
+        // A sample under a small state's octagon (Bahrain on the world map)
+        // is land there.
+        bool covered = false;
+        for (int i = 1; i <= k.Landareor->Antal; ++i)
+            covered = covered || InArea(*k.Landareor->Areor[i], s.lat, s.lon);
+        if (covered)
+            continue;
+        const int x = k.XKoord(s.lat, s.lon), y = k.YKoord(s.lat);
+        // Inside the picture and clear of its 5-pixel frame.
+        if (x >= 4 && y >= 4 && x < w - 4 && y < h - 4 && pic.pixel(x, y) != qRgb(0, 0, 128))
+            d.dry << s.name;
+    }
+    for (int i = 1; i <= k.Landareor->Antal; ++i) {
+        const CArea& a = *k.Landareor->Areor[i];
+        const QColor colour(64 + (i % 12) * 16, 64 + (i / 12 % 12) * 16, 100 + i / 144 * 40);
+        bool shown = false;
+        for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2})
+            shown = shown || k.InomBild(k.XKoord(s.Lat, s.Lon), k.YKoord(s.Lat));
+        if (!shown)
+            continue;
+        ++d.shown;
+        k.FyllArea(a, colour);
+        bool coloured = false;
+        for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
+            const int x = k.XKoord(s.Lat, s.Lon), y = k.YKoord(s.Lat);
+            coloured = coloured || (k.InomBild(x, y) && pic.pixel(x, y) == colour.rgb());
+        }
+        if (!coloured)
+            d.uncoloured << a.Nyckel;
+    }
+    return d;
+}
+
+class AtlasDrawing : public ::testing::TestWithParam<std::tuple<int, int, int>> {};
+
+TEST_P(AtlasDrawing, AreasTakeTheirColourAndTheOpenSeaIsSea) {
+    const auto [map, w, unused] = GetParam();
+    (void)unused;
+    const TDrawn d = Draw(map, w, w == 1024 ? 700 : 1048);
+    ASSERT_GT(d.shown, 40);
+    EXPECT_GE(100.0 * (d.shown - d.uncoloured.size()) / d.shown, 97.0)
+        << "not coloured: " << d.uncoloured.join(' ').toStdString();
+    EXPECT_TRUE(d.dry.isEmpty()) << "not sea: " << d.dry.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMap, AtlasDrawing,
+                         ::testing::Combine(::testing::Range(1, 7), ::testing::Values(1024, 1920),
+                                            ::testing::Values(0)),
+                         [](const auto& info) {
+                             return "map" + std::to_string(std::get<0>(info.param)) + "_" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
+
+} // namespace

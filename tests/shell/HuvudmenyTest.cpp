@@ -1,0 +1,198 @@
+#include "shell/Huvudmeny.h"
+#include "data/Globals.h"
+#include "data/Language.h"
+#include "exercises/Ovningar.h"
+#include "platform/Image.h"
+#include "platform/MessageBox.h"
+#include "platform/Shape.h"
+#include "support/CatalogueFiles.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kSea = qRgb(0, 0, 128), kLand = qRgb(0, 128, 0), kLime = qRgb(0, 255, 0);
+
+// Seven aligned pictures: sea, one land pixel per continent at (20 + n, 20),
+// and a black pixel at (50, 50) that every picture shares.
+QImage World(int part) {
+    QImage image(396, 155, QImage::Format_RGB32);
+    image.fill(kSea);
+    for (int n = 1; n <= 6; ++n)
+        image.setPixel(20 + n, 20, part == n || part == 7 ? kLime : kLand);
+    image.setPixel(50, 50, qRgb(0, 0, 0));
+    return image;
+}
+
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
+        old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
+        TByteWriter w;
+        TestEntry e;
+        e.name = "Europe";
+        e.names = {"Europa", "Europe countries", "", "", "", "", "", ""};
+        WriteEntry(w, e);
+        e.names = {};
+        e.name = "World";
+        e.varldsdel = "*";
+        e.nummer = 2;
+        WriteEntry(w, e);
+        e.name = "Asia";
+        e.varldsdel = "ASI";
+        e.nummer = 3;
+        WriteEntry(w, e);
+        w.SaveTo(dir.Path("Ovning.crp"));
+    }
+    void TearDown() override {
+        SetMessageBoxHook(old);
+        QDir::setCurrent(ProgramFolderForTests());
+        LanguageIndex = 2;
+    }
+    static QString ProgramFolderForTests() { return QCoreApplication::applicationDirPath(); }
+
+    void Store(const QString& key, const QString& value) {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Globina");
+        s.setValue(key, value);
+    }
+
+    // The menu as the program makes it, then shown on the test's catalogue.
+    std::unique_ptr<TfrmHuvudmeny> Menu(TSkarmStartare startare = nullptr) {
+        auto menu = std::make_unique<TfrmHuvudmeny>(nullptr, std::move(startare));
+        for (int n = 1; n <= 7; ++n)
+            menu->SetVarldsbild(n, World(n));
+        QDir::setCurrent(dir.Path(""));
+        boxes.clear();
+        menu->FormShow();
+        return menu;
+    }
+
+    QStringList Lines(QListWidget* list) const {
+        QStringList lines;
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        return lines;
+    }
+
+    TestDir dir;
+    QStringList boxes;
+    TMessageBoxHook old;
+};
+
+} // namespace
+
+TEST_F(MenuTest, AnEmptyStoreGivesEverythingOnAndEnglish) {
+    auto menu = Menu();
+    EXPECT_TRUE(MusicOn);
+    EXPECT_TRUE(SoundsOn);
+    EXPECT_TRUE(ShowTimer);
+    EXPECT_EQ(LanguageIndex, 2);
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
+    EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europe countries"});
+    EXPECT_EQ(menu->lstParts->count(), 7);
+    EXPECT_EQ(menu->lstParts->currentRow(), -1); // part 1 is in effect, no line shown
+    EXPECT_EQ(menu->cmdStarta->text(), LangText(1));
+    EXPECT_EQ(menu->MapOffsetX, -5);
+    EXPECT_EQ(menu->MapOffsetY, -9);
+}
+
+TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneAndTextCountsAsMissing) {
+    Store("Options/Music", "0");
+    Store("Options/Sounds", "2");
+    Store("Options/Timer", "on");
+    Store("Languages/From", "x");
+    auto menu = Menu();
+    EXPECT_FALSE(MusicOn);
+    EXPECT_FALSE(SoundsOn);
+    EXPECT_TRUE(ShowTimer);
+    EXPECT_EQ(LanguageIndex, 2);
+}
+
+TEST_F(MenuTest, ALanguageOutsideTheTableIsFatal) {
+    Store("Languages/From", "9");
+    auto menu = Menu();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0], "Oops! I failed to open the main menu.\r\nThe following problem "
+                        "occurred: Range check error\r\nGlobina will be terminated.");
+}
+
+TEST_F(MenuTest, PressesOnTheWorldMapSelectParts) {
+    auto menu = Menu();
+    auto press = [&](int px, int py) {
+        menu->imgMapMouseDown(px + menu->MapOffsetX, py + menu->MapOffsetY);
+    };
+    press(5, 5); // the sea: the whole world
+    EXPECT_EQ(menu->VarldsdelNr, 7);
+    EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"World2"});
+    EXPECT_EQ(menu->lstParts->currentRow(), 6);
+    press(24, 20); // Asia's land
+    EXPECT_EQ(menu->VarldsdelNr, 4);
+    EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Asia2"});
+    // A pixel alike in every picture matches each continent in turn; Oceania stays.
+    press(50, 50);
+    EXPECT_EQ(menu->VarldsdelNr, 6);
+    EXPECT_EQ(menu->lstParts->currentRow(), 5);
+    EXPECT_EQ(menu->imgMap->Picture().pixel(26 + menu->MapOffsetX, 20 + menu->MapOffsetY), kLime);
+}
+
+TEST_F(MenuTest, TheInstructionSlidesAwayOnlyAfterAPartOtherThanEurope) {
+    auto menu = Menu();
+    menu->SattVarldsdel(1);
+    EXPECT_FALSE(menu->tmrInstruktion->isActive());
+    menu->SattVarldsdel(4);
+    EXPECT_TRUE(menu->tmrInstruktion->isActive());
+    const int top = menu->lblInstruktion->y();
+    for (int tick = 1; tick <= 15; ++tick)
+        menu->tmrInstruktionTimer();
+    EXPECT_TRUE(menu->tmrInstruktion->isActive());
+    menu->tmrInstruktionTimer(); // the 16th step passes the list's top
+    EXPECT_FALSE(menu->tmrInstruktion->isActive());
+    EXPECT_EQ(menu->lblInstruktion->y(), top + 32);
+    EXPECT_EQ(menu->Shape2->BrushColor(), QColor(255, 255, 0));
+}
+
+TEST_F(MenuTest, StartingWithNoLineSelectedIsReportedAndTheMenuStays) {
+    int started = 0;
+    auto menu = Menu([&](const std::shared_ptr<COvning>&, QWidget*) {
+        ++started;
+        return nullptr;
+    });
+    menu->StartaOvning();
+    EXPECT_EQ(started, 0);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].startsWith("List index out of bounds"));
+}
+
+TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry) {
+    std::shared_ptr<COvning> playing;
+    auto menu = Menu([&](const std::shared_ptr<COvning>& e, QWidget* owner) {
+        playing = e;
+        auto* screen = new QWidget(owner, Qt::Window);
+        return screen;
+    });
+    menu->cboOvningar->setCurrentRow(0);
+    menu->StartaOvning();
+    ASSERT_TRUE(playing);
+    EXPECT_EQ(playing->Typ, "AREA");
+    ASSERT_TRUE(menu->OppenSkarm(0));
+    std::weak_ptr<COvning> watch = playing;
+
+    LanguageIndex = 1;
+    Store("Languages/From", "1");
+    menu->FormShow();
+    EXPECT_EQ(LanguageIndex, 1);
+    EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europa"});
+    EXPECT_EQ(menu->lstParts->item(0)->text(), LanguageTexts(1, 27));
+    EXPECT_EQ(menu->cmdStarta->text(), LanguageTexts(1, 1));
+    EXPECT_FALSE(watch.expired()); // the old catalogue is gone, the entry in play is not
+    EXPECT_NE(menu->Ovningar()->Forsta, playing);
+}

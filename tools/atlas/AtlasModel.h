@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+// The geography as the program will load it: coordinates already rounded to
+// ten-thousandths of a degree and held as singles, names in Windows-1252.
+struct LatLon {
+    float lat = 0;
+    float lon = 0;
+};
+
+struct AtlasArea {
+    QString key, group1, group2, flag;
+    std::array<QString, 8> names;
+    std::vector<LatLon> points;
+    LatLon seed1, seed2;
+    double north = 0, south = 0, east = 0, west = 0;
+    bool marker = false; // an octagon standing in for a state too small to colour
+    bool home = false;   // a state of the map's own continent
+};
+
+struct AtlasPlace {
+    QString id;
+    std::array<QString, 8> names;
+    int level = 0;
+    bool capital = false;
+    QString country, continent;
+    double lat = 0, lon = 0;
+};
+
+struct AtlasMap {
+    int id = 0;
+    QString name;
+    std::vector<AtlasArea> areas;
+    QStringList leftOut;
+    std::vector<LatLon> sea;
+};
+
+struct PicturePolygon {
+    QString code, continent;
+    std::vector<LatLon> points;
+};
+
+struct Atlas {
+    std::vector<AtlasMap> maps; // maps 1..6 in order
+    std::vector<AtlasArea> lakes;
+    std::vector<AtlasPlace> places;
+    std::vector<PicturePolygon> picture;
+    std::vector<LatLon> namedSeas; // hand-placed points in seas that outlines cut off
+};
+
+// Reads the prepared JSON; transliterates every name. Throws EGlobina.
+Atlas LoadAtlas(const QString& jsonFile);
+
+// Coordinates as stored: degrees x 10000 rounded half to even.
+int ToFixed(double degrees);
+float FromFixed(int fixed);
+
+// The program's even-odd test (ray to the east, half-open latitude rule).
+bool PunktIYta(LatLon p, const std::vector<LatLon>& outline);
+
+// Writers in the program's file formats.
+void WriteAreaFile(const QString& file, const std::vector<AtlasArea>& areas);
+void WritePlaceFile(const QString& file, const std::vector<AtlasPlace>& places);
+void WriteSeaFile(const QString& file, const std::vector<LatLon>& points);

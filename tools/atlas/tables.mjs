@@ -1,0 +1,133 @@
+// Hand-written tables of the atlas. Everything that is a choice rather than a
+// fact of the sources lives here, so the README can list it.
+
+// The 193 members of the United Nations plus Vatican City, Palestine, Kosovo
+// and Taiwan.
+const states = `AD AE AF AG AL AM AO AR AT AU AZ BA BB BD BE BF BG BH BI BJ BN BO BR BS BT BW BY BZ
+CA CD CF CG CH CI CL CM CN CO CR CU CV CY CZ DE DJ DK DM DO DZ EC EE EG ER ES ET FI FJ FM FR
+GA GB GD GE GH GM GN GQ GR GT GW GY HN HR HT HU ID IE IL IN IQ IR IS IT JM JO JP KE KG KH KI
+KM KN KP KR KW KZ LA LB LC LI LK LR LS LT LU LV LY MA MC MD ME MG MH MK ML MM MN MR MT MU MV
+MW MX MY MZ NA NE NG NI NL NO NP NR NZ OM PA PE PG PH PK PL PS PT PW PY QA RO RS RU RW SA SB
+SC SD SE SG SI SK SL SM SN SO SR SS ST SV SY SZ TD TG TH TJ TL TM TN TO TR TT TV TW TZ UA UG
+US UY UZ VA VC VE VN VU WS XK YE ZA ZM ZW`.split(/\s+/);
+
+// Source codes that are not ISO 3166 alpha-3.
+const alpha3Extra = { XKX: 'XK', IOA: 'CX' };
+
+// Pieces that the outline source draws apart but that belong to a state the
+// United Nations recognises as holding them.
+const mergeInto = { SOL: 'SO', CYN: 'CY', KAS: 'IN', ATC: 'AU' };
+
+// CLDR region to the program's continent codes.
+const regionContinent = {
+  '002': 'AFR', '150': 'EUR', '142': 'ASI', '009': 'AUS',
+  '021': 'NOR', '013': 'NOR', '029': 'NOR', '005': 'SYD',
+};
+// Where the convention of a school atlas differs from CLDR's containment.
+const continentOverride = { CY: 'EUR' };
+
+// Names that CLDR gives in a form unsuited to a quiz.
+const nameOverride = {
+  CD: { en: 'DR Congo', it: 'RD del Congo', sv: 'Kongo-Kinshasa' },
+  CG: { en: 'Congo', it: 'Congo' },
+  PS: { sv: 'Palestina', en: 'Palestine', fr: 'Palestine', de: 'Palästina', es: 'Palestina', it: 'Palestina', da: 'Palæstina', nl: 'Palestina' },
+  VA: { fr: 'Vatican' },
+  HK: { sv: 'Hongkong', en: 'Hong Kong', fr: 'Hong Kong', de: 'Hongkong', es: 'Hong Kong', it: 'Hong Kong', da: 'Hongkong', nl: 'Hongkong' },
+  MO: { sv: 'Macao', en: 'Macao', fr: 'Macao', de: 'Macao', es: 'Macao', it: 'Macao', da: 'Macao', nl: 'Macau' },
+};
+
+// Capitals that the GeoNames table does not mark (or marks otherwise):
+// Israel: Jerusalem, the seat of its government. Palestine: Ramallah, the
+// seat of its government (the capital it names, East Jerusalem, it does not
+// administer). Jerusalem is one place, of Israel.
+const capitalOverride = { IL: '281184', PS: '282239' };
+
+// Place names that every source gives in an outdated or local form.
+const placeNameOverride = {
+  1526273: { sv: 'Astana', en: 'Astana', fr: 'Astana', de: 'Astana', es: 'Astana', it: 'Astana', da: 'Astana', nl: 'Astana' },
+};
+
+// Lakes kept in the water file: a point inside each, and the names.
+// Order: sv, en, fr, de, es, it, da, nl.
+const L = (key, lat, lon, names) => ({ key, lat, lon, names: names.split('|') });
+const lakes = [
+  L('SUPERIOR', 47.7, -87.5, 'Övre sjön|Lake Superior|Lac Supérieur|Oberer See|Lago Superior|Lago Superiore|Lake Superior|Bovenmeer'),
+  L('MICHIGAN', 44.0, -87.0, 'Michigansjön|Lake Michigan|Lac Michigan|Michigansee|Lago Míchigan|Lago Michigan|Michigansøen|Michiganmeer'),
+  L('HURON', 44.8, -82.4, 'Huronsjön|Lake Huron|Lac Huron|Huronsee|Lago Hurón|Lago Huron|Huronsøen|Huronmeer'),
+  L('ERIE', 42.2, -81.2, 'Eriesjön|Lake Erie|Lac Érié|Eriesee|Lago Erie|Lago Erie|Eriesøen|Eriemeer'),
+  L('ONTARIO', 43.7, -77.9, 'Ontariosjön|Lake Ontario|Lac Ontario|Ontariosee|Lago Ontario|Lago Ontario|Ontariosøen|Ontariomeer'),
+  L('GREATBEAR', 66.0, -121.0, 'Stora björnsjön|Great Bear Lake|Grand lac de l\'Ours|Großer Bärensee|Gran Lago del Oso|Grande Lago degli Orsi|Great Bear Lake|Groot Berenmeer'),
+  L('GREATSLAVE', 61.7, -114.0, 'Stora slavsjön|Great Slave Lake|Grand lac des Esclaves|Großer Sklavensee|Gran Lago del Esclavo|Grande Lago degli Schiavi|Great Slave Lake|Groot Slavenmeer'),
+  L('WINNIPEG', 52.1, -97.3, 'Winnipegsjön|Lake Winnipeg|Lac Winnipeg|Winnipegsee|Lago Winnipeg|Lago Winnipeg|Winnipegsøen|Winnipegmeer'),
+  L('ATHABASCA', 59.1, -110.0, 'Athabascasjön|Lake Athabasca|Lac Athabasca|Athabascasee|Lago Athabasca|Lago Athabasca|Athabascasøen|Athabascameer'),
+  L('NICARAGUA', 11.5, -85.4, 'Nicaraguasjön|Lake Nicaragua|Lac Nicaragua|Nicaraguasee|Lago de Nicaragua|Lago Nicaragua|Nicaraguasøen|Meer van Nicaragua'),
+  L('TITICACA', -15.8, -69.4, 'Titicacasjön|Lake Titicaca|Lac Titicaca|Titicacasee|Lago Titicaca|Lago Titicaca|Titicacasøen|Titicacameer'),
+  L('VICTORIA', -1.0, 33.0, 'Victoriasjön|Lake Victoria|Lac Victoria|Victoriasee|Lago Victoria|Lago Vittoria|Victoriasøen|Victoriameer'),
+  L('TANGANYIKA', -6.5, 29.8, 'Tanganyikasjön|Lake Tanganyika|Lac Tanganyika|Tanganjikasee|Lago Tanganica|Lago Tanganica|Tanganyikasøen|Tanganyikameer'),
+  L('MALAWI', -12.0, 34.6, 'Malawisjön|Lake Malawi|Lac Malawi|Malawisee|Lago Malaui|Lago Malawi|Malawisøen|Malawimeer'),
+  L('TURKANA', 3.6, 36.1, 'Turkanasjön|Lake Turkana|Lac Turkana|Turkanasee|Lago Turkana|Lago Turkana|Turkanasøen|Turkanameer'),
+  L('LADOGA', 60.9, 31.5, 'Ladoga|Lake Ladoga|Lac Ladoga|Ladogasee|Lago Ladoga|Lago Ladoga|Ladoga|Ladogameer'),
+  L('ONEGA', 61.7, 35.4, 'Onega|Lake Onega|Lac Onega|Onegasee|Lago Onega|Lago Onega|Onega|Onegameer'),
+  L('VANERN', 58.9, 13.3, 'Vänern|Lake Vänern|Lac Vänern|Vänern|Lago Vänern|Lago Vänern|Vänern|Vänermeer'),
+  L('VATTERN', 58.3, 14.5, 'Vättern|Lake Vättern|Lac Vättern|Vättern|Lago Vättern|Lago Vättern|Vättern|Vättermeer'),
+  L('PEIPUS', 58.7, 27.5, 'Peipus|Lake Peipus|Lac Peïpous|Peipussee|Lago Peipus|Lago dei Ciudi|Peipus-søen|Peipusmeer'),
+  L('BAIKAL', 53.5, 108.0, 'Bajkalsjön|Lake Baikal|Lac Baïkal|Baikalsee|Lago Baikal|Lago Bajkal|Bajkalsøen|Baikalmeer'),
+  L('BALKHASH', 46.5, 74.5, 'Balchasjsjön|Lake Balkhash|Lac Balkhach|Balchaschsee|Lago Baljash|Lago Balqaš|Balkhasjsøen|Balkasjmeer'),
+  L('ISSYKKUL', 42.4, 77.3, 'Issyk-Kul|Issyk-Kul|Issyk-Koul|Yssykköl|Issyk-Kul|Issyk-Kul|Issyk-Kul|Issyk Koel'),
+  L('VAN', 38.6, 42.9, 'Vansjön|Lake Van|Lac de Van|Vansee|Lago de Van|Lago di Van|Vansøen|Vanmeer'),
+  L('GREATSALT', 41.1, -112.5, 'Stora Saltsjön|Great Salt Lake|Grand Lac Salé|Großer Salzsee|Gran Lago Salado|Gran Lago Salato|Great Salt Lake|Great Salt Lake'),
+  L('REINDEER', 57.3, -102.3, 'Reindeer Lake|Reindeer Lake|Lac Reindeer|Reindeer Lake|Lago Reindeer|Lago Reindeer|Reindeer Lake|Reindeer Lake'),
+  L('MANITOBA', 51.0, -98.8, 'Manitobasjön|Lake Manitoba|Lac Manitoba|Manitobasee|Lago Manitoba|Lago Manitoba|Manitobasøen|Manitobameer'),
+  L('WINNIPEGOSIS', 52.4, -100.0, 'Winnipegosis|Lake Winnipegosis|Lac Winnipegosis|Winnipegosissee|Lago Winnipegosis|Lago Winnipegosis|Winnipegosis|Winnipegosismeer'),
+  L('ALBERT', 1.7, 30.9, 'Albertsjön|Lake Albert|Lac Albert|Albertsee|Lago Alberto|Lago Alberto|Albertsøen|Albertmeer'),
+  L('TONLESAP', 12.9, 104.1, 'Tonle Sap|Tonlé Sap|Tonlé Sap|Tonle Sap|Tonlé Sap|Tonlé Sap|Tonle Sap|Tonle Sap'),
+  L('QINGHAI', 36.9, 100.2, 'Qinghaisjön|Qinghai Lake|Lac Qinghai|Qinghai-See|Lago Qinghai|Lago Qinghai|Qinghai-søen|Qinghaimeer'),
+  L('VOLTA', 7.5, -0.1, 'Voltasjön|Lake Volta|Lac Volta|Voltastausee|Lago Volta|Lago Volta|Voltasøen|Voltameer'),
+  L('KARIBA', -17.0, 28.0, 'Karibasjön|Lake Kariba|Lac Kariba|Karibasee|Lago Kariba|Lago Kariba|Karibasøen|Karibameer'),
+];
+
+// The six maps. frame: the box (degrees) that land is clipped to; weight:
+// the simplification level (Visvalingam triangle area, square degrees);
+// keepInner: the smallest piece kept, by the radius of the largest circle
+// inside it (degrees of latitude, in the map's proportions); a state of the
+// map's continent whose largest piece is smaller is drawn as an octagon of
+// `marker` degrees across round its capital (less where octagons would
+// touch; on the world map a state whose octagon would shrink below 60 % is
+// left out: it is on its continent's map); home: the continents whose states the
+// map is for (other states appear as context when `context` is set).
+const overlapShift = (f) => (b) => {
+  let best = 0, bestOv = -1;
+  for (const dx of [0, 360, -360]) {
+    const ov = Math.min(b.e + dx, f.e) - Math.max(b.w + dx, f.w);
+    if (ov > bestOv + 1e-9) { bestOv = ov; best = dx; }
+  }
+  return best;
+};
+const M = (o) => ({ maxRing: 480, maxPieces: 40, minMarkerFraction: 0.6, territories: true, context: true, lakes: false, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
+const maps = [
+  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepInner: 0.3, marker: 2.4, leaveOut: true, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12 }),
+  M({ id: 2, name: 'Europe', frame: { w: -32, e: 70, s: 30, n: 72 }, weight: 0.0008, keepInner: 0.12, marker: 0.7, home: ['EUR'], lakes: true }),
+  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, marker: 1.0, home: ['NOR'], lakes: true }),
+  M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepInner: 0.16, marker: 0.9, home: ['AFR'] }),
+  M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepInner: 0.2, marker: 1.0, home: ['ASI'] }),
+  M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepInner: 0.2, marker: 1.2, home: ['AUS'] }),
+];
+
+// Seas that outlines cut off at small sizes: each sea-point file starts with
+// those of these points that lie on its map.
+const S = (name, lat, lon) => ({ name, lat, lon });
+const seas = [
+  S('Mediterranean Sea', 35.5, 17.0), S('Adriatic Sea', 42.5, 16.0), S('Aegean Sea', 38.5, 25.0),
+  S('Black Sea', 43.2, 34.5), S('Sea of Azov', 46.0, 36.5), S('Caspian Sea', 41.5, 50.8),
+  S('Baltic Sea', 57.5, 19.8), S('Gulf of Bothnia', 62.5, 19.8), S('Gulf of Finland', 59.8, 25.5),
+  S('White Sea', 65.5, 38.0), S('North Sea', 56.5, 3.5), S('Red Sea', 20.5, 38.3),
+  S('Persian Gulf', 27.2, 50.8), S('Gulf of Oman', 24.5, 58.5), S('Hudson Bay', 59.5, -85.5),
+  S('Gulf of Mexico', 25.5, -90.5), S('Caribbean Sea', 15.5, -74.5), S('Gulf of California', 27.5, -111.3),
+  S('Gulf of St. Lawrence', 48.5, -62.0), S('Sea of Okhotsk', 55.0, 150.0), S('Sea of Japan', 40.5, 134.5),
+  S('Yellow Sea', 36.0, 123.5), S('South China Sea', 12.5, 113.5), S('Bay of Bengal', 15.5, 88.5),
+  S('Arabian Sea', 15.5, 64.5), S('Gulf of Carpentaria', -14.0, 139.0), S('Tasman Sea', -38.5, 160.5),
+  S('Java Sea', -5.0, 111.0), S('Baffin Bay', 73.0, -65.0), S('Beaufort Sea', 72.0, -140.0),
+  S('Bering Sea', 58.0, -178.0), S('Gulf of Guinea', 2.0, 3.0), S('Mozambique Channel', -18.0, 41.0),
+];
+
+export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, nameOverride, capitalOverride, placeNameOverride, lakes, maps };

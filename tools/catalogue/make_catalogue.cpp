@@ -1,0 +1,314 @@
+// Turns the readable catalogue (catalogue.txt) into Ovning.crp, expanding the
+// country lists from the atlas files and checking that every exercise can be
+// played on its map.
+//
+//   make_catalogue SOURCE ASSETS_DIR OUTPUT
+#include "data/ByteWriter.h"
+#include "data/Errors.h"
+#include "maps/Areas.h"
+#include "maps/Places.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QSet>
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+namespace {
+
+struct Exercise {
+    int line = 0;
+    int number = 0;
+    QString kind;
+    QString part;
+    int map = 0;
+    int level = 0;
+    bool capitals = false;
+    int lineWidth = 1;
+    uint32_t land = 0, exercise = 0, water = 0;
+    double north = 0, south = 0, centre = 0;
+    QStringList items;
+    QStringList names;
+};
+
+[[noreturn]] void Fail(const Exercise& e, const QString& what) {
+    throw std::runtime_error(QStringLiteral("exercise %1 (line %2): %3")
+                                 .arg(e.number)
+                                 .arg(e.line)
+                                 .arg(what)
+                                 .toStdString());
+}
+
+QList<Exercise> Parse(const QString& fileName) {
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw std::runtime_error("cannot read " + fileName.toStdString());
+    QTextStream in(&f);
+    in.setEncoding(QStringConverter::Utf8);
+    QList<Exercise> list;
+    Exercise* current = nullptr;
+    for (int lineNo = 1; !in.atEnd(); ++lineNo) {
+        const QString line = in.readLine().trimmed();
+        if (line.startsWith('#'))
+            continue;
+        if (line.isEmpty()) {
+            current = nullptr;
+            continue;
+        }
+        const qsizetype colon = line.indexOf(':');
+        if (colon < 0)
+            throw std::runtime_error(
+                QStringLiteral("line %1: expected \"key: value\"").arg(lineNo).toStdString());
+        const QString key = line.left(colon).trimmed();
+        const QString value = line.mid(colon + 1).trimmed();
+        if (!current) {
+            list.append(Exercise{});
+            current = &list.last();
+            current->line = lineNo;
+        }
+        Exercise& e = *current;
+        const QStringList words = value.split(' ', Qt::SkipEmptyParts);
+        if (key == "number")
+            e.number = value.toInt();
+        else if (key == "kind")
+            e.kind = value;
+        else if (key == "part")
+            e.part = value;
+        else if (key == "map")
+            e.map = value.toInt();
+        else if (key == "level")
+            e.level = value.toInt();
+        else if (key == "capitals")
+            e.capitals = value == "yes";
+        else if (key == "linewidth")
+            e.lineWidth = value.toInt();
+        else if (key == "view" && words.size() == 3) {
+            e.north = words[0].toDouble();
+            e.south = words[1].toDouble();
+            e.centre = words[2].toDouble();
+        } else if (key == "colours" && words.size() == 3) {
+            e.land = words[0].toUInt(nullptr, 0);
+            e.exercise = words[1].toUInt(nullptr, 0);
+            e.water = words[2].toUInt(nullptr, 0);
+        } else if (key == "items")
+            e.items = words;
+        else if (key == "names") {
+            for (const QString& n : value.split('|'))
+                e.names << n.trimmed();
+        } else
+            throw std::runtime_error(
+                QStringLiteral("line %1: unknown key \"%2\"").arg(lineNo).arg(key).toStdString());
+    }
+    return list;
+}
+
+// The atlas as the exercises see it: one area file per map and the places.
+class Atlas {
+public:
+    explicit Atlas(QString dir) : dir_(std::move(dir)) { places_.LasOrter(dir_ + "/Ort1.crp"); }
+    const CAreor& Map(int n) {
+        auto& slot = maps_[n];
+        if (!slot) {
+            slot = std::make_unique<CAreor>();
+            slot->LasAreor(dir_ + QStringLiteral("/AREA%1.crp").arg(n));
+        }
+        return *slot;
+    }
+    const COrter& Places() const { return places_; }
+    QString Dir() const { return dir_; }
+    bool HasCapital(const QString& code) const {
+        for (const COrt* o = places_.Forsta.get(); o; o = o->Nasta.get())
+            if (o->Klass1 && o->Grupp1 == code)
+                return true;
+        return false;
+    }
+
+private:
+    QString dir_;
+    std::map<int, std::unique_ptr<CAreor>> maps_;
+    COrter places_;
+};
+
+bool IsCountry(const CArea& a, Atlas& atlas) {
+    return a.Antal > 0 && !a.Nyckel.contains('.') && atlas.HasCapital(a.Nyckel);
+}
+
+// Area on the sphere of a country's outlines (all of its pieces), in square degrees.
+double Size(const CAreor& areor, const QString& code) {
+    double total = 0;
+    for (int i = 1; i <= areor.Antal; ++i) {
+        const CArea& a = areor.Area(i);
+        if (a.Nyckel != code && a.Grupp1 != code)
+            continue;
+        double sum = 0;
+        for (int k = 1; k <= a.Antal; ++k) {
+            const TLatLon& p = a.Punkter[k];
+            const TLatLon& q = a.Punkter[k % a.Antal + 1];
+            sum += (q.Lon - p.Lon) * (std::sin(q.Lat * M_PI / 180) + std::sin(p.Lat * M_PI / 180));
+        }
+        total += std::abs(sum) / 2;
+    }
+    return total;
+}
+
+QStringList Expand(Exercise& e, Atlas& atlas) {
+    QStringList out;
+    for (int i = 0; i < e.items.size(); ++i) {
+        const QString& item = e.items[i];
+        if (item == "@countries" && i + 1 < e.items.size()) {
+            const QString part = e.items[++i];
+            const CAreor& areor = atlas.Map(e.map);
+            for (int k = 1; k <= areor.Antal; ++k) {
+                const CArea& a = areor.Area(k);
+                if (a.Grupp2 == part && IsCountry(a, atlas) && !out.contains(a.Nyckel))
+                    out << a.Nyckel;
+            }
+        } else if (item == "@largest" && i + 1 < e.items.size()) {
+            const int n = e.items[++i].toInt();
+            const CAreor& areor = atlas.Map(e.map);
+            QList<QPair<double, QString>> sizes;
+            for (int k = 1; k <= areor.Antal; ++k)
+                if (IsCountry(areor.Area(k), atlas))
+                    sizes.append({-Size(areor, areor.Area(k).Nyckel), areor.Area(k).Nyckel});
+            std::sort(sizes.begin(), sizes.end());
+            for (int k = 0; k < n && k < sizes.size(); ++k)
+                out << sizes[k].second;
+        } else {
+            out << item;
+        }
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullptr) {
+    int count = 0;
+    for (const COrt* o = atlas.Places().Forsta.get(); o; o = o->Nasta.get()) {
+        if (o->Niva > e.level || (e.capitals && !o->Klass1))
+            continue;
+        if (e.items.contains(o->Grupp1) || e.items.contains(o->Grupp2) ||
+            e.items.contains(o->Grupp3)) {
+            ++count;
+            if (names)
+                names->insert(o->Namn[2]);
+        }
+    }
+    return count;
+}
+
+void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
+    if (e.number < 1 || e.number > 90 || numbers.contains(e.number))
+        Fail(e, "the number must be unique within 1..90");
+    numbers.insert(e.number);
+    if (!QStringList{"AREA", "ORT", "FLAGG", "MULTI"}.contains(e.kind))
+        Fail(e, "unknown kind " + e.kind);
+    if (!QStringList{"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"}.contains(e.part))
+        Fail(e, "unknown part " + e.part);
+    if (e.map < 1 || e.map > 6 || (e.kind == "FLAGG" && e.map > 5))
+        Fail(e, "no such map for this kind");
+    if (e.names.size() != 8 || e.names.contains(QString()))
+        Fail(e, "eight non-empty names are needed");
+    if (e.items.isEmpty() || e.items.size() > 100)
+        Fail(e, QStringLiteral("%1 items; 1 to 100 are allowed").arg(e.items.size()));
+    const CAreor& areor = atlas.Map(e.map);
+    if (e.kind == "AREA" || e.kind == "FLAGG" || e.kind == "MULTI") {
+        QSet<QString> names;
+        for (const QString& item : e.items) {
+            const CArea* a = areor.Hitta(item);
+            if (!a || a->Antal == 0)
+                Fail(e, item + " has no outline on map " + QString::number(e.map));
+            names.insert(a->Namn[2]);
+            if (e.kind == "FLAGG" && (a->Flaggfil.isEmpty() ||
+                                      !QFileInfo::exists(atlas.Dir() + "/flags/" + a->Flaggfil)))
+                Fail(e, item + " has no flag picture");
+        }
+        if (e.kind == "MULTI" && names.size() < 4)
+            Fail(e, "fewer than four distinct country names");
+    }
+    if (e.kind == "ORT" && SelectedPlaces(e, atlas) < 5)
+        Fail(e, "fewer than five places take part");
+    if (e.kind == "MULTI") {
+        QSet<QString> names;
+        SelectedPlaces(e, atlas, &names);
+        if (names.size() < 4)
+            Fail(e, "fewer than four distinct place names");
+        for (const QString& item : e.items) {
+            Exercise one = e;
+            one.items = QStringList{item};
+            if (SelectedPlaces(one, atlas) == 0)
+                Fail(e, item + " has no place that takes part");
+        }
+    }
+}
+
+int32_t Tenths(double degrees) {
+    return static_cast<int32_t>(std::lround(degrees * 10000));
+}
+
+void Write(TByteWriter& w, const Exercise& e) {
+    w.WriteString(e.kind);
+    for (const QString& n : e.names)
+        w.WriteString(n);
+    w.WriteInt16(e.number);
+    w.WriteByte(e.level);
+    w.WriteByte(e.lineWidth);
+    w.WriteByte(e.capitals ? 1 : 0);
+    w.WriteByte(0);
+    w.WriteByte(0);
+    w.WriteInt16(e.map);
+    w.WriteInt16(1); // the one place file, Ort1.crp
+    w.WriteString(e.part);
+    w.WriteInt32(static_cast<int32_t>(e.land));
+    w.WriteInt32(static_cast<int32_t>(e.exercise));
+    w.WriteInt32(static_cast<int32_t>(e.water));
+    w.WriteInt32(Tenths(e.north));
+    w.WriteInt32(Tenths(e.south));
+    w.WriteInt32(Tenths(e.centre));
+    w.WriteInt16(static_cast<int>(e.items.size()));
+    for (const QString& item : e.items)
+        w.WriteString(item);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: make_catalogue SOURCE ASSETS_DIR OUTPUT\n");
+        return 2;
+    }
+    try {
+        QList<Exercise> list = Parse(QString::fromLocal8Bit(argv[1]));
+        Atlas atlas(QString::fromLocal8Bit(argv[2]));
+        QSet<int> numbers;
+        TByteWriter w;
+        QMap<QString, QMap<QString, int>> summary;
+        for (Exercise& e : list) {
+            e.items = Expand(e, atlas);
+            Check(e, atlas, numbers);
+            Write(w, e);
+            ++summary[e.part][e.kind];
+        }
+        w.SaveTo(QString::fromLocal8Bit(argv[3]));
+        std::printf("%lld exercises written\n", static_cast<long long>(list.size()));
+        for (auto p = summary.begin(); p != summary.end(); ++p) {
+            std::printf("  %-4s", qPrintable(p.key()));
+            for (auto k = p->begin(); k != p->end(); ++k)
+                std::printf(" %s %d", qPrintable(k.key()), k.value());
+            std::printf("\n");
+        }
+    } catch (const EGlobina& e) {
+        std::fprintf(stderr, "make_catalogue: %s\n", qPrintable(e.Message()));
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "make_catalogue: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
