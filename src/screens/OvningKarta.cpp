@@ -260,6 +260,7 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
         ovning_->FelSvar(Punkt);
     }
     imgKarta->setEnabled(true);
+    imgKarta->update(); // the exercise paints on the picture only
 }
 
 bool TfrmOvningKarta::eventFilter(QObject* watched, QEvent* event) {
@@ -286,6 +287,7 @@ void TfrmOvningKarta::BlinkaTick() {
     if (!ovning_ || !karta_ || ovning_->Karta != karta_.get())
         return; // not started yet
     ovning_->Blinka();
+    imgKarta->update();
     Handelser();
 }
 
