@@ -120,6 +120,20 @@ TEST_F(MultiTest, AClickOnABoxAnswersAndTheLastAnswerEndsTheGame) {
     EXPECT_EQ(topList.back(), std::make_pair(30, -1));
 }
 
+TEST_F(MultiTest, QuitDuringTheRightAnswerWaitsUntilTheAnswerIsHandled) {
+    Start(4);
+    bool visibleInThePause = false;
+    QTimer::singleShot(100, [&] {
+        QTest::mouseClick(screen->cmdAvsluta, Qt::LeftButton);
+        visibleInThePause = screen->isVisible();
+    });
+    QTest::keyClick(screen.get(), Digit(ex->RattPlats));
+    EXPECT_TRUE(visibleInThePause);
+    EXPECT_EQ(screen->lblCount->text(), "2 (4)");
+    QTest::qWait(20);
+    EXPECT_TRUE(screen->isHidden());
+}
+
 TEST_F(MultiTest, TheFlowerTurnsIntoTheOtherIcon) {
     Start(4);
     QTest::mouseClick(screen->imgBlomma, Qt::LeftButton);
