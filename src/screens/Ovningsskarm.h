@@ -5,6 +5,7 @@
 #include "maps/Karta.h"
 #include "scores/ScoreFile.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -98,15 +99,25 @@ public:
 
 protected:
     // While one of these lives, the screen is handling an answer or drawing:
-    // other answers are dropped and a close waits until it is done, so the
-    // screen cannot be hidden and released under its own feet.
+    // other answers are dropped, and a close or a deferred destruction waits
+    // until it is done, so the screen is not released under its own feet by
+    // events that run in the middle of its work.
     class Upptagen {
     public:
         explicit Upptagen(TOvningsskarm* s) : s_(s) { ++s_->upptagen_; }
         ~Upptagen() {
-            if (--s_->upptagen_ == 0 && s_->stangSenare_) {
+            if (--s_->upptagen_ != 0)
+                return;
+            if (s_->stangSenare_) {
                 s_->stangSenare_ = false;
                 QTimer::singleShot(0, s_, [s = s_] { s->close(); });
+            }
+            if (s_->raderaSenare_) {
+                // Qt drops a second deleteLater() of the same object, so the
+                // held-back release is done from the event loop by hand.
+                s_->raderaSenare_ = false;
+                QMetaObject::invokeMethod(
+                    qApp, [p = QPointer<QObject>(s_)] { delete p.data(); }, Qt::QueuedConnection);
             }
         }
         Upptagen(const Upptagen&) = delete;
@@ -165,6 +176,14 @@ protected:
         Bas::keyPressEvent(event);
     }
 
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::DeferredDelete && upptagen_ > 0) {
+            raderaSenare_ = true;
+            return true;
+        }
+        return Bas::event(event);
+    }
+
     void closeEvent(QCloseEvent* event) override {
         if (upptagen_ > 0) {
             event->ignore();
@@ -180,4 +199,5 @@ protected:
 private:
     int upptagen_ = 0;
     bool stangSenare_ = false;
+    bool raderaSenare_ = false;
 };

@@ -1,10 +1,15 @@
 #include "exercises/OvningMulti.h"
 #include "ScreenTest.h"
+#include "data/Errors.h"
 #include "maps/Karta.h"
 #include "platform/Image.h"
 #include "platform/Shape.h"
 #include "screens/OvningMulti.h"
+#include "screens/Skarmstart.h"
 
+#include <QPointer>
+
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -132,6 +137,33 @@ TEST_F(MultiTest, QuitDuringTheRightAnswerWaitsUntilTheAnswerIsHandled) {
     EXPECT_EQ(screen->lblCount->text(), "2 (4)");
     QTest::qWait(20);
     EXPECT_TRUE(screen->isHidden());
+}
+
+TEST_F(MultiTest, AReleaseDuringTheRightAnswerWaitsUntilTheAnswerIsHandled) {
+    Start(4);
+    QPointer<TfrmOvningMulti> alive(screen.release());
+    QTimer::singleShot(100, [&] { alive->deleteLater(); });
+    QTest::keyClick(alive.data(), Digit(ex->RattPlats));
+    ASSERT_FALSE(alive.isNull());
+    EXPECT_EQ(alive->lblCount->text(), "2 (4)");
+    QTest::qWait(20);
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(MultiTest, TheScreenOfTheEntrysKindIsMadeAndStarted) {
+    Start(4);
+    screen.reset();
+    QWidget owner;
+    ex->Typ = "MULTI";
+    std::unique_ptr<QWidget> made(StartaOvningsskarm(ex, &owner));
+    EXPECT_NE(dynamic_cast<TfrmOvningMulti*>(made.get()), nullptr);
+    EXPECT_TRUE(made->isVisible());
+    EXPECT_TRUE(made->isWindow());
+    EXPECT_EQ(made->parentWidget(), &owner);
+    made.reset();
+    QFile::remove(dir.Path("Ort2.crp"));
+    EXPECT_THROW(StartaOvningsskarm(ex, &owner), EInOutError);
+    EXPECT_TRUE(owner.findChildren<TfrmOvningMulti*>().isEmpty());
 }
 
 TEST_F(MultiTest, TheFlowerTurnsIntoTheOtherIcon) {
