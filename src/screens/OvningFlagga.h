@@ -1,0 +1,61 @@
+#pragma once
+
+#include "exercises/Ovningsformular.h"
+#include "screens/Ovningsskarm.h"
+
+#include <QImage>
+#include <array>
+
+class COvningFlagga;
+class TImage;
+class TPanel;
+
+// The screen of the flag exercise: a sheet of up to 16 flags, four to a row,
+// under a bar with the question. Cells are numbered from 1 row by row; cell n
+// shows the flag of the exercise's item n.
+class TfrmOvningFlagga : public TOvningsskarm<TOvningsformular> {
+    Q_OBJECT
+public:
+    explicit TfrmOvningFlagga(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
+
+    // Loads the map data the exercise takes its flags from, shows the screen
+    // and starts the game. Data-file errors are passed on. The exercise must
+    // be a flag exercise.
+    void StartaOvning(std::shared_ptr<COvning> ovning);
+
+    void VisaFraga(const QString& text) override;
+
+    // Handles a mouse press on the sheet at picture pixel (x, y).
+    void FlaggKlick(int x, int y);
+
+    void RitaRutnat();
+    void LaddaFlaggor();
+    void FyllRuta(int n, const QColor& color);
+    void RitaFlagga(int n, const QColor& color, bool medNamn);
+    void RitaAllaFlaggor();
+
+    TPanel* pnlFraga;
+    QLabel* lblFraga;
+    QPushButton* cmdStarta;
+    QPushButton* cmdHjalp;
+    TPanel* pnlFlags;
+    TImage* imgFlags;
+    QTimer* tmrRitaOm;
+    QTimer* tmrBlinka;
+
+    float Rutbredd = 0;
+    float Ruthojd = 0;
+    std::array<QImage, kMaxObjekt + 1> Flaggbilder; // items 1..Antal; null: none
+    int32_t Omritas = 0;                            // cell whose name tmrRitaOm wipes; 0: none
+    int32_t Blinkraknare = 0;                       // 0: no blinking, else the blink step
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void RitaOmTick();
+    void BlinkaTick();
+    void cmdStartaClick();
+
+    COvningFlagga* flagga_ = nullptr; // the exercise, as what it is
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "exercises/Ovningsformular.h"
+#include "screens/Ovningsskarm.h"
+
+class TImage;
+class TPanel;
+
+// The screen of the area and place exercises: the question bar on top and
+// the continent map below it, filling the desktop. Clicks on the map become
+// points in degrees for the exercise.
+class TfrmOvningKarta : public TOvningsskarm<TKartformular> {
+    Q_OBJECT
+public:
+    explicit TfrmOvningKarta(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
+
+    // Loads the map of the exercise, shows the screen and starts the game.
+    // Data-file errors are passed on; the screen is hidden again then.
+    void StartaOvning(std::shared_ptr<COvning> ovning);
+
+    void VisaFraga(const QString& text) override;
+    TImage* Kartbild() override;
+    void VisaNamn(const QString& text, int32_t x, int32_t y, bool show) override;
+
+    // Handles a mouse press on the map at picture pixel (x, y).
+    void KartKlick(int x, int y);
+
+    TPanel* panTop;
+    QLabel* lblFraga;
+    QPushButton* cmdStarta;
+    QPushButton* cmdHjalp;
+    TPanel* panPanel;
+    TImage* imgKarta;
+    QLabel* lblNamn;
+    QLabel* lblText;
+    QTimer* tmrBlinka;
+    QTimer* tmrNamnTimer;
+
+    TKlick Punkt; // the last click on the map
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Maximera();
+    static QRect Skrivbord(); // the primary screen's available area
+    void LaggUt();
+    void LaddaKarta();
+    void KartRorelse(int x, int y);
+    void BlinkaTick();
+    void NamnTimerTick();
+    void cmdStartaClick();
+    void cmdAvslutaClick();
+};

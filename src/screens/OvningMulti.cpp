@@ -1,0 +1,196 @@
+#include "screens/OvningMulti.h"
+
+#include "data/Gif.h"
+#include "data/Globals.h"
+#include "data/Language.h"
+#include "platform/Image.h"
+#include "platform/Shape.h"
+#include "screens/Panel.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+using namespace Skarm;
+
+namespace {
+
+constexpr int kSvarTopp[] = {106, 154, 202, 250};
+constexpr int kNrTopp[] = {112, 162, 210, 256};
+
+// The icons are decoration: the screen works without them.
+void LasIkon(TImage* image, const QString& fileName) {
+    const QString path = ProgramFolder() + QLatin1Char('/') + fileName;
+    if (!QFileInfo::exists(path))
+        return;
+    try {
+        image->SetPicture(DecodeGif(path));
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
+    : TOvningsskarm<TMultiformular>(
+          parent, flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("Globina"));
+    SetTag(this, 17);
+    setFixedSize(632, 465);
+    setAutoFillBackground(true);
+    SetColor(this, QPalette::Window, Qt::white);
+    setFont(Arial(12));
+    SetColor(this, QPalette::WindowText, Qt::black);
+
+    imgBlomma = new TImage(this);
+    imgBlomma->setGeometry(296, 6, 37, 37);
+    LasIkon(imgBlomma, QStringLiteral("MultiBlomma.gif"));
+    imgBar = new TImage(this);
+    imgBar->setGeometry(301, 6, 37, 37);
+    LasIkon(imgBar, QStringLiteral("MultiBar.gif"));
+    imgBar->hide();
+
+    Panel1 = new TPanel(this, 1, 0);
+    Panel1->Placera(168, 48, 299, 361);
+    Panel1->SetColor(Qt::white);
+    QWidget* kort = Panel1->Client();
+    Shape1 = new TShape(kort);
+    Shape1->setGeometry(8, 8, 281, 305);
+    Shape1->SetBrushColor(QColor(0, 0, 128));
+    Shape1->SetPen(Qt::black, 1);
+
+    lblCount = MakeLabel(kort, QRect(10, 12, 275, 21), Arial(11), Qt::white, Qt::AlignHCenter);
+    lblCount->setWordWrap(true);
+    Label1 = MakeLabel(kort, QRect(10, 40, 275, 59), Arial(15, true), Qt::white, Qt::AlignHCenter);
+    Label1->setWordWrap(true);
+    for (int i = 0; i < 4; ++i) {
+        imgSvar[i] = new TImage(kort);
+        imgSvar[i]->setGeometry(54, kSvarTopp[i], 211, 41);
+        lblNr[i] = MakeLabel(kort, QRect(22, kNrTopp[i], 27, 25), Arial(19, true),
+                             QColor(255, 255, 0), Qt::AlignHCenter);
+        lblNr[i]->setText(QString::number(i + 1));
+        connect(imgSvar[i], &TImage::MouseDown, this, [this, i](int, int, Qt::MouseButton) {
+            Skyddat(this, [this, i] { Svara(i + 1); });
+        });
+    }
+    lblProcent =
+        MakeLabel(kort, QRect(130, 317, 59, 19), Arial(15, true), Qt::black, Qt::AlignHCenter);
+    lblProcent->setText(QStringLiteral("0 %"));
+    lblTid = MakeLabel(kort, QRect(130, 336, 59, 19), Arial(12), Qt::black, Qt::AlignHCenter);
+    cmdTopp = MakeButton(kort, QStringLiteral("Tio-i-topp"), 11, QRect(8, 318, 117, 35));
+    cmdAvsluta = MakeButton(kort, QStringLiteral("Avsluta"), 12, QRect(188, 318, 101, 35));
+
+    tmrTimer = new QTimer(this);
+    tmrTimer->setInterval(1000);
+
+    connect(imgBlomma, &TImage::MouseDown, this, [this] {
+        imgBlomma->hide();
+        imgBar->show();
+    });
+    connect(tmrTimer, &QTimer::timeout, this, [this] {
+        if (ovning_)
+            ovning_->Blinka();
+    });
+    connect(cmdTopp, &QPushButton::clicked, this,
+            [this] { Skyddat(this, [this] { VisaTioITopp(); }); });
+    connect(cmdAvsluta, &QPushButton::clicked, this, [this] { close(); });
+
+    // The digit keys answer whichever control has the focus.
+    qApp->installEventFilter(this);
+}
+
+void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
+    ovning_ = std::move(ovning);
+    Klar = false;
+    NyKarta(false);
+    const int nr = ovning_->Kartnummer;
+    if (nr >= 1 && nr <= 6)
+        karta_->Landareor->LasAreor(AreaFil(nr));
+    ovning_->Karta = karta_.get();
+    ovning_->Starta(this);
+    tmrTid->start();
+    Centrera(this);
+    show();
+}
+
+void TfrmOvningMulti::showEvent(QShowEvent* event) {
+    TOvningsskarm<TMultiformular>::showEvent(event);
+    if (event->spontaneous())
+        return;
+    ApplyLanguageTexts(this);
+    Shape1->SetBrushColor(FrameColor);
+    if (!ShowTimer)
+        lblTid->hide();
+}
+
+void TfrmOvningMulti::VisaFraga(const QString& text) {
+    Label1->setText(text);
+    const int32_t spelade = karta_ && karta_->Platser ? karta_->Platser->Valda : 0;
+    lblCount->setText(QString::number(ovning_ ? ovning_->Fragor : 0) + QStringLiteral(" (") +
+                      QString::number(spelade) + QLatin1Char(')'));
+}
+
+TImage* TfrmOvningMulti::Svarsbild(int n) {
+    return n >= 1 && n <= 4 ? imgSvar[n - 1] : nullptr;
+}
+
+void TfrmOvningMulti::RitaSvar(TImage* box, const QColor& color, const QString& text) {
+    if (!box)
+        return;
+    TCanvas& c = box->Canvas();
+    c.SetBrushColor(color);
+    c.SetPenColor(Qt::black);
+    c.SetPenWidth(1);
+    c.SetPenStyle(TPenStyle::Solid);
+    c.SetPenMode(TPenMode::Copy);
+    const int w = c.Width();
+    const int h = c.Height();
+    c.Rectangle(0, 0, w, h);
+    const int tw = c.TextWidth(text);
+    const int th = c.TextHeight(text);
+    c.TextOut((w - tw) / 2, (h - th) / 2, text);
+    box->update();
+}
+
+void TfrmOvningMulti::Svara(int n) {
+    if (tmrTimer->isActive() || Klar || ArUpptagen() || !ovning_)
+        return; // a right answer is in view, or the game is over
+    Upptagen upptagen(this);
+    Valt.Nr = n;
+    if (ovning_->ArRatt(Valt)) {
+        tmrTimer->start();
+        // Shows the box green until the timer's tick; answers that come
+        // meanwhile find the timer running.
+        ovning_->RattSvar();
+        tmrTimer->stop();
+        Handelser();
+        const QString text = ovning_->NastaFraga();
+        if (text.isEmpty()) {
+            Klar = true;
+            tmrTimer->stop();
+            SpeletSlut();
+        } else {
+            VisaFraga(text);
+        }
+    } else {
+        ovning_->FelSvar(Valt);
+    }
+}
+
+bool TfrmOvningMulti::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool keypad = key->modifiers() & Qt::KeypadModifier;
+        if (!keypad && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_4) {
+            const int n = key->key() - Qt::Key_0;
+            Skyddat(this, [this, n] { Svara(n); });
+            return true;
+        }
+        if (key->key() == Qt::Key_F1) {
+            OpenHelp(this);
+            return true;
+        }
+    }
+    return TOvningsskarm<TMultiformular>::eventFilter(watched, event);
+}

@@ -1,0 +1,28 @@
+#include "screens/Skarmstart.h"
+
+#include "screens/OvningFlagga.h"
+#include "screens/OvningKarta.h"
+#include "screens/OvningMulti.h"
+
+namespace {
+
+template <class Skarm> QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner) {
+    auto* skarm = new Skarm(owner, Qt::Window);
+    try {
+        skarm->StartaOvning(ovning);
+    } catch (...) {
+        delete skarm;
+        throw;
+    }
+    return skarm;
+}
+
+} // namespace
+
+QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner) {
+    if (ovning->Typ == QLatin1String("MULTI"))
+        return Starta<TfrmOvningMulti>(ovning, owner);
+    if (ovning->Typ == QLatin1String("FLAGG"))
+        return Starta<TfrmOvningFlagga>(ovning, owner);
+    return Starta<TfrmOvningKarta>(ovning, owner);
+}

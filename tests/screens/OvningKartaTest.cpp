@@ -1,0 +1,256 @@
+#include "screens/OvningKarta.h"
+#include "ScreenTest.h"
+#include "data/Errors.h"
+#include "exercises/OvningLandArea.h"
+#include "maps/Karta.h"
+#include "platform/Image.h"
+#include "screens/Panel.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+class KartaTest : public ScreenTest {
+protected:
+    // Two countries of the exercise side by side and one that is not asked,
+    // on map 4: land areas and sea points, no water file.
+    void Start(int kartnummer = 4) {
+        WriteAreas("AREA4.crp", {Country("AAA", 0, 0, 10, 10), Country("BBB", 0, 10, 10, 20),
+                                 Country("CCC", 0, 20, 10, 30)});
+        WriteSea("Hav1.crp", {{11, 5}, {-1, 25}});
+        TestPlace p;
+        p.names = {"Town", "Town"};
+        WritePlaces("Ort4.crp", {p});
+        ex = std::make_shared<COvningLandArea>();
+        ex->Nummer = 7;
+        ex->Namn[2] = "Countries";
+        ex->Kartnummer = kartnummer;
+        ex->Ortfil = 4;
+        ex->Linjebredd = 1;
+        ex->Antal = 2;
+        ex->Objekt(1) = "AAA";
+        ex->Objekt(2) = "BBB";
+        ex->VyMitt = 15;
+        ex->VyNord = 12;
+        ex->VySyd = -2;
+        screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+        screen->StartaOvning(ex);
+    }
+
+    QPoint Pixel(float lat, float lon) const {
+        const CKarta& k = *screen->Karta();
+        return QPoint(k.XKoord(lat, lon), k.YKoord(lat));
+    }
+
+    void Click(float lat, float lon, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(screen->imgKarta, button, {}, Pixel(lat, lon));
+    }
+
+    // The centre of the country the question asks for, and of the other one.
+    float AskedLon() const { return screen->lblFraga->text().endsWith("AAA") ? 5 : 15; }
+    float OtherLon() const { return AskedLon() == 5 ? 15 : 5; }
+
+    std::shared_ptr<COvningLandArea> ex;
+    std::unique_ptr<TfrmOvningKarta> screen;
+};
+
+} // namespace
+
+TEST_F(KartaTest, FillsTheDesktopWithTheBarAndTheMapLaidOutFromItsWidth) {
+    Start();
+    // The frame, where there is one, is taken off the desktop.
+    const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_EQ(screen->frameGeometry(), desk);
+    const int w = screen->width();
+    const int h = screen->height();
+    EXPECT_EQ(screen->panTop->geometry(), QRect(0, 0, w, 32));
+    EXPECT_EQ(screen->panPanel->geometry(), QRect(0, 32, w, h - 32));
+    // Buttons in the bar's client area, 6 pixels narrower and 26 high.
+    EXPECT_EQ(screen->cmdAvsluta->geometry(), QRect(w - 6 - 2 - 79, 2, 79, 22));
+    EXPECT_EQ(screen->cmdHjalp->geometry().right() + 1, screen->cmdAvsluta->x());
+    EXPECT_EQ(screen->cmdStarta->geometry().right() + 1, screen->cmdHjalp->x());
+    EXPECT_EQ(screen->lblTid->x(), 46);
+    EXPECT_EQ(screen->cmdTopp->geometry(), QRect(86, 2, 117, 22));
+    EXPECT_EQ(screen->imgKarta->geometry(), QRect(2, 2, w - 4, h - 32 - 4));
+    EXPECT_EQ(screen->imgKarta->Picture().size(), screen->imgKarta->size());
+    EXPECT_TRUE(screen->imgKarta->isEnabled());
+    EXPECT_TRUE(screen->cmdAvsluta->isEnabled());
+    EXPECT_TRUE(screen->tmrTid->isActive());
+    EXPECT_EQ(screen->cmdTopp->text(), "Top ten");
+    EXPECT_EQ(screen->panPanel->Color(), QColor(0, 0, 128));
+    // Map 4: its own land areas, the sea points of map 1, no water areas.
+    EXPECT_EQ(screen->Karta()->Landareor->Antal, 3);
+    EXPECT_EQ(screen->Karta()->Vattenareor->Antal, 0);
+    EXPECT_EQ(screen->Karta()->AntalHav, 2);
+    EXPECT_FALSE(screen->Karta()->Gradnat);
+    EXPECT_EQ(ex->Karta, screen->Karta());
+
+    // Made smaller, it grows back to the desktop.
+    screen->resize(300, 200);
+    QTest::qWait(20);
+    EXPECT_EQ(screen->frameGeometry(), desk);
+}
+
+TEST_F(KartaTest, AClickBecomesTheLatitudeAndLongitudeUnderIt) {
+    Start();
+    Click(3.0f, 22.0f);
+    const CKarta& k = *screen->Karta();
+    const float degPerPixel = (k.VyNord - k.VySyd) / k.H();
+    EXPECT_NEAR(screen->Punkt.Lat, 3.0, degPerPixel);
+    EXPECT_NEAR(screen->Punkt.Lon, 22.0, 2 * degPerPixel);
+    EXPECT_EQ(screen->Punkt.Nr, 0);
+}
+
+TEST_F(KartaTest, ARightClickWithAnyButtonCountsAndAsksTheNextQuestion) {
+    Start();
+    const QString first = screen->lblFraga->text();
+    EXPECT_TRUE(first == "Click on AAA" || first == "Click on BBB");
+    EXPECT_EQ(screen->lblText->text(), " " + first + " ");
+    Click(5, AskedLon(), Qt::RightButton);
+    EXPECT_EQ(screen->lblProcent->text(), "100 %");
+    EXPECT_NE(screen->lblFraga->text(), first);
+    EXPECT_EQ(ex->Svarat, 2); // a right answer weighs two
+}
+
+TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
+    Start();
+    Click(5, OtherLon(), Qt::MiddleButton);
+    EXPECT_EQ(screen->lblProcent->text(), "0 %");
+    ASSERT_TRUE(screen->lblNamn->isVisible());
+    const QString other = OtherLon() == 5 ? "AAA" : "BBB";
+    EXPECT_EQ(screen->lblNamn->text(), other);
+    // Centred on the click, with silver behind it for now.
+    const QPoint at = Pixel(5, OtherLon()) + screen->imgKarta->pos();
+    EXPECT_LE(std::abs(screen->lblNamn->geometry().center().x() - at.x()), 1);
+    EXPECT_LE(std::abs(screen->lblNamn->geometry().center().y() - at.y()), 1);
+    EXPECT_EQ(screen->lblNamn->width(),
+              QFontMetrics(screen->lblNamn->font()).horizontalAdvance(other) + 4);
+    EXPECT_TRUE(screen->lblNamn->autoFillBackground());
+    EXPECT_TRUE(screen->tmrNamnTimer->isActive());
+    Tick(screen->tmrNamnTimer);
+    EXPECT_FALSE(screen->lblNamn->autoFillBackground());
+    EXPECT_TRUE(screen->lblNamn->isVisible());
+
+    // The label hides and the map beneath takes the click: a second wrong answer.
+    const QPoint onLabel(3, 3);
+    const QPoint expected = screen->lblNamn->pos() + onLabel - screen->imgKarta->pos();
+    QTest::mouseClick(screen->lblNamn, Qt::LeftButton, {}, onLabel);
+    EXPECT_EQ(ex->Fel, 2);
+    EXPECT_EQ(screen->Karta()->XKoord(screen->Punkt.Lat, screen->Punkt.Lon), expected.x());
+    EXPECT_EQ(screen->Karta()->YKoord(screen->Punkt.Lat), expected.y());
+    EXPECT_TRUE(screen->lblNamn->isVisible()); // named again by the new wrong answer
+}
+
+TEST_F(KartaTest, TheLastAnswerEndsTheGameAndOpensTheTopTenWithTheScore) {
+    Start();
+    Click(5, AskedLon());
+    screen->Sekunder = 42;
+    Click(5, AskedLon());
+    ASSERT_EQ(topList.size(), 1u);
+    EXPECT_EQ(topList[0], std::make_pair(7, MakeScore(100, 42)));
+    EXPECT_EQ(screen->lblFraga->text(), "-");
+    EXPECT_TRUE(screen->lblText->isHidden());
+    EXPECT_TRUE(screen->lblText->text().isEmpty());
+    EXPECT_FALSE(screen->tmrTid->isActive());
+    EXPECT_TRUE(ex->Slut);
+    EXPECT_TRUE(screen->imgKarta->isEnabled());
+
+    // Afterwards a click only names what lies under it.
+    Click(5, 25);
+    Click(5, 5);
+    EXPECT_EQ(screen->lblProcent->text(), "100 %");
+    EXPECT_EQ(ex->Svarat, 4);
+    EXPECT_EQ(topList.size(), 1u);
+}
+
+TEST_F(KartaTest, TopTenBeforeAnyAnswerOnlyShowsTheList) {
+    Start();
+    QTest::mouseClick(screen->cmdTopp, Qt::LeftButton);
+    ASSERT_EQ(topList.size(), 1u);
+    EXPECT_EQ(topList[0], std::make_pair(7, -1));
+    EXPECT_EQ(ex->Svarat, 0);
+}
+
+TEST_F(KartaTest, TheClockCountsToItsCapAndHidesWithoutStoppingWhenTimerIsOff) {
+    ShowTimer = false;
+    Start();
+    EXPECT_TRUE(screen->lblTid->isHidden());
+    Tick(screen->tmrTid);
+    EXPECT_EQ(screen->Sekunder, 1);
+    EXPECT_EQ(screen->lblTid->text(), "00:01");
+    screen->Sekunder = 99999;
+    Tick(screen->tmrTid);
+    Tick(screen->tmrTid);
+    EXPECT_EQ(screen->Sekunder, 100000);
+    EXPECT_EQ(screen->lblTid->text(), "1666:40");
+}
+
+TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
+    Start();
+    Click(5, OtherLon());
+    screen->Sekunder = 77;
+    Tick(screen->tmrTid);
+    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+    EXPECT_EQ(screen->Sekunder, 0);
+    EXPECT_TRUE(screen->lblTid->text().isEmpty());
+    EXPECT_TRUE(screen->tmrTid->isActive());
+    EXPECT_EQ(screen->lblProcent->text(), "0 %");
+    EXPECT_EQ(ex->Svarat, 0);
+    EXPECT_EQ(ex->Fel, 0);
+    EXPECT_TRUE(screen->cmdAvsluta->isEnabled());
+    EXPECT_TRUE(screen->lblNamn->isHidden());
+}
+
+TEST_F(KartaTest, TheQuestionFollowsThePointerUnlessTheGameIsOver) {
+    Start();
+    EXPECT_TRUE(screen->lblText->isHidden());
+    QTest::mouseMove(screen->imgKarta, QPoint(100, 80));
+    QTest::qWait(10);
+    EXPECT_TRUE(screen->lblText->isVisible());
+    EXPECT_EQ(screen->lblText->pos(), QPoint(115, 95));
+    screen->VisaFraga("");
+    EXPECT_EQ(screen->lblText->text(), "  ");
+    screen->VisaFraga("-");
+    EXPECT_TRUE(screen->lblText->isHidden());
+}
+
+TEST_F(KartaTest, F1AndTheHelpButtonOpenTheHelpDocument) {
+    Start();
+    QTest::keyClick(screen.get(), Qt::Key_F1);
+    QTest::mouseClick(screen->cmdHjalp, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_TRUE(opened[0].endsWith("/globina.chm"));
+}
+
+TEST_F(KartaTest, QuitHidesTheScreenAndItsEndLeavesTheExerciseWithoutAMap) {
+    Start();
+    QTest::mouseClick(screen->cmdAvsluta, Qt::LeftButton);
+    EXPECT_TRUE(screen->isHidden());
+    EXPECT_FALSE(screen->tmrBlinka->isActive());
+    screen.reset();
+    EXPECT_EQ(ex->Karta, nullptr);
+    EXPECT_EQ(ex->Formular, nullptr);
+    // The next start gets a fresh map.
+    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+    screen->StartaOvning(ex);
+    EXPECT_EQ(ex->Karta, screen->Karta());
+}
+
+TEST_F(KartaTest, AMissingDataFileIsPassedOnAndTheScreenHidesAgain) {
+    ex = std::make_shared<COvningLandArea>();
+    ex->Kartnummer = 1; // needs Vatten.crp, which is not there
+    ex->Ortfil = 1;
+    WritePlaces("Ort1.crp", {TestPlace{}});
+    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+    EXPECT_THROW(screen->StartaOvning(ex), EInOutError);
+    EXPECT_TRUE(screen->isHidden());
+    EXPECT_TRUE(screen->cmdAvsluta->isEnabled());
+}
+
+TEST_F(KartaTest, AMapNumberOutsideOneToSixLoadsOnlyThePlaces) {
+    Start(9);
+    EXPECT_EQ(screen->Karta()->Landareor->Antal, 0);
+    EXPECT_EQ(screen->Karta()->AntalHav, 0);
+}

@@ -1,0 +1,174 @@
+#include "exercises/OvningMulti.h"
+#include "ScreenTest.h"
+#include "data/Errors.h"
+#include "maps/Karta.h"
+#include "platform/Image.h"
+#include "platform/Shape.h"
+#include "screens/OvningMulti.h"
+#include "screens/Skarmstart.h"
+
+#include <QPointer>
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+class MultiTest : public ScreenTest {
+protected:
+    void Start(int count) {
+        const QStringList lands = {"Anland", "Beland", "Celand", "Deland"};
+        const QStringList towns = {"Acity", "Bcity", "Ccity", "Dcity"};
+        std::vector<TestArea> areas;
+        std::vector<TestPlace> places;
+        for (int i = 0; i < 4; ++i) {
+            TestArea a = Country(QString("K%1").arg(i + 1), 0, i * 2, 1, i * 2 + 1);
+            a.names = {lands[i], lands[i]};
+            areas.push_back(a);
+            TestPlace p;
+            p.names = {towns[i], towns[i]};
+            p.niva = 1;
+            p.klass1 = true;
+            p.group1 = QString("K%1").arg(i + 1);
+            if (i < count)
+                places.push_back(p);
+        }
+        WriteAreas("AREA2.crp", areas);
+        WritePlaces("Ort2.crp", places);
+        ex = std::make_shared<COvningMulti>();
+        ex->Nummer = 30;
+        ex->Kartnummer = 2;
+        ex->Ortfil = 2;
+        ex->Niva = 1;
+        ex->KravPlats1 = true;
+        ex->Antal = 4;
+        for (int i = 1; i <= 4; ++i)
+            ex->Objekt(i) = QString("K%1").arg(i);
+        screen = std::make_unique<TfrmOvningMulti>(nullptr, Qt::Window);
+        screen->StartaOvning(ex);
+    }
+
+    static Qt::Key Digit(int n) { return static_cast<Qt::Key>(Qt::Key_0 + n); }
+    int Wrong() const { return ex->RattPlats % 4 + 1; }
+    QColor BoxColor(int n) const { return screen->imgSvar[n - 1]->Picture().pixelColor(3, 3); }
+
+    std::shared_ptr<COvningMulti> ex;
+    std::unique_ptr<TfrmOvningMulti> screen;
+};
+
+} // namespace
+
+TEST_F(MultiTest, ShowsTheCardWithTheQuestionCounterAndFourWhiteBoxes) {
+    Start(4);
+    EXPECT_EQ(screen->size(), QSize(632, 465));
+    EXPECT_EQ(screen->windowTitle(), "Multiple choice");
+    EXPECT_EQ(screen->Shape1->BrushColor(), FrameColor);
+    EXPECT_EQ(screen->imgSvar[3]->geometry(), QRect(54, 250, 211, 41));
+    EXPECT_EQ(screen->lblNr[1]->text(), "2");
+    EXPECT_EQ(screen->lblCount->text(), "1 (4)");
+    EXPECT_EQ(screen->lblProcent->text(), "0 %");
+    EXPECT_FALSE(screen->Label1->text().isEmpty());
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(BoxColor(n), QColor(Qt::white));
+        EXPECT_EQ(screen->imgSvar[n - 1]->Picture().pixelColor(0, 0), QColor(Qt::black));
+    }
+    EXPECT_TRUE(screen->tmrTid->isActive());
+}
+
+TEST_F(MultiTest, DigitKeysAnswerAndASecondPressDuringTheRightAnswerIsDropped) {
+    Start(4);
+    QTest::keyClick(screen.get(), Digit(Wrong()));
+    EXPECT_EQ(BoxColor(Wrong()), RedColor);
+    EXPECT_EQ(ex->Fel, 1);
+    EXPECT_EQ(screen->lblProcent->text(), "0 %");
+
+    const int right = ex->RattPlats;
+    QColor inThePause;
+    QTimer::singleShot(100, [&] {
+        inThePause = BoxColor(right);
+        QTest::keyClick(screen.get(), Digit(right));
+    });
+    QTest::keyClick(screen.get(), Digit(right));
+    EXPECT_EQ(inThePause, QColor(0, 128, 0));
+    EXPECT_EQ(ex->Svarat, 2);
+    EXPECT_EQ(screen->lblProcent->text(), "50 %");
+    EXPECT_EQ(screen->lblCount->text(), "2 (4)");
+    EXPECT_FALSE(screen->tmrTimer->isActive());
+}
+
+TEST_F(MultiTest, KeysWorkWhateverHasTheFocusButNotOnTheKeypad) {
+    Start(4);
+    QTest::keyClick(screen.get(), Qt::Key_1, Qt::KeypadModifier);
+    EXPECT_EQ(ex->Svarat, 0);
+    screen->cmdTopp->setFocus();
+    QTest::keyClick(screen->cmdTopp, Digit(Wrong()));
+    EXPECT_EQ(ex->Fel, 1);
+    EXPECT_TRUE(topList.empty());
+    QTest::keyClick(screen->cmdAvsluta, Qt::Key_F1);
+    EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(MultiTest, AClickOnABoxAnswersAndTheLastAnswerEndsTheGame) {
+    Start(2);
+    EXPECT_EQ(screen->lblCount->text(), "1 (2)");
+    QTest::mouseClick(screen->imgSvar[Wrong() - 1], Qt::LeftButton);
+    EXPECT_EQ(ex->Fel, 1);
+    QTest::mouseClick(screen->imgSvar[ex->RattPlats - 1], Qt::LeftButton);
+    QTest::keyClick(screen.get(), Digit(ex->RattPlats));
+    EXPECT_TRUE(screen->Klar);
+    EXPECT_FALSE(screen->tmrTid->isActive());
+    ASSERT_EQ(topList.size(), 1u);
+    EXPECT_EQ(topList[0], std::make_pair(30, MakeScore(67, screen->Sekunder)));
+    QTest::keyClick(screen.get(), Qt::Key_1);
+    EXPECT_EQ(ex->Svarat, 3);
+    QTest::mouseClick(screen->cmdTopp, Qt::LeftButton);
+    EXPECT_EQ(topList.back(), std::make_pair(30, -1));
+}
+
+TEST_F(MultiTest, QuitDuringTheRightAnswerWaitsUntilTheAnswerIsHandled) {
+    Start(4);
+    bool visibleInThePause = false;
+    QTimer::singleShot(100, [&] {
+        QTest::mouseClick(screen->cmdAvsluta, Qt::LeftButton);
+        visibleInThePause = screen->isVisible();
+    });
+    QTest::keyClick(screen.get(), Digit(ex->RattPlats));
+    EXPECT_TRUE(visibleInThePause);
+    EXPECT_EQ(screen->lblCount->text(), "2 (4)");
+    QTest::qWait(20);
+    EXPECT_TRUE(screen->isHidden());
+}
+
+TEST_F(MultiTest, AReleaseDuringTheRightAnswerWaitsUntilTheAnswerIsHandled) {
+    Start(4);
+    QPointer<TfrmOvningMulti> alive(screen.release());
+    QTimer::singleShot(100, [&] { alive->deleteLater(); });
+    QTest::keyClick(alive.data(), Digit(ex->RattPlats));
+    ASSERT_FALSE(alive.isNull());
+    EXPECT_EQ(alive->lblCount->text(), "2 (4)");
+    QTest::qWait(20);
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(MultiTest, TheScreenOfTheEntrysKindIsMadeAndStarted) {
+    Start(4);
+    screen.reset();
+    QWidget owner;
+    ex->Typ = "MULTI";
+    std::unique_ptr<QWidget> made(StartaOvningsskarm(ex, &owner));
+    EXPECT_NE(dynamic_cast<TfrmOvningMulti*>(made.get()), nullptr);
+    EXPECT_TRUE(made->isVisible());
+    EXPECT_TRUE(made->isWindow());
+    EXPECT_EQ(made->parentWidget(), &owner);
+    made.reset();
+    QFile::remove(dir.Path("Ort2.crp"));
+    EXPECT_THROW(StartaOvningsskarm(ex, &owner), EInOutError);
+    EXPECT_TRUE(owner.findChildren<TfrmOvningMulti*>().isEmpty());
+}
+
+TEST_F(MultiTest, TheFlowerTurnsIntoTheOtherIcon) {
+    Start(4);
+    QTest::mouseClick(screen->imgBlomma, Qt::LeftButton);
+    EXPECT_TRUE(screen->imgBlomma->isHidden());
+    EXPECT_TRUE(screen->imgBar->isVisible());
+}
