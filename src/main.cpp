@@ -1,3 +1,4 @@
+#include "screens/Skarmstart.h"
 #include "shell/About.h"
 #include "shell/Huvudmeny.h"
 
@@ -9,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Globina"));
     QApplication::setApplicationDisplayName(QStringLiteral("Globina"));
 
-    auto* menu = new TfrmHuvudmeny(nullptr, nullptr);
+    auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     frmHuvudmeny = menu;
     // Closing the main menu ends the program, whatever else is open.
