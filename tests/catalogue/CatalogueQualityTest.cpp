@@ -8,7 +8,7 @@
 #include "exercises/OvningMulti.h"
 #include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
-#include "exercises/TestScreens.h"
+#include "support/TestScreens.h"
 
 #include <QDir>
 #include <QTimer>

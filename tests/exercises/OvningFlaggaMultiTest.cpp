@@ -1,7 +1,7 @@
-#include "TestScreens.h"
 #include "data/Globals.h"
 #include "exercises/OvningFlagga.h"
 #include "exercises/OvningMulti.h"
+#include "support/TestScreens.h"
 
 #include <QSet>
 #include <QTimer>
@@ -9,18 +9,31 @@
 
 namespace {
 
-std::vector<TestArea> Countries(int n) {
+QString Key(int i) {
+    return QString("K%1").arg(i);
+}
+
+// Areas K1, K2... side by side, named by the given names or by their keys.
+std::vector<TestArea> Countries(int n, const QStringList& names = {}) {
     std::vector<TestArea> areas;
-    for (int i = 0; i < n; ++i)
-        areas.push_back(Box(QString("K%1").arg(i + 1), 0, i * 2, 1, i * 2 + 1));
+    for (int i = 0; i < n; ++i) {
+        areas.push_back(Box(Key(i + 1), 0, i * 2, 1, i * 2 + 1));
+        if (!names.isEmpty())
+            areas.back().names = {names[i]};
+    }
     return areas;
 }
 
 QStringList Keys(int n) {
     QStringList keys;
-    for (int i = 0; i < n; ++i)
-        keys << QString("K%1").arg(i + 1);
+    for (int i = 1; i <= n; ++i)
+        keys << Key(i);
     return keys;
+}
+
+QStringList Sorted(QStringList list) {
+    list.sort();
+    return list;
 }
 
 class FlaggaTest : public EngineTest {
@@ -31,20 +44,23 @@ protected:
         SetItems(ex, items);
         ex.Starta(&screen);
     }
+    QStringList Sheet(int n) const {
+        QStringList sheet;
+        for (int i = 1; i <= n; ++i)
+            sheet << ex.Objekt(i);
+        return sheet;
+    }
     // Plays as the flag screen does: picks only unanswered cells in play.
     void Pick(int n) {
         if (n > ex.AntalFlaggor || ex.Fragad(n))
             return;
-        TKlick k{0, 0, n};
-        if (ex.ArRatt(k)) {
-            ex.RattSvar();
-            const QString text = ex.NastaFraga();
-            screen.VisaFraga(text);
-            if (text.isEmpty())
-                ex.VisaTopplista(MakeScore(ex.Procent, 30), &screen);
-        } else {
-            ex.FelSvar(k);
-        }
+        if (!ex.ArRatt({0, 0, n}))
+            return ex.FelSvar({0, 0, n});
+        ex.RattSvar();
+        const QString text = ex.NastaFraga();
+        screen.VisaFraga(text);
+        if (text.isEmpty())
+            ex.VisaTopplista(MakeScore(ex.Procent, 30), &screen);
     }
 
     std::unique_ptr<CKarta> karta;
@@ -55,30 +71,17 @@ protected:
 class MultiTest : public EngineTest {
 protected:
     void Start(const QStringList& areaNames, const QStringList& placeNames) {
-        std::vector<TestArea> areas = Countries(areaNames.size());
-        for (size_t i = 0; i < areas.size(); ++i)
-            areas[i].names = {areaNames[static_cast<int>(i)]};
         std::vector<TestPlace> places;
         for (int i = 0; i < placeNames.size(); ++i) {
-            TestPlace p;
-            p.names = {placeNames[i]};
-            p.niva = 1;
-            p.klass1 = true;
-            p.group1 = QString("K%1").arg(i + 1);
-            places.push_back(p);
+            places.push_back(Place(placeNames[i], 1, Key(i + 1)));
+            places.back().klass1 = true;
         }
-        karta = MakeMap(areas, places);
+        karta = MakeMap(Countries(areaNames.size(), areaNames), places);
         ex.Karta = karta.get();
         ex.Niva = 1;
         ex.KravPlats1 = true;
         SetItems(ex, Keys(areaNames.size()));
         ex.Starta(&screen);
-    }
-    QSet<QString> Boxes() const {
-        QSet<QString> s;
-        for (const QString& t : screen.texts)
-            s.insert(t);
-        return s;
     }
     // A right answer waits for the screen's timer tick.
     void RightAnswer() {
@@ -96,11 +99,7 @@ protected:
 TEST_F(FlaggaTest, FiveItemsMakeASheetOfFiveAndTheGameEndsAfterFive) {
     Start(5, Keys(5));
     EXPECT_EQ(ex.AntalFlaggor, 5);
-    QStringList sheet;
-    for (int i = 1; i <= 5; ++i)
-        sheet << ex.Objekt(i);
-    sheet.sort();
-    EXPECT_EQ(sheet, Keys(5));
+    EXPECT_EQ(Sorted(Sheet(5)), Keys(5));
     EXPECT_EQ(ex.FlaggNamn(6), "");
     EXPECT_EQ(screen.questions[0], "Click on " + ex.FlaggNamn(ex.FragaNr));
     const int wrong = ex.FragaNr % 5 + 1;
@@ -122,52 +121,52 @@ TEST_F(FlaggaTest, TwentyItemsPutSixteenOnTheSheetAndShuffleAgainAtEachStart) {
     Start(20, Keys(20));
     EXPECT_EQ(ex.AntalFlaggor, 16);
     EXPECT_EQ(ex.FlaggNamn(17), "");
-    QStringList first;
-    for (int i = 1; i <= 20; ++i)
-        first << ex.Objekt(i);
+    const QStringList first = Sheet(20);
     GlobinaRandom::SetClock([] { return 99u; });
     ex.Starta(&screen);
-    QStringList second;
-    for (int i = 1; i <= 20; ++i)
-        second << ex.Objekt(i);
-    EXPECT_NE(first, second);
-    second.sort();
-    QStringList all = Keys(20);
-    all.sort();
-    EXPECT_EQ(second, all);
+    EXPECT_NE(Sheet(20), first);
+    EXPECT_EQ(Sorted(Sheet(20)), Sorted(Keys(20)));
 }
 
 TEST_F(FlaggaTest, ItemsWithoutAnAreaStayOffTheSheet) {
     Start(3, {"K1", "GONE", "K2", "K3"});
     EXPECT_EQ(ex.AntalFlaggor, 3);
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_NE(ex.Objekt(i), "GONE");
+    EXPECT_FALSE(Sheet(3).contains("GONE"));
     for (int i = 0; i < 3; ++i)
         Pick(ex.FragaNr);
     EXPECT_EQ(topList.size(), 1u);
 }
 
+TEST_F(FlaggaTest, PercentagesRoundHalvesToEven) {
+    Start(2, Keys(2));
+    for (auto [svarat, fel, expected] :
+         {std::tuple{7, 7, 12}, {7, 5, 38}, {2, 1, 67}, {2, 2, 33}}) {
+        ex.Svarat = svarat; // the next right answer makes it one more
+        ex.Fel = fel;
+        ex.RattSvar();
+        EXPECT_EQ(ex.Procent, expected);
+    }
+}
+
 TEST_F(MultiTest, FourDistinctNamesAllShowWithTheRightOneInItsBox) {
     Start({"Anland", "Beland", "Celand", "Deland"}, {"Acity", "Bcity", "Ccity", "Dcity"});
-    EXPECT_EQ(Boxes().size(), 4);
+    const QSet<QString> boxes(screen.texts.begin(), screen.texts.end());
     const QString right = screen.texts[ex.RattPlats - 1];
-    const QString question = screen.questions[0];
-    if (question.endsWith("lies in")) {
-        EXPECT_EQ(question, ex.Plats->Namn[1] + " lies in");
-        EXPECT_EQ(right, karta->Landareor->Hitta(ex.Plats->Grupp1)->Namn[1]);
-        EXPECT_EQ(Boxes(), (QSet<QString>{"Anland", "Beland", "Celand", "Deland"}));
+    const QString country = karta->Landareor->Hitta(ex.Plats->Grupp1)->Namn[1];
+    if (screen.questions[0].endsWith("lies in")) {
+        EXPECT_EQ(screen.questions[0], ex.Plats->Namn[1] + " lies in");
+        EXPECT_EQ(right, country);
+        EXPECT_EQ(boxes, (QSet<QString>{"Anland", "Beland", "Celand", "Deland"}));
     } else {
-        EXPECT_EQ(question,
-                  "Capital of " + karta->Landareor->Hitta(ex.Plats->Grupp1)->Namn[1] + " ?");
+        EXPECT_EQ(screen.questions[0], "Capital of " + country + " ?");
         EXPECT_EQ(right, ex.Plats->Namn[1]);
-        EXPECT_EQ(Boxes(), (QSet<QString>{"Acity", "Bcity", "Ccity", "Dcity"}));
+        EXPECT_EQ(boxes, (QSet<QString>{"Acity", "Bcity", "Ccity", "Dcity"}));
     }
     for (const QColor& c : screen.colors)
         EXPECT_EQ(c, QColor(255, 255, 255));
 }
 
 TEST_F(MultiTest, WrongBoxesTurnRedRightOnesGreenAndTheGameEnds) {
-    ChooseColorScheme(32, 1);
     Start({"Anland", "Beland", "Celand", "Deland"}, {"Acity", "Bcity", "Ccity", "Dcity"});
     const int wrong = ex.RattPlats % 4 + 1;
     ex.FelSvar({0, 0, wrong});
@@ -198,15 +197,4 @@ TEST_F(MultiTest, TooFewDistinctNamesLeaveBoxesEmptyInsteadOfSearchingForever) {
     EXPECT_EQ(shown.size(), QSet<QString>(shown.begin(), shown.end()).size());
     EXPECT_LE(shown.size(), 2);
     EXPECT_FALSE(screen.texts[ex.RattPlats - 1].isEmpty());
-}
-
-TEST_F(FlaggaTest, PercentagesRoundHalvesToEven) {
-    Start(2, Keys(2));
-    for (auto [svarat, fel, expected] :
-         {std::tuple{7, 7, 12}, {7, 5, 38}, {2, 1, 67}, {2, 2, 33}}) {
-        ex.Svarat = svarat; // the next right answer makes it one more
-        ex.Fel = fel;
-        ex.RattSvar();
-        EXPECT_EQ(ex.Procent, expected);
-    }
 }

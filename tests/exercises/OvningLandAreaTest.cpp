@@ -1,6 +1,5 @@
 #include "exercises/OvningLandArea.h"
-#include "TestScreens.h"
-#include "data/Globals.h"
+#include "support/TestScreens.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,6 @@ class LandAreaTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        ChooseColorScheme(32, 1);
         karta = MakeMap({Box("A", 0, 0, 10, 10), Box("B", 0, 20, 10, 30), Box("C", 0, 40, 10, 50),
                          Box("OUT", 20, 0, 30, 10)});
         ex.Nummer = 7;
@@ -137,12 +135,8 @@ TEST_F(LandAreaTest, RestartInMidGameResetsTheGame) {
     Answer(ex, screen, At(Asked()));
     ASSERT_GT(ex.Svarat, 0);
     ex.Starta(&screen);
-    EXPECT_EQ(ex.Svarat, 0);
-    EXPECT_EQ(ex.Fel, 0);
-    EXPECT_EQ(ex.FelDenna, 0);
-    EXPECT_EQ(ex.Fragor, 1);
-    EXPECT_EQ(ex.Blinklage, 0);
-    EXPECT_FALSE(ex.Slut);
+    EXPECT_EQ(std::tuple(ex.Svarat, ex.Fel, ex.FelDenna, ex.Fragor, ex.Blinklage, ex.Slut),
+              std::tuple(0, 0, 0, 1, 0, false));
     for (const char* k : {"A", "B", "C"})
         EXPECT_FALSE(karta->Landareor->Hitta(k)->Besvarad);
 }

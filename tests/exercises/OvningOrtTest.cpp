@@ -1,18 +1,14 @@
 #include "exercises/OvningOrt.h"
-#include "TestScreens.h"
+#include "support/TestScreens.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TestPlace Place(const QString& name, double lat, double lon, int niva = 1, bool klass1 = true) {
-    TestPlace p;
-    p.names = {name};
-    p.lat = lat;
-    p.lon = lon;
-    p.niva = niva;
+// A place of group X, level 1 and class 1 unless told.
+TestPlace Town(const QString& name, double lat, double lon, int niva = 1, bool klass1 = true) {
+    TestPlace p = Place(name, niva, "X", lat, lon);
     p.klass1 = klass1;
-    p.group1 = "X";
     return p;
 }
 
@@ -33,11 +29,10 @@ protected:
     TKlick At(const COrt* o) const {
         return {static_cast<float>(o->Latitud), static_cast<float>(o->Longitud), 0};
     }
-    COrt* Find(const QString& name) const {
-        for (COrt* o = karta->Platser->Forsta.get(); o; o = o->Nasta.get())
-            if (o->Namn[1] == name)
-                return o;
-        return nullptr;
+    // The first of places A and B that is not asked.
+    COrt* Other() const {
+        COrt* a = karta->Platser->Forsta.get();
+        return ex.Plats == a ? a->Nasta.get() : a;
     }
     QStringList Taking() const {
         QStringList names;
@@ -55,26 +50,26 @@ protected:
 } // namespace
 
 TEST_F(OrtTest, LevelAndClassDecideWhichPlacesTakePart) {
-    Start({Place("P1", 5, 5), Place("High", 6, 6, 3), Place("NoClass", 7, 7, 1, false)}, 2, true);
+    Start({Town("P1", 5, 5), Town("High", 6, 6, 3), Town("NoClass", 7, 7, 1, false)}, 2, true);
     EXPECT_EQ(Taking(), QStringList{"P1"});
     EXPECT_EQ(karta->Platser->Kvar, 1);
-    Start({Place("P1", 5, 5), Place("High", 6, 6, 3), Place("NoClass", 7, 7, 1, false)}, 2, false);
+    Start({Town("P1", 5, 5), Town("High", 6, 6, 3), Town("NoClass", 7, 7, 1, false)}, 2, false);
     EXPECT_EQ(Taking(), (QStringList{"P1", "NoClass"}));
 }
 
 TEST_F(OrtTest, NearestMarkerJudgesAndTiesGoToTheEarlierPlace) {
-    Start({Place("West", 10, 10), Place("East", 10, 30), Place("Twin", 10, 30)});
+    Start({Town("West", 10, 10), Town("East", 10, 30), Town("Twin", 10, 30)});
     EXPECT_EQ(ex.NarmasteOrt(10, 29)->Namn[1], "East");
     EXPECT_EQ(ex.NarmasteOrt(0, 11)->Namn[1], "West");  // far away still counts
     EXPECT_EQ(ex.NarmasteOrt(10, 20)->Namn[1], "West"); // equal distance
 }
 
 TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
-    Start({Place("A", 5, 5), Place("B", 5, 35), Place("C", 15, 20)});
+    Start({Town("A", 5, 5), Town("B", 5, 35), Town("C", 15, 20)});
     EXPECT_EQ(screen.questions[0], "Click on " + ex.Plats->Namn[1]);
     // Two wrong clicks on another place, then the right one.
     COrt* asked = ex.Plats;
-    COrt* other = asked == Find("A") ? Find("B") : Find("A");
+    COrt* other = Other();
     Answer(ex, screen, At(other));
     EXPECT_EQ(screen.names.last(), other->Namn[1]);
     Answer(ex, screen, At(other));
@@ -95,9 +90,9 @@ TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
 }
 
 TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
-    Start({Place("A", 5, 5), Place("B", 5, 35)});
+    Start({Town("A", 5, 5), Town("B", 5, 35)});
     COrt* asked = ex.Plats;
-    COrt* other = asked == Find("A") ? Find("B") : Find("A");
+    COrt* other = Other();
     const QPoint p(karta->XKoord(asked->Latitud, asked->Longitud), karta->YKoord(asked->Latitud));
     for (int i = 0; i < 3; ++i)
         Answer(ex, screen, At(other));
@@ -113,7 +108,7 @@ TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
 }
 
 TEST_F(OrtTest, WithNoPlaceInTheGameTheQuestionIsEmptyAndClicksAreIgnored) {
-    Start({Place("A", 5, 5, 9)});
+    Start({Town("A", 5, 5, 9)});
     EXPECT_EQ(screen.questions, QStringList{""});
     Answer(ex, screen, {5, 5, 0});
     EXPECT_EQ(ex.Svarat, 0);

@@ -7,16 +7,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
-} // namespace
-
 TEST(ScoreCoding, SecondsAreHeldInRangeSoEveryResultDecodes) {
     for (int percent : {0, 1, 50, 100}) {
         const int32_t most = percent == 0 ? 99899 : 99998;

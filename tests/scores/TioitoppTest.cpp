@@ -18,11 +18,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
 
 QByteArray Record(int e, int p, const QByteArray& signature, int32_t score) {
     return QByteArray::number(e) + "\r\n" + QByteArray::number(p) + "\r\n" + signature + "\r\n" +

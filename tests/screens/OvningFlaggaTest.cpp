@@ -13,18 +13,15 @@ const QColor kSilver(192, 192, 192);
 class FlaggaTest : public ScreenTest {
 protected:
     void Start(int count) {
+        QStringList keys;
         std::vector<TestArea> areas;
-        for (int i = 0; i < count; ++i)
-            areas.push_back(Country(QString("K%1").arg(i + 1), 0, i * 2, 1, i * 2 + 1));
-        WriteAreas("AREA1.crp", areas);
-        WritePlaces("Ort1.crp", {TestPlace{}});
-        ex = std::make_shared<COvningFlagga>();
-        ex->Nummer = 12;
-        ex->Kartnummer = 1;
-        ex->Ortfil = 1;
-        ex->Antal = count;
-        for (int i = 1; i <= count; ++i)
-            ex->Objekt(i) = QString("K%1").arg(i);
+        for (int i = 1; i <= count; ++i) {
+            keys << QString("K%1").arg(i);
+            areas.push_back(Box(keys.last(), 0, i * 2, 1, i * 2 + 1));
+        }
+        dir.Write("AREA1.crp", FileOf(areas));
+        dir.Write("Ort1.crp", FileOf({Place("Town")}));
+        ex = Exercise<COvningFlagga>(12, 1, 1, keys);
         screen = std::make_unique<TfrmOvningFlagga>(nullptr, Qt::Window);
         screen->StartaOvning(ex);
     }

@@ -17,21 +17,12 @@ protected:
     // Two countries of the exercise side by side and one that is not asked,
     // on map 4: land areas and sea points, no water file.
     void Start(int kartnummer = 4) {
-        WriteAreas("AREA4.crp", {Country("AAA", 0, 0, 10, 10), Country("BBB", 0, 10, 10, 20),
-                                 Country("CCC", 0, 20, 10, 30)});
-        WriteSea("Hav1.crp", {{11, 5}, {-1, 25}});
-        TestPlace p;
-        p.names = {"Town", "Town"};
-        WritePlaces("Ort4.crp", {p});
-        ex = std::make_shared<COvningLandArea>();
-        ex->Nummer = 7;
+        dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
+                                       Box("CCC", 0, 20, 10, 30)}));
+        dir.Write("Hav1.crp", FileOf<TestSeaPoint>({{11, 5}, {-1, 25}}));
+        dir.Write("Ort4.crp", FileOf({Place("Town")}));
+        ex = Exercise<COvningLandArea>(7, kartnummer, 4, {"AAA", "BBB"});
         ex->Namn[2] = "Countries";
-        ex->Kartnummer = kartnummer;
-        ex->Ortfil = 4;
-        ex->Linjebredd = 1;
-        ex->Antal = 2;
-        ex->Objekt(1) = "AAA";
-        ex->Objekt(2) = "BBB";
         ex->VyMitt = 15;
         ex->VyNord = 12;
         ex->VySyd = -2;
@@ -239,10 +230,8 @@ TEST_F(KartaTest, QuitHidesTheScreenAndItsEndLeavesTheExerciseWithoutAMap) {
 }
 
 TEST_F(KartaTest, AMissingDataFileIsPassedOnAndTheScreenHidesAgain) {
-    ex = std::make_shared<COvningLandArea>();
-    ex->Kartnummer = 1; // needs Vatten.crp, which is not there
-    ex->Ortfil = 1;
-    WritePlaces("Ort1.crp", {TestPlace{}});
+    ex = Exercise<COvningLandArea>(7, 1, 1, {}); // map 1 needs Vatten.crp, which is not there
+    dir.Write("Ort1.crp", FileOf({Place("Town")}));
     screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
     EXPECT_THROW(screen->StartaOvning(ex), EInOutError);
     EXPECT_TRUE(screen->isHidden());

@@ -16,34 +16,25 @@ namespace {
 
 class MultiTest : public ScreenTest {
 protected:
+    // Four countries with their capitals, of which the first count are in the file.
     void Start(int count) {
         const QStringList lands = {"Anland", "Beland", "Celand", "Deland"};
         const QStringList towns = {"Acity", "Bcity", "Ccity", "Dcity"};
+        QStringList keys;
         std::vector<TestArea> areas;
         std::vector<TestPlace> places;
         for (int i = 0; i < 4; ++i) {
-            TestArea a = Country(QString("K%1").arg(i + 1), 0, i * 2, 1, i * 2 + 1);
-            a.names = {lands[i], lands[i]};
-            areas.push_back(a);
-            TestPlace p;
-            p.names = {towns[i], towns[i]};
-            p.niva = 1;
-            p.klass1 = true;
-            p.group1 = QString("K%1").arg(i + 1);
-            if (i < count)
-                places.push_back(p);
+            keys << QString("K%1").arg(i + 1);
+            areas.push_back(Box(keys.last(), 0, i * 2, 1, i * 2 + 1));
+            areas.back().names = {lands[i]};
+            places.push_back(Place(towns[i], 1, keys.last()));
+            places.back().klass1 = true;
         }
-        WriteAreas("AREA2.crp", areas);
-        WritePlaces("Ort2.crp", places);
-        ex = std::make_shared<COvningMulti>();
-        ex->Nummer = 30;
-        ex->Kartnummer = 2;
-        ex->Ortfil = 2;
+        dir.Write("AREA2.crp", FileOf(areas));
+        dir.Write("Ort2.crp", FileOf(std::vector(places.begin(), places.begin() + count)));
+        ex = Exercise<COvningMulti>(30, 2, 2, keys);
         ex->Niva = 1;
         ex->KravPlats1 = true;
-        ex->Antal = 4;
-        for (int i = 1; i <= 4; ++i)
-            ex->Objekt(i) = QString("K%1").arg(i);
         screen = std::make_unique<TfrmOvningMulti>(nullptr, Qt::Window);
         screen->StartaOvning(ex);
     }

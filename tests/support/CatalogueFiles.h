@@ -10,7 +10,7 @@
 struct TestEntry {
     QString keyword = "AREA";
     QString name = "Exercise";
-    QStringList names; // languages 1..8, when given
+    QStringList names = {}; // languages 1..8, when given
     int nummer = 1;
     int niva = 2;
     int linjebredd = 1;
@@ -21,7 +21,7 @@ struct TestEntry {
     QString varldsdel = "EUR";
     uint32_t landfarg = 0x00C0C0C0, ovningsfarg = 0x008000, vattenfarg = 0x800000;
     int32_t nord = 0, syd = 0, mitt = 0; // ten-thousandths of a degree
-    QStringList items;
+    QStringList items = {};
 };
 
 inline void WriteEntry(TByteWriter& w, const TestEntry& e) {

@@ -18,3 +18,9 @@ QString TestDir::Write(const QString& name, const QByteArray& bytes) const {
     f.write(bytes);
     return path;
 }
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}

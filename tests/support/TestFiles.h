@@ -15,3 +15,5 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+QByteArray ReadAll(const QString& path);

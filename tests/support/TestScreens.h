@@ -6,9 +6,9 @@
 #include "exercises/Ovningsformular.h"
 #include "exercises/Random.h"
 #include "maps/Karta.h"
-#include "maps/MapFiles.h"
 #include "platform/Image.h"
 #include "scores/ScoreFile.h"
+#include "support/MapFiles.h"
 #include "support/TestFiles.h"
 
 #include <QStringList>
@@ -18,58 +18,38 @@
 #include <vector>
 
 // Screens that stand in for the real ones and record what the exercise shows.
-class TestKartScreen : public TKartformular {
+template <class Screen> class Recording : public Screen {
 public:
-    TestKartScreen() {
-        bild.resize(400, 300);
-        bild.SetPicture(QImage(400, 300, QImage::Format_RGB32));
-    }
     void VisaFraga(const QString& text) override { questions << text; }
     void VisaProcent(int32_t percent) override { percents.push_back(percent); }
+    QStringList questions;
+    std::vector<int32_t> percents;
+};
+
+using TestFlagScreen = Recording<TOvningsformular>;
+
+class TestKartScreen : public Recording<TKartformular> {
+public:
+    TestKartScreen() { bild.resize(400, 300); }
     TImage* Kartbild() override { return &bild; }
     void VisaNamn(const QString& text, int32_t, int32_t, bool show) override {
         if (show)
             names << text;
-        nameShown = show;
     }
-
     TImage bild;
-    QStringList questions;
-    std::vector<int32_t> percents;
     QStringList names;
-    bool nameShown = false;
 };
 
-class TestMultiScreen : public TMultiformular {
+class TestMultiScreen : public Recording<TMultiformular> {
 public:
-    TestMultiScreen() {
-        for (auto& b : boxes) {
-            b.resize(211, 41);
-            b.SetPicture(QImage(211, 41, QImage::Format_RGB32));
-        }
-    }
-    void VisaFraga(const QString& text) override { questions << text; }
-    void VisaProcent(int32_t percent) override { percents.push_back(percent); }
     TImage* Svarsbild(int n) override { return &boxes[n - 1]; }
     void RitaSvar(TImage* box, const QColor& color, const QString& text) override {
-        const int n = static_cast<int>(box - &boxes[0]);
-        colors[n] = color;
-        texts[n] = text;
+        colors[box - &boxes[0]] = color;
+        texts[box - &boxes[0]] = text;
     }
-
     std::array<TImage, 4> boxes;
     std::array<QColor, 4> colors;
     std::array<QString, 4> texts;
-    QStringList questions;
-    std::vector<int32_t> percents;
-};
-
-class TestFlagScreen : public TOvningsformular {
-public:
-    void VisaFraga(const QString& text) override { questions << text; }
-    void VisaProcent(int32_t percent) override { percents.push_back(percent); }
-    QStringList questions;
-    std::vector<int32_t> percents;
 };
 
 // Fixed texts, a fixed clock for the generator and a recorder for the top list.
@@ -97,19 +77,12 @@ protected:
     // A map with the given land areas and places, loaded from written files.
     std::unique_ptr<CKarta> MakeMap(const std::vector<TestArea>& areas,
                                     const std::vector<TestPlace>& places = {}) {
-        TByteWriter a, p;
-        for (const auto& area : areas)
-            WriteArea(a, area);
-        for (const auto& place : places)
-            WritePlace(p, place);
-        a.SaveTo(dir.Path("AREA.crp"));
-        p.SaveTo(dir.Path("Ort.crp"));
         auto karta = std::make_unique<CKarta>();
         karta->Landareor = std::make_unique<CAreor>();
         karta->Vattenareor = std::make_unique<CAreor>();
         karta->Platser = std::make_unique<COrter>();
-        karta->Landareor->LasAreor(dir.Path("AREA.crp"));
-        karta->Platser->LasOrter(dir.Path("Ort.crp"));
+        karta->Landareor->LasAreor(dir.Write("AREA.crp", FileOf(areas)));
+        karta->Platser->LasOrter(dir.Write("Ort.crp", FileOf(places)));
         return karta;
     }
 
