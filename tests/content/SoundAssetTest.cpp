@@ -9,198 +9,173 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
+#include <stdexcept>
 #include <vector>
 
 namespace {
 
-struct Decoded {
-    SDL_AudioSpec spec{};
-    std::vector<int16_t> samples;
-};
+const char* const kEffects[] = {"Plopp4.WAV", "Rassel11.WAV", "Plopp.WAV"};
 
-Decoded LoadWav(const QString& name) {
-    Decoded d;
-    Uint8* buffer = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(AssetPath(name).toLocal8Bit().constData(), &d.spec, &buffer, &length)) {
-        ADD_FAILURE() << name.toStdString() << ": " << SDL_GetError();
-        return d;
-    }
-    const auto* s = reinterpret_cast<const int16_t*>(buffer);
-    d.samples.assign(s, s + length / 2);
-    SDL_FreeWAV(buffer);
-    return d;
-}
-
-TEST(SoundAsset, EffectsAreShortUnclipped16BitPcm) {
-    for (const char* name : {"Plopp4.WAV", "Rassel11.WAV", "Plopp.WAV"}) {
+TEST(SoundAsset, EffectsAreShortUnclipped16BitPcmThatTheMixerLoads) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_EQ(Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024), 0) << Mix_GetError();
+    for (const char* name : kEffects) {
         SCOPED_TRACE(name);
-        const Decoded d = LoadWav(name);
-        ASSERT_FALSE(d.samples.empty());
-        EXPECT_EQ(d.spec.format, AUDIO_S16LSB);
-        const double seconds = double(d.samples.size()) / d.spec.channels / d.spec.freq;
+        const QByteArray path = AssetPath(name).toLocal8Bit();
+        Mix_Chunk* chunk = Mix_LoadWAV(path.constData());
+        EXPECT_NE(chunk, nullptr) << Mix_GetError();
+        Mix_FreeChunk(chunk);
+
+        SDL_AudioSpec format{};
+        Uint8* buffer = nullptr;
+        Uint32 length = 0;
+        ASSERT_TRUE(SDL_LoadWAV(path.constData(), &format, &buffer, &length)) << SDL_GetError();
+        const auto* first = reinterpret_cast<const int16_t*>(buffer);
+        const std::vector<int16_t> samples(first, first + length / 2);
+        SDL_FreeWAV(buffer);
+        ASSERT_FALSE(samples.empty());
+        EXPECT_EQ(format.format, AUDIO_S16LSB);
+        const double seconds = double(samples.size()) / format.channels / format.freq;
         EXPECT_GT(seconds, 0.03);
         EXPECT_LT(seconds, 0.5);
         int peak = 0;
-        for (int16_t s : d.samples)
+        for (int16_t s : samples)
             peak = std::max(peak, std::abs(int(s)));
         EXPECT_LT(peak, 32000) << "clips";
         EXPECT_GT(peak, 8000) << "too quiet";
         // Ends in silence, so stopping it makes no click.
-        EXPECT_LT(std::abs(int(d.samples.back())), 100);
-    }
-}
-
-// A reader of the parts of a Standard MIDI File that matter here.
-class MidiFile {
-public:
-    explicit MidiFile(QByteArray bytes) : b_(std::move(bytes)) {}
-
-    // Parses the file; returns an empty text or what is wrong.
-    std::string Parse() {
-        if (b_.left(4) != "MThd" || Be(4, 4) != 6)
-            return "no MThd header of 6 bytes";
-        format_ = Be(8, 2);
-        const int tracks = Be(10, 2);
-        division_ = Be(12, 2);
-        if (format_ > 1 || tracks < 1 || division_ <= 0 || division_ >= 0x8000)
-            return "unexpected format, track count or division";
-        int pos = 14;
-        for (int t = 0; t < tracks; ++t) {
-            if (pos + 8 > b_.size() || b_.mid(pos, 4) != "MTrk")
-                return "track " + std::to_string(t) + " has no MTrk header";
-            const int length = Be(pos + 4, 4);
-            const int end = pos + 8 + length;
-            if (end > b_.size())
-                return "track " + std::to_string(t) + " runs past the end of the file";
-            if (std::string error = ParseTrack(pos + 8, end); !error.empty())
-                return "track " + std::to_string(t) + ": " + error;
-            pos = end;
-        }
-        if (pos != b_.size())
-            return "bytes after the last track";
-        return {};
-    }
-
-    double Seconds() const {
-        // Walk the tempo map up to the last tick of any track.
-        double seconds = 0;
-        int tick = 0;
-        int usPerQuarter = 500000;
-        for (const auto& [at, tempo] : tempos_) {
-            if (at >= lastTick_)
-                break;
-            seconds += double(at - tick) / division_ * usPerQuarter / 1e6;
-            tick = at;
-            usPerQuarter = tempo;
-        }
-        return seconds + double(lastTick_ - tick) / division_ * usPerQuarter / 1e6;
-    }
-    int NoteOns() const { return noteOns_; }
-    int Programs() const { return programs_; }
-
-private:
-    int Be(int pos, int n) const {
-        int v = 0;
-        for (int i = 0; i < n; ++i)
-            v = v * 256 + static_cast<uint8_t>(b_[pos + i]);
-        return v;
-    }
-    int Byte(int& pos, int end) const { return pos < end ? static_cast<uint8_t>(b_[pos++]) : -1; }
-    int VarLen(int& pos, int end) const {
-        int v = 0;
-        for (int i = 0; i < 4; ++i) {
-            const int c = Byte(pos, end);
-            if (c < 0)
-                return -1;
-            v = (v << 7) | (c & 0x7F);
-            if (!(c & 0x80))
-                return v;
-        }
-        return -1;
-    }
-
-    std::string ParseTrack(int pos, int end) {
-        int tick = 0;
-        int status = 0;
-        while (pos < end) {
-            const int delta = VarLen(pos, end);
-            if (delta < 0)
-                return "bad delta time";
-            tick += delta;
-            int c = Byte(pos, end);
-            if (c == 0xFF) {
-                const int type = Byte(pos, end);
-                const int length = VarLen(pos, end);
-                if (type < 0 || length < 0 || pos + length > end)
-                    return "bad meta event";
-                if (type == 0x51 && length == 3)
-                    tempos_[tick] = Be(pos, 3);
-                pos += length;
-                if (type == 0x2F) {
-                    lastTick_ = std::max(lastTick_, tick);
-                    return pos == end ? "" : "data after the end of track";
-                }
-                continue;
-            }
-            if (c == 0xF0 || c == 0xF7) {
-                const int length = VarLen(pos, end);
-                if (length < 0 || pos + length > end)
-                    return "bad system exclusive event";
-                pos += length;
-                continue;
-            }
-            if (c & 0x80) {
-                status = c;
-                c = Byte(pos, end);
-            } else if (!status) {
-                return "running status without a status";
-            }
-            const int kind = status & 0xF0;
-            const int data2 = (kind == 0xC0 || kind == 0xD0) ? 0 : Byte(pos, end);
-            if (c < 0 || c > 127 || data2 < 0 || data2 > 127)
-                return "bad channel event data";
-            if (kind == 0x90 && data2 > 0)
-                ++noteOns_;
-            if (kind == 0xC0)
-                ++programs_;
-        }
-        return "no end-of-track event";
-    }
-
-    QByteArray b_;
-    int format_ = 0;
-    int division_ = 0;
-    int lastTick_ = 0;
-    int noteOns_ = 0;
-    int programs_ = 0;
-    std::map<int, int> tempos_;
-};
-
-TEST(SoundAsset, MusicIsAStandardMidiFileOfTenToTwentySeconds) {
-    QFile f(AssetPath("good.mid"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    MidiFile midi(f.readAll());
-    ASSERT_EQ(midi.Parse(), "");
-    EXPECT_GE(midi.Seconds(), 10.0);
-    EXPECT_LE(midi.Seconds(), 20.0);
-    EXPECT_GT(midi.NoteOns(), 50);
-    EXPECT_GT(midi.Programs(), 0) << "chooses its General MIDI instruments";
-}
-
-TEST(SoundAsset, TheMixerLoadsEveryFile) {
-    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
-    ASSERT_EQ(Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024), 0) << Mix_GetError();
-    for (const char* name : {"Plopp4.WAV", "Rassel11.WAV", "Plopp.WAV"}) {
-        Mix_Chunk* chunk = Mix_LoadWAV(AssetPath(name).toLocal8Bit().constData());
-        EXPECT_NE(chunk, nullptr) << name << ": " << Mix_GetError();
-        Mix_FreeChunk(chunk);
+        EXPECT_LT(std::abs(int(samples.back())), 100);
     }
     Mix_Music* music = Mix_LoadMUS(AssetPath("good.mid").toLocal8Bit().constData());
     EXPECT_NE(music, nullptr) << Mix_GetError();
     Mix_FreeMusic(music);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// What a Standard MIDI File holds that matters here; the reader throws
+// std::runtime_error on anything malformed.
+struct Midi {
+    double seconds = 0;
+    int noteOns = 0;
+    int programs = 0;
+};
+
+class MidiReader {
+public:
+    explicit MidiReader(const QByteArray& bytes) : b_(bytes) {}
+
+    Midi Read() {
+        Expect(Text(4) == "MThd" && Number(4) == 6, "no MThd header of 6 bytes");
+        const int format = Number(2), tracks = Number(2), division = Number(2);
+        Expect(format <= 1 && tracks >= 1 && division > 0 && division < 0x8000,
+               "unexpected format, track count or division");
+        std::map<int, int> tempos{{0, 500000}}; // tick: microseconds per quarter note
+        int lastTick = 0;
+        for (int t = 0; t < tracks; ++t) {
+            Expect(Text(4) == "MTrk", "a track has no MTrk header");
+            const int end = Number(4) + pos_;
+            Expect(end <= b_.size(), "a track runs past the end of the file");
+            lastTick = std::max(lastTick, Track(end, tempos));
+        }
+        Expect(pos_ == b_.size(), "bytes after the last track");
+        // Walk the tempo map up to the last tick of any track.
+        double seconds = 0;
+        for (auto it = tempos.begin(); it != tempos.end() && it->first < lastTick; ++it) {
+            const auto next = std::next(it);
+            const int until = next == tempos.end() ? lastTick : std::min(next->first, lastTick);
+            seconds += double(until - it->first) / division * it->second / 1e6;
+        }
+        midi_.seconds = seconds;
+        return midi_;
+    }
+
+private:
+    static void Expect(bool ok, const char* what) {
+        if (!ok)
+            throw std::runtime_error(what);
+    }
+    int Byte() {
+        Expect(pos_ < end_, "an event runs past its track");
+        return static_cast<uint8_t>(b_[pos_++]);
+    }
+    int Number(int n) {
+        int v = 0;
+        for (int i = 0; i < n; ++i)
+            v = v * 256 + Byte();
+        return v;
+    }
+    QByteArray Text(int n) {
+        Expect(pos_ + n <= end_, "the file is cut short");
+        pos_ += n;
+        return b_.mid(pos_ - n, n);
+    }
+    int VarLen() {
+        int v = 0;
+        for (int i = 0; i < 4; ++i) {
+            const int c = Byte();
+            v = (v << 7) | (c & 0x7F);
+            if (!(c & 0x80))
+                return v;
+        }
+        throw std::runtime_error("bad variable-length number");
+    }
+
+    // Reads the events of one track and returns its last tick.
+    int Track(int end, std::map<int, int>& tempos) {
+        const int fileEnd = end_;
+        end_ = end;
+        int tick = 0, status = 0;
+        for (;;) {
+            tick += VarLen();
+            int c = Byte();
+            if (c == 0xFF) {
+                const int type = Byte(), length = VarLen();
+                const QByteArray data = Text(length);
+                if (type == 0x51 && length == 3)
+                    tempos[tick] =
+                        uint8_t(data[0]) << 16 | uint8_t(data[1]) << 8 | uint8_t(data[2]);
+                if (type == 0x2F) {
+                    Expect(pos_ == end, "data after the end of track");
+                    end_ = fileEnd;
+                    return tick;
+                }
+            } else if (c == 0xF0 || c == 0xF7) {
+                Text(VarLen());
+            } else {
+                if (c & 0x80) {
+                    status = c;
+                    c = Byte();
+                }
+                Expect(status != 0, "running status without a status");
+                const int kind = status & 0xF0;
+                const int data2 = (kind == 0xC0 || kind == 0xD0) ? 0 : Byte();
+                Expect(c <= 127 && data2 <= 127, "bad channel event data");
+                midi_.noteOns += kind == 0x90 && data2 > 0;
+                midi_.programs += kind == 0xC0;
+            }
+        }
+    }
+
+    const QByteArray b_;
+    int pos_ = 0;
+    int end_ = b_.size();
+    Midi midi_;
+};
+
+TEST(SoundAsset, MusicIsAStandardMidiFileOfTenToTwentySeconds) {
+    QFile f(AssetPath("good.mid"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    Midi midi;
+    try {
+        midi = MidiReader(f.readAll()).Read();
+    } catch (const std::runtime_error& e) {
+        FAIL() << e.what();
+    }
+    EXPECT_GE(midi.seconds, 10.0);
+    EXPECT_LE(midi.seconds, 20.0);
+    EXPECT_GT(midi.noteOns, 50);
+    EXPECT_GT(midi.programs, 0) << "chooses its General MIDI instruments";
 }
 
 } // namespace
