@@ -2,6 +2,7 @@
 #include "data/Errors.h"
 #include "platform/Image.h"
 #include "scores/ScoreFile.h"
+#include "support/Tables.h"
 #include "support/TestFiles.h"
 
 #include <QTableWidget>
@@ -9,43 +10,28 @@
 
 namespace {
 
-QString Cell(const TfrmTopplista& list, int row, int column) {
-    const QTableWidgetItem* item = list.grdLista->item(row, column);
-    return item ? item->text() : QString();
-}
-
 const std::vector<TTopplistaRad> kRader{{12, "Capitals"}, {3, "Countries"}, {90, "World"}};
 
 } // namespace
 
-TEST(Topplista, WithoutAFileEveryExerciseIsListedInCatalogueOrder) {
+TEST(Topplista, ListsEveryExerciseInCatalogueOrderWithItsBestResult) {
     TestDir dir;
     TfrmTopplista list;
-    list.LoadScores(dir.Path("scores.hgh"), kRader);
+    list.LoadScores(dir.Path("scores.hgh"), kRader); // no file yet
     ASSERT_EQ(list.grdLista->rowCount(), 3);
-    EXPECT_EQ(Cell(list, 0, 0), "12");
-    EXPECT_EQ(Cell(list, 0, 1), "Capitals");
-    EXPECT_EQ(Cell(list, 1, 1), "Countries");
-    EXPECT_EQ(Cell(list, 2, 0), "90");
-    for (int c = 2; c <= 4; ++c)
-        EXPECT_EQ(Cell(list, 1, c), "");
-}
+    EXPECT_EQ(Row(list.grdLista, 0), (QStringList{"12", "Capitals", "", "", ""}));
+    EXPECT_EQ(Row(list.grdLista, 1), (QStringList{"3", "Countries", "", "", ""}));
+    EXPECT_EQ(Row(list.grdLista, 2), (QStringList{"90", "World", "", "", ""}));
 
-TEST(Topplista, ShowsPlaceOneWithABarePercentageWithoutTime) {
-    TestDir dir;
     TScoreTable table;
     table(3, 1) = {MakeScore(95, 60), "QRS"};
-    table(12, 1) = {75, "Old"};
+    table(12, 1) = {75, "Old"}; // a bare percentage has no time
     table(12, 2) = {MakeScore(99, 1), "Second place is not shown"};
     SaveScores(table, dir.Path("scores.hgh"));
-    TfrmTopplista list;
-    list.LoadScores(dir.Path("scores.hgh"), kRader);
-    EXPECT_EQ(Cell(list, 0, 2), "Old");
-    EXPECT_EQ(Cell(list, 0, 3), "75 %");
-    EXPECT_EQ(Cell(list, 0, 4), "");
-    EXPECT_EQ(Cell(list, 1, 2), "QRS");
-    EXPECT_EQ(Cell(list, 1, 3), "95 %");
-    EXPECT_EQ(Cell(list, 1, 4), "01:00");
+    TfrmTopplista filled;
+    filled.LoadScores(dir.Path("scores.hgh"), kRader);
+    EXPECT_EQ(Row(filled.grdLista, 0), (QStringList{"12", "Capitals", "Old", "75 %", ""}));
+    EXPECT_EQ(Row(filled.grdLista, 1), (QStringList{"3", "Countries", "QRS", "95 %", "01:00"}));
 }
 
 TEST(Topplista, FailuresAreRaisedForTheCallerToReport) {

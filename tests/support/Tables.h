@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+#include <QTableWidget>
+
+// The texts of one row of a grid, empty for cells without an item.
+inline QStringList Row(const QTableWidget* grid, int row) {
+    QStringList texts;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts << (grid->item(row, c) ? grid->item(row, c)->text() : QString());
+    return texts;
+}
