@@ -16,43 +16,29 @@ QByteArray Bytes(std::initializer_list<int> values) {
 
 } // namespace
 
-TEST(ByteFile, EmptyFileIsAtEndAtOnce) {
+TEST(ByteFile, BlockBoundariesAndTheEnd) {
     TestDir dir;
-    TByteFile f(dir.Write("empty.crp", {}));
-    EXPECT_TRUE(f.Eof());
-    EXPECT_THROW(f.ReadByte(), EInOutError);
-}
+    TByteFile empty(dir.Write("empty.crp", {}));
+    EXPECT_TRUE(empty.Eof());
+    EXPECT_THROW(empty.ReadByte(), EInOutError);
 
-TEST(ByteFile, BlockBoundaries) {
-    TestDir dir;
     QByteArray data;
     for (int i = 0; i < 513; ++i)
         data.append(static_cast<char>(i % 251));
-    {
-        TByteFile f(dir.Write("512.crp", data.left(512)));
-        for (int i = 0; i < 512; ++i) {
-            EXPECT_FALSE(f.Eof());
-            EXPECT_EQ(f.ReadByte(), i % 251);
+    for (int size : {512, 513}) {
+        TByteFile f(dir.Write("blocks.crp", data.left(size)));
+        for (int i = 0; i < size; ++i) {
+            ASSERT_FALSE(f.Eof()) << i;
+            ASSERT_EQ(f.ReadByte(), i % 251) << i;
         }
         EXPECT_TRUE(f.Eof());
-        try {
-            f.ReadByte();
-            FAIL() << "read past the end";
-        } catch (const EInOutError& e) {
-            EXPECT_EQ(e.Message(), "Read beyond end of file");
-        }
+        EXPECT_EQ(MessageOf<EInOutError>([&] { f.ReadByte(); }), "Read beyond end of file");
     }
-    {
-        TByteFile f(dir.Write("513.crp", data));
-        for (int i = 0; i < 512; ++i)
-            f.ReadByte();
-        EXPECT_FALSE(f.Eof());
-        EXPECT_EQ(f.ReadByte(), 512 % 251);
-        EXPECT_TRUE(f.Eof());
-    }
+    EXPECT_EQ(MessageOf<EFileNotFound>([] { TByteFile f(QStringLiteral("no/such/file.crp")); }),
+              "File \"no/such/file.crp\" not found.");
 }
 
-TEST(ByteFile, IntegersDecodeLittleEndian) {
+TEST(ByteFile, IntegersDecodeLittleEndianAndTextsUseTheOffsetAndWrap) {
     TestDir dir;
     TByteFile f(dir.Write("ints.crp", Bytes({0x34, 0x12, 0xFF, 0x7F, 0x10, 0x27, 0, 0, 0xF0, 0xD8,
                                              0xFF, 0xFF, 0x00, 0x80})));
@@ -60,66 +46,38 @@ TEST(ByteFile, IntegersDecodeLittleEndian) {
     EXPECT_EQ(f.ReadInt16(), 32767);
     EXPECT_EQ(f.ReadInt32(), 10000);
     EXPECT_EQ(f.ReadInt32(), -10000);
-    try {
-        f.ReadInt16();
-        FAIL() << "0x8000 must not fit";
-    } catch (const ERangeError& e) {
-        EXPECT_EQ(e.Message(), "Range check error");
-    }
-}
+    EXPECT_EQ(MessageOf<ERangeError>([&] { f.ReadInt16(); }), "Range check error"); // 0x8000
 
-TEST(ByteFile, TextsUseTheOffsetAndWrap) {
-    TestDir dir;
-    // Stored byte 255 - K + 1 wraps round to 0 + ...; stored 0xE9 - K is 'é'.
-    const int wrap = 256 - kTextOffset; // (wrap + K) mod 256 == 0x00
-    TByteFile f(
-        dir.Write("text.crp", Bytes({0, 3, 'A' - kTextOffset, wrap + 1, 0xE9 - kTextOffset})));
-    EXPECT_EQ(f.ReadString(), QString());
-    EXPECT_FALSE(f.Eof());
-    const QString s = f.ReadString();
-    ASSERT_EQ(s.size(), 3);
-    EXPECT_EQ(s[0], QChar('A'));
-    EXPECT_EQ(s[1].unicode(), 1);
-    EXPECT_EQ(s[2], QChar(0xE9));
-    EXPECT_TRUE(f.Eof());
-}
-
-TEST(ByteFile, MissingFileNamesItInQuotes) {
-    try {
-        TByteFile f(QStringLiteral("no/such/file.crp"));
-        FAIL();
-    } catch (const EFileNotFound& e) {
-        EXPECT_EQ(e.Message(), "File \"no/such/file.crp\" not found.");
-    }
+    // Stored bytes are the character less K modulo 256: 256 - K + 1 is 0x01.
+    TByteFile t(dir.Write(
+        "text.crp", Bytes({0, 3, 'A' - kTextOffset, 256 - kTextOffset + 1, 0xE9 - kTextOffset})));
+    EXPECT_EQ(t.ReadString(), QString());
+    EXPECT_EQ(t.ReadString(), QString("A") + QChar(1) + QChar(0xE9));
+    EXPECT_TRUE(t.Eof());
 }
 
 TEST(ByteFile, WriterRoundTripsEveryPrimitive) {
     TestDir dir;
-    TByteWriter w;
-    w.WriteByte(0);
-    w.WriteByte(255);
-    w.WriteInt16(0);
-    w.WriteInt16(32767);
-    w.WriteInt32(INT32_MIN);
-    w.WriteInt32(-1);
-    w.WriteInt32(1234567);
     const QString euro = QStringLiteral("Œuvre € Zürich — «ÿ»");
-    w.WriteString(euro);
-    w.WriteString(QString());
-    w.WriteString(QString(255, QChar('x')));
-    w.SaveTo(dir.Path("round.crp"));
+    TByteWriter w;
+    for (int b : {0, 255})
+        w.WriteByte(b);
+    for (int i : {0, 32767})
+        w.WriteInt16(i);
+    for (int32_t i : {INT32_MIN, -1, 1234567})
+        w.WriteInt32(i);
+    for (const QString& s : {euro, QString(), QString(255, QChar('x'))})
+        w.WriteString(s);
 
-    TByteFile f(dir.Path("round.crp"));
-    EXPECT_EQ(f.ReadByte(), 0);
-    EXPECT_EQ(f.ReadByte(), 255);
-    EXPECT_EQ(f.ReadInt16(), 0);
-    EXPECT_EQ(f.ReadInt16(), 32767);
-    EXPECT_EQ(f.ReadInt32(), INT32_MIN);
-    EXPECT_EQ(f.ReadInt32(), -1);
-    EXPECT_EQ(f.ReadInt32(), 1234567);
-    EXPECT_EQ(f.ReadString(), euro);
-    EXPECT_EQ(f.ReadString(), QString());
-    EXPECT_EQ(f.ReadString(), QString(255, QChar('x')));
+    TByteFile f(dir.Write("round.crp", w.Bytes()));
+    for (int b : {0, 255})
+        EXPECT_EQ(f.ReadByte(), b);
+    for (int i : {0, 32767})
+        EXPECT_EQ(f.ReadInt16(), i);
+    for (int32_t i : {INT32_MIN, -1, 1234567})
+        EXPECT_EQ(f.ReadInt32(), i);
+    for (const QString& s : {euro, QString(), QString(255, QChar('x'))})
+        EXPECT_EQ(f.ReadString(), s);
     EXPECT_TRUE(f.Eof());
 }
 
@@ -129,12 +87,8 @@ TEST(ByteFile, WriterRefusesWhatCannotBeReadBack) {
     EXPECT_THROW(w.WriteInt16(-1), EGlobina);
     EXPECT_THROW(w.WriteByte(256), EGlobina);
     EXPECT_THROW(w.WriteString(QString(256, QChar('x'))), EGlobina);
-    try {
-        w.WriteString(QStringLiteral("Łódź"));
-        FAIL();
-    } catch (const EGlobina& e) {
-        EXPECT_TRUE(e.Message().contains("Łódź"));
-        EXPECT_TRUE(e.Message().contains("Windows-1252"));
-    }
+    const QString message = MessageOf<EGlobina>([&] { w.WriteString(QStringLiteral("Łódź")); });
+    EXPECT_TRUE(message.contains("Łódź") && message.contains("Windows-1252"))
+        << message.toStdString();
     EXPECT_TRUE(w.Bytes().isEmpty());
 }

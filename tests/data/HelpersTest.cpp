@@ -1,6 +1,6 @@
+#include "data/Helpers.h"
 #include "data/Errors.h"
 #include "data/Gif.h"
-#include "data/Helpers.h"
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
@@ -12,35 +12,24 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-TEST(Helpers, TimeText) {
-    EXPECT_EQ(TimeText(75), "01:15");
-    EXPECT_EQ(TimeText(0), "00:00");
-    EXPECT_EQ(TimeText(5999), "99:59");
-    EXPECT_EQ(TimeText(6000), "100:00");
-    EXPECT_EQ(TimeText(99998), "1666:38");
-    EXPECT_EQ(TimeText(99999), "");
-}
-
-TEST(Helpers, PadLeft) {
+TEST(Helpers, TextsFoldersAndHelp) {
+    const std::pair<int, QString> times[] = {{75, "01:15"},    {0, "00:00"},       {5999, "99:59"},
+                                             {6000, "100:00"}, {99998, "1666:38"}, {99999, ""}};
+    for (const auto& [seconds, text] : times)
+        EXPECT_EQ(TimeText(seconds), text) << seconds;
     EXPECT_EQ(PadLeft("7", 2), "07");
     EXPECT_EQ(PadLeft("123", 2), "123");
     EXPECT_EQ(PadLeft("", 2), "00");
-}
-
-TEST(Helpers, FolderOfPath) {
     EXPECT_EQ(FolderOfPath("/games/quiz/prog"), "/games/quiz");
     EXPECT_EQ(FolderOfPath("/prog"), "");
     EXPECT_FALSE(ProgramFolder().endsWith('/'));
     EXPECT_TRUE(QDir(ProgramFolder()).exists());
-}
 
-TEST(Helpers, OpenHelpAsksTheShellForTheHelpDocument) {
     QString opened;
     auto old = SetShellHook([&](const QString& target) { opened = target; });
     OpenHelp(nullptr);
     SetShellHook(old);
-    EXPECT_TRUE(opened.startsWith("file://"));
-    EXPECT_TRUE(opened.endsWith(ProgramFolder() + "/globina.chm"));
+    EXPECT_EQ(opened, "file://" + ProgramFolder() + "/globina.chm");
 }
 
 namespace {

@@ -1,6 +1,6 @@
+#include "data/Language.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
-#include "data/Language.h"
 #include "support/TestFiles.h"
 
 #include <QLabel>
@@ -46,33 +46,27 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
     EXPECT_EQ(LanguageTexts(2, 2), "");
     LanguageIndex = 8;
     EXPECT_EQ(LangText(1), "b8");
-}
-
-TEST_F(LanguageTest, EmptyFileLeavesTextsEmpty) {
-    LoadLanguageTextsFrom(dir.Write("lang.crp", {}));
+    LanguageTexts.Clear();
+    LoadLanguageTextsFrom(dir.Write("empty.crp", {}));
     EXPECT_EQ(LangText(1), "");
 }
 
-TEST_F(LanguageTest, BadNumbersRaiseTheRangeErrorAndStoreNothing) {
+TEST_F(LanguageTest, BadNumbersAndTruncatedFilesKeepTheRecordsBefore) {
     TByteWriter w;
     Record(w, 2, "ok");
     Record(w, 35, "bad");
-    w.SaveTo(dir.Path("lang.crp"));
-    EXPECT_THROW(LoadLanguageTextsFrom(dir.Path("lang.crp")), ERangeError);
+    EXPECT_THROW(LoadLanguageTextsFrom(dir.Write("bad.crp", w.Bytes())), ERangeError);
     EXPECT_EQ(LanguageTexts(1, 2), "ok1");
     EXPECT_THROW(LanguageTexts(0, 1), ERangeError);
     EXPECT_THROW(LanguageTexts(9, 1), ERangeError);
     LanguageIndex = 9;
     EXPECT_THROW(LangText(1), ERangeError);
-}
 
-TEST_F(LanguageTest, TruncatedFileKeepsTheRecordsBefore) {
-    TByteWriter w;
-    Record(w, 3, "t");
-    w.WriteInt16(4);
-    w.WriteString("only one");
-    w.SaveTo(dir.Path("lang.crp"));
-    EXPECT_THROW(LoadLanguageTextsFrom(dir.Path("lang.crp")), EInOutError);
+    TByteWriter cut;
+    Record(cut, 3, "t");
+    cut.WriteInt16(4);
+    cut.WriteString("only one");
+    EXPECT_THROW(LoadLanguageTextsFrom(dir.Write("cut.crp", cut.Bytes())), EInOutError);
     EXPECT_EQ(LanguageTexts(2, 3), "t2");
     EXPECT_EQ(LanguageTexts(1, 4), "only one");
 }

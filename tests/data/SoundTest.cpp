@@ -1,6 +1,6 @@
+#include "data/Sound.h"
 #include "data/Globals.h"
 #include "data/Helpers.h"
-#include "data/Sound.h"
 #include "platform/MediaPlayer.h"
 #include "support/TestFiles.h"
 
@@ -55,49 +55,39 @@ protected:
 
 } // namespace
 
-TEST_F(SoundTest, EffectsAreGatedBySoundsOn) {
+TEST_F(SoundTest, EffectsAreGatedAndChannelOneIsTheFirstPlayerAnyOtherTheSecond) {
     SoundsOn = false;
     PlaySound(beep, 1);
     EXPECT_EQ(wav1->FileName(), "");
     EXPECT_EQ(wav1->OpenCount(), 0);
-}
-
-TEST_F(SoundTest, ChannelOneIsTheFirstPlayerAnyOtherTheSecond) {
+    SoundsOn = true;
     PlaySound(beep, 1);
     EXPECT_EQ(wav1->FileName(), Full(beep));
+    EXPECT_TRUE(wav1->IsPlaying()); // SDL's dummy driver plays without a device
     for (int channel : {2, 0, 7}) {
         PlaySound(other, channel);
         EXPECT_EQ(wav2->FileName(), Full(other));
     }
-    EXPECT_EQ(wav1->FileName(), Full(beep)); // the other channel is not touched
-    EXPECT_EQ(wav2->OpenCount(), 1);
-}
-
-TEST_F(SoundTest, SameFileOpensOnceAndPlaysAgain) {
-    PlaySound(beep, 1);
-    EXPECT_TRUE(wav1->IsPlaying()); // SDL's dummy driver plays without a device
+    EXPECT_EQ(wav2->OpenCount(), 1); // the same file opens once and plays again
     PlaySound(beep, 1);
     EXPECT_EQ(wav1->OpenCount(), 1);
     PlaySound(other, 1);
     EXPECT_EQ(wav1->OpenCount(), 2);
 }
 
-TEST_F(SoundTest, FailuresAreSilentAndAFailedOpenKeepsTheName) {
+TEST_F(SoundTest, FailuresAreSilentAndMusicIsGatedAndOpenedEveryTime) {
     PlaySound("no-such-sound.WAV", 1);
-    EXPECT_EQ(wav1->FileName(), Full("no-such-sound.WAV"));
+    EXPECT_EQ(wav1->FileName(), Full("no-such-sound.WAV")); // a failed open keeps the name
     PlaySound("no-such-sound.WAV", 1);
     EXPECT_EQ(wav1->OpenCount(), 1);
-    PlayMusic("no-such-music.mid", 0);
     mplWAV1 = nullptr; // before the main window exists nothing plays
     PlaySound(beep, 1);
-}
 
-TEST_F(SoundTest, MusicIsGatedAndOpenedEveryTime) {
     MusicOn = false;
     PlayMusic("tune.mid", 0);
     EXPECT_EQ(midi->OpenCount(), 0);
     MusicOn = true;
-    PlayMusic("tune.mid", 0);
+    PlayMusic("tune.mid", 0); // not there: silent
     PlayMusic("tune.mid", 0);
     EXPECT_EQ(midi->OpenCount(), 2);
     EXPECT_EQ(midi->FileName(), Full("tune.mid"));
@@ -106,17 +96,15 @@ TEST_F(SoundTest, MusicIsGatedAndOpenedEveryTime) {
 TEST(ColorScheme, PaletteAndTrueColourDisplays) {
     ChooseColorScheme(8, 1);
     EXPECT_EQ(ScreenColors, 256);
-    EXPECT_EQ(FrameColor, QColor(0, 0, 128));
-    EXPECT_EQ(RedColor, QColor(255, 0, 0));
-    EXPECT_EQ(LightColor, QColor(192, 192, 192));
-    EXPECT_EQ(GreenColor, QColor(0, 255, 0));
+    EXPECT_EQ(
+        std::tuple(FrameColor, RedColor, LightColor, GreenColor),
+        std::tuple(QColor(0, 0, 128), QColor(255, 0, 0), QColor(192, 192, 192), QColor(0, 255, 0)));
     for (int bits : {16, 24, 32}) {
         ChooseColorScheme(bits, 1);
         EXPECT_GT(ScreenColors, 256);
-        EXPECT_EQ(LightColor, QColor(192, 208, 224));
-        EXPECT_EQ(FrameColor, QColor(40, 90, 160));
-        EXPECT_EQ(RedColor, QColor(255, 64, 64));
-        EXPECT_EQ(GreenColor, QColor(0, 255, 0));
+        EXPECT_EQ(std::tuple(FrameColor, RedColor, LightColor, GreenColor),
+                  std::tuple(QColor(40, 90, 160), QColor(255, 64, 64), QColor(192, 208, 224),
+                             QColor(0, 255, 0)));
     }
     EXPECT_EQ(ScreenColors, int64_t{1} << 32);
 }

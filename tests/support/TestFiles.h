@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Errors.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -17,3 +19,13 @@ private:
 };
 
 QByteArray ReadAll(const QString& path);
+
+// The message of the exception of type E that f raises; empty when it raises none.
+template <class E, class F> QString MessageOf(F f) {
+    try {
+        f();
+    } catch (const E& e) {
+        return e.Message();
+    }
+    return {};
+}
