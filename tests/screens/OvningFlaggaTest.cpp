@@ -69,6 +69,21 @@ TEST_F(FlaggaTest, LaysOutTheSheetAndDrawsTheFlagsInPlayOnTheGrid) {
     EXPECT_EQ(boxes.size(), 5);
     EXPECT_EQ(boxes[0], "Could not open flag file flag.gif");
     EXPECT_TRUE(screen->tmrTid->isActive());
+    // Help opens from the button and F1.
+    QTest::mouseClick(screen->cmdHjalp, Qt::LeftButton);
+    QTest::keyClick(screen.get(), Qt::Key_F1);
+    EXPECT_EQ(opened.size(), 2);
+
+    // A picture is drawn at its own size centred in its cell.
+    QImage wide(200, 50, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    screen->Flaggbilder[2] = wide;
+    screen->RitaFlagga(2, Qt::white, false);
+    const int left = 223 - 100; // centre round(1.5 x 148.75) less half the width
+    EXPECT_EQ(sheet.pixelColor(left, 8), QColor(Qt::black)); // its frame
+    EXPECT_EQ(sheet.pixelColor(left + 1, 20), QColor(Qt::red));
+    EXPECT_EQ(sheet.pixelColor(left + 198, 20), QColor(Qt::red)); // over the next cell
+    EXPECT_EQ(sheet.pixelColor(left + 199, 57), QColor(Qt::black));
 }
 
 TEST_F(FlaggaTest, ClicksOutsideTheFlagsInPlayAndOnAnsweredFlagsDoNothing) {
@@ -165,25 +180,4 @@ TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndRestartBeginsAgain) {
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(CellColor(n), QColor(Qt::white));
     EXPECT_FALSE(screen->lblFraga->text().isEmpty());
-}
-
-TEST_F(FlaggaTest, APictureIsDrawnAtItsOwnSizeCentredInItsCell) {
-    Start(5);
-    QImage wide(200, 50, QImage::Format_RGB32);
-    wide.fill(Qt::red);
-    screen->Flaggbilder[2] = wide;
-    screen->RitaFlagga(2, Qt::white, false);
-    const QImage& sheet = screen->imgFlags->Picture();
-    const int left = 223 - 100; // centre round(1.5 x 148.75) less half the width
-    EXPECT_EQ(sheet.pixelColor(left, 8), QColor(Qt::black)); // its frame
-    EXPECT_EQ(sheet.pixelColor(left + 1, 20), QColor(Qt::red));
-    EXPECT_EQ(sheet.pixelColor(left + 198, 20), QColor(Qt::red)); // over the next cell
-    EXPECT_EQ(sheet.pixelColor(left + 199, 57), QColor(Qt::black));
-}
-
-TEST_F(FlaggaTest, HelpOpensFromTheButtonAndF1) {
-    Start(2);
-    QTest::mouseClick(screen->cmdHjalp, Qt::LeftButton);
-    QTest::keyClick(screen.get(), Qt::Key_F1);
-    EXPECT_EQ(opened.size(), 2);
 }

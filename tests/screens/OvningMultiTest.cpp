@@ -64,6 +64,10 @@ TEST_F(MultiTest, ShowsTheCardWithTheQuestionCounterAndFourWhiteBoxes) {
         EXPECT_EQ(screen->imgSvar[n - 1]->Picture().pixelColor(0, 0), QColor(Qt::black));
     }
     EXPECT_TRUE(screen->tmrTid->isActive());
+    // The flower turns into the other icon.
+    QTest::mouseClick(screen->imgBlomma, Qt::LeftButton);
+    EXPECT_TRUE(screen->imgBlomma->isHidden());
+    EXPECT_TRUE(screen->imgBar->isVisible());
 }
 
 TEST_F(MultiTest, DigitKeysAnswerAndASecondPressDuringTheRightAnswerIsDropped) {
@@ -155,11 +159,4 @@ TEST_F(MultiTest, TheScreenOfTheEntrysKindIsMadeAndStarted) {
     QFile::remove(dir.Path("Ort2.crp"));
     EXPECT_THROW(StartaOvningsskarm(ex, &owner), EInOutError);
     EXPECT_TRUE(owner.findChildren<TfrmOvningMulti*>().isEmpty());
-}
-
-TEST_F(MultiTest, TheFlowerTurnsIntoTheOtherIcon) {
-    Start(4);
-    QTest::mouseClick(screen->imgBlomma, Qt::LeftButton);
-    EXPECT_TRUE(screen->imgBlomma->isHidden());
-    EXPECT_TRUE(screen->imgBar->isVisible());
 }
