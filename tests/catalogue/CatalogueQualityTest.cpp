@@ -8,6 +8,7 @@
 #include "exercises/OvningMulti.h"
 #include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
+#include "support/ShippedMaps.h"
 #include "support/TestScreens.h"
 
 #include <QDir>
@@ -15,25 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The map files of a map number, as the screens load them.
-std::unique_ptr<CKarta> LoadMap(const COvning& e, bool water) {
-    auto karta = std::make_unique<CKarta>();
-    karta->Landareor = std::make_unique<CAreor>();
-    karta->Vattenareor = std::make_unique<CAreor>();
-    karta->Platser = std::make_unique<COrter>();
-    karta->Platser->LasOrter(QStringLiteral("Ort%1.crp").arg(e.Ortfil));
-    const int n = e.Kartnummer;
-    if (water && n >= 1 && n <= 3)
-        karta->Vattenareor->LasAreor("Vatten.crp");
-    karta->Landareor->LasAreor(QStringLiteral("AREA%1.crp").arg(n));
-    const char* hav[] = {"",         "Hav1.crp", "Hav2.crp", "Hav3.crp",
-                         "Hav1.crp", "Hav5.crp", "Hav6.crp"};
-    if (water)
-        karta->LasHav(hav[n]);
-    karta->Gradnat = n == 1;
-    return karta;
-}
 
 class ShippedCatalogue : public EngineTest {
 protected:
@@ -106,10 +88,9 @@ TEST_F(ShippedCatalogue, EveryMapExerciseCanBePlayedToOneHundredPercent) {
         if (e->Typ != "AREA" && e->Typ != "ORT")
             continue;
         SCOPED_TRACE(e->Namn[2].toStdString());
-        auto karta = LoadMap(*e, true);
+        auto karta = LoadShippedMap(e->Kartnummer, e->Ortfil);
         TestKartScreen screen;
         screen.bild.resize(1024, 700);
-        screen.bild.SetPicture(QImage(1024, 700, QImage::Format_RGB32));
         e->Karta = karta.get();
         e->Starta(&screen);
         PlayMap(*e, screen, *karta);
@@ -125,7 +106,7 @@ TEST_F(ShippedCatalogue, EveryFlagExerciseHasItsPicturesAndEnds) {
             continue;
         SCOPED_TRACE(e->Namn[2].toStdString());
         ASSERT_LE(e->Kartnummer, 5); // the flag screen loads maps 1 to 5
-        auto karta = LoadMap(*e, false);
+        auto karta = LoadShippedMap(e->Kartnummer, e->Ortfil);
         for (int i = 1; i <= e->Antal; ++i) {
             const CArea* a = karta->Landareor->Hitta(e->Objekt(i));
             ASSERT_TRUE(a) << e->Objekt(i).toStdString();
@@ -154,7 +135,7 @@ TEST_F(ShippedCatalogue, EveryMultipleChoiceExerciseOffersFourDistinctAnswers) {
         if (e->Typ != "MULTI")
             continue;
         SCOPED_TRACE(e->Namn[2].toStdString());
-        auto karta = LoadMap(*e, false);
+        auto karta = LoadShippedMap(e->Kartnummer, e->Ortfil);
         TestMultiScreen screen;
         e->Karta = karta.get();
         e->Starta(&screen);
