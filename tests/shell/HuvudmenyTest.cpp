@@ -38,19 +38,9 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
         old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
         TByteWriter w;
-        TestEntry e;
-        e.name = "Europe";
-        e.names = {"Europa", "Europe countries", "", "", "", "", "", ""};
-        WriteEntry(w, e);
-        e.names = {};
-        e.name = "World";
-        e.varldsdel = "*";
-        e.nummer = 2;
-        WriteEntry(w, e);
-        e.name = "Asia";
-        e.varldsdel = "ASI";
-        e.nummer = 3;
-        WriteEntry(w, e);
+        WriteEntry(w, {.names = {"Europa", "Europe countries", "", "", "", "", "", ""}});
+        WriteEntry(w, {.name = "World", .nummer = 2, .varldsdel = "*"});
+        WriteEntry(w, {.name = "Asia", .nummer = 3, .varldsdel = "ASI"});
         w.SaveTo(dir.Path("Ovning.crp"));
     }
     void TearDown() override {
@@ -105,7 +95,7 @@ TEST_F(MenuTest, AnEmptyStoreGivesEverythingOnAndEnglish) {
     EXPECT_EQ(menu->MapOffsetY, -9);
 }
 
-TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneAndTextCountsAsMissing) {
+TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneTextCountsAsMissingAndALanguageBeyondIsFatal) {
     Store("Options/Music", "0");
     Store("Options/Sounds", "2");
     Store("Options/Timer", "on");
@@ -115,11 +105,9 @@ TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneAndTextCountsAsMissing) {
     EXPECT_FALSE(SoundsOn);
     EXPECT_TRUE(ShowTimer);
     EXPECT_EQ(LanguageIndex, 2);
-}
 
-TEST_F(MenuTest, ALanguageOutsideTheTableIsFatal) {
-    Store("Languages/From", "9");
-    auto menu = Menu();
+    Store("Languages/From", "9"); // outside the table: fatal
+    menu = Menu();
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0], "Oops! I failed to open the main menu.\r\nThe following problem "
                         "occurred: Range check error\r\nGlobina will be terminated.");
