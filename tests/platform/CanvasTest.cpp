@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 #include "platform/Image.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -92,7 +93,7 @@ TEST(TCanvas, MixModesCombinePenAndPicturePerPixel) {
     EXPECT_EQ(image, before);
 }
 
-TEST(TCanvas, FiguresExcludeRightAndBottomEdges) {
+TEST(TCanvas, RectanglesAndEllipsesExcludeRightAndBottomEdges) {
     QImage image = Blank(10, 10);
     TCanvas c(&image);
     c.SetPenColor(Qt::red);
@@ -111,30 +112,20 @@ TEST(TCanvas, FiguresExcludeRightAndBottomEdges) {
     c.Rectangle(0, 0, 10, 10);
     EXPECT_EQ(Painted(image).size(), 36u);
     EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
-}
 
-TEST(TCanvas, EllipseFitsItsBox) {
+    // An ellipse fits its box the same way.
     for (int r : {5, 2}) {
-        QImage image = Blank(20, 20, 0xFF000000);
-        TCanvas c(&image);
-        c.SetPenColor(Qt::white);
-        c.SetBrushColor(QColor(0, 128, 0));
-        c.Ellipse(10 - r, 10 - r, 10 + r, 10 + r);
-        const Pixels all = Painted(image, 0xFF000000);
-        int bx0 = 99, bx1 = -1, by0 = 99, by1 = -1;
-        for (const auto& [x, y] : all) {
-            bx0 = std::min(bx0, x);
-            bx1 = std::max(bx1, x);
-            by0 = std::min(by0, y);
-            by1 = std::max(by1, y);
+        QImage round = Blank(20, 20, 0xFF000000);
+        TCanvas e(&round);
+        e.SetPenColor(Qt::white);
+        e.SetBrushColor(QColor(0, 128, 0));
+        e.Ellipse(10 - r, 10 - r, 10 + r, 10 + r);
+        const Pixels all = Painted(round, 0xFF000000);
+        for (const auto& [x, y] : all)
             EXPECT_TRUE(all.count({2 * 10 - 1 - x, y})) << "mirrored inside the box";
-        }
-        EXPECT_EQ(bx0, 10 - r);
-        EXPECT_EQ(bx1, 10 + r - 1);
-        EXPECT_EQ(by0, 10 - r);
-        EXPECT_EQ(by1, 10 + r - 1);
-        EXPECT_EQ(image.pixel(10, 10), qRgb(0, 128, 0));
-        EXPECT_EQ(image.pixel(10, 10 - r), qRgb(255, 255, 255));
+        EXPECT_EQ(PaintedBounds(round, 0xFF000000), QRect(10 - r, 10 - r, 2 * r, 2 * r));
+        EXPECT_EQ(round.pixel(10, 10), qRgb(0, 128, 0));
+        EXPECT_EQ(round.pixel(10, 10 - r), qRgb(255, 255, 255));
     }
 }
 
