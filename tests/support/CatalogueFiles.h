@@ -30,20 +30,14 @@ inline void WriteEntry(TByteWriter& w, const TestEntry& e) {
         w.WriteString(e.names.size() >= language ? e.names[language - 1]
                                                  : e.name + QString::number(language));
     w.WriteInt16(e.nummer);
-    w.WriteByte(e.niva);
-    w.WriteByte(e.linjebredd);
-    w.WriteByte(e.krav1 ? 1 : 0);
-    w.WriteByte(e.krav2 ? 1 : 0);
-    w.WriteByte(0); // reserved
+    for (int b : {e.niva, e.linjebredd, int(e.krav1), int(e.krav2), 0}) // the last is reserved
+        w.WriteByte(b);
     w.WriteInt16(e.kartnummer);
     w.WriteInt16(e.ortfil);
     w.WriteString(e.varldsdel);
-    w.WriteInt32(static_cast<int32_t>(e.landfarg));
-    w.WriteInt32(static_cast<int32_t>(e.ovningsfarg));
-    w.WriteInt32(static_cast<int32_t>(e.vattenfarg));
-    w.WriteInt32(e.nord);
-    w.WriteInt32(e.syd);
-    w.WriteInt32(e.mitt);
+    for (uint32_t v : {e.landfarg, e.ovningsfarg, e.vattenfarg, uint32_t(e.nord), uint32_t(e.syd),
+                       uint32_t(e.mitt)})
+        w.WriteInt32(static_cast<int32_t>(v));
     w.WriteInt16(static_cast<int>(e.items.size()));
     for (const QString& item : e.items)
         w.WriteString(item);

@@ -88,23 +88,15 @@ protected:
 
     // Answers as the map screen does: judge, count, next question, end.
     void Answer(COvning& ex, TOvningsformular& screen, TKlick klick) {
-        if (ex.Slut) {
-            ex.FelSvar(klick);
-            return;
-        }
-        if (ex.ArRatt(klick)) {
-            ex.Blinklage = 0;
-            ex.RattSvar();
-            const QString text = ex.NastaFraga();
-            if (text.isEmpty()) {
-                screen.VisaFraga("-");
-                ex.VisaTopplista(MakeScore(ex.Procent, 30), &screen);
-                ex.Slut = true;
-            } else {
-                screen.VisaFraga(text);
-            }
-        } else {
-            ex.FelSvar(klick);
+        if (ex.Slut || !ex.ArRatt(klick))
+            return ex.FelSvar(klick);
+        ex.Blinklage = 0;
+        ex.RattSvar();
+        const QString text = ex.NastaFraga();
+        screen.VisaFraga(text.isEmpty() ? "-" : text);
+        if (text.isEmpty()) {
+            ex.VisaTopplista(MakeScore(ex.Procent, 30), &screen);
+            ex.Slut = true;
         }
     }
 
