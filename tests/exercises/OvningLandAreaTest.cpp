@@ -82,24 +82,23 @@ TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTh
     const QString asked = Asked();
     const QString wrong = Other();
     const QRgb lime = qRgb(0, 255, 0), green = qRgb(0, 128, 0);
+    const auto blink = [&] {
+        ex.Blinka();
+        return PixelOf(asked);
+    };
     for (int i = 0; i < 3; ++i)
         Answer(ex, screen, At(wrong));
     EXPECT_EQ(ex.Blinklage, 1);
-    ex.Blinka();
-    EXPECT_EQ(PixelOf(asked), lime);
-    ex.Blinka();
-    EXPECT_EQ(ex.Blinklage, 2); // stays lime until the fourth wrong click
-    EXPECT_EQ(PixelOf(asked), lime);
+    EXPECT_EQ(blink(), lime);
+    EXPECT_EQ(blink(), lime); // stays lime until the fourth wrong click
+    EXPECT_EQ(ex.Blinklage, 2);
     Answer(ex, screen, TKlick{50, 100, 0}); // far outside: not counted, lime stays
-    ex.Blinka();
+    EXPECT_EQ(blink(), lime);
     EXPECT_EQ(ex.FelDenna, 3);
-    EXPECT_EQ(PixelOf(asked), lime);
     Answer(ex, screen, At(wrong));
-    ex.Blinka();
-    EXPECT_EQ(PixelOf(asked), green);
+    EXPECT_EQ(blink(), green);
     EXPECT_EQ(ex.Blinklage, 1);
-    ex.Blinka();
-    EXPECT_EQ(PixelOf(asked), lime);
+    EXPECT_EQ(blink(), lime);
     Answer(ex, screen, At(asked));
     EXPECT_EQ(karta->Landareor->Hitta(asked)->Forsok, 5);
     EXPECT_EQ(PixelOf(asked), qRgb(255, 0, 0)); // answered later than the third try

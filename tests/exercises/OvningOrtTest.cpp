@@ -94,17 +94,17 @@ TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
     COrt* asked = ex.Plats;
     COrt* other = Other();
     const QPoint p(karta->XKoord(asked->Latitud, asked->Longitud), karta->YKoord(asked->Latitud));
+    const auto blink = [&] {
+        ex.Blinka();
+        return screen.bild.Picture().pixel(p);
+    };
     for (int i = 0; i < 3; ++i)
         Answer(ex, screen, At(other));
-    ex.Blinka();
-    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 255, 0));
-    ex.Blinka();
-    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 255, 0));
+    EXPECT_EQ(blink(), qRgb(0, 255, 0));
+    EXPECT_EQ(blink(), qRgb(0, 255, 0)); // lime stays until the fourth wrong click
     Answer(ex, screen, At(other));
-    ex.Blinka();
-    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 0, 0));
-    ex.Blinka();
-    EXPECT_EQ(screen.bild.Picture().pixel(p), qRgb(0, 255, 0));
+    EXPECT_EQ(blink(), qRgb(0, 0, 0));
+    EXPECT_EQ(blink(), qRgb(0, 255, 0));
 }
 
 TEST_F(OrtTest, WithNoPlaceInTheGameTheQuestionIsEmptyAndClicksAreIgnored) {
