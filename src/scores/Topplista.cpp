@@ -5,6 +5,7 @@
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "platform/Image.h"
+#include "platform/Look.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -17,19 +18,6 @@
 namespace {
 
 constexpr int kColumnWidths[] = {0, 295, 120, 50, 50};
-
-QFont Arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
 
 void LoadFlower(TImage* image, const QString& fileName) {
     try {

@@ -3,6 +3,7 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
@@ -21,13 +22,6 @@ const QString TfrmAbout::kMakerSite = QStringLiteral("https://globina.example.or
 const QString TfrmAbout::kCompanionSite = QStringLiteral("https://atlas.example.org");
 
 namespace {
-
-QFont Arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int pixels, bool bold,
                   int w = 0, int h = 0) {
