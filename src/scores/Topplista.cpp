@@ -69,7 +69,6 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     grdLista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grdLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdLista->setShowGrid(true);
-    grdLista->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #808080; }"));
     grdLista->setFont(Arial(13));
     for (int c = 0; c < 5; ++c)
         grdLista->setColumnWidth(c, kColumnWidths[c]);
@@ -119,7 +118,9 @@ void TfrmTopplista::SwapFlowers() {
 
 void TfrmTopplista::showEvent(QShowEvent* event) {
     ApplyLanguageTexts(this);
-    SetColor(grdLista, QPalette::Base, LightColor);
+    grdLista->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: #808080; background: %1; }")
+            .arg(LightColor.name()));
     SetColor(Panel1, QPalette::Window, FrameColor);
     QDialog::showEvent(event);
 }

@@ -75,6 +75,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     cboLanguage->setGeometry(160, 109, 299, 24);
     cboLanguage->setFont(Arial(13));
     cboLanguage->setMaxVisibleItems(14);
+    connect(cboLanguage, &QComboBox::activated, this, [this] { languagePicked_ = true; });
     MakeLine(this, 71, 144, 389);
 
     chkSound = new QCheckBox(QStringLiteral("Sound Effects"), this);
@@ -146,6 +147,7 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmAbout::showEvent(QShowEvent* event) {
+    languagePicked_ = false;
     Shape4->SetBrushColor(FrameColor);
     Shape5->SetBrushColor(FrameColor);
     chkShowTimer->setChecked(ShowTimer);
@@ -156,7 +158,9 @@ void TfrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfrmAbout::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // The language list's own popup also re-activates the dialog: a line the
+    // player has just picked is kept until the dialog closes.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !languagePicked_)
         SelectCurrentLanguage();
     QDialog::changeEvent(event);
 }
