@@ -50,7 +50,14 @@ float MapRender::LonVid(int y, int x) const {
 }
 
 float MapRender::SynligHalvbredd() const {
-    return std::min({1000.0f, mitt - LonVid(h_ / 2, 0), mitt - LonVid(h_, 0)});
+    // A row at a pole shows a point, not a width; the map leaves it out.
+    float result = 1000;
+    for (int y : {h_ / 2, h_}) {
+        const float lat = LatVid(y);
+        if (lat != 90 && lat != -90)
+            result = std::min(result, mitt - LonVid(y, 0));
+    }
+    return result;
 }
 
 void MapRender::AnpassaVy(const std::vector<const AtlasArea*>& areas) {
@@ -69,9 +76,7 @@ void MapRender::AnpassaVy(const std::vector<const AtlasArea*>& areas) {
     syd = south - m;
     BeraknaSkala();
     const float need = std::max(east - mitt, mitt - west);
-    // A view wider than the picture can show at any height would widen for
-    // ever once the bottom row reaches the pole; stop there.
-    while (SynligHalvbredd() < need && syd > -90 && nord < 90) {
+    while (SynligHalvbredd() < need) {
         nord = nord + (nord - syd) / 100;
         syd = syd - (nord - syd) / 100;
         BeraknaSkala();

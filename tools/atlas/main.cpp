@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -75,7 +76,45 @@ QStringList Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water, con
     return failed;
 }
 
+// A piece far from the rest of its state (French Guiana, Hawaii) counts, in
+// the menu pictures, to the continent of the nearest piece of another state.
+std::vector<PicturePolygon> PictureByLocation(const std::vector<PicturePolygon>& in) {
+    auto centre = [](const PicturePolygon& p) {
+        double la = 0, lo = 0;
+        for (const LatLon& q : p.points)
+            la += q.lat, lo += q.lon;
+        return std::pair{la / p.points.size(), lo / p.points.size()};
+    };
+    std::map<QString, std::pair<double, double>> home;
+    std::map<QString, size_t> biggest;
+    for (const PicturePolygon& p : in)
+        if (!biggest.count(p.code) || p.points.size() > biggest[p.code]) {
+            biggest[p.code] = p.points.size();
+            home[p.code] = centre(p);
+        }
+    std::vector<PicturePolygon> out = in;
+    for (PicturePolygon& p : out) {
+        const auto [la, lo] = centre(p);
+        const auto [hla, hlo] = home[p.code];
+        if (std::hypot(la - hla, lo - hlo) < 40)
+            continue;
+        double best = 1e9;
+        for (const PicturePolygon& q : in) {
+            if (q.code == p.code || q.continent.isEmpty())
+                continue;
+            const auto [qla, qlo] = centre(q);
+            const double d = std::hypot(qla - la, qlo - lo);
+            if (d < best) {
+                best = d;
+                p.continent = q.continent;
+            }
+        }
+    }
+    return out;
+}
+
 void WorldPictures(const Atlas& atlas, const QString& dir) {
+    const std::vector<PicturePolygon> polygons = PictureByLocation(atlas.picture);
     const int w = 396, h = 155;
     const double north = 84, south = -58;
     auto project = [&](const PicturePolygon& p) {
@@ -95,7 +134,7 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(Qt::NoPen);
         const QString want = QString::fromLatin1(continent);
-        for (const PicturePolygon& poly : atlas.picture) {
+        for (const PicturePolygon& poly : polygons) {
             const QPolygonF shape = project(poly);
             auto colourFor = [&](const QString& cont) {
                 return (want == "*" || cont == want) ? QColor(0, 255, 0) : QColor(0, 128, 0);
