@@ -6,7 +6,9 @@
 
 namespace {
 
-int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+int Round(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 float Interpolera(float v, float a, float b, float c, float d) {
     const float a1 = static_cast<float>(a + 1e-8);
@@ -21,7 +23,9 @@ MapRender::MapRender(int width, int height)
     img_.fill(kLand);
 }
 
-void MapRender::BeraknaSkala() { langdskala = Round(std::fabs((nord + syd) / 2.0) / 90.0 * 50.0) + 90; }
+void MapRender::BeraknaSkala() {
+    langdskala = Round(std::fabs((nord + syd) / 2.0) / 90.0 * 50.0) + 90;
+}
 
 int MapRender::YKoord(float lat) const {
     lat = std::clamp(lat, -90.0f, 90.0f);
@@ -88,7 +92,9 @@ bool MapRender::Visible(const AtlasArea& a) const {
              XKoord(float(a.north), float(a.west)) > w_ + 100);
 }
 
-void MapRender::Rensa() { img_.fill(kLand); }
+void MapRender::Rensa() {
+    img_.fill(kLand);
+}
 
 void MapRender::RitaGranser(const std::vector<AtlasArea>& land, int penWidth) {
     QPainter p(&img_);

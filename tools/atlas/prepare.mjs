@@ -452,9 +452,9 @@ for (const m of tables.maps) {
     for (const p of ps) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
     // A state too small to colour at this map's scale: a state of the map's
     // own continent gets an octagon round its capital when it is an island
-    // or hopelessly small; anything else keeps its outline or is dropped.
+    // or under 70 % of the size; anything else keeps its outline or is dropped.
     const cap = capitals[code];
-    const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner / 2);
+    const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner * 0.7);
     if (tooSmall) {
       if (!home) continue;
       const sd = seeds(ps[0].outer, ps[0].holes);
