@@ -17,5 +17,6 @@ struct TShippedMap {
 TShippedMap LoadShippedMap(int number);
 
 inline bool InArea(const CArea& a, float lat, float lon) {
-    return lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast && PunktIYta(lat, lon, a.Punkter, a.Antal);
+    return lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
+           PunktIYta(lat, lon, a.Punkter, a.Antal);
 }

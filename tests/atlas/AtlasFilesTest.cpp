@@ -25,8 +25,12 @@ namespace {
 
 const QString kContinents[] = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS"};
 int HomeMap(const QString& continent) {
-    return continent == "EUR" ? 2 : continent == "NOR" ? 3 : continent == "AFR" ? 4 : continent == "ASI" ? 5
-         : continent == "AUS" ? 6 : 1;
+    return continent == "EUR"   ? 2
+           : continent == "NOR" ? 3
+           : continent == "AFR" ? 4
+           : continent == "ASI" ? 5
+           : continent == "AUS" ? 6
+                                : 1;
 }
 
 TEST(AtlasFiles, EveryAreaFileLoadsWithSeedsInsideAndNamesInEveryLanguage) {
@@ -36,10 +40,13 @@ TEST(AtlasFiles, EveryAreaFileLoadsWithSeedsInsideAndNamesInEveryLanguage) {
         QSet<QString> keys;
         for (int i = 1; i <= m.land->Antal; ++i) {
             const CArea& a = *m.land->Areor[i];
-            EXPECT_FALSE(keys.contains(a.Nyckel)) << "map " << n << " repeats " << a.Nyckel.toStdString();
+            EXPECT_FALSE(keys.contains(a.Nyckel))
+                << "map " << n << " repeats " << a.Nyckel.toStdString();
             keys.insert(a.Nyckel);
-            EXPECT_TRUE(PunktIYta(a.Fyllpunkt1.Lat, a.Fyllpunkt1.Lon, a.Punkter, a.Antal)) << a.Nyckel.toStdString();
-            EXPECT_TRUE(PunktIYta(a.Fyllpunkt2.Lat, a.Fyllpunkt2.Lon, a.Punkter, a.Antal)) << a.Nyckel.toStdString();
+            EXPECT_TRUE(PunktIYta(a.Fyllpunkt1.Lat, a.Fyllpunkt1.Lon, a.Punkter, a.Antal))
+                << a.Nyckel.toStdString();
+            EXPECT_TRUE(PunktIYta(a.Fyllpunkt2.Lat, a.Fyllpunkt2.Lon, a.Punkter, a.Antal))
+                << a.Nyckel.toStdString();
             for (int l = 1; l <= 8; ++l)
                 EXPECT_FALSE(a.Namn[l].isEmpty()) << a.Nyckel.toStdString() << " language " << l;
             // A further piece answers under its country's key.
@@ -53,7 +60,8 @@ TEST(AtlasFiles, EveryAreaFileLoadsWithSeedsInsideAndNamesInEveryLanguage) {
     EXPECT_GE(water.Antal, 20);
     for (int i = 1; i <= water.Antal; ++i) {
         const CArea& a = *water.Areor[i];
-        EXPECT_TRUE(PunktIYta(a.Fyllpunkt1.Lat, a.Fyllpunkt1.Lon, a.Punkter, a.Antal)) << a.Nyckel.toStdString();
+        EXPECT_TRUE(PunktIYta(a.Fyllpunkt1.Lat, a.Fyllpunkt1.Lon, a.Punkter, a.Antal))
+            << a.Nyckel.toStdString();
         for (int l = 1; l <= 8; ++l)
             EXPECT_FALSE(a.Namn[l].isEmpty()) << a.Nyckel.toStdString();
     }
@@ -104,8 +112,8 @@ TEST(AtlasFiles, SeaPointsLieInNoLandOrWaterAreaOfTheMapsThatUseThem) {
             for (const CAreor* list : {m.land.get(), m.water.get()})
                 for (int j = 1; list && j <= list->Antal; ++j)
                     EXPECT_FALSE(InArea(*list->Areor[j], p.Lat, p.Lon))
-                        << m.seaFile.toStdString() << " point " << i << " lies in " << list->Areor[j]->Nyckel.toStdString()
-                        << " of map " << n;
+                        << m.seaFile.toStdString() << " point " << i << " lies in "
+                        << list->Areor[j]->Nyckel.toStdString() << " of map " << n;
         }
     }
 }
@@ -120,7 +128,8 @@ TEST(AtlasFiles, PlacesHaveNamesAndEveryCapitalLiesInItsCountry) {
     for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get()) {
         for (int l = 1; l <= 8; ++l)
             EXPECT_FALSE(p->Namn[l].isEmpty()) << p->Namn[2].toStdString() << " language " << l;
-        EXPECT_TRUE(std::find(std::begin(kContinents), std::end(kContinents), p->Grupp2) != std::end(kContinents));
+        EXPECT_TRUE(std::find(std::begin(kContinents), std::end(kContinents), p->Grupp2) !=
+                    std::end(kContinents));
         EXPECT_FALSE(p->Klass2);
         if (!p->Klass1) {
             EXPECT_EQ(p->Niva, 2);
@@ -154,7 +163,7 @@ TEST(AtlasFiles, PlacesHaveNamesAndEveryCapitalLiesInItsCountry) {
 
 TEST(AtlasFiles, WorldPicturesAreAlignedRendersOfOneMap) {
     const char* names[] = {"Europa.gif", "NordAmerika.gif", "SydAmerika.gif", "Asien.gif",
-                           "Afrika.gif", "Australien.gif", "Hela.gif"};
+                           "Afrika.gif", "Australien.gif",  "Hela.gif"};
     QImage pictures[7];
     for (int i = 0; i < 7; ++i) {
         int error = 0;
@@ -182,7 +191,8 @@ TEST(AtlasFiles, WorldPicturesAreAlignedRendersOfOneMap) {
             int owners = 0;
             for (int i = 0; i < 6; ++i) {
                 const QRgb c = pictures[i].pixel(x, y);
-                ASSERT_TRUE(whole == sea ? c == sea : (c == land || c == lime)) << names[i] << " " << x << "," << y;
+                ASSERT_TRUE(whole == sea ? c == sea : (c == land || c == lime))
+                    << names[i] << " " << x << "," << y;
                 owners += c == lime;
             }
             // A land pixel belongs to one continent at most.
