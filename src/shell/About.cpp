@@ -64,7 +64,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     lblVersion = MakeLabel(this, QStringLiteral("Globina version "), 71, 14, 13, true);
     MakeLabel(this, QStringLiteral("Freeware"), 215, 14, 13, true);
     MakeLine(this, 72, 36, 389);
-    MakeLabel(this, QStringLiteral("Globina, a geography quiz. Free to use and to share."), 71, 47,
+    MakeLabel(this, QStringLiteral("Maps: Natural Earth, OpenStreetMap, GeoNames, CLDR."), 71, 47,
               13, false, 358, 16);
     MakeLabel(this, QStringLiteral("Flags: public-domain drawings of the svg-country-flags set."),
               71, 71, 13, false, 371, 16);
