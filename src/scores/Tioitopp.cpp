@@ -7,6 +7,7 @@
 #include "data/Language.h"
 #include "data/Sound.h"
 #include "platform/Image.h"
+#include "platform/Look.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -27,21 +28,6 @@ namespace {
 
 constexpr int kRowHeight = 20;
 constexpr int kColumnWidths[] = {30, 190, 50, 50};
-
-QFont ArialBold13() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    return font;
-}
-
-// Sets a colour role in every colour group, so a disabled control looks the
-// same as an enabled one.
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
 
 void LoadBand(TImage* image, const QString& fileName) {
     const QString path = ProgramFolder() + QLatin1Char('/') + fileName;
@@ -102,13 +88,13 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     grdLista->setSelectionMode(QAbstractItemView::NoSelection);
     grdLista->setFocusPolicy(Qt::NoFocus);
     grdLista->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdLista->setFont(ArialBold13());
+    grdLista->setFont(Arial(13, true));
     SetColor(grdLista, QPalette::Text, Qt::white);
 
     // Over the grid and first in the tab order.
     txtNySignatur = new QLineEdit(this);
     txtNySignatur->setGeometry(80, 130, 111, 24);
-    txtNySignatur->setFont(ArialBold13());
+    txtNySignatur->setFont(Arial(13, true));
     SetColor(txtNySignatur, QPalette::Text, Qt::black);
     txtNySignatur->hide();
     txtNySignatur->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "platform/Image.h"
+#include "platform/Look.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -17,19 +18,6 @@
 namespace {
 
 constexpr int kColumnWidths[] = {0, 295, 120, 50, 50};
-
-QFont Arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
 
 void LoadFlower(TImage* image, const QString& fileName) {
     try {
@@ -81,7 +69,6 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     grdLista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grdLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdLista->setShowGrid(true);
-    grdLista->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #808080; }"));
     grdLista->setFont(Arial(13));
     for (int c = 0; c < 5; ++c)
         grdLista->setColumnWidth(c, kColumnWidths[c]);
@@ -131,7 +118,9 @@ void TfrmTopplista::SwapFlowers() {
 
 void TfrmTopplista::showEvent(QShowEvent* event) {
     ApplyLanguageTexts(this);
-    SetColor(grdLista, QPalette::Base, LightColor);
+    grdLista->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: #808080; background: %1; }")
+            .arg(LightColor.name()));
     SetColor(Panel1, QPalette::Window, FrameColor);
     QDialog::showEvent(event);
 }

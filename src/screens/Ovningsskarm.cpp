@@ -11,25 +11,6 @@
 
 namespace Skarm {
 
-QFont Arial(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QFont Sans(int pixels) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(pixels);
-    return font;
-}
-
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QFont& font, const QColor& color,
                   Qt::Alignment alignment) {
     auto* label = new QLabel(parent);

@@ -3,6 +3,7 @@
 #include "data/Helpers.h"
 #include "exercises/Ovning.h"
 #include "maps/Karta.h"
+#include "platform/Look.h"
 #include "scores/ScoreFile.h"
 
 #include <QApplication>
@@ -23,13 +24,6 @@ namespace Skarm {
 // The clock stands still here; the score needs seconds to stay in range.
 constexpr int32_t kMaxSekunder = 100000;
 
-// "Arial" at a height in pixels.
-QFont Arial(int pixels, bool bold = false);
-// The desktop's sans-serif font at a height in pixels.
-QFont Sans(int pixels);
-// Sets a colour role in every colour group, so a disabled control looks the
-// same as an enabled one.
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color);
 // A label of fixed size: font, text colour, alignment; transparent unless it
 // is given a background.
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QFont& font, const QColor& color,

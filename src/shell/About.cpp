@@ -3,6 +3,7 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
@@ -21,13 +22,6 @@ const QString TfrmAbout::kMakerSite = QStringLiteral("https://globina.example.or
 const QString TfrmAbout::kCompanionSite = QStringLiteral("https://atlas.example.org");
 
 namespace {
-
-QFont Arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int pixels, bool bold,
                   int w = 0, int h = 0) {
@@ -70,7 +64,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     lblVersion = MakeLabel(this, QStringLiteral("Globina version "), 71, 14, 13, true);
     MakeLabel(this, QStringLiteral("Freeware"), 215, 14, 13, true);
     MakeLine(this, 72, 36, 389);
-    MakeLabel(this, QStringLiteral("Globina, a geography quiz. Free to use and to share."), 71, 47,
+    MakeLabel(this, QStringLiteral("Maps: Natural Earth, OpenStreetMap, GeoNames, CLDR."), 71, 47,
               13, false, 358, 16);
     MakeLabel(this, QStringLiteral("Flags: public-domain drawings of the svg-country-flags set."),
               71, 71, 13, false, 371, 16);
@@ -81,6 +75,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     cboLanguage->setGeometry(160, 109, 299, 24);
     cboLanguage->setFont(Arial(13));
     cboLanguage->setMaxVisibleItems(14);
+    connect(cboLanguage, &QComboBox::activated, this, [this] { languagePicked_ = true; });
     MakeLine(this, 71, 144, 389);
 
     chkSound = new QCheckBox(QStringLiteral("Sound Effects"), this);
@@ -152,6 +147,7 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmAbout::showEvent(QShowEvent* event) {
+    languagePicked_ = false;
     Shape4->SetBrushColor(FrameColor);
     Shape5->SetBrushColor(FrameColor);
     chkShowTimer->setChecked(ShowTimer);
@@ -162,7 +158,9 @@ void TfrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfrmAbout::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // The language list's own popup also re-activates the dialog: a line the
+    // player has just picked is kept until the dialog closes.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !languagePicked_)
         SelectCurrentLanguage();
     QDialog::changeEvent(event);
 }

@@ -48,6 +48,7 @@ private:
     TShape* Shape4;
     TShape* Shape5;
     std::function<void()> languageChanged_;
+    bool languagePicked_ = false;
 };
 
 extern TfrmAbout* frmAbout;

@@ -10,6 +10,7 @@
 #include "exercises/Random.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
+#include "platform/Look.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
@@ -49,13 +50,6 @@ const TVarldsdel kVarldsdelar[7] = {{"EUR", "Europa.gif"},     {"NOR", "NordAmer
                                     {"*", "Hela.gif"}};
 
 const QColor kHav(0, 0, 128);
-
-QFont Arial(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QPushButton* MakeButton(QWidget* parent, int tag, int x, int y, int w, int h, int pixels = 13) {
     auto* b = new QPushButton(parent);
@@ -97,11 +91,6 @@ QString FelText(const std::exception& e) {
     if (auto* g = dynamic_cast<const EGlobina*>(&e))
         return g->Message();
     return QString::fromUtf8(e.what());
-}
-
-QString Dodsbud(const QString& vad, const QString& orsak) {
-    return vad + QStringLiteral("\r\nThe following problem occurred: ") + orsak +
-           QStringLiteral("\r\nGlobina will be terminated.");
 }
 
 } // namespace
@@ -192,6 +181,16 @@ TfrmHuvudmeny::~TfrmHuvudmeny() {
     mplMIDI = mplWAV1 = mplWAV2 = nullptr;
     if (frmHuvudmeny == this)
         frmHuvudmeny = nullptr;
+}
+
+void TfrmHuvudmeny::Dodsfall(const QString& vad, const std::exception& e) {
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    ShowMessageBox(this, TBoxKind::Error,
+                   vad + QStringLiteral("\r\nThe following problem occurred: ") + FelText(e) +
+                       QStringLiteral("\r\nGlobina will be terminated."));
+    // Closed once the current event is done, as the menu may be inside its own show.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TfrmHuvudmeny::FormCreate() {
@@ -285,12 +284,7 @@ void TfrmHuvudmeny::FormShow() {
             }
         } catch (const std::exception& e) {
             vanta.Klar();
-            while (QApplication::overrideCursor())
-                QApplication::restoreOverrideCursor();
-            ShowMessageBox(
-                this, TBoxKind::Error,
-                Dodsbud(QStringLiteral("Oops! I failed to open the main menu."), FelText(e)));
-            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+            Dodsfall(QStringLiteral("Oops! I failed to open the main menu."), e);
         }
     }
     vanta.Klar();
@@ -419,12 +413,7 @@ void TfrmHuvudmeny::StartaOvning() {
         vanta.Klar();
     } catch (const std::exception& e) {
         vanta.Klar();
-        while (QApplication::overrideCursor())
-            QApplication::restoreOverrideCursor();
-        ShowMessageBox(
-            this, TBoxKind::Error,
-            Dodsbud(QStringLiteral("Oops! I failed to start the exercise."), FelText(e)));
-        close();
+        Dodsfall(QStringLiteral("Oops! I failed to start the exercise."), e);
     }
 }
 

@@ -79,7 +79,8 @@ private:
     void FormActivate();
     void RitaVarldsbild(int n);
     void Shape2MouseDown();
-    void Avsluta();
+    // Reports a failure that ends the program, then closes the menu.
+    void Dodsfall(const QString& vad, const std::exception& e);
 
     std::unique_ptr<TMediaPlayer> mplMIDI_;
     std::unique_ptr<TMediaPlayer> mplWAV1_;

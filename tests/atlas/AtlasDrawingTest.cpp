@@ -37,17 +37,7 @@ TDrawn Draw(int number, int w, int h) {
     k.Bild = &image;
     for (int i = 1; i <= k.Landareor->Antal; ++i)
         k.Landareor->Area(i).Deltar = true;
-    if (number == 1) {
-        // The whole world is wider than any view that AnpassaVy can fit at
-        // this aspect (it widens until the bottom row reaches the pole), so
-        // the world map gets the view of a world exercise.
-        k.VyMitt = 10;
-        k.VyNord = 100;
-        k.VySyd = -72;
-        k.BeraknaSkala();
-    } else {
-        k.AnpassaVy();
-    }
+    k.AnpassaVy();
     k.Rensa();
     k.RitaGranser(1);
     k.RitaVatten();

@@ -10,12 +10,18 @@
 
 using nlohmann::json;
 
-int ToFixed(double degrees) { return static_cast<int>(std::nearbyint(degrees * 10000.0)); }
-float FromFixed(int fixed) { return static_cast<float>(static_cast<double>(fixed) / 10000.0); }
+int ToFixed(double degrees) {
+    return static_cast<int>(std::nearbyint(degrees * 10000.0));
+}
+float FromFixed(int fixed) {
+    return static_cast<float>(static_cast<double>(fixed) / 10000.0);
+}
 
 namespace {
 
-LatLon Stored(double lat, double lon) { return {FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))}; }
+LatLon Stored(double lat, double lon) {
+    return {FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
+}
 
 std::array<QString, 8> Names(const json& j) {
     std::array<QString, 8> n;

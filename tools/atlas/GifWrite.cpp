@@ -25,7 +25,8 @@ void WriteGif16(const QImage& source, const QString& file) {
         }
     GifColorType colours[16] = {};
     for (size_t i = 0; i < palette.size(); ++i)
-        colours[i] = {GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])), GifByteType(qBlue(palette[i]))};
+        colours[i] = {GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])),
+                      GifByteType(qBlue(palette[i]))};
     ColorMapObject* map = GifMakeMapObject(16, colours);
     int error = 0;
     GifFileType* gif = EGifOpenFileName(file.toLocal8Bit().constData(), false, &error);
@@ -40,5 +41,6 @@ void WriteGif16(const QImage& source, const QString& file) {
     GifFreeMapObject(map);
     if (EGifCloseFile(gif, &error) != GIF_OK || !ok)
         throw EGlobina(QStringLiteral("Cannot write %1").arg(file));
-    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther);
 }

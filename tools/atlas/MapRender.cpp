@@ -6,7 +6,9 @@
 
 namespace {
 
-int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+int Round(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 float Interpolera(float v, float a, float b, float c, float d) {
     const float a1 = static_cast<float>(a + 1e-8);
@@ -21,7 +23,9 @@ MapRender::MapRender(int width, int height)
     img_.fill(kLand);
 }
 
-void MapRender::BeraknaSkala() { langdskala = Round(std::fabs((nord + syd) / 2.0) / 90.0 * 50.0) + 90; }
+void MapRender::BeraknaSkala() {
+    langdskala = Round(std::fabs((nord + syd) / 2.0) / 90.0 * 50.0) + 90;
+}
 
 int MapRender::YKoord(float lat) const {
     lat = std::clamp(lat, -90.0f, 90.0f);
@@ -50,7 +54,14 @@ float MapRender::LonVid(int y, int x) const {
 }
 
 float MapRender::SynligHalvbredd() const {
-    return std::min({1000.0f, mitt - LonVid(h_ / 2, 0), mitt - LonVid(h_, 0)});
+    // A row at a pole shows a point, not a width; the map leaves it out.
+    float result = 1000;
+    for (int y : {h_ / 2, h_}) {
+        const float lat = LatVid(y);
+        if (lat != 90 && lat != -90)
+            result = std::min(result, mitt - LonVid(y, 0));
+    }
+    return result;
 }
 
 void MapRender::AnpassaVy(const std::vector<const AtlasArea*>& areas) {
@@ -69,9 +80,7 @@ void MapRender::AnpassaVy(const std::vector<const AtlasArea*>& areas) {
     syd = south - m;
     BeraknaSkala();
     const float need = std::max(east - mitt, mitt - west);
-    // A view wider than the picture can show at any height would widen for
-    // ever once the bottom row reaches the pole; stop there.
-    while (SynligHalvbredd() < need && syd > -90 && nord < 90) {
+    while (SynligHalvbredd() < need) {
         nord = nord + (nord - syd) / 100;
         syd = syd - (nord - syd) / 100;
         BeraknaSkala();
@@ -83,7 +92,9 @@ bool MapRender::Visible(const AtlasArea& a) const {
              XKoord(float(a.north), float(a.west)) > w_ + 100);
 }
 
-void MapRender::Rensa() { img_.fill(kLand); }
+void MapRender::Rensa() {
+    img_.fill(kLand);
+}
 
 void MapRender::RitaGranser(const std::vector<AtlasArea>& land, int penWidth) {
     QPainter p(&img_);

@@ -21,7 +21,8 @@ void FitView(MapRender& r, const SeaTarget::View& v) {
     r.AnpassaVy({&box});
 }
 
-void DrawForSea(MapRender& r, const SeaTarget& t, const SeaTarget::View& v, const std::vector<LatLon>& sea) {
+void DrawForSea(MapRender& r, const SeaTarget& t, const SeaTarget::View& v,
+                const std::vector<LatLon>& sea) {
     FitView(r, v);
     r.Rensa();
     r.RitaGranser(*t.land, v.pen);
@@ -32,7 +33,9 @@ void DrawForSea(MapRender& r, const SeaTarget& t, const SeaTarget::View& v, cons
 
 namespace {
 
-LatLon Stored(float lat, float lon) { return {FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))}; }
+LatLon Stored(float lat, float lon) {
+    return {FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
+}
 
 bool Allowed(LatLon p, const std::vector<SeaTarget>& targets) {
     for (const SeaTarget& t : targets) {
@@ -58,7 +61,8 @@ std::vector<Component> Components(const QImage& img, std::vector<int>& label) {
     std::deque<int> queue;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (img.pixel(x, y) != MapRender::kLand || x == 0 || y == 0 || x == w - 1 || y == h - 1) {
+            if (img.pixel(x, y) != MapRender::kLand || x == 0 || y == 0 || x == w - 1 ||
+                y == h - 1) {
                 dist[size_t(y) * w + x] = 0;
                 queue.push_back(y * w + x);
             }
@@ -66,7 +70,8 @@ std::vector<Component> Components(const QImage& img, std::vector<int>& label) {
         const int i = queue.front();
         queue.pop_front();
         const int x = i % w, y = i / w;
-        const int nb[4] = {x > 0 ? i - 1 : -1, x < w - 1 ? i + 1 : -1, y > 0 ? i - w : -1, y < h - 1 ? i + w : -1};
+        const int nb[4] = {x > 0 ? i - 1 : -1, x < w - 1 ? i + 1 : -1, y > 0 ? i - w : -1,
+                           y < h - 1 ? i + w : -1};
         for (int n : nb)
             if (n >= 0 && dist[n] < 0) {
                 dist[n] = dist[i] + 1;
@@ -91,7 +96,8 @@ std::vector<Component> Components(const QImage& img, std::vector<int>& label) {
                 c.deepest = QPoint(i % w, i / w);
             }
             const int x = i % w, y = i / w;
-            const int nb[4] = {x > 0 ? i - 1 : -1, x < w - 1 ? i + 1 : -1, y > 0 ? i - w : -1, y < h - 1 ? i + w : -1};
+            const int nb[4] = {x > 0 ? i - 1 : -1, x < w - 1 ? i + 1 : -1, y > 0 ? i - w : -1,
+                               y < h - 1 ? i + w : -1};
             for (int n : nb)
                 if (n >= 0 && label[n] < 0 && img.pixel(n % w, n / w) == MapRender::kLand) {
                     label[n] = id;
@@ -105,14 +111,16 @@ std::vector<Component> Components(const QImage& img, std::vector<int>& label) {
 
 } // namespace
 
-std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, const std::vector<LatLon>& named, int budget,
+std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets,
+                                    const std::vector<LatLon>& named, int budget,
                                     QStringList& log) {
     std::vector<LatLon> sea;
     for (const LatLon& p : named) {
         bool onMap = false;
         for (const SeaTarget& t : targets) {
             const SeaTarget::View& v = t.views.front();
-            onMap = onMap || (p.lat < v.north && p.lat > v.south && p.lon < v.east && p.lon > v.west);
+            onMap =
+                onMap || (p.lat < v.north && p.lat > v.south && p.lon < v.east && p.lon > v.west);
         }
         if (onMap && Allowed(p, targets))
             sea.push_back(p);
@@ -129,14 +137,16 @@ std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, const
                 std::vector<int> order(comps.size());
                 for (size_t i = 0; i < order.size(); ++i)
                     order[i] = int(i);
-                std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return comps[a].size > comps[b].size; });
+                std::stable_sort(order.begin(), order.end(),
+                                 [&](int a, int b) { return comps[a].size > comps[b].size; });
                 const int minSize = v.width * v.height / 4000;
                 bool added = false;
                 for (int i : order) {
                     const Component& c = comps[i];
                     if (c.size < minSize || c.depth < 3 || int(sea.size()) >= budget)
                         break;
-                    const LatLon p = Stored(r.LatVid(c.deepest.y()), r.LonVid(c.deepest.y(), c.deepest.x()));
+                    const LatLon p =
+                        Stored(r.LatVid(c.deepest.y()), r.LonVid(c.deepest.y(), c.deepest.x()));
                     const QPoint back = r.Project(p);
                     if (!r.InomBild(back) || label[size_t(back.y()) * v.width + back.x()] != i)
                         continue;

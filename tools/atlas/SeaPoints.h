@@ -24,11 +24,12 @@ struct SeaTarget {
 // target's map in open water, then one for every piece of open water
 // that the outlines cut off in some view (largest first), then spread points
 // over the open sea. No point lies in a land or water area of any target.
-std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets, const std::vector<LatLon>& named, int budget,
-                                    QStringList& log);
+std::vector<LatLon> ChooseSeaPoints(const std::vector<SeaTarget>& targets,
+                                    const std::vector<LatLon>& named, int budget, QStringList& log);
 
 // Sets up a renderer for a view of a target and draws outlines, water and sea.
-void DrawForSea(MapRender& r, const SeaTarget& t, const SeaTarget::View& v, const std::vector<LatLon>& sea);
+void DrawForSea(MapRender& r, const SeaTarget& t, const SeaTarget::View& v,
+                const std::vector<LatLon>& sea);
 void FitView(MapRender& r, const SeaTarget::View& v);
 
 // True when the point lies in any of the areas.

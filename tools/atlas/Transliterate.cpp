@@ -11,15 +11,17 @@ namespace {
 // Characters that Unicode decomposition cannot reduce to a letter the code
 // page holds.
 const std::pair<char16_t, const char*> kTable[] = {
-    {u'ł', "l"},  {u'Ł', "L"},  {u'đ', "d"},  {u'Đ', "D"},  {u'ı', "i"},   {u'ħ', "h"},
-    {u'Ħ', "H"},  {u'ə', "e"},  {u'Ə', "E"},  {u'ŋ', "ng"}, {u'Ŋ', "Ng"},  {u'ŧ', "t"},
-    {u'ʻ', "'"},  {u'ʼ', "'"},  {u'ʿ', "'"},  {u'ʾ', "'"},  {u'′', "'"},   {u'‐', "-"},
-    {u'‑', "-"},  {u'‒', "-"},  {u'ĸ', "k"},  {u'ŀ', "l"},  {u'Ŀ', "L"},   {u'ɛ', "e"},
-    {u'ɔ', "o"},  {u'Ɛ', "E"},  {u'Ɔ', "O"},  {u'ǝ', "e"},  {u'ĳ', "ij"},
-    {u'Ĳ', "IJ"},  {u'\u00A0', " "},
+    {u'ł', "l"},      {u'Ł', "L"}, {u'đ', "d"}, {u'Đ', "D"},  {u'ı', "i"},  {u'ħ', "h"},
+    {u'Ħ', "H"},      {u'ə', "e"}, {u'Ə', "E"}, {u'ŋ', "ng"}, {u'Ŋ', "Ng"}, {u'ŧ', "t"},
+    {u'ʻ', "'"},      {u'ʼ', "'"}, {u'ʿ', "'"}, {u'ʾ', "'"},  {u'′', "'"},  {u'‐', "-"},
+    {u'‑', "-"},      {u'‒', "-"}, {u'ĸ', "k"}, {u'ŀ', "l"},  {u'Ŀ', "L"},  {u'ɛ', "e"},
+    {u'ɔ', "o"},      {u'Ɛ', "E"}, {u'Ɔ', "O"}, {u'ǝ', "e"},  {u'ĳ', "ij"}, {u'Ĳ', "IJ"},
+    {u'\u00A0', " "},
 };
 
-bool Fits(QChar c) { return Cp1252::EncodeChar(c).has_value(); }
+bool Fits(QChar c) {
+    return Cp1252::EncodeChar(c).has_value();
+}
 
 } // namespace
 
@@ -49,7 +51,8 @@ QString ToCp1252(const QString& text) {
         const QString nfd = QString(c).normalized(QString::NormalizationForm_D);
         QString base;
         for (QChar d : nfd)
-            if (d.category() != QChar::Mark_NonSpacing && d.category() != QChar::Mark_SpacingCombining &&
+            if (d.category() != QChar::Mark_NonSpacing &&
+                d.category() != QChar::Mark_SpacingCombining &&
                 d.category() != QChar::Mark_Enclosing)
                 base += d;
         bool ok = !base.isEmpty();

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -24,7 +25,9 @@ void Problem(const QString& text) {
     ++problems;
 }
 
-bool Matches(const AtlasArea& a, const QString& key) { return a.key == key || a.group1 == key || a.group2 == key; }
+bool Matches(const AtlasArea& a, const QString& key) {
+    return a.key == key || a.group1 == key || a.group2 == key;
+}
 
 void CheckAreas(const QString& file, const std::vector<AtlasArea>& areas) {
     if (areas.size() > 500)
@@ -50,8 +53,8 @@ QRgb AreaColour(int i) {
 
 // Draws the map with every area taking part, each in a colour of its own, and
 // returns the keys of the areas that took no colour.
-QStringList Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea, int w,
-                     int h, const QString& preview) {
+QStringList Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water,
+                     const std::vector<LatLon>& sea, int w, int h, const QString& preview) {
     MapRender r(w, h);
     std::vector<const AtlasArea*> all;
     for (const AtlasArea& a : m.areas)
@@ -75,7 +78,45 @@ QStringList Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water, con
     return failed;
 }
 
+// A piece far from the rest of its state (French Guiana, Hawaii) counts, in
+// the menu pictures, to the continent of the nearest piece of another state.
+std::vector<PicturePolygon> PictureByLocation(const std::vector<PicturePolygon>& in) {
+    auto centre = [](const PicturePolygon& p) {
+        double la = 0, lo = 0;
+        for (const LatLon& q : p.points)
+            la += q.lat, lo += q.lon;
+        return std::pair{la / p.points.size(), lo / p.points.size()};
+    };
+    std::map<QString, std::pair<double, double>> home;
+    std::map<QString, size_t> biggest;
+    for (const PicturePolygon& p : in)
+        if (!biggest.count(p.code) || p.points.size() > biggest[p.code]) {
+            biggest[p.code] = p.points.size();
+            home[p.code] = centre(p);
+        }
+    std::vector<PicturePolygon> out = in;
+    for (PicturePolygon& p : out) {
+        const auto [la, lo] = centre(p);
+        const auto [hla, hlo] = home[p.code];
+        if (std::hypot(la - hla, lo - hlo) < 40)
+            continue;
+        double best = 1e9;
+        for (const PicturePolygon& q : in) {
+            if (q.code == p.code || q.continent.isEmpty())
+                continue;
+            const auto [qla, qlo] = centre(q);
+            const double d = std::hypot(qla - la, qlo - lo);
+            if (d < best) {
+                best = d;
+                p.continent = q.continent;
+            }
+        }
+    }
+    return out;
+}
+
 void WorldPictures(const Atlas& atlas, const QString& dir) {
+    const std::vector<PicturePolygon> polygons = PictureByLocation(atlas.picture);
     const int w = 396, h = 155;
     const double north = 84, south = -58;
     auto project = [&](const PicturePolygon& p) {
@@ -85,8 +126,9 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
         return poly;
     };
     const std::pair<const char*, const char*> pictures[] = {
-        {"Europa.gif", "EUR"}, {"NordAmerika.gif", "NOR"}, {"SydAmerika.gif", "SYD"}, {"Asien.gif", "ASI"},
-        {"Afrika.gif", "AFR"}, {"Australien.gif", "AUS"},  {"Hela.gif", "*"},
+        {"Europa.gif", "EUR"}, {"NordAmerika.gif", "NOR"}, {"SydAmerika.gif", "SYD"},
+        {"Asien.gif", "ASI"},  {"Afrika.gif", "AFR"},      {"Australien.gif", "AUS"},
+        {"Hela.gif", "*"},
     };
     for (const auto& [file, continent] : pictures) {
         QImage img(w, h, QImage::Format_RGB32);
@@ -95,7 +137,7 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(Qt::NoPen);
         const QString want = QString::fromLatin1(continent);
-        for (const PicturePolygon& poly : atlas.picture) {
+        for (const PicturePolygon& poly : polygons) {
             const QPolygonF shape = project(poly);
             auto colourFor = [&](const QString& cont) {
                 return (want == "*" || cont == want) ? QColor(0, 255, 0) : QColor(0, 128, 0);
@@ -124,7 +166,8 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
 // Moves the second seed of an area into the largest part of it that the first
 // seed does not reach when the map is drawn with every area taking part (a
 // lobe behind a narrow neck, such as north-east India).
-int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea, int w, int h) {
+int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea,
+                int w, int h) {
     MapRender r(w, h);
     std::vector<const AtlasArea*> all;
     for (const AtlasArea& a : m.areas)
@@ -175,7 +218,8 @@ int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vec
                 while (d < 20) {
                     const int k = d + 1;
                     bool ok = true;
-                    for (QPoint q : {p + QPoint(k, 0), p - QPoint(k, 0), p + QPoint(0, k), p - QPoint(0, k)})
+                    for (QPoint q :
+                         {p + QPoint(k, 0), p - QPoint(k, 0), p + QPoint(0, k), p - QPoint(0, k)})
                         ok = ok && img.rect().contains(q) && img.pixel(q) == MapRender::kLand;
                     if (!ok)
                         break;
@@ -186,7 +230,8 @@ int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vec
                     deepest = p;
                 }
             }
-            const LatLon ll{FromFixed(ToFixed(r.LatVid(deepest.y()))), FromFixed(ToFixed(r.LonVid(deepest.y(), deepest.x())))};
+            const LatLon ll{FromFixed(ToFixed(r.LatVid(deepest.y()))),
+                            FromFixed(ToFixed(r.LonVid(deepest.y(), deepest.x())))};
             if (r.Project(ll) != deepest)
                 continue;
             for (size_t i = 0; i < m.areas.size(); ++i) {
@@ -210,7 +255,8 @@ int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vec
     return moved;
 }
 
-const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4}, {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
+const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4},
+                                         {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
 
 } // namespace
 
@@ -239,6 +285,34 @@ int main(int argc, char** argv) {
                 out << ", left out: " << m.leftOut.join(' ');
             out << "\n";
         }
+        // A lake seed that falls outside its lake at a small size would flood
+        // the whole picture: a lake that does so on any map at any size from
+        // 320 x 220 up is left out.
+        std::vector<AtlasArea> lakes;
+        for (const AtlasArea& lake : atlas.lakes) {
+            bool floods = false;
+            for (int id : {1, 2, 3})
+                for (auto [w, h] :
+                     {std::pair{320, 220}, std::pair{400, 280}, std::pair{512, 350},
+                      std::pair{640, 440}, std::pair{800, 550}, std::pair{1024, 700}}) {
+                    MapRender r(w, h);
+                    std::vector<const AtlasArea*> all;
+                    for (const AtlasArea& a : atlas.maps[id - 1].areas)
+                        all.push_back(&a);
+                    r.AnpassaVy(all);
+                    r.RitaVatten({lake});
+                    int navy = 0;
+                    for (int y = 0; y < h; ++y)
+                        for (int x = 0; x < w; ++x)
+                            navy += r.Image().pixel(x, y) == MapRender::kSea;
+                    floods = floods || navy > w * h / 20;
+                }
+            if (floods)
+                out << "left out lake " << lake.key << ": its seed floods a small map\n";
+            else
+                lakes.push_back(lake);
+        }
+        atlas.lakes = lakes;
         CheckAreas(QStringLiteral("Vatten.crp"), atlas.lakes);
         WriteAreaFile(assets + "/Vatten.crp", atlas.lakes);
         out << "Vatten.crp: " << atlas.lakes.size() << " lakes\n";
@@ -251,7 +325,8 @@ int main(int argc, char** argv) {
             const AtlasMap& m = atlas.maps[id - 1];
             t.land = &m.areas;
             t.water = water ? &atlas.lakes : nullptr;
-            float n = -1000, s = 1000, e = -1000, w = 1000, hn = -1000, hs = 1000, he = -1000, hw = 1000;
+            float n = -1000, s = 1000, e = -1000, w = 1000, hn = -1000, hs = 1000, he = -1000,
+                  hw = 1000;
             for (const AtlasArea& a : m.areas) {
                 n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
                 e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
@@ -260,8 +335,11 @@ int main(int argc, char** argv) {
                     he = std::max(he, float(a.east)), hw = std::min(hw, float(a.west));
                 }
             }
-            t.views = {{1024, 700, n, s, e, w, 1}, {640, 440, n, s, e, w, 1}, {1920, 1048, n, s, e, w, 1},
-                       {1024, 700, n, s, e, w, 2}, {1024, 700, hn, hs, he, hw, 1}};
+            t.views = {{1024, 700, n, s, e, w, 1},
+                       {640, 440, n, s, e, w, 1},
+                       {1920, 1048, n, s, e, w, 1},
+                       {1024, 700, n, s, e, w, 2},
+                       {1024, 700, hn, hs, he, hw, 1}};
             const float mn = (n + s) / 2, me = (e + w) / 2;
             t.views.push_back({1024, 700, n, mn, me, w, 1});
             t.views.push_back({1024, 700, n, mn, e, me, 1});
@@ -273,12 +351,16 @@ int main(int argc, char** argv) {
         };
         std::map<int, std::vector<LatLon>> seaOf;
         const std::vector<std::pair<int, std::vector<SeaTarget>>> seaFiles = {
-            {1, {target(1, true), target(4, false)}}, {2, {target(2, true)}}, {3, {target(3, true)}},
-            {5, {target(5, false)}},                  {6, {target(6, false)}},
+            {1, {target(1, true), target(4, false)}},
+            {2, {target(2, true)}},
+            {3, {target(3, true)}},
+            {5, {target(5, false)}},
+            {6, {target(6, false)}},
         };
         for (const auto& [id, targets] : seaFiles) {
             QStringList log;
-            const std::vector<LatLon> sea = ChooseSeaPoints(targets, atlas.namedSeas, id == 1 ? 100 : 80, log);
+            const std::vector<LatLon> sea =
+                ChooseSeaPoints(targets, atlas.namedSeas, id == 1 ? 100 : 80, log);
             WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(id), sea);
             out << QStringLiteral("Hav%1.crp: ").arg(id) << log.join("; ") << "\n";
             seaOf[id] = sea;
@@ -299,10 +381,16 @@ int main(int argc, char** argv) {
             const std::vector<AtlasArea>* water = m.id <= 3 ? &atlas.lakes : nullptr;
             for (auto [w, h] : {std::pair{1024, 700}, std::pair{1920, 1048}}) {
                 const QString png =
-                    preview.isEmpty() ? QString() : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
+                    preview.isEmpty()
+                        ? QString()
+                        : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
                 const QStringList failed = Coverage(m, water, seaOf[m.id], w, h, png);
                 const double share = 100.0 * (m.areas.size() - failed.size()) / m.areas.size();
-                out << QStringLiteral("map %1 at %2x%3: %4 % coloured").arg(m.id).arg(w).arg(h).arg(share, 0, 'f', 1);
+                out << QStringLiteral("map %1 at %2x%3: %4 % coloured")
+                           .arg(m.id)
+                           .arg(w)
+                           .arg(h)
+                           .arg(share, 0, 'f', 1);
                 if (!failed.isEmpty())
                     out << "; not: " << failed.join(' ');
                 out << "\n";
@@ -327,7 +415,8 @@ int main(int argc, char** argv) {
                         any = true;
                         inside = inside || in;
                     } else if (a.marker && in) {
-                        inside = true; // under the octagon of a state it surrounds (Rome, Vatican City)
+                        inside =
+                            true; // under the octagon of a state it surrounds (Rome, Vatican City)
                     }
                 }
                 if (any && !inside)

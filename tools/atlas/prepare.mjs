@@ -199,10 +199,21 @@ const arcs = pre.arcs; // absolute coordinates with Visvalingam weight as third 
 // Rings of every source polygon, per code, as arc index lists.
 const features = {}; // code -> [{rings:[[arcIdx...]...]}]
 const arcUsers = new Int32Array(arcs.length); // how many outer rings use an arc
+// Pieces drawn apart by the source but held by one state are merged with it
+// into one outline (their shared border disappears).
+const mergedGeoms = {};
+for (const g of topo.objects.countries.geometries) {
+  const host = tables.mergeInto[g.properties.a3];
+  if (host) (mergedGeoms[host] = mergedGeoms[host] || []).push(g);
+}
 for (const g of topo.objects.countries.geometries) {
   const a3 = g.properties.a3;
   let code = a3to2[a3];
-  if (tables.mergeInto[a3]) code = tables.mergeInto[a3];
+  if (tables.mergeInto[a3]) continue;
+  if (code && mergedGeoms[code]) {
+    g.type = 'MultiPolygon';
+    g.arcs = topojson.mergeArcs(topo, [g, ...mergedGeoms[code]]).arcs;
+  }
   if (!code) { console.warn('no code for', a3, g.properties.name); continue; }
   if (code === 'AQ') continue; // Antarctica is left out
   const polys = g.type === 'Polygon' ? [g.arcs] : g.type === 'MultiPolygon' ? g.arcs : [];
@@ -284,13 +295,14 @@ const lakes = [];
   for (const t of tables.lakes) {
     const hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
     if (hit.length !== 1) { console.warn('lake', t.key, 'matches', hit.length, 'polygons'); continue; }
+    if (lakes.some((l) => l.source === hit[0])) { console.warn('lake', t.key, 'is the polygon of another entry'); continue; }
     let ring = dedupe(hit[0]);
     let tol = 0.01;
     let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
     while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
     while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
     const sd = seeds(r2, []);
-    lakes.push({ key: t.key, names: t.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
+    lakes.push({ key: t.key, source: hit[0], names: t.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
   }
 }
 
@@ -440,9 +452,9 @@ for (const m of tables.maps) {
     for (const p of ps) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
     // A state too small to colour at this map's scale: a state of the map's
     // own continent gets an octagon round its capital when it is an island
-    // or hopelessly small; anything else keeps its outline or is dropped.
+    // or under 70 % of the size; anything else keeps its outline or is dropped.
     const cap = capitals[code];
-    const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner / 2);
+    const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner * 0.7);
     if (tooSmall) {
       if (!home) continue;
       const sd = seeds(ps[0].outer, ps[0].holes);
@@ -567,5 +579,5 @@ for (const p of places) {
 console.warn('capitals moved onto land:', moved.join(', '));
 
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes, places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);
