@@ -78,26 +78,32 @@ protected:
         FAIL() << "no land pixel of part " << part;
     }
 
-    // Picks the exercise by its English name and starts it.
-    template <class Screen> Screen* Start(const QString& name) {
+    // Starts the exercise with this English name from its part of the world
+    // and answers right until the top-ten screen has been signed.
+    template <class Screen>
+    void Play(int part, const QString& name, const QString& signature,
+              const std::function<void(Screen*, COvning&)>& answer) {
+        SCOPED_TRACE(name.toStdString());
+        PressPart(part);
         const auto found = menu->cboOvningar->findItems(name, Qt::MatchExactly);
-        EXPECT_EQ(found.size(), 1) << name.toStdString();
-        if (found.isEmpty())
-            return nullptr;
+        ASSERT_EQ(found.size(), 1);
         menu->cboOvningar->setCurrentItem(found[0]);
         QTest::mouseClick(menu->cmdStarta, Qt::LeftButton);
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* s = qobject_cast<Screen*>(w); s && s->isVisible())
-                return s;
-        ADD_FAILURE() << "no screen for " << name.toStdString();
-        return nullptr;
-    }
-
-    void ExpectSigned(int nummer, const QString& signature) {
+        Screen* screen = nullptr;
+        for (int kind = 0; kind < 3 && !screen; ++kind)
+            screen = qobject_cast<Screen*>(menu->OppenSkarm(kind));
+        ASSERT_TRUE(screen && screen->isVisible());
+        COvning* ovning = screen->Ovning();
+        bool signedIt = false;
+        SignWhenAsked(signature, &signedIt);
+        for (int i = 0; i < 40 && !signedIt; ++i)
+            answer(screen, *ovning);
+        EXPECT_TRUE(signedIt);
+        screen->close();
         TScoreTable table;
         ReadScores(table, ProgramFolder() + "/scores.hgh");
-        EXPECT_EQ(table(nummer, 1).Signatur, signature);
-        EXPECT_EQ(ScorePercent(table(nummer, 1).Score), 100);
+        EXPECT_EQ(table(ovning->Nummer, 1).Signatur, signature);
+        EXPECT_EQ(ScorePercent(table(ovning->Nummer, 1).Score), 100);
     }
 
     TestDir dir;
@@ -106,81 +112,35 @@ protected:
     TMessageBoxHook old;
 };
 
+// A click on the map screen at a point of the map.
+void ClickMap(TfrmOvningKarta* screen, float lat, float lon) {
+    QTest::mouseClick(screen->imgKarta, Qt::LeftButton, {},
+                      QPoint(screen->Karta()->XKoord(lat, lon), screen->Karta()->YKoord(lat)));
+}
+
 } // namespace
 
 TEST_F(EndToEnd, OneGameOfEachKindEntersTheHighscoresAndTheTopList) {
-    bool signedIt = false;
-
-    // Countries: the Nordic countries on the Europe map.
-    PressPart(1);
-    auto* karta = Start<TfrmOvningKarta>("The Nordic countries");
-    ASSERT_TRUE(karta);
-    auto* area = dynamic_cast<COvningLandArea*>(karta->Ovning());
-    ASSERT_TRUE(area);
-    const int areaNummer = area->Nummer;
-    SignWhenAsked("Countries", &signedIt);
-    for (int i = 0; i < 10 && !area->Slut; ++i) {
-        const CArea* asked = karta->Karta()->Landareor->Hitta(area->FragaNamn);
-        ASSERT_TRUE(asked);
-        const QPoint at(karta->Karta()->XKoord(asked->Fyllpunkt1.Lat, asked->Fyllpunkt1.Lon),
-                        karta->Karta()->YKoord(asked->Fyllpunkt1.Lat));
-        QTest::mouseClick(karta->imgKarta, Qt::LeftButton, {}, at);
-    }
-    EXPECT_TRUE(area->Slut);
-    EXPECT_TRUE(signedIt);
-    EXPECT_EQ(karta->lblFraga->text(), "-");
-    karta->close();
-    ExpectSigned(areaNummer, "Countries");
-
-    // Places: the capitals of South America on the world map.
-    PressPart(3);
-    karta = Start<TfrmOvningKarta>("Capitals of South America");
-    ASSERT_TRUE(karta);
-    auto* ort = dynamic_cast<COvningOrt*>(karta->Ovning());
-    ASSERT_TRUE(ort);
-    signedIt = false;
-    SignWhenAsked("Places", &signedIt);
-    for (int i = 0; i < 30 && !ort->Slut; ++i) {
-        ASSERT_TRUE(ort->Plats);
-        const QPoint at(karta->Karta()->XKoord(ort->Plats->Latitud, ort->Plats->Longitud),
-                        karta->Karta()->YKoord(ort->Plats->Latitud));
-        QTest::mouseClick(karta->imgKarta, Qt::LeftButton, {}, at);
-    }
-    EXPECT_TRUE(ort->Slut);
-    EXPECT_TRUE(signedIt);
-    karta->close();
-    ExpectSigned(ort->Nummer, "Places");
-
-    // Flags of South America.
-    auto* flaggor = Start<TfrmOvningFlagga>("Flags of South America");
-    ASSERT_TRUE(flaggor);
-    auto* flagga = dynamic_cast<COvningFlagga*>(flaggor->Ovning());
-    ASSERT_TRUE(flagga);
-    signedIt = false;
-    SignWhenAsked("Flags", &signedIt);
-    for (int i = 0; i < 16 && !signedIt; ++i) {
-        const int cell = flagga->FragaNr - 1;
-        const QPoint at(static_cast<int>((cell % 4 + 0.5) * flaggor->Rutbredd),
-                        static_cast<int>((cell / 4 + 0.5) * flaggor->Ruthojd));
-        QTest::mouseClick(flaggor->imgFlags, Qt::LeftButton, {}, at);
-    }
-    EXPECT_TRUE(signedIt);
-    flaggor->close();
-    ExpectSigned(flagga->Nummer, "Flags");
-
-    // Capitals and countries of Oceania, answered with the digit keys.
-    PressPart(6);
-    auto* multi = Start<TfrmOvningMulti>("Oceania: capitals and countries");
-    ASSERT_TRUE(multi);
-    auto* fraga = dynamic_cast<COvningMulti*>(multi->Ovning());
-    ASSERT_TRUE(fraga);
-    signedIt = false;
-    SignWhenAsked("Choices", &signedIt);
-    for (int i = 0; i < 20 && !signedIt; ++i)
-        QTest::keyClick(multi, static_cast<Qt::Key>(Qt::Key_0 + fraga->RattPlats));
-    EXPECT_TRUE(signedIt);
-    multi->close();
-    ExpectSigned(fraga->Nummer, "Choices");
+    Play<TfrmOvningKarta>(1, "The Nordic countries", "Countries", [](auto* screen, COvning& e) {
+        const CArea* asked =
+            screen->Karta()->Landareor->Hitta(dynamic_cast<COvningLandArea&>(e).FragaNamn);
+        ClickMap(screen, asked->Fyllpunkt1.Lat, asked->Fyllpunkt1.Lon);
+    });
+    Play<TfrmOvningKarta>(3, "Capitals of South America", "Places", [](auto* screen, COvning& e) {
+        const COrt* asked = dynamic_cast<COvningOrt&>(e).Plats;
+        ClickMap(screen, asked->Latitud, asked->Longitud);
+    });
+    Play<TfrmOvningFlagga>(3, "Flags of South America", "Flags", [](auto* sheet, COvning& e) {
+        const int cell = dynamic_cast<COvningFlagga&>(e).FragaNr - 1;
+        QTest::mouseClick(sheet->imgFlags, Qt::LeftButton, {},
+                          QPoint(static_cast<int>((cell % 4 + 0.5) * sheet->Rutbredd),
+                                 static_cast<int>((cell / 4 + 0.5) * sheet->Ruthojd)));
+    });
+    Play<TfrmOvningMulti>(
+        6, "Oceania: capitals and countries", "Choices", [](auto* screen, COvning& e) {
+            QTest::keyClick(
+                screen, static_cast<Qt::Key>(Qt::Key_0 + dynamic_cast<COvningMulti&>(e).RattPlats));
+        });
 
     // The top list shows the four results in catalogue order.
     QStringList shown;
