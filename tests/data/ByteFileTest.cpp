@@ -42,10 +42,8 @@ TEST(ByteFile, IntegersDecodeLittleEndianAndTextsUseTheOffsetAndWrap) {
     TestDir dir;
     TByteFile f(dir.Write("ints.crp", Bytes({0x34, 0x12, 0xFF, 0x7F, 0x10, 0x27, 0, 0, 0xF0, 0xD8,
                                              0xFF, 0xFF, 0x00, 0x80})));
-    EXPECT_EQ(f.ReadInt16(), 4660);
-    EXPECT_EQ(f.ReadInt16(), 32767);
-    EXPECT_EQ(f.ReadInt32(), 10000);
-    EXPECT_EQ(f.ReadInt32(), -10000);
+    EXPECT_EQ((std::tuple{f.ReadInt16(), f.ReadInt16(), f.ReadInt32(), f.ReadInt32()}),
+              std::tuple(4660, 32767, 10000, -10000));
     EXPECT_EQ(MessageOf<ERangeError>([&] { f.ReadInt16(); }), "Range check error"); // 0x8000
 
     // Stored bytes are the character less K modulo 256: 256 - K + 1 is 0x01.

@@ -17,11 +17,10 @@ TEST(Helpers, TextsFoldersAndHelp) {
                                              {6000, "100:00"}, {99998, "1666:38"}, {99999, ""}};
     for (const auto& [seconds, text] : times)
         EXPECT_EQ(TimeText(seconds), text) << seconds;
-    EXPECT_EQ(PadLeft("7", 2), "07");
-    EXPECT_EQ(PadLeft("123", 2), "123");
-    EXPECT_EQ(PadLeft("", 2), "00");
-    EXPECT_EQ(FolderOfPath("/games/quiz/prog"), "/games/quiz");
-    EXPECT_EQ(FolderOfPath("/prog"), "");
+    EXPECT_EQ(std::tuple(PadLeft("7", 2), PadLeft("123", 2), PadLeft("", 2)),
+              std::tuple("07", "123", "00"));
+    EXPECT_EQ(std::tuple(FolderOfPath("/games/quiz/prog"), FolderOfPath("/prog")),
+              std::tuple("/games/quiz", ""));
     EXPECT_FALSE(ProgramFolder().endsWith('/'));
     EXPECT_TRUE(QDir(ProgramFolder()).exists());
 
@@ -68,9 +67,8 @@ TEST(Helpers, DecodesGifFramesWithLocalColoursAndTransparency) {
     ASSERT_EQ(image.size(), QSize(4, 3));
     EXPECT_TRUE(image.hasAlphaChannel());
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0); // outside the frame
-    EXPECT_EQ(image.pixel(1, 1), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(2, 1), qRgb(0, 255, 0));
-    EXPECT_EQ(image.pixel(1, 2), qRgb(0, 0, 255));
+    EXPECT_EQ(std::tuple(image.pixel(1, 1), image.pixel(2, 1), image.pixel(1, 2)),
+              std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)));
     EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0); // the transparent index
 }
 
@@ -88,9 +86,8 @@ TEST(Helpers, BrokenGifIsReportedAndThePictureKept) {
     const QString relative = QDir(ProgramFolder()).relativeFilePath(dir.Path("bad.gif"));
     LoadPicture(&image, relative);
     SetMessageBoxHook(old);
-    ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[0], "Kunde inte visa bilden no-such-logo.gif.");
-    EXPECT_EQ(boxes[1], "Kunde inte visa bilden " + relative + ".");
+    EXPECT_EQ(boxes, (QStringList{"Kunde inte visa bilden no-such-logo.gif.",
+                                  "Kunde inte visa bilden " + relative + "."}));
     EXPECT_EQ(image.Picture(), before);
 
     WriteTestGif(dir.Path("t.gif"));

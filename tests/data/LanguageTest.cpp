@@ -40,10 +40,9 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
     Record(w, 1, "b");
     w.SaveTo(dir.Path("lang.crp"));
     LoadLanguageTextsFrom(dir.Path("lang.crp"));
-    EXPECT_EQ(LanguageTexts(1, 1), "b1");
-    EXPECT_EQ(LanguageTexts(8, 1), "b8");
-    EXPECT_EQ(LanguageTexts(3, 34), "z3");
-    EXPECT_EQ(LanguageTexts(2, 2), "");
+    EXPECT_EQ(std::tuple(LanguageTexts(1, 1), LanguageTexts(8, 1), LanguageTexts(3, 34),
+                         LanguageTexts(2, 2)),
+              std::tuple("b1", "b8", "z3", ""));
     LanguageIndex = 8;
     EXPECT_EQ(LangText(1), "b8");
     LanguageTexts.Clear();
@@ -67,8 +66,7 @@ TEST_F(LanguageTest, BadNumbersAndTruncatedFilesKeepTheRecordsBefore) {
     cut.WriteInt16(4);
     cut.WriteString("only one");
     EXPECT_THROW(LoadLanguageTextsFrom(dir.Write("cut.crp", cut.Bytes())), EInOutError);
-    EXPECT_EQ(LanguageTexts(2, 3), "t2");
-    EXPECT_EQ(LanguageTexts(1, 4), "only one");
+    EXPECT_EQ(std::tuple(LanguageTexts(2, 3), LanguageTexts(1, 4)), std::tuple("t2", "only one"));
 }
 
 TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
@@ -91,18 +89,15 @@ TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     SetTag(edit, 1);
 
     ApplyLanguageTexts(&window);
-    EXPECT_EQ(start->text(), "start2");
-    EXPECT_EQ(quit->text(), ""); // replaced even when the text is empty
-    EXPECT_EQ(untagged->text(), "?");
-    EXPECT_EQ(label->text(), "start2");
-    EXPECT_EQ(edit->text(), "typed");
-    EXPECT_EQ(window.windowTitle(), "Globina"); // the window has no Tag
+    // The quit text is replaced even though it is empty; the window has no Tag.
+    EXPECT_EQ(std::tuple(start->text(), quit->text(), untagged->text(), label->text(), edit->text(),
+                         window.windowTitle()),
+              std::tuple("start2", "", "?", "start2", "typed", "Globina"));
 
     SetTag(&window, 1);
     LanguageIndex = 1;
     ApplyLanguageTexts(&window);
-    EXPECT_EQ(window.windowTitle(), "start1");
-    EXPECT_EQ(start->text(), "start1");
+    EXPECT_EQ(std::tuple(window.windowTitle(), start->text()), std::tuple("start1", "start1"));
 
     SetTag(quit, 35);
     EXPECT_THROW(ApplyLanguageTexts(&window), ERangeError);

@@ -58,8 +58,7 @@ protected:
 TEST_F(SoundTest, EffectsAreGatedAndChannelOneIsTheFirstPlayerAnyOtherTheSecond) {
     SoundsOn = false;
     PlaySound(beep, 1);
-    EXPECT_EQ(wav1->FileName(), "");
-    EXPECT_EQ(wav1->OpenCount(), 0);
+    EXPECT_EQ(std::tuple(wav1->FileName(), wav1->OpenCount()), std::tuple("", 0));
     SoundsOn = true;
     PlaySound(beep, 1);
     EXPECT_EQ(wav1->FileName(), Full(beep));
@@ -89,8 +88,7 @@ TEST_F(SoundTest, FailuresAreSilentAndMusicIsGatedAndOpenedEveryTime) {
     MusicOn = true;
     PlayMusic("tune.mid", 0); // not there: silent
     PlayMusic("tune.mid", 0);
-    EXPECT_EQ(midi->OpenCount(), 2);
-    EXPECT_EQ(midi->FileName(), Full("tune.mid"));
+    EXPECT_EQ(std::tuple(midi->OpenCount(), midi->FileName()), std::tuple(2, Full("tune.mid")));
 }
 
 TEST(ColorScheme, PaletteAndTrueColourDisplays) {

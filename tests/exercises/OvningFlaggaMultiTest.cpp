@@ -74,7 +74,7 @@ protected:
         std::vector<TestPlace> places;
         for (int i = 0; i < placeNames.size(); ++i) {
             places.push_back(Place(placeNames[i], 1, Key(i + 1)));
-            places.back().klass1 = true;
+            places.back().klass1 = true; // capitals
         }
         karta = MakeMap(Countries(areaNames.size(), areaNames), places);
         ex.Karta = karta.get();
@@ -105,22 +105,19 @@ TEST_F(FlaggaTest, FiveItemsMakeASheetOfFiveAndTheGameEndsAfterFive) {
     const int wrong = ex.FragaNr % 5 + 1;
     Pick(wrong);
     Pick(wrong); // the same wrong flag counts again
-    EXPECT_EQ(ex.Fel, 2);
-    EXPECT_EQ(ex.FelDenna, 2);
-    EXPECT_EQ(screen.percents, (std::vector<int32_t>{0, 0}));
+    EXPECT_EQ(std::tuple(ex.Fel, ex.FelDenna, screen.percents),
+              std::tuple(2, 2, std::vector{0, 0}));
     for (int i = 0; i < 5; ++i)
         Pick(ex.FragaNr);
-    EXPECT_EQ(screen.questions.last(), "");
-    EXPECT_EQ(ex.Fragor, 5);
-    EXPECT_EQ(topList.size(), 1u);
+    EXPECT_EQ(std::tuple(screen.questions.last(), ex.Fragor, topList.size()),
+              std::tuple(QString(), 5, 1u));
     Pick(1); // answered cells never reach the exercise
     EXPECT_EQ(ex.Svarat, 7);
 }
 
 TEST_F(FlaggaTest, TwentyItemsPutSixteenOnTheSheetAndShuffleAgainAtEachStart) {
     Start(20, Keys(20));
-    EXPECT_EQ(ex.AntalFlaggor, 16);
-    EXPECT_EQ(ex.FlaggNamn(17), "");
+    EXPECT_EQ(std::tuple(ex.AntalFlaggor, ex.FlaggNamn(17)), std::tuple(16, QString()));
     const QStringList first = Sheet(20);
     GlobinaRandom::SetClock([] { return 99u; });
     ex.Starta(&screen);
@@ -171,21 +168,18 @@ TEST_F(MultiTest, WrongBoxesTurnRedRightOnesGreenAndTheGameEnds) {
     const int wrong = ex.RattPlats % 4 + 1;
     ex.FelSvar({0, 0, wrong});
     ex.FelSvar({0, 0, wrong});
-    EXPECT_EQ(screen.colors[wrong - 1], RedColor);
-    EXPECT_EQ(ex.Fel, 2);
+    EXPECT_EQ(std::tuple(screen.colors[wrong - 1], ex.Fel), std::tuple(RedColor, 2));
     COrt* asked = ex.Plats;
     RightAnswer();
-    EXPECT_EQ(screen.colors[ex.RattPlats - 1], QColor(0, 128, 0));
-    EXPECT_EQ(asked->Forsok, 3);
-    EXPECT_EQ(karta->Platser->Kvar, 3);
+    EXPECT_EQ(std::tuple(screen.colors[ex.RattPlats - 1], asked->Forsok, karta->Platser->Kvar),
+              std::tuple(QColor(0, 128, 0), 3, 3));
     for (int q = 2; q <= 4; ++q) {
         screen.VisaFraga(ex.NastaFraga());
         EXPECT_EQ(ex.Fragor, q);
         RightAnswer();
     }
-    EXPECT_EQ(ex.NastaFraga(), "");
-    EXPECT_EQ(karta->Platser->Valda, 4);
-    EXPECT_EQ(screen.percents.back(), 67); // 4 right of 6
+    EXPECT_EQ((std::tuple{ex.NastaFraga(), karta->Platser->Valda, screen.percents.back()}),
+              std::tuple(QString(), 4, 67)); // 4 right of 6
 }
 
 TEST_F(MultiTest, TooFewDistinctNamesLeaveBoxesEmptyInsteadOfSearchingForever) {

@@ -50,15 +50,12 @@ TEST_F(LandAreaTest, AGameAsksEveryItemOnceWeighsRightAnswersAndEnds) {
     EXPECT_EQ(ex.Svarat, 4);
     EXPECT_TRUE(screen.names.isEmpty());
     Answer(ex, screen, At(asked[0])); // an answered area: its name, no count
-    EXPECT_EQ(ex.Svarat, 4);
-    EXPECT_EQ(screen.names.last(), asked[0]);
+    EXPECT_EQ(std::tuple(ex.Svarat, screen.names.last()), std::tuple(4, asked[0]));
     asked.sort();
     EXPECT_EQ(asked, (QStringList{"A", "B", "C"}));
     Answer(ex, screen, At(Asked()));
     EXPECT_EQ(screen.questions.last(), "-");
-    ASSERT_EQ(topList.size(), 1u);
-    EXPECT_EQ(topList[0].first, 7);
-    EXPECT_EQ(topList[0].second, MakeScore(ex.Procent, 30));
+    EXPECT_EQ(topList, (std::vector<std::pair<int32_t, int32_t>>{{7, MakeScore(ex.Procent, 30)}}));
     EXPECT_TRUE(ex.Slut);
 }
 
@@ -74,8 +71,8 @@ TEST_F(LandAreaTest, RightRightWrongShows100And100And80) {
         if (k != Asked() && !karta->Landareor->Hitta(k)->Besvarad)
             wrong = k;
     Answer(ex, screen, At(wrong));
-    EXPECT_EQ(screen.percents, (std::vector<int32_t>{100, 100, 80}));
-    EXPECT_EQ(screen.names.last(), wrong);
+    EXPECT_EQ(std::tuple(screen.percents, screen.names.last()),
+              std::tuple(std::vector<int32_t>{100, 100, 80}, wrong));
 }
 
 TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTheFourth) {
@@ -89,16 +86,12 @@ TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTh
     for (int i = 0; i < 3; ++i)
         Answer(ex, screen, At(wrong));
     EXPECT_EQ(ex.Blinklage, 1);
-    EXPECT_EQ(blink(), lime);
-    EXPECT_EQ(blink(), lime); // stays lime until the fourth wrong click
-    EXPECT_EQ(ex.Blinklage, 2);
+    // Lime stays until the fourth wrong click.
+    EXPECT_EQ((std::tuple{blink(), blink(), ex.Blinklage}), std::tuple(lime, lime, 2));
     Answer(ex, screen, TKlick{50, 100, 0}); // far outside: not counted, lime stays
-    EXPECT_EQ(blink(), lime);
-    EXPECT_EQ(ex.FelDenna, 3);
+    EXPECT_EQ((std::tuple{blink(), ex.FelDenna}), std::tuple(lime, 3));
     Answer(ex, screen, At(wrong));
-    EXPECT_EQ(blink(), green);
-    EXPECT_EQ(ex.Blinklage, 1);
-    EXPECT_EQ(blink(), lime);
+    EXPECT_EQ((std::tuple{blink(), int32_t(ex.Blinklage), blink()}), std::tuple(green, 1, lime));
     Answer(ex, screen, At(asked));
     EXPECT_EQ(karta->Landareor->Hitta(asked)->Forsok, 5);
     EXPECT_EQ(PixelOf(asked), qRgb(255, 0, 0)); // answered later than the third try
@@ -112,8 +105,8 @@ TEST_F(LandAreaTest, AnEnclaveWinsOverTheAreaAroundItAndGroupKeysAnswer) {
     ex.Karta = karta.get();
     SetItems(ex, {"A", "E", "B"});
     ex.Starta(&screen);
-    EXPECT_EQ(ex.AreaUnder(5, 5)->Nyckel, "E");
-    EXPECT_EQ(ex.AreaUnder(2, 2)->Nyckel, "A");
+    EXPECT_EQ(std::tuple(ex.AreaUnder(5, 5)->Nyckel, ex.AreaUnder(2, 2)->Nyckel),
+              std::tuple("E", "A"));
     EXPECT_EQ(ex.AreaUnder(15, 15), nullptr);
     while (Asked() != "B")
         Answer(ex, screen, At(Asked()));
@@ -125,8 +118,7 @@ TEST_F(LandAreaTest, AnItemThatNamesNoAreaIsNotAskedSoTheGameEnds) {
     ex.Starta(&screen);
     EXPECT_EQ(Asked(), "A");
     Answer(ex, screen, At("A"));
-    EXPECT_TRUE(ex.Slut);
-    EXPECT_EQ(topList.size(), 1u);
+    EXPECT_EQ(std::tuple(ex.Slut, topList.size()), std::tuple(true, 1u));
 }
 
 TEST_F(LandAreaTest, RestartInMidGameResetsTheGame) {

@@ -74,19 +74,16 @@ TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
     EXPECT_EQ(screen.names.last(), other->Namn[1]);
     Answer(ex, screen, At(other));
     Answer(ex, screen, At(asked));
-    EXPECT_EQ(asked->Forsok, 3);
-    EXPECT_EQ(karta->Platser->Kvar, 2);
-    EXPECT_EQ(screen.percents, (std::vector<int32_t>{0, 0, 33}));
+    EXPECT_EQ(std::tuple(asked->Forsok, karta->Platser->Kvar, screen.percents),
+              std::tuple(3, 2, std::vector<int32_t>{0, 0, 33}));
     // A click nearest to the answered place is ignored and shows no name.
     const int names = screen.names.size();
     Answer(ex, screen, At(asked));
-    EXPECT_EQ(ex.Svarat, 3);
-    EXPECT_EQ(screen.names.size(), names);
+    EXPECT_EQ(std::tuple(ex.Svarat, screen.names.size()), std::tuple(3, names));
     Answer(ex, screen, At(ex.Plats));
     Answer(ex, screen, At(ex.Plats));
-    EXPECT_EQ(screen.questions.last(), "-");
-    EXPECT_EQ(screen.percents.back(), 60); // 3 right of 5
-    EXPECT_EQ(topList.size(), 1u);
+    EXPECT_EQ(std::tuple(screen.questions.last(), screen.percents.back(), topList.size()),
+              std::tuple("-", 60, 1u)); // 3 right of 5
 }
 
 TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
@@ -100,17 +97,16 @@ TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
     };
     for (int i = 0; i < 3; ++i)
         Answer(ex, screen, At(other));
-    EXPECT_EQ(blink(), qRgb(0, 255, 0));
-    EXPECT_EQ(blink(), qRgb(0, 255, 0)); // lime stays until the fourth wrong click
+    const QRgb lime = qRgb(0, 255, 0);
+    // Lime stays until the fourth wrong click.
+    EXPECT_EQ((std::tuple{blink(), blink()}), std::tuple(lime, lime));
     Answer(ex, screen, At(other));
-    EXPECT_EQ(blink(), qRgb(0, 0, 0));
-    EXPECT_EQ(blink(), qRgb(0, 255, 0));
+    EXPECT_EQ((std::tuple{blink(), blink()}), std::tuple(qRgb(0, 0, 0), lime));
 }
 
 TEST_F(OrtTest, WithNoPlaceInTheGameTheQuestionIsEmptyAndClicksAreIgnored) {
     Start({Town("A", 5, 5, 9)});
     EXPECT_EQ(screen.questions, QStringList{""});
     Answer(ex, screen, {5, 5, 0});
-    EXPECT_EQ(ex.Svarat, 0);
-    EXPECT_FALSE(ex.Slut);
+    EXPECT_EQ(std::tuple(ex.Svarat, ex.Slut), std::tuple(0, false));
 }

@@ -11,6 +11,7 @@ namespace {
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kGrey = qRgb(128, 128, 128);
 const QRgb kNavy = qRgb(0, 0, 128);
+using Colours = std::vector<QRgb>;
 
 std::unique_ptr<CArea> Box(const QString& key, float syd, float vast, float nord, float ost) {
     auto a = std::make_unique<CArea>();
@@ -45,6 +46,12 @@ protected:
     QRgb At(float lat, float lon) const {
         return image.Picture().pixel(k.XKoord(lat, lon), k.YKoord(lat));
     }
+    Colours At(std::initializer_list<TLatLon> points) const {
+        Colours c;
+        for (const TLatLon& p : points)
+            c.push_back(At(p.Lat, p.Lon));
+        return c;
+    }
     void Sea(std::initializer_list<TLatLon> points) {
         k.AntalHav = 0;
         for (const TLatLon& p : points)
@@ -67,14 +74,10 @@ TEST_F(Drawing, OutlinesWaterAndFrame) {
     k.Rensa();
     EXPECT_EQ(image.Picture().pixel(200, 100), kGrey);
     k.RitaGranser(1);
-    EXPECT_EQ(At(0, -15), kBlack);
-    EXPECT_EQ(At(5, 10), kBlack);
-    EXPECT_EQ(At(0, -10), kGrey);
+    EXPECT_EQ(At({{0, -15}, {5, 10}, {0, -10}}), (Colours{kBlack, kBlack, kGrey}));
     EXPECT_EQ(image.Picture().pixel(0, 50), kBlack);
-    k.RitaVatten();
-    EXPECT_EQ(At(0, 0), kNavy);   // lake filled
-    EXPECT_EQ(At(2, 0), kNavy);   // and outlined
-    EXPECT_EQ(At(0, 3), kGrey);   // not beyond
+    k.RitaVatten(); // the lake filled and outlined, nothing beyond
+    EXPECT_EQ(At({{0, 0}, {2, 0}, {0, 3}}), (Colours{kNavy, kNavy, kGrey}));
     for (int d = 0; d < 3; ++d) { // the five-pixel frame shows three pixels wide
         EXPECT_EQ(image.Picture().pixel(d, 100), kBlack);
         EXPECT_EQ(image.Picture().pixel(399 - d, 100), kBlack);
@@ -92,8 +95,7 @@ TEST_F(Drawing, InvisibleOrDotLikeLandIsSkippedButWaterIsNot) {
     k.Vattenareor->Lagg(std::move(lake));
     k.Rensa();
     k.RitaGranser(1);
-    EXPECT_EQ(At(5, 10), kGrey);
-    EXPECT_EQ(At(0, -15), kGrey);
+    EXPECT_EQ(At({{5, 10}, {0, -15}}), (Colours{kGrey, kGrey}));
     k.RitaVatten();
     EXPECT_EQ(At(0, -15), kNavy);
 
@@ -110,16 +112,11 @@ TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
     // On an outline, in the lake, in land box A: then in open background.
     Sea({{5, -10}, {0, 0}, {0, -10}});
     Draw();
-    EXPECT_EQ(At(0, 10), kGrey);   // B untouched
-    EXPECT_EQ(At(7, 0), kGrey);    // background untouched
-    EXPECT_EQ(At(0, -10), kNavy);  // A flooded: land and sea share a colour
-    EXPECT_EQ(At(5, -10), kBlack); // outline kept
+    // B and the background untouched, A flooded (land and sea share a colour), its outline kept.
+    EXPECT_EQ(At({{0, 10}, {7, 0}, {0, -10}, {5, -10}}), (Colours{kGrey, kGrey, kNavy, kBlack}));
     Sea({{7, 0}});
     Draw();
-    EXPECT_EQ(At(7, 0), kNavy);
-    EXPECT_EQ(At(-8, 19), kNavy);
-    EXPECT_EQ(At(0, -10), kGrey);
-    EXPECT_EQ(At(0, 10), kGrey);
+    EXPECT_EQ(At({{7, 0}, {-8, 19}, {0, -10}, {0, 10}}), (Colours{kNavy, kNavy, kGrey, kGrey}));
     EXPECT_EQ(image.Picture().pixel(1, 1), kBlack); // frame corner
 }
 
@@ -146,19 +143,16 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     areor.SattBesvarad("E", 0); // answered with no try count: left as it is
     Draw();
     k.FargaAreor();
-    EXPECT_EQ(At(0, -10), qRgb(0, 128, 0));
-    EXPECT_EQ(At(0, 10), qRgb(255, 255, 255));
-    EXPECT_EQ(At(-7.5f, -17.5f), qRgb(255, 255, 128));
-    EXPECT_EQ(At(-7.5f, 17.5f), qRgb(255, 0, 0));
-    EXPECT_EQ(At(7.5f, -17.5f), kGrey);
+    EXPECT_EQ(At({{0, -10}, {0, 10}, {-7.5f, -17.5f}, {-7.5f, 17.5f}, {7.5f, -17.5f}}),
+              (Colours{qRgb(0, 128, 0), qRgb(255, 255, 255), qRgb(255, 255, 128), qRgb(255, 0, 0),
+                       kGrey}));
 
     // The same colour again changes nothing; another recolours the region.
     const QImage before = image.Picture();
     k.FyllArea(areor.Area(1), QColor(0, 128, 0));
     EXPECT_EQ(image.Picture(), before);
     k.FyllAreor("A", QColor(0, 255, 0));
-    EXPECT_EQ(At(0, -10), qRgb(0, 255, 0));
-    EXPECT_EQ(At(-4.9f, -14.9f), qRgb(0, 255, 0));
+    EXPECT_EQ(At({{0, -10}, {-4.9f, -14.9f}}), (Colours{qRgb(0, 255, 0), qRgb(0, 255, 0)}));
     // A seed in the lake does nothing.
     auto inLake = Box("F", -1, -1, 1, 1);
     k.FyllArea(*inLake, QColor(255, 0, 0));
@@ -226,13 +220,13 @@ TEST_F(Drawing, PlaceMarkersAndLabels) {
         ort.Besvarad = true;
         ort.Forsok = forsok;
         k.RitaOrt(ort, QColor(0, 128, 0));
-        const int x = k.XKoord(0, 0), y = k.YKoord(0);
-        const int r = 2;
-        const int tw = k.Bild->Canvas().TextWidth("Wien");
-        // The box starts at the top of the marker, 4 pixels wider each side.
-        EXPECT_EQ(image.Picture().pixel(x - tw / 2 - 3, y - r + 1), colour) << forsok;
-        EXPECT_EQ(image.Picture().pixel(x - tw / 2 - 4, y - r + 1), kBlack) << forsok;
-        EXPECT_EQ(image.Picture().pixel(x - tw / 2 - 5, y - r + 1), kBlack) << forsok; // background
+        // The box starts at the top of the marker (radius 2), 4 pixels wider each
+        // side than the text: its fill, its edge, then the background.
+        const int x = k.XKoord(0, 0) - k.Bild->Canvas().TextWidth("Wien") / 2, y = k.YKoord(0) - 1;
+        const QImage& pic = image.Picture();
+        EXPECT_EQ(Colours({pic.pixel(x - 3, y), pic.pixel(x - 4, y), pic.pixel(x - 5, y)}),
+                  (Colours{colour, kBlack, kBlack}))
+            << forsok;
     }
 }
 
@@ -244,8 +238,7 @@ TEST_F(Drawing, ExerciseSequencesLetEventsRunBetweenSteps) {
     k.Gradnat = true;
     k.RitaAreaovning(2);
     EXPECT_GE(calls, 6);
-    EXPECT_EQ(At(0, -10), qRgb(0, 128, 0));
-    EXPECT_EQ(At(7, 1), qRgb(0, 0, 128));
+    EXPECT_EQ(At({{0, -10}, {7, 1}}), (Colours{qRgb(0, 128, 0), kNavy}));
 
     k.Platser->Forsta = std::make_unique<COrt>();
     k.Platser->Forsta->Latitud = 7;
@@ -254,6 +247,6 @@ TEST_F(Drawing, ExerciseSequencesLetEventsRunBetweenSteps) {
     calls = 0;
     k.RitaOrtovning(1);
     EXPECT_GE(calls, 5);
-    EXPECT_EQ(At(7, 3), qRgb(0, 128, 0)); // marker on the sea
-    EXPECT_EQ(At(0, -10), kGrey);         // no area colours in the place exercise
+    // A marker on the sea, no area colours in the place exercise.
+    EXPECT_EQ(At({{7, 3}, {0, -10}}), (Colours{qRgb(0, 128, 0), kGrey}));
 }

@@ -29,10 +29,7 @@ TEST(COrter, LoadsInFileOrderAndKeepsWhatCameBeforeAFailure) {
     const COrt& s = *list[0];
     EXPECT_EQ(QStringList(s.Namn.begin() + 6, s.Namn.end()),
               (QStringList{"Stockholm", "", "Stokholm"})); // 6 falls back, 7 does not
-    EXPECT_EQ(s.Niva, 1);
-    EXPECT_TRUE(s.Klass1);
-    EXPECT_FALSE(s.Klass2);
-    EXPECT_EQ(s.Grupp3, "SE");
+    EXPECT_EQ(std::tuple(s.Niva, s.Klass1, s.Klass2, s.Grupp3), std::tuple(1, true, false, "SE"));
     EXPECT_DOUBLE_EQ(s.Latitud, 59.3293);
     EXPECT_DOUBLE_EQ(s.Longitud, -18.0686);
     EXPECT_EQ(list[1]->Namn[1], "Oslo");
@@ -51,8 +48,7 @@ TEST(COrter, EmptyFileGivesOneBlankPlace) {
     orter.LasOrter(dir.Write("Ort2.crp", {}));
     const auto list = List(orter);
     ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0]->Namn[1], "");
-    EXPECT_EQ(list[0]->Niva, 0);
+    EXPECT_EQ(std::pair(list[0]->Namn[1], list[0]->Niva), std::pair(QString(), 0));
     // The blank place answers to the empty key through its three empty groups.
     orter.Valj("", 0, false, false);
     EXPECT_EQ(orter.Kvar, 1);
@@ -75,20 +71,17 @@ TEST(COrter, ValjCountsLevelsKeysAndClasses) {
     EXPECT_FALSE(list[3]->Deltar);
 
     orter.Nollstall();
-    EXPECT_EQ(orter.Kvar, 0);
-    EXPECT_EQ(orter.Valda, 3);
+    EXPECT_EQ(std::pair(orter.Kvar, orter.Valda), std::pair(0, 3));
     for (const COrt* o : list)
         EXPECT_FALSE(o->Deltar);
 
-    orter.Valj("X", 9, true, false);
-    EXPECT_TRUE(list[4]->Deltar);
-    EXPECT_FALSE(list[5]->Deltar); // class 1 required
-    EXPECT_FALSE(list[6]->Deltar);
+    orter.Valj("X", 9, true, false); // class 1 required
+    EXPECT_EQ(std::tuple(list[4]->Deltar, list[5]->Deltar, list[6]->Deltar),
+              std::tuple(true, false, false));
     orter.Valj("X", 9, false, false); // classes do not matter now
     orter.Valj("Y", 9, false, false); // matches an already taking part place
     orter.Valj("none", 0, false, false);
-    EXPECT_EQ(orter.Kvar, 3);
-    EXPECT_EQ(orter.Valda, 3);
+    EXPECT_EQ(std::pair(orter.Kvar, orter.Valda), std::pair(3, 3));
 
     // Answering lowers Kvar (the exercises do it) but not Valda; choosing
     // again reopens the place without counting it twice.
@@ -97,8 +90,7 @@ TEST(COrter, ValjCountsLevelsKeysAndClasses) {
     EXPECT_EQ(orter.Valda, 3);
     orter.Valj("Y", 9, false, false);
     EXPECT_FALSE(list[6]->Besvarad);
-    EXPECT_EQ(orter.Kvar, 2);
-    EXPECT_EQ(orter.Valda, 2);
+    EXPECT_EQ(std::pair(orter.Kvar, orter.Valda), std::pair(2, 2));
 }
 
 TEST(COrter, LongListIsDestroyedWithoutRecursion) {
