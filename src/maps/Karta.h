@@ -84,6 +84,8 @@ public:
     bool Gradnat = false;
 
 private:
+    // What both redraws begin with: background, outlines, water and sea.
+    void RitaGrund(int linjebredd);
     bool ArSynlig(const CArea& area) const;
     TCanvas& Canvas() const;
     void Handelser();

@@ -276,7 +276,7 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
     c.TextOut(x - tw / 2, y - r, namn);
 }
 
-void CKarta::RitaAreaovning(int linjebredd) {
+void CKarta::RitaGrund(int linjebredd) {
     Rensa();
     Handelser();
     RitaGranser(linjebredd);
@@ -285,6 +285,10 @@ void CKarta::RitaAreaovning(int linjebredd) {
     Handelser();
     FyllHav();
     Handelser();
+}
+
+void CKarta::RitaAreaovning(int linjebredd) {
+    RitaGrund(linjebredd);
     FargaAreor();
     Handelser();
     if (Gradnat) {
@@ -294,14 +298,7 @@ void CKarta::RitaAreaovning(int linjebredd) {
 }
 
 void CKarta::RitaOrtovning(int linjebredd) {
-    Rensa();
-    Handelser();
-    RitaGranser(linjebredd);
-    Handelser();
-    RitaVatten();
-    Handelser();
-    FyllHav();
-    Handelser();
+    RitaGrund(linjebredd);
     if (Gradnat) {
         RitaGradnat(10, kSilver, TPenMode::NotXor);
         Handelser();
