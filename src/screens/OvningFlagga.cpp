@@ -107,6 +107,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
 
     Centrera(this);
     show();
+    activateWindow(); // keys go to the new screen, also without a window manager
     LaddaFlaggor();
     RitaAllaFlaggor();
     tmrTid->start();

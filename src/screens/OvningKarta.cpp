@@ -89,6 +89,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
     try {
         Maximera();
         show();
+        activateWindow(); // keys go to the new screen, also without a window manager
         // A window manager maximises in its own time, and the layout needs
         // the final size.
         QElapsedTimer vantat;

@@ -111,6 +111,7 @@ void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
     tmrTid->start();
     Centrera(this);
     show();
+    activateWindow(); // keys go to the new screen, also without a window manager
 }
 
 void TfrmOvningMulti::showEvent(QShowEvent* event) {
