@@ -45,6 +45,13 @@ const capitalOverride = { IL: '281184', PS: '282239' };
 // Place names that every source gives in an outdated or local form.
 const placeNameOverride = {
   1526273: { sv: 'Astana', en: 'Astana', fr: 'Astana', de: 'Astana', es: 'Astana', it: 'Astana', da: 'Astana', nl: 'Astana' },
+  // Administrative forms and garbled entries in the sources.
+  292968: { en: 'Abu Dhabi' },
+  3576022: { da: "Saint John's" },
+  7626461: { en: 'Yaren' },
+  2110394: { es: 'Funafuti' },
+  7283386: { sv: 'Changshu', en: 'Changshu', fr: 'Changshu', de: 'Changshu', es: 'Changshu', it: 'Changshu', da: 'Changshu', nl: 'Changshu' },
+  7602670: { sv: 'Zhucheng', en: 'Zhucheng', fr: 'Zhucheng', de: 'Zhucheng', es: 'Zhucheng', it: 'Zhucheng', da: 'Zhucheng', nl: 'Zhucheng' },
 };
 
 // Lakes kept in the water file: a point inside each, and the names.
