@@ -29,6 +29,14 @@ void LoadPicture(TImage* control, const QString& fileName) {
     }
 }
 
+void LoadArtwork(TImage* control, const QString& fileName) {
+    try {
+        control->SetPicture(DecodeGif(ProgramFolder() + QLatin1Char('/') + fileName));
+    } catch (const std::exception&) {
+        // The window works without it.
+    }
+}
+
 void OpenHelp(QWidget*) {
     ShellOpenFile(ProgramFolder() + QStringLiteral("/globina.chm"));
 }

@@ -15,6 +15,10 @@ QString FolderOfPath(const QString& path);
 // failure a message box says so and the control keeps its picture.
 void LoadPicture(TImage* control, const QString& fileName);
 
+// Shows the decorative GIF ProgramFolder() + "/" + fileName in the control;
+// artwork only, so nothing is said when it is missing or broken.
+void LoadArtwork(TImage* control, const QString& fileName);
+
 // Opens the help document with the desktop's program for it.
 void OpenHelp(QWidget* parent);
 

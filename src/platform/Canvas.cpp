@@ -279,15 +279,19 @@ void TCanvas::WideLine(int x0, int y0, int x1, int y1) {
     }
 }
 
-void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+bool TCanvas::PrepareBox(int& x1, int& y1, int& x2, int& y2) {
     Prepare();
     if (image_->isNull())
-        return;
+        return false;
     if (x1 > x2)
         std::swap(x1, x2);
     if (y1 > y2)
         std::swap(y1, y2);
-    if (x2 - x1 < 1 || y2 - y1 < 1)
+    return x2 - x1 >= 1 && y2 - y1 >= 1;
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (!PrepareBox(x1, y1, x2, y2))
         return;
     const bool pen = penStyle_ == TPenStyle::Solid;
     const bool brush = brushStyle_ == TBrushStyle::Solid;
@@ -315,16 +319,9 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    Prepare();
-    if (image_->isNull())
+    if (!PrepareBox(x1, y1, x2, y2))
         return;
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
     const int rows = y2 - y1;
-    if (x2 - x1 < 1 || rows < 1)
-        return;
     // Pixel centres inside the ellipse inscribed in the box, row by row.
     const double a = (x2 - x1) / 2.0;
     const double b = rows / 2.0;

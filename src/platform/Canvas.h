@@ -88,6 +88,8 @@ public:
     void FloodFill(int x, int y, const QColor& color, TFillStyle style);
 
 private:
+    // Orders a box's corners; false when nothing is to be drawn in it.
+    bool PrepareBox(int& x1, int& y1, int& x2, int& y2);
     uint32_t* Row(int y) { return reinterpret_cast<uint32_t*>(image_->scanLine(y)); }
     void Prepare();
     void Plot(int x, int y, uint32_t rgb);

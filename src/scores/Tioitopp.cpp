@@ -29,17 +29,6 @@ namespace {
 constexpr int kRowHeight = 20;
 constexpr int kColumnWidths[] = {30, 190, 50, 50};
 
-void LoadBand(TImage* image, const QString& fileName) {
-    const QString path = ProgramFolder() + QLatin1Char('/') + fileName;
-    if (!QFileInfo::exists(path))
-        return;
-    try {
-        image->SetPicture(DecodeGif(path));
-    } catch (const std::exception&) {
-        // Artwork only: the screen works without it.
-    }
-}
-
 } // namespace
 
 TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
@@ -68,7 +57,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     Image1 = new TImage(this);
     Image1->setGeometry(22, 52, 319, 37);
     Image1->SetStretch(true);
-    LoadBand(Image1, QStringLiteral("TioBand1.gif"));
+    LoadArtwork(Image1, QStringLiteral("TioBand1.gif"));
 
     grdLista = new QTableWidget(kScorePlaces, 4, this);
     grdLista->setGeometry(24, 98, 313, 219);
@@ -102,7 +91,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     Image2 = new TImage(this);
     Image2->setGeometry(20, 318, 319, 37);
     Image2->SetStretch(true);
-    LoadBand(Image2, QStringLiteral("TioBand2.gif"));
+    LoadArtwork(Image2, QStringLiteral("TioBand2.gif"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(12, 364, 337, 31);

@@ -19,14 +19,6 @@ namespace {
 
 constexpr int kColumnWidths[] = {0, 295, 120, 50, 50};
 
-void LoadFlower(TImage* image, const QString& fileName) {
-    try {
-        image->SetPicture(DecodeGif(ProgramFolder() + QLatin1Char('/') + fileName));
-    } catch (const std::exception&) {
-        // Artwork only: the list works without it.
-    }
-}
-
 } // namespace
 
 TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
@@ -49,10 +41,10 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
 
     imgBlomma1 = new TImage(Panel1);
     imgBlomma1->setGeometry(16, 10, 45, 35);
-    LoadFlower(imgBlomma1, QStringLiteral("ListBlomma1.gif"));
+    LoadArtwork(imgBlomma1, QStringLiteral("ListBlomma1.gif"));
     imgBlomma2 = new TImage(Panel1);
     imgBlomma2->setGeometry(510, 10, 37, 35);
-    LoadFlower(imgBlomma2, QStringLiteral("ListBlomma2.gif"));
+    LoadArtwork(imgBlomma2, QStringLiteral("ListBlomma2.gif"));
     connect(imgBlomma1, &TImage::MouseDown, this, &TfrmTopplista::SwapFlowers);
     connect(imgBlomma2, &TImage::MouseDown, this, &TfrmTopplista::SwapFlowers);
 

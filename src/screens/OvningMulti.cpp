@@ -17,17 +17,6 @@ namespace {
 constexpr int kSvarTopp[] = {106, 154, 202, 250};
 constexpr int kNrTopp[] = {112, 162, 210, 256};
 
-// The icons are decoration: the screen works without them.
-void LasIkon(TImage* image, const QString& fileName) {
-    const QString path = ProgramFolder() + QLatin1Char('/') + fileName;
-    if (!QFileInfo::exists(path))
-        return;
-    try {
-        image->SetPicture(DecodeGif(path));
-    } catch (const std::exception&) {
-    }
-}
-
 } // namespace
 
 TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
@@ -44,10 +33,10 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
 
     imgBlomma = new TImage(this);
     imgBlomma->setGeometry(296, 6, 37, 37);
-    LasIkon(imgBlomma, QStringLiteral("MultiBlomma.gif"));
+    LoadArtwork(imgBlomma, QStringLiteral("MultiBlomma.gif"));
     imgBar = new TImage(this);
     imgBar->setGeometry(301, 6, 37, 37);
-    LasIkon(imgBar, QStringLiteral("MultiBar.gif"));
+    LoadArtwork(imgBar, QStringLiteral("MultiBar.gif"));
     imgBar->hide();
 
     Panel1 = new TPanel(this, 1, 0);
