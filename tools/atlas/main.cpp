@@ -7,7 +7,7 @@
 #include "data/Errors.h"
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
@@ -262,7 +262,7 @@ const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4},
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]\n");
         return 2;
