@@ -2,7 +2,6 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "platform/MessageBox.h"
-#include "platform/SettingsStore.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
@@ -45,10 +44,11 @@ protected:
 
 TEST_F(AboutTest, ShowsTheSortedLanguagesAndOkWithTheSameLanguageWritesTheFlagsOnly) {
     about->show();
-    ASSERT_EQ(about->cboLanguage->count(), 8);
-    EXPECT_EQ(about->cboLanguage->itemText(0), "Danish");
-    EXPECT_EQ(about->cboLanguage->itemText(7), "Swedish");
-    EXPECT_EQ(about->cboLanguage->currentText(), "English");
+    QStringList lines;
+    for (int i = 0; i < about->cboLanguage->count(); ++i)
+        lines << about->cboLanguage->itemText(i);
+    EXPECT_EQ(lines.join(' '), "Danish Dutch English French German Italian Spanish Swedish");
+    EXPECT_EQ(about->cboLanguage->currentIndex(), 2); // English, matched by its text
     EXPECT_EQ(about->lblVersion->text(), "Globina version  3.00");
     // Cancel keeps the globals, and the next show takes them again.
     about->chkSound->setChecked(false);
@@ -59,23 +59,18 @@ TEST_F(AboutTest, ShowsTheSortedLanguagesAndOkWithTheSameLanguageWritesTheFlagsO
 
     about->chkMusic->setChecked(false);
     about->Ok();
-    EXPECT_FALSE(MusicOn);
-    EXPECT_TRUE(SoundsOn);
+    EXPECT_EQ(std::pair(MusicOn, SoundsOn), std::pair(false, true));
     EXPECT_EQ((QStringList{Stored("Options/Music"), Stored("Options/Sounds"),
                            Stored("Options/Timer"), Stored("Languages/From")}),
               (QStringList{"0", "1", "1", ""}));
-    EXPECT_EQ(redraws, 0);
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(std::tuple(redraws, about->isVisible(), boxes.size()), std::tuple(0, false, 0));
 }
 
 TEST_F(AboutTest, ChangingTheLanguageStoresItAndRedrawsTheMenu) {
     about->show();
     about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("Swedish"));
     about->Ok();
-    EXPECT_EQ(LanguageIndex, 1);
-    EXPECT_EQ(Stored("Languages/From"), "1");
-    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(std::tuple(LanguageIndex, Stored("Languages/From"), redraws), std::tuple(1, "1", 1));
     EXPECT_TRUE(TfrmAbout::MakerPage().endsWith("/program/?from=Globina&lang=1"));
     LanguageIndex = 4;
     EXPECT_TRUE(TfrmAbout::MakerPage().endsWith("/software/?from=Globina&lang=4"));
@@ -89,20 +84,6 @@ TEST_F(AboutTest, AStoreThatCannotBeWrittenIsReported) {
     about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("Dutch"));
     about->Ok();
     EXPECT_EQ(boxes, QStringList{"Could not write to the registry"});
-    EXPECT_EQ(LanguageIndex, 2); // the failure came before the language step
-    EXPECT_EQ(redraws, 0);
-    EXPECT_FALSE(about->isVisible());
-}
-
-TEST(SettingsStore, ReadsNumbersAndTreatsTheRestAsMissing) {
-    TestDir dir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
-    TSettingsStore store;
-    EXPECT_FALSE(store.ReadNumber("Options", "Music"));
-    store.WriteText("Options", "Music", "0");
-    store.WriteText("Options", "Sounds", "yes");
-    store.WriteText("Languages", "From", "7");
-    EXPECT_EQ(store.ReadNumber("Options", "Music"), 0);
-    EXPECT_FALSE(store.ReadNumber("Options", "Sounds"));
-    EXPECT_EQ(store.ReadNumber("Languages", "From"), 7);
+    // The failure came before the language step; the dialog closes all the same.
+    EXPECT_EQ(std::tuple(LanguageIndex, redraws, about->isVisible()), std::tuple(2, 0, false));
 }

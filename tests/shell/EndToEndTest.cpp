@@ -61,21 +61,12 @@ protected:
         SetMessageBoxHook(old);
     }
 
-    // A press on the small world map at a pixel of the part's own land.
+    // A click on the part's line in the parts list.
     void PressPart(int part) {
-        const QImage& picture = menu->Varldsbild(part);
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                if (picture.pixel(x, y) == qRgb(0, 255, 0) &&
-                    menu->Varldsbild(7).pixel(x, y) == qRgb(0, 255, 0)) {
-                    const QPoint at(x + menu->MapOffsetX, y + menu->MapOffsetY);
-                    if (menu->imgMap->rect().contains(at)) {
-                        QTest::mouseClick(menu->imgMap, Qt::LeftButton, {}, at);
-                        if (menu->VarldsdelNr == part)
-                            return;
-                    }
-                }
-        FAIL() << "no land pixel of part " << part;
+        const QRect line = menu->lstParts->visualItemRect(menu->lstParts->item(part - 1));
+        QTest::mouseClick(menu->lstParts->viewport(), Qt::LeftButton, {}, line.center());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(menu->VarldsdelNr, part);
     }
 
     // Starts the exercise with this English name from its part of the world
