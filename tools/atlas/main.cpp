@@ -1,13 +1,13 @@
 // atlas: writes the geography files of assets/ from the prepared sources
 // (see README.md). Usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]
 #include "AtlasModel.h"
-#include "GifWrite.h"
 #include "MapRender.h"
+#include "PictureFiles.h"
 #include "SeaPoints.h"
 #include "data/Errors.h"
 
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
@@ -159,7 +159,9 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
             p.drawPolygon(shape);
         }
         p.end();
-        WriteGif16(img, dir + "/" + file);
+        QString error;
+        if (!PictureFiles::WriteGif(img, dir + "/" + file, std::nullopt, &error))
+            throw EGlobina(error);
     }
 }
 
