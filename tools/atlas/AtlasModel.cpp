@@ -86,6 +86,7 @@ Atlas LoadAtlas(const QString& jsonFile) {
         q.names = Names(p.at("names"));
         q.level = p.at("niva").get<int>();
         q.capital = p.at("capital").get<bool>();
+        q.cities = p.value("cities", false);
         q.country = QString::fromStdString(p.at("cc").get<std::string>());
         q.continent = QString::fromStdString(p.at("cont").get<std::string>());
         q.lat = FromFixed(ToFixed(p.at("lat").get<double>()));
@@ -160,7 +161,7 @@ void WritePlaceFile(const QString& file, const std::vector<AtlasPlace>& places) 
             w.WriteString(n);
         w.WriteInt16(p.level);
         w.WriteByte(p.capital ? 1 : 0);
-        w.WriteByte(0);
+        w.WriteByte(p.cities ? 1 : 0);
         w.WriteString(p.country);
         w.WriteString(p.continent);
         w.WriteString(QStringLiteral("ALLA"));

@@ -27,6 +27,7 @@ struct AtlasPlace {
     std::array<QString, 8> names;
     int level = 0;
     bool capital = false;
+    bool cities = false; // asked in the city exercises (Klass2)
     QString country, continent;
     double lat = 0, lon = 0;
 };

