@@ -30,6 +30,7 @@ struct Exercise {
     int map = 0;
     int level = 0;
     bool capitals = false;
+    bool cities = false;
     int lineWidth = 1;
     uint32_t land = 0, exercise = 0, water = 0;
     double north = 0, south = 0, centre = 0;
@@ -87,6 +88,8 @@ QList<Exercise> Parse(const QString& fileName) {
             e.level = value.toInt();
         else if (key == "capitals")
             e.capitals = value == "yes";
+        else if (key == "cities")
+            e.cities = value == "yes";
         else if (key == "linewidth")
             e.lineWidth = value.toInt();
         else if (key == "view" && words.size() == 3) {
@@ -192,19 +195,58 @@ QStringList Expand(Exercise& e, Atlas& atlas) {
     return out;
 }
 
-int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullptr) {
-    int count = 0;
+// The places of an exercise that an item selects; all of them without one.
+QList<const COrt*> Selected(const Exercise& e, Atlas& atlas, const QString& only = QString()) {
+    QList<const COrt*> out;
     for (const COrt* o = atlas.Places().Forsta.get(); o; o = o->Nasta.get()) {
-        if (o->Niva > e.level || (e.capitals && !o->Klass1))
+        if (o->Niva > e.level || (e.capitals && !o->Klass1) || (e.cities && !o->Klass2))
             continue;
-        if (e.items.contains(o->Grupp1) || e.items.contains(o->Grupp2) ||
-            e.items.contains(o->Grupp3)) {
-            ++count;
-            if (names)
-                names->insert(o->Namn[2]);
-        }
+        const QStringList keys{o->Grupp1, o->Grupp2, o->Grupp3};
+        if (only.isEmpty() ? std::any_of(keys.begin(), keys.end(),
+                                         [&](const QString& k) { return e.items.contains(k); })
+                           : keys.contains(only))
+            out << o;
     }
-    return count;
+    return out;
+}
+
+// The words of a name, lower case and without accents: "Kongo-Brazzaville"
+// gives kongo, brazzaville.
+QStringList Words(const QString& name) {
+    QString plain;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c.isLetter() ? c.toLower() : QChar(' ');
+    return plain.split(' ', Qt::SkipEmptyParts);
+}
+
+bool ContainsWords(const QStringList& whole, const QStringList& part) {
+    for (qsizetype i = 0; !part.isEmpty() && i + part.size() <= whole.size(); ++i)
+        if (whole.mid(i, part.size()) == part)
+            return true;
+    return false;
+}
+
+// A multiple-choice question shows its own answer when the capital's name and
+// the country's name hold one another as whole words in some language
+// (Luxembourg, Djibouti, Kuwait City, Kongo-Brazzaville, Guinea-Bissau).
+QString SelfAnswering(const Exercise& e, Atlas& atlas, const CAreor& areor, const QString& item) {
+    const CArea* area = areor.Hitta(item);
+    for (const COrt* o : Selected(e, atlas, item))
+        for (int l = 1; l <= 8 && area; ++l) {
+            const QStringList a = Words(area->Namn[l]), p = Words(o->Namn[l]);
+            if (ContainsWords(a, p) || ContainsWords(p, a))
+                return o->Namn[l] + " / " + area->Namn[l];
+        }
+    return QString();
+}
+
+int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullptr) {
+    const QList<const COrt*> places = Selected(e, atlas);
+    for (const COrt* o : places)
+        if (names)
+            names->insert(o->Namn[2]);
+    return static_cast<int>(places.size());
 }
 
 void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
@@ -243,6 +285,15 @@ void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
         SelectedPlaces(e, atlas, &names);
         if (names.size() < 4)
             Fail(e, "fewer than four distinct place names");
+        QStringList selfAnswering;
+        for (const QString& item : e.items) {
+            const QString pair = SelfAnswering(e, atlas, areor, item);
+            if (!pair.isEmpty())
+                selfAnswering << item + " (" + pair + ")";
+        }
+        if (!selfAnswering.isEmpty())
+            Fail(e, "questions that show their own answer; add to except: " +
+                        selfAnswering.join(", "));
         for (const QString& item : e.items) {
             Exercise one = e;
             one.items = QStringList{item};
@@ -264,7 +315,7 @@ void Write(TByteWriter& w, const Exercise& e) {
     w.WriteByte(e.level);
     w.WriteByte(e.lineWidth);
     w.WriteByte(e.capitals ? 1 : 0);
-    w.WriteByte(0);
+    w.WriteByte(e.cities ? 1 : 0);
     w.WriteByte(0);
     w.WriteInt16(e.map);
     w.WriteInt16(1); // the one place file, Ort1.crp
