@@ -1,0 +1,123 @@
+// Data-quality tests of the questions that the shipped catalogue asks on the
+// shipped atlas: place markers far enough apart to be told from one another,
+// and no multiple-choice question that names its own answer.
+#include "data/Helpers.h"
+#include "exercises/OvningMulti.h"
+#include "exercises/Ovningar.h"
+#include "support/ShippedMaps.h"
+#include "support/TestScreens.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The words of a name, lower case and without accents.
+QStringList Words(const QString& name) {
+    QString plain;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c.isLetter() ? c.toLower() : QChar(' ');
+    return plain.split(' ', Qt::SkipEmptyParts);
+}
+
+// Whether one name holds the other as whole words: "Kuwait City" and
+// "Kuwait", "Kongo-Brazzaville" and "Brazzaville", "Monaco" and "Monaco".
+bool ShareAName(const QString& a, const QString& b) {
+    const QStringList x = Words(a), y = Words(b);
+    const auto holds = [](const QStringList& whole, const QStringList& part) {
+        for (qsizetype i = 0; !part.isEmpty() && i + part.size() <= whole.size(); ++i)
+            if (whole.mid(i, part.size()) == part)
+                return true;
+        return false;
+    };
+    return holds(x, y) || holds(y, x);
+}
+
+class ShippedQuestions : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        QDir::setCurrent(ProgramFolder());
+        catalogue.LasOvningar("Ovning.crp");
+    }
+    COvningar catalogue;
+};
+
+} // namespace
+
+TEST(SharedNames, AreWholeWordsOfEitherName) {
+    EXPECT_TRUE(ShareAName("Luxembourg", "Luxembourg"));
+    EXPECT_TRUE(ShareAName("Kuwait-Stadt", "Kuwait"));
+    EXPECT_TRUE(ShareAName("Brazzaville", "Kongo-Brazzaville"));
+    EXPECT_TRUE(ShareAName("Ciudad de Panamá", "Panama"));
+    EXPECT_FALSE(ShareAName("Tunis", "Tunisien"));
+    EXPECT_FALSE(ShareAName("San Salvador", "El Salvador"));
+}
+
+// At 1024 x 700, the map screen on a 1024 x 768 desktop, the markers of two
+// places of one exercise lie at least 8 pixels apart, so that a click on one
+// is never judged to be the other.
+TEST_F(ShippedQuestions, PlacesOfAnExerciseLieEightPixelsApart) {
+    QStringList close;
+    for (auto e = catalogue.Forsta; e; e = e->Nasta) {
+        if (e->Typ != "ORT")
+            continue;
+        auto karta = LoadShippedMap(e->Kartnummer, e->Ortfil);
+        TestKartScreen screen;
+        screen.bild.resize(1024, 700);
+        e->Karta = karta.get();
+        e->Starta(&screen);
+        std::vector<std::pair<const COrt*, QPoint>> shown;
+        for (const COrt* p = karta->Platser->Forsta.get(); p; p = p->Nasta.get())
+            if (p->Deltar)
+                shown.push_back(
+                    {p, QPoint(karta->XKoord(p->Latitud, p->Longitud), karta->YKoord(p->Latitud))});
+        EXPECT_GE(shown.size(), 5u) << e->Nummer;
+        for (size_t i = 0; i < shown.size(); ++i)
+            for (size_t j = i + 1; j < shown.size(); ++j) {
+                const QPoint d = shown[i].second - shown[j].second;
+                if (d.x() * d.x() + d.y() * d.y() < 64)
+                    close << QStringLiteral("exercise %1: %2 and %3")
+                                 .arg(e->Nummer)
+                                 .arg(shown[i].first->Namn[2], shown[j].first->Namn[2]);
+            }
+        e->Karta = nullptr;
+    }
+    EXPECT_TRUE(close.isEmpty()) << close.join("\n").toStdString();
+}
+
+// A question names a capital and offers countries, or names a country and
+// offers capitals; where the two names share a word in some language the
+// question gives its answer away.
+TEST_F(ShippedQuestions, NoMultipleChoiceQuestionNamesItsOwnAnswer) {
+    QStringList giveaways;
+    for (auto e = catalogue.Forsta; e; e = e->Nasta) {
+        if (e->Typ != "MULTI")
+            continue;
+        auto karta = LoadShippedMap(e->Kartnummer, e->Ortfil);
+        TestMultiScreen screen;
+        e->Karta = karta.get();
+        e->Starta(&screen);
+        for (const COrt* p = karta->Platser->Forsta.get(); p; p = p->Nasta.get()) {
+            if (!p->Deltar)
+                continue;
+            // The question's key, as the exercise finds it: the last item
+            // that is one of the place's group keys.
+            QString key;
+            for (int i = 1; i <= e->Antal; ++i)
+                if (e->Objekt(i) == p->Grupp1 || e->Objekt(i) == p->Grupp2 ||
+                    e->Objekt(i) == p->Grupp3)
+                    key = e->Objekt(i);
+            const CArea* area = karta->Landareor->Hitta(key);
+            ASSERT_TRUE(area) << e->Nummer << " " << key.toStdString();
+            for (int l = 1; l <= 8; ++l)
+                if (ShareAName(p->Namn[l], area->Namn[l]))
+                    giveaways << QStringLiteral("exercise %1: %2 / %3")
+                                     .arg(e->Nummer)
+                                     .arg(p->Namn[l], area->Namn[l]);
+        }
+        e->Karta = nullptr;
+    }
+    EXPECT_TRUE(giveaways.isEmpty()) << giveaways.join("\n").toStdString();
+}
