@@ -6,9 +6,11 @@
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
 #include "maps/Areas.h"
+#include "maps/Karta.h"
 #include "maps/Places.h"
+#include "platform/Image.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -241,6 +243,42 @@ QString SelfAnswering(const Exercise& e, Atlas& atlas, const CAreor& areor, cons
     return QString();
 }
 
+// Pairs of places whose markers would lie closer than 8 pixels on the map of a
+// place exercise at 1024 x 700 (the map screen on a 1024 x 768 desktop): the
+// player could not tell which one a click means. The map is set up as the
+// exercise sets it up, with the program's own projection.
+QStringList ClosePlaces(const Exercise& e, Atlas& atlas) {
+    CKarta karta;
+    karta.Landareor = std::make_unique<CAreor>();
+    karta.Landareor->LasAreor(QStringLiteral("%1/AREA%2.crp").arg(atlas.Dir()).arg(e.map));
+    TImage picture;
+    picture.resize(1024, 700);
+    karta.Bild = &picture;
+    karta.VyNord = static_cast<float>(e.north);
+    karta.VySyd = static_cast<float>(e.south);
+    karta.VyMitt = static_cast<float>(e.centre);
+    karta.BeraknaSkala();
+    if (e.north == 0 && e.south == 0) {
+        for (const QString& item : e.items)
+            karta.Landareor->Markera(item);
+        karta.AnpassaVy();
+    }
+    const QList<const COrt*> places = Selected(e, atlas);
+    QStringList close;
+    for (qsizetype i = 0; i < places.size(); ++i)
+        for (qsizetype j = i + 1; j < places.size(); ++j) {
+            const COrt& a = *places[i];
+            const COrt& b = *places[j];
+            const int dx =
+                karta.XKoord(a.Latitud, a.Longitud) - karta.XKoord(b.Latitud, b.Longitud);
+            const int dy = karta.YKoord(a.Latitud) - karta.YKoord(b.Latitud);
+            if (dx * dx + dy * dy < 64)
+                close << QStringLiteral("%1 (%2) and %3 (%4)")
+                             .arg(a.Namn[2], a.Grupp1, b.Namn[2], b.Grupp1);
+        }
+    return close;
+}
+
 int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullptr) {
     const QList<const COrt*> places = Selected(e, atlas);
     for (const COrt* o : places)
@@ -280,6 +318,13 @@ void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
     }
     if (e.kind == "ORT" && SelectedPlaces(e, atlas) < 5)
         Fail(e, "fewer than five places take part");
+    if (e.kind == "ORT") {
+        const QStringList close = ClosePlaces(e, atlas);
+        if (!close.isEmpty())
+            Fail(e, "markers closer than 8 pixels at 1024 x 700; leave one of each pair to "
+                    "another exercise with except: " +
+                        close.join(", "));
+    }
     if (e.kind == "MULTI") {
         QSet<QString> names;
         SelectedPlaces(e, atlas, &names);
@@ -334,7 +379,11 @@ void Write(TByteWriter& w, const Exercise& e) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The map's projection measures a picture control, which needs a GUI
+    // application; none is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "usage: make_catalogue SOURCE ASSETS_DIR OUTPUT\n");
         return 2;
