@@ -154,7 +154,7 @@ const transliterationLetters = { sv: '', en: '', fr: 'éèëïÉ', de: 'äöüÄ
 
 const administrative = [/ City$/, /^Ciudad de /, /^Ville de /, /^Città di /, /-si$/, /-shi$/, / Shi$/, / Municipality$/, / al[- ]Mukarramah$/, / al[- ]Munawwarah$/];
 
-export const tidy = (s) => s.replace(/[’‘]/g, "'").replace(/\u00ad/g, '').trim();
+const tidy = (s) => s.replace(/[’‘]/g, "'").replace(/\u00ad/g, '').trim();
 
 function accented(s) {
   return [...s.normalize('NFC')].filter((c) => /\p{L}/u.test(c) && !/[A-Za-z]/.test(c));
@@ -162,7 +162,7 @@ function accented(s) {
 
 // Whether a candidate name is fit for the language, for a place of country cc
 // whose own names carry the accented letters `local` (München, São Tomé).
-export function fitName(name, lang, cc, local) {
+function fitName(name, lang, cc, local) {
   if (!name || !/^\p{Lu}/u.test(name) || /[0-9?()]/.test(name) || name.length < 3) return false;
   if (administrative.some((re) => re.test(name))) return false;
   const allowed = (otherScript.has(cc) ? transliterationLetters : ownLetters)[lang] + local;
