@@ -36,9 +36,7 @@ QImage LasBild(const QString& path) {
 } // namespace
 
 TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
-    : TOvningsskarm<TOvningsformular>(
-          parent, flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    : TOvningsskarm<TOvningsformular>(parent, flags | kFastFonster) {
     setWindowTitle(QStringLiteral("Globina"));
     setFixedSize(632, 461);
     setAutoFillBackground(true);
