@@ -14,7 +14,7 @@ const std::map<QString, TKortnamn>& Tabell() {
         {QStringLiteral("BA"),
          {"Bosnien", "Bosnia", "Bosnie", "Bosnien", "Bosnia", "Bosnia", "Bosnien", "Bosnië"}},
         {QStringLiteral("CD"),
-         {"Kongo-Kinshasa", "Congo (DRC)", "Congo (RDC)", "Kongo (DR)", "RD del Congo",
+         {"Kongo-Kinshasa", "Congo (DRC)", "Congo (RDC)", "Kongo-Kinshasa", "RD del Congo",
           "Congo (RDC)", "Congo (DRC)", "Congo (DRC)"}},
         {QStringLiteral("CF"),
          {"Centralafrikanska rep.", "Central African Rep.", "Centrafrique", "Zentralafrika",
