@@ -8,7 +8,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::setApplicationName(QStringLiteral("Globina"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Globina"));
+    // No display name: Qt would add it to every window title ("Best results —
+    // Globina"), and the titles are the bare texts.
 
     auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
     menu->setAttribute(Qt::WA_DeleteOnClose);

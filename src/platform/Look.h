@@ -8,6 +8,12 @@ class QWidget;
 
 // The fonts and colours of the program's windows.
 
+// The frame of a window of fixed size: a title with the system menu, minimise
+// and close, and no maximise.
+constexpr Qt::WindowFlags kFastFonster = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 // "Arial" at a height in pixels.
 QFont Arial(int pixels, bool bold = false);
 // The desktop's sans-serif font at a height in pixels.

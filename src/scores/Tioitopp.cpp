@@ -199,10 +199,13 @@ void TfrmTioitopp::showEvent(QShowEvent* event) {
 }
 
 void TfrmTioitopp::keyPressEvent(QKeyEvent* event) {
-    // Escape would close without saving and lose a new result unasked; only
-    // the title-bar close does that.
+    // Escape closes a list that is only shown; with a new result it would
+    // close without saving and lose the result unasked, so there only the
+    // title-bar close does that.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        if (NewRank == 0)
+            close();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,5 +1,7 @@
 #include "screens/OvningFlagga.h"
 
+#include "maps/Kortnamn.h"
+
 #include "data/Errors.h"
 #include "data/Gif.h"
 #include "data/Globals.h"
@@ -36,9 +38,7 @@ QImage LasBild(const QString& path) {
 } // namespace
 
 TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
-    : TOvningsskarm<TOvningsformular>(
-          parent, flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    : TOvningsskarm<TOvningsformular>(parent, flags | kFastFonster) {
     setWindowTitle(QStringLiteral("Globina"));
     setFixedSize(632, 461);
     setAutoFillBackground(true);
@@ -125,7 +125,35 @@ void TfrmOvningFlagga::showEvent(QShowEvent* event) {
 }
 
 void TfrmOvningFlagga::VisaFraga(const QString& text) {
-    lblFraga->setText(text);
+    const CArea* area = nullptr;
+    if (!Ryms(text) && flagga_ && karta_ && karta_->Landareor && flagga_->FragaNr >= 1 &&
+        flagga_->FragaNr <= flagga_->Antal)
+        area = karta_->Landareor->Hitta(flagga_->Objekt(flagga_->FragaNr));
+    lblFraga->setText(area ? FragaFor(*area) : text);
+}
+
+bool TfrmOvningFlagga::Ryms(const QString& fraga) const {
+    // The question ends a few pixels before the widest percentage, "100 %".
+    const QFontMetrics fm(lblFraga->font());
+    const int procent = QFontMetrics(lblProcent->font()).horizontalAdvance(QStringLiteral("100 %"));
+    const int slut = lblProcent->x() + (lblProcent->width() - procent) / 2 - 4;
+    return lblFraga->x() + fm.horizontalAdvance(fraga) <= slut;
+}
+
+QString TfrmOvningFlagga::FragaFor(const CArea& area) const {
+    const QString namn = area.Namn[LanguageIndex];
+    const QString kort = Kortnamn(area.Nyckel, LanguageIndex);
+    const QString fraga = LangText(9) + QLatin1Char(' ') + namn;
+    QStringList val{fraga};
+    if (!kort.isEmpty())
+        val << LangText(9) + QLatin1Char(' ') + kort;
+    val << namn;
+    if (!kort.isEmpty())
+        val << kort;
+    for (const QString& v : val)
+        if (Ryms(v))
+            return v;
+    return val.last();
 }
 
 void TfrmOvningFlagga::RitaRutnat() {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <array>
 
+class CArea;
 class COvningFlagga;
 class TImage;
 class TPanel;
@@ -23,7 +24,13 @@ public:
     // be a flag exercise.
     void StartaOvning(std::shared_ptr<COvning> ovning);
 
+    // Shows the question; one that would run into the percentage asks for
+    // the item by a shorter text (FragaFor).
     void VisaFraga(const QString& text) override;
+    // The question for the area that fits before the percentage: the full
+    // question, else the lead-in with the state's short name, else the name
+    // alone, else the short name alone.
+    QString FragaFor(const CArea& area) const;
 
     // Handles a mouse press on the sheet at picture pixel (x, y).
     void FlaggKlick(int x, int y);
@@ -53,6 +60,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    bool Ryms(const QString& fraga) const;
     void RitaOmTick();
     void BlinkaTick();
     void cmdStartaClick();

@@ -87,6 +87,12 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
     ovning_ = std::move(ovning);
     Upptagen upptagen(this);
     try {
+        // Unmaximised by the window manager for a moment, the screen is a
+        // window of its design size in the middle of the desktop, its title
+        // bar on screen, until it is maximised again.
+        QRect normal(QPoint(), QSize(1016, 713));
+        normal.moveCenter(Skrivbord().center());
+        setGeometry(normal);
         Maximera();
         show();
         activateWindow(); // keys go to the new screen, also without a window manager
@@ -98,6 +104,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
             Handelser();
             QThread::msleep(5);
         }
+        FyllSkrivbordet();
         LaggUt();
         panPanel->SetColor(kNavy); // shows as a frame around the map
         if (!ShowTimer)
@@ -140,14 +147,38 @@ void TfrmOvningKarta::LaddaKarta() {
 
 void TfrmOvningKarta::Maximera() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+}
+
+void TfrmOvningKarta::FyllSkrivbordet() {
     const QRect desk = Skrivbord();
-    if (frameGeometry() != desk) {
-        // No window manager has maximised it, or it was resized since: the
-        // frame, if any, stays where it is and the window fills the rest.
-        const QRect ram = frameGeometry();
-        const QRect inre = geometry();
-        setGeometry(desk.adjusted(inre.left() - ram.left(), inre.top() - ram.top(),
-                                  inre.right() - ram.right(), inre.bottom() - ram.bottom()));
+    if (frameGeometry() == desk)
+        return;
+    // The frame, if any, stays where it is and the window fills the rest.
+    const QRect ram = frameGeometry();
+    const QRect inre = geometry();
+    setGeometry(desk.adjusted(inre.left() - ram.left(), inre.top() - ram.top(),
+                              inre.right() - ram.right(), inre.bottom() - ram.bottom()));
+}
+
+void TfrmOvningKarta::HallMaximerad() {
+    if (!isVisible() || isMinimized())
+        return;
+    if (!(windowState() & Qt::WindowMaximized)) {
+        // Restored, resized or unmaximised by the window manager.
+        Maximera();
+        return;
+    }
+    const QRect ram = frameGeometry();
+    const QRect desk = Skrivbord();
+    if (ram.width() < desk.width() || ram.height() < desk.height()) {
+        // Maximised in name only: a window manager may still be at work, so
+        // it gets its time before the geometry is set by hand.
+        QTimer::singleShot(500, this, [this] {
+            const QRect r = frameGeometry();
+            const QRect d = Skrivbord();
+            if (isVisible() && !isMinimized() && (r.width() < d.width() || r.height() < d.height()))
+                FyllSkrivbordet();
+        });
     }
 }
 
@@ -192,12 +223,14 @@ void TfrmOvningKarta::showEvent(QShowEvent* event) {
 
 void TfrmOvningKarta::resizeEvent(QResizeEvent* event) {
     TOvningsskarm<TKartformular>::resizeEvent(event);
-    if (!isVisible())
-        return;
     // The screen is always as large as the desktop allows.
-    const QRect desk = Skrivbord();
-    if (frameGeometry().width() < desk.width() || frameGeometry().height() < desk.height())
-        QTimer::singleShot(0, this, [this] { Maximera(); });
+    QTimer::singleShot(0, this, [this] { HallMaximerad(); });
+}
+
+void TfrmOvningKarta::changeEvent(QEvent* event) {
+    TOvningsskarm<TKartformular>::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        QTimer::singleShot(0, this, [this] { HallMaximerad(); });
 }
 
 TImage* TfrmOvningKarta::Kartbild() {

@@ -41,10 +41,16 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Asks for the maximised state again (the window manager does it).
     void Maximera();
+    // Fills the desktop by geometry, where no window manager maximised it.
+    void FyllSkrivbordet();
+    // Run after any change of size or state: back to maximised.
+    void HallMaximerad();
     static QRect Skrivbord(); // the primary screen's available area
     void LaggUt();
     void LaddaKarta();

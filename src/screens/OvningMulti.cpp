@@ -20,9 +20,7 @@ constexpr int kNrTopp[] = {112, 162, 210, 256};
 } // namespace
 
 TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
-    : TOvningsskarm<TMultiformular>(
-          parent, flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    : TOvningsskarm<TMultiformular>(parent, flags | kFastFonster) {
     setWindowTitle(QStringLiteral("Globina"));
     SetTag(this, 17);
     setFixedSize(632, 465);

@@ -18,8 +18,9 @@
 
 TfrmAbout* frmAbout = nullptr;
 
-const QString TfrmAbout::kMakerSite = QStringLiteral("https://globina.example.org");
-const QString TfrmAbout::kCompanionSite = QStringLiteral("https://atlas.example.org");
+// The sources of the geography: the country outlines and the places.
+const QString TfrmAbout::kMapSource = QStringLiteral("https://www.naturalearthdata.com/");
+const QString TfrmAbout::kPlaceSource = QStringLiteral("https://www.geonames.org/");
 
 namespace {
 
@@ -88,8 +89,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
         c->setFont(Arial(12));
     auto* line = MakeLine(this, 70, 192, 390);
     line->setGeometry(70, 192, 390, 1);
-    MakeLabel(this, QStringLiteral("You are welcome to visit my web sites:"), 71, 202, 13, false,
-              350, 16);
+    MakeLabel(this, QStringLiteral("The maps and places come from:"), 71, 202, 13, false, 350, 16);
 
     auto link = [this](const QString& text, int y, int h) {
         auto* l = new QLabel(text, this);
@@ -102,8 +102,12 @@ TfrmAbout::TfrmAbout(QWidget* parent)
         l->installEventFilter(this);
         return l;
     };
-    lblWeb = link(QString(kMakerSite).remove(QStringLiteral("https://")), 229, 21);
-    lblLumora = link(QString(kCompanionSite).remove(QStringLiteral("https://")), 252, 22);
+    // Each label shows its address without the scheme and the closing slash.
+    const auto shown = [](QString url) {
+        return url.remove(QStringLiteral("https://")).remove(QLatin1Char('/'));
+    };
+    lblWeb = link(shown(kMapSource), 229, 21);
+    lblLumora = link(shown(kPlaceSource), 252, 22);
 
     auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setGeometry(72, 330, 193, 33);
@@ -125,21 +129,14 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     cboLanguage->model()->sort(0);
 }
 
-QString TfrmAbout::MakerPage() {
-    if (LanguageIndex == 1)
-        return kMakerSite + QStringLiteral("/program/?from=Globina&lang=1");
-    return kMakerSite + QStringLiteral("/software/?from=Globina&lang=") +
-           QString::number(LanguageIndex);
-}
-
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == lblWeb) {
-            ShellOpenUrl(MakerPage());
+            ShellOpenUrl(kMapSource);
             return true;
         }
         if (watched == lblLumora) {
-            ShellOpenUrl(kCompanionSite + QStringLiteral("/?from=Globina"));
+            ShellOpenUrl(kPlaceSource);
             return true;
         }
     }

@@ -31,11 +31,9 @@ public:
     QLabel* lblWeb;
     QLabel* lblLumora;
 
-    // The addresses of the two web sites.
-    static const QString kMakerSite;
-    static const QString kCompanionSite;
-    // The page the main link opens for the current language.
-    static QString MakerPage();
+    // The home pages of the two sources of the geography, which the links open.
+    static const QString kMapSource;
+    static const QString kPlaceSource;
 
 protected:
     void showEvent(QShowEvent* event) override;

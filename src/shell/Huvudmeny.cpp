@@ -96,7 +96,8 @@ QString FelText(const std::exception& e) {
 } // namespace
 
 TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
-    : QWidget(parent), mplMIDI_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Music)),
+    : QWidget(parent, kFastFonster),
+      mplMIDI_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Music)),
       mplWAV1_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Wave, 0)),
       mplWAV2_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Wave, 1)),
       startare_(std::move(startare)) {
@@ -158,6 +159,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
             [this](int x, int y, Qt::MouseButton) { imgMapMouseDown(x, y); });
     lstParts->viewport()->installEventFilter(this);
     lstParts->installEventFilter(this);
+    cboOvningar->installEventFilter(this);
     connect(cboOvningar, &QListWidget::itemClicked, this, [this] { cmdStarta->setEnabled(true); });
     connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { StartaOvning(); });
     connect(cmdStarta, &QPushButton::clicked, this, [this] { StartaOvning(); });
@@ -362,6 +364,15 @@ void TfrmHuvudmeny::imgMapMouseDown(int x, int y) {
 }
 
 bool TfrmHuvudmeny::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cboOvningar && event->type() == QEvent::KeyPress) {
+        // Enter on a selected exercise starts it, as a double click does.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cboOvningar->currentItem() &&
+            cboOvningar->currentItem()->isSelected()) {
+            StartaOvning();
+            return true;
+        }
+    }
     const bool release =
         (watched == lstParts->viewport() && event->type() == QEvent::MouseButtonRelease) ||
         (watched == lstParts && event->type() == QEvent::KeyRelease);

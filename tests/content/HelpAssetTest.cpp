@@ -1,21 +1,78 @@
-// The shipped help document is a compiled help file that holds every page.
+// The shipped help document: a compiled help file with every page in every
+// language, whose first page picks the language and whose every page leads
+// back to it.
 #include "AssetPath.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(HelpAsset, IsACompiledHelpFileWithEveryPage) {
+const QStringList kLanguages{"sv", "en", "fr", "de", "es", "it", "da", "nl"};
+const QStringList kPages{"index",  "areas",  "places",   "flags", "multi",
+                         "score", "topten", "settings", "keys"};
+
+QString HelpSource(const QString& name) {
+    QFile f(QStringLiteral(GLOBINA_HELP_DIR "/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    QStringDecoder cp1252("windows-1252");
+    return cp1252(f.readAll());
+}
+
+QStringList Links(const QString& page) {
+    QStringList links;
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"#]*)"));
+    for (auto m = href.globalMatch(page); m.hasNext();)
+        links << m.next().captured(1);
+    return links;
+}
+
+TEST(HelpAsset, IsACompiledHelpFileWithEveryPageInEveryLanguage) {
     QFile f(AssetPath("globina.chm"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray chm = f.readAll();
     ASSERT_TRUE(chm.startsWith(QByteArray("ITSF\x03\x00\x00\x00", 8)));
     // The directory chunks (uncompressed) name every file with its path.
-    for (const char* page :
-         {"/index.html", "/areas.html", "/places.html", "/flags.html", "/multi.html", "/score.html",
-          "/topten.html", "/settings.html", "/keys.html", "/globina.hhc"})
-        EXPECT_TRUE(chm.contains(page)) << page;
+    EXPECT_TRUE(chm.contains("/index.html"));
+    EXPECT_TRUE(chm.contains("/globina.hhc"));
+    for (const QString& l : kLanguages)
+        for (const QString& p : kPages) {
+            const QByteArray name = ("/" + p + "_" + l + ".html").toLatin1();
+            EXPECT_TRUE(chm.contains(name)) << name.constData();
+        }
+}
+
+TEST(HelpAsset, TheFirstPagePicksALanguageAndEveryPageLeadsBackToIt) {
+    QStringList first = Links(HelpSource("index.html"));
+    first.removeAll("style.css");
+    QStringList expected;
+    for (const QString& l : kLanguages)
+        expected << "index_" + l + ".html";
+    EXPECT_EQ(first, expected); // one click per language, nothing else
+
+    for (const QString& l : kLanguages)
+        for (const QString& p : kPages) {
+            const QString name = p + "_" + l + ".html";
+            const QString page = HelpSource(name);
+            ASSERT_FALSE(page.isEmpty()) << name.toStdString();
+            EXPECT_TRUE(page.contains("<html lang=\"" + l + "\">")) << name.toStdString();
+            EXPECT_FALSE(page.contains(QChar(0xFFFD))) << name.toStdString();
+            const QStringList links = Links(page);
+            EXPECT_TRUE(links.contains("index.html")) << name.toStdString();
+            // Links stay in the page's language and lead to pages that exist.
+            for (const QString& link : links) {
+                if (link == "index.html" || link == "style.css")
+                    continue;
+                EXPECT_TRUE(link.endsWith("_" + l + ".html"))
+                    << name.toStdString() << " -> " << link.toStdString();
+                EXPECT_TRUE(QFile::exists(QStringLiteral(GLOBINA_HELP_DIR "/") + link))
+                    << name.toStdString() << " -> " << link.toStdString();
+            }
+        }
 }
 
 } // namespace

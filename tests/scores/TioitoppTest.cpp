@@ -116,6 +116,14 @@ TEST_F(TopTenScreen, ScoreMinusOneOnlyShowsTheListAndOkWritesItBack) {
     EXPECT_EQ(ReadAll(path).count("\r\n"), 3600);
 }
 
+TEST_F(TopTenScreen, EscapeClosesAListThatIsOnlyShown) {
+    auto form = Open(kThree, -1);
+    form->show();
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(ReadAll(path), kThree);
+}
+
 TEST_F(TopTenScreen, TitleBarCloseKeepsTheFileAsItWas) {
     auto form = Open(kThree, MakeScore(99, 1));
     form->show();

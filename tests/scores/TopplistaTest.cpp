@@ -6,6 +6,7 @@
 #include "support/TestFiles.h"
 
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,4 +53,14 @@ TEST(Topplista, TwoPressesOnAFlowerBringBothBack) {
     EXPECT_EQ(list.imgBlomma2->x(), left1);
     emit list.imgBlomma2->MouseDown(1, 1, Qt::LeftButton);
     EXPECT_EQ(list.imgBlomma1->x(), left1);
+}
+
+TEST(Topplista, EscapeClosesTheList) {
+    TestDir dir;
+    TfrmTopplista list;
+    list.LoadScores(dir.Path("scores.hgh"), kRader);
+    list.show();
+    list.grdLista->setFocus();
+    QTest::keyClick(list.grdLista, Qt::Key_Escape);
+    EXPECT_FALSE(list.isVisible());
 }

@@ -1,5 +1,7 @@
 #include "exercises/OvningFlagga.h"
 #include "ScreenTest.h"
+#include "maps/Areas.h"
+#include "maps/Kortnamn.h"
 #include "platform/Image.h"
 #include "screens/OvningFlagga.h"
 #include "screens/Panel.h"
@@ -170,4 +172,25 @@ TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndRestartBeginsAgain) {
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(CellColor(n), QColor(Qt::white));
     EXPECT_FALSE(screen->lblFraga->text().isEmpty());
+}
+
+TEST_F(FlaggaTest, AQuestionThatWouldRunIntoThePercentageAsksByAShorterText) {
+    LanguageTexts(2, 9) = "Click on:";
+    TfrmOvningFlagga screen(nullptr, Qt::Window);
+    const auto question = [&screen](const QString& key, const QString& name) {
+        CArea area;
+        area.Nyckel = key;
+        area.Namn[2] = name;
+        return screen.FragaFor(area);
+    };
+    EXPECT_EQ(question("SE", "Sweden"), "Click on: Sweden");
+    // Too long with the lead-in: the short form with it, else the name alone,
+    // else the short form alone.
+    EXPECT_EQ(question("BA", "Bosnia and Herzegovina of the Balkans"), "Click on: Bosnia");
+    EXPECT_EQ(question("XX", "Central African Republic"), "Central African Republic");
+    EXPECT_EQ(question("VC", "Saint Vincent and the Grenadines of the Caribbean"),
+              "St. Vincent & Grenadines");
+    // The short form is only there for the states that have one.
+    EXPECT_EQ(Kortnamn("SE", 2), "");
+    EXPECT_EQ(Kortnamn("VC", 9), "");
 }

@@ -75,10 +75,21 @@ TEST_F(KartaTest, FillsTheDesktopWithTheBarAndTheMapLaidOutFromItsWidth) {
               std::tuple(3, 0, 2, false));
     EXPECT_EQ(ex->Karta, &k);
 
-    // Made smaller, it grows back to the desktop.
+    // Made smaller, it grows back to the desktop; unmaximised or restored, as
+    // a window manager's maximise button does, it is maximised again.
     screen->resize(300, 200);
-    QTest::qWait(20);
-    EXPECT_EQ(screen->frameGeometry(), desk);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return screen->frameGeometry() == desk; }));
+    for (Qt::WindowState state : {Qt::WindowNoState, Qt::WindowMinimized, Qt::WindowNoState}) {
+        screen->setWindowState(state);
+        QTest::qWait(20);
+        const bool minimised = state == Qt::WindowMinimized;
+        EXPECT_EQ(screen->isMinimized(), minimised);
+        if (!minimised) {
+            EXPECT_TRUE(screen->isMaximized());
+            EXPECT_EQ(screen->frameGeometry(), desk);
+        }
+    }
+    EXPECT_EQ(screen->imgKarta->geometry(), QRect(2, 2, w - 4, h - 32 - 4));
 }
 
 TEST_F(KartaTest, TheQuestionFollowsThePointerAndAClickBecomesTheLatitudeAndLongitude) {

@@ -2,12 +2,15 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QSettings>
+#include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,9 +74,6 @@ TEST_F(AboutTest, ChangingTheLanguageStoresItAndRedrawsTheMenu) {
     about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("Swedish"));
     about->Ok();
     EXPECT_EQ(std::tuple(LanguageIndex, Stored("Languages/From"), redraws), std::tuple(1, "1", 1));
-    EXPECT_TRUE(TfrmAbout::MakerPage().endsWith("/program/?from=Globina&lang=1"));
-    LanguageIndex = 4;
-    EXPECT_TRUE(TfrmAbout::MakerPage().endsWith("/software/?from=Globina&lang=4"));
 }
 
 TEST_F(AboutTest, AStoreThatCannotBeWrittenIsReported) {
@@ -86,4 +86,42 @@ TEST_F(AboutTest, AStoreThatCannotBeWrittenIsReported) {
     EXPECT_EQ(boxes, QStringList{"Could not write to the registry"});
     // The failure came before the language step; the dialog closes all the same.
     EXPECT_EQ(std::tuple(LanguageIndex, redraws, about->isVisible()), std::tuple(2, 0, false));
+}
+
+TEST_F(AboutTest, EscapeClosesAsCancelAndTheDialogHasNoTitleBarButtons) {
+    about->show();
+    about->chkSound->setChecked(false);
+    about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("German"));
+    QTest::keyClick(about.get(), Qt::Key_Escape);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(std::tuple(SoundsOn, LanguageIndex, redraws), std::tuple(true, 2, 0));
+    EXPECT_EQ(Stored("Options/Sounds"), "");
+    // A title only: the frame offers neither system menu nor a button.
+    const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    EXPECT_TRUE(about->windowFlags() & Qt::CustomizeWindowHint);
+    EXPECT_FALSE(about->windowFlags() & buttons);
+}
+
+TEST_F(AboutTest, TheWebLinksOpenTheRealSourcesOfTheGeography) {
+    QStringList opened;
+    const TShellHook oldShell = SetShellHook([&](const QString& url) { opened << url; });
+    about->show();
+    QTest::mouseClick(about->lblWeb, Qt::LeftButton);
+    LanguageIndex = 1;
+    QTest::mouseClick(about->lblWeb, Qt::LeftButton);
+    QTest::mouseClick(about->lblLumora, Qt::LeftButton);
+    SetShellHook(oldShell);
+    ASSERT_EQ(opened.size(), 3);
+    for (const QString& address : opened) {
+        const QUrl url(address);
+        EXPECT_EQ(url.scheme(), "https") << address.toStdString();
+        // Hosts reserved for examples lead nowhere.
+        for (const char* reserved : {"example.org", "example.com", "example.net", "localhost"})
+            EXPECT_FALSE(url.host().endsWith(reserved)) << address.toStdString();
+    }
+    // The labels show where the clicks go.
+    EXPECT_TRUE(opened[0].contains(about->lblWeb->text()));
+    EXPECT_TRUE(opened[2].contains(about->lblLumora->text()));
+    EXPECT_NE(QUrl(opened[0]).host(), QUrl(opened[2]).host());
 }

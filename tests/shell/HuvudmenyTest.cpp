@@ -176,3 +176,22 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
     EXPECT_FALSE(watch.expired()); // the old catalogue is gone, the entry in play is not
     EXPECT_NE(menu->Ovningar()->Forsta, playing);
 }
+
+TEST_F(MenuTest, EnterOnASelectedExerciseStartsItAndOnNoSelectionDoesNothing) {
+    int started = 0;
+    auto menu = Menu([&](const std::shared_ptr<COvning>&, QWidget*) {
+        ++started;
+        return nullptr;
+    });
+    menu->show();
+    QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
+    EXPECT_EQ(std::pair(started, boxes.size()), std::pair(0, qsizetype(0)));
+    menu->cboOvningar->setCurrentRow(0);
+    QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
+    QTest::keyClick(menu->cboOvningar, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(started, 2);
+    // A fixed window: no maximise in its frame.
+    EXPECT_FALSE(menu->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(menu->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(menu->minimumSize(), menu->maximumSize());
+}

@@ -1,0 +1,220 @@
+// The shipped screen texts and exercise names, measured in every language
+// with the program's fonts against the controls that show them: nothing may
+// be cut, nor run into its neighbour.
+#include "data/Language.h"
+#include "exercises/Ovningar.h"
+#include "maps/Areas.h"
+#include "maps/Places.h"
+#include "platform/Look.h"
+#include "scores/Tioitopp.h"
+#include "scores/Topplista.h"
+#include "screens/OvningFlagga.h"
+#include "screens/OvningKarta.h"
+#include "screens/OvningMulti.h"
+#include "shell/Huvudmeny.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+// Room a button keeps free on each side of its caption: its frame and a
+// margin, so that a caption never touches the edge.
+constexpr int kButtonSpace = 8;
+
+QString Asset(const QString& name) {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+}
+
+int Width(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+// The problems of one control showing its text, empty when it fits.
+QString Misfit(const QWidget* w, const QString& text) {
+    const QFontMetrics fm(w->font());
+    if (qobject_cast<const QAbstractButton*>(w)) {
+        const int need = fm.horizontalAdvance(text) + 2 * kButtonSpace;
+        return need <= w->width() ? QString()
+                                  : QStringLiteral("needs %1 of %2 px").arg(need).arg(w->width());
+    }
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (label && label->wordWrap()) {
+        const QRect r = fm.boundingRect(QRect(0, 0, w->width(), 10000),
+                                        Qt::TextWordWrap | int(label->alignment()), text);
+        return r.width() <= w->width() && r.height() <= w->height()
+                   ? QString()
+                   : QStringLiteral("wraps to %1 x %2 in %3 x %4")
+                         .arg(r.width())
+                         .arg(r.height())
+                         .arg(w->width())
+                         .arg(w->height());
+    }
+    const int need = fm.horizontalAdvance(text);
+    return need <= w->width() ? QString()
+                              : QStringLiteral("needs %1 of %2 px").arg(need).arg(w->width());
+}
+
+// A line of a list: the text between the item's margins in the viewport.
+QString ListMisfit(const QListWidget* list, const QString& text) {
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int room = list->viewport()->width() - 2 * margin;
+    const int need = Width(list->font(), text);
+    return need <= room ? QString() : QStringLiteral("needs %1 of %2 px").arg(need).arg(room);
+}
+
+class TextFit : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        // The program names Arial; this machine must give it Liberation Sans.
+        ASSERT_EQ(QFontInfo(Arial(13)).family(), "Liberation Sans");
+        LoadLanguageTextsFrom(Asset("lang.crp"));
+        catalogue = new COvningar;
+        catalogue->LasOvningar(Asset("Ovning.crp"));
+    }
+    static void TearDownTestSuite() {
+        delete catalogue;
+        catalogue = nullptr;
+        LanguageIndex = 2;
+    }
+
+    // Every Tagged button and label of the window in every language, and
+    // the window's own title where it has a Tag.
+    void CheckWindow(QWidget* window, const char* name) {
+        for (int l = 1; l <= kLanguageCount; ++l) {
+            LanguageIndex = l;
+            ApplyLanguageTexts(window);
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                const int tag = Tag(w);
+                if (tag == 0 || !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)))
+                    continue;
+                const QString misfit = Misfit(w, LangText(tag));
+                EXPECT_TRUE(misfit.isEmpty())
+                    << name << ", language " << l << ", text " << tag << " \""
+                    << LangText(tag).toStdString() << "\": " << misfit.toStdString();
+            }
+            // A title bar leaves the title what its buttons do not take.
+            if (const int tag = Tag(window))
+                EXPECT_LE(Width(Arial(13, true), LangText(tag)), window->width() - 120)
+                    << name << ", language " << l << ", title " << tag;
+        }
+    }
+
+    static COvningar* catalogue;
+};
+
+COvningar* TextFit::catalogue = nullptr;
+
+} // namespace
+
+TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
+    TfrmHuvudmeny menu;
+    CheckWindow(&menu, "main menu");
+    TfrmOvningKarta map;
+    CheckWindow(&map, "map screen");
+    TfrmOvningFlagga flags;
+    CheckWindow(&flags, "flag screen");
+    TfrmOvningMulti multi;
+    CheckWindow(&multi, "multiple-choice screen");
+    TfrmTioitopp topTen;
+    CheckWindow(&topTen, "top-ten screen");
+    TfrmTopplista topList;
+    CheckWindow(&topList, "top list");
+
+    // The parts of the world in their list.
+    for (int l = 1; l <= kLanguageCount; ++l)
+        for (int n = 27; n <= 33; ++n) {
+            const QString misfit = ListMisfit(menu.lstParts, LanguageTexts(l, n));
+            EXPECT_TRUE(misfit.isEmpty())
+                << "language " << l << ", text " << n << " \"" << LanguageTexts(l, n).toStdString()
+                << "\": " << misfit.toStdString();
+        }
+}
+
+TEST_F(TextFit, EveryExerciseNameFitsTheListTheTopTenAndTheTopList) {
+    TfrmHuvudmeny menu;
+    TfrmTioitopp topTen;
+    TfrmTopplista topList;
+    topList.LoadScores(Asset("no-such-scores.hgh"), {{1, "x"}});
+    const int column = topList.grdLista->columnWidth(1) - 2 * 3;
+    for (auto e = catalogue->Forsta; e; e = e->Nasta)
+        for (int l = 1; l <= kLanguageCount; ++l) {
+            const QString& name = e->Namn[l];
+            const std::string where = "exercise " + std::to_string(e->Nummer) + ", language " +
+                                      std::to_string(l) + " \"" + name.toStdString() + "\": ";
+            const QString inList = ListMisfit(menu.cboOvningar, name);
+            EXPECT_TRUE(inList.isEmpty()) << where << "list " << inList.toStdString();
+            const QString inTopTen = Misfit(topTen.lblOvningsNamn, name);
+            EXPECT_TRUE(inTopTen.isEmpty()) << where << "top ten " << inTopTen.toStdString();
+            EXPECT_LE(Width(topList.grdLista->font(), name), column) << where << "top list";
+        }
+}
+
+TEST_F(TextFit, QuestionsFitTheirScreensWithEveryNameTheyAsk) {
+    std::map<int, std::unique_ptr<CAreor>> maps;
+    const auto areas = [&maps](int kartnummer) -> const CAreor& {
+        auto& a = maps[kartnummer];
+        if (!a) {
+            a = std::make_unique<CAreor>();
+            a->LasAreor(Asset(QStringLiteral("AREA%1.crp").arg(kartnummer)));
+        }
+        return *a;
+    };
+    COrter places;
+    places.LasOrter(Asset("Ort1.crp"));
+
+    TfrmOvningFlagga flags;
+    flags.lblProcent->setText(QStringLiteral("100 %"));
+    // The question ends where the widest percentage begins, a few pixels before.
+    const int flagRoom =
+        flags.lblProcent->x() +
+        (flags.lblProcent->width() - Width(flags.lblProcent->font(), "100 %")) / 2 - 4 -
+        flags.lblFraga->x();
+    TfrmOvningMulti multi;
+
+    for (auto e = catalogue->Forsta; e; e = e->Nasta) {
+        if (e->Typ != QLatin1String("FLAGG") && e->Typ != QLatin1String("MULTI"))
+            continue;
+        const CAreor& map = areas(e->Kartnummer);
+        for (int l = 1; l <= kLanguageCount; ++l) {
+            LanguageIndex = l;
+            for (int i = 1; i <= e->Antal; ++i) {
+                const CArea* area = map.Hitta(e->Objekt(i));
+                if (!area)
+                    continue;
+                const std::string where = "exercise " + std::to_string(e->Nummer) + ", language " +
+                                          std::to_string(l) + ": ";
+                if (e->Typ == QLatin1String("FLAGG")) {
+                    const QString q = flags.FragaFor(*area);
+                    EXPECT_LE(Width(flags.lblFraga->font(), q), flagRoom)
+                        << where << q.toStdString();
+                } else {
+                    const QString q = LangText(13) + ' ' + area->Namn[l] + ' ' + LangText(14);
+                    const QString misfit = Misfit(multi.Label1, q);
+                    EXPECT_TRUE(misfit.isEmpty())
+                        << where << q.toStdString() << ": " << misfit.toStdString();
+                }
+            }
+            if (e->Typ != QLatin1String("MULTI"))
+                continue;
+            for (const COrt* o = places.Forsta.get(); o; o = o->Nasta.get()) {
+                if (o->Niva > e->Niva || (e->KravPlats1 && !o->Klass1))
+                    continue;
+                const QString q = o->Namn[l] + ' ' + LangText(10);
+                const QString misfit = Misfit(multi.Label1, q);
+                EXPECT_TRUE(misfit.isEmpty())
+                    << "exercise " << e->Nummer << ", language " << l << ": " << q.toStdString()
+                    << ": " << misfit.toStdString();
+            }
+        }
+    }
+}
