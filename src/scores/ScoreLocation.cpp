@@ -1,0 +1,23 @@
+#include "scores/ScoreLocation.h"
+
+#include "data/Helpers.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString kScoreFile = QStringLiteral("scores.hgh");
+}
+
+QString ScoreFileIn(const QString& programFolder, const QString& dataFolder) {
+    // The folder, not the file, decides: the file is replaced by renaming a
+    // new one over it, which needs a writable folder.
+    const QFileInfo folder(programFolder);
+    const QString base = folder.isDir() && folder.isWritable() ? programFolder : dataFolder;
+    return base + QLatin1Char('/') + kScoreFile;
+}
+
+QString ScoreFileName() {
+    return ScoreFileIn(ProgramFolder(),
+                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
