@@ -3,12 +3,16 @@
 #include "shell/Huvudmeny.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::setApplicationName(QStringLiteral("Globina"));
     QApplication::setApplicationDisplayName(QStringLiteral("Globina"));
+    // Ties the windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GLOBINA_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(GLOBINA_APP_ID)));
 
     auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
     menu->setAttribute(Qt::WA_DeleteOnClose);
