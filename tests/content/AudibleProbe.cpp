@@ -37,10 +37,19 @@ int main(int argc, char* argv[]) {
         else
             PlaySound(args[1], args.value(2).toInt());
 
-        // Only a guard against a mixer that never finishes, not a measurement.
-        for (int waited = 0; Mix_Playing(-1) > 0 || Mix_PlayingMusic(); waited += 5) {
-            if (waited > 120000) {
-                std::fprintf(stderr, "still playing after two minutes\n");
+        // Waits for the sound to start (events run, in case the device opens
+        // from the event loop) and then to end. The limits only guard against
+        // a hang; they measure nothing.
+        bool started = false;
+        for (int waited = 0;; waited += 5) {
+            QCoreApplication::processEvents();
+            const bool playing = Mix_Playing(-1) > 0 || Mix_PlayingMusic();
+            if (started && !playing)
+                break;
+            started = started || playing;
+            if (waited > (started ? 120000 : 10000)) {
+                std::fprintf(stderr, started ? "still playing after two minutes\n"
+                                             : "nothing started playing\n");
                 return 3;
             }
             SDL_Delay(5);
