@@ -47,13 +47,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "geography quiz: countries, capitals and flags of the world")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Globina is a geography quiz for one player. Click the countries on a map, click the\n"
-    "capitals and cities, pick flags from a sheet or answer four-choice questions, against\n"
-    "a running percentage and a clock, with a top-ten list for every exercise. It speaks\n"
-    "Swedish, English, French, German, Spanish, Italian, Danish and Dutch.")
+    "Globina is a geography quiz for one player. Click the countries on a map,\n"
+    "click the capitals and cities, pick flags from a sheet or answer four-choice\n"
+    "questions, against a running percentage and a clock, with a top-ten list\n"
+    "for every exercise. It speaks Swedish, English, French, German, Spanish,\n"
+    "Italian, Danish and Dutch.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Globina developers")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 # The libraries the program links come from dpkg-shlibdeps. The Qt platform
