@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <SDL_audio.h>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
@@ -26,19 +27,10 @@ struct THeard {
             frames += std::abs(int(samples[i])) >= 1000;
         return double(frames) / frequency;
     }
-    // Samples at full scale, where the mixer clips, in the first `seconds`.
-    int FullScale(double seconds = 1e9) const {
-        int count = 0;
-        const double end = std::min<double>(samples.size(), seconds * frequency * channels);
-        for (size_t i = 0; i < end; ++i)
-            count += samples[i] >= 32767 || samples[i] <= -32767;
-        return count;
-    }
-    int Peak() const {
-        int peak = 0;
-        for (int16_t s : samples)
-            peak = std::max(peak, std::abs(int(s)));
-        return peak;
+    // Samples at full scale, where the mixer clips.
+    int FullScale() const {
+        return int(std::count_if(samples.begin(), samples.end(),
+                                 [](int16_t s) { return s >= 32767 || s <= -32767; }));
     }
 };
 
@@ -62,6 +54,8 @@ THeard Play(const QStringList& args) {
     heard.frequency = spec[0].toInt();
     heard.channels = spec[2].toInt();
     EXPECT_EQ(std::tuple(spec[1].toInt(), heard.channels), std::tuple(int(AUDIO_S16SYS), 2));
+    if (heard.channels != 2)
+        return {};
     QFile file(output);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -85,11 +79,9 @@ TEST(Audible, RecordMusicRendersWithTheInstalledSoundfontUnclipped) {
     // Where SDL_mixer's MIDI synthesizer looks on Debian (package timgm6mb-soundfont).
     ASSERT_TRUE(QFileInfo("/usr/share/sounds/sf3/default-GM.sf3").exists());
     const THeard heard = Play({"music", "good.mid"});
-    RecordProperty("peak", heard.Peak());
-    RecordProperty("full_scale_first_4s", heard.FullScale(4));
     EXPECT_GT(heard.LoudSeconds(0), 4.0);
     EXPECT_GT(heard.LoudSeconds(1), 4.0);
-    EXPECT_EQ(heard.FullScale(), 0) << "peak " << heard.Peak();
+    EXPECT_EQ(heard.FullScale(), 0);
 }
 
 } // namespace

@@ -21,6 +21,7 @@ TEST(ScoreLocation, BesideAWritableProgramElseInTheDataFolder) {
     // by ones that nobody can write, the superuser included.
     EXPECT_EQ(ScoreFileIn(dir.Path("missing"), data), data + "/scores.hgh");
     EXPECT_EQ(ScoreFileIn(dir.Path("globina"), data), data + "/scores.hgh");
+    EXPECT_EQ(ScoreFileIn(dir.Path("missing"), ""), dir.Path("missing") + "/scores.hgh");
     // The build folder is writable: its scores stay beside the program.
     EXPECT_EQ(ScoreFileName(), ProgramFolder() + "/scores.hgh");
 }
