@@ -10,6 +10,7 @@ GLOBINA_PACKAGES=(
   qt6-base-dev libgif-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
   timgm6mb-soundfont fonts-liberation xchm xdg-utils
+  desktop-file-utils appstream
 )
 
 globina_install() {

@@ -3,6 +3,7 @@
 #include "shell/Huvudmeny.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,6 +11,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Globina"));
     // No display name: Qt would add it to every window title ("Best results —
     // Globina"), and the titles are the bare texts.
+    // Ties the windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GLOBINA_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(GLOBINA_APP_ID)));
 
     auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
     menu->setAttribute(Qt::WA_DeleteOnClose);

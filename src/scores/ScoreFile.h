@@ -4,8 +4,9 @@
 #include <array>
 #include <cstdint>
 
-// The ten best results of every exercise, kept in "scores.hgh" beside the
-// program: records of four CR LF lines (exercise, place, signature, score).
+// The ten best results of every exercise, kept in "scores.hgh" (where it lies:
+// ScoreLocation.h): records of four CR LF lines (exercise, place, signature,
+// score).
 
 constexpr int kScoreExercises = 90;
 constexpr int kScorePlaces = 10;

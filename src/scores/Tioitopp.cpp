@@ -9,8 +9,10 @@
 #include "platform/Image.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
+#include "scores/ScoreLocation.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
@@ -171,6 +173,8 @@ void TfrmTioitopp::cmdOKClick() {
                                           "file could not be read."));
     } else {
         try {
+            // The player's data folder does not exist before the first save.
+            QDir().mkpath(QFileInfo(FileName).absolutePath());
             SaveScores(Scores, FileName);
         } catch (const EGlobina& e) {
             ShowMessageBox(this, TBoxKind::Information,
@@ -228,7 +232,7 @@ void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int
     try {
         form->ExerciseNo = exerciseNo;
         form->ExerciseName = exerciseName;
-        form->EnterResult(ProgramFolder() + QStringLiteral("/scores.hgh"), score);
+        form->EnterResult(ScoreFileName(), score);
         form->exec();
     } catch (const EGlobina& e) {
         ShowMessageBox(owner, TBoxKind::Error, e.Message());

@@ -15,6 +15,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
+#include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
 #include "shell/About.h"
 
@@ -435,7 +436,7 @@ void TfrmHuvudmeny::VisaTopplista() {
         if (ovningar_)
             for (std::shared_ptr<COvning> e = ovningar_->Forsta; e; e = e->Nasta)
                 rader.push_back({e->Nummer, e->NamnNu()});
-        lista.LoadScores(ProgramFolder() + QStringLiteral("/scores.hgh"), rader);
+        lista.LoadScores(ScoreFileName(), rader);
     } catch (const std::exception& e) {
         ShowMessageBox(this, TBoxKind::Error, FelText(e));
         return;

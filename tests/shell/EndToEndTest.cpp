@@ -11,6 +11,7 @@
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
 #include "scores/ScoreFile.h"
+#include "scores/ScoreLocation.h"
 #include "scores/Tioitopp.h"
 #include "scores/Topplista.h"
 #include "screens/OvningFlagga.h"
@@ -49,7 +50,7 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
-        QFile::remove(ProgramFolder() + "/scores.hgh");
+        QFile::remove(ScoreFileName());
         old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
         menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
         frmHuvudmeny = menu;
@@ -92,7 +93,7 @@ protected:
         EXPECT_TRUE(signedIt);
         screen->close();
         TScoreTable table;
-        ReadScores(table, ProgramFolder() + "/scores.hgh");
+        ReadScores(table, ScoreFileName());
         EXPECT_EQ(table(ovning->Nummer, 1).Signatur, signature);
         EXPECT_EQ(ScorePercent(table(ovning->Nummer, 1).Score), 100);
     }

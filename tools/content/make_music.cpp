@@ -16,6 +16,10 @@ constexpr int kTicksPerQuarter = 480;
 constexpr int kEighth = kTicksPerQuarter / 2;
 constexpr int kBar = 4 * kTicksPerQuarter;
 constexpr int kBeatsPerMinute = 132;
+// Every channel's volume is scaled by this, so that the loudest chords stay
+// below full scale where the synthesizer and mixer add them up (SDL_mixer
+// plays MIDI at a high gain; at 1.0 hundreds of samples of the first bars clip).
+constexpr double kMixLevel = 0.65;
 
 // General MIDI programs (0-based) and percussion keys.
 constexpr int kTrumpet = 56;
@@ -83,6 +87,9 @@ public:
     void Program(int program) {
         events_.push_back({0, 1, {static_cast<uint8_t>(0xC0 | channel_), uint8_t(program)}});
     }
+    // The channel volume (controller 7): the balance between the instruments,
+    // scaled by kMixLevel.
+    void Volume(int value) { Controller(7, static_cast<int>(value * kMixLevel + 0.5)); }
     void Controller(int number, int value) {
         events_.push_back(
             {0, 1, {static_cast<uint8_t>(0xB0 | channel_), uint8_t(number), uint8_t(value)}});
@@ -188,7 +195,7 @@ int main(int argc, char* argv[]) {
     Track trumpet(0);
     trumpet.Name("Trumpet");
     trumpet.Program(kTrumpet);
-    trumpet.Controller(7, 127); // volume
+    trumpet.Volume(127);
     trumpet.Controller(10, 64); // pan centre
     for (int bar = 0; bar < bars; ++bar) {
         int tick = bar * kBar;
@@ -203,12 +210,12 @@ int main(int argc, char* argv[]) {
     Track horns(1);
     horns.Name("Horns");
     horns.Program(kFrenchHorn);
-    horns.Controller(7, 104);
+    horns.Volume(104);
     horns.Controller(10, 40);
     Track tuba(2);
     tuba.Name("Tuba");
     tuba.Program(kTuba);
-    tuba.Controller(7, 112);
+    tuba.Volume(112);
     tuba.Controller(10, 88);
     for (int bar = 0; bar < bars; ++bar) {
         const bool last = bar == bars - 1;
@@ -232,7 +239,7 @@ int main(int argc, char* argv[]) {
     Track timpani(3);
     timpani.Name("Timpani");
     timpani.Program(kTimpani);
-    timpani.Controller(7, 116);
+    timpani.Volume(116);
     for (int bar = 0; bar < bars - 1; ++bar) {
         timpani.Note(bar * kBar, kTicksPerQuarter, kHarmony[bar].first.timpani, 100);
         timpani.Note(bar * kBar + 2 * kTicksPerQuarter, kTicksPerQuarter,
@@ -246,7 +253,7 @@ int main(int argc, char* argv[]) {
 
     Track drums(kDrumChannel);
     drums.Name("Drums");
-    drums.Controller(7, 104);
+    drums.Volume(104);
     for (int bar = 0; bar < bars - 1; ++bar) {
         for (int e = 0; e < 8; ++e) {
             const int tick = bar * kBar + e * kEighth;

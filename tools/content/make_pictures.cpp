@@ -1,10 +1,12 @@
 // Draws the shipped pictures: the logo column of the main menu, the white
 // template bitmap, the two icons of the multiple-choice screen, the two bands
-// of the top-ten screen and the two flowers of the top list.
+// of the top-ten screen and the two flowers of the top list; and, given a second
+// folder, the program's icon for the desktop in every size and as SVG.
 // Text is drawn as outlines of a font file loaded by path, so that the result
 // does not depend on which fonts the desktop would pick.
 #include "PictureFiles.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -13,6 +15,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -34,7 +37,47 @@ void Smooth(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
 }
 
-QPainterPath Polygon(const QPointF& centre, double scale, std::initializer_list<QPointF> points) {
+// The globe's land in unit coordinates of its disc (x right, y down): the
+// Americas on the left, Europe and Africa on the right, Greenland at the top.
+// The logo and the program's icon (also as SVG) draw the same outlines.
+const QColor kLandColour(70, 176, 70);
+const QColor kLandEdge(30, 110, 40);
+const std::vector<std::vector<QPointF>> kLand = {
+    {{-0.95, -0.75},
+     {-0.55, -0.85},
+     {-0.35, -0.6},
+     {-0.5, -0.35},
+     {-0.62, -0.15},
+     {-0.45, 0.0},
+     {-0.3, 0.1},
+     {-0.25, 0.35},
+     {-0.4, 0.7},
+     {-0.5, 0.95},
+     {-0.6, 0.6},
+     {-0.75, 0.25},
+     {-0.85, 0.05},
+     {-1.0, -0.2}},
+    {{0.15, -0.85},
+     {0.45, -0.9},
+     {0.7, -0.7},
+     {0.55, -0.5},
+     {0.35, -0.45},
+     {0.5, -0.35},
+     {0.75, -0.3},
+     {0.85, -0.05},
+     {0.7, 0.25},
+     {0.55, 0.55},
+     {0.4, 0.75},
+     {0.3, 0.55},
+     {0.25, 0.2},
+     {0.05, 0.05},
+     {0.0, -0.25},
+     {0.15, -0.45},
+     {0.05, -0.6}},
+    {{-0.3, -0.95}, {0.05, -1.0}, {0.0, -0.8}, {-0.2, -0.72}},
+};
+
+QPainterPath Polygon(const QPointF& centre, double scale, const std::vector<QPointF>& points) {
     QPainterPath path;
     bool first = true;
     for (const QPointF& pt : points) {
@@ -51,7 +94,9 @@ QPainterPath Polygon(const QPointF& centre, double scale, std::initializer_list<
 
 // A globe seen over the Atlantic: lit sea, green land, a grid of meridians and
 // parallels, and a light rim so it stands out on the dark blue.
-void DrawGlobe(QPainter& p, const QPointF& c, double r) {
+// A small globe (an icon of 24 pixels or less) leaves out the grid and the
+// land's edge, which would only smear.
+void DrawGlobe(QPainter& p, const QPointF& c, double r, bool small = false) {
     Smooth(p);
     QPainterPath disc;
     disc.addEllipse(c, r, r);
@@ -64,52 +109,20 @@ void DrawGlobe(QPainter& p, const QPointF& c, double r) {
 
     p.save();
     p.setClipPath(disc);
-    // Land in unit coordinates of the disc (x right, y down).
-    const QColor land(70, 176, 70);
-    const QColor landEdge(30, 110, 40);
-    p.setPen(QPen(landEdge, std::max(1.0, r / 30)));
-    p.setBrush(land);
-    // The Americas on the left,
-    p.drawPath(Polygon(c, r,
-                       {{-0.95, -0.75},
-                        {-0.55, -0.85},
-                        {-0.35, -0.6},
-                        {-0.5, -0.35},
-                        {-0.62, -0.15},
-                        {-0.45, 0.0},
-                        {-0.3, 0.1},
-                        {-0.25, 0.35},
-                        {-0.4, 0.7},
-                        {-0.5, 0.95},
-                        {-0.6, 0.6},
-                        {-0.75, 0.25},
-                        {-0.85, 0.05},
-                        {-1.0, -0.2}}));
-    // Europe and Africa on the right,
-    p.drawPath(Polygon(c, r,
-                       {{0.15, -0.85},
-                        {0.45, -0.9},
-                        {0.7, -0.7},
-                        {0.55, -0.5},
-                        {0.35, -0.45},
-                        {0.5, -0.35},
-                        {0.75, -0.3},
-                        {0.85, -0.05},
-                        {0.7, 0.25},
-                        {0.55, 0.55},
-                        {0.4, 0.75},
-                        {0.3, 0.55},
-                        {0.25, 0.2},
-                        {0.05, 0.05},
-                        {0.0, -0.25},
-                        {0.15, -0.45},
-                        {0.05, -0.6}}));
-    // and Greenland at the top.
-    p.drawPath(Polygon(c, r, {{-0.3, -0.95}, {0.05, -1.0}, {0.0, -0.8}, {-0.2, -0.72}}));
+    if (small)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(QPen(kLandEdge, std::max(1.0, r / 30)));
+    p.setBrush(kLandColour);
+    for (const auto& land : kLand)
+        p.drawPath(Polygon(c, r, land));
 
     // The grid.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 70), std::max(0.8, r / 40)));
+    if (small)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(QPen(QColor(255, 255, 255, 70), std::max(0.8, r / 40)));
     for (double k : {0.35, 0.75})
         p.drawEllipse(c, r * k, r);
     p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
@@ -130,7 +143,7 @@ void DrawGlobe(QPainter& p, const QPointF& c, double r) {
     p.fillPath(disc, shade);
     p.restore();
 
-    p.setPen(QPen(QColor(210, 235, 255), std::max(1.0, r / 22)));
+    p.setPen(QPen(QColor(210, 235, 255), small ? r / 11 : std::max(1.0, r / 22)));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, r, r);
 }
@@ -408,14 +421,156 @@ QImage ListFlowerRight() {
     return image;
 }
 
+// The program's icon: the logo's globe on a rounded tile of the frames' blue,
+// ringed in the gold of the logo's letters. Geometry in pixels of a size x
+// size picture; the SVG below follows the same numbers.
+struct IconGeometry {
+    double size, margin, corner, globe, ring, ringWidth;
+    explicit IconGeometry(double s)
+        : size(s), margin(s * 0.04), corner(s * 0.2), globe(s * 0.33), ring(s * 0.385),
+          ringWidth(s * 0.05) {}
+    QPointF Centre() const { return {size / 2, size / 2}; }
+};
+const QColor kTileTop(70, 130, 205);
+const QColor kTileBottom(22, 52, 112);
+
+QImage Icon(int size) {
+    const IconGeometry g(size);
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    Smooth(p);
+    QLinearGradient tile(0, g.margin, 0, size - g.margin);
+    tile.setColorAt(0, kTileTop);
+    tile.setColorAt(1, kTileBottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(g.margin, g.margin, size - 2 * g.margin, size - 2 * g.margin),
+                      g.corner, g.corner);
+    p.setPen(QPen(kGold, g.ringWidth));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(g.Centre(), g.ring, g.ring);
+    DrawGlobe(p, g.Centre(), g.globe, size <= 24);
+    return image;
+}
+
+QString Num(double v) {
+    return QString::number(v, 'f', 2);
+}
+
+QString Rgb(const QColor& c) {
+    return QStringLiteral("#%1%2%3")
+        .arg(c.red(), 2, 16, QLatin1Char('0'))
+        .arg(c.green(), 2, 16, QLatin1Char('0'))
+        .arg(c.blue(), 2, 16, QLatin1Char('0'));
+}
+
+QString Stop(double at, const QColor& c) {
+    return QStringLiteral("<stop offset=\"%1\" stop-color=\"%2\" stop-opacity=\"%3\"/>")
+        .arg(Num(at), Rgb(c), Num(c.alphaF()));
+}
+
+QString Radial(const char* id, const QPointF& c, double r,
+               std::initializer_list<std::pair<double, QColor>> stops) {
+    QString s = QStringLiteral("<radialGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                               "cx=\"%2\" cy=\"%3\" r=\"%4\">")
+                    .arg(QLatin1String(id), Num(c.x()), Num(c.y()), Num(r));
+    for (const auto& [at, colour] : stops)
+        s += Stop(at, colour);
+    return s + QStringLiteral("</radialGradient>\n");
+}
+
+// The icon as a scalable picture, at the largest size's geometry.
+QByteArray IconSvg() {
+    const IconGeometry g(256);
+    const QPointF c = g.Centre();
+    const double r = g.globe;
+    QString s = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" "
+                               "height=\"256\" viewBox=\"0 0 256 256\">\n<defs>\n");
+    s += QStringLiteral("<linearGradient id=\"tile\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" "
+                        "y1=\"%1\" x2=\"0\" y2=\"%2\">%3%4</linearGradient>\n")
+             .arg(Num(g.margin), Num(g.size - g.margin), Stop(0, kTileTop), Stop(1, kTileBottom));
+    s +=
+        Radial("sea", c + QPointF(-r * 0.35, -r * 0.4), r * 1.5,
+               {{0, QColor(120, 196, 255)}, {0.6, QColor(30, 110, 210)}, {1, QColor(10, 40, 120)}});
+    s += Radial("shine", c + QPointF(-r * 0.45, -r * 0.5), r * 0.7,
+                {{0, QColor(255, 255, 255, 110)}, {1, QColor(255, 255, 255, 0)}});
+    s += Radial("shade", c + QPointF(-r * 0.3, -r * 0.3), r * 1.4,
+                {{0.6, QColor(0, 0, 40, 0)}, {1, QColor(0, 0, 40, 120)}});
+    s += QStringLiteral("<clipPath id=\"disc\"><circle cx=\"%1\" cy=\"%2\" r=\"%3\"/></clipPath>\n"
+                        "</defs>\n")
+             .arg(Num(c.x()), Num(c.y()), Num(r));
+    s += QStringLiteral("<rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" "
+                        "fill=\"url(#tile)\"/>\n")
+             .arg(Num(g.margin), Num(g.size - 2 * g.margin), Num(g.corner));
+    s += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"none\" stroke=\"%4\" "
+                        "stroke-width=\"%5\"/>\n")
+             .arg(Num(c.x()), Num(c.y()), Num(g.ring), Rgb(kGold), Num(g.ringWidth));
+    s += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"url(#sea)\"/>\n")
+             .arg(Num(c.x()), Num(c.y()), Num(r));
+    s += QStringLiteral("<g clip-path=\"url(#disc)\">\n");
+    for (const auto& land : kLand) {
+        QString points;
+        for (const QPointF& pt : land) {
+            const QPointF q = c + pt * r;
+            points += Num(q.x()) + QLatin1Char(',') + Num(q.y()) + QLatin1Char(' ');
+        }
+        s += QStringLiteral("<polygon points=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"%4\" "
+                            "stroke-linejoin=\"bevel\"/>\n")
+                 .arg(points.trimmed(), Rgb(kLandColour), Rgb(kLandEdge), Num(r / 30));
+    }
+    s += QStringLiteral("<g fill=\"none\" stroke=\"#ffffff\" stroke-opacity=\"%1\" "
+                        "stroke-width=\"%2\">\n")
+             .arg(Num(70 / 255.0), Num(r / 40));
+    for (double k : {0.35, 0.75})
+        s += QStringLiteral("<ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\"/>\n")
+                 .arg(Num(c.x()), Num(c.y()), Num(r * k), Num(r));
+    s += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%1\" y2=\"%3\"/>\n")
+             .arg(Num(c.x()), Num(c.y() - r), Num(c.y() + r));
+    for (double lat : {-0.5, 0.0, 0.5}) {
+        const double half = r * std::sqrt(1 - lat * lat);
+        s += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\"/>\n")
+                 .arg(Num(c.x() - half), Num(c.y() + lat * r), Num(c.x() + half));
+    }
+    s += QStringLiteral("</g>\n");
+    for (const char* light : {"shine", "shade"})
+        s += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"url(#%4)\"/>\n")
+                 .arg(Num(c.x()), Num(c.y()), Num(r), QLatin1String(light));
+    s += QStringLiteral("</g>\n<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"none\" stroke=\"%4\" "
+                        "stroke-width=\"%5\"/>\n</svg>\n")
+             .arg(Num(c.x()), Num(c.y()), Num(r), Rgb(QColor(210, 235, 255)), Num(r / 22));
+    return s.toUtf8();
+}
+
+// The icon sizes of the desktop's icon theme, in pixels.
+const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// Writes <size>.png for every icon size and globina.svg into the folder.
+bool WriteIcons(const QString& folder, QString* error) {
+    for (int size : kIconSizes) {
+        const QString name = folder + QStringLiteral("/%1.png").arg(size);
+        if (!Icon(size).save(name, "PNG")) {
+            *error = QStringLiteral("cannot write ") + name;
+            return false;
+        }
+    }
+    QFile svg(folder + QStringLiteral("/globina.svg"));
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(IconSvg()) < 0) {
+        *error = QStringLiteral("cannot write ") + svg.fileName();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s asset-folder\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s asset-folder [icon-folder]\n", argv[0]);
         return 2;
     }
     const int id = QFontDatabase::addApplicationFont(kFontFile);
@@ -441,6 +596,8 @@ int main(int argc, char* argv[]) {
     gif(ListFlowerRight(), "ListBlomma2.gif", kFrame);
     if (ok)
         ok = PictureFiles::WriteBmp24(Canvas(640, 480, Qt::white), dir + "bmptest.bmp", &error);
+    if (ok && argc == 3)
+        ok = WriteIcons(QString::fromLocal8Bit(argv[2]), &error);
     if (!ok) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

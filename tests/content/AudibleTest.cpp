@@ -1,0 +1,87 @@
+// What the player hears: the right-answer and wrong-answer effects and the
+// top-ten music, played the way the game plays them, through SDL's disk audio
+// driver, which writes the device's output to a file instead of a sound card.
+#include "AssetPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <SDL_audio.h>
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// What one sound left on the device: interleaved 16-bit samples.
+struct THeard {
+    int frequency = 0, channels = 0;
+    std::vector<int16_t> samples;
+
+    // Seconds during which the channel is louder than -30 dBFS.
+    double LoudSeconds(int channel) const {
+        int frames = 0;
+        for (size_t i = channel; i < samples.size(); i += channels)
+            frames += std::abs(int(samples[i])) >= 1000;
+        return double(frames) / frequency;
+    }
+    // Samples at full scale, where the mixer clips.
+    int FullScale() const {
+        return int(std::count_if(samples.begin(), samples.end(),
+                                 [](int16_t s) { return s >= 32767 || s <= -32767; }));
+    }
+};
+
+// Runs audible_probe with the disk driver and reads what it wrote.
+THeard Play(const QStringList& args) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath("heard.raw");
+    QProcess probe;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SDL_AUDIODRIVER", "disk");
+    env.insert("SDL_DISKAUDIOFILE", output);
+    env.insert("SDL_DISKAUDIODELAY", "1"); // a millisecond a buffer: faster than played
+    probe.setProcessEnvironment(env);
+    probe.start(AssetPath("audible_probe"), args);
+    probe.waitForFinished(-1);
+    const QStringList spec = QString::fromLatin1(probe.readAllStandardOutput()).split(' ');
+    THeard heard;
+    EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+    if (probe.exitCode() != 0 || spec.size() != 3)
+        return heard;
+    heard.frequency = spec[0].toInt();
+    heard.channels = spec[2].toInt();
+    EXPECT_EQ(std::tuple(spec[1].toInt(), heard.channels), std::tuple(int(AUDIO_S16SYS), 2));
+    if (heard.channels != 2)
+        return {};
+    QFile file(output);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto* first = reinterpret_cast<const int16_t*>(bytes.constData());
+    heard.samples.assign(first, first + bytes.size() / 2);
+    return heard;
+}
+
+TEST(Audible, RightAndWrongAnswersAreHeardOnBothSidesUnclipped) {
+    // The effect channels the exercises use for a right and a wrong answer.
+    for (auto [file, channel] : {std::pair("Plopp4.WAV", "1"), std::pair("Rassel11.WAV", "2")}) {
+        SCOPED_TRACE(file);
+        const THeard heard = Play({"effect", file, channel});
+        EXPECT_GT(heard.LoudSeconds(0), 0.05);
+        EXPECT_GT(heard.LoudSeconds(1), 0.05);
+        EXPECT_EQ(heard.FullScale(), 0);
+    }
+}
+
+TEST(Audible, RecordMusicRendersWithTheInstalledSoundfontUnclipped) {
+    // Where SDL_mixer's MIDI synthesizer looks on Debian (package timgm6mb-soundfont).
+    ASSERT_TRUE(QFileInfo("/usr/share/sounds/sf3/default-GM.sf3").exists());
+    const THeard heard = Play({"music", "good.mid"});
+    EXPECT_GT(heard.LoudSeconds(0), 4.0);
+    EXPECT_GT(heard.LoudSeconds(1), 4.0);
+    EXPECT_EQ(heard.FullScale(), 0);
+}
+
+} // namespace
