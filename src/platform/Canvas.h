@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 enum class TPenMode {
     Copy,   // pen colour
@@ -87,7 +88,19 @@ public:
     // pixel that is not the colour, Surface over pixels of exactly the colour.
     void FloodFill(int x, int y, const QColor& color, TFillStyle style);
 
+    // The box of every pixel that drawing may have changed since the last
+    // TakeDamage, clipped to the picture; empty when nothing was drawn. A
+    // flood fill adds the box of the pixels it filled, other figures their
+    // bounding box.
+    QRect Damage() const { return damage_; }
+    QRect TakeDamage() { return std::exchange(damage_, QRect()); }
+
 private:
+    void Touch(int x1, int y1, int x2, int y2); // corners included
+    void AddDamage(const QRect& r) {
+        if (!r.isEmpty())
+            Touch(r.left(), r.top(), r.right(), r.bottom());
+    }
     // Orders a box's corners; false when nothing is to be drawn in it.
     bool PrepareBox(int& x1, int& y1, int& x2, int& y2);
     uint32_t* Row(int y) { return reinterpret_cast<uint32_t*>(image_->scanLine(y)); }
@@ -111,4 +124,5 @@ private:
     int fontPoints_ = 8;
     uint32_t fontRgb_ = 0xFF000000u;
     QPoint pos_;
+    QRect damage_;
 };

@@ -24,6 +24,8 @@ public:
 
     // Handles a mouse press on the map at picture pixel (x, y).
     void KartKlick(int x, int y);
+    // A picture pixel of the map as a pixel of the map control.
+    QPoint KartPunkt(int x, int y) const;
 
     TPanel* panTop;
     QLabel* lblFraga;
@@ -50,6 +52,7 @@ private:
     void LaddaKarta();
     void KartRorelse(int x, int y);
     void BlinkaTick();
+    void BlinkaVidBehov();
     void NamnTimerTick();
     void cmdStartaClick();
     void cmdAvslutaClick();
