@@ -264,18 +264,22 @@ public:
                 const std::string name = r.run_name.function_name;
                 seconds[name].push_back(r.GetAdjustedRealTime() /
                                         benchmark::GetTimeUnitMultiplier(r.time_unit));
+                cpu[name].push_back(r.GetAdjustedCPUTime() /
+                                    benchmark::GetTimeUnitMultiplier(r.time_unit));
                 order.push_back(name);
                 if (name.rfind("FillOnce", 0) == 0)
-                    g_fillSeconds = Median(name);
+                    g_fillSeconds = Median(seconds, name);
             }
     }
-    double Median(const std::string& name) const {
-        std::vector<double> v = seconds.at(name);
+    static double Median(const std::map<std::string, std::vector<double>>& runs,
+                         const std::string& name) {
+        std::vector<double> v = runs.at(name);
         std::sort(v.begin(), v.end());
         const size_t n = v.size();
         return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
     }
     std::map<std::string, std::vector<double>> seconds;
+    std::map<std::string, std::vector<double>> cpu;
     std::vector<std::string> order;
 };
 
@@ -353,14 +357,16 @@ int main(int argc, char** argv) {
         return 0;
     std::printf("\nDevice pixel ratio %d; one fill of %dx%d (median): %.3f ms\n", ratio, kFillW,
                 kFillH, g_fillSeconds * 1e3);
-    std::printf("%-26s %10s %9s\n", "benchmark (median)", "ms", "fills");
+    std::printf("%-26s %10s %9s %10s\n", "benchmark (median)", "ms", "fills", "CPU ms");
     std::vector<std::string> seen;
     for (const std::string& name : reporter.order) {
         if (std::find(seen.begin(), seen.end(), name) != seen.end())
             continue;
         seen.push_back(name);
-        const double s = reporter.Median(name);
-        std::printf("%-26s %10.3f %9.2f\n", name.c_str(), s * 1e3, s / g_fillSeconds);
+        const double s = TMedianReporter::Median(reporter.seconds, name);
+        const double c = TMedianReporter::Median(reporter.cpu, name);
+        std::printf("%-26s %10.3f %9.2f %10.3f\n", name.c_str(), s * 1e3, s / g_fillSeconds,
+                    c * 1e3);
     }
     return 0;
 }

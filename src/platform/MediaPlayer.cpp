@@ -20,7 +20,6 @@ void EnsureAudio() {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             failure = QString::fromUtf8(SDL_GetError());
         } else {
-            Mix_Init(MIX_INIT_MID);
             if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
                 failure = QString::fromUtf8(Mix_GetError());
                 SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -68,6 +67,9 @@ void TMediaPlayer::Open() {
         if (!chunk_)
             throw EMediaError(QString::fromUtf8(Mix_GetError()));
     } else {
+        // MIDI support is loaded at the first music, not with the first effect.
+        static const bool midi = (Mix_Init(MIX_INIT_MID), true);
+        (void)midi;
         music_ = Mix_LoadMUS(name.constData());
         if (!music_)
             throw EMediaError(QString::fromUtf8(Mix_GetError()));

@@ -21,6 +21,13 @@ const QColor kNavy(0, 0, 128);
 const QColor kLjusgra(230, 230, 230);
 
 constexpr int kTopphojd = 32;
+
+// The map picture of the last screen, kept for the next one: a fresh picture
+// of screen size costs more to fault in than to draw.
+QImage& VilandeBild() {
+    static QImage bild;
+    return bild;
+}
 constexpr int kKnappbredd[] = {117, 97, 27, 79}; // cmdTopp, cmdStarta, cmdHjalp, cmdAvsluta
 
 } // namespace
@@ -179,10 +186,22 @@ void TfrmOvningKarta::LaggUt() {
     // The map is drawn in the screen's own pixels, so a scaled screen shows
     // it sharp rather than enlarged.
     const qreal kvot = imgKarta->devicePixelRatioF();
-    QImage bild(imgKarta->size() * kvot, QImage::Format_RGB32);
+    const QSize storlek = imgKarta->size() * kvot;
+    QImage bild = std::move(VilandeBild());
+    VilandeBild() = QImage();
+    if (bild.size() != storlek || bild.format() != QImage::Format_RGB32)
+        bild = QImage(storlek, QImage::Format_RGB32);
     bild.setDevicePixelRatio(kvot);
     bild.fill(Qt::white);
     imgKarta->SetPicture(bild);
+}
+
+TfrmOvningKarta::~TfrmOvningKarta() {
+    // Only a picture that nothing else shares is worth keeping.
+    QImage bild = std::move(imgKarta->Picture());
+    imgKarta->Picture() = QImage();
+    if (!bild.isNull() && bild.isDetached())
+        VilandeBild() = std::move(bild);
 }
 
 void TfrmOvningKarta::showEvent(QShowEvent* event) {

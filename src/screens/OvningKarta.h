@@ -13,6 +13,7 @@ class TfrmOvningKarta : public TOvningsskarm<TKartformular> {
     Q_OBJECT
 public:
     explicit TfrmOvningKarta(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
+    ~TfrmOvningKarta() override;
 
     // Loads the map of the exercise, shows the screen and starts the game.
     // Data-file errors are passed on; the screen is hidden again then.
