@@ -177,19 +177,21 @@ QRect ScanFill(QImage& image, int x, int y, Inside inside, Set set) {
 TCanvas::TCanvas(QImage* image) : image_(image) {
 }
 
-void TCanvas::Touch(int x1, int y1, int x2, int y2) {
+void TCanvas::Widen(int x1, int y1, int x2, int y2) {
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
     x2 = std::min(x2, Width() - 1);
     y2 = std::min(y2, Height() - 1);
     if (x1 > x2 || y1 > y2)
         return;
-    if (damage_.isEmpty()) {
-        damage_ = QRect(QPoint(x1, y1), QPoint(x2, y2));
+    if (left_ > right_) {
+        left_ = x1, top_ = y1, right_ = x2, bottom_ = y2;
         return;
     }
-    damage_.setCoords(std::min(damage_.left(), x1), std::min(damage_.top(), y1),
-                      std::max(damage_.right(), x2), std::max(damage_.bottom(), y2));
+    left_ = std::min(left_, x1);
+    top_ = std::min(top_, y1);
+    right_ = std::max(right_, x2);
+    bottom_ = std::max(bottom_, y2);
 }
 
 void TCanvas::Prepare() {

@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
-#include <utility>
 
 enum class TPenMode {
     Copy,   // pen colour
@@ -92,11 +91,25 @@ public:
     // TakeDamage, clipped to the picture; empty when nothing was drawn. A
     // flood fill adds the box of the pixels it filled, other figures their
     // bounding box.
-    QRect Damage() const { return damage_; }
-    QRect TakeDamage() { return std::exchange(damage_, QRect()); }
+    QRect Damage() const {
+        return left_ > right_ ? QRect() : QRect(QPoint(left_, top_), QPoint(right_, bottom_));
+    }
+    QRect TakeDamage() {
+        const QRect d = Damage();
+        left_ = top_ = 0;
+        right_ = bottom_ = -1;
+        return d;
+    }
 
 private:
-    void Touch(int x1, int y1, int x2, int y2); // corners included
+    // Adds a box, corners included, to the damage. Most drawing lands inside
+    // what is already damaged, so that case is decided first.
+    void Touch(int x1, int y1, int x2, int y2) {
+        if (x1 >= left_ && y1 >= top_ && x2 <= right_ && y2 <= bottom_)
+            return;
+        Widen(x1, y1, x2, y2);
+    }
+    void Widen(int x1, int y1, int x2, int y2);
     void AddDamage(const QRect& r) {
         if (!r.isEmpty())
             Touch(r.left(), r.top(), r.right(), r.bottom());
@@ -124,5 +137,5 @@ private:
     int fontPoints_ = 8;
     uint32_t fontRgb_ = 0xFF000000u;
     QPoint pos_;
-    QRect damage_;
+    int left_ = 0, top_ = 0, right_ = -1, bottom_ = -1; // the damage; empty while right_ < left_
 };

@@ -37,8 +37,14 @@ public:
 
     // The picture's size in its own pixels (the control's size while there
     // is no picture), and its pixels per control pixel.
-    int PixelWidth() const { return picture_.isNull() ? width() : picture_.width(); }
-    int PixelHeight() const { return picture_.isNull() ? height() : picture_.height(); }
+    int PixelWidth() const {
+        const int w = picture_.width(); // 0 without a picture
+        return w > 0 ? w : width();
+    }
+    int PixelHeight() const {
+        const int h = picture_.height();
+        return h > 0 ? h : height();
+    }
     qreal PixelRatio() const { return picture_.isNull() ? 1.0 : picture_.devicePixelRatio(); }
     // The control's rectangle that shows a rectangle of picture pixels.
     QRect ToControl(const QRect& pixels) const;
