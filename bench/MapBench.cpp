@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -108,16 +109,27 @@ void FloodFillWhole(benchmark::State& state) {
 }
 BENCHMARK(FloodFillWhole)->Unit(benchmark::kMillisecond);
 
-// Keeps the seconds per iteration of each benchmark for the ratio table.
+// Keeps the seconds per iteration of every repetition of each benchmark, so
+// that the ratio table gives medians rather than the last repetition.
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
             if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                seconds[r.run_name.function_name] = r.real_accumulated_time / r.iterations;
+                repetitions[r.run_name.function_name].push_back(r.real_accumulated_time /
+                                                                r.iterations);
     }
-    std::map<std::string, double> seconds;
+    std::map<std::string, double> Medians() const {
+        std::map<std::string, double> m;
+        for (auto [name, v] : repetitions) {
+            std::sort(v.begin(), v.end());
+            const size_t n = v.size();
+            m[name] = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+        }
+        return m;
+    }
+    std::map<std::string, std::vector<double>> repetitions;
 };
 
 } // namespace
@@ -131,11 +143,12 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const auto& s = reporter.seconds;
+    const auto s = reporter.Medians();
     if (!s.count("FillOnce"))
         return 0;
     const double fill = s.at("FillOnce");
-    std::printf("\nOne fill of %dx%d: %.3f ms\n", kW, kH, fill * 1e3);
+    std::printf("\nMedians across repetitions (--benchmark_repetitions=N)\n");
+    std::printf("One fill of %dx%d: %.3f ms\n", kW, kH, fill * 1e3);
     const struct {
         const char* name;
         const char* target;

@@ -37,6 +37,10 @@ public:
     virtual void Starta(TOvningsformular* formular);
     // One tick of the screen's blink timer.
     virtual void Blinka() = 0;
+    // Whether the next Blinka can change what is shown: the highlight of the
+    // answer is still to be drawn, or it alternates from the fourth wrong
+    // answer on. The screen's blink timer rests otherwise.
+    virtual bool Blinkar() const { return Blinklage == 1 || (Blinklage == 2 && FelDenna > 3); }
 
     void MarkeraObjekt();
     // Opens the top-ten list of the exercise with the score (-1: only show it).

@@ -124,7 +124,7 @@ void COvningOrt::FelSvar(const TKlick& klick) {
             const auto lat = static_cast<float>(nearest->Latitud);
             const auto lon = static_cast<float>(nearest->Longitud);
             kf->VisaNamn(nearest->Namn[LanguageIndex], Karta->XKoord(lat, lon),
-                         Karta->YKoord(lat) + 12, true);
+                         Karta->YKoord(lat) + Karta->Px(12), true);
         }
         Handelser();
     }

@@ -7,11 +7,20 @@
 #include <cmath>
 
 int CKarta::W() const {
-    return Bild ? Bild->width() : 0;
+    return Bild ? Bild->PixelWidth() : 0;
 }
 
 int CKarta::H() const {
-    return Bild ? Bild->height() : 0;
+    return Bild ? Bild->PixelHeight() : 0;
+}
+
+qreal CKarta::Pixelkvot() const {
+    return Bild ? Bild->PixelRatio() : 1.0;
+}
+
+int CKarta::Px(int n) const {
+    const qreal r = Pixelkvot();
+    return r == 1.0 ? n : static_cast<int>(std::lround(n * r));
 }
 
 void CKarta::LasHav(const QString& fileName) {

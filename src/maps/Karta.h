@@ -42,8 +42,15 @@ public:
     int32_t Avstand(float lat, float lon, const COrt& ort) const;
     float SynligHalvbredd() const;
 
+    // The picture's size in its own pixels, which the projection works in.
     int W() const;
     int H() const;
+    // The picture's pixels per screen pixel (2 on a screen scaled to 200 %),
+    // and a length in screen pixels as picture pixels: pen widths, marker
+    // sizes and label offsets are scaled with it so that the map looks the
+    // same at any ratio, only sharper.
+    qreal Pixelkvot() const;
+    int Px(int n) const;
 
     // --- drawing on Bild ---
     void Rensa();

@@ -32,9 +32,8 @@ TCanvas& CKarta::Canvas() const {
     return Bild->Canvas();
 }
 
+// Only lets events run: the picture is repainted once, when the drawing ends.
 void CKarta::Handelser() {
-    if (Bild)
-        Bild->update();
     if (HanteraHandelser)
         HanteraHandelser();
 }
@@ -63,7 +62,7 @@ void CKarta::RitaGranser(int bredd) {
     c.SetPenStyle(TPenStyle::Solid);
     c.SetBrushStyle(TBrushStyle::Clear);
     c.Rectangle(0, 0, W(), H()); // with the pen width of the last drawing
-    c.SetPenWidth(bredd);
+    c.SetPenWidth(Px(std::max(bredd, 1)));
     if (Landareor) {
         for (int i = 1; i <= Landareor->Antal; ++i) {
             const CArea& a = *Landareor->Areor[i];
@@ -91,7 +90,7 @@ void CKarta::RitaGranser(int bredd) {
 void CKarta::RitaVatten() {
     TCanvas& c = Canvas();
     c.SetPenColor(Sjofarg);
-    c.SetPenWidth(1);
+    c.SetPenWidth(Px(1));
     c.SetBrushStyle(TBrushStyle::Clear);
     c.Rectangle(0, 0, W(), H());
     if (Vattenareor) {
@@ -131,7 +130,7 @@ void CKarta::RitaVatten() {
 void CKarta::RitaRam() {
     TCanvas& c = Canvas();
     c.SetPenColor(kBlack);
-    c.SetPenWidth(5);
+    c.SetPenWidth(Px(5));
     c.SetPenMode(TPenMode::Copy);
     c.SetPenStyle(TPenStyle::Solid);
     c.SetBrushStyle(TBrushStyle::Clear);
@@ -207,7 +206,9 @@ void CKarta::RitaGradnat(int steg, const QColor& farg, TPenMode mode) {
     TCanvas& c = Canvas();
     c.SetPenColor(farg);
     c.SetPenStyle(TPenStyle::Solid);
-    c.SetPenWidth(1);
+    // A wide not-xor pen would flip back the pixels where two pieces of a
+    // line meet, so that graticule stays one picture pixel wide.
+    c.SetPenWidth(mode == TPenMode::NotXor ? 1 : Px(1));
     c.SetPenMode(mode);
     const float low = Max(VySyd, -89);
     const float high = Min(VyNord, 89);
@@ -249,10 +250,11 @@ void CKarta::RitaOrter() {
 
 void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
     TCanvas& c = Canvas();
-    const int r = W() / 250 + 2;
+    // The marker's size follows the picture's width in screen pixels.
+    const int r = Px(Round(W() / Pixelkvot()) / 250 + 2);
     const QPoint p = Punkt(static_cast<float>(ort.Latitud), static_cast<float>(ort.Longitud));
     const int x = p.x(), y = p.y();
-    c.SetPenWidth(1);
+    c.SetPenWidth(Px(1));
     c.SetPenColor(kWhite);
     c.SetBrushColor(farg);
     c.Ellipse(x - r, y - r, x + r, y + r);
@@ -271,7 +273,7 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
     const QString& namn = ort.Namn[std::clamp(LanguageIndex, 1, 8)];
     const int tw = c.TextWidth(namn);
     const int th = c.TextHeight(namn);
-    c.Rectangle(x - tw / 2 - 4, y - r, x + tw / 2 + 4, y - r + th);
+    c.Rectangle(x - tw / 2 - Px(4), y - r, x + tw / 2 + Px(4), y - r + th);
     c.SetBrushStyle(TBrushStyle::Clear);
     c.TextOut(x - tw / 2, y - r, namn);
 }
@@ -295,6 +297,7 @@ void CKarta::RitaAreaovning(int linjebredd) {
         RitaGradnat(10, Ovningsfarg, TPenMode::Mask);
         Handelser();
     }
+    Bild->ShowChanges();
 }
 
 void CKarta::RitaOrtovning(int linjebredd) {
@@ -305,4 +308,5 @@ void CKarta::RitaOrtovning(int linjebredd) {
     }
     RitaOrter();
     Handelser();
+    Bild->ShowChanges();
 }

@@ -105,8 +105,9 @@ struct TSegment {
 
 // Heckbert's scan-line seed fill, 4-connected. inside(row, x) must become
 // false once set(row, x) has run on a pixel. The seed must be inside.
+// Returns the box of the pixels set.
 template <class Inside, class Set>
-void ScanFill(QImage& image, int x, int y, Inside inside, Set set) {
+QRect ScanFill(QImage& image, int x, int y, Inside inside, Set set) {
     const int w = image.width();
     const int h = image.height();
     std::vector<TSegment> stack;
@@ -117,6 +118,15 @@ void ScanFill(QImage& image, int x, int y, Inside inside, Set set) {
     };
     push(y, x, x, 1);
     push(y + 1, x, x, -1);
+    int minX = w, maxX = -1, minY = h, maxY = -1;
+    auto filled = [&](int py, int xl, int xr) {
+        if (xl > xr)
+            return;
+        minX = std::min(minX, xl);
+        maxX = std::max(maxX, xr);
+        minY = std::min(minY, py);
+        maxY = std::max(maxY, py);
+    };
     while (!stack.empty()) {
         const TSegment s = stack.back();
         stack.pop_back();
@@ -132,6 +142,8 @@ void ScanFill(QImage& image, int x, int y, Inside inside, Set set) {
         }
         bool filling = px < x1;
         int l = px + 1;
+        if (filling)
+            filled(py, l, x1);
         if (filling) {
             if (l < x1)
                 push(py, l, x1 - 1, -dy);
@@ -139,10 +151,12 @@ void ScanFill(QImage& image, int x, int y, Inside inside, Set set) {
         }
         for (;;) {
             if (filling) {
+                const int from = px;
                 while (px < w && inside(row, px)) {
                     set(row, px);
                     ++px;
                 }
+                filled(py, from, px - 1);
                 push(py, l, px - 1, dy);
                 if (px > x2 + 1)
                     push(py, x2 + 1, px - 1, -dy);
@@ -155,11 +169,29 @@ void ScanFill(QImage& image, int x, int y, Inside inside, Set set) {
             filling = true;
         }
     }
+    return maxX < 0 ? QRect() : QRect(QPoint(minX, minY), QPoint(maxX, maxY));
 }
 
 } // namespace
 
 TCanvas::TCanvas(QImage* image) : image_(image) {
+}
+
+void TCanvas::Widen(int x1, int y1, int x2, int y2) {
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, Width() - 1);
+    y2 = std::min(y2, Height() - 1);
+    if (x1 > x2 || y1 > y2)
+        return;
+    if (left_ > right_) {
+        left_ = x1, top_ = y1, right_ = x2, bottom_ = y2;
+        return;
+    }
+    left_ = std::min(left_, x1);
+    top_ = std::min(top_, y1);
+    right_ = std::max(right_, x2);
+    bottom_ = std::max(bottom_, y2);
 }
 
 void TCanvas::Prepare() {
@@ -176,7 +208,9 @@ QFont TCanvas::Font() const {
     QFont f(fontName_);
     // Sizes are points at 96 pixels per inch whatever the screen reports, so
     // labels measure the same everywhere; no antialiasing keeps colours exact.
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPoints_ * 96.0 / 72.0))));
+    // A picture for a scaled screen gets a font as many times larger.
+    const double scale = image_->devicePixelRatio();
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPoints_ * 96.0 / 72.0 * scale))));
     f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
@@ -198,6 +232,7 @@ inline void TCanvas::PlotOp(uint32_t* p, uint32_t rgb) const {
 void TCanvas::Plot(int x, int y, uint32_t rgb) {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return;
+    Touch(x, y, x, y);
     PlotOp(Row(y) + x, rgb);
 }
 
@@ -218,6 +253,7 @@ void TCanvas::HorizontalSpan(int y, int x1, int x2, uint32_t rgb, bool useMode) 
 }
 
 void TCanvas::FillBand(int x1, int y1, int x2, int y2, uint32_t rgb, bool useMode) {
+    Touch(x1, y1, x2, y2);
     for (int y = std::max(y1, 0); y <= std::min(y2, Height() - 1); ++y)
         HorizontalSpan(y, x1, x2, rgb, useMode);
 }
@@ -239,6 +275,7 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     const uint32_t rgb = penRgb_;
+    Touch(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1));
     WalkLine(x0, y0, x1, y1, 0, Width() - 1, 0, Height() - 1,
              [&](int x, int y) { PlotOp(Row(y) + x, rgb); });
 }
@@ -255,6 +292,7 @@ void TCanvas::WideLine(int x0, int y0, int x1, int y1) {
     const int bottom = std::min(Height() - 1, std::max(y0, y1) + reach);
     if (left > right || top > bottom)
         return;
+    Touch(left, top, right, bottom);
     const int bw = right - left + 1;
     std::vector<uint8_t> cover(static_cast<size_t>(bw) * (bottom - top + 1), 0);
     auto stamp = [&](int cx, int cy) {
@@ -321,6 +359,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (!PrepareBox(x1, y1, x2, y2))
         return;
+    Touch(x1, y1, x2 - 1, y2 - 1);
     const int rows = y2 - y1;
     // Pixel centres inside the ellipse inscribed in the box, row by row.
     const double a = (x2 - x1) / 2.0;
@@ -393,10 +432,19 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     const QFontMetrics fm(f);
     if (brushStyle_ == TBrushStyle::Solid)
         FillBand(x, y, x + fm.horizontalAdvance(text) - 1, y + fm.height() - 1, brushRgb_, false);
-    QPainter p(image_);
-    p.setFont(f);
-    p.setPen(QColor::fromRgb(fontRgb_));
-    p.drawText(x, y + fm.ascent(), text);
+    Touch(x, y, x + fm.horizontalAdvance(text), y + fm.height());
+    // Coordinates here are the picture's own pixels, whatever its ratio.
+    const qreal ratio = image_->devicePixelRatio();
+    if (ratio != 1.0)
+        image_->setDevicePixelRatio(1.0);
+    {
+        QPainter p(image_);
+        p.setFont(f);
+        p.setPen(QColor::fromRgb(fontRgb_));
+        p.drawText(x, y + fm.ascent(), text);
+    }
+    if (ratio != 1.0)
+        image_->setDevicePixelRatio(ratio);
     pos_ = QPoint(x + fm.horizontalAdvance(text), y);
 }
 
@@ -418,6 +466,7 @@ void TCanvas::SetPixel(int x, int y, const QColor& c) {
     Prepare();
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return;
+    Touch(x, y, x, y);
     Row(y)[x] = c.rgb() | kOpaque;
 }
 
@@ -431,18 +480,18 @@ void TCanvas::FloodFill(int x, int y, const QColor& color, TFillStyle style) {
     if (style == TFillStyle::Surface) {
         if (seed != target || fill == target)
             return; // nothing to spread over, or nothing would change
-        ScanFill(
+        AddDamage(ScanFill(
             *image_, x, y, [target](const uint32_t* row, int px) { return row[px] == target; },
-            [fill](uint32_t* row, int px) { row[px] = fill; });
+            [fill](uint32_t* row, int px) { row[px] = fill; }));
         return;
     }
     if (seed == target)
         return;
     if (fill == target) {
         // Filled pixels become border pixels themselves.
-        ScanFill(
+        AddDamage(ScanFill(
             *image_, x, y, [target](const uint32_t* row, int px) { return row[px] != target; },
-            [fill](uint32_t* row, int px) { row[px] = fill; });
+            [fill](uint32_t* row, int px) { row[px] = fill; }));
         return;
     }
     const int w = Width();
@@ -452,11 +501,11 @@ void TCanvas::FloodFill(int x, int y, const QColor& color, TFillStyle style) {
     auto index = [&](const uint32_t* row, int px) {
         return static_cast<size_t>((row - base) / stride) * w + px;
     };
-    ScanFill(
+    AddDamage(ScanFill(
         *image_, x, y,
         [&](const uint32_t* row, int px) { return row[px] != target && !done[index(row, px)]; },
         [&](uint32_t* row, int px) {
             row[px] = fill;
             done[index(row, px)] = 1;
-        });
+        }));
 }

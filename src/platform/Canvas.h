@@ -87,7 +87,33 @@ public:
     // pixel that is not the colour, Surface over pixels of exactly the colour.
     void FloodFill(int x, int y, const QColor& color, TFillStyle style);
 
+    // The box of every pixel that drawing may have changed since the last
+    // TakeDamage, clipped to the picture; empty when nothing was drawn. A
+    // flood fill adds the box of the pixels it filled, other figures their
+    // bounding box.
+    QRect Damage() const {
+        return left_ > right_ ? QRect() : QRect(QPoint(left_, top_), QPoint(right_, bottom_));
+    }
+    QRect TakeDamage() {
+        const QRect d = Damage();
+        left_ = top_ = 0;
+        right_ = bottom_ = -1;
+        return d;
+    }
+
 private:
+    // Adds a box, corners included, to the damage. Most drawing lands inside
+    // what is already damaged, so that case is decided first.
+    void Touch(int x1, int y1, int x2, int y2) {
+        if (x1 >= left_ && y1 >= top_ && x2 <= right_ && y2 <= bottom_)
+            return;
+        Widen(x1, y1, x2, y2);
+    }
+    void Widen(int x1, int y1, int x2, int y2);
+    void AddDamage(const QRect& r) {
+        if (!r.isEmpty())
+            Touch(r.left(), r.top(), r.right(), r.bottom());
+    }
     // Orders a box's corners; false when nothing is to be drawn in it.
     bool PrepareBox(int& x1, int& y1, int& x2, int& y2);
     uint32_t* Row(int y) { return reinterpret_cast<uint32_t*>(image_->scanLine(y)); }
@@ -111,4 +137,5 @@ private:
     int fontPoints_ = 8;
     uint32_t fontRgb_ = 0xFF000000u;
     QPoint pos_;
+    int left_ = 0, top_ = 0, right_ = -1, bottom_ = -1; // the damage; empty while right_ < left_
 };

@@ -3,10 +3,86 @@
 #include <QFile>
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 namespace {
 
 constexpr int kChannels = 2;
+
+// SDL and its mixer are loaded at the first sound rather than linked: linked,
+// their forty-odd libraries doubled the program's start-up work.
+struct TSdl {
+    decltype(&SDL_InitSubSystem) InitSubSystem;
+    decltype(&SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&SDL_GetError) GetError;
+    decltype(&Mix_Init) Init;
+    decltype(&Mix_OpenAudio) OpenAudio;
+    decltype(&Mix_AllocateChannels) AllocateChannels;
+    decltype(&Mix_LoadWAV) LoadWAV;
+    decltype(&Mix_LoadMUS) LoadMUS;
+    decltype(&Mix_FreeChunk) FreeChunk;
+    decltype(&Mix_FreeMusic) FreeMusic;
+    decltype(&Mix_GetChunk) GetChunk;
+    decltype(&Mix_Playing) Playing;
+    decltype(&Mix_PlayingMusic) PlayingMusic;
+    decltype(&Mix_PlayChannel) PlayChannel;
+    decltype(&Mix_PlayMusic) PlayMusic;
+    decltype(&Mix_SetMusicPosition) SetMusicPosition;
+    decltype(&Mix_HaltChannel) HaltChannel;
+    decltype(&Mix_HaltMusic) HaltMusic;
+};
+
+template <class F> void Load(void* library, F& f, const char* name) {
+    f = reinterpret_cast<F>(dlsym(library, name));
+    if (!f)
+        throw EMediaError(QStringLiteral("No %1 in the sound library").arg(QLatin1String(name)));
+}
+
+const TSdl& Sdl() {
+    static TSdl sdl{};
+    static int state = 0; // 0 untried, 1 loaded, -1 failed
+    static QString failure;
+    if (state == 1)
+        return sdl;
+    if (state == 0) {
+        state = -1;
+        // The mixer brings SDL itself; looking names up in it finds both.
+        void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library) {
+            failure = QString::fromLocal8Bit(dlerror());
+        } else {
+            try {
+                Load(library, sdl.InitSubSystem, "SDL_InitSubSystem");
+                Load(library, sdl.QuitSubSystem, "SDL_QuitSubSystem");
+                Load(library, sdl.GetError, "SDL_GetError");
+                Load(library, sdl.Init, "Mix_Init");
+                Load(library, sdl.OpenAudio, "Mix_OpenAudio");
+                Load(library, sdl.AllocateChannels, "Mix_AllocateChannels");
+                Load(library, sdl.LoadWAV, "Mix_LoadWAV");
+                Load(library, sdl.LoadMUS, "Mix_LoadMUS");
+                Load(library, sdl.FreeChunk, "Mix_FreeChunk");
+                Load(library, sdl.FreeMusic, "Mix_FreeMusic");
+                Load(library, sdl.GetChunk, "Mix_GetChunk");
+                Load(library, sdl.Playing, "Mix_Playing");
+                Load(library, sdl.PlayingMusic, "Mix_PlayingMusic");
+                Load(library, sdl.PlayChannel, "Mix_PlayChannel");
+                Load(library, sdl.PlayMusic, "Mix_PlayMusic");
+                Load(library, sdl.SetMusicPosition, "Mix_SetMusicPosition");
+                Load(library, sdl.HaltChannel, "Mix_HaltChannel");
+                Load(library, sdl.HaltMusic, "Mix_HaltMusic");
+                state = 1;
+                return sdl;
+            } catch (const EMediaError& e) {
+                failure = e.Message();
+            }
+        }
+    }
+    throw EMediaError(QStringLiteral("No sound library: ") + failure);
+}
+
+QString Error() {
+    return QString::fromUtf8(Sdl().GetError());
+}
 
 // Opens the audio device once. A machine without one fails quickly, and the
 // failure is remembered so that later sounds do not try again.
@@ -17,18 +93,20 @@ void EnsureAudio() {
         return;
     if (state == 0) {
         state = -1;
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            failure = QString::fromUtf8(SDL_GetError());
-        } else {
-            Mix_Init(MIX_INIT_MID);
-            if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-                failure = QString::fromUtf8(Mix_GetError());
-                SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        try {
+            const TSdl& sdl = Sdl();
+            if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) {
+                failure = Error();
+            } else if (sdl.OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+                failure = Error();
+                sdl.QuitSubSystem(SDL_INIT_AUDIO);
             } else {
-                Mix_AllocateChannels(kChannels);
+                sdl.AllocateChannels(kChannels);
                 state = 1;
                 return;
             }
+        } catch (const EMediaError& e) {
+            failure = e.Message();
         }
     }
     throw EMediaError(QStringLiteral("No audio device: ") + failure);
@@ -45,14 +123,14 @@ TMediaPlayer::~TMediaPlayer() {
 
 void TMediaPlayer::Release() {
     if (chunk_) {
-        if (Mix_GetChunk(channel_) == chunk_)
-            Mix_HaltChannel(channel_);
-        Mix_FreeChunk(chunk_);
+        if (Sdl().GetChunk(channel_) == chunk_)
+            Sdl().HaltChannel(channel_);
+        Sdl().FreeChunk(chunk_);
         chunk_ = nullptr;
     }
     if (music_) {
-        Mix_HaltMusic();
-        Mix_FreeMusic(music_);
+        Sdl().HaltMusic();
+        Sdl().FreeMusic(music_);
         music_ = nullptr;
     }
 }
@@ -64,13 +142,16 @@ void TMediaPlayer::Open() {
     EnsureAudio();
     const QByteArray name = QFile::encodeName(fileName_);
     if (kind_ == Kind::Wave) {
-        chunk_ = Mix_LoadWAV(name.constData());
+        chunk_ = Sdl().LoadWAV(name.constData());
         if (!chunk_)
-            throw EMediaError(QString::fromUtf8(Mix_GetError()));
+            throw EMediaError(Error());
     } else {
-        music_ = Mix_LoadMUS(name.constData());
+        // MIDI support is loaded at the first music, not with the first effect.
+        static const bool midi = (Sdl().Init(MIX_INIT_MID), true);
+        (void)midi;
+        music_ = Sdl().LoadMUS(name.constData());
         if (!music_)
-            throw EMediaError(QString::fromUtf8(Mix_GetError()));
+            throw EMediaError(Error());
     }
 }
 
@@ -80,8 +161,8 @@ void TMediaPlayer::SetPosition(int milliseconds) {
 
 bool TMediaPlayer::IsPlaying() const {
     if (kind_ == Kind::Wave)
-        return chunk_ && Mix_Playing(channel_) && Mix_GetChunk(channel_) == chunk_;
-    return music_ && Mix_PlayingMusic();
+        return chunk_ && Sdl().Playing(channel_) && Sdl().GetChunk(channel_) == chunk_;
+    return music_ && Sdl().PlayingMusic();
 }
 
 void TMediaPlayer::Play() {
@@ -90,14 +171,14 @@ void TMediaPlayer::Play() {
             throw EMediaError(QStringLiteral("No sound is open"));
         if (IsPlaying())
             return;
-        if (Mix_PlayChannel(channel_, chunk_, 0) < 0)
-            throw EMediaError(QString::fromUtf8(Mix_GetError()));
+        if (Sdl().PlayChannel(channel_, chunk_, 0) < 0)
+            throw EMediaError(Error());
     } else {
         if (!music_)
             throw EMediaError(QStringLiteral("No music is open"));
-        if (Mix_PlayMusic(music_, 1) != 0)
-            throw EMediaError(QString::fromUtf8(Mix_GetError()));
+        if (Sdl().PlayMusic(music_, 1) != 0)
+            throw EMediaError(Error());
         if (position_ > 0)
-            Mix_SetMusicPosition(position_ / 1000.0);
+            Sdl().SetMusicPosition(position_ / 1000.0);
     }
 }

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QThread>
+#include <cmath>
 
 using namespace Skarm;
 
@@ -20,6 +21,13 @@ const QColor kNavy(0, 0, 128);
 const QColor kLjusgra(230, 230, 230);
 
 constexpr int kTopphojd = 32;
+
+// The map picture of the last screen, kept for the next one: a fresh picture
+// of screen size costs more to fault in than to draw.
+QImage& VilandeBild() {
+    static QImage bild;
+    return bild;
+}
 constexpr int kKnappbredd[] = {117, 97, 27, 79}; // cmdTopp, cmdStarta, cmdHjalp, cmdAvsluta
 
 } // namespace
@@ -77,8 +85,6 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
             [this] { Skyddat(this, [this] { cmdStartaClick(); }); });
     connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { cmdAvslutaClick(); });
-
-    tmrBlinka->start();
 }
 
 void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
@@ -113,7 +119,8 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         karta_->HanteraHandelser = [] { Handelser(); };
         ovning_->Karta = karta_.get();
         ovning_->Starta(this);
-        tmrBlinka->start();
+        imgKarta->ShowChanges();
+        BlinkaVidBehov();
         Handelser();
         imgKarta->setEnabled(true);
         cmdAvsluta->setEnabled(true);
@@ -207,9 +214,25 @@ void TfrmOvningKarta::LaggUt() {
     lblFraga->setGeometry(2, 6, w, 25);
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
-    QImage bild(imgKarta->size(), QImage::Format_RGB32);
+    // The map is drawn in the screen's own pixels, so a scaled screen shows
+    // it sharp rather than enlarged.
+    const qreal kvot = imgKarta->devicePixelRatioF();
+    const QSize storlek = imgKarta->size() * kvot;
+    QImage bild = std::move(VilandeBild());
+    VilandeBild() = QImage();
+    if (bild.size() != storlek || bild.format() != QImage::Format_RGB32)
+        bild = QImage(storlek, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(kvot);
     bild.fill(Qt::white);
     imgKarta->SetPicture(bild);
+}
+
+TfrmOvningKarta::~TfrmOvningKarta() {
+    // Only a picture that nothing else shares is worth keeping.
+    QImage bild = std::move(imgKarta->Picture());
+    imgKarta->Picture() = QImage();
+    if (!bild.isNull() && bild.isDetached())
+        VilandeBild() = std::move(bild);
 }
 
 void TfrmOvningKarta::showEvent(QShowEvent* event) {
@@ -255,7 +278,8 @@ void TfrmOvningKarta::VisaNamn(const QString& text, int32_t x, int32_t y, bool s
     AnpassaStorlek(lblNamn);
     const int w = lblNamn->width() + 4;
     const int h = lblNamn->height();
-    lblNamn->setGeometry(x - w / 2 + imgKarta->x(), y - h / 2 + imgKarta->y(), w, h);
+    const QPoint p = KartPunkt(x, y);
+    lblNamn->setGeometry(p.x() - w / 2 + imgKarta->x(), p.y() - h / 2 + imgKarta->y(), w, h);
     if (show) {
         tmrNamnTimer->start();
         SetOpaque(lblNamn, true, kSilver);
@@ -280,6 +304,7 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
     } else if (ovning_->ArRatt(Punkt)) {
         ovning_->Blinklage = 0;
         ovning_->RattSvar();
+        imgKarta->ShowChanges();
         Handelser();
         const QString text = ovning_->NastaFraga();
         if (text.isEmpty()) {
@@ -294,7 +319,25 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
         ovning_->FelSvar(Punkt);
     }
     imgKarta->setEnabled(true);
-    imgKarta->update(); // the exercise paints on the picture only
+    imgKarta->ShowChanges(); // the exercise paints on the picture only
+    BlinkaVidBehov();
+}
+
+QPoint TfrmOvningKarta::KartPunkt(int x, int y) const {
+    const qreal kvot = imgKarta->PixelRatio();
+    if (kvot == 1.0)
+        return QPoint(x, y);
+    return QPoint(static_cast<int>(std::floor(x / kvot)), static_cast<int>(std::floor(y / kvot)));
+}
+
+void TfrmOvningKarta::BlinkaVidBehov() {
+    // With nothing to blink the timer rests, so an idle screen does no work.
+    if (ovning_ && ovning_->Blinkar()) {
+        if (!tmrBlinka->isActive())
+            tmrBlinka->start();
+    } else {
+        tmrBlinka->stop();
+    }
 }
 
 bool TfrmOvningKarta::eventFilter(QObject* watched, QEvent* event) {
@@ -303,8 +346,9 @@ bool TfrmOvningKarta::eventFilter(QObject* watched, QEvent* event) {
         const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
         const QPoint horn = lblNamn->pos();
         VisaNamn(QString(), 0, 0, false);
-        const int x = horn.x() + pos.x() - imgKarta->x();
-        const int y = horn.y() + pos.y() - imgKarta->y();
+        const qreal kvot = imgKarta->PixelRatio();
+        const int x = static_cast<int>(std::floor((horn.x() + pos.x() - imgKarta->x()) * kvot));
+        const int y = static_cast<int>(std::floor((horn.y() + pos.y() - imgKarta->y()) * kvot));
         Skyddat(this, [&] { KartKlick(x, y); });
         return true;
     }
@@ -314,14 +358,15 @@ bool TfrmOvningKarta::eventFilter(QObject* watched, QEvent* event) {
 void TfrmOvningKarta::KartRorelse(int x, int y) {
     if (!lblText->text().isEmpty())
         lblText->show();
-    lblText->move(x + 15, y + 15);
+    lblText->move(KartPunkt(x, y) + QPoint(15, 15));
 }
 
 void TfrmOvningKarta::BlinkaTick() {
     if (!ovning_ || !karta_ || ovning_->Karta != karta_.get())
         return; // not started yet
     ovning_->Blinka();
-    imgKarta->update();
+    imgKarta->ShowChanges();
+    BlinkaVidBehov();
     Handelser();
 }
 
@@ -333,6 +378,8 @@ void TfrmOvningKarta::cmdStartaClick() {
     {
         TTimglas timglas;
         ovning_->Starta(this);
+        imgKarta->ShowChanges();
+        BlinkaVidBehov();
         VisaProcent(0);
     }
     cmdAvsluta->setEnabled(true);

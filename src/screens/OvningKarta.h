@@ -13,6 +13,7 @@ class TfrmOvningKarta : public TOvningsskarm<TKartformular> {
     Q_OBJECT
 public:
     explicit TfrmOvningKarta(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
+    ~TfrmOvningKarta() override;
 
     // Loads the map of the exercise, shows the screen and starts the game.
     // Data-file errors are passed on; the screen is hidden again then.
@@ -24,6 +25,8 @@ public:
 
     // Handles a mouse press on the map at picture pixel (x, y).
     void KartKlick(int x, int y);
+    // A picture pixel of the map as a pixel of the map control.
+    QPoint KartPunkt(int x, int y) const;
 
     TPanel* panTop;
     QLabel* lblFraga;
@@ -56,6 +59,7 @@ private:
     void LaddaKarta();
     void KartRorelse(int x, int y);
     void BlinkaTick();
+    void BlinkaVidBehov();
     void NamnTimerTick();
     void cmdStartaClick();
     void cmdAvslutaClick();

@@ -204,20 +204,6 @@ void TfrmHuvudmeny::FormCreate() {
     ChooseColorScheme();
     SoundsOn = true;
     MusicOn = true;
-    bool reported = false;
-    for (int n = 1; n <= 7; ++n) {
-        const QString file = QString::fromLatin1(kVarldsdelar[n - 1].bild);
-        try {
-            varldsbilder_[n - 1] = DecodeGif(ProgramFolder() + QLatin1Char('/') + file);
-        } catch (const std::exception&) {
-            // Without it the map shows sea; one message says what is missing.
-            varldsbilder_[n - 1] = QImage(396, 155, QImage::Format_RGB32);
-            varldsbilder_[n - 1].fill(kHav);
-            if (!std::exchange(reported, true))
-                ShowMessageBox(this, TBoxKind::Plain,
-                               QStringLiteral("Kunde inte visa bilden ") + file + QLatin1Char('.'));
-        }
-    }
     try {
         if (!QDir::setCurrent(ProgramFolder()))
             throw EInOutError(
@@ -228,6 +214,24 @@ void TfrmHuvudmeny::FormCreate() {
     } catch (const EGlobina& e) {
         ShowMessageBox(this, TBoxKind::Error, e.Message());
     }
+}
+
+const QImage& TfrmHuvudmeny::Varldsbild(int n) const {
+    QImage& bild = varldsbilder_[n - 1];
+    if (std::exchange(avkodad_[n - 1], true))
+        return bild;
+    const QString file = QString::fromLatin1(kVarldsdelar[n - 1].bild);
+    try {
+        bild = DecodeGif(ProgramFolder() + QLatin1Char('/') + file);
+    } catch (const std::exception&) {
+        // Without it the map shows sea; one message says what is missing.
+        bild = QImage(396, 155, QImage::Format_RGB32);
+        bild.fill(kHav);
+        if (!std::exchange(bildfelVisat_, true))
+            ShowMessageBox(const_cast<TfrmHuvudmeny*>(this), TBoxKind::Plain,
+                           QStringLiteral("Kunde inte visa bilden ") + file + QLatin1Char('.'));
+    }
+    return bild;
 }
 
 void TfrmHuvudmeny::showEvent(QShowEvent* event) {

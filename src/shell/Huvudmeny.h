@@ -43,8 +43,12 @@ public:
     void VisaTopplista();
 
     // The world picture of part n (1..7), 396 x 155.
-    const QImage& Varldsbild(int n) const { return varldsbilder_[n - 1]; }
-    void SetVarldsbild(int n, const QImage& image) { varldsbilder_[n - 1] = image; }
+    // Decoded at its first use: the menu opens on one of the seven.
+    const QImage& Varldsbild(int n) const;
+    void SetVarldsbild(int n, const QImage& image) {
+        varldsbilder_[n - 1] = image;
+        avkodad_[n - 1] = true;
+    }
     COvningar* Ovningar() const { return ovningar_.get(); }
     QWidget* OppenSkarm(int kind) const;
 
@@ -86,7 +90,9 @@ private:
     std::unique_ptr<TMediaPlayer> mplWAV1_;
     std::unique_ptr<TMediaPlayer> mplWAV2_;
     std::shared_ptr<COvningar> ovningar_;
-    std::array<QImage, 7> varldsbilder_;
+    mutable std::array<QImage, 7> varldsbilder_;
+    mutable std::array<bool, 7> avkodad_{};
+    mutable bool bildfelVisat_ = false;
     // The open exercise screen of each kind: map, flag, multiple choice.
     std::array<QPointer<QWidget>, 3> skarmar_;
     TSkarmStartare startare_;

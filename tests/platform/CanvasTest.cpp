@@ -2,8 +2,11 @@
 #include "platform/Image.h"
 #include "support/Pictures.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -204,4 +207,98 @@ TEST(TCanvas, PixelsTextAndImageCanvas) {
             const QRgb p = control.Picture().pixel(x, y);
             ASSERT_TRUE(p == qRgb(255, 255, 0) || p == qRgb(0, 0, 0)) << x << "," << y;
         }
+}
+
+// The damage box is what the picture control repaints: it must hold every
+// changed pixel, stay clipped to the picture, and be empty once taken.
+TEST(TCanvas, DamageCoversEveryChangedPixelAndIsTakenOnce) {
+    QImage image = Blank(100, 80);
+    TCanvas c(&image);
+    EXPECT_TRUE(c.Damage().isEmpty());
+    auto changedBox = [&](auto draw) {
+        const QImage before = image;
+        c.TakeDamage();
+        draw();
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != before.pixel(x, y))
+                    box |= QRect(x, y, 1, 1);
+        const QRect damage = c.TakeDamage();
+        EXPECT_TRUE(damage.contains(box) || box.isEmpty())
+            << "changed " << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
+        return std::pair(box, damage);
+    };
+    c.SetPenColor(Qt::black);
+    EXPECT_EQ(changedBox([&] { Line(c, {10, 10}, {30, 20}); }).second, QRect(10, 10, 21, 11));
+    c.SetPenWidth(3);
+    changedBox([&] { Line(c, {-5, 40}, {20, 45}); }); // clipped at the left edge
+    c.SetPenWidth(1);
+    c.SetBrushColor(Qt::red);
+    changedBox([&] { c.Rectangle(50, 5, 70, 25); });
+    changedBox([&] { c.Ellipse(50, 40, 60, 48); });
+    changedBox([&] { c.TextOut(5, 60, QStringLiteral("Oslo")); });
+    // A closed square outline: the fill stays inside it, and so does the damage.
+    image.fill(Qt::white);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    c.Rectangle(20, 50, 40, 70);
+    c.SetBrushColor(Qt::blue);
+    const auto [filled, damage] =
+        changedBox([&] { c.FloodFill(30, 60, Qt::white, TFillStyle::Surface); });
+    EXPECT_EQ(std::pair(filled, damage), std::pair(QRect(21, 51, 18, 18), QRect(21, 51, 18, 18)));
+    // A fill that changes nothing damages nothing; the whole picture at most.
+    EXPECT_TRUE(
+        changedBox([&] { c.FloodFill(30, 60, Qt::white, TFillStyle::Surface); }).second.isEmpty());
+    c.SetPenWidth(9);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    EXPECT_EQ(changedBox([&] { c.Rectangle(-2, -2, 102, 82); }).second, QRect(0, 0, 100, 80));
+}
+
+// At ratio 2 the picture has twice the control's pixels: a press lands on
+// its own picture pixel, changes repaint the control pixels that show them,
+// and text is drawn in picture pixels with a font twice as large.
+TEST(TImage, APictureAtRatioTwoMapsPressesAndChangesToItsOwnPixels) {
+    TImage image;
+    image.resize(50, 40);
+    QImage picture(100, 80, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(2);
+    picture.fill(Qt::white);
+    image.SetPicture(picture);
+    EXPECT_EQ(std::tuple(image.PixelWidth(), image.PixelHeight(), image.PixelRatio()),
+              std::tuple(100, 80, 2.0));
+    EXPECT_TRUE(image.testAttribute(Qt::WA_OpaquePaintEvent));
+
+    QList<QPoint> presses;
+    QObject::connect(&image, &TImage::MouseDown,
+                     [&](int x, int y, Qt::MouseButton) { presses << QPoint(x, y); });
+    for (const QPointF at : {QPointF(10, 20), QPointF(10.5, 20.5)}) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, image.mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&image, &press);
+    }
+    EXPECT_EQ(presses, (QList<QPoint>{{20, 40}, {21, 41}}));
+    // Odd picture pixels widen the control rectangle outwards.
+    EXPECT_EQ(image.ToControl(QRect(3, 4, 3, 2)), QRect(1, 2, 2, 1));
+
+    TCanvas& c = image.Canvas();
+    const int small = [] {
+        QImage plain = Blank(100, 80);
+        return TCanvas(&plain).TextHeight(QStringLiteral("Oslo"));
+    }();
+    EXPECT_GE(c.TextHeight(QStringLiteral("Oslo")), 2 * small - 2);
+    c.SetBrushStyle(TBrushStyle::Clear);
+    c.TextOut(60, 50, QStringLiteral("Oslo"));
+    const Pixels text = Painted(image.Picture());
+    ASSERT_FALSE(text.empty());
+    EXPECT_GE(text.begin()->first, 60); // in picture pixels, not doubled again
+    EXPECT_EQ(image.Picture().devicePixelRatio(), 2.0);
+
+    // A picture with see-through pixels, or smaller than the control, lets
+    // what is behind it show.
+    image.SetPicture(QImage(20, 20, QImage::Format_RGB32));
+    EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
+    image.SetStretch(true);
+    EXPECT_TRUE(image.testAttribute(Qt::WA_OpaquePaintEvent));
+    image.SetPicture(QImage(50, 40, QImage::Format_ARGB32));
+    EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
 }

@@ -8,6 +8,7 @@
 #include "screens/Panel.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
@@ -38,6 +39,51 @@ protected:
 
     void Click(float lat, float lon, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(screen->imgKarta, button, {}, Pixel(lat, lon));
+    }
+
+    // Pixels of the map that differ between the screen, as last painted, and
+    // the map's own picture, leaving out the labels that lie over the map.
+    // The screen's pixels come from the window system, not from a fresh
+    // render of the control, so a changed part that was not repainted shows.
+    int StalePixels() {
+        QCoreApplication::processEvents();
+        const QPoint at = screen->imgKarta->mapTo(screen.get(), QPoint(0, 0));
+        QImage shown = screen->screen()
+                           ->grabWindow(screen->winId(), at.x(), at.y(), screen->imgKarta->width(),
+                                        screen->imgKarta->height())
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32);
+        QImage picture = screen->imgKarta->Picture().convertToFormat(QImage::Format_RGB32);
+        if (shown.size() != picture.size())
+            return -1;
+        for (const QLabel* label : {screen->lblNamn, screen->lblText})
+            if (label->isVisible())
+                for (QImage* image : {&shown, &picture})
+                    QPainter(image).fillRect(label->geometry().translated(-screen->imgKarta->pos()),
+                                             Qt::black);
+        // The panel's client area hides the control's last two rows and columns.
+        const QRect visible = screen->imgKarta->visibleRegion().boundingRect();
+        int stale = 0;
+        for (int y = visible.top(); y <= visible.bottom(); ++y)
+            for (int x = visible.left(); x <= visible.right(); ++x)
+                stale += shown.pixel(x, y) != picture.pixel(x, y);
+        return stale;
+    }
+
+    // Paint events of the map control while f runs.
+    template <class F> int MapPaints(F f) {
+        struct Counter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                paints += e->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        screen->imgKarta->installEventFilter(&counter);
+        f();
+        QCoreApplication::processEvents();
+        screen->imgKarta->removeEventFilter(&counter);
+        return counter.paints;
     }
 
     // The centre of the country the question asks for, and of the other one.
@@ -227,4 +273,48 @@ TEST_F(KartaTest, AMissingDataFileIsPassedOnAndAnUnknownMapNumberLoadsOnlyPlaces
     Start(9);
     EXPECT_EQ(screen->Karta()->Landareor->Antal, 0);
     EXPECT_EQ(screen->Karta()->AntalHav, 0);
+}
+
+TEST_F(KartaTest, TheScreenShowsTheMapsPictureAfterEveryAnswerAndBlinkTick) {
+    Start();
+    EXPECT_EQ(StalePixels(), 0);
+    // Four wrong answers: highlighted from the third, blinking from the fourth.
+    for (int i = 0; i < 4; ++i) {
+        Click(5, OtherLon());
+        EXPECT_EQ(StalePixels(), 0) << "after wrong answer " << i + 1;
+    }
+    for (int i = 0; i < 3; ++i) {
+        Tick(screen->tmrBlinka);
+        EXPECT_EQ(StalePixels(), 0) << "after blink tick " << i + 1;
+    }
+    Click(5, AskedLon()); // answered late: red
+    EXPECT_EQ(StalePixels(), 0);
+    Click(5, AskedLon()); // answered at once: white, and the game ends
+    EXPECT_EQ(StalePixels(), 0);
+    Click(5, 25); // after the end a click only names
+    EXPECT_EQ(StalePixels(), 0);
+    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+    EXPECT_EQ(StalePixels(), 0);
+}
+
+TEST_F(KartaTest, TheBlinkTimerRunsOnlyWhileATickCanChangeTheMap) {
+    Start();
+    EXPECT_FALSE(screen->tmrBlinka->isActive());
+    for (int i = 0; i < 2; ++i)
+        Click(5, OtherLon());
+    EXPECT_FALSE(screen->tmrBlinka->isActive());
+    Click(5, OtherLon()); // the third: the answer is to be highlighted
+    EXPECT_TRUE(screen->tmrBlinka->isActive());
+    EXPECT_GT(MapPaints([&] { Tick(screen->tmrBlinka); }), 0);
+    // Highlighted and not yet blinking: a tick would change nothing.
+    EXPECT_FALSE(screen->tmrBlinka->isActive());
+    EXPECT_EQ(MapPaints([&] {
+                  screen->tmrBlinka->start();
+                  Tick(screen->tmrBlinka);
+              }),
+              0);
+    Click(5, OtherLon()); // the fourth: it blinks
+    EXPECT_TRUE(screen->tmrBlinka->isActive());
+    Click(5, AskedLon());
+    EXPECT_FALSE(screen->tmrBlinka->isActive());
 }

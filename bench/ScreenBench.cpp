@@ -1,0 +1,372 @@
+// What the player feels on the map screen, on the shipped maps: a click until
+// the screen is repainted, an exercise start until the first question shows,
+// and the work done while the screen sits idle. Runs on the offscreen
+// platform with a 1920x1080 screen (map picture 1916x1044); --ratio=2 gives
+// the same screen at device pixel ratio 2 (3840x2160 physical pixels).
+//
+// Every figure is also given in "fills": its median time divided by the
+// median time of one fill of a whole 1920x1048 picture, measured in the same
+// run, so results compare across machines.
+#include "data/Helpers.h"
+#include "data/Language.h"
+#include "exercises/Ovning.h"
+#include "exercises/OvningLandArea.h"
+#include "exercises/Ovningar.h"
+#include "maps/Karta.h"
+#include "platform/Image.h"
+#include "screens/OvningKarta.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kFillW = 1920, kFillH = 1048;
+constexpr int kRepetitions = 5;
+
+double g_fillSeconds = 0; // median of one whole-picture fill, set once FillOnce has run
+
+const struct {
+    int map;
+    const char* name;
+} kMaps[] = {{1, "World"},  {2, "Europe"}, {3, "NorthAmerica"},
+             {4, "Africa"}, {5, "Asia"},   {6, "Oceania"}};
+
+using Clock = std::chrono::steady_clock;
+
+double Since(Clock::time_point t0) {
+    return std::chrono::duration<double>(Clock::now() - t0).count();
+}
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec * 1e-9;
+}
+
+// Sets the counter "fills" from the measured seconds of all iterations.
+void Fills(benchmark::State& state, double seconds) {
+    if (g_fillSeconds > 0)
+        state.counters["fills"] =
+            benchmark::Counter(seconds / g_fillSeconds, benchmark::Counter::kAvgIterations);
+}
+
+// The first area exercise of the catalogue on a map.
+std::shared_ptr<COvning> AreaExercise(const COvningar& katalog, int map) {
+    for (auto e = katalog.Forsta; e; e = e->Nasta)
+        if (e->Typ == QLatin1String("AREA") && e->Kartnummer == map)
+            return e;
+    return nullptr;
+}
+
+const COvningar& Katalog() {
+    static COvningar katalog;
+    if (!katalog.Forsta)
+        katalog.LasOvningar(QStringLiteral("Ovning.crp"));
+    return katalog;
+}
+
+void DoneWithEvents() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Counts the pixels painted on a widget and its children.
+class TPaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const QRegion region = static_cast<QPaintEvent*>(event)->region();
+            long long px = 0;
+            for (const QRect& r : region)
+                px += static_cast<long long>(r.width()) * r.height();
+            all += px;
+            if (watched == map)
+                mapPixels += px;
+        } else if (event->type() == QEvent::Timer && watched != quitTimer) {
+            ++timerEvents;
+        }
+        return false;
+    }
+    QObject* map = nullptr;
+    QObject* quitTimer = nullptr;
+    long long all = 0;
+    long long mapPixels = 0;
+    long long timerEvents = 0;
+};
+
+// A started map screen on an area exercise of a shipped map.
+struct TStartedScreen {
+    explicit TStartedScreen(int map) : ex(AreaExercise(Katalog(), map)) {
+        screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+        screen->StartaOvning(ex);
+        DoneWithEvents();
+    }
+    ~TStartedScreen() {
+        screen->close();
+        screen.reset();
+        DoneWithEvents();
+    }
+
+    // A point of the picture inside the area, in widget pixels.
+    QPoint Inside(const CArea& a) const {
+        const CKarta& k = *screen->Karta();
+        const qreal ratio = screen->imgKarta->devicePixelRatioF();
+        for (const TLatLon* seed : {&a.Fyllpunkt1, &a.Fyllpunkt2}) {
+            const int x = k.XKoord(seed->Lat, seed->Lon), y = k.YKoord(seed->Lat);
+            if (k.InomBild(x, y))
+                return QPoint(int(x / ratio), int(y / ratio));
+        }
+        return QPoint(-1, -1);
+    }
+    // A point in the asked area, and one in an area that takes part and is
+    // not asked.
+    QPoint Right() const { return Find(true); }
+    QPoint Wrong() const { return Find(false); }
+    QPoint Find(bool asked) const {
+        const QString key = static_cast<const COvningLandArea&>(*ex).FragaNamn;
+        const CAreor& areor = *screen->Karta()->Landareor;
+        for (int i = 1; i <= areor.Antal; ++i) {
+            const CArea& a = areor.Area(i);
+            if (a.Deltar && !a.Besvarad && a.Matchar(key) == asked) {
+                const QPoint p = Inside(a);
+                if (p.x() >= 0)
+                    return p;
+            }
+        }
+        return QPoint(-1, -1);
+    }
+
+    void Press(QPoint at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, screen->imgKarta->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(screen->imgKarta, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, screen->imgKarta->mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(screen->imgKarta, &release);
+    }
+
+    std::shared_ptr<COvning> ex;
+    std::unique_ptr<TfrmOvningKarta> screen;
+};
+
+void FillOnce(benchmark::State& state) {
+    QImage picture(kFillW, kFillH, QImage::Format_RGB32);
+    TCanvas c(&picture);
+    int i = 0;
+    for (auto _ : state) {
+        c.SetBrushColor(++i % 2 ? QColor(128, 128, 128) : QColor(0, 0, 128));
+        c.FillRect(c.ClipRect());
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+}
+
+// A click from the press until the repaint it caused has been done. The
+// wrong click names another country; the right one recolours the asked one
+// and asks the next question. Near the end of the game the exercise starts
+// again, outside the measured time.
+void ScreenClick(benchmark::State& state, int map, bool right) {
+    TStartedScreen s(map);
+    double seconds = 0;
+    int wrongs = 0;
+    for (auto _ : state) {
+        if (s.ex->Fragor + 1 >= s.ex->Antal || s.Right().x() < 0 || s.Wrong().x() < 0) {
+            s.screen->cmdStarta->click();
+            DoneWithEvents();
+        }
+        if (!right && ++wrongs % 3 == 0) {
+            // Three wrong answers make the answer blink: answer it first.
+            s.Press(s.Right());
+            DoneWithEvents();
+        }
+        const QPoint at = right ? s.Right() : s.Wrong();
+        const auto t0 = Clock::now();
+        s.Press(at);
+        DoneWithEvents();
+        const double t = Since(t0);
+        state.SetIterationTime(t);
+        seconds += t;
+    }
+    Fills(state, seconds);
+}
+
+// From the screen's creation to the first question shown, painted.
+void ExerciseStart(benchmark::State& state, int map) {
+    const auto ex = AreaExercise(Katalog(), map);
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        auto screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+        screen->StartaOvning(ex);
+        DoneWithEvents();
+        const double t = Since(t0);
+        state.SetIterationTime(t);
+        seconds += t;
+        screen->close();
+        screen.reset();
+        DoneWithEvents();
+    }
+    Fills(state, seconds);
+}
+
+// Two seconds of an open exercise on Europe with nothing blinking: the
+// process's CPU time, the pixels repainted and the timer events, per second.
+void IdleRepaint(benchmark::State& state) {
+    TStartedScreen s(2);
+    TPaintCounter counter;
+    QTimer quit;
+    quit.setSingleShot(true);
+    counter.map = s.screen->imgKarta;
+    counter.quitTimer = &quit;
+    qApp->installEventFilter(&counter);
+    constexpr double kSeconds = 2;
+    double cpu = 0;
+    for (auto _ : state) {
+        QEventLoop loop;
+        QObject::connect(&quit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        const double c0 = CpuSeconds();
+        quit.start(int(kSeconds * 1000));
+        loop.exec();
+        const double c = CpuSeconds() - c0;
+        state.SetIterationTime(c / kSeconds);
+        cpu += c / kSeconds;
+    }
+    qApp->removeEventFilter(&counter);
+    const double seconds = kSeconds * state.iterations();
+    state.counters["map_px_per_s"] = counter.mapPixels / seconds;
+    state.counters["all_px_per_s"] = counter.all / seconds;
+    state.counters["timer_events_per_s"] = counter.timerEvents / seconds;
+    Fills(state, cpu);
+}
+
+// Prints every run as the console does and keeps each benchmark's
+// repetitions, so the summary takes medians rather than the last one.
+class TMedianReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
+                const std::string name = r.run_name.function_name;
+                seconds[name].push_back(r.GetAdjustedRealTime() /
+                                        benchmark::GetTimeUnitMultiplier(r.time_unit));
+                cpu[name].push_back(r.GetAdjustedCPUTime() /
+                                    benchmark::GetTimeUnitMultiplier(r.time_unit));
+                order.push_back(name);
+                if (name.rfind("FillOnce", 0) == 0)
+                    g_fillSeconds = Median(seconds, name);
+            }
+    }
+    static double Median(const std::map<std::string, std::vector<double>>& runs,
+                         const std::string& name) {
+        std::vector<double> v = runs.at(name);
+        std::sort(v.begin(), v.end());
+        const size_t n = v.size();
+        return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    }
+    std::map<std::string, std::vector<double>> seconds;
+    std::map<std::string, std::vector<double>> cpu;
+    std::vector<std::string> order;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Our own option first: the device pixel ratio of the offscreen screen.
+    int ratio = 1;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--ratio=", 8) == 0)
+            ratio = std::max(1, std::atoi(argv[i] + 8));
+        else
+            args.push_back(argv[i]);
+    }
+    argc = int(args.size());
+    argv = args.data();
+
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    {
+        QFile f(config);
+        f.open(QIODevice::WriteOnly);
+        f.write(QStringLiteral(R"({"screens": [{"name": "bench", "x": 0, "y": 0,
+            "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": %3}]})")
+                    .arg(1920 * ratio)
+                    .arg(1080 * ratio)
+                    .arg(ratio)
+                    .toUtf8());
+    }
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    QDir::setCurrent(ProgramFolder());
+    SetTopplistaVisare([](QWidget*, int32_t, const QString&, int32_t) {});
+    LoadLanguageTexts();
+
+    benchmark::RegisterBenchmark("FillOnce", FillOnce)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(kRepetitions);
+    for (const auto& m : kMaps) {
+        const std::string name = m.name;
+        benchmark::RegisterBenchmark(("ScreenClick/" + name + "/wrong").c_str(), ScreenClick, m.map,
+                                     false)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(40)
+            ->Repetitions(kRepetitions);
+        benchmark::RegisterBenchmark(("ScreenClick/" + name + "/right").c_str(), ScreenClick, m.map,
+                                     true)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(40)
+            ->Repetitions(kRepetitions);
+    }
+    for (const auto& m : kMaps)
+        benchmark::RegisterBenchmark(("ExerciseStart/" + std::string(m.name)).c_str(),
+                                     ExerciseStart, m.map)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(5)
+            ->Repetitions(kRepetitions);
+    benchmark::RegisterBenchmark("IdleRepaint", IdleRepaint)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(3);
+
+    benchmark::Initialize(&argc, argv);
+    TMedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    if (g_fillSeconds <= 0)
+        return 0;
+    std::printf("\nDevice pixel ratio %d; one fill of %dx%d (median): %.3f ms\n", ratio, kFillW,
+                kFillH, g_fillSeconds * 1e3);
+    std::printf("%-26s %10s %9s %10s\n", "benchmark (median)", "ms", "fills", "CPU ms");
+    std::vector<std::string> seen;
+    for (const std::string& name : reporter.order) {
+        if (std::find(seen.begin(), seen.end(), name) != seen.end())
+            continue;
+        seen.push_back(name);
+        const double s = TMedianReporter::Median(reporter.seconds, name);
+        const double c = TMedianReporter::Median(reporter.cpu, name);
+        std::printf("%-26s %10.3f %9.2f %10.3f\n", name.c_str(), s * 1e3, s / g_fillSeconds,
+                    c * 1e3);
+    }
+    return 0;
+}
