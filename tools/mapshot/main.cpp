@@ -1,5 +1,6 @@
 // mapshot: draws a map from the data files the way an exercise does and
 // writes it as a PNG, so maps can be looked at without playing.
+#include "Patches.h"
 #include "TestMap.h"
 #include "data/Errors.h"
 #include "data/Globals.h"
@@ -114,6 +115,9 @@ int main(int argc, char* argv[]) {
         {"land", "Land colour 0xBBGGRR (default 0x808080).", "bgr"},
         {"exercise", "Exercise area colour 0xBBGGRR (default 0x008000).", "bgr"},
         {"sea", "Sea colour 0xBBGGRR (default 0x800000).", "bgr"},
+        {"patches",
+         "Also print the 4-connected patches of at least 3 pixels left in the land colour, "
+         "with the latitude and longitude of each."},
         {"make-test-map",
          "Write a small generated map (map 1: AREA1, Vatten, Hav1, Ort1) into "
          "the folder and exit.",
@@ -256,6 +260,17 @@ int main(int argc, char* argv[]) {
             throw EInOutError(QString("Cannot write %1").arg(pos[0]));
         std::printf("%s: map %d, %s, view %.4f,%.4f,%.4f, %dx%d\n", qPrintable(pos[0]), map,
                     qPrintable(kind), k.VyMitt, k.VyNord, k.VySyd, w, h);
+        if (p.isSet("patches")) {
+            const std::vector<TPatch> patches = FindPatches(image.Picture(), k.Landfarg.rgb(), 3);
+            int pixels = 0;
+            for (const TPatch& t : patches)
+                pixels += t.size;
+            std::printf("patches: %d, %d pixels\n", int(patches.size()), pixels);
+            for (const TPatch& t : patches)
+                std::printf("  %d px at %d,%d (lat %.3f lon %.3f)\n", t.size, t.deepest.x(),
+                            t.deepest.y(), k.LatVid(t.deepest.y()),
+                            k.LonVid(t.deepest.y(), t.deepest.x()));
+        }
         return 0;
     } catch (const TUsage& e) {
         std::fprintf(stderr, "mapshot: %s (see --help)\n", qPrintable(e.message));
