@@ -17,7 +17,6 @@ constexpr int kW = 1920, kH = 1048;
 
 // Loads map `number` with the files the map exercise screen loads for it.
 std::unique_ptr<CKarta> Load(int number, TImage& image) {
-    static const int kHav[] = {1, 2, 3, 1, 5, 6};
     auto k = std::make_unique<CKarta>();
     k->Bild = &image;
     k->Landareor = std::make_unique<CAreor>();
@@ -25,7 +24,7 @@ std::unique_ptr<CKarta> Load(int number, TImage& image) {
     k->Platser = std::make_unique<COrter>();
     k->Vattenareor->LasAreor(QStringLiteral("Vatten.crp"));
     k->Landareor->LasAreor(QStringLiteral("AREA%1.crp").arg(number));
-    k->LasHav(QStringLiteral("Hav%1.crp").arg(kHav[number - 1]));
+    k->LasHav(QStringLiteral("Hav%1.crp").arg(number));
     k->Platser->LasOrter(QStringLiteral("Ort1.crp"));
     k->Gradnat = number == 1;
     for (int i = 1; i <= k->Landareor->Antal; ++i)

@@ -7,8 +7,8 @@
 // A 4-connected region of one colour in a drawn map, such as land that no
 // seed reached.
 struct TPatch {
-    int size = 0;      // pixels
-    QPoint deepest;    // the pixel farthest inside the patch (chessboard distance)
+    int size = 0;   // pixels
+    QPoint deepest; // the pixel farthest inside the patch (chessboard distance)
     QRect bounds;
 };
 

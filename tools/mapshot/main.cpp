@@ -30,9 +30,9 @@ bool FilesOf(int map, TMapFiles& files) {
         {"Vatten.crp", "AREA1.crp", "Hav1.crp", true},
         {"Vatten.crp", "AREA2.crp", "Hav2.crp", false},
         {"Vatten.crp", "AREA3.crp", "Hav3.crp", false},
-        {nullptr, "AREA4.crp", "Hav1.crp", false},
-        {nullptr, "AREA5.crp", "Hav5.crp", false},
-        {nullptr, "AREA6.crp", "Hav6.crp", false},
+        {"Vatten.crp", "AREA4.crp", "Hav4.crp", false},
+        {"Vatten.crp", "AREA5.crp", "Hav5.crp", false},
+        {"Vatten.crp", "AREA6.crp", "Hav6.crp", false},
     };
     if (map < 1 || map > 6)
         return false;
@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     p.setApplicationDescription(
         "Draws a map from the data files the way an exercise draws it and writes it as a PNG.\n"
         "Map numbers load: 1 Vatten+AREA1+Hav1 (graticule on), 2 Vatten+AREA2+Hav2,\n"
-        "3 Vatten+AREA3+Hav3, 4 AREA4+Hav1, 5 AREA5+Hav5, 6 AREA6+Hav6.\n"
+        "3 Vatten+AREA3+Hav3, 4 Vatten+AREA4+Hav4, 5 Vatten+AREA5+Hav5, 6 Vatten+AREA6+Hav6.\n"
         "Exit status: 0 written, 1 failure (message on stderr), 2 bad arguments.");
     p.addHelpOption();
     p.addPositionalArgument("output", "PNG file to write.");
