@@ -139,8 +139,11 @@ void TfrmOvningKarta::LaddaKarta() {
         bool vatten;
         int hav;
     };
-    static constexpr Rad kFiler[] = {{true, 1},  {true, 2},  {true, 3},
-                                     {false, 1}, {false, 5}, {false, 6}};
+    // Every map draws the lakes: water areas change only the picture, never
+    // which area a click lands in. Africa has sea points of its own, so that
+    // each map has room for a point in every piece of water it cuts off.
+    static constexpr Rad kFiler[] = {{true, 1}, {true, 2}, {true, 3},
+                                     {true, 4}, {true, 5}, {true, 6}};
     const int nr = ovning_->Kartnummer;
     if (nr < 1 || nr > 6)
         return; // places only

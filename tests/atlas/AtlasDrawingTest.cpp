@@ -21,15 +21,10 @@ const TSeaSample kSeaSamples[] = {
     {"Arabian Sea", 15, 65},      {"Tasman Sea", -38, 160},     {"Coral Sea", -15, 155},
 };
 
-struct TDrawn {
-    int shown = 0;
-    QStringList uncoloured;
-    QStringList dry; // sea samples not in the sea colour
-};
-
-// Draws the map as an area exercise does with every area taking part, then
-// colours each area from its seeds in a colour of its own.
-TDrawn Draw(int number, int w, int h) {
+// Draws the map as an area exercise does with every area taking part and
+// returns the sea samples not drawn in the sea colour. That every pixel of
+// land takes a colour is held by the patch count of the geometry tests.
+QStringList DrySamples(int number, int w, int h) {
     const auto map = LoadShippedMap(number);
     CKarta& k = *map;
     TImage image;
@@ -42,7 +37,7 @@ TDrawn Draw(int number, int w, int h) {
     k.RitaGranser(1);
     k.RitaVatten();
     k.FyllHav();
-    TDrawn d;
+    QStringList dry;
     const QImage& pic = image.Picture();
     for (const TSeaSample& s : kSeaSamples) {
         // A sample under a small state's octagon (Bahrain on the world map)
@@ -55,38 +50,17 @@ TDrawn Draw(int number, int w, int h) {
         const int x = k.XKoord(s.lat, s.lon), y = k.YKoord(s.lat);
         // Inside the picture and clear of its 5-pixel frame.
         if (x >= 4 && y >= 4 && x < w - 4 && y < h - 4 && pic.pixel(x, y) != qRgb(0, 0, 128))
-            d.dry << s.name;
+            dry << s.name;
     }
-    for (int i = 1; i <= k.Landareor->Antal; ++i) {
-        const CArea& a = k.Landareor->Area(i);
-        const QColor colour(64 + (i % 12) * 16, 64 + (i / 12 % 12) * 16, 100 + i / 144 * 40);
-        bool shown = false;
-        for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2})
-            shown = shown || k.InomBild(k.XKoord(s.Lat, s.Lon), k.YKoord(s.Lat));
-        if (!shown)
-            continue;
-        ++d.shown;
-        k.FyllArea(a, colour);
-        bool coloured = false;
-        for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
-            const int x = k.XKoord(s.Lat, s.Lon), y = k.YKoord(s.Lat);
-            coloured = coloured || (k.InomBild(x, y) && pic.pixel(x, y) == colour.rgb());
-        }
-        if (!coloured)
-            d.uncoloured << a.Nyckel;
-    }
-    return d;
+    return dry;
 }
 
 class AtlasDrawing : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
-TEST_P(AtlasDrawing, AreasTakeTheirColourAndTheOpenSeaIsSea) {
+TEST_P(AtlasDrawing, TheOpenSeaIsSea) {
     const auto [map, w] = GetParam();
-    const TDrawn d = Draw(map, w, w == 1024 ? 700 : 1048);
-    ASSERT_GT(d.shown, 40);
-    EXPECT_GE(100.0 * (d.shown - d.uncoloured.size()) / d.shown, 97.0)
-        << "not coloured: " << d.uncoloured.join(' ').toStdString();
-    EXPECT_TRUE(d.dry.isEmpty()) << "not sea: " << d.dry.join(", ").toStdString();
+    const QStringList dry = DrySamples(map, w, w == 1024 ? 700 : 1048);
+    EXPECT_TRUE(dry.isEmpty()) << "not sea: " << dry.join(", ").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMap, AtlasDrawing,

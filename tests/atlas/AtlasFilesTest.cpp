@@ -20,7 +20,18 @@ TEST(AtlasFiles, EveryAreaFileLoadsWithSeedsInsideAndNamesInEveryLanguage) {
     for (int n = 1; n <= 6; ++n) {
         const auto m = LoadShippedMap(n);
         ASSERT_GT(m->Landareor->Antal, 0) << n;
-        EXPECT_GE(m->Vattenareor->Antal, n <= 3 ? 20 : 0); // the lakes show on maps 1 to 3
+        EXPECT_GE(m->Vattenareor->Antal, 30);
+        // Seeds lie in their own outline; a seed-only record (one outline
+        // point, for a piece that simplification pinched off) has them in an
+        // outline of its state.
+        auto inState = [&](const CArea& piece, const TLatLon& seed) {
+            for (int i = 1; i <= m->Landareor->Antal; ++i) {
+                const CArea& a = m->Landareor->Area(i);
+                if (a.Antal >= 3 && a.Matchar(piece.Grupp1) && InArea(a, seed.Lat, seed.Lon))
+                    return true;
+            }
+            return false;
+        };
         for (const CAreor* list : {m->Landareor.get(), m->Vattenareor.get()}) {
             QSet<QString> keys;
             for (int i = 1; i <= list->Antal; ++i) {
@@ -29,7 +40,10 @@ TEST(AtlasFiles, EveryAreaFileLoadsWithSeedsInsideAndNamesInEveryLanguage) {
                 EXPECT_FALSE(keys.contains(a.Nyckel)) << "map " << n << " repeats " << key;
                 keys.insert(a.Nyckel);
                 for (const TLatLon& seed : {a.Fyllpunkt1, a.Fyllpunkt2})
-                    EXPECT_TRUE(PunktIYta(seed.Lat, seed.Lon, a.Punkter, a.Antal)) << key;
+                    EXPECT_TRUE(a.Antal == 1 && !a.Grupp1.isEmpty()
+                                    ? inState(a, seed)
+                                    : PunktIYta(seed.Lat, seed.Lon, a.Punkter, a.Antal))
+                        << key;
                 for (int l = 1; l <= 8; ++l)
                     EXPECT_FALSE(a.Namn[l].isEmpty()) << key << " language " << l;
                 // A further piece answers under its country's key.
@@ -68,17 +82,18 @@ TEST(AtlasFiles, EveryFlagDecodesAndFitsTheFlagSheet) {
     }
 }
 
-TEST(AtlasFiles, SeaPointsLieInNoLandOrWaterAreaOfTheMapsThatUseThem) {
+// In land a sea point would flood the land with sea; in a lake (where the
+// outlines pinch part of it off) it is harmless.
+TEST(AtlasFiles, SeaPointsLieInNoLandAreaOfTheirMap) {
     for (int n = 1; n <= 6; ++n) {
         const auto k = LoadShippedMap(n); // more than 100 sea points would raise a range error
         ASSERT_GE(k->AntalHav, 10);
         for (int i = 1; i <= k->AntalHav; ++i) {
             const TLatLon p = k->Havspunkter[i];
-            for (const CAreor* list : {k->Landareor.get(), k->Vattenareor.get()})
-                for (int j = 1; j <= list->Antal; ++j)
-                    EXPECT_FALSE(InArea(list->Area(j), p.Lat, p.Lon))
-                        << "sea point " << i << " of map " << n << " lies in "
-                        << list->Area(j).Nyckel.toStdString();
+            for (int j = 1; j <= k->Landareor->Antal; ++j)
+                EXPECT_FALSE(InArea(k->Landareor->Area(j), p.Lat, p.Lon))
+                    << "sea point " << i << " of map " << n << " lies in "
+                    << k->Landareor->Area(j).Nyckel.toStdString();
         }
     }
 }

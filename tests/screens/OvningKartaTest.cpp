@@ -17,11 +17,12 @@ namespace {
 class KartaTest : public ScreenTest {
 protected:
     // Two countries of the exercise side by side and one that is not asked,
-    // on map 4: land areas and sea points, no water file.
+    // on map 4: land areas, sea points and a lake.
     void Start(int kartnummer = 4) {
         dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
                                        Box("CCC", 0, 20, 10, 30)}));
-        dir.Write("Hav1.crp", FileOf<TestSeaPoint>({{11, 5}, {-1, 25}}));
+        dir.Write("Hav4.crp", FileOf<TestSeaPoint>({{11, 5}, {-1, 25}}));
+        dir.Write("Vatten.crp", FileOf({Box("LAKE", 4, 24, 6, 26)}));
         dir.Write("Ort4.crp", FileOf({Place("Town")}));
         ex = Exercise<COvningLandArea>(7, kartnummer, 4, {"AAA", "BBB"});
         ex->Namn[2] = "Countries";
@@ -115,10 +116,10 @@ TEST_F(KartaTest, FillsTheDesktopWithTheBarAndTheMapLaidOutFromItsWidth) {
     EXPECT_EQ(screen->imgKarta->Picture().size(), screen->imgKarta->size());
     EXPECT_EQ(screen->cmdTopp->text(), "Top ten");
     EXPECT_EQ(screen->panPanel->Color(), QColor(0, 0, 128));
-    // Map 4: its own land areas, the sea points of map 1, no water areas.
+    // Map 4: its own land areas and sea points, the lakes.
     const CKarta& k = *screen->Karta();
     EXPECT_EQ(std::tuple(k.Landareor->Antal, k.Vattenareor->Antal, k.AntalHav, k.Gradnat),
-              std::tuple(3, 0, 2, false));
+              std::tuple(3, 1, 2, false));
     EXPECT_EQ(ex->Karta, &k);
 
     // Made smaller, it grows back to the desktop; unmaximised or restored, as

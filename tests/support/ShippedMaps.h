@@ -6,7 +6,7 @@
 #include <memory>
 
 // The shipped files of a map number, loaded as the map screen loads them: its
-// land areas, the lakes on maps 1 to 3, its sea points (map 4 uses those of
+// land areas, the lakes, its sea points (map 4 uses those of
 // map 1), the graticule on map 1, and the places of the place file.
 inline std::unique_ptr<CKarta> LoadShippedMap(int map, int ortfil = 1) {
     auto k = std::make_unique<CKarta>();
@@ -14,9 +14,8 @@ inline std::unique_ptr<CKarta> LoadShippedMap(int map, int ortfil = 1) {
     k->Vattenareor = std::make_unique<CAreor>();
     k->Platser = std::make_unique<COrter>();
     k->Landareor->LasAreor(QStringLiteral("AREA%1.crp").arg(map));
-    if (map <= 3)
-        k->Vattenareor->LasAreor(QStringLiteral("Vatten.crp"));
-    k->LasHav(QStringLiteral("Hav%1.crp").arg(map == 4 ? 1 : map));
+    k->Vattenareor->LasAreor(QStringLiteral("Vatten.crp"));
+    k->LasHav(QStringLiteral("Hav%1.crp").arg(map));
     k->Platser->LasOrter(QStringLiteral("Ort%1.crp").arg(ortfil));
     k->Gradnat = map == 1;
     return k;

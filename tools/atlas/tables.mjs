@@ -65,16 +65,31 @@ const lakes = [
   L('TONLESAP', 12.9, 104.1, 'Tonle Sap|Tonlé Sap|Tonlé Sap|Tonle Sap|Tonlé Sap|Tonlé Sap|Tonle Sap|Tonle Sap'),
   L('QINGHAI', 36.9, 100.2, 'Qinghaisjön|Qinghai Lake|Lac Qinghai|Qinghai-See|Lago Qinghai|Lago Qinghai|Qinghai-søen|Qinghaimeer'),
   L('KARIBA', -17.0, 28.0, 'Karibasjön|Lake Kariba|Lac Kariba|Karibasee|Lago Kariba|Lago Kariba|Karibasøen|Karibameer'),
+  L('CHAD', 13.0, 14.5, 'Tchadsjön|Lake Chad|Lac Tchad|Tschadsee|Lago Chad|Lago Ciad|Tchadsøen|Tsjaadmeer'),
+  L('VOLTA', 7.7, 0.0, 'Voltasjön|Lake Volta|Lac Volta|Volta-Stausee|Lago Volta|Lago Volta|Voltasøen|Voltameer'),
+  L('NASSER', 22.5, 31.8, 'Nassersjön|Lake Nasser|Lac Nasser|Nassersee|Lago Nasser|Lago Nasser|Nassersøen|Nassermeer'),
+  L('KIVU', -2.1, 29.1, 'Kivusjön|Lake Kivu|Lac Kivu|Kiwusee|Lago Kivu|Lago Kivu|Kivusøen|Kivumeer'),
+  L('MWERU', -9.1, 28.7, 'Mwerusjön|Lake Mweru|Lac Moero|Mwerusee|Lago Mweru|Lago Mweru|Mwerusøen|Mwerumeer'),
+  L('KHANKA', 45.0, 132.4, 'Chankasjön|Lake Khanka|Lac Khanka|Chankasee|Lago Janka|Lago Chanka|Khankasøen|Chankameer'),
+  L('ARAL', 45.6, 59.6, 'Aralsjön|Aral Sea|Mer d\'Aral|Aralsee|Mar de Aral|Lago d\'Aral|Aralsøen|Aralmeer'),
+  L('URMIA', 37.7, 45.4, 'Urmiasjön|Lake Urmia|Lac d\'Ourmia|Urmiasee|Lago Urmia|Lago di Urmia|Urmiasøen|Urmiameer'),
+  L('EYRE', -28.4, 137.3, 'Eyresjön|Lake Eyre|Lac Eyre|Eyresee|Lago Eyre|Lago Eyre|Eyresøen|Eyremeer'),
+  L('TAUPO', -38.8, 175.9, 'Tauposjön|Lake Taupo|Lac Taupo|Tauposee|Lago Taupo|Lago Taupo|Tauposøen|Taupomeer'),
 ];
 
 // The six maps. frame: the box (degrees) that land is clipped to; weight:
 // the simplification level (Visvalingam triangle area, square degrees);
-// keepInner: the smallest piece kept, by the radius of the largest circle
-// inside it (degrees of latitude, in the map's proportions); a state of the
-// map's continent whose largest piece is smaller is drawn as an octagon of
+// keepPiece: the smallest further piece (island) kept, by the radius of the
+// largest circle inside it (degrees of latitude, in the map's proportions;
+// keepInner where not given); a state of the map's continent whose largest
+// piece has a circle smaller than keepInner is drawn as an octagon of
 // `marker` degrees across round its capital (less where octagons would
 // touch; on the world map a state whose octagon would shrink below 60 % is
-// left out: it is on its continent's map); home: the continents whose states the
+// left out: it is on its continent's map); spot: the radius (degrees) of the
+// spot that a click on a state of the map's continent needs at the map's
+// smallest view (about 5 pixels at 1024 x 700): a state thinner than that
+// gets an octagon of that size over its middle, and octagons are at least
+// that big; home: the continents whose states the
 // map is for (other states appear as context when `context` is set).
 const overlapShift = (f) => (b) => {
   let best = 0, bestOv = -1;
@@ -84,14 +99,14 @@ const overlapShift = (f) => (b) => {
   }
   return best;
 };
-const M = (o) => ({ maxRing: 480, maxPieces: 40, minMarkerFraction: 0.6, territories: true, context: true, lakes: false, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
+const M = (o) => ({ maxRing: 480, maxPieces: 40, minMarkerFraction: 0.6, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
 const maps = [
   M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepInner: 0.4, marker: 2.4, leaveOut: true, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12 }),
-  M({ id: 2, name: 'Europe', frame: { w: -32, e: 70, s: 30, n: 72 }, weight: 0.0008, keepInner: 0.12, marker: 0.7, home: ['EUR'], lakes: true }),
-  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, marker: 1.0, home: ['NOR'], lakes: true }),
-  M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepInner: 0.16, marker: 0.9, home: ['AFR'] }),
-  M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepInner: 0.2, marker: 1.0, home: ['ASI'] }),
-  M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepInner: 0.2, marker: 1.2, home: ['AUS'] }),
+  M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepInner: 0.12, keepPiece: 0.05, marker: 0.7, spot: 0.38, home: ['EUR'], maxPieces: 90 }),
+  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, keepPiece: 0.1, marker: 1.0, spot: 0.65, home: ['NOR'], maxPieces: 60 }),
+  M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepInner: 0.16, keepPiece: 0.1, marker: 0.9, spot: 0.6, home: ['AFR'] }),
+  M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepInner: 0.2, keepPiece: 0.12, marker: 1.0, spot: 0.65, home: ['ASI'] }),
+  M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepInner: 0.2, keepPiece: 0.12, marker: 1.2, spot: 0.4, home: ['AUS'] }),
 ];
 
 // Seas that outlines cut off at small sizes: each sea-point file starts with

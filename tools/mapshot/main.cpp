@@ -1,5 +1,6 @@
 // mapshot: draws a map from the data files the way an exercise does and
 // writes it as a PNG, so maps can be looked at without playing.
+#include "Patches.h"
 #include "TestMap.h"
 #include "data/Errors.h"
 #include "data/Globals.h"
@@ -29,9 +30,9 @@ bool FilesOf(int map, TMapFiles& files) {
         {"Vatten.crp", "AREA1.crp", "Hav1.crp", true},
         {"Vatten.crp", "AREA2.crp", "Hav2.crp", false},
         {"Vatten.crp", "AREA3.crp", "Hav3.crp", false},
-        {nullptr, "AREA4.crp", "Hav1.crp", false},
-        {nullptr, "AREA5.crp", "Hav5.crp", false},
-        {nullptr, "AREA6.crp", "Hav6.crp", false},
+        {"Vatten.crp", "AREA4.crp", "Hav4.crp", false},
+        {"Vatten.crp", "AREA5.crp", "Hav5.crp", false},
+        {"Vatten.crp", "AREA6.crp", "Hav6.crp", false},
     };
     if (map < 1 || map > 6)
         return false;
@@ -84,7 +85,7 @@ int main(int argc, char* argv[]) {
     p.setApplicationDescription(
         "Draws a map from the data files the way an exercise draws it and writes it as a PNG.\n"
         "Map numbers load: 1 Vatten+AREA1+Hav1 (graticule on), 2 Vatten+AREA2+Hav2,\n"
-        "3 Vatten+AREA3+Hav3, 4 AREA4+Hav1, 5 AREA5+Hav5, 6 AREA6+Hav6.\n"
+        "3 Vatten+AREA3+Hav3, 4 Vatten+AREA4+Hav4, 5 Vatten+AREA5+Hav5, 6 Vatten+AREA6+Hav6.\n"
         "Exit status: 0 written, 1 failure (message on stderr), 2 bad arguments.");
     p.addHelpOption();
     p.addPositionalArgument("output", "PNG file to write.");
@@ -114,6 +115,9 @@ int main(int argc, char* argv[]) {
         {"land", "Land colour 0xBBGGRR (default 0x808080).", "bgr"},
         {"exercise", "Exercise area colour 0xBBGGRR (default 0x008000).", "bgr"},
         {"sea", "Sea colour 0xBBGGRR (default 0x800000).", "bgr"},
+        {"patches",
+         "Also print the 4-connected patches of at least 3 pixels left in the land colour, "
+         "with the latitude and longitude of each."},
         {"make-test-map",
          "Write a small generated map (map 1: AREA1, Vatten, Hav1, Ort1) into "
          "the folder and exit.",
@@ -256,6 +260,17 @@ int main(int argc, char* argv[]) {
             throw EInOutError(QString("Cannot write %1").arg(pos[0]));
         std::printf("%s: map %d, %s, view %.4f,%.4f,%.4f, %dx%d\n", qPrintable(pos[0]), map,
                     qPrintable(kind), k.VyMitt, k.VyNord, k.VySyd, w, h);
+        if (p.isSet("patches")) {
+            const std::vector<TPatch> patches = FindPatches(image.Picture(), k.Landfarg.rgb(), 3);
+            int pixels = 0;
+            for (const TPatch& t : patches)
+                pixels += t.size;
+            std::printf("patches: %d, %d pixels\n", int(patches.size()), pixels);
+            for (const TPatch& t : patches)
+                std::printf("  %d px at %d,%d (lat %.3f lon %.3f)\n", t.size, t.deepest.x(),
+                            t.deepest.y(), k.LatVid(t.deepest.y()),
+                            k.LonVid(t.deepest.y(), t.deepest.x()));
+        }
         return 0;
     } catch (const TUsage& e) {
         std::fprintf(stderr, "mapshot: %s (see --help)\n", qPrintable(e.message));
