@@ -17,6 +17,9 @@ void EnsureAudio() {
         return;
     if (state == 0) {
         state = -1;
+        // SDL would otherwise turn SIGTERM and SIGINT into quit events that
+        // nobody reads, and the program would outlive a logout or a kill.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             failure = QString::fromUtf8(SDL_GetError());
         } else {
