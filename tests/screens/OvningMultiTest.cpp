@@ -110,6 +110,12 @@ TEST_F(MultiTest, KeysWorkWhateverHasTheFocusButNotOnTheKeypad) {
     EXPECT_EQ(ex->Fel, 2);
 }
 
+TEST_F(MultiTest, TheClockHidesWhenTheClockSettingIsOff) {
+    ShowTimer = false;
+    Start(4);
+    EXPECT_TRUE(screen->lblTid->isHidden() && screen->tmrTid->isActive());
+}
+
 TEST_F(MultiTest, BothPressesOfADoubleClickAnswer) {
     Start(4);
     // A widget sees a double click as press, release, double-click, release.
