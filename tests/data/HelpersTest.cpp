@@ -57,10 +57,12 @@ void WriteTestGif(const QString& path, QSize screen = {4, 3}, QRect place = {1, 
         frame->RasterBits[i] = i % 4;
     GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, 3};
     EGifGCBToSavedExtension(&gcb, gif, 0);
-    // Writing closes the file and frees the screen's colours, not the frames.
+    // Writing closes the file and frees its own copy of the screen's colours;
+    // the colours and frames given to it stay the caller's.
     SavedImage* frames = gif->SavedImages;
     const int count = gif->ImageCount;
     EXPECT_EQ(EGifSpew(gif), GIF_OK);
+    GifFreeMapObject(globalMap);
     for (int i = 0; i < count; ++i) {
         GifFreeMapObject(frames[i].ImageDesc.ColorMap);
         free(frames[i].RasterBits);
