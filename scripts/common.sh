@@ -27,10 +27,12 @@ globina_install() {
   fi
 }
 
+# globina_build [cmake options...]: configures and builds $GLOBINA_BUILD; the
+# options (a build type, compiler flags) override the defaults.
 globina_build() {
   # A compiler cache, when the machine has one, makes rebuilds in fresh clones cheap.
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-  cmake -S "$GLOBINA_ROOT" -B "$GLOBINA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+  cmake -S "$GLOBINA_ROOT" -B "$GLOBINA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@" >/dev/null
   cmake --build "$GLOBINA_BUILD" -j"$(nproc)"
 }

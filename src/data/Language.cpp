@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVariant>
+#include <array>
 
 int LanguageIndex = 2;
 TLanguageTexts LanguageTexts;
@@ -32,13 +33,23 @@ void LoadLanguageTexts() {
 }
 
 void LoadLanguageTextsFrom(const QString& fileName) {
+    std::array<bool, kTextCount> seen{};
     TByteFile file(fileName);
     while (!file.Eof()) {
         const int number = file.ReadInt16();
         RangeCheck(number, 1, kTextCount);
         for (int language = 1; language <= kLanguageCount; ++language)
             LanguageTexts(language, number) = file.ReadString();
+        seen[number - 1] = true;
     }
+    // An empty or cut table would leave buttons blank: a damaged installation.
+    for (int number = 1; number <= kTextCount; ++number)
+        if (!seen[number - 1])
+            throw EInOutError(
+                QStringLiteral("The language table \"%1\" is damaged: text %2 is missing.")
+                    .arg(fileName)
+                    .arg(number),
+                100);
 }
 
 void SetTag(QObject* object, int tag) {

@@ -32,6 +32,8 @@ const QString& LangText(int number);
 // Reads ProgramFolder() + "/lang.crp" into LanguageTexts.
 void LoadLanguageTexts();
 // Reads the named file into LanguageTexts (records may overwrite earlier ones).
+// A file without a record for every text number 1..34 is damaged (EInOutError
+// naming the file), as the controls of those texts would stay blank.
 void LoadLanguageTextsFrom(const QString& fileName);
 
 // The text number a control or window takes its caption from; 0 for none.

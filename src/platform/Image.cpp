@@ -102,6 +102,9 @@ void TImage::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is a press like any other: a quick
+    // second answer must count.
     const QPoint pos = ToPicture(event->position());
+    emit MouseDown(pos.x(), pos.y(), event->button());
     emit DoubleClick(pos.x(), pos.y());
 }

@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // A picture control: shows a picture at its own size (or stretched to the
-// control) and reports mouse presses and moves in picture pixels. Drawing
+// control) and reports mouse presses and moves in picture pixels; both presses
+// of a double click are reported as presses. Drawing
 // goes into Picture() or through Canvas(). After drawing through Canvas(),
 // ShowChanges() repaints just the part that changed; after editing Picture()
 // directly, update() repaints it all.

@@ -12,6 +12,7 @@ constexpr int kChannels = 2;
 // SDL and its mixer are loaded at the first sound rather than linked: linked,
 // their forty-odd libraries doubled the program's start-up work.
 struct TSdl {
+    decltype(&SDL_SetHint) SetHint;
     decltype(&SDL_InitSubSystem) InitSubSystem;
     decltype(&SDL_QuitSubSystem) QuitSubSystem;
     decltype(&SDL_GetError) GetError;
@@ -52,6 +53,7 @@ const TSdl& Sdl() {
             failure = QString::fromLocal8Bit(dlerror());
         } else {
             try {
+                Load(library, sdl.SetHint, "SDL_SetHint");
                 Load(library, sdl.InitSubSystem, "SDL_InitSubSystem");
                 Load(library, sdl.QuitSubSystem, "SDL_QuitSubSystem");
                 Load(library, sdl.GetError, "SDL_GetError");
@@ -95,6 +97,9 @@ void EnsureAudio() {
         state = -1;
         try {
             const TSdl& sdl = Sdl();
+            // SDL would otherwise turn SIGTERM and SIGINT into quit events that
+            // nobody reads, and the program would outlive a logout or a kill.
+            sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
             if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) {
                 failure = Error();
             } else if (sdl.OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {

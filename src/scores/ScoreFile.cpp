@@ -3,10 +3,14 @@
 #include "data/Cp1252.h"
 #include "data/Errors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -103,6 +107,35 @@ QByteArray SignatureLine(const QString& signature) {
     return line;
 }
 
+// A save killed between writing its temporary file and renaming it leaves a
+// whole copy named like "scores.hgh.AbC123". Only such names that hold a
+// complete table are removed, so that no other file of the player's goes.
+void RemoveLeftovers(const QString& fileName) {
+    const QFileInfo info(fileName);
+    const QRegularExpression pattern(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
+    const QDir folder = info.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (!pattern.match(name).hasMatch())
+            continue;
+        const QString path = folder.filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly) || f.size() > 1 << 20)
+            continue;
+        const QByteArray bytes = f.readAll();
+        f.close();
+        if (bytes.count("\r\n") != kScoreExercises * kScorePlaces * 4)
+            continue;
+        try {
+            TScoreTable table;
+            ReadScores(table, path);
+        } catch (const EGlobina&) {
+            continue;
+        }
+        QFile::remove(path);
+    }
+}
+
 } // namespace
 
 int32_t MakeScore(int32_t percent, int32_t seconds) {
@@ -188,11 +221,53 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
         }
     }
 
+    // A folder that takes no temporary file still lets a writable file be
+    // rewritten in place: the read-only check above has passed.
     QSaveFile file(fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    file.setDirectWriteFallback(true);
+    const auto fail = [&](int reason) {
+        // Qt reports a failed flush (a full disk) as an unknown error; the
+        // system's reason says what happened.
+        QString why = file.errorString();
+        if (reason != 0 && (why.isEmpty() || why == QLatin1String("Unknown error")))
+            why = QString::fromLocal8Bit(std::strerror(reason));
+        file.cancelWriting();
+        throw EInOutError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, why), 5);
+    };
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        fail(errno);
+    // The flush comes first: commit would keep a file cut short by a failed flush.
+    if (file.write(text) != text.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        fail(errno);
+    if (!file.commit())
+        fail(errno);
+    RemoveLeftovers(fileName);
+}
+
+QString SetAsideDamaged(const QString& fileName) {
+    QFile damaged(fileName);
+    if (!damaged.open(QIODevice::ReadOnly))
         throw EInOutError(
-            QStringLiteral("Cannot write \"%1\": %2").arg(fileName, file.errorString()), 5);
+            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, damaged.errorString()), 2);
+    const QByteArray bytes = damaged.readAll();
+    damaged.close();
+    for (int n = 1;; ++n) {
+        const QString copy =
+            fileName + QStringLiteral(".damaged") + (n > 1 ? QString::number(n) : QString());
+        QFile existing(copy);
+        if (existing.exists()) {
+            // The same damage seen again is already set aside.
+            if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+                return copy;
+            continue;
+        }
+        if (!damaged.copy(copy))
+            throw EInOutError(QStringLiteral("Cannot copy \"%1\" to \"%2\": %3")
+                                  .arg(fileName, copy, damaged.errorString()),
+                              5);
+        return copy;
+    }
 }
 
 int PlaceScore(TScoreTable& table, int exercise, int32_t score) {

@@ -59,8 +59,16 @@ void ReadScores(TScoreTable& table, const QString& fileName);
 // Writes all 900 records (3600 CR LF lines), replacing the file as a whole:
 // the records go to a temporary file in the same folder that is renamed over
 // the old one, so a failure leaves the old file intact. A file that is
-// read-only is not replaced. Throws EInOutError.
+// read-only is not replaced; a writable file in a folder that takes no new
+// file is rewritten in place. Whole copies that an interrupted save left
+// beside the file are removed after a save. Throws EInOutError with the
+// system's reason.
 void SaveScores(const TScoreTable& table, const QString& fileName);
+
+// Copies a highscore file that cannot be read to fileName + ".damaged" (or
+// ".damaged2", ... : an earlier copy is never overwritten; a copy with the
+// same bytes is reused) and returns the copy's name. Throws EInOutError.
+QString SetAsideDamaged(const QString& fileName);
 
 // Puts the score v into the list of the exercise: above the first place whose
 // rating is at most v, the lower places moved down and the last one dropped.

@@ -119,11 +119,25 @@ void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
         try {
             ReadScores(Scores, fileName);
         } catch (const EGlobina& e) {
-            readFailed_ = true;
+            // The records before the damage stay and new results are saved
+            // once the damaged file is safe beside it; without that copy the
+            // file is left alone.
+            QString copy;
+            try {
+                copy = SetAsideDamaged(fileName);
+            } catch (const EGlobina&) {
+                readFailed_ = true;
+            }
             ShowMessageBox(this, TBoxKind::Information,
                            QStringLiteral("Error reading the highscore file. The following error "
                                           "occurred: ") +
-                               e.Message());
+                               e.Message() +
+                               (readFailed_
+                                    ? QString()
+                                    : QStringLiteral("\r\nThe results read before the damage are "
+                                                     "kept and new results are saved; the damaged "
+                                                     "file was copied to \"%1\".")
+                                          .arg(QFileInfo(copy).fileName())));
         }
     }
 

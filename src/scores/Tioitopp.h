@@ -51,8 +51,8 @@ private:
     void TakeSignature();
     void cmdOKClick();
 
-    // A table read only in part is not written back, so that the unread
-    // records stay in the file.
+    // A table read only in part is written back only once the damaged file
+    // has been copied aside, so that the unread records are not lost.
     bool readFailed_ = false;
 };
 

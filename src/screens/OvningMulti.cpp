@@ -3,6 +3,7 @@
 #include "data/Gif.h"
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "platform/DigitKeys.h"
 #include "platform/Image.h"
 #include "platform/Shape.h"
 #include "screens/Panel.h"
@@ -169,9 +170,8 @@ bool TfrmOvningMulti::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool keypad = key->modifiers() & Qt::KeypadModifier;
-        if (!keypad && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_4) {
-            const int n = key->key() - Qt::Key_0;
+        // The keys 1 to 4 of the digit row, also where it gives other characters.
+        if (const int n = DigitRowKey(key); n >= 1 && n <= 4) {
             Skyddat(this, [this, n] { Svara(n); });
             return true;
         }

@@ -6,8 +6,12 @@
 
 namespace {
 
-template <class Skarm> QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner) {
+template <class Skarm>
+QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                const std::function<void(QWidget*)>& lagra) {
     auto* skarm = new Skarm(owner, Qt::Window);
+    if (lagra)
+        lagra(skarm);
     try {
         skarm->StartaOvning(ovning);
     } catch (...) {
@@ -19,10 +23,11 @@ template <class Skarm> QWidget* Starta(const std::shared_ptr<COvning>& ovning, Q
 
 } // namespace
 
-QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner) {
+QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                            const std::function<void(QWidget*)>& lagra) {
     if (ovning->Typ == QLatin1String("MULTI"))
-        return Starta<TfrmOvningMulti>(ovning, owner);
+        return Starta<TfrmOvningMulti>(ovning, owner, lagra);
     if (ovning->Typ == QLatin1String("FLAGG"))
-        return Starta<TfrmOvningFlagga>(ovning, owner);
-    return Starta<TfrmOvningKarta>(ovning, owner);
+        return Starta<TfrmOvningFlagga>(ovning, owner, lagra);
+    return Starta<TfrmOvningKarta>(ovning, owner, lagra);
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class COvning;
 class QWidget;
 
 // Creates the screen of the exercise's kind ("MULTI": multiple choice,
-// "FLAGG": flags, any other: the map) as a top-level window of the owner and
-// starts the exercise on it; the screen shows itself. Data-file errors are
+// "FLAGG": flags, any other: the map) as a top-level window of the owner,
+// hands it to `lagra` (when given) and then starts the exercise on it; the
+// screen shows itself. Data-file errors are
 // passed on, and the screen is destroyed then. Closing the screen hides it;
 // the owner releases it with deleteLater().
-QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner);
+QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                            const std::function<void(QWidget*)>& lagra = {});

@@ -111,7 +111,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
 
     auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setGeometry(72, 330, 193, 33);
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(272, 330, 189, 33);
     cmdOK->setDefault(true);
     setTabOrder(cmdOK, cboLanguage);
@@ -152,6 +152,8 @@ void TfrmAbout::showEvent(QShowEvent* event) {
     chkMusic->setChecked(MusicOn);
     SelectCurrentLanguage();
     QDialog::showEvent(event);
+    // OK comes first: Space or Enter right after opening confirms.
+    cmdOK->setFocus();
 }
 
 void TfrmAbout::changeEvent(QEvent* event) {

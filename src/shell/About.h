@@ -6,6 +6,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class TShape;
 
 // The settings and About dialog: sound effects, music, clock and language,
@@ -30,6 +31,7 @@ public:
     QLabel* lblVersion;
     QLabel* lblWeb;
     QLabel* lblLumora;
+    QPushButton* cmdOK;
 
     // The home pages of the two sources of the geography, which the links open.
     static const QString kMapSource;

@@ -27,6 +27,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
@@ -268,6 +269,20 @@ void TfrmHuvudmeny::FormShow() {
     ShowTimer = flag("Timer");
     LanguageIndex =
         store.ReadNumber(QStringLiteral("Languages"), QStringLiteral("From")).value_or(2);
+    if (LanguageIndex != 42 && (LanguageIndex < 1 || LanguageIndex > kLanguageCount)) {
+        // A damaged setting must not lock the player out: the default is
+        // stored in its place, so the message comes once.
+        LanguageIndex = 2;
+        try {
+            store.WriteText(QStringLiteral("Languages"), QStringLiteral("From"),
+                            QString::number(LanguageIndex));
+        } catch (const EStoreError&) {
+        }
+        vanta.Klar();
+        ShowMessageBox(this, TBoxKind::Information,
+                       QStringLiteral("The stored language was not valid. English is used; "
+                                      "another can be chosen in the settings."));
+    }
 
     if (LanguageIndex == 42) {
         // A hidden way out: the program ends without a word.
@@ -406,14 +421,17 @@ void TfrmHuvudmeny::Shape2MouseDown() {
 }
 
 void TfrmHuvudmeny::StartaOvning() {
+    // A start lets events run; a second Start (or double click) queued
+    // meanwhile would make a second screen for the same exercise.
+    if (startar_)
+        return;
     QListWidgetItem* item = cboOvningar->currentItem();
     if (!item || cboOvningar->currentRow() < 0) {
-        ShowMessageBox(
-            this, TBoxKind::Error,
-            QStringLiteral("List index out of bounds (%1)").arg(cboOvningar->currentRow()));
+        ShowMessageBox(this, TBoxKind::Information, LangText(26));
         return;
     }
     const QString text = item->text();
+    const QScopedValueRollback<bool> startar(startar_, true);
     TVanta vanta;
     try {
         std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
@@ -425,7 +443,8 @@ void TfrmHuvudmeny::StartaOvning() {
                                                                  : kMapKind;
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
-        skarmar_[kind] = startare_(ovning, this);
+        // Stored before the start, so that activating the menu meanwhile releases it.
+        startare_(ovning, this, [this, kind](QWidget* skarm) { skarmar_[kind] = skarm; });
         vanta.Klar();
     } catch (const std::exception& e) {
         vanta.Klar();

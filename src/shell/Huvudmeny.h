@@ -17,9 +17,12 @@ class TImage;
 class TMediaPlayer;
 class TShape;
 
-// Starts an exercise on a new screen of its kind, owned by the main menu, and
-// returns the screen; throws when the exercise cannot be started.
-using TSkarmStartare = std::function<QWidget*(const std::shared_ptr<COvning>&, QWidget* owner)>;
+// Creates the screen of an exercise's kind, owned by the main menu, hands it
+// to `lagra` and then starts the exercise on it; throws when the exercise
+// cannot be started.
+using TSkarmLagrare = std::function<void(QWidget*)>;
+using TSkarmStartare = std::function<void(const std::shared_ptr<COvning>&, QWidget* owner,
+                                          const TSkarmLagrare& lagra)>;
 
 // The main menu, the program's main window: closing it ends the program. It
 // owns the exercise catalogue and carries the media players through which all
@@ -96,6 +99,7 @@ private:
     // The open exercise screen of each kind: map, flag, multiple choice.
     std::array<QPointer<QWidget>, 3> skarmar_;
     TSkarmStartare startare_;
+    bool startar_ = false; // an exercise is being started
 };
 
 extern TfrmHuvudmeny* frmHuvudmeny;

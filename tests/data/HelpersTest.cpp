@@ -34,8 +34,9 @@ TEST(Helpers, TextsFoldersAndHelp) {
 namespace {
 
 // Writes a GIF with giflib: a 4 x 3 logical screen holding a 2 x 2 interlaced
-// frame at (1, 1) with a local colour table whose entry 3 is transparent.
-void WriteTestGif(const QString& path) {
+// frame at (1, 1) with a local colour table whose entry 3 is transparent; its
+// pixels are 0, 1, 2, 3, 0, 1, ... Other screen and frame sizes may be given.
+void WriteTestGif(const QString& path, QSize screen = {4, 3}, QRect place = {1, 1, 2, 2}) {
     int error = 0;
     GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
     ASSERT_NE(gif, nullptr);
@@ -43,19 +44,31 @@ void WriteTestGif(const QString& path) {
     ColorMapObject* globalMap = GifMakeMapObject(2, global);
     GifColorType local[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
     ColorMapObject* localMap = GifMakeMapObject(4, local);
-    gif->SWidth = 4;
-    gif->SHeight = 3;
+    gif->SWidth = screen.width();
+    gif->SHeight = screen.height();
     gif->SColorResolution = 8;
     gif->SBackGroundColor = 0;
     gif->SColorMap = globalMap;
     SavedImage* frame = GifMakeSavedImage(gif, nullptr);
-    frame->ImageDesc = {1, 1, 2, 2, true, localMap};
-    static GifByteType pixels[4] = {0, 1, 2, 3};
-    frame->RasterBits = static_cast<GifByteType*>(malloc(4));
-    memcpy(frame->RasterBits, pixels, 4);
+    frame->ImageDesc = {place.x(), place.y(), place.width(), place.height(), true, localMap};
+    const size_t size = size_t(place.width()) * place.height();
+    frame->RasterBits = static_cast<GifByteType*>(malloc(size));
+    for (size_t i = 0; i < size; ++i)
+        frame->RasterBits[i] = i % 4;
     GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, 3};
     EGifGCBToSavedExtension(&gcb, gif, 0);
-    ASSERT_EQ(EGifSpew(gif), GIF_OK);
+    // Writing closes the file and frees its own copy of the screen's colours;
+    // the colours and frames given to it stay the caller's.
+    SavedImage* frames = gif->SavedImages;
+    const int count = gif->ImageCount;
+    EXPECT_EQ(EGifSpew(gif), GIF_OK);
+    GifFreeMapObject(globalMap);
+    for (int i = 0; i < count; ++i) {
+        GifFreeMapObject(frames[i].ImageDesc.ColorMap);
+        free(frames[i].RasterBits);
+        GifFreeExtensions(&frames[i].ExtensionBlockCount, &frames[i].ExtensionBlocks);
+    }
+    free(frames);
 }
 
 } // namespace
@@ -70,6 +83,30 @@ TEST(Helpers, DecodesGifFramesWithLocalColoursAndTransparency) {
     EXPECT_EQ(std::tuple(image.pixel(1, 1), image.pixel(2, 1), image.pixel(1, 2)),
               std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)));
     EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0); // the transparent index
+}
+
+TEST(Helpers, AnOversizedLogicalScreenGivesTheFramesExtentAndAnOversizedFrameIsRefused) {
+    TestDir dir;
+    // A damaged screen size: the picture is as big as the frame reaches.
+    WriteTestGif(dir.Path("screen.gif"), {65535, 65535});
+    const QImage image = DecodeGif(dir.Path("screen.gif"));
+    ASSERT_EQ(image.size(), QSize(3, 3));
+    EXPECT_EQ(std::tuple(image.pixel(1, 1), image.pixel(2, 1), qAlpha(image.pixel(0, 0))),
+              std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), 0));
+    EXPECT_EQ(DecodeGif((WriteTestGif(dir.Path("edge.gif"), {4096, 1}, {4095, 0, 1, 1}),
+                         dir.Path("edge.gif")))
+                  .size(),
+              QSize(4096, 1));
+
+    for (const auto& [screen, frame] : {std::pair{QSize(65535, 2), QRect(0, 0, 4097, 1)},
+                                        std::pair{QSize(4096, 65535), QRect(0, 4096, 1, 1)}}) {
+        const QString path = dir.Path("big.gif");
+        WriteTestGif(path, screen, frame);
+        EXPECT_EQ(MessageOf<EInOutError>([&] { DecodeGif(path); }),
+                  QString("Cannot decode the GIF picture \"%1\": the picture is larger than "
+                          "4096 x 4096 pixels")
+                      .arg(path));
+    }
 }
 
 TEST(Helpers, BrokenGifIsReportedAndThePictureKept) {

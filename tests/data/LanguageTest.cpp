@@ -18,6 +18,13 @@ void Record(TByteWriter& w, int number, const QString& prefix) {
         w.WriteString(prefix + QString::number(language));
 }
 
+// A record whose eight texts are empty.
+void Blank(TByteWriter& w, int number) {
+    w.WriteInt16(number);
+    for (int language = 1; language <= 8; ++language)
+        w.WriteString({});
+}
+
 class LanguageTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,6 +43,8 @@ protected:
 TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
     TByteWriter w;
     Record(w, 34, "z");
+    for (int n = 33; n >= 2; --n)
+        Blank(w, n);
     Record(w, 1, "a");
     Record(w, 1, "b");
     w.SaveTo(dir.Path("lang.crp"));
@@ -45,12 +54,9 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
               std::tuple("b1", "b8", "z3", ""));
     LanguageIndex = 8;
     EXPECT_EQ(LangText(1), "b8");
-    LanguageTexts.Clear();
-    LoadLanguageTextsFrom(dir.Write("empty.crp", {}));
-    EXPECT_EQ(LangText(1), "");
 }
 
-TEST_F(LanguageTest, BadNumbersAndTruncatedFilesKeepTheRecordsBefore) {
+TEST_F(LanguageTest, BadNumbersAndEmptyOrCutTablesAreDamagedFilesNamedInTheMessage) {
     TByteWriter w;
     Record(w, 2, "ok");
     Record(w, 35, "bad");
@@ -67,10 +73,25 @@ TEST_F(LanguageTest, BadNumbersAndTruncatedFilesKeepTheRecordsBefore) {
     cut.WriteString("only one");
     EXPECT_THROW(LoadLanguageTextsFrom(dir.Write("cut.crp", cut.Bytes())), EInOutError);
     EXPECT_EQ(std::tuple(LanguageTexts(2, 3), LanguageTexts(1, 4)), std::tuple("t2", "only one"));
+
+    // Whole records, but fewer texts than the screens use: empty, or cut after a record.
+    TByteWriter short33;
+    for (int n = 1; n <= 33; ++n)
+        Record(short33, n, "s");
+    for (const auto& [name, bytes] :
+         {std::pair{"empty.crp", QByteArray()}, std::pair{"short.crp", short33.Bytes()}}) {
+        const QString path = dir.Write(name, bytes);
+        EXPECT_EQ(MessageOf<EInOutError>([&] { LoadLanguageTextsFrom(path); }),
+                  QString("The language table \"%1\" is damaged: text %2 is missing.")
+                      .arg(path)
+                      .arg(bytes.isEmpty() ? 1 : 34));
+    }
 }
 
 TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     TByteWriter w;
+    for (int n = 2; n <= 34; ++n)
+        Blank(w, n);
     Record(w, 1, "start");
     w.SaveTo(dir.Path("lang.crp"));
     LoadLanguageTextsFrom(dir.Path("lang.crp"));

@@ -6,6 +6,8 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,6 +91,19 @@ TEST_F(SoundTest, FailuresAreSilentAndMusicIsGatedAndOpenedEveryTime) {
     PlayMusic("tune.mid", 0); // not there: silent
     PlayMusic("tune.mid", 0);
     EXPECT_EQ(std::tuple(midi->OpenCount(), midi->FileName()), std::tuple(2, Full("tune.mid")));
+}
+
+TEST_F(SoundTest, OnceASoundHasPlayedSigtermStillEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            PlaySound(beep, 1);
+            if (!wav1->IsPlaying())
+                std::_Exit(2);
+            std::raise(SIGTERM);
+            std::_Exit(0); // SIGTERM was caught
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
 }
 
 TEST(ColorScheme, PaletteAndTrueColourDisplays) {

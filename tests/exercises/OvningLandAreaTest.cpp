@@ -1,7 +1,11 @@
 #include "exercises/OvningLandArea.h"
+#include "data/Helpers.h"
+#include "data/Sound.h"
+#include "platform/MediaPlayer.h"
 #include "support/TestScreens.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -111,6 +115,64 @@ TEST_F(LandAreaTest, AnEnclaveWinsOverTheAreaAroundItAndGroupKeysAnswer) {
     while (Asked() != "B")
         Answer(ex, screen, At(Asked()));
     EXPECT_TRUE(ex.ArRatt({45, 25, 0})); // the second part of B counts as B
+
+    // Two overlapping areas with one northern bound: the earlier in the list.
+    karta = MakeMap({Box("X", 0, 60, 10, 70), Box("Y", 5, 60, 10, 70)});
+    ex.Karta = karta.get();
+    SetItems(ex, {"X", "Y"});
+    ex.Starta(&screen);
+    EXPECT_EQ(ex.AreaUnder(7, 65)->Nyckel, "X");
+}
+
+TEST_F(LandAreaTest, AnsweredAreasTakeTheColourOfTheirTry) {
+    SetItems(ex, {"A", "B", "C", "OUT"});
+    ex.Starta(&screen);
+    // Wrong clicks on another open area before each right one: 2, 1, 0, 0.
+    for (int wrongs : {2, 1, 0, 0}) {
+        QString wrong;
+        for (const char* k : {"A", "B", "C", "OUT"})
+            if (k != Asked() && !karta->Landareor->Hitta(k)->Besvarad)
+                wrong = k;
+        const QString asked = Asked();
+        for (int i = 0; i < wrongs; ++i)
+            Answer(ex, screen, At(wrong));
+        Answer(ex, screen, At(asked));
+    }
+    std::map<int, QRgb> byTry;
+    for (const char* k : {"A", "B", "C", "OUT"})
+        byTry[karta->Landareor->Hitta(k)->Forsok] = PixelOf(k);
+    EXPECT_EQ(byTry,
+              (std::map<int, QRgb>{
+                  {1, qRgb(255, 255, 255)}, {2, qRgb(255, 255, 128)}, {3, qRgb(255, 255, 0)}}));
+}
+
+TEST_F(LandAreaTest, RightAnswersSoundOnTheFirstChannelWrongOnesOnTheSecondIgnoredOnesNot) {
+    TMediaPlayer first(TMediaPlayer::Kind::Wave, 0), second(TMediaPlayer::Kind::Wave, 1);
+    mplWAV1 = &first;
+    mplWAV2 = &second;
+    SoundsOn = true;
+    const auto heard = [&] { return std::pair(first.FileName(), second.FileName()); };
+    const QString folder = ProgramFolder() + "/";
+    Answer(ex, screen, At(Other()));
+    EXPECT_EQ(heard(), std::pair(QString(), folder + "Rassel11.WAV"));
+    Answer(ex, screen, At(Asked()));
+    EXPECT_EQ(heard(), std::pair(folder + "Plopp4.WAV", folder + "Rassel11.WAV"));
+    PlaySound("Plopp.WAV", 2);     // another sound in the second player
+    Answer(ex, screen, At("OUT")); // outside the exercise: ignored
+    EXPECT_EQ(heard(), std::pair(folder + "Plopp4.WAV", folder + "Plopp.WAV"));
+    mplWAV1 = mplWAV2 = nullptr;
+    SoundsOn = false;
+}
+
+TEST_F(LandAreaTest, ADuplicatedItemIsAskedTwice) {
+    SetItems(ex, {"A", "A"});
+    ex.Starta(&screen);
+    Answer(ex, screen, At("A"));
+    EXPECT_EQ(std::tuple(Asked(), ex.Slut), std::tuple("A", false));
+    Answer(ex, screen, At("A"));
+    // Each right answer weighs two.
+    EXPECT_EQ(std::tuple(ex.Fragor, ex.Svarat, ex.Slut, topList.size()),
+              std::tuple(2, 4, true, 1u));
 }
 
 TEST_F(LandAreaTest, AnItemThatNamesNoAreaIsNotAskedSoTheGameEnds) {

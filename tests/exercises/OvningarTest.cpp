@@ -64,6 +64,17 @@ TEST_F(CatalogueTest, KeywordsChooseTheKindAndFieldsComeInFileOrder) {
     EXPECT_EQ(catalogue.HittaOvning("FLAGG1"), nullptr);
     LanguageIndex = 1;
     EXPECT_EQ(catalogue.HittaOvning("FLAGG1"), entries[2]);
+
+    // Two entries with one name: the earlier one is found.
+    TByteWriter twins;
+    WriteEntry(twins, {.keyword = "FLAGG", .name = "Same", .nummer = 7});
+    WriteEntry(twins, {.keyword = "MULTI", .name = "Same", .nummer = 8});
+    COvningar withTwins;
+    withTwins.LasOvningar(dir.Write("Twins.crp", twins.Bytes()));
+    ASSERT_TRUE(withTwins.HittaOvning("Same1"));
+    EXPECT_EQ(
+        std::pair(withTwins.HittaOvning("Same1")->Nummer, withTwins.HittaOvning("Same1")->Typ),
+        std::pair(7, QString("FLAGG")));
 }
 
 TEST_F(CatalogueTest, AFailureKeepsTheEntriesReadSoFar) {

@@ -181,6 +181,9 @@ TEST_F(Drawing, GraticuleParallelsAndMixModes) {
         expected.push_back(k.YKoord(lat));
     EXPECT_EQ(rows, expected);
     EXPECT_EQ(pic.pixel(k.XKoord(10, 10), k.YKoord(10) - 3), qRgb(255, 0, 0)); // a meridian
+    // The meridians go the whole way round: 180 degrees to both sides of the centre.
+    for (float lon : {-180.f, 180.f})
+        EXPECT_EQ(pic.pixel(k.XKoord(85, lon), k.YKoord(85)), qRgb(255, 0, 0)) << lon;
 
     k.Landfarg = QColor(0, 128, 128);
     k.Rensa();

@@ -77,8 +77,9 @@ TEST(CKarta, ProjectionBothWays) {
     COrt ort;
     ort.Longitud = 10;
     EXPECT_EQ(q.Avstand(3, 14, ort), 50); // 40 across, 30 down
-    e.image.resize(401, 200);
-    EXPECT_EQ(q.XKoord(0, 10), 200); // Round(200.5)
+    // The centre is W / 2 exactly: 201.5 rounds to 202, 301.5 to 302.
+    e.image.resize(403, 200);
+    EXPECT_EQ(std::pair(q.XKoord(0, 10), q.XKoord(0, 20)), std::pair(202, 302));
     q.VyNord = 90;
     EXPECT_FLOAT_EQ(q.LonVid(0, 17), 10); // the row at the pole
 }

@@ -2,9 +2,15 @@
 #include "data/Errors.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -110,19 +116,88 @@ TEST(ScoreFile, AFailedSaveLeavesTheOldFileWhole) {
     EXPECT_THROW(SaveScores(table, path), EInOutError);
     EXPECT_EQ(ReadAll(path), old);
 
-    // A folder that cannot take the temporary file (the superuser writes anyway).
-    if (geteuid() != 0) {
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const QString folder = dir.Path(QString());
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_THROW(SaveScores(table, path), EInOutError);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
-        EXPECT_EQ(ReadAll(path), old);
-    }
-
     // A folder that does not exist.
     EXPECT_THROW(SaveScores(table, dir.Path("none/scores.hgh")), EInOutError);
+}
+
+// Runs f in a child process as an ordinary user (the superuser would write
+// past any folder permission) and expects it to exit with code 0.
+template <class F> void AsOrdinaryUser(F f) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                std::_Exit(3);
+            std::_Exit(f());
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(ScoreFile, AWritableFileInAFolderThatTakesNoNewFileIsRewrittenInPlace) {
+    TestDir dir;
+    const QString folder = dir.Path("locked");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = dir.Write("locked/scores.hgh", "1\r\n1\r\nOLD\r\n5\r\n");
+    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                     QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QFile::setPermissions(dir.Path(""), all);
+    QFile::setPermissions(path, all | QFileDevice::WriteOther);
+    QFile::setPermissions(folder, all & ~QFileDevice::WriteOwner);
+    AsOrdinaryUser([&] {
+        TScoreTable table;
+        table(1, 1) = {MakeScore(100, 10), QStringLiteral("NEW")};
+        try {
+            SaveScores(table, path);
+            TScoreTable back;
+            ReadScores(back, path);
+            return back(1, 1).Signatur == "NEW" ? 0 : 1;
+        } catch (const EGlobina&) {
+            return 2;
+        }
+    });
+    QFile::setPermissions(folder, all);
+}
+
+// Saves an empty table under a file size limit, which fails the write as a
+// full disk does; prints the message and exits 0 when the old file is whole.
+[[noreturn]] void SaveOnAFullDisk(const QString& path, const QByteArray& old) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1000, 1000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const QString message = MessageOf<EInOutError>([&] { SaveScores(TScoreTable(), path); });
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    std::_Exit(ReadAll(path) == old ? 0 : 1);
+}
+
+TEST(ScoreFile, ADiskThatFillsUpIsReportedWithTheSystemsReason) {
+    TestDir dir;
+    const QByteArray old = "1\r\n1\r\nOLD\r\n5\r\n";
+    const QString path = dir.Write("scores.hgh", old);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(SaveOnAFullDisk(path, old), ::testing::ExitedWithCode(0),
+                std::string("Cannot write .*: ") + std::strerror(EFBIG));
+}
+
+TEST(ScoreFile, WholeCopiesLeftByAnInterruptedSaveGoAfterTheNextSave) {
+    TestDir dir;
+    const QString path = dir.Path("scores.hgh");
+    TScoreTable table;
+    table(2, 1) = {MakeScore(50, 10), QStringLiteral("Kept")};
+    SaveScores(table, path);
+    const QByteArray whole = ReadAll(path);
+    for (const char* name : {"scores.hgh.a1B2c3", "scores.hgh.Zz9Yy8"})
+        dir.Write(name, whole);
+    // Not whole copies, or not named like one: the player's own files stay.
+    dir.Write("scores.hgh.Q1w2E3", whole.left(whole.size() / 2));
+    dir.Write("scores.hgh.damaged", whole);
+    dir.Write("scores.hgh.a1B2c", whole);
+    dir.Write("other.hgh.a1B2c3", whole);
+    table(2, 1).Signatur = QStringLiteral("Next");
+    SaveScores(table, path);
+    QStringList left = QDir(dir.Path("")).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"other.hgh.a1B2c3", "scores.hgh", "scores.hgh.Q1w2E3",
+                                 "scores.hgh.a1B2c", "scores.hgh.damaged"}));
 }
 
 TEST(ScorePlacing, RanksByPercentThenTimeTiesGoAboveAndAFullListDropsItsLast) {

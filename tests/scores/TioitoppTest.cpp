@@ -136,25 +136,38 @@ TEST_F(TopTenScreen, TitleBarCloseKeepsTheFileAsItWas) {
     EXPECT_EQ(ReadAll(path), kThree);
 }
 
-TEST_F(TopTenScreen, ADamagedFileIsReportedAndNotWrittenBack) {
+TEST_F(TopTenScreen, ADamagedFileIsSetAsideOnceAndTheRecordsBeforeItAndTheNewResultSaved) {
     const QByteArray damaged = kThree + Record(5, 0, "bad", 1) + Record(5, 4, "D", 5);
     auto form = Open(damaged, MakeScore(100, 5));
     using Box = std::pair<TBoxKind, QString>;
-    const Box readError{TBoxKind::Information, "Error reading the highscore file. The following "
-                                               "error occurred: Range check error"};
+    const Box readError{TBoxKind::Information,
+                        "Error reading the highscore file. The following error occurred: Range "
+                        "check error\r\nThe results read before the damage are kept and new "
+                        "results are saved; the damaged file was copied to "
+                        "\"scores.hgh.damaged\"."};
     EXPECT_EQ(boxes, std::vector{readError});
     EXPECT_EQ(std::tuple(form->NewRank, Row(form->grdLista, 3)[1]), std::tuple(1, "C"));
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QTest::keyClicks(form->txtNySignatur, QStringLiteral("Zed"));
     QTest::mouseClick(form->cmdOK, Qt::LeftButton); // the edit loses the focus first
-    EXPECT_EQ(form->Scores(5, 1).Signatur, QStringLiteral("Zed"));
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(boxes, (std::vector<Box>{readError,
-                                       {TBoxKind::Information,
-                                        "The new result was not saved, because the highscore "
-                                        "file could not be read."}}));
-    EXPECT_EQ(ReadAll(path), damaged);
+    EXPECT_EQ(boxes, std::vector{readError});
+    EXPECT_EQ(ReadAll(path + ".damaged"), damaged);
+    TScoreTable saved;
+    ReadScores(saved, path);
+    QStringList signatures;
+    for (int place = 1; place <= 5; ++place)
+        signatures << saved(5, place).Signatur;
+    EXPECT_EQ(signatures, (QStringList{"Zed", "A", "B", "C", ""}));
+    EXPECT_EQ(saved(5, 1).Score, MakeScore(100, 5));
+
+    // The same damage again is not copied twice; other damage never overwrites the first copy.
+    Open(damaged, -1);
+    Open(damaged + "x", -1);
+    EXPECT_EQ(std::tuple(ReadAll(path + ".damaged"), ReadAll(path + ".damaged2"),
+                         QFile::exists(path + ".damaged3")),
+              std::tuple(damaged, damaged + "x", false));
 }
 
 TEST_F(TopTenScreen, AFileThatCannotBeWrittenIsReportedAndTheWindowCloses) {

@@ -189,10 +189,14 @@ TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     EXPECT_TRUE(screen->lblNamn->isVisible());
 
     // The label hides and the map beneath takes the click: a second wrong answer.
+    screen->tmrNamnTimer->start();
     const QPoint onLabel(3, 3);
     const QPoint expected = screen->lblNamn->pos() + onLabel - screen->imgKarta->pos();
+    QTest::qWait(300);
+    const int left = screen->tmrNamnTimer->remainingTime();
     QTest::mouseClick(screen->lblNamn, Qt::LeftButton, {}, onLabel);
     EXPECT_EQ(ex->Fel, 2);
+    EXPECT_GT(screen->tmrNamnTimer->remainingTime(), left); // a new name, a new 2 s
     EXPECT_EQ(Pixel(screen->Punkt.Lat, screen->Punkt.Lon), expected);
     EXPECT_TRUE(screen->lblNamn->isVisible()); // named again by the new wrong answer
 }
@@ -234,13 +238,16 @@ TEST_F(KartaTest, TheClockCountsToItsCapAndHidesWithoutStoppingWhenTimerIsOff) {
 
 TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
     Start();
-    Click(5, OtherLon());
+    Click(5, AskedLon());
+    Click(5, OtherLon()); // the answered country: named, not counted
+    ASSERT_EQ(screen->lblProcent->text(), "100 %");
     screen->Sekunder = 77;
     Tick(screen->tmrTid);
     QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
     EXPECT_EQ(std::tuple(screen->Sekunder, screen->lblTid->text(), screen->lblProcent->text(),
                          ex->Svarat, ex->Fel),
               std::tuple(0, QString(), QString("0 %"), 0, 0));
+    EXPECT_FALSE(screen->Karta()->Landareor->Hitta("AAA")->Besvarad);
     EXPECT_TRUE(screen->tmrTid->isActive());
     EXPECT_TRUE(screen->lblNamn->isHidden());
 }
@@ -260,6 +267,24 @@ TEST_F(KartaTest, HelpAndQuitAndTheScreensEndLeaveTheExerciseWithoutAMap) {
     screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
     screen->StartaOvning(ex);
     EXPECT_EQ(ex->Karta, screen->Karta());
+}
+
+TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndOnlyTheWorldHasTheGraticule) {
+    dir.Write("Vatten.crp", FileOf({Box("LAKE", 1, 1, 2, 2)}));
+    for (int n : {1, 5, 6}) {
+        dir.Write(QString("AREA%1.crp").arg(n), FileOf({Box("AAA", 0, 0, 10, 10)}));
+        if (n != 1)
+            dir.Write(QString("Hav%1.crp").arg(n), FileOf(std::vector<TestSeaPoint>(n, {11, 5})));
+    }
+    // Start writes Hav1.crp with two points; map 4 shares it with the world.
+    for (const auto& [map, seaPoints, lakes, graticule] :
+         {std::tuple{1, 2, 1, true}, {4, 2, 0, false}, {5, 5, 0, false}, {6, 6, 0, false}}) {
+        Start(map);
+        const CKarta& k = *screen->Karta();
+        EXPECT_EQ(std::tuple(k.AntalHav, k.Vattenareor->Antal, k.Gradnat),
+                  std::tuple(seaPoints, lakes, graticule))
+            << map;
+    }
 }
 
 TEST_F(KartaTest, AMissingDataFileIsPassedOnAndAnUnknownMapNumberLoadsOnlyPlaces) {

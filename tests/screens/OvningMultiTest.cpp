@@ -7,7 +7,9 @@
 #include "screens/OvningMulti.h"
 #include "screens/Skarmstart.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 
@@ -97,6 +99,30 @@ TEST_F(MultiTest, KeysWorkWhateverHasTheFocusButNotOnTheKeypad) {
     EXPECT_TRUE(topList.empty());
     QTest::keyClick(screen->cmdAvsluta, Qt::Key_F1);
     EXPECT_EQ(opened.size(), 1);
+
+    // A layout whose digit row gives other characters: the key's position counts.
+    const int wrong = Wrong();
+    const Qt::Key french[] = {Qt::Key_Ampersand, Qt::Key_Eacute, Qt::Key_QuoteDbl,
+                              Qt::Key_Apostrophe};
+    QKeyEvent press(QEvent::KeyPress, french[wrong - 1], Qt::NoModifier, 9 + wrong, 0, 0,
+                    QString(QChar(french[wrong - 1])));
+    QApplication::sendEvent(screen->cmdTopp, &press);
+    EXPECT_EQ(ex->Fel, 2);
+}
+
+TEST_F(MultiTest, TheClockHidesWhenTheClockSettingIsOff) {
+    ShowTimer = false;
+    Start(4);
+    EXPECT_TRUE(screen->lblTid->isHidden() && screen->tmrTid->isActive());
+}
+
+TEST_F(MultiTest, BothPressesOfADoubleClickAnswer) {
+    Start(4);
+    // A widget sees a double click as press, release, double-click, release.
+    TImage* box = screen->imgSvar[Wrong() - 1];
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseDClick(box, Qt::LeftButton);
+    EXPECT_EQ(ex->Fel, 2);
 }
 
 TEST_F(MultiTest, AClickOnABoxAnswersAndTheLastAnswerEndsTheGame) {

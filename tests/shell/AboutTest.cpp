@@ -5,9 +5,11 @@
 #include "platform/Shell.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QUrl>
@@ -67,6 +69,19 @@ TEST_F(AboutTest, ShowsTheSortedLanguagesAndOkWithTheSameLanguageWritesTheFlagsO
                            Stored("Options/Timer"), Stored("Languages/From")}),
               (QStringList{"0", "1", "1", ""}));
     EXPECT_EQ(std::tuple(redraws, about->isVisible(), boxes.size()), std::tuple(0, false, 0));
+}
+
+TEST_F(AboutTest, OkHasTheFocusWhenTheDialogOpensSoSpaceConfirms) {
+    for (int opening = 1; opening <= 2; ++opening) {
+        about->show();
+        QApplication::setActiveWindow(about.get());
+        EXPECT_EQ(QApplication::focusWidget(), about->cmdOK) << opening;
+        about->chkMusic->setChecked(opening == 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(std::pair(about->isVisible(), Stored("Options/Music")),
+                  std::pair(false, QString::number(opening == 2)))
+            << opening;
+    }
 }
 
 TEST_F(AboutTest, ChangingTheLanguageStoresItAndRedrawsTheMenu) {

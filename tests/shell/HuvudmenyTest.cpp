@@ -8,9 +8,11 @@
 #include "support/CatalogueFiles.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -53,6 +55,10 @@ protected:
     void Store(const QString& key, const QString& value) {
         QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Globina");
         s.setValue(key, value);
+    }
+    QString Stored(const QString& key) const {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Globina");
+        return s.value(key).toString();
     }
 
     // The menu as the program makes it, then shown on the test's catalogue.
@@ -101,11 +107,29 @@ TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneTextCountsAsMissingAndALanguageBeyond
     EXPECT_EQ(std::tuple(MusicOn, SoundsOn, ShowTimer, LanguageIndex),
               std::tuple(false, false, true, 2));
 
-    Store("Languages/From", "9"); // outside the table: fatal
-    menu = Menu();
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0], "Oops! I failed to open the main menu.\r\nThe following problem "
-                        "occurred: Range check error\r\nGlobina will be terminated.");
+    // Outside the table: said once, English stored in its place, and the menu works.
+    for (const char* bad : {"9", "0", "-3"}) {
+        Store("Languages/From", bad);
+        menu = Menu();
+        EXPECT_EQ(boxes, QStringList{"The stored language was not valid. English is used; "
+                                     "another can be chosen in the settings."})
+            << bad;
+        EXPECT_EQ(std::pair(LanguageIndex, Stored("Languages/From")), std::pair(2, QString("2")));
+        EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europe countries"});
+        menu = Menu();
+        EXPECT_TRUE(boxes.isEmpty());
+    }
+}
+
+TEST_F(MenuTest, Language42ClosesTheMenuSilently) {
+    Store("Languages/From", "42");
+    auto menu = Menu();
+    menu->show();
+    ASSERT_TRUE(menu->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::tuple(menu->isVisible(), boxes.size(), menu->cboOvningar->count()),
+              std::tuple(false, 0, 0));
+    EXPECT_EQ(Stored("Languages/From"), "42");
 }
 
 TEST_F(MenuTest, PressesOnTheWorldMapSelectParts) {
@@ -141,24 +165,56 @@ TEST_F(MenuTest, TheInstructionSlidesAwayOnlyAfterAPartOtherThanEurope) {
     EXPECT_EQ(menu->Shape2->BrushColor(), QColor(255, 255, 0));
 }
 
-TEST_F(MenuTest, StartingWithNoLineSelectedIsReportedAndTheMenuStays) {
+TEST_F(MenuTest, StartingWithNoLineSelectedAsksForAnExerciseAndTheMenuStays) {
     int started = 0;
-    auto menu = Menu([&](const std::shared_ptr<COvning>&, QWidget*) {
-        ++started;
-        return nullptr;
-    });
+    auto menu =
+        Menu([&](const std::shared_ptr<COvning>&, QWidget*, const TSkarmLagrare&) { ++started; });
     menu->StartaOvning();
     EXPECT_EQ(started, 0);
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0].startsWith("List index out of bounds"));
+    EXPECT_EQ(boxes, QStringList{"Choose an exercise"});
+    EXPECT_TRUE(menu->cboOvningar->count() == 1 && menu->isHidden());
+}
+
+TEST_F(MenuTest, TheScreenIsKnownBeforeItsStartAndAStartDuringAStartIsIgnored) {
+    int started = 0;
+    QWidget* knownDuringStart = nullptr;
+    std::unique_ptr<TfrmHuvudmeny> menu;
+    menu = Menu([&](const std::shared_ptr<COvning>&, QWidget* owner, const TSkarmLagrare& lagra) {
+        ++started;
+        lagra(new QWidget(owner, Qt::Window));
+        knownDuringStart = menu->OppenSkarm(0);
+        menu->StartaOvning(); // a second Start queued while the first lets events run
+    });
+    menu->cboOvningar->setCurrentRow(0);
+    menu->StartaOvning();
+    EXPECT_EQ(started, 1);
+    ASSERT_NE(knownDuringStart, nullptr);
+    EXPECT_EQ(menu->OppenSkarm(0), knownDuringStart);
+    int windows = 0;
+    for (const QWidget* w : menu->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        windows += w->isWindow();
+    EXPECT_EQ(windows, 1);
+
+    // The next start, once this one is done, goes ahead; activating the menu
+    // releases the open screen.
+    menu->StartaOvning();
+    EXPECT_EQ(started, 2);
+    QPointer<QWidget> open = menu->OppenSkarm(0);
+    menu->show();
+    menu->activateWindow();
+    QApplication::setActiveWindow(menu.get());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(open.isNull());
+    EXPECT_EQ(menu->OppenSkarm(0), nullptr);
 }
 
 TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry) {
     std::shared_ptr<COvning> playing;
-    auto menu = Menu([&](const std::shared_ptr<COvning>& e, QWidget* owner) {
-        playing = e;
-        return new QWidget(owner, Qt::Window);
-    });
+    auto menu =
+        Menu([&](const std::shared_ptr<COvning>& e, QWidget* owner, const TSkarmLagrare& lagra) {
+            playing = e;
+            lagra(new QWidget(owner, Qt::Window));
+        });
     menu->cboOvningar->setCurrentRow(0);
     menu->StartaOvning();
     ASSERT_TRUE(playing);
@@ -175,6 +231,14 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
     EXPECT_EQ(menu->cmdStarta->text(), LanguageTexts(1, 1));
     EXPECT_FALSE(watch.expired()); // the old catalogue is gone, the entry in play is not
     EXPECT_NE(menu->Ovningar()->Forsta, playing);
+
+    // The menu shows Europe again after a change made on another part.
+    menu->SattVarldsdel(4);
+    menu->FormShow();
+    EXPECT_EQ(menu->VarldsdelNr, 1);
+    EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europa"});
+    EXPECT_EQ(menu->imgMap->Picture().pixel(21 + menu->MapOffsetX, 20 + menu->MapOffsetY), kLime);
+    EXPECT_EQ(menu->imgMap->Picture().pixel(24 + menu->MapOffsetX, 20 + menu->MapOffsetY), kLand);
 }
 
 TEST_F(MenuTest, EnterOnASelectedExerciseStartsItAndOnNoSelectionDoesNothing) {
