@@ -273,12 +273,12 @@ TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndOnlyTheWorldHasTheGraticule) 
     dir.Write("Vatten.crp", FileOf({Box("LAKE", 1, 1, 2, 2)}));
     for (int n : {1, 5, 6}) {
         dir.Write(QString("AREA%1.crp").arg(n), FileOf({Box("AAA", 0, 0, 10, 10)}));
-        if (n != 1)
-            dir.Write(QString("Hav%1.crp").arg(n), FileOf(std::vector<TestSeaPoint>(n, {11, 5})));
+        dir.Write(QString("Hav%1.crp").arg(n), FileOf(std::vector<TestSeaPoint>(n + 2, {11, 5})));
     }
-    // Start writes Hav1.crp with two points; map 4 shares it with the world.
+    // Start writes Hav4.crp with two points. Every map has its own sea points,
+    // and every map shows the lakes.
     for (const auto& [map, seaPoints, lakes, graticule] :
-         {std::tuple{1, 2, 1, true}, {4, 2, 0, false}, {5, 5, 0, false}, {6, 6, 0, false}}) {
+         {std::tuple{1, 3, 1, true}, {4, 2, 1, false}, {5, 7, 1, false}, {6, 8, 1, false}}) {
         Start(map);
         const CKarta& k = *screen->Karta();
         EXPECT_EQ(std::tuple(k.AntalHav, k.Vattenareor->Antal, k.Gradnat),

@@ -243,10 +243,7 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
 
 TEST_F(MenuTest, EnterOnASelectedExerciseStartsItAndOnNoSelectionDoesNothing) {
     int started = 0;
-    auto menu = Menu([&](const std::shared_ptr<COvning>&, QWidget*) {
-        ++started;
-        return nullptr;
-    });
+    auto menu = Menu([&](const std::shared_ptr<COvning>&, QWidget*, const TSkarmLagrare&) { ++started; });
     menu->show();
     QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
     EXPECT_EQ(std::pair(started, boxes.size()), std::pair(0, qsizetype(0)));
