@@ -2,6 +2,7 @@
 #include "data/Language.h"
 #include "maps/Karta.h"
 #include "platform/Image.h"
+#include "support/AreaBoxes.h"
 #include "support/Pictures.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +13,6 @@ const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kGrey = qRgb(128, 128, 128);
 const QRgb kNavy = qRgb(0, 0, 128);
 using Colours = std::vector<QRgb>;
-
-std::unique_ptr<CArea> Box(const QString& key, float syd, float vast, float nord, float ost) {
-    auto a = std::make_unique<CArea>();
-    a->Nyckel = a->Namn[1] = key;
-    a->Nord = nord, a->Syd = syd, a->Ost = ost, a->Vast = vast;
-    a->Fyllpunkt1 = a->Fyllpunkt2 = {(nord + syd) / 2, (ost + vast) / 2};
-    a->Antal = 4;
-    a->Punkter[1] = {syd, vast}, a->Punkter[2] = {nord, vast};
-    a->Punkter[3] = {nord, ost}, a->Punkter[4] = {syd, ost};
-    return a;
-}
 
 // A 400 x 200 picture of 20 degrees of latitude around (0, 0): ten pixels
 // per degree near the equator. Land boxes A (west) and B (east), a lake in
@@ -39,9 +29,9 @@ protected:
         k.Landareor = std::make_unique<CAreor>();
         k.Vattenareor = std::make_unique<CAreor>();
         k.Platser = std::make_unique<COrter>();
-        k.Landareor->Lagg(Box("A", -5, -15, 5, -5));
-        k.Landareor->Lagg(Box("B", -5, 5, 5, 15));
-        k.Vattenareor->Lagg(Box("LAKE", -2, -2, 2, 2));
+        k.Landareor->Lagg(BoxArea("A", -5, -15, 5, -5));
+        k.Landareor->Lagg(BoxArea("B", -5, 5, 5, 15));
+        k.Vattenareor->Lagg(BoxArea("LAKE", -2, -2, 2, 2));
     }
     QRgb At(float lat, float lon) const {
         return image.Picture().pixel(k.XKoord(lat, lon), k.YKoord(lat));
@@ -90,7 +80,7 @@ TEST_F(Drawing, InvisibleOrDotLikeLandIsSkippedButWaterIsNot) {
     // Bounds that claim the area lies far east of the picture, and below it.
     k.Landareor->Area(1).Vast = 40;
     k.Landareor->Area(2).Nord = -11;
-    auto lake = Box("L2", -5, -15, 5, -5);
+    auto lake = BoxArea("L2", -5, -15, 5, -5);
     lake->Vast = 40;
     k.Vattenareor->Lagg(std::move(lake));
     k.Rensa();
@@ -100,7 +90,7 @@ TEST_F(Drawing, InvisibleOrDotLikeLandIsSkippedButWaterIsNot) {
     EXPECT_EQ(At(0, -15), kNavy);
 
     // An outline whose points fall on one pixel draws nothing.
-    auto dot = Box("DOT", 0.01f, 0.01f, 0.01f, 0.01f);
+    auto dot = BoxArea("DOT", 0.01f, 0.01f, 0.01f, 0.01f);
     dot->Antal = 3;
     k.Landareor->Lagg(std::move(dot));
     k.Rensa();
@@ -130,9 +120,9 @@ TEST_F(Drawing, WaterColourIsReadBackAfterTheFirstFill) {
 
 TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     Sea({{7, 0}});
-    k.Landareor->Lagg(Box("C", -9, -19, -6, -16));
-    k.Landareor->Lagg(Box("D", -9, 16, -6, 19));
-    k.Landareor->Lagg(Box("E", 6, -19, 9, -16));
+    k.Landareor->Lagg(BoxArea("C", -9, -19, -6, -16));
+    k.Landareor->Lagg(BoxArea("D", -9, 16, -6, 19));
+    k.Landareor->Lagg(BoxArea("E", 6, -19, 9, -16));
     CAreor& areor = *k.Landareor;
     for (int i = 1; i <= areor.Antal; ++i)
         areor.Area(i).Deltar = true;
@@ -154,7 +144,7 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     k.FyllAreor("A", QColor(0, 255, 0));
     EXPECT_EQ(At({{0, -10}, {-4.9f, -14.9f}}), (Colours{qRgb(0, 255, 0), qRgb(0, 255, 0)}));
     // A seed in the lake does nothing.
-    auto inLake = Box("F", -1, -1, 1, 1);
+    auto inLake = BoxArea("F", -1, -1, 1, 1);
     k.FyllArea(*inLake, QColor(255, 0, 0));
     EXPECT_EQ(At(0, 0), kNavy);
 }

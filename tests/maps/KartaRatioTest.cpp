@@ -2,22 +2,12 @@
 #include "data/Language.h"
 #include "maps/Karta.h"
 #include "platform/Image.h"
+#include "support/AreaBoxes.h"
 
 #include <QHash>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::unique_ptr<CArea> Box(const QString& key, float syd, float vast, float nord, float ost) {
-    auto a = std::make_unique<CArea>();
-    a->Nyckel = a->Namn[1] = key;
-    a->Nord = nord, a->Syd = syd, a->Ost = ost, a->Vast = vast;
-    a->Fyllpunkt1 = a->Fyllpunkt2 = {(nord + syd) / 2, (ost + vast) / 2};
-    a->Antal = 4;
-    a->Punkter[1] = {syd, vast}, a->Punkter[2] = {nord, vast};
-    a->Punkter[3] = {nord, ost}, a->Punkter[4] = {syd, ost};
-    return a;
-}
 
 // The same map on a 400 x 200 control, drawn once at ratio 1 and once at
 // ratio 2: six countries in every answer state, a lake, the sea, the
@@ -42,12 +32,12 @@ protected:
         k->Platser = std::make_unique<COrter>();
         for (int i = 0; i < 6; ++i) {
             CArea& a =
-                k->Landareor->Lagg(Box(QString::number(i), 0, -30 + 10 * i, 20, -21 + 10 * i));
+                k->Landareor->Lagg(BoxArea(QString::number(i), 0, -30 + 10 * i, 20, -21 + 10 * i));
             a.Deltar = i > 0;
             a.Besvarad = i > 1;
             a.Forsok = i - 1; // unanswered, then 1, 2, 3 and 4 tries
         }
-        k->Vattenareor->Lagg(Box("LAKE", 4, -6, 8, -4));
+        k->Vattenareor->Lagg(BoxArea("LAKE", 4, -6, 8, -4));
         k->AntalHav = 1;
         k->Havspunkter[1] = {25, 0};
         k->Gradnat = true;
