@@ -35,6 +35,28 @@ QImage LasBild(const QString& path) {
     return bild;
 }
 
+// The flag picture made to fill a frame of the given size in picture pixels.
+// A picture within two pixels of the size is centred unscaled, as the frame
+// hides the difference; a whole multiple is enlarged pixel by pixel, as on a
+// screen that scales it; any other size is resampled smoothly.
+QImage AnpassadFlagga(const QImage& kalla, const QSize& storlek) {
+    const QSize d = storlek - kalla.size();
+    if (std::abs(d.width()) <= 2 && std::abs(d.height()) <= 2) {
+        if (d.isNull())
+            return kalla;
+        QImage bild(storlek, QImage::Format_ARGB32_Premultiplied);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        p.drawImage(d.width() / 2, d.height() / 2, kalla);
+        return bild;
+    }
+    const bool helt = !kalla.isNull() && storlek.width() % kalla.width() == 0 &&
+                      storlek.height() % kalla.height() == 0 &&
+                      storlek.width() / kalla.width() == storlek.height() / kalla.height();
+    return kalla.scaled(storlek, Qt::IgnoreAspectRatio,
+                        helt ? Qt::FastTransformation : Qt::SmoothTransformation);
+}
+
 } // namespace
 
 TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
@@ -95,8 +117,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
     imgFlags->setGeometry(5, 5, klient->width() - 10, klient->height() - 10);
     Rutbredd = static_cast<float>(imgFlags->width() / 4.0);
     Ruthojd = static_cast<float>(imgFlags->height() / 4.0);
-    BlankSurface(imgFlags);
-    RitaRutnat();
+    NyttArk(imgFlags->devicePixelRatioF());
 
     NyKarta(false);
     const int nr = ovning_->Kartnummer;
@@ -156,33 +177,68 @@ QString TfrmOvningFlagga::FragaFor(const CArea& area) const {
     return val.last();
 }
 
+int TfrmOvningFlagga::Px(int n) const {
+    const qreal r = imgFlags->PixelRatio();
+    return r == 1.0 ? n : static_cast<int>(std::lround(n * r));
+}
+
+void TfrmOvningFlagga::Ram(int x1, int y1, int x2, int y2) {
+    TCanvas& c = imgFlags->Canvas();
+    c.Rectangle(x1, y1, x2, y2);
+    const TBrushStyle brush = c.BrushStyle();
+    c.SetBrushStyle(TBrushStyle::Clear);
+    for (int k = 1; k < Px(1); ++k)
+        c.Rectangle(x1 + k, y1 + k, x2 - k, y2 - k);
+    c.SetBrushStyle(brush);
+}
+
+void TfrmOvningFlagga::NyttArk(qreal kvot) {
+    if (!(kvot > 1.0)) {
+        BlankSurface(imgFlags);
+    } else {
+        QImage ark(imgFlags->size() * kvot, QImage::Format_RGB32);
+        ark.setDevicePixelRatio(kvot);
+        ark.fill(Qt::white);
+        imgFlags->SetPicture(ark);
+    }
+    RitaRutnat();
+}
+
 void TfrmOvningFlagga::RitaRutnat() {
     TCanvas& c = imgFlags->Canvas();
     const int w = c.Width();
     const int h = c.Height();
+    const int linje = Px(1);
     c.SetPenColor(Qt::black);
     c.SetPenWidth(1);
     c.SetPenMode(TPenMode::Copy);
     c.SetPenStyle(TPenStyle::Solid);
     c.SetBrushColor(kSilver);
-    c.Rectangle(0, 0, w, h);
+    Ram(0, 0, w, h);
+    // A grid line covers the picture pixels of one layout pixel.
     for (int i = 0; i <= 4; ++i) {
-        const int y = Avrunda(i * static_cast<double>(Ruthojd));
-        c.MoveTo(0, y);
-        c.LineTo(w, y);
+        const int y = Px(Avrunda(i * static_cast<double>(Ruthojd)));
+        for (int k = 0; k < linje; ++k) {
+            c.MoveTo(0, y + k);
+            c.LineTo(w, y + k);
+        }
     }
     for (int i = 0; i <= 4; ++i) {
-        const int x = Avrunda(i * static_cast<double>(Rutbredd));
-        c.MoveTo(x, 0);
-        c.LineTo(x, h);
+        const int x = Px(Avrunda(i * static_cast<double>(Rutbredd)));
+        for (int k = 0; k < linje; ++k) {
+            c.MoveTo(x + k, 0);
+            c.LineTo(x + k, h);
+        }
     }
     imgFlags->update();
 }
 
 void TfrmOvningFlagga::LaddaFlaggor() {
+    const bool skarpa = imgFlags->PixelRatio() > 1.0;
     for (int n = 1; n <= ovning_->Antal; ++n) {
         const CArea* area = karta_->Landareor->Hitta(ovning_->Objekt(n));
         Flaggbilder[n] = QImage();
+        Flaggbilder2x[n] = QImage();
         if (!area || area->Flaggfil.isEmpty())
             continue;
         try {
@@ -190,6 +246,18 @@ void TfrmOvningFlagga::LaddaFlaggor() {
         } catch (const std::exception&) {
             ShowMessageBox(this, TBoxKind::Error,
                            QStringLiteral("Could not open flag file ") + area->Flaggfil);
+            continue;
+        }
+        // The sheet's layout follows the small picture, so a large one is
+        // only worth having beside it. Without one the small one is scaled.
+        const QString stor = ProgramFolder() + QStringLiteral("/flags2x/") + area->Flaggfil;
+        if (!skarpa || !QFileInfo::exists(stor))
+            continue;
+        try {
+            Flaggbilder2x[n] = LasBild(stor);
+        } catch (const std::exception&) {
+            ShowMessageBox(this, TBoxKind::Error,
+                           QStringLiteral("Could not open flag file flags2x/") + area->Flaggfil);
         }
     }
 }
@@ -200,10 +268,10 @@ void TfrmOvningFlagga::FyllRuta(int n, const QColor& color) {
     TCanvas& canvas = imgFlags->Canvas();
     canvas.SetPenColor(color);
     canvas.SetBrushColor(color);
-    canvas.Rectangle(Avrunda(c * static_cast<double>(Rutbredd)) + 1,
-                     Avrunda(r * static_cast<double>(Ruthojd)) + 1,
-                     Avrunda((c + 1) * static_cast<double>(Rutbredd)) - 1,
-                     Avrunda((r + 1) * static_cast<double>(Ruthojd)) - 1);
+    canvas.Rectangle(Px(Avrunda(c * static_cast<double>(Rutbredd)) + 1),
+                     Px(Avrunda(r * static_cast<double>(Ruthojd)) + 1),
+                     Px(Avrunda((c + 1) * static_cast<double>(Rutbredd)) - 1),
+                     Px(Avrunda((r + 1) * static_cast<double>(Ruthojd)) - 1));
 }
 
 void TfrmOvningFlagga::RitaFlagga(int n, const QColor& color, bool medNamn) {
@@ -213,21 +281,39 @@ void TfrmOvningFlagga::RitaFlagga(int n, const QColor& color, bool medNamn) {
     const int mittX = Avrunda((c + 0.5) * static_cast<double>(Rutbredd));
     const int toppY = Avrunda(r * static_cast<double>(Ruthojd)) + 8;
     const QImage& bild = Flaggbilder[n];
-    QRect ram; // left, top, right, bottom with right and bottom outside
+    // The frame in layout pixels: left, top, right, bottom with right and
+    // bottom outside.
+    QRect ram;
     if (!bild.isNull()) {
         const int x = mittX - bild.width() / 2;
-        QPainter p(&imgFlags->Picture());
-        p.drawImage(x, toppY, bild);
         ram = QRect(QPoint(x, toppY), bild.size());
+        QImage& ark = imgFlags->Picture();
+        const qreal kvot = ark.devicePixelRatio();
+        if (kvot == 1.0) {
+            QPainter p(&ark);
+            p.drawImage(x, toppY, bild);
+        } else {
+            // The frame's picture pixels, filled from the sharpest source.
+            const QRect mal(
+                QPoint(Px(ram.left()), Px(ram.top())),
+                QPoint(Px(ram.left() + ram.width()) - 1, Px(ram.top() + ram.height()) - 1));
+            const QImage& kalla = Flaggbilder2x[n].isNull() ? bild : Flaggbilder2x[n];
+            ark.setDevicePixelRatio(1.0); // so the painter works in picture pixels
+            {
+                QPainter p(&ark);
+                p.drawImage(mal.topLeft(), AnpassadFlagga(kalla, mal.size()));
+            }
+            ark.setDevicePixelRatio(kvot);
+        }
     } else {
         ram = QRect(mittX - 50, toppY, 100, 63);
     }
     TCanvas& canvas = imgFlags->Canvas();
     canvas.SetPenColor(Qt::black);
     canvas.SetBrushStyle(TBrushStyle::Clear);
-    canvas.Rectangle(ram.left(), ram.top(), ram.left() + ram.width(), ram.top() + ram.height());
+    Ram(Px(ram.left()), Px(ram.top()), Px(ram.left() + ram.width()), Px(ram.top() + ram.height()));
     if (medNamn || bild.isNull())
-        canvas.TextOut(ram.left(), ram.top() + ram.height(), flagga_->FlaggNamn(n));
+        canvas.TextOut(Px(ram.left()), Px(ram.top() + ram.height()), flagga_->FlaggNamn(n));
     canvas.SetBrushStyle(TBrushStyle::Solid);
     imgFlags->update();
 }
@@ -240,6 +326,12 @@ void TfrmOvningFlagga::RitaAllaFlaggor() {
 void TfrmOvningFlagga::FlaggKlick(int x, int y) {
     if (ArUpptagen() || !flagga_ || Rutbredd <= 0 || Ruthojd <= 0)
         return;
+    // The layout pixel under the picture pixel.
+    const qreal kvot = imgFlags->PixelRatio();
+    if (kvot != 1.0) {
+        x = static_cast<int>(std::floor(x / kvot));
+        y = static_cast<int>(std::floor(y / kvot));
+    }
     const int kolumn = static_cast<int>(x / Rutbredd);
     const int rad = static_cast<int>(y / Ruthojd);
     if (x < 0 || y < 0 || kolumn > 3)

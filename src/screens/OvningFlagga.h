@@ -35,6 +35,10 @@ public:
     // Handles a mouse press on the sheet at picture pixel (x, y).
     void FlaggKlick(int x, int y);
 
+    // A new sheet picture of the control's size times kvot, the screen's
+    // pixels per control pixel, with the empty grid on it. The sheet is laid
+    // out in control pixels; each of them covers kvot picture pixels.
+    void NyttArk(qreal kvot);
     void RitaRutnat();
     void LaddaFlaggor();
     void FyllRuta(int n, const QColor& color);
@@ -53,13 +57,21 @@ public:
     float Rutbredd = 0;
     float Ruthojd = 0;
     std::array<QImage, kMaxObjekt + 1> Flaggbilder; // items 1..Antal; null: none
-    int32_t Omritas = 0;                            // cell whose name tmrRitaOm wipes; 0: none
-    int32_t Blinkraknare = 0;                       // 0: no blinking, else the blink step
+    // The double-size pictures, loaded only for a sheet above ratio 1; null:
+    // the picture above stands in, scaled.
+    std::array<QImage, kMaxObjekt + 1> Flaggbilder2x;
+    int32_t Omritas = 0;      // cell whose name tmrRitaOm wipes; 0: none
+    int32_t Blinkraknare = 0; // 0: no blinking, else the blink step
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A length or coordinate of the layout in picture pixels.
+    int Px(int n) const;
+    // Rectangle() in picture pixels with a frame as thick as one layout pixel,
+    // the inner rectangles outlined only.
+    void Ram(int x1, int y1, int x2, int y2);
     bool Ryms(const QString& fraga) const;
     void RitaOmTick();
     void BlinkaTick();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -79,7 +80,14 @@ TEST(AtlasFiles, EveryFlagDecodesAndFitsTheFlagSheet) {
         const QImage flag = DecodeGif(dir.filePath(f)); // throws when giflib cannot
         EXPECT_LE(flag.width(), 120) << f.toStdString();
         EXPECT_LE(flag.height(), 60) << f.toStdString();
+        // The double-size flag for scaled screens. Within two pixels of twice
+        // the small one, the sheet shows it unscaled under the frame.
+        const QImage big = DecodeGif("flags2x/" + f);
+        EXPECT_TRUE(big.width() <= 240 && big.height() <= 120) << f.toStdString();
+        EXPECT_LE(std::abs(big.width() - 2 * flag.width()), 2) << f.toStdString();
+        EXPECT_LE(std::abs(big.height() - 2 * flag.height()), 2) << f.toStdString();
     }
+    EXPECT_EQ(QDir("flags2x").entryList(QDir::Files), flags);
 }
 
 // In land a sea point would flood the land with sea; in a lake (where the

@@ -5,7 +5,9 @@
 #include "platform/Image.h"
 #include "screens/OvningFlagga.h"
 #include "screens/Panel.h"
+#include "support/Pictures.h"
 
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -193,4 +195,87 @@ TEST_F(FlaggaTest, AQuestionThatWouldRunIntoThePercentageAsksByAShorterText) {
     // The short form is only there for the states that have one.
     EXPECT_EQ(Kortnamn("SE", 2), "");
     EXPECT_EQ(Kortnamn("VC", 9), "");
+}
+
+TEST_F(FlaggaTest, AtRatioTwoEveryCellLooksTheSameSharperAndClicksPickTheSameFlags) {
+    Start(6);
+    // Flags of two colours side by side, in sizes that put their centres
+    // between picture pixels; the odd ones have a double-size picture, the
+    // even ones are enlarged from the small one.
+    const auto flagga = [](QSize size, int n, int skala) {
+        QImage f(size * skala, QImage::Format_RGB32);
+        f.fill(QColor(40 * n, 0, 255 - 40 * n));
+        QPainter(&f).fillRect(0, 0, size.width() / 2 * skala, f.height(), QColor(0, 30 * n, 0));
+        return f;
+    };
+    const auto rita = [&](qreal kvot) {
+        screen->NyttArk(kvot);
+        for (int n = 1; n <= 6; ++n) {
+            const QSize size(41 + 6 * n, 23 + 2 * n);
+            screen->Flaggbilder[n] = flagga(size, n, 1);
+            screen->Flaggbilder2x[n] = n % 2 ? flagga(size, n, 2) : QImage();
+        }
+        screen->RitaAllaFlaggor();
+        screen->RitaFlagga(2, kSilver, true);            // answered, with its name
+        screen->RitaFlagga(3, QColor(0, 255, 0), false); // blinking
+        screen->Flaggbilder[5] = QImage();               // a placeholder with its name
+        screen->RitaFlagga(5, Qt::white, false);
+        return screen->imgFlags->Picture().copy();
+    };
+    const QImage ett = rita(1);
+    const QImage tva = rita(2);
+    ASSERT_EQ(std::tuple(tva.size(), tva.devicePixelRatio()), std::tuple(ett.size() * 2, 2.0));
+
+    // Every layout pixel but the names' is a block of 2 x 2 picture pixels of
+    // its colour at ratio 1: grid, frames, fills and flags.
+    // The names' boxes inside their cells' fills.
+    const QRect namn2(150, 8 + 27, 147, 94 - 35), namn5(24, 95 + 8 + 63, 124, 189 - 166);
+    int fel = 0;
+    QPoint forsta;
+    for (int y = 0; y < ett.height(); ++y)
+        for (int x = 0; x < ett.width(); ++x) {
+            if (namn2.contains(x, y) || namn5.contains(x, y))
+                continue;
+            const QRgb c = ett.pixel(x, y);
+            for (int k = 0; k < 4; ++k)
+                if (tva.pixel(2 * x + k % 2, 2 * y + k / 2) != c && fel++ == 0)
+                    forsta = QPoint(x, y);
+        }
+    EXPECT_EQ(fel, 0) << "first at " << forsta.x() << "," << forsta.y();
+    // The names stand at the same places in letters twice as tall.
+    for (const QRect& r : {namn2, namn5}) {
+        const QRgb bakgrund = ett.pixel(r.bottomRight()); // the cell's fill
+        const QRect a = PaintedBounds(ett.copy(r), bakgrund);
+        const QRect b = PaintedBounds(tva.copy(QRect(r.topLeft() * 2, r.size() * 2)), bakgrund);
+        ASSERT_FALSE(a.isEmpty());
+        EXPECT_NEAR(b.top(), 2 * a.top(), 3);
+        EXPECT_NEAR(b.left(), 2 * a.left(), 3);
+        EXPECT_NEAR(b.height(), 2 * a.height(), 3);
+    }
+    // A double-size picture is what the sheet shows.
+    screen->Flaggbilder2x[1].fill(Qt::yellow);
+    screen->RitaFlagga(1, Qt::white, false);
+    EXPECT_EQ(screen->imgFlags->Picture().pixelColor(2 * 74, 2 * 30), QColor(Qt::yellow));
+
+    // A press at a layout point picks the same flag at both ratios, on
+    // either side of every line between flags in play.
+    const auto klick = [&](QPoint p) {
+        Tick(screen->tmrRitaOm);
+        QTest::mouseClick(screen->imgFlags, Qt::LeftButton, {}, p);
+        return screen->Omritas;
+    };
+    std::vector<std::pair<QPoint, int>> punkter{{{10, 190}, 0}, {{300, 300}, 0}};
+    for (auto [a, b, p, q] : {std::tuple{1, 2, QPoint(148, 50), QPoint(149, 50)},
+                              {2, 3, QPoint(297, 50), QPoint(298, 50)},
+                              {3, 4, QPoint(446, 50), QPoint(447, 50)},
+                              {1, 5, QPoint(70, 94), QPoint(70, 95)},
+                              {5, 6, QPoint(148, 120), QPoint(149, 120)}})
+        if (a != ex->FragaNr && b != ex->FragaNr)
+            punkter.insert(punkter.end(), {{p, a}, {q, b}});
+    for (qreal kvot : {1.0, 2.0}) {
+        screen->NyttArk(kvot);
+        for (auto [p, n] : punkter)
+            EXPECT_EQ(klick(p), n) << kvot << ": " << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(ex->Fel, ex->Svarat); // no press hit the flag asked for
 }
