@@ -184,18 +184,20 @@ TEST(AtlasGeometry, EveryCapitalLiesOnLandOfItsOwnState) {
 // Islands that cover at least 6 pixels on their continent's map at 1920 x 1048
 // are drawn and belong to their state.
 const TNamedPoint kIslands[] = {
-    {"Lesbos", 2, 39.2f, 26.3f, "GR"},     {"Chios", 2, 38.4f, 26.0f, "GR"},
-    {"Samos", 2, 37.73f, 26.75f, "GR"},    {"Lemnos", 2, 39.9f, 25.25f, "GR"},
-    {"Naxos", 2, 37.05f, 25.5f, "GR"},     {"Euboea", 2, 38.6f, 23.6f, "GR"},
-    {"Corfu", 2, 39.6f, 19.85f, "GR"},     {"Kefalonia", 2, 38.2f, 20.55f, "GR"},
-    {"Rhodes", 2, 36.2f, 27.95f, "GR"},    {"Crete", 2, 35.2f, 24.9f, "GR"},
-    {"Krk", 2, 45.08f, 14.6f, "HR"},       {"Brač", 2, 43.32f, 16.65f, "HR"},
-    {"Mallorca", 2, 39.6f, 3.0f, "ES"},    {"Menorca", 2, 39.95f, 4.1f, "ES"},
-    {"Ibiza", 2, 38.98f, 1.43f, "ES"},     {"Bornholm", 2, 55.12f, 14.9f, "DK"},
-    {"Gotland", 2, 57.5f, 18.5f, "SE"},    {"Saaremaa", 2, 58.4f, 22.5f, "EE"},
-    {"Orkney", 2, 59.0f, -3.1f, "GB"},     {"Shetland", 2, 60.3f, -1.3f, "GB"},
-    {"Tenerife", 4, 28.27f, -16.6f, "ES"}, {"Gran Canaria", 4, 27.95f, -15.6f, "ES"},
-    {"Andros", 3, 24.45f, -77.95f, "BS"},  {"New Providence", 3, 25.05f, -77.4f, "BS"},
+    {"Lesbos", 2, 39.2f, 26.3f, "GR"},         {"Chios", 2, 38.4f, 26.0f, "GR"},
+    {"Samos", 2, 37.73f, 26.75f, "GR"},        {"Lemnos", 2, 39.9f, 25.25f, "GR"},
+    {"Naxos", 2, 37.05f, 25.5f, "GR"},         {"Euboea", 2, 38.6f, 23.6f, "GR"},
+    {"Corfu", 2, 39.6f, 19.85f, "GR"},         {"Kefalonia", 2, 38.2f, 20.55f, "GR"},
+    {"Rhodes", 2, 36.2f, 27.95f, "GR"},        {"Crete", 2, 35.2f, 24.9f, "GR"},
+    {"Krk", 2, 45.08f, 14.6f, "HR"},           {"Brač", 2, 43.32f, 16.65f, "HR"},
+    {"Mallorca", 2, 39.6f, 3.0f, "ES"},        {"Menorca", 2, 39.95f, 4.1f, "ES"},
+    {"Ibiza", 2, 38.98f, 1.43f, "ES"},         {"Bornholm", 2, 55.12f, 14.9f, "DK"},
+    {"Gotland", 2, 57.5f, 18.5f, "SE"},        {"Saaremaa", 2, 58.4f, 22.5f, "EE"},
+    {"Orkney", 2, 59.0f, -3.1f, "GB"},         {"Shetland", 2, 60.3f, -1.3f, "GB"},
+    {"Tenerife", 4, 28.27f, -16.6f, "ES"},     {"Gran Canaria", 4, 27.95f, -15.6f, "ES"},
+    {"Andros", 3, 24.45f, -77.95f, "BS"},      {"New Providence", 3, 25.05f, -77.4f, "BS"},
+    {"Grand Bahama", 3, 26.62f, -78.4f, "BS"}, {"Abaco", 3, 26.45f, -77.15f, "BS"},
+    {"Eleuthera", 3, 24.77f, -76.23f, "BS"},
 };
 
 TEST(AtlasGeometry, NamedIslandsAreDrawnAndBelongToTheirState) {

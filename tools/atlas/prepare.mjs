@@ -488,7 +488,8 @@ for (const m of tables.maps) {
       capPiece = ps.findIndex((p) => { const b = bbox(p.outer); return capLon(cap) > b.w - 0.3 && capLon(cap) < b.e + 0.3 && cap.lat > b.s - 0.3 && cap.lat < b.n + 0.3; });
     }
     ps.forEach((p, k) => {
-      if (k > 0 && k !== capPiece && (p.inner < (m.keepPiece ?? m.keepInner) || k >= m.maxPieces)) return;
+      const named = (m.keepIslands ?? []).some(([lat, lon]) => pointInRing(lon, lat, p.outer));
+      if (k > 0 && k !== capPiece && !named && (p.inner < (m.keepPiece ?? m.keepInner) || k >= m.maxPieces)) return;
       areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
     });
   }
