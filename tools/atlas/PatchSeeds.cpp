@@ -31,12 +31,11 @@ std::map<QString, QRgb> StateColours(const AtlasMap& m) {
 
 // Never in land of the map, and at none of the screen sizes on a pixel whose
 // centre lies in land while that pixel still has the land colour when the sea
-// is filled: there it would flood the land with sea (a point in a thin lake
-// lands on the shore when the map is drawn small). A pixel that is already
-// sea, lake or border at a size is harmless there, since the map floods only
-// from the land colour and the point comes after every earlier one; so a
-// channel open at one size only still gets its point. In a lake it fills
-// what the lake's own seeds do not reach.
+// is filled. The map skips such a point at that size (it would flood the
+// land), so the patch it was chosen for could stay open; a pixel that is
+// already sea, lake or border at a size is harmless there, so a channel
+// open at one size only still gets its point. In a lake it fills what the
+// lake's own seeds do not reach.
 bool SeaAllowed(LatLon p, const std::vector<SeaTarget>& targets,
                 const std::vector<std::unique_ptr<MapRender>>& seaViews) {
     for (const SeaTarget& t : targets)
