@@ -328,7 +328,6 @@ bool HasSpot(const CKarta& k, const QString& key, QSize size) {
 // hundred largest states there are narrower than 9 pixels somewhere, so the
 // world map is not held to it.
 const std::map<int, QStringList> kNoRoom = {
-    {1, {"VA"}}, // its octagon stays small beside Rome
     {11, {"AG", "DM", "GD", "KN", "LC", "VC"}},
     {31, {"QA", "SG"}},
 };
