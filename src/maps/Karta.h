@@ -58,6 +58,8 @@ public:
     void RitaVatten();
     void RitaRam();
     void FyllHav();
+    // True when the centre of pixel p lies inside a land area's outline.
+    bool PixelPaLand(const QPoint& p) const;
     void FargaAreor();
     void FyllArea(const CArea& area, const QColor& farg);
     void FyllAreor(const QString& key, const QColor& farg);

@@ -138,12 +138,27 @@ void CKarta::RitaRam() {
     c.SetBrushStyle(TBrushStyle::Solid);
 }
 
+bool CKarta::PixelPaLand(const QPoint& p) const {
+    if (!Landareor)
+        return false;
+    const float lat = LatVid(p.y()), lon = LonVid(p.y(), p.x());
+    for (int i = 1; i <= Landareor->Antal; ++i) {
+        const CArea& a = *Landareor->Areor[i];
+        if (lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
+            PunktIYta(lat, lon, a.Punkter, a.Antal))
+            return true;
+    }
+    return false;
+}
+
 void CKarta::FyllHav() {
     TCanvas& c = Canvas();
     c.SetBrushColor(Vattenfarg);
     for (int i = 1; i <= std::min(AntalHav, kMaxHav); ++i) {
         const QPoint p = Punkt(Havspunkter[i]);
-        if (!Same(c.Pixel(p.x(), p.y()), Vattenfarg) && InomBild(p.x(), p.y())) {
+        // A sea point near a coast can fall on a pixel of land at some sizes
+        // of the picture: flooding from there would paint the land as sea.
+        if (!Same(c.Pixel(p.x(), p.y()), Vattenfarg) && InomBild(p.x(), p.y()) && !PixelPaLand(p)) {
             c.FloodFill(p.x(), p.y(), Landfarg, TFillStyle::Surface);
             Handelser();
         }

@@ -102,8 +102,8 @@ TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
     // On an outline, in the lake, in land box A: then in open background.
     Sea({{5, -10}, {0, 0}, {0, -10}});
     Draw();
-    // B and the background untouched, A flooded (land and sea share a colour), its outline kept.
-    EXPECT_EQ(At({{0, 10}, {7, 0}, {0, -10}, {5, -10}}), (Colours{kGrey, kGrey, kNavy, kBlack}));
+    // Land keeps its colour although land and sea share it before the fill.
+    EXPECT_EQ(At({{0, 10}, {7, 0}, {0, -10}, {5, -10}}), (Colours{kGrey, kGrey, kGrey, kBlack}));
     Sea({{7, 0}});
     Draw();
     EXPECT_EQ(At({{7, 0}, {-8, 19}, {0, -10}, {0, 10}}), (Colours{kNavy, kNavy, kGrey, kGrey}));

@@ -30,16 +30,21 @@ std::map<QString, QRgb> StateColours(const AtlasMap& m) {
 }
 
 // Never in land of the map, and at none of the screen sizes on a pixel whose
-// centre lies in land: there it would flood the land with sea (a point in a
-// thin lake lands on the shore when the map is drawn small). In a lake it
-// fills what the lake's own seeds do not reach.
+// centre lies in land while that pixel still has the land colour when the sea
+// is filled. The map skips such a point at that size (it would flood the
+// land), so the patch it was chosen for could stay open; a pixel that is
+// already sea, lake or border at a size is harmless there, so a channel
+// open at one size only still gets its point. In a lake it fills what the
+// lake's own seeds do not reach.
 bool SeaAllowed(LatLon p, const std::vector<SeaTarget>& targets,
-                const std::vector<std::unique_ptr<MapRender>>& views) {
+                const std::vector<std::unique_ptr<MapRender>>& seaViews) {
     for (const SeaTarget& t : targets)
         if (InAnyArea(p, *t.land))
             return false;
-    for (const auto& r : views) {
+    for (const auto& r : seaViews) {
         const QPoint c = r->Project(p);
+        if (r->InomBild(c) && r->Image().pixel(c) != MapRender::kLand)
+            continue;
         const LatLon ll{r->LatVid(c.y()), r->LonVid(c.y(), c.x())};
         for (const SeaTarget& t : targets)
             if (InAnyArea(ll, *t.land))
@@ -66,6 +71,26 @@ const AtlasArea* AreaAt(LatLon p, const std::vector<AtlasArea>& areas) {
     return best;
 }
 
+// The pixels of a patch, its deepest first, then by distance from it: other
+// places to try when the deepest one would be unsafe as a sea point.
+std::vector<QPoint> PatchPixels(const QImage& img, const TPatch& t) {
+    std::vector<QPoint> out{t.deepest};
+    std::vector<char> seen(size_t(t.bounds.width() * t.bounds.height()), 0);
+    auto mark = [&](QPoint q) -> char& {
+        return seen[size_t((q.y() - t.bounds.top()) * t.bounds.width() + q.x() - t.bounds.left())];
+    };
+    mark(t.deepest) = 1;
+    for (size_t i = 0; i < out.size(); ++i)
+        for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint q = out[i] + d;
+            if (t.bounds.contains(q) && !mark(q) && img.pixel(q) == MapRender::kLand) {
+                mark(q) = 1;
+                out.push_back(q);
+            }
+        }
+    return out;
+}
+
 LatLon NearestPoint(LatLon p, const std::vector<LatLon>& ring) {
     LatLon best = ring.front();
     double d = 1e18;
@@ -86,16 +111,50 @@ void FitWhole(MapRender& r, const AtlasMap& m) {
     r.AnpassaVy(all);
 }
 
+// Drops the sea points added for patches (from `first` on) that change no
+// pixel of the map at any screen size, so that a full file has room for the
+// patches still open. Returns how many went.
+int DropIdleSeaPoints(const AtlasMap& m, const std::vector<AtlasArea>* water,
+                      std::vector<LatLon>& sea, size_t first) {
+    std::vector<QImage> want;
+    for (const auto& [w, h] : ScreenSizes()) {
+        MapRender r(w, h);
+        DrawSea(r, m, water, sea);
+        want.push_back(r.Image().copy());
+    }
+    int dropped = 0;
+    for (size_t i = sea.size(); i-- > first;) {
+        std::vector<LatLon> without = sea;
+        without.erase(without.begin() + long(i));
+        bool same = true;
+        for (size_t v = 0; v < ScreenSizes().size() && same; ++v) {
+            MapRender r(ScreenSizes()[v].first, ScreenSizes()[v].second);
+            DrawSea(r, m, water, without);
+            same = r.Image() == want[v];
+        }
+        if (same) {
+            sea = std::move(without);
+            ++dropped;
+        }
+    }
+    return dropped;
+}
+
 } // namespace
 
-void DrawEveryArea(MapRender& r, const AtlasMap& m, const std::vector<AtlasArea>* water,
-                   const std::vector<LatLon>& sea, int pen) {
+void DrawSea(MapRender& r, const AtlasMap& m, const std::vector<AtlasArea>* water,
+             const std::vector<LatLon>& sea, int pen) {
     FitWhole(r, m);
     r.Rensa();
     r.RitaGranser(m.areas, pen);
     if (water)
         r.RitaVatten(*water);
     r.FyllHav(sea);
+}
+
+void DrawEveryArea(MapRender& r, const AtlasMap& m, const std::vector<AtlasArea>* water,
+                   const std::vector<LatLon>& sea, int pen) {
+    DrawSea(r, m, water, sea, pen);
     const std::map<QString, QRgb> colours = StateColours(m);
     for (const AtlasArea& a : m.areas)
         r.FyllArea(a, colours.at(StateOf(a)));
@@ -104,15 +163,23 @@ void DrawEveryArea(MapRender& r, const AtlasMap& m, const std::vector<AtlasArea>
 std::map<QString, int> FillPatches(std::vector<PatchMap>& maps, QStringList& log) {
     int seaAdded = 0, seedsAdded = 0;
     std::map<QString, int> left;
-    for (int round = 0; round < 6; ++round) {
+    std::vector<size_t> firstAdded;
+    for (const PatchMap& pm : maps)
+        firstAdded.push_back(pm.sea->size());
+    int idle = 0;
+    for (int round = 0; round < 10; ++round) {
         bool changed = false;
         left.clear();
-        for (PatchMap& pm : maps) {
+        for (size_t mi = 0; mi < maps.size(); ++mi) {
+            PatchMap& pm = maps[mi];
             AtlasMap& m = *pm.map;
-            std::vector<std::unique_ptr<MapRender>> views;
+            if (round > 0 && int(pm.sea->size()) >= pm.seaBudget)
+                idle += DropIdleSeaPoints(m, pm.water, *pm.sea, firstAdded[mi]);
+            // The map at each size as far as the sea fill, before this round's points.
+            std::vector<std::unique_ptr<MapRender>> seaViews;
             for (const auto& [w, h] : ScreenSizes()) {
-                views.push_back(std::make_unique<MapRender>(w, h));
-                FitWhole(*views.back(), m);
+                seaViews.push_back(std::make_unique<MapRender>(w, h));
+                DrawSea(*seaViews.back(), m, pm.water, *pm.sea);
             }
             std::map<QString, int> pieces;
             for (const AtlasArea& a : m.areas)
@@ -136,13 +203,24 @@ std::map<QString, int> FillPatches(std::vector<PatchMap>& maps, QStringList& log
                     }
                     const AtlasArea* a = AreaAt(p, m.areas);
                     if (!a) {
-                        if (int(pm.sea->size()) < pm.seaBudget &&
-                            SeaAllowed(p, pm.seaTargets, views)) {
-                            pm.sea->push_back(p);
-                            ++seaAdded;
-                            changed = true;
-                        } else {
+                        bool placed = false;
+                        if (int(pm.sea->size()) < pm.seaBudget)
+                            for (const QPoint q : PatchPixels(r.Image(), t)) {
+                                const LatLon s = Stored(r.LatVid(q.y()), r.LonVid(q.y(), q.x()));
+                                if (r.Project(s) == q && !AreaAt(s, m.areas) &&
+                                    SeaAllowed(s, pm.seaTargets, seaViews)) {
+                                    pm.sea->push_back(s);
+                                    ++seaAdded;
+                                    placed = changed = true;
+                                    break;
+                                }
+                            }
+                        if (!placed) {
                             ++open;
+                            if (qEnvironmentVariableIsSet("ATLAS_PATCHES"))
+                                qInfo("open on map %d at %dx%d: %.3f %.3f (%d px)%s", m.id, w, h,
+                                      p.lat, p.lon, t.size,
+                                      int(pm.sea->size()) >= pm.seaBudget ? " file full" : "");
                         }
                         continue;
                     }
@@ -223,9 +301,10 @@ std::map<QString, int> FillPatches(std::vector<PatchMap>& maps, QStringList& log
                       m.areas.end());
     }
     log << QStringLiteral("%1 sea points and %2 seed-only records added for patches, %3 seeds "
-                          "dropped as unsafe")
+                          "dropped as unsafe, %4 sea points dropped as changing nothing")
                .arg(seaAdded)
                .arg(seedsAdded)
-               .arg(dropped);
+               .arg(dropped)
+               .arg(idle);
     return left;
 }

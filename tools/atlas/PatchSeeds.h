@@ -34,6 +34,10 @@ inline const std::vector<std::pair<int, int>>& ScreenSizes() {
     return sizes;
 }
 
+// Renders a map as far as the area exercise's sea fill: outlines, lakes, sea.
+void DrawSea(MapRender& r, const AtlasMap& m, const std::vector<AtlasArea>* water,
+             const std::vector<LatLon>& sea, int pen = 1);
+
 // Renders a map as the area exercise does with every area taking part, each
 // state in a colour of its own; the land colour is left where nothing reached.
 void DrawEveryArea(MapRender& r, const AtlasMap& m, const std::vector<AtlasArea>* water,

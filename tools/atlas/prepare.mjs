@@ -371,7 +371,10 @@ for (const p of places) if (capitals[p.cc] && capLon(capitals[p.cc]) !== capital
 // nothing fits.
 function clearOfPlaces(mk, rMax, rMin, m) {
   const lonOn = (p) => p.lon + m.shift({ w: p.lon, e: p.lon }, p.cc);
-  const sameSpot = (p) => Math.hypot((lonOn(p) - mk.x) * squeeze(mk.y), p.lat - mk.y) < 0.05;
+  // Rome's point lies 5 km from Vatican City's. On the world map an octagon
+  // over Rome would take most of Italy's width, so Vatican City stays off it.
+  const near = m.spot ? 0.08 : 0.05;
+  const sameSpot = (p) => Math.hypot((lonOn(p) - mk.x) * squeeze(mk.y), p.lat - mk.y) < near;
   const foreign = places.filter((p) => p.cc !== mk.code && p.cc !== mk.enclaveOf && !sameSpot(p) && Math.abs(p.lat - mk.y) < 3 * rMax && Math.abs(lonOn(p) - mk.x) * squeeze(mk.y) < 3 * rMax);
   const steps = 12;
   for (let k = 0; k <= steps; k++) {
@@ -488,7 +491,8 @@ for (const m of tables.maps) {
       capPiece = ps.findIndex((p) => { const b = bbox(p.outer); return capLon(cap) > b.w - 0.3 && capLon(cap) < b.e + 0.3 && cap.lat > b.s - 0.3 && cap.lat < b.n + 0.3; });
     }
     ps.forEach((p, k) => {
-      if (k > 0 && k !== capPiece && (p.inner < (m.keepPiece ?? m.keepInner) || k >= m.maxPieces)) return;
+      const named = (m.keepIslands ?? []).some(([lat, lon]) => pointInRing(lon, lat, p.outer));
+      if (k > 0 && k !== capPiece && !named && (p.inner < (m.keepPiece ?? m.keepInner) || k >= m.maxPieces)) return;
       areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
     });
   }

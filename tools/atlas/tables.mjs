@@ -90,7 +90,10 @@ const lakes = [
 // smallest view (about 5 pixels at 1024 x 700): a state thinner than that
 // gets an octagon of that size over its middle, and octagons are at least
 // that big; home: the continents whose states the
-// map is for (other states appear as context when `context` is set).
+// map is for (other states appear as context when `context` is set);
+// keepIslands: islands kept whatever their size, by a point on each (lat,
+// lon): long thin islands that a school map shows although no circle of
+// keepPiece fits in them.
 const overlapShift = (f) => (b) => {
   let best = 0, bestOv = -1;
   for (const dx of [0, 360, -360]) {
@@ -103,7 +106,8 @@ const M = (o) => ({ maxRing: 480, maxPieces: 40, minMarkerFraction: 0.6, territo
 const maps = [
   M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepInner: 0.4, marker: 2.4, leaveOut: true, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12 }),
   M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepInner: 0.12, keepPiece: 0.05, marker: 0.7, spot: 0.38, home: ['EUR'], maxPieces: 90 }),
-  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, keepPiece: 0.1, marker: 1.0, spot: 0.65, home: ['NOR'], maxPieces: 60 }),
+  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, keepPiece: 0.1, marker: 1.0, spot: 0.65, home: ['NOR'], maxPieces: 60,
+     keepIslands: [[26.62, -78.4], [26.45, -77.15], [24.77, -76.23]] }), // Grand Bahama, Abaco, Eleuthera
   M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepInner: 0.16, keepPiece: 0.1, marker: 0.9, spot: 0.6, home: ['AFR'] }),
   M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepInner: 0.2, keepPiece: 0.12, marker: 1.0, spot: 0.65, home: ['ASI'] }),
   M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepInner: 0.2, keepPiece: 0.12, marker: 1.2, spot: 0.4, home: ['AUS'] }),
