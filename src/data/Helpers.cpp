@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPainter>
 
 QImage TemplateBitmap;
@@ -20,9 +21,45 @@ QString ProgramFolder() {
     return FolderOfPath(QCoreApplication::applicationFilePath());
 }
 
-void LoadPicture(TImage* control, const QString& fileName) {
+QString SharpPictureName(const QString& fileName) {
+    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
+    return fileName.left(slash + 1) + QStringLiteral("2x/") + fileName.mid(slash + 1);
+}
+
+QImage DecodePicture(const QString& fileName, qreal ratio) {
+    const QString folder = ProgramFolder() + QLatin1Char('/');
+    QImage picture = DecodeGif(folder + fileName);
+    if (ratio <= 1.0)
+        return picture;
+    const QString sharpPath = folder + SharpPictureName(fileName);
+    if (!QFile::exists(sharpPath))
+        return picture;
     try {
-        control->SetPicture(DecodeGif(ProgramFolder() + QLatin1Char('/') + fileName));
+        QImage sharp = DecodeGif(sharpPath);
+        // Only a picture of exactly twice the size shows at the same place.
+        if (sharp.size() == picture.size() * 2) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    } catch (const std::exception&) {
+        // A damaged sharp picture: the plain one will do.
+    }
+    return picture;
+}
+
+namespace {
+qreal RatioOf(const TImage* control) {
+    return control ? control->devicePixelRatioF() : 1.0;
+}
+} // namespace
+
+void LoadPicture(TImage* control, const QString& fileName) {
+    LoadPicture(control, fileName, RatioOf(control));
+}
+
+void LoadPicture(TImage* control, const QString& fileName, qreal ratio) {
+    try {
+        control->SetPicture(DecodePicture(fileName, ratio));
     } catch (const std::exception&) {
         ShowMessageBox(control ? control->window() : nullptr, TBoxKind::Plain,
                        QStringLiteral("Kunde inte visa bilden ") + fileName + QLatin1Char('.'));
@@ -30,8 +67,12 @@ void LoadPicture(TImage* control, const QString& fileName) {
 }
 
 void LoadArtwork(TImage* control, const QString& fileName) {
+    LoadArtwork(control, fileName, RatioOf(control));
+}
+
+void LoadArtwork(TImage* control, const QString& fileName, qreal ratio) {
     try {
-        control->SetPicture(DecodeGif(ProgramFolder() + QLatin1Char('/') + fileName));
+        control->SetPicture(DecodePicture(fileName, ratio));
     } catch (const std::exception&) {
         // The window works without it.
     }

@@ -11,13 +11,28 @@ QString ProgramFolder();
 // The part of a path before its last "/" ("" for a file in the root).
 QString FolderOfPath(const QString& path);
 
-// Shows the GIF picture ProgramFolder() + "/" + fileName in the control. On
-// failure a message box says so and the control keeps its picture.
-void LoadPicture(TImage* control, const QString& fileName);
+// Pictures come in two sizes: fileName, and twice as large in a 2x/ folder
+// beside it (SharpPictureName) for screens scaled above 100 %.
+QString SharpPictureName(const QString& fileName);
 
-// Shows the decorative GIF ProgramFolder() + "/" + fileName in the control;
-// artwork only, so nothing is said when it is missing or broken.
+// The picture ProgramFolder() + "/" + fileName for a control shown at the
+// given device pixel ratio: above 1, the sharp picture when it exists,
+// decodes and is exactly twice the size, carrying ratio 2 so that it shows
+// at the same size; else the plain picture. Throws EInOutError when the
+// plain picture cannot be read.
+QImage DecodePicture(const QString& fileName, qreal ratio);
+
+// Shows the GIF picture fileName (see DecodePicture) in the control, at the
+// control's device pixel ratio unless one is given. On failure a message box
+// says so and the control keeps its picture.
+void LoadPicture(TImage* control, const QString& fileName);
+void LoadPicture(TImage* control, const QString& fileName, qreal ratio);
+
+// Shows the decorative GIF fileName (see DecodePicture) in the control, at
+// the control's device pixel ratio unless one is given; artwork only, so
+// nothing is said when it is missing or broken.
 void LoadArtwork(TImage* control, const QString& fileName);
+void LoadArtwork(TImage* control, const QString& fileName, qreal ratio);
 
 // Opens the help document with the desktop's program for it.
 void OpenHelp(QWidget* parent);

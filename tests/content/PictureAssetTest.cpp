@@ -1,5 +1,6 @@
-// The shipped pictures decode at the sizes their controls have, and the
-// template bitmap is a white 24-bit bitmap.
+// The shipped pictures decode at the sizes their controls have, each with a
+// double-size picture drawn anew, and the template bitmap is a white 24-bit
+// bitmap.
 #include "AssetPath.h"
 #include "data/Gif.h"
 
@@ -9,14 +10,15 @@
 
 namespace {
 
+const std::tuple<const char*, int, int> kPictures[] = {
+    {"logo.gif", 120, 423},     {"MultiBlomma.gif", 37, 37}, {"MultiBar.gif", 37, 37},
+    {"TioBand1.gif", 319, 37},  {"TioBand2.gif", 319, 37},   {"ListBlomma1.gif", 45, 35},
+    {"ListBlomma2.gif", 37, 35}};
+
 // Decoded with the program's own GIF reader; the background is the
 // transparent colour, so it shows the control's background through.
 TEST(PictureAsset, GifsHaveTheSizesOfTheirControlsAndDrawOnATransparentBackground) {
-    const std::tuple<const char*, int, int> pictures[] = {
-        {"logo.gif", 120, 423},     {"MultiBlomma.gif", 37, 37}, {"MultiBar.gif", 37, 37},
-        {"TioBand1.gif", 319, 37},  {"TioBand2.gif", 319, 37},   {"ListBlomma1.gif", 45, 35},
-        {"ListBlomma2.gif", 37, 35}};
-    for (const auto& [name, width, height] : pictures) {
+    for (const auto& [name, width, height] : kPictures) {
         SCOPED_TRACE(name);
         QImage image;
         ASSERT_NO_THROW(image = DecodeGif(AssetPath(name)));
@@ -29,6 +31,35 @@ TEST(PictureAsset, GifsHaveTheSizesOfTheirControlsAndDrawOnATransparentBackgroun
             for (int x = 0; x < width; ++x)
                 drawn += qAlpha(image.pixel(x, y)) != 0;
         EXPECT_GT(drawn, width * height / 10);
+    }
+}
+
+// Twice the size, the same transparent background, and drawn at that size
+// rather than enlarged: an enlarged picture would repeat every pixel in a
+// 2 x 2 block. Shrunk back, it is close to the small picture.
+TEST(PictureAsset, DoubleSizeGifsAreDrawnAtTwiceTheSize) {
+    for (const auto& [name, width, height] : kPictures) {
+        SCOPED_TRACE(name);
+        QImage small, large;
+        ASSERT_NO_THROW(small = DecodeGif(AssetPath(name)));
+        ASSERT_NO_THROW(large = DecodeGif(AssetPath(QStringLiteral("2x/") + name)));
+        ASSERT_EQ(large.size(), QSize(width * 2, height * 2));
+        EXPECT_EQ(qAlpha(large.pixel(0, 0)), 0) << "top left corner";
+        int mixedBlocks = 0, drawnBlocks = 0, near = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const QRgb block[] = {large.pixel(2 * x, 2 * y), large.pixel(2 * x + 1, 2 * y),
+                                      large.pixel(2 * x, 2 * y + 1),
+                                      large.pixel(2 * x + 1, 2 * y + 1)};
+                const bool drawn = qAlpha(block[0]) != 0;
+                drawnBlocks += drawn;
+                mixedBlocks +=
+                    drawn && (block[1] != block[0] || block[2] != block[0] || block[3] != block[0]);
+                // Transparency agrees between the sizes nearly everywhere.
+                near += (qAlpha(small.pixel(x, y)) != 0) == drawn;
+            }
+        EXPECT_GT(mixedBlocks, drawnBlocks / 4);
+        EXPECT_GT(near, width * height * 9 / 10);
     }
 }
 

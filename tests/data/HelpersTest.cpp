@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "support/TestFiles.h"
+#include "support/TestGif.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,48 +31,6 @@ TEST(Helpers, TextsFoldersAndHelp) {
     SetShellHook(old);
     EXPECT_EQ(opened, "file://" + ProgramFolder() + "/globina.chm");
 }
-
-namespace {
-
-// Writes a GIF with giflib: a 4 x 3 logical screen holding a 2 x 2 interlaced
-// frame at (1, 1) with a local colour table whose entry 3 is transparent; its
-// pixels are 0, 1, 2, 3, 0, 1, ... Other screen and frame sizes may be given.
-void WriteTestGif(const QString& path, QSize screen = {4, 3}, QRect place = {1, 1, 2, 2}) {
-    int error = 0;
-    GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
-    ASSERT_NE(gif, nullptr);
-    GifColorType global[2] = {{10, 20, 30}, {200, 0, 0}};
-    ColorMapObject* globalMap = GifMakeMapObject(2, global);
-    GifColorType local[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
-    ColorMapObject* localMap = GifMakeMapObject(4, local);
-    gif->SWidth = screen.width();
-    gif->SHeight = screen.height();
-    gif->SColorResolution = 8;
-    gif->SBackGroundColor = 0;
-    gif->SColorMap = globalMap;
-    SavedImage* frame = GifMakeSavedImage(gif, nullptr);
-    frame->ImageDesc = {place.x(), place.y(), place.width(), place.height(), true, localMap};
-    const size_t size = size_t(place.width()) * place.height();
-    frame->RasterBits = static_cast<GifByteType*>(malloc(size));
-    for (size_t i = 0; i < size; ++i)
-        frame->RasterBits[i] = i % 4;
-    GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, 3};
-    EGifGCBToSavedExtension(&gcb, gif, 0);
-    // Writing closes the file and frees its own copy of the screen's colours;
-    // the colours and frames given to it stay the caller's.
-    SavedImage* frames = gif->SavedImages;
-    const int count = gif->ImageCount;
-    EXPECT_EQ(EGifSpew(gif), GIF_OK);
-    GifFreeMapObject(globalMap);
-    for (int i = 0; i < count; ++i) {
-        GifFreeMapObject(frames[i].ImageDesc.ColorMap);
-        free(frames[i].RasterBits);
-        GifFreeExtensions(&frames[i].ExtensionBlockCount, &frames[i].ExtensionBlocks);
-    }
-    free(frames);
-}
-
-} // namespace
 
 TEST(Helpers, DecodesGifFramesWithLocalColoursAndTransparency) {
     TestDir dir;
@@ -141,4 +100,64 @@ TEST(Helpers, BlankSurfaceIsWhiteAtTheControlsSize) {
     ASSERT_EQ(image.Picture().size(), QSize(20, 10));
     EXPECT_EQ(image.Picture().pixel(19, 9), qRgb(255, 255, 255));
     TemplateBitmap = QImage();
+}
+
+// Above ratio 1 a control takes the double-size picture from 2x/ beside the
+// plain one and shows it at the plain one's size; anything wrong with the
+// double-size file quietly leaves the plain picture.
+TEST(Helpers, SharpPictureAboveRatioOneElseThePlainOne) {
+    EXPECT_EQ(SharpPictureName("logo.gif"), "2x/logo.gif");
+    EXPECT_EQ(SharpPictureName("../a/b.gif"), "../a/2x/b.gif");
+
+    TestDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.Path("2x")));
+    const QString folder = QDir(ProgramFolder()).relativeFilePath(dir.Path(""));
+    const auto name = [&](const char* file) { return folder + "/" + file; };
+    WriteTestGif(dir.Path("pic.gif"));
+    WriteTestGif(dir.Path("2x/pic.gif"), {8, 6}, {2, 2, 4, 4});
+    WriteTestGif(dir.Path("alone.gif"));
+    WriteTestGif(dir.Path("odd.gif"));
+    WriteTestGif(dir.Path("2x/odd.gif"), {8, 5}, {2, 2, 4, 2});
+    WriteTestGif(dir.Path("bad.gif"));
+    dir.Write("2x/bad.gif", "GIF89a\x08\x00");
+
+    QStringList boxes;
+    auto old = SetMessageBoxHook([&](TBoxKind, const QString& text) { boxes << text; });
+    const auto shown = [](TImage& image) {
+        return std::tuple(image.Picture().size(), image.PixelRatio(),
+                          image.Picture().deviceIndependentSize().toSize());
+    };
+    for (const bool artwork : {false, true}) {
+        SCOPED_TRACE(artwork ? "artwork" : "picture");
+        const auto load = [&](TImage& image, const char* file, qreal ratio) {
+            if (artwork)
+                LoadArtwork(&image, name(file), ratio);
+            else
+                LoadPicture(&image, name(file), ratio);
+        };
+        const auto plain = std::tuple(QSize(4, 3), 1.0, QSize(4, 3));
+        TImage image;
+        load(image, "pic.gif", 2.0);
+        EXPECT_EQ(shown(image), std::tuple(QSize(8, 6), 2.0, QSize(4, 3)));
+        // The picture's corner pixel is the frame's first, at (2, 2).
+        EXPECT_EQ(image.Picture().pixel(2, 2), qRgb(255, 0, 0));
+        EXPECT_EQ(image.ToControl(image.Picture().rect()), QRect(0, 0, 4, 3));
+        load(image, "pic.gif", 1.0);
+        EXPECT_EQ(shown(image), plain);
+        load(image, "pic.gif", 1.5);
+        EXPECT_EQ(image.PixelRatio(), 2.0);
+        for (const char* fallback : {"alone.gif", "odd.gif", "bad.gif"}) {
+            SCOPED_TRACE(fallback);
+            TImage other;
+            load(other, fallback, 2.0);
+            EXPECT_EQ(shown(other), plain);
+        }
+    }
+    SetMessageBoxHook(old);
+    EXPECT_EQ(boxes, QStringList());
+
+    // The control's own ratio, 1 on this screen, picks the plain picture.
+    TImage image;
+    LoadArtwork(&image, name("pic.gif"));
+    EXPECT_EQ(shown(image), std::tuple(QSize(4, 3), 1.0, QSize(4, 3)));
 }

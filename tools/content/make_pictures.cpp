@@ -1,11 +1,13 @@
 // Draws the shipped pictures: the logo column of the main menu, the white
 // template bitmap, the two icons of the multiple-choice screen, the two bands
 // of the top-ten screen and the two flowers of the top list; and, given a second
-// folder, the program's icon for the desktop in every size and as SVG.
+// folder, the program's icon for the desktop in every size and as SVG. The
+// decorative pictures are drawn a second time at double size into 2x/.
 // Text is drawn as outlines of a font file loaded by path, so that the result
 // does not depend on which fonts the desktop would pick.
 #include "PictureFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -31,6 +33,19 @@ QImage Canvas(int w, int h, const QColor& background) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(background);
     return image;
+}
+
+// A decorative picture drawn `scale` times larger: the painter works in the
+// small picture's coordinates, so the motif, pen widths included, is the
+// same, only with more pixels. Scale 1 leaves the painter untouched so the
+// small pictures stay exactly as they were.
+QImage Canvas(int w, int h, const QColor& background, int scale) {
+    return Canvas(w * scale, h * scale, background);
+}
+
+void Scale(QPainter& p, int scale) {
+    if (scale != 1)
+        p.scale(scale, scale);
 }
 
 void Smooth(QPainter& p) {
@@ -166,9 +181,10 @@ void DrawLetter(QPainter& p, const QString& letter, const QPointF& centre, int p
 }
 
 // The logo: the name running down the column, its O a globe.
-QImage Logo() {
-    QImage image = Canvas(120, 423, kFrame);
+QImage Logo(int scale) {
+    QImage image = Canvas(120, 423, kFrame, scale);
     QPainter p(&image);
+    Scale(p, scale);
     const QString name = QStringLiteral("GLOBINA");
     const double cell = 423.0 / name.size();
     for (int i = 0; i < name.size(); ++i) {
@@ -237,9 +253,10 @@ void DrawLaurel(QPainter& p, const QPointF& from, const QPointF& to, double bend
 
 // Above the top-ten list: a gold star between two laurel branches, with
 // smaller stars along a gold line.
-QImage BandAbove() {
-    QImage image = Canvas(319, 37, kFrame);
+QImage BandAbove(int scale) {
+    QImage image = Canvas(319, 37, kFrame, scale);
     QPainter p(&image);
+    Scale(p, scale);
     Smooth(p);
     p.setPen(QPen(kGold, 1.5));
     p.drawLine(QPointF(6, 18.5), QPointF(106, 18.5));
@@ -282,9 +299,10 @@ void DrawBlossom(QPainter& p, const QPointF& c, double r, const QColor& petal, i
 }
 
 // Below the list: a green vine with small flowers in the list's colours.
-QImage BandBelow() {
-    QImage image = Canvas(319, 37, kFrame);
+QImage BandBelow(int scale) {
+    QImage image = Canvas(319, 37, kFrame, scale);
     QPainter p(&image);
+    Scale(p, scale);
     Smooth(p);
     QPainterPath vine(QPointF(2, 18.5));
     for (int i = 0; i < 8; ++i) {
@@ -342,9 +360,10 @@ void DrawLeaf(QPainter& p, const QPointF& at, double angle, double length) {
 }
 
 // The multiple-choice screen's flower, on white.
-QImage MultiFlower() {
-    QImage image = Canvas(37, 37, Qt::white);
+QImage MultiFlower(int scale) {
+    QImage image = Canvas(37, 37, Qt::white, scale);
     QPainter p(&image);
+    Scale(p, scale);
     DrawStem(p, QPointF(18.5, 16), QPointF(18.5, 36), -3);
     DrawLeaf(p, QPointF(17.5, 29), -150, 10);
     DrawLeaf(p, QPointF(18, 26), -30, 9);
@@ -354,9 +373,10 @@ QImage MultiFlower() {
 
 // What is left when the flower is clicked: a bare stalk with its heart, and
 // two petals falling away.
-QImage MultiBare() {
-    QImage image = Canvas(37, 37, Qt::white);
+QImage MultiBare(int scale) {
+    QImage image = Canvas(37, 37, Qt::white, scale);
     QPainter p(&image);
+    Scale(p, scale);
     DrawStem(p, QPointF(14.5, 16), QPointF(14.5, 36), -3);
     DrawLeaf(p, QPointF(13.5, 29), -150, 10);
     DrawLeaf(p, QPointF(14, 26), -30, 9);
@@ -384,9 +404,10 @@ QImage MultiBare() {
 }
 
 // Left of the top list's heading: a sunflower with a leaf, on dark blue.
-QImage ListFlowerLeft() {
-    QImage image = Canvas(45, 35, kFrame);
+QImage ListFlowerLeft(int scale) {
+    QImage image = Canvas(45, 35, kFrame, scale);
     QPainter p(&image);
+    Scale(p, scale);
     DrawStem(p, QPointF(24, 16), QPointF(20, 35), 4);
     DrawLeaf(p, QPointF(21.5, 28), -160, 13);
     DrawLeaf(p, QPointF(22.5, 24), -20, 12);
@@ -395,9 +416,10 @@ QImage ListFlowerLeft() {
 }
 
 // Right of the heading: a red tulip with two long leaves.
-QImage ListFlowerRight() {
-    QImage image = Canvas(37, 35, kFrame);
+QImage ListFlowerRight(int scale) {
+    QImage image = Canvas(37, 35, kFrame, scale);
     QPainter p(&image);
+    Scale(p, scale);
     DrawStem(p, QPointF(18.5, 16), QPointF(18.5, 35), -2);
     DrawLeaf(p, QPointF(18, 34), -125, 16);
     DrawLeaf(p, QPointF(19, 34), -55, 15);
@@ -583,17 +605,34 @@ int main(int argc, char* argv[]) {
     const QString dir = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
     QString error;
     bool ok = true;
-    auto gif = [&](const QImage& image, const char* name, const QColor& background) {
+    auto gif = [&](const QImage& image, const QString& name, const QColor& background) {
         if (ok && !PictureFiles::WriteGif(image, dir + name, background, &error))
             ok = false;
     };
-    gif(Logo(), "logo.gif", kFrame);
-    gif(MultiFlower(), "MultiBlomma.gif", Qt::white);
-    gif(MultiBare(), "MultiBar.gif", Qt::white);
-    gif(BandAbove(), "TioBand1.gif", kFrame);
-    gif(BandBelow(), "TioBand2.gif", kFrame);
-    gif(ListFlowerLeft(), "ListBlomma1.gif", kFrame);
-    gif(ListFlowerRight(), "ListBlomma2.gif", kFrame);
+    // Each decorative picture also drawn at double size into 2x/, for
+    // screens scaled above 100 %.
+    const struct {
+        QImage (*draw)(int scale);
+        const char* name;
+        QColor background;
+    } pictures[] = {
+        {Logo, "logo.gif", kFrame},
+        {MultiFlower, "MultiBlomma.gif", Qt::white},
+        {MultiBare, "MultiBar.gif", Qt::white},
+        {BandAbove, "TioBand1.gif", kFrame},
+        {BandBelow, "TioBand2.gif", kFrame},
+        {ListFlowerLeft, "ListBlomma1.gif", kFrame},
+        {ListFlowerRight, "ListBlomma2.gif", kFrame},
+    };
+    if (!QDir().mkpath(dir + "2x")) {
+        std::fprintf(stderr, "cannot make %s2x\n", qPrintable(dir));
+        return 1;
+    }
+    for (const auto& picture : pictures) {
+        const QString name = QString::fromLatin1(picture.name);
+        gif(picture.draw(1), name, picture.background);
+        gif(picture.draw(2), QStringLiteral("2x/") + name, picture.background);
+    }
     if (ok)
         ok = PictureFiles::WriteBmp24(Canvas(640, 480, Qt::white), dir + "bmptest.bmp", &error);
     if (ok && argc == 3)
