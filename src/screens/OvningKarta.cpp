@@ -180,14 +180,20 @@ void TfrmOvningKarta::HallMaximerad() {
     }
     const QRect ram = frameGeometry();
     const QRect desk = Skrivbord();
-    if (ram.width() < desk.width() || ram.height() < desk.height()) {
+    if ((ram.width() < desk.width() || ram.height() < desk.height()) && !skrivbordVantar_ &&
+        !handFyllt_) {
         // Maximised in name only: a window manager may still be at work, so
         // it gets its time before the geometry is set by hand.
+        skrivbordVantar_ = true;
         QTimer::singleShot(500, this, [this] {
+            skrivbordVantar_ = false;
             const QRect r = frameGeometry();
             const QRect d = Skrivbord();
-            if (isVisible() && !isMinimized() && (r.width() < d.width() || r.height() < d.height()))
+            if (isVisible() && !isMinimized() &&
+                (r.width() < d.width() || r.height() < d.height())) {
+                handFyllt_ = true;
                 FyllSkrivbordet();
+            }
         });
     }
 }
@@ -242,6 +248,7 @@ void TfrmOvningKarta::showEvent(QShowEvent* event) {
     TOvningsskarm<TKartformular>::showEvent(event);
     if (event->spontaneous())
         return; // back from the task bar, not a new showing
+    handFyllt_ = false;
     ApplyLanguageTexts(this);
     panPanel->SetColor(LightColor);
     panTop->SetColor(LightColor);

@@ -55,6 +55,12 @@ private:
     // Run after any change of size or state: back to maximised.
     void HallMaximerad();
     static QRect Skrivbord(); // the primary screen's available area
+    // The desktop check waiting to run, and whether the geometry was set by
+    // hand since the screen was shown: a platform that keeps the window
+    // smaller than the desktop is tried once, not every half second while
+    // the game sits idle.
+    bool skrivbordVantar_ = false;
+    bool handFyllt_ = false;
     void LaggUt();
     void LaddaKarta();
     void KartRorelse(int x, int y);
