@@ -46,14 +46,14 @@ THeard Play(const QStringList& args) {
     probe.setProcessEnvironment(env);
     probe.start(AssetPath("audible_probe"), args);
     probe.waitForFinished(-1);
-    const QStringList spec = QString::fromLatin1(probe.readAllStandardOutput()).split(' ');
+    const QStringList format = QString::fromLatin1(probe.readAllStandardOutput()).split(' ');
     THeard heard;
     EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
-    if (probe.exitCode() != 0 || spec.size() != 3)
+    if (probe.exitCode() != 0 || format.size() != 3)
         return heard;
-    heard.frequency = spec[0].toInt();
-    heard.channels = spec[2].toInt();
-    EXPECT_EQ(std::tuple(spec[1].toInt(), heard.channels), std::tuple(int(AUDIO_S16SYS), 2));
+    heard.frequency = format[0].toInt();
+    heard.channels = format[2].toInt();
+    EXPECT_EQ(std::tuple(format[1].toInt(), heard.channels), std::tuple(int(AUDIO_S16SYS), 2));
     if (heard.channels != 2)
         return {};
     QFile file(output);
