@@ -7,32 +7,12 @@
 #include "support/ShippedMaps.h"
 #include "support/TestScreens.h"
 
+#include "NameWords.h"
+
 #include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The words of a name, lower case and without accents.
-QStringList Words(const QString& name) {
-    QString plain;
-    for (const QChar c : name.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            plain += c.isLetter() ? c.toLower() : QChar(' ');
-    return plain.split(' ', Qt::SkipEmptyParts);
-}
-
-// Whether one name holds the other as whole words: "Kuwait City" and
-// "Kuwait", "Kongo-Brazzaville" and "Brazzaville", "Monaco" and "Monaco".
-bool ShareAName(const QString& a, const QString& b) {
-    const QStringList x = Words(a), y = Words(b);
-    const auto holds = [](const QStringList& whole, const QStringList& part) {
-        for (qsizetype i = 0; !part.isEmpty() && i + part.size() <= whole.size(); ++i)
-            if (whole.mid(i, part.size()) == part)
-                return true;
-        return false;
-    };
-    return holds(x, y) || holds(y, x);
-}
 
 class ShippedQuestions : public EngineTest {
 protected:

@@ -3,6 +3,7 @@
 // played on its map.
 //
 //   make_catalogue SOURCE ASSETS_DIR OUTPUT
+#include "NameWords.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
 #include "maps/Areas.h"
@@ -212,23 +213,6 @@ QList<const COrt*> Selected(const Exercise& e, Atlas& atlas, const QString& only
     return out;
 }
 
-// The words of a name, lower case and without accents: "Kongo-Brazzaville"
-// gives kongo, brazzaville.
-QStringList Words(const QString& name) {
-    QString plain;
-    for (const QChar c : name.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            plain += c.isLetter() ? c.toLower() : QChar(' ');
-    return plain.split(' ', Qt::SkipEmptyParts);
-}
-
-bool ContainsWords(const QStringList& whole, const QStringList& part) {
-    for (qsizetype i = 0; !part.isEmpty() && i + part.size() <= whole.size(); ++i)
-        if (whole.mid(i, part.size()) == part)
-            return true;
-    return false;
-}
-
 // A multiple-choice question shows its own answer when the capital's name and
 // the country's name hold one another as whole words in some language
 // (Luxembourg, Djibouti, Kuwait City, Kongo-Brazzaville, Guinea-Bissau).
@@ -236,8 +220,7 @@ QString SelfAnswering(const Exercise& e, Atlas& atlas, const CAreor& areor, cons
     const CArea* area = areor.Hitta(item);
     for (const COrt* o : Selected(e, atlas, item))
         for (int l = 1; l <= 8 && area; ++l) {
-            const QStringList a = Words(area->Namn[l]), p = Words(o->Namn[l]);
-            if (ContainsWords(a, p) || ContainsWords(p, a))
+            if (ShareAName(area->Namn[l], o->Namn[l]))
                 return o->Namn[l] + " / " + area->Namn[l];
         }
     return QString();
