@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <array>
 #include <vector>
 
 // The program's own map (CKarta) on a picture of a given size, fed from the
@@ -19,6 +20,10 @@ public:
 
     // Fits the view to the bounds of the given areas.
     void AnpassaVy(const std::vector<const AtlasArea*>& areas);
+    // Sets a fixed view, as an exercise with a view of its own does.
+    void SattVy(float north, float south, float centre);
+    // The view: north, south, centre.
+    std::array<float, 3> Vy() const { return {karta_.VyNord, karta_.VySyd, karta_.VyMitt}; }
 
     float LatVid(int y) const { return karta_.LatVid(y); }
     float LonVid(int y, int x) const { return karta_.LonVid(y, x); }

@@ -1,6 +1,7 @@
 // atlas: writes the geography files of assets/ from the prepared sources
 // (see README.md). Usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]
 #include "AtlasModel.h"
+#include "ExerciseViews.h"
 #include "MapRender.h"
 #include "PatchSeeds.h"
 #include "Patches.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
@@ -17,6 +19,8 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -46,6 +50,9 @@ void CheckAreas(const QString& file, const std::vector<AtlasArea>& areas) {
         return false;
     };
     for (const AtlasArea& a : areas) {
+        for (const QString& n : a.names)
+            if (n.isEmpty())
+                Problem(QStringLiteral("%1 %2 has an empty name").arg(file, a.key));
         if (a.points.size() == 1 && !a.group1.isEmpty()) {
             if (!inOwnState(a, a.seed1) || !inOwnState(a, a.seed2))
                 Problem(QStringLiteral("%1 %2: a seed lies outside its state").arg(file, a.key));
@@ -59,9 +66,6 @@ void CheckAreas(const QString& file, const std::vector<AtlasArea>& areas) {
         keys.insert(a.key);
         if (!PunktIYta(a.seed1, a.points) || !PunktIYta(a.seed2, a.points))
             Problem(QStringLiteral("%1 %2: a seed lies outside the outline").arg(file, a.key));
-        for (const QString& n : a.names)
-            if (n.isEmpty())
-                Problem(QStringLiteral("%1 %2 has an empty name").arg(file, a.key));
     }
 }
 
@@ -72,9 +76,9 @@ QRgb AreaColour(int i) {
 // Draws the map with every area taking part, each state in a colour of its
 // own, and returns the number of patches left in the land colour.
 int Coverage(const AtlasMap& m, const std::vector<AtlasArea>* water, const std::vector<LatLon>& sea,
-             int w, int h, const QString& preview) {
-    MapRender r(w, h);
-    DrawEveryArea(r, m, water, sea);
+             const MapView& v, const QString& preview) {
+    MapRender r(v.width, v.height);
+    DrawEveryArea(r, m, water, sea, v);
     if (!preview.isEmpty())
         r.Image().save(preview);
     return int(FindPatches(r.Image(), MapRender::kLand, 3).size());
@@ -258,6 +262,39 @@ int RefineSeeds(AtlasMap& m, const std::vector<AtlasArea>* water, const std::vec
         }
     return moved;
 }
+
+// ---------- the views a map is checked at ----------
+// The whole map at the three screen sizes and the view of each area and
+// place exercise of the catalogue that plays on it.
+std::vector<MapView> ViewsToCheck(const Atlas& atlas, const AtlasMap& m) {
+    QFile file(QStringLiteral(GLOBINA_CATALOGUE));
+    if (!file.open(QIODevice::ReadOnly))
+        throw EGlobina(QStringLiteral("cannot read the catalogue %1").arg(file.fileName()));
+    const QString catalogue = QString::fromUtf8(file.readAll());
+    QStringList capitals;
+    for (const AtlasPlace& p : atlas.places)
+        if (p.capital)
+            capitals << p.country;
+    std::vector<MapView> views = WholeMapViews();
+    // Exercises that share a view (a capital exercise and its area exercise)
+    // are drawn once.
+    std::set<std::tuple<int, int, float, float, float, int>> seen;
+    for (const MapView& v : views) {
+        MapRender r(v.width, v.height);
+        ApplyView(r, v, m.areas);
+        const auto vy = r.Vy();
+        seen.insert({v.width, v.height, vy[0], vy[1], vy[2], v.pen});
+    }
+    for (const MapView& v : ExerciseViews(catalogue, m, capitals)) {
+        MapRender r(v.width, v.height);
+        ApplyView(r, v, m.areas);
+        const auto vy = r.Vy();
+        if (seen.insert({v.width, v.height, vy[0], vy[1], vy[2], v.pen}).second)
+            views.push_back(v);
+    }
+    return views;
+}
+// ---------- end of the views ----------
 
 const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4},
                                          {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
@@ -458,6 +495,7 @@ int main(int argc, char** argv) {
             pm.map = &m;
             pm.water = &atlas.lakes;
             pm.sea = &seaOf[m.id];
+            pm.views = ViewsToCheck(atlas, m);
             for (const auto& [id, targets] : seaFiles)
                 if (id == m.id)
                     pm.seaTargets = targets;
@@ -479,18 +517,28 @@ int main(int argc, char** argv) {
         }
 
         // What the program will show: every area taking part.
-        for (const AtlasMap& m : atlas.maps)
-            for (auto [w, h] : ScreenSizes()) {
+        for (const AtlasMap& m : atlas.maps) {
+            int exerciseViews = 0, exercisePatches = 0;
+            for (const MapView& v : ViewsToCheck(atlas, m)) {
+                const bool whole = v.keys.isEmpty() && !v.fixed;
                 const QString png =
-                    preview.isEmpty()
+                    preview.isEmpty() || !whole
                         ? QString()
-                        : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
-                out << QStringLiteral("map %1 at %2x%3: %4 patches of land colour\n")
-                           .arg(m.id)
-                           .arg(w)
-                           .arg(h)
-                           .arg(Coverage(m, &atlas.lakes, seaOf[m.id], w, h, png));
+                        : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(v.width);
+                const int n = Coverage(m, &atlas.lakes, seaOf[m.id], v, png);
+                if (whole || n > 0)
+                    out << QStringLiteral("map %1 at %2: %3 patches of land colour\n")
+                               .arg(m.id)
+                               .arg(v.name)
+                               .arg(n);
+                if (!whole)
+                    ++exerciseViews, exercisePatches += n;
             }
+            out << QStringLiteral("map %1 at %2 exercise views: %3 patches of land colour\n")
+                       .arg(m.id)
+                       .arg(exerciseViews)
+                       .arg(exercisePatches);
+        }
         out << "capitals moved onto their land at 1920x1048: " << SettleCapitals(atlas) << "\n";
         WritePlaceFile(assets + "/Ort1.crp", atlas.places);
         out << "Ort1.crp: " << atlas.places.size() << " places\n";
