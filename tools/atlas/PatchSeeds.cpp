@@ -105,11 +105,10 @@ LatLon NearestPoint(LatLon p, const std::vector<LatLon>& ring) {
     return best;
 }
 
-// Drops the sea points (from `first` on, the last added first) that change
-// no pixel of the map at any of its views or of its sea targets' views, so
-// that a full file has room for the patches still open. A named sea that
-// other points already reach goes too. Returns how many went.
-int DropIdleSeaPoints(const PatchMap& pm, size_t first) {
+// Drops the sea points (the last added first) that change no pixel of the map at any of its views
+// or of its sea targets' views, so that a full file has room for the patches still open. A named
+// sea that other points already reach goes too. Returns how many went.
+int DropIdleSeaPoints(const PatchMap& pm) {
     const AtlasMap& m = *pm.map;
     std::vector<LatLon>& sea = *pm.sea;
     // One drawing per view: the map's own and those of its sea targets.
@@ -139,7 +138,7 @@ int DropIdleSeaPoints(const PatchMap& pm, size_t first) {
         d.want = r.Image().copy();
     }
     int dropped = 0;
-    for (size_t i = sea.size(); i-- > first;) {
+    for (size_t i = sea.size(); i-- > 0;) {
         std::vector<LatLon> without = sea;
         without.erase(without.begin() + long(i));
         bool same = true;
@@ -369,7 +368,7 @@ std::map<QString, int> FillPatches(std::vector<PatchMap>& maps, QStringList& log
         left.clear();
         for (PatchMap& pm : maps) {
             if (round > 0 && int(pm.sea->size()) >= pm.seaBudget)
-                idle += DropIdleSeaPoints(pm, 0);
+                idle += DropIdleSeaPoints(pm);
             changed = CloseRound(pm, left, seaAdded, seedsAdded) || changed;
         }
         if (!changed)
