@@ -80,7 +80,7 @@ void ApplyView(MapRender& r, const MapView& v, const std::vector<AtlasArea>& are
 
 std::vector<MapView> WholeMapViews() {
     std::vector<MapView> out;
-    for (auto [w, h] : {std::pair{1024, 700}, std::pair{1366, 730}, std::pair{1920, 1048}})
+    for (auto [w, h] : ScreenSizes())
         out.push_back({w, h, QStringLiteral("%1x%2").arg(w).arg(h), std::nullopt, {}, 1});
     return out;
 }

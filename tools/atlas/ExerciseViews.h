@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // A picture a map is checked at: a size of the map screen and a view, either
@@ -21,6 +22,13 @@ struct MapView {
 // Sets the renderer's view as the program would: the fixed view, or the fit
 // to the areas that the keys select (an area matches by key, Grupp1 or Grupp2).
 void ApplyView(MapRender& r, const MapView& v, const std::vector<AtlasArea>& areas);
+
+// The sizes of the maximised map screen on 1024x768, 1366x768 and 1920x1080
+// desktops.
+inline const std::vector<std::pair<int, int>>& ScreenSizes() {
+    static const std::vector<std::pair<int, int>> sizes = {{1024, 700}, {1366, 730}, {1920, 1048}};
+    return sizes;
+}
 
 // The whole map at the three screen sizes.
 std::vector<MapView> WholeMapViews();
