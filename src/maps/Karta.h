@@ -58,6 +58,7 @@ public:
     void RitaVatten();
     void RitaRam();
     void FyllHav();
+    void FyllAvskuretHav();
     // True when the centre of pixel p lies inside a land area's outline.
     bool PixelPaLand(const QPoint& p) const;
     void FargaAreor();

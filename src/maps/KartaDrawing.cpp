@@ -163,6 +163,30 @@ void CKarta::FyllHav() {
             Handelser();
         }
     }
+    FyllAvskuretHav();
+}
+
+// At some sizes of the picture the outlines close off water that no sea point
+// reaches: a strait, an estuary, a bay between close coasts. What is still in
+// the land colour, holds no land area's seed and lies mostly outside every
+// land area is such water, so it gets the sea's colour too.
+void CKarta::FyllAvskuretHav() {
+    if (!Landareor)
+        return;
+    TCanvas& c = Canvas();
+    std::vector<QPoint> fro;
+    for (int i = 1; i <= Landareor->Antal; ++i) {
+        const CArea& a = *Landareor->Areor[i];
+        fro.push_back(Punkt(a.Fyllpunkt1));
+        fro.push_back(Punkt(a.Fyllpunkt2));
+    }
+    c.SetBrushColor(Vattenfarg);
+    c.FillRegions(Landfarg, fro, [this](const std::vector<QPoint>& prov) {
+        int hav = 0;
+        for (const QPoint& p : prov)
+            hav += PixelPaLand(p) ? 0 : 1;
+        return 2 * hav > static_cast<int>(prov.size());
+    });
 }
 
 void CKarta::FyllArea(const CArea& area, const QColor& farg) {

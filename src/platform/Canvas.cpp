@@ -11,6 +11,8 @@
 namespace {
 
 constexpr uint32_t kOpaque = 0xFF000000u;
+// Regions of fewer pixels are specks where outlines meet, not worth a look.
+constexpr int kMinRegion = 3;
 
 // Calls plot(x, y) for the points of the Bresenham line from (x0, y0) towards
 // (x1, y1), step 0 up to but not including the end, skipping steps whose
@@ -508,4 +510,109 @@ void TCanvas::FloodFill(int x, int y, const QColor& color, TFillStyle style) {
             row[px] = fill;
             done[index(row, px)] = 1;
         }));
+}
+
+void TCanvas::FillRegions(const QColor& color, const std::vector<QPoint>& known,
+                          const std::function<bool(const std::vector<QPoint>&)>& choose) {
+    Prepare();
+    const uint32_t target = color.rgb() | kOpaque;
+    const uint32_t fill = brushRgb_;
+    if (fill == target)
+        return;
+    const int w = Width();
+    const int h = Height();
+    // Runs of the colour, row by row, joined into regions by union-find.
+    struct Run {
+        int y, x1, x2;
+    };
+    std::vector<Run> runs;
+    std::vector<int> rowStart(static_cast<size_t>(h) + 1, 0);
+    for (int y = 0; y < h; ++y) {
+        rowStart[y] = static_cast<int>(runs.size());
+        // Read only: a picture shared with the screen is not copied for this.
+        const auto* row = reinterpret_cast<const uint32_t*>(image_->constScanLine(y));
+        const uint32_t* end = row + w;
+        for (const uint32_t* p = std::find(row, end, target); p != end;) {
+            const uint32_t* q = std::find_if(p, end, [target](uint32_t v) { return v != target; });
+            runs.push_back({y, static_cast<int>(p - row), static_cast<int>(q - row) - 1});
+            p = std::find(q, end, target);
+        }
+    }
+    rowStart[h] = static_cast<int>(runs.size());
+    std::vector<int> parent(runs.size());
+    for (size_t i = 0; i < parent.size(); ++i)
+        parent[i] = static_cast<int>(i);
+    auto find = [&](int i) {
+        while (parent[i] != i) {
+            parent[i] = parent[parent[i]];
+            i = parent[i];
+        }
+        return i;
+    };
+    for (int y = 1; y < h; ++y) {
+        int a = rowStart[y - 1];
+        const int aEnd = rowStart[y];
+        for (int b = rowStart[y]; b < rowStart[y + 1]; ++b) {
+            while (a < aEnd && runs[a].x2 < runs[b].x1)
+                ++a;
+            for (int k = a; k < aEnd && runs[k].x1 <= runs[b].x2; ++k) {
+                const int ra = find(k), rb = find(b);
+                if (ra != rb)
+                    parent[std::max(ra, rb)] = std::min(ra, rb);
+            }
+        }
+    }
+    // The run that holds a point, or -1.
+    auto runAt = [&](const QPoint& p) {
+        if (p.y() < 0 || p.y() >= h)
+            return -1;
+        for (int k = rowStart[p.y()]; k < rowStart[p.y() + 1]; ++k)
+            if (runs[k].x1 <= p.x() && p.x() <= runs[k].x2)
+                return k;
+        return -1;
+    };
+    const int n = static_cast<int>(runs.size());
+    std::vector<int> root(n);
+    for (int i = 0; i < n; ++i)
+        root[i] = find(i);
+    // Pixels per region; a region that holds a known point is left alone.
+    std::vector<int> size(n, 0);
+    for (int i = 0; i < n; ++i)
+        size[root[i]] += runs[i].x2 - runs[i].x1 + 1;
+    for (const QPoint& p : known)
+        if (const int k = runAt(p); k >= 0)
+            size[root[k]] = 0;
+    // The runs of each remaining region, grouped by a counting sort.
+    std::vector<int> first(n + 1, 0);
+    for (int i = 0; i < n; ++i)
+        if (size[root[i]] >= kMinRegion)
+            ++first[root[i] + 1];
+    for (int i = 0; i < n; ++i)
+        first[i + 1] += first[i];
+    std::vector<int> order(first[n]);
+    std::vector<int> next(first.begin(), first.end() - 1);
+    for (int i = 0; i < n; ++i)
+        if (size[root[i]] >= kMinRegion)
+            order[next[root[i]]++] = i;
+    std::vector<QPoint> samples;
+    for (int r = 0; r < n; ++r) {
+        const int count = first[r + 1] - first[r];
+        if (count == 0)
+            continue;
+        const int* m = order.data() + first[r];
+        samples.clear();
+        const int k = std::min(5, count);
+        for (int s = 0; s < k; ++s) {
+            const Run& run = runs[m[(2 * s + 1) * count / (2 * k)]];
+            samples.emplace_back((run.x1 + run.x2) / 2, run.y);
+        }
+        if (!choose(samples))
+            continue;
+        for (int j = 0; j < count; ++j) {
+            const Run& run = runs[m[j]];
+            uint32_t* row = Row(run.y);
+            std::fill(row + run.x1, row + run.x2 + 1, fill);
+            Touch(run.x1, run.y, run.x2, run.y);
+        }
+    }
 }

@@ -2,9 +2,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 enum class TPenMode {
     Copy,   // pen colour
@@ -86,6 +89,15 @@ public:
     // Flood fill from (x, y) with the brush colour: Border spreads over every
     // pixel that is not the colour, Surface over pixels of exactly the colour.
     void FloodFill(int x, int y, const QColor& color, TFillStyle style);
+
+    // Fills with the brush colour every 4-connected region (of 3 pixels or
+    // more) of pixels of
+    // exactly `color` that holds none of the `known` points and for which
+    // `choose` says yes, given up to five pixels spread over the region (the
+    // middles of its runs). The regions are found in one pass over the
+    // picture, so the cost hardly depends on how many there are.
+    void FillRegions(const QColor& color, const std::vector<QPoint>& known,
+                     const std::function<bool(const std::vector<QPoint>&)>& choose);
 
     // The box of every pixel that drawing may have changed since the last
     // TakeDamage, clipped to the picture; empty when nothing was drawn. A

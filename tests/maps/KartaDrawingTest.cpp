@@ -102,12 +102,37 @@ TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
     // On an outline, in the lake, in land box A: then in open background.
     Sea({{5, -10}, {0, 0}, {0, -10}});
     Draw();
-    // Land keeps its colour although land and sea share it before the fill.
-    EXPECT_EQ(At({{0, 10}, {7, 0}, {0, -10}, {5, -10}}), (Colours{kGrey, kGrey, kGrey, kBlack}));
+    // Land keeps its colour although land and sea share it before the fill;
+    // the background, which no sea point reached, is water all the same.
+    EXPECT_EQ(At({{0, 10}, {7, 0}, {0, -10}, {5, -10}}), (Colours{kGrey, kNavy, kGrey, kBlack}));
     Sea({{7, 0}});
     Draw();
     EXPECT_EQ(At({{7, 0}, {-8, 19}, {0, -10}, {0, 10}}), (Colours{kNavy, kNavy, kGrey, kGrey}));
     EXPECT_EQ(image.Picture().pixel(1, 1), kBlack); // frame corner
+}
+
+TEST_F(Drawing, WaterCutOffFromTheSeaPointsIsSeaButAPieceOfLandIsNot) {
+    // A ring of land round a bay whose mouth is too narrow for a pixel, and
+    // in the bay a piece of land whose seeds lie in the ring (as a piece
+    // that simplification pinched off).
+    k.Landareor = std::make_unique<CAreor>();
+    k.Vattenareor = std::make_unique<CAreor>();
+    auto ring = BoxArea("RING", -9, -16, 9, 16);
+    ring->Antal = 0;
+    for (const TLatLon p :
+         {TLatLon{-9, -16}, TLatLon{9, -16}, TLatLon{9, 16}, TLatLon{-9, 16}, TLatLon{-9, 0.02f},
+          TLatLon{-6, 0.02f}, TLatLon{-6, 13}, TLatLon{6, 13}, TLatLon{6, -13}, TLatLon{-6, -13},
+          TLatLon{-6, -0.02f}, TLatLon{-9, -0.02f}})
+        ring->Punkter[++ring->Antal] = p;
+    ring->Fyllpunkt1 = ring->Fyllpunkt2 = TLatLon{7.5f, 0};
+    auto piece = BoxArea("PIECE", -3, -8, 3, 8);
+    piece->Fyllpunkt1 = piece->Fyllpunkt2 = TLatLon{7.5f, 0};
+    k.Landareor->Lagg(std::move(ring));
+    k.Landareor->Lagg(std::move(piece));
+    Sea({{9.7f, 18}});
+    Draw();
+    EXPECT_EQ(At({{-4.5f, 10}, {4.5f, 0}, {0, 0}, {7.5f, 0}, {9.7f, 18}}),
+              (Colours{kNavy, kNavy, kGrey, kGrey, kNavy}));
 }
 
 TEST_F(Drawing, WaterColourIsReadBackAfterTheFirstFill) {
