@@ -5,9 +5,13 @@
 // language uses; where that is in doubt, the form of the language's major
 // encyclopedia. Order of the names: sv en fr de es it da nl. Windows-1252 only.
 
+// Windows-1252: Latin-1 without its control block, and the 27 letters and
+// signs the code page puts at 0x80..0x9F.
+const CP1252 = /^[\x20-\x7E\xA0-\xFF\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178]+$/;
 const N = (s) => {
   const names = s.split('|');
   if (names.length !== 8) throw new Error(`handtables: not 8 names: ${s}`);
+  for (const n of names) if (!CP1252.test(n) || n !== n.trim()) throw new Error(`handtables: not a Windows-1252 name: "${n}"`);
   return names;
 };
 
@@ -156,11 +160,11 @@ export const features = [
   F('WHITE', 'HAV', 'EUR', 65.5, 38.0, 2, 'Vita havet|White Sea|Mer Blanche|Weißes Meer|Mar Blanco|Mar Bianco|Hvidehavet|Witte Zee'),
   F('NORTH', 'HAV', 'EUR', 56.5, 3.5, 1, 'Nordsjön|North Sea|Mer du Nord|Nordsee|Mar del Norte|Mare del Nord|Nordsøen|Noordzee'),
   F('RED', 'HAV', 'AFR', 20.5, 38.3, 1, 'Röda havet|Red Sea|Mer Rouge|Rotes Meer|Mar Rojo|Mar Rosso|Det Røde Hav|Rode Zee', { also: ['ASI'] }),
-  F('PERSIAN', 'HAV', 'ASI', 27.2, 50.8, 1, 'Persiska viken|Persian Gulf|Golfe Persique|Persischer Golf|Golfo Pérsico|Golfo Persico|Den Persiske Golf|Perzische Golf'),
+  F('PERSIAN', 'HAV', 'ASI', 27.4, 51.2, 1, 'Persiska viken|Persian Gulf|Golfe Persique|Persischer Golf|Golfo Pérsico|Golfo Persico|Den Persiske Golf|Perzische Golf'),
   F('OMAN', 'HAV', 'ASI', 24.5, 58.5, 2, 'Omanviken|Gulf of Oman|Golfe d\'Oman|Golf von Oman|Golfo de Omán|Golfo di Oman|Omanbugten|Golf van Oman'),
   F('HUDSON', 'HAV', 'NOR', 59.5, -85.5, 1, 'Hudson Bay|Hudson Bay|Baie d\'Hudson|Hudsonbai|Bahía de Hudson|Baia di Hudson|Hudson Bay|Hudsonbaai'),
   F('MEXICO', 'HAV', 'NOR', 25.5, -90.5, 1, 'Mexikanska golfen|Gulf of Mexico|Golfe du Mexique|Golf von Mexiko|Golfo de México|Golfo del Messico|Den Mexicanske Golf|Golf van Mexico'),
-  F('CARIBBEAN', 'HAV', 'NOR', 15.5, -74.5, 1, 'Karibiska havet|Caribbean Sea|Mer des Caraïbes|Karibisches Meer|Mar Caribe|Mar dei Caraibi|Det Caribiske Hav|Caribische Zee', { also: ['SYD'] }),
+  F('CARIBBEAN', 'HAV', 'NOR', 13.5, -75.5, 1, 'Karibiska havet|Caribbean Sea|Mer des Caraïbes|Karibisches Meer|Mar Caribe|Mar dei Caraibi|Det Caribiske Hav|Caribische Zee', { also: ['SYD'] }),
   F('CALIFORNIA', 'HAV', 'NOR', 27.5, -111.3, 2, 'Californiska viken|Gulf of California|Golfe de Californie|Golf von Kalifornien|Golfo de California|Golfo di California|Californiske Bugt|Golf van Californië'),
   F('STLAWRENCEGULF', 'HAV', 'NOR', 48.5, -62.0, 2, 'Sankt Lawrenceviken|Gulf of Saint Lawrence|Golfe du Saint-Laurent|Sankt-Lorenz-Golf|Golfo de San Lorenzo|Golfo di San Lorenzo|Sankt Lawrence-bugten|Golf van Saint Lawrence'),
   F('OKHOTSK', 'HAV', 'ASI', 55.0, 150.0, 1, 'Ochotska havet|Sea of Okhotsk|Mer d\'Okhotsk|Ochotskisches Meer|Mar de Ojotsk|Mare di Ochotsk|Okhotskhavet|Zee van Ochotsk'),
@@ -256,7 +260,6 @@ export const features = [
   B('FUJI', 'ASI', 35.363, 138.731, 3776, 1, 'Fuji|Mount Fuji|Mont Fuji|Fuji|Monte Fuji|Monte Fuji|Fuji|Fuji'),
   B('KOSCIUSZKO', 'AUS', -36.456, 148.263, 2228, 2, 'Kosciuszko|Mount Kosciuszko|Mont Kosciuszko|Mount Kosciuszko|Monte Kosciuszko|Monte Kosciuszko|Kosciuszko|Mount Kosciuszko'),
   B('MOUNTCOOK', 'AUS', -43.595, 170.142, 3724, 2, 'Mount Cook|Aoraki/Mount Cook|Mont Cook|Mount Cook|Monte Cook|Monte Cook|Mount Cook|Mount Cook'),
-  B('MATTERHORN', 'EUR', 45.976, 7.658, 4478, 2, 'Matterhorn|Matterhorn|Cervin|Matterhorn|Cervino|Cervino|Matterhorn|Matterhorn'),
   B('OLYMPUS', 'EUR', 40.085, 22.359, 2918, 2, 'Olympos|Mount Olympus|Mont Olympe|Olymp|Monte Olimpo|Monte Olimpo|Olympen|Olympus'),
   B('ETNA', 'EUR', 37.751, 14.994, 3357, 2, 'Etna|Mount Etna|Etna|Ätna|Etna|Etna|Etna|Etna'),
   B('VESUVIUS', 'EUR', 40.821, 14.426, 1281, 2, 'Vesuvius|Mount Vesuvius|Vésuve|Vesuv|Vesubio|Vesuvio|Vesuv|Vesuvius'),
@@ -283,7 +286,7 @@ export const features = [
   F('OB', 'FLOD', '', 72.8, 74.0, 1, 'Ob|Ob|Ob|Ob|Obi|Ob|Ob|Ob'),
   F('YENISEI', 'FLOD', '', 73.0, 80.0, 1, 'Jenisej|Yenisei|Ienisseï|Jenissei|Yeniséi|Enisej|Jenisej|Jenisej'),
   F('LENA', 'FLOD', '', 74.2, 127.5, 1, 'Lena|Lena|Lena|Lena|Lena|Lena|Lena|Lena'),
-  F('CONGO', 'FLOD', 'AFR', -6.1, 12.0, 1, 'Kongofloden|Congo|Congo|Kongo|Congo|Congo|Congofloden|Kongo'),
+  F('CONGO', 'FLOD', 'AFR', -6.0, 11.5, 1, 'Kongofloden|Congo|Congo|Kongo|Congo|Congo|Congofloden|Kongo'),
   F('NIGER', 'FLOD', 'AFR', 4.0, 6.1, 2, 'Niger|Niger|Niger|Niger|Níger|Niger|Niger|Niger'),
   F('GANGES', 'FLOD', 'ASI', 21.3, 89.5, 1, 'Ganges|Ganges|Gange|Ganges|Ganges|Gange|Ganges|Ganges'),
   F('INDUS', 'FLOD', 'ASI', 23.8, 67.0, 2, 'Indus|Indus|Indus|Indus|Indo|Indo|Indus|Indus'),
@@ -293,11 +296,11 @@ export const features = [
   F('RHINE', 'FLOD', 'EUR', 52.0, 3.8, 2, 'Rhen|Rhine|Rhin|Rhein|Rin|Reno|Rhinen|Rijn'),
   F('PLATA', 'FLOD', 'SYD', -35.5, -55.5, 1, 'Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata'),
   F('MACKENZIE', 'FLOD', 'NOR', 70.0, -135.5, 2, 'Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie'),
-  F('STLAWRENCE', 'FLOD', 'NOR', 49.1, -67.6, 1, 'Saint Lawrencefloden|St. Lawrence|Saint-Laurent|Sankt-Lorenz-Strom|San Lorenzo|San Lorenzo|Saint Lawrence-floden|Saint Lawrencerivier'),
+  F('STLAWRENCE', 'FLOD', 'NOR', 49.7, -66.6, 1, 'Saint Lawrencefloden|St. Lawrence|Saint-Laurent|Sankt-Lorenz-Strom|San Lorenzo|San Lorenzo|Saint Lawrence-floden|Saint Lawrencerivier'),
   F('ZAMBEZI', 'FLOD', 'AFR', -19.0, 36.6, 2, 'Zambezi|Zambezi|Zambèze|Sambesi|Zambeze|Zambesi|Zambezi|Zambezi'),
   F('ORINOCO', 'FLOD', 'SYD', 9.0, -60.2, 2, 'Orinoco|Orinoco|Orénoque|Orinoco|Orinoco|Orinoco|Orinoco|Orinoco'),
-  F('MURRAY', 'FLOD', 'AUS', -35.7, 138.9, 1, 'Murray|Murray|Murray|Murray|Murray|Murray|Murray|Murray'),
-  F('AMUR', 'FLOD', 'ASI', 53.2, 141.4, 2, 'Amur|Amur|Amour|Amur|Amur|Amur|Amur|Amoer'),
+  F('MURRAY', 'FLOD', 'AUS', -36.0, 138.95, 1, 'Murray|Murray|Murray|Murray|Murray|Murray|Murray|Murray'),
+  F('AMUR', 'FLOD', 'ASI', 53.3, 141.5, 2, 'Amur|Amur|Amour|Amur|Amur|Amur|Amur|Amoer'),
 
   // Norden: the big lakes, the islands and the highest peaks (the Nordic map).
   F('VANERN', 'SJO', 'NORDEN', 58.9, 13.3, 1, 'Vänern|Lake Vänern|Lac Vänern|Vänern|Lago Vänern|Lago Vänern|Vänern|Vänermeer'),

@@ -8,6 +8,7 @@ import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import tables from './tables.mjs';
 import * as names from './names.mjs';
+import { worldFeaturePlaces } from './features.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -628,6 +629,17 @@ for (const p of places) {
 }
 console.warn('capitals moved onto land:', moved.join(', '));
 
+// ---------- further place files ---------------------------------------------
+// Each is written by the atlas tool as it is: { file, places: [{ id, names,
+// niva, klass1, klass2, g1, g2, g3, lat, lon }], exercises (for its checks) }.
+const placeFiles = [];
+{
+  const catalogueText = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
+  const { places: featurePlaces, leftOut, exercises } = worldFeaturePlaces(maps, catalogueText, bbox);
+  placeFiles.push({ file: 'Ort2.crp', places: featurePlaces, exercises });
+  console.warn(`Ort2.crp: ${featurePlaces.length} places; left out for spacing or view: ${leftOut.join(', ') || 'none'}`);
+}
+
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);
