@@ -155,26 +155,31 @@ QStringList CheckPlacesOnMaps(const PlaceFile& f, const std::vector<AtlasMap>& m
                         if (std::lround(std::hypot(o.x() - q.x(), o.y() - q.y())) < 8)
                             problems << what + ": within 8 px of another place";
                 spots.push_back(q);
-                const bool seaPixel = img.pixel(q) == MapRender::kSea;
+                // The marker's pixel and its four neighbours, so that a view a
+                // pixel off does not put a marker on the coast line.
+                auto cross = [&](QPoint c, bool wantSea) {
+                    for (QPoint d :
+                         {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                        if (!r.InomBild(c + d) || (img.pixel(c + d) == MapRender::kSea) != wantSea)
+                            return false;
+                    return true;
+                };
                 bool inLand = false;
                 for (const AtlasArea& a : m.areas)
                     inLand = inLand || (a.points.size() >= 3 && PunktIYta(ll, a.points));
-                if (p->surface == "sea" && !seaPixel) {
-                    // The nearest sea pixel, to say where the marker could go.
-                    QString hint;
-                    for (int d = 1; d <= 12 && hint.isEmpty(); ++d)
-                        for (int dy = -d; dy <= d && hint.isEmpty(); ++dy)
-                            for (int dx = -d; dx <= d && hint.isEmpty(); ++dx) {
-                                const QPoint t = q + QPoint(dx, dy);
-                                if (r.InomBild(t) && img.pixel(t) == MapRender::kSea)
-                                    hint = QStringLiteral(" (sea at %1, %2)")
-                                               .arg(r.LatVid(t.y()), 0, 'f', 2)
-                                               .arg(r.LonVid(t.y(), t.x()), 0, 'f', 2);
-                            }
-                    problems << what + ": not on the drawn sea" + hint;
-                }
-                if (p->surface == "land" && (seaPixel || !inLand))
-                    problems << what + ": not on land";
+                const bool wantSea = p->surface == "sea";
+                if (p->surface.isEmpty() || (cross(q, wantSea) && (wantSea || inLand)))
+                    continue;
+                // The nearest pixel that would do, to say where the marker could go.
+                QString hint;
+                for (int d = 1; d <= 12 && hint.isEmpty(); ++d)
+                    for (int dy = -d; dy <= d && hint.isEmpty(); ++dy)
+                        for (int dx = -d; dx <= d && hint.isEmpty(); ++dx)
+                            if (cross(q + QPoint(dx, dy), wantSea))
+                                hint = QStringLiteral(" (try %1, %2)")
+                                           .arg(r.LatVid(q.y() + dy), 0, 'f', 2)
+                                           .arg(r.LonVid(q.y() + dy, q.x() + dx), 0, 'f', 2);
+                problems << what + (wantSea ? ": not on the drawn sea" : ": not on land") + hint;
             }
         }
     }
