@@ -66,7 +66,7 @@ export const subdivisions = {
   'US-VT': N('Vermont|Vermont|Vermont|Vermont|Vermont|Vermont|Vermont|Vermont'),
   'US-VA': N('Virginia|Virginia|Virginie|Virginia|Virginia|Virginia|Virginia|Virginia'),
   'US-WA': N('Washington|Washington|Washington|Washington|Washington|Washington|Washington|Washington'),
-  'US-WV': N('West Virginia|West Virginia|Virginie-Occidentale|West Virginia|Virginia Occidental|Virginia Occidentale|West Virginia|West-Virginia'),
+  'US-WV': N('West Virginia|West Virginia|Virginie-Occidentale|West-Virginia|Virginia Occidental|Virginia Occidentale|West Virginia|West-Virginia'),
   'US-WI': N('Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin'),
   'US-WY': N('Wyoming|Wyoming|Wyoming|Wyoming|Wyoming|Wyoming|Wyoming|Wyoming'),
 
