@@ -10,6 +10,7 @@ import tables from './tables.mjs';
 import * as names from './names.mjs';
 import { subMaps, subLakes } from './tables.mjs';
 import { subdivisions } from './handtables.mjs';
+import { worldFeaturePlaces } from './features.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -896,6 +897,17 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
 }
 const subMapsOut = subdivisionMaps();
 
+// ---------- further place files ---------------------------------------------
+// Each is written by the atlas tool as it is: { file, places: [{ id, names,
+// niva, klass1, klass2, g1, g2, g3, lat, lon }], exercises (for its checks) }.
+const placeFiles = [];
+{
+  const catalogueText = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
+  const { places: featurePlaces, leftOut, exercises } = worldFeaturePlaces(maps, catalogueText, bbox);
+  placeFiles.push({ file: 'Ort2.crp', places: featurePlaces, exercises });
+  console.warn(`Ort2.crp: ${featurePlaces.length} places; left out for spacing or view: ${leftOut.join(', ') || 'none'}`);
+}
+
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);
