@@ -412,6 +412,12 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
     r.AnpassaVy(all);
     QStringList moved;
     for (AtlasPlace& p : m.places) {
+        // Lakes, islands and peaks (Grupp1 their kind) belong to no area.
+        bool inSomeArea = false;
+        for (const AtlasArea& a : m.areas)
+            inSomeArea = inSomeArea || Matches(a, p.country);
+        if (!inSomeArea)
+            continue;
         auto ok = [&](double lat, double lon) {
             const LatLon q{FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
             const AtlasArea* under = JudgedArea(r, r.Project(q), m.areas);

@@ -9,7 +9,7 @@ import { fileURLToPath } from 'node:url';
 import tables from './tables.mjs';
 import * as names from './names.mjs';
 import { subMaps, subLakes } from './tables.mjs';
-import { subdivisions } from './handtables.mjs';
+import { subdivisions, features as handFeatures } from './handtables.mjs';
 import { worldFeaturePlaces } from './features.mjs';
 
 const require = createRequire(import.meta.url);
@@ -644,7 +644,7 @@ function subdivisionMaps() {
   const lakeOf = (t) => {
     const known = lakes.find((l) => l.key === t);
     if (known) return known;
-    const e = subLakes.find((l) => l.key === t);
+    const e = subLakes.find((l) => l.key === t) ?? handFeatures.find((l) => l.key === t && l.kind === 'SJO');
     let hit = [];
     for (const polys of lakePolys) if (!hit.length) hit = polys.filter((r) => pointInRing(e.lon, e.lat, r));
     if (hit.length !== 1) { console.warn('lake', t, 'matches', hit.length, 'polygons'); return null; }
@@ -673,6 +673,15 @@ function subdivisionMaps() {
   return subMaps.map((m) => subdivisionMap(m, src, sarcs, lakeOf, seatsOf));
 }
 
+function overlapWith(f, b) {
+  let best = 0, bestOv = -Infinity;
+  for (const dx of [0, 360, -360]) {
+    const ov = Math.min(b.e + dx, f.e) - Math.max(b.w + dx, f.w);
+    if (ov > bestOv + 1e-9) { bestOv = ov; best = dx; }
+  }
+  return best;
+}
+
 // A cut along a meridian of the frame is a curve in the program's projection:
 // points every half degree keep the drawn edge on it, so the sea flooded
 // beyond the frame stays out of the land.
@@ -689,9 +698,61 @@ function densifyEdges(r, f) {
   return o;
 }
 
+// The Nordic map's further places: towns (GeoNames, biggest first), kept 9
+// pixels (8 and one as a margin) from every place asked with them at
+// 1024 x 700: a Swedish town from the other places of Sweden in Sweden's view
+// (the exercise of Sweden's towns asks them all); Klass2 for the places that
+// stand as far apart in the view of the five states (the exercise of the
+// Nordic towns asks those); a town of another state only with Klass2. Then
+// the lakes, islands and peaks of the hand table, each with Klass2 (their
+// exercises ask every one of them, 8 pixels apart by construction).
+function nordicPlaces(m, areas, caps, moved) {
+  const boundsOf = (keys) => areas.filter((a) => keys.includes(a.key) || keys.includes(a.g1)).map((a) => bbox(a.ring.map(([la, lo]) => [lo, la])));
+  const home = m.states.map((s) => a3to2[s]);
+  const swedish = names.projection(names.fittedView(boundsOf(['SE']), 1024, 700), 1024, 700);
+  const nordic = names.projection(names.fittedView(boundsOf(home), 1024, 700), 1024, 700);
+  const apart = (proj, p, list) => list.every((q) => { const [x1, y1] = proj(p.lat, p.lon), [x2, y2] = proj(q.lat, q.lon); return Math.hypot(x1 - x2, y1 - y2) >= 9; });
+  const ownRings = (cc) => areas.filter((a) => a.key === cc || a.g1 === cc).map((a) => a.ring.map(([la, lo]) => [lo, la]));
+  const onLand = (cc, x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => ownRings(cc).some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
+  const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG']);
+  const towns = rows.filter((r) => home.includes(r.cc) && okCodes.has(r.fcode) && r.pop >= m.towns.minPop && !caps.some((c) => c.id === r.id))
+    .sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
+  for (const c of caps) c.cities = apart(nordic, c, caps.filter((q) => q !== c));
+  const inSweden = caps.filter((c) => c.cc === 'SE');
+  const klass2 = caps.filter((c) => c.cities);
+  const out = [];
+  for (const r of towns) {
+    let { lat, lon } = r;
+    let shift = '';
+    if (!onLand(r.cc, lon, lat)) {
+      let best = null;
+      for (let k = 1; k <= 30 && !best; k++)
+        for (let i = 0; i < 8 * k && !best; i++) {
+          const a = (2 * Math.PI * i) / (8 * k), x = lon + (0.01 * k * Math.cos(a)) / squeeze(lat), y = lat + 0.01 * k * Math.sin(a);
+          if (onLand(r.cc, x, y)) best = [x, y];
+        }
+      if (!best) continue;
+      shift = `${r.name} ${Math.round(km(r, { lat: best[1], lon: best[0] }))} km`;
+      [lon, lat] = best;
+    }
+    const p = { id: r.id, names: placeNames(r), niva: 2, capital: false, cities: false, cc: r.cc, cont: 'STAD', lat: round4(lat), lon: round4(lon) };
+    p.cities = apart(nordic, p, klass2);
+    if (r.cc === 'SE') {
+      if (!apart(swedish, p, inSweden)) continue;
+      inSweden.push(p);
+    } else if (!p.cities) continue;
+    if (p.cities) klass2.push(p);
+    if (shift) moved.push(shift);
+    out.push(p);
+  }
+  for (const f of handFeatures.filter((x) => x.cont === 'NORDEN'))
+    out.push({ id: f.key, names: f.names, niva: f.niva, capital: false, cities: true, cc: f.kind, cont: 'NATUR', lat: f.lat, lon: f.lon });
+  return out;
+}
+
 function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
-  const cc = a3to2[m.country];
-  const seats = seatsOf(cc);
+  const cc = m.country ? a3to2[m.country] : '';
+  const seats = m.country ? seatsOf(cc) : m.states.map((s) => capitals[a3to2[s]]);
   const near = (p) => seats.some((c) => Math.abs(c.lon - p[0]) < 0.25 && Math.abs(c.lat - p[1]) < 0.25);
   const ringOf = (arcList, thr) => {
     const r = [];
@@ -701,16 +762,29 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
       if (i < 0) pts = pts.reverse();
       for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
     }
+    // A ring that the source carries across 180 degrees continues past it.
+    let off = 0;
+    for (let k = 1; k < r.length; k++) {
+      const x = r[k][0] + off, prev = r[k - 1][0];
+      if (x - prev > 180) off -= 360;
+      else if (prev - x > 180) off += 360;
+      if (off) r[k] = [r[k][0] + off, r[k][1]];
+    }
     return dedupe(r);
   };
   const units = [];
+  // The Nordic map: whole states are the units asked (Åland with Finland).
+  for (const g of src.objects.countries.geometries) {
+    const host = (m.merge ?? {})[g.id] ?? g.id;
+    if ((m.states ?? []).includes(host) && g.arcs) units.push({ key: a3to2[host], home: true, polys: g.type === 'Polygon' ? [g.arcs] : g.arcs });
+  }
   for (const g of src.objects.subunits.geometries) {
     if (g.properties.gu !== m.country || m.drop.includes(g.id)) continue;
     units.push({ key: `${cc}-${(m.unitKeys ?? {})[g.id] ?? g.id}`, unit: g.id, home: true, polys: g.type === 'Polygon' ? [g.arcs] : g.arcs });
   }
   for (const g of src.objects.countries.geometries) {
-    if (!m.context.includes(g.id)) continue;
-    units.push({ key: a3to2[g.id], home: false, polys: g.type === 'Polygon' ? [g.arcs] : g.arcs });
+    if (!m.context.includes(g.id) || !g.arcs) continue;
+    units.push({ key: a3to2[g.id], home: false, polys: (g.type === 'Polygon' ? [g.arcs] : g.arcs).filter((p) => p.length) });
   }
   units.sort((a, b) => (a.key < b.key ? -1 : 1));
   // Thresholds per arc, as on the continent maps: coarser where a ring is
@@ -755,8 +829,10 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   const byKey = {};
   for (const u of built) {
     const pieces = [];
-    for (const r0 of u.rings) {
-      if (r0.length < 3) continue;
+    for (const r1 of u.rings) {
+      if (r1.length < 3) continue;
+      // Each ring at the longitude that lies in the frame (Russia's east past 180).
+      const r0 = u.inset ? r1 : shiftRing(r1, overlapWith(m.frame, bbox(r1)));
       const b = bbox(r0);
       let parts = [r0];
       if (!u.inset && !(b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n)) {
@@ -771,7 +847,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   }
   // Capitals, matched to the subdivision whose outline holds them (or the nearest).
   const capitalOf = {};
-  for (const r of seats) {
+  for (const r of m.states ? [] : seats) {
     // Where the source's unit codes are the admin1 codes (the US states), they decide.
     let best = m.country === 'USA' && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
     for (const [key, { u }] of Object.entries(byKey)) {
@@ -784,6 +860,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
     }
     if (best && (!capitalOf[best] || capitalOf[best].fcode === 'PPLC')) capitalOf[best] = r;
   }
+  if (m.states) for (const r of seats) capitalOf[r.cc] = r;
   const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
   const areas = [];
   const markers = [];
@@ -856,9 +933,9 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
     finalAreas.push({
       key: n === 1 ? a.key : `${a.key}.${n}`,
       g1: n === 1 ? '' : a.key,
-      g2: a.home ? cc : '',
-      names: a.home ? subdivisions[a.key] : countryNames(a.key),
-      flag: '',
+      g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home ? cc : '',
+      names: a.home && !m.states ? subdivisions[a.key] : countryNames(a.key),
+      flag: m.states && STATES.has(a.key) ? a.key.toLowerCase() + '.gif' : '',
       ring: a.outer.map(([x, y]) => [round4(y), round4(x)]),
       s1: [round4(sd.s1[1]), round4(sd.s1[0])],
       s2: [round4(sd.s2[1]), round4(sd.s2[0])],
@@ -890,10 +967,11 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
       if (best) { movedHere.push(`${r.name} ${Math.round(km({ lat: y, lon: x }, { lat: best[1], lon: best[0] }))} km`); [x, y] = best; }
       else movedHere.push(`${r.name} (no place found)`);
     }
-    placesHere.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cities: false, cc: key, cont: cc, lat: round4(y), lon: round4(x) });
+    placesHere.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cities: false, cc: key, cont: m.states ? 'STAD' : cc, lat: round4(y), lon: round4(x) });
   }
+  if (m.towns) placesHere.push(...nordicPlaces(m, finalAreas, placesHere, movedHere));
   console.warn(`map ${m.id}: ${finalAreas.length} areas, ${water.length} lakes, ${placesHere.length} capitals; moved onto land: ${movedHere.join(', ')}`);
-  return { id: m.id, name: m.name, frame: m.frame, areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: 3 };
+  return { id: m.id, name: m.name, frame: m.frame, areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
 }
 const subMapsOut = subdivisionMaps();
 

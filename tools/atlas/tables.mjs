@@ -153,6 +153,12 @@ export const subMaps = [
   SM({ id: 8, name: 'Canada', country: 'CAN', code: 'CA', frame: { w: -142, e: -52, s: 41.0, n: 83.5 }, context: ['USA', 'GRL'],
        weight: 0.003, keepPiece: 0.12, keepInner: 0.2, marker: 0.6, spot: 0.5, maxPieces: 60,
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATBEAR', 'GREATSLAVE', 'WINNIPEG', 'ATHABASCA', 'REINDEER', 'WINNIPEGOSIS', 'WOODS', 'NIPIGON', 'MISTASSINI', 'NETTILLING', 'DUBAWNT'] }),
+  // The Nordic map: the five states are asked (Åland belongs to Finland);
+  // towns of at least `towns.minPop` people are candidates for its place file.
+  SM({ id: 9, name: 'Norden', states: ['SWE', 'NOR', 'DNK', 'FIN', 'ISL'], merge: { ALA: 'FIN' }, frame: { w: -25, e: 33, s: 54, n: 71.5 },
+       context: ['RUS', 'EST', 'LVA', 'LTU', 'BLR', 'POL', 'DEU', 'GBR', 'IRL', 'FRO'],
+       weight: 0.0008, keepPiece: 0.05, keepInner: 0.1, marker: 0.4, spot: 0.2, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
+       lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN', 'MJOSA', 'SAIMAA', 'PAIJANNE', 'INARI', 'LADOGA', 'ONEGA', 'PEIPUS'] }),
   SM({ id: 10, name: 'Brazil', country: 'BRA', code: 'BR', frame: { w: -75, e: -33.5, s: -34.5, n: 6 }, context: ['ARG', 'URY', 'PRY', 'BOL', 'PER', 'COL', 'VEN', 'GUY', 'SUR', 'FRA', 'ECU', 'CHL'],
        weight: 0.002, keepPiece: 0.1, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['PATOS', 'MIRIM'] }),
   SM({ id: 11, name: 'Australia', country: 'AUS', code: 'AU', frame: { w: 111, e: 155, s: -44.5, n: -9 }, context: ['PNG', 'IDN', 'TLS'],
