@@ -776,7 +776,11 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   // The Nordic map: whole states are the units asked (Åland with Finland).
   for (const g of src.objects.countries.geometries) {
     const host = (m.merge ?? {})[g.id] ?? g.id;
-    if ((m.states ?? []).includes(host) && g.arcs) units.push({ key: a3to2[host], home: true, polys: g.type === 'Polygon' ? [g.arcs] : g.arcs });
+    if (!(m.states ?? []).includes(host) || !g.arcs) continue;
+    const polys = g.type === 'Polygon' ? [g.arcs] : g.arcs;
+    const same = units.find((u) => u.key === a3to2[host]);
+    if (same) same.polys = [...same.polys, ...polys];
+    else units.push({ key: a3to2[host], home: true, polys });
   }
   for (const g of src.objects.subunits.geometries) {
     if (g.properties.gu !== m.country || m.drop.includes(g.id)) continue;

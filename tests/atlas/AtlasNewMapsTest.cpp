@@ -1,6 +1,6 @@
 // Data-quality tests of the shipped maps of states and provinces (7 United
-// States, 8 Canada, 10 Brazil, 11 Australia) and their capitals in Ort3.crp,
-// drawn with the program's own map.
+// States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
+// and of the Nordic map (9) with Ort4.crp, drawn with the program's own map.
 #include "platform/Image.h"
 #include "support/AreaSpots.h"
 #include "support/ShippedMaps.h"
@@ -27,15 +27,28 @@ const TSubdivisionMap kMaps[] = {
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};
 
-// The map with every subdivision of the country taking part and the view
-// fitted to them, as the exercise of the whole country shows it.
+// The map with the areas of the keys taking part and the view fitted to them
+// (to the whole map when no area matches), as an exercise of those keys
+// shows it.
 struct TCountryView {
-    TCountryView(const TSubdivisionMap& m, QSize size) : k(LoadShippedMap(m.number, 3)) {
+    TCountryView(int map, int places, const QStringList& keys, QSize size)
+        : k(LoadShippedMap(map, places)) {
         image.resize(size.width(), size.height());
         k->Bild = &image;
-        k->Landareor->Markera(m.country);
+        for (const QString& key : keys)
+            k->Landareor->Markera(key);
+        bool any = false;
+        for (int i = 1; i <= k->Landareor->Antal; ++i)
+            any = any || k->Landareor->Area(i).Deltar;
+        for (int i = 1; i <= k->Landareor->Antal && !any; ++i)
+            k->Landareor->Area(i).Deltar = true;
         k->BeraknaSkala();
         k->AnpassaVy();
+    }
+    TCountryView(const TSubdivisionMap& m, QSize size)
+        : TCountryView(m.number, 3, {m.country}, size) {}
+    QPoint At(const COrt& p) const {
+        return {k->XKoord(float(p.Latitud), float(p.Longitud)), k->YKoord(float(p.Latitud))};
     }
     // The area a click on the pixel is judged to be in, among all areas.
     const CArea* Under(int x, int y) const {
@@ -58,6 +71,18 @@ std::vector<const COrt*> CapitalsOf(const COrter& places, const QString& country
         if (p->Grupp2 == country && p->Klass1)
             list.push_back(p);
     return list;
+}
+
+// Pairs of the places closer than 8 pixels in the view.
+QStringList TooClose(const TCountryView& v, const std::vector<const COrt*>& places) {
+    QStringList close;
+    for (size_t i = 0; i < places.size(); ++i)
+        for (size_t j = i + 1; j < places.size(); ++j) {
+            const QPoint d = v.At(*places[i]) - v.At(*places[j]);
+            if (d.x() * d.x() + d.y() * d.y() < 64)
+                close << places[i]->Namn[2] + "/" + places[j]->Namn[2];
+        }
+    return close;
 }
 
 TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursAreNeverAsked) {
@@ -112,9 +137,7 @@ TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
     const std::vector<const COrt*> capitals = CapitalsOf(*v.k->Platser, m.country);
     EXPECT_EQ(int(capitals.size()), m.subdivisions);
     for (const COrt* p : capitals) {
-        const int x = v.k->XKoord(float(p->Latitud), float(p->Longitud));
-        const int y = v.k->YKoord(float(p->Latitud));
-        const CArea* under = v.Under(x, y);
+        const CArea* under = v.Under(v.At(*p).x(), v.At(*p).y());
         EXPECT_TRUE(under && under->Matchar(p->Grupp1))
             << p->Namn[2].toStdString() << " lies in "
             << (under ? under->Nyckel.toStdString() : "the sea");
@@ -126,17 +149,7 @@ TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
 TEST_P(SubdivisionMap, CapitalsStandEightPixelsApartAt1024x700) {
     const TSubdivisionMap& m = GetParam();
     const TCountryView v(m, QSize(1024, 700));
-    const std::vector<const COrt*> capitals = CapitalsOf(*v.k->Platser, m.country);
-    QStringList close;
-    for (size_t i = 0; i < capitals.size(); ++i)
-        for (size_t j = i + 1; j < capitals.size(); ++j) {
-            const COrt *a = capitals[i], *b = capitals[j];
-            const int dx = v.k->XKoord(float(a->Latitud), float(a->Longitud)) -
-                           v.k->XKoord(float(b->Latitud), float(b->Longitud));
-            const int dy = v.k->YKoord(float(a->Latitud)) - v.k->YKoord(float(b->Latitud));
-            if (dx * dx + dy * dy < 64)
-                close << a->Namn[2] + "/" + b->Namn[2];
-        }
+    const QStringList close = TooClose(v, CapitalsOf(*v.k->Platser, m.country));
     EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
 }
 
@@ -167,6 +180,100 @@ TEST(SubdivisionMapInsets, AlaskaAndHawaiiLieInTheLowerLeftOfTheUnitedStates) {
             EXPECT_GT(a.Vast, contiguousWest - 6);
             EXPECT_LT(a.Ost, -100.0);
         }
+}
+
+} // namespace
+
+namespace {
+
+// The Nordic map (9) and its place file Ort4.crp.
+const QStringList kNordic = {"SE", "NO", "DK", "FI", "IS"};
+
+std::vector<const COrt*> Asked(const COrter& places, const QStringList& items, int level,
+                               bool klass2) {
+    std::vector<const COrt*> list;
+    for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get())
+        if (p->Niva <= level && (p->Klass2 || !klass2) &&
+            (items.contains(p->Grupp1) || items.contains(p->Grupp2)))
+            list.push_back(p);
+    return list;
+}
+
+TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
+    const auto k = LoadShippedMap(9, 4);
+    QStringList present;
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        if (a.Grupp1.isEmpty() && kNordic.contains(a.Nyckel)) {
+            present << a.Nyckel;
+            EXPECT_EQ(a.Grupp2, "EUR");
+            EXPECT_EQ(a.Flaggfil, a.Nyckel.toLower() + ".gif");
+        }
+    }
+    EXPECT_EQ(present.size(), 5) << present.join(' ').toStdString();
+    const auto europe = LoadShippedMap(2);
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        if (a.Grupp1.isEmpty() && !a.Grupp2.isEmpty())
+            EXPECT_TRUE(europe->Landareor->Hitta(a.Nyckel)) << a.Nyckel.toStdString();
+    }
+    bool aland = false;
+    for (int i = 1; i <= k->Landareor->Antal; ++i)
+        aland = aland || (k->Landareor->Area(i).Matchar("FI") &&
+                          InArea(k->Landareor->Area(i), 60.2f, 19.95f));
+    EXPECT_TRUE(aland);
+}
+
+TEST(NordicMap, EveryStateHasASpotNinePixelsAcrossAt1024x700) {
+    const TCountryView v(9, 4, kNordic, QSize(1024, 700));
+    for (const QString& key : kNordic)
+        EXPECT_TRUE(HasSpot(*v.k, key, QSize(1024, 700))) << key.toStdString();
+}
+
+// The places of each Nordic exercise, as COrter::Valj selects them, stand 8
+// pixels apart at 1024 x 700 in its view: the towns of Sweden, the towns of
+// the five states (Klass2), the lakes, the islands and peaks.
+TEST(NordicMap, ThePlacesOfEachExerciseStandEightPixelsApartAt1024x700) {
+    struct TExercise {
+        QStringList items;
+        int level;
+        bool klass2;
+        size_t atLeast;
+    };
+    for (const TExercise& e :
+         {TExercise{{"SE"}, 2, false, 30}, TExercise{kNordic, 2, true, 60},
+          TExercise{{"SJO"}, 1, false, 10}, TExercise{{"O", "BERG"}, 1, false, 10}}) {
+        SCOPED_TRACE(e.items.join(' ').toStdString());
+        const TCountryView v(9, 4, e.items, QSize(1024, 700));
+        const std::vector<const COrt*> asked = Asked(*v.k->Platser, e.items, e.level, e.klass2);
+        EXPECT_GE(asked.size(), e.atLeast);
+        const QStringList close = TooClose(v, asked);
+        EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
+        for (const COrt* p : asked) {
+            const QPoint px = v.At(*p);
+            EXPECT_TRUE(px.x() >= 0 && px.y() >= 0 && px.x() < 1024 && px.y() < 700)
+                << p->Namn[2].toStdString() << " lies outside the view";
+        }
+    }
+}
+
+// Towns and capitals lie on their own state at 1920 x 1048; islands and
+// peaks on land.
+TEST(NordicMap, TownsLieOnTheirOwnStateAndIslandsAndPeaksOnLandAt1920x1048) {
+    const TCountryView v(9, 4, kNordic, QSize(1920, 1048));
+    int towns = 0;
+    for (const COrt* p = v.k->Platser->Forsta.get(); p; p = p->Nasta.get()) {
+        const CArea* under = v.Under(v.At(*p).x(), v.At(*p).y());
+        if (p->Grupp2 == "STAD") {
+            ++towns;
+            EXPECT_TRUE(under && under->Matchar(p->Grupp1))
+                << p->Namn[2].toStdString() << " lies in "
+                << (under ? under->Nyckel.toStdString() : "the sea");
+        } else if (p->Grupp1 == "O" || p->Grupp1 == "BERG") {
+            EXPECT_TRUE(under) << p->Namn[2].toStdString() << " lies in the sea";
+        }
+    }
+    EXPECT_GE(towns, 100);
 }
 
 } // namespace
