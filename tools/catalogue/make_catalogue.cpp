@@ -343,10 +343,9 @@ int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullp
     return static_cast<int>(places.size());
 }
 
-void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
-    if (e.number < 1 || e.number > 90 || numbers.contains(e.number))
-        Fail(e, "the number must be unique within 1..90");
-    numbers.insert(e.number);
+// What can be told before the atlas is read: the kind, the part, and a map
+// and place file that exist for the kind.
+void CheckKind(const Exercise& e) {
     if (!QStringList{"AREA", "ORT", "FLAGG", "MULTI"}.contains(e.kind))
         Fail(e, "unknown kind " + e.kind);
     if (!QStringList{"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"}.contains(e.part))
@@ -359,6 +358,12 @@ void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
         Fail(e, "no such map for this kind");
     if (e.places < 1 || e.places > 4)
         Fail(e, "no such place file; places are 1 to 4");
+}
+
+void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
+    if (e.number < 1 || e.number > 90 || numbers.contains(e.number))
+        Fail(e, "the number must be unique within 1..90");
+    numbers.insert(e.number);
     if (e.names.size() != 8 || e.names.contains(QString()))
         Fail(e, "eight non-empty names are needed");
     if (e.items.isEmpty() || e.items.size() > 100)
@@ -463,6 +468,7 @@ int main(int argc, char* argv[]) {
         TByteWriter w;
         QMap<QString, QMap<QString, int>> summary;
         for (Exercise& e : list) {
+            CheckKind(e);
             e.items = Expand(e, atlas);
             FitToPlaces(e, atlas);
             Check(e, atlas, numbers);
