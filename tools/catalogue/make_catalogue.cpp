@@ -319,6 +319,10 @@ void FitToPlaces(Exercise& e, Atlas& atlas) {
         box->Ost = std::max<double>(box->Ost, o->Longitud);
         box->Vast = std::min<double>(box->Vast, o->Longitud);
     }
+    // Room beside the outermost markers for the names shown at them.
+    const double margin = (box->Ost - box->Vast) / 20;
+    box->Ost += margin;
+    box->Vast -= margin;
     box->Antal = 1;
     box->Deltar = true;
     CKarta karta;
