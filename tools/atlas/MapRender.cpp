@@ -62,6 +62,13 @@ void MapRender::AnpassaVy(const std::vector<const AtlasArea*>& areas) {
     karta_.AnpassaVy();
 }
 
+void MapRender::SattVy(float north, float south, float centre) {
+    karta_.VyNord = north;
+    karta_.VySyd = south;
+    karta_.VyMitt = centre;
+    karta_.BeraknaSkala();
+}
+
 void MapRender::RitaGranser(const std::vector<AtlasArea>& land, int penWidth) {
     karta_.Landareor = ToAreor(land);
     karta_.RitaGranser(penWidth);

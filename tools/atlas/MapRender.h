@@ -19,6 +19,8 @@ public:
 
     // Fits the view to the bounds of the given areas.
     void AnpassaVy(const std::vector<const AtlasArea*>& areas);
+    // Sets the view as an exercise entry gives it.
+    void SattVy(float north, float south, float centre);
 
     float LatVid(int y) const { return karta_.LatVid(y); }
     float LonVid(int y, int x) const { return karta_.LonVid(y, x); }

@@ -5,9 +5,13 @@
 // language uses; where that is in doubt, the form of the language's major
 // encyclopedia. Order of the names: sv en fr de es it da nl. Windows-1252 only.
 
+// Windows-1252: Latin-1 without its control block, and the 27 letters and
+// signs the code page puts at 0x80..0x9F.
+const CP1252 = /^[\x20-\x7E\xA0-\xFF\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178]+$/;
 const N = (s) => {
   const names = s.split('|');
   if (names.length !== 8) throw new Error(`handtables: not 8 names: ${s}`);
+  for (const n of names) if (!CP1252.test(n) || n !== n.trim()) throw new Error(`handtables: not a Windows-1252 name: "${n}"`);
   return names;
 };
 
@@ -62,7 +66,7 @@ export const subdivisions = {
   'US-VT': N('Vermont|Vermont|Vermont|Vermont|Vermont|Vermont|Vermont|Vermont'),
   'US-VA': N('Virginia|Virginia|Virginie|Virginia|Virginia|Virginia|Virginia|Virginia'),
   'US-WA': N('Washington|Washington|Washington|Washington|Washington|Washington|Washington|Washington'),
-  'US-WV': N('West Virginia|West Virginia|Virginie-Occidentale|West Virginia|Virginia Occidental|Virginia Occidentale|West Virginia|West-Virginia'),
+  'US-WV': N('West Virginia|West Virginia|Virginie-Occidentale|West-Virginia|Virginia Occidental|Virginia Occidentale|West Virginia|West-Virginia'),
   'US-WI': N('Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin|Wisconsin'),
   'US-WY': N('Wyoming|Wyoming|Wyoming|Wyoming|Wyoming|Wyoming|Wyoming|Wyoming'),
 
@@ -122,7 +126,203 @@ export const subdivisions = {
 };
 
 // ---------- world features ---------------------------------------------------
-// Filled below.
-export const features = [];
+// kind: HAV sea or ocean, O island, BERG mountain, FLOD river (the marker lies
+// in open water off its mouth), SJO lake. cont: the continent whose exercise
+// asks it (EUR NOR SYD ASI AFR AUS), '' for what only the world map asks (the
+// oceans, the Arctic seas off Siberia, the rivers that reach them), NORDEN for
+// the Nordic map. niva 1: asked on the world map too; 2: only on the continent
+// map. also: further continents whose exercise asks it (a sea between two).
+// lat, lon: a point on the feature as the maps draw it (seas in open water,
+// islands and peaks on land); height in metres for the mountains.
+const F = (key, kind, cont, lat, lon, niva, names, extra = {}) => ({
+  key, kind, cont, lat, lon, height: 0, niva, names: N(names), also: [], ...extra,
+});
+const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat, lon, niva, names, { height });
+
+export const features = [
+  // Oceans, placed where they read on the world map.
+  F('PACIFIC', 'HAV', '', 8.0, -140.0, 1, 'Stilla havet|Pacific Ocean|Océan Pacifique|Pazifischer Ozean|Océano Pacífico|Oceano Pacifico|Stillehavet|Grote Oceaan'),
+  F('ATLANTIC', 'HAV', '', 20.0, -40.0, 1, 'Atlanten|Atlantic Ocean|Océan Atlantique|Atlantischer Ozean|Océano Atlántico|Oceano Atlantico|Atlanterhavet|Atlantische Oceaan'),
+  F('INDIAN', 'HAV', '', -20.0, 80.0, 1, 'Indiska oceanen|Indian Ocean|Océan Indien|Indischer Ozean|Océano Índico|Oceano Indiano|Det Indiske Ocean|Indische Oceaan'),
+  F('ARCTIC', 'HAV', '', 80.0, -160.0, 1, 'Norra ishavet|Arctic Ocean|Océan Arctique|Nordpolarmeer|Océano Ártico|Mar Glaciale Artico|Nordlige Ishav|Noordelijke IJszee'),
+  F('SOUTHERN', 'HAV', '', -56.0, 120.0, 1, 'Södra ishavet|Southern Ocean|Océan Austral|Südpolarmeer|Océano Antártico|Oceano Antartico|Sydlige Ishav|Zuidelijke Oceaan'),
+
+  // Seas, gulfs and bays (the first 33 at the named sea points of tables.mjs).
+  F('MEDITERRANEAN', 'HAV', 'EUR', 35.5, 17.0, 1, 'Medelhavet|Mediterranean Sea|Mer Méditerranée|Mittelmeer|Mar Mediterráneo|Mar Mediterraneo|Middelhavet|Middellandse Zee', { also: ['AFR'] }),
+  F('ADRIATIC', 'HAV', 'EUR', 42.5, 16.0, 2, 'Adriatiska havet|Adriatic Sea|Mer Adriatique|Adriatisches Meer|Mar Adriático|Mar Adriatico|Adriaterhavet|Adriatische Zee'),
+  F('AEGEAN', 'HAV', 'EUR', 38.5, 25.0, 2, 'Egeiska havet|Aegean Sea|Mer Égée|Ägäisches Meer|Mar Egeo|Mar Egeo|Det Ægæiske Hav|Egeïsche Zee'),
+  F('BLACK', 'HAV', 'EUR', 43.2, 34.5, 1, 'Svarta havet|Black Sea|Mer Noire|Schwarzes Meer|Mar Negro|Mar Nero|Sortehavet|Zwarte Zee', { also: ['ASI'] }),
+  F('AZOV', 'HAV', 'EUR', 46.0, 36.5, 2, 'Azovska sjön|Sea of Azov|Mer d\'Azov|Asowsches Meer|Mar de Azov|Mar d\'Azov|Azovske Hav|Zee van Azov'),
+  F('CASPIAN', 'HAV', 'ASI', 41.5, 50.8, 1, 'Kaspiska havet|Caspian Sea|Mer Caspienne|Kaspisches Meer|Mar Caspio|Mar Caspio|Det Kaspiske Hav|Kaspische Zee', { also: ['EUR'] }),
+  F('BALTIC', 'HAV', 'EUR', 57.5, 19.8, 1, 'Östersjön|Baltic Sea|Mer Baltique|Ostsee|Mar Báltico|Mar Baltico|Østersøen|Oostzee'),
+  F('BOTHNIA', 'HAV', 'EUR', 62.5, 19.8, 2, 'Bottniska viken|Gulf of Bothnia|Golfe de Botnie|Bottnischer Meerbusen|Golfo de Botnia|Golfo di Botnia|Den Botniske Bugt|Botnische Golf'),
+  F('FINLAND', 'HAV', 'EUR', 59.8, 25.5, 2, 'Finska viken|Gulf of Finland|Golfe de Finlande|Finnischer Meerbusen|Golfo de Finlandia|Golfo di Finlandia|Den Finske Bugt|Finse Golf'),
+  F('WHITE', 'HAV', 'EUR', 65.5, 38.0, 2, 'Vita havet|White Sea|Mer Blanche|Weißes Meer|Mar Blanco|Mar Bianco|Hvidehavet|Witte Zee'),
+  F('NORTH', 'HAV', 'EUR', 56.5, 3.5, 1, 'Nordsjön|North Sea|Mer du Nord|Nordsee|Mar del Norte|Mare del Nord|Nordsøen|Noordzee'),
+  F('RED', 'HAV', 'AFR', 20.5, 38.3, 1, 'Röda havet|Red Sea|Mer Rouge|Rotes Meer|Mar Rojo|Mar Rosso|Det Røde Hav|Rode Zee', { also: ['ASI'] }),
+  F('PERSIAN', 'HAV', 'ASI', 27.6, 51.3, 1, 'Persiska viken|Persian Gulf|Golfe Persique|Persischer Golf|Golfo Pérsico|Golfo Persico|Den Persiske Golf|Perzische Golf'),
+  F('OMAN', 'HAV', 'ASI', 24.5, 58.5, 2, 'Omanviken|Gulf of Oman|Golfe d\'Oman|Golf von Oman|Golfo de Omán|Golfo di Oman|Omanbugten|Golf van Oman'),
+  F('HUDSON', 'HAV', 'NOR', 59.5, -85.5, 1, 'Hudson Bay|Hudson Bay|Baie d\'Hudson|Hudsonbai|Bahía de Hudson|Baia di Hudson|Hudson Bay|Hudsonbaai'),
+  F('MEXICO', 'HAV', 'NOR', 25.5, -90.5, 1, 'Mexikanska golfen|Gulf of Mexico|Golfe du Mexique|Golf von Mexiko|Golfo de México|Golfo del Messico|Den Mexicanske Golf|Golf van Mexico'),
+  F('CARIBBEAN', 'HAV', 'NOR', 13.5, -75.5, 1, 'Karibiska havet|Caribbean Sea|Mer des Caraïbes|Karibisches Meer|Mar Caribe|Mar dei Caraibi|Det Caribiske Hav|Caribische Zee', { also: ['SYD'] }),
+  F('CALIFORNIA', 'HAV', 'NOR', 27.5, -111.3, 2, 'Californiska viken|Gulf of California|Golfe de Californie|Golf von Kalifornien|Golfo de California|Golfo di California|Californiske Bugt|Golf van Californië'),
+  F('STLAWRENCEGULF', 'HAV', 'NOR', 48.5, -62.0, 2, 'Sankt Lawrenceviken|Gulf of Saint Lawrence|Golfe du Saint-Laurent|Sankt-Lorenz-Golf|Golfo de San Lorenzo|Golfo di San Lorenzo|Sankt Lawrence-bugten|Golf van Saint Lawrence'),
+  F('OKHOTSK', 'HAV', 'ASI', 55.0, 150.0, 1, 'Ochotska havet|Sea of Okhotsk|Mer d\'Okhotsk|Ochotskisches Meer|Mar de Ojotsk|Mare di Ochotsk|Okhotskhavet|Zee van Ochotsk'),
+  F('JAPAN', 'HAV', 'ASI', 40.5, 134.5, 1, 'Japanska havet|Sea of Japan|Mer du Japon|Japanisches Meer|Mar de Japón|Mar del Giappone|Det Japanske Hav|Japanse Zee'),
+  F('YELLOW', 'HAV', 'ASI', 36.0, 123.5, 2, 'Gula havet|Yellow Sea|Mer Jaune|Gelbes Meer|Mar Amarillo|Mar Giallo|Det Gule Hav|Gele Zee'),
+  F('SOUTHCHINA', 'HAV', 'ASI', 12.5, 113.5, 1, 'Sydkinesiska havet|South China Sea|Mer de Chine méridionale|Südchinesisches Meer|Mar de la China Meridional|Mar Cinese Meridionale|Det Sydkinesiske Hav|Zuid-Chinese Zee'),
+  F('BENGAL', 'HAV', 'ASI', 15.5, 88.5, 1, 'Bengaliska viken|Bay of Bengal|Golfe du Bengale|Golf von Bengalen|Golfo de Bengala|Golfo del Bengala|Den Bengalske Bugt|Golf van Bengalen'),
+  F('ARABIAN', 'HAV', 'ASI', 15.5, 64.5, 1, 'Arabiska havet|Arabian Sea|Mer d\'Arabie|Arabisches Meer|Mar Arábigo|Mar Arabico|Det Arabiske Hav|Arabische Zee'),
+  F('CARPENTARIA', 'HAV', 'AUS', -14.0, 139.0, 2, 'Carpentariaviken|Gulf of Carpentaria|Golfe de Carpentarie|Golf von Carpentaria|Golfo de Carpentaria|Golfo di Carpentaria|Carpentariabugten|Golf van Carpentaria'),
+  F('TASMAN', 'HAV', 'AUS', -38.5, 160.5, 1, 'Tasmanska havet|Tasman Sea|Mer de Tasman|Tasmansee|Mar de Tasmania|Mar di Tasman|Tasmanhavet|Tasmanzee'),
+  F('JAVASEA', 'HAV', 'ASI', -5.0, 111.0, 2, 'Javasjön|Java Sea|Mer de Java|Javasee|Mar de Java|Mar di Giava|Javahavet|Javazee'),
+  F('BAFFINBAY', 'HAV', 'NOR', 73.0, -65.0, 1, 'Baffinbukten|Baffin Bay|Baie de Baffin|Baffinbai|Bahía de Baffin|Baia di Baffin|Baffinbugten|Baffinbaai'),
+  F('BEAUFORT', 'HAV', 'NOR', 72.0, -140.0, 2, 'Beauforthavet|Beaufort Sea|Mer de Beaufort|Beaufortsee|Mar de Beaufort|Mare di Beaufort|Beauforthavet|Beaufortzee'),
+  F('BERING', 'HAV', 'NOR', 58.0, -178.0, 1, 'Berings hav|Bering Sea|Mer de Béring|Beringmeer|Mar de Bering|Mare di Bering|Beringhavet|Beringzee'),
+  F('GUINEA', 'HAV', 'AFR', 2.0, 3.0, 1, 'Guineabukten|Gulf of Guinea|Golfe de Guinée|Golf von Guinea|Golfo de Guinea|Golfo di Guinea|Guineabugten|Golf van Guinee'),
+  F('MOZAMBIQUE', 'HAV', 'AFR', -18.0, 41.0, 1, 'Moçambiquekanalen|Mozambique Channel|Canal du Mozambique|Straße von Mosambik|Canal de Mozambique|Canale di Mozambico|Mozambiquekanalen|Straat Mozambique'),
+  // Further seas.
+  F('NORWEGIAN', 'HAV', 'EUR', 68.0, 3.0, 1, 'Norska havet|Norwegian Sea|Mer de Norvège|Europäisches Nordmeer|Mar de Noruega|Mare di Norvegia|Norskehavet|Noorse Zee'),
+  F('BARENTS', 'HAV', 'EUR', 71.3, 40.0, 1, 'Barents hav|Barents Sea|Mer de Barents|Barentssee|Mar de Barents|Mare di Barents|Barentshavet|Barentszzee'),
+  F('KARA', 'HAV', '', 76.0, 68.0, 1, 'Karahavet|Kara Sea|Mer de Kara|Karasee|Mar de Kara|Mare di Kara|Karahavet|Karazee'),
+  F('LAPTEV', 'HAV', '', 76.0, 125.0, 1, 'Laptevhavet|Laptev Sea|Mer des Laptev|Laptewsee|Mar de Láptev|Mare di Laptev|Laptevhavet|Laptevzee'),
+  F('EASTSIBERIAN', 'HAV', '', 73.5, 160.0, 1, 'Östsibiriska havet|East Siberian Sea|Mer de Sibérie orientale|Ostsibirische See|Mar de Siberia Oriental|Mare della Siberia Orientale|Det Østsibiriske Hav|Oost-Siberische Zee'),
+  F('CHUKCHI', 'HAV', 'NOR', 69.0, -170.0, 1, 'Tjuktjerhavet|Chukchi Sea|Mer des Tchouktches|Tschuktschensee|Mar de Chukotka|Mare dei Ciukci|Tjuktjerhavet|Tsjoektsjenzee'),
+  F('LABRADOR', 'HAV', 'NOR', 58.0, -55.0, 1, 'Labradorhavet|Labrador Sea|Mer du Labrador|Labradorsee|Mar de Labrador|Mare del Labrador|Labradorhavet|Labradorzee'),
+  F('SARGASSO', 'HAV', 'NOR', 28.0, -62.0, 1, 'Sargassohavet|Sargasso Sea|Mer des Sargasses|Sargassosee|Mar de los Sargazos|Mar dei Sargassi|Sargassohavet|Sargassozee'),
+  F('ALASKA', 'HAV', 'NOR', 57.0, -145.0, 2, 'Alaskagolfen|Gulf of Alaska|Golfe d\'Alaska|Golf von Alaska|Golfo de Alaska|Golfo dell\'Alaska|Alaskagolfen|Golf van Alaska'),
+  F('CORAL', 'HAV', 'AUS', -15.0, 155.0, 1, 'Korallhavet|Coral Sea|Mer de Corail|Korallenmeer|Mar del Coral|Mar dei Coralli|Koralhavet|Koraalzee'),
+  F('ARAFURA', 'HAV', 'AUS', -9.5, 135.0, 2, 'Arafurahavet|Arafura Sea|Mer d\'Arafura|Arafurasee|Mar de Arafura|Mare degli Arafura|Arafurahavet|Arafurazee'),
+  F('TIMORSEA', 'HAV', 'AUS', -11.5, 127.0, 2, 'Timorhavet|Timor Sea|Mer de Timor|Timorsee|Mar de Timor|Mar di Timor|Timorhavet|Timorzee'),
+  F('BISMARCK', 'HAV', 'AUS', -4.0, 148.5, 2, 'Bismarckhavet|Bismarck Sea|Mer de Bismarck|Bismarcksee|Mar de Bismarck|Mare di Bismarck|Bismarckhavet|Bismarckzee'),
+  F('PHILIPPINE', 'HAV', 'ASI', 20.0, 132.0, 1, 'Filippinska havet|Philippine Sea|Mer des Philippines|Philippinensee|Mar de Filipinas|Mar delle Filippine|Filippinerhavet|Filipijnenzee'),
+  F('EASTCHINA', 'HAV', 'ASI', 29.0, 125.5, 1, 'Östkinesiska havet|East China Sea|Mer de Chine orientale|Ostchinesisches Meer|Mar de la China Oriental|Mar Cinese Orientale|Det Østkinesiske Hav|Oost-Chinese Zee'),
+  F('CELEBES', 'HAV', 'ASI', 4.0, 122.0, 2, 'Celebeshavet|Celebes Sea|Mer de Célèbes|Celebessee|Mar de Célebes|Mare di Celebes|Celebeshavet|Celebeszee'),
+  F('BANDA', 'HAV', 'ASI', -5.5, 127.0, 2, 'Bandahavet|Banda Sea|Mer de Banda|Bandasee|Mar de Banda|Mare di Banda|Bandahavet|Bandazee'),
+  F('ANDAMAN', 'HAV', 'ASI', 11.0, 96.0, 2, 'Andamansjön|Andaman Sea|Mer d\'Andaman|Andamanensee|Mar de Andamán|Mare delle Andamane|Andamanhavet|Andamanse Zee'),
+  F('THAILAND', 'HAV', 'ASI', 10.0, 102.0, 2, 'Thailandviken|Gulf of Thailand|Golfe de Thaïlande|Golf von Thailand|Golfo de Tailandia|Golfo di Thailandia|Thailandbugten|Golf van Thailand'),
+  F('ADEN', 'HAV', 'AFR', 12.5, 48.0, 2, 'Adenviken|Gulf of Aden|Golfe d\'Aden|Golf von Aden|Golfo de Adén|Golfo di Aden|Adenbugten|Golf van Aden'),
+  F('IONIAN', 'HAV', 'EUR', 38.0, 18.5, 2, 'Joniska havet|Ionian Sea|Mer Ionienne|Ionisches Meer|Mar Jónico|Mar Ionio|Det Ioniske Hav|Ionische Zee'),
+  F('TYRRHENIAN', 'HAV', 'EUR', 40.0, 12.5, 2, 'Tyrrenska havet|Tyrrhenian Sea|Mer Tyrrhénienne|Tyrrhenisches Meer|Mar Tirreno|Mar Tirreno|Det Tyrrhenske Hav|Tyrreense Zee'),
+  F('LIGURIAN', 'HAV', 'EUR', 43.6, 8.6, 2, 'Liguriska havet|Ligurian Sea|Mer Ligurienne|Ligurisches Meer|Mar de Liguria|Mar Ligure|Det Liguriske Hav|Ligurische Zee'),
+  F('BALEARIC', 'HAV', 'EUR', 40.5, 2.0, 2, 'Baleariska havet|Balearic Sea|Mer des Baléares|Balearisches Meer|Mar Balear|Mar delle Baleari|Det Baleariske Hav|Balearenzee'),
+  F('CELTIC', 'HAV', 'EUR', 50.5, -8.0, 2, 'Keltiska havet|Celtic Sea|Mer Celtique|Keltische See|Mar Céltico|Mar Celtico|Det Keltiske Hav|Keltische Zee'),
+  F('IRISH', 'HAV', 'EUR', 53.6, -5.4, 2, 'Irländska sjön|Irish Sea|Mer d\'Irlande|Irische See|Mar de Irlanda|Mare d\'Irlanda|Det Irske Hav|Ierse Zee'),
+  F('BISCAY', 'HAV', 'EUR', 45.5, -4.5, 2, 'Biscayabukten|Bay of Biscay|Golfe de Gascogne|Golf von Biskaya|Golfo de Vizcaya|Golfo di Biscaglia|Biscayabugten|Golf van Biskaje'),
+
+  // The world's biggest islands (a point on land of each).
+  F('GREENLAND', 'O', 'NOR', 74.0, -41.0, 1, 'Grönland|Greenland|Groenland|Grönland|Groenlandia|Groenlandia|Grønland|Groenland'),
+  F('NEWGUINEA', 'O', 'AUS', -5.5, 142.5, 1, 'Nya Guinea|New Guinea|Nouvelle-Guinée|Neuguinea|Nueva Guinea|Nuova Guinea|Ny Guinea|Nieuw-Guinea'),
+  F('BORNEO', 'O', 'ASI', 0.5, 114.0, 1, 'Borneo|Borneo|Bornéo|Borneo|Borneo|Borneo|Borneo|Borneo'),
+  F('MADAGASCAR', 'O', 'AFR', -19.0, 46.7, 1, 'Madagaskar|Madagascar|Madagascar|Madagaskar|Madagascar|Madagascar|Madagaskar|Madagaskar'),
+  F('BAFFIN', 'O', 'NOR', 69.0, -72.0, 1, 'Baffinön|Baffin Island|Île de Baffin|Baffininsel|Isla de Baffin|Isola di Baffin|Baffinøen|Baffineiland'),
+  F('SUMATRA', 'O', 'ASI', -0.5, 101.5, 1, 'Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra'),
+  F('HONSHU', 'O', 'ASI', 36.3, 138.5, 1, 'Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu'),
+  F('VICTORIAISLAND', 'O', 'NOR', 71.0, -110.0, 1, 'Victoriaön|Victoria Island|Île Victoria|Victoria-Insel|Isla Victoria|Isola Victoria|Victoriaøen|Victoria-eiland'),
+  F('GREATBRITAIN', 'O', 'EUR', 53.0, -1.8, 1, 'Storbritannien|Great Britain|Grande-Bretagne|Großbritannien|Gran Bretaña|Gran Bretagna|Storbritannien|Groot-Brittannië'),
+  F('ELLESMERE', 'O', 'NOR', 80.0, -80.0, 1, 'Ellesmereön|Ellesmere Island|Île d\'Ellesmere|Ellesmere-Insel|Isla de Ellesmere|Isola di Ellesmere|Ellesmereøen|Ellesmere-eiland'),
+  F('SULAWESI', 'O', 'ASI', -3.8, 119.9, 1, 'Sulawesi|Sulawesi|Célèbes|Sulawesi|Célebes|Celebes|Sulawesi|Celebes'),
+  F('SOUTHISLAND', 'O', 'AUS', -42.2, 172.3, 1, 'Sydön|South Island|Île du Sud|Südinsel|Isla Sur|Isola del Sud|Sydøen|Zuidereiland'),
+  F('JAVA', 'O', 'ASI', -7.3, 110.0, 1, 'Java|Java|Java|Java|Java|Giava|Java|Java'),
+  F('NORTHISLAND', 'O', 'AUS', -38.2, 175.5, 1, 'Nordön|North Island|Île du Nord|Nordinsel|Isla Norte|Isola del Nord|Nordøen|Noordereiland'),
+  F('LUZON', 'O', 'ASI', 16.5, 121.0, 1, 'Luzon|Luzon|Luçon|Luzon|Luzón|Luzon|Luzon|Luzon'),
+  F('NEWFOUNDLAND', 'O', 'NOR', 48.8, -56.0, 1, 'Newfoundland|Newfoundland|Terre-Neuve|Neufundland|Terranova|Terranova|Newfoundland|Newfoundland'),
+  F('CUBA', 'O', 'NOR', 21.9, -79.4, 1, 'Kuba|Cuba|Cuba|Kuba|Cuba|Cuba|Cuba|Cuba'),
+  F('ICELAND', 'O', 'EUR', 64.9, -18.5, 1, 'Island|Iceland|Islande|Island|Islandia|Islanda|Island|IJsland'),
+  F('MINDANAO', 'O', 'ASI', 7.8, 125.0, 1, 'Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao'),
+  F('IRELAND', 'O', 'EUR', 53.2, -8.0, 1, 'Irland|Ireland|Irlande|Irland|Irlanda|Irlanda|Irland|Ierland'),
+  F('HOKKAIDO', 'O', 'ASI', 43.5, 142.8, 1, 'Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido'),
+  F('SAKHALIN', 'O', 'ASI', 50.5, 142.8, 1, 'Sachalin|Sakhalin|Sakhaline|Sachalin|Sajalín|Sachalin|Sakhalin|Sachalin'),
+  F('HISPANIOLA', 'O', 'NOR', 19.0, -71.0, 1, 'Hispaniola|Hispaniola|Hispaniola|Hispaniola|La Española|Hispaniola|Hispaniola|Hispaniola'),
+  F('SRILANKA', 'O', 'ASI', 7.8, 80.7, 1, 'Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka'),
+  F('TASMANIA', 'O', 'AUS', -42.0, 146.6, 1, 'Tasmanien|Tasmania|Tasmanie|Tasmanien|Tasmania|Tasmania|Tasmanien|Tasmanië'),
+  // Further islands, asked on their continent's map.
+  F('SICILY', 'O', 'EUR', 37.55, 13.9, 2, 'Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
+  F('SARDINIA', 'O', 'EUR', 40.1, 9.0, 2, 'Sardinien|Sardinia|Sardaigne|Sardinien|Cerdeña|Sardegna|Sardinien|Sardinië'),
+  F('CORSICA', 'O', 'EUR', 42.15, 9.1, 2, 'Korsika|Corsica|Corse|Korsika|Córcega|Corsica|Korsika|Corsica'),
+  F('CRETE', 'O', 'EUR', 35.25, 24.9, 2, 'Kreta|Crete|Crète|Kreta|Creta|Creta|Kreta|Kreta'),
+  F('MALLORCA', 'O', 'EUR', 39.6, 2.95, 2, 'Mallorca|Majorca|Majorque|Mallorca|Mallorca|Maiorca|Mallorca|Mallorca'),
+  F('HAINAN', 'O', 'ASI', 19.2, 109.7, 2, 'Hainan|Hainan|Hainan|Hainan|Hainan|Hainan|Hainan|Hainan'),
+  F('KYUSHU', 'O', 'ASI', 32.6, 131.0, 2, 'Kyushu|Kyushu|Kyushu|Kyushu|Kyushu|Kyushu|Kyushu|Kyushu'),
+  F('TIERRADELFUEGO', 'O', 'SYD', -54.0, -68.5, 2, 'Eldslandet|Tierra del Fuego|Terre de Feu|Feuerland|Tierra del Fuego|Terra del Fuoco|Ildlandet|Vuurland'),
+  F('VANCOUVER', 'O', 'NOR', 49.6, -125.5, 2, 'Vancouver Island|Vancouver Island|Île de Vancouver|Vancouver Island|Isla de Vancouver|Isola di Vancouver|Vancouver Island|Vancouvereiland'),
+  F('NEWCALEDONIA', 'O', 'AUS', -21.3, 165.5, 2, 'Nya Kaledonien|New Caledonia|Nouvelle-Calédonie|Neukaledonien|Nueva Caledonia|Nuova Caledonia|Ny Kaledonien|Nieuw-Caledonië'),
+
+  // The highest peak of each continent on the maps, and famous mountains.
+  B('EVEREST', 'ASI', 27.988, 86.925, 8849, 1, 'Mount Everest|Mount Everest|Mont Everest|Mount Everest|Monte Everest|Monte Everest|Mount Everest|Mount Everest'),
+  B('K2', 'ASI', 35.881, 76.513, 8611, 1, 'K2|K2|K2|K2|K2|K2|K2|K2'),
+  B('ACONCAGUA', 'SYD', -32.653, -70.011, 6961, 1, 'Aconcagua|Aconcagua|Aconcagua|Aconcagua|Aconcagua|Aconcagua|Aconcagua|Aconcagua'),
+  B('DENALI', 'NOR', 63.069, -151.007, 6190, 1, 'Denali|Denali|Denali|Denali|Denali|Denali|Denali|Denali'),
+  B('KILIMANJARO', 'AFR', -3.068, 37.356, 5895, 1, 'Kilimanjaro|Kilimanjaro|Kilimandjaro|Kilimandscharo|Kilimanjaro|Kilimangiaro|Kilimanjaro|Kilimanjaro'),
+  B('ELBRUS', 'EUR', 43.355, 42.439, 5642, 1, 'Elbrus|Elbrus|Elbrouz|Elbrus|Elbrus|Elbrus|Elbrus|Elbroes'),
+  B('PUNCAKJAYA', 'AUS', -4.079, 137.158, 4884, 1, 'Puncak Jaya|Puncak Jaya|Puncak Jaya|Puncak Jaya|Puncak Jaya|Puncak Jaya|Puncak Jaya|Puncak Jaya'),
+  B('MONTBLANC', 'EUR', 45.833, 6.865, 4806, 1, 'Mont Blanc|Mont Blanc|Mont Blanc|Mont Blanc|Mont Blanc|Monte Bianco|Mont Blanc|Mont Blanc'),
+  B('FUJI', 'ASI', 35.363, 138.731, 3776, 1, 'Fuji|Mount Fuji|Mont Fuji|Fuji|Monte Fuji|Monte Fuji|Fuji|Fuji'),
+  B('KOSCIUSZKO', 'AUS', -36.456, 148.263, 2228, 2, 'Kosciuszko|Mount Kosciuszko|Mont Kosciuszko|Mount Kosciuszko|Monte Kosciuszko|Monte Kosciuszko|Kosciuszko|Mount Kosciuszko'),
+  B('MOUNTCOOK', 'AUS', -43.595, 170.142, 3724, 2, 'Mount Cook|Aoraki/Mount Cook|Mont Cook|Mount Cook|Monte Cook|Monte Cook|Mount Cook|Mount Cook'),
+  B('OLYMPUS', 'EUR', 40.085, 22.359, 2918, 2, 'Olympos|Mount Olympus|Mont Olympe|Olymp|Monte Olimpo|Monte Olimpo|Olympen|Olympus'),
+  B('ETNA', 'EUR', 37.751, 14.994, 3357, 2, 'Etna|Mount Etna|Etna|Ätna|Etna|Etna|Etna|Etna'),
+  B('VESUVIUS', 'EUR', 40.821, 14.426, 1281, 2, 'Vesuvius|Mount Vesuvius|Vésuve|Vesuv|Vesubio|Vesuvio|Vesuv|Vesuvius'),
+  B('ZUGSPITZE', 'EUR', 47.421, 10.985, 2962, 2, 'Zugspitze|Zugspitze|Zugspitze|Zugspitze|Zugspitze|Zugspitze|Zugspitze|Zugspitze'),
+  B('MULHACEN', 'EUR', 37.053, -3.311, 3479, 2, 'Mulhacén|Mulhacén|Mulhacén|Mulhacén|Mulhacén|Mulhacén|Mulhacén|Mulhacén'),
+  B('BENNEVIS', 'EUR', 56.797, -5.004, 1345, 2, 'Ben Nevis|Ben Nevis|Ben Nevis|Ben Nevis|Ben Nevis|Ben Nevis|Ben Nevis|Ben Nevis'),
+  B('ARARAT', 'ASI', 39.702, 44.298, 5137, 2, 'Ararat|Mount Ararat|Mont Ararat|Ararat|Monte Ararat|Monte Ararat|Ararat|Ararat'),
+  B('DAMAVAND', 'ASI', 35.955, 52.110, 5610, 2, 'Damavand|Mount Damavand|Damavand|Damavand|Damavand|Damavand|Damavand|Damavand'),
+  B('KINABALU', 'ASI', 6.075, 116.558, 4095, 2, 'Kinabalu|Mount Kinabalu|Mont Kinabalu|Kinabalu|Monte Kinabalu|Monte Kinabalu|Kinabalu|Kinabalu'),
+  B('MOUNTKENYA', 'AFR', -0.152, 37.308, 5199, 2, 'Mount Kenya|Mount Kenya|Mont Kenya|Mount Kenya|Monte Kenia|Monte Kenya|Mount Kenya|Mount Kenya'),
+  B('TABLEMOUNTAIN', 'AFR', -33.92, 18.49, 1085, 2, 'Taffelberget|Table Mountain|Montagne de la Table|Tafelberg|Montaña de la Mesa|Montagna della Tavola|Taffelbjerget|Tafelberg'),
+  B('TOUBKAL', 'AFR', 31.060, -7.915, 4167, 2, 'Toubkal|Toubkal|Toubkal|Toubkal|Toubkal|Toubkal|Toubkal|Toubkal'),
+  B('CAMEROON', 'AFR', 4.203, 9.170, 4040, 2, 'Kamerunberget|Mount Cameroon|Mont Cameroun|Kamerunberg|Monte Camerún|Monte Camerun|Kamerunbjerget|Kameroenberg'),
+  B('CHIMBORAZO', 'SYD', -1.469, -78.817, 6263, 2, 'Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo'),
+  B('HUASCARAN', 'SYD', -9.122, -77.604, 6768, 2, 'Huascarán|Huascarán|Huascarán|Huascarán|Huascarán|Huascarán|Huascarán|Huascarán'),
+  B('POPOCATEPETL', 'NOR', 19.023, -98.622, 5426, 2, 'Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl'),
+
+  // The great rivers: a marker in open water off the mouth, named after the river.
+  F('AMAZON', 'FLOD', 'SYD', 0.6, -49.0, 1, 'Amazonfloden|Amazon|Amazone|Amazonas|Amazonas|Rio delle Amazzoni|Amazonfloden|Amazone'),
+  F('NILE', 'FLOD', 'AFR', 32.05, 30.85, 1, 'Nilen|Nile|Nil|Nil|Nilo|Nilo|Nilen|Nijl'),
+  F('MISSISSIPPI', 'FLOD', 'NOR', 28.8, -89.5, 1, 'Mississippi|Mississippi|Mississippi|Mississippi|Misisipi|Mississippi|Mississippi|Mississippi'),
+  F('YANGTZE', 'FLOD', 'ASI', 31.2, 122.3, 1, 'Yangtze|Yangtze|Yangzi Jiang|Jangtsekiang|Yangtsé|Fiume Azzurro|Yangtze|Jangtsekiang'),
+  F('YELLOWRIVER', 'FLOD', 'ASI', 37.9, 119.4, 2, 'Gula floden|Yellow River|Fleuve Jaune|Gelber Fluss|Río Amarillo|Fiume Giallo|Den Gule Flod|Gele Rivier'),
+  F('OB', 'FLOD', '', 73.25, 74.3, 1, 'Ob|Ob|Ob|Ob|Obi|Ob|Ob|Ob'),
+  F('YENISEI', 'FLOD', '', 72.95, 79.4, 1, 'Jenisej|Yenisei|Ienisseï|Jenissei|Yeniséi|Enisej|Jenisej|Jenisej'),
+  F('LENA', 'FLOD', '', 74.2, 127.5, 1, 'Lena|Lena|Lena|Lena|Lena|Lena|Lena|Lena'),
+  F('CONGO', 'FLOD', 'AFR', -6.0, 11.5, 1, 'Kongofloden|Congo|Congo|Kongo|Congo|Congo|Congofloden|Kongo'),
+  F('NIGER', 'FLOD', 'AFR', 4.0, 6.1, 2, 'Niger|Niger|Niger|Niger|Níger|Niger|Niger|Niger'),
+  F('GANGES', 'FLOD', 'ASI', 21.3, 89.85, 1, 'Ganges|Ganges|Gange|Ganges|Ganges|Gange|Ganges|Ganges'),
+  F('INDUS', 'FLOD', 'ASI', 23.8, 67.0, 2, 'Indus|Indus|Indus|Indus|Indo|Indo|Indus|Indus'),
+  F('MEKONG', 'FLOD', 'ASI', 9.4, 106.8, 1, 'Mekong|Mekong|Mékong|Mekong|Mekong|Mekong|Mekong|Mekong'),
+  F('DANUBE', 'FLOD', 'EUR', 45.25, 30.45, 1, 'Donau|Danube|Danube|Donau|Danubio|Danubio|Donau|Donau'),
+  F('VOLGA', 'FLOD', 'EUR', 45.1, 48.6, 1, 'Volga|Volga|Volga|Wolga|Volga|Volga|Volga|Wolga'),
+  F('RHINE', 'FLOD', 'EUR', 52.0, 3.8, 2, 'Rhen|Rhine|Rhin|Rhein|Rin|Reno|Rhinen|Rijn'),
+  F('PLATA', 'FLOD', 'SYD', -35.5, -55.5, 1, 'Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata|Río de la Plata'),
+  F('MACKENZIE', 'FLOD', 'NOR', 70.0, -135.5, 2, 'Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie|Mackenzie'),
+  F('STLAWRENCE', 'FLOD', 'NOR', 49.8, -65.3, 1, 'Saint Lawrencefloden|St. Lawrence|Saint-Laurent|Sankt-Lorenz-Strom|San Lorenzo|San Lorenzo|Saint Lawrence-floden|Saint Lawrencerivier'),
+  F('ZAMBEZI', 'FLOD', 'AFR', -19.0, 36.6, 2, 'Zambezi|Zambezi|Zambèze|Sambesi|Zambeze|Zambesi|Zambezi|Zambezi'),
+  F('ORINOCO', 'FLOD', 'SYD', 9.0, -60.2, 2, 'Orinoco|Orinoco|Orénoque|Orinoco|Orinoco|Orinoco|Orinoco|Orinoco'),
+  F('MURRAY', 'FLOD', 'AUS', -36.25, 138.6, 1, 'Murray|Murray|Murray|Murray|Murray|Murray|Murray|Murray'),
+  F('AMUR', 'FLOD', 'ASI', 53.35, 141.6, 2, 'Amur|Amur|Amour|Amur|Amur|Amur|Amur|Amoer'),
+
+  // Norden: the big lakes, the islands and the highest peaks (the Nordic map).
+  F('VANERN', 'SJO', 'NORDEN', 58.9, 13.3, 1, 'Vänern|Lake Vänern|Lac Vänern|Vänern|Lago Vänern|Lago Vänern|Vänern|Vänermeer'),
+  F('VATTERN', 'SJO', 'NORDEN', 58.3, 14.5, 1, 'Vättern|Lake Vättern|Lac Vättern|Vättern|Lago Vättern|Lago Vättern|Vättern|Vättermeer'),
+  F('MALAREN', 'SJO', 'NORDEN', 59.45, 17.2, 1, 'Mälaren|Lake Mälaren|Lac Mälar|Mälaren|Lago Mälaren|Lago Mälaren|Mälaren|Mälarmeer'),
+  F('HJALMAREN', 'SJO', 'NORDEN', 59.25, 15.8, 1, 'Hjälmaren|Lake Hjälmaren|Lac Hjälmar|Hjälmaren|Lago Hjälmaren|Lago Hjälmaren|Hjälmaren|Hjälmarmeer'),
+  F('STORSJON', 'SJO', 'NORDEN', 63.2, 14.4, 1, 'Storsjön|Storsjön|Storsjön|Storsjön|Storsjön|Storsjön|Storsjön|Storsjön'),
+  F('SILJAN', 'SJO', 'NORDEN', 60.85, 14.8, 1, 'Siljan|Siljan|Lac Siljan|Siljan|Lago Siljan|Lago Siljan|Siljan|Siljanmeer'),
+  F('MJOSA', 'SJO', 'NORDEN', 60.8, 10.9, 1, 'Mjøsa|Mjøsa|Lac Mjøsa|Mjøsa|Lago Mjøsa|Lago Mjøsa|Mjøsa|Mjøsameer'),
+  F('SAIMAA', 'SJO', 'NORDEN', 61.3, 28.2, 1, 'Saimen|Lake Saimaa|Lac Saimaa|Saimaa|Lago Saimaa|Lago Saimaa|Saimaa|Saimaameer'),
+  F('PAIJANNE', 'SJO', 'NORDEN', 61.6, 25.5, 1, 'Päijänne|Lake Päijänne|Lac Päijänne|Päijänne|Lago Päijänne|Lago Päijänne|Päijänne|Päijännemeer'),
+  F('INARI', 'SJO', 'NORDEN', 69.0, 27.9, 1, 'Enare träsk|Lake Inari|Lac Inari|Inarisee|Lago Inari|Lago Inari|Enare|Inarimeer'),
+  F('GOTLAND', 'O', 'NORDEN', 57.5, 18.5, 1, 'Gotland|Gotland|Gotland|Gotland|Gotland|Gotland|Gotland|Gotland'),
+  F('OLAND', 'O', 'NORDEN', 56.7, 16.6, 1, 'Öland|Öland|Öland|Öland|Öland|Öland|Öland|Öland'),
+  F('BORNHOLM', 'O', 'NORDEN', 55.12, 14.9, 1, 'Bornholm|Bornholm|Bornholm|Bornholm|Bornholm|Bornholm|Bornholm|Bornholm'),
+  F('ALAND', 'O', 'NORDEN', 60.2, 19.95, 1, 'Åland|Åland|Åland|Åland|Åland|Åland|Åland|Åland'),
+  F('LOFOTEN', 'O', 'NORDEN', 68.2, 13.9, 1, 'Lofoten|Lofoten|Lofoten|Lofoten|Lofoten|Lofoten|Lofoten|Lofoten'),
+  F('ZEALAND', 'O', 'NORDEN', 55.45, 11.8, 1, 'Själland|Zealand|Seeland|Seeland|Selandia|Selandia|Sjælland|Seeland'),
+  F('FUNEN', 'O', 'NORDEN', 55.3, 10.4, 1, 'Fyn|Funen|Fionie|Fünen|Fionia|Fionia|Fyn|Funen'),
+  B('KEBNEKAISE', 'NORDEN', 67.903, 18.528, 2097, 1, 'Kebnekaise|Kebnekaise|Kebnekaise|Kebnekaise|Kebnekaise|Kebnekaise|Kebnekaise|Kebnekaise'),
+  B('GALDHOPIGGEN', 'NORDEN', 61.636, 8.312, 2469, 1, 'Galdhøpiggen|Galdhøpiggen|Galdhøpiggen|Galdhøpiggen|Galdhøpiggen|Galdhøpiggen|Galdhøpiggen|Galdhøpiggen'),
+  B('HALTI', 'NORDEN', 69.308, 21.270, 1324, 1, 'Halti|Halti|Halti|Halti|Halti|Halti|Halti|Halti'),
+];
 
 export default { subdivisions, features };

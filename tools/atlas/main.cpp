@@ -5,6 +5,7 @@
 #include "PatchSeeds.h"
 #include "Patches.h"
 #include "PictureFiles.h"
+#include "PlaceFiles.h"
 #include "SeaPoints.h"
 #include "data/Errors.h"
 
@@ -496,6 +497,22 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
     }
 }
 
+// Writes the place files that the prepared JSON lists beside Ort1.crp, after
+// checking their records and, for the exercises each lists, their markers on
+// the drawn maps.
+void WriteFurtherPlaceFiles(const QString& json, const QString& assets, const Atlas& atlas,
+                            const std::map<int, std::vector<LatLon>>& sea) {
+    for (const PlaceFile& f : LoadPlaceFiles(json)) {
+        QStringList wrong = CheckPlaceRecords(f);
+        wrong << CheckPlacesOnMaps(f, atlas.maps, atlas.lakes, sea);
+        for (const QString& w : wrong)
+            Problem(w);
+        WritePlaceRecords(assets + "/" + f.file, f.places);
+        out << f.file << ": " << f.places.size() << " places, checked in " << f.exercises.size()
+            << " exercises\n";
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -645,6 +662,7 @@ int main(int argc, char** argv) {
         out << "capitals moved onto their land at 1920x1048: " << SettleCapitals(atlas) << "\n";
         WritePlaceFile(assets + "/Ort1.crp", atlas.places);
         out << "Ort1.crp: " << atlas.places.size() << " places\n";
+        WriteFurtherPlaceFiles(QString::fromLocal8Bit(argv[1]), assets, atlas, seaOf);
 
         // Every capital lies in its own country on the world map and on its
         // continent's map.

@@ -10,6 +10,7 @@ import tables from './tables.mjs';
 import * as names from './names.mjs';
 import { subMaps, subLakes } from './tables.mjs';
 import { subdivisions } from './handtables.mjs';
+import { worldFeaturePlaces } from './features.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -672,6 +673,22 @@ function subdivisionMaps() {
   return subMaps.map((m) => subdivisionMap(m, src, sarcs, lakeOf, seatsOf));
 }
 
+// A cut along a meridian of the frame is a curve in the program's projection:
+// points every half degree keep the drawn edge on it, so the sea flooded
+// beyond the frame stays out of the land.
+function densifyEdges(r, f) {
+  const o = [];
+  r.forEach((p, i) => {
+    const q = r[(i + 1) % r.length];
+    o.push(p);
+    if (p[0] === q[0] && (p[0] === f.w || p[0] === f.e)) {
+      const n = Math.floor(Math.abs(q[1] - p[1]) / 0.5);
+      for (let k = 1; k < n; k++) o.push([p[0], p[1] + ((q[1] - p[1]) * k) / n]);
+    }
+  });
+  return o;
+}
+
 function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   const cc = a3to2[m.country];
   const seats = seatsOf(cc);
@@ -744,7 +761,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
       let parts = [r0];
       if (!u.inset && !(b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n)) {
         if (b.e <= f.w || b.w >= f.e || b.n <= f.s || b.s >= f.n) continue;
-        parts = pc.intersection([[...r0, r0[0]]], box).map((p) => dedupe(p[0].slice(0, -1)));
+        parts = pc.intersection([[...r0, r0[0]]], box).map((p) => densifyEdges(dedupe(p[0].slice(0, -1)), f));
       }
       for (const p of parts) if (p.length >= 3 && Math.abs(ringArea(p)) > 1e-6) pieces.push({ outer: p, area: Math.abs(ringArea(p)) });
     }
@@ -880,6 +897,17 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
 }
 const subMapsOut = subdivisionMaps();
 
+// ---------- further place files ---------------------------------------------
+// Each is written by the atlas tool as it is: { file, places: [{ id, names,
+// niva, klass1, klass2, g1, g2, g3, lat, lon }], exercises (for its checks) }.
+const placeFiles = [];
+{
+  const catalogueText = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
+  const { places: featurePlaces, leftOut, exercises } = worldFeaturePlaces(maps, catalogueText, bbox);
+  placeFiles.push({ file: 'Ort2.crp', places: featurePlaces, exercises });
+  console.warn(`Ort2.crp: ${featurePlaces.length} places; left out for spacing or view: ${leftOut.join(', ') || 'none'}`);
+}
+
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);

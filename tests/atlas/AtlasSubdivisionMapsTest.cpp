@@ -1,0 +1,172 @@
+// Data-quality tests of the shipped maps of states and provinces (7 United
+// States, 8 Canada, 10 Brazil, 11 Australia) and their capitals in Ort3.crp,
+// drawn with the program's own map.
+#include "platform/Image.h"
+#include "support/AreaSpots.h"
+#include "support/ShippedMaps.h"
+
+#include <QFile>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TSubdivisionMap {
+    int number;
+    const char* country; // Grupp2 of every subdivision
+    int subdivisions;    // main areas asked
+    QStringList context; // neighbours drawn, never asked
+};
+
+const TSubdivisionMap kMaps[] = {
+    {7, "US", 51, {"CA", "MX"}},
+    {8, "CA", 13, {"US", "GL"}},
+    {10, "BR", 27, {"AR", "BO", "CL", "CO", "EC", "FR", "GY", "PE", "PY", "SR", "UY", "VE"}},
+    {11, "AU", 8, {"ID", "PG", "TL"}},
+};
+
+class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};
+
+// The map with every subdivision of the country taking part and the view
+// fitted to them, as the exercise of the whole country shows it.
+struct TCountryView {
+    TCountryView(const TSubdivisionMap& m, QSize size) : k(LoadShippedMap(m.number, 3)) {
+        image.resize(size.width(), size.height());
+        k->Bild = &image;
+        k->Landareor->Markera(m.country);
+        k->BeraknaSkala();
+        k->AnpassaVy();
+    }
+    // The area a click on the pixel is judged to be in, among all areas.
+    const CArea* Under(int x, int y) const {
+        const float lat = k->LatVid(y), lon = k->LonVid(y, x);
+        const CArea* under = nullptr;
+        for (int i = 1; i <= k->Landareor->Antal; ++i) {
+            const CArea& a = k->Landareor->Area(i);
+            if (InArea(a, lat, lon) && (!under || a.Nord < under->Nord))
+                under = &a;
+        }
+        return under;
+    }
+    std::unique_ptr<CKarta> k;
+    TImage image;
+};
+
+std::vector<const COrt*> CapitalsOf(const COrter& places, const QString& country) {
+    std::vector<const COrt*> list;
+    for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get())
+        if (p->Grupp2 == country && p->Klass1)
+            list.push_back(p);
+    return list;
+}
+
+TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursAreNeverAsked) {
+    const TSubdivisionMap& m = GetParam();
+    const auto k = LoadShippedMap(m.number, 3);
+    EXPECT_LE(k->Landareor->Antal, 500);
+    EXPECT_LE(k->Vattenareor->Antal, 500);
+    EXPECT_GE(k->Vattenareor->Antal, 1) << "lakes of the map";
+    QSet<QString> main;
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        SCOPED_TRACE(a.Nyckel.toStdString());
+        EXPECT_TRUE(a.Flaggfil.isEmpty());
+        if (a.Grupp2 == m.country) {
+            EXPECT_TRUE(a.Nyckel.startsWith(QString(m.country) + "-"));
+            for (int l = 1; l <= 8; ++l)
+                EXPECT_FALSE(a.Namn[l].isEmpty()) << "language " << l;
+            if (a.Grupp1.isEmpty())
+                main.insert(a.Nyckel);
+        } else {
+            // Drawn for context: answers to no exercise's group key.
+            EXPECT_TRUE(a.Grupp2.isEmpty());
+            EXPECT_TRUE(m.context.contains(a.Grupp1.isEmpty() ? a.Nyckel : a.Grupp1));
+        }
+    }
+    EXPECT_EQ(main.size(), m.subdivisions);
+    // Sea points: the file holds at most 100 (8 bytes each).
+    QFile sea(QStringLiteral("Hav%1.crp").arg(m.number));
+    ASSERT_TRUE(sea.open(QIODevice::ReadOnly));
+    EXPECT_LE(sea.size(), 100 * 8);
+}
+
+TEST_P(SubdivisionMap, EverySubdivisionHasASpotNinePixelsAcrossAt1024x700) {
+    const TSubdivisionMap& m = GetParam();
+    const QSize size(1024, 700);
+    const TCountryView v(m, size);
+    QStringList missing;
+    for (int i = 1; i <= v.k->Landareor->Antal; ++i) {
+        const CArea& a = v.k->Landareor->Area(i);
+        if (a.Grupp2 == m.country && a.Grupp1.isEmpty() && !HasSpot(*v.k, a.Nyckel, size))
+            missing << a.Nyckel;
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "no spot: " << missing.join(' ').toStdString();
+}
+
+// Every capital's marker centre at 1920 x 1048 is judged to lie in its own
+// subdivision (Juneau and Honolulu in their insets, Annapolis beside the
+// octagon of the District of Columbia), and there is one for each.
+TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
+    const TSubdivisionMap& m = GetParam();
+    const TCountryView v(m, QSize(1920, 1048));
+    const std::vector<const COrt*> capitals = CapitalsOf(*v.k->Platser, m.country);
+    EXPECT_EQ(int(capitals.size()), m.subdivisions);
+    for (const COrt* p : capitals) {
+        const int x = v.k->XKoord(float(p->Latitud), float(p->Longitud));
+        const int y = v.k->YKoord(float(p->Latitud));
+        const CArea* under = v.Under(x, y);
+        EXPECT_TRUE(under && under->Matchar(p->Grupp1))
+            << p->Namn[2].toStdString() << " lies in "
+            << (under ? under->Nyckel.toStdString() : "the sea");
+        EXPECT_EQ(p->Niva, 1);
+        EXPECT_EQ(p->Grupp3, "ALLA");
+    }
+}
+
+TEST_P(SubdivisionMap, CapitalsStandEightPixelsApartAt1024x700) {
+    const TSubdivisionMap& m = GetParam();
+    const TCountryView v(m, QSize(1024, 700));
+    const std::vector<const COrt*> capitals = CapitalsOf(*v.k->Platser, m.country);
+    QStringList close;
+    for (size_t i = 0; i < capitals.size(); ++i)
+        for (size_t j = i + 1; j < capitals.size(); ++j) {
+            const COrt *a = capitals[i], *b = capitals[j];
+            const int dx = v.k->XKoord(float(a->Latitud), float(a->Longitud)) -
+                           v.k->XKoord(float(b->Latitud), float(b->Longitud));
+            const int dy = v.k->YKoord(float(a->Latitud)) - v.k->YKoord(float(b->Latitud));
+            if (dx * dx + dy * dy < 64)
+                close << a->Namn[2] + "/" + b->Namn[2];
+        }
+    EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, SubdivisionMap, ::testing::ValuesIn(kMaps),
+                         [](const auto& info) { return std::string(info.param.country); });
+
+// Alaska and Hawaii are drawn in insets at the lower left of the contiguous
+// states, inside the map's frame: south of the 49th parallel and west of the
+// Rocky Mountains, nowhere near their true places.
+TEST(SubdivisionMapInsets, AlaskaAndHawaiiLieInTheLowerLeftOfTheUnitedStates) {
+    const auto k = LoadShippedMap(7, 3);
+    double contiguousSouth = 90, contiguousWest = 0;
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        if (a.Grupp2 == "US" && !a.Matchar("US-AK") && !a.Matchar("US-HI")) {
+            contiguousSouth = std::min(contiguousSouth, a.Syd);
+            contiguousWest = std::min(contiguousWest, a.Vast);
+        }
+    }
+    for (const char* key : {"US-AK", "US-HI"})
+        for (int i = 1; i <= k->Landareor->Antal; ++i) {
+            const CArea& a = k->Landareor->Area(i);
+            if (!a.Matchar(key) || a.Antal < 3)
+                continue;
+            SCOPED_TRACE(a.Nyckel.toStdString());
+            EXPECT_LT(a.Syd, contiguousSouth + 10);
+            EXPECT_LT(a.Nord, 35.0);
+            EXPECT_GT(a.Vast, contiguousWest - 6);
+            EXPECT_LT(a.Ost, -100.0);
+        }
+}
+
+} // namespace
