@@ -164,7 +164,7 @@ export const features = [
   F('OMAN', 'HAV', 'ASI', 24.5, 58.5, 2, 'Omanviken|Gulf of Oman|Golfe d\'Oman|Golf von Oman|Golfo de Omán|Golfo di Oman|Omanbugten|Golf van Oman'),
   F('HUDSON', 'HAV', 'NOR', 59.5, -85.5, 1, 'Hudson Bay|Hudson Bay|Baie d\'Hudson|Hudsonbai|Bahía de Hudson|Baia di Hudson|Hudson Bay|Hudsonbaai'),
   F('MEXICO', 'HAV', 'NOR', 25.5, -90.5, 1, 'Mexikanska golfen|Gulf of Mexico|Golfe du Mexique|Golf von Mexiko|Golfo de México|Golfo del Messico|Den Mexicanske Golf|Golf van Mexico'),
-  F('CARIBBEAN', 'HAV', 'NOR', 13.5, -75.5, 1, 'Karibiska havet|Caribbean Sea|Mer des Caraïbes|Karibisches Meer|Mar Caribe|Mar dei Caraibi|Det Caribiske Hav|Caribische Zee', { also: ['SYD'] }),
+  F('CARIBBEAN', 'HAV', 'NOR', 12.8, -76.0, 1, 'Karibiska havet|Caribbean Sea|Mer des Caraïbes|Karibisches Meer|Mar Caribe|Mar dei Caraibi|Det Caribiske Hav|Caribische Zee', { also: ['SYD'] }),
   F('CALIFORNIA', 'HAV', 'NOR', 27.5, -111.3, 2, 'Californiska viken|Gulf of California|Golfe de Californie|Golf von Kalifornien|Golfo de California|Golfo di California|Californiske Bugt|Golf van Californië'),
   F('STLAWRENCEGULF', 'HAV', 'NOR', 48.5, -62.0, 2, 'Sankt Lawrenceviken|Gulf of Saint Lawrence|Golfe du Saint-Laurent|Sankt-Lorenz-Golf|Golfo de San Lorenzo|Golfo di San Lorenzo|Sankt Lawrence-bugten|Golf van Saint Lawrence'),
   F('OKHOTSK', 'HAV', 'ASI', 55.0, 150.0, 1, 'Ochotska havet|Sea of Okhotsk|Mer d\'Okhotsk|Ochotskisches Meer|Mar de Ojotsk|Mare di Ochotsk|Okhotskhavet|Zee van Ochotsk'),
