@@ -581,7 +581,8 @@ for (const m of tables.maps) {
 // as a margin against later changes of the outlines that fit a view. Places
 // they ask carry `Klass2`, which those exercises require.
 {
-  const exercises = names.placeExercises(fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8'));
+  // Only the exercises of Ort1.crp: the other place files space their own.
+  const exercises = names.placeExercises(fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8')).filter((e) => e.places === 1);
   const viewOf = (e) => {
     if (e.view) return e.view;
     const areas = maps[e.map - 1].areas.filter((a) => a.ring.length && e.items.some((k) => k === a.key || k === a.g1 || k === a.g2));
