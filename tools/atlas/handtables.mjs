@@ -218,7 +218,7 @@ export const features = [
   F('MADAGASCAR', 'O', 'AFR', -19.0, 46.7, 1, 'Madagaskar|Madagascar|Madagascar|Madagaskar|Madagascar|Madagascar|Madagaskar|Madagaskar'),
   F('BAFFIN', 'O', 'NOR', 69.0, -72.0, 1, 'Baffinön|Baffin Island|Île de Baffin|Baffininsel|Isla de Baffin|Isola di Baffin|Baffinøen|Baffineiland'),
   F('SUMATRA', 'O', 'ASI', -0.5, 101.5, 1, 'Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra'),
-  F('HONSHU', 'O', 'ASI', 36.3, 138.5, 1, 'Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu'),
+  F('HONSHU', 'O', 'ASI', 39.2, 140.9, 1, 'Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu'),
   F('VICTORIAISLAND', 'O', 'NOR', 71.0, -110.0, 1, 'Victoriaön|Victoria Island|Île Victoria|Victoria-Insel|Isla Victoria|Isola Victoria|Victoriaøen|Victoria-eiland'),
   F('GREATBRITAIN', 'O', 'EUR', 53.0, -1.8, 1, 'Storbritannien|Great Britain|Grande-Bretagne|Großbritannien|Gran Bretaña|Gran Bretagna|Storbritannien|Groot-Brittannië'),
   F('ELLESMERE', 'O', 'NOR', 80.0, -80.0, 1, 'Ellesmereön|Ellesmere Island|Île d\'Ellesmere|Ellesmere-Insel|Isla de Ellesmere|Isola di Ellesmere|Ellesmereøen|Ellesmere-eiland'),
@@ -238,7 +238,7 @@ export const features = [
   F('SRILANKA', 'O', 'ASI', 7.8, 80.7, 1, 'Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka'),
   F('TASMANIA', 'O', 'AUS', -42.0, 146.6, 1, 'Tasmanien|Tasmania|Tasmanie|Tasmanien|Tasmania|Tasmania|Tasmanien|Tasmanië'),
   // Further islands, asked on their continent's map.
-  F('SICILY', 'O', 'EUR', 37.55, 13.9, 2, 'Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
+  F('SICILY', 'O', 'EUR', 37.6, 13.5, 2, 'Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
   F('SARDINIA', 'O', 'EUR', 40.1, 9.0, 2, 'Sardinien|Sardinia|Sardaigne|Sardinien|Cerdeña|Sardegna|Sardinien|Sardinië'),
   F('CORSICA', 'O', 'EUR', 42.15, 9.1, 2, 'Korsika|Corsica|Corse|Korsika|Córcega|Corsica|Korsika|Corsica'),
   F('CRETE', 'O', 'EUR', 35.25, 24.9, 2, 'Kreta|Crete|Crète|Kreta|Creta|Creta|Kreta|Kreta'),
