@@ -123,9 +123,10 @@ TEST(PlaceFiles, TheMapCheckFindsMarkersOnTheWrongSurfaceTooCloseOrOutOfView) {
     e.number = 7, e.map = 1, e.level = 1, e.items = {"HAV"};
     e.north = 15, e.south = -5, e.centre = 5;
     PlaceFile f{"Ort9.crp",
-                {Place("SEA", -2, 5, "sea"), Place("LAND", 5, 5, "land"), Place("WET", 5, 0.2, "sea"),
-                 Place("DRY", 12, 5, "land"), Place("NEAR", 5.05, 5.05, "land"),
-                 Place("FAR", 5, 60, ""), Place("UNASKED", 5, 5.02, "sea")},
+                {Place("SEA", -2, 5, "sea"), Place("LAND", 5, 5, "land"),
+                 Place("WET", 5, 0.2, "sea"), Place("DRY", 12, 5, "land"),
+                 Place("NEAR", 5.05, 5.05, "land"), Place("FAR", 5, 60, ""),
+                 Place("UNASKED", 5, 5.02, "sea")},
                 {e}};
     f.places.back().group1 = "O";
     const QStringList problems = CheckPlacesOnMaps(f, maps, {}, sea);
@@ -138,6 +139,20 @@ TEST(PlaceFiles, TheMapCheckFindsMarkersOnTheWrongSurfaceTooCloseOrOutOfView) {
         << problems.join('\n').toStdString();
     // Spacing counts at 1024 x 700 only; the rest at both sizes.
     EXPECT_EQ(problems.size(), 7) << problems.join('\n').toStdString();
+
+    // A map with a water file of its own draws it: a lake on the island is
+    // water there, land where the shared lakes are drawn instead.
+    AtlasArea lake;
+    lake.key = "LAKE";
+    lake.points = {{7, 7}, {9, 7}, {9, 9}, {7, 9}};
+    lake.north = 9, lake.south = 7, lake.east = 9, lake.west = 7;
+    lake.seed1 = lake.seed2 = {8, 8};
+    const std::vector<AtlasArea> water = {lake};
+    PlaceFile inLake{"Ort9.crp", {Place("INLAKE", 8, 8, "sea")}, {e}};
+    EXPECT_TRUE(CheckPlacesOnMaps(inLake, maps, water, sea).isEmpty());
+    EXPECT_EQ(CheckPlacesOnMaps(inLake, maps, {}, sea, {{1, &water}}).size(), 0);
+    EXPECT_EQ(CheckPlacesOnMaps(inLake, maps, water, sea, {{1, nullptr}}).size(), 0);
+    EXPECT_EQ(CheckPlacesOnMaps(inLake, maps, {}, sea).size(), 2);
 
     f.exercises[0].map = 3;
     EXPECT_TRUE(Mentions(CheckPlacesOnMaps(f, maps, {}, sea), "exercise 7 has no map 3"));

@@ -80,6 +80,7 @@ const QStringList kAlsoTheirs = {"New York",
                                  "de da nl sv:Mount Everest",
                                  "de da nl sv:Mount Kenya",
                                  "de nl:Mount Kosciuszko",
+                                 "de da nl sv:Mount Wilhelm",
                                  "de da nl sv:Mount Cook",
                                  "de da sv:Vancouver Island"};
 bool AlsoTheirs(const QString& name, const char* language) {

@@ -112,7 +112,8 @@ QStringList CheckPlaceRecords(const PlaceFile& f) {
 
 QStringList CheckPlacesOnMaps(const PlaceFile& f, const std::vector<AtlasMap>& maps,
                               const std::vector<AtlasArea>& lakes,
-                              const std::map<int, std::vector<LatLon>>& sea) {
+                              const std::map<int, std::vector<LatLon>>& sea,
+                              const std::map<int, const std::vector<AtlasArea>*>& waterByMap) {
     QStringList problems;
     for (const PlaceFileExercise& e : f.exercises) {
         if (e.map < 1 || e.map > int(maps.size())) {
@@ -132,7 +133,8 @@ QStringList CheckPlacesOnMaps(const PlaceFile& f, const std::vector<AtlasMap>& m
             r.SattVy(e.north, e.south, e.centre);
             r.Rensa();
             r.RitaGranser(m.areas, 1);
-            r.RitaVatten(lakes);
+            const auto own = waterByMap.find(e.map);
+            r.RitaVatten(own != waterByMap.end() && own->second ? *own->second : lakes);
             const auto s = sea.find(e.map);
             if (s != sea.end())
                 r.FyllHav(s->second);

@@ -50,10 +50,12 @@ QStringList CheckPlaceRecords(const PlaceFile& f);
 // the program's own map at 1024 x 700 and 1920 x 1048 in the exercise's
 // view: a marker outside the view, two markers of one exercise closer than 8
 // pixels at 1024 x 700, a sea marker not on the drawn sea, a land marker not
-// on land (its pixel and the four beside it). `sea` holds each map's sea points.
+// on land (its pixel and the four beside it). `sea` holds each map's sea points;
+// a map with its own water file names it in `waterByMap`, the others draw `lakes`.
 QStringList CheckPlacesOnMaps(const PlaceFile& f, const std::vector<AtlasMap>& maps,
                               const std::vector<AtlasArea>& lakes,
-                              const std::map<int, std::vector<LatLon>>& sea);
+                              const std::map<int, std::vector<LatLon>>& sea,
+                              const std::map<int, const std::vector<AtlasArea>*>& waterByMap = {});
 
 // Writes the records in the program's place file format.
 void WritePlaceRecords(const QString& file, const std::vector<FilePlace>& places);

@@ -195,6 +195,7 @@ export const features = [
   F('ARAFURA', 'HAV', 'AUS', -9.5, 135.0, 2, 'Arafurahavet|Arafura Sea|Mer d\'Arafura|Arafurasee|Mar de Arafura|Mare degli Arafura|Arafurahavet|Arafurazee'),
   F('TIMORSEA', 'HAV', 'AUS', -11.5, 127.0, 2, 'Timorhavet|Timor Sea|Mer de Timor|Timorsee|Mar de Timor|Mar di Timor|Timorhavet|Timorzee'),
   F('BISMARCK', 'HAV', 'AUS', -4.0, 148.5, 2, 'Bismarckhavet|Bismarck Sea|Mer de Bismarck|Bismarcksee|Mar de Bismarck|Mare di Bismarck|Bismarckhavet|Bismarckzee'),
+  F('SOLOMON', 'HAV', 'AUS', -8.0, 153.0, 2, 'Salomonhavet|Solomon Sea|Mer des Salomon|Salomonensee|Mar de Salomón|Mar delle Salomone|Salomonhavet|Salomonzee'),
   F('PHILIPPINE', 'HAV', 'ASI', 20.0, 132.0, 1, 'Filippinska havet|Philippine Sea|Mer des Philippines|Philippinensee|Mar de Filipinas|Mar delle Filippine|Filippinerhavet|Filipijnenzee'),
   F('EASTCHINA', 'HAV', 'ASI', 29.0, 125.5, 1, 'Östkinesiska havet|East China Sea|Mer de Chine orientale|Ostchinesisches Meer|Mar de la China Oriental|Mar Cinese Orientale|Det Østkinesiske Hav|Oost-Chinese Zee'),
   F('CELEBES', 'HAV', 'ASI', 4.0, 122.0, 2, 'Celebeshavet|Celebes Sea|Mer de Célèbes|Celebessee|Mar de Célebes|Mare di Celebes|Celebeshavet|Celebeszee'),
@@ -217,7 +218,7 @@ export const features = [
   F('MADAGASCAR', 'O', 'AFR', -19.0, 46.7, 1, 'Madagaskar|Madagascar|Madagascar|Madagaskar|Madagascar|Madagascar|Madagaskar|Madagaskar'),
   F('BAFFIN', 'O', 'NOR', 69.0, -72.0, 1, 'Baffinön|Baffin Island|Île de Baffin|Baffininsel|Isla de Baffin|Isola di Baffin|Baffinøen|Baffineiland'),
   F('SUMATRA', 'O', 'ASI', -0.5, 101.5, 1, 'Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra|Sumatra'),
-  F('HONSHU', 'O', 'ASI', 36.3, 138.5, 1, 'Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu'),
+  F('HONSHU', 'O', 'ASI', 39.2, 140.9, 1, 'Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu|Honshu'),
   F('VICTORIAISLAND', 'O', 'NOR', 71.0, -110.0, 1, 'Victoriaön|Victoria Island|Île Victoria|Victoria-Insel|Isla Victoria|Isola Victoria|Victoriaøen|Victoria-eiland'),
   F('GREATBRITAIN', 'O', 'EUR', 53.0, -1.8, 1, 'Storbritannien|Great Britain|Grande-Bretagne|Großbritannien|Gran Bretaña|Gran Bretagna|Storbritannien|Groot-Brittannië'),
   F('ELLESMERE', 'O', 'NOR', 80.0, -80.0, 1, 'Ellesmereön|Ellesmere Island|Île d\'Ellesmere|Ellesmere-Insel|Isla de Ellesmere|Isola di Ellesmere|Ellesmereøen|Ellesmere-eiland'),
@@ -237,7 +238,7 @@ export const features = [
   F('SRILANKA', 'O', 'ASI', 7.8, 80.7, 1, 'Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka'),
   F('TASMANIA', 'O', 'AUS', -42.0, 146.6, 1, 'Tasmanien|Tasmania|Tasmanie|Tasmanien|Tasmania|Tasmania|Tasmanien|Tasmanië'),
   // Further islands, asked on their continent's map.
-  F('SICILY', 'O', 'EUR', 37.55, 13.9, 2, 'Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
+  F('SICILY', 'O', 'EUR', 37.6, 13.5, 2, 'Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
   F('SARDINIA', 'O', 'EUR', 40.1, 9.0, 2, 'Sardinien|Sardinia|Sardaigne|Sardinien|Cerdeña|Sardegna|Sardinien|Sardinië'),
   F('CORSICA', 'O', 'EUR', 42.15, 9.1, 2, 'Korsika|Corsica|Corse|Korsika|Córcega|Corsica|Korsika|Corsica'),
   F('CRETE', 'O', 'EUR', 35.25, 24.9, 2, 'Kreta|Crete|Crète|Kreta|Creta|Creta|Kreta|Kreta'),
@@ -247,6 +248,8 @@ export const features = [
   F('TIERRADELFUEGO', 'O', 'SYD', -54.0, -68.5, 2, 'Eldslandet|Tierra del Fuego|Terre de Feu|Feuerland|Tierra del Fuego|Terra del Fuoco|Ildlandet|Vuurland'),
   F('VANCOUVER', 'O', 'NOR', 49.6, -125.5, 2, 'Vancouver Island|Vancouver Island|Île de Vancouver|Vancouver Island|Isla de Vancouver|Isola di Vancouver|Vancouver Island|Vancouvereiland'),
   F('NEWCALEDONIA', 'O', 'AUS', -21.3, 165.5, 2, 'Nya Kaledonien|New Caledonia|Nouvelle-Calédonie|Neukaledonien|Nueva Caledonia|Nuova Caledonia|Ny Kaledonien|Nieuw-Caledonië'),
+  F('CANARIES', 'O', 'AFR', 28.27, -16.6, 2, 'Kanarieöarna|Canary Islands|Îles Canaries|Kanarische Inseln|Islas Canarias|Isole Canarie|De Kanariske Øer|Canarische Eilanden'),
+  F('MARAJO', 'O', 'SYD', -1.0, -49.6, 2, 'Marajó|Marajó|Marajó|Marajó|Marajó|Marajó|Marajó|Marajó'),
 
   // The highest peak of each continent on the maps, and famous mountains.
   B('EVEREST', 'ASI', 27.988, 86.925, 8849, 1, 'Mount Everest|Mount Everest|Mont Everest|Mount Everest|Monte Everest|Monte Everest|Mount Everest|Mount Everest'),
@@ -276,6 +279,9 @@ export const features = [
   B('CHIMBORAZO', 'SYD', -1.469, -78.817, 6263, 2, 'Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo|Chimborazo'),
   B('HUASCARAN', 'SYD', -9.122, -77.604, 6768, 2, 'Huascarán|Huascarán|Huascarán|Huascarán|Huascarán|Huascarán|Huascarán|Huascarán'),
   B('POPOCATEPETL', 'NOR', 19.023, -98.622, 5426, 2, 'Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl|Popocatépetl'),
+  B('OJOSDELSALADO', 'SYD', -27.109, -68.541, 6893, 2, 'Ojos del Salado|Ojos del Salado|Ojos del Salado|Ojos del Salado|Ojos del Salado|Ojos del Salado|Ojos del Salado|Ojos del Salado'),
+  B('RASDASHEN', 'AFR', 13.236, 38.372, 4550, 2, 'Ras Dashen|Ras Dashen|Ras Dashen|Ras Daschen|Ras Dashen|Ras Dashen|Ras Dashen|Ras Dashen'),
+  B('WILHELM', 'AUS', -5.780, 145.030, 4509, 2, 'Mount Wilhelm|Mount Wilhelm|Mont Wilhelm|Mount Wilhelm|Monte Wilhelm|Monte Wilhelm|Mount Wilhelm|Mount Wilhelm'),
 
   // The great rivers: a marker in open water off the mouth, named after the river.
   F('AMAZON', 'FLOD', 'SYD', 0.6, -49.0, 1, 'Amazonfloden|Amazon|Amazone|Amazonas|Amazonas|Rio delle Amazzoni|Amazonfloden|Amazone'),
@@ -301,6 +307,11 @@ export const features = [
   F('ORINOCO', 'FLOD', 'SYD', 9.0, -60.2, 2, 'Orinoco|Orinoco|Orénoque|Orinoco|Orinoco|Orinoco|Orinoco|Orinoco'),
   F('MURRAY', 'FLOD', 'AUS', -36.25, 138.6, 1, 'Murray|Murray|Murray|Murray|Murray|Murray|Murray|Murray'),
   F('AMUR', 'FLOD', 'ASI', 53.35, 141.6, 2, 'Amur|Amur|Amour|Amur|Amur|Amur|Amur|Amoer'),
+  F('SAOFRANCISCO', 'FLOD', 'SYD', -10.7, -36.2, 2, 'São Francisco|São Francisco|São Francisco|São Francisco|São Francisco|São Francisco|São Francisco|São Francisco'),
+  F('MAGDALENA', 'FLOD', 'SYD', 11.3, -75.0, 2, 'Magdalena|Magdalena|Magdalena|Magdalena|Magdalena|Magdalena|Magdalena|Magdalena'),
+  F('ORANGE', 'FLOD', 'AFR', -28.8, 16.2, 2, 'Oranjefloden|Orange|Orange|Oranje|Orange|Orange|Oranjefloden|Oranjerivier'),
+  F('SENEGAL', 'FLOD', 'AFR', 15.9, -16.8, 2, 'Senegalfloden|Senegal|Sénégal|Senegal|Senegal|Senegal|Senegalfloden|Senegal'),
+  F('FLY', 'FLOD', 'AUS', -8.9, 143.9, 2, 'Fly|Fly|Fly|Fly|Fly|Fly|Fly|Fly'),
 
   // Norden: the big lakes, the islands and the highest peaks (the Nordic map).
   F('VANERN', 'SJO', 'NORDEN', 58.9, 13.3, 1, 'Vänern|Lake Vänern|Lac Vänern|Vänern|Lago Vänern|Lago Vänern|Vänern|Vänermeer'),
