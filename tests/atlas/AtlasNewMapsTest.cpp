@@ -1,10 +1,15 @@
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
 // and of the Nordic map (9) with Ort4.crp, drawn with the program's own map.
+#include "data/Helpers.h"
+#include "exercises/OvningOrt.h"
+#include "exercises/Ovningar.h"
 #include "platform/Image.h"
 #include "support/AreaSpots.h"
 #include "support/ShippedMaps.h"
+#include "support/TestScreens.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -73,18 +78,6 @@ std::vector<const COrt*> CapitalsOf(const COrter& places, const QString& country
     return list;
 }
 
-// Pairs of the places closer than 8 pixels in the view.
-QStringList TooClose(const TCountryView& v, const std::vector<const COrt*>& places) {
-    QStringList close;
-    for (size_t i = 0; i < places.size(); ++i)
-        for (size_t j = i + 1; j < places.size(); ++j) {
-            const QPoint d = v.At(*places[i]) - v.At(*places[j]);
-            if (d.x() * d.x() + d.y() * d.y() < 64)
-                close << places[i]->Namn[2] + "/" + places[j]->Namn[2];
-        }
-    return close;
-}
-
 TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursAreNeverAsked) {
     const TSubdivisionMap& m = GetParam();
     const auto k = LoadShippedMap(m.number, 3);
@@ -146,13 +139,6 @@ TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
     }
 }
 
-TEST_P(SubdivisionMap, CapitalsStandEightPixelsApartAt1024x700) {
-    const TSubdivisionMap& m = GetParam();
-    const TCountryView v(m, QSize(1024, 700));
-    const QStringList close = TooClose(v, CapitalsOf(*v.k->Platser, m.country));
-    EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
-}
-
 INSTANTIATE_TEST_SUITE_P(Maps, SubdivisionMap, ::testing::ValuesIn(kMaps),
                          [](const auto& info) { return std::string(info.param.country); });
 
@@ -189,16 +175,6 @@ namespace {
 // The Nordic map (9) and its place file Ort4.crp.
 const QStringList kNordic = {"SE", "NO", "DK", "FI", "IS"};
 
-std::vector<const COrt*> Asked(const COrter& places, const QStringList& items, int level,
-                               bool klass2) {
-    std::vector<const COrt*> list;
-    for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get())
-        if (p->Niva <= level && (p->Klass2 || !klass2) &&
-            (items.contains(p->Grupp1) || items.contains(p->Grupp2)))
-            list.push_back(p);
-    return list;
-}
-
 TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
     const auto k = LoadShippedMap(9, 4);
     QStringList present;
@@ -230,31 +206,52 @@ TEST(NordicMap, EveryStateHasASpotNinePixelsAcrossAt1024x700) {
         EXPECT_TRUE(HasSpot(*v.k, key, QSize(1024, 700))) << key.toStdString();
 }
 
-// The places of each Nordic exercise, as COrter::Valj selects them, stand 8
-// pixels apart at 1024 x 700 in its view: the towns of Sweden, the towns of
-// the five states (Klass2), the lakes, the islands and peaks.
-TEST(NordicMap, ThePlacesOfEachExerciseStandEightPixelsApartAt1024x700) {
-    struct TExercise {
-        QStringList items;
-        int level;
-        bool klass2;
-        size_t atLeast;
-    };
-    for (const TExercise& e :
-         {TExercise{{"SE"}, 2, false, 30}, TExercise{kNordic, 2, true, 60},
-          TExercise{{"SJO"}, 1, false, 10}, TExercise{{"O", "BERG"}, 1, false, 10}}) {
-        SCOPED_TRACE(e.items.join(' ').toStdString());
-        const TCountryView v(9, 4, e.items, QSize(1024, 700));
-        const std::vector<const COrt*> asked = Asked(*v.k->Platser, e.items, e.level, e.klass2);
-        EXPECT_GE(asked.size(), e.atLeast);
-        const QStringList close = TooClose(v, asked);
-        EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
-        for (const COrt* p : asked) {
-            const QPoint px = v.At(*p);
-            EXPECT_TRUE(px.x() >= 0 && px.y() >= 0 && px.x() < 1024 && px.y() < 700)
-                << p->Namn[2].toStdString() << " lies outside the view";
-        }
+// Every place exercise of the catalogue on maps 7-11, started as the
+// program starts it at 1024 x 700: it asks places, each marker lies in the
+// view and 8 pixels from every other one it asks (the state capitals, the
+// towns of Sweden and of the five Nordic states, the lakes, the islands and
+// peaks).
+class NewMapExercises : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        QDir::setCurrent(ProgramFolder());
+        catalogue.LasOvningar("Ovning.crp");
     }
+    COvningar catalogue;
+};
+
+TEST_F(NewMapExercises, EveryPlaceExerciseShowsItsPlacesInViewAndEightPixelsApart) {
+    int exercises = 0;
+    for (auto e = catalogue.Forsta; e; e = e->Nasta) {
+        if (!dynamic_cast<COvningOrt*>(e.get()) || e->Kartnummer < 7)
+            continue;
+        SCOPED_TRACE(e->Namn[2].toStdString());
+        ++exercises;
+        auto k = LoadShippedMap(e->Kartnummer, e->Ortfil);
+        TestKartScreen screen;
+        screen.bild.resize(1024, 700);
+        e->Karta = k.get();
+        e->Starta(&screen);
+        e->Karta = nullptr;
+        std::vector<const COrt*> asked;
+        for (const COrt* p = k->Platser->Forsta.get(); p; p = p->Nasta.get())
+            if (p->Deltar)
+                asked.push_back(p);
+        EXPECT_GE(asked.size(), 3u);
+        QStringList close, outside;
+        for (size_t i = 0; i < asked.size(); ++i) {
+            const float lat = float(asked[i]->Latitud), lon = float(asked[i]->Longitud);
+            if (!k->InomBild(k->XKoord(lat, lon), k->YKoord(lat)))
+                outside << asked[i]->Namn[2];
+            for (size_t j = 0; j < i; ++j)
+                if (k->Avstand(lat, lon, *asked[j]) < 8)
+                    close << asked[i]->Namn[2] + "/" + asked[j]->Namn[2];
+        }
+        EXPECT_TRUE(outside.isEmpty()) << "outside the view: " << outside.join(", ").toStdString();
+        EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
+    }
+    EXPECT_GE(exercises, 8);
 }
 
 // Towns and capitals lie on their own state at 1920 x 1048; islands and
