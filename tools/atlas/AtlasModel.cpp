@@ -118,6 +118,12 @@ Atlas LoadAtlas(const QString& jsonFile) {
         for (const auto& p : m.at("places"))
             map.places.push_back(Place(p));
         map.placeFile = m.at("placeFile").get<int>();
+        for (const auto& e : m.value("exercises", json::array())) {
+            QStringList items;
+            for (const auto& k : e)
+                items << QString::fromStdString(k.get<std::string>());
+            map.exercises.push_back(items);
+        }
         atlas.subMaps.push_back(std::move(map));
     }
     for (const auto& s : j.at("seas"))

@@ -43,6 +43,7 @@ struct AtlasMap {
     std::vector<AtlasArea> water;
     std::vector<AtlasPlace> places;
     int placeFile = 0;
+    std::vector<QStringList> exercises; // the items of each exercise of the map
 };
 
 struct PicturePolygon {

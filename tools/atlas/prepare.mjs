@@ -979,6 +979,20 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   return { id: m.id, name: m.name, frame: m.frame, areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
 }
 const subMapsOut = subdivisionMaps();
+// The items of the catalogue's exercises of each of these maps: the atlas
+// tool closes the patches at their views too.
+{
+  const text = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
+  for (const block of text.split(/\n\s*\n/)) {
+    const e = {};
+    for (const line of block.split('\n')) {
+      const kv = /^(\w+):\s*(.*)$/.exec(line.trim());
+      if (kv) e[kv[1]] = kv[2].trim();
+    }
+    const m = subMapsOut.find((x) => x.id === +e.map);
+    if (m && e.items) (m.exercises = m.exercises || []).push(e.items.split(/\s+/));
+  }
+}
 
 // ---------- further place files ---------------------------------------------
 // Each is written by the atlas tool as it is: { file, places: [{ id, names,
