@@ -323,6 +323,13 @@ void FitToPlaces(Exercise& e, Atlas& atlas) {
     const double margin = (box->Ost - box->Vast) / 20;
     box->Ost += margin;
     box->Vast -= margin;
+    // The world map's outlines are cut at the 180th meridian: centred
+    // elsewhere, its edge would run through land and the sea's fill would
+    // flood it.
+    if (e.map == 1) {
+        box->Ost = std::max(box->Ost, -box->Vast);
+        box->Vast = -box->Ost;
+    }
     box->Antal = 1;
     box->Deltar = true;
     CKarta karta;
