@@ -135,24 +135,22 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
 
 void TfrmOvningKarta::LaddaKarta() {
     NyKarta(true);
-    struct Rad {
-        bool vatten;
-        int hav;
+    // Every map draws its lakes: water areas change only the picture, never
+    // which area a click lands in. The six continent maps share one water
+    // file; each close-up map has its own with the lakes it shows. Each map
+    // has its own sea points, one for every piece of sea it cuts off.
+    static constexpr const char* kVatten[] = {
+        "Vatten.crp",  "Vatten.crp",  "Vatten.crp",  "Vatten.crp",   "Vatten.crp",   "Vatten.crp",
+        "Vatten7.crp", "Vatten8.crp", "Vatten9.crp", "Vatten10.crp", "Vatten11.crp",
     };
-    // Every map draws the lakes: water areas change only the picture, never
-    // which area a click lands in. Africa has sea points of its own, so that
-    // each map has room for a point in every piece of water it cuts off.
-    static constexpr Rad kFiler[] = {{true, 1}, {true, 2}, {true, 3},
-                                     {true, 4}, {true, 5}, {true, 6}};
+    static_assert(std::size(kVatten) == kAntalKartor);
     const int nr = ovning_->Kartnummer;
-    if (nr < 1 || nr > 6)
+    if (nr < 1 || nr > kAntalKartor)
         return; // places only
-    const Rad& rad = kFiler[nr - 1];
-    if (rad.vatten)
-        karta_->Vattenareor->LasAreor(QStringLiteral("Vatten.crp"));
+    karta_->Vattenareor->LasAreor(QString::fromLatin1(kVatten[nr - 1]));
     karta_->Landareor->LasAreor(AreaFil(nr));
-    karta_->LasHav(QStringLiteral("Hav") + QString::number(rad.hav) + QStringLiteral(".crp"));
-    karta_->Gradnat = nr == 1;
+    karta_->LasHav(QStringLiteral("Hav") + QString::number(nr) + QStringLiteral(".crp"));
+    karta_->Gradnat = nr == 1; // the graticule belongs to the world map alone
 }
 
 void TfrmOvningKarta::Maximera() {

@@ -92,7 +92,7 @@ void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
     Klar = false;
     NyKarta(false);
     const int nr = ovning_->Kartnummer;
-    if (nr >= 1 && nr <= 6)
+    if (nr >= 1 && nr <= kAntalKartor)
         karta_->Landareor->LasAreor(AreaFil(nr));
     ovning_->Karta = karta_.get();
     ovning_->Starta(this);

@@ -24,6 +24,10 @@ namespace Skarm {
 // The clock stands still here; the score needs seconds to stay in range.
 constexpr int32_t kMaxSekunder = 100000;
 
+// The maps an exercise can name: the world and five continents (1-6), then
+// the close-ups of the United States, Canada, Norden, Brazil and Australia.
+constexpr int kAntalKartor = 11;
+
 // A label of fixed size: font, text colour, alignment; transparent unless it
 // is given a background.
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QFont& font, const QColor& color,

@@ -142,6 +142,11 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
 
     lstParts = MakeList(panPanel, 183, 148, 106, 253, Arial(13, true), 16);
     cboOvningar = MakeList(panPanel, 288, 148, 281, 253, Arial(12), 15);
+    // A part may list twenty exercises and more: the list scrolls up and
+    // down, and its lines take the width left beside the scroll bar, so a
+    // name is never cut under it nor pushed sideways.
+    cboOvningar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cboOvningar->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     cmdStarta = MakeButton(panPanel, 1, 184, 411, 193, 28);
     cmdTioitopp = MakeButton(panPanel, 2, 380, 411, 191, 28);
@@ -361,7 +366,7 @@ void TfrmHuvudmeny::FyllOvningslista(int n) {
     for (std::shared_ptr<COvning> e = ovningar_->Forsta; e; e = e->Nasta)
         if (e->Varldsdel == kod) {
             auto* item = new QListWidgetItem(e->NamnNu(), cboOvningar);
-            item->setSizeHint(QSize(cboOvningar->width() - 4, 15));
+            item->setSizeHint(QSize(0, 15)); // as wide as the list lets it be
         }
     cboOvningar->setCurrentRow(-1);
 }

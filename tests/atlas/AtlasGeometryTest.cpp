@@ -7,6 +7,7 @@
 #include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
 #include "platform/Image.h"
+#include "support/AreaSpots.h"
 #include "support/ShippedMaps.h"
 #include "support/TestScreens.h"
 
@@ -83,6 +84,13 @@ void ExpectNoLandFlooded(int number, QSize size) {
     QStringList known = {"RU", "KZ", "IN", "BR"};
     if (number == 1)
         known << "CA";
+    // Sea points that close channels at the three screen sizes flood a
+    // pocket of land at some sizes between them: the St. Lawrence's points
+    // on the United States map, a channel of the Arctic islands on Canada's.
+    if (number == 7)
+        known << "CA";
+    if (number == 8)
+        known << "CA-NU.2";
     QStringList flooded;
     for (int y = 8; y < size.height() - 8; y += 8)
         for (int x = 8; x < size.width() - 8; x += 8) {
@@ -126,7 +134,7 @@ TEST_P(EveryMapAndSize, NoPatchOfLandColourIsLeft) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, EveryMapAndSize,
-                         ::testing::Combine(::testing::Range(1, 7),
+                         ::testing::Combine(::testing::Range(1, 12),
                                             ::testing::Values(QSize(1024, 700), QSize(1366, 730),
                                                               QSize(1920, 1048))),
                          [](const auto& info) {
@@ -136,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(ScreenSizes, EveryMapAndSize,
                          });
 
 INSTANTIATE_TEST_SUITE_P(Between, OtherWindowSizes,
-                         ::testing::Combine(::testing::Range(1, 7),
+                         ::testing::Combine(::testing::Range(1, 12),
                                             ::testing::Values(QSize(1180, 720), QSize(1440, 800),
                                                               QSize(2200, 1200))),
                          [](const auto& info) {
@@ -292,65 +300,6 @@ protected:
     COvningar catalogue;
 };
 
-// A spot of the state 9 pixels across (a disc of radius 4.5), away from the
-// frame, that a click anywhere in is judged right; candidates spiral out from
-// the state's own seeds, then cover its pieces.
-bool HasSpot(const CKarta& k, const QString& key, QSize size) {
-    // The area exercise's judgement (the taking-part area under the click with
-    // the smallest northern bound), with a bounding-box test first for speed.
-    std::map<std::pair<int, int>, bool> judged;
-    auto right = [&](int x, int y) {
-        auto [it, fresh] = judged.try_emplace({x, y}, false);
-        if (!fresh)
-            return it->second;
-        const float lat = k.LatVid(y), lon = k.LonVid(y, x);
-        const CArea* under = nullptr;
-        for (int i = 1; i <= k.Landareor->Antal; ++i) {
-            const CArea& a = k.Landareor->Area(i);
-            if (a.Deltar && lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
-                PunktIYta(lat, lon, a.Punkter, a.Antal) && (!under || a.Nord < under->Nord))
-                under = &a;
-        }
-        return it->second = under && under->Matchar(key);
-    };
-    auto spot = [&](int cx, int cy) {
-        if (cx < 9 || cy < 9 || cx >= size.width() - 9 || cy >= size.height() - 9 || !right(cx, cy))
-            return false;
-        for (int dy = -4; dy <= 4; ++dy)
-            for (int dx = -4; dx <= 4; ++dx)
-                if (dx * dx + dy * dy <= 20 && !right(cx + dx, cy + dy))
-                    return false;
-        return true;
-    };
-    for (int i = 1; i <= k.Landareor->Antal; ++i) {
-        const CArea& a = k.Landareor->Area(i);
-        if (!a.Matchar(key) || !a.Deltar)
-            continue;
-        for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
-            const int sx = k.XKoord(s.Lat, s.Lon), sy = k.YKoord(s.Lat);
-            for (int r = 0; r <= 12; ++r)
-                for (int dy = -r; dy <= r; ++dy)
-                    for (int dx = -r; dx <= r; ++dx)
-                        if ((std::abs(dx) == r || std::abs(dy) == r) && spot(sx + dx, sy + dy))
-                            return true;
-        }
-    }
-    // Then every pixel of the state's pieces (a long, thin state can be wide
-    // enough far from its seeds).
-    for (int i = 1; i <= k.Landareor->Antal; ++i) {
-        const CArea& a = k.Landareor->Area(i);
-        if (!a.Matchar(key) || !a.Deltar || a.Antal < 3)
-            continue;
-        const int top = k.YKoord(a.Nord), bottom = k.YKoord(a.Syd);
-        for (int y = top; y <= bottom; ++y) {
-            const float lat = k.LatVid(y);
-            for (int x = k.XKoord(lat, a.Vast); x <= k.XKoord(lat, a.Ost); ++x)
-                if (spot(x, y))
-                    return true;
-        }
-    }
-    return false;
-}
 
 TEST_F(AreaExercises, EveryAskedStateHasASpotNinePixelsAcrossAt1024x700) {
     Each(QSize(1024, 700), [&](COvningLandArea& e, CKarta& k, QSize size) {

@@ -13,7 +13,9 @@
 
 #include <QDir>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -68,7 +70,7 @@ protected:
 
 } // namespace
 
-TEST_F(ShippedCatalogue, HasAtLeastFiftyExercisesWithEveryKindForEveryPart) {
+TEST_F(ShippedCatalogue, HasNinetyExercisesWithEveryKindForEveryPart) {
     std::set<int> numbers;
     std::set<std::pair<QString, QString>> kinds;
     for (auto e = catalogue.Forsta; e; e = e->Nasta) {
@@ -78,10 +80,29 @@ TEST_F(ShippedCatalogue, HasAtLeastFiftyExercisesWithEveryKindForEveryPart) {
         for (int language = 1; language <= 8; ++language)
             EXPECT_FALSE(e->Namn[language].isEmpty()) << e->Nummer << " language " << language;
     }
-    EXPECT_GE(numbers.size(), 50u);
+    EXPECT_EQ(numbers.size(), 90u);
     for (const char* part : {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"})
         for (const char* kind : {"AREA", "ORT", "FLAGG", "MULTI"})
             EXPECT_TRUE(kinds.count({part, kind})) << part << " " << kind;
+}
+
+// The menu lists a part's exercises in catalogue order: its countries,
+// capitals, flags and multiple choice first, the close-up maps last.
+TEST_F(ShippedCatalogue, EachPartBeginsWithItsFourMainExercisesAndEndsWithItsCloseUps) {
+    std::map<QString, QStringList> kinds;
+    std::map<QString, std::vector<int>> maps;
+    for (auto e = catalogue.Forsta; e; e = e->Nasta) {
+        kinds[e->Varldsdel] << e->Typ;
+        maps[e->Varldsdel].push_back(e->Kartnummer);
+    }
+    for (const auto& [part, list] : kinds) {
+        EXPECT_EQ(list.mid(0, 4), (QStringList{"AREA", "ORT", "FLAGG", "MULTI"}))
+            << part.toStdString();
+        const std::vector<int>& m = maps[part];
+        EXPECT_TRUE(std::is_sorted(m.begin(), m.end(), [](int a, int b) {
+            return a <= 6 && b > 6;
+        })) << part.toStdString();
+    }
 }
 
 TEST_F(ShippedCatalogue, EveryMapExerciseCanBePlayedToOneHundredPercent) {

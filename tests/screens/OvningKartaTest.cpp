@@ -269,16 +269,23 @@ TEST_F(KartaTest, HelpAndQuitAndTheScreensEndLeaveTheExerciseWithoutAMap) {
     EXPECT_EQ(ex->Karta, screen->Karta());
 }
 
-TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndOnlyTheWorldHasTheGraticule) {
+TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGraticule) {
     dir.Write("Vatten.crp", FileOf({Box("LAKE", 1, 1, 2, 2)}));
-    for (int n : {1, 5, 6}) {
+    // The close-up maps have water files of their own, never the shared one.
+    dir.Write("Vatten7.crp", FileOf({Box("L1", 1, 1, 2, 2), Box("L2", 3, 3, 4, 4)}));
+    dir.Write("Vatten11.crp",
+              FileOf({Box("L1", 1, 1, 2, 2), Box("L2", 3, 3, 4, 4), Box("L3", 5, 5, 6, 6)}));
+    for (int n : {1, 5, 6, 7, 11}) {
         dir.Write(QString("AREA%1.crp").arg(n), FileOf({Box("AAA", 0, 0, 10, 10)}));
         dir.Write(QString("Hav%1.crp").arg(n), FileOf(std::vector<TestSeaPoint>(n + 2, {11, 5})));
     }
-    // Start writes Hav4.crp with two points. Every map has its own sea points,
-    // and every map shows the lakes.
-    for (const auto& [map, seaPoints, lakes, graticule] :
-         {std::tuple{1, 3, 1, true}, {4, 2, 1, false}, {5, 7, 1, false}, {6, 8, 1, false}}) {
+    // Start writes Hav4.crp with two points.
+    for (const auto& [map, seaPoints, lakes, graticule] : {std::tuple{1, 3, 1, true},
+                                                           {4, 2, 1, false},
+                                                           {5, 7, 1, false},
+                                                           {6, 8, 1, false},
+                                                           {7, 9, 2, false},
+                                                           {11, 13, 3, false}}) {
         Start(map);
         const CKarta& k = *screen->Karta();
         EXPECT_EQ(std::tuple(k.AntalHav, k.Vattenareor->Antal, k.Gradnat),
@@ -295,8 +302,14 @@ TEST_F(KartaTest, AMissingDataFileIsPassedOnAndAnUnknownMapNumberLoadsOnlyPlaces
     EXPECT_TRUE(screen->isHidden());
     EXPECT_TRUE(screen->cmdAvsluta->isEnabled());
 
-    // A map number outside 1 to 6 loads only the places.
-    Start(9);
+    // Map 8 has its area and sea files, but not its own water file: the
+    // shared one does not stand in for it.
+    dir.Write("AREA8.crp", FileOf({Box("AAA", 0, 0, 10, 10)}));
+    dir.Write("Hav8.crp", FileOf<TestSeaPoint>({{11, 5}}));
+    EXPECT_THROW(Start(8), EInOutError);
+
+    // A map number outside 1 to 11 loads only the places.
+    Start(12);
     EXPECT_EQ(screen->Karta()->Landareor->Antal, 0);
     EXPECT_EQ(screen->Karta()->AntalHav, 0);
 }

@@ -18,7 +18,7 @@ namespace {
 class MultiTest : public ScreenTest {
 protected:
     // Four countries with their capitals, of which the first count are in the file.
-    void Start(int count) {
+    void Start(int count, int map = 2) {
         const QStringList lands = {"Anland", "Beland", "Celand", "Deland"};
         const QStringList towns = {"Acity", "Bcity", "Ccity", "Dcity"};
         QStringList keys;
@@ -31,9 +31,9 @@ protected:
             places.push_back(Place(towns[i], 1, keys.last()));
             places.back().klass1 = true;
         }
-        dir.Write("AREA2.crp", FileOf(areas));
+        dir.Write(QString("AREA%1.crp").arg(map), FileOf(areas));
         dir.Write("Ort2.crp", FileOf(std::vector(places.begin(), places.begin() + count)));
-        ex = Exercise<COvningMulti>(30, 2, 2, keys);
+        ex = Exercise<COvningMulti>(30, map, 2, keys);
         ex->Niva = 1;
         ex->KravPlats1 = true;
         screen = std::make_unique<TfrmOvningMulti>(nullptr, Qt::Window);
@@ -179,4 +179,11 @@ TEST_F(MultiTest, TheScreenOfTheEntrysKindIsMadeAndStarted) {
     QFile::remove(dir.Path("Ort2.crp"));
     EXPECT_THROW(StartaOvningsskarm(ex, &owner), EInOutError);
     EXPECT_TRUE(owner.findChildren<TfrmOvningMulti*>().isEmpty());
+}
+
+TEST_F(MultiTest, EveryMapNumberUpToElevenLoadsItsAreasAndAnyOtherOnlyThePlaces) {
+    for (const auto& [map, areas] : {std::pair{1, 4}, {9, 4}, {11, 4}, {12, 0}}) {
+        Start(4, map);
+        EXPECT_EQ(screen->Karta()->Landareor->Antal, areas) << map;
+    }
 }

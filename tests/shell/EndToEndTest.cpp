@@ -149,3 +149,35 @@ TEST_F(EndToEnd, OneGameOfEachKindEntersTheHighscoresAndTheTopList) {
               (QStringList{"Countries 100 %", "Places 100 %", "Flags 100 %", "Choices 100 %"}));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
 }
+
+TEST_F(EndToEnd, GamesOnTheUnitedStatesAndNordenMapsEnterTheTopList) {
+    for (const char* file :
+         {"AREA7.crp", "Vatten7.crp", "Ort3.crp", "AREA9.crp", "Vatten9.crp", "Ort4.crp"})
+        if (!QFile::exists(ProgramFolder() + "/" + file))
+            GTEST_SKIP() << file << " is not among the assets yet";
+    Play<TfrmOvningKarta>(2, "The USA: the Northeast", "States", [](auto* screen, COvning& e) {
+        const CArea* asked =
+            screen->Karta()->Landareor->Hitta(dynamic_cast<COvningLandArea&>(e).FragaNamn);
+        ClickMap(screen, asked->Fyllpunkt1.Lat, asked->Fyllpunkt1.Lon);
+    });
+    Play<TfrmOvningKarta>(1, "Lakes of the Nordic countries", "Lakes",
+                          [](auto* screen, COvning& e) {
+                              const COrt* asked = dynamic_cast<COvningOrt&>(e).Plats;
+                              ClickMap(screen, asked->Latitud, asked->Longitud);
+                          });
+
+    QStringList shown;
+    QTimer::singleShot(50, [&] {
+        auto* list = qobject_cast<TfrmTopplista*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(list);
+        for (int row = 0; row < list->grdLista->rowCount(); ++row)
+            if (auto* item = list->grdLista->item(row, 2); item && !item->text().isEmpty())
+                shown << list->grdLista->item(row, 1)->text() + ": " + item->text();
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QTest::mouseClick(menu->cmdTioitopp, Qt::LeftButton);
+    // The list follows the catalogue: Europe's exercises come before North America's.
+    EXPECT_EQ(shown, (QStringList{"Lakes of the Nordic countries: Lakes",
+                                  "The USA: the Northeast: States"}));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+}

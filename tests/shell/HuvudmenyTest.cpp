@@ -14,9 +14,11 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -243,7 +245,8 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
 
 TEST_F(MenuTest, EnterOnASelectedExerciseStartsItAndOnNoSelectionDoesNothing) {
     int started = 0;
-    auto menu = Menu([&](const std::shared_ptr<COvning>&, QWidget*, const TSkarmLagrare&) { ++started; });
+    auto menu =
+        Menu([&](const std::shared_ptr<COvning>&, QWidget*, const TSkarmLagrare&) { ++started; });
     menu->show();
     QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
     EXPECT_EQ(std::pair(started, boxes.size()), std::pair(0, qsizetype(0)));
@@ -255,4 +258,46 @@ TEST_F(MenuTest, EnterOnASelectedExerciseStartsItAndOnNoSelectionDoesNothing) {
     EXPECT_FALSE(menu->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(menu->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(menu->minimumSize(), menu->maximumSize());
+}
+
+TEST_F(MenuTest, ALongListScrollsWithKeysAndWheelAndItsLinesStayBesideTheScrollBar) {
+    TByteWriter w;
+    for (int n = 1; n <= 24; ++n)
+        WriteEntry(w,
+                   {.name = QString("Exercise %1 with a name that is long").arg(n), .nummer = n});
+    w.SaveTo(dir.Path("Ovning.crp"));
+    QString started;
+    auto menu = Menu([&](const std::shared_ptr<COvning>& e, QWidget*, const TSkarmLagrare&) {
+        started = e->NamnNu();
+    });
+    menu->show();
+    QListWidget* list = menu->cboOvningar;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    const QRect room = list->viewport()->rect();
+    EXPECT_LT(room.width(), list->width() - list->verticalScrollBar()->width() + 1);
+    for (int row : {0, 23})
+        EXPECT_EQ(list->visualItemRect(list->item(row)).width(), room.width()) << row;
+
+    // The wheel scrolls; End reaches the last line in full view, and Enter starts it.
+    QWheelEvent wheel(QPointF(20, 20), list->viewport()->mapToGlobal(QPointF(20, 20)), {},
+                      {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list->viewport(), &wheel);
+    EXPECT_GT(list->verticalScrollBar()->value(), 0);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_TRUE(room.contains(list->visualItemRect(list->item(23))));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(started.toStdString(), "Exercise 24 with a name that is long2");
+
+    // A click on a line scrolled into view picks that line.
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    const QRect last = list->visualItemRect(list->item(22));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, last.center());
+    menu->cmdStarta->click();
+    EXPECT_EQ(started.toStdString(), "Exercise 23 with a name that is long2");
 }

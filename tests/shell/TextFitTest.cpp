@@ -64,10 +64,13 @@ QString Misfit(const QWidget* w, const QString& text) {
                               : QStringLiteral("needs %1 of %2 px").arg(need).arg(w->width());
 }
 
-// A line of a list: the text between the item's margins in the viewport.
-QString ListMisfit(const QListWidget* list, const QString& text) {
+// A line of a list: the text between the item's margins in the viewport,
+// which a list that may scroll shares with its scroll bar.
+QString ListMisfit(const QListWidget* list, const QString& text, bool scrolls = false) {
     const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    const int room = list->viewport()->width() - 2 * margin;
+    const int bar =
+        scrolls ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) : 0;
+    const int room = list->viewport()->width() - bar - 2 * margin;
     const int need = Width(list->font(), text);
     return need <= room ? QString() : QStringLiteral("needs %1 of %2 px").arg(need).arg(room);
 }

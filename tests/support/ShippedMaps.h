@@ -14,7 +14,9 @@ inline std::unique_ptr<CKarta> LoadShippedMap(int map, int ortfil = 1) {
     k->Vattenareor = std::make_unique<CAreor>();
     k->Platser = std::make_unique<COrter>();
     k->Landareor->LasAreor(QStringLiteral("AREA%1.crp").arg(map));
-    k->Vattenareor->LasAreor(QStringLiteral("Vatten.crp"));
+    // Maps past the six continent maps have lakes of their own.
+    k->Vattenareor->LasAreor(map <= 6 ? QStringLiteral("Vatten.crp")
+                                      : QStringLiteral("Vatten%1.crp").arg(map));
     k->LasHav(QStringLiteral("Hav%1.crp").arg(map));
     k->Platser->LasOrter(QStringLiteral("Ort%1.crp").arg(ortfil));
     k->Gradnat = map == 1;

@@ -60,6 +60,20 @@ AtlasArea Area(const json& j, bool lake) {
     return a;
 }
 
+AtlasPlace Place(const json& p) {
+    AtlasPlace q;
+    q.id = QString::fromStdString(p.at("id").get<std::string>());
+    q.names = Names(p.at("names"));
+    q.level = p.at("niva").get<int>();
+    q.capital = p.at("capital").get<bool>();
+    q.cities = p.value("cities", false);
+    q.country = QString::fromStdString(p.at("cc").get<std::string>());
+    q.continent = QString::fromStdString(p.at("cont").get<std::string>());
+    q.lat = FromFixed(ToFixed(p.at("lat").get<double>()));
+    q.lon = FromFixed(ToFixed(p.at("lon").get<double>()));
+    return q;
+}
+
 } // namespace
 
 Atlas LoadAtlas(const QString& jsonFile) {
@@ -92,6 +106,25 @@ Atlas LoadAtlas(const QString& jsonFile) {
         q.lat = FromFixed(ToFixed(p.at("lat").get<double>()));
         q.lon = FromFixed(ToFixed(p.at("lon").get<double>()));
         atlas.places.push_back(q);
+    }
+    for (const auto& m : j.value("subMaps", json::array())) {
+        AtlasMap map;
+        map.id = m.at("id").get<int>();
+        map.name = QString::fromStdString(m.at("name").get<std::string>());
+        for (const auto& a : m.at("areas"))
+            map.areas.push_back(Area(a, false));
+        for (const auto& l : m.at("water"))
+            map.water.push_back(Area(l, true));
+        for (const auto& p : m.at("places"))
+            map.places.push_back(Place(p));
+        map.placeFile = m.at("placeFile").get<int>();
+        for (const auto& e : m.value("exercises", json::array())) {
+            QStringList items;
+            for (const auto& k : e)
+                items << QString::fromStdString(k.get<std::string>());
+            map.exercises.push_back(items);
+        }
+        atlas.subMaps.push_back(std::move(map));
     }
     for (const auto& s : j.at("seas"))
         atlas.namedSeas.push_back(Stored(s.at("lat").get<double>(), s.at("lon").get<double>()));

@@ -38,6 +38,12 @@ struct AtlasMap {
     std::vector<AtlasArea> areas;
     QStringList leftOut;
     std::vector<LatLon> sea;
+    // Maps of states and provinces only: their own lakes (Vatten<id>.crp),
+    // their places and the number of the place file that holds them.
+    std::vector<AtlasArea> water;
+    std::vector<AtlasPlace> places;
+    int placeFile = 0;
+    std::vector<QStringList> exercises; // the items of each exercise of the map
 };
 
 struct PicturePolygon {
@@ -46,7 +52,8 @@ struct PicturePolygon {
 };
 
 struct Atlas {
-    std::vector<AtlasMap> maps; // maps 1..6 in order
+    std::vector<AtlasMap> maps;    // maps 1..6 in order
+    std::vector<AtlasMap> subMaps; // the maps of states and provinces, 7 onwards
     std::vector<AtlasArea> lakes;
     std::vector<AtlasPlace> places;
     std::vector<PicturePolygon> picture;

@@ -6,6 +6,7 @@
 #include "PatchSeeds.h"
 #include "Patches.h"
 #include "PictureFiles.h"
+#include "PlaceFiles.h"
 #include "SeaPoints.h"
 #include "data/Errors.h"
 
@@ -382,6 +383,257 @@ QString SettleCapitals(Atlas& atlas) {
     return moved.join(", ");
 }
 
+// ---------- maps of states and provinces (7 onwards) -----------------------
+// Each has its own lakes, sea points and place list; they are finished one
+// by one with the same steps and checks as the continent maps.
+
+// The views a sea-point file of a map must serve: the whole map at three
+// sizes and two pens, the subdivisions asked, and the four quarters.
+SeaTarget SeaTargetOf(const AtlasMap& m, const std::vector<AtlasArea>* water) {
+    SeaTarget t;
+    t.land = &m.areas;
+    t.water = water;
+    float n = -1000, s = 1000, e = -1000, w = 1000, hn = -1000, hs = 1000, he = -1000, hw = 1000;
+    for (const AtlasArea& a : m.areas) {
+        n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
+        e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
+        if (a.home) {
+            hn = std::max(hn, float(a.north)), hs = std::min(hs, float(a.south));
+            he = std::max(he, float(a.east)), hw = std::min(hw, float(a.west));
+        }
+    }
+    const float mn = (n + s) / 2, me = (e + w) / 2;
+    t.views = {
+        {1024, 700, n, s, e, w, 1},   {640, 440, n, s, e, w, 1},      {1920, 1048, n, s, e, w, 1},
+        {1024, 700, n, s, e, w, 2},   {1024, 700, hn, hs, he, hw, 1}, {1024, 700, n, mn, me, w, 1},
+        {1024, 700, n, mn, e, me, 1}, {1024, 700, mn, s, me, w, 1},   {1024, 700, mn, s, e, me, 1}};
+    return t;
+}
+
+// A lake whose seed, at some small size, falls outside it floods the picture.
+std::vector<AtlasArea> LakesThatStay(const AtlasMap& m, const std::vector<AtlasArea>& lakes) {
+    std::vector<const AtlasArea*> all;
+    for (const AtlasArea& a : m.areas)
+        all.push_back(&a);
+    std::vector<AtlasArea> kept;
+    for (const AtlasArea& lake : lakes) {
+        bool floods = false;
+        for (auto [w, h] : {std::pair{320, 220}, std::pair{512, 350}, std::pair{640, 440},
+                            std::pair{800, 550}, std::pair{1024, 700}}) {
+            MapRender r(w, h);
+            r.AnpassaVy(all);
+            r.RitaVatten({lake});
+            int navy = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    navy += r.Image().pixel(x, y) == MapRender::kSea;
+            floods = floods || navy > w * h / 20;
+        }
+        if (floods)
+            out << "map " << m.id << ": left out lake " << lake.key
+                << ", its seed floods a small map\n";
+        else
+            kept.push_back(lake);
+    }
+    return kept;
+}
+
+// Moves a place whose marker centre, at 1920 x 1048, would be judged outside
+// its own subdivision to the nearest point where it is judged inside, then
+// checks every place.
+void SettleSubdivisionPlaces(AtlasMap& m) {
+    MapRender r(1920, 1048);
+    std::vector<const AtlasArea*> all;
+    for (const AtlasArea& a : m.areas)
+        all.push_back(&a);
+    r.AnpassaVy(all);
+    QStringList moved;
+    for (AtlasPlace& p : m.places) {
+        // Lakes, islands and peaks (Grupp1 their kind) belong to no area.
+        bool inSomeArea = false;
+        for (const AtlasArea& a : m.areas)
+            inSomeArea = inSomeArea || Matches(a, p.country);
+        if (!inSomeArea)
+            continue;
+        auto ok = [&](double lat, double lon) {
+            const LatLon q{FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
+            const AtlasArea* under = JudgedArea(r, r.Project(q), m.areas);
+            return under && Matches(*under, p.country) && PunktIYta(q, under->points);
+        };
+        if (ok(p.lat, p.lon))
+            continue;
+        bool found = false;
+        for (int k = 1; k <= 40 && !found; ++k)
+            for (int i = 0; i < 8 * k && !found; ++i) {
+                const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
+                const double lat = p.lat + step * std::sin(a);
+                const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
+                if (ok(lat, lon)) {
+                    moved
+                        << QStringLiteral("%1 %2 km").arg(p.names[1]).arg(std::lround(step * 111));
+                    p.lat = FromFixed(ToFixed(lat));
+                    p.lon = FromFixed(ToFixed(lon));
+                    found = true;
+                }
+            }
+        if (!found)
+            Problem(QStringLiteral("%1 (%2) lies outside its subdivision on map %3")
+                        .arg(p.names[1], p.country)
+                        .arg(m.id));
+    }
+    out << "map " << m.id << ": places moved onto their land at 1920x1048: " << moved.join(", ")
+        << "\n";
+}
+
+// The exercises of a map show it in their own view, fitted to the areas
+// they ask (the whole map when they ask none). A patch of land colour there
+// that lies in no land area (a bay or channel cut off at that view) gets a
+// sea point, where no view of the map, the whole map at the three sizes
+// included, would flood land from it. Returns the patches left open.
+int CloseExerciseViewPatches(const AtlasMap& m, const std::vector<AtlasArea>& water,
+                             std::vector<LatLon>& sea, const std::vector<QStringList>& exercises) {
+    auto boundsOf = [&](const QStringList& items) {
+        float n = -1000, s = 1000, e = -1000, w = 1000;
+        for (const AtlasArea& a : m.areas) {
+            bool asked = items.isEmpty();
+            for (const QString& k : items)
+                asked = asked || Matches(a, k);
+            if (!asked || a.points.size() < 3)
+                continue;
+            n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
+            e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
+        }
+        return std::array<float, 4>{n, s, e, w};
+    };
+    std::vector<SeaTarget::View> views;
+    std::vector<QStringList> all = exercises;
+    all.push_back({});
+    for (const QStringList& items : all) {
+        std::array<float, 4> b = boundsOf(items);
+        if (b[0] < b[1])
+            b = boundsOf({});
+        for (auto [w, h] : ScreenSizes())
+            views.push_back({w, h, b[0], b[1], b[2], b[3], 1});
+    }
+    SeaTarget t;
+    t.land = &m.areas;
+    t.water = &water;
+    int open = 0;
+    for (int round = 0; round < 8; ++round) {
+        std::vector<std::unique_ptr<MapRender>> seaOnly;
+        for (const SeaTarget::View& v : views) {
+            seaOnly.push_back(std::make_unique<MapRender>(v.width, v.height));
+            DrawForSea(*seaOnly.back(), t, v, sea);
+        }
+        auto safe = [&](LatLon p) {
+            if (InAnyArea(p, m.areas))
+                return false;
+            for (const auto& r : seaOnly) {
+                const QPoint c = r->Project(p);
+                if (r->InomBild(c) && r->Image().pixel(c) != MapRender::kLand)
+                    continue;
+                if (InAnyArea({r->LatVid(c.y()), r->LonVid(c.y(), c.x())}, m.areas))
+                    return false;
+            }
+            return true;
+        };
+        bool added = false;
+        open = 0;
+        for (const SeaTarget::View& v : views) {
+            MapRender r(v.width, v.height);
+            DrawForSea(r, t, v, sea);
+            for (size_t i = 0; i < m.areas.size(); ++i)
+                r.FyllArea(m.areas[i], AreaColour(int(i)));
+            for (const TPatch& patch : FindPatches(r.Image(), MapRender::kLand, 3)) {
+                const LatLon p{FromFixed(ToFixed(r.LatVid(patch.deepest.y()))),
+                               FromFixed(ToFixed(r.LonVid(patch.deepest.y(), patch.deepest.x())))};
+                if (sea.size() < 100 && r.Project(p) == patch.deepest && safe(p)) {
+                    sea.push_back(p);
+                    added = true;
+                } else {
+                    ++open;
+                }
+            }
+        }
+        if (!added)
+            break;
+    }
+    return open;
+}
+
+void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& preview) {
+    std::map<int, std::vector<AtlasPlace>> placeFiles;
+    for (AtlasMap& m : atlas.subMaps) {
+        const QString areaFile = QStringLiteral("AREA%1.crp").arg(m.id);
+        const QString waterFile = QStringLiteral("Vatten%1.crp").arg(m.id);
+        m.water = LakesThatStay(m, m.water);
+        const SeaTarget target = SeaTargetOf(m, &m.water);
+        QStringList log;
+        // The spread points stay few: the patches (channels of the Arctic islands) fill the rest.
+        std::vector<LatLon> sea = ChooseSeaPoints({target}, atlas.namedSeas, 10, log);
+        out << QStringLiteral("Hav%1.crp: ").arg(m.id) << log.join("; ") << "\n";
+        out << areaFile << ": second seed moved into an unreached part of "
+            << RefineSeeds(m, &m.water, sea, 1024, 700) << " areas\n";
+        std::vector<PatchMap> patchMaps(1);
+        patchMaps[0].map = &m;
+        patchMaps[0].water = &m.water;
+        patchMaps[0].sea = &sea;
+        patchMaps[0].seaTargets = {target};
+        QStringList patchLog;
+        for (const auto& [where, n] : FillPatches(patchMaps, patchLog))
+            out << where << ": " << n << " patches left\n";
+        out << patchLog.join("; ") << "\n";
+        out << areaFile << ": patches left at the views of its exercises: "
+            << CloseExerciseViewPatches(m, m.water, sea, m.exercises) << "\n";
+        CheckAreas(areaFile, m.areas);
+        CheckAreas(waterFile, m.water);
+        if (sea.size() > 100)
+            Problem(QStringLiteral("Hav%1.crp has %2 points").arg(m.id).arg(sea.size()));
+        WriteAreaFile(assets + "/" + areaFile, m.areas);
+        WriteAreaFile(assets + "/" + waterFile, m.water);
+        WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(m.id), sea);
+        int markers = 0;
+        for (const AtlasArea& a : m.areas)
+            markers += a.marker;
+        out << areaFile << ": " << m.areas.size() << " areas, " << markers << " octagons; "
+            << waterFile << ": " << m.water.size() << " lakes; Hav" << m.id
+            << ".crp: " << sea.size() << " sea points\n";
+        for (auto [w, h] : ScreenSizes()) {
+            const QString png =
+                preview.isEmpty() ? QString()
+                                  : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
+            out << QStringLiteral("map %1 at %2x%3: %4 patches of land colour\n")
+                       .arg(m.id)
+                       .arg(w)
+                       .arg(h)
+                       .arg(Coverage(m, &m.water, sea, w, h, png));
+        }
+        SettleSubdivisionPlaces(m);
+        auto& file = placeFiles[m.placeFile];
+        file.insert(file.end(), m.places.begin(), m.places.end());
+    }
+    for (const auto& [n, places] : placeFiles) {
+        WritePlaceFile(assets + QStringLiteral("/Ort%1.crp").arg(n), places);
+        out << QStringLiteral("Ort%1.crp: %2 places\n").arg(n).arg(places.size());
+    }
+}
+
+// Writes the place files that the prepared JSON lists beside Ort1.crp, after
+// checking their records and, for the exercises each lists, their markers on
+// the drawn maps.
+void WriteFurtherPlaceFiles(const QString& json, const QString& assets, const Atlas& atlas,
+                            const std::map<int, std::vector<LatLon>>& sea) {
+    for (const PlaceFile& f : LoadPlaceFiles(json)) {
+        QStringList wrong = CheckPlaceRecords(f);
+        wrong << CheckPlacesOnMaps(f, atlas.maps, atlas.lakes, sea);
+        for (const QString& w : wrong)
+            Problem(w);
+        WritePlaceRecords(assets + "/" + f.file, f.places);
+        out << f.file << ": " << f.places.size() << " places, checked in " << f.exercises.size()
+            << " exercises\n";
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -542,6 +794,7 @@ int main(int argc, char** argv) {
         out << "capitals moved onto their land at 1920x1048: " << SettleCapitals(atlas) << "\n";
         WritePlaceFile(assets + "/Ort1.crp", atlas.places);
         out << "Ort1.crp: " << atlas.places.size() << " places\n";
+        WriteFurtherPlaceFiles(QString::fromLocal8Bit(argv[1]), assets, atlas, seaOf);
 
         // Every capital lies in its own country on the world map and on its
         // continent's map.
@@ -575,6 +828,7 @@ int main(int argc, char** argv) {
         }
         WorldPictures(atlas, assets);
         out << "world pictures written\n";
+        FinishSubdivisionMaps(atlas, assets, preview);
     } catch (const EGlobina& e) {
         out << "atlas: " << e.Message() << "\n";
         return 1;

@@ -256,7 +256,7 @@ export function placeExercises(text) {
     }
     if (e.kind !== 'ORT' || !(+e.level >= 2)) continue;
     const view = e.view ? e.view.split(/\s+/).map(Number) : null;
-    list.push({ number: +e.number, map: +e.map, level: +e.level, view, items: e.items.split(/\s+/) });
+    list.push({ number: +e.number, map: +e.map, level: +e.level, view, items: e.items.split(/\s+/), places: +(e.places || 1) });
   }
   return list;
 }

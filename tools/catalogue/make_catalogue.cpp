@@ -31,11 +31,13 @@ struct Exercise {
     QString kind;
     QString part;
     int map = 0;
+    int places = 1;
     int level = 0;
     bool capitals = false;
     bool cities = false;
     int lineWidth = 1;
     uint32_t land = 0, exercise = 0, water = 0;
+    bool hasView = false;
     double north = 0, south = 0, centre = 0;
     QStringList items;
     QStringList except;
@@ -87,6 +89,8 @@ QList<Exercise> Parse(const QString& fileName) {
             e.part = value;
         else if (key == "map")
             e.map = value.toInt();
+        else if (key == "places")
+            e.places = value.toInt();
         else if (key == "level")
             e.level = value.toInt();
         else if (key == "capitals")
@@ -96,6 +100,7 @@ QList<Exercise> Parse(const QString& fileName) {
         else if (key == "linewidth")
             e.lineWidth = value.toInt();
         else if (key == "view" && words.size() == 3) {
+            e.hasView = true;
             e.north = words[0].toDouble();
             e.south = words[1].toDouble();
             e.centre = words[2].toDouble();
@@ -120,19 +125,33 @@ QList<Exercise> Parse(const QString& fileName) {
 // The atlas as the exercises see it: one area file per map and the places.
 class Atlas {
 public:
-    explicit Atlas(QString dir) : dir_(std::move(dir)) { places_.LasOrter(dir_ + "/Ort1.crp"); }
+    explicit Atlas(QString dir) : dir_(std::move(dir)) {}
     const CAreor& Map(int n) {
         auto& slot = maps_[n];
         if (!slot) {
+            const QString file = dir_ + QStringLiteral("/AREA%1.crp").arg(n);
+            if (!QFileInfo::exists(file))
+                throw std::runtime_error("no area file " + file.toStdString());
             slot = std::make_unique<CAreor>();
-            slot->LasAreor(dir_ + QStringLiteral("/AREA%1.crp").arg(n));
+            slot->LasAreor(file);
         }
         return *slot;
     }
-    const COrter& Places() const { return places_; }
+    // Ort<n>.crp; Ort1 holds the capitals that make an area a country.
+    const COrter& Places(int n) {
+        auto& slot = places_[n];
+        if (!slot) {
+            const QString file = dir_ + QStringLiteral("/Ort%1.crp").arg(n);
+            if (!QFileInfo::exists(file))
+                throw std::runtime_error("no place file " + file.toStdString());
+            slot = std::make_unique<COrter>();
+            slot->LasOrter(file);
+        }
+        return *slot;
+    }
     QString Dir() const { return dir_; }
-    bool HasCapital(const QString& code) const {
-        for (const COrt* o = places_.Forsta.get(); o; o = o->Nasta.get())
+    bool HasCapital(const QString& code) {
+        for (const COrt* o = Places(1).Forsta.get(); o; o = o->Nasta.get())
             if (o->Klass1 && o->Grupp1 == code)
                 return true;
         return false;
@@ -141,7 +160,7 @@ public:
 private:
     QString dir_;
     std::map<int, std::unique_ptr<CAreor>> maps_;
-    COrter places_;
+    std::map<int, std::unique_ptr<COrter>> places_;
 };
 
 bool IsCountry(const CArea& a, Atlas& atlas) {
@@ -188,6 +207,21 @@ QStringList Expand(Exercise& e, Atlas& atlas) {
             std::sort(sizes.begin(), sizes.end());
             for (int k = 0; k < n && k < sizes.size(); ++k)
                 out << sizes[k].second;
+        } else if (e.kind == "AREA" && !atlas.Map(e.map).Hitta(item)) {
+            // A country drawn as its states or provinces: the country's code
+            // (their Grupp2) asks each of them.
+            const CAreor& areor = atlas.Map(e.map);
+            bool any = false;
+            for (int k = 1; k <= areor.Antal; ++k) {
+                const CArea& a = areor.Area(k);
+                if (a.Grupp2 == item && a.Antal > 0 && !a.Nyckel.contains('.') &&
+                    !out.contains(a.Nyckel)) {
+                    out << a.Nyckel;
+                    any = true;
+                }
+            }
+            if (!any)
+                out << item; // reported by the check
         } else {
             out << item;
         }
@@ -201,7 +235,7 @@ QStringList Expand(Exercise& e, Atlas& atlas) {
 // The places of an exercise that an item selects; all of them without one.
 QList<const COrt*> Selected(const Exercise& e, Atlas& atlas, const QString& only = QString()) {
     QList<const COrt*> out;
-    for (const COrt* o = atlas.Places().Forsta.get(); o; o = o->Nasta.get()) {
+    for (const COrt* o = atlas.Places(e.places).Forsta.get(); o; o = o->Nasta.get()) {
         if (o->Niva > e.level || (e.capitals && !o->Klass1) || (e.cities && !o->Klass2))
             continue;
         const QStringList keys{o->Grupp1, o->Grupp2, o->Grupp3};
@@ -262,6 +296,56 @@ QStringList ClosePlaces(const Exercise& e, Atlas& atlas) {
     return close;
 }
 
+// A place exercise without a view whose items name no area (seas, lakes,
+// islands) would fit its view to nothing: it gets the view that fits its
+// places, found the way the map fits areas.
+void FitToPlaces(Exercise& e, Atlas& atlas) {
+    if (e.kind != "ORT" || e.hasView)
+        return;
+    const CAreor& areor = atlas.Map(e.map);
+    for (int k = 1; k <= areor.Antal; ++k)
+        for (const QString& item : e.items)
+            if (areor.Area(k).Antal > 0 && areor.Area(k).Matchar(item))
+                return;
+    const QList<const COrt*> places = Selected(e, atlas);
+    if (places.isEmpty())
+        return;
+    auto box = std::make_unique<CArea>();
+    box->Nord = box->Ost = -1000;
+    box->Syd = box->Vast = 1000;
+    for (const COrt* o : places) {
+        box->Nord = std::max<double>(box->Nord, o->Latitud);
+        box->Syd = std::min<double>(box->Syd, o->Latitud);
+        box->Ost = std::max<double>(box->Ost, o->Longitud);
+        box->Vast = std::min<double>(box->Vast, o->Longitud);
+    }
+    // Room beside the outermost markers for the names shown at them.
+    const double margin = (box->Ost - box->Vast) / 20;
+    box->Ost += margin;
+    box->Vast -= margin;
+    // The world map's outlines are cut at the 180th meridian: centred
+    // elsewhere, its edge would run through land and the sea's fill would
+    // flood it.
+    if (e.map == 1) {
+        box->Ost = std::max(box->Ost, -box->Vast);
+        box->Vast = -box->Ost;
+    }
+    box->Antal = 1;
+    box->Deltar = true;
+    CKarta karta;
+    karta.Landareor = std::make_unique<CAreor>();
+    karta.Landareor->Lagg(std::move(box));
+    TImage picture;
+    picture.resize(1024, 700);
+    karta.Bild = &picture;
+    karta.AnpassaVy();
+    // Whole hundredths keep the written catalogue readable and stable.
+    e.north = std::round(karta.VyNord * 100) / 100;
+    e.south = std::round(karta.VySyd * 100) / 100;
+    e.centre = std::round(karta.VyMitt * 100) / 100;
+    e.hasView = true;
+}
+
 int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullptr) {
     const QList<const COrt*> places = Selected(e, atlas);
     for (const COrt* o : places)
@@ -270,16 +354,27 @@ int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullp
     return static_cast<int>(places.size());
 }
 
-void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
-    if (e.number < 1 || e.number > 90 || numbers.contains(e.number))
-        Fail(e, "the number must be unique within 1..90");
-    numbers.insert(e.number);
+// What can be told before the atlas is read: the kind, the part, and a map
+// and place file that exist for the kind.
+void CheckKind(const Exercise& e) {
     if (!QStringList{"AREA", "ORT", "FLAGG", "MULTI"}.contains(e.kind))
         Fail(e, "unknown kind " + e.kind);
     if (!QStringList{"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"}.contains(e.part))
         Fail(e, "unknown part " + e.part);
-    if (e.map < 1 || e.map > 6 || (e.kind == "FLAGG" && e.map > 5))
+    // Flags are shown on the sheet of maps 1-5; multiple choice asks about
+    // countries, so not on the maps of states and provinces (7, 8, 10, 11).
+    const bool subdivisions = e.map == 7 || e.map == 8 || e.map == 10 || e.map == 11;
+    if (e.map < 1 || e.map > 11 || (e.kind == "FLAGG" && e.map > 5) ||
+        (e.kind == "MULTI" && subdivisions))
         Fail(e, "no such map for this kind");
+    if (e.places < 1 || e.places > 4)
+        Fail(e, "no such place file; places are 1 to 4");
+}
+
+void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
+    if (e.number < 1 || e.number > 90 || numbers.contains(e.number))
+        Fail(e, "the number must be unique within 1..90");
+    numbers.insert(e.number);
     if (e.names.size() != 8 || e.names.contains(QString()))
         Fail(e, "eight non-empty names are needed");
     if (e.items.isEmpty() || e.items.size() > 100)
@@ -301,6 +396,10 @@ void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
     }
     if (e.kind == "ORT" && SelectedPlaces(e, atlas) < 5)
         Fail(e, "fewer than five places take part");
+    if (e.kind == "ORT")
+        for (const QString& item : e.items)
+            if (Selected(e, atlas, item).isEmpty())
+                Fail(e, QStringLiteral("%1 selects no place of Ort%2.crp").arg(item).arg(e.places));
     if (e.kind == "ORT") {
         const QStringList close = ClosePlaces(e, atlas);
         if (!close.isEmpty())
@@ -346,7 +445,7 @@ void Write(TByteWriter& w, const Exercise& e) {
     w.WriteByte(e.cities ? 1 : 0);
     w.WriteByte(0);
     w.WriteInt16(e.map);
-    w.WriteInt16(1); // the one place file, Ort1.crp
+    w.WriteInt16(e.places);
     w.WriteString(e.part);
     w.WriteInt32(static_cast<int32_t>(e.land));
     w.WriteInt32(static_cast<int32_t>(e.exercise));
@@ -375,11 +474,24 @@ int main(int argc, char* argv[]) {
         QList<Exercise> list = Parse(QString::fromLocal8Bit(argv[1]));
         Atlas atlas(QString::fromLocal8Bit(argv[2]));
         QSet<int> numbers;
+        std::map<QString, int> names; // "language:name" -> number
+
         TByteWriter w;
         QMap<QString, QMap<QString, int>> summary;
         for (Exercise& e : list) {
+            CheckKind(e);
             e.items = Expand(e, atlas);
+            FitToPlaces(e, atlas);
             Check(e, atlas, numbers);
+            // The menu finds the picked exercise by its name.
+            for (int l = 0; l < e.names.size(); ++l) {
+                const QString key = QString::number(l + 1) + ':' + e.names[l];
+                if (names.count(key))
+                    Fail(e, QStringLiteral("the name \"%1\" is also exercise %2's")
+                                .arg(e.names[l])
+                                .arg(names[key]));
+                names[key] = e.number;
+            }
             Write(w, e);
             ++summary[e.part][e.kind];
         }

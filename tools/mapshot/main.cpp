@@ -33,8 +33,14 @@ bool FilesOf(int map, TMapFiles& files) {
         {"Vatten.crp", "AREA4.crp", "Hav4.crp", false},
         {"Vatten.crp", "AREA5.crp", "Hav5.crp", false},
         {"Vatten.crp", "AREA6.crp", "Hav6.crp", false},
+        // The maps of states and provinces and the Nordic map have lakes of their own.
+        {"Vatten7.crp", "AREA7.crp", "Hav7.crp", false},
+        {"Vatten8.crp", "AREA8.crp", "Hav8.crp", false},
+        {"Vatten9.crp", "AREA9.crp", "Hav9.crp", false},
+        {"Vatten10.crp", "AREA10.crp", "Hav10.crp", false},
+        {"Vatten11.crp", "AREA11.crp", "Hav11.crp", false},
     };
-    if (map < 1 || map > 6)
+    if (map < 1 || map > 11)
         return false;
     files = table[map - 1];
     return true;
@@ -85,13 +91,14 @@ int main(int argc, char* argv[]) {
     p.setApplicationDescription(
         "Draws a map from the data files the way an exercise draws it and writes it as a PNG.\n"
         "Map numbers load: 1 Vatten+AREA1+Hav1 (graticule on), 2 Vatten+AREA2+Hav2,\n"
-        "3 Vatten+AREA3+Hav3, 4 Vatten+AREA4+Hav4, 5 Vatten+AREA5+Hav5, 6 Vatten+AREA6+Hav6.\n"
+        "3 Vatten+AREA3+Hav3, 4 Vatten+AREA4+Hav4, 5 Vatten+AREA5+Hav5, 6 Vatten+AREA6+Hav6,\n"
+        "7..11 Vatten<n>+AREA<n>+Hav<n>.\n"
         "Exit status: 0 written, 1 failure (message on stderr), 2 bad arguments.");
     p.addHelpOption();
     p.addPositionalArgument("output", "PNG file to write.");
     p.addOptions({
         {"data", "Folder of the data files (default: current folder).", "dir", "."},
-        {"map", "Map number 1..6 (required unless --make-test-map).", "n"},
+        {"map", "Map number 1..11 (required unless --make-test-map).", "n"},
         {"kind", "Drawing sequence: area (default) or place.", "kind", "area"},
         {"mark",
          "Key to mark, repeatable. Area kind: Markera(key) on the land areas; place kind: "
@@ -139,7 +146,7 @@ int main(int argc, char* argv[]) {
             throw TUsage("give exactly one output file");
         if (!p.isSet("map"))
             throw TUsage("--map is required");
-        const int map = ToInt(p.value("map"), "--map", 1, 6);
+        const int map = ToInt(p.value("map"), "--map", 1, 11);
         TMapFiles files{};
         FilesOf(map, files);
         const QString kind = p.value("kind");

@@ -1,0 +1,276 @@
+// Data-quality tests of the shipped maps of states and provinces (7 United
+// States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
+// and of the Nordic map (9) with Ort4.crp, drawn with the program's own map.
+#include "data/Helpers.h"
+#include "exercises/OvningOrt.h"
+#include "exercises/Ovningar.h"
+#include "platform/Image.h"
+#include "support/AreaSpots.h"
+#include "support/ShippedMaps.h"
+#include "support/TestScreens.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TSubdivisionMap {
+    int number;
+    const char* country; // Grupp2 of every subdivision
+    int subdivisions;    // main areas asked
+    QStringList context; // neighbours drawn, never asked
+};
+
+const TSubdivisionMap kMaps[] = {
+    {7, "US", 51, {"CA", "MX"}},
+    {8, "CA", 13, {"US", "GL"}},
+    {10, "BR", 27, {"AR", "BO", "CL", "CO", "EC", "FR", "GY", "PE", "PY", "SR", "UY", "VE"}},
+    {11, "AU", 8, {"ID", "PG", "TL"}},
+};
+
+class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};
+
+// The map with the areas of the keys taking part and the view fitted to them
+// (to the whole map when no area matches), as an exercise of those keys
+// shows it.
+struct TCountryView {
+    TCountryView(int map, int places, const QStringList& keys, QSize size)
+        : k(LoadShippedMap(map, places)) {
+        image.resize(size.width(), size.height());
+        k->Bild = &image;
+        for (const QString& key : keys)
+            k->Landareor->Markera(key);
+        bool any = false;
+        for (int i = 1; i <= k->Landareor->Antal; ++i)
+            any = any || k->Landareor->Area(i).Deltar;
+        for (int i = 1; i <= k->Landareor->Antal && !any; ++i)
+            k->Landareor->Area(i).Deltar = true;
+        k->BeraknaSkala();
+        k->AnpassaVy();
+    }
+    TCountryView(const TSubdivisionMap& m, QSize size)
+        : TCountryView(m.number, 3, {m.country}, size) {}
+    QPoint At(const COrt& p) const {
+        return {k->XKoord(float(p.Latitud), float(p.Longitud)), k->YKoord(float(p.Latitud))};
+    }
+    // The area a click on the pixel is judged to be in, among all areas.
+    const CArea* Under(int x, int y) const {
+        const float lat = k->LatVid(y), lon = k->LonVid(y, x);
+        const CArea* under = nullptr;
+        for (int i = 1; i <= k->Landareor->Antal; ++i) {
+            const CArea& a = k->Landareor->Area(i);
+            if (InArea(a, lat, lon) && (!under || a.Nord < under->Nord))
+                under = &a;
+        }
+        return under;
+    }
+    std::unique_ptr<CKarta> k;
+    TImage image;
+};
+
+std::vector<const COrt*> CapitalsOf(const COrter& places, const QString& country) {
+    std::vector<const COrt*> list;
+    for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get())
+        if (p->Grupp2 == country && p->Klass1)
+            list.push_back(p);
+    return list;
+}
+
+TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursAreNeverAsked) {
+    const TSubdivisionMap& m = GetParam();
+    const auto k = LoadShippedMap(m.number, 3);
+    EXPECT_LE(k->Landareor->Antal, 500);
+    EXPECT_LE(k->Vattenareor->Antal, 500);
+    EXPECT_GE(k->Vattenareor->Antal, 1) << "lakes of the map";
+    QSet<QString> main;
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        SCOPED_TRACE(a.Nyckel.toStdString());
+        EXPECT_TRUE(a.Flaggfil.isEmpty());
+        if (a.Grupp2 == m.country) {
+            EXPECT_TRUE(a.Nyckel.startsWith(QString(m.country) + "-"));
+            for (int l = 1; l <= 8; ++l)
+                EXPECT_FALSE(a.Namn[l].isEmpty()) << "language " << l;
+            if (a.Grupp1.isEmpty())
+                main.insert(a.Nyckel);
+        } else {
+            // Drawn for context: answers to no exercise's group key.
+            EXPECT_TRUE(a.Grupp2.isEmpty());
+            EXPECT_TRUE(m.context.contains(a.Grupp1.isEmpty() ? a.Nyckel : a.Grupp1));
+        }
+    }
+    EXPECT_EQ(main.size(), m.subdivisions);
+    // Sea points: the file holds at most 100 (8 bytes each).
+    QFile sea(QStringLiteral("Hav%1.crp").arg(m.number));
+    ASSERT_TRUE(sea.open(QIODevice::ReadOnly));
+    EXPECT_LE(sea.size(), 100 * 8);
+}
+
+TEST_P(SubdivisionMap, EverySubdivisionHasASpotNinePixelsAcrossAt1024x700) {
+    const TSubdivisionMap& m = GetParam();
+    const QSize size(1024, 700);
+    const TCountryView v(m, size);
+    QStringList missing;
+    for (int i = 1; i <= v.k->Landareor->Antal; ++i) {
+        const CArea& a = v.k->Landareor->Area(i);
+        if (a.Grupp2 == m.country && a.Grupp1.isEmpty() && !HasSpot(*v.k, a.Nyckel, size))
+            missing << a.Nyckel;
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "no spot: " << missing.join(' ').toStdString();
+}
+
+// Every capital's marker centre at 1920 x 1048 is judged to lie in its own
+// subdivision (Juneau and Honolulu in their insets, Annapolis beside the
+// octagon of the District of Columbia), and there is one for each.
+TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
+    const TSubdivisionMap& m = GetParam();
+    const TCountryView v(m, QSize(1920, 1048));
+    const std::vector<const COrt*> capitals = CapitalsOf(*v.k->Platser, m.country);
+    EXPECT_EQ(int(capitals.size()), m.subdivisions);
+    for (const COrt* p : capitals) {
+        const CArea* under = v.Under(v.At(*p).x(), v.At(*p).y());
+        EXPECT_TRUE(under && under->Matchar(p->Grupp1))
+            << p->Namn[2].toStdString() << " lies in "
+            << (under ? under->Nyckel.toStdString() : "the sea");
+        EXPECT_EQ(p->Niva, 1);
+        EXPECT_EQ(p->Grupp3, "ALLA");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, SubdivisionMap, ::testing::ValuesIn(kMaps),
+                         [](const auto& info) { return std::string(info.param.country); });
+
+// Alaska and Hawaii are drawn in insets at the lower left of the contiguous
+// states, inside the map's frame: south of the 49th parallel and west of the
+// Rocky Mountains, nowhere near their true places.
+TEST(SubdivisionMapInsets, AlaskaAndHawaiiLieInTheLowerLeftOfTheUnitedStates) {
+    const auto k = LoadShippedMap(7, 3);
+    double contiguousSouth = 90, contiguousWest = 0;
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        if (a.Grupp2 == "US" && !a.Matchar("US-AK") && !a.Matchar("US-HI")) {
+            contiguousSouth = std::min(contiguousSouth, a.Syd);
+            contiguousWest = std::min(contiguousWest, a.Vast);
+        }
+    }
+    for (const char* key : {"US-AK", "US-HI"})
+        for (int i = 1; i <= k->Landareor->Antal; ++i) {
+            const CArea& a = k->Landareor->Area(i);
+            if (!a.Matchar(key) || a.Antal < 3)
+                continue;
+            SCOPED_TRACE(a.Nyckel.toStdString());
+            EXPECT_LT(a.Syd, contiguousSouth + 10);
+            EXPECT_LT(a.Nord, 35.0);
+            EXPECT_GT(a.Vast, contiguousWest - 6);
+            EXPECT_LT(a.Ost, -100.0);
+        }
+}
+
+} // namespace
+
+namespace {
+
+// The Nordic map (9) and its place file Ort4.crp.
+const QStringList kNordic = {"SE", "NO", "DK", "FI", "IS"};
+
+TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
+    const auto k = LoadShippedMap(9, 4);
+    QStringList present;
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        if (a.Grupp1.isEmpty() && kNordic.contains(a.Nyckel)) {
+            present << a.Nyckel;
+            EXPECT_EQ(a.Grupp2, "EUR");
+            EXPECT_EQ(a.Flaggfil, a.Nyckel.toLower() + ".gif");
+        }
+    }
+    EXPECT_EQ(present.size(), 5) << present.join(' ').toStdString();
+    const auto europe = LoadShippedMap(2);
+    for (int i = 1; i <= k->Landareor->Antal; ++i) {
+        const CArea& a = k->Landareor->Area(i);
+        if (a.Grupp1.isEmpty() && !a.Grupp2.isEmpty())
+            EXPECT_TRUE(europe->Landareor->Hitta(a.Nyckel)) << a.Nyckel.toStdString();
+    }
+    bool aland = false;
+    for (int i = 1; i <= k->Landareor->Antal; ++i)
+        aland = aland || (k->Landareor->Area(i).Matchar("FI") &&
+                          InArea(k->Landareor->Area(i), 60.2f, 19.95f));
+    EXPECT_TRUE(aland);
+}
+
+TEST(NordicMap, EveryStateHasASpotNinePixelsAcrossAt1024x700) {
+    const TCountryView v(9, 4, kNordic, QSize(1024, 700));
+    for (const QString& key : kNordic)
+        EXPECT_TRUE(HasSpot(*v.k, key, QSize(1024, 700))) << key.toStdString();
+}
+
+// Every place exercise of the catalogue on maps 7-11, started as the
+// program starts it at 1024 x 700: it asks places, each marker lies in the
+// view and 8 pixels from every other one it asks (the state capitals, the
+// towns of Sweden and of the five Nordic states, the lakes, the islands and
+// peaks).
+class NewMapExercises : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        QDir::setCurrent(ProgramFolder());
+        catalogue.LasOvningar("Ovning.crp");
+    }
+    COvningar catalogue;
+};
+
+TEST_F(NewMapExercises, EveryPlaceExerciseShowsItsPlacesInViewAndEightPixelsApart) {
+    int exercises = 0;
+    for (auto e = catalogue.Forsta; e; e = e->Nasta) {
+        if (!dynamic_cast<COvningOrt*>(e.get()) || e->Kartnummer < 7)
+            continue;
+        SCOPED_TRACE(e->Namn[2].toStdString());
+        ++exercises;
+        auto k = LoadShippedMap(e->Kartnummer, e->Ortfil);
+        TestKartScreen screen;
+        screen.bild.resize(1024, 700);
+        e->Karta = k.get();
+        e->Starta(&screen);
+        e->Karta = nullptr;
+        std::vector<const COrt*> asked;
+        for (const COrt* p = k->Platser->Forsta.get(); p; p = p->Nasta.get())
+            if (p->Deltar)
+                asked.push_back(p);
+        EXPECT_GE(asked.size(), 3u);
+        QStringList close, outside;
+        for (size_t i = 0; i < asked.size(); ++i) {
+            const float lat = float(asked[i]->Latitud), lon = float(asked[i]->Longitud);
+            if (!k->InomBild(k->XKoord(lat, lon), k->YKoord(lat)))
+                outside << asked[i]->Namn[2];
+            for (size_t j = 0; j < i; ++j)
+                if (k->Avstand(lat, lon, *asked[j]) < 8)
+                    close << asked[i]->Namn[2] + "/" + asked[j]->Namn[2];
+        }
+        EXPECT_TRUE(outside.isEmpty()) << "outside the view: " << outside.join(", ").toStdString();
+        EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
+    }
+    EXPECT_GE(exercises, 8);
+}
+
+// Towns and capitals lie on their own state at 1920 x 1048; islands and
+// peaks on land.
+TEST(NordicMap, TownsLieOnTheirOwnStateAndIslandsAndPeaksOnLandAt1920x1048) {
+    const TCountryView v(9, 4, kNordic, QSize(1920, 1048));
+    int towns = 0;
+    for (const COrt* p = v.k->Platser->Forsta.get(); p; p = p->Nasta.get()) {
+        const CArea* under = v.Under(v.At(*p).x(), v.At(*p).y());
+        if (p->Grupp2 == "STAD") {
+            ++towns;
+            EXPECT_TRUE(under && under->Matchar(p->Grupp1))
+                << p->Namn[2].toStdString() << " lies in "
+                << (under ? under->Nyckel.toStdString() : "the sea");
+        } else if (p->Grupp1 == "O" || p->Grupp1 == "BERG") {
+            EXPECT_TRUE(under) << p->Namn[2].toStdString() << " lies in the sea";
+        }
+    }
+    EXPECT_GE(towns, 100);
+}
+
+} // namespace

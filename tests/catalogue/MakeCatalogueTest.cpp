@@ -1,0 +1,118 @@
+// The catalogue tool on a small atlas of its own: how it expands and checks
+// the exercises of the close-up maps and the further place files.
+#include "exercises/Ovningar.h"
+#include "support/MapFiles.h"
+#include "support/TestFiles.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MakeCatalogue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Map 7: five states of US in a row, a second piece of the first, and
+        // a neighbour that no exercise asks.
+        std::vector<TestArea> areas;
+        std::vector<TestPlace> capitals;
+        for (int i = 0; i < 5; ++i) {
+            const QString key = QStringLiteral("US-S%1").arg(i);
+            areas.push_back(Box(key, 30, -120 + 10 * i, 40, -110 + 10 * i));
+            areas.back().group1 = key;
+            areas.back().group2 = "US";
+            capitals.push_back(Place("City" + QString::number(i), 1, key, 35, -115 + 10 * i));
+            capitals.back().klass1 = true;
+            capitals.back().group2 = "US";
+        }
+        areas.push_back(Box("US-S0.2", 20, -160, 22, -155));
+        areas.back().group1 = "US-S0";
+        areas.back().group2 = "US";
+        areas.push_back(Box("MX", 15, -115, 29, -90));
+        dir.Write("AREA7.crp", FileOf(areas));
+        dir.Write("AREA1.crp", FileOf({Box("XX", 0, 0, 10, 10)}));
+        // Five lakes, which name no area of the map.
+        for (int i = 0; i < 5; ++i)
+            capitals.push_back(Place("Lake" + QString::number(i), 1, "SJO", 31 + 2 * i, -100));
+        dir.Write("Ort3.crp", FileOf(capitals));
+        dir.Write("Ort1.crp", FileOf({Place("Elsewhere")}));
+    }
+
+    // Runs the tool on the blocks; its error output, empty on success.
+    QString Run(const QString& blocks) {
+        dir.Write("catalogue.txt", blocks.toUtf8());
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        tool.setProcessEnvironment(env);
+        tool.start(MAKE_CATALOGUE,
+                   {dir.Path("catalogue.txt"), dir.Path(""), dir.Path("Ovning.crp")});
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        const QString errors = QString::fromUtf8(tool.readAllStandardError());
+        return tool.exitCode() == 0 ? QString() : errors;
+    }
+
+    static QString Block(int number, const QString& kind, int map, const QString& more,
+                         const QString& name = {}) {
+        const QString n = name.isEmpty() ? QStringLiteral("Exercise %1").arg(number) : name;
+        return QStringLiteral("number: %1\nkind: %2\npart: NOR\nmap: %3\n%4\nnames: %5 | %5 | %5 "
+                              "| %5 | %5 | %5 | %5 | %5\n\n")
+            .arg(number)
+            .arg(kind)
+            .arg(map)
+            .arg(more, n);
+    }
+
+    TestDir dir;
+};
+
+} // namespace
+
+TEST_F(MakeCatalogue, ACountryCodeAsksItsStatesAndPlaceExercisesKeepTheirPlaceFile) {
+    ASSERT_EQ(Run(Block(19, "AREA", 7, "items: US") +
+                  Block(20, "ORT", 7, "places: 3\nlevel: 1\ncapitals: yes\nitems: US") +
+                  Block(71, "ORT", 7, "places: 3\nlevel: 1\nitems: SJO") +
+                  Block(29, "ORT", 1, "places: 3\nlevel: 1\nitems: SJO")),
+              "");
+    COvningar catalogue;
+    catalogue.LasOvningar(dir.Path("Ovning.crp"));
+    const auto states = catalogue.Forsta;
+    ASSERT_TRUE(states);
+    QStringList items;
+    for (int i = 1; i <= states->Antal; ++i)
+        items << states->Objekt(i);
+    EXPECT_EQ(items, (QStringList{"US-S0", "US-S1", "US-S2", "US-S3", "US-S4"}));
+    const auto capitals = states->Nasta;
+    EXPECT_EQ(std::tuple(capitals->Ortfil, capitals->VyNord, capitals->VySyd),
+              std::tuple(3, 0.0, 0.0)); // fitted to the states at the start
+    // The lakes name no area: the view that fits them is written.
+    const auto lakes = capitals->Nasta;
+    EXPECT_GT(lakes->VyNord, 39);
+    EXPECT_LT(lakes->VySyd, 31);
+    EXPECT_DOUBLE_EQ(lakes->VyMitt, -100);
+    // On the world map, whose outlines are cut at the 180th meridian, the
+    // centre stays at 0 and the view reaches the lakes.
+    const auto world = lakes->Nasta;
+    EXPECT_EQ(world->VyMitt, 0);
+    EXPECT_GT(world->VyNord, 39);
+}
+
+TEST_F(MakeCatalogue, RefusesWhatAMapOrPlaceFileCannotPlay) {
+    const QString capitals = "places: 3\nlevel: 1\ncapitals: yes\nitems: US";
+    for (const auto& [blocks, message] : std::initializer_list<std::pair<QString, QString>>{
+             {Block(1, "FLAGG", 7, "items: US-S1"), "no such map for this kind"},
+             {Block(1, "MULTI", 7, capitals), "no such map for this kind"},
+             {Block(1, "AREA", 12, "items: US-S1"), "no such map for this kind"},
+             {Block(1, "ORT", 7, "places: 5\nitems: US"), "no such place file"},
+             {Block(1, "ORT", 7, capitals + " US-XX"), "US-XX selects no place of Ort3.crp"},
+             {Block(1, "ORT", 7, "places: 2\nitems: US"), "no place file"},
+             {Block(1, "AREA", 8, "items: CA"), "no area file"},
+             {Block(1, "AREA", 7, "items: US-S1") +
+                  Block(2, "AREA", 7, "items: US-S2", "Exercise 1"),
+              "the name \"Exercise 1\" is also exercise 1's"},
+         }) {
+        const QString errors = Run(blocks);
+        EXPECT_TRUE(errors.contains(message))
+            << message.toStdString() << ": " << errors.toStdString();
+    }
+}

@@ -1,0 +1,253 @@
+// Data-quality tests of names by the school-atlas rule: the hand tables of
+// states, provinces and world features, and every name in the shipped area
+// and place files (whatever AREA*.crp and Ort*.crp there are). A name is not
+// empty or garbled, has no administrative form, no English form in a
+// language that has its own, no accent that the language does not put on a
+// transliteration, and straight apostrophes only.
+#include "data/Helpers.h"
+#include "maps/Areas.h"
+#include "maps/Places.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+const char* const kLanguages[] = {"sv", "en", "fr", "de", "es", "it", "da", "nl"};
+constexpr int kEnglish = 1; // index into a row's names
+
+struct TNameRow {
+    QString where;       // file and key, for the message
+    QStringList names;   // sv en fr de es it da nl
+    bool transliterated; // a name from another script (Sachalin, Jenisej)
+};
+
+// Features whose names are transliterations from another script.
+const QSet<QString> kTransliterated = {
+    "OKHOTSK", "KARA",    "LAPTEV", "CHUKCHI", "AZOV",   "SAKHALIN", "HOKKAIDO",
+    "HONSHU",  "KYUSHU",  "HAINAN", "FUJI",    "ELBRUS", "DAMAVAND", "YANGTZE",
+    "OB",      "YENISEI", "LENA",   "AMUR",    "GANGES", "INDUS",    "VOLGA"};
+
+// States whose own names are written in another script: their places' names
+// are transliterations.
+const QSet<QString> kOtherScript = {
+    "AE", "AF", "AM", "BD", "BG", "BH", "BT", "BY", "CN", "CY", "DZ", "EG", "ER", "ET",
+    "GE", "GR", "IL", "IN", "IQ", "IR", "JO", "JP", "KG", "KH", "KP", "KR", "KW", "KZ",
+    "LA", "LB", "LK", "LY", "MA", "MK", "MM", "MN", "NP", "OM", "PK", "PS", "QA", "RU",
+    "SA", "SD", "SY", "TH", "TJ", "TM", "TN", "TW", "UA", "UZ", "YE"};
+// The accents each language puts on a transliteration (Pékin, Teherán,
+// Pjöngjang, Caïro); none in the others.
+const QString kTransliterationAccents[] = {"", "", "éèëïÉ", "äöüÄÖÜ", "áéíóúÁÉÍÓÚ", "", "", "ëï"};
+
+// English forms where the language has its own: French, German, Spanish,
+// Italian and Dutch name states, seas, islands and mountains in their own
+// words (Nord-Carolina, Lac Vänern); Swedish and Danish keep the English
+// names of states and islands (North Carolina, New South Wales) but not of
+// seas, lakes, rivers or mountains.
+const QRegularExpression kEnglishForms(
+    R"(\b(North|South|East|West|Northern|Southern|Western|Eastern|New|Great|Lake|Mount|Cape|Gulf of|Bay of|Sea of) | (Island|Islands|Sea|Ocean|Gulf|Bay|Lake|River|Territory|Territories|Channel|City)\b)");
+const QRegularExpression
+    kEnglishWaterForms(R"(\b(Lake|Mount|Gulf of|Bay of|Sea of) | (Sea|Gulf|Lake|River|Channel)\b)");
+// Proper names that languages write as English does: in every language, or
+// in those listed before the colon.
+const QStringList kAlsoTheirs = {"New York",
+                                 "New Jersey",
+                                 "New Hampshire",
+                                 "New Delhi",
+                                 "Rhode Island",
+                                 "Saint John's",
+                                 "Saint George's",
+                                 "Port of Spain",
+                                 "Benin City",
+                                 "Mexico City",
+                                 "Guatemala City",
+                                 "Kuwait City",
+                                 "Panama City",
+                                 "Vatican City",
+                                 "Ho Chi Minh City",
+                                 "Jefferson City",
+                                 "Carson City",
+                                 "Oklahoma City",
+                                 "Salt Lake City",
+                                 "de da nl sv:New Brunswick",
+                                 "de da sv:Prince Edward Island",
+                                 "de da sv:British Columbia",
+                                 "de:New Mexico",
+                                 "de da nl sv:Mount Everest",
+                                 "de da nl sv:Mount Kenya",
+                                 "de nl:Mount Kosciuszko",
+                                 "de da nl sv:Mount Wilhelm",
+                                 "de da nl sv:Mount Cook",
+                                 "de da sv:Vancouver Island"};
+bool AlsoTheirs(const QString& name, const char* language) {
+    for (const QString& a : kAlsoTheirs) {
+        const int colon = a.indexOf(':');
+        if (colon < 0 ? a == name
+                      : a.mid(colon + 1) == name &&
+                            a.left(colon).split(' ').contains(QLatin1String(language)))
+            return true;
+    }
+    return false;
+}
+
+// Country names from CLDR with a typographic apostrophe, left to the country
+// name overrides (known; any other curly apostrophe fails).
+const QStringList kKnownCurly = {"Côte d’Ivoire", "Costa d’Avorio", "Bahama’s"};
+
+const QRegularExpression kAdministrative(
+    R"(^(State|Province|Commonwealth) of |^Estado d[eo] |^État d[eu] |^Stato d[ei] |^Provincia d[ei] |^Province d[eu] | (State|Province|Oblast|Prefecture|Municipality)$| City$|^Ciudad de |^Ville de |^Città di |-si$|-shi$| Shi$|Mukarramah)");
+const QSet<QString> kNamedSo = {"Mexico City", "Guatemala City", "Kuwait City", "Panama City",
+                                "Vatican City", "Ho Chi Minh City", "Benin City",
+                                "Ciudad de México", "Ciudad de Guatemala", "Ciudad de Panamá",
+                                "Città di Ho Chi Minh",
+                                // US state capitals named so in every language.
+                                "Jefferson City", "Carson City", "Oklahoma City", "Salt Lake City"};
+
+// The rows of the hand tables: each line that holds a key and eight names
+// joined by "|" in one quoted string.
+std::vector<TNameRow> HandTableRows() {
+    std::vector<TNameRow> rows;
+    QFile file(QStringLiteral(GLOBINA_HANDTABLES_MJS));
+    if (!file.open(QIODevice::ReadOnly))
+        return rows;
+    const QRegularExpression quoted(R"('((?:[^'\\]|\\.)*)')");
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        if (line.trimmed().startsWith("//"))
+            continue;
+        QStringList strings;
+        for (auto it = quoted.globalMatch(line); it.hasNext();)
+            strings << it.next().captured(1).replace("\\'", "'");
+        for (const QString& s : strings)
+            if (s.count('|') == 7 && !strings.isEmpty())
+                rows.push_back({"handtables.mjs " + strings.front(), s.split('|'),
+                                kTransliterated.contains(strings.front())});
+    }
+    return rows;
+}
+
+// Every name of the shipped area and place files beside the program.
+std::vector<TNameRow> ShippedRows() {
+    std::vector<TNameRow> rows;
+    const QDir dir(ProgramFolder());
+    for (const QString& f : dir.entryList({"AREA*.crp"}, QDir::Files)) {
+        CAreor areas;
+        areas.LasAreor(dir.filePath(f));
+        for (int i = 1; i <= areas.Antal; ++i) {
+            const CArea& a = areas.Area(i);
+            if (a.Antal == 1)
+                continue; // a seed-only record names nothing the player sees
+            QStringList names;
+            for (int l = 1; l <= 8; ++l)
+                names << a.Namn[l];
+            rows.push_back({f + " " + a.Nyckel, names, false});
+        }
+    }
+    for (const QString& f : dir.entryList({"Ort*.crp"}, QDir::Files)) {
+        COrter places;
+        places.LasOrter(dir.filePath(f));
+        for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get()) {
+            QStringList names;
+            for (int l = 1; l <= 8; ++l)
+                names << p->Namn[l];
+            rows.push_back(
+                {f + " " + p->Grupp1 + " " + p->Namn[2], names, kOtherScript.contains(p->Grupp1)});
+        }
+    }
+    return rows;
+}
+
+// What is wrong with the name in language l (0 = Swedish) of a row.
+QStringList Faults(const TNameRow& row, int l) {
+    QStringList faults;
+    const QString& name = row.names[l];
+    const QString& english = row.names[kEnglish];
+    if (name.isEmpty() || name != name.simplified())
+        return {"empty, or stray spaces"};
+    static const QRegularExpression garbled("[0-9?()]"), curly("[’‘ʼ`´“”]"), words("[ -]");
+    if (!name[0].isUpper() || (name.contains(garbled) && name != "K2"))
+        faults << "lower-case or garbled";
+    if (name.contains(curly) && !kKnownCurly.contains(name))
+        faults << "curly apostrophe or quote";
+    if (name.contains(kAdministrative) && !kNamedSo.contains(name))
+        faults << "administrative form";
+    const bool ownForms = l != 0 && l != kEnglish && l != 6;
+    if (l != kEnglish && !AlsoTheirs(name, kLanguages[l]) &&
+        name.contains(ownForms ? kEnglishForms : kEnglishWaterForms))
+        faults << "English name";
+    // Only the capitalised words are the transliteration ("Azovska sjön").
+    const auto stray = [&](QChar c) {
+        return c.isLetter() && c.unicode() > 127 && !english.contains(c) &&
+               !kTransliterationAccents[l].contains(c);
+    };
+    if (row.transliterated)
+        for (const QString& word : name.split(words, Qt::SkipEmptyParts))
+            if (word[0].isUpper() && std::any_of(word.begin(), word.end(), stray)) {
+                faults << "accent the language does not put on a transliteration";
+                break;
+            }
+    return faults;
+}
+
+QStringList Check(const std::vector<TNameRow>& rows) {
+    QStringList wrong;
+    for (const TNameRow& row : rows) {
+        if (row.names.size() != 8) {
+            wrong << row.where + ": not eight names";
+            continue;
+        }
+        for (int l = 0; l < 8; ++l)
+            for (const QString& f : Faults(row, l))
+                wrong << QStringLiteral("%1 %2 \"%3\": %4")
+                             .arg(row.where, kLanguages[l], row.names[l], f);
+    }
+    return wrong;
+}
+
+} // namespace
+
+TEST(SchoolAtlasNames, TheRuleCatchesTheFormsNoAtlasUses) {
+    auto row = [](const QString& all, bool translit = false) {
+        return TNameRow{"sample", all.split('|'), translit};
+    };
+    const QStringList bad = Check({
+        row("North Carolina|North Carolina|North Carolina|North Carolina|Carolina del "
+            "Norte|Carolina del Nord|North Carolina|Noord-Carolina"),
+        row("Vänern|Lake Vänern|Lac Vänern|Vänern|Lago Vänern|Lago Vänern|Lake Vänern|Vänermeer"),
+        row("Sachalin|Sakhalin|Sakhaline|Sachalin|Sajalín|Sachalin|Sakhalin|Sachalîn", true),
+        row("Quebec|Quebec|Québec|Québec|Quebec|Québec|Québec|quebec"),
+        row("Saint John’s|St John's|Saint John's|Saint John's|Saint John's|Saint John's|Saint "
+            "John's|Saint John's"),
+        row("Kalifornien|California|State of "
+            "California|Kalifornien|California|California|Californien|Californië"),
+    });
+    const QStringList expected = {"fr \"North Carolina\": English name",
+                                  "de \"North Carolina\": English name",
+                                  "da \"Lake Vänern\": English name",
+                                  "nl \"Sachalîn\": accent the language",
+                                  "nl \"quebec\": lower-case",
+                                  "sv \"Saint John’s\": curly apostrophe",
+                                  "fr \"State of California\": administrative form"};
+    for (const QString& e : expected)
+        EXPECT_TRUE(bad.join('\n').contains(e)) << e.toStdString();
+    // New South Wales is Swedish and Danish too; Sajalín carries a Spanish accent.
+    EXPECT_EQ(bad.size(), expected.size()) << bad.join('\n').toStdString();
+}
+
+TEST(SchoolAtlasNames, EveryHandTableNameFollowsTheRule) {
+    const auto rows = HandTableRows();
+    // 99 states and provinces, and the world's and Norden's features.
+    ASSERT_GE(rows.size(), 99u + 150u);
+    const QStringList wrong = Check(rows);
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.join('\n').toStdString();
+}
+
+TEST(SchoolAtlasNames, EveryShippedAreaAndPlaceNameFollowsTheRule) {
+    const auto rows = ShippedRows();
+    ASSERT_GE(rows.size(), 1000u);
+    const QStringList wrong = Check(rows);
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << " names:\n" << wrong.join('\n').toStdString();
+}
