@@ -579,6 +579,7 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
         patchMaps[0].water = &m.water;
         patchMaps[0].sea = &sea;
         patchMaps[0].seaTargets = {target};
+        patchMaps[0].views = ViewsToCheck(atlas, m);
         QStringList patchLog;
         for (const auto& [where, n] : FillPatches(patchMaps, patchLog))
             out << where << ": " << n << " patches left\n";
@@ -606,7 +607,7 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
                        .arg(m.id)
                        .arg(w)
                        .arg(h)
-                       .arg(Coverage(m, &m.water, sea, w, h, png));
+                       .arg(Coverage(m, &m.water, sea, MapView{w, h, {}, {}, {}, 1}, png));
         }
         SettleSubdivisionPlaces(m);
         auto& file = placeFiles[m.placeFile];
