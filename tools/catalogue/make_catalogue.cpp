@@ -327,7 +327,7 @@ void FitToPlaces(Exercise& e, Atlas& atlas) {
     // elsewhere, its edge would run through land and the sea's fill would
     // flood it.
     if (e.map == 1) {
-        box->Ost = std::max(box->Ost, -box->Vast);
+        box->Ost = std::min(std::max(box->Ost, -box->Vast), 180.0);
         box->Vast = -box->Ost;
     }
     box->Antal = 1;
