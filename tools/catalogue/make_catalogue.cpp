@@ -297,52 +297,28 @@ QStringList ClosePlaces(const Exercise& e, Atlas& atlas) {
 }
 
 // A place exercise without a view whose items name no area (seas, lakes,
-// islands) would fit its view to nothing: it gets the view that fits its
-// places, found the way the map fits areas.
-void FitToPlaces(Exercise& e, Atlas& atlas) {
+// islands) would fit its view to nothing: it gets the view that fits the
+// whole map, found the way the map fits areas.
+void FitToMap(Exercise& e, Atlas& atlas) {
     if (e.kind != "ORT" || e.hasView)
         return;
-    const CAreor& areor = atlas.Map(e.map);
+    CKarta karta;
+    karta.Landareor = std::make_unique<CAreor>();
+    karta.Landareor->LasAreor(QStringLiteral("%1/AREA%2.crp").arg(atlas.Dir()).arg(e.map));
+    CAreor& areor = *karta.Landareor;
     for (int k = 1; k <= areor.Antal; ++k)
         for (const QString& item : e.items)
             if (areor.Area(k).Antal > 0 && areor.Area(k).Matchar(item))
                 return;
-    const QList<const COrt*> places = Selected(e, atlas);
-    if (places.isEmpty())
-        return;
-    auto box = std::make_unique<CArea>();
-    box->Nord = box->Ost = -1000;
-    box->Syd = box->Vast = 1000;
-    for (const COrt* o : places) {
-        box->Nord = std::max<double>(box->Nord, o->Latitud);
-        box->Syd = std::min<double>(box->Syd, o->Latitud);
-        box->Ost = std::max<double>(box->Ost, o->Longitud);
-        box->Vast = std::min<double>(box->Vast, o->Longitud);
-    }
-    // Room beside the outermost markers for the names shown at them.
-    const double margin = (box->Ost - box->Vast) / 20;
-    box->Ost += margin;
-    box->Vast -= margin;
-    // The world map's outlines are cut at the 180th meridian: centred
-    // elsewhere, its edge would run through land and the sea's fill would
-    // flood it.
-    if (e.map == 1) {
-        box->Ost = std::max(box->Ost, -box->Vast);
-        box->Vast = -box->Ost;
-    }
-    box->Antal = 1;
-    box->Deltar = true;
-    CKarta karta;
-    karta.Landareor = std::make_unique<CAreor>();
-    karta.Landareor->Lagg(std::move(box));
+    for (int k = 1; k <= areor.Antal; ++k)
+        areor.Area(k).Deltar = true;
     TImage picture;
     picture.resize(1024, 700);
     karta.Bild = &picture;
     karta.AnpassaVy();
-    // Whole hundredths keep the written catalogue readable and stable.
-    e.north = std::round(karta.VyNord * 100) / 100;
-    e.south = std::round(karta.VySyd * 100) / 100;
-    e.centre = std::round(karta.VyMitt * 100) / 100;
+    e.north = karta.VyNord;
+    e.south = karta.VySyd;
+    e.centre = karta.VyMitt;
     e.hasView = true;
 }
 
@@ -481,7 +457,7 @@ int main(int argc, char* argv[]) {
         for (Exercise& e : list) {
             CheckKind(e);
             e.items = Expand(e, atlas);
-            FitToPlaces(e, atlas);
+            FitToMap(e, atlas);
             Check(e, atlas, numbers);
             // The menu finds the picked exercise by its name.
             for (int l = 0; l < e.names.size(); ++l) {
