@@ -75,6 +75,12 @@ void ApplyView(MapRender& r, const MapView& v, const std::vector<AtlasArea>& are
     for (const AtlasArea& a : areas)
         if (!a.points.empty() && (v.keys.isEmpty() || Selects(a, v.keys)))
             fit.push_back(&a);
+    // A place exercise whose items name no area (seas, lakes) plays on the
+    // whole map, as the catalogue tool gives it.
+    if (fit.empty())
+        for (const AtlasArea& a : areas)
+            if (!a.points.empty())
+                fit.push_back(&a);
     r.AnpassaVy(fit);
 }
 
