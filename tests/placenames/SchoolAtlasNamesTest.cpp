@@ -69,6 +69,10 @@ const QStringList kAlsoTheirs = {"New York",
                                  "Panama City",
                                  "Vatican City",
                                  "Ho Chi Minh City",
+                                 "Jefferson City",
+                                 "Carson City",
+                                 "Oklahoma City",
+                                 "Salt Lake City",
                                  "de da nl sv:New Brunswick",
                                  "de da sv:Prince Edward Island",
                                  "de da sv:British Columbia",
@@ -96,10 +100,11 @@ const QStringList kKnownCurly = {"Côte d’Ivoire", "Costa d’Avorio", "Bahama
 
 const QRegularExpression kAdministrative(
     R"(^(State|Province|Commonwealth) of |^Estado d[eo] |^État d[eu] |^Stato d[ei] |^Provincia d[ei] |^Province d[eu] | (State|Province|Oblast|Prefecture|Municipality)$| City$|^Ciudad de |^Ville de |^Città di |-si$|-shi$| Shi$|Mukarramah)");
-const QSet<QString> kNamedSo = {"Mexico City",      "Guatemala City",      "Kuwait City",
-                                "Panama City",      "Vatican City",        "Ho Chi Minh City",
-                                "Benin City",       "Ciudad de México",    "Ciudad de Guatemala",
-                                "Ciudad de Panamá", "Città di Ho Chi Minh"};
+const QSet<QString> kNamedSo = {"Mexico City",      "Guatemala City",       "Kuwait City",
+                                "Panama City",      "Vatican City",         "Ho Chi Minh City",
+                                "Benin City",       "Ciudad de México",     "Ciudad de Guatemala",
+                                "Ciudad de Panamá", "Città di Ho Chi Minh", "Jefferson City",
+                                "Carson City",      "Oklahoma City",        "Salt Lake City"};
 
 // The rows of the hand tables: each line that holds a key and eight names
 // joined by "|" in one quoted string.
