@@ -174,11 +174,20 @@ void CKarta::FyllAvskuretHav() {
     if (!Landareor)
         return;
     TCanvas& c = Canvas();
+    // A seed marks its region as land only where the centre of its pixel lies
+    // in its own outline: the seed of an island smaller than a pixel, or of a
+    // record that reaches a piece pinched off at another size, may fall on
+    // the open sea here, which would then never be coloured.
     std::vector<QPoint> fro;
     for (int i = 1; i <= Landareor->Antal; ++i) {
         const CArea& a = *Landareor->Areor[i];
-        fro.push_back(Punkt(a.Fyllpunkt1));
-        fro.push_back(Punkt(a.Fyllpunkt2));
+        if (a.Antal < 3 || !ArSynlig(a))
+            continue;
+        for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
+            const QPoint p = Punkt(s);
+            if (PunktIYta(LatVid(p.y()), LonVid(p.y(), p.x()), a.Punkter, a.Antal))
+                fro.push_back(p);
+        }
     }
     c.SetBrushColor(Vattenfarg);
     c.FillRegions(Landfarg, fro, [this](const std::vector<QPoint>& prov) {
