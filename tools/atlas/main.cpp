@@ -485,82 +485,6 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
         << "\n";
 }
 
-// The exercises of a map show it in their own view, fitted to the areas
-// they ask (the whole map when they ask none). A patch of land colour there
-// that lies in no land area (a bay or channel cut off at that view) gets a
-// sea point, where no view of the map, the whole map at the three sizes
-// included, would flood land from it. Returns the patches left open.
-int CloseExerciseViewPatches(const AtlasMap& m, const std::vector<AtlasArea>& water,
-                             std::vector<LatLon>& sea, const std::vector<QStringList>& exercises) {
-    auto boundsOf = [&](const QStringList& items) {
-        float n = -1000, s = 1000, e = -1000, w = 1000;
-        for (const AtlasArea& a : m.areas) {
-            bool asked = items.isEmpty();
-            for (const QString& k : items)
-                asked = asked || Matches(a, k);
-            if (!asked || a.points.size() < 3)
-                continue;
-            n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
-            e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
-        }
-        return std::array<float, 4>{n, s, e, w};
-    };
-    std::vector<SeaTarget::View> views;
-    std::vector<QStringList> all = exercises;
-    all.push_back({});
-    for (const QStringList& items : all) {
-        std::array<float, 4> b = boundsOf(items);
-        if (b[0] < b[1])
-            b = boundsOf({});
-        for (auto [w, h] : ScreenSizes())
-            views.push_back({w, h, b[0], b[1], b[2], b[3], 1});
-    }
-    SeaTarget t;
-    t.land = &m.areas;
-    t.water = &water;
-    int open = 0;
-    for (int round = 0; round < 8; ++round) {
-        std::vector<std::unique_ptr<MapRender>> seaOnly;
-        for (const SeaTarget::View& v : views) {
-            seaOnly.push_back(std::make_unique<MapRender>(v.width, v.height));
-            DrawForSea(*seaOnly.back(), t, v, sea);
-        }
-        auto safe = [&](LatLon p) {
-            if (InAnyArea(p, m.areas))
-                return false;
-            for (const auto& r : seaOnly) {
-                const QPoint c = r->Project(p);
-                if (r->InomBild(c) && r->Image().pixel(c) != MapRender::kLand)
-                    continue;
-                if (InAnyArea({r->LatVid(c.y()), r->LonVid(c.y(), c.x())}, m.areas))
-                    return false;
-            }
-            return true;
-        };
-        bool added = false;
-        open = 0;
-        for (const SeaTarget::View& v : views) {
-            MapRender r(v.width, v.height);
-            DrawForSea(r, t, v, sea);
-            for (size_t i = 0; i < m.areas.size(); ++i)
-                r.FyllArea(m.areas[i], AreaColour(int(i)));
-            for (const TPatch& patch : FindPatches(r.Image(), MapRender::kLand, 3)) {
-                const LatLon p{FromFixed(ToFixed(r.LatVid(patch.deepest.y()))),
-                               FromFixed(ToFixed(r.LonVid(patch.deepest.y(), patch.deepest.x())))};
-                if (sea.size() < 100 && r.Project(p) == patch.deepest && safe(p)) {
-                    sea.push_back(p);
-                    added = true;
-                } else {
-                    ++open;
-                }
-            }
-        }
-        if (!added)
-            break;
-    }
-    return open;
-}
-
 void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& preview) {
     std::map<int, std::vector<AtlasPlace>> placeFiles;
     for (AtlasMap& m : atlas.subMaps) {
@@ -584,8 +508,6 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
         for (const auto& [where, n] : FillPatches(patchMaps, patchLog))
             out << where << ": " << n << " patches left\n";
         out << patchLog.join("; ") << "\n";
-        out << areaFile << ": patches left at the views of its exercises: "
-            << CloseExerciseViewPatches(m, m.water, sea, m.exercises) << "\n";
         CheckAreas(areaFile, m.areas);
         CheckAreas(waterFile, m.water);
         if (sea.size() > 100)
