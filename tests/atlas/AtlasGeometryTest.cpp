@@ -63,6 +63,36 @@ size_t Patches(const TDrawnMap& m, QString& where) {
     return patches.size();
 }
 
+// Open water drawn in some other colour: a pixel deep in one colour (its
+// 5 x 5 square all of it) that is not the sea's, whose centre lies in no land
+// area and no lake. Sampled every sixteenth pixel each way.
+size_t DrySea(const TDrawnMap& m, QString& where) {
+    const QImage& pic = m.image.Picture();
+    auto in = [](const CAreor& list, float lat, float lon) {
+        for (int i = 1; i <= list.Antal; ++i)
+            if (InArea(list.Area(i), lat, lon))
+                return true;
+        return false;
+    };
+    size_t n = 0;
+    for (int y = 8; y < pic.height() - 8; y += 16)
+        for (int x = 8; x < pic.width() - 8; x += 16) {
+            const QRgb c = pic.pixel(x, y);
+            bool deep = c != m.k->Vattenfarg.rgb() && c != m.k->Sjofarg.rgb();
+            for (int dy = -2; dy <= 2 && deep; ++dy)
+                for (int dx = -2; dx <= 2 && deep; ++dx)
+                    deep = pic.pixel(x + dx, y + dy) == c;
+            const float lat = m.k->LatVid(y), lon = m.k->LonVid(y, x);
+            // Near the poles the world map's graticule closes up into solid ink.
+            if (deep && std::abs(lat) < 80 && !in(*m.k->Landareor, lat, lon) &&
+                !in(*m.k->Vattenareor, lat, lon)) {
+                if (++n <= 3)
+                    where += QStringLiteral(" %1,%2").arg(lat, 0, 'f', 2).arg(lon, 0, 'f', 2);
+            }
+        }
+    return n;
+}
+
 class EveryMapAndSize : public ::testing::TestWithParam<std::tuple<int, QSize>> {};
 
 // A sea point that falls on land floods it with the sea colour: no pixel
@@ -300,7 +330,6 @@ protected:
     COvningar catalogue;
 };
 
-
 TEST_F(AreaExercises, EveryAskedStateHasASpotNinePixelsAcrossAt1024x700) {
     Each(QSize(1024, 700), [&](COvningLandArea& e, CKarta& k, QSize size) {
         QStringList missing;
@@ -335,7 +364,8 @@ TEST_F(AreaExercises, EveryAskedAreaLiesWhollyInsideTheViewAt4to3And16to9) {
 }
 
 // Every area and place exercise at its own view (the catalogue's, or the fit
-// to its areas at that size), drawn with every area of its map taking part.
+// to its areas at that size), drawn with every area of its map taking part:
+// no land left in the land colour, no open water in another colour.
 TEST_F(AreaExercises, NoPatchOfLandColourIsLeftAtAnExercisesOwnView) {
     size_t total = 0;
     int views = 0;
@@ -355,6 +385,10 @@ TEST_F(AreaExercises, NoPatchOfLandColourIsLeftAtAnExercisesOwnView) {
             const size_t n = Patches(m, where);
             EXPECT_EQ(n, 0u) << "exercise " << e->Nummer << " at " << size.width() << "x"
                              << size.height() << ":" << where.toStdString();
+            QString dry;
+            EXPECT_EQ(DrySea(m, dry), 0u)
+                << "exercise " << e->Nummer << " at " << size.width() << "x" << size.height()
+                << ", not sea:" << dry.toStdString();
             total += n;
             ++views;
         }
