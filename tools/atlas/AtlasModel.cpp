@@ -94,19 +94,8 @@ Atlas LoadAtlas(const QString& jsonFile) {
     }
     for (const auto& l : j.at("lakes"))
         atlas.lakes.push_back(Area(l, true));
-    for (const auto& p : j.at("places")) {
-        AtlasPlace q;
-        q.id = QString::fromStdString(p.at("id").get<std::string>());
-        q.names = Names(p.at("names"));
-        q.level = p.at("niva").get<int>();
-        q.capital = p.at("capital").get<bool>();
-        q.cities = p.value("cities", false);
-        q.country = QString::fromStdString(p.at("cc").get<std::string>());
-        q.continent = QString::fromStdString(p.at("cont").get<std::string>());
-        q.lat = FromFixed(ToFixed(p.at("lat").get<double>()));
-        q.lon = FromFixed(ToFixed(p.at("lon").get<double>()));
-        atlas.places.push_back(q);
-    }
+    for (const auto& p : j.at("places"))
+        atlas.places.push_back(Place(p));
     for (const auto& m : j.value("subMaps", json::array())) {
         AtlasMap map;
         map.id = m.at("id").get<int>();

@@ -410,26 +410,32 @@ SeaTarget SeaTargetOf(const AtlasMap& m, const std::vector<AtlasArea>* water) {
     return t;
 }
 
-// A lake whose seed, at some small size, falls outside it floods the picture.
-std::vector<AtlasArea> LakesThatStay(const AtlasMap& m, const std::vector<AtlasArea>& lakes) {
+// A lake seed that falls outside its lake at a small size floods the whole
+// picture: true when it does so on the map at any of the sizes.
+bool LakeFloods(const AtlasMap& m, const AtlasArea& lake,
+                std::initializer_list<std::pair<int, int>> sizes) {
     std::vector<const AtlasArea*> all;
     for (const AtlasArea& a : m.areas)
         all.push_back(&a);
+    for (auto [w, h] : sizes) {
+        MapRender r(w, h);
+        r.AnpassaVy(all);
+        r.RitaVatten({lake});
+        int navy = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                navy += r.Image().pixel(x, y) == MapRender::kSea;
+        if (navy > w * h / 20)
+            return true;
+    }
+    return false;
+}
+
+// The lakes of a close-up map that flood none of its small sizes.
+std::vector<AtlasArea> LakesThatStay(const AtlasMap& m, const std::vector<AtlasArea>& lakes) {
     std::vector<AtlasArea> kept;
     for (const AtlasArea& lake : lakes) {
-        bool floods = false;
-        for (auto [w, h] : {std::pair{320, 220}, std::pair{512, 350}, std::pair{640, 440},
-                            std::pair{800, 550}, std::pair{1024, 700}}) {
-            MapRender r(w, h);
-            r.AnpassaVy(all);
-            r.RitaVatten({lake});
-            int navy = 0;
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                    navy += r.Image().pixel(x, y) == MapRender::kSea;
-            floods = floods || navy > w * h / 20;
-        }
-        if (floods)
+        if (LakeFloods(m, lake, {{320, 220}, {512, 350}, {640, 440}, {800, 550}, {1024, 700}}))
             out << "map " << m.id << ": left out lake " << lake.key
                 << ", its seed floods a small map\n";
         else
@@ -591,21 +597,11 @@ int main(int argc, char** argv) {
         for (const AtlasArea& lake : atlas.lakes) {
             bool floods = false;
             for (int id : {1, 2, 3, 4, 5, 6})
-                for (auto [w, h] :
-                     {std::pair{320, 220}, std::pair{400, 280}, std::pair{512, 350},
-                      std::pair{640, 440}, std::pair{800, 550}, std::pair{1024, 700}}) {
-                    MapRender r(w, h);
-                    std::vector<const AtlasArea*> all;
-                    for (const AtlasArea& a : atlas.maps[id - 1].areas)
-                        all.push_back(&a);
-                    r.AnpassaVy(all);
-                    r.RitaVatten({lake});
-                    int navy = 0;
-                    for (int y = 0; y < h; ++y)
-                        for (int x = 0; x < w; ++x)
-                            navy += r.Image().pixel(x, y) == MapRender::kSea;
-                    floods = floods || navy > w * h / 20;
-                }
+                floods =
+                    floods ||
+                    LakeFloods(
+                        atlas.maps[id - 1], lake,
+                        {{320, 220}, {400, 280}, {512, 350}, {640, 440}, {800, 550}, {1024, 700}});
             if (floods)
                 out << "left out lake " << lake.key << ": its seed floods a small map\n";
             else

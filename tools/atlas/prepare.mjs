@@ -247,13 +247,8 @@ function arcPoints(i, thr) {
   return pts;
 }
 const fullDetail = new Float64Array(1 << 20);
-function buildRing(arcList, thr) {
-  const r = [];
-  for (const i of arcList) {
-    const pts = arcPoints(i, thr);
-    for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
-  }
-  // A ring that the source carries across 180 degrees continues past it.
+// A ring that the source carries across 180 degrees continues past it.
+function across180(r) {
   let off = 0;
   for (let k = 1; k < r.length; k++) {
     const x = r[k][0] + off, prev = r[k - 1][0];
@@ -261,7 +256,15 @@ function buildRing(arcList, thr) {
     else if (prev - x > 180) off += 360;
     if (off) r[k] = [r[k][0] + off, r[k][1]];
   }
-  return dedupe(r);
+  return r;
+}
+function buildRing(arcList, thr) {
+  const r = [];
+  for (const i of arcList) {
+    const pts = arcPoints(i, thr);
+    for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
+  }
+  return dedupe(across180(r));
 }
 
 // ---------- lakes ---------------------------------------------------------
@@ -763,15 +766,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
       if (i < 0) pts = pts.reverse();
       for (let k = r.length ? 1 : 0; k < pts.length; k++) r.push(pts[k]);
     }
-    // A ring that the source carries across 180 degrees continues past it.
-    let off = 0;
-    for (let k = 1; k < r.length; k++) {
-      const x = r[k][0] + off, prev = r[k - 1][0];
-      if (x - prev > 180) off -= 360;
-      else if (prev - x > 180) off += 360;
-      if (off) r[k] = [r[k][0] + off, r[k][1]];
-    }
-    return dedupe(r);
+    return dedupe(across180(r));
   };
   const units = [];
   // The Nordic map: whole states are the units asked (Åland with Finland).
