@@ -8,19 +8,25 @@ function(globina_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# globina_test(name SOURCES ... LIBS ...): a GoogleTest binary (QtTest may be
-# used inside it too) run by CTest headless. The shared main creates the
-# QApplication.
+# globina_test(name SOURCES ... LIBS ... [LOCK resource]): a GoogleTest binary
+# (QtTest may be used inside it too) run by CTest headless. The shared main
+# creates the QApplication. Tests of one LOCK never run at the same time.
 function(globina_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LOCK" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE globina_testmain ${ARG_LIBS})
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
     "/usr/bin/env;QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
   add_dependencies(${name} globina_assets)
+  # The lock goes first: the discovered tests' properties are a flat list, in
+  # which the environment's two entries are split apart.
+  set(lock)
+  if(ARG_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_LOCK})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${GLOBINA_BIN_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
+    PROPERTIES ${lock} ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
 endfunction()
 
 # Shipped data files are copied beside the executable.
