@@ -94,10 +94,6 @@ bool AlsoTheirs(const QString& name, const char* language) {
     return false;
 }
 
-// Country names from CLDR with a typographic apostrophe, left to the country
-// name overrides (known; any other curly apostrophe fails).
-const QStringList kKnownCurly = {"Côte d’Ivoire", "Costa d’Avorio", "Bahama’s"};
-
 const QRegularExpression kAdministrative(
     R"(^(State|Province|Commonwealth) of |^Estado d[eo] |^État d[eu] |^Stato d[ei] |^Provincia d[ei] |^Province d[eu] | (State|Province|Oblast|Prefecture|Municipality)$| City$|^Ciudad de |^Ville de |^Città di |-si$|-shi$| Shi$|Mukarramah)");
 const QSet<QString> kNamedSo = {"Mexico City", "Guatemala City", "Kuwait City", "Panama City",
@@ -170,7 +166,7 @@ QStringList Faults(const TNameRow& row, int l) {
     static const QRegularExpression garbled("[0-9?()]"), curly("[’‘ʼ`´“”]"), words("[ -]");
     if (!name[0].isUpper() || (name.contains(garbled) && name != "K2"))
         faults << "lower-case or garbled";
-    if (name.contains(curly) && !kKnownCurly.contains(name))
+    if (name.contains(curly))
         faults << "curly apostrophe or quote";
     if (name.contains(kAdministrative) && !kNamedSo.contains(name))
         faults << "administrative form";

@@ -55,7 +55,7 @@ function countryNames(code) {
     if (o && o[l]) return o[l];
     const t = territoryNames[l];
     let n = (!STATES.has(code) && t[code + '-alt-short']) || t[code] || t[code + '-alt-short'] || '';
-    n = n.replace(/ \([^)]*\)$/, '');
+    n = n.replace(/ \([^)]*\)$/, '').replace(/[’‘]/g, "'");
     if (l === 'en') n = n.replace(/ & /g, ' and ');
     return n;
   });
