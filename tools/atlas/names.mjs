@@ -298,6 +298,9 @@ export function spaceCities(places, exercises, viewOf, { w = 1024, h = 700, gap 
     const kept = [];
     for (const p of here.sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1))) {
       const [x, y] = project(p.lat, p.lon);
+      // A place beyond the edge of the exercise's view (Novosibirsk on the
+      // Europe map) cannot be clicked there.
+      if (x < 0 || y < 0 || x >= w || y >= h) continue;
       if (kept.some((q) => Math.hypot(q.x - x, q.y - y) < gap)) continue;
       kept.push({ x, y });
       asked.add(p.id);
