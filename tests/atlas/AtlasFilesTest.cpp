@@ -95,7 +95,7 @@ TEST(AtlasFiles, EveryFlagDecodesAndFitsTheFlagSheet) {
 TEST(AtlasFiles, SeaPointsLieInNoLandAreaOfTheirMap) {
     for (int n = 1; n <= 6; ++n) {
         const auto k = LoadShippedMap(n); // more than 100 sea points would raise a range error
-        ASSERT_GE(k->AntalHav, 5); // the named seas at least
+        ASSERT_GE(k->AntalHav, 5);        // the named seas at least
         for (int i = 1; i <= k->AntalHav; ++i) {
             const TLatLon p = k->Havspunkter[i];
             for (int j = 1; j <= k->Landareor->Antal; ++j)

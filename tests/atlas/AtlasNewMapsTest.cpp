@@ -1,15 +1,12 @@
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
 // and of the Nordic map (9) with Ort4.crp, drawn with the program's own map.
+// What every map shares (spots, patches, places apart) is held by the tests
+// that go through the catalogue's exercises.
 #include "data/Helpers.h"
-#include "exercises/OvningOrt.h"
-#include "exercises/Ovningar.h"
 #include "platform/Image.h"
-#include "support/AreaSpots.h"
 #include "support/ShippedMaps.h"
-#include "support/TestScreens.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -108,19 +105,6 @@ TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursA
     EXPECT_LE(sea.size(), 100 * 8);
 }
 
-TEST_P(SubdivisionMap, EverySubdivisionHasASpotNinePixelsAcrossAt1024x700) {
-    const TSubdivisionMap& m = GetParam();
-    const QSize size(1024, 700);
-    const TCountryView v(m, size);
-    QStringList missing;
-    for (int i = 1; i <= v.k->Landareor->Antal; ++i) {
-        const CArea& a = v.k->Landareor->Area(i);
-        if (a.Grupp2 == m.country && a.Grupp1.isEmpty() && !HasSpot(*v.k, a.Nyckel, size))
-            missing << a.Nyckel;
-    }
-    EXPECT_TRUE(missing.isEmpty()) << "no spot: " << missing.join(' ').toStdString();
-}
-
 // Every capital's marker centre at 1920 x 1048 is judged to lie in its own
 // subdivision (Juneau and Honolulu in their insets, Annapolis beside the
 // octagon of the District of Columbia), and there is one for each.
@@ -198,60 +182,6 @@ TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
         aland = aland || (k->Landareor->Area(i).Matchar("FI") &&
                           InArea(k->Landareor->Area(i), 60.2f, 19.95f));
     EXPECT_TRUE(aland);
-}
-
-TEST(NordicMap, EveryStateHasASpotNinePixelsAcrossAt1024x700) {
-    const TCountryView v(9, 4, kNordic, QSize(1024, 700));
-    for (const QString& key : kNordic)
-        EXPECT_TRUE(HasSpot(*v.k, key, QSize(1024, 700))) << key.toStdString();
-}
-
-// Every place exercise of the catalogue on maps 7-11, started as the
-// program starts it at 1024 x 700: it asks places, each marker lies in the
-// view and 8 pixels from every other one it asks (the state capitals, the
-// towns of Sweden and of the five Nordic states, the lakes, the islands and
-// peaks).
-class NewMapExercises : public EngineTest {
-protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        QDir::setCurrent(ProgramFolder());
-        catalogue.LasOvningar("Ovning.crp");
-    }
-    COvningar catalogue;
-};
-
-TEST_F(NewMapExercises, EveryPlaceExerciseShowsItsPlacesInViewAndEightPixelsApart) {
-    int exercises = 0;
-    for (auto e = catalogue.Forsta; e; e = e->Nasta) {
-        if (!dynamic_cast<COvningOrt*>(e.get()) || e->Kartnummer < 7)
-            continue;
-        SCOPED_TRACE(e->Namn[2].toStdString());
-        ++exercises;
-        auto k = LoadShippedMap(e->Kartnummer, e->Ortfil);
-        TestKartScreen screen;
-        screen.bild.resize(1024, 700);
-        e->Karta = k.get();
-        e->Starta(&screen);
-        e->Karta = nullptr;
-        std::vector<const COrt*> asked;
-        for (const COrt* p = k->Platser->Forsta.get(); p; p = p->Nasta.get())
-            if (p->Deltar)
-                asked.push_back(p);
-        EXPECT_GE(asked.size(), 3u);
-        QStringList close, outside;
-        for (size_t i = 0; i < asked.size(); ++i) {
-            const float lat = float(asked[i]->Latitud), lon = float(asked[i]->Longitud);
-            if (!k->InomBild(k->XKoord(lat, lon), k->YKoord(lat)))
-                outside << asked[i]->Namn[2];
-            for (size_t j = 0; j < i; ++j)
-                if (k->Avstand(lat, lon, *asked[j]) < 8)
-                    close << asked[i]->Namn[2] + "/" + asked[j]->Namn[2];
-        }
-        EXPECT_TRUE(outside.isEmpty()) << "outside the view: " << outside.join(", ").toStdString();
-        EXPECT_TRUE(close.isEmpty()) << close.join(", ").toStdString();
-    }
-    EXPECT_GE(exercises, 8);
 }
 
 // Towns and capitals lie on their own state at 1920 x 1048; islands and
