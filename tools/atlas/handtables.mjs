@@ -211,7 +211,8 @@ export const features = [
   F('IRISH', 'HAV', 'EUR', 53.6, -5.4, 2, 'Irländska sjön|Irish Sea|Mer d\'Irlande|Irische See|Mar de Irlanda|Mare d\'Irlanda|Det Irske Hav|Ierse Zee'),
   F('BISCAY', 'HAV', 'EUR', 45.5, -4.5, 2, 'Biscayabukten|Bay of Biscay|Golfe de Gascogne|Golf von Biskaya|Golfo de Vizcaya|Golfo di Biscaglia|Biscayabugten|Golf van Biskaje'),
 
-  // The world's biggest islands (a point on land of each).
+  // The world's 26 largest islands, largest first (Antarctica's aside; a point
+  // on land of each).
   F('GREENLAND', 'O', 'NOR', 74.0, -41.0, 1, 'Grönland|Greenland|Groenland|Grönland|Groenlandia|Groenlandia|Grønland|Groenland'),
   F('NEWGUINEA', 'O', 'AUS', -5.5, 142.5, 1, 'Nya Guinea|New Guinea|Nouvelle-Guinée|Neuguinea|Nueva Guinea|Nuova Guinea|Ny Guinea|Nieuw-Guinea'),
   F('BORNEO', 'O', 'ASI', 0.5, 114.0, 1, 'Borneo|Borneo|Bornéo|Borneo|Borneo|Borneo|Borneo|Borneo'),
@@ -233,8 +234,9 @@ export const features = [
   F('MINDANAO', 'O', 'ASI', 7.8, 125.0, 1, 'Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao'),
   F('IRELAND', 'O', 'EUR', 53.2, -8.0, 1, 'Irland|Ireland|Irlande|Irland|Irlanda|Irlanda|Irland|Ierland'),
   F('HOKKAIDO', 'O', 'ASI', 43.5, 142.8, 1, 'Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido'),
-  F('SAKHALIN', 'O', 'ASI', 50.5, 142.8, 1, 'Sachalin|Sakhalin|Sakhaline|Sachalin|Sajalín|Sachalin|Sakhalin|Sachalin'),
   F('HISPANIOLA', 'O', 'NOR', 19.0, -71.0, 1, 'Hispaniola|Hispaniola|Hispaniola|Hispaniola|La Española|Hispaniola|Hispaniola|Hispaniola'),
+  F('SAKHALIN', 'O', 'ASI', 50.5, 142.8, 1, 'Sachalin|Sakhalin|Sakhaline|Sachalin|Sajalín|Sachalin|Sakhalin|Sachalin'),
+  F('BANKS', 'O', 'NOR', 72.8, -121.5, 1, 'Banksön|Banks Island|Île Banks|Banks-Insel|Isla Banks|Isola di Banks|Banksøen|Bankseiland'),
   F('SRILANKA', 'O', 'ASI', 7.8, 80.7, 1, 'Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka'),
   F('TASMANIA', 'O', 'AUS', -42.0, 146.6, 1, 'Tasmanien|Tasmania|Tasmanie|Tasmanien|Tasmania|Tasmania|Tasmanien|Tasmanië'),
   // Further islands, asked on their continent's map.
