@@ -1,9 +1,11 @@
 // Data-quality tests of names by the school-atlas rule: the hand tables of
 // states, provinces and world features, and every name in the shipped area
 // and place files (whatever AREA*.crp and Ort*.crp there are). A name is not
-// empty or garbled, has no administrative form, no English form in a
-// language that has its own, no accent that the language does not put on a
-// transliteration, and straight apostrophes only.
+// empty or garbled, has no administrative form in any language, no English
+// form in a language that has its own, no accent that the language does not
+// put on a transliteration, keeps the accents of the local name, and has
+// straight apostrophes only; and no town takes another language's name where
+// its language writes the local names of that state's towns.
 #include "data/Helpers.h"
 #include "maps/Areas.h"
 #include "maps/Places.h"
@@ -13,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <map>
 #include <vector>
 
 namespace {
@@ -24,6 +27,7 @@ struct TNameRow {
     QString where;       // file and key, for the message
     QStringList names;   // sv en fr de es it da nl
     bool transliterated; // a name from another script (Sachalin, Jenisej)
+    QString townOf{};    // file and state of a town (not a capital), else empty
 };
 
 // Features whose names are transliterations from another script.
@@ -83,8 +87,9 @@ const QStringList kAlsoTheirs = {"New York",
                                  "de da nl sv:Mount Wilhelm",
                                  "de da nl sv:Mount Cook",
                                  "de da sv:Vancouver Island"};
-bool AlsoTheirs(const QString& name, const char* language) {
-    for (const QString& a : kAlsoTheirs) {
+// Whether a "languages:name" list holds the name for the language.
+bool Listed(const QStringList& list, const QString& name, const char* language) {
+    for (const QString& a : list) {
         const int colon = a.indexOf(':');
         if (colon < 0 ? a == name
                       : a.mid(colon + 1) == name &&
@@ -93,9 +98,44 @@ bool AlsoTheirs(const QString& name, const char* language) {
     }
     return false;
 }
+bool AlsoTheirs(const QString& name, const char* language) {
+    return Listed(kAlsoTheirs, name, language);
+}
+
+// Names that languages write without the local name's accents as their own.
+const QStringList kWrittenWithoutAccents = {"fr es it nl:Brasilia", "fr nl:Bogota",
+                                            "en es nl:Quebec",      "es:Rondonia",
+                                            "nl:Sao Tomé",          "sv en fr da nl:Reykjavik",
+                                            "en de es da:Montreal"};
+// Exonyms that two languages share (so the one is not copied from the other).
+const QStringList kSharedExonyms = {"fr it:Canton", "es it:Filadelfia", "fr de es nl:San José"};
+
+// The language column (0 = Swedish) in which a state writes its own names, for
+// the states with five towns or more in a place file.
+const std::map<QString, int> kOwnColumn = {{"SE", 0}, {"US", 1}, {"MX", 4}, {"DK", 6}};
+
+// The local form of a name: the one most columns give, English on a tie.
+QString MostGiven(const QStringList& names) {
+    QString best = names[kEnglish];
+    for (const QString& n : names)
+        if (names.count(n) > names.count(best))
+            best = n;
+    return best;
+}
+QString Unaccented(const QString& s) {
+    QString out;
+    for (const QChar c : s.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            out += c == QChar(0xF8) ? QChar('o') : c == QChar(0xD8) ? QChar('O') : c;
+    return out;
+}
+int Accents(const QString& s) {
+    return std::count_if(s.begin(), s.end(),
+                         [](QChar c) { return c.isLetter() && c.unicode() > 127; });
+}
 
 const QRegularExpression kAdministrative(
-    R"(^(State|Province|Commonwealth) of |^Estado d[eo] |^État d[eu] |^Stato d[ei] |^Provincia d[ei] |^Province d[eu] | (State|Province|Oblast|Prefecture|Municipality)$| City$|^Ciudad de |^Ville de |^Città di |-si$|-shi$| Shi$|Mukarramah)");
+    R"(^(State|Province|Commonwealth|City|Town|Municipality) of |^Estado d[eo] |^État d[eu] |^Stato d[ei] |^Provincia d[ei] |^Province d[eu] |^(Commune|Comune|Municipio|Municipalité|Gemeente|Gemeinde|Kommune|Kommun|Stadt|Stad) | (State|Province|Oblast|Prefecture|Municipality|County|Governorate|[Kk]ommune?|[Gg]emeente)$| City$|^Ciudad de |^Ville de |^Città di |-si$|-shi$|-gun$| Shi$|Mukarramah)");
 const QSet<QString> kNamedSo = {"Mexico City", "Guatemala City", "Kuwait City", "Panama City",
                                 "Vatican City", "Ho Chi Minh City", "Benin City",
                                 "Ciudad de México", "Ciudad de Guatemala", "Ciudad de Panamá",
@@ -149,8 +189,13 @@ std::vector<TNameRow> ShippedRows() {
             QStringList names;
             for (int l = 1; l <= 8; ++l)
                 names << p->Namn[l];
-            rows.push_back(
-                {f + " " + p->Grupp1 + " " + p->Namn[2], names, kOtherScript.contains(p->Grupp1)});
+            // A town: no capital, and a state's code as its group (not a lake's
+            // or an island's kind).
+            static const QRegularExpression state("^[A-Z]{2}$");
+            const bool town = !p->Klass1 && state.match(p->Grupp1).hasMatch();
+            rows.push_back({f + " " + p->Grupp1 + " " + p->Namn[2], names,
+                            kOtherScript.contains(p->Grupp1),
+                            town ? f + " " + p->Grupp1 : QString()});
         }
     }
     return rows;
@@ -185,7 +230,45 @@ QStringList Faults(const TNameRow& row, int l) {
                 faults << "accent the language does not put on a transliteration";
                 break;
             }
+    const QString local = MostGiven(row.names);
+    if (!row.transliterated && name != local && Unaccented(name) == Unaccented(local) &&
+        Accents(name) < Accents(local) && !Listed(kWrittenWithoutAccents, name, kLanguages[l]))
+        faults << "accents of " + local + " stripped";
     return faults;
+}
+
+// Towns named in a language as another language names them, where that
+// language writes the local names of the state's towns: the local name is the
+// one in the state's own column, else the one most columns give; a language
+// writes local names when it does so for at least half of five or more towns.
+QStringList CopiedTownNames(const std::vector<TNameRow>& rows) {
+    std::map<QString, std::vector<const TNameRow*>> byState;
+    for (const TNameRow& row : rows)
+        if (!row.townOf.isEmpty() && !row.transliterated && row.names.size() == 8)
+            byState[row.townOf].push_back(&row);
+    QStringList wrong;
+    for (const auto& [state, towns] : byState) {
+        const auto own = kOwnColumn.find(state.section(' ', -1));
+        const auto local = [&](const TNameRow* t) {
+            return own != kOwnColumn.end() ? t->names[own->second] : MostGiven(t->names);
+        };
+        for (int l = 0; l < 8; ++l) {
+            const auto localCount =
+                std::count_if(towns.begin(), towns.end(),
+                              [&](const TNameRow* t) { return t->names[l] == local(t); });
+            if (towns.size() < 5 || 2 * localCount < std::ssize(towns))
+                continue;
+            for (const TNameRow* t : towns) {
+                const QString& name = t->names[l];
+                const auto from = t->names.indexOf(name) != l ? t->names.indexOf(name)
+                                                              : t->names.indexOf(name, l + 1);
+                if (name != local(t) && from >= 0 && !Listed(kSharedExonyms, name, kLanguages[l]))
+                    wrong << QStringLiteral("%1 %2 \"%3\": copied from %4, not %5")
+                                 .arg(t->where, kLanguages[l], name, kLanguages[from], local(t));
+            }
+        }
+    }
+    return wrong;
 }
 
 QStringList Check(const std::vector<TNameRow>& rows) {
@@ -219,6 +302,8 @@ TEST(SchoolAtlasNames, TheRuleCatchesTheFormsNoAtlasUses) {
             "John's|Saint John's"),
         row("Kalifornien|California|State of "
             "California|Kalifornien|California|California|Californien|Californië"),
+        row("Malmö|Malmo|Malmö|Malmö|Malmö|Malmö|Malmø|Malmö"),
+        row("Motala|Motala|Commune de Motala|Motala|Motala|Motala|Motala kommune|Motala"),
     });
     const QStringList expected = {"fr \"North Carolina\": English name",
                                   "de \"North Carolina\": English name",
@@ -226,11 +311,28 @@ TEST(SchoolAtlasNames, TheRuleCatchesTheFormsNoAtlasUses) {
                                   "nl \"Sachalîn\": accent the language",
                                   "nl \"quebec\": lower-case",
                                   "sv \"Saint John’s\": curly apostrophe",
-                                  "fr \"State of California\": administrative form"};
+                                  "fr \"State of California\": administrative form",
+                                  "sv \"Quebec\": accents of Québec stripped",
+                                  "en \"Malmo\": accents of Malmö stripped",
+                                  "fr \"Commune de Motala\": administrative form",
+                                  "da \"Motala kommune\": administrative form"};
     for (const QString& e : expected)
         EXPECT_TRUE(bad.join('\n').contains(e)) << e.toStdString();
-    // New South Wales is Swedish and Danish too; Sajalín carries a Spanish accent.
+    // New South Wales is Swedish and Danish too; Sajalín carries a Spanish accent;
+    // English and Spanish write Quebec, Danish Malmø.
     EXPECT_EQ(bad.size(), expected.size()) << bad.join('\n').toStdString();
+}
+
+TEST(SchoolAtlasNames, TheTownRuleCatchesANameFromAnotherColumn) {
+    // Danish writes the Finnish names of Finland's towns, Swedish its own.
+    std::vector<TNameRow> towns;
+    for (const char* names : {"Tammerfors|Tampere|Tampere|Tampere|Tampere|Tampere|Tampere|Tampere",
+                              "Åbo|Turku|Turku|Turku|Turku|Turku|Åbo|Turku",
+                              "Uleåborg|Oulu|Oulu|Oulu|Oulu|Oulu|Oulu|Oulu",
+                              "Kuopio|Kuopio|Kuopio|Kuopio|Kuopio|Kuopio|Kuopio|Kuopio",
+                              "Lahtis|Lahti|Lahti|Lahti|Lahti|Lahti|Lahti|Lahti"})
+        towns.push_back({"sample", QString::fromUtf8(names).split('|'), false, "Ort4.crp FI"});
+    EXPECT_EQ(CopiedTownNames(towns), QStringList{"sample da \"Åbo\": copied from sv, not Turku"});
 }
 
 TEST(SchoolAtlasNames, EveryHandTableNameFollowsTheRule) {
@@ -244,6 +346,6 @@ TEST(SchoolAtlasNames, EveryHandTableNameFollowsTheRule) {
 TEST(SchoolAtlasNames, EveryShippedAreaAndPlaceNameFollowsTheRule) {
     const auto rows = ShippedRows();
     ASSERT_GE(rows.size(), 1000u);
-    const QStringList wrong = Check(rows);
+    const QStringList wrong = Check(rows) + CopiedTownNames(rows);
     EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << " names:\n" << wrong.join('\n').toStdString();
 }

@@ -144,15 +144,15 @@ export const features = [
   F('PACIFIC', 'HAV', '', 8.0, -140.0, 1, 'Stilla havet|Pacific Ocean|Océan Pacifique|Pazifischer Ozean|Océano Pacífico|Oceano Pacifico|Stillehavet|Grote Oceaan'),
   F('ATLANTIC', 'HAV', '', 20.0, -40.0, 1, 'Atlanten|Atlantic Ocean|Océan Atlantique|Atlantischer Ozean|Océano Atlántico|Oceano Atlantico|Atlanterhavet|Atlantische Oceaan'),
   F('INDIAN', 'HAV', '', -20.0, 80.0, 1, 'Indiska oceanen|Indian Ocean|Océan Indien|Indischer Ozean|Océano Índico|Oceano Indiano|Det Indiske Ocean|Indische Oceaan'),
-  F('ARCTIC', 'HAV', '', 80.0, -160.0, 1, 'Norra ishavet|Arctic Ocean|Océan Arctique|Nordpolarmeer|Océano Ártico|Mar Glaciale Artico|Nordlige Ishav|Noordelijke IJszee'),
-  F('SOUTHERN', 'HAV', '', -56.0, 120.0, 1, 'Södra ishavet|Southern Ocean|Océan Austral|Südpolarmeer|Océano Antártico|Oceano Antartico|Sydlige Ishav|Zuidelijke Oceaan'),
+  F('ARCTIC', 'HAV', '', 80.0, -160.0, 1, 'Norra ishavet|Arctic Ocean|Océan Arctique|Nordpolarmeer|Océano Ártico|Mar Glaciale Artico|Det Nordlige Ishav|Noordelijke IJszee'),
+  F('SOUTHERN', 'HAV', '', -56.0, 120.0, 1, 'Södra ishavet|Southern Ocean|Océan Austral|Südpolarmeer|Océano Antártico|Oceano Antartico|Det Sydlige Ishav|Zuidelijke Oceaan'),
 
   // Seas, gulfs and bays (the first 33 at the named sea points of tables.mjs).
   F('MEDITERRANEAN', 'HAV', 'EUR', 35.5, 17.0, 1, 'Medelhavet|Mediterranean Sea|Mer Méditerranée|Mittelmeer|Mar Mediterráneo|Mar Mediterraneo|Middelhavet|Middellandse Zee', { also: ['AFR'] }),
   F('ADRIATIC', 'HAV', 'EUR', 42.5, 16.0, 2, 'Adriatiska havet|Adriatic Sea|Mer Adriatique|Adriatisches Meer|Mar Adriático|Mar Adriatico|Adriaterhavet|Adriatische Zee'),
   F('AEGEAN', 'HAV', 'EUR', 38.5, 25.0, 2, 'Egeiska havet|Aegean Sea|Mer Égée|Ägäisches Meer|Mar Egeo|Mar Egeo|Det Ægæiske Hav|Egeïsche Zee'),
   F('BLACK', 'HAV', 'EUR', 43.2, 34.5, 1, 'Svarta havet|Black Sea|Mer Noire|Schwarzes Meer|Mar Negro|Mar Nero|Sortehavet|Zwarte Zee', { also: ['ASI'] }),
-  F('AZOV', 'HAV', 'EUR', 46.0, 36.5, 2, 'Azovska sjön|Sea of Azov|Mer d\'Azov|Asowsches Meer|Mar de Azov|Mar d\'Azov|Azovske Hav|Zee van Azov'),
+  F('AZOV', 'HAV', 'EUR', 46.0, 36.5, 2, 'Azovska sjön|Sea of Azov|Mer d\'Azov|Asowsches Meer|Mar de Azov|Mar d\'Azov|Det Azovske Hav|Zee van Azov'),
   F('CASPIAN', 'HAV', 'ASI', 41.5, 50.8, 1, 'Kaspiska havet|Caspian Sea|Mer Caspienne|Kaspisches Meer|Mar Caspio|Mar Caspio|Det Kaspiske Hav|Kaspische Zee', { also: ['EUR'] }),
   F('BALTIC', 'HAV', 'EUR', 57.5, 19.8, 1, 'Östersjön|Baltic Sea|Mer Baltique|Ostsee|Mar Báltico|Mar Baltico|Østersøen|Oostzee'),
   F('BOTHNIA', 'HAV', 'EUR', 62.5, 19.8, 2, 'Bottniska viken|Gulf of Bothnia|Golfe de Botnie|Bottnischer Meerbusen|Golfo de Botnia|Golfo di Botnia|Den Botniske Bugt|Botnische Golf'),
@@ -165,7 +165,7 @@ export const features = [
   F('HUDSON', 'HAV', 'NOR', 59.5, -85.5, 1, 'Hudson Bay|Hudson Bay|Baie d\'Hudson|Hudsonbai|Bahía de Hudson|Baia di Hudson|Hudson Bay|Hudsonbaai'),
   F('MEXICO', 'HAV', 'NOR', 25.5, -90.5, 1, 'Mexikanska golfen|Gulf of Mexico|Golfe du Mexique|Golf von Mexiko|Golfo de México|Golfo del Messico|Den Mexicanske Golf|Golf van Mexico'),
   F('CARIBBEAN', 'HAV', 'NOR', 12.8, -76.0, 1, 'Karibiska havet|Caribbean Sea|Mer des Caraïbes|Karibisches Meer|Mar Caribe|Mar dei Caraibi|Det Caribiske Hav|Caribische Zee', { also: ['SYD'] }),
-  F('CALIFORNIA', 'HAV', 'NOR', 27.5, -111.3, 2, 'Californiska viken|Gulf of California|Golfe de Californie|Golf von Kalifornien|Golfo de California|Golfo di California|Californiske Bugt|Golf van Californië'),
+  F('CALIFORNIA', 'HAV', 'NOR', 27.5, -111.3, 2, 'Californiska viken|Gulf of California|Golfe de Californie|Golf von Kalifornien|Golfo de California|Golfo di California|Den Californiske Bugt|Golf van Californië'),
   F('STLAWRENCEGULF', 'HAV', 'NOR', 48.5, -62.0, 2, 'Sankt Lawrenceviken|Gulf of Saint Lawrence|Golfe du Saint-Laurent|Sankt-Lorenz-Golf|Golfo de San Lorenzo|Golfo di San Lorenzo|Sankt Lawrence-bugten|Golf van Saint Lawrence'),
   F('OKHOTSK', 'HAV', 'ASI', 55.0, 150.0, 1, 'Ochotska havet|Sea of Okhotsk|Mer d\'Okhotsk|Ochotskisches Meer|Mar de Ojotsk|Mare di Ochotsk|Okhotskhavet|Zee van Ochotsk'),
   F('JAPAN', 'HAV', 'ASI', 40.5, 134.5, 1, 'Japanska havet|Sea of Japan|Mer du Japon|Japanisches Meer|Mar de Japón|Mar del Giappone|Det Japanske Hav|Japanse Zee'),
@@ -211,7 +211,8 @@ export const features = [
   F('IRISH', 'HAV', 'EUR', 53.6, -5.4, 2, 'Irländska sjön|Irish Sea|Mer d\'Irlande|Irische See|Mar de Irlanda|Mare d\'Irlanda|Det Irske Hav|Ierse Zee'),
   F('BISCAY', 'HAV', 'EUR', 45.5, -4.5, 2, 'Biscayabukten|Bay of Biscay|Golfe de Gascogne|Golf von Biskaya|Golfo de Vizcaya|Golfo di Biscaglia|Biscayabugten|Golf van Biskaje'),
 
-  // The world's biggest islands (a point on land of each).
+  // The world's 26 largest islands, largest first (Antarctica's aside; a point
+  // on land of each).
   F('GREENLAND', 'O', 'NOR', 74.0, -41.0, 1, 'Grönland|Greenland|Groenland|Grönland|Groenlandia|Groenlandia|Grønland|Groenland'),
   F('NEWGUINEA', 'O', 'AUS', -5.5, 142.5, 1, 'Nya Guinea|New Guinea|Nouvelle-Guinée|Neuguinea|Nueva Guinea|Nuova Guinea|Ny Guinea|Nieuw-Guinea'),
   F('BORNEO', 'O', 'ASI', 0.5, 114.0, 1, 'Borneo|Borneo|Bornéo|Borneo|Borneo|Borneo|Borneo|Borneo'),
@@ -233,8 +234,9 @@ export const features = [
   F('MINDANAO', 'O', 'ASI', 7.8, 125.0, 1, 'Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao|Mindanao'),
   F('IRELAND', 'O', 'EUR', 53.2, -8.0, 1, 'Irland|Ireland|Irlande|Irland|Irlanda|Irlanda|Irland|Ierland'),
   F('HOKKAIDO', 'O', 'ASI', 43.5, 142.8, 1, 'Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido|Hokkaido'),
-  F('SAKHALIN', 'O', 'ASI', 50.5, 142.8, 1, 'Sachalin|Sakhalin|Sakhaline|Sachalin|Sajalín|Sachalin|Sakhalin|Sachalin'),
   F('HISPANIOLA', 'O', 'NOR', 19.0, -71.0, 1, 'Hispaniola|Hispaniola|Hispaniola|Hispaniola|La Española|Hispaniola|Hispaniola|Hispaniola'),
+  F('SAKHALIN', 'O', 'ASI', 50.5, 142.8, 1, 'Sachalin|Sakhalin|Sakhaline|Sachalin|Sajalín|Sachalin|Sakhalin|Sachalin'),
+  F('BANKS', 'O', 'NOR', 72.8, -121.5, 1, 'Banksön|Banks Island|Île Banks|Banks-Insel|Isla Banks|Isola di Banks|Banksøen|Bankseiland'),
   F('SRILANKA', 'O', 'ASI', 7.8, 80.7, 1, 'Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka|Sri Lanka'),
   F('TASMANIA', 'O', 'AUS', -42.0, 146.6, 1, 'Tasmanien|Tasmania|Tasmanie|Tasmanien|Tasmania|Tasmania|Tasmanien|Tasmanië'),
   // Further islands, asked on their continent's map.
@@ -323,7 +325,7 @@ export const features = [
   F('MJOSA', 'SJO', 'NORDEN', 60.8, 10.9, 1, 'Mjøsa|Mjøsa|Lac Mjøsa|Mjøsa|Lago Mjøsa|Lago Mjøsa|Mjøsa|Mjøsameer'),
   F('SAIMAA', 'SJO', 'NORDEN', 61.3, 28.2, 1, 'Saimen|Lake Saimaa|Lac Saimaa|Saimaa|Lago Saimaa|Lago Saimaa|Saimaa|Saimaameer'),
   F('PAIJANNE', 'SJO', 'NORDEN', 61.6, 25.5, 1, 'Päijänne|Lake Päijänne|Lac Päijänne|Päijänne|Lago Päijänne|Lago Päijänne|Päijänne|Päijännemeer'),
-  F('INARI', 'SJO', 'NORDEN', 69.0, 27.9, 1, 'Enare träsk|Lake Inari|Lac Inari|Inarisee|Lago Inari|Lago Inari|Enare|Inarimeer'),
+  F('INARI', 'SJO', 'NORDEN', 69.0, 27.9, 1, 'Enare träsk|Lake Inari|Lac Inari|Inarisee|Lago Inari|Lago Inari|Inarisøen|Inarimeer'),
   F('GOTLAND', 'O', 'NORDEN', 57.5, 18.5, 1, 'Gotland|Gotland|Gotland|Gotland|Gotland|Gotland|Gotland|Gotland'),
   F('OLAND', 'O', 'NORDEN', 56.7, 16.6, 1, 'Öland|Öland|Öland|Öland|Öland|Öland|Öland|Öland'),
   F('BORNHOLM', 'O', 'NORDEN', 55.12, 14.9, 1, 'Bornholm|Bornholm|Bornholm|Bornholm|Bornholm|Bornholm|Bornholm|Bornholm'),

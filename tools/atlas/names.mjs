@@ -23,7 +23,7 @@ export const countryNameOverride = {
   BN: { de: 'Brunei' },
   KN: { sv: 'Saint Kitts och Nevis' },
   LC: { sv: 'Saint Lucia' },
-  VC: { sv: 'Saint Vincent och Grenadinerna' },
+  VC: { sv: 'Saint Vincent och Grenadinerna', en: 'St. Vincent and the Grenadines', fr: 'Saint-Vincent-et-les-Grenadines' },
 };
 
 // ---------- place names -------------------------------------------------------
@@ -36,8 +36,9 @@ export const placeNameOverride = {
   616052: { it: 'Erevan' },
   290340: all('Manama'),
   2392087: { fr: 'Porto-Novo', de: 'Porto-Novo', es: 'Porto Novo' },
-  3469058: { it: 'Brasilia' },
+  3469058: { fr: 'Brasilia', es: 'Brasilia', it: 'Brasilia', nl: 'Brasilia' },
   1252416: { da: 'Thimphu' },
+  3413829: { sv: 'Reykjavik', en: 'Reykjavik', fr: 'Reykjavik', da: 'Reykjavik', nl: 'Reykjavik' },
   1816670: { de: 'Peking' },
   3688689: { fr: 'Bogota', it: 'Bogotà', nl: 'Bogota' },
   3553478: { it: "L'Avana", da: 'Havana', nl: 'Havana' },
@@ -75,7 +76,7 @@ export const placeNameOverride = {
   108410: { it: 'Riad' },
   3168070: { fr: 'Saint-Marin' },
   373303: { es: 'Yuba' },
-  2410763: { es: 'Santo Tomé', da: 'São Tomé' },
+  2410763: { es: 'Santo Tomé', da: 'São Tomé', nl: 'Sao Tomé' },
   2427123: { fr: "N'Djaména", es: 'Yamena', da: "N'Djamena", nl: "N'Djamena" },
   1221874: { it: 'Dushanbe' },
   162183: { de: 'Aschgabat', it: 'Ashgabat' },
@@ -136,12 +137,42 @@ export const placeNameOverride = {
   1787824: all('Xuzhou'),
   3450554: { de: 'Salvador' },
   520555: { es: 'Nizhni Nóvgorod', it: 'Nizhny Novgorod', da: 'Nisjnij Novgorod', nl: 'Nizjni Novgorod' },
+  105343: { it: 'Gedda' },
+  6077243: { en: 'Montreal', de: 'Montreal', es: 'Montreal', da: 'Montreal' },
+  1790630: { da: "Xi'an" },
+  3529612: { es: 'Ecatepec de Morelos' },
+  706483: { es: 'Járkov', nl: 'Charkiv' },
+  99072: { it: 'Mosul' },
+  3904906: { fr: 'Santa Cruz de la Sierra' },
+  3492914: { es: 'Santiago de los Caballeros' },
+  1279233: { da: 'Ahmedabad' },
+  1253102: { nl: 'Visakhapatnam' },
+  // Capitals of states and provinces.
+  4315588: { fr: 'Baton Rouge' },
+  6119109: { fr: 'Regina' },
+  6324733: { fr: "St. John's" },
+  6325494: { es: 'Quebec' },
+  // Towns of the Nordic map: the local form where GeoNames gives a historical
+  // one (Ottensee, Christiansstad) or a form the town has given up (Århus).
+  2615876: { de: 'Odense' },
+  2613102: { de: 'Sønderborg' },
+  2624652: { fr: 'Aarhus', de: 'Aarhus', es: 'Aarhus', it: 'Aarhus', nl: 'Aarhus' },
+  2699310: { da: 'Kristianstad' },
+  2725901: { da: 'Ängelholm' },
+  2711537: { nl: 'Göteborg' },
+  // GeoNames names these two Finnish towns by their Swedish names.
+  647571: { ...all('Loviisa'), sv: 'Lovisa' },
+  656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },
 };
 
 // Countries whose own names are written in another script: GeoNames' name
 // for a place there is a transliteration.
 const otherScript = new Set(`AE AF AM BD BG BH BT BY CN CY DZ EG ER ET GE GR IL IN IQ IR JO JP KG
 KH KP KR KW KZ LA LB LK LY MA MK MM MN NP OM PK PS QA RU SA SD SY TH TJ TM TN TW UA UZ YE`.split(/\s+/));
+
+// Countries whose towns have a name in a second language of the program's,
+// which only that language writes: Finland's Swedish names.
+const secondLanguage = { FI: 'sv' };
 
 // Accented letters that each language writes in its own names, and those it
 // puts on transliterations (Pékin, Teherán, Pjöngjang, Caïro). Other accents
@@ -152,9 +183,13 @@ const ownLetters = {
 };
 const transliterationLetters = { sv: '', en: '', fr: 'éèëïÉ', de: 'äöüÄÖÜ', es: 'áéíóúÁÉÍÓÚ', it: '', da: '', nl: 'ëï' };
 
-const administrative = [/ City$/, /^Ciudad de /, /^Ville de /, /^Città di /, /-si$/, /-shi$/, / Shi$/, / Municipality$/, / al[- ]Mukarramah$/, / al[- ]Munawwarah$/];
+// Names of the municipality or the district rather than of the town, in any
+// of the languages (Commune de Motala, Motala kommun, Gemeente Motala).
+const administrative = [/ City$/, /^Ciudad de /, /^Ville de /, /^Città di /, /^(Commune|Comune|Municipio|Municipalité|Gemeente|Gemeinde|Kommune|Kommun|Stadt|Stad) /, /^(City|Town|Municipality) of /, / ([Kk]ommune?|[Gg]emeente|Municipality|District|County|Prefecture|Province|Governorate)$/, /-si$/, /-shi$/, /-gun$/, / Shi$/, / al[- ]Mukarramah$/, / al[- ]Munawwarah$/];
 
 const tidy = (s) => s.replace(/[’‘]/g, "'").replace(/\u00ad/g, '').trim();
+
+const unaccented = (s) => s.normalize('NFD').replace(/\p{M}/gu, '').replace(/ø/g, 'o').replace(/Ø/g, 'O');
 
 function accented(s) {
   return [...s.normalize('NFC')].filter((c) => /\p{L}/u.test(c) && !/[A-Za-z]/.test(c));
@@ -209,7 +244,16 @@ export function makePlaceNamer(fs, require) {
     // country writes Latin letters, those that a language writes in its name
     // for the place with letters of its own.
     const local = r.name.normalize('NFC') + (otherScript.has(r.cc) ? '' : LANGS.map((m, j) => accented(geonames[j][r.id] || '').filter((c) => ownLetters[m].includes(c)).join('')).join(''));
-    for (const c of candidates) if (c && fitName(tidy(c), l, r.cc, local)) return tidy(c);
+    // In a country of two languages the second one's names belong to that
+    // language alone: GeoNames gives Danish the Swedish names of Finnish towns
+    // (Åbo, Lahtis), where a Danish atlas writes Turku and Lahti.
+    const second = secondLanguage[r.cc];
+    const theirs = second && second !== l ? geonames[LANGS.indexOf(second)][r.id] : '';
+    const borrowed = theirs !== r.name ? theirs : '';
+    // GeoNames' English names of some places drop the accents of the local
+    // name (Malmo, Vaxjo); a language that writes the local name keeps them.
+    const stripped = (c) => !otherScript.has(r.cc) && c !== r.name && unaccented(c) === unaccented(r.name) && accented(c).length < accented(r.name).length;
+    for (const c of candidates) if (c && c !== borrowed && !(c === candidates[1] && stripped(c)) && fitName(tidy(c), l, r.cc, local)) return tidy(c);
     return tidy(r.name);
   });
 }
