@@ -58,11 +58,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 # The libraries the program links come from dpkg-shlibdeps. The Qt platform
-# plugins and the sound library are loaded, not linked: without the plugins no
-# window opens, and without the mixer the quiz is silent. The screens are laid
+# plugins, the SQLite driver and the sound library are loaded, not linked:
+# without the plugins no window opens, without the driver no mistakes are
+# recorded, and without the mixer the quiz is silent. The screens are laid
 # out for Liberation Sans. Music needs a General MIDI
 # soundfont and F1 the help viewer, but the quiz plays without either.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libsdl2-mixer-2.0-0")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | sf3-soundfont-gm, xchm, xdg-utils")
 include(CPack)

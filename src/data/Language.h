@@ -10,12 +10,12 @@ class QWidget;
 extern int LanguageIndex;
 
 constexpr int kLanguageCount = 8;
-constexpr int kTextCount = 34;
+constexpr int kTextCount = 49;
 
-// The screen texts: 8 languages x 34 numbered texts, empty until loaded.
+// The screen texts: 8 languages x kTextCount numbered texts, empty until loaded.
 class TLanguageTexts {
 public:
-    // Range-checked: a language outside 1..8 or a number outside 1..34 raises
+    // Range-checked: a language outside 1..8 or a number outside 1..kTextCount raises
     // the range error.
     QString& operator()(int language, int number);
     void Clear();
@@ -32,7 +32,7 @@ const QString& LangText(int number);
 // Reads ProgramFolder() + "/lang.crp" into LanguageTexts.
 void LoadLanguageTexts();
 // Reads the named file into LanguageTexts (records may overwrite earlier ones).
-// A file without a record for every text number 1..34 is damaged (EInOutError
+// A file without a record for every text number 1..kTextCount is damaged (EInOutError
 // naming the file), as the controls of those texts would stay blank.
 void LoadLanguageTextsFrom(const QString& fileName);
 

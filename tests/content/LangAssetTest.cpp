@@ -2,6 +2,7 @@
 // that other code joins with names read as questions.
 #include "AssetPath.h"
 #include "data/ByteFile.h"
+#include "data/Language.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int kTexts = 34;
+constexpr int kTexts = kTextCount;
 constexpr int kLanguages = 8;
 
 std::map<int, std::vector<QString>> ReadLang() {

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kTexts = 34;
+constexpr int kTexts = 49;
 constexpr int kLanguages = 8;
 const QStringList kHeader = {"nr", "sv", "en", "fr", "de", "es", "it", "da", "nl"};
 
