@@ -42,14 +42,14 @@ protected:
 
 TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
     TByteWriter w;
-    Record(w, kTextCount, "z");
-    for (int n = kTextCount - 1; n >= 2; --n)
+    Record(w, 34, "z");
+    for (int n = 33; n >= 2; --n)
         Blank(w, n);
     Record(w, 1, "a");
     Record(w, 1, "b");
     w.SaveTo(dir.Path("lang.crp"));
     LoadLanguageTextsFrom(dir.Path("lang.crp"));
-    EXPECT_EQ(std::tuple(LanguageTexts(1, 1), LanguageTexts(8, 1), LanguageTexts(3, kTextCount),
+    EXPECT_EQ(std::tuple(LanguageTexts(1, 1), LanguageTexts(8, 1), LanguageTexts(3, 34),
                          LanguageTexts(2, 2)),
               std::tuple("b1", "b8", "z3", ""));
     LanguageIndex = 8;
@@ -59,7 +59,7 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
 TEST_F(LanguageTest, BadNumbersAndEmptyOrCutTablesAreDamagedFilesNamedInTheMessage) {
     TByteWriter w;
     Record(w, 2, "ok");
-    Record(w, kTextCount + 1, "bad");
+    Record(w, 100, "bad");
     EXPECT_THROW(LoadLanguageTextsFrom(dir.Write("bad.crp", w.Bytes())), ERangeError);
     EXPECT_EQ(LanguageTexts(1, 2), "ok1");
     EXPECT_THROW(LanguageTexts(0, 1), ERangeError);
@@ -75,22 +75,22 @@ TEST_F(LanguageTest, BadNumbersAndEmptyOrCutTablesAreDamagedFilesNamedInTheMessa
     EXPECT_EQ(std::tuple(LanguageTexts(2, 3), LanguageTexts(1, 4)), std::tuple("t2", "only one"));
 
     // Whole records, but fewer texts than the screens use: empty, or cut after a record.
-    TByteWriter oneShort;
-    for (int n = 1; n < kTextCount; ++n)
-        Record(oneShort, n, "s");
+    TByteWriter short33;
+    for (int n = 1; n <= 33; ++n)
+        Record(short33, n, "s");
     for (const auto& [name, bytes] :
-         {std::pair{"empty.crp", QByteArray()}, std::pair{"short.crp", oneShort.Bytes()}}) {
+         {std::pair{"empty.crp", QByteArray()}, std::pair{"short.crp", short33.Bytes()}}) {
         const QString path = dir.Write(name, bytes);
         EXPECT_EQ(MessageOf<EInOutError>([&] { LoadLanguageTextsFrom(path); }),
                   QString("The language table \"%1\" is damaged: text %2 is missing.")
                       .arg(path)
-                      .arg(bytes.isEmpty() ? 1 : kTextCount));
+                      .arg(bytes.isEmpty() ? 1 : 34));
     }
 }
 
 TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     TByteWriter w;
-    for (int n = 2; n <= kTextCount; ++n)
+    for (int n = 2; n <= 34; ++n)
         Blank(w, n);
     Record(w, 1, "start");
     w.SaveTo(dir.Path("lang.crp"));
@@ -120,6 +120,6 @@ TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     ApplyLanguageTexts(&window);
     EXPECT_EQ(std::tuple(window.windowTitle(), start->text()), std::tuple("start1", "start1"));
 
-    SetTag(quit, kTextCount + 1);
+    SetTag(quit, 100);
     EXPECT_THROW(ApplyLanguageTexts(&window), ERangeError);
 }
