@@ -80,10 +80,16 @@ QString Urval(const QString& typ) {
                          : QStringLiteral("g.part = ? AND g.kind = ?");
 }
 
+// A null text binds as SQL NULL, which the columns refuse: an exercise
+// without a kind or part is stored with an empty one.
+QString Text(const QString& s) {
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
 void BindUrval(QSqlQuery& q, const QString& varldsdel, const QString& typ) {
-    q.addBindValue(varldsdel);
+    q.addBindValue(Text(varldsdel));
     if (!typ.isEmpty())
-        q.addBindValue(typ);
+        q.addBindValue(Text(typ));
 }
 
 } // namespace
@@ -176,8 +182,8 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
                                                           "kind, part) VALUES (?, ?, ?, ?)"));
                 g.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
                 g.addBindValue(spel.Ovning);
-                g.addBindValue(spel.Typ);
-                g.addBindValue(spel.Varldsdel);
+                g.addBindValue(Text(spel.Typ));
+                g.addBindValue(Text(spel.Varldsdel));
                 Kor(g);
                 const QVariant id = g.lastInsertId();
                 QSqlQuery f = Forbered(db, QStringLiteral("INSERT INTO questions VALUES "
@@ -189,8 +195,8 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
                     ++seq;
                     f.addBindValue(id);
                     f.addBindValue(seq);
-                    f.addBindValue(fraga.Objekt);
-                    f.addBindValue(fraga.Namn);
+                    f.addBindValue(Text(fraga.Objekt));
+                    f.addBindValue(Text(fraga.Namn));
                     f.addBindValue(fraga.Forsok);
                     Kor(f);
                     for (int i = 0; i < fraga.Givet.size(); ++i) {
@@ -198,8 +204,8 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
                             continue; // a click beside every named area
                         c.addBindValue(id);
                         c.addBindValue(seq);
-                        c.addBindValue(fraga.Givet[i]);
-                        c.addBindValue(fraga.GivetNamn.value(i));
+                        c.addBindValue(Text(fraga.Givet[i]));
+                        c.addBindValue(Text(fraga.GivetNamn.value(i)));
                         Kor(c);
                     }
                 }
@@ -302,7 +308,7 @@ int32_t TMisstagsregister::OvningFor(const QString& varldsdel, const QString& ty
                                    .arg(Urval(typ), platser.join(QLatin1Char(','))));
         BindUrval(q, varldsdel, typ);
         for (const QString& o : objekt)
-            q.addBindValue(o);
+            q.addBindValue(Text(o));
         Kor(q);
         if (q.next())
             return q.value(0).toInt();

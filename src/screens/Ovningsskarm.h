@@ -4,6 +4,7 @@
 #include "exercises/Ovning.h"
 #include "maps/Karta.h"
 #include "platform/Look.h"
+#include "scores/Misstagsregister.h"
 #include "scores/ScoreFile.h"
 
 #include <QApplication>
@@ -154,10 +155,12 @@ protected:
         return QStringLiteral("AREA") + QString::number(nummer) + QStringLiteral(".crp");
     }
 
-    // The last question is answered: the clock stops and the result goes to
-    // the top-ten list (modal; returns when it closes).
+    // The last question is answered: the clock stops, the game enters the
+    // record of mistakes and the result goes to the top-ten list (modal;
+    // returns when it closes).
     void SpeletSlut() {
         tmrTid->stop();
+        SparaMisstag(ovning_->Logg);
         ovning_->VisaTopplista(MakeScore(ovning_->Procent, Sekunder), this);
     }
 
