@@ -15,9 +15,11 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
+#include "scores/Misstagsregister.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
 #include "shell/About.h"
+#include "shell/MinaMisstag.h"
 
 #include <QApplication>
 #include <QDir>
@@ -156,7 +158,8 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
     cmdHjalp = MakeButton(panPanel, 18, 184, 460, 193, 28);
     cmdOm = MakeButton(panPanel, 5, 380, 460, 191, 28, 12);
     cmdOm->setToolTip(QStringLiteral("Click here to change languages"));
-    cmdAvsluta = MakeButton(panPanel, 3, 184, 492, 386, 28);
+    cmdMisstag = MakeButton(panPanel, 35, 184, 492, 193, 28);
+    cmdAvsluta = MakeButton(panPanel, 3, 380, 492, 191, 28);
     cmdStarta->setText(QStringLiteral("S T A R T A"));
 
     tmrInstruktion = new QTimer(this);
@@ -176,6 +179,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
         if (frmAbout)
             frmAbout->show();
     });
+    connect(cmdMisstag, &QPushButton::clicked, this, [this] { VisaMinaMisstag(); });
     connect(cmdAvsluta, &QPushButton::clicked, this, &QWidget::close);
     connect(Shape2, &TShape::MouseDown, this, [this] { Shape2MouseDown(); });
     connect(tmrInstruktion, &QTimer::timeout, this, [this] { tmrInstruktionTimer(); });
@@ -303,6 +307,7 @@ void TfrmHuvudmeny::FormShow() {
             RitaVarldsbild(1);
             LoadLanguageTexts();
             ApplyLanguageTexts(this);
+            cmdMisstag->setToolTip(LangText(48));
             inner.Klar();
             lstParts->clear();
             for (int n = 27; n <= 33; ++n) {
@@ -436,13 +441,32 @@ void TfrmHuvudmeny::StartaOvning() {
         return;
     }
     const QString text = item->text();
+    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
+    Starta(ovning, text, {});
+}
+
+void TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt) {
+    std::shared_ptr<COvning> ovning;
+    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e && !ovning; e = e->Nasta)
+        if (e->Nummer == nummer)
+            ovning = e;
+    if (ovning && !objekt.isEmpty())
+        Starta(ovning, QString::number(nummer), objekt);
+}
+
+void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString& namn,
+                           const QStringList& objekt) {
+    if (startar_)
+        return;
     const QScopedValueRollback<bool> startar(startar_, true);
     TVanta vanta;
     try {
-        std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
         if (!ovning)
             throw EGlobina(
-                QStringLiteral("The exercise \"%1\" is not in the catalogue.").arg(text));
+                QStringLiteral("The exercise \"%1\" is not in the catalogue.").arg(namn));
+        // The catalogue's entry plays the practice; a start from the list
+        // plays the whole exercise again.
+        ovning->Ovningsobjekt = objekt;
         const int kind = ovning->Typ == QLatin1String("MULTI")   ? kMultiKind
                          : ovning->Typ == QLatin1String("FLAGG") ? kFlagKind
                                                                  : kMapKind;
@@ -455,6 +479,15 @@ void TfrmHuvudmeny::StartaOvning() {
         vanta.Klar();
         Dodsfall(QStringLiteral("Oops! I failed to start the exercise."), e);
     }
+}
+
+void TfrmHuvudmeny::VisaMinaMisstag() {
+    TfrmMinaMisstag misstag(this, Misstagsregister(), VarldsdelNr);
+    if (misstag.exec() != QDialog::Accepted)
+        return;
+    const QStringList objekt = misstag.OvningsObjekt();
+    StartaOvningsspel(Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt),
+                      objekt);
 }
 
 void TfrmHuvudmeny::VisaTopplista() {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -44,6 +45,11 @@ public:
     // One step of the instruction's slide under the lists.
     void tmrInstruktionTimer();
     void VisaTopplista();
+    // "My mistakes"; its practice button starts a practice game.
+    void VisaMinaMisstag();
+    // Starts the exercise with the number as a practice game of the items;
+    // nothing happens when the catalogue has no such exercise.
+    void StartaOvningsspel(int nummer, const QStringList& objekt);
 
     // The world picture of part n (1..7), 396 x 155.
     // Decoded at its first use: the menu opens on one of the seven.
@@ -73,6 +79,7 @@ public:
     QPushButton* cmdTioitopp;
     QPushButton* cmdHjalp;
     QPushButton* cmdOm;
+    QPushButton* cmdMisstag;
     QPushButton* cmdAvsluta;
     QTimer* tmrInstruktion;
 
@@ -86,6 +93,10 @@ private:
     void FormActivate();
     void RitaVarldsbild(int n);
     void Shape2MouseDown();
+    // Starts the exercise on the screen of its kind; a practice game when
+    // items are given. Reports a failure that ends the program.
+    void Starta(const std::shared_ptr<COvning>& ovning, const QString& namn,
+                const QStringList& objekt);
     // Reports a failure that ends the program, then closes the menu.
     void Dodsfall(const QString& vad, const std::exception& e);
 
