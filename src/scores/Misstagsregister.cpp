@@ -38,7 +38,9 @@ struct TSqlFel {
 
 TSqlFel FelAv(const QSqlError& e) {
     const int code = e.nativeErrorCode().toInt() & 0xff;
-    return {e.text(), code == kSqliteCorrupt || code == kSqliteNotADb};
+    // SQLite's own words ("database is locked"); Qt's add nothing for the player.
+    const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    return {text, code == kSqliteCorrupt || code == kSqliteNotADb};
 }
 
 void Kor(QSqlQuery& q) {
