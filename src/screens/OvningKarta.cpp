@@ -2,6 +2,9 @@
 
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "exercises/OvningLandArea.h"
+#include "exercises/OvningOrt.h"
+#include "maps/Places.h"
 #include "platform/Image.h"
 #include "screens/Panel.h"
 
@@ -29,6 +32,8 @@ QImage& VilandeBild() {
     return bild;
 }
 constexpr int kKnappbredd[] = {117, 97, 27, 79}; // cmdTopp, cmdStarta, cmdHjalp, cmdAvsluta
+constexpr int kGenomgangsbredd = 97;
+const QColor kLime(0, 255, 0);
 
 } // namespace
 
@@ -53,6 +58,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     cmdStarta = MakeButton(top, QStringLiteral("Starta om"), 23, QRect(0, 2, kKnappbredd[1], 22));
     cmdHjalp = MakeButton(top, QStringLiteral("?"), 0, QRect(0, 2, kKnappbredd[2], 22));
     cmdAvsluta = MakeButton(top, QStringLiteral("Avsluta"), 12, QRect(0, 2, kKnappbredd[3], 22));
+    NyGenomgangsknapp(top, QRect(203, 2, kGenomgangsbredd, 22));
 
     panPanel = new TPanel(this, 0, 2);
     panPanel->SetColor(kNavy);
@@ -124,6 +130,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         Handelser();
         imgKarta->setEnabled(true);
         cmdAvsluta->setEnabled(true);
+        SattTitel();
         tmrTid->start();
     } catch (...) {
         // A screen without its map is of no use; the caller reports why.
@@ -218,6 +225,7 @@ void TfrmOvningKarta::LaggUt() {
     lblProcent->setGeometry(6, 6, 40, 22);
     lblTid->setGeometry(lblProcent->geometry().right() + 1, 6, 40, 22);
     cmdTopp->setGeometry(lblTid->geometry().right() + 1, 2, kKnappbredd[0], knappHojd);
+    cmdGenomgang->setGeometry(cmdTopp->geometry().right() + 1, 2, kGenomgangsbredd, knappHojd);
     lblFraga->setGeometry(2, 6, w, 25);
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
@@ -383,6 +391,7 @@ void TfrmOvningKarta::cmdStartaClick() {
         return;
     Upptagen upptagen(this);
     cmdAvsluta->setEnabled(false);
+    StangGenomgang();
     {
         TTimglas timglas;
         ovning_->Starta(this);
@@ -397,4 +406,75 @@ void TfrmOvningKarta::cmdStartaClick() {
 void TfrmOvningKarta::cmdAvslutaClick() {
     tmrBlinka->stop();
     close();
+}
+
+void TfrmOvningKarta::PlaceraGenomgang(QWidget& genomgang) {
+    // At the right edge, so that most of the map stays in view.
+    const QRect skarm = geometry();
+    genomgang.move(skarm.right() - genomgang.width() - 16,
+                   skarm.top() + (skarm.height() - genomgang.height()) / 2);
+}
+
+void TfrmOvningKarta::GenomgangsNamn(const QString& text, QPoint punkt, const QColor& bakgrund,
+                                     const QColor& farg) {
+    auto* label = MakeLabel(panPanel->Client(), QRect(), Arial(12, true), farg, Qt::AlignHCenter);
+    label->setText(QLatin1Char(' ') + text + QLatin1Char(' '));
+    AnpassaStorlek(label);
+    SetOpaque(label, true, bakgrund);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint p = KartPunkt(punkt.x(), punkt.y()) + imgKarta->pos();
+    label->move(p.x() - label->width() / 2, p.y() - label->height() / 2);
+    label->show();
+    genomgangsNamn_.push_back(label);
+}
+
+void TfrmOvningKarta::VisaGenomgangsrad(const TFragaLogg* fraga) {
+    if (!karta_ || !karta_->Bild)
+        return;
+    for (QLabel* label : genomgangsNamn_)
+        delete label;
+    genomgangsNamn_.clear();
+    // Each line is drawn on the picture the game left, which comes back
+    // when the review closes.
+    if (slutbild_.isNull())
+        slutbild_ = imgKarta->Picture();
+    imgKarta->SetPicture(slutbild_);
+    imgKarta->update();
+    if (!fraga) {
+        slutbild_ = QImage();
+        return;
+    }
+    VisaNamn(QString(), 0, 0, false);
+    lblText->hide();
+    // The asked item in lime, what was given instead in red, each named.
+    const auto visa = [this](const QString& key, const QString& namn, const QColor& bakgrund,
+                             const QColor& farg) {
+        if (karta_->Landareor && dynamic_cast<COvningLandArea*>(ovning_.get())) {
+            if (const CArea* a = karta_->Landareor->Hitta(key)) {
+                karta_->FyllAreor(key, bakgrund);
+                GenomgangsNamn(namn,
+                               QPoint(karta_->XKoord(a->Fyllpunkt1.Lat, a->Fyllpunkt1.Lon),
+                                      karta_->YKoord(a->Fyllpunkt1.Lat)),
+                               bakgrund, farg);
+            }
+            return;
+        }
+        if (karta_->Platser)
+            for (COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
+                if (o->Deltar && OrtNyckel(*o) == key) {
+                    karta_->RitaOrt(*o, bakgrund);
+                    const auto lat = static_cast<float>(o->Latitud);
+                    const auto lon = static_cast<float>(o->Longitud);
+                    GenomgangsNamn(
+                        namn,
+                        QPoint(karta_->XKoord(lat, lon), karta_->YKoord(lat) + karta_->Px(14)),
+                        bakgrund, farg);
+                    return;
+                }
+    };
+    for (int i = 0; i < fraga->Givet.size(); ++i)
+        visa(fraga->Givet[i], i < fraga->GivetNamn.size() ? fraga->GivetNamn[i] : QString(),
+             RedColor, Qt::white);
+    visa(fraga->Objekt, fraga->Namn, kLime, Qt::black);
+    imgKarta->ShowChanges();
 }

@@ -5,6 +5,7 @@
 
 class TImage;
 class TPanel;
+class QLabel;
 
 // The screen of the area and place exercises: the question bar on top and
 // the continent map below it, filling the desktop. Clicks on the map become
@@ -42,6 +43,9 @@ public:
     TKlick Punkt; // the last click on the map
 
 protected:
+    void Omstart() override { cmdStartaClick(); }
+    void VisaGenomgangsrad(const TFragaLogg* fraga) override;
+    void PlaceraGenomgang(QWidget& genomgang) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -69,4 +73,10 @@ private:
     void NamnTimerTick();
     void cmdStartaClick();
     void cmdAvslutaClick();
+    // A name of the review on the map, centred on the picture pixel.
+    void GenomgangsNamn(const QString& text, QPoint punkt, const QColor& bakgrund,
+                        const QColor& farg);
+
+    QImage slutbild_; // the map as the game left it, while the review shows a line
+    std::vector<QLabel*> genomgangsNamn_;
 };
