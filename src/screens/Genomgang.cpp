@@ -47,6 +47,7 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
     lblOvningsNamn->setFont(Arial(13, true));
     SetColor(lblOvningsNamn, QPalette::WindowText, Qt::black);
     lblOvningsNamn->setText(ovningsnamn);
+    ovningsspel_ = logg.Ovningsspel;
 
     const int ramHojd = kHojd - 40 - 46;
     Shape2 = new QFrame(this);
@@ -122,9 +123,23 @@ void TfrmGenomgang::FyllLista() {
     grdLista->setRowCount(static_cast<int>(Logg.Fragor.size()));
     for (int r = 0; r < grdLista->rowCount(); ++r) {
         const TFragaLogg& f = Logg.Fragor[static_cast<size_t>(r)];
+        // The same wrong answer given again is one name with its count.
         QStringList givet;
-        for (const QString& namn : f.GivetNamn)
-            givet << (namn.isEmpty() ? QStringLiteral("?") : namn);
+        std::vector<int> ganger;
+        for (const QString& namn : f.GivetNamn) {
+            const QString visat = namn.isEmpty() ? QStringLiteral("?") : namn;
+            const auto i = givet.indexOf(visat);
+            if (i >= 0) {
+                ++ganger[static_cast<size_t>(i)];
+            } else {
+                givet << visat;
+                ganger.push_back(1);
+            }
+        }
+        for (int i = 0; i < givet.size(); ++i)
+            if (ganger[static_cast<size_t>(i)] > 1)
+                givet[i] +=
+                    QStringLiteral(" \u00d7") + QString::number(ganger[static_cast<size_t>(i)]);
         const QString celler[] = {QString::number(r + 1), f.Namn, QString::number(f.Forsok),
                                   givet.join(QStringLiteral(", "))};
         for (int c = 0; c < 4; ++c) {
@@ -140,6 +155,8 @@ void TfrmGenomgang::FyllLista() {
 void TfrmGenomgang::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ApplyLanguageTexts(this);
+    if (ovningsspel_ && !lblOvningsNamn->text().endsWith(LangText(55)))
+        lblOvningsNamn->setText(lblOvningsNamn->text() + QStringLiteral(" \u2013 ") + LangText(55));
     grdLista->setHorizontalHeaderLabels({QString(), LangText(51), LangText(52), LangText(53)});
     SetColor(Shape2, QPalette::Window, FrameColor);
     SetColor(grdLista, QPalette::Base, FrameColor);

@@ -47,4 +47,5 @@ protected:
 private:
     void FyllLista();
     QStringList missade_;
+    bool ovningsspel_ = false;
 };

@@ -1,5 +1,6 @@
 #include "screens/OvningKarta.h"
 
+#include "data/Gif.h"
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "exercises/OvningLandArea.h"
@@ -9,8 +10,10 @@
 #include "screens/Panel.h"
 
 #include <QElapsedTimer>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <cmath>
@@ -82,7 +85,12 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
 
     connect(imgKarta, &TImage::MouseDown, this,
             [this](int x, int y, Qt::MouseButton) { Skyddat(this, [&] { KartKlick(x, y); }); });
-    connect(imgKarta, &TImage::MouseMove, this, [this](int x, int y) { KartRorelse(x, y); });
+    connect(imgKarta, &TImage::MouseMove, this, [this](int x, int y) {
+        if (utforska_)
+            UtforskaRorelse(x, y);
+        else
+            KartRorelse(x, y);
+    });
     connect(tmrBlinka, &QTimer::timeout, this, [this] { Skyddat(this, [this] { BlinkaTick(); }); });
     connect(tmrNamnTimer, &QTimer::timeout, this, [this] { NamnTimerTick(); });
     connect(cmdTopp, &QPushButton::clicked, this,
@@ -125,13 +133,24 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         karta_->HanteraHandelser = [] { Handelser(); };
         ovning_->Karta = karta_.get();
         ovning_->Starta(this);
+        if (utforska_) {
+            // The map as the game draws it, with no question and no clock.
+            VisaFraga(QStringLiteral("-"));
+            lblFraga->setText(LangText(57));
+            for (QWidget* w : std::initializer_list<QWidget*>{lblProcent, lblTid, cmdTopp,
+                                                              cmdStarta, cmdGenomgang})
+                w->hide();
+        }
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         Handelser();
         imgKarta->setEnabled(true);
         cmdAvsluta->setEnabled(true);
         SattTitel();
-        tmrTid->start();
+        if (utforska_)
+            setWindowTitle(QStringLiteral("Globina \u2013 ") + LangText(56));
+        else
+            tmrTid->start();
     } catch (...) {
         // A screen without its map is of no use; the caller reports why.
         cmdAvsluta->setEnabled(true);
@@ -310,6 +329,8 @@ void TfrmOvningKarta::NamnTimerTick() {
 void TfrmOvningKarta::KartKlick(int x, int y) {
     if (ArUpptagen() || !ovning_ || !karta_)
         return; // an answer is being handled, or the map is not ready
+    if (utforska_)
+        return UtforskaKlick(x, y);
     Upptagen upptagen(this);
     Punkt.Lat = karta_->LatVid(y);
     Punkt.Lon = karta_->LonVid(y, x);
@@ -378,8 +399,8 @@ void TfrmOvningKarta::KartRorelse(int x, int y) {
 }
 
 void TfrmOvningKarta::BlinkaTick() {
-    if (!ovning_ || !karta_ || ovning_->Karta != karta_.get())
-        return; // not started yet
+    if (!ovning_ || !karta_ || ovning_->Karta != karta_.get() || utforska_)
+        return; // not started yet, or nothing asked
     ovning_->Blinka();
     imgKarta->ShowChanges();
     BlinkaVidBehov();
@@ -473,8 +494,132 @@ void TfrmOvningKarta::VisaGenomgangsrad(const TFragaLogg* fraga) {
                 }
     };
     for (int i = 0; i < fraga->Givet.size(); ++i)
-        visa(fraga->Givet[i], i < fraga->GivetNamn.size() ? fraga->GivetNamn[i] : QString(),
-             RedColor, Qt::white);
+        if (fraga->Givet.indexOf(fraga->Givet[i]) == i) // each confusion once
+            visa(fraga->Givet[i], i < fraga->GivetNamn.size() ? fraga->GivetNamn[i] : QString(),
+                 RedColor, Qt::white);
     visa(fraga->Objekt, fraga->Namn, kLime, Qt::black);
     imgKarta->ShowChanges();
+}
+
+void TfrmOvningKarta::StartaUtforska(std::shared_ptr<COvning> ovning) {
+    utforska_ = true;
+    ovning->Ovningsobjekt.clear();
+    panInfo = new QFrame(panPanel->Client());
+    panInfo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panInfo->setAutoFillBackground(true);
+    SetColor(panInfo, QPalette::Window, Qt::white);
+    SetColor(panInfo, QPalette::WindowText, Qt::black);
+    lblInfoNamn = MakeLabel(panInfo, QRect(8, 6, 244, 20), Arial(15, true), Qt::black,
+                            Qt::AlignLeft | Qt::AlignTop);
+    lblInfoText = MakeLabel(panInfo, QRect(8, 28, 244, 36), Arial(12), Qt::black,
+                            Qt::AlignLeft | Qt::AlignTop);
+    lblInfoText->setWordWrap(true);
+    imgInfoFlagga = new TImage(panInfo);
+    imgInfoFlagga->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panInfo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panInfo->hide();
+    StartaOvning(std::move(ovning));
+}
+
+TfrmOvningKarta::TUnder TfrmOvningKarta::Under(int x, int y) const {
+    TUnder under;
+    if (!karta_ || !ovning_)
+        return under;
+    const float lat = karta_->LatVid(y);
+    const float lon = karta_->LonVid(y, x);
+    const auto flaggaFor = [this](const QString& key) {
+        const CArea* a = karta_->Landareor ? karta_->Landareor->Hitta(key) : nullptr;
+        return a ? a->Flaggfil : QString();
+    };
+    if (auto* land = dynamic_cast<COvningLandArea*>(ovning_.get())) {
+        const CArea* a = land->AreaUnder(lat, lon);
+        if (!a)
+            return under;
+        under.namn = a->Namn[LanguageIndex];
+        under.flagga = a->Flaggfil;
+        under.punkt = QPoint(x, y);
+        // The capital is the place of the map's places that is marked as
+        // one and belongs to the area.
+        if (karta_->Platser)
+            for (const COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
+                if (o->Klass1 && o->Niva <= 1 && !a->Nyckel.isEmpty() &&
+                    (o->Grupp1 == a->Nyckel || o->Grupp2 == a->Nyckel || o->Grupp3 == a->Nyckel)) {
+                    under.text = LangText(58) + QLatin1Char(' ') + o->Namn[LanguageIndex];
+                    break;
+                }
+        return under;
+    }
+    if (auto* ort = dynamic_cast<COvningOrt*>(ovning_.get())) {
+        const COrt* o = ort->NarmasteOrt(lat, lon);
+        if (!o || karta_->Avstand(lat, lon, *o) > karta_->Px(12))
+            return under;
+        under.namn = o->Namn[LanguageIndex];
+        const auto olat = static_cast<float>(o->Latitud);
+        under.punkt =
+            QPoint(karta_->XKoord(olat, static_cast<float>(o->Longitud)), karta_->YKoord(olat));
+        // A capital's country, with its flag, where the map has it.
+        const CArea* land = karta_->Landareor ? karta_->Landareor->Hitta(o->Grupp1) : nullptr;
+        if (land && o->Klass1) {
+            under.text = LangText(13) + QLatin1Char(' ') + land->Namn[LanguageIndex];
+            under.flagga = flaggaFor(o->Grupp1);
+        }
+    }
+    return under;
+}
+
+void TfrmOvningKarta::UtforskaRorelse(int x, int y) {
+    const TUnder under = Under(x, y);
+    if (under.namn == pekad_)
+        return;
+    pekad_ = under.namn;
+    if (under.namn.isEmpty()) {
+        VisaNamn(QString(), 0, 0, false);
+        return;
+    }
+    // Above the pointer, so that the pointer does not hide it.
+    VisaNamn(under.namn, under.punkt.x(), under.punkt.y() - karta_->Px(16), true);
+    tmrNamnTimer->stop(); // stays solid while it is pointed at
+}
+
+void TfrmOvningKarta::UtforskaKlick(int x, int y) {
+    const TUnder under = Under(x, y);
+    if (under.namn.isEmpty()) {
+        panInfo->hide();
+        return;
+    }
+    lblInfoNamn->setText(under.namn);
+    lblInfoText->setText(under.text);
+    QImage flagga;
+    if (!under.flagga.isEmpty()) {
+        try {
+            flagga = DecodeGif(ProgramFolder() + QStringLiteral("/flags/") + under.flagga);
+        } catch (const std::exception&) {
+            // A study aid: without its picture the name and capital still show.
+        }
+    }
+    const QFontMetrics fm(lblInfoNamn->font());
+    const int bredd = std::max(260, fm.horizontalAdvance(under.namn) + 16);
+    lblInfoNamn->resize(bredd - 16, lblInfoNamn->height());
+    lblInfoText->resize(bredd - 16, lblInfoText->heightForWidth(bredd - 16));
+    int hojd = 32 + (under.text.isEmpty() ? 0 : lblInfoText->height() + 8);
+    if (!flagga.isNull()) {
+        // Framed, as a flag with white at its edge would melt into the panel.
+        flagga = flagga.convertToFormat(QImage::Format_RGB32);
+        QPainter ram(&flagga);
+        ram.setPen(Qt::black);
+        ram.drawRect(0, 0, flagga.width() - 1, flagga.height() - 1);
+        ram.end();
+        imgInfoFlagga->SetPicture(flagga);
+        imgInfoFlagga->setGeometry(8, hojd, flagga.width(), flagga.height());
+        imgInfoFlagga->show();
+        hojd += flagga.height() + 8;
+    } else {
+        imgInfoFlagga->hide();
+    }
+    // In the corner away from the click, so that it never covers what was clicked.
+    const QPoint klick = KartPunkt(x, y);
+    const int vanster = klick.x() < imgKarta->width() / 2 ? imgKarta->width() - bredd - 10 : 10;
+    panInfo->setGeometry(imgKarta->x() + vanster, imgKarta->y() + 10, bredd, hojd);
+    panInfo->show();
+    panInfo->raise();
 }

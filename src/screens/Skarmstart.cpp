@@ -51,3 +51,17 @@ QWidget* StartaOvningsspel(const std::shared_ptr<COvning>& ovning, const QString
     ovning->Ovningsobjekt = objekt;
     return StartaSkarm(ovning, owner, lagra);
 }
+
+QWidget* StartaUtforskning(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                           const std::function<void(QWidget*)>& lagra) {
+    auto* skarm = new TfrmOvningKarta(owner, Qt::Window);
+    if (lagra)
+        lagra(skarm);
+    try {
+        skarm->StartaUtforska(ovning);
+    } catch (...) {
+        delete skarm;
+        throw;
+    }
+    return skarm;
+}
