@@ -80,8 +80,12 @@ public:
         if (ovning_) {
             if (ovning_->Karta == karta_.get())
                 ovning_->Karta = nullptr;
-            if (ovning_->Formular == this)
+            if (ovning_->Formular == this) {
                 ovning_->Formular = nullptr;
+                // A practice played here ends with the screen; the next start
+                // of the exercise plays all of it unless given items again.
+                ovning_->Ovningsobjekt.clear();
+            }
         }
     }
 

@@ -40,7 +40,6 @@ QWidget* StartaSkarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
 
 QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
                             const std::function<void(QWidget*)>& lagra) {
-    ovning->Ovningsobjekt.clear();
     return StartaSkarm(ovning, owner, lagra);
 }
 
