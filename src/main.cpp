@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
 
     auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->SetUtforskare(StartaUtforskning);
     frmHuvudmeny = menu;
     // Closing the main menu ends the program, whatever else is open.
     QObject::connect(menu, &QObject::destroyed, &app, &QApplication::quit);

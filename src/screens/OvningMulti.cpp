@@ -67,6 +67,7 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
     lblTid = MakeLabel(kort, QRect(130, 336, 59, 19), Arial(12), Qt::black, Qt::AlignHCenter);
     cmdTopp = MakeButton(kort, QStringLiteral("Tio-i-topp"), 11, QRect(8, 318, 117, 35));
     cmdAvsluta = MakeButton(kort, QStringLiteral("Avsluta"), 12, QRect(188, 318, 101, 35));
+    NyGenomgangsknapp(this, QRect(168, 420, 299, 30));
 
     tmrTimer = new QTimer(this);
     tmrTimer->setInterval(1000);
@@ -99,7 +100,20 @@ void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
     tmrTid->start();
     Centrera(this);
     show();
+    SattTitel();
     activateWindow(); // keys go to the new screen, also without a window manager
+}
+
+void TfrmOvningMulti::Omstart() {
+    if (ArUpptagen() || !ovning_ || !karta_)
+        return;
+    Upptagen upptagen(this);
+    tmrTimer->stop();
+    Klar = false;
+    StangGenomgang();
+    ovning_->Starta(this);
+    VisaProcent(0);
+    StartaKlocka();
 }
 
 void TfrmOvningMulti::showEvent(QShowEvent* event) {

@@ -1,5 +1,7 @@
 #include "screens/Skarmstart.h"
 
+#include "exercises/Ovning.h"
+
 #include "screens/OvningFlagga.h"
 #include "screens/OvningKarta.h"
 #include "screens/OvningMulti.h"
@@ -23,11 +25,42 @@ QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner,
 
 } // namespace
 
-QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
-                            const std::function<void(QWidget*)>& lagra) {
+namespace {
+
+QWidget* StartaSkarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                     const std::function<void(QWidget*)>& lagra) {
     if (ovning->Typ == QLatin1String("MULTI"))
         return Starta<TfrmOvningMulti>(ovning, owner, lagra);
     if (ovning->Typ == QLatin1String("FLAGG"))
         return Starta<TfrmOvningFlagga>(ovning, owner, lagra);
     return Starta<TfrmOvningKarta>(ovning, owner, lagra);
+}
+
+} // namespace
+
+QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                            const std::function<void(QWidget*)>& lagra) {
+    return StartaSkarm(ovning, owner, lagra);
+}
+
+QWidget* StartaOvningsspel(const std::shared_ptr<COvning>& ovning, const QStringList& objekt,
+                           QWidget* owner, const std::function<void(QWidget*)>& lagra) {
+    if (objekt.isEmpty())
+        return nullptr;
+    ovning->Ovningsobjekt = objekt;
+    return StartaSkarm(ovning, owner, lagra);
+}
+
+QWidget* StartaUtforskning(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                           const std::function<void(QWidget*)>& lagra) {
+    auto* skarm = new TfrmOvningKarta(owner, Qt::Window);
+    if (lagra)
+        lagra(skarm);
+    try {
+        skarm->StartaUtforska(ovning);
+    } catch (...) {
+        delete skarm;
+        throw;
+    }
+    return skarm;
 }

@@ -150,7 +150,9 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
     cboOvningar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cboOvningar->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    cmdStarta = MakeButton(panPanel, 1, 184, 411, 193, 28);
+    // Explore shares the start's place, so that it is seen beside it.
+    cmdStarta = MakeButton(panPanel, 1, 184, 411, 110, 28);
+    cmdUtforska = MakeButton(panPanel, 56, 296, 411, 81, 28);
     cmdTioitopp = MakeButton(panPanel, 2, 380, 411, 191, 28);
     Shape2 = new TShape(panPanel, TShape::Kind::Ellipse);
     Shape2->setGeometry(372, 439, 11, 17);
@@ -173,6 +175,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
     connect(cboOvningar, &QListWidget::itemClicked, this, [this] { cmdStarta->setEnabled(true); });
     connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { StartaOvning(); });
     connect(cmdStarta, &QPushButton::clicked, this, [this] { StartaOvning(); });
+    connect(cmdUtforska, &QPushButton::clicked, this, [this] { Utforska(); });
     connect(cmdTioitopp, &QPushButton::clicked, this, [this] { VisaTopplista(); });
     connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
     connect(cmdOm, &QPushButton::clicked, this, [] {
@@ -308,6 +311,7 @@ void TfrmHuvudmeny::FormShow() {
             LoadLanguageTexts();
             ApplyLanguageTexts(this);
             cmdMisstag->setToolTip(LangText(48));
+            cmdUtforska->setToolTip(LangText(59));
             inner.Klar();
             lstParts->clear();
             for (int n = 27; n <= 33; ++n) {
@@ -488,6 +492,32 @@ void TfrmHuvudmeny::VisaMinaMisstag() {
     const QStringList objekt = misstag.OvningsObjekt();
     StartaOvningsspel(Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt),
                       objekt);
+}
+
+void TfrmHuvudmeny::Utforska() {
+    if (startar_)
+        return;
+    QListWidgetItem* item = cboOvningar->currentItem();
+    if (!item || cboOvningar->currentRow() < 0) {
+        ShowMessageBox(this, TBoxKind::Information, LangText(26));
+        return;
+    }
+    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
+    if (!ovning || !utforskare_)
+        return;
+    if (ovning->Typ == QLatin1String("MULTI") || ovning->Typ == QLatin1String("FLAGG")) {
+        ShowMessageBox(this, TBoxKind::Information, LangText(61));
+        return;
+    }
+    const QScopedValueRollback<bool> startar(startar_, true);
+    TVanta vanta;
+    try {
+        utforskare_(ovning, this, [this](QWidget* skarm) { skarmar_[kMapKind] = skarm; });
+        vanta.Klar();
+    } catch (const std::exception& e) {
+        vanta.Klar();
+        Dodsfall(QStringLiteral("Oops! I failed to start the exercise."), e);
+    }
 }
 
 void TfrmHuvudmeny::VisaTopplista() {

@@ -42,6 +42,9 @@ public:
     // A press on the small world map at (x, y) of imgMap.
     void imgMapMouseDown(int x, int y);
     void StartaOvning();
+    // The selected map exercise in study mode, on the map screen.
+    void Utforska();
+    void SetUtforskare(TSkarmStartare utforskare) { utforskare_ = std::move(utforskare); }
     // One step of the instruction's slide under the lists.
     void tmrInstruktionTimer();
     void VisaTopplista();
@@ -76,6 +79,7 @@ public:
     QListWidget* lstParts;
     QListWidget* cboOvningar;
     QPushButton* cmdStarta;
+    QPushButton* cmdUtforska;
     QPushButton* cmdTioitopp;
     QPushButton* cmdHjalp;
     QPushButton* cmdOm;
@@ -110,6 +114,7 @@ private:
     // The open exercise screen of each kind: map, flag, multiple choice.
     std::array<QPointer<QWidget>, 3> skarmar_;
     TSkarmStartare startare_;
+    TSkarmStartare utforskare_;
     bool startar_ = false; // an exercise is being started
 };
 
