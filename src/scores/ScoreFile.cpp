@@ -245,7 +245,9 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
     RemoveLeftovers(fileName);
 }
 
-QString SetAsideDamaged(const QString& fileName) {
+QString SetAsideDamaged(const QString& fileName, bool* isNew) {
+    if (isNew)
+        *isNew = false;
     QFile damaged(fileName);
     if (!damaged.open(QIODevice::ReadOnly))
         throw EInOutError(
@@ -266,6 +268,8 @@ QString SetAsideDamaged(const QString& fileName) {
             throw EInOutError(QStringLiteral("Cannot copy \"%1\" to \"%2\": %3")
                                   .arg(fileName, copy, damaged.errorString()),
                               5);
+        if (isNew)
+            *isNew = true;
         return copy;
     }
 }

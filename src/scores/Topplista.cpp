@@ -6,6 +6,7 @@
 #include "data/Language.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
+#include "scores/DamagedScores.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -81,7 +82,7 @@ void TfrmTopplista::LoadScores(const QString& fileName,
     FileName = fileName;
     Scores.Clear();
     if (QFileInfo::exists(fileName))
-        ReadScores(Scores, fileName);
+        ReadScoresSettingDamageAside(this, Scores, fileName);
     FillGrid(ovningar);
 }
 
