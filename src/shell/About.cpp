@@ -23,7 +23,7 @@ TfrmAbout* frmAbout = nullptr;
 const std::vector<TfrmAbout::TSource> TfrmAbout::kSources = {
     {QStringLiteral("Natural Earth"), QStringLiteral("maps, public domain"),
      QStringLiteral("https://www.naturalearthdata.com/")},
-    {QStringLiteral("\u00a9 OpenStreetMap contributors"), QStringLiteral("four lakes, ODbL 1.0"),
+    {QStringLiteral("\u00a9 OpenStreetMap contributors"), QStringLiteral("lakes, ODbL 1.0"),
      QStringLiteral("https://www.openstreetmap.org/copyright")},
     {QStringLiteral("GeoNames"), QStringLiteral("places, CC BY 4.0"),
      QStringLiteral("https://www.geonames.org/")},
