@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped help document: a compiled help file with every page in every
 // language, whose first page picks the language and whose every page leads
 // back to it.

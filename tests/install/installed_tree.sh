@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR, checks the installed layout and
 # plays in the installed program folder, so a missing install rule fails.
 #
