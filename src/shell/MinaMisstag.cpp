@@ -61,7 +61,7 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     : QDialog(parent), registret_(registret) {
     setWindowTitle(QStringLiteral("My mistakes"));
     SetTag(this, 35);
-    setFixedSize(640, 500);
+    setFixedSize(640, 510);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, FrameColor);
 
@@ -108,9 +108,9 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
-    cmdOva = Knapp(this, 39, QRect(176, 462, 222, 28));
+    cmdOva = Knapp(this, 39, QRect(176, 472, 222, 28));
     cmdOva->setToolTip(LangText(49));
-    cmdTillbaka = Knapp(this, 4, QRect(406, 462, 222, 28));
+    cmdTillbaka = Knapp(this, 4, QRect(406, 472, 222, 28));
     cmdTillbaka->setDefault(true);
 
     ApplyLanguageTexts(this);
