@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -491,6 +492,12 @@ void TfrmHuvudmeny::VisaMinaMisstag() {
     if (misstag.exec() != QDialog::Accepted)
         return;
     const QStringList objekt = misstag.OvningsObjekt();
+    // The menu becomes active again once the dialog is gone, and that
+    // releases the open exercise screens: the practice screen opens after it.
+    QElapsedTimer vantan;
+    vantan.start();
+    while (!isActiveWindow() && vantan.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     StartaOvningsspel(Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt),
                       objekt);
 }
