@@ -431,6 +431,14 @@ void TfrmHuvudmeny::Shape2MouseDown() {
 }
 
 void TfrmHuvudmeny::StartaOvning() {
+    StartaVald(false);
+}
+
+void TfrmHuvudmeny::Utforska() {
+    StartaVald(true);
+}
+
+void TfrmHuvudmeny::StartaVald(bool utforska) {
     // A start lets events run; a second Start (or double click) queued
     // meanwhile would make a second screen for the same exercise.
     if (startar_)
@@ -441,46 +449,26 @@ void TfrmHuvudmeny::StartaOvning() {
         return;
     }
     const QString text = item->text();
+    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
+    const int kind = !ovning                                 ? kMapKind
+                     : ovning->Typ == QLatin1String("MULTI") ? kMultiKind
+                     : ovning->Typ == QLatin1String("FLAGG") ? kFlagKind
+                                                             : kMapKind;
+    if (utforska && ovning && kind != kMapKind) {
+        ShowMessageBox(this, TBoxKind::Information, LangText(61)); // only maps are explored
+        return;
+    }
+    const TSkarmStartare& startare = utforska ? utforskare_ : startare_;
     const QScopedValueRollback<bool> startar(startar_, true);
     TVanta vanta;
     try {
-        std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
         if (!ovning)
             throw EGlobina(
                 QStringLiteral("The exercise \"%1\" is not in the catalogue.").arg(text));
-        const int kind = ovning->Typ == QLatin1String("MULTI")   ? kMultiKind
-                         : ovning->Typ == QLatin1String("FLAGG") ? kFlagKind
-                                                                 : kMapKind;
-        if (!startare_)
+        if (!startare)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
         // Stored before the start, so that activating the menu meanwhile releases it.
-        startare_(ovning, this, [this, kind](QWidget* skarm) { skarmar_[kind] = skarm; });
-        vanta.Klar();
-    } catch (const std::exception& e) {
-        vanta.Klar();
-        Dodsfall(QStringLiteral("Oops! I failed to start the exercise."), e);
-    }
-}
-
-void TfrmHuvudmeny::Utforska() {
-    if (startar_)
-        return;
-    QListWidgetItem* item = cboOvningar->currentItem();
-    if (!item || cboOvningar->currentRow() < 0) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(26));
-        return;
-    }
-    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
-    if (!ovning || !utforskare_)
-        return;
-    if (ovning->Typ == QLatin1String("MULTI") || ovning->Typ == QLatin1String("FLAGG")) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(61));
-        return;
-    }
-    const QScopedValueRollback<bool> startar(startar_, true);
-    TVanta vanta;
-    try {
-        utforskare_(ovning, this, [this](QWidget* skarm) { skarmar_[kMapKind] = skarm; });
+        startare(ovning, this, [this, kind](QWidget* skarm) { skarmar_[kind] = skarm; });
         vanta.Klar();
     } catch (const std::exception& e) {
         vanta.Klar();

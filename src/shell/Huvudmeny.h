@@ -91,6 +91,8 @@ private:
     void FormActivate();
     void RitaVarldsbild(int n);
     void Shape2MouseDown();
+    // Starts the exercise selected in the list, to play or to explore.
+    void StartaVald(bool utforska);
     // Reports a failure that ends the program, then closes the menu.
     void Dodsfall(const QString& vad, const std::exception& e);
 

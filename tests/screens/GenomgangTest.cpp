@@ -44,7 +44,7 @@ protected:
         std::vector<std::pair<QString, QStringList>> played;
         while (!ex->Slut) {
             played.push_back({ex->FragaNamn, {}});
-            for (const QString& k : {"AAA", "BBB", "CCC"})
+            for (const QString& k : QStringList{"AAA", "BBB", "CCC"})
                 if (k != ex->FragaNamn && !screen->Karta()->Landareor->Hitta(k)->Besvarad) {
                     played.back().second << k;
                     QTest::mouseClick(screen->imgKarta, Qt::LeftButton, {}, Pixel(k));
