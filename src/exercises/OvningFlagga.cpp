@@ -31,6 +31,10 @@ void COvningFlagga::Starta(TOvningsformular* formular) {
         std::stable_partition(first, mid, [this](const QString& key) { return Fragas(key); });
     }
     AntalFlaggor = std::min(spelbara, kMaxFlaggor);
+    if (Ovningsspel())
+        // Mixed with the others again, so their places do not give them away.
+        for (int i = AntalFlaggor; i > 1; --i)
+            std::swap(Objekt(i), Objekt(GlobinaRandom::Random(i) + 1));
     COvning::Starta(formular);
     // The other flags of the sheet are shown, not asked.
     for (int i = 1; i <= AntalFlaggor; ++i)

@@ -500,6 +500,18 @@ void TfrmOvningKarta::VisaGenomgangsrad(const TFragaLogg* fraga) {
                  RedColor, Qt::white);
     visa(fraga->Objekt, fraga->Namn, kLime, Qt::black);
     imgKarta->ShowChanges();
+    // The review steps aside when it would hide what the line shows.
+    if (QWidget* g = Genomgang(); g && !genomgangsNamn_.empty()) {
+        const QLabel* fragad = genomgangsNamn_.back();
+        const QRect visad(fragad->mapToGlobal(QPoint(0, 0)), fragad->size());
+        if (g->frameGeometry().intersects(visad.adjusted(-20, -20, 20, 20))) {
+            const QRect skarm = geometry();
+            const bool tillVanster = visad.center().x() > skarm.center().x();
+            g->move(tillVanster ? skarm.left() + 16
+                                : skarm.right() - g->frameGeometry().width() - 16,
+                    g->y());
+        }
+    }
 }
 
 void TfrmOvningKarta::StartaUtforska(std::shared_ptr<COvning> ovning) {

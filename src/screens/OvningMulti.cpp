@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <algorithm>
 
 using namespace Skarm;
 
@@ -129,7 +130,11 @@ void TfrmOvningMulti::showEvent(QShowEvent* event) {
 
 void TfrmOvningMulti::VisaFraga(const QString& text) {
     Label1->setText(text);
-    const int32_t spelade = karta_ && karta_->Platser ? karta_->Platser->Valda : 0;
+    // The questions of this game: those answered and those left, the one
+    // now asked among both (in a practice game fewer than take part).
+    const int32_t spelade = karta_ && karta_->Platser && ovning_
+                                ? std::max(0, karta_->Platser->Kvar + ovning_->Fragor - 1)
+                                : 0;
     lblCount->setText(QString::number(ovning_ ? ovning_->Fragor : 0) + QStringLiteral(" (") +
                       QString::number(spelade) + QLatin1Char(')'));
 }

@@ -11,12 +11,13 @@ namespace {
 
 template <class Skarm>
 QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner,
-                const std::function<void(QWidget*)>& lagra) {
+                const std::function<void(QWidget*)>& lagra,
+                void (Skarm::*start)(std::shared_ptr<COvning>) = &Skarm::StartaOvning) {
     auto* skarm = new Skarm(owner, Qt::Window);
     if (lagra)
         lagra(skarm);
     try {
-        skarm->StartaOvning(ovning);
+        (skarm->*start)(ovning);
     } catch (...) {
         delete skarm;
         throw;
@@ -54,14 +55,5 @@ QWidget* StartaOvningsspel(const std::shared_ptr<COvning>& ovning, const QString
 
 QWidget* StartaUtforskning(const std::shared_ptr<COvning>& ovning, QWidget* owner,
                            const std::function<void(QWidget*)>& lagra) {
-    auto* skarm = new TfrmOvningKarta(owner, Qt::Window);
-    if (lagra)
-        lagra(skarm);
-    try {
-        skarm->StartaUtforska(ovning);
-    } catch (...) {
-        delete skarm;
-        throw;
-    }
-    return skarm;
+    return Starta<TfrmOvningKarta>(ovning, owner, lagra, &TfrmOvningKarta::StartaUtforska);
 }

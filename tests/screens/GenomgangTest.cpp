@@ -16,11 +16,14 @@ protected:
     void SetUp() override {
         ScreenTest::SetUp();
         LanguageTexts(2, 55) = "Practice";
+        LanguageTexts(2, 58) = "Capital:";
         dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
                                        Box("CCC", 0, 20, 10, 30)}));
         dir.Write("Hav4.crp", FileOf<TestSeaPoint>({{11, 5}}));
         dir.Write("Vatten.crp", FileOf({Box("LAKE", 40, 40, 41, 41)}));
-        dir.Write("Ort4.crp", FileOf({Place("Town")}));
+        TestPlace capital = Place("Acity", 1, "AAA", 5, 5);
+        capital.klass1 = true;
+        dir.Write("Ort4.crp", FileOf({capital}));
         ex = Exercise<COvningLandArea>(7, 4, 4, {"AAA", "BBB", "CCC"});
         ex->Namn[2] = "Countries";
         ex->VyMitt = 15;
@@ -41,7 +44,7 @@ protected:
         std::vector<std::pair<QString, QStringList>> played;
         while (!ex->Slut) {
             played.push_back({ex->FragaNamn, {}});
-            for (const QString& k : {"AAA", "BBB", "CCC"})
+            for (const QString& k : QStringList{"AAA", "BBB", "CCC"})
                 if (k != ex->FragaNamn && !screen->Karta()->Landareor->Hitta(k)->Besvarad) {
                     played.back().second << k;
                     QTest::mouseClick(screen->imgKarta, Qt::LeftButton, {}, Pixel(k));
@@ -98,4 +101,19 @@ TEST_F(GenomgangTest, PracticeAsksExactlyTheMissedItemsAndNeverReachesTheTopTen)
     EXPECT_EQ(topList.size(), 1u);
     ASSERT_TRUE(screen->Genomgang()); // the review of the practice game
     EXPECT_EQ(screen->Genomgang()->Logg.Ovningsspel, true);
+}
+
+TEST_F(GenomgangTest, ExploreNamesWhatIsPointedAtAndAClickShowsItsCapitalWithoutScoring) {
+    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+    screen->StartaUtforska(ex);
+    QTest::mouseMove(screen->imgKarta, Pixel("BBB"));
+    QTest::qWait(10);
+    EXPECT_EQ(std::pair(screen->lblNamn->isVisible(), screen->lblNamn->text()),
+              std::pair(true, QString("BBB")));
+    QTest::mouseClick(screen->imgKarta, Qt::LeftButton, {}, Pixel("AAA"));
+    EXPECT_TRUE(screen->panInfo->isVisible());
+    EXPECT_EQ(std::pair(screen->lblInfoNamn->text(), screen->lblInfoText->text()),
+              std::pair(QString("AAA"), QString("Capital: Acity")));
+    EXPECT_EQ(std::tuple(ex->Svarat, ex->Logg.Fragor.size() <= 1, screen->tmrTid->isActive()),
+              std::tuple(0, true, false));
 }
