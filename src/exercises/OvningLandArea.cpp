@@ -141,3 +141,11 @@ void COvningLandArea::Blinka() {
         Blinklage = 1;
     }
 }
+
+void COvningLandArea::RitaOm() {
+    if (!Karta || !Karta->Bild)
+        return;
+    Karta->RitaAreaovning(Linjebredd);
+    if (Blinklage == 2)
+        FyllFraga(GreenColor); // the answer is being shown
+}
