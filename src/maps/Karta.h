@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class TImage;
 
@@ -61,6 +63,9 @@ public:
     void FyllAvskuretHav();
     // True when the centre of pixel p lies inside a land area's outline.
     bool PixelPaLand(const QPoint& p) const;
+    // The area of the list whose outline holds the centre of pixel p (an
+    // enclave before the area round it), or null.
+    const CArea* AreaVid(const CAreor* areor, const QPoint& p) const;
     void FargaAreor();
     void FyllArea(const CArea& area, const QColor& farg);
     void FyllAreor(const QString& key, const QColor& farg);
@@ -92,6 +97,11 @@ public:
     std::array<TLatLon, kMaxHav + 1> Havspunkter{}; // points 1..AntalHav; slot 0 unused
     int32_t AntalHav = 0;
     bool Gradnat = false;
+    // A pixel of each land region that the picture shows but no seed of its
+    // area reaches (seeds beyond the edges of a close view, a piece pinched
+    // off by the outlines), with its area: FyllArea colours these as well.
+    // Found by FyllHav for the view it was drawn at.
+    std::vector<std::pair<const CArea*, QPoint>> Extrafron;
 
 private:
     // What both redraws begin with: background, outlines, water and sea.

@@ -50,6 +50,7 @@ bool CKarta::ArSynlig(const CArea& area) const {
 }
 
 void CKarta::Rensa() {
+    Extrafron.clear();
     TCanvas& c = Canvas();
     c.SetBrushColor(Landfarg);
     c.FillRect(c.ClipRect());
@@ -166,11 +167,28 @@ void CKarta::FyllHav() {
     FyllAvskuretHav();
 }
 
+const CArea* CKarta::AreaVid(const CAreor* areor, const QPoint& p) const {
+    if (!areor)
+        return nullptr;
+    const float lat = LatVid(p.y()), lon = LonVid(p.y(), p.x());
+    const CArea* best = nullptr;
+    for (int i = 1; i <= areor->Antal; ++i) {
+        const CArea& a = *areor->Areor[i];
+        if (lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
+            (!best || a.Nord < best->Nord) && PunktIYta(lat, lon, a.Punkter, a.Antal))
+            best = &a;
+    }
+    return best;
+}
+
 // At some sizes of the picture the outlines close off water that no sea point
 // reaches: a strait, an estuary, a bay between close coasts. What is still in
 // the land colour, holds no land area's seed and lies mostly outside every
-// land area is such water, so it gets the sea's colour too.
+// land area is such water, so it gets the sea's colour too. Where it lies
+// mostly in a lake, it gets the lakes' colour; where mostly in one land area,
+// it is that area's land, which FyllArea colours from a pixel of it.
 void CKarta::FyllAvskuretHav() {
+    Extrafron.clear();
     if (!Landareor)
         return;
     TCanvas& c = Canvas();
@@ -189,25 +207,59 @@ void CKarta::FyllAvskuretHav() {
                 fro.push_back(p);
         }
     }
+    std::vector<QPoint> sjoar;
     c.SetBrushColor(Vattenfarg);
-    c.FillRegions(Landfarg, fro, [this](const std::vector<QPoint>& prov) {
-        int hav = 0;
-        for (const QPoint& p : prov)
-            hav += PixelPaLand(p) ? 0 : 1;
-        return 2 * hav > static_cast<int>(prov.size());
+    c.FillRegions(Landfarg, fro, [&](const std::vector<QPoint>& prov) {
+        const int n = static_cast<int>(prov.size());
+        int hav = 0, sjo = 0;
+        std::vector<std::pair<const CArea*, QPoint>> land;
+        for (const QPoint& p : prov) {
+            if (AreaVid(Vattenareor.get(), p))
+                ++sjo;
+            else if (const CArea* a = AreaVid(Landareor.get(), p))
+                land.emplace_back(a, p);
+            else
+                ++hav;
+        }
+        if (2 * hav > n)
+            return true;
+        if (2 * sjo > n) {
+            sjoar.push_back(prov.front());
+            return false;
+        }
+        // The area that holds most of the samples.
+        const std::pair<const CArea*, QPoint>* best = nullptr;
+        int bestCount = 0;
+        for (const auto& l : land) {
+            const int k = static_cast<int>(std::count_if(
+                land.begin(), land.end(), [&](const auto& m) { return m.first == l.first; }));
+            if (k > bestCount)
+                best = &l, bestCount = k;
+        }
+        if (best)
+            Extrafron.push_back(*best);
+        return false;
     });
+    c.SetBrushColor(Sjofarg);
+    for (const QPoint& p : sjoar)
+        if (Same(c.Pixel(p.x(), p.y()), Landfarg))
+            c.FloodFill(p.x(), p.y(), Landfarg, TFillStyle::Surface);
 }
 
 void CKarta::FyllArea(const CArea& area, const QColor& farg) {
     TCanvas& c = Canvas();
-    for (const TLatLon* seed : {&area.Fyllpunkt1, &area.Fyllpunkt2}) {
+    const auto fyll = [&](const QPoint& p) {
         c.SetBrushColor(farg);
-        const QPoint p = Punkt(*seed);
         const QColor here = c.Pixel(p.x(), p.y());
         if (!Same(here, kBlack) && !Same(here, Sjofarg) && !Same(here, farg) &&
             InomBild(p.x(), p.y()))
             c.FloodFill(p.x(), p.y(), here, TFillStyle::Surface);
-    }
+    };
+    fyll(Punkt(area.Fyllpunkt1));
+    fyll(Punkt(area.Fyllpunkt2));
+    for (const auto& [a, p] : Extrafron)
+        if (a == &area)
+            fyll(p);
 }
 
 void CKarta::FyllAreor(const QString& key, const QColor& farg) {
