@@ -21,6 +21,11 @@ QString NamnAv(const CArea* area) {
 CArea* COvningLandArea::AreaUnder(float lat, float lon) const {
     if (!Karta || !Karta->Landareor)
         return nullptr;
+    // A state too small to click at this view answers within its ring.
+    if (Karta->Bild && Karta->VyNord != Karta->VySyd)
+        if (CArea* ring = Karta->Ringar.Traff(QPoint(Karta->XKoord(lat, lon), Karta->YKoord(lat)),
+                                              Karta->Pixelkvot()))
+            return ring;
     CArea* best = nullptr;
     const CAreor& areor = *Karta->Landareor;
     for (int i = 1; i <= areor.Antal; ++i) {

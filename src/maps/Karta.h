@@ -1,6 +1,7 @@
 #pragma once
 
 #include "maps/Areas.h"
+#include "maps/KartaRingar.h"
 #include "maps/MapMath.h"
 #include "maps/Places.h"
 #include "platform/Canvas.h"
@@ -67,6 +68,9 @@ public:
     // enclave before the area round it), or null.
     const CArea* AreaVid(const CAreor* areor, const QPoint& p) const;
     void FargaAreor();
+    // The colour FargaAreor gives a taking-part area as it stands; invalid
+    // for one that it leaves as it is.
+    QColor Svarsfarg(const CArea& area) const;
     void FyllArea(const CArea& area, const QColor& farg);
     void FyllAreor(const QString& key, const QColor& farg);
     void RitaGradnat(int steg, const QColor& farg, TPenMode mode);
@@ -102,6 +106,9 @@ public:
     // off by the outlines), with its area: FyllArea colours these as well.
     // Found by FyllHav for the view it was drawn at.
     std::vector<std::pair<const CArea*, QPoint>> Extrafron;
+    // The rings of the states too small to click at the view; the area
+    // exercise's redraw puts them on, and every recolouring keeps them.
+    CKartaRingar Ringar;
 
 private:
     // What both redraws begin with: background, outlines, water and sea.

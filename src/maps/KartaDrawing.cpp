@@ -51,6 +51,7 @@ bool CKarta::ArSynlig(const CArea& area) const {
 
 void CKarta::Rensa() {
     Extrafron.clear();
+    Ringar.Glom();
     TCanvas& c = Canvas();
     c.SetBrushColor(Landfarg);
     c.FillRect(c.ClipRect());
@@ -248,6 +249,8 @@ void CKarta::FyllAvskuretHav() {
 
 void CKarta::FyllArea(const CArea& area, const QColor& farg) {
     TCanvas& c = Canvas();
+    CKartaRingar::TPaus paus(Ringar, c);
+    Ringar.SattFarg(area, farg);
     const auto fyll = [&](const QPoint& p) {
         c.SetBrushColor(farg);
         const QColor here = c.Pixel(p.x(), p.y());
@@ -272,38 +275,37 @@ void CKarta::FyllAreor(const QString& key, const QColor& farg) {
     }
 }
 
+QColor CKarta::Svarsfarg(const CArea& a) const {
+    if (!a.Besvarad)
+        return Ovningsfarg;
+    switch (a.Forsok) {
+    case 1:
+        return kWhite;
+    case 2:
+        return kLightYellow;
+    case 3:
+        return kYellow;
+    default:
+        return a.Forsok > 3 ? kRed : QColor();
+    }
+}
+
 void CKarta::FargaAreor() {
     if (!Landareor)
         return;
+    CKartaRingar::TPaus paus(Ringar, Canvas()); // lifted once for all the fills
     for (int i = 1; i <= Landareor->Antal; ++i) {
         const CArea& a = *Landareor->Areor[i];
         if (!a.Deltar)
             continue;
-        if (!a.Besvarad) {
-            FyllArea(a, Ovningsfarg);
-            continue;
-        }
-        if (a.Forsok < 1)
-            continue;
-        switch (a.Forsok) {
-        case 1:
-            FyllArea(a, kWhite);
-            break;
-        case 2:
-            FyllArea(a, kLightYellow);
-            break;
-        case 3:
-            FyllArea(a, kYellow);
-            break;
-        default:
-            FyllArea(a, kRed);
-            break;
-        }
+        if (const QColor farg = Svarsfarg(a); farg.isValid())
+            FyllArea(a, farg);
     }
 }
 
 void CKarta::RitaGradnat(int steg, const QColor& farg, TPenMode mode) {
     TCanvas& c = Canvas();
+    CKartaRingar::TPaus paus(Ringar, c);
     c.SetPenColor(farg);
     c.SetPenStyle(TPenStyle::Solid);
     // A wide not-xor pen would flip back the pixels where two pieces of a
@@ -379,7 +381,7 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
 }
 
 void CKarta::RitaGrund(int linjebredd) {
-    Rensa();
+    Rensa(); // and no rings before the fills
     Handelser();
     RitaGranser(linjebredd);
     Handelser();
@@ -397,6 +399,8 @@ void CKarta::RitaAreaovning(int linjebredd) {
         RitaGradnat(10, Ovningsfarg, TPenMode::Mask);
         Handelser();
     }
+    Ringar.Berakna(*this);
+    Ringar.Rita(Canvas(), Pixelkvot());
     Bild->ShowChanges();
 }
 
