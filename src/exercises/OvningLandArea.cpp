@@ -66,6 +66,9 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
                 ++Fragor;
             }
         }
+        Karta->Stater.clear();
+        for (int i = 1; i <= Antal; ++i)
+            Karta->Stater << Objekt(i);
         if (auto* kf = Kartformular(formular))
             Karta->Bild = kf->Kartbild();
         Karta->BeraknaSkala();

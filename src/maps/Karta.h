@@ -7,6 +7,7 @@
 #include "platform/Canvas.h"
 
 #include <QColor>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -109,6 +110,9 @@ public:
     // The rings of the states too small to click at the view; the area
     // exercise's redraw puts them on, and every recolouring keeps them.
     CKartaRingar Ringar;
+    // The keys the exercise asks for: a state is every taking-part area that
+    // answers to one of them. Without them, every area key is a state.
+    QStringList Stater;
 
 private:
     // What both redraws begin with: background, outlines, water and sea.

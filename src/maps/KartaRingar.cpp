@@ -23,29 +23,51 @@ void CKartaRingar::Berakna(const CKarta& karta) {
         CArea* storst;
     };
     std::vector<TStat> stater;
-    QHash<QString, int> index;
-    const CAreor& areor = *karta.Landareor;
-    for (int i = 1; i <= areor.Antal; ++i) {
-        CArea& a = areor.Area(i);
-        if (!a.Deltar || a.Antal < 1)
-            continue;
-        const auto it = index.constFind(a.Nyckel);
-        if (it == index.cend()) {
-            index.insert(a.Nyckel, static_cast<int>(stater.size()));
+    std::vector<QString> nycklar;
+    const auto lagg = [&](int i, CArea& a) {
+        if (i == static_cast<int>(stater.size())) {
             stater.push_back({a.Nord, a.Syd, a.Ost, a.Vast, &a});
-            continue;
+            return;
         }
-        TStat& s = stater[*it];
+        TStat& s = stater[i];
         s.nord = std::max(s.nord, a.Nord), s.syd = std::min(s.syd, a.Syd);
         s.ost = std::max(s.ost, a.Ost), s.vast = std::min(s.vast, a.Vast);
         const auto yta = [](const CArea* b) { return (b->Nord - b->Syd) * (b->Ost - b->Vast); };
         if (yta(&a) > yta(s.storst))
             s.storst = &a;
+    };
+    const CAreor& areor = *karta.Landareor;
+    if (!karta.Stater.isEmpty()) {
+        for (const QString& key : karta.Stater) {
+            if (std::find(nycklar.begin(), nycklar.end(), key) != nycklar.end())
+                continue;
+            const int i = static_cast<int>(stater.size());
+            for (int k = 1; k <= areor.Antal; ++k)
+                if (CArea& a = areor.Area(k); a.Deltar && a.Antal > 0 && a.Matchar(key))
+                    lagg(i, a);
+            if (i < static_cast<int>(stater.size()))
+                nycklar.push_back(key);
+        }
+    } else {
+        QHash<QString, int> index;
+        for (int k = 1; k <= areor.Antal; ++k) {
+            CArea& a = areor.Area(k);
+            if (!a.Deltar || a.Antal < 1)
+                continue;
+            const auto it = index.constFind(a.Nyckel);
+            const int i = it == index.cend() ? static_cast<int>(stater.size()) : *it;
+            if (it == index.cend()) {
+                index.insert(a.Nyckel, i);
+                nycklar.push_back(a.Nyckel);
+            }
+            lagg(i, a);
+        }
     }
     const double grans = kGrans * karta.Pixelkvot();
     const int rand = static_cast<int>(std::ceil(kRadie * karta.Pixelkvot()));
     const QRect bild = QRect(0, 0, karta.W(), karta.H()).adjusted(-rand, -rand, rand, rand);
-    for (const TStat& s : stater) {
+    for (size_t i = 0; i < stater.size(); ++i) {
+        const TStat& s = stater[i];
         if (s.nord < karta.VySyd || s.syd > karta.VyNord)
             continue;
         // Meridians bow outwards towards the equator: the widest parallel of
@@ -81,7 +103,7 @@ CArea* CKartaRingar::Traff(QPoint p, qreal kvot) const {
 
 void CKartaRingar::SattFarg(const CArea& area, const QColor& farg) {
     for (TRing& r : ringar_)
-        if (r.Nyckel == area.Nyckel)
+        if (area.Matchar(r.Nyckel))
             r.Farg = farg;
 }
 

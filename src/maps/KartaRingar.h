@@ -25,7 +25,7 @@ public:
     static constexpr int kRackvidd = 10;
 
     struct TRing {
-        QString Nyckel;
+        QString Nyckel; // the key the state answers to
         CArea* Area; // the state's largest record, which answers for it
         QPoint Mitt; // picture pixels
         QColor Farg;

@@ -8,7 +8,8 @@
 namespace {
 
 // Ten pixels a degree: land boxes A and B, states T and U a fifth of a
-// degree wide, 12 pixels apart in the sea, and V, as small, inside A.
+// degree wide, 12 pixels apart in the sea, V, as small, inside A, and an
+// islet of B's, which belongs to B's state.
 class Ringar : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -23,6 +24,10 @@ protected:
                                        {"U", 6.9f, -8.9f, 7.1f, -8.7f},
                                        {"V", 1.9f, -8.1f, 2.1f, -7.9f}})
             k.Landareor->Lagg(BoxArea(key, s, w, n, e)).Deltar = true;
+        CArea& islet = k.Landareor->Lagg(BoxArea("ISLET", -7.1f, 9.9f, -6.9f, 10.1f));
+        islet.Grupp1 = "B";
+        islet.Deltar = true;
+        k.Stater = {"A", "B", "T", "U", "V", "T"};
         k.Havspunkter[k.AntalHav = 1] = {9, 0};
         k.RitaAreaovning(1);
     }
