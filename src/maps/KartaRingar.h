@@ -26,8 +26,8 @@ public:
 
     struct TRing {
         QString Nyckel; // the key the state answers to
-        CArea* Area; // the state's largest record, which answers for it
-        QPoint Mitt; // picture pixels
+        CArea* Area;    // the state's largest record, which answers for it
+        QPoint Mitt;    // picture pixels
         QColor Farg;
     };
 
