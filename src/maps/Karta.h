@@ -111,7 +111,8 @@ public:
     // exercise's redraw puts them on, and every recolouring keeps them.
     CKartaRingar Ringar;
     // The keys the exercise asks for: a state is every taking-part area that
-    // answers to one of them. Without them, every area key is a state.
+    // answers to one of them. A map that is told none draws no rings: the
+    // records of one state may each have a key of their own.
     QStringList Stater;
 
 private:

@@ -4,7 +4,6 @@
 #include "maps/Karta.h"
 #include "platform/Canvas.h"
 
-#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -37,31 +36,15 @@ void CKartaRingar::Berakna(const CKarta& karta) {
             s.storst = &a;
     };
     const CAreor& areor = *karta.Landareor;
-    if (!karta.Stater.isEmpty()) {
-        for (const QString& key : karta.Stater) {
-            if (std::find(nycklar.begin(), nycklar.end(), key) != nycklar.end())
-                continue;
-            const int i = static_cast<int>(stater.size());
-            for (int k = 1; k <= areor.Antal; ++k)
-                if (CArea& a = areor.Area(k); a.Deltar && a.Antal > 0 && a.Matchar(key))
-                    lagg(i, a);
-            if (i < static_cast<int>(stater.size()))
-                nycklar.push_back(key);
-        }
-    } else {
-        QHash<QString, int> index;
-        for (int k = 1; k <= areor.Antal; ++k) {
-            CArea& a = areor.Area(k);
-            if (!a.Deltar || a.Antal < 1)
-                continue;
-            const auto it = index.constFind(a.Nyckel);
-            const int i = it == index.cend() ? static_cast<int>(stater.size()) : *it;
-            if (it == index.cend()) {
-                index.insert(a.Nyckel, i);
-                nycklar.push_back(a.Nyckel);
-            }
-            lagg(i, a);
-        }
+    for (const QString& key : karta.Stater) {
+        if (std::find(nycklar.begin(), nycklar.end(), key) != nycklar.end())
+            continue;
+        const int i = static_cast<int>(stater.size());
+        for (int k = 1; k <= areor.Antal; ++k)
+            if (CArea& a = areor.Area(k); a.Deltar && a.Antal > 0 && a.Matchar(key))
+                lagg(i, a);
+        if (i < static_cast<int>(stater.size()))
+            nycklar.push_back(key);
     }
     const double grans = kGrans * karta.Pixelkvot();
     const int rand = static_cast<int>(std::ceil(kRadie * karta.Pixelkvot()));

@@ -31,7 +31,8 @@ public:
         QColor Farg;
     };
 
-    // The rings of the taking-part states at the map's view, not yet drawn.
+    // The rings of the states the map is told of (its Stater) at its view,
+    // not yet drawn.
     void Berakna(const CKarta& karta);
     // No rings: the picture they lay on is gone.
     void Glom();
