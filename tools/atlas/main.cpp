@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -311,6 +312,20 @@ const AtlasArea* JudgedArea(const MapRender& r, QPoint px, const std::vector<Atl
     return best;
 }
 
+// True when the state is smaller than 9 pixels across in the render: the
+// program draws a ring round it there, and a click in the ring is the state's.
+bool Ringed(const MapRender& r, const std::vector<AtlasArea>& areas, const QString& country) {
+    int left = INT_MAX, right = INT_MIN, top = INT_MAX, bottom = INT_MIN;
+    for (const AtlasArea& a : areas)
+        if (Matches(a, country))
+            for (const LatLon& q : a.points) {
+                const QPoint p = r.Project(q);
+                left = std::min(left, p.x()), right = std::max(right, p.x());
+                top = std::min(top, p.y()), bottom = std::max(bottom, p.y());
+            }
+    return left <= right && std::max(right - left, bottom - top) < 9;
+}
+
 // Moves a capital whose marker centre, at 1920 x 1048 on the world map or its
 // continent's map, would be judged outside its state (a coastal capital half
 // a pixel from the shore) to the nearest point where both maps judge it in.
@@ -337,14 +352,14 @@ QString SettleCapitals(Atlas& atlas) {
                     present = present || Matches(a, p.country);
                 if (!present)
                     continue;
+                if (Ringed(*renders[id], m.areas, p.country))
+                    continue;
                 const AtlasArea* under = JudgedArea(*renders[id], renders[id]->Project(q), m.areas);
-                // Under an octagon (Rome under Vatican City's) a capital stays:
-                // the octagon stands for a state too small to draw.
                 bool own = false;
                 for (const AtlasArea& a : m.areas)
                     own = own ||
                           (Matches(a, p.country) && a.points.size() >= 3 && PunktIYta(q, a.points));
-                if (!under || !(under->marker || (own && Matches(*under, p.country))))
+                if (!under || !own || !Matches(*under, p.country))
                     return false;
             }
             return true;
@@ -524,7 +539,7 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
         int markers = 0;
         for (const AtlasArea& a : m.areas)
             markers += a.marker;
-        out << areaFile << ": " << m.areas.size() << " areas, " << markers << " octagons; "
+        out << areaFile << ": " << m.areas.size() << " areas, " << markers << " stand-ins; "
             << waterFile << ": " << m.water.size() << " lakes; Hav" << m.id
             << ".crp: " << sea.size() << " sea points\n";
         for (auto [w, h] : ScreenSizes()) {
@@ -585,7 +600,7 @@ int main(int argc, char** argv) {
             int markers = 0;
             for (const AtlasArea& a : m.areas)
                 markers += a.marker;
-            out << file << ": " << m.areas.size() << " areas, " << markers << " octagons";
+            out << file << ": " << m.areas.size() << " areas, " << markers << " stand-ins";
             if (!m.leftOut.isEmpty())
                 out << ", left out: " << m.leftOut.join(' ');
             out << "\n";
@@ -732,9 +747,6 @@ int main(int argc, char** argv) {
                     if (Matches(a, p.country)) {
                         any = true;
                         inside = inside || in;
-                    } else if (a.marker && in) {
-                        inside =
-                            true; // under the octagon of a state it surrounds (Rome, Vatican City)
                     }
                 }
                 if (any && !inside)
