@@ -15,8 +15,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRect>
 #include <QTextStream>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -312,18 +312,21 @@ const AtlasArea* JudgedArea(const MapRender& r, QPoint px, const std::vector<Atl
     return best;
 }
 
-// True when the state is smaller than 9 pixels across in the render: the
-// program draws a ring round it there, and a click in the ring is the state's.
+// True when the state's record with the largest bounds (an archipelago's
+// largest island) is under 9 pixels across in the render: the program draws
+// a ring round the state there, and a click in the ring is the state's.
 bool Ringed(const MapRender& r, const std::vector<AtlasArea>& areas, const QString& country) {
-    int left = INT_MAX, right = INT_MIN, top = INT_MAX, bottom = INT_MIN;
+    const AtlasArea* largest = nullptr;
+    auto bounds = [](const AtlasArea& a) { return (a.north - a.south) * (a.east - a.west); };
     for (const AtlasArea& a : areas)
-        if (Matches(a, country))
-            for (const LatLon& q : a.points) {
-                const QPoint p = r.Project(q);
-                left = std::min(left, p.x()), right = std::max(right, p.x());
-                top = std::min(top, p.y()), bottom = std::max(bottom, p.y());
-            }
-    return left <= right && std::max(right - left, bottom - top) < 9;
+        if (Matches(a, country) && (!largest || bounds(a) > bounds(*largest)))
+            largest = &a;
+    if (!largest)
+        return false;
+    QRect box;
+    for (const LatLon& q : largest->points)
+        box |= QRect(r.Project(q), QSize(1, 1));
+    return std::max(box.width(), box.height()) < 9;
 }
 
 // Moves a capital whose marker centre, at 1920 x 1048 on the world map or its
@@ -353,6 +356,18 @@ QString SettleCapitals(Atlas& atlas) {
                 if (!present)
                     continue;
                 if (Ringed(*renders[id], m.areas, p.country))
+                    continue;
+                // An island of a few pixels (New Providence) may hold no
+                // pixel's centre: the capital needs only to lie on it.
+                bool speck = false;
+                for (const AtlasArea& a : m.areas)
+                    if (Matches(a, p.country) && a.points.size() >= 3 && PunktIYta(q, a.points)) {
+                        QRect box;
+                        for (const LatLon& c : a.points)
+                            box |= QRect(renders[id]->Project(c), QSize(1, 1));
+                        speck = speck || (box.width() <= 4 && box.height() <= 4);
+                    }
+                if (speck)
                     continue;
                 const AtlasArea* under = JudgedArea(*renders[id], renders[id]->Project(q), m.areas);
                 bool own = false;

@@ -434,6 +434,9 @@ for (const m of tables.maps) {
       for (const p of ps) {
         const b = bbox(p.outer), c = (b.w + b.e) / 2;
         const dx = c - c0 > 180 ? -360 : c0 - c > 180 ? 360 : 0;
+        // A piece that the move would take out of the frame stays where it
+        // is (Kiribati's Line Islands: the frame ends at 200 degrees).
+        if (dx && (b.w + dx < m.frame.w || b.e + dx > m.frame.e)) continue;
         if (dx) { p.outer = shiftRing(p.outer, dx); p.holes = p.holes.map((h) => shiftRing(h, dx)); }
       }
     }
@@ -447,7 +450,9 @@ for (const m of tables.maps) {
     for (const p of ps) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
     // Every state keeps its own outline however small: the program rings a
     // state too small to click at the view, so nothing is cut out of its
-    // neighbours and no stand-in is laid over its land.
+    // neighbours and no stand-in is laid over its land. A territory smaller
+    // than the smallest island kept is left out, as such an island is.
+    if (!isState && ps[0].inner < m.keepPiece) continue;
     const cap = capitals[code];
     let capPiece = cap ? ps.findIndex((p) => pointInRing(capLon(cap), cap.lat, p.outer)) : -1;
     if (cap && capPiece < 0) {
