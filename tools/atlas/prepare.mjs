@@ -460,7 +460,9 @@ for (const m of tables.maps) {
     }
     ps.forEach((p, k) => {
       const named = (m.keepIslands ?? []).some(([lat, lon]) => pointInRing(lon, lat, p.outer));
-      if (k > 0 && k !== capPiece && !named && (p.inner < m.keepPiece || k >= m.maxPieces)) return;
+      // A piece with a land border (the Gaza Strip, Musandam, Ceuta) is kept
+      // however small: leaving it out would leave a gap in the land.
+      if (k > 0 && k !== capPiece && !named && ((p.inner < m.keepPiece && !p.shared) || k >= m.maxPieces)) return;
       areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
     });
   }
