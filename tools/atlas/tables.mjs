@@ -98,10 +98,13 @@ const overlapShift = (f) => (b) => {
 const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
 const maps = [
   M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 24,
-     keepIslands: [[72.8, -121.5]] }), // Banks Island: asked among the world's largest islands
+     // Banks Island: asked among the world's largest islands; Martinique and
+     // Guadeloupe (France), in the chain of the Lesser Antilles.
+     keepIslands: [[72.8, -121.5], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
   M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepPiece: 0.05, home: ['EUR'], maxPieces: 90 }),
   M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepPiece: 0.1, home: ['NOR'], maxPieces: 60,
-     keepIslands: [[26.62, -78.4], [26.45, -77.15], [24.77, -76.23]] }), // Grand Bahama, Abaco, Eleuthera
+     // Grand Bahama, Abaco, Eleuthera; Martinique and Guadeloupe.
+     keepIslands: [[26.62, -78.4], [26.45, -77.15], [24.77, -76.23], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
   M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepPiece: 0.1, home: ['AFR'] }),
   M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepPiece: 0.12, home: ['ASI'] }),
   M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepPiece: 0.12, home: ['AUS'] }),
