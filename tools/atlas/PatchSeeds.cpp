@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PatchSeeds.h"
 
 #include "Patches.h"
@@ -55,7 +56,7 @@ bool SeaAllowed(LatLon p, const std::vector<SeaTarget>& targets,
 }
 
 // The innermost area holding the point (an enclave lies inside its
-// surroundings, an octagon over its neighbours).
+// surroundings).
 const AtlasArea* AreaAt(LatLon p, const std::vector<AtlasArea>& areas) {
     const AtlasArea* best = nullptr;
     double bestSize = 1e18;
