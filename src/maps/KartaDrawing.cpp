@@ -9,6 +9,7 @@
 #include "platform/Image.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -252,7 +253,27 @@ void CKarta::FyllArea(const CArea& area, const QColor& farg) {
     TCanvas& c = Canvas();
     CKartaRingar::TPaus paus(Ringar, c);
     Ringar.SattFarg(area, farg);
+    // A seed of a state a pixel or two across can fall on its neighbour's
+    // land, and a flood from there colours the neighbour (answering Vatican
+    // City whitened Italy): a seed counts only where its pixel's centre lies
+    // in the area's own outline, and an area under 3 pixels both ways is all
+    // border, so it is not flooded (its ring shows its colour).
+    if (area.Antal >= 3) {
+        const float mitt = static_cast<float>((area.Nord + area.Syd) / 2);
+        const int bredd = std::abs(XKoord(mitt, static_cast<float>(area.Ost)) -
+                                   XKoord(mitt, static_cast<float>(area.Vast)));
+        const int hojd =
+            std::abs(YKoord(static_cast<float>(area.Syd)) - YKoord(static_cast<float>(area.Nord)));
+        if (bredd < 3 && hojd < 3)
+            return;
+    }
+    const auto egen = [&](const QPoint& p) {
+        return area.Antal < 3 ||
+               PunktIYta(LatVid(p.y()), LonVid(p.y(), p.x()), area.Punkter, area.Antal);
+    };
     const auto fyll = [&](const QPoint& p) {
+        if (!egen(p))
+            return;
         c.SetBrushColor(farg);
         const QColor here = c.Pixel(p.x(), p.y());
         if (!Same(here, kBlack) && !Same(here, Sjofarg) && !Same(here, farg) &&

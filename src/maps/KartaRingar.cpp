@@ -50,8 +50,11 @@ void CKartaRingar::Berakna(const CKarta& karta) {
     const int rand = static_cast<int>(std::ceil(kRadie * karta.Pixelkvot()));
     const QRect bild = QRect(0, 0, karta.W(), karta.H()).adjusted(-rand, -rand, rand, rand);
     for (size_t i = 0; i < stater.size(); ++i) {
-        const TStat& s = stater[i];
-        if (s.nord < karta.VySyd || s.syd > karta.VyNord)
+        // An archipelago spread over an ocean has no piece to click however
+        // wide it spreads, so a state is ringed as its largest piece is.
+        const CArea& st = *stater[i].storst;
+        const TStat s{st.Nord, st.Syd, st.Ost, st.Vast, stater[i].storst};
+        if (stater[i].nord < karta.VySyd || stater[i].syd > karta.VyNord)
             continue;
         // Meridians bow outwards towards the equator: the widest parallel of
         // the box is the one nearest to it.

@@ -18,7 +18,7 @@ class TCanvas;
 // while flood fills run, so that no fill ever sees them.
 class CKartaRingar {
 public:
-    // A state whose extent on the picture is under this many screen pixels
+    // A state whose largest piece on the picture is under this many screen pixels
     // gets a ring; the ring's outer radius and the reach of a click on it.
     static constexpr int kGrans = 9;
     static constexpr int kRadie = 8;
