@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the player feels on the map screen, on the shipped maps: a click until
 // the screen is repainted, an exercise start until the first question shows,
+// a zoom step and a frame of a pan until the map is drawn afresh and shown,
 // and the work done while the screen sits idle. Runs on the offscreen
 // platform with a 1920x1080 screen (map picture 1916x1044); --ratio=2 gives
 // the same screen at device pixel ratio 2 (3840x2160 physical pixels).
@@ -24,6 +25,7 @@
 #include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -161,6 +163,17 @@ struct TStartedScreen {
         QCoreApplication::sendEvent(screen->imgKarta, &release);
     }
 
+    void Wheel(QPoint at, int notches) {
+        QWheelEvent e(at, screen->imgKarta->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(screen->imgKarta, &e);
+    }
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, screen->imgKarta->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(screen->imgKarta, &e);
+    }
+    QPoint Middle() const { return screen->imgKarta->rect().center(); }
+
     std::shared_ptr<COvning> ex;
     std::unique_ptr<TfrmOvningKarta> screen;
 };
@@ -202,6 +215,50 @@ void ScreenClick(benchmark::State& state, int map, bool right) {
         state.SetIterationTime(t);
         seconds += t;
     }
+    Fills(state, seconds);
+}
+
+// One notch of the wheel over the middle of the map, from the event until
+// the map drawn afresh at the new view has been painted: in to 8 times the
+// own view and out again, step by step.
+void ZoomStep(benchmark::State& state, int map) {
+    TStartedScreen s(map);
+    double seconds = 0;
+    int step = 0;
+    for (auto _ : state) {
+        const int notch = step++ % 12 < 6 ? 1 : -1;
+        const auto t0 = Clock::now();
+        s.Wheel(s.Middle(), notch);
+        DoneWithEvents();
+        const double t = Since(t0);
+        state.SetIterationTime(t);
+        seconds += t;
+    }
+    Fills(state, seconds);
+}
+
+// One move of a right-button drag at 4 times the own view, from the event
+// until the map has been painted at the moved view; the pointer goes round
+// a square about the middle so that the view never meets the own view's edge.
+void PanFrame(benchmark::State& state, int map) {
+    TStartedScreen s(map);
+    const QPoint middle = s.Middle();
+    s.Wheel(middle, 4);
+    DoneWithEvents();
+    s.Mouse(QEvent::MouseButtonPress, middle, Qt::RightButton, Qt::RightButton);
+    const QPoint corners[] = {{40, 0}, {40, 30}, {0, 30}, {0, 0}};
+    double seconds = 0;
+    int i = 0;
+    for (auto _ : state) {
+        const QPoint at = middle + corners[i++ % 4];
+        const auto t0 = Clock::now();
+        s.Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton);
+        DoneWithEvents();
+        const double t = Since(t0);
+        state.SetIterationTime(t);
+        seconds += t;
+    }
+    s.Mouse(QEvent::MouseButtonRelease, middle, Qt::RightButton, Qt::NoButton);
     Fills(state, seconds);
 }
 
@@ -350,6 +407,18 @@ int main(int argc, char** argv) {
             ->UseManualTime()
             ->Iterations(5)
             ->Repetitions(kRepetitions);
+    for (const auto& m : kMaps) {
+        benchmark::RegisterBenchmark(("ZoomStep/" + std::string(m.name)).c_str(), ZoomStep, m.map)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(24)
+            ->Repetitions(kRepetitions);
+        benchmark::RegisterBenchmark(("PanFrame/" + std::string(m.name)).c_str(), PanFrame, m.map)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(24)
+            ->Repetitions(kRepetitions);
+    }
     benchmark::RegisterBenchmark("IdleRepaint", IdleRepaint)
         ->Unit(benchmark::kMillisecond)
         ->UseManualTime()

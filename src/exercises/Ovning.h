@@ -44,6 +44,10 @@ public:
     // Whether the next Blinka can change what is shown: the highlight of the
     // answer is still to be drawn, or it alternates from the fourth wrong
     // answer on. The screen's blink timer rests otherwise.
+    // Draws the map afresh at its present view, as the game stands: answered
+    // colours, the highlighted answer, the labels of answered places. Map
+    // exercises only; the others have nothing to draw.
+    virtual void RitaOm() {}
     virtual bool Blinkar() const { return Blinklage == 1 || (Blinklage == 2 && FelDenna > 3); }
 
     void MarkeraObjekt();

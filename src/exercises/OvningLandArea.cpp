@@ -22,6 +22,11 @@ QString NamnAv(const CArea* area) {
 CArea* COvningLandArea::AreaUnder(float lat, float lon) const {
     if (!Karta || !Karta->Landareor)
         return nullptr;
+    // A state too small to click at this view answers within its ring.
+    if (Karta->Bild && Karta->VyNord != Karta->VySyd)
+        if (CArea* ring = Karta->Ringar.Traff(QPoint(Karta->XKoord(lat, lon), Karta->YKoord(lat)),
+                                              Karta->Pixelkvot()))
+            return ring;
     CArea* best = nullptr;
     const CAreor& areor = *Karta->Landareor;
     for (int i = 1; i <= areor.Antal; ++i) {
@@ -64,6 +69,9 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
                 ++Fragor;
             }
         }
+        Karta->Stater.clear();
+        for (int i = 1; i <= Antal; ++i)
+            Karta->Stater << Objekt(i);
         if (auto* kf = Kartformular(formular))
             Karta->Bild = kf->Kartbild();
         Karta->BeraknaSkala();
@@ -151,4 +159,12 @@ void COvningLandArea::Blinka() {
         FyllFraga(QColor(0, 128, 0));
         Blinklage = 1;
     }
+}
+
+void COvningLandArea::RitaOm() {
+    if (!Karta || !Karta->Bild)
+        return;
+    Karta->RitaAreaovning(Linjebredd);
+    if (Blinklage == 2)
+        FyllFraga(GreenColor); // the answer is being shown
 }

@@ -17,6 +17,7 @@ public:
     void FelSvar(const TKlick& klick) override;
     void Starta(TOvningsformular* formular) override;
     void Blinka() override;
+    void RitaOm() override;
 
     // The taking-part area under a point: the one with the smallest northern
     // bound (an enclave before the area around it), the earlier at a tie.

@@ -165,3 +165,15 @@ void COvningOrt::Blinka() {
         Blinklage = 1;
     }
 }
+
+void COvningOrt::RitaOm() {
+    if (!Karta || !Karta->Bild)
+        return;
+    Karta->RitaOrtovning(Linjebredd);
+    if (Karta->Platser)
+        for (const COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar && o->Besvarad)
+                Karta->RitaOrt(*o, QColor(255, 255, 0)); // with its name
+    if (Blinklage == 2)
+        RitaPlats(GreenColor);
+}

@@ -21,6 +21,7 @@ public:
     void FelSvar(const TKlick& klick) override;
     void Starta(TOvningsformular* formular) override;
     void Blinka() override;
+    void RitaOm() override;
 
     // The taking-part place nearest to the point on the picture (answered or
     // not), the earlier at equal distance; none beyond 10000 pixels.

@@ -2,15 +2,19 @@
 #pragma once
 
 #include "maps/Areas.h"
+#include "maps/KartaRingar.h"
 #include "maps/MapMath.h"
 #include "maps/Places.h"
 #include "platform/Canvas.h"
 
 #include <QColor>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class TImage;
 
@@ -62,7 +66,13 @@ public:
     void FyllAvskuretHav();
     // True when the centre of pixel p lies inside a land area's outline.
     bool PixelPaLand(const QPoint& p) const;
+    // The area of the list whose outline holds the centre of pixel p (an
+    // enclave before the area round it), or null.
+    const CArea* AreaVid(const CAreor* areor, const QPoint& p) const;
     void FargaAreor();
+    // The colour FargaAreor gives a taking-part area as it stands; invalid
+    // for one that it leaves as it is.
+    QColor Svarsfarg(const CArea& area) const;
     void FyllArea(const CArea& area, const QColor& farg);
     void FyllAreor(const QString& key, const QColor& farg);
     void RitaGradnat(int steg, const QColor& farg, TPenMode mode);
@@ -93,6 +103,18 @@ public:
     std::array<TLatLon, kMaxHav + 1> Havspunkter{}; // points 1..AntalHav; slot 0 unused
     int32_t AntalHav = 0;
     bool Gradnat = false;
+    // A pixel of each land region that the picture shows but no seed of its
+    // area reaches (seeds beyond the edges of a close view, a piece pinched
+    // off by the outlines), with its area: FyllArea colours these as well.
+    // Found by FyllHav for the view it was drawn at.
+    std::vector<std::pair<const CArea*, QPoint>> Extrafron;
+    // The rings of the states too small to click at the view; the area
+    // exercise's redraw puts them on, and every recolouring keeps them.
+    CKartaRingar Ringar;
+    // The keys the exercise asks for: a state is every taking-part area that
+    // answers to one of them. A map that is told none draws no rings: the
+    // records of one state may each have a key of their own.
+    QStringList Stater;
 
 private:
     // What both redraws begin with: background, outlines, water and sea.

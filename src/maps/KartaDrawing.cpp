@@ -9,6 +9,7 @@
 #include "platform/Image.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -51,6 +52,8 @@ bool CKarta::ArSynlig(const CArea& area) const {
 }
 
 void CKarta::Rensa() {
+    Extrafron.clear();
+    Ringar.Glom();
     TCanvas& c = Canvas();
     c.SetBrushColor(Landfarg);
     c.FillRect(c.ClipRect());
@@ -167,11 +170,28 @@ void CKarta::FyllHav() {
     FyllAvskuretHav();
 }
 
+const CArea* CKarta::AreaVid(const CAreor* areor, const QPoint& p) const {
+    if (!areor)
+        return nullptr;
+    const float lat = LatVid(p.y()), lon = LonVid(p.y(), p.x());
+    const CArea* best = nullptr;
+    for (int i = 1; i <= areor->Antal; ++i) {
+        const CArea& a = *areor->Areor[i];
+        if (lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
+            (!best || a.Nord < best->Nord) && PunktIYta(lat, lon, a.Punkter, a.Antal))
+            best = &a;
+    }
+    return best;
+}
+
 // At some sizes of the picture the outlines close off water that no sea point
 // reaches: a strait, an estuary, a bay between close coasts. What is still in
 // the land colour, holds no land area's seed and lies mostly outside every
-// land area is such water, so it gets the sea's colour too.
+// land area is such water, so it gets the sea's colour too. Where it lies
+// mostly in a lake, it gets the lakes' colour; where mostly in one land area,
+// it is that area's land, which FyllArea colours from a pixel of it.
 void CKarta::FyllAvskuretHav() {
+    Extrafron.clear();
     if (!Landareor)
         return;
     TCanvas& c = Canvas();
@@ -190,25 +210,81 @@ void CKarta::FyllAvskuretHav() {
                 fro.push_back(p);
         }
     }
+    std::vector<QPoint> sjoar;
     c.SetBrushColor(Vattenfarg);
-    c.FillRegions(Landfarg, fro, [this](const std::vector<QPoint>& prov) {
-        int hav = 0;
-        for (const QPoint& p : prov)
-            hav += PixelPaLand(p) ? 0 : 1;
-        return 2 * hav > static_cast<int>(prov.size());
+    c.FillRegions(Landfarg, fro, [&](const std::vector<QPoint>& prov) {
+        const int n = static_cast<int>(prov.size());
+        int hav = 0, sjo = 0;
+        std::vector<std::pair<const CArea*, QPoint>> land;
+        for (const QPoint& p : prov) {
+            if (AreaVid(Vattenareor.get(), p))
+                ++sjo;
+            else if (const CArea* a = AreaVid(Landareor.get(), p))
+                land.emplace_back(a, p);
+            else
+                ++hav;
+        }
+        if (2 * hav > n)
+            return true;
+        if (2 * sjo > n) {
+            sjoar.push_back(prov.front());
+            return false;
+        }
+        // The area that holds most of the samples.
+        const std::pair<const CArea*, QPoint>* best = nullptr;
+        int bestCount = 0;
+        for (const auto& l : land) {
+            const int k = static_cast<int>(std::count_if(
+                land.begin(), land.end(), [&](const auto& m) { return m.first == l.first; }));
+            if (k > bestCount)
+                best = &l, bestCount = k;
+        }
+        if (best)
+            Extrafron.push_back(*best);
+        return false;
     });
+    c.SetBrushColor(Sjofarg);
+    for (const QPoint& p : sjoar)
+        if (Same(c.Pixel(p.x(), p.y()), Landfarg))
+            c.FloodFill(p.x(), p.y(), Landfarg, TFillStyle::Surface);
 }
 
 void CKarta::FyllArea(const CArea& area, const QColor& farg) {
     TCanvas& c = Canvas();
-    for (const TLatLon* seed : {&area.Fyllpunkt1, &area.Fyllpunkt2}) {
+    CKartaRingar::TPaus paus(Ringar, c);
+    Ringar.SattFarg(area, farg);
+    // A seed of a state a pixel or two across can fall on its neighbour's
+    // land, and a flood from there colours the neighbour (answering Vatican
+    // City whitened Italy): a seed counts only where its pixel's centre lies
+    // in the area's own outline, and an area under 3 pixels both ways is all
+    // border, so it is not flooded (its ring shows its colour).
+    if (area.Antal >= 3) {
+        const float mitt = static_cast<float>((area.Nord + area.Syd) / 2);
+        const int bredd = std::abs(XKoord(mitt, static_cast<float>(area.Ost)) -
+                                   XKoord(mitt, static_cast<float>(area.Vast)));
+        const int hojd =
+            std::abs(YKoord(static_cast<float>(area.Syd)) - YKoord(static_cast<float>(area.Nord)));
+        if (bredd < 3 && hojd < 3)
+            return;
+    }
+    const auto egen = [&](const QPoint& p) {
+        return area.Antal < 3 ||
+               PunktIYta(LatVid(p.y()), LonVid(p.y(), p.x()), area.Punkter, area.Antal);
+    };
+    const auto fyll = [&](const QPoint& p) {
+        if (!egen(p))
+            return;
         c.SetBrushColor(farg);
-        const QPoint p = Punkt(*seed);
         const QColor here = c.Pixel(p.x(), p.y());
         if (!Same(here, kBlack) && !Same(here, Sjofarg) && !Same(here, farg) &&
             InomBild(p.x(), p.y()))
             c.FloodFill(p.x(), p.y(), here, TFillStyle::Surface);
-    }
+    };
+    fyll(Punkt(area.Fyllpunkt1));
+    fyll(Punkt(area.Fyllpunkt2));
+    for (const auto& [a, p] : Extrafron)
+        if (a == &area)
+            fyll(p);
 }
 
 void CKarta::FyllAreor(const QString& key, const QColor& farg) {
@@ -221,38 +297,37 @@ void CKarta::FyllAreor(const QString& key, const QColor& farg) {
     }
 }
 
+QColor CKarta::Svarsfarg(const CArea& a) const {
+    if (!a.Besvarad)
+        return Ovningsfarg;
+    switch (a.Forsok) {
+    case 1:
+        return kWhite;
+    case 2:
+        return kLightYellow;
+    case 3:
+        return kYellow;
+    default:
+        return a.Forsok > 3 ? kRed : QColor();
+    }
+}
+
 void CKarta::FargaAreor() {
     if (!Landareor)
         return;
+    CKartaRingar::TPaus paus(Ringar, Canvas()); // lifted once for all the fills
     for (int i = 1; i <= Landareor->Antal; ++i) {
         const CArea& a = *Landareor->Areor[i];
         if (!a.Deltar)
             continue;
-        if (!a.Besvarad) {
-            FyllArea(a, Ovningsfarg);
-            continue;
-        }
-        if (a.Forsok < 1)
-            continue;
-        switch (a.Forsok) {
-        case 1:
-            FyllArea(a, kWhite);
-            break;
-        case 2:
-            FyllArea(a, kLightYellow);
-            break;
-        case 3:
-            FyllArea(a, kYellow);
-            break;
-        default:
-            FyllArea(a, kRed);
-            break;
-        }
+        if (const QColor farg = Svarsfarg(a); farg.isValid())
+            FyllArea(a, farg);
     }
 }
 
 void CKarta::RitaGradnat(int steg, const QColor& farg, TPenMode mode) {
     TCanvas& c = Canvas();
+    CKartaRingar::TPaus paus(Ringar, c);
     c.SetPenColor(farg);
     c.SetPenStyle(TPenStyle::Solid);
     // A wide not-xor pen would flip back the pixels where two pieces of a
@@ -328,7 +403,7 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
 }
 
 void CKarta::RitaGrund(int linjebredd) {
-    Rensa();
+    Rensa(); // and no rings before the fills
     Handelser();
     RitaGranser(linjebredd);
     Handelser();
@@ -346,6 +421,8 @@ void CKarta::RitaAreaovning(int linjebredd) {
         RitaGradnat(10, Ovningsfarg, TPenMode::Mask);
         Handelser();
     }
+    Ringar.Berakna(*this);
+    Ringar.Rita(Canvas(), Pixelkvot());
     Bild->ShowChanges();
 }
 

@@ -17,7 +17,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
+#include <QToolButton>
+#include <QWheelEvent>
 #include <cmath>
+#include <utility>
 
 using namespace Skarm;
 
@@ -38,6 +41,25 @@ QImage& VilandeBild() {
 constexpr int kKnappbredd[] = {117, 97, 27, 79}; // cmdTopp, cmdStarta, cmdHjalp, cmdAvsluta
 constexpr int kGenomgangsbredd = 97;
 const QColor kLime(0, 255, 0);
+
+// A press of the right or middle button that moves less than this many
+// control pixels is a click, not a drag.
+constexpr int kDragGrans = 4;
+
+// A house: back to the whole map.
+QIcon HemIkon() {
+    QPixmap bild(32, 32);
+    bild.setDevicePixelRatio(2);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPolygon(QPolygonF({{2, 8}, {8, 2}, {14, 8}, {12.5, 8}, {12.5, 14}, {3.5, 14}, {3.5, 8}}));
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(6.5, 9.5, 3, 4.5));
+    return QIcon(bild);
+}
 
 } // namespace
 
@@ -79,6 +101,14 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     lblText->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblText->hide();
 
+    cmdHem = new QToolButton(karta);
+    cmdHem->setIcon(HemIkon());
+    cmdHem->setIconSize(QSize(16, 16));
+    cmdHem->setFocusPolicy(Qt::NoFocus);
+    cmdHem->setAutoRaise(false);
+    cmdHem->hide();
+    imgKarta->installEventFilter(this);
+
     tmrBlinka = new QTimer(this);
     tmrBlinka->setInterval(700);
     tmrNamnTimer = new QTimer(this);
@@ -99,6 +129,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     connect(cmdStarta, &QPushButton::clicked, this,
             [this] { Skyddat(this, [this] { cmdStartaClick(); }); });
     connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
+    connect(cmdHem, &QToolButton::clicked, this, [this] { Skyddat(this, [this] { Hem(); }); });
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { cmdAvslutaClick(); });
 }
 
@@ -142,6 +173,8 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
                                                               cmdStarta, cmdGenomgang})
                 w->hide();
         }
+        Vy.Spara(*karta_);
+        cmdHem->hide();
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         Handelser();
@@ -249,6 +282,7 @@ void TfrmOvningKarta::LaggUt() {
     lblFraga->setGeometry(2, 6, w, 25);
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
+    cmdHem->setGeometry(imgKarta->x() + 8, imgKarta->y() + 8, 26, 26);
     // The map is drawn in the screen's own pixels, so a scaled screen shows
     // it sharp rather than enlarged.
     const qreal kvot = imgKarta->devicePixelRatioF();
@@ -379,6 +413,8 @@ void TfrmOvningKarta::BlinkaVidBehov() {
 }
 
 bool TfrmOvningKarta::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == imgKarta)
+        return KartHandelse(event) || TOvningsskarm<TKartformular>::eventFilter(watched, event);
     if (watched == lblNamn && event->type() == QEvent::MouseButtonPress) {
         // The name lies over the map: the click is meant for the map beneath.
         const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
@@ -417,6 +453,8 @@ void TfrmOvningKarta::cmdStartaClick() {
     {
         TTimglas timglas;
         ovning_->Starta(this);
+        Vy.Spara(*karta_);
+        cmdHem->hide();
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         VisaProcent(0);
@@ -635,4 +673,112 @@ void TfrmOvningKarta::UtforskaKlick(int x, int y) {
     panInfo->setGeometry(imgKarta->x() + vanster, imgKarta->y() + 10, bredd, hojd);
     panInfo->show();
     panInfo->raise();
+void TfrmOvningKarta::keyPressEvent(QKeyEvent* event) {
+    // The buttons pass these keys on, so they reach the screen wherever the
+    // focus is.
+    const QPointF mitt(imgKarta->PixelWidth() / 2.0, imgKarta->PixelHeight() / 2.0);
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        Skyddat(this, [&] { Zooma(std::sqrt(2.0), mitt); });
+        return;
+    case Qt::Key_Minus:
+        Skyddat(this, [&] { Zooma(1 / std::sqrt(2.0), mitt); });
+        return;
+    case Qt::Key_Home:
+        Skyddat(this, [this] { Hem(); });
+        return;
+    default:
+        TOvningsskarm<TKartformular>::keyPressEvent(event);
+    }
+}
+
+bool TfrmOvningKarta::KartHandelse(QEvent* event) {
+    const qreal kvot = imgKarta->PixelRatio();
+    switch (event->type()) {
+    case QEvent::Wheel: {
+        const auto* w = static_cast<QWheelEvent*>(event);
+        hjulRest_ += w->angleDelta().y();
+        const int hak = hjulRest_ / 120;
+        hjulRest_ -= hak * 120;
+        if (hak != 0) {
+            const QPointF at = w->position() * kvot;
+            Skyddat(this, [&] { Zooma(std::pow(std::sqrt(2.0), hak), at); });
+        }
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* m = static_cast<QMouseEvent*>(event);
+        if (m->button() != Qt::RightButton && m->button() != Qt::MiddleButton)
+            return false; // the left button answers at once
+        if (dragKnapp_ == Qt::NoButton) {
+            dragKnapp_ = m->button();
+            dragFran_ = m->position().toPoint();
+            drar_ = false;
+            if (KartanVisas())
+                dragGrepp_ = CKartvy::PunktVid(*karta_, m->position() * kvot);
+        }
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto* m = static_cast<QMouseEvent*>(event);
+        if (dragKnapp_ == Qt::NoButton || !(m->buttons() & dragKnapp_))
+            return false;
+        drar_ = drar_ || (m->position().toPoint() - dragFran_).manhattanLength() >= kDragGrans;
+        if (drar_ && KartanVisas() && !ArUpptagen() &&
+            Vy.Flytta(*karta_, dragGrepp_, m->position() * kvot))
+            Skyddat(this, [this] { VisaVy(); });
+        return false; // the question still follows the pointer
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* m = static_cast<QMouseEvent*>(event);
+        if (dragKnapp_ == Qt::NoButton || m->button() != dragKnapp_)
+            return false;
+        dragKnapp_ = Qt::NoButton;
+        if (!drar_) {
+            // Not moved: a click with that button, where it was pressed.
+            const int x = static_cast<int>(std::floor(dragFran_.x() * kvot + 1e-6));
+            const int y = static_cast<int>(std::floor(dragFran_.y() * kvot + 1e-6));
+            Skyddat(this, [&] { KartKlick(x, y); });
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TfrmOvningKarta::KartanVisas() const {
+    return ovning_ && karta_ && ovning_->Karta == karta_.get() && karta_->Bild &&
+           karta_->VyNord != karta_->VySyd;
+}
+
+void TfrmOvningKarta::Zooma(double faktor, QPointF at) {
+    if (KartanVisas() && !ArUpptagen() && Vy.Zooma(*karta_, faktor, at))
+        VisaVy();
+}
+
+void TfrmOvningKarta::Hem() {
+    if (KartanVisas() && !ArUpptagen() && Vy.Hem(*karta_))
+        VisaVy();
+}
+
+void TfrmOvningKarta::VisaVy() {
+    Upptagen upptagen(this);
+    // The name stood at a point that has moved.
+    VisaNamn(QString(), 0, 0, false);
+    // Drawn in one go: a wheel turn or drag waiting meanwhile would find the
+    // map half drawn.
+    auto handelser = std::exchange(karta_->HanteraHandelser, {});
+    try {
+        ovning_->RitaOm();
+    } catch (...) {
+        karta_->HanteraHandelser = std::move(handelser);
+        throw;
+    }
+    karta_->HanteraHandelser = std::move(handelser);
+    imgKarta->ShowChanges();
+    cmdHem->setVisible(!Vy.ArEgen(*karta_));
+    cmdHem->raise();
 }

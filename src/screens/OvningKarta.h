@@ -2,12 +2,14 @@
 #pragma once
 
 #include "exercises/Ovningsformular.h"
+#include "maps/Kartvy.h"
 #include "screens/Ovningsskarm.h"
 
 class TImage;
 class TPanel;
 class QFrame;
 class QLabel;
+class QToolButton;
 
 // The screen of the area and place exercises: the question bar on top and
 // the continent map below it, filling the desktop. Clicks on the map become
@@ -35,6 +37,11 @@ public:
     // A picture pixel of the map as a pixel of the map control.
     QPoint KartPunkt(int x, int y) const;
 
+    // A closer or farther view by the factor about the picture pixel at, and
+    // back to the exercise's own view; each draws the map afresh.
+    void Zooma(double faktor, QPointF at);
+    void Hem();
+
     TPanel* panTop;
     QLabel* lblFraga;
     QPushButton* cmdStarta;
@@ -45,6 +52,8 @@ public:
     QLabel* lblText;
     QTimer* tmrBlinka;
     QTimer* tmrNamnTimer;
+    QToolButton* cmdHem; // back to the own view, shown while closer
+    CKartvy Vy;
 
     TKlick Punkt; // the last click on the map
     // What a click shows while exploring: name, capital and flag.
@@ -61,6 +70,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Asks for the maximised state again (the window manager does it).
@@ -77,6 +87,17 @@ private:
     bool skrivbordVantar_ = false;
     bool handFyllt_ = false;
     void LaggUt();
+    // The map drawn at the view it now has.
+    void VisaVy();
+    // The wheel, and a drag with the right or middle button, on the map;
+    // true when the event was used.
+    bool KartHandelse(QEvent* event);
+    bool KartanVisas() const; // the game's map is drawn and has a view
+    Qt::MouseButton dragKnapp_ = Qt::NoButton;
+    QPoint dragFran_;   // where the press was, control pixels
+    TLatLon dragGrepp_; // the point of the map that follows the pointer
+    bool drar_ = false; // moved far enough to be a drag, not a click
+    int hjulRest_ = 0;  // wheel turn short of a notch
     void LaddaKarta();
     void KartRorelse(int x, int y);
     void BlinkaTick();

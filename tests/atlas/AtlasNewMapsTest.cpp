@@ -2,7 +2,7 @@
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
 // and of the Nordic map (9) with Ort4.crp, drawn with the program's own map.
-// What every map shares (spots, patches, places apart) is held by the tests
+// What every map shares (targets to click, patches, places apart) is held by the tests
 // that go through the catalogue's exercises.
 #include "data/Helpers.h"
 #include "platform/Image.h"

@@ -9,6 +9,7 @@
 #include "exercises/OvningMulti.h"
 #include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
+#include "support/AreaTargets.h"
 #include "support/ShippedMaps.h"
 #include "support/TestScreens.h"
 
@@ -43,6 +44,21 @@ protected:
         }
     }
 
+    // A pixel of the area that no ring answers for.
+    static QPoint FreePixel(const CKarta& k, const CArea& a) {
+        const int top = k.YKoord(a.Nord), bottom = k.YKoord(a.Syd);
+        for (int y = top; y <= bottom; ++y) {
+            const float lat = k.LatVid(y);
+            const int x0 = std::min(k.XKoord(lat, a.Vast), k.XKoord(lat, a.Ost));
+            const int x1 = std::max(k.XKoord(lat, a.Vast), k.XKoord(lat, a.Ost));
+            for (int x = x0; x <= x1; ++x)
+                if (PunktIYta(lat, k.LonVid(y, x), a.Punkter, a.Antal) &&
+                    !k.Ringar.Traff(QPoint(x, y), k.Pixelkvot()))
+                    return {x, y};
+        }
+        return {k.XKoord(a.Fyllpunkt1.Lat, a.Fyllpunkt1.Lon), k.YKoord(a.Fyllpunkt1.Lat)};
+    }
+
     // Plays a map game by clicking, through the picture as the map screen
     // converts it, the asked area's seed or the asked place.
     void PlayMap(COvning& e, CKarta& karta) {
@@ -57,7 +73,16 @@ protected:
             const float lat = asked ? asked->Fyllpunkt1.Lat : place->Latitud;
             const float lon = asked ? asked->Fyllpunkt1.Lon : place->Longitud;
             const int x = karta.XKoord(lat, lon), y = karta.YKoord(lat);
-            const TKlick k{karta.LatVid(y), karta.LonVid(y, x), 0};
+            // A state the map rings (smaller than its pixel) is clicked on its
+            // ring point itself.
+            const bool ringed = asked && TTargets(karta, QSize(1024, 700)).Ringed(area->FragaNamn);
+            QPoint p(x, y);
+            // A seed may lie within a small neighbour's ring (Maryland's by
+            // Washington's): the player clicks the area where no ring is.
+            if (!ringed && asked && karta.Ringar.Traff(p, karta.Pixelkvot()))
+                p = FreePixel(karta, *asked);
+            const TKlick k{ringed ? lat : karta.LatVid(p.y()),
+                           ringed ? lon : karta.LonVid(p.y(), p.x()), 0};
             ASSERT_TRUE(e.ArRatt(k)) << (asked ? asked->Nyckel : place->Namn[2]).toStdString()
                                      << " cannot be clicked where it is";
             Answer(e, screen, k);

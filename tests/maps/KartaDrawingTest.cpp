@@ -136,6 +136,25 @@ TEST_F(Drawing, WaterCutOffFromTheSeaPointsIsSeaButAPieceOfLandIsNot) {
               (Colours{kNavy, kNavy, kGrey, kGrey, kNavy}));
 }
 
+TEST_F(Drawing, LandAndLakesThatNoSeedReachesGetTheirColoursAndFollowTheAnswers) {
+    // Seeds beyond the picture's edge, as a close view leaves them.
+    CAreor& areor = *k.Landareor;
+    areor.Area(1).Fyllpunkt1 = areor.Area(1).Fyllpunkt2 = {0, -40};
+    areor.Area(1).Deltar = areor.Area(2).Deltar = true;
+    k.Vattenareor->Area(1).Fyllpunkt1 = k.Vattenareor->Area(1).Fyllpunkt2 = {30, 0};
+    k.Sjofarg = QColor(10, 20, 30);
+    Sea({{7, 0}});
+    Draw();
+    k.FargaAreor();
+    EXPECT_EQ(At({{0, -10}, {0, 10}, {0, 0}, {7, 0}}),
+              (Colours{qRgb(0, 128, 0), qRgb(0, 128, 0), qRgb(10, 20, 30), kNavy}));
+    k.FyllAreor("A", QColor(0, 255, 0));
+    EXPECT_EQ(At(0, -10), qRgb(0, 255, 0));
+    areor.SattBesvarad("A", 4);
+    k.FargaAreor();
+    EXPECT_EQ(At(0, -10), qRgb(255, 0, 0));
+}
+
 TEST_F(Drawing, WaterColourIsReadBackAfterTheFirstFill) {
     k.Sjofarg = QColor(10, 20, 30);
     k.Rensa();

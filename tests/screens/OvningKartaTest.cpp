@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -43,8 +45,28 @@ protected:
         QTest::mouseClick(screen->imgKarta, button, {}, Pixel(lat, lon));
     }
 
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, screen->imgKarta->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(screen->imgKarta, &e);
+    }
+    void Wheel(QPoint at, int notches) {
+        QWheelEvent e(at, screen->imgKarta->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(screen->imgKarta, &e);
+    }
+    void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::RightButton) {
+        Mouse(QEvent::MouseButtonPress, from, button, button);
+        Mouse(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, button);
+        Mouse(QEvent::MouseMove, to, Qt::NoButton, button);
+        Mouse(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+    }
+    double Zoom() const {
+        const CKarta& k = *screen->Karta();
+        return (ex->VyNord - ex->VySyd) / (k.VyNord - k.VySyd);
+    }
+
     // Pixels of the map that differ between the screen, as last painted, and
-    // the map's own picture, leaving out the labels that lie over the map.
+    // the map's own picture, leaving out the labels and the control that lie over the map.
     // The screen's pixels come from the window system, not from a fresh
     // render of the control, so a changed part that was not repainted shows.
     int StalePixels() {
@@ -58,7 +80,8 @@ protected:
         QImage picture = screen->imgKarta->Picture().convertToFormat(QImage::Format_RGB32);
         if (shown.size() != picture.size())
             return -1;
-        for (const QLabel* label : {screen->lblNamn, screen->lblText})
+        for (const QWidget* label : std::initializer_list<const QWidget*>{
+                 screen->lblNamn, screen->lblText, screen->cmdHem})
             if (label->isVisible())
                 for (QImage* image : {&shown, &picture})
                     QPainter(image).fillRect(label->geometry().translated(-screen->imgKarta->pos()),
@@ -224,6 +247,42 @@ TEST_F(KartaTest, TheLastAnswerEndsTheGameAndOpensTheTopTenWithTheScore) {
     EXPECT_EQ(topList.size(), 2u);
 }
 
+TEST_F(KartaTest, WheelKeysAndDragsZoomAndPanAndClicksAreJudgedAtTheViewOnScreen) {
+    Start();
+    const QPoint at = Pixel(5, AskedLon());
+    Wheel(at, 2);
+    EXPECT_NEAR(Zoom(), 2, 1e-3);
+    EXPECT_LE((Pixel(5, AskedLon()) - at).manhattanLength(), 2);
+    EXPECT_TRUE(screen->cmdHem->isVisible());
+    // A drag with the right or middle button pans and answers nothing; a
+    // press that hardly moves is a click with that button.
+    Drag(at, at + QPoint(30, 20));
+    Drag(at + QPoint(30, 20), at + QPoint(40, 10), Qt::MiddleButton);
+    EXPECT_EQ(ex->Svarat, 0);
+    EXPECT_LE((Pixel(5, AskedLon()) - at - QPoint(40, 10)).manhattanLength(), 3);
+    Drag(Pixel(5, AskedLon()), Pixel(5, AskedLon()) + QPoint(2, 1));
+    EXPECT_EQ(ex->Svarat, 2);
+    Click(5, AskedLon());
+    EXPECT_EQ(ex->Svarat, 4);
+    EXPECT_EQ(screen->lblProcent->text(), "100 %");
+    // Keys zoom about the middle; Home and the corner control go back.
+    QTest::keyClick(screen.get(), Qt::Key_Plus);
+    EXPECT_NEAR(Zoom(), 2 * std::sqrt(2.0), 1e-3);
+    QTest::keyClick(screen.get(), Qt::Key_Minus);
+    QTest::keyClick(screen.get(), Qt::Key_Home);
+    EXPECT_EQ(Zoom(), 1);
+    EXPECT_FALSE(screen->cmdHem->isVisible());
+    Wheel(at, -3); // never farther out than the own view
+    EXPECT_EQ(Zoom(), 1);
+    Wheel(at, 1);
+    QTest::mouseClick(screen->cmdHem, Qt::LeftButton);
+    EXPECT_EQ(Zoom(), 1);
+    Wheel(at, 4);
+    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+    EXPECT_EQ(Zoom(), 1);
+    EXPECT_EQ(screen->Karta()->VyMitt, ex->VyMitt);
+}
+
 TEST_F(KartaTest, TheClockCountsToItsCapAndHidesWithoutStoppingWhenTimerIsOff) {
     ShowTimer = false;
     Start();
@@ -327,7 +386,17 @@ TEST_F(KartaTest, TheScreenShowsTheMapsPictureAfterEveryAnswerAndBlinkTick) {
         Tick(screen->tmrBlinka);
         EXPECT_EQ(StalePixels(), 0) << "after blink tick " << i + 1;
     }
+    // The highlight and every colour come back at any view.
+    const QPoint middle = Pixel(5, 10);
+    for (int notches : {1, 2, -1, 3}) {
+        Wheel(middle, notches);
+        EXPECT_EQ(StalePixels(), 0) << "after zooming " << notches;
+    }
+    Drag(middle, middle + QPoint(-25, 15));
+    EXPECT_EQ(StalePixels(), 0);
     Click(5, AskedLon()); // answered late: red
+    EXPECT_EQ(StalePixels(), 0);
+    QTest::keyClick(screen.get(), Qt::Key_Home);
     EXPECT_EQ(StalePixels(), 0);
     Click(5, AskedLon()); // answered at once: white, and the game ends
     EXPECT_EQ(StalePixels(), 0);

@@ -19,7 +19,7 @@ struct AtlasArea {
     std::vector<LatLon> points;
     LatLon seed1, seed2;
     double north = 0, south = 0, east = 0, west = 0;
-    bool marker = false; // an octagon standing in for a state too small to colour
+    bool marker = false; // a small outline standing in for a state the source lacks
     bool home = false;   // a state of the map's own continent
 };
 

@@ -91,9 +91,34 @@ void MapRender::FyllHav(const std::vector<LatLon>& sea) {
 }
 
 bool MapRender::FyllArea(const AtlasArea& a, QRgb colour) {
-    karta_.FyllArea(*ToArea(a), QColor::fromRgb(colour));
+    // A seed of a state a pixel or two across can fall on its neighbour's
+    // land: flooding from there would colour the neighbour. A seed counts only
+    // where its pixel's centre lies in its own outline (a seed-only record,
+    // a single point, fills wherever its seeds fall).
+    auto counts = [&](LatLon s) {
+        if (a.points.size() < 3)
+            return true;
+        const QPoint q = Project(s);
+        return PunktIYta({karta_.LatVid(q.y()), karta_.LonVid(q.y(), q.x())}, a.points);
+    };
+    // One under 3 pixels both ways is all border: its seed pixel may still
+    // lie outside the border drawn, so it is not flooded at all.
+    QRect box;
+    for (const LatLon& p : a.points)
+        box |= QRect(Project(p), QSize(1, 1));
+    if (a.points.size() >= 3 && box.width() < 3 && box.height() < 3)
+        return false;
+    const bool first = counts(a.seed1), second = counts(a.seed2);
+    if (!first && !second)
+        return false;
+    AtlasArea kept = a;
+    if (!first)
+        kept.seed1 = a.seed2;
+    if (!second)
+        kept.seed2 = kept.seed1;
+    karta_.FyllArea(*ToArea(kept), QColor::fromRgb(colour));
     const QImage& img = Image();
-    for (const LatLon& s : {a.seed1, a.seed2}) {
+    for (const LatLon& s : {kept.seed1, kept.seed2}) {
         const QPoint q = Project(s);
         if (InomBild(q) && img.pixel(q) == (colour | 0xFF000000u))
             return true;

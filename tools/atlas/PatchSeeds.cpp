@@ -56,7 +56,7 @@ bool SeaAllowed(LatLon p, const std::vector<SeaTarget>& targets,
 }
 
 // The innermost area holding the point (an enclave lies inside its
-// surroundings, an octagon over its neighbours).
+// surroundings).
 const AtlasArea* AreaAt(LatLon p, const std::vector<AtlasArea>& areas) {
     const AtlasArea* best = nullptr;
     double bestSize = 1e18;

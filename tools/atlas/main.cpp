@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRect>
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
@@ -312,6 +313,23 @@ const AtlasArea* JudgedArea(const MapRender& r, QPoint px, const std::vector<Atl
     return best;
 }
 
+// True when the state's record with the largest bounds (an archipelago's
+// largest island) is under 9 pixels across in the render: the program draws
+// a ring round the state there, and a click in the ring is the state's.
+bool Ringed(const MapRender& r, const std::vector<AtlasArea>& areas, const QString& country) {
+    const AtlasArea* largest = nullptr;
+    auto bounds = [](const AtlasArea& a) { return (a.north - a.south) * (a.east - a.west); };
+    for (const AtlasArea& a : areas)
+        if (Matches(a, country) && (!largest || bounds(a) > bounds(*largest)))
+            largest = &a;
+    if (!largest)
+        return false;
+    QRect box;
+    for (const LatLon& q : largest->points)
+        box |= QRect(r.Project(q), QSize(1, 1));
+    return std::max(box.width(), box.height()) < 9;
+}
+
 // Moves a capital whose marker centre, at 1920 x 1048 on the world map or its
 // continent's map, would be judged outside its state (a coastal capital half
 // a pixel from the shore) to the nearest point where both maps judge it in.
@@ -338,14 +356,26 @@ QString SettleCapitals(Atlas& atlas) {
                     present = present || Matches(a, p.country);
                 if (!present)
                     continue;
+                if (Ringed(*renders[id], m.areas, p.country))
+                    continue;
+                // An island of a few pixels (New Providence) may hold no
+                // pixel's centre: the capital needs only to lie on it.
+                bool speck = false;
+                for (const AtlasArea& a : m.areas)
+                    if (Matches(a, p.country) && a.points.size() >= 3 && PunktIYta(q, a.points)) {
+                        QRect box;
+                        for (const LatLon& c : a.points)
+                            box |= QRect(renders[id]->Project(c), QSize(1, 1));
+                        speck = speck || (box.width() <= 4 && box.height() <= 4);
+                    }
+                if (speck)
+                    continue;
                 const AtlasArea* under = JudgedArea(*renders[id], renders[id]->Project(q), m.areas);
-                // Under an octagon (Rome under Vatican City's) a capital stays:
-                // the octagon stands for a state too small to draw.
                 bool own = false;
                 for (const AtlasArea& a : m.areas)
                     own = own ||
                           (Matches(a, p.country) && a.points.size() >= 3 && PunktIYta(q, a.points));
-                if (!under || !(under->marker || (own && Matches(*under, p.country))))
+                if (!under || !own || !Matches(*under, p.country))
                     return false;
             }
             return true;
@@ -525,7 +555,7 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
         int markers = 0;
         for (const AtlasArea& a : m.areas)
             markers += a.marker;
-        out << areaFile << ": " << m.areas.size() << " areas, " << markers << " octagons; "
+        out << areaFile << ": " << m.areas.size() << " areas, " << markers << " stand-ins; "
             << waterFile << ": " << m.water.size() << " lakes; Hav" << m.id
             << ".crp: " << sea.size() << " sea points\n";
         for (auto [w, h] : ScreenSizes()) {
@@ -586,7 +616,7 @@ int main(int argc, char** argv) {
             int markers = 0;
             for (const AtlasArea& a : m.areas)
                 markers += a.marker;
-            out << file << ": " << m.areas.size() << " areas, " << markers << " octagons";
+            out << file << ": " << m.areas.size() << " areas, " << markers << " stand-ins";
             if (!m.leftOut.isEmpty())
                 out << ", left out: " << m.leftOut.join(' ');
             out << "\n";
@@ -733,9 +763,6 @@ int main(int argc, char** argv) {
                     if (Matches(a, p.country)) {
                         any = true;
                         inside = inside || in;
-                    } else if (a.marker && in) {
-                        inside =
-                            true; // under the octagon of a state it surrounds (Rome, Vatican City)
                     }
                 }
                 if (any && !inside)

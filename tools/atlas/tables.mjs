@@ -81,17 +81,10 @@ const lakes = [
 // The six maps. frame: the box (degrees) that land is clipped to; weight:
 // the simplification level (Visvalingam triangle area, square degrees);
 // keepPiece: the smallest further piece (island) kept, by the radius of the
-// largest circle inside it (degrees of latitude, in the map's proportions;
-// keepInner where not given); a state of the map's continent whose largest
-// piece has a circle smaller than keepInner is drawn as an octagon of
-// `marker` degrees across round its capital (less where octagons would
-// touch; on the world map a state whose octagon would shrink below 60 % is
-// left out: it is on its continent's map); spot: the radius (degrees) of the
-// spot that a click on a state of the map's continent needs at the map's
-// smallest view (about 5 pixels at 1024 x 700): a state thinner than that
-// gets an octagon of that size over its middle, and octagons are at least
-// that big; home: the continents whose states the
-// map is for (other states appear as context when `context` is set);
+// largest circle inside it (degrees of latitude, in the map's proportions);
+// every state keeps its largest piece and the
+// piece that holds its capital, however small; home: the continents whose
+// states the map is for (other states appear as context when `context` is set);
 // keepIslands: islands kept whatever their size, by a point on each (lat,
 // lon): long thin islands that a school map shows although no circle of
 // keepPiece fits in them.
@@ -103,16 +96,19 @@ const overlapShift = (f) => (b) => {
   }
   return best;
 };
-const M = (o) => ({ maxRing: 480, maxPieces: 40, minMarkerFraction: 0.6, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
+const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
 const maps = [
-  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepInner: 0.4, marker: 2.4, leaveOut: true, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12,
-     keepIslands: [[72.8, -121.5]] }), // Banks Island: asked among the world's largest islands
-  M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepInner: 0.12, keepPiece: 0.05, marker: 0.7, spot: 0.38, home: ['EUR'], maxPieces: 90 }),
-  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, keepPiece: 0.1, marker: 1.0, spot: 0.65, home: ['NOR'], maxPieces: 60,
-     keepIslands: [[26.62, -78.4], [26.45, -77.15], [24.77, -76.23]] }), // Grand Bahama, Abaco, Eleuthera
-  M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepInner: 0.16, keepPiece: 0.1, marker: 0.9, spot: 0.6, home: ['AFR'] }),
-  M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepInner: 0.2, keepPiece: 0.12, marker: 1.0, spot: 0.65, home: ['ASI'] }),
-  M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepInner: 0.2, keepPiece: 0.12, marker: 1.2, spot: 0.4, home: ['AUS'] }),
+  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 24,
+     // Banks Island: asked among the world's largest islands; Martinique and
+     // Guadeloupe (France), in the chain of the Lesser Antilles.
+     keepIslands: [[72.8, -121.5], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
+  M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepPiece: 0.05, home: ['EUR'], maxPieces: 90 }),
+  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepPiece: 0.1, home: ['NOR'], maxPieces: 60,
+     // Grand Bahama, Abaco, Eleuthera; Martinique and Guadeloupe.
+     keepIslands: [[26.62, -78.4], [26.45, -77.15], [24.77, -76.23], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
+  M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepPiece: 0.1, home: ['AFR'] }),
+  M({ id: 5, name: 'Asia', frame: { w: 20, e: 160, s: -15, n: 62 }, weight: 0.003, keepPiece: 0.12, home: ['ASI'] }),
+  M({ id: 6, name: 'Oceania', frame: { w: 105, e: 240, s: -50, n: 25 }, weight: 0.002, keepPiece: 0.12, home: ['AUS'] }),
 ];
 
 // Seas that outlines cut off at small sizes: each sea-point file starts with
@@ -141,31 +137,29 @@ export default { seas, states, alpha3Extra, mergeInto, regionContinent, continen
 // that land is clipped to; insets: subdivisions moved and scaled into the
 // frame (to: the centre they move to, lat and lon), as maps of the country
 // draw them; weight: simplification level (square degrees); keepPiece: the
-// smallest island kept (radius of its largest inner circle, degrees);
-// keepInner: a subdivision smaller than that is an octagon of radius `marker`
-// round its capital; spot: a subdivision thinner than that gets an octagon of
-// that inner radius over its middle; lakes: keys of the shared lake table and
+// smallest island kept (radius of its largest inner circle, degrees); every
+// subdivision keeps its largest piece however small; lakes: keys of the shared lake table and
 // of `subLakes` drawn as water on the map; drop: source units left out.
 const SM = (o) => ({ maxRing: 480, maxPieces: 40, insets: [], drop: [], lakes: [], ...o });
 export const subMaps = [
   SM({ id: 7, name: 'United States', country: 'USA', code: 'US', frame: { w: -127, e: -66.3, s: 21.5, n: 50 }, context: ['CAN', 'MEX'],
        insets: [{ unit: 'AK', scale: 0.35, to: [25.6, -118.4] }, { unit: 'HI', scale: 1, to: [23.6, -107.0] }],
-       weight: 0.0004, keepPiece: 0.06, keepInner: 0.12, marker: 0.3, spot: 0.24,
+       weight: 0.0004, keepPiece: 0.06,
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATSALT', 'OKEECHOBEE', 'WOODS', 'CHAMPLAIN'] }),
   SM({ id: 8, name: 'Canada', country: 'CAN', code: 'CA', frame: { w: -142, e: -52, s: 41.0, n: 83.5 }, context: ['USA', 'GRL'],
-       weight: 0.003, keepPiece: 0.12, keepInner: 0.2, marker: 0.6, spot: 0.5, maxPieces: 60,
+       weight: 0.003, keepPiece: 0.12, maxPieces: 60,
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATBEAR', 'GREATSLAVE', 'WINNIPEG', 'ATHABASCA', 'REINDEER', 'WINNIPEGOSIS', 'WOODS', 'NIPIGON', 'MISTASSINI', 'NETTILLING', 'DUBAWNT'] }),
   // The Nordic map: the five states are asked (Åland belongs to Finland);
   // towns of at least `towns.minPop` people are candidates for its place file.
   SM({ id: 9, name: 'Norden', states: ['SWE', 'NOR', 'DNK', 'FIN', 'ISL'], merge: { ALA: 'FIN' }, frame: { w: -25, e: 33, s: 54, n: 71.5 },
        context: ['RUS', 'EST', 'LVA', 'LTU', 'BLR', 'POL', 'DEU', 'GBR', 'IRL', 'FRO'],
-       weight: 0.0008, keepPiece: 0.05, keepInner: 0.1, marker: 0.4, spot: 0.2, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
+       weight: 0.0008, keepPiece: 0.05, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
        lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN', 'MJOSA', 'SAIMAA', 'PAIJANNE', 'INARI', 'LADOGA', 'ONEGA', 'PEIPUS'] }),
   SM({ id: 10, name: 'Brazil', country: 'BRA', code: 'BR', frame: { w: -75, e: -33.5, s: -34.5, n: 6 }, context: ['ARG', 'URY', 'PRY', 'BOL', 'PER', 'COL', 'VEN', 'GUY', 'SUR', 'FRA', 'ECU', 'CHL'],
-       weight: 0.002, keepPiece: 0.1, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['PATOS', 'MIRIM'] }),
+       weight: 0.002, keepPiece: 0.1, lakes: ['PATOS', 'MIRIM'] }),
   SM({ id: 11, name: 'Australia', country: 'AUS', code: 'AU', frame: { w: 111, e: 155, s: -44.5, n: -9 }, context: ['PNG', 'IDN', 'TLS'],
        drop: ['JB'], unitKeys: { QL: 'QLD', TS: 'TAS', VI: 'VIC', CT: 'ACT', NS: 'NSW' },
-       weight: 0.002, keepPiece: 0.12, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
+       weight: 0.002, keepPiece: 0.12, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "maps/KartaRingar.h"
+
+#include "maps/Karta.h"
+#include "platform/Canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+void CKartaRingar::Glom() {
+    ringar_.clear();
+    under_.clear();
+    ritade_ = false;
+}
+
+void CKartaRingar::Berakna(const CKarta& karta) {
+    Glom();
+    if (!karta.Landareor || karta.VyNord == karta.VySyd)
+        return;
+    struct TStat {
+        double nord, syd, ost, vast;
+        CArea* storst;
+    };
+    std::vector<TStat> stater;
+    std::vector<QString> nycklar;
+    const auto lagg = [&](int i, CArea& a) {
+        if (i == static_cast<int>(stater.size())) {
+            stater.push_back({a.Nord, a.Syd, a.Ost, a.Vast, &a});
+            return;
+        }
+        TStat& s = stater[i];
+        s.nord = std::max(s.nord, a.Nord), s.syd = std::min(s.syd, a.Syd);
+        s.ost = std::max(s.ost, a.Ost), s.vast = std::min(s.vast, a.Vast);
+        const auto yta = [](const CArea* b) { return (b->Nord - b->Syd) * (b->Ost - b->Vast); };
+        if (yta(&a) > yta(s.storst))
+            s.storst = &a;
+    };
+    const CAreor& areor = *karta.Landareor;
+    for (const QString& key : karta.Stater) {
+        if (std::find(nycklar.begin(), nycklar.end(), key) != nycklar.end())
+            continue;
+        const int i = static_cast<int>(stater.size());
+        for (int k = 1; k <= areor.Antal; ++k)
+            if (CArea& a = areor.Area(k); a.Deltar && a.Antal > 0 && a.Matchar(key))
+                lagg(i, a);
+        if (i < static_cast<int>(stater.size()))
+            nycklar.push_back(key);
+    }
+    const double grans = kGrans * karta.Pixelkvot();
+    const int rand = static_cast<int>(std::ceil(kRadie * karta.Pixelkvot()));
+    const QRect bild = QRect(0, 0, karta.W(), karta.H()).adjusted(-rand, -rand, rand, rand);
+    for (size_t i = 0; i < stater.size(); ++i) {
+        // An archipelago spread over an ocean has no piece to click however
+        // wide it spreads, so a state is ringed as its largest piece is.
+        const CArea& st = *stater[i].storst;
+        const TStat s{st.Nord, st.Syd, st.Ost, st.Vast, stater[i].storst};
+        if (stater[i].nord < karta.VySyd || stater[i].syd > karta.VyNord)
+            continue;
+        // Meridians bow outwards towards the equator: the widest parallel of
+        // the box is the one nearest to it.
+        const float brett = static_cast<float>(s.syd > 0 ? s.syd : s.nord < 0 ? s.nord : 0);
+        const double bredd = karta.XKoord(brett, static_cast<float>(s.ost)) -
+                             karta.XKoord(brett, static_cast<float>(s.vast));
+        const double hojd =
+            karta.YKoord(static_cast<float>(s.syd)) - karta.YKoord(static_cast<float>(s.nord));
+        if (std::max(bredd, hojd) >= grans)
+            continue;
+        const TLatLon& p = s.storst->Fyllpunkt1;
+        const QPoint mitt(karta.XKoord(p.Lat, p.Lon), karta.YKoord(p.Lat));
+        if (!bild.contains(mitt))
+            continue;
+        const QColor farg = karta.Svarsfarg(*s.storst);
+        ringar_.push_back(
+            {s.storst->Nyckel, s.storst, mitt, farg.isValid() ? farg : karta.Landfarg});
+    }
+}
+
+CArea* CKartaRingar::Traff(QPoint p, qreal kvot) const {
+    const double rackvidd = kRackvidd * kvot;
+    CArea* best = nullptr;
+    double bast = rackvidd * rackvidd;
+    for (const TRing& r : ringar_) {
+        const double dx = p.x() - r.Mitt.x(), dy = p.y() - r.Mitt.y();
+        if (dx * dx + dy * dy <= bast)
+            bast = dx * dx + dy * dy, best = r.Area;
+    }
+    return best;
+}
+
+void CKartaRingar::SattFarg(const CArea& area, const QColor& farg) {
+    for (TRing& r : ringar_)
+        if (area.Matchar(r.Nyckel))
+            r.Farg = farg;
+}
+
+void CKartaRingar::Rita(TCanvas& c, qreal kvot) {
+    if (ritade_)
+        TaBort(c);
+    kvot_ = kvot;
+    const double yttre = kRadie * kvot;
+    const double kant = 1.2 * kvot, band = 3 * kvot;
+    const int n = static_cast<int>(std::ceil(yttre));
+    for (const TRing& r : ringar_) {
+        const QRect ruta = QRect(r.Mitt - QPoint(n, n), r.Mitt + QPoint(n, n)) & c.ClipRect();
+        std::vector<QRgb> under;
+        under.reserve(static_cast<size_t>(ruta.width()) * ruta.height());
+        for (int y = ruta.top(); y <= ruta.bottom(); ++y)
+            for (int x = ruta.left(); x <= ruta.right(); ++x)
+                under.push_back(c.Pixel(x, y).rgb());
+        under_.emplace_back(ruta, std::move(under));
+        for (int y = ruta.top(); y <= ruta.bottom(); ++y)
+            for (int x = ruta.left(); x <= ruta.right(); ++x) {
+                const double d = std::hypot(x - r.Mitt.x(), y - r.Mitt.y());
+                if (d > yttre || d <= yttre - 2 * kant - band)
+                    continue;
+                const bool svart = d > yttre - kant || d <= yttre - kant - band;
+                c.SetPixel(x, y, svart ? QColor(Qt::black) : r.Farg);
+            }
+    }
+    ritade_ = true;
+}
+
+void CKartaRingar::TaBort(TCanvas& c) {
+    // Last drawn first off, so overlapping rings leave the picture as it was.
+    for (auto it = under_.rbegin(); it != under_.rend(); ++it) {
+        const auto& [ruta, under] = *it;
+        size_t i = 0;
+        for (int y = ruta.top(); y <= ruta.bottom(); ++y)
+            for (int x = ruta.left(); x <= ruta.right(); ++x) {
+                const QRgb v = under[i++];
+                if (c.Pixel(x, y).rgb() != v)
+                    c.SetPixel(x, y, QColor::fromRgb(v));
+            }
+    }
+    under_.clear();
+    ritade_ = false;
+}
+
+CKartaRingar::TPaus::TPaus(CKartaRingar& r, TCanvas& c) : r_(r), c_(c), lyfte_(r.ritade_) {
+    if (lyfte_)
+        r_.TaBort(c_);
+}
+
+CKartaRingar::TPaus::~TPaus() {
+    if (lyfte_)
+        r_.Rita(c_, r_.kvot_);
+}
