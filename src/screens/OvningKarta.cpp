@@ -673,6 +673,8 @@ void TfrmOvningKarta::UtforskaKlick(int x, int y) {
     panInfo->setGeometry(imgKarta->x() + vanster, imgKarta->y() + 10, bredd, hojd);
     panInfo->show();
     panInfo->raise();
+}
+
 void TfrmOvningKarta::keyPressEvent(QKeyEvent* event) {
     // The buttons pass these keys on, so they reach the screen wherever the
     // focus is.
