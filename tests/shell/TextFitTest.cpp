@@ -12,6 +12,7 @@
 #include "screens/OvningFlagga.h"
 #include "screens/OvningKarta.h"
 #include "screens/OvningMulti.h"
+#include "shell/About.h"
 #include "shell/Huvudmeny.h"
 
 #include <QAbstractButton>
@@ -133,6 +134,17 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
     CheckWindow(&topTen, "top-ten screen");
     TfrmTopplista topList;
     CheckWindow(&topList, "top list");
+    TfrmAbout about;
+    CheckWindow(&about, "About box");
+    // Each credit line stays in the column of the texts above it, clear of the
+    // dark band on the right.
+    for (int l = 1; l <= kLanguageCount; ++l) {
+        LanguageIndex = l;
+        about.ApplyTexts();
+        for (const QLabel* credit : about.lblSources)
+            EXPECT_LE(credit->geometry().right(), about.lblCopyright->geometry().right())
+                << "language " << l << ": " << credit->text().toStdString();
+    }
 
     // The parts of the world in their list.
     for (int l = 1; l <= kLanguageCount; ++l)
