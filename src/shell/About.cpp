@@ -80,9 +80,8 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     lblVersion = MakeLabel(this, QStringLiteral("Globina version "), 71, 14, 13, true);
     MakeLabel(this, QStringLiteral("Freeware"), 215, 14, 13, true);
     MakeLine(this, 72, 36, 389);
-    // The licence may take two lines in the longer languages.
+    // The licence line may take two lines in the longer languages.
     lblCopyright = MakeLabel(this, QString(), 71, 41, 13, false, 389, 32);
-    SetTag(lblCopyright, kCopyrightText);
     SetTag(MakeLabel(this, QString(), 71, 76, 13, false, 389, 16), kHelpText);
     MakeLine(this, 72, 99, 389);
     MakeLabel(this, QStringLiteral("Language:"), 72, 112, 13, true);
@@ -107,7 +106,8 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     SetTag(MakeLabel(this, QString(), 71, 202, 13, false, 389, 16), kSourcesText);
 
     // The name is the link; the label is only as wide as its text, so a click
-    // beside it opens nothing.
+    // beside it opens nothing. A dash, not a colon, follows the name: French
+    // would want a blank before a colon.
     int y = 221;
     for (const TSource& source : kSources) {
         auto* l = new QLabel(this);
@@ -153,15 +153,21 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmAbout::ApplyTexts() {
     ApplyLanguageTexts(this);
+    // A line break inside the licence's name would read as two words: a word
+    // joiner after each of its hyphens keeps it whole.
+    const QString program = QStringLiteral("GPL-3.0-or-later");
+    QString copyright = LangText(kCopyrightText);
+    lblCopyright->setText(copyright.replace(
+        program, QString(program).replace(QLatin1Char('-'), QStringLiteral("-\u2060"))));
     for (size_t i = 0; i < kSources.size(); ++i) {
         const TSource& source = kSources[i];
         const QString licence =
             source.Licence.isEmpty() ? LangText(kPublicDomainText) : source.Licence;
-        lblSources[i]->setText(QStringLiteral("<span style=\"color: blue; font-weight: bold; "
-                                              "text-decoration: underline\">%1</span>: %2, %3")
-                                   .arg(source.Name.toHtmlEscaped(),
-                                        LangText(source.What).toHtmlEscaped(),
-                                        licence.toHtmlEscaped()));
+        lblSources[i]->setText(
+            QStringLiteral("<span style=\"color: blue; font-weight: bold; "
+                           "text-decoration: underline\">%1</span> \u2013 %2, %3")
+                .arg(source.Name.toHtmlEscaped(), LangText(source.What).toHtmlEscaped(),
+                     licence.toHtmlEscaped()));
         lblSources[i]->adjustSize();
     }
 }

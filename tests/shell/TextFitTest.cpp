@@ -141,6 +141,9 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
     for (int l = 1; l <= kLanguageCount; ++l) {
         LanguageIndex = l;
         about.ApplyTexts();
+        const QLabel* copyright = about.lblCopyright;
+        EXPECT_LE(copyright->heightForWidth(copyright->width()), copyright->height())
+            << "language " << l << ": " << copyright->text().toStdString();
         for (const QLabel* credit : about.lblSources)
             EXPECT_LE(credit->geometry().right(), about.lblCopyright->geometry().right())
                 << "language " << l << ": " << credit->text().toStdString();
