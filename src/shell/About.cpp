@@ -20,19 +20,20 @@
 TfrmAbout* frmAbout = nullptr;
 
 // Each licence asks for this credit; the OpenStreetMap page also offers the
-// licence of the derived lakes.
+// licence of the derived lakes. Names and licences stay as their owners write
+// them; only what each source gave is a screen text.
 const std::vector<TfrmAbout::TSource> TfrmAbout::kSources = {
-    {QStringLiteral("Natural Earth"), QStringLiteral("maps, public domain"),
+    {QStringLiteral("Natural Earth"), 66, QString(),
      QStringLiteral("https://www.naturalearthdata.com/")},
-    {QStringLiteral("\u00a9 OpenStreetMap contributors"), QStringLiteral("lakes, ODbL 1.0"),
+    {QStringLiteral("\u00a9 OpenStreetMap contributors"), 67, QStringLiteral("ODbL 1.0"),
      QStringLiteral("https://www.openstreetmap.org/copyright")},
-    {QStringLiteral("GeoNames"), QStringLiteral("places, CC BY 4.0"),
+    {QStringLiteral("GeoNames"), 68, QStringLiteral("CC BY 4.0"),
      QStringLiteral("https://www.geonames.org/")},
-    {QStringLiteral("SimpleMaps World Cities"), QStringLiteral("cities, CC BY 4.0"),
+    {QStringLiteral("SimpleMaps World Cities"), 69, QStringLiteral("CC BY 4.0"),
      QStringLiteral("https://simplemaps.com/data/world-cities")},
-    {QStringLiteral("Unicode CLDR"), QStringLiteral("names, Unicode License v3"),
+    {QStringLiteral("Unicode CLDR"), 70, QStringLiteral("Unicode License v3"),
      QStringLiteral("https://cldr.unicode.org/")},
-    {QStringLiteral("svg-country-flags"), QStringLiteral("flags, public domain"),
+    {QStringLiteral("svg-country-flags"), 71, QString(),
      QStringLiteral("https://www.npmjs.com/package/svg-country-flags")},
 };
 
@@ -79,11 +80,9 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     lblVersion = MakeLabel(this, QStringLiteral("Globina version "), 71, 14, 13, true);
     MakeLabel(this, QStringLiteral("Freeware"), 215, 14, 13, true);
     MakeLine(this, 72, 36, 389);
-    lblCopyright = MakeLabel(
-        this, QStringLiteral("\u00a9 2026 Globina maintainers. Free software: GPL 3 or later."), 71,
-        47, 13, false, 358, 16);
-    MakeLabel(this, QStringLiteral("The help (F1) gives every source and licence in full."), 71, 71,
-              13, false, 371, 16);
+    // The licence line may take two lines in the longer languages.
+    lblCopyright = MakeLabel(this, QString(), 71, 41, 13, false, 389, 32);
+    SetTag(MakeLabel(this, QString(), 71, 76, 13, false, 389, 16), kHelpText);
     MakeLine(this, 72, 99, 389);
     MakeLabel(this, QStringLiteral("Language:"), 72, 112, 13, true);
 
@@ -104,22 +103,19 @@ TfrmAbout::TfrmAbout(QWidget* parent)
         c->setFont(Arial(12));
     auto* line = MakeLine(this, 70, 192, 390);
     line->setGeometry(70, 192, 390, 1);
-    MakeLabel(this, QStringLiteral("The data comes from:"), 71, 202, 13, false, 350, 16);
+    SetTag(MakeLabel(this, QString(), 71, 202, 13, false, 389, 16), kSourcesText);
 
     // The name is the link; the label is only as wide as its text, so a click
-    // beside it opens nothing.
+    // beside it opens nothing. A dash, not a colon, follows the name: French
+    // would want a blank before a colon.
     int y = 221;
     for (const TSource& source : kSources) {
-        auto* l = new QLabel(QStringLiteral("<span style=\"color: blue; font-weight: bold; "
-                                            "text-decoration: underline\">%1</span>: %2")
-                                 .arg(source.Name.toHtmlEscaped(), source.Licence.toHtmlEscaped()),
-                             this);
+        auto* l = new QLabel(this);
         l->setFont(Arial(13));
         l->setTextFormat(Qt::RichText);
         l->setCursor(Qt::PointingHandCursor);
         l->setToolTip(source.Url);
         l->move(71, y);
-        l->adjustSize();
         l->installEventFilter(this);
         lblSources.push_back(l);
         y += 18;
@@ -155,8 +151,31 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TfrmAbout::ApplyTexts() {
+    ApplyLanguageTexts(this);
+    // A line break inside the licence's name would read as two words: a word
+    // joiner after each of its hyphens keeps it whole.
+    const QString program = QStringLiteral("GPL-3.0-or-later");
+    QString copyright = LangText(kCopyrightText);
+    lblCopyright->setText(copyright.replace(
+        program, QString(program).replace(QLatin1Char('-'), QStringLiteral("-\u2060"))));
+    for (size_t i = 0; i < kSources.size(); ++i) {
+        const TSource& source = kSources[i];
+        const QString licence =
+            source.Licence.isEmpty() ? LangText(kPublicDomainText) : source.Licence;
+        lblSources[i]->setText(
+            QStringLiteral("<span style=\"color: blue; font-weight: bold; "
+                           "text-decoration: underline\">%1</span> \u2013 %2, %3")
+                .arg(source.Name.toHtmlEscaped(), LangText(source.What).toHtmlEscaped(),
+                     licence.toHtmlEscaped()));
+        lblSources[i]->adjustSize();
+    }
+}
+
 void TfrmAbout::showEvent(QShowEvent* event) {
     languagePicked_ = false;
+    // The language may have changed since the last opening.
+    ApplyTexts();
     Shape4->SetBrushColor(FrameColor);
     Shape5->SetBrushColor(FrameColor);
     chkShowTimer->setChecked(ShowTimer);

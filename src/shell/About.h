@@ -26,6 +26,8 @@ public:
 
     // Stores the settings and closes (the OK button).
     void Ok();
+    // Puts the current language's words on the credits; each opening does.
+    void ApplyTexts();
 
     QComboBox* cboLanguage;
     QCheckBox* chkSound;
@@ -35,13 +37,18 @@ public:
     QLabel* lblCopyright;
     QPushButton* cmdOK;
 
-    // One source of the shipped data: what it gave, under which licence, and
-    // the page its link opens.
+    // One source of the shipped data: the screen text of what it gave, its
+    // licence (empty for public domain), and the page its link opens.
     struct TSource {
         QString Name;
+        int What;
         QString Licence;
         QString Url;
     };
+    static constexpr int kSourcesText = 65;
+    static constexpr int kPublicDomainText = 72;
+    static constexpr int kCopyrightText = 73;
+    static constexpr int kHelpText = 74;
     static const std::vector<TSource> kSources;
     // One link label per source, in the order of kSources; a click opens its page.
     std::vector<QLabel*> lblSources;

@@ -13,6 +13,7 @@
 #include "screens/OvningFlagga.h"
 #include "screens/OvningKarta.h"
 #include "screens/OvningMulti.h"
+#include "shell/About.h"
 #include "shell/Huvudmeny.h"
 
 #include <QAbstractButton>
@@ -136,6 +137,20 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
     CheckWindow(&topList, "top list");
     TfrmGenomgang review(nullptr, TSpelLogg(), QString());
     CheckWindow(&review, "review");
+    TfrmAbout about;
+    CheckWindow(&about, "About box");
+    // Each credit line stays in the column of the texts above it, clear of the
+    // dark band on the right.
+    for (int l = 1; l <= kLanguageCount; ++l) {
+        LanguageIndex = l;
+        about.ApplyTexts();
+        const QLabel* copyright = about.lblCopyright;
+        EXPECT_LE(copyright->heightForWidth(copyright->width()), copyright->height())
+            << "language " << l << ": " << copyright->text().toStdString();
+        for (const QLabel* credit : about.lblSources)
+            EXPECT_LE(credit->geometry().right(), about.lblCopyright->geometry().right())
+                << "language " << l << ": " << credit->text().toStdString();
+    }
 
     // The parts of the world in their list.
     for (int l = 1; l <= kLanguageCount; ++l)
