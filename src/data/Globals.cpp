@@ -4,8 +4,6 @@
 #include <QScreen>
 
 std::array<QString, 9> LanguageNames;
-bool SoundsOn = false;
-bool MusicOn = false;
 bool ShowTimer = false;
 
 int64_t ScreenColors = 0;

@@ -8,8 +8,6 @@
 // Settings and colours that nearly every screen reads when it needs them.
 // Index 1..8 of LanguageNames names language n of the language table.
 extern std::array<QString, 9> LanguageNames;
-extern bool SoundsOn;
-extern bool MusicOn;
 extern bool ShowTimer;
 
 extern int64_t ScreenColors;

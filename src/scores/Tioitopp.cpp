@@ -5,10 +5,11 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
-#include "data/Sound.h"
+#include "platform/Audio.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/ScoreLocation.h"
 
 #include <QApplication>
@@ -149,7 +150,8 @@ void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
                                    grdLista->columnWidth(1), txtNySignatur->height());
         txtNySignatur->show();
         Scores(ExerciseNo, rank).Signatur = QStringLiteral("Okänd");
-        PlayMusic(QStringLiteral("good.mid"), 0);
+        if (Audio)
+            Audio->PlayTopTenMusic();
     }
     FillGrid();
 }
@@ -240,10 +242,12 @@ bool TfrmTioitopp::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int32_t score) {
+void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int32_t score,
+                TAudio* audio) {
     // The owner may go while the screen is open; the pointer then clears.
     QPointer<TfrmTioitopp> form = new TfrmTioitopp(owner);
     try {
+        form->Audio = audio;
         form->ExerciseNo = exerciseNo;
         form->ExerciseName = exerciseName;
         form->EnterResult(ScoreFileName(), score);

@@ -6,6 +6,7 @@
 #include "data/Language.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QFileInfo>
 #include <QFrame>

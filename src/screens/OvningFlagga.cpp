@@ -9,6 +9,7 @@
 #include "exercises/OvningFlagga.h"
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
+#include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
 
 #include <QFileInfo>

@@ -3,6 +3,7 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "platform/Image.h"
+#include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
 
 #include <QElapsedTimer>

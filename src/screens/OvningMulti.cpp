@@ -6,6 +6,7 @@
 #include "platform/DigitKeys.h"
 #include "platform/Image.h"
 #include "platform/Shape.h"
+#include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
 
 #include <QApplication>

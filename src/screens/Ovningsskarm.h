@@ -4,6 +4,7 @@
 #include "exercises/Ovning.h"
 #include "maps/Karta.h"
 #include "platform/Look.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/ScoreFile.h"
 
 #include <QApplication>

@@ -5,16 +5,16 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
-#include "data/Sound.h"
 #include "exercises/Ovningar.h"
 #include "exercises/Random.h"
+#include "platform/Audio.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
-#include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
 #include "shell/About.h"
@@ -97,18 +97,11 @@ QString FelText(const std::exception& e) {
 
 } // namespace
 
-TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
-    : QWidget(parent, kFastFonster),
-      mplMIDI_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Music)),
-      mplWAV1_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Wave, 0)),
-      mplWAV2_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Wave, 1)),
-      startare_(std::move(startare)) {
+TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* audio)
+    : QWidget(parent, kFastFonster), audio_(audio), startare_(std::move(startare)) {
     setWindowTitle(QStringLiteral("Globina"));
     setFixedSize(598, 558);
     setAutoFillBackground(true);
-    mplMIDI = mplMIDI_.get();
-    mplWAV1 = mplWAV1_.get();
-    mplWAV2 = mplWAV2_.get();
 
     panPanel = new QWidget(this);
     panPanel->resize(583, 547);
@@ -187,7 +180,6 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
 }
 
 TfrmHuvudmeny::~TfrmHuvudmeny() {
-    mplMIDI = mplWAV1 = mplWAV2 = nullptr;
     if (frmHuvudmeny == this)
         frmHuvudmeny = nullptr;
 }
@@ -208,8 +200,6 @@ void TfrmHuvudmeny::FormCreate() {
     for (int i = 1; i <= kLanguageCount; ++i)
         LanguageNames[i] = QString::fromLatin1(names[i - 1]);
     ChooseColorScheme();
-    SoundsOn = true;
-    MusicOn = true;
     try {
         if (!QDir::setCurrent(ProgramFolder()))
             throw EInOutError(
@@ -269,8 +259,10 @@ void TfrmHuvudmeny::FormShow() {
         return store.ReadNumber(QStringLiteral("Options"), QString::fromLatin1(name)).value_or(1) ==
                1;
     };
-    MusicOn = flag("Music");
-    SoundsOn = flag("Sounds");
+    if (audio_) {
+        audio_->SetMusicOn(flag("Music"));
+        audio_->SetSoundsOn(flag("Sounds"));
+    }
     ShowTimer = flag("Timer");
     LanguageIndex =
         store.ReadNumber(QStringLiteral("Languages"), QStringLiteral("From")).value_or(2);
@@ -353,7 +345,7 @@ void TfrmHuvudmeny::SattVarldsdel(int n) {
     if (n >= 1 && n <= 7)
         lstParts->setCurrentRow(n - 1);
     FyllOvningslista(n);
-    PlaySound(QStringLiteral("Plopp.WAV"), 2);
+    PlayEffect(audio_, TAudio::TEffect::Select);
 }
 
 void TfrmHuvudmeny::FyllOvningslista(int n) {
@@ -449,6 +441,7 @@ void TfrmHuvudmeny::StartaOvning() {
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
         // Stored before the start, so that activating the menu meanwhile releases it.
+        ovning->Ljud = audio_;
         startare_(ovning, this, [this, kind](QWidget* skarm) { skarmar_[kind] = skarm; });
         vanta.Klar();
     } catch (const std::exception& e) {
