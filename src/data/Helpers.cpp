@@ -60,6 +60,7 @@ QString PadLeft(const QString& text, int width) {
 void LoadTemplateBitmap(const QString& fileName) {
     QImage image;
     if (!image.load(fileName, "BMP"))
-        throw EInOutError(QStringLiteral("Cannot load the picture \"%1\"").arg(fileName), 2);
+        throw EInOutError(QStringLiteral("Cannot load the picture \"%1\"").arg(fileName),
+                          IoCode::FileNotFound);
     TemplateBitmap = image.convertToFormat(QImage::Format_RGB32);
 }

@@ -42,7 +42,7 @@ QString COvningFlagga::NastaFraga() {
     do {
         FragaNr = GlobinaRandom::Random(AntalFlaggor) + 1;
     } while (Fragad(FragaNr));
-    return LangText(9) + QLatin1Char(' ') + FlaggNamn(FragaNr);
+    return LangText(TextNo::ClickOn) + QLatin1Char(' ') + FlaggNamn(FragaNr);
 }
 
 bool COvningFlagga::ArRatt(const TKlick& klick) {

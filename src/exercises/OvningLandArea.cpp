@@ -88,7 +88,7 @@ QString COvningLandArea::NastaFraga() {
     } while (Fragad(FragaNr));
     FargaAreor();
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(FragaNamn) : nullptr;
-    return LangText(9) + QLatin1Char(' ') + NamnAv(area);
+    return LangText(TextNo::ClickOn) + QLatin1Char(' ') + NamnAv(area);
 }
 
 bool COvningLandArea::ArRatt(const TKlick& klick) {

@@ -20,6 +20,22 @@ const QColor kPaleYellow(255, 255, 160);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
+// The colour of an area or a place label answered at the given try: white
+// at the first, the second-try yellow (the areas' and the labels' differ),
+// yellow at the third, the late colour after.
+QColor FargEfterForsok(int32_t forsok, const QColor& andra, const QColor& sen) {
+    switch (forsok) {
+    case 1:
+        return kWhite;
+    case 2:
+        return andra;
+    case 3:
+        return kYellow;
+    default:
+        return sen;
+    }
+}
+
 bool Same(const QColor& a, const QColor& b) {
     return a.isValid() && b.isValid() && a.rgb() == b.rgb();
 }
@@ -231,22 +247,8 @@ void CKarta::FargaAreor() {
             FyllArea(a, Ovningsfarg);
             continue;
         }
-        if (a.Forsok < 1)
-            continue;
-        switch (a.Forsok) {
-        case 1:
-            FyllArea(a, kWhite);
-            break;
-        case 2:
-            FyllArea(a, kLightYellow);
-            break;
-        case 3:
-            FyllArea(a, kYellow);
-            break;
-        default:
-            FyllArea(a, kRed);
-            break;
-        }
+        if (a.Forsok >= 1)
+            FyllArea(a, FargEfterForsok(a.Forsok, kLightYellow, kRed));
     }
 }
 
@@ -308,14 +310,7 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
     c.Ellipse(x - r, y - r, x + r, y + r);
     if (!ort.Besvarad)
         return;
-    QColor etikett = RedColor;
-    if (ort.Forsok == 1)
-        etikett = kWhite;
-    else if (ort.Forsok == 2)
-        etikett = kPaleYellow;
-    else if (ort.Forsok == 3)
-        etikett = kYellow;
-    c.SetBrushColor(etikett);
+    c.SetBrushColor(FargEfterForsok(ort.Forsok, kPaleYellow, RedColor));
     c.SetPenColor(kBlack);
     c.SetFont(QStringLiteral("Arial"), 8);
     const QString& namn = ort.Namn[std::clamp(LanguageIndex, 1, 8)];

@@ -36,7 +36,7 @@ constexpr int kColumnWidths[] = {30, 190, 50, 50};
 
 TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("High scores"));
-    SetTag(this, 11);
+    SetTag(this, TextNo::TopTen);
     setFixedSize(361, 403);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, Qt::white);

@@ -23,7 +23,7 @@ constexpr int kColumnWidths[] = {0, 295, 120, 50, 50};
 } // namespace
 
 TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
-    SetTag(this, 8);
+    SetTag(this, TextNo::BestResults);
     setWindowTitle(QStringLiteral("Top list"));
     setFixedSize(640, 559);
     setAutoFillBackground(true);
@@ -34,7 +34,7 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     Panel1->setAutoFillBackground(true);
 
     lblRubrik = new QLabel(Panel1);
-    SetTag(lblRubrik, 2);
+    SetTag(lblRubrik, TextNo::HighScores);
     lblRubrik->setGeometry(38, 14, 485, 27);
     lblRubrik->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblRubrik->setFont(Arial(21, true));

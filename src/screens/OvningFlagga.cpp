@@ -79,10 +79,11 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     lblProcent->setText(QStringLiteral("0 %"));
     lblTid = MakeLabel(bar, QRect(296, 4, 49, 20), Arial(15, true), Qt::black,
                        Qt::AlignHCenter | Qt::AlignTop);
-    cmdTopp = MakeButton(bar, QStringLiteral("Tio-i-topp"), 11, QRect(348, 2, 101, 25));
-    cmdStarta = MakeButton(bar, QStringLiteral("Starta om"), 23, QRect(448, 2, 82, 25));
-    cmdHjalp = MakeButton(bar, QStringLiteral("?"), 0, QRect(531, 2, 27, 25));
-    cmdAvsluta = MakeButton(bar, QStringLiteral("Avsluta"), 12, QRect(558, 2, 63, 25));
+    cmdTopp = MakeButton(bar, QStringLiteral("Tio-i-topp"), TextNo::TopTen, QRect(348, 2, 101, 25));
+    cmdStarta =
+        MakeButton(bar, QStringLiteral("Starta om"), TextNo::Restart, QRect(448, 2, 82, 25));
+    cmdHjalp = MakeButton(bar, QStringLiteral("?"), kNoText, QRect(531, 2, 27, 25));
+    cmdAvsluta = MakeButton(bar, QStringLiteral("Avsluta"), TextNo::Close, QRect(558, 2, 63, 25));
 
     pnlFlags = new TPanel(this, 1, 1);
     pnlFlags->Placera(12, 38, 609, 393);
@@ -165,10 +166,10 @@ bool TfrmOvningFlagga::Ryms(const QString& fraga) const {
 QString TfrmOvningFlagga::FragaFor(const CArea& area) const {
     const QString namn = area.Namn[LanguageIndex];
     const QString kort = Kortnamn(area.Nyckel, LanguageIndex);
-    const QString fraga = LangText(9) + QLatin1Char(' ') + namn;
+    const QString fraga = LangText(TextNo::ClickOn) + QLatin1Char(' ') + namn;
     QStringList val{fraga};
     if (!kort.isEmpty())
-        val << LangText(9) + QLatin1Char(' ') + kort;
+        val << LangText(TextNo::ClickOn) + QLatin1Char(' ') + kort;
     val << namn;
     if (!kort.isEmpty())
         val << kort;

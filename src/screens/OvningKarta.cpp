@@ -50,10 +50,13 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     lblProcent = MakeLabel(top, QRect(6, 6, 40, 22), Arial(13, true), kNavy, Qt::AlignLeft);
     lblProcent->setText(QStringLiteral("0"));
     lblTid = MakeLabel(top, QRect(46, 6, 40, 22), Arial(13, true), kNavy, Qt::AlignLeft);
-    cmdTopp = MakeButton(top, QStringLiteral("Tio-i-topp"), 11, QRect(86, 2, kKnappbredd[0], 22));
-    cmdStarta = MakeButton(top, QStringLiteral("Starta om"), 23, QRect(0, 2, kKnappbredd[1], 22));
-    cmdHjalp = MakeButton(top, QStringLiteral("?"), 0, QRect(0, 2, kKnappbredd[2], 22));
-    cmdAvsluta = MakeButton(top, QStringLiteral("Avsluta"), 12, QRect(0, 2, kKnappbredd[3], 22));
+    cmdTopp = MakeButton(top, QStringLiteral("Tio-i-topp"), TextNo::TopTen,
+                         QRect(86, 2, kKnappbredd[0], 22));
+    cmdStarta = MakeButton(top, QStringLiteral("Starta om"), TextNo::Restart,
+                           QRect(0, 2, kKnappbredd[1], 22));
+    cmdHjalp = MakeButton(top, QStringLiteral("?"), kNoText, QRect(0, 2, kKnappbredd[2], 22));
+    cmdAvsluta =
+        MakeButton(top, QStringLiteral("Avsluta"), TextNo::Close, QRect(0, 2, kKnappbredd[3], 22));
 
     panPanel = new TPanel(this, 0, 2);
     panPanel->SetColor(kNavy);

@@ -24,7 +24,7 @@ constexpr int kNrTopp[] = {112, 162, 210, 256};
 TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
     : TOvningsskarm<TMultiformular>(parent, flags | kFastFonster) {
     setWindowTitle(QStringLiteral("Globina"));
-    SetTag(this, 17);
+    SetTag(this, TextNo::MultipleChoice);
     setFixedSize(632, 465);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, Qt::white);
@@ -66,8 +66,10 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
         MakeLabel(kort, QRect(130, 317, 59, 19), Arial(15, true), Qt::black, Qt::AlignHCenter);
     lblProcent->setText(QStringLiteral("0 %"));
     lblTid = MakeLabel(kort, QRect(130, 336, 59, 19), Arial(12), Qt::black, Qt::AlignHCenter);
-    cmdTopp = MakeButton(kort, QStringLiteral("Tio-i-topp"), 11, QRect(8, 318, 117, 35));
-    cmdAvsluta = MakeButton(kort, QStringLiteral("Avsluta"), 12, QRect(188, 318, 101, 35));
+    cmdTopp =
+        MakeButton(kort, QStringLiteral("Tio-i-topp"), TextNo::TopTen, QRect(8, 318, 117, 35));
+    cmdAvsluta =
+        MakeButton(kort, QStringLiteral("Avsluta"), TextNo::Close, QRect(188, 318, 101, 35));
 
     tmrTimer = new QTimer(this);
     tmrTimer->setInterval(1000);

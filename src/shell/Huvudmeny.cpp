@@ -53,6 +53,10 @@ const TVarldsdel kVarldsdelar[7] = {{"EUR", "Europa.gif"},     {"NOR", "NordAmer
 
 const QColor kHav(0, 0, 128);
 
+// The world pictures of the parts overlap; a click on a pixel that several
+// hold goes to the last of them in this order.
+constexpr int kDelarITraffordning[] = {5, 3, 2, 4, 1, 6};
+
 QPushButton* MakeButton(QWidget* parent, int tag, int x, int y, int w, int h, int pixels = 13) {
     auto* b = new QPushButton(parent);
     SetTag(b, tag);
@@ -125,7 +129,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
 
     // The instruction lies under the lists, so that sliding down it disappears.
     lblInstruktion = new QLabel(panPanel);
-    SetTag(lblInstruktion, 25);
+    SetTag(lblInstruktion, TextNo::ClickOnAPart);
     lblInstruktion->setGeometry(185, 118, 381, 29);
     lblInstruktion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblInstruktion->setWordWrap(true);
@@ -141,15 +145,15 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cboOvningar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cboOvningar->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    cmdStarta = MakeButton(panPanel, 1, 184, 411, 193, 28);
-    cmdTioitopp = MakeButton(panPanel, 2, 380, 411, 191, 28);
+    cmdStarta = MakeButton(panPanel, TextNo::Start, 184, 411, 193, 28);
+    cmdTioitopp = MakeButton(panPanel, TextNo::HighScores, 380, 411, 191, 28);
     Shape2 = new TShape(panPanel, TShape::Kind::Ellipse);
     Shape2->setGeometry(372, 439, 11, 17);
     Shape2->SetBrushColor(Qt::red);
-    cmdHjalp = MakeButton(panPanel, 18, 184, 460, 193, 28);
-    cmdOm = MakeButton(panPanel, 5, 380, 460, 191, 28, 12);
+    cmdHjalp = MakeButton(panPanel, TextNo::Help, 184, 460, 193, 28);
+    cmdOm = MakeButton(panPanel, TextNo::Options, 380, 460, 191, 28, 12);
     cmdOm->setToolTip(QStringLiteral("Click here to change languages"));
-    cmdAvsluta = MakeButton(panPanel, 3, 184, 492, 386, 28);
+    cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 184, 492, 386, 28);
     cmdStarta->setText(QStringLiteral("S T A R T A"));
 
     tmrInstruktion = new QTimer(this);
@@ -297,7 +301,7 @@ void TfrmHuvudmeny::FormShow() {
             ApplyLanguageTexts(this);
             inner.Klar();
             lstParts->clear();
-            for (int n = 27; n <= 33; ++n) {
+            for (int n = TextNo::FirstPart; n <= TextNo::LastPart; ++n) {
                 auto* item = new QListWidgetItem(LangText(n), lstParts);
                 item->setSizeHint(QSize(lstParts->width() - 4, 16));
             }
@@ -373,7 +377,7 @@ void TfrmHuvudmeny::imgMapMouseDown(int x, int y) {
         SattVarldsdel(7);
     } else {
         const QRgb hela = pixel(Varldsbild(7));
-        for (int n : {5, 3, 2, 4, 1, 6})
+        for (int n : kDelarITraffordning)
             if (pixel(Varldsbild(n)) == hela)
                 SattVarldsdel(n);
     }
@@ -424,7 +428,7 @@ void TfrmHuvudmeny::StartaOvning() {
         return;
     QListWidgetItem* item = cboOvningar->currentItem();
     if (!item || cboOvningar->currentRow() < 0) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(26));
+        ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ChooseAnExercise));
         return;
     }
     const QString text = item->text();
