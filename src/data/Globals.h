@@ -10,7 +10,6 @@
 extern std::array<QString, 9> LanguageNames;
 extern bool ShowTimer;
 
-extern int64_t ScreenColors;
 extern QColor LightColor; // light background of bars, panels and grids
 extern QColor FrameColor; // dark frames, cards and panels
 extern QColor RedColor;   // a wrong answer, a place label answered late

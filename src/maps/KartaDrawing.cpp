@@ -315,7 +315,7 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
     c.SetFont(QStringLiteral("Arial"), 8);
     const QString& namn = ort.Namn[std::clamp(LanguageIndex, 1, 8)];
     const int tw = c.TextWidth(namn);
-    const int th = c.TextHeight(namn);
+    const int th = c.TextHeight();
     c.Rectangle(x - tw / 2 - Px(4), y - r, x + tw / 2 + Px(4), y - r + th);
     c.SetBrushStyle(TBrushStyle::Clear);
     c.TextOut(x - tw / 2, y - r, namn);

@@ -40,7 +40,7 @@ void LoadArtwork(TImage* control, const QString& fileName, qreal ratio) {
     }
 }
 
-void OpenHelp(QWidget*) {
+void OpenHelp() {
     ShellOpenFile(ProgramFolder() + QStringLiteral("/globina.chm"));
 }
 

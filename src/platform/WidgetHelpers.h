@@ -22,7 +22,7 @@ void LoadArtwork(TImage* control, const QString& fileName);
 void LoadArtwork(TImage* control, const QString& fileName, qreal ratio);
 
 // Opens the help document with the desktop's program for it.
-void OpenHelp(QWidget* parent);
+void OpenHelp();
 
 // Gives the control a fresh picture of its own size, made from the template.
 void BlankSurface(TImage* control);

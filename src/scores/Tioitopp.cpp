@@ -102,7 +102,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     connect(cmdOK, &QPushButton::clicked, this, &TfrmTioitopp::cmdOKClick);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 }
 
 void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {

@@ -74,7 +74,7 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 }
 
 void TfrmTopplista::LoadScores(const QString& fileName,

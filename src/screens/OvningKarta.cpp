@@ -87,7 +87,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
             [this] { Skyddat(this, [this] { VisaTioITopp(); }); });
     connect(cmdStarta, &QPushButton::clicked, this,
             [this] { Skyddat(this, [this] { cmdStartaClick(); }); });
-    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
+    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { cmdAvslutaClick(); });
 }
 

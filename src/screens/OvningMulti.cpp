@@ -139,7 +139,7 @@ void TfrmOvningMulti::RitaSvar(TImage* box, const QColor& color, const QString& 
     const int h = c.Height();
     c.Rectangle(0, 0, w, h);
     const int tw = c.TextWidth(text);
-    const int th = c.TextHeight(text);
+    const int th = c.TextHeight();
     c.TextOut((w - tw) / 2, (h - th) / 2, text);
     box->update();
 }
@@ -179,7 +179,7 @@ bool TfrmOvningMulti::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (key->key() == Qt::Key_F1) {
-            OpenHelp(this);
+            OpenHelp();
             return true;
         }
     }

@@ -169,7 +169,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_F1) {
-            OpenHelp(this);
+            OpenHelp();
             return;
         }
         Bas::keyPressEvent(event);

@@ -121,7 +121,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 
     // Creation: the version number, then the language names, shown sorted.
     lblVersion->setText(lblVersion->text() + QStringLiteral(" ") + QStringLiteral("3.00"));

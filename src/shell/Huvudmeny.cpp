@@ -168,7 +168,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { StartaOvning(); });
     connect(cmdStarta, &QPushButton::clicked, this, [this] { StartaOvning(); });
     connect(cmdTioitopp, &QPushButton::clicked, this, [this] { VisaTopplista(); });
-    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
+    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdOm, &QPushButton::clicked, this, [] {
         if (frmAbout)
             frmAbout->show();
@@ -178,7 +178,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     connect(tmrInstruktion, &QTimer::timeout, this, [this] { tmrInstruktionTimer(); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 
     FormCreate();
 }

@@ -1,7 +1,6 @@
 #include "data/Helpers.h"
 #include "data/Errors.h"
 #include "data/Gif.h"
-#include "data/Globals.h"
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
@@ -29,7 +28,7 @@ TEST(Helpers, TextsFoldersAndHelp) {
 
     QString opened;
     auto old = SetShellHook([&](const QString& target) { opened = target; });
-    OpenHelp(nullptr);
+    OpenHelp();
     SetShellHook(old);
     EXPECT_EQ(opened, "file://" + ProgramFolder() + "/globina.chm");
 }
@@ -162,20 +161,4 @@ TEST(Helpers, SharpPictureAboveRatioOneElseThePlainOne) {
     TImage image;
     LoadArtwork(&image, name("pic.gif"));
     EXPECT_EQ(shown(image), std::tuple(QSize(4, 3), 1.0, QSize(4, 3)));
-}
-
-TEST(ColorScheme, PaletteAndTrueColourDisplays) {
-    ChooseColorScheme(8, 1);
-    EXPECT_EQ(ScreenColors, 256);
-    EXPECT_EQ(
-        std::tuple(FrameColor, RedColor, LightColor, GreenColor),
-        std::tuple(QColor(0, 0, 128), QColor(255, 0, 0), QColor(192, 192, 192), QColor(0, 255, 0)));
-    for (int bits : {16, 24, 32}) {
-        ChooseColorScheme(bits, 1);
-        EXPECT_GT(ScreenColors, 256);
-        EXPECT_EQ(std::tuple(FrameColor, RedColor, LightColor, GreenColor),
-                  std::tuple(QColor(40, 90, 160), QColor(255, 64, 64), QColor(192, 208, 224),
-                             QColor(0, 255, 0)));
-    }
-    EXPECT_EQ(ScreenColors, int64_t{1} << 32);
 }
