@@ -1,5 +1,7 @@
 #include "screens/Skarmstart.h"
 
+#include "exercises/Ovningsslag.h"
+
 #include "screens/OvningFlagga.h"
 #include "screens/OvningKarta.h"
 #include "screens/OvningMulti.h"
@@ -25,9 +27,13 @@ QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner,
 
 QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
                             const std::function<void(QWidget*)>& lagra) {
-    if (ovning->Typ == QLatin1String("MULTI"))
+    switch (SkarmFor(ovning->Typ)) {
+    case TSkarmslag::Multi:
         return Starta<TfrmOvningMulti>(ovning, owner, lagra);
-    if (ovning->Typ == QLatin1String("FLAGG"))
+    case TSkarmslag::Flagga:
         return Starta<TfrmOvningFlagga>(ovning, owner, lagra);
+    case TSkarmslag::Karta:
+        break;
+    }
     return Starta<TfrmOvningKarta>(ovning, owner, lagra);
 }

@@ -6,6 +6,7 @@
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "exercises/Ovningar.h"
+#include "exercises/Ovningsslag.h"
 #include "exercises/Random.h"
 #include "platform/Audio.h"
 #include "platform/Color.h"
@@ -36,10 +37,6 @@
 TfrmHuvudmeny* frmHuvudmeny = nullptr;
 
 namespace {
-
-constexpr int kMapKind = 0;
-constexpr int kFlagKind = 1;
-constexpr int kMultiKind = 2;
 
 // Part n of the world: its code in the catalogue and its picture file.
 struct TVarldsdel {
@@ -439,9 +436,7 @@ void TfrmHuvudmeny::StartaOvning() {
         if (!ovning)
             throw EGlobina(
                 QStringLiteral("The exercise \"%1\" is not in the catalogue.").arg(text));
-        const int kind = ovning->Typ == QLatin1String("MULTI")   ? kMultiKind
-                         : ovning->Typ == QLatin1String("FLAGG") ? kFlagKind
-                                                                 : kMapKind;
+        const int kind = static_cast<int>(SkarmFor(ovning->Typ));
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
         // Stored before the start, so that activating the menu meanwhile releases it.

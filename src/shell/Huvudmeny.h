@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercises/Ovningsslag.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -96,7 +98,7 @@ private:
     mutable std::array<bool, 7> avkodad_{};
     mutable bool bildfelVisat_ = false;
     // The open exercise screen of each kind: map, flag, multiple choice.
-    std::array<QPointer<QWidget>, 3> skarmar_;
+    std::array<QPointer<QWidget>, kAntalSkarmslag> skarmar_;
     TSkarmStartare startare_;
     bool startar_ = false; // an exercise is being started
 };
