@@ -66,14 +66,11 @@ const QByteArray kThree = Record(5, 1, "A", MakeScore(90, 10)) +
 TEST_F(TopTenScreen, AQualifyingResultOpensTheEditOverItsRow) {
     auto form = Open(kThree, 75 * 100000 + 1); // ties the bare 75 % at place 3
     EXPECT_EQ(std::tuple(form->NewRank, form->txtNySignatur->isHidden()), std::tuple(3, false));
-    const QRect grid = form->grdLista->geometry();
-    EXPECT_EQ(form->txtNySignatur->geometry(), QRect(grid.left() + 30, grid.top() + 40, 190, 24));
     EXPECT_EQ(Row(form->grdLista, 0), (QStringList{"1", "A", "90 %", "00:10"}));
     EXPECT_EQ(Row(form->grdLista, 2), (QStringList{"3", "Okänd", "75 %", ""}));
     EXPECT_EQ(Row(form->grdLista, 3), (QStringList{"4", "C", "75 %", ""}));
     EXPECT_EQ(Row(form->grdLista, 9), (QStringList{"10", "", "", ""}));
-    EXPECT_EQ(std::tuple(MusicStarts(), MusicFile()),
-              std::tuple(1, ProgramFolder() + "/good.mid"));
+    EXPECT_EQ(std::tuple(MusicStarts(), MusicFile()), std::tuple(1, ProgramFolder() + "/good.mid"));
     EXPECT_TRUE(boxes.empty());
 }
 
