@@ -123,7 +123,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
 
     NyKarta(false);
     const int nr = ovning_->Kartnummer;
-    if (nr >= 1 && nr <= 5)
+    if (ArKarta(nr) && Kartinfo(nr).Flaggor)
         karta_->Landareor->LasAreor(AreaFil(nr));
     ovning_->Karta = karta_.get();
     ovning_->Starta(this);

@@ -143,17 +143,12 @@ void TfrmOvningKarta::LaddaKarta() {
     // which area a click lands in. The six continent maps share one water
     // file; each close-up map has its own with the lakes it shows. Each map
     // has its own sea points, one for every piece of sea it cuts off.
-    static constexpr const char* kVatten[] = {
-        "Vatten.crp",  "Vatten.crp",  "Vatten.crp",  "Vatten.crp",   "Vatten.crp",   "Vatten.crp",
-        "Vatten7.crp", "Vatten8.crp", "Vatten9.crp", "Vatten10.crp", "Vatten11.crp",
-    };
-    static_assert(std::size(kVatten) == kAntalKartor);
     const int nr = ovning_->Kartnummer;
-    if (nr < 1 || nr > kAntalKartor)
+    if (!ArKarta(nr))
         return; // places only
-    karta_->Vattenareor->LasAreor(QString::fromLatin1(kVatten[nr - 1]));
+    karta_->Vattenareor->LasAreor(VattenFil(nr));
     karta_->Landareor->LasAreor(AreaFil(nr));
-    karta_->LasHav(QStringLiteral("Hav") + QString::number(nr) + QStringLiteral(".crp"));
+    karta_->LasHav(HavFil(nr));
     karta_->Gradnat = nr == 1; // the graticule belongs to the world map alone
 }
 

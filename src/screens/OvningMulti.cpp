@@ -95,7 +95,7 @@ void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
     Klar = false;
     NyKarta(false);
     const int nr = ovning_->Kartnummer;
-    if (nr >= 1 && nr <= kAntalKartor)
+    if (ArKarta(nr))
         karta_->Landareor->LasAreor(AreaFil(nr));
     ovning_->Karta = karta_.get();
     ovning_->Starta(this);

@@ -3,6 +3,7 @@
 #include "data/Helpers.h"
 #include "exercises/Ovning.h"
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "platform/Look.h"
 #include "platform/WidgetHelpers.h"
 #include "scores/ScoreFile.h"
@@ -24,10 +25,6 @@ namespace Skarm {
 
 // The clock stands still here; the score needs seconds to stay in range.
 constexpr int32_t kMaxSekunder = 100000;
-
-// The maps an exercise can name: the world and five continents (1-6), then
-// the close-ups of the United States, Canada, Norden, Brazil and Australia.
-constexpr int kAntalKartor = 11;
 
 // A label of fixed size: font, text colour, alignment; transparent unless it
 // is given a background.
@@ -149,10 +146,6 @@ protected:
         karta_->Platser = std::make_unique<COrter>();
         karta_->Platser->LasOrter(QStringLiteral("Ort") + QString::number(ovning_->Ortfil) +
                                   QStringLiteral(".crp"));
-    }
-
-    static QString AreaFil(int nummer) {
-        return QStringLiteral("AREA") + QString::number(nummer) + QStringLiteral(".crp");
     }
 
     // The last question is answered: the clock stops and the result goes to
