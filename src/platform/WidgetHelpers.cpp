@@ -10,9 +10,21 @@
 #include <QPainter>
 
 namespace {
+
 qreal RatioOf(const TImage* control) {
     return control ? control->devicePixelRatioF() : 1.0;
 }
+
+// False when the picture cannot be read; the control then keeps its own.
+bool Show(TImage* control, const QString& fileName, qreal ratio) {
+    try {
+        control->SetPicture(DecodePicture(fileName, ratio));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 } // namespace
 
 void LoadPicture(TImage* control, const QString& fileName) {
@@ -20,12 +32,9 @@ void LoadPicture(TImage* control, const QString& fileName) {
 }
 
 void LoadPicture(TImage* control, const QString& fileName, qreal ratio) {
-    try {
-        control->SetPicture(DecodePicture(fileName, ratio));
-    } catch (const std::exception&) {
+    if (!Show(control, fileName, ratio))
         ShowMessageBox(control ? control->window() : nullptr, TBoxKind::Plain,
                        QStringLiteral("Kunde inte visa bilden ") + fileName + QLatin1Char('.'));
-    }
 }
 
 void LoadArtwork(TImage* control, const QString& fileName) {
@@ -33,11 +42,7 @@ void LoadArtwork(TImage* control, const QString& fileName) {
 }
 
 void LoadArtwork(TImage* control, const QString& fileName, qreal ratio) {
-    try {
-        control->SetPicture(DecodePicture(fileName, ratio));
-    } catch (const std::exception&) {
-        // The window works without it.
-    }
+    Show(control, fileName, ratio); // the window works without it
 }
 
 void OpenHelp() {
