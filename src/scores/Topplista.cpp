@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Topplista.h"
 
 #include "data/Gif.h"
@@ -7,6 +8,7 @@
 #include "platform/Image.h"
 #include "platform/Look.h"
 #include "platform/WidgetHelpers.h"
+#include "scores/DamagedScores.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -82,7 +84,7 @@ void TfrmTopplista::LoadScores(const QString& fileName,
     FileName = fileName;
     Scores.Clear();
     if (QFileInfo::exists(fileName))
-        ReadScores(Scores, fileName);
+        ReadScoresSettingDamageAside(this, Scores, fileName);
     FillGrid(ovningar);
 }
 
