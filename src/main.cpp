@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
     TAudio audio;
     auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm, &audio);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->SetUtforskare(StartaUtforskning);
     frmHuvudmeny = menu;
     // Closing the main menu ends the program, whatever else is open.
     QObject::connect(menu, &QObject::destroyed, &app, &QApplication::quit);

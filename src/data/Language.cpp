@@ -44,7 +44,7 @@ void LoadLanguageTextsFrom(const QString& fileName) {
         seen[number - 1] = true;
     }
     // An empty or cut table would leave buttons blank: a damaged installation.
-    for (int number = 1; number <= kTextCount; ++number)
+    for (int number = 1; number <= kBasicTextCount; ++number)
         if (!seen[number - 1])
             throw EInOutError(
                 QStringLiteral("The language table \"%1\" is damaged: text %2 is missing.")

@@ -11,7 +11,11 @@ class QWidget;
 extern int LanguageIndex;
 
 constexpr int kLanguageCount = 8;
-constexpr int kTextCount = 34;
+// Text numbers run from 1 to kTextCount; every table has the first
+// kBasicTextCount, the texts of the first screens. The later ones belong to
+// screens added since, and a table may lack them (they stay empty).
+constexpr int kTextCount = 99;
+constexpr int kBasicTextCount = 34;
 
 // The tag of a control that keeps its own caption.
 constexpr int kNoText = 0;
@@ -38,10 +42,10 @@ constexpr int FirstPart = 27; // the seven parts of the world, in the menu's ord
 constexpr int LastPart = 33;
 } // namespace TextNo
 
-// The screen texts: 8 languages x 34 numbered texts, empty until loaded.
+// The screen texts: 8 languages x 99 numbered texts, empty until loaded.
 class TLanguageTexts {
 public:
-    // Range-checked: a language outside 1..8 or a number outside 1..34 raises
+    // Range-checked: a language outside 1..8 or a number outside 1..99 raises
     // the range error.
     QString& operator()(int language, int number);
     void Clear();
@@ -58,7 +62,7 @@ const QString& LangText(int number);
 // Reads ProgramFolder() + "/lang.crp" into LanguageTexts.
 void LoadLanguageTexts();
 // Reads the named file into LanguageTexts (records may overwrite earlier ones).
-// A file without a record for every text number 1..34 is damaged (EInOutError
+// A file without a record for every text number 1..kBasicTextCount is damaged (EInOutError
 // naming the file), as the controls of those texts would stay blank.
 void LoadLanguageTextsFrom(const QString& fileName);
 

@@ -61,8 +61,21 @@ void COvning::BeraknaProcent() {
     Procent = static_cast<int32_t>(std::nearbyintl(kvot * 100)); // halves to even
 }
 
+bool COvning::Fragas(const QString& key) const {
+    return Ovningsobjekt.isEmpty() || Ovningsobjekt.contains(key);
+}
+
+void COvning::LoggaFraga(const QString& objekt, const QString& namn) {
+    TFragaLogg fraga;
+    fraga.Objekt = objekt;
+    fraga.Namn = namn;
+    Logg.Fragor.push_back(std::move(fraga));
+}
+
 void COvning::RattSvar() {
     if (!Slut) {
+        if (!Logg.Fragor.empty() && Logg.Fragor.back().Forsok == 0)
+            Logg.Fragor.back().Forsok = FelDenna + 1;
         ++Svarat;
         BeraknaProcent();
         if (Formular)
@@ -77,6 +90,11 @@ void COvning::FelSvar(const TKlick& klick) {
     ++Fel;
     ++Svarat;
     ++FelDenna;
+    if (!Logg.Fragor.empty() && Logg.Fragor.back().Forsok == 0) {
+        auto [nyckel, namn] = Givet(klick);
+        Logg.Fragor.back().Givet << nyckel;
+        Logg.Fragor.back().GivetNamn << namn;
+    }
     BeraknaProcent();
     if (Formular)
         Formular->VisaProcent(Procent);
@@ -88,6 +106,11 @@ void COvning::Starta(TOvningsformular* formular) {
     GlobinaRandom::Randomize();
     Formular = formular;
     Svarat = Fel = Fragor = FelDenna = 0;
+    Logg = TSpelLogg();
+    Logg.Ovning = Nummer;
+    Logg.Typ = Typ;
+    Logg.Varldsdel = Varldsdel;
+    Logg.Ovningsspel = Ovningsspel();
     if (Karta) {
         if (Karta->Landareor)
             Karta->Landareor->Nollstall();

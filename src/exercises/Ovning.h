@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scores/GameLog.h"
+
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -45,6 +48,10 @@ public:
     virtual bool Blinkar() const { return Blinklage == 1 || (Blinklage == 2 && FelDenna > 3); }
 
     void MarkeraObjekt();
+    // Whether the item is asked in this game: every item, or in a practice
+    // game only those of Ovningsobjekt.
+    bool Fragas(const QString& key) const;
+    bool Ovningsspel() const { return !Ovningsobjekt.isEmpty(); }
     // Opens the top-ten list of the exercise with the score (-1: only show it).
     void VisaTopplista(int32_t score, QWidget* owner);
 
@@ -86,8 +93,18 @@ public:
     int32_t Procent = 0;
     int32_t Blinklage = 0;
     bool Slut = false;
+    // A practice game asks only these keys (as the game log names them) and
+    // is never offered to the top ten; empty for the whole exercise.
+    QStringList Ovningsobjekt;
+    // The running game, or the last one: every question asked, in order,
+    // with its tries and the wrong answers given.
+    TSpelLogg Logg;
 
 protected:
+    // A new question enters the game log.
+    void LoggaFraga(const QString& objekt, const QString& namn);
+    // The key and the shown name of what a wrong answer gave instead.
+    virtual std::pair<QString, QString> Givet(const TKlick& klick) const = 0;
     void BeraknaProcent();
     // Lets pending window events run (answers and ticks may be handled inside).
     static void Handelser();

@@ -27,9 +27,19 @@ void COvningFlagga::Starta(TOvningsformular* formular) {
         auto mid = std::stable_partition(first, first + Antal,
                                          [this](const QString& key) { return HarArea(key); });
         spelbara = static_cast<int>(mid - first);
+        // The flags to practise come first, so that they are on the sheet.
+        std::stable_partition(first, mid, [this](const QString& key) { return Fragas(key); });
     }
     AntalFlaggor = std::min(spelbara, kMaxFlaggor);
+    if (Ovningsspel())
+        // Mixed with the others again, so their places do not give them away.
+        for (int i = AntalFlaggor; i > 1; --i)
+            std::swap(Objekt(i), Objekt(GlobinaRandom::Random(i) + 1));
     COvning::Starta(formular);
+    // The other flags of the sheet are shown, not asked.
+    for (int i = 1; i <= AntalFlaggor; ++i)
+        if (!Fragas(Objekt(i)))
+            ++Fragor;
     const QString text = NastaFraga();
     if (Formular)
         Formular->VisaFraga(text);
@@ -42,7 +52,8 @@ QString COvningFlagga::NastaFraga() {
     ++Fragor;
     do {
         FragaNr = GlobinaRandom::Random(AntalFlaggor) + 1;
-    } while (Fragad(FragaNr));
+    } while (Fragad(FragaNr) || !Fragas(Objekt(FragaNr)));
+    LoggaFraga(Objekt(FragaNr), FlaggNamn(FragaNr));
     return LangText(TextNo::ClickOn) + QLatin1Char(' ') + FlaggNamn(FragaNr);
 }
 
@@ -51,6 +62,12 @@ bool COvningFlagga::ArRatt(const TKlick& klick) {
         return false;
     Fragad(FragaNr) = true;
     return true;
+}
+
+std::pair<QString, QString> COvningFlagga::Givet(const TKlick& klick) const {
+    if (klick.Nr < 1 || klick.Nr > AntalFlaggor)
+        return {};
+    return {Objekt(klick.Nr), FlaggNamn(klick.Nr)};
 }
 
 void COvningFlagga::Blinka() {

@@ -19,6 +19,9 @@ public:
     int32_t FragaNr = 0;
     int32_t AntalFlaggor = 0;
 
+protected:
+    std::pair<QString, QString> Givet(const TKlick& klick) const override;
+
 private:
     bool HarArea(const QString& key) const;
 };

@@ -57,7 +57,9 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
                     const CArea& a = Karta->Landareor->Area(k);
                     marked = a.Deltar && a.Matchar(Objekt(i));
                 }
-            if (!area || !marked) {
+            // A practice game asks only its own items; the others stay on
+            // the map, so a click on one still counts as the confusion it is.
+            if ((!area || !marked || !Fragas(Objekt(i))) && !Fragad(i)) {
                 Fragad(i) = true;
                 ++Fragor;
             }
@@ -89,6 +91,7 @@ QString COvningLandArea::NastaFraga() {
     } while (Fragad(FragaNr));
     FargaAreor();
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(FragaNamn) : nullptr;
+    LoggaFraga(FragaNamn, NamnAv(area));
     return LangText(TextNo::ClickOn) + QLatin1Char(' ') + NamnAv(area);
 }
 
@@ -113,15 +116,22 @@ void COvningLandArea::RattSvar() {
     Fragad(FragaNr) = true;
 }
 
-void COvningLandArea::FelSvar(const TKlick& klick) {
-    const CArea* under = AreaUnder(klick.Lat, klick.Lon);
-    QString key;
-    if (under)
+QString COvningLandArea::ObjektFor(const CArea* area) const {
+    if (area)
         for (int i = 1; i <= Antal; ++i)
-            if (under->Matchar(Objekt(i))) {
-                key = Objekt(i);
-                break;
-            }
+            if (area->Matchar(Objekt(i)))
+                return Objekt(i);
+    return QString();
+}
+
+std::pair<QString, QString> COvningLandArea::Givet(const TKlick& klick) const {
+    const QString key = ObjektFor(AreaUnder(klick.Lat, klick.Lon));
+    const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(key) : nullptr;
+    return {key, NamnAv(area)};
+}
+
+void COvningLandArea::FelSvar(const TKlick& klick) {
+    const QString key = ObjektFor(AreaUnder(klick.Lat, klick.Lon));
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(key) : nullptr;
     if (area) {
         const QString name = NamnAv(area);

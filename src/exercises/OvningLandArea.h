@@ -25,7 +25,12 @@ public:
     QString FragaNamn;
     int32_t FragaNr = 0;
 
+protected:
+    std::pair<QString, QString> Givet(const TKlick& klick) const override;
+
 private:
+    // The item that the area stands for; empty when it stands for none.
+    QString ObjektFor(const CArea* area) const;
     void FargaAreor();
     void FyllFraga(const QColor& color);
 };

@@ -34,25 +34,45 @@ void COvningMulti::Rita(int box, const QColor& color) {
         mf->RitaSvar(mf->Svarsbild(box), color, Svar[box]);
 }
 
+QString COvningMulti::ObjektFor(const COrt* ort) const {
+    QString key;
+    for (int i = 1; i <= Antal; ++i)
+        if (ort &&
+            (Objekt(i) == ort->Grupp1 || Objekt(i) == ort->Grupp2 || Objekt(i) == ort->Grupp3))
+            key = Objekt(i);
+    return key;
+}
+
 void COvningMulti::Starta(TOvningsformular* formular) {
     COvning::Starta(formular);
+    if (Ovningsspel() && Karta && Karta->Platser)
+        // The others stay in play as wrong answers, counted as answered.
+        for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar && !o->Besvarad && !Fragas(ObjektFor(o))) {
+                o->Besvarad = true;
+                --Karta->Platser->Kvar;
+            }
     const QString text = NastaFraga();
     if (Formular)
         Formular->VisaFraga(text);
 }
 
-QString COvningMulti::SlumpaFelSvar(int kind) const {
+QString COvningMulti::SlumpaFelSvar(int kind, QString& nyckel) const {
     if (kind == 1) {
         const int j = GlobinaRandom::Random(Antal) + 1;
+        nyckel = Objekt(j);
         return AreaNamn(Objekt(j));
     }
     int32_t k = GlobinaRandom::Random(Karta->Platser->Valda);
     for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
         if (o->Deltar) {
-            if (k == 0)
+            if (k == 0) {
+                nyckel = ObjektFor(o);
                 return o->Namn[LanguageIndex];
+            }
             --k;
         }
+    nyckel.clear();
     return QString();
 }
 
@@ -76,12 +96,11 @@ QString COvningMulti::NastaFraga() {
     RattPlats = static_cast<int32_t>(GlobinaRandom::Random() * 4 + 1);
     for (QString& s : Svar)
         s.clear();
+    for (QString& s : SvarNyckel)
+        s.clear();
 
-    QString key;
-    for (int i = 1; i <= Antal; ++i)
-        if (Plats && (Objekt(i) == Plats->Grupp1 || Objekt(i) == Plats->Grupp2 ||
-                      Objekt(i) == Plats->Grupp3))
-            key = Objekt(i);
+    const QString key = ObjektFor(Plats);
+    SvarNyckel[RattPlats] = key;
 
     const QString platsNamn = Plats ? Plats->Namn[LanguageIndex] : QString();
     QString text;
@@ -98,9 +117,10 @@ QString COvningMulti::NastaFraga() {
         if (p == RattPlats)
             continue;
         QString candidate;
+        QString nyckel;
         bool found = false;
         for (int draw = 0; draw < kMaxDraws && !found; ++draw) {
-            candidate = SlumpaFelSvar(kind);
+            candidate = SlumpaFelSvar(kind, nyckel);
             found = true;
             for (int q = 1; q <= 4; ++q)
                 if (q != p && Svar[q] == candidate)
@@ -108,9 +128,11 @@ QString COvningMulti::NastaFraga() {
         }
         // Too few distinct names: the box stays empty rather than searching forever.
         Svar[p] = found ? candidate : QString();
+        SvarNyckel[p] = found ? nyckel : QString();
     }
 
     ++Fragor;
+    LoggaFraga(key, AreaNamn(key));
     for (int p = 1; p <= 4; ++p)
         Rita(p, QColor(255, 255, 255));
     return text;
@@ -146,6 +168,12 @@ void COvningMulti::FelSvar(const TKlick& klick) {
     COvning::FelSvar(klick);
     if (klick.Nr >= 1 && klick.Nr <= 4)
         Rita(klick.Nr, RedColor);
+}
+
+std::pair<QString, QString> COvningMulti::Givet(const TKlick& klick) const {
+    if (klick.Nr < 1 || klick.Nr > 4)
+        return {};
+    return {SvarNyckel[klick.Nr], Svar[klick.Nr]};
 }
 
 void COvningMulti::Blinka() {

@@ -24,9 +24,17 @@ public:
     COrt* Plats = nullptr; // not owned
     bool Blinkat = false;
     std::array<QString, 5> Svar; // boxes 1..4
+    // The item each box stands for: the area named, or the country of the
+    // place named.
+    std::array<QString, 5> SvarNyckel;
+
+protected:
+    std::pair<QString, QString> Givet(const TKlick& klick) const override;
 
 private:
     QString AreaNamn(const QString& key) const;
-    QString SlumpaFelSvar(int kind) const;
+    // The last item that is a group key of the place; empty if none.
+    QString ObjektFor(const COrt* ort) const;
+    QString SlumpaFelSvar(int kind, QString& nyckel) const;
     void Rita(int box, const QColor& color);
 };

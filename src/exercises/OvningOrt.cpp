@@ -17,6 +17,10 @@ const QColor kSilver(192, 192, 192);
 
 } // namespace
 
+QString OrtNyckel(const COrt& ort) {
+    return ort.Namn[2];
+}
+
 COrt* COvningOrt::NarmasteOrt(float lat, float lon) const {
     if (!Karta || !Karta->Platser || !Karta->Bild)
         return nullptr;
@@ -51,6 +55,16 @@ void COvningOrt::Starta(TOvningsformular* formular) {
         Karta->Landfarg = kSilver;
     }
     COvning::Starta(formular);
+    if (Ovningsspel() && Karta && Karta->Platser) {
+        // Only the places to practise are on the map.
+        COrter& platser = *Karta->Platser;
+        for (COrt* o = platser.Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar && !Fragas(OrtNyckel(*o))) {
+                o->Deltar = false;
+                --platser.Kvar;
+            }
+        platser.Valda = platser.Kvar;
+    }
     auto* kf = Kartformular(formular);
     if (Karta) {
         if (kf)
@@ -83,8 +97,10 @@ QString COvningOrt::NastaFraga() {
                 --k;
             }
         }
-        if (Plats)
+        if (Plats) {
             text = LangText(TextNo::ClickOn) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
+            LoggaFraga(OrtNyckel(*Plats), Plats->Namn[LanguageIndex]);
+        }
     }
     RitaOrter();
     return text;
@@ -99,6 +115,13 @@ bool COvningOrt::Ignoreras(const TKlick& klick) {
     const COrt* nearest = NarmasteOrt(klick.Lat, klick.Lon);
     // With no place in the game every click is ignored.
     return nearest ? nearest->Besvarad : true;
+}
+
+std::pair<QString, QString> COvningOrt::Givet(const TKlick& klick) const {
+    const COrt* nearest = NarmasteOrt(klick.Lat, klick.Lon);
+    if (!nearest)
+        return {};
+    return {OrtNyckel(*nearest), nearest->Namn[LanguageIndex]};
 }
 
 void COvningOrt::RattSvar() {

@@ -7,6 +7,10 @@
 
 class COrt;
 
+// A place as the game log and practice name it: its English name, the same
+// in every language of the program.
+QString OrtNyckel(const COrt& ort);
+
 // Click the named place on the map; the nearest marker counts.
 class COvningOrt : public COvning {
 public:
@@ -23,6 +27,9 @@ public:
     COrt* NarmasteOrt(float lat, float lon) const;
 
     COrt* Plats = nullptr; // not owned
+
+protected:
+    std::pair<QString, QString> Givet(const TKlick& klick) const override;
 
 private:
     void RitaPlats(const QColor& color);

@@ -89,6 +89,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     pnlFlags = new TPanel(this, 1, 1);
     pnlFlags->Placera(12, 38, 609, 393);
     imgFlags = new TImage(pnlFlags->Client());
+    NyGenomgangsknapp(this, QRect(12, 434, 140, 24));
 
     tmrRitaOm = new QTimer(this);
     tmrRitaOm->setInterval(1000);
@@ -131,6 +132,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
 
     Centrera(this);
     show();
+    SattTitel();
     activateWindow(); // keys go to the new screen, also without a window manager
     LaddaFlaggor();
     RitaAllaFlaggor();
@@ -392,6 +394,7 @@ void TfrmOvningFlagga::cmdStartaClick() {
     if (ArUpptagen() || !flagga_ || !karta_)
         return;
     Upptagen upptagen(this);
+    StangGenomgang();
     {
         TTimglas timglas;
         tmrBlinka->stop();

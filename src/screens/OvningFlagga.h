@@ -65,6 +65,7 @@ public:
     int32_t Blinkraknare = 0; // 0: no blinking, else the blink step
 
 protected:
+    void Omstart() override { cmdStartaClick(); }
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/OvningKarta.h"
 
+#include "data/Gif.h"
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "exercises/OvningLandArea.h"
+#include "exercises/OvningOrt.h"
+#include "maps/Places.h"
 #include "platform/Image.h"
 #include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
 
 #include <QElapsedTimer>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <cmath>
@@ -31,6 +37,8 @@ QImage& VilandeBild() {
     return bild;
 }
 constexpr int kKnappbredd[] = {117, 97, 27, 79}; // cmdTopp, cmdStarta, cmdHjalp, cmdAvsluta
+constexpr int kGenomgangsbredd = 97;
+const QColor kLime(0, 255, 0);
 
 } // namespace
 
@@ -58,6 +66,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     cmdHjalp = MakeButton(top, QStringLiteral("?"), kNoText, QRect(0, 2, kKnappbredd[2], 22));
     cmdAvsluta =
         MakeButton(top, QStringLiteral("Avsluta"), TextNo::Close, QRect(0, 2, kKnappbredd[3], 22));
+    NyGenomgangsknapp(top, QRect(203, 2, kGenomgangsbredd, 22));
 
     panPanel = new TPanel(this, 0, 2);
     panPanel->SetColor(kNavy);
@@ -81,7 +90,12 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
 
     connect(imgKarta, &TImage::MouseDown, this,
             [this](int x, int y, Qt::MouseButton) { Skyddat(this, [&] { KartKlick(x, y); }); });
-    connect(imgKarta, &TImage::MouseMove, this, [this](int x, int y) { KartRorelse(x, y); });
+    connect(imgKarta, &TImage::MouseMove, this, [this](int x, int y) {
+        if (utforska_)
+            UtforskaRorelse(x, y);
+        else
+            KartRorelse(x, y);
+    });
     connect(tmrBlinka, &QTimer::timeout, this, [this] { Skyddat(this, [this] { BlinkaTick(); }); });
     connect(tmrNamnTimer, &QTimer::timeout, this, [this] { NamnTimerTick(); });
     connect(cmdTopp, &QPushButton::clicked, this,
@@ -124,12 +138,24 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         karta_->HanteraHandelser = [] { Handelser(); };
         ovning_->Karta = karta_.get();
         ovning_->Starta(this);
+        if (utforska_) {
+            // The map as the game draws it, with no question and no clock.
+            VisaFraga(QStringLiteral("-"));
+            lblFraga->setText(LangText(57));
+            for (QWidget* w : std::initializer_list<QWidget*>{lblProcent, lblTid, cmdTopp,
+                                                              cmdStarta, cmdGenomgang})
+                w->hide();
+        }
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         Handelser();
         imgKarta->setEnabled(true);
         cmdAvsluta->setEnabled(true);
-        tmrTid->start();
+        SattTitel();
+        if (utforska_)
+            setWindowTitle(QStringLiteral("Globina \u2013 ") + LangText(56));
+        else
+            tmrTid->start();
     } catch (...) {
         // A screen without its map is of no use; the caller reports why.
         cmdAvsluta->setEnabled(true);
@@ -218,6 +244,7 @@ void TfrmOvningKarta::LaggUt() {
     lblProcent->setGeometry(6, 6, 40, 22);
     lblTid->setGeometry(lblProcent->geometry().right() + 1, 6, 40, 22);
     cmdTopp->setGeometry(lblTid->geometry().right() + 1, 2, kKnappbredd[0], knappHojd);
+    cmdGenomgang->setGeometry(cmdTopp->geometry().right() + 1, 2, kGenomgangsbredd, knappHojd);
     lblFraga->setGeometry(2, 6, w, 25);
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
@@ -302,6 +329,8 @@ void TfrmOvningKarta::NamnTimerTick() {
 void TfrmOvningKarta::KartKlick(int x, int y) {
     if (ArUpptagen() || !ovning_ || !karta_)
         return; // an answer is being handled, or the map is not ready
+    if (utforska_)
+        return UtforskaKlick(x, y);
     Upptagen upptagen(this);
     Punkt.Lat = karta_->LatVid(y);
     Punkt.Lon = karta_->LonVid(y, x);
@@ -370,8 +399,8 @@ void TfrmOvningKarta::KartRorelse(int x, int y) {
 }
 
 void TfrmOvningKarta::BlinkaTick() {
-    if (!ovning_ || !karta_ || ovning_->Karta != karta_.get())
-        return; // not started yet
+    if (!ovning_ || !karta_ || ovning_->Karta != karta_.get() || utforska_)
+        return; // not started yet, or nothing asked
     ovning_->Blinka();
     imgKarta->ShowChanges();
     BlinkaVidBehov();
@@ -383,6 +412,7 @@ void TfrmOvningKarta::cmdStartaClick() {
         return;
     Upptagen upptagen(this);
     cmdAvsluta->setEnabled(false);
+    StangGenomgang();
     {
         TTimglas timglas;
         ovning_->Starta(this);
@@ -397,4 +427,211 @@ void TfrmOvningKarta::cmdStartaClick() {
 void TfrmOvningKarta::cmdAvslutaClick() {
     tmrBlinka->stop();
     close();
+}
+
+void TfrmOvningKarta::PlaceraGenomgang(QWidget& genomgang) {
+    // At the right edge, so that most of the map stays in view.
+    const QRect skarm = geometry();
+    genomgang.move(skarm.right() - genomgang.width() - 16,
+                   skarm.top() + (skarm.height() - genomgang.height()) / 2);
+}
+
+void TfrmOvningKarta::GenomgangsNamn(const QString& text, QPoint punkt, const QColor& bakgrund,
+                                     const QColor& farg) {
+    auto* label = MakeLabel(panPanel->Client(), QRect(), Arial(12, true), farg, Qt::AlignHCenter);
+    label->setText(QLatin1Char(' ') + text + QLatin1Char(' '));
+    AnpassaStorlek(label);
+    SetOpaque(label, true, bakgrund);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint p = KartPunkt(punkt.x(), punkt.y()) + imgKarta->pos();
+    label->move(p.x() - label->width() / 2, p.y() - label->height() / 2);
+    label->show();
+    genomgangsNamn_.push_back(label);
+}
+
+void TfrmOvningKarta::VisaGenomgangsrad(const TFragaLogg* fraga) {
+    if (!karta_ || !karta_->Bild)
+        return;
+    for (QLabel* label : genomgangsNamn_)
+        delete label;
+    genomgangsNamn_.clear();
+    // Each line is drawn on the picture the game left, which comes back
+    // when the review closes.
+    if (slutbild_.isNull())
+        slutbild_ = imgKarta->Picture();
+    imgKarta->SetPicture(slutbild_);
+    imgKarta->update();
+    if (!fraga) {
+        slutbild_ = QImage();
+        return;
+    }
+    VisaNamn(QString(), 0, 0, false);
+    lblText->hide();
+    // The asked item in lime, what was given instead in red, each named.
+    const auto visa = [this](const QString& key, const QString& namn, const QColor& bakgrund,
+                             const QColor& farg) {
+        if (karta_->Landareor && dynamic_cast<COvningLandArea*>(ovning_.get())) {
+            if (const CArea* a = karta_->Landareor->Hitta(key)) {
+                karta_->FyllAreor(key, bakgrund);
+                GenomgangsNamn(namn,
+                               QPoint(karta_->XKoord(a->Fyllpunkt1.Lat, a->Fyllpunkt1.Lon),
+                                      karta_->YKoord(a->Fyllpunkt1.Lat)),
+                               bakgrund, farg);
+            }
+            return;
+        }
+        if (karta_->Platser)
+            for (COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
+                if (o->Deltar && OrtNyckel(*o) == key) {
+                    karta_->RitaOrt(*o, bakgrund);
+                    const auto lat = static_cast<float>(o->Latitud);
+                    const auto lon = static_cast<float>(o->Longitud);
+                    GenomgangsNamn(
+                        namn,
+                        QPoint(karta_->XKoord(lat, lon), karta_->YKoord(lat) + karta_->Px(14)),
+                        bakgrund, farg);
+                    return;
+                }
+    };
+    for (int i = 0; i < fraga->Givet.size(); ++i)
+        if (fraga->Givet.indexOf(fraga->Givet[i]) == i) // each confusion once
+            visa(fraga->Givet[i], i < fraga->GivetNamn.size() ? fraga->GivetNamn[i] : QString(),
+                 RedColor, Qt::white);
+    visa(fraga->Objekt, fraga->Namn, kLime, Qt::black);
+    imgKarta->ShowChanges();
+    // The review steps aside when it would hide what the line shows.
+    if (QWidget* g = Genomgang(); g && !genomgangsNamn_.empty()) {
+        const QLabel* fragad = genomgangsNamn_.back();
+        const QRect visad(fragad->mapToGlobal(QPoint(0, 0)), fragad->size());
+        if (g->frameGeometry().intersects(visad.adjusted(-20, -20, 20, 20))) {
+            const QRect skarm = geometry();
+            const bool tillVanster = visad.center().x() > skarm.center().x();
+            g->move(tillVanster ? skarm.left() + 16
+                                : skarm.right() - g->frameGeometry().width() - 16,
+                    g->y());
+        }
+    }
+}
+
+void TfrmOvningKarta::StartaUtforska(std::shared_ptr<COvning> ovning) {
+    utforska_ = true;
+    ovning->Ovningsobjekt.clear();
+    panInfo = new QFrame(panPanel->Client());
+    panInfo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panInfo->setAutoFillBackground(true);
+    SetColor(panInfo, QPalette::Window, Qt::white);
+    SetColor(panInfo, QPalette::WindowText, Qt::black);
+    lblInfoNamn = MakeLabel(panInfo, QRect(8, 6, 244, 20), Arial(15, true), Qt::black,
+                            Qt::AlignLeft | Qt::AlignTop);
+    lblInfoText = MakeLabel(panInfo, QRect(8, 28, 244, 36), Arial(12), Qt::black,
+                            Qt::AlignLeft | Qt::AlignTop);
+    lblInfoText->setWordWrap(true);
+    imgInfoFlagga = new TImage(panInfo);
+    imgInfoFlagga->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panInfo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panInfo->hide();
+    StartaOvning(std::move(ovning));
+}
+
+TfrmOvningKarta::TUnder TfrmOvningKarta::Under(int x, int y) const {
+    TUnder under;
+    if (!karta_ || !ovning_)
+        return under;
+    const float lat = karta_->LatVid(y);
+    const float lon = karta_->LonVid(y, x);
+    const auto flaggaFor = [this](const QString& key) {
+        const CArea* a = karta_->Landareor ? karta_->Landareor->Hitta(key) : nullptr;
+        return a ? a->Flaggfil : QString();
+    };
+    if (auto* land = dynamic_cast<COvningLandArea*>(ovning_.get())) {
+        const CArea* a = land->AreaUnder(lat, lon);
+        if (!a)
+            return under;
+        under.namn = a->Namn[LanguageIndex];
+        under.flagga = a->Flaggfil;
+        under.punkt = QPoint(x, y);
+        // The capital is the place of the map's places that is marked as
+        // one and belongs to the area.
+        if (karta_->Platser)
+            for (const COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
+                if (o->Klass1 && o->Niva <= 1 && !a->Nyckel.isEmpty() &&
+                    (o->Grupp1 == a->Nyckel || o->Grupp2 == a->Nyckel || o->Grupp3 == a->Nyckel)) {
+                    under.text = LangText(58) + QLatin1Char(' ') + o->Namn[LanguageIndex];
+                    break;
+                }
+        return under;
+    }
+    if (auto* ort = dynamic_cast<COvningOrt*>(ovning_.get())) {
+        const COrt* o = ort->NarmasteOrt(lat, lon);
+        if (!o || karta_->Avstand(lat, lon, *o) > karta_->Px(12))
+            return under;
+        under.namn = o->Namn[LanguageIndex];
+        const auto olat = static_cast<float>(o->Latitud);
+        under.punkt =
+            QPoint(karta_->XKoord(olat, static_cast<float>(o->Longitud)), karta_->YKoord(olat));
+        // A capital's country, with its flag, where the map has it.
+        const CArea* land = karta_->Landareor ? karta_->Landareor->Hitta(o->Grupp1) : nullptr;
+        if (land && o->Klass1) {
+            under.text = LangText(13) + QLatin1Char(' ') + land->Namn[LanguageIndex];
+            under.flagga = flaggaFor(o->Grupp1);
+        }
+    }
+    return under;
+}
+
+void TfrmOvningKarta::UtforskaRorelse(int x, int y) {
+    const TUnder under = Under(x, y);
+    if (under.namn == pekad_)
+        return;
+    pekad_ = under.namn;
+    if (under.namn.isEmpty()) {
+        VisaNamn(QString(), 0, 0, false);
+        return;
+    }
+    // Above the pointer, so that the pointer does not hide it.
+    VisaNamn(under.namn, under.punkt.x(), under.punkt.y() - karta_->Px(16), true);
+    tmrNamnTimer->stop(); // stays solid while it is pointed at
+}
+
+void TfrmOvningKarta::UtforskaKlick(int x, int y) {
+    const TUnder under = Under(x, y);
+    if (under.namn.isEmpty()) {
+        panInfo->hide();
+        return;
+    }
+    lblInfoNamn->setText(under.namn);
+    lblInfoText->setText(under.text);
+    QImage flagga;
+    if (!under.flagga.isEmpty()) {
+        try {
+            flagga = DecodeGif(ProgramFolder() + QStringLiteral("/flags/") + under.flagga);
+        } catch (const std::exception&) {
+            // A study aid: without its picture the name and capital still show.
+        }
+    }
+    const QFontMetrics fm(lblInfoNamn->font());
+    const int bredd = std::max(260, fm.horizontalAdvance(under.namn) + 16);
+    lblInfoNamn->resize(bredd - 16, lblInfoNamn->height());
+    lblInfoText->resize(bredd - 16, lblInfoText->heightForWidth(bredd - 16));
+    int hojd = 32 + (under.text.isEmpty() ? 0 : lblInfoText->height() + 8);
+    if (!flagga.isNull()) {
+        // Framed, as a flag with white at its edge would melt into the panel.
+        flagga = flagga.convertToFormat(QImage::Format_RGB32);
+        QPainter ram(&flagga);
+        ram.setPen(Qt::black);
+        ram.drawRect(0, 0, flagga.width() - 1, flagga.height() - 1);
+        ram.end();
+        imgInfoFlagga->SetPicture(flagga);
+        imgInfoFlagga->setGeometry(8, hojd, flagga.width(), flagga.height());
+        imgInfoFlagga->show();
+        hojd += flagga.height() + 8;
+    } else {
+        imgInfoFlagga->hide();
+    }
+    // In the corner away from the click, so that it never covers what was clicked.
+    const QPoint klick = KartPunkt(x, y);
+    const int vanster = klick.x() < imgKarta->width() / 2 ? imgKarta->width() - bredd - 10 : 10;
+    panInfo->setGeometry(imgKarta->x() + vanster, imgKarta->y() + 10, bredd, hojd);
+    panInfo->show();
+    panInfo->raise();
 }

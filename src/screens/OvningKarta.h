@@ -6,6 +6,8 @@
 
 class TImage;
 class TPanel;
+class QFrame;
+class QLabel;
 
 // The screen of the area and place exercises: the question bar on top and
 // the continent map below it, filling the desktop. Clicks on the map become
@@ -19,6 +21,10 @@ public:
     // Loads the map of the exercise, shows the screen and starts the game.
     // Data-file errors are passed on; the screen is hidden again then.
     void StartaOvning(std::shared_ptr<COvning> ovning);
+    // The same map for study: pointing names an area or place, a click shows
+    // its name, capital and flag; nothing is asked or scored.
+    void StartaUtforska(std::shared_ptr<COvning> ovning);
+    bool Utforskar() const { return utforska_; }
 
     void VisaFraga(const QString& text) override;
     TImage* Kartbild() override;
@@ -41,8 +47,16 @@ public:
     QTimer* tmrNamnTimer;
 
     TKlick Punkt; // the last click on the map
+    // What a click shows while exploring: name, capital and flag.
+    QFrame* panInfo = nullptr;
+    QLabel* lblInfoNamn = nullptr;
+    QLabel* lblInfoText = nullptr;
+    TImage* imgInfoFlagga = nullptr;
 
 protected:
+    void Omstart() override { cmdStartaClick(); }
+    void VisaGenomgangsrad(const TFragaLogg* fraga) override;
+    void PlaceraGenomgang(QWidget& genomgang) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -70,4 +84,24 @@ private:
     void NamnTimerTick();
     void cmdStartaClick();
     void cmdAvslutaClick();
+    // A name of the review on the map, centred on the picture pixel.
+    void GenomgangsNamn(const QString& text, QPoint punkt, const QColor& bakgrund,
+                        const QColor& farg);
+
+    // The area or place under a picture pixel while exploring: its name, the
+    // lines below it and its flag file, and the point to name it at.
+    struct TUnder {
+        QString namn;
+        QString text;
+        QString flagga;
+        QPoint punkt;
+    };
+    TUnder Under(int x, int y) const;
+    void UtforskaKlick(int x, int y);
+    void UtforskaRorelse(int x, int y);
+    bool utforska_ = false;
+    QString pekad_; // the name under the pointer, while exploring
+
+    QImage slutbild_; // the map as the game left it, while the review shows a line
+    std::vector<QLabel*> genomgangsNamn_;
 };

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <algorithm>
 
 using namespace Skarm;
 
@@ -71,6 +72,7 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
         MakeButton(kort, QStringLiteral("Tio-i-topp"), TextNo::TopTen, QRect(8, 318, 117, 35));
     cmdAvsluta =
         MakeButton(kort, QStringLiteral("Avsluta"), TextNo::Close, QRect(188, 318, 101, 35));
+    NyGenomgangsknapp(this, QRect(168, 420, 299, 30));
 
     tmrTimer = new QTimer(this);
     tmrTimer->setInterval(1000);
@@ -103,7 +105,20 @@ void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
     tmrTid->start();
     Centrera(this);
     show();
+    SattTitel();
     activateWindow(); // keys go to the new screen, also without a window manager
+}
+
+void TfrmOvningMulti::Omstart() {
+    if (ArUpptagen() || !ovning_ || !karta_)
+        return;
+    Upptagen upptagen(this);
+    tmrTimer->stop();
+    Klar = false;
+    StangGenomgang();
+    ovning_->Starta(this);
+    VisaProcent(0);
+    StartaKlocka();
 }
 
 void TfrmOvningMulti::showEvent(QShowEvent* event) {
@@ -118,7 +133,11 @@ void TfrmOvningMulti::showEvent(QShowEvent* event) {
 
 void TfrmOvningMulti::VisaFraga(const QString& text) {
     Label1->setText(text);
-    const int32_t spelade = karta_ && karta_->Platser ? karta_->Platser->Valda : 0;
+    // The questions of this game: those answered and those left, the one
+    // now asked among both (in a practice game fewer than take part).
+    const int32_t spelade = karta_ && karta_->Platser && ovning_
+                                ? std::max(0, karta_->Platser->Kvar + ovning_->Fragor - 1)
+                                : 0;
     lblCount->setText(QString::number(ovning_ ? ovning_->Fragor : 0) + QStringLiteral(" (") +
                       QString::number(spelade) + QLatin1Char(')'));
 }

@@ -43,6 +43,7 @@ public:
     bool Klar = false;
 
 protected:
+    void Omstart() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -2,12 +2,15 @@
 #pragma once
 
 #include "data/Helpers.h"
+#include "data/Language.h"
 #include "exercises/Ovning.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
 #include "platform/Look.h"
 #include "platform/WidgetHelpers.h"
+#include "scores/Misstagsregister.h"
 #include "scores/ScoreFile.h"
+#include "screens/Genomgang.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -77,8 +80,12 @@ public:
         if (ovning_) {
             if (ovning_->Karta == karta_.get())
                 ovning_->Karta = nullptr;
-            if (ovning_->Formular == this)
+            if (ovning_->Formular == this) {
                 ovning_->Formular = nullptr;
+                // A practice played here ends with the screen; the next start
+                // of the exercise plays all of it unless given items again.
+                ovning_->Ovningsobjekt.clear();
+            }
         }
     }
 
@@ -87,12 +94,57 @@ public:
     COvning* Ovning() const { return ovning_.get(); }
     CKarta* Karta() const { return karta_.get(); }
 
+    // Replays the exercise asking only the items (keys as the game log names
+    // them): a practice game, never offered to the top ten. An empty list
+    // plays the whole exercise again, as a game like any other.
+    void OvaPa(const QStringList& objekt) {
+        if (!ovning_)
+            return;
+        ovning_->Ovningsobjekt = objekt;
+        Omstart();
+        SattTitel();
+    }
+
+    // The review of the game just played, beside the screen: the map stays
+    // in view and in use. Choosing practice there starts it once the review
+    // has closed.
+    void VisaGenomgang() {
+        if (!ovning_)
+            return;
+        if (genomgang_) {
+            genomgang_->raise();
+            genomgang_->activateWindow();
+            return;
+        }
+        auto* genomgang = new TfrmGenomgang(this, ovning_->Logg, ovning_->NamnNu());
+        genomgang->setAttribute(Qt::WA_DeleteOnClose);
+        genomgang_ = genomgang;
+        genomgang->VisaRad = [this](const TFragaLogg* fraga) { VisaGenomgangsrad(fraga); };
+        QObject::connect(genomgang, &QDialog::finished, this, [this, genomgang] {
+            if (genomgang->OvaValt) {
+                const QStringList missade = TfrmGenomgang::Missade(genomgang->Logg);
+                QTimer::singleShot(0, this, [this, missade] { OvaPa(missade); });
+            }
+        });
+        PlaceraGenomgang(*genomgang);
+        genomgang->show();
+    }
+    // A new game closes the review of the last one first.
+    void StangGenomgang() {
+        if (genomgang_)
+            genomgang_->close();
+        if (cmdGenomgang)
+            cmdGenomgang->setEnabled(false);
+    }
+    TfrmGenomgang* Genomgang() const { return genomgang_; }
+
     QTimer* tmrTid;
     QLabel* lblProcent = nullptr;
     QLabel* lblTid = nullptr;
     QPushButton* cmdTopp = nullptr;
     QPushButton* cmdAvsluta = nullptr;
-    int32_t Sekunder = 0; // seconds since the game began
+    QPushButton* cmdGenomgang = nullptr; // opens the review once a game is over
+    int32_t Sekunder = 0;                // seconds since the game began
 
 protected:
     // While one of these lives, the screen is handling an answer or drawing:
@@ -149,11 +201,47 @@ protected:
                                   QStringLiteral(".crp"));
     }
 
-    // The last question is answered: the clock stops and the result goes to
-    // the top-ten list (modal; returns when it closes).
+    // The last question is answered: the clock stops, the game enters the
+    // record of mistakes and the result goes to the top-ten list (modal;
+    // returns when it closes), except from a practice game; then the review
+    // of the game is offered.
     void SpeletSlut() {
         tmrTid->stop();
-        ovning_->VisaTopplista(MakeScore(ovning_->Procent, Sekunder), this);
+        SparaMisstag(ovning_->Logg);
+        if (!ovning_->Ovningsspel())
+            ovning_->VisaTopplista(MakeScore(ovning_->Procent, Sekunder), this);
+        if (cmdGenomgang)
+            cmdGenomgang->setEnabled(true);
+        VisaGenomgang();
+    }
+
+    // Starts the same exercise again, as the screen's restart does.
+    virtual void Omstart() = 0;
+    // Shows one question of the review where the screen can (null: the end
+    // of the game again).
+    virtual void VisaGenomgangsrad(const TFragaLogg*) {}
+    // Where the review opens: in the middle of the screen.
+    virtual void PlaceraGenomgang(QWidget& genomgang) {
+        genomgang.move(this->geometry().center() - genomgang.rect().center());
+    }
+
+    // "Globina", or the title of the screen's text, with the word for
+    // practice after it in a practice game.
+    void SattTitel() {
+        const int tag = Tag(this);
+        QString titel = tag != 0 ? LangText(tag) : QStringLiteral("Globina");
+        if (ovning_ && ovning_->Ovningsspel())
+            titel += QStringLiteral(" \u2013 ") + LangText(55);
+        this->setWindowTitle(titel);
+    }
+
+    // The review button: no game to review until one is over.
+    QPushButton* NyGenomgangsknapp(QWidget* parent, const QRect& geometry) {
+        cmdGenomgang = Skarm::MakeButton(parent, QStringLiteral("Review"), 50, geometry);
+        cmdGenomgang->setEnabled(false);
+        QObject::connect(cmdGenomgang, &QPushButton::clicked, this,
+                         [this] { Skarm::Skyddat(this, [this] { VisaGenomgang(); }); });
+        return cmdGenomgang;
     }
 
     void VisaTioITopp() {
@@ -190,6 +278,7 @@ protected:
     std::unique_ptr<CKarta> karta_;
 
 private:
+    QPointer<TfrmGenomgang> genomgang_;
     int upptagen_ = 0;
     bool stangSenare_ = false;
     bool raderaSenare_ = false;

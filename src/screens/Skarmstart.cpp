@@ -11,12 +11,13 @@ namespace {
 
 template <class Skarm>
 QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner,
-                const std::function<void(QWidget*)>& lagra) {
+                const std::function<void(QWidget*)>& lagra,
+                void (Skarm::*start)(std::shared_ptr<COvning>) = &Skarm::StartaOvning) {
     auto* skarm = new Skarm(owner, Qt::Window);
     if (lagra)
         lagra(skarm);
     try {
-        skarm->StartaOvning(ovning);
+        (skarm->*start)(ovning);
     } catch (...) {
         delete skarm;
         throw;
@@ -24,10 +25,8 @@ QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner,
     return skarm;
 }
 
-} // namespace
-
-QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
-                            const std::function<void(QWidget*)>& lagra) {
+QWidget* StartaSkarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                     const std::function<void(QWidget*)>& lagra) {
     switch (SkarmFor(ovning->Typ)) {
     case TSkarmslag::Multi:
         return Starta<TfrmOvningMulti>(ovning, owner, lagra);
@@ -37,4 +36,24 @@ QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* own
         break;
     }
     return Starta<TfrmOvningKarta>(ovning, owner, lagra);
+}
+
+} // namespace
+
+QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                            const std::function<void(QWidget*)>& lagra) {
+    return StartaSkarm(ovning, owner, lagra);
+}
+
+QWidget* StartaOvningsspel(const std::shared_ptr<COvning>& ovning, const QStringList& objekt,
+                           QWidget* owner, const std::function<void(QWidget*)>& lagra) {
+    if (objekt.isEmpty())
+        return nullptr;
+    ovning->Ovningsobjekt = objekt;
+    return StartaSkarm(ovning, owner, lagra);
+}
+
+QWidget* StartaUtforskning(const std::shared_ptr<COvning>& ovning, QWidget* owner,
+                           const std::function<void(QWidget*)>& lagra) {
+    return Starta<TfrmOvningKarta>(ovning, owner, lagra, &TfrmOvningKarta::StartaUtforska);
 }

@@ -17,12 +17,15 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
 #include "platform/WidgetHelpers.h"
+#include "scores/Misstagsregister.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
 #include "shell/About.h"
+#include "shell/MinaMisstag.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -143,7 +146,9 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cboOvningar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cboOvningar->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    cmdStarta = MakeButton(panPanel, TextNo::Start, 184, 411, 193, 28);
+    // Explore shares the start's place, so that it is seen beside it.
+    cmdStarta = MakeButton(panPanel, TextNo::Start, 184, 411, 110, 28);
+    cmdUtforska = MakeButton(panPanel, 56, 296, 411, 81, 28);
     cmdTioitopp = MakeButton(panPanel, TextNo::HighScores, 380, 411, 191, 28);
     Shape2 = new TShape(panPanel, TShape::Kind::Ellipse);
     Shape2->setGeometry(372, 439, 11, 17);
@@ -151,7 +156,8 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cmdHjalp = MakeButton(panPanel, TextNo::Help, 184, 460, 193, 28);
     cmdOm = MakeButton(panPanel, TextNo::Options, 380, 460, 191, 28, 12);
     cmdOm->setToolTip(QStringLiteral("Click here to change languages"));
-    cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 184, 492, 386, 28);
+    cmdMisstag = MakeButton(panPanel, 35, 184, 492, 193, 28);
+    cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 380, 492, 191, 28);
     cmdStarta->setText(QStringLiteral("S T A R T A"));
 
     tmrInstruktion = new QTimer(this);
@@ -165,12 +171,14 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     connect(cboOvningar, &QListWidget::itemClicked, this, [this] { cmdStarta->setEnabled(true); });
     connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { StartaOvning(); });
     connect(cmdStarta, &QPushButton::clicked, this, [this] { StartaOvning(); });
+    connect(cmdUtforska, &QPushButton::clicked, this, [this] { Utforska(); });
     connect(cmdTioitopp, &QPushButton::clicked, this, [this] { VisaTopplista(); });
     connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdOm, &QPushButton::clicked, this, [] {
         if (frmAbout)
             frmAbout->show();
     });
+    connect(cmdMisstag, &QPushButton::clicked, this, [this] { VisaMinaMisstag(); });
     connect(cmdAvsluta, &QPushButton::clicked, this, &QWidget::close);
     connect(Shape2, &TShape::MouseDown, this, [this] { Shape2MouseDown(); });
     connect(tmrInstruktion, &QTimer::timeout, this, [this] { tmrInstruktionTimer(); });
@@ -297,6 +305,8 @@ void TfrmHuvudmeny::FormShow() {
             RitaVarldsbild(1);
             LoadLanguageTexts();
             ApplyLanguageTexts(this);
+            cmdMisstag->setToolTip(LangText(48));
+            cmdUtforska->setToolTip(LangText(59));
             inner.Klar();
             lstParts->clear();
             for (int n = TextNo::FirstPart; n <= TextNo::LastPart; ++n) {
@@ -430,19 +440,82 @@ void TfrmHuvudmeny::StartaOvning() {
         return;
     }
     const QString text = item->text();
+    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
+    Starta(ovning, text, {});
+}
+
+void TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt) {
+    std::shared_ptr<COvning> ovning;
+    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e && !ovning; e = e->Nasta)
+        if (e->Nummer == nummer)
+            ovning = e;
+    if (ovning && !objekt.isEmpty())
+        Starta(ovning, QString::number(nummer), objekt);
+}
+
+void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString& namn,
+                           const QStringList& objekt) {
+    if (startar_)
+        return;
     const QScopedValueRollback<bool> startar(startar_, true);
     TVanta vanta;
     try {
-        std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
         if (!ovning)
             throw EGlobina(
-                QStringLiteral("The exercise \"%1\" is not in the catalogue.").arg(text));
+                QStringLiteral("The exercise \"%1\" is not in the catalogue.").arg(namn));
+        // The catalogue's entry plays the practice; a start from the list
+        // plays the whole exercise again.
+        ovning->Ovningsobjekt = objekt;
         const int kind = static_cast<int>(SkarmFor(ovning->Typ));
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
         // Stored before the start, so that activating the menu meanwhile releases it.
         ovning->Ljud = audio_;
         startare_(ovning, this, [this, kind](QWidget* skarm) { skarmar_[kind] = skarm; });
+        vanta.Klar();
+    } catch (const std::exception& e) {
+        vanta.Klar();
+        Dodsfall(QStringLiteral("Oops! I failed to start the exercise."), e);
+    }
+}
+
+void TfrmHuvudmeny::VisaMinaMisstag() {
+    TfrmMinaMisstag misstag(this, Misstagsregister(), VarldsdelNr);
+    if (misstag.exec() != QDialog::Accepted)
+        return;
+    const QStringList objekt = misstag.OvningsObjekt();
+    // The menu becomes active again once the dialog is gone, and that
+    // releases the open exercise screens: the practice screen opens after it.
+    QElapsedTimer vantan;
+    vantan.start();
+    while (!isActiveWindow() && vantan.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    StartaOvningsspel(Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt),
+                      objekt);
+}
+
+void TfrmHuvudmeny::Utforska() {
+    if (startar_)
+        return;
+    QListWidgetItem* item = cboOvningar->currentItem();
+    if (!item || cboOvningar->currentRow() < 0) {
+        ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ChooseAnExercise));
+        return;
+    }
+    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
+    if (!ovning || !utforskare_)
+        return;
+    if (SkarmFor(ovning->Typ) != TSkarmslag::Karta) {
+        ShowMessageBox(this, TBoxKind::Information, LangText(61));
+        return;
+    }
+    const QScopedValueRollback<bool> startar(startar_, true);
+    TVanta vanta;
+    try {
+        ovning->Ljud = audio_;
+        utforskare_(ovning, this, [this](QWidget* skarm) {
+            skarmar_[static_cast<int>(TSkarmslag::Karta)] = skarm;
+        });
         vanta.Klar();
     } catch (const std::exception& e) {
         vanta.Klar();

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -45,9 +46,17 @@ public:
     // A press on the small world map at (x, y) of imgMap.
     void imgMapMouseDown(int x, int y);
     void StartaOvning();
+    // The selected map exercise in study mode, on the map screen.
+    void Utforska();
+    void SetUtforskare(TSkarmStartare utforskare) { utforskare_ = std::move(utforskare); }
     // One step of the instruction's slide under the lists.
     void tmrInstruktionTimer();
     void VisaTopplista();
+    // "My mistakes"; its practice button starts a practice game.
+    void VisaMinaMisstag();
+    // Starts the exercise with the number as a practice game of the items;
+    // nothing happens when the catalogue has no such exercise.
+    void StartaOvningsspel(int nummer, const QStringList& objekt);
 
     // The world picture of part n (1..7), 396 x 155.
     // Decoded at its first use: the menu opens on one of the seven.
@@ -74,9 +83,11 @@ public:
     QListWidget* lstParts;
     QListWidget* cboOvningar;
     QPushButton* cmdStarta;
+    QPushButton* cmdUtforska;
     QPushButton* cmdTioitopp;
     QPushButton* cmdHjalp;
     QPushButton* cmdOm;
+    QPushButton* cmdMisstag;
     QPushButton* cmdAvsluta;
     QTimer* tmrInstruktion;
 
@@ -90,6 +101,10 @@ private:
     void FormActivate();
     void RitaVarldsbild(int n);
     void Shape2MouseDown();
+    // Starts the exercise on the screen of its kind; a practice game when
+    // items are given. Reports a failure that ends the program.
+    void Starta(const std::shared_ptr<COvning>& ovning, const QString& namn,
+                const QStringList& objekt);
     // Reports a failure that ends the program, then closes the menu.
     void Dodsfall(const QString& vad, const std::exception& e);
 
@@ -101,6 +116,7 @@ private:
     // The open exercise screen of each kind: map, flag, multiple choice.
     std::array<QPointer<QWidget>, kAntalSkarmslag> skarmar_;
     TSkarmStartare startare_;
+    TSkarmStartare utforskare_;
     bool startar_ = false; // an exercise is being started
 };
 

@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr int kTexts = 34;
+constexpr int kTexts = 99;
+constexpr int kBasicTexts = 34;
 constexpr int kLanguages = 8;
 
 std::map<int, std::vector<QString>> ReadLang() {
@@ -29,7 +30,8 @@ std::map<int, std::vector<QString>> ReadLang() {
 
 TEST(LangAsset, HasEveryTextInEveryLanguage) {
     const auto texts = ReadLang();
-    ASSERT_EQ(texts.size(), size_t(kTexts));
+    for (int nr = 1; nr <= kBasicTexts; ++nr)
+        EXPECT_TRUE(texts.count(nr)) << "text " << nr << " is missing";
     for (const auto& [nr, row] : texts) {
         EXPECT_GE(nr, 1);
         EXPECT_LE(nr, kTexts);

@@ -60,7 +60,7 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
 TEST_F(LanguageTest, BadNumbersAndEmptyOrCutTablesAreDamagedFilesNamedInTheMessage) {
     TByteWriter w;
     Record(w, 2, "ok");
-    Record(w, 35, "bad");
+    Record(w, 100, "bad");
     EXPECT_THROW(LoadLanguageTextsFrom(dir.Write("bad.crp", w.Bytes())), ERangeError);
     EXPECT_EQ(LanguageTexts(1, 2), "ok1");
     EXPECT_THROW(LanguageTexts(0, 1), ERangeError);
@@ -121,6 +121,6 @@ TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     ApplyLanguageTexts(&window);
     EXPECT_EQ(std::tuple(window.windowTitle(), start->text()), std::tuple("start1", "start1"));
 
-    SetTag(quit, 35);
+    SetTag(quit, 100);
     EXPECT_THROW(ApplyLanguageTexts(&window), ERangeError);
 }

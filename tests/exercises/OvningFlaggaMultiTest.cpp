@@ -194,3 +194,40 @@ TEST_F(MultiTest, TooFewDistinctNamesLeaveBoxesEmptyInsteadOfSearchingForever) {
     EXPECT_LE(shown.size(), 2);
     EXPECT_FALSE(screen.texts[ex.RattPlats - 1].isEmpty());
 }
+
+TEST_F(FlaggaTest, TheLogNamesTheFlagPickedAndPracticePutsOnlyItsItemsOnTheSheet) {
+    Start(5, Keys(5));
+    const int asked = ex.FragaNr;
+    const int wrong = asked % 5 + 1;
+    Pick(wrong);
+    Pick(asked);
+    const TFragaLogg& f = ex.Logg.Fragor.at(0);
+    EXPECT_EQ(std::tuple(f.Objekt, f.Forsok, f.Givet, f.GivetNamn),
+              std::tuple(ex.Objekt(asked), 2, QStringList{ex.Objekt(wrong)},
+                         QStringList{ex.FlaggNamn(wrong)}));
+
+    // Of twenty items, the two to practise reach the sheet and only they are asked.
+    ex.Ovningsobjekt = {"K17", "K3"};
+    Start(20, Keys(20));
+    QStringList practised;
+    while (!screen.questions.last().isEmpty() && practised.size() < 20) {
+        practised << ex.Objekt(ex.FragaNr);
+        Pick(ex.FragaNr);
+    }
+    EXPECT_EQ(Sorted(practised), (QStringList{"K17", "K3"}));
+    EXPECT_TRUE(ex.Logg.Ovningsspel);
+}
+
+TEST_F(MultiTest, TheLogNamesTheCountryAskedAndTheAnswerChosen) {
+    Start({"Aland", "Bland", "Cland", "Dland"}, {"Acity", "Bcity", "Ccity", "Dcity"});
+    const int wrong = ex.RattPlats % 4 + 1;
+    const QString given = screen.texts[wrong - 1];
+    ex.FelSvar({0, 0, wrong});
+    RightAnswer();
+    const TFragaLogg& f = ex.Logg.Fragor.at(0);
+    const QString asked = ex.Plats->Grupp1;
+    // The key of the box chosen is the country it stands for, whichever way the question asks.
+    const QString givenKey = Key(given.isEmpty() ? 0 : QString("ABCD").indexOf(given[0]) + 1);
+    EXPECT_EQ(std::tuple(f.Objekt, f.Forsok, f.Givet, f.GivetNamn),
+              std::tuple(asked, 2, QStringList{givenKey}, QStringList{given}));
+}

@@ -4,6 +4,7 @@
 #include "maps/Areas.h"
 #include "maps/Kortnamn.h"
 #include "platform/Image.h"
+#include "scores/Misstagsregister.h"
 #include "screens/OvningFlagga.h"
 #include "screens/Panel.h"
 #include "support/Pictures.h"
@@ -275,4 +276,35 @@ TEST_F(FlaggaTest, AtRatioTwoEveryCellLooksTheSameSharperAndClicksPickTheSameFla
             EXPECT_EQ(klick(p), n) << kvot << ": " << p.x() << "," << p.y();
     }
     EXPECT_EQ(ex->Fel, ex->Svarat); // no press hit the flag asked for
+}
+
+TEST_F(FlaggaTest, AFinishedGameEntersTheRecordOfMistakesAndAPracticeGameDoesNot) {
+    Start(3);
+    ex->Varldsdel = "T1"; // a part that no other test plays
+    const auto play = [&] {
+        QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+        ClickCell(WrongCell());
+        while (!screen->lblFraga->text().isEmpty())
+            ClickCell(ex->FragaNr);
+    };
+    const auto record = [] {
+        std::vector<std::tuple<QString, int32_t, int32_t>> missed;
+        for (const TMissatObjekt& m : Misstagsregister().MestMissade("T1"))
+            missed.emplace_back(m.Objekt, m.Fragad, m.ForstaForsok);
+        std::vector<std::tuple<QString, QString, int32_t>> confused;
+        for (const TForvaxling& f : Misstagsregister().Forvaxlingar("T1"))
+            confused.emplace_back(f.Namn, f.GivetNamn, f.Antal);
+        return std::pair(missed, confused);
+    };
+    play();
+    ASSERT_EQ(ex->Logg.Fragor.size(), 3u);
+    const TFragaLogg first = ex->Logg.Fragor[0];
+    ASSERT_EQ(first.GivetNamn.size(), 1);
+    const auto once = std::pair(std::vector{std::tuple(first.Objekt, 1, 0)},
+                                std::vector{std::tuple(first.Namn, first.GivetNamn[0], 1)});
+    EXPECT_EQ(record(), once);
+
+    ex->Ovningsobjekt = QStringList{first.Objekt};
+    play();
+    EXPECT_EQ(record(), once);
 }

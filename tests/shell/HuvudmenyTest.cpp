@@ -304,3 +304,16 @@ TEST_F(MenuTest, ALongListScrollsWithKeysAndWheelAndItsLinesStayBesideTheScrollB
     menu->cmdStarta->click();
     EXPECT_EQ(started.toStdString(), "Exercise 23 with a name that is long2");
 }
+
+TEST_F(MenuTest, APracticeGameAsksTheGivenItemsAndTheNextStartFromTheListTheWholeExercise) {
+    std::vector<std::pair<int, QStringList>> started;
+    auto menu = Menu([&](const std::shared_ptr<COvning>& e, QWidget*, const TSkarmLagrare&) {
+        started.emplace_back(e->Nummer, e->Ovningsobjekt);
+    });
+    menu->StartaOvningsspel(1, {"SI", "SK"});
+    menu->StartaOvningsspel(42, {"SI"}); // no such exercise: nothing starts
+    menu->cboOvningar->setCurrentRow(0);
+    menu->StartaOvning();
+    EXPECT_EQ(started, (std::vector<std::pair<int, QStringList>>{{1, {"SI", "SK"}}, {1, {}}}));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
+}

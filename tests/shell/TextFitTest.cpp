@@ -9,6 +9,7 @@
 #include "platform/Look.h"
 #include "scores/Tioitopp.h"
 #include "scores/Topplista.h"
+#include "screens/Genomgang.h"
 #include "screens/OvningFlagga.h"
 #include "screens/OvningKarta.h"
 #include "screens/OvningMulti.h"
@@ -133,6 +134,8 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
     CheckWindow(&topTen, "top-ten screen");
     TfrmTopplista topList;
     CheckWindow(&topList, "top list");
+    TfrmGenomgang review(nullptr, TSpelLogg(), QString());
+    CheckWindow(&review, "review");
 
     // The parts of the world in their list.
     for (int l = 1; l <= kLanguageCount; ++l)

@@ -2,6 +2,7 @@
 // One main for every test binary: GoogleTest with a QApplication, so that
 // widget tests (QtTest) and model tests share a binary.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
+    // Games that tests play enter a record of mistakes of their own, not the
+    // player's.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

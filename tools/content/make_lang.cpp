@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr int kTexts = 34;
+constexpr int kTexts = 99;      // numbers 1..99
+constexpr int kBasicTexts = 34; // each of 1..34 is required
 constexpr int kLanguages = 8;
 const QStringList kHeader = {"nr", "sv", "en", "fr", "de", "es", "it", "da", "nl"};
 
@@ -65,7 +66,7 @@ std::map<int, Row> ReadTable(const QString& fileName) {
         }
         rows[nr] = row;
     }
-    for (int nr = 1; nr <= kTexts; ++nr)
+    for (int nr = 1; nr <= kBasicTexts; ++nr)
         if (!rows.count(nr))
             throw EGlobina(QStringLiteral("%1: text %2 is missing").arg(fileName).arg(nr));
     return rows;

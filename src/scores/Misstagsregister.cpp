@@ -1,0 +1,341 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scores/Misstagsregister.h"
+
+#include "data/Errors.h"
+#include "data/Helpers.h"
+#include "data/Language.h"
+#include "platform/MessageBox.h"
+#include "scores/ScoreFile.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+#include <memory>
+
+namespace {
+
+const QString kFile = QStringLiteral("mistakes.sqlite");
+constexpr int kSchema = 1;
+constexpr int kTextNyborjan = 45; // %1: the name of the copy set aside
+constexpr int kTextEjSparat = 46; // %1: the reason
+
+// SQLite's primary result codes that mean the file is not a sound database.
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADb = 26;
+
+// A failed statement, and whether it failed because the file is damaged.
+struct TSqlFel {
+    QString text;
+    bool skadad = false;
+};
+
+TSqlFel FelAv(const QSqlError& e) {
+    const int code = e.nativeErrorCode().toInt() & 0xff;
+    // SQLite's own words ("database is locked"); Qt's add nothing for the player.
+    const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    return {text, code == kSqliteCorrupt || code == kSqliteNotADb};
+}
+
+void Kor(QSqlQuery& q) {
+    if (!q.exec())
+        throw FelAv(q.lastError());
+}
+
+void Kor(const QSqlDatabase& db, const QString& sql) {
+    QSqlQuery q(db);
+    if (!q.exec(sql))
+        throw FelAv(q.lastError());
+}
+
+QSqlQuery Forbered(const QSqlDatabase& db, const QString& sql) {
+    QSqlQuery q(db);
+    if (!q.prepare(sql))
+        throw FelAv(q.lastError());
+    return q;
+}
+
+const char* const kTabeller[] = {
+    "CREATE TABLE IF NOT EXISTS games (id INTEGER PRIMARY KEY, played TEXT NOT NULL,"
+    " exercise INTEGER NOT NULL, kind TEXT NOT NULL, part TEXT NOT NULL)",
+    // One row per question; tries 1 is right at the first try.
+    "CREATE TABLE IF NOT EXISTS questions (game INTEGER NOT NULL REFERENCES games(id),"
+    " seq INTEGER NOT NULL, item TEXT NOT NULL, name TEXT NOT NULL, tries INTEGER NOT NULL,"
+    " PRIMARY KEY (game, seq))",
+    // One row per wrong try that named something: asked the question's item,
+    // given this.
+    "CREATE TABLE IF NOT EXISTS confusions (game INTEGER NOT NULL, seq INTEGER NOT NULL,"
+    " given TEXT NOT NULL, given_name TEXT NOT NULL)",
+    "CREATE INDEX IF NOT EXISTS games_part ON games (part, kind)",
+    "CREATE INDEX IF NOT EXISTS questions_item ON questions (item)",
+};
+
+// The filter of games by part and, unless empty, kind.
+QString Urval(const QString& typ) {
+    return typ.isEmpty() ? QStringLiteral("g.part = ?")
+                         : QStringLiteral("g.part = ? AND g.kind = ?");
+}
+
+// A null text binds as SQL NULL, which the columns refuse: an exercise
+// without a kind or part is stored with an empty one.
+QString Text(const QString& s) {
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
+void BindUrval(QSqlQuery& q, const QString& varldsdel, const QString& typ) {
+    q.addBindValue(Text(varldsdel));
+    if (!typ.isEmpty())
+        q.addBindValue(Text(typ));
+}
+
+} // namespace
+
+TMisstagsregister::TMisstagsregister(QString fileName, TMeddelare meddelare)
+    : fileName_(std::move(fileName)), meddelare_(std::move(meddelare)) {
+    static int nasta = 0;
+    connection_ = QStringLiteral("misstag%1").arg(++nasta);
+    if (!meddelare_)
+        meddelare_ = [](const QString& text) {
+            ShowMessageBox(QApplication::activeWindow(), TBoxKind::Information, text);
+        };
+}
+
+TMisstagsregister::~TMisstagsregister() {
+    Stang();
+}
+
+void TMisstagsregister::Stang() {
+    if (!QSqlDatabase::contains(connection_))
+        return;
+    QSqlDatabase::database(connection_, false).close();
+    QSqlDatabase::removeDatabase(connection_);
+    oppen_ = false;
+}
+
+void TMisstagsregister::Meddela(int text, const QString& arg) {
+    bool& meddelat = meddelat_[text == kTextNyborjan ? 0 : 1];
+    if (std::exchange(meddelat, true))
+        return;
+    QString mall = LangText(text);
+    if (mall.isEmpty()) // texts not loaded
+        mall = text == kTextNyborjan
+                   ? QStringLiteral("The record of your mistakes was damaged. It was copied to "
+                                    "\"%1\" and a new record has been started.")
+                   : QStringLiteral("Your mistakes in this game could not be recorded: %1");
+    meddelare_(mall.arg(arg));
+}
+
+bool TMisstagsregister::Oppna() {
+    if (oppen_)
+        return true;
+    QDir().mkpath(QFileInfo(fileName_).absolutePath());
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db.setDatabaseName(fileName_);
+    // Another Globina may be storing its game; wait a little for it.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open())
+        throw FelAv(db.lastError());
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")))
+        throw FelAv(check.lastError());
+    if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
+        throw TSqlFel{QStringLiteral("The database is damaged."), true};
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+        throw FelAv(version.lastError());
+    const int schema = version.value(0).toInt();
+    if (schema > kSchema)
+        throw TSqlFel{QStringLiteral("\"%1\" was written by a newer Globina.").arg(fileName_)};
+    if (schema < kSchema) {
+        if (!db.transaction())
+            throw FelAv(db.lastError());
+        try {
+            for (const char* sql : kTabeller)
+                Kor(db, QString::fromLatin1(sql));
+            Kor(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchema));
+        } catch (const TSqlFel&) {
+            db.rollback();
+            throw;
+        }
+        if (!db.commit())
+            throw FelAv(db.lastError());
+    }
+    oppen_ = true;
+    return true;
+}
+
+bool TMisstagsregister::Spara(const TSpelLogg& spel) {
+    if (spel.Ovningsspel || spel.Fragor.empty())
+        return false;
+    for (int forsok = 1;; ++forsok) {
+        try {
+            Oppna();
+            QSqlDatabase db = QSqlDatabase::database(connection_, false);
+            if (!db.transaction())
+                throw FelAv(db.lastError());
+            try {
+                QSqlQuery g = Forbered(db, QStringLiteral("INSERT INTO games (played, exercise, "
+                                                          "kind, part) VALUES (?, ?, ?, ?)"));
+                g.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+                g.addBindValue(spel.Ovning);
+                g.addBindValue(Text(spel.Typ));
+                g.addBindValue(Text(spel.Varldsdel));
+                Kor(g);
+                const QVariant id = g.lastInsertId();
+                QSqlQuery f = Forbered(db, QStringLiteral("INSERT INTO questions VALUES "
+                                                          "(?, ?, ?, ?, ?)"));
+                QSqlQuery c = Forbered(db, QStringLiteral("INSERT INTO confusions VALUES "
+                                                          "(?, ?, ?, ?)"));
+                int seq = 0;
+                for (const TFragaLogg& fraga : spel.Fragor) {
+                    ++seq;
+                    f.addBindValue(id);
+                    f.addBindValue(seq);
+                    f.addBindValue(Text(fraga.Objekt));
+                    f.addBindValue(Text(fraga.Namn));
+                    f.addBindValue(fraga.Forsok);
+                    Kor(f);
+                    for (int i = 0; i < fraga.Givet.size(); ++i) {
+                        if (fraga.Givet[i].isEmpty() || fraga.Givet[i] == fraga.Objekt)
+                            continue; // a click beside every named area
+                        c.addBindValue(id);
+                        c.addBindValue(seq);
+                        c.addBindValue(Text(fraga.Givet[i]));
+                        c.addBindValue(Text(fraga.GivetNamn.value(i)));
+                        Kor(c);
+                    }
+                }
+            } catch (const TSqlFel&) {
+                db.rollback();
+                throw;
+            }
+            if (!db.commit())
+                throw FelAv(db.lastError());
+            return true;
+        } catch (const TSqlFel& fel) {
+            Stang();
+            if (!fel.skadad || forsok > 1) {
+                Meddela(kTextEjSparat, fel.text);
+                return false;
+            }
+            // Damaged: the old file is kept as a copy and a new record begins.
+            QString kopia;
+            try {
+                kopia = SetAsideDamaged(fileName_);
+            } catch (const EGlobina& e) {
+                Meddela(kTextEjSparat, e.Message());
+                return false;
+            }
+            // A journal beside the damaged file would be played into the new one.
+            for (const char* extra : {"", "-journal", "-wal", "-shm"})
+                QFile::remove(fileName_ + QLatin1String(extra));
+            Meddela(kTextNyborjan, QDir::toNativeSeparators(kopia));
+        }
+    }
+}
+
+std::vector<TMissatObjekt> TMisstagsregister::MestMissade(const QString& varldsdel,
+                                                          const QString& typ, int antal) {
+    std::vector<TMissatObjekt> rader;
+    try {
+        Oppna();
+        // SQLite takes the bare name column from the row of MAX(q.game): the
+        // name as last asked.
+        QSqlQuery q = Forbered(
+            QSqlDatabase::database(connection_, false),
+            QStringLiteral("SELECT q.item, q.name, MAX(q.game), COUNT(*) AS asked,"
+                           " SUM(q.tries = 1) AS first FROM questions q"
+                           " JOIN games g ON g.id = q.game WHERE %1"
+                           " GROUP BY q.item HAVING asked > first"
+                           " ORDER BY asked - first DESC, CAST(first AS REAL) / asked, q.name"
+                           " LIMIT ?")
+                .arg(Urval(typ)));
+        BindUrval(q, varldsdel, typ);
+        q.addBindValue(antal);
+        Kor(q);
+        while (q.next())
+            rader.push_back({q.value(0).toString(), q.value(1).toString(), q.value(3).toInt(),
+                             q.value(4).toInt()});
+    } catch (const TSqlFel&) {
+        Stang(); // shown empty; the next game's save deals with the file
+    }
+    return rader;
+}
+
+std::vector<TForvaxling> TMisstagsregister::Forvaxlingar(const QString& varldsdel,
+                                                         const QString& typ, int antal) {
+    std::vector<TForvaxling> rader;
+    try {
+        Oppna();
+        QSqlQuery q = Forbered(
+            QSqlDatabase::database(connection_, false),
+            QStringLiteral("SELECT q.item, q.name, c.given, c.given_name, MAX(c.rowid),"
+                           " COUNT(*) AS n FROM confusions c"
+                           " JOIN questions q ON q.game = c.game AND q.seq = c.seq"
+                           " JOIN games g ON g.id = c.game WHERE %1"
+                           " GROUP BY q.item, c.given ORDER BY n DESC, q.name, c.given_name"
+                           " LIMIT ?")
+                .arg(Urval(typ)));
+        BindUrval(q, varldsdel, typ);
+        q.addBindValue(antal);
+        Kor(q);
+        while (q.next())
+            rader.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                             q.value(3).toString(), q.value(5).toInt()});
+    } catch (const TSqlFel&) {
+        Stang();
+    }
+    return rader;
+}
+
+int32_t TMisstagsregister::OvningFor(const QString& varldsdel, const QString& typ,
+                                     const QStringList& objekt) {
+    if (objekt.isEmpty())
+        return 0;
+    try {
+        Oppna();
+        QStringList platser(objekt.size(), QStringLiteral("?"));
+        QSqlQuery q = Forbered(QSqlDatabase::database(connection_, false),
+                               QStringLiteral("SELECT g.exercise, SUM(q.tries > 1) AS missed"
+                                              " FROM questions q JOIN games g ON g.id = q.game"
+                                              " WHERE %1 AND q.item IN (%2)"
+                                              " GROUP BY g.exercise ORDER BY missed DESC,"
+                                              " g.exercise LIMIT 1")
+                                   .arg(Urval(typ), platser.join(QLatin1Char(','))));
+        BindUrval(q, varldsdel, typ);
+        for (const QString& o : objekt)
+            q.addBindValue(Text(o));
+        Kor(q);
+        if (q.next())
+            return q.value(0).toInt();
+    } catch (const TSqlFel&) {
+        Stang();
+    }
+    return 0;
+}
+
+QString MisstagFileIn(const QString& programFolder, const QString& dataFolder) {
+    return (dataFolder.isEmpty() ? programFolder : dataFolder) + QLatin1Char('/') + kFile;
+}
+
+QString MisstagFileName() {
+    return MisstagFileIn(ProgramFolder(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+TMisstagsregister& Misstagsregister() {
+    // Never destroyed: the connection would outlive the application object,
+    // and every game is committed when it is stored.
+    static auto* registret = new TMisstagsregister(MisstagFileName());
+    return *registret;
+}
+
+void SparaMisstag(const TSpelLogg& spel) {
+    Misstagsregister().Spara(spel);
+}

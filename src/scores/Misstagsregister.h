@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scores/GameLog.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The lasting record of mistakes: every finished game's questions, whether
+// each was right at the first try and what was given instead, in an SQLite
+// database in the player's data folder. The highscores never depend on it: a
+// record that cannot be kept costs only the record.
+
+// An item of the record: how often it was asked, and how often it was right
+// at the first try.
+struct TMissatObjekt {
+    QString Objekt;
+    QString Namn; // as last asked
+    int32_t Fragad = 0;
+    int32_t ForstaForsok = 0;
+    int32_t Missar() const { return Fragad - ForstaForsok; }
+};
+
+// Asked X, given Y, so many times.
+struct TForvaxling {
+    QString Objekt;
+    QString Namn;
+    QString Givet;
+    QString GivetNamn;
+    int32_t Antal = 0;
+};
+
+class TMisstagsregister {
+public:
+    // What the record tells the player when it must start anew or cannot be
+    // written; shown once per trouble and run.
+    using TMeddelare = std::function<void(const QString&)>;
+
+    explicit TMisstagsregister(QString fileName, TMeddelare meddelare = nullptr);
+    ~TMisstagsregister();
+    TMisstagsregister(const TMisstagsregister&) = delete;
+    TMisstagsregister& operator=(const TMisstagsregister&) = delete;
+
+    // Stores the game in one transaction; a practice game is not stored.
+    // Never throws: a damaged database is copied aside (SetAsideDamaged) and
+    // a new one started; a locked or unwritable one is left alone and this
+    // game goes unrecorded. Returns whether the game was stored.
+    bool Spara(const TSpelLogg& spel);
+
+    // The items of the part of the world (and kind, empty for every kind)
+    // that were missed at the first try at least once: most misses first,
+    // then the lower first-try share.
+    std::vector<TMissatObjekt> MestMissade(const QString& varldsdel, const QString& typ = {},
+                                           int antal = 10);
+    // The wrong answers that named another item, most frequent first.
+    std::vector<TForvaxling> Forvaxlingar(const QString& varldsdel, const QString& typ = {},
+                                          int antal = 10);
+    // The exercise of the part and kind whose games hold the most misses of
+    // the given items; 0 when none does.
+    int32_t OvningFor(const QString& varldsdel, const QString& typ, const QStringList& objekt);
+
+    const QString& FileName() const { return fileName_; }
+
+private:
+    bool Oppna();
+    void Stang();
+    void Meddela(int text, const QString& arg);
+
+    QString fileName_;
+    QString connection_;
+    TMeddelare meddelare_;
+    bool oppen_ = false;
+    bool meddelat_[2] = {false, false}; // started anew; could not write
+};
+
+// Where the record lives: the data folder, beside the highscores of an
+// installed program; beside the program when no data folder is known.
+QString MisstagFileIn(const QString& programFolder, const QString& dataFolder);
+QString MisstagFileName();
+
+// The program's one record, opened at its first use.
+TMisstagsregister& Misstagsregister();
+// Stores a finished game in the program's record.
+void SparaMisstag(const TSpelLogg& spel);

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/MinaMisstag.h"
+
+#include "data/Globals.h"
+#include "data/Helpers.h"
+#include "data/Language.h"
+#include "exercises/Ovningsslag.h"
+#include "platform/Look.h"
+#include "platform/WidgetHelpers.h"
+#include "scores/Misstagsregister.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <array>
+
+namespace {
+
+constexpr int kRader = 10; // items and confusions shown
+constexpr int kRadhojd = 18;
+
+const std::array<const char*, 7> kDelar = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"};
+// The texts 40..43 name the kinds, in the order of the table of kinds.
+constexpr int kTypText = 40;
+
+QListWidget* Lista(QWidget* parent, const QRect& r, const QFont& font) {
+    auto* l = new QListWidget(parent);
+    l->setGeometry(r);
+    l->setFont(font);
+    l->setUniformItemSizes(true);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setStyleSheet(QStringLiteral("QListWidget { background: white; color: black; }"
+                                    "QListWidget::item { height: %1px; padding: 0px 2px; }")
+                         .arg(kRadhojd));
+    return l;
+}
+
+QLabel* Rubrik(QWidget* parent, int text, const QRect& r) {
+    auto* l = new QLabel(parent);
+    SetTag(l, text);
+    l->setGeometry(r);
+    l->setFont(Arial(13, true));
+    SetColor(l, QPalette::WindowText, Qt::white);
+    return l;
+}
+
+QPushButton* Knapp(QWidget* parent, int text, const QRect& r) {
+    auto* b = new QPushButton(parent);
+    SetTag(b, text);
+    b->setGeometry(r);
+    b->setFont(Arial(13));
+    return b;
+}
+
+} // namespace
+
+TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel)
+    : QDialog(parent), registret_(registret) {
+    setWindowTitle(QStringLiteral("My mistakes"));
+    SetTag(this, 35);
+    setFixedSize(640, 510);
+    setAutoFillBackground(true);
+    SetColor(this, QPalette::Window, FrameColor);
+
+    lstParts = Lista(this, QRect(12, 36, 150, 7 * kRadhojd + 4), Arial(13, true));
+    lstTyper = Lista(this, QRect(12, 196, 150, 4 * kRadhojd + 4), Arial(12));
+    for (int i = 0; i < 7; ++i)
+        lstParts->addItem(LangText(TextNo::FirstPart + i));
+    for (int i = 0; i < int(kOvningsslag.size()); ++i)
+        lstTyper->addItem(LangText(kTypText + i));
+
+    lblMissade = Rubrik(this, 36, QRect(176, 12, 452, 20));
+    grdMissade = new QTableWidget(kRader, 3, this);
+    grdMissade->setGeometry(176, 36, 452, 22 + kRader * kRadhojd + 2);
+    grdMissade->setFont(Arial(12));
+    grdMissade->verticalHeader()->hide();
+    grdMissade->verticalHeader()->setMinimumSectionSize(1);
+    grdMissade->verticalHeader()->setDefaultSectionSize(kRadhojd);
+    grdMissade->horizontalHeader()->setFont(Arial(12, true));
+    grdMissade->horizontalHeader()->setFixedHeight(22);
+    grdMissade->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdMissade->horizontalHeader()->setHighlightSections(false);
+    grdMissade->setColumnWidth(0, 230);
+    grdMissade->setColumnWidth(1, 95);
+    grdMissade->setColumnWidth(2, 125);
+    grdMissade->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdMissade->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdMissade->setSelectionMode(QAbstractItemView::NoSelection);
+    grdMissade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdMissade->setFocusPolicy(Qt::NoFocus);
+    grdMissade->setShowGrid(false);
+
+    lblForvaxlingar = Rubrik(this, 38, QRect(176, 258, 452, 20));
+    lstForvaxlingar = Lista(this, QRect(176, 282, 452, kRader * kRadhojd + 4), Arial(12));
+    lstForvaxlingar->setSelectionMode(QAbstractItemView::NoSelection);
+    lstForvaxlingar->setFocusPolicy(Qt::NoFocus);
+
+    // Over the empty table when the part and kind hold no miss yet.
+    lblTomt = new QLabel(this);
+    SetTag(lblTomt, 44);
+    lblTomt->setGeometry(178, 100, 448, 40);
+    lblTomt->setAlignment(Qt::AlignCenter);
+    lblTomt->setWordWrap(true);
+    lblTomt->setFont(Arial(13));
+    lblTomt->setAutoFillBackground(true);
+    SetColor(lblTomt, QPalette::Window, Qt::white);
+
+    cmdOva = Knapp(this, 39, QRect(176, 472, 222, 28));
+    cmdOva->setToolTip(LangText(49));
+    cmdTillbaka = Knapp(this, 4, QRect(406, 472, 222, 28));
+    cmdTillbaka->setDefault(true);
+
+    ApplyLanguageTexts(this);
+    grdMissade->setHorizontalHeaderLabels({QString(), LangText(47), LangText(37)});
+
+    connect(lstParts, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row + 1 != varldsdel_)
+            VisaVarldsdel(row + 1);
+    });
+    connect(lstTyper, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row != typ_)
+            VisaTyp(row);
+    });
+    connect(cmdOva, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdTillbaka, &QPushButton::clicked, this, &QDialog::reject);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
+
+    VisaVarldsdel(varldsdel >= 1 && varldsdel <= 7 ? varldsdel : 1);
+}
+
+QString TfrmMinaMisstag::Varldsdel() const {
+    return QString::fromLatin1(kDelar[varldsdel_ - 1]);
+}
+
+QString TfrmMinaMisstag::Typ() const {
+    return QString::fromLatin1(kOvningsslag[typ_].Nyckelord);
+}
+
+void TfrmMinaMisstag::VisaVarldsdel(int n) {
+    varldsdel_ = n;
+    lstParts->setCurrentRow(n - 1);
+    // The kind with the most misses in this part comes first.
+    int basta = 0, flest = 0;
+    for (int t = 0; t < int(kOvningsslag.size()); ++t) {
+        const auto topp =
+            registret_.MestMissade(Varldsdel(), QString::fromLatin1(kOvningsslag[t].Nyckelord), 1);
+        if (!topp.empty() && topp[0].Missar() > flest) {
+            flest = topp[0].Missar();
+            basta = t;
+        }
+    }
+    VisaTyp(basta);
+}
+
+void TfrmMinaMisstag::VisaTyp(int t) {
+    typ_ = t;
+    lstTyper->setCurrentRow(t);
+    Fyll();
+}
+
+void TfrmMinaMisstag::Fyll() {
+    const std::vector<TMissatObjekt> missade = registret_.MestMissade(Varldsdel(), Typ(), kRader);
+    objekt_.clear();
+    grdMissade->clearContents();
+    for (int r = 0; r < int(missade.size()); ++r) {
+        const TMissatObjekt& m = missade[r];
+        objekt_ << m.Objekt;
+        const int andel = m.Fragad > 0 ? (200 * m.ForstaForsok + m.Fragad) / (2 * m.Fragad) : 0;
+        const QString celler[] = {m.Namn, QString::number(m.Fragad),
+                                  QStringLiteral("%1 %").arg(andel)};
+        for (int c = 0; c < 3; ++c) {
+            auto* cell = new QTableWidgetItem(celler[c]);
+            if (c > 0)
+                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdMissade->setItem(r, c, cell);
+        }
+    }
+    lstForvaxlingar->clear();
+    for (const TForvaxling& f : registret_.Forvaxlingar(Varldsdel(), Typ(), kRader))
+        lstForvaxlingar->addItem(QStringLiteral("%1 \u2192 %2 \u00d7%3")
+                                     .arg(f.Namn, f.GivetNamn.isEmpty() ? f.Givet : f.GivetNamn)
+                                     .arg(f.Antal));
+    lblTomt->setVisible(missade.empty());
+    cmdOva->setEnabled(!missade.empty());
+}

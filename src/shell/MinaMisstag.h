@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class TMisstagsregister;
+
+// "My mistakes": for a part of the world and a kind of exercise, the items
+// most often missed with their first-try share and the most frequent
+// confusions, from the lasting record. Its practice button closes it with the
+// most-missed items chosen (Accepted); the main menu then starts the game.
+class TfrmMinaMisstag : public QDialog {
+    Q_OBJECT
+public:
+    TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel);
+
+    // Part 1..7 as the main menu numbers them; kind 0..3 (areas, places,
+    // flags, multiple choice).
+    void VisaVarldsdel(int n);
+    void VisaTyp(int t);
+
+    // What the practice button chose: the part's code, the kind's keyword and
+    // the items, most missed first.
+    QString Varldsdel() const;
+    QString Typ() const;
+    QStringList OvningsObjekt() const { return objekt_; }
+
+    QListWidget* lstParts;
+    QListWidget* lstTyper;
+    QLabel* lblMissade;
+    QTableWidget* grdMissade;
+    QLabel* lblForvaxlingar;
+    QListWidget* lstForvaxlingar;
+    QLabel* lblTomt;
+    QPushButton* cmdOva;
+    QPushButton* cmdTillbaka;
+
+private:
+    void Fyll();
+
+    TMisstagsregister& registret_;
+    int varldsdel_ = 1;
+    int typ_ = 0;
+    QStringList objekt_;
+};

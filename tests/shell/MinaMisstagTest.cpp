@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/MinaMisstag.h"
+#include "scores/Misstagsregister.h"
+#include "support/TestFiles.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+TSpelLogg Spel(const QString& part, const QString& kind, const QString& asked,
+               const QStringList& given) {
+    TSpelLogg spel;
+    spel.Ovning = 1;
+    spel.Typ = kind;
+    spel.Varldsdel = part;
+    spel.Fragor = {{asked, asked + "-name", int32_t(given.size()) + 1, given, given},
+                   {"OK", "OK-name", 1, {}, {}}};
+    return spel;
+}
+
+QStringList Lines(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+} // namespace
+
+TEST(MinaMisstag, OpensOnTheKindWithTheMostMissesAndPractisesWhatItShows) {
+    TestDir dir;
+    TMisstagsregister r(dir.Path("m.sqlite"));
+    r.Spara(Spel("EUR", "AREA", "SI", {"SK"}));
+    r.Spara(Spel("EUR", "FLAGG", "SI", {"SK", "SK"}));
+    r.Spara(Spel("EUR", "FLAGG", "FR", {"IT", "BE"}));
+    r.Spara(Spel("EUR", "FLAGG", "SI", {"HR"}));
+    r.Spara(Spel("AFR", "AREA", "EG", {"LY"}));
+
+    TfrmMinaMisstag screen(nullptr, r, 1);
+    EXPECT_EQ(std::pair(screen.Typ(), screen.lstTyper->currentRow()), std::pair(QString("FLAGG"), 2));
+    EXPECT_EQ(std::tuple(screen.grdMissade->item(0, 0)->text(),
+                         screen.grdMissade->item(0, 1)->text(),
+                         screen.grdMissade->item(1, 0)->text()),
+              std::tuple("SI-name", "2", "FR-name"));
+    EXPECT_EQ(Lines(screen.lstForvaxlingar),
+              (QStringList{"SI-name \u2192 SK \u00d72", "FR-name \u2192 BE \u00d71",
+                           "FR-name \u2192 IT \u00d71", "SI-name \u2192 HR \u00d71"}));
+    EXPECT_EQ(screen.OvningsObjekt(), (QStringList{"SI", "FR"}));
+    EXPECT_TRUE(screen.cmdOva->isEnabled());
+
+    screen.lstParts->setCurrentRow(5); // Oceania: nothing yet
+    EXPECT_EQ(screen.Varldsdel(), "AUS");
+    EXPECT_TRUE(screen.OvningsObjekt().isEmpty());
+    EXPECT_FALSE(screen.cmdOva->isEnabled());
+    EXPECT_FALSE(screen.lblTomt->isHidden());
+}
