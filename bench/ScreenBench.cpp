@@ -379,7 +379,7 @@ int main(int argc, char** argv) {
     qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     QDir::setCurrent(ProgramFolder());
-    SetTopplistaVisare([](QWidget*, int32_t, const QString&, int32_t) {});
+    SetTopplistaVisare([](QWidget*, int32_t, const QString&, int32_t, TAudio*) {});
     LoadLanguageTexts();
 
     benchmark::RegisterBenchmark("FillOnce", FillOnce)

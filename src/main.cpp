@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Audio.h"
 #include "screens/Skarmstart.h"
 #include "shell/About.h"
 #include "shell/Huvudmeny.h"
@@ -16,14 +17,16 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(GLOBINA_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(GLOBINA_APP_ID)));
 
-    auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
+    // The one owner of the players, for the whole run.
+    TAudio audio;
+    auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm, &audio);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->SetUtforskare(StartaUtforskning);
     frmHuvudmeny = menu;
     // Closing the main menu ends the program, whatever else is open.
     QObject::connect(menu, &QObject::destroyed, &app, &QApplication::quit);
 
-    frmAbout = new TfrmAbout(menu); // hidden until the menu shows it
+    frmAbout = new TfrmAbout(menu, &audio); // hidden until the menu shows it
     frmAbout->SetLanguageChanged([menu] { menu->FormShow(); });
     QObject::connect(frmAbout, &QObject::destroyed, [] { frmAbout = nullptr; });
 

@@ -39,7 +39,7 @@ TByteFile::~TByteFile() {
 void TByteFile::FillBuffer() {
     const size_t n = std::fread(buffer_, 1, kBlockSize, file_);
     if (n == 0)
-        throw EInOutError(QStringLiteral("Read beyond end of file"), 100);
+        throw EInOutError(QStringLiteral("Read beyond end of file"), IoCode::ReadBeyondEnd);
     filePos_ += static_cast<long long>(n);
     bufferCount_ = static_cast<uint16_t>(n);
     bufferPos_ = 0;

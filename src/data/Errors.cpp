@@ -8,7 +8,7 @@ EInOutError::EInOutError(QString message, int code) : EGlobina(std::move(message
 }
 
 EFileNotFound::EFileNotFound(const QString& fileName)
-    : EInOutError(QStringLiteral("File \"%1\" not found.").arg(fileName), 2) {
+    : EInOutError(QStringLiteral("File \"%1\" not found.").arg(fileName), IoCode::FileNotFound) {
 }
 
 EFileOpenFailed::EFileOpenFailed(const QString& reason, int code)

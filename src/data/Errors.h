@@ -18,6 +18,14 @@ private:
     std::string utf8_;
 };
 
+// The codes of input/output failures.
+namespace IoCode {
+constexpr int FileNotFound = 2;
+constexpr int AccessDenied = 5;
+constexpr int ReadBeyondEnd = 100;
+constexpr int InvalidNumber = 106;
+} // namespace IoCode
+
 // Input/output failures: a message and an error code.
 class EInOutError : public EGlobina {
 public:

@@ -5,11 +5,8 @@
 #include <QScreen>
 
 std::array<QString, 9> LanguageNames;
-bool SoundsOn = false;
-bool MusicOn = false;
 bool ShowTimer = false;
 
-int64_t ScreenColors = 0;
 QColor LightColor(0, 0, 0);
 QColor FrameColor(0, 0, 0);
 QColor RedColor(0, 0, 0);
@@ -18,8 +15,7 @@ QColor GreenColor(0, 0, 0);
 void ChooseColorScheme(int bitsPerPixel, int planes) {
     // Wide enough that 32 bits per pixel counts 2^32 colours.
     const int bits = bitsPerPixel < 0 ? 0 : (bitsPerPixel > 48 ? 48 : bitsPerPixel);
-    ScreenColors = (int64_t{1} << bits) * planes;
-    if (ScreenColors <= 256) {
+    if ((int64_t{1} << bits) * planes <= 256) {
         LightColor = QColor(192, 192, 192);
         FrameColor = QColor(0, 0, 128);
         RedColor = QColor(255, 0, 0);

@@ -9,11 +9,8 @@
 // Settings and colours that nearly every screen reads when it needs them.
 // Index 1..8 of LanguageNames names language n of the language table.
 extern std::array<QString, 9> LanguageNames;
-extern bool SoundsOn;
-extern bool MusicOn;
 extern bool ShowTimer;
 
-extern int64_t ScreenColors;
 extern QColor LightColor; // light background of bars, panels and grids
 extern QColor FrameColor; // dark frames, cards and panels
 extern QColor RedColor;   // a wrong answer, a place label answered late

@@ -3,13 +3,9 @@
 
 #include "data/Errors.h"
 #include "data/Gif.h"
-#include "platform/Image.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QPainter>
 
 QImage TemplateBitmap;
 
@@ -48,41 +44,6 @@ QImage DecodePicture(const QString& fileName, qreal ratio) {
     return picture;
 }
 
-namespace {
-qreal RatioOf(const TImage* control) {
-    return control ? control->devicePixelRatioF() : 1.0;
-}
-} // namespace
-
-void LoadPicture(TImage* control, const QString& fileName) {
-    LoadPicture(control, fileName, RatioOf(control));
-}
-
-void LoadPicture(TImage* control, const QString& fileName, qreal ratio) {
-    try {
-        control->SetPicture(DecodePicture(fileName, ratio));
-    } catch (const std::exception&) {
-        ShowMessageBox(control ? control->window() : nullptr, TBoxKind::Plain,
-                       QStringLiteral("Kunde inte visa bilden ") + fileName + QLatin1Char('.'));
-    }
-}
-
-void LoadArtwork(TImage* control, const QString& fileName) {
-    LoadArtwork(control, fileName, RatioOf(control));
-}
-
-void LoadArtwork(TImage* control, const QString& fileName, qreal ratio) {
-    try {
-        control->SetPicture(DecodePicture(fileName, ratio));
-    } catch (const std::exception&) {
-        // The window works without it.
-    }
-}
-
-void OpenHelp(QWidget*) {
-    ShellOpenFile(ProgramFolder() + QStringLiteral("/globina.chm"));
-}
-
 QString TimeText(int32_t seconds) {
     if (seconds == 99999)
         return QString();
@@ -100,18 +61,7 @@ QString PadLeft(const QString& text, int width) {
 void LoadTemplateBitmap(const QString& fileName) {
     QImage image;
     if (!image.load(fileName, "BMP"))
-        throw EInOutError(QStringLiteral("Cannot load the picture \"%1\"").arg(fileName), 2);
+        throw EInOutError(QStringLiteral("Cannot load the picture \"%1\"").arg(fileName),
+                          IoCode::FileNotFound);
     TemplateBitmap = image.convertToFormat(QImage::Format_RGB32);
-}
-
-void BlankSurface(TImage* control) {
-    QCoreApplication::processEvents();
-    // Growing a bitmap leaves white where the template did not reach.
-    QImage surface(control->width(), control->height(), QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    if (!TemplateBitmap.isNull()) {
-        QPainter p(&surface);
-        p.drawImage(0, 0, TemplateBitmap);
-    }
-    control->SetPicture(surface);
 }

@@ -4,9 +4,6 @@
 #include <QImage>
 #include <QString>
 
-class QWidget;
-class TImage;
-
 // The folder of the running program, without a trailing "/".
 QString ProgramFolder();
 // The part of a path before its last "/" ("" for a file in the root).
@@ -23,21 +20,6 @@ QString SharpPictureName(const QString& fileName);
 // plain picture cannot be read.
 QImage DecodePicture(const QString& fileName, qreal ratio);
 
-// Shows the GIF picture fileName (see DecodePicture) in the control, at the
-// control's device pixel ratio unless one is given. On failure a message box
-// says so and the control keeps its picture.
-void LoadPicture(TImage* control, const QString& fileName);
-void LoadPicture(TImage* control, const QString& fileName, qreal ratio);
-
-// Shows the decorative GIF fileName (see DecodePicture) in the control, at
-// the control's device pixel ratio unless one is given; artwork only, so
-// nothing is said when it is missing or broken.
-void LoadArtwork(TImage* control, const QString& fileName);
-void LoadArtwork(TImage* control, const QString& fileName, qreal ratio);
-
-// Opens the help document with the desktop's program for it.
-void OpenHelp(QWidget* parent);
-
 // Seconds as "mm:ss" (at least two digits each); empty for 99999, the value
 // that stands for no time.
 QString TimeText(int32_t seconds);
@@ -49,6 +31,3 @@ QString PadLeft(const QString& text, int width);
 extern QImage TemplateBitmap;
 // Loads TemplateBitmap from a BMP file. Throws EInOutError on failure.
 void LoadTemplateBitmap(const QString& fileName);
-
-// Gives the control a fresh picture of its own size, made from the template.
-void BlankSurface(TImage* control);

@@ -50,7 +50,7 @@ void LoadLanguageTextsFrom(const QString& fileName) {
                 QStringLiteral("The language table \"%1\" is damaged: text %2 is missing.")
                     .arg(fileName)
                     .arg(number),
-                100);
+                IoCode::ReadBeyondEnd);
 }
 
 void SetTag(QObject* object, int tag) {

@@ -17,6 +17,31 @@ constexpr int kLanguageCount = 8;
 constexpr int kTextCount = 99;
 constexpr int kBasicTextCount = 34;
 
+// The tag of a control that keeps its own caption.
+constexpr int kNoText = 0;
+
+// The numbers of the texts the screens show.
+namespace TextNo {
+constexpr int Start = 1;
+constexpr int HighScores = 2;
+constexpr int Quit = 3;
+constexpr int Options = 5;
+constexpr int BestResults = 8;
+constexpr int ClickOn = 9;      // + " " + a name
+constexpr int IsCapitalOf = 10; // a place + " " + this
+constexpr int CountryLead = 13; // this + " " + an area + " " + WhichCityIsCapital
+constexpr int WhichCityIsCapital = 14;
+constexpr int TopTen = 11;
+constexpr int Close = 12;
+constexpr int MultipleChoice = 17;
+constexpr int Help = 18;
+constexpr int Restart = 23;
+constexpr int ClickOnAPart = 25;
+constexpr int ChooseAnExercise = 26;
+constexpr int FirstPart = 27; // the seven parts of the world, in the menu's order
+constexpr int LastPart = 33;
+} // namespace TextNo
+
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.
 class TLanguageTexts {
 public:
@@ -41,7 +66,7 @@ void LoadLanguageTexts();
 // naming the file), as the controls of those texts would stay blank.
 void LoadLanguageTextsFrom(const QString& fileName);
 
-// The text number a control or window takes its caption from; 0 for none.
+// The text number a control or window takes its caption from; kNoText for none.
 void SetTag(QObject* object, int tag);
 int Tag(const QObject* object);
 

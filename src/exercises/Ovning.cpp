@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/Ovning.h"
 
+#include "platform/Audio.h"
+
 #include "data/Errors.h"
 #include "data/Language.h"
-#include "data/Sound.h"
 #include "exercises/Ovningsformular.h"
 #include "exercises/Random.h"
 #include "maps/Karta.h"
@@ -16,7 +17,9 @@
 namespace {
 TTopplistaVisare& Visare() {
     static TTopplistaVisare visare = [](QWidget* owner, int32_t nummer, const QString& namn,
-                                        int32_t score) { ShowTopTen(owner, nummer, namn, score); };
+                                        int32_t score, TAudio* ljud) {
+        ShowTopTen(owner, nummer, namn, score, ljud);
+    };
     return visare;
 }
 } // namespace
@@ -78,7 +81,7 @@ void COvning::RattSvar() {
         if (Formular)
             Formular->VisaProcent(Procent);
     }
-    PlaySound(QStringLiteral("Plopp4.WAV"), 1);
+    PlayEffect(Ljud, TAudio::TEffect::Right);
 }
 
 void COvning::FelSvar(const TKlick& klick) {
@@ -95,7 +98,7 @@ void COvning::FelSvar(const TKlick& klick) {
     BeraknaProcent();
     if (Formular)
         Formular->VisaProcent(Procent);
-    PlaySound(QStringLiteral("Rassel11.WAV"), 2);
+    PlayEffect(Ljud, TAudio::TEffect::Wrong);
 }
 
 void COvning::Starta(TOvningsformular* formular) {
@@ -137,5 +140,5 @@ void COvning::MarkeraObjekt() {
 }
 
 void COvning::VisaTopplista(int32_t score, QWidget* owner) {
-    Visare()(owner, Nummer, NamnNu(), score);
+    Visare()(owner, Nummer, NamnNu(), score, Ljud);
 }

@@ -12,6 +12,7 @@
 
 class CKarta;
 class QWidget;
+class TAudio;
 class TOvningsformular;
 
 constexpr int kMaxObjekt = 100;
@@ -79,6 +80,7 @@ public:
     QString Varldsdel;
     std::shared_ptr<COvning> Nasta;
     CKarta* Karta = nullptr; // not owned
+    TAudio* Ljud = nullptr;  // not owned; none: silence
     double VyMitt = 0;
     double VyNord = 0;
     double VySyd = 0;
@@ -113,6 +115,6 @@ protected:
 };
 
 // How VisaTopplista reaches the top-ten screen; tests install their own.
-using TTopplistaVisare =
-    std::function<void(QWidget* owner, int32_t nummer, const QString& namn, int32_t score)>;
+using TTopplistaVisare = std::function<void(QWidget* owner, int32_t nummer, const QString& namn,
+                                            int32_t score, TAudio* ljud)>;
 TTopplistaVisare SetTopplistaVisare(TTopplistaVisare visare);

@@ -54,7 +54,7 @@ QString COvningFlagga::NastaFraga() {
         FragaNr = GlobinaRandom::Random(AntalFlaggor) + 1;
     } while (Fragad(FragaNr) || !Fragas(Objekt(FragaNr)));
     LoggaFraga(Objekt(FragaNr), FlaggNamn(FragaNr));
-    return LangText(9) + QLatin1Char(' ') + FlaggNamn(FragaNr);
+    return LangText(TextNo::ClickOn) + QLatin1Char(' ') + FlaggNamn(FragaNr);
 }
 
 bool COvningFlagga::ArRatt(const TKlick& klick) {

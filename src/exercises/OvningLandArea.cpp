@@ -100,7 +100,7 @@ QString COvningLandArea::NastaFraga() {
     FargaAreor();
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(FragaNamn) : nullptr;
     LoggaFraga(FragaNamn, NamnAv(area));
-    return LangText(9) + QLatin1Char(' ') + NamnAv(area);
+    return LangText(TextNo::ClickOn) + QLatin1Char(' ') + NamnAv(area);
 }
 
 bool COvningLandArea::ArRatt(const TKlick& klick) {

@@ -106,10 +106,11 @@ QString COvningMulti::NastaFraga() {
     QString text;
     if (kind == 1) {
         Svar[RattPlats] = AreaNamn(key);
-        text = platsNamn + QLatin1Char(' ') + LangText(10);
+        text = platsNamn + QLatin1Char(' ') + LangText(TextNo::IsCapitalOf);
     } else {
         Svar[RattPlats] = platsNamn;
-        text = LangText(13) + QLatin1Char(' ') + AreaNamn(key) + QLatin1Char(' ') + LangText(14);
+        text = LangText(TextNo::CountryLead) + QLatin1Char(' ') + AreaNamn(key) + QLatin1Char(' ') +
+               LangText(TextNo::WhichCityIsCapital);
     }
 
     for (int p = 1; p <= 4; ++p) {

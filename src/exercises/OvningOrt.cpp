@@ -98,7 +98,7 @@ QString COvningOrt::NastaFraga() {
             }
         }
         if (Plats) {
-            text = LangText(9) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
+            text = LangText(TextNo::ClickOn) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
             LoggaFraga(OrtNyckel(*Plats), Plats->Namn[LanguageIndex]);
         }
     }

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/Ovningar.h"
 
+#include "exercises/Ovningsslag.h"
+
 #include "data/ByteFile.h"
 #include "data/Errors.h"
 #include "data/Language.h"
-#include "exercises/OvningFlagga.h"
-#include "exercises/OvningLandArea.h"
-#include "exercises/OvningMulti.h"
-#include "exercises/OvningOrt.h"
 
 COvningar::~COvningar() {
     // Unlink one by one, so a long list cannot exhaust the stack.
@@ -17,13 +15,7 @@ COvningar::~COvningar() {
 }
 
 std::shared_ptr<COvning> COvningar::Skapa(const QString& keyword) {
-    if (keyword == QLatin1String("AREA"))
-        return std::make_shared<COvningLandArea>();
-    if (keyword == QLatin1String("ORT"))
-        return std::make_shared<COvningOrt>();
-    if (keyword == QLatin1String("FLAGG"))
-        return std::make_shared<COvningFlagga>();
-    return std::make_shared<COvningMulti>();
+    return SkapaOvning(keyword);
 }
 
 void COvningar::LasOvningar(const QString& fileName) {

@@ -22,6 +22,22 @@ const QColor kPaleYellow(255, 255, 160);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
+// The colour of an area or a place label answered at the given try: white
+// at the first, the second-try yellow (the areas' and the labels' differ),
+// yellow at the third, the late colour after.
+QColor FargEfterForsok(int32_t forsok, const QColor& andra, const QColor& sen) {
+    switch (forsok) {
+    case 1:
+        return kWhite;
+    case 2:
+        return andra;
+    case 3:
+        return kYellow;
+    default:
+        return sen;
+    }
+}
+
 bool Same(const QColor& a, const QColor& b) {
     return a.isValid() && b.isValid() && a.rgb() == b.rgb();
 }
@@ -300,16 +316,7 @@ void CKarta::FyllAreor(const QString& key, const QColor& farg) {
 QColor CKarta::Svarsfarg(const CArea& a) const {
     if (!a.Besvarad)
         return Ovningsfarg;
-    switch (a.Forsok) {
-    case 1:
-        return kWhite;
-    case 2:
-        return kLightYellow;
-    case 3:
-        return kYellow;
-    default:
-        return a.Forsok > 3 ? kRed : QColor();
-    }
+    return a.Forsok >= 1 ? FargEfterForsok(a.Forsok, kLightYellow, kRed) : QColor();
 }
 
 void CKarta::FargaAreor() {
@@ -384,19 +391,12 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
     c.Ellipse(x - r, y - r, x + r, y + r);
     if (!ort.Besvarad)
         return;
-    QColor etikett = RedColor;
-    if (ort.Forsok == 1)
-        etikett = kWhite;
-    else if (ort.Forsok == 2)
-        etikett = kPaleYellow;
-    else if (ort.Forsok == 3)
-        etikett = kYellow;
-    c.SetBrushColor(etikett);
+    c.SetBrushColor(FargEfterForsok(ort.Forsok, kPaleYellow, RedColor));
     c.SetPenColor(kBlack);
     c.SetFont(QStringLiteral("Arial"), 8);
     const QString& namn = ort.Namn[std::clamp(LanguageIndex, 1, 8)];
     const int tw = c.TextWidth(namn);
-    const int th = c.TextHeight(namn);
+    const int th = c.TextHeight();
     c.Rectangle(x - tw / 2 - Px(4), y - r, x + tw / 2 + Px(4), y - r + th);
     c.SetBrushStyle(TBrushStyle::Clear);
     c.TextOut(x - tw / 2, y - r, namn);

@@ -455,7 +455,7 @@ int TCanvas::TextWidth(const QString& text) const {
     return QFontMetrics(Font()).horizontalAdvance(text);
 }
 
-int TCanvas::TextHeight(const QString&) const {
+int TCanvas::TextHeight() const {
     return QFontMetrics(Font()).height();
 }
 

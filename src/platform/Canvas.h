@@ -81,7 +81,7 @@ public:
     // brush fills the text box first.
     void TextOut(int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
-    int TextHeight(const QString& text) const;
+    int TextHeight() const;
 
     // A pixel's colour; an invalid QColor outside the picture.
     QColor Pixel(int x, int y) const;

@@ -107,5 +107,4 @@ void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
     // second answer must count.
     const QPoint pos = ToPicture(event->position());
     emit MouseDown(pos.x(), pos.y(), event->button());
-    emit DoubleClick(pos.x(), pos.y());
 }

@@ -57,7 +57,6 @@ public:
 signals:
     void MouseDown(int x, int y, Qt::MouseButton button);
     void MouseMove(int x, int y);
-    void DoubleClick(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -40,13 +40,13 @@ public:
     int32_t ReadInteger() {
         SkipBlanks();
         if (pos_ >= bytes_.size())
-            throw EInOutError(QStringLiteral("Read beyond end of file"), 100);
+            throw EInOutError(QStringLiteral("Read beyond end of file"), IoCode::ReadBeyondEnd);
         const qsizetype start = pos_;
         while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) > ' ')
             ++pos_;
         const auto value = ParseInteger(bytes_.mid(start, pos_ - start));
         if (!value)
-            throw EInOutError(QStringLiteral("Invalid numeric input"), 106);
+            throw EInOutError(QStringLiteral("Invalid numeric input"), IoCode::InvalidNumber);
         return *value;
     }
 
@@ -180,7 +180,8 @@ void ReadScores(TScoreTable& table, const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(
-            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, file.errorString()), 2);
+            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, file.errorString()),
+            IoCode::FileNotFound);
     const QByteArray bytes = file.readAll();
     file.close();
 
@@ -209,7 +210,8 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
     // may have made read-only to keep the lists as they are.
     if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
         throw EInOutError(
-            QStringLiteral("Cannot write \"%1\": the file is read-only").arg(fileName), 5);
+            QStringLiteral("Cannot write \"%1\": the file is read-only").arg(fileName),
+            IoCode::AccessDenied);
 
     QByteArray text;
     text.reserve(kScoreExercises * kScorePlaces * 24);
@@ -233,7 +235,8 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
         if (reason != 0 && (why.isEmpty() || why == QLatin1String("Unknown error")))
             why = QString::fromLocal8Bit(std::strerror(reason));
         file.cancelWriting();
-        throw EInOutError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, why), 5);
+        throw EInOutError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, why),
+                          IoCode::AccessDenied);
     };
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
@@ -252,7 +255,8 @@ QString SetAsideDamaged(const QString& fileName, bool* isNew) {
     QFile damaged(fileName);
     if (!damaged.open(QIODevice::ReadOnly))
         throw EInOutError(
-            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, damaged.errorString()), 2);
+            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, damaged.errorString()),
+            IoCode::FileNotFound);
     const QByteArray bytes = damaged.readAll();
     damaged.close();
     for (int n = 1;; ++n) {
@@ -268,7 +272,7 @@ QString SetAsideDamaged(const QString& fileName, bool* isNew) {
         if (!damaged.copy(copy))
             throw EInOutError(QStringLiteral("Cannot copy \"%1\" to \"%2\": %3")
                                   .arg(fileName, copy, damaged.errorString()),
-                              5);
+                              IoCode::AccessDenied);
         if (isNew)
             *isNew = true;
         return copy;

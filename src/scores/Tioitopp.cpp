@@ -6,10 +6,11 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
-#include "data/Sound.h"
+#include "platform/Audio.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/DamagedScores.h"
 #include "scores/ScoreLocation.h"
 
@@ -37,7 +38,7 @@ constexpr int kColumnWidths[] = {30, 190, 50, 50};
 
 TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("High scores"));
-    SetTag(this, 11);
+    SetTag(this, TextNo::TopTen);
     setFixedSize(361, 403);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, Qt::white);
@@ -103,7 +104,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     connect(cmdOK, &QPushButton::clicked, this, &TfrmTioitopp::cmdOKClick);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 }
 
 void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
@@ -129,7 +130,8 @@ void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
                                    grdLista->columnWidth(1), txtNySignatur->height());
         txtNySignatur->show();
         Scores(ExerciseNo, rank).Signatur = QStringLiteral("Okänd");
-        PlayMusic(QStringLiteral("good.mid"), 0);
+        if (Audio)
+            Audio->PlayTopTenMusic();
     }
     FillGrid();
 }
@@ -220,10 +222,12 @@ bool TfrmTioitopp::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int32_t score) {
+void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int32_t score,
+                TAudio* audio) {
     // The owner may go while the screen is open; the pointer then clears.
     QPointer<TfrmTioitopp> form = new TfrmTioitopp(owner);
     try {
+        form->Audio = audio;
         form->ExerciseNo = exerciseNo;
         form->ExerciseName = exerciseName;
         form->EnterResult(ScoreFileName(), score);

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class TAudio;
 class TImage;
 
 // The top-ten screen: the ten best results of one exercise and, when a new
@@ -29,6 +30,7 @@ public:
     void EnterResult(const QString& fileName, int32_t score);
 
     TScoreTable Scores;
+    TAudio* Audio = nullptr; // plays the music of a new result; not owned
     QString FileName;
     int NewRank = 0; // 0 while no new result is being signed
     int ExerciseNo = 0;
@@ -60,4 +62,5 @@ private:
 // Opens the top-ten screen of an exercise modally over its owner, with the
 // highscore file beside the program, and destroys it when it closes. A score
 // of -1 only shows the list. Failures are shown in a message box.
-void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int32_t score);
+void ShowTopTen(QWidget* owner, int exerciseNo, const QString& exerciseName, int32_t score,
+                TAudio* audio = nullptr);

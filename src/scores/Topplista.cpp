@@ -7,6 +7,7 @@
 #include "data/Language.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/DamagedScores.h"
 
 #include <QFileInfo>
@@ -24,7 +25,7 @@ constexpr int kColumnWidths[] = {0, 295, 120, 50, 50};
 } // namespace
 
 TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
-    SetTag(this, 8);
+    SetTag(this, TextNo::BestResults);
     setWindowTitle(QStringLiteral("Top list"));
     setFixedSize(640, 559);
     setAutoFillBackground(true);
@@ -35,7 +36,7 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     Panel1->setAutoFillBackground(true);
 
     lblRubrik = new QLabel(Panel1);
-    SetTag(lblRubrik, 2);
+    SetTag(lblRubrik, TextNo::HighScores);
     lblRubrik->setGeometry(38, 14, 485, 27);
     lblRubrik->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblRubrik->setFont(Arial(21, true));
@@ -75,7 +76,7 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 }
 
 void TfrmTopplista::LoadScores(const QString& fileName,

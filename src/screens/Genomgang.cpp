@@ -6,6 +6,7 @@
 #include "data/Language.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -115,7 +116,7 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
     FyllLista();
 }
 

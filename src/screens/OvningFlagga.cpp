@@ -10,6 +10,7 @@
 #include "exercises/OvningFlagga.h"
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
+#include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
 
 #include <QFileInfo>
@@ -79,10 +80,11 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     lblProcent->setText(QStringLiteral("0 %"));
     lblTid = MakeLabel(bar, QRect(296, 4, 49, 20), Arial(15, true), Qt::black,
                        Qt::AlignHCenter | Qt::AlignTop);
-    cmdTopp = MakeButton(bar, QStringLiteral("Tio-i-topp"), 11, QRect(348, 2, 101, 25));
-    cmdStarta = MakeButton(bar, QStringLiteral("Starta om"), 23, QRect(448, 2, 82, 25));
-    cmdHjalp = MakeButton(bar, QStringLiteral("?"), 0, QRect(531, 2, 27, 25));
-    cmdAvsluta = MakeButton(bar, QStringLiteral("Avsluta"), 12, QRect(558, 2, 63, 25));
+    cmdTopp = MakeButton(bar, QStringLiteral("Tio-i-topp"), TextNo::TopTen, QRect(348, 2, 101, 25));
+    cmdStarta =
+        MakeButton(bar, QStringLiteral("Starta om"), TextNo::Restart, QRect(448, 2, 82, 25));
+    cmdHjalp = MakeButton(bar, QStringLiteral("?"), kNoText, QRect(531, 2, 27, 25));
+    cmdAvsluta = MakeButton(bar, QStringLiteral("Avsluta"), TextNo::Close, QRect(558, 2, 63, 25));
 
     pnlFlags = new TPanel(this, 1, 1);
     pnlFlags->Placera(12, 38, 609, 393);
@@ -102,7 +104,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
             [this] { Skyddat(this, [this] { VisaTioITopp(); }); });
     connect(cmdStarta, &QPushButton::clicked, this,
             [this] { Skyddat(this, [this] { cmdStartaClick(); }); });
-    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
+    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { close(); });
 }
 
@@ -123,7 +125,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
 
     NyKarta(false);
     const int nr = ovning_->Kartnummer;
-    if (nr >= 1 && nr <= 5)
+    if (ArKarta(nr) && Kartinfo(nr).Flaggor)
         karta_->Landareor->LasAreor(AreaFil(nr));
     ovning_->Karta = karta_.get();
     ovning_->Starta(this);
@@ -167,10 +169,10 @@ bool TfrmOvningFlagga::Ryms(const QString& fraga) const {
 QString TfrmOvningFlagga::FragaFor(const CArea& area) const {
     const QString namn = area.Namn[LanguageIndex];
     const QString kort = Kortnamn(area.Nyckel, LanguageIndex);
-    const QString fraga = LangText(9) + QLatin1Char(' ') + namn;
+    const QString fraga = LangText(TextNo::ClickOn) + QLatin1Char(' ') + namn;
     QStringList val{fraga};
     if (!kort.isEmpty())
-        val << LangText(9) + QLatin1Char(' ') + kort;
+        val << LangText(TextNo::ClickOn) + QLatin1Char(' ') + kort;
     val << namn;
     if (!kort.isEmpty())
         val << kort;

@@ -8,6 +8,7 @@
 #include "exercises/OvningOrt.h"
 #include "maps/Places.h"
 #include "platform/Image.h"
+#include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
 
 #include <QElapsedTimer>
@@ -80,10 +81,13 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     lblProcent = MakeLabel(top, QRect(6, 6, 40, 22), Arial(13, true), kNavy, Qt::AlignLeft);
     lblProcent->setText(QStringLiteral("0"));
     lblTid = MakeLabel(top, QRect(46, 6, 40, 22), Arial(13, true), kNavy, Qt::AlignLeft);
-    cmdTopp = MakeButton(top, QStringLiteral("Tio-i-topp"), 11, QRect(86, 2, kKnappbredd[0], 22));
-    cmdStarta = MakeButton(top, QStringLiteral("Starta om"), 23, QRect(0, 2, kKnappbredd[1], 22));
-    cmdHjalp = MakeButton(top, QStringLiteral("?"), 0, QRect(0, 2, kKnappbredd[2], 22));
-    cmdAvsluta = MakeButton(top, QStringLiteral("Avsluta"), 12, QRect(0, 2, kKnappbredd[3], 22));
+    cmdTopp = MakeButton(top, QStringLiteral("Tio-i-topp"), TextNo::TopTen,
+                         QRect(86, 2, kKnappbredd[0], 22));
+    cmdStarta = MakeButton(top, QStringLiteral("Starta om"), TextNo::Restart,
+                           QRect(0, 2, kKnappbredd[1], 22));
+    cmdHjalp = MakeButton(top, QStringLiteral("?"), kNoText, QRect(0, 2, kKnappbredd[2], 22));
+    cmdAvsluta =
+        MakeButton(top, QStringLiteral("Avsluta"), TextNo::Close, QRect(0, 2, kKnappbredd[3], 22));
     NyGenomgangsknapp(top, QRect(203, 2, kGenomgangsbredd, 22));
 
     panPanel = new TPanel(this, 0, 2);
@@ -128,7 +132,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
             [this] { Skyddat(this, [this] { VisaTioITopp(); }); });
     connect(cmdStarta, &QPushButton::clicked, this,
             [this] { Skyddat(this, [this] { cmdStartaClick(); }); });
-    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
+    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdHem, &QToolButton::clicked, this, [this] { Skyddat(this, [this] { Hem(); }); });
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { cmdAvslutaClick(); });
 }
@@ -199,17 +203,12 @@ void TfrmOvningKarta::LaddaKarta() {
     // which area a click lands in. The six continent maps share one water
     // file; each close-up map has its own with the lakes it shows. Each map
     // has its own sea points, one for every piece of sea it cuts off.
-    static constexpr const char* kVatten[] = {
-        "Vatten.crp",  "Vatten.crp",  "Vatten.crp",  "Vatten.crp",   "Vatten.crp",   "Vatten.crp",
-        "Vatten7.crp", "Vatten8.crp", "Vatten9.crp", "Vatten10.crp", "Vatten11.crp",
-    };
-    static_assert(std::size(kVatten) == kAntalKartor);
     const int nr = ovning_->Kartnummer;
-    if (nr < 1 || nr > kAntalKartor)
+    if (!ArKarta(nr))
         return; // places only
-    karta_->Vattenareor->LasAreor(QString::fromLatin1(kVatten[nr - 1]));
+    karta_->Vattenareor->LasAreor(VattenFil(nr));
     karta_->Landareor->LasAreor(AreaFil(nr));
-    karta_->LasHav(QStringLiteral("Hav") + QString::number(nr) + QStringLiteral(".crp"));
+    karta_->LasHav(HavFil(nr));
     karta_->Gradnat = nr == 1; // the graticule belongs to the world map alone
 }
 

@@ -7,6 +7,7 @@
 #include "platform/DigitKeys.h"
 #include "platform/Image.h"
 #include "platform/Shape.h"
+#include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ constexpr int kNrTopp[] = {112, 162, 210, 256};
 TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
     : TOvningsskarm<TMultiformular>(parent, flags | kFastFonster) {
     setWindowTitle(QStringLiteral("Globina"));
-    SetTag(this, 17);
+    SetTag(this, TextNo::MultipleChoice);
     setFixedSize(632, 465);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, Qt::white);
@@ -67,8 +68,10 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
         MakeLabel(kort, QRect(130, 317, 59, 19), Arial(15, true), Qt::black, Qt::AlignHCenter);
     lblProcent->setText(QStringLiteral("0 %"));
     lblTid = MakeLabel(kort, QRect(130, 336, 59, 19), Arial(12), Qt::black, Qt::AlignHCenter);
-    cmdTopp = MakeButton(kort, QStringLiteral("Tio-i-topp"), 11, QRect(8, 318, 117, 35));
-    cmdAvsluta = MakeButton(kort, QStringLiteral("Avsluta"), 12, QRect(188, 318, 101, 35));
+    cmdTopp =
+        MakeButton(kort, QStringLiteral("Tio-i-topp"), TextNo::TopTen, QRect(8, 318, 117, 35));
+    cmdAvsluta =
+        MakeButton(kort, QStringLiteral("Avsluta"), TextNo::Close, QRect(188, 318, 101, 35));
     NyGenomgangsknapp(this, QRect(168, 420, 299, 30));
 
     tmrTimer = new QTimer(this);
@@ -95,7 +98,7 @@ void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
     Klar = false;
     NyKarta(false);
     const int nr = ovning_->Kartnummer;
-    if (nr >= 1 && nr <= kAntalKartor)
+    if (ArKarta(nr))
         karta_->Landareor->LasAreor(AreaFil(nr));
     ovning_->Karta = karta_.get();
     ovning_->Starta(this);
@@ -156,7 +159,7 @@ void TfrmOvningMulti::RitaSvar(TImage* box, const QColor& color, const QString& 
     const int h = c.Height();
     c.Rectangle(0, 0, w, h);
     const int tw = c.TextWidth(text);
-    const int th = c.TextHeight(text);
+    const int th = c.TextHeight();
     c.TextOut((w - tw) / 2, (h - th) / 2, text);
     box->update();
 }
@@ -196,7 +199,7 @@ bool TfrmOvningMulti::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (key->key() == Qt::Key_F1) {
-            OpenHelp(this);
+            OpenHelp();
             return true;
         }
     }

@@ -5,7 +5,9 @@
 #include "data/Language.h"
 #include "exercises/Ovning.h"
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "platform/Look.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/Misstagsregister.h"
 #include "scores/ScoreFile.h"
 #include "screens/Genomgang.h"
@@ -27,10 +29,6 @@ namespace Skarm {
 
 // The clock stands still here; the score needs seconds to stay in range.
 constexpr int32_t kMaxSekunder = 100000;
-
-// The maps an exercise can name: the world and five continents (1-6), then
-// the close-ups of the United States, Canada, Norden, Brazil and Australia.
-constexpr int kAntalKartor = 11;
 
 // A label of fixed size: font, text colour, alignment; transparent unless it
 // is given a background.
@@ -203,10 +201,6 @@ protected:
                                   QStringLiteral(".crp"));
     }
 
-    static QString AreaFil(int nummer) {
-        return QStringLiteral("AREA") + QString::number(nummer) + QStringLiteral(".crp");
-    }
-
     // The last question is answered: the clock stops, the game enters the
     // record of mistakes and the result goes to the top-ten list (modal;
     // returns when it closes), except from a practice game; then the review
@@ -257,7 +251,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_F1) {
-            OpenHelp(this);
+            OpenHelp();
             return;
         }
         Bas::keyPressEvent(event);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/Skarmstart.h"
 
-#include "exercises/Ovning.h"
+#include "exercises/Ovningsslag.h"
 
 #include "screens/OvningFlagga.h"
 #include "screens/OvningKarta.h"
@@ -25,16 +25,16 @@ QWidget* Starta(const std::shared_ptr<COvning>& ovning, QWidget* owner,
     return skarm;
 }
 
-} // namespace
-
-namespace {
-
 QWidget* StartaSkarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
                      const std::function<void(QWidget*)>& lagra) {
-    if (ovning->Typ == QLatin1String("MULTI"))
+    switch (SkarmFor(ovning->Typ)) {
+    case TSkarmslag::Multi:
         return Starta<TfrmOvningMulti>(ovning, owner, lagra);
-    if (ovning->Typ == QLatin1String("FLAGG"))
+    case TSkarmslag::Flagga:
         return Starta<TfrmOvningFlagga>(ovning, owner, lagra);
+    case TSkarmslag::Karta:
+        break;
+    }
     return Starta<TfrmOvningKarta>(ovning, owner, lagra);
 }
 

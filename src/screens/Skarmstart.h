@@ -8,8 +8,7 @@
 class COvning;
 class QWidget;
 
-// Creates the screen of the exercise's kind ("MULTI": multiple choice,
-// "FLAGG": flags, any other: the map) as a top-level window of the owner,
+// Creates the screen of the exercise's kind (SkarmFor) as a top-level window of the owner,
 // hands it to `lagra` (when given) and then starts the exercise on it; the
 // screen shows itself. Data-file errors are
 // passed on, and the screen is destroyed then. Closing the screen hides it;

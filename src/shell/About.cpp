@@ -4,11 +4,13 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "platform/Audio.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
 #include "platform/Shell.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,8 +65,8 @@ TShape* MakeLine(QWidget* parent, int x, int y, int w) {
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), audio_(audio) {
     setWindowTitle(QStringLiteral("About Globina"));
     setFixedSize(529, 378);
     setAutoFillBackground(true);
@@ -131,7 +133,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 
     // Creation: the version number, then the language names, shown sorted.
     lblVersion->setText(lblVersion->text() + QStringLiteral(" ") + QStringLiteral("3.00"));
@@ -179,8 +181,8 @@ void TfrmAbout::showEvent(QShowEvent* event) {
     Shape4->SetBrushColor(FrameColor);
     Shape5->SetBrushColor(FrameColor);
     chkShowTimer->setChecked(ShowTimer);
-    chkSound->setChecked(SoundsOn);
-    chkMusic->setChecked(MusicOn);
+    chkSound->setChecked(audio_ && audio_->SoundsOn());
+    chkMusic->setChecked(audio_ && audio_->MusicOn());
     SelectCurrentLanguage();
     QDialog::showEvent(event);
     // OK comes first: Space or Enter right after opening confirms.
@@ -203,12 +205,16 @@ void TfrmAbout::SelectCurrentLanguage() {
 void TfrmAbout::Ok() {
     try {
         TSettingsStore store;
-        MusicOn = chkMusic->isChecked();
-        SoundsOn = chkSound->isChecked();
+        const bool music = chkMusic->isChecked();
+        const bool sounds = chkSound->isChecked();
+        if (audio_) {
+            audio_->SetMusicOn(music);
+            audio_->SetSoundsOn(sounds);
+        }
         ShowTimer = chkShowTimer->isChecked();
         auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-        store.WriteText(QStringLiteral("Options"), QStringLiteral("Music"), flag(MusicOn));
-        store.WriteText(QStringLiteral("Options"), QStringLiteral("Sounds"), flag(SoundsOn));
+        store.WriteText(QStringLiteral("Options"), QStringLiteral("Music"), flag(music));
+        store.WriteText(QStringLiteral("Options"), QStringLiteral("Sounds"), flag(sounds));
         store.WriteText(QStringLiteral("Options"), QStringLiteral("Timer"), flag(ShowTimer));
         int n = 0;
         for (int i = 1; i <= kLanguageCount; ++i)

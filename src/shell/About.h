@@ -9,15 +9,17 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class TAudio;
 class TShape;
 
 // The settings and About dialog: sound effects, music, clock and language,
 // the version, the program's licence, and every source of the shipped data with
-// its licence and a link.
+// its licence and a link. The sound settings are those of the audio it is
+// given (none: both shown off).
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmAbout(QWidget* parent = nullptr);
+    explicit TfrmAbout(QWidget* parent = nullptr, TAudio* audio = nullptr);
 
     // Runs the main menu's show step again after a change of language.
     void SetLanguageChanged(std::function<void()> callback) {
@@ -63,6 +65,7 @@ private:
 
     TShape* Shape4;
     TShape* Shape5;
+    TAudio* audio_;
     std::function<void()> languageChanged_;
     bool languagePicked_ = false;
 };

@@ -6,16 +6,17 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
-#include "data/Sound.h"
 #include "exercises/Ovningar.h"
+#include "exercises/Ovningsslag.h"
 #include "exercises/Random.h"
+#include "platform/Audio.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
-#include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/Misstagsregister.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
@@ -41,10 +42,6 @@ TfrmHuvudmeny* frmHuvudmeny = nullptr;
 
 namespace {
 
-constexpr int kMapKind = 0;
-constexpr int kFlagKind = 1;
-constexpr int kMultiKind = 2;
-
 // Part n of the world: its code in the catalogue and its picture file.
 struct TVarldsdel {
     const char* kod;
@@ -56,6 +53,10 @@ const TVarldsdel kVarldsdelar[7] = {{"EUR", "Europa.gif"},     {"NOR", "NordAmer
                                     {"*", "Hela.gif"}};
 
 const QColor kHav(0, 0, 128);
+
+// The world pictures of the parts overlap; a click on a pixel that several
+// hold goes to the last of them in this order.
+constexpr int kDelarITraffordning[] = {5, 3, 2, 4, 1, 6};
 
 QPushButton* MakeButton(QWidget* parent, int tag, int x, int y, int w, int h, int pixels = 13) {
     auto* b = new QPushButton(parent);
@@ -101,18 +102,11 @@ QString FelText(const std::exception& e) {
 
 } // namespace
 
-TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
-    : QWidget(parent, kFastFonster),
-      mplMIDI_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Music)),
-      mplWAV1_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Wave, 0)),
-      mplWAV2_(std::make_unique<TMediaPlayer>(TMediaPlayer::Kind::Wave, 1)),
-      startare_(std::move(startare)) {
+TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* audio)
+    : QWidget(parent, kFastFonster), audio_(audio), startare_(std::move(startare)) {
     setWindowTitle(QStringLiteral("Globina"));
     setFixedSize(598, 558);
     setAutoFillBackground(true);
-    mplMIDI = mplMIDI_.get();
-    mplWAV1 = mplWAV1_.get();
-    mplWAV2 = mplWAV2_.get();
 
     panPanel = new QWidget(this);
     panPanel->resize(583, 547);
@@ -136,7 +130,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
 
     // The instruction lies under the lists, so that sliding down it disappears.
     lblInstruktion = new QLabel(panPanel);
-    SetTag(lblInstruktion, 25);
+    SetTag(lblInstruktion, TextNo::ClickOnAPart);
     lblInstruktion->setGeometry(185, 118, 381, 29);
     lblInstruktion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblInstruktion->setWordWrap(true);
@@ -153,17 +147,17 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
     cboOvningar->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // Explore shares the start's place, so that it is seen beside it.
-    cmdStarta = MakeButton(panPanel, 1, 184, 411, 110, 28);
+    cmdStarta = MakeButton(panPanel, TextNo::Start, 184, 411, 110, 28);
     cmdUtforska = MakeButton(panPanel, 56, 296, 411, 81, 28);
-    cmdTioitopp = MakeButton(panPanel, 2, 380, 411, 191, 28);
+    cmdTioitopp = MakeButton(panPanel, TextNo::HighScores, 380, 411, 191, 28);
     Shape2 = new TShape(panPanel, TShape::Kind::Ellipse);
     Shape2->setGeometry(372, 439, 11, 17);
     Shape2->SetBrushColor(Qt::red);
-    cmdHjalp = MakeButton(panPanel, 18, 184, 460, 193, 28);
-    cmdOm = MakeButton(panPanel, 5, 380, 460, 191, 28, 12);
+    cmdHjalp = MakeButton(panPanel, TextNo::Help, 184, 460, 193, 28);
+    cmdOm = MakeButton(panPanel, TextNo::Options, 380, 460, 191, 28, 12);
     cmdOm->setToolTip(QStringLiteral("Click here to change languages"));
     cmdMisstag = MakeButton(panPanel, 35, 184, 492, 193, 28);
-    cmdAvsluta = MakeButton(panPanel, 3, 380, 492, 191, 28);
+    cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 380, 492, 191, 28);
     cmdStarta->setText(QStringLiteral("S T A R T A"));
 
     tmrInstruktion = new QTimer(this);
@@ -179,7 +173,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
     connect(cmdStarta, &QPushButton::clicked, this, [this] { StartaOvning(); });
     connect(cmdUtforska, &QPushButton::clicked, this, [this] { Utforska(); });
     connect(cmdTioitopp, &QPushButton::clicked, this, [this] { VisaTopplista(); });
-    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(this); });
+    connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdOm, &QPushButton::clicked, this, [] {
         if (frmAbout)
             frmAbout->show();
@@ -190,13 +184,12 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare)
     connect(tmrInstruktion, &QTimer::timeout, this, [this] { tmrInstruktionTimer(); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 
     FormCreate();
 }
 
 TfrmHuvudmeny::~TfrmHuvudmeny() {
-    mplMIDI = mplWAV1 = mplWAV2 = nullptr;
     if (frmHuvudmeny == this)
         frmHuvudmeny = nullptr;
 }
@@ -217,8 +210,6 @@ void TfrmHuvudmeny::FormCreate() {
     for (int i = 1; i <= kLanguageCount; ++i)
         LanguageNames[i] = QString::fromLatin1(names[i - 1]);
     ChooseColorScheme();
-    SoundsOn = true;
-    MusicOn = true;
     try {
         if (!QDir::setCurrent(ProgramFolder()))
             throw EInOutError(
@@ -278,8 +269,10 @@ void TfrmHuvudmeny::FormShow() {
         return store.ReadNumber(QStringLiteral("Options"), QString::fromLatin1(name)).value_or(1) ==
                1;
     };
-    MusicOn = flag("Music");
-    SoundsOn = flag("Sounds");
+    if (audio_) {
+        audio_->SetMusicOn(flag("Music"));
+        audio_->SetSoundsOn(flag("Sounds"));
+    }
     ShowTimer = flag("Timer");
     LanguageIndex =
         store.ReadNumber(QStringLiteral("Languages"), QStringLiteral("From")).value_or(2);
@@ -316,7 +309,7 @@ void TfrmHuvudmeny::FormShow() {
             cmdUtforska->setToolTip(LangText(59));
             inner.Klar();
             lstParts->clear();
-            for (int n = 27; n <= 33; ++n) {
+            for (int n = TextNo::FirstPart; n <= TextNo::LastPart; ++n) {
                 auto* item = new QListWidgetItem(LangText(n), lstParts);
                 item->setSizeHint(QSize(lstParts->width() - 4, 16));
             }
@@ -364,7 +357,7 @@ void TfrmHuvudmeny::SattVarldsdel(int n) {
     if (n >= 1 && n <= 7)
         lstParts->setCurrentRow(n - 1);
     FyllOvningslista(n);
-    PlaySound(QStringLiteral("Plopp.WAV"), 2);
+    PlayEffect(audio_, TAudio::TEffect::Select);
 }
 
 void TfrmHuvudmeny::FyllOvningslista(int n) {
@@ -392,7 +385,7 @@ void TfrmHuvudmeny::imgMapMouseDown(int x, int y) {
         SattVarldsdel(7);
     } else {
         const QRgb hela = pixel(Varldsbild(7));
-        for (int n : {5, 3, 2, 4, 1, 6})
+        for (int n : kDelarITraffordning)
             if (pixel(Varldsbild(n)) == hela)
                 SattVarldsdel(n);
     }
@@ -443,7 +436,7 @@ void TfrmHuvudmeny::StartaOvning() {
         return;
     QListWidgetItem* item = cboOvningar->currentItem();
     if (!item || cboOvningar->currentRow() < 0) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(26));
+        ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ChooseAnExercise));
         return;
     }
     const QString text = item->text();
@@ -473,12 +466,11 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
         // The catalogue's entry plays the practice; a start from the list
         // plays the whole exercise again.
         ovning->Ovningsobjekt = objekt;
-        const int kind = ovning->Typ == QLatin1String("MULTI")   ? kMultiKind
-                         : ovning->Typ == QLatin1String("FLAGG") ? kFlagKind
-                                                                 : kMapKind;
+        const int kind = static_cast<int>(SkarmFor(ovning->Typ));
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
         // Stored before the start, so that activating the menu meanwhile releases it.
+        ovning->Ljud = audio_;
         startare_(ovning, this, [this, kind](QWidget* skarm) { skarmar_[kind] = skarm; });
         vanta.Klar();
     } catch (const std::exception& e) {
@@ -507,20 +499,23 @@ void TfrmHuvudmeny::Utforska() {
         return;
     QListWidgetItem* item = cboOvningar->currentItem();
     if (!item || cboOvningar->currentRow() < 0) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(26));
+        ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ChooseAnExercise));
         return;
     }
     std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
     if (!ovning || !utforskare_)
         return;
-    if (ovning->Typ == QLatin1String("MULTI") || ovning->Typ == QLatin1String("FLAGG")) {
+    if (SkarmFor(ovning->Typ) != TSkarmslag::Karta) {
         ShowMessageBox(this, TBoxKind::Information, LangText(61));
         return;
     }
     const QScopedValueRollback<bool> startar(startar_, true);
     TVanta vanta;
     try {
-        utforskare_(ovning, this, [this](QWidget* skarm) { skarmar_[kMapKind] = skarm; });
+        ovning->Ljud = audio_;
+        utforskare_(ovning, this, [this](QWidget* skarm) {
+            skarmar_[static_cast<int>(TSkarmslag::Karta)] = skarm;
+        });
         vanta.Klar();
     } catch (const std::exception& e) {
         vanta.Klar();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercises/Ovningsslag.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QStringList>
@@ -16,7 +18,7 @@ class QListWidget;
 class QPushButton;
 class QTimer;
 class TImage;
-class TMediaPlayer;
+class TAudio;
 class TShape;
 
 // Creates the screen of an exercise's kind, owned by the main menu, hands it
@@ -27,12 +29,13 @@ using TSkarmStartare = std::function<void(const std::shared_ptr<COvning>&, QWidg
                                           const TSkarmLagrare& lagra)>;
 
 // The main menu, the program's main window: closing it ends the program. It
-// owns the exercise catalogue and carries the media players through which all
-// sound is played.
+// owns the exercise catalogue; the sound it is given (none: silence) it feeds
+// from the settings and hands to every exercise it starts.
 class TfrmHuvudmeny : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmHuvudmeny(QWidget* parent = nullptr, TSkarmStartare startare = nullptr);
+    explicit TfrmHuvudmeny(QWidget* parent = nullptr, TSkarmStartare startare = nullptr,
+                           TAudio* audio = nullptr);
     ~TfrmHuvudmeny() override;
 
     // Reads the settings, the catalogue and the texts and lays the menu out
@@ -105,15 +108,13 @@ private:
     // Reports a failure that ends the program, then closes the menu.
     void Dodsfall(const QString& vad, const std::exception& e);
 
-    std::unique_ptr<TMediaPlayer> mplMIDI_;
-    std::unique_ptr<TMediaPlayer> mplWAV1_;
-    std::unique_ptr<TMediaPlayer> mplWAV2_;
+    TAudio* audio_;
     std::shared_ptr<COvningar> ovningar_;
     mutable std::array<QImage, 7> varldsbilder_;
     mutable std::array<bool, 7> avkodad_{};
     mutable bool bildfelVisat_ = false;
     // The open exercise screen of each kind: map, flag, multiple choice.
-    std::array<QPointer<QWidget>, 3> skarmar_;
+    std::array<QPointer<QWidget>, kAntalSkarmslag> skarmar_;
     TSkarmStartare startare_;
     TSkarmStartare utforskare_;
     bool startar_ = false; // an exercise is being started

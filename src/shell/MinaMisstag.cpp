@@ -4,7 +4,9 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "exercises/Ovningsslag.h"
 #include "platform/Look.h"
+#include "platform/WidgetHelpers.h"
 #include "scores/Misstagsregister.h"
 
 #include <QHeaderView>
@@ -21,9 +23,7 @@ constexpr int kRader = 10; // items and confusions shown
 constexpr int kRadhojd = 18;
 
 const std::array<const char*, 7> kDelar = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"};
-constexpr int kDelText = 27; // texts 27..33 name the parts
-// The kinds as the catalogue names them, and their texts 40..43.
-const std::array<const char*, 4> kTyper = {"AREA", "ORT", "FLAGG", "MULTI"};
+// The texts 40..43 name the kinds, in the order of the table of kinds.
 constexpr int kTypText = 40;
 
 QListWidget* Lista(QWidget* parent, const QRect& r, const QFont& font) {
@@ -68,8 +68,8 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lstParts = Lista(this, QRect(12, 36, 150, 7 * kRadhojd + 4), Arial(13, true));
     lstTyper = Lista(this, QRect(12, 196, 150, 4 * kRadhojd + 4), Arial(12));
     for (int i = 0; i < 7; ++i)
-        lstParts->addItem(LangText(kDelText + i));
-    for (int i = 0; i < 4; ++i)
+        lstParts->addItem(LangText(TextNo::FirstPart + i));
+    for (int i = 0; i < int(kOvningsslag.size()); ++i)
         lstTyper->addItem(LangText(kTypText + i));
 
     lblMissade = Rubrik(this, 36, QRect(176, 12, 452, 20));
@@ -127,7 +127,7 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     connect(cmdOva, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdTillbaka, &QPushButton::clicked, this, &QDialog::reject);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(this); });
+    connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 
     VisaVarldsdel(varldsdel >= 1 && varldsdel <= 7 ? varldsdel : 1);
 }
@@ -137,7 +137,7 @@ QString TfrmMinaMisstag::Varldsdel() const {
 }
 
 QString TfrmMinaMisstag::Typ() const {
-    return QString::fromLatin1(kTyper[typ_]);
+    return QString::fromLatin1(kOvningsslag[typ_].Nyckelord);
 }
 
 void TfrmMinaMisstag::VisaVarldsdel(int n) {
@@ -145,8 +145,9 @@ void TfrmMinaMisstag::VisaVarldsdel(int n) {
     lstParts->setCurrentRow(n - 1);
     // The kind with the most misses in this part comes first.
     int basta = 0, flest = 0;
-    for (int t = 0; t < 4; ++t) {
-        const auto topp = registret_.MestMissade(Varldsdel(), QString::fromLatin1(kTyper[t]), 1);
+    for (int t = 0; t < int(kOvningsslag.size()); ++t) {
+        const auto topp =
+            registret_.MestMissade(Varldsdel(), QString::fromLatin1(kOvningsslag[t].Nyckelord), 1);
         if (!topp.empty() && topp[0].Missar() > flest) {
             flest = topp[0].Missar();
             basta = t;

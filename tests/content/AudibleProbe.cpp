@@ -9,7 +9,7 @@
 //
 // Prints the device's format as "<frequency> <format> <channels>".
 #include "data/Globals.h"
-#include "data/Sound.h"
+#include "platform/Audio.h"
 #include "platform/MediaPlayer.h"
 
 #include <QCoreApplication>
@@ -27,16 +27,11 @@ int main(int argc, char* argv[]) {
     int frequency = 0, channels = 0;
     Uint16 format = 0;
     {
-        TMediaPlayer music(TMediaPlayer::Kind::Music), wave1(TMediaPlayer::Kind::Wave, 0),
-            wave2(TMediaPlayer::Kind::Wave, 1);
-        mplMIDI = &music;
-        mplWAV1 = &wave1;
-        mplWAV2 = &wave2;
-        SoundsOn = MusicOn = true;
+        TAudio audio;
         if (args[0] == QLatin1String("music"))
-            PlayMusic(args[1], 0);
+            audio.PlayMusic(args[1], 0);
         else
-            PlaySound(args[1], args.value(2).toInt());
+            audio.PlaySound(args[1], args.value(2).toInt());
 
         // Waits for the sound to start (events run, in case the device opens
         // from the event loop) and then to end. The limits only guard against
@@ -59,7 +54,6 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "the audio device never opened: %s\n", Mix_GetError());
             return 1;
         }
-        mplMIDI = mplWAV1 = mplWAV2 = nullptr;
     }
     std::printf("%d %d %d\n", frequency, int(format), channels);
     Mix_CloseAudio();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped pictures decode at the sizes their controls have, each with a
-// double-size picture drawn anew, and the template bitmap is a white 24-bit
-// bitmap.
+// double-size picture drawn anew.
 #include "AssetPath.h"
 #include "data/Gif.h"
 
@@ -62,20 +61,6 @@ TEST(PictureAsset, DoubleSizeGifsAreDrawnAtTwiceTheSize) {
         EXPECT_GT(mixedBlocks, drawnBlocks / 4);
         EXPECT_GT(near, width * height * 9 / 10);
     }
-}
-
-TEST(PictureAsset, TemplateBitmapIsWhite24Bit640By480) {
-    QFile f(AssetPath("bmptest.bmp"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray header = f.read(30);
-    ASSERT_EQ(header.left(2), "BM");
-    EXPECT_EQ(static_cast<uint8_t>(header[28]), 24) << "bits per pixel";
-    QImage image(AssetPath("bmptest.bmp"));
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(), QSize(640, 480));
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, 0xFFFFFFu) << x << "," << y;
 }
 
 } // namespace

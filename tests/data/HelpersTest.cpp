@@ -5,6 +5,7 @@
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "platform/WidgetHelpers.h"
 #include "support/TestFiles.h"
 #include "support/TestGif.h"
 
@@ -28,7 +29,7 @@ TEST(Helpers, TextsFoldersAndHelp) {
 
     QString opened;
     auto old = SetShellHook([&](const QString& target) { opened = target; });
-    OpenHelp(nullptr);
+    OpenHelp();
     SetShellHook(old);
     EXPECT_EQ(opened, "file://" + ProgramFolder() + "/globina.chm");
 }

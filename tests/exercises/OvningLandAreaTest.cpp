@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/OvningLandArea.h"
 #include "data/Helpers.h"
-#include "data/Sound.h"
+#include "platform/Audio.h"
 #include "platform/MediaPlayer.h"
 #include "support/TestScreens.h"
 
@@ -148,21 +148,19 @@ TEST_F(LandAreaTest, AnsweredAreasTakeTheColourOfTheirTry) {
 }
 
 TEST_F(LandAreaTest, RightAnswersSoundOnTheFirstChannelWrongOnesOnTheSecondIgnoredOnesNot) {
-    TMediaPlayer first(TMediaPlayer::Kind::Wave, 0), second(TMediaPlayer::Kind::Wave, 1);
-    mplWAV1 = &first;
-    mplWAV2 = &second;
-    SoundsOn = true;
+    TAudio audio;
+    ex.Ljud = &audio;
+    const TMediaPlayer &first = audio.Wave(1), &second = audio.Wave(2);
     const auto heard = [&] { return std::pair(first.FileName(), second.FileName()); };
     const QString folder = ProgramFolder() + "/";
     Answer(ex, screen, At(Other()));
     EXPECT_EQ(heard(), std::pair(QString(), folder + "Rassel11.WAV"));
     Answer(ex, screen, At(Asked()));
     EXPECT_EQ(heard(), std::pair(folder + "Plopp4.WAV", folder + "Rassel11.WAV"));
-    PlaySound("Plopp.WAV", 2);     // another sound in the second player
-    Answer(ex, screen, At("OUT")); // outside the exercise: ignored
+    audio.Play(TAudio::TEffect::Select); // another sound in the second player
+    Answer(ex, screen, At("OUT"));       // outside the exercise: ignored
     EXPECT_EQ(heard(), std::pair(folder + "Plopp4.WAV", folder + "Plopp.WAV"));
-    mplWAV1 = mplWAV2 = nullptr;
-    SoundsOn = false;
+    ex.Ljud = nullptr;
 }
 
 TEST_F(LandAreaTest, ADuplicatedItemIsAskedTwice) {

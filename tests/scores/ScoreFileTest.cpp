@@ -35,6 +35,9 @@ TEST(ScoreCoding, SecondsAreHeldInRangeSoEveryResultDecodes) {
     // Files written before may hold a 0-second result: one percent more.
     EXPECT_EQ(ScorePercent(8800000), 88);
     EXPECT_EQ(ScoreSeconds(8800000), 0);
+    // A bare percentage, 100 % among them, has no time.
+    for (int32_t bare : {0, 75, 100})
+        EXPECT_EQ(std::pair(ScorePercent(bare), ScoreSeconds(bare)), std::pair(bare, kNoTime));
 }
 
 TEST(ScoreFile, WritesEveryPlaceAsFourCrLfLines) {

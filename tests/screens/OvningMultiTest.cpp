@@ -53,9 +53,7 @@ protected:
 
 TEST_F(MultiTest, ShowsTheCardWithTheQuestionCounterAndFourWhiteBoxes) {
     Start(4);
-    EXPECT_EQ(std::tuple(screen->size(), screen->windowTitle(), screen->Shape1->BrushColor(),
-                         screen->imgSvar[3]->geometry()),
-              std::tuple(QSize(632, 465), "Multiple choice", FrameColor, QRect(54, 250, 211, 41)));
+    EXPECT_EQ(screen->windowTitle(), "Multiple choice");
     EXPECT_EQ(
         std::tuple(screen->lblNr[1]->text(), screen->lblCount->text(), screen->lblProcent->text()),
         std::tuple("2", "1 (4)", "0 %"));

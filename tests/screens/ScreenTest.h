@@ -19,7 +19,6 @@ protected:
         oldFolder = QDir::currentPath();
         QDir::setCurrent(dir.Path(""));
         ShowTimer = true;
-        SoundsOn = false;
         for (const auto& [n, t] :
              {std::pair{11, "Top ten"}, {12, "Quit"}, {17, "Multiple choice"}, {23, "Restart"}})
             LanguageTexts(2, n) = t;

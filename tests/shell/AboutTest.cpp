@@ -2,6 +2,7 @@
 #include "shell/About.h"
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "platform/Audio.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "support/TestFiles.h"
@@ -28,8 +29,8 @@ protected:
         for (int i = 1; i <= 8; ++i)
             LanguageNames[i] = names[i];
         LanguageIndex = 2;
-        SoundsOn = MusicOn = ShowTimer = true;
-        about = std::make_unique<TfrmAbout>();
+        ShowTimer = true;
+        about = std::make_unique<TfrmAbout>(nullptr, &audio);
         about->SetLanguageChanged([this] { ++redraws; });
         old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
     }
@@ -41,6 +42,7 @@ protected:
     }
 
     TestDir dir;
+    TAudio audio;
     std::unique_ptr<TfrmAbout> about;
     int redraws = 0;
     QStringList boxes;
@@ -57,16 +59,16 @@ TEST_F(AboutTest, ShowsTheSortedLanguagesAndOkWithTheSameLanguageWritesTheFlagsO
     EXPECT_EQ(lines.join(' '), "Danish Dutch English French German Italian Spanish Swedish");
     EXPECT_EQ(about->cboLanguage->currentIndex(), 2); // English, matched by its text
     EXPECT_EQ(about->lblVersion->text(), "Globina version  3.00");
-    // Cancel keeps the globals, and the next show takes them again.
+    // Cancel keeps the settings, and the next show takes them again.
     about->chkSound->setChecked(false);
     about->hide();
-    EXPECT_TRUE(SoundsOn);
+    EXPECT_TRUE(audio.SoundsOn());
     about->show();
     EXPECT_TRUE(about->chkSound->isChecked());
 
     about->chkMusic->setChecked(false);
     about->Ok();
-    EXPECT_EQ(std::pair(MusicOn, SoundsOn), std::pair(false, true));
+    EXPECT_EQ(std::pair(audio.MusicOn(), audio.SoundsOn()), std::pair(false, true));
     EXPECT_EQ((QStringList{Stored("Options/Music"), Stored("Options/Sounds"),
                            Stored("Options/Timer"), Stored("Languages/From")}),
               (QStringList{"0", "1", "1", ""}));
@@ -111,7 +113,7 @@ TEST_F(AboutTest, EscapeClosesAsCancelAndTheDialogHasNoTitleBarButtons) {
     about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("German"));
     QTest::keyClick(about.get(), Qt::Key_Escape);
     EXPECT_FALSE(about->isVisible());
-    EXPECT_EQ(std::tuple(SoundsOn, LanguageIndex, redraws), std::tuple(true, 2, 0));
+    EXPECT_EQ(std::tuple(audio.SoundsOn(), LanguageIndex, redraws), std::tuple(true, 2, 0));
     EXPECT_EQ(Stored("Options/Sounds"), "");
     // A title only: the frame offers neither system menu nor a button.
     const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -3,6 +3,7 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "exercises/Ovningar.h"
+#include "platform/Audio.h"
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
 #include "platform/Shape.h"
@@ -66,7 +67,7 @@ protected:
 
     // The menu as the program makes it, then shown on the test's catalogue.
     std::unique_ptr<TfrmHuvudmeny> Menu(TSkarmStartare startare = nullptr) {
-        auto menu = std::make_unique<TfrmHuvudmeny>(nullptr, std::move(startare));
+        auto menu = std::make_unique<TfrmHuvudmeny>(nullptr, std::move(startare), &audio);
         for (int n = 1; n <= 7; ++n)
             menu->SetVarldsbild(n, World(n));
         QDir::setCurrent(dir.Path(""));
@@ -83,6 +84,7 @@ protected:
     }
 
     TestDir dir;
+    TAudio audio;
     QStringList boxes;
     TMessageBoxHook old;
 };
@@ -91,7 +93,7 @@ protected:
 
 TEST_F(MenuTest, AnEmptyStoreGivesEverythingOnAndEnglish) {
     auto menu = Menu();
-    EXPECT_EQ(std::tuple(MusicOn, SoundsOn, ShowTimer, LanguageIndex),
+    EXPECT_EQ(std::tuple(audio.MusicOn(), audio.SoundsOn(), ShowTimer, LanguageIndex),
               std::tuple(true, true, true, 2));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
     EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europe countries"});
@@ -107,7 +109,7 @@ TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneTextCountsAsMissingAndALanguageBeyond
     Store("Options/Timer", "on");
     Store("Languages/From", "x");
     auto menu = Menu();
-    EXPECT_EQ(std::tuple(MusicOn, SoundsOn, ShowTimer, LanguageIndex),
+    EXPECT_EQ(std::tuple(audio.MusicOn(), audio.SoundsOn(), ShowTimer, LanguageIndex),
               std::tuple(false, false, true, 2));
 
     // Outside the table: said once, English stored in its place, and the menu works.

@@ -68,8 +68,8 @@ protected:
         LanguageTexts(2, 13) = "Capital of";
         LanguageTexts(2, 14) = "?";
         GlobinaRandom::SetClock([] { return 4711u; });
-        oldVisare =
-            SetTopplistaVisare([this](QWidget*, int32_t nummer, const QString&, int32_t score) {
+        oldVisare = SetTopplistaVisare(
+            [this](QWidget*, int32_t nummer, const QString&, int32_t score, TAudio*) {
                 topList.push_back({nummer, score});
             });
     }

@@ -9,6 +9,7 @@
 #include "data/Errors.h"
 #include "maps/Areas.h"
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "maps/Places.h"
 #include "platform/Image.h"
 
@@ -130,7 +131,7 @@ public:
     const CAreor& Map(int n) {
         auto& slot = maps_[n];
         if (!slot) {
-            const QString file = dir_ + QStringLiteral("/AREA%1.crp").arg(n);
+            const QString file = dir_ + QLatin1Char('/') + AreaFil(n);
             if (!QFileInfo::exists(file))
                 throw std::runtime_error("no area file " + file.toStdString());
             slot = std::make_unique<CAreor>();
@@ -338,11 +339,10 @@ void CheckKind(const Exercise& e) {
         Fail(e, "unknown kind " + e.kind);
     if (!QStringList{"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"}.contains(e.part))
         Fail(e, "unknown part " + e.part);
-    // Flags are shown on the sheet of maps 1-5; multiple choice asks about
-    // countries, so not on the maps of states and provinces (7, 8, 10, 11).
-    const bool subdivisions = e.map == 7 || e.map == 8 || e.map == 10 || e.map == 11;
-    if (e.map < 1 || e.map > 11 || (e.kind == "FLAGG" && e.map > 5) ||
-        (e.kind == "MULTI" && subdivisions))
+    // Flags are shown only for maps with flags; multiple choice asks about
+    // countries, so not on the maps of states and provinces.
+    if (!ArKarta(e.map) || (e.kind == "FLAGG" && !Kartinfo(e.map).Flaggor) ||
+        (e.kind == "MULTI" && !Kartinfo(e.map).Lander))
         Fail(e, "no such map for this kind");
     if (e.places < 1 || e.places > 4)
         Fail(e, "no such place file; places are 1 to 4");

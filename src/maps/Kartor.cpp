@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "maps/Kartor.h"
+
+#include "data/Errors.h"
+
+#include <array>
+
+namespace {
+
+const std::array<TKartinfo, kAntalKartor> kKartor = {{
+    {"Vatten.crp", true, true},     // 1 the world
+    {"Vatten.crp", true, true},     // 2
+    {"Vatten.crp", true, true},     // 3
+    {"Vatten.crp", true, true},     // 4
+    {"Vatten.crp", true, true},     // 5
+    {"Vatten.crp", false, true},    // 6
+    {"Vatten7.crp", false, false},  // the United States
+    {"Vatten8.crp", false, false},  // Canada
+    {"Vatten9.crp", false, true},   // Norden
+    {"Vatten10.crp", false, false}, // Brazil
+    {"Vatten11.crp", false, false}, // Australia
+}};
+
+} // namespace
+
+const TKartinfo& Kartinfo(int nummer) {
+    RangeCheck(nummer, 1, kAntalKartor);
+    return kKartor[nummer - 1];
+}
+
+bool ArKarta(int nummer) {
+    return nummer >= 1 && nummer <= kAntalKartor;
+}
+
+QString AreaFil(int nummer) {
+    return QStringLiteral("AREA") + QString::number(nummer) + QStringLiteral(".crp");
+}
+
+QString HavFil(int nummer) {
+    return QStringLiteral("Hav") + QString::number(nummer) + QStringLiteral(".crp");
+}
+
+QString VattenFil(int nummer) {
+    return QString::fromLatin1(Kartinfo(nummer).Vatten);
+}
