@@ -971,7 +971,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   }
   if (m.towns) placesHere.push(...nordicPlaces(m, finalAreas, placesHere, movedHere));
   console.warn(`map ${m.id}: ${finalAreas.length} areas, ${water.length} lakes, ${placesHere.length} capitals; moved onto land: ${movedHere.join(', ')}`);
-  return { id: m.id, name: m.name, frame: m.frame, areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
+  return { id: m.id, name: m.name, frame: m.frame, insets: insetBoxes.map((b) => bbox(b)), areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
 }
 const subMapsOut = subdivisionMaps();
 // The items of the catalogue's exercises of each of these maps: the atlas
@@ -1000,6 +1000,21 @@ const placeFiles = [];
   console.warn(`Ort2.crp: ${featurePlaces.length} places; left out for spacing or view: ${leftOut.join(', ') || 'none'}`);
 }
 
+// ---------- the reference the drawn maps are measured against ---------------
+// Every unit of the country source and every lake of the 1:50m layer at full
+// detail, so that the atlas tool and the tests compare the drawn maps with the
+// sources themselves rather than with the simplified outlines.
+const reference = {
+  countries: Object.keys(features).sort().map((code) => ({ code, state: STATES.has(code), rings: features[code].flatMap((poly) => poly.map((ring) => buildRing(ring, fullDetail))) })),
+  lakes: lakeSources[0].flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : [])),
+};
+// The lakes that the maps take from the 10 km layer, which the 1:50m layer
+// lacks (Tanganyika, Balkhash, Eyre, Mirim), are water in the reference too.
+for (const l of [...lakes, ...subMapsOut.flatMap((m) => m.water)]) {
+  const [y, x] = l.s1;
+  if (reference.lakes.some((p) => pointInRing(x, y, p[0]))) continue;
+  for (const g of lakeSources[1]) for (const p of g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []) if (pointInRing(x, y, p[0])) reference.lakes.push(p);
+}
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, reference, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);
