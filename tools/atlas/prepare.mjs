@@ -506,7 +506,10 @@ for (const m of tables.maps) {
     // or under 70 % of the size; anything else keeps its outline or is dropped.
     const cap = capitals[code];
     const tooSmall = ps[0].inner < m.keepInner && (!ps[0].shared || ps[0].inner < m.keepInner * 0.7);
-    if (tooSmall) {
+    // A territory too small to colour keeps its outline as land where it is
+    // still some pixels across (the Falklands, New Caledonia on the world map).
+    const keptTerritory = !isState && ps[0].inner >= (m.keepTerritory ?? Infinity);
+    if (tooSmall && !keptTerritory) {
       if (!home) continue;
       const sd = seeds(ps[0].outer, ps[0].holes);
       const enclaveOf = Object.keys(byCode).find((c) => c !== code && byCode[c].some((q) => ps[0].outer.every(([x, y]) => pointInRing(x, y, q.outer))));

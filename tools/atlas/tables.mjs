@@ -124,7 +124,7 @@ const overlapShift = (f) => (b) => {
 };
 const M = (o) => ({ maxRing: 480, maxPieces: 40, minMarkerFraction: 0.6, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
 const maps = [
-  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepInner: 0.4, marker: 2.4, leaveOut: true, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12,
+  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepInner: 0.4, marker: 2.4, leaveOut: true, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 12, keepTerritory: 0.1,
      keepIslands: [[72.8, -121.5]] }), // Banks Island: asked among the world's largest islands
   M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepInner: 0.12, keepPiece: 0.05, marker: 0.7, spot: 0.38, home: ['EUR'], maxPieces: 90 }),
   M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepInner: 0.22, keepPiece: 0.1, marker: 1.0, spot: 0.65, home: ['NOR'], maxPieces: 60,
