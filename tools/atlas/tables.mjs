@@ -185,7 +185,7 @@ export const subMaps = [
        weight: 0.002, keepPiece: 0.1, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['PATOS', 'MIRIM', 'TITICACA'] }),
   SM({ id: 11, name: 'Australia', country: 'AUS', code: 'AU', frame: { w: 111, e: 155, s: -44.5, n: -9 }, context: ['PNG', 'IDN', 'TLS'],
        drop: ['JB'], unitKeys: { QL: 'QLD', TS: 'TAS', VI: 'VIC', CT: 'ACT', NS: 'NSW' },
-       weight: 0.002, keepPiece: 0.12, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
+       weight: 0.002, keepPiece: 0.05, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
