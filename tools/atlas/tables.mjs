@@ -182,7 +182,7 @@ export const subMaps = [
        weight: 0.0008, keepPiece: 0.05, keepInner: 0.1, marker: 0.4, spot: 0.2, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
        lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN', 'MJOSA', 'SAIMAA', 'PAIJANNE', 'INARI', 'LADOGA', 'ONEGA', 'PEIPUS'] }),
   SM({ id: 10, name: 'Brazil', country: 'BRA', code: 'BR', frame: { w: -75, e: -33.5, s: -34.5, n: 6 }, context: ['ARG', 'URY', 'PRY', 'BOL', 'PER', 'COL', 'VEN', 'GUY', 'SUR', 'FRA', 'ECU', 'CHL'],
-       weight: 0.002, keepPiece: 0.1, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['PATOS', 'MIRIM', 'TITICACA'] }),
+       weight: 0.002, keepPiece: 0.05, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['PATOS', 'MIRIM', 'TITICACA'] }),
   SM({ id: 11, name: 'Australia', country: 'AUS', code: 'AU', frame: { w: 111, e: 155, s: -44.5, n: -9 }, context: ['PNG', 'IDN', 'TLS'],
        drop: ['JB'], unitKeys: { QL: 'QLD', TS: 'TAS', VI: 'VIC', CT: 'ACT', NS: 'NSW' },
        weight: 0.002, keepPiece: 0.05, keepInner: 0.1, marker: 0.5, spot: 0.25, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
