@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the shipped maps as the player meets them at 1920 x 1048 (the map
 // screen maximised on a 1920 x 1080 desktop): an exercise start (loading the
 // files of the map, then the first full drawing with every area taking part)

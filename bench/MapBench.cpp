@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Map drawing and hit-testing speed on generated continents at screen size.
 // Each figure is also given as a ratio to filling the whole picture once with
 // one colour, measured in the same run, so results compare across machines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player feels on the map screen, on the shipped maps: a click until
 // the screen is repainted, an exercise start until the first question shows,
 // and the work done while the screen sits idle. Runs on the offscreen

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of Globina beside a peer program, measured alike and in turns
 # under a virtual X display: the time from launch until the program's first
 # window is mapped, and its resident memory once that window has stood for a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers shared by the subsystem, test, tool and benchmark folders.
 
 # globina_library(name SOURCES ... LIBS ...): a static library of one subsystem.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package.
 #
 #   cmake --install build --prefix P
@@ -5,12 +6,54 @@
 # puts the program with its data files in one program folder, P/lib/globina
 # (the program finds its data beside itself), starts it from P/bin/globina,
 # and adds what a desktop needs: the launcher, the icons, the AppStream
-# metadata and the manual page. scripts/package builds the .deb with CPack.
+# metadata and the manual page. debian/ builds the .deb from these rules
+# (scripts/package).
 
 # One reverse-DNS id for the launcher, the icons, the metadata and the program.
 set(GLOBINA_APP_ID org.globina.globina)
-set(GLOBINA_SCREENSHOT_URL "https://globina.org/screenshots/main-menu.png"
-    CACHE STRING "Where the screenshot of the AppStream metadata is published")
+# The metadata names a screenshot only when the build is told where one is
+# published: an address on a domain the project does not control would let
+# whoever holds that domain decide what software centres show.
+set(GLOBINA_SCREENSHOT_URL "" CACHE STRING
+    "Web address of desktop/screenshot-main-menu.png for the AppStream metadata (empty: none)")
+set(GLOBINA_METAINFO_SCREENSHOTS "")
+if(GLOBINA_SCREENSHOT_URL)
+  string(CONCAT GLOBINA_METAINFO_SCREENSHOTS
+    "  <screenshots>\n"
+    "    <screenshot type=\"default\">\n"
+    "      <caption>The main menu: a part of the world and its exercises</caption>\n"
+    "      <image>${GLOBINA_SCREENSHOT_URL}</image>\n"
+    "    </screenshot>\n"
+    "  </screenshots>\n")
+endif()
+
+# The versions and their dates come from debian/changelog, the one list of
+# releases; its newest entry must be the version being built.
+file(STRINGS ${CMAKE_SOURCE_DIR}/debian/changelog changelog REGEX "^(globina \\(| -- )")
+set(GLOBINA_METAINFO_RELEASES "")
+set(newest "")
+foreach(line ${changelog})
+  if(line MATCHES "^globina \\(([^)]+)\\)")
+    set(version ${CMAKE_MATCH_1})
+    if(NOT newest)
+      set(newest ${version})
+    endif()
+  elseif(line MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    set(day ${CMAKE_MATCH_1})
+    set(year ${CMAKE_MATCH_3})
+    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    list(FIND months ${CMAKE_MATCH_2} month)
+    math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+    if(month LESS 10)
+      set(month 0${month})
+    endif()
+    string(APPEND GLOBINA_METAINFO_RELEASES
+           "    <release version=\"${version}\" date=\"${year}-${month}-${day}\"/>\n")
+  endif()
+endforeach()
+if(NOT newest STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "debian/changelog's newest version ${newest} is not ${PROJECT_VERSION}")
+endif()
 set(GLOBINA_PROGRAM_DIR lib/globina)
 target_compile_definitions(globina PRIVATE GLOBINA_APP_ID="${GLOBINA_APP_ID}")
 
@@ -39,30 +82,3 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/icons/globina.svg
         DESTINATION share/icons/hicolor/scalable/apps RENAME ${GLOBINA_APP_ID}.svg)
-
-# The Debian package: globina_<version>_<arch>.deb.
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME globina)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "geography quiz: countries, capitals and flags of the world")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Globina is a geography quiz for one player. Click the countries on a map,\n"
-    "click the capitals and cities, pick flags from a sheet or answer four-choice\n"
-    "questions, against a running percentage and a clock, with a top-ten list\n"
-    "for every exercise. It speaks Swedish, English, French, German, Spanish,\n"
-    "Italian, Danish and Dutch.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Globina developers")
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_STRIP_FILES ON)
-# The libraries the program links come from dpkg-shlibdeps. The Qt platform
-# plugins and the sound library are loaded, not linked: without the plugins no
-# window opens, and without the mixer the quiz is silent. The screens are laid
-# out for Liberation Sans. Music needs a General MIDI
-# soundfont and F1 the help viewer, but the quiz plays without either.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libsdl2-mixer-2.0-0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | sf3-soundfont-gm, xchm, xdg-utils")
-include(CPack)

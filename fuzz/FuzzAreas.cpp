@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: land and water areas (AREA<n>.crp, Vatten.crp).
 #include "FuzzInput.h"
 #include "maps/Areas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the exercise catalogue (Ovning.crp).
 #include "FuzzInput.h"
 #include "exercises/Ovningar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: GIF pictures (flags, logo, world pictures).
 #include "FuzzInput.h"
 #include "data/Gif.h"

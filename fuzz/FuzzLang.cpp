@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the language table (lang.crp).
 #include "FuzzInput.h"
 #include "data/Language.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: places (Ort<n>.crp).
 #include "FuzzInput.h"
 #include "maps/Places.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the highscore file (scores.hgh).
 #include "FuzzInput.h"
 #include "scores/ScoreFile.h"

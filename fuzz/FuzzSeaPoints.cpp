@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: sea points (Hav<n>.crp).
 #include "FuzzInput.h"
 #include "maps/Karta.h"

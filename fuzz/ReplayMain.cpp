@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target's entry point once on every file of the folders (or
 // files) named on the command line, as the tests do with the seed corpus and
 // the kept reproducers. A missing folder counts as empty.

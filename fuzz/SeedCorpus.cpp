@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of every fuzz target: small valid files made with
 // the project's own writers, one folder per target under the given folder.
 #include "PictureFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Errors.h"
 
 EGlobina::EGlobina(QString message) : message_(std::move(message)), utf8_(message_.toStdString()) {

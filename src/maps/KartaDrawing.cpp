@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the map on its picture. The sea and the area colours are flood
 // fills into whatever the earlier steps left, so the order of the steps and
 // the colour tests before each fill decide the picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreFile.h"
 
 #include "data/Cp1252.h"
@@ -245,7 +246,9 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
     RemoveLeftovers(fileName);
 }
 
-QString SetAsideDamaged(const QString& fileName) {
+QString SetAsideDamaged(const QString& fileName, bool* isNew) {
+    if (isNew)
+        *isNew = false;
     QFile damaged(fileName);
     if (!damaged.open(QIODevice::ReadOnly))
         throw EInOutError(
@@ -266,6 +269,8 @@ QString SetAsideDamaged(const QString& fileName) {
             throw EInOutError(QStringLiteral("Cannot copy \"%1\" to \"%2\": %3")
                                   .arg(fileName, copy, damaged.errorString()),
                               5);
+        if (isNew)
+            *isNew = true;
         return copy;
     }
 }

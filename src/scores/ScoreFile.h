@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -67,8 +68,9 @@ void SaveScores(const TScoreTable& table, const QString& fileName);
 
 // Copies a highscore file that cannot be read to fileName + ".damaged" (or
 // ".damaged2", ... : an earlier copy is never overwritten; a copy with the
-// same bytes is reused) and returns the copy's name. Throws EInOutError.
-QString SetAsideDamaged(const QString& fileName);
+// same bytes is reused) and returns the copy's name; isNew, when given, tells
+// whether the copy was made now. Throws EInOutError.
+QString SetAsideDamaged(const QString& fileName, bool* isNew = nullptr);
 
 // Puts the score v into the list of the exercise: above the first place whose
 // rating is at most v, the lower places moved down and the last one dropped.

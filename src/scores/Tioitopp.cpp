@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Tioitopp.h"
 
 #include "data/Errors.h"
@@ -9,6 +10,7 @@
 #include "platform/Image.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
+#include "scores/DamagedScores.h"
 #include "scores/ScoreLocation.h"
 
 #include <QApplication>
@@ -115,31 +117,9 @@ void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
     readFailed_ = false;
     NewRank = 0;
 
-    if (QFileInfo::exists(fileName)) {
-        try {
-            ReadScores(Scores, fileName);
-        } catch (const EGlobina& e) {
-            // The records before the damage stay and new results are saved
-            // once the damaged file is safe beside it; without that copy the
-            // file is left alone.
-            QString copy;
-            try {
-                copy = SetAsideDamaged(fileName);
-            } catch (const EGlobina&) {
-                readFailed_ = true;
-            }
-            ShowMessageBox(this, TBoxKind::Information,
-                           QStringLiteral("Error reading the highscore file. The following error "
-                                          "occurred: ") +
-                               e.Message() +
-                               (readFailed_
-                                    ? QString()
-                                    : QStringLiteral("\r\nThe results read before the damage are "
-                                                     "kept and new results are saved; the damaged "
-                                                     "file was copied to \"%1\".")
-                                          .arg(QFileInfo(copy).fileName())));
-        }
-    }
+    // Without a copy of a damaged file the file is left alone.
+    if (QFileInfo::exists(fileName))
+        readFailed_ = !ReadScoresSettingDamageAside(this, Scores, fileName);
 
     const int rank = PlaceScore(Scores, ExerciseNo, score);
     if (rank > 0) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Topplista.h"
 
 #include "data/Gif.h"
@@ -6,6 +7,7 @@
 #include "data/Language.h"
 #include "platform/Image.h"
 #include "platform/Look.h"
+#include "scores/DamagedScores.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -81,7 +83,7 @@ void TfrmTopplista::LoadScores(const QString& fileName,
     FileName = fileName;
     Scores.Clear();
     if (QFileInfo::exists(fileName))
-        ReadScores(Scores, fileName);
+        ReadScoresSettingDamageAside(this, Scores, fileName);
     FillGrid(ovningar);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -25,8 +26,10 @@ public:
     explicit TfrmTopplista(QWidget* parent = nullptr);
 
     // Reads the highscore file (a missing one is an empty table) and fills the
-    // list. Throws EGlobina on a damaged file or an exercise number outside
-    // 1..90; the caller reports it and does not show the list.
+    // list. A damaged file is copied aside and reported as the top-ten screen
+    // does, and the list shows what was read before the damage. Throws the
+    // range error for an exercise number outside 1..90; the caller reports it
+    // and does not show the list.
     void LoadScores(const QString& fileName, const std::vector<TTopplistaRad>& ovningar);
 
     QFrame* Panel1;

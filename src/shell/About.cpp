@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/About.h"
 
 #include "data/Globals.h"
@@ -18,9 +19,22 @@
 
 TfrmAbout* frmAbout = nullptr;
 
-// The sources of the geography: the country outlines and the places.
-const QString TfrmAbout::kMapSource = QStringLiteral("https://www.naturalearthdata.com/");
-const QString TfrmAbout::kPlaceSource = QStringLiteral("https://www.geonames.org/");
+// Each licence asks for this credit; the OpenStreetMap page also offers the
+// licence of the derived lakes.
+const std::vector<TfrmAbout::TSource> TfrmAbout::kSources = {
+    {QStringLiteral("Natural Earth"), QStringLiteral("maps, public domain"),
+     QStringLiteral("https://www.naturalearthdata.com/")},
+    {QStringLiteral("\u00a9 OpenStreetMap contributors"), QStringLiteral("lakes, ODbL 1.0"),
+     QStringLiteral("https://www.openstreetmap.org/copyright")},
+    {QStringLiteral("GeoNames"), QStringLiteral("places, CC BY 4.0"),
+     QStringLiteral("https://www.geonames.org/")},
+    {QStringLiteral("SimpleMaps World Cities"), QStringLiteral("cities, CC BY 4.0"),
+     QStringLiteral("https://simplemaps.com/data/world-cities")},
+    {QStringLiteral("Unicode CLDR"), QStringLiteral("names, Unicode License v3"),
+     QStringLiteral("https://cldr.unicode.org/")},
+    {QStringLiteral("svg-country-flags"), QStringLiteral("flags, public domain"),
+     QStringLiteral("https://www.npmjs.com/package/svg-country-flags")},
+};
 
 namespace {
 
@@ -65,10 +79,11 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     lblVersion = MakeLabel(this, QStringLiteral("Globina version "), 71, 14, 13, true);
     MakeLabel(this, QStringLiteral("Freeware"), 215, 14, 13, true);
     MakeLine(this, 72, 36, 389);
-    MakeLabel(this, QStringLiteral("Maps: Natural Earth, OpenStreetMap, GeoNames, CLDR."), 71, 47,
-              13, false, 358, 16);
-    MakeLabel(this, QStringLiteral("Flags: public-domain drawings of the svg-country-flags set."),
-              71, 71, 13, false, 371, 16);
+    lblCopyright = MakeLabel(
+        this, QStringLiteral("\u00a9 2026 Globina maintainers. Free software: GPL 3 or later."), 71,
+        47, 13, false, 358, 16);
+    MakeLabel(this, QStringLiteral("The help (F1) gives every source and licence in full."), 71, 71,
+              13, false, 371, 16);
     MakeLine(this, 72, 99, 389);
     MakeLabel(this, QStringLiteral("Language:"), 72, 112, 13, true);
 
@@ -89,25 +104,26 @@ TfrmAbout::TfrmAbout(QWidget* parent)
         c->setFont(Arial(12));
     auto* line = MakeLine(this, 70, 192, 390);
     line->setGeometry(70, 192, 390, 1);
-    MakeLabel(this, QStringLiteral("The maps and places come from:"), 71, 202, 13, false, 350, 16);
+    MakeLabel(this, QStringLiteral("The data comes from:"), 71, 202, 13, false, 350, 16);
 
-    auto link = [this](const QString& text, int y, int h) {
-        auto* l = new QLabel(text, this);
-        QFont f = Arial(13, true);
-        f.setUnderline(true);
-        l->setFont(f);
-        l->setStyleSheet(QStringLiteral("color: blue"));
+    // The name is the link; the label is only as wide as its text, so a click
+    // beside it opens nothing.
+    int y = 221;
+    for (const TSource& source : kSources) {
+        auto* l = new QLabel(QStringLiteral("<span style=\"color: blue; font-weight: bold; "
+                                            "text-decoration: underline\">%1</span>: %2")
+                                 .arg(source.Name.toHtmlEscaped(), source.Licence.toHtmlEscaped()),
+                             this);
+        l->setFont(Arial(13));
+        l->setTextFormat(Qt::RichText);
         l->setCursor(Qt::PointingHandCursor);
-        l->setGeometry(71, y, 269, h);
+        l->setToolTip(source.Url);
+        l->move(71, y);
+        l->adjustSize();
         l->installEventFilter(this);
-        return l;
-    };
-    // Each label shows its address without the scheme and the closing slash.
-    const auto shown = [](QString url) {
-        return url.remove(QStringLiteral("https://")).remove(QLatin1Char('/'));
-    };
-    lblWeb = link(shown(kMapSource), 229, 21);
-    lblLumora = link(shown(kPlaceSource), 252, 22);
+        lblSources.push_back(l);
+        y += 18;
+    }
 
     auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setGeometry(72, 330, 193, 33);
@@ -130,16 +146,12 @@ TfrmAbout::TfrmAbout(QWidget* parent)
 }
 
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == lblWeb) {
-            ShellOpenUrl(kMapSource);
-            return true;
-        }
-        if (watched == lblLumora) {
-            ShellOpenUrl(kPlaceSource);
-            return true;
-        }
-    }
+    if (event->type() == QEvent::MouseButtonPress)
+        for (size_t i = 0; i < lblSources.size(); ++i)
+            if (watched == lblSources[i]) {
+                ShellOpenUrl(kSources[i].Url);
+                return true;
+            }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -10,7 +12,8 @@ class QPushButton;
 class TShape;
 
 // The settings and About dialog: sound effects, music, clock and language,
-// the version and credits, and links to the web sites.
+// the version, the program's licence, and every source of the shipped data with
+// its licence and a link.
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -29,13 +32,19 @@ public:
     QCheckBox* chkMusic;
     QCheckBox* chkShowTimer;
     QLabel* lblVersion;
-    QLabel* lblWeb;
-    QLabel* lblLumora;
+    QLabel* lblCopyright;
     QPushButton* cmdOK;
 
-    // The home pages of the two sources of the geography, which the links open.
-    static const QString kMapSource;
-    static const QString kPlaceSource;
+    // One source of the shipped data: what it gave, under which licence, and
+    // the page its link opens.
+    struct TSource {
+        QString Name;
+        QString Licence;
+        QString Url;
+    };
+    static const std::vector<TSource> kSources;
+    // One link label per source, in the order of kSources; a click opens its page.
+    std::vector<QLabel*> lblSources;
 
 protected:
     void showEvent(QShowEvent* event) override;

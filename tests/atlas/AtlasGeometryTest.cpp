@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the shipped geography as the player sees it: drawn
 // with the program's own map and judged with the area exercise's own test.
 #include "Patches.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
 // and of the Nordic map (9) with Ort4.crp, drawn with the program's own map.

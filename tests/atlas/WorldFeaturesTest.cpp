@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the world features (Ort2.crp) as the place exercises
 // that ask them show them: every marker inside the view, 8 pixels from every
 // other marker of its exercise at 1024 x 700, seas and river mouths on the

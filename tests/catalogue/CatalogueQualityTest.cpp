@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the shipped catalogue: every exercise can be played to
 // its end on its map, by a player who always answers right.
 #include "data/Globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the questions that the shipped catalogue asks on the
 // shipped atlas: place markers far enough apart to be told from one another,
 // and no multiple-choice question that names its own answer.

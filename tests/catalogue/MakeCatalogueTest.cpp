@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue tool on a small atlas of its own: how it expands and checks
 // the exercises of the close-up maps and the further place files.
 #include "exercises/Ovningar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays one sound the way the game does and waits until the mixer has
 // finished with it, then closes the device so that everything played has
 // reached it. Run by AudibleTest with SDL's disk audio driver, which writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player hears: the right-answer and wrong-answer effects and the
 // top-ten music, played the way the game plays them, through SDL's disk audio
 // driver, which writes the device's output to a file instead of a sound card.

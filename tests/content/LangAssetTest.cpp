@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped screen texts: every number in every language, and the pieces
 // that other code joins with names read as questions.
 #include "AssetPath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped pictures decode at the sizes their controls have, each with a
 // double-size picture drawn anew, and the template bitmap is a white 24-bit
 // bitmap.

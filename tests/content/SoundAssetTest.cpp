@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped sound effects and music: they decode with the audio library the
 // program plays them with, are short, loud enough and never clip, and the
 // music is a well-formed Standard MIDI File.

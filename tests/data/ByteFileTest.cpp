@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/ByteFile.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR, checks the installed layout and
 # plays in the installed program folder, so a missing install rule fails.
 #
@@ -34,8 +35,10 @@ for lang in sv en fr de es it da nl; do
   done
 done
 grep -qx "Categories=Education;Geography;Game;" "$desktop" || fail "categories"
-appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null ||
-  fail "the metainfo does not validate"
+# Valid, and with no warning either (a warning does not fail the validation).
+verdict=$(appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" 2>&1) ||
+  fail "the metainfo does not validate: $verdict"
+! grep -q '^W:' <<<"$verdict" || fail "the metainfo has warnings: $verdict"
 # PNG width and height: big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
 for size in 16 22 24 32 48 64 128 256; do

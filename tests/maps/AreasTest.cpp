@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "maps/Areas.h"
 #include "data/Errors.h"
 #include "maps/MapMath.h"

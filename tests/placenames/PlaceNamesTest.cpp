@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the names in the shipped atlas: every capital as a
 // current school atlas writes it in each of the eight languages, no district
 // among the cities, and the short country forms of a school atlas. The rule

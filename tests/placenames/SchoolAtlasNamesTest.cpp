@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of names by the school-atlas rule: the hand tables of
 // states, provinces and world features, and every name in the shipped area
 // and place files (whatever AREA*.crp and Ort*.crp there are). A name is not

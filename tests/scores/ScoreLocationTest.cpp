@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreLocation.h"
 #include "data/Helpers.h"
 #include "platform/MessageBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Tioitopp.h"
 #include "data/Globals.h"
 #include "data/Helpers.h"

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Topplista.h"
 #include "data/Errors.h"
 #include "platform/Image.h"
+#include "platform/MessageBox.h"
 #include "scores/ScoreFile.h"
 #include "support/Tables.h"
 #include "support/TestFiles.h"
 
+#include <QFile>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -35,14 +38,37 @@ TEST(Topplista, ListsEveryExerciseInCatalogueOrderWithItsBestResult) {
     EXPECT_EQ(Row(filled.grdLista, 1), (QStringList{"3", "Countries", "QRS", "95 %", "01:00"}));
 }
 
-TEST(Topplista, FailuresAreRaisedForTheCallerToReport) {
+TEST(Topplista, ADamagedFileIsSetAsideAndReportedOnceAndWhatWasReadIsShown) {
     TestDir dir;
-    TfrmTopplista list;
-    EXPECT_THROW(
-        list.LoadScores(dir.Write("scores.hgh", "1\r\n1\r\nX\r\nnot a number\r\n"), kRader),
-        EGlobina);
-    TfrmTopplista other;
-    EXPECT_THROW(other.LoadScores(dir.Path("none.hgh"), {{91, "Beyond"}}), ERangeError);
+    TScoreTable table;
+    table(3, 1) = {MakeScore(95, 60), "Before"};
+    const QString path = dir.Path("scores.hgh");
+    SaveScores(table, path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("0\r\n1\r\nAfter\r\n1\r\n"); // exercise 0: the range error
+    file.close();
+    const QByteArray damaged = ReadAll(path);
+
+    QStringList boxes;
+    const TMessageBoxHook old = SetMessageBoxHook([&](TBoxKind, const QString& t) { boxes << t; });
+    for (int opening = 1; opening <= 2; ++opening) {
+        TfrmTopplista list;
+        list.LoadScores(path, kRader);
+        EXPECT_EQ(Row(list.grdLista, 1),
+                  (QStringList{"3", "Countries", "Before", "95 %", "01:00"}));
+    }
+    SetMessageBoxHook(old);
+    // One copy and one message for one damage, however often the list is opened.
+    EXPECT_EQ(boxes, QStringList{"Error reading the highscore file. The following error occurred: "
+                                 "Range check error\r\nThe results read before the damage are "
+                                 "kept and new results are saved; the damaged file was copied to "
+                                 "\"scores.hgh.damaged\"."});
+    EXPECT_EQ(std::tuple(ReadAll(path + ".damaged"), QFile::exists(path + ".damaged2")),
+              std::tuple(damaged, false));
+
+    TfrmTopplista beyond;
+    EXPECT_THROW(beyond.LoadScores(dir.Path("none.hgh"), {{91, "Beyond"}}), ERangeError);
 }
 
 TEST(Topplista, TwoPressesOnAFlowerBringBothBack) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/About.h"
 #include "data/Globals.h"
 #include "data/Language.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QTest>
 #include <QUrl>
@@ -118,25 +120,31 @@ TEST_F(AboutTest, EscapeClosesAsCancelAndTheDialogHasNoTitleBarButtons) {
     EXPECT_FALSE(about->windowFlags() & buttons);
 }
 
-TEST_F(AboutTest, TheWebLinksOpenTheRealSourcesOfTheGeography) {
+TEST_F(AboutTest, EverySourceIsCreditedWithItsLicenceAndALinkToItsPage) {
     QStringList opened;
     const TShellHook oldShell = SetShellHook([&](const QString& url) { opened << url; });
     about->show();
-    QTest::mouseClick(about->lblWeb, Qt::LeftButton);
-    LanguageIndex = 1;
-    QTest::mouseClick(about->lblWeb, Qt::LeftButton);
-    QTest::mouseClick(about->lblLumora, Qt::LeftButton);
+    ASSERT_EQ(about->lblSources.size(), TfrmAbout::kSources.size());
+    for (QLabel* label : about->lblSources) {
+        QTest::mouseClick(label, Qt::LeftButton);
+        // Every line fits the dialog between its two dark bands.
+        EXPECT_LE(label->geometry().right(), 468) << label->text().toStdString();
+    }
     SetShellHook(oldShell);
-    ASSERT_EQ(opened.size(), 3);
-    for (const QString& address : opened) {
-        const QUrl url(address);
-        EXPECT_EQ(url.scheme(), "https") << address.toStdString();
+    ASSERT_EQ(opened.size(), qsizetype(TfrmAbout::kSources.size()));
+    QSet<QString> hosts;
+    for (size_t i = 0; i < TfrmAbout::kSources.size(); ++i) {
+        const TfrmAbout::TSource& source = TfrmAbout::kSources[i];
+        const QUrl url(opened[i]);
+        EXPECT_EQ(url.scheme(), "https") << opened[i].toStdString();
         // Hosts reserved for examples lead nowhere.
         for (const char* reserved : {"example.org", "example.com", "example.net", "localhost"})
-            EXPECT_FALSE(url.host().endsWith(reserved)) << address.toStdString();
+            EXPECT_FALSE(url.host().endsWith(reserved)) << opened[i].toStdString();
+        hosts << url.host();
+        const QString shown = about->lblSources[i]->text();
+        EXPECT_TRUE(shown.contains(source.Name.toHtmlEscaped()) && shown.contains(source.Licence))
+            << shown.toStdString();
     }
-    // The labels show where the clicks go.
-    EXPECT_TRUE(opened[0].contains(about->lblWeb->text()));
-    EXPECT_TRUE(opened[2].contains(about->lblLumora->text()));
-    EXPECT_NE(QUrl(opened[0]).host(), QUrl(opened[2]).host());
+    EXPECT_EQ(hosts.size(), opened.size());
+    EXPECT_TRUE(about->lblCopyright->text().contains("GPL"));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on the shipped assets: the main menu starts one exercise
 // of each kind, a player answers every question right, signs the result in
 // the top-ten screen and finds it in the highscore file and the top list.

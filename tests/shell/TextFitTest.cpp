@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped screen texts and exercise names, measured in every language
 // with the program's fonts against the controls that show them: nothing may
 // be cut, nor run into its neighbour.

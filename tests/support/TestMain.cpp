@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One main for every test binary: GoogleTest with a QApplication, so that
 // widget tests (QtTest) and model tests share a binary.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world's seas, islands, mountains and river mouths as the place file
 // Ort2.crp: one record per feature of the hand table (the Nordic ones belong
 // to the Nordic map's own file), keyed for the exercises that ask them:

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the flag of every state named in the prepared JSON from the public
 # domain SVGs of svg-country-flags into assets/flags/<code>.gif: at most
 # 120 x 60 pixels, aspect kept, 64 colours, no dither, metadata stripped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand tables of names and facts that no open source gives in eight
 // languages: the states and provinces of the subdivision maps, and the world's
 // seas, islands, mountains and river mouths (with the lakes, islands and peaks

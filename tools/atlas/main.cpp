@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // atlas: writes the geography files of assets/ from the prepared sources
 // (see README.md). Usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]
 #include "AtlasModel.h"

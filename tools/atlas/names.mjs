@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the atlas and the choice of its cities. A place is named as a
 // current school atlas of each language writes it: CLDR's exemplar city where
 // the place is its time zone's city, else GeoNames' name for the language,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry and names for the atlas: reads the pinned sources and writes one
 // JSON file (maps, lakes, places, picture outlines) that the atlas tool turns
 // into the data files. Everything here is deterministic: same sources, same

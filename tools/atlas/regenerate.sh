@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every geography file under assets/ from the pinned sources:
 # the area, water, place and sea-point files, the seven world pictures and
 # the flags. Usage: tools/atlas/regenerate.sh [BUILD_DIR] [PREVIEW_DIR]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-written tables of the atlas. Everything that is a choice rather than a
 // fact of the sources lives here, so the README can list it.
 

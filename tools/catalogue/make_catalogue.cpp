@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the readable catalogue (catalogue.txt) into Ovning.crp, expanding the
 // country lists from the atlas files and checking that every exercise can be
 // played on its map.

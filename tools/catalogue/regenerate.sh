@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds assets/Ovning.crp from tools/catalogue/catalogue.txt and the atlas
 # files in assets/. Deterministic: a rerun gives a byte-identical file.
 set -euo pipefail

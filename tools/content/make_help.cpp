@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiles the help pages in help/ into globina.chm with chmcmd, then clears
 // the two build stamps chmcmd writes (the system's uptime in milliseconds, in
 // the file header and in the #SYSTEM file), so that the same pages always give

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the readable table of screen texts (lang.tsv) into lang.crp: one
 // record per text number, in number order, so that the output depends on
 // nothing but the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes good.mid, the fanfare that plays when a result enters a top-ten list:
 // eight bars of C major at 132 beats a minute (about 15 seconds) for trumpet,
 // horns, tuba, timpani and a marching snare, as a format 1 Standard MIDI File

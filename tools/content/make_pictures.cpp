@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the shipped pictures: the logo column of the main menu, the white
 // template bitmap, the two icons of the multiple-choice screen, the two bands
 // of the top-ten screen and the two flowers of the top list; and, given a second

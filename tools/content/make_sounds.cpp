@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesizes the three sound effects as 16-bit mono PCM WAV files:
 //   Plopp4.WAV   right answer: a short bright plop that bends upwards
 //   Rassel11.WAV wrong answer: a short dry rattle

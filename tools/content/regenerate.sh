@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the shipped screen texts, sounds, music, pictures and help in
 # assets/ from the sources in tools/content/ and help/. Deterministic: a rerun
 # gives byte-identical files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mapshot: draws a map from the data files the way an exercise does and
 // writes it as a PNG, so maps can be looked at without playing.
 #include "Patches.h"
