@@ -148,6 +148,32 @@ TEST(AtlasFiles, PlacesHaveNamesAndEveryCapitalLiesInItsCountry) {
     EXPECT_GE(cities, 200);
 }
 
+// Europe's side of the boundary with Asia (lat, lon): the Urals at 60 E, the
+// Ural River, the Caucasus watershed, the Bosporus, the Dardanelles, the
+// Aegean.
+const std::pair<float, float> kEurope[] = {
+    {90, 60},      {54, 60},     {51.2, 58.6}, {51.2, 51.4},   {46.9, 51.9},
+    {41.2, 49.3},  {42.7, 44.6}, {43.4, 40},   {41.25, 29.12}, {41, 29},
+    {40.1, 26.35}, {35.5, 27},   {30, 32},     {30, -30},      {90, -30}};
+
+TEST(AtlasFiles, PlacesOfStatesAcrossEuropeAndAsiaTakeTheContinentOfTheirSide) {
+    TPunkter europe{};
+    int n = 0;
+    for (auto [lat, lon] : kEurope)
+        europe[size_t(++n)] = {lat, lon};
+    COrter places;
+    places.LasOrter("Ort1.crp");
+    int checked = 0;
+    for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get()) {
+        if (!QStringList{"RU", "KZ", "TR", "GE", "AZ"}.contains(p->Grupp1))
+            continue;
+        ++checked;
+        const bool inEurope = PunktIYta(float(p->Latitud), float(p->Longitud), europe, n);
+        EXPECT_EQ(p->Grupp2, inEurope ? "EUR" : "ASI") << p->Namn[2].toStdString();
+    }
+    EXPECT_GE(checked, 10);
+}
+
 TEST(AtlasFiles, WorldPicturesAreAlignedRendersOfOneMap) {
     const char* names[] = {"Europa.gif", "NordAmerika.gif", "SydAmerika.gif", "Asien.gif",
                            "Afrika.gif", "Australien.gif",  "Hela.gif"};

@@ -22,7 +22,7 @@ struct TSubdivisionMap {
 };
 
 const TSubdivisionMap kMaps[] = {
-    {7, "US", 51, {"CA", "MX"}},
+    {7, "US", 51, {"CA", "MX", "CU", "BS"}},
     {8, "CA", 13, {"US", "GL"}},
     {10, "BR", 27, {"AR", "BO", "CL", "CO", "EC", "FR", "GY", "PE", "PY", "SR", "UY", "VE"}},
     {11, "AU", 8, {"ID", "PG", "TL"}},

