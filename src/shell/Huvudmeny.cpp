@@ -432,16 +432,21 @@ void TfrmHuvudmeny::Shape2MouseDown() {
 void TfrmHuvudmeny::StartaOvning() {
     // A start lets events run; a second Start (or double click) queued
     // meanwhile would make a second screen for the same exercise.
-    if (startar_)
-        return;
+    std::shared_ptr<COvning> ovning;
+    QString text;
+    if (!startar_ && ValdOvning(ovning, text))
+        Starta(ovning, text, {});
+}
+
+bool TfrmHuvudmeny::ValdOvning(std::shared_ptr<COvning>& ovning, QString& text) {
     QListWidgetItem* item = cboOvningar->currentItem();
     if (!item || cboOvningar->currentRow() < 0) {
         ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ChooseAnExercise));
-        return;
+        return false;
     }
-    const QString text = item->text();
-    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
-    Starta(ovning, text, {});
+    text = item->text();
+    ovning = ovningar_ ? ovningar_->HittaOvning(text) : nullptr;
+    return true;
 }
 
 void TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt) {
@@ -495,15 +500,9 @@ void TfrmHuvudmeny::VisaMinaMisstag() {
 }
 
 void TfrmHuvudmeny::Utforska() {
-    if (startar_)
-        return;
-    QListWidgetItem* item = cboOvningar->currentItem();
-    if (!item || cboOvningar->currentRow() < 0) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ChooseAnExercise));
-        return;
-    }
-    std::shared_ptr<COvning> ovning = ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
-    if (!ovning || !utforskare_)
+    std::shared_ptr<COvning> ovning;
+    QString text;
+    if (startar_ || !ValdOvning(ovning, text) || !ovning || !utforskare_)
         return;
     if (SkarmFor(ovning->Typ) != TSkarmslag::Karta) {
         ShowMessageBox(this, TBoxKind::Information, LangText(61));

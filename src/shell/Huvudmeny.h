@@ -105,6 +105,9 @@ private:
     // items are given. Reports a failure that ends the program.
     void Starta(const std::shared_ptr<COvning>& ovning, const QString& namn,
                 const QStringList& objekt);
+    // The exercise chosen in the list (null when the catalogue lacks it) and
+    // its text; false, after a word to the player, when none is chosen.
+    bool ValdOvning(std::shared_ptr<COvning>& ovning, QString& text);
     // Reports a failure that ends the program, then closes the menu.
     void Dodsfall(const QString& vad, const std::exception& e);
 
