@@ -306,6 +306,7 @@ void CKarta::FyllArea(const CArea& area, const QColor& farg) {
 void CKarta::FyllAreor(const QString& key, const QColor& farg) {
     if (!Landareor)
         return;
+    CKartaRingar::TPaus paus(Ringar, Canvas()); // lifted once for all the state's pieces
     for (int i = 1; i <= Landareor->Antal; ++i) {
         const CArea& a = *Landareor->Areor[i];
         if (a.Deltar && a.Matchar(key))

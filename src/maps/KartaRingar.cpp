@@ -102,20 +102,20 @@ void CKartaRingar::Rita(TCanvas& c, qreal kvot) {
     const int n = static_cast<int>(std::ceil(yttre));
     for (const TRing& r : ringar_) {
         const QRect ruta = QRect(r.Mitt - QPoint(n, n), r.Mitt + QPoint(n, n)) & c.ClipRect();
-        std::vector<QRgb> under;
-        under.reserve(static_cast<size_t>(ruta.width()) * ruta.height());
+        if (ruta.isEmpty())
+            continue;
+        under_.emplace_back(ruta, c.Block(ruta));
+        std::vector<QRgb> ring = under_.back().second;
+        auto p = ring.begin();
         for (int y = ruta.top(); y <= ruta.bottom(); ++y)
-            for (int x = ruta.left(); x <= ruta.right(); ++x)
-                under.push_back(c.Pixel(x, y).rgb());
-        under_.emplace_back(ruta, std::move(under));
-        for (int y = ruta.top(); y <= ruta.bottom(); ++y)
-            for (int x = ruta.left(); x <= ruta.right(); ++x) {
+            for (int x = ruta.left(); x <= ruta.right(); ++x, ++p) {
                 const double d = std::hypot(x - r.Mitt.x(), y - r.Mitt.y());
                 if (d > yttre || d <= yttre - 2 * kant - band)
                     continue;
                 const bool svart = d > yttre - kant || d <= yttre - kant - band;
-                c.SetPixel(x, y, svart ? QColor(Qt::black) : r.Farg);
+                *p = svart ? qRgb(0, 0, 0) : r.Farg.rgb();
             }
+        c.SetBlock(ruta, ring);
     }
     ritade_ = true;
 }
@@ -124,13 +124,7 @@ void CKartaRingar::TaBort(TCanvas& c) {
     // Last drawn first off, so overlapping rings leave the picture as it was.
     for (auto it = under_.rbegin(); it != under_.rend(); ++it) {
         const auto& [ruta, under] = *it;
-        size_t i = 0;
-        for (int y = ruta.top(); y <= ruta.bottom(); ++y)
-            for (int x = ruta.left(); x <= ruta.right(); ++x) {
-                const QRgb v = under[i++];
-                if (c.Pixel(x, y).rgb() != v)
-                    c.SetPixel(x, y, QColor::fromRgb(v));
-            }
+        c.SetBlock(ruta, under);
     }
     under_.clear();
     ritade_ = false;

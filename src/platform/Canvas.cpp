@@ -465,6 +465,27 @@ QColor TCanvas::Pixel(int x, int y) const {
     return QColor::fromRgb(image_->pixel(x, y));
 }
 
+std::vector<QRgb> TCanvas::Block(const QRect& r) const {
+    std::vector<QRgb> pixels;
+    pixels.reserve(static_cast<size_t>(r.width()) * r.height());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image_->constScanLine(y));
+        pixels.insert(pixels.end(), row + r.left(), row + r.right() + 1);
+    }
+    return pixels;
+}
+
+void TCanvas::SetBlock(const QRect& r, const std::vector<QRgb>& pixels) {
+    Prepare();
+    Touch(r.left(), r.top(), r.right(), r.bottom());
+    auto p = pixels.begin();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        uint32_t* row = Row(y);
+        for (int x = r.left(); x <= r.right(); ++x)
+            row[x] = *p++ | kOpaque;
+    }
+}
+
 void TCanvas::SetPixel(int x, int y, const QColor& c) {
     Prepare();
     if (x < 0 || y < 0 || x >= Width() || y >= Height())

@@ -86,6 +86,10 @@ public:
     // A pixel's colour; an invalid QColor outside the picture.
     QColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, const QColor& c);
+    // The pixels of a rectangle inside the picture, row by row, and back:
+    // what lies under a mark drawn over the picture for a while.
+    std::vector<QRgb> Block(const QRect& r) const;
+    void SetBlock(const QRect& r, const std::vector<QRgb>& pixels);
 
     // Flood fill from (x, y) with the brush colour: Border spreads over every
     // pixel that is not the colour, Surface over pixels of exactly the colour.
