@@ -240,57 +240,57 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
     }
 }
 
+void TMisstagsregister::Las(const QString& sql, const QString& varldsdel, const QString& typ,
+                            const std::function<void(QSqlQuery&)>& binda,
+                            const std::function<void(const QSqlQuery&)>& rad) {
+    try {
+        Oppna();
+        QSqlQuery q = Forbered(QSqlDatabase::database(connection_, false), sql.arg(Urval(typ)));
+        BindUrval(q, varldsdel, typ);
+        binda(q);
+        Kor(q);
+        while (q.next())
+            rad(q);
+    } catch (const TSqlFel&) {
+        Stang();
+    }
+}
+
 std::vector<TMissatObjekt> TMisstagsregister::MestMissade(const QString& varldsdel,
                                                           const QString& typ, int antal) {
     std::vector<TMissatObjekt> rader;
-    try {
-        Oppna();
-        // SQLite takes the bare name column from the row of MAX(q.game): the
-        // name as last asked.
-        QSqlQuery q = Forbered(
-            QSqlDatabase::database(connection_, false),
-            QStringLiteral("SELECT q.item, q.name, MAX(q.game), COUNT(*) AS asked,"
-                           " SUM(q.tries = 1) AS first FROM questions q"
-                           " JOIN games g ON g.id = q.game WHERE %1"
-                           " GROUP BY q.item HAVING asked > first"
-                           " ORDER BY asked - first DESC, CAST(first AS REAL) / asked, q.name"
-                           " LIMIT ?")
-                .arg(Urval(typ)));
-        BindUrval(q, varldsdel, typ);
-        q.addBindValue(antal);
-        Kor(q);
-        while (q.next())
+    // SQLite takes the bare name column from the row of MAX(q.game): the
+    // name as last asked.
+    Las(
+        QStringLiteral("SELECT q.item, q.name, MAX(q.game), COUNT(*) AS asked,"
+                       " SUM(q.tries = 1) AS first FROM questions q"
+                       " JOIN games g ON g.id = q.game WHERE %1"
+                       " GROUP BY q.item HAVING asked > first"
+                       " ORDER BY asked - first DESC, CAST(first AS REAL) / asked, q.name"
+                       " LIMIT ?"),
+        varldsdel, typ, [antal](QSqlQuery& q) { q.addBindValue(antal); },
+        [&rader](const QSqlQuery& q) {
             rader.push_back({q.value(0).toString(), q.value(1).toString(), q.value(3).toInt(),
                              q.value(4).toInt()});
-    } catch (const TSqlFel&) {
-        Stang(); // shown empty; the next game's save deals with the file
-    }
+        });
     return rader;
 }
 
 std::vector<TForvaxling> TMisstagsregister::Forvaxlingar(const QString& varldsdel,
                                                          const QString& typ, int antal) {
     std::vector<TForvaxling> rader;
-    try {
-        Oppna();
-        QSqlQuery q = Forbered(
-            QSqlDatabase::database(connection_, false),
-            QStringLiteral("SELECT q.item, q.name, c.given, c.given_name, MAX(c.rowid),"
-                           " COUNT(*) AS n FROM confusions c"
-                           " JOIN questions q ON q.game = c.game AND q.seq = c.seq"
-                           " JOIN games g ON g.id = c.game WHERE %1"
-                           " GROUP BY q.item, c.given ORDER BY n DESC, q.name, c.given_name"
-                           " LIMIT ?")
-                .arg(Urval(typ)));
-        BindUrval(q, varldsdel, typ);
-        q.addBindValue(antal);
-        Kor(q);
-        while (q.next())
+    Las(
+        QStringLiteral("SELECT q.item, q.name, c.given, c.given_name, MAX(c.rowid),"
+                       " COUNT(*) AS n FROM confusions c"
+                       " JOIN questions q ON q.game = c.game AND q.seq = c.seq"
+                       " JOIN games g ON g.id = c.game WHERE %1"
+                       " GROUP BY q.item, c.given ORDER BY n DESC, q.name, c.given_name"
+                       " LIMIT ?"),
+        varldsdel, typ, [antal](QSqlQuery& q) { q.addBindValue(antal); },
+        [&rader](const QSqlQuery& q) {
             rader.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                              q.value(3).toString(), q.value(5).toInt()});
-    } catch (const TSqlFel&) {
-        Stang();
-    }
+        });
     return rader;
 }
 
@@ -298,26 +298,21 @@ int32_t TMisstagsregister::OvningFor(const QString& varldsdel, const QString& ty
                                      const QStringList& objekt) {
     if (objekt.isEmpty())
         return 0;
-    try {
-        Oppna();
-        QStringList platser(objekt.size(), QStringLiteral("?"));
-        QSqlQuery q = Forbered(QSqlDatabase::database(connection_, false),
-                               QStringLiteral("SELECT g.exercise, SUM(q.tries > 1) AS missed"
-                                              " FROM questions q JOIN games g ON g.id = q.game"
-                                              " WHERE %1 AND q.item IN (%2)"
-                                              " GROUP BY g.exercise ORDER BY missed DESC,"
-                                              " g.exercise LIMIT 1")
-                                   .arg(Urval(typ), platser.join(QLatin1Char(','))));
-        BindUrval(q, varldsdel, typ);
-        for (const QString& o : objekt)
-            q.addBindValue(Text(o));
-        Kor(q);
-        if (q.next())
-            return q.value(0).toInt();
-    } catch (const TSqlFel&) {
-        Stang();
-    }
-    return 0;
+    const QStringList platser(objekt.size(), QStringLiteral("?"));
+    int32_t ovning = 0;
+    Las(
+        QStringLiteral("SELECT g.exercise, SUM(q.tries > 1) AS missed"
+                       " FROM questions q JOIN games g ON g.id = q.game"
+                       " WHERE %1 AND q.item IN (%2)"
+                       " GROUP BY g.exercise ORDER BY missed DESC, g.exercise LIMIT 1")
+            .arg(QStringLiteral("%1"), platser.join(QLatin1Char(','))),
+        varldsdel, typ,
+        [&objekt](QSqlQuery& q) {
+            for (const QString& o : objekt)
+                q.addBindValue(Text(o));
+        },
+        [&ovning](const QSqlQuery& q) { ovning = q.value(0).toInt(); });
+    return ovning;
 }
 
 QString MisstagFileIn(const QString& programFolder, const QString& dataFolder) {

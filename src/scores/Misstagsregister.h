@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+class QSqlQuery;
+
 // The lasting record of mistakes: every finished game's questions, whether
 // each was right at the first try and what was given instead, in an SQLite
 // database in the player's data folder. The highscores never depend on it: a
@@ -66,6 +68,12 @@ public:
 private:
     bool Oppna();
     void Stang();
+    // Runs a query over the games of the part and kind (%1 in sql stands for
+    // their condition); binda adds the values after theirs, rad takes each
+    // row. A failure reads as no rows: the next game's save deals with the file.
+    void Las(const QString& sql, const QString& varldsdel, const QString& typ,
+             const std::function<void(QSqlQuery&)>& binda,
+             const std::function<void(const QSqlQuery&)>& rad);
     void Meddela(int text, const QString& arg);
 
     QString fileName_;
