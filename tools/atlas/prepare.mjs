@@ -713,6 +713,32 @@ function nordicPlaces(m, areas, caps, moved) {
   return out;
 }
 
+// Water areas have no holes, and the water is a fill up to the lake's own
+// shore colour: an island drawn inside a lake would be flooded with it. So
+// each island of a lake that covers a few pixels joins the shore by a slit,
+// walked there and back, and the fill stops at its coast (Isle Royale,
+// Manitoulin). The slit's two edges cancel for the even-odd rule.
+const lakeIslands = new Map(lakeSources.flatMap((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => [p[0], p.slice(1)]))));
+function withIslands(l, f) {
+  const perDegree = 1048 / ((f.n - f.s) * 1.08);
+  const islands = (lakeIslands.get(l.source) ?? [])
+    .map((h) => simplifyDP([...dedupe(h), dedupe(h)[0]], 0.01).slice(0, -1))
+    .filter((h) => h.length >= 3 && Math.abs(ringArea(h)) * perDegree * perDegree >= 4)
+    .sort((a, b) => Math.abs(ringArea(b)) - Math.abs(ringArea(a)));
+  let ring = l.lonLat;
+  for (const h of islands) {
+    if (ring.length + h.length + 2 > 495) continue;
+    let bi = 0, bj = 0, bd = Infinity;
+    ring.forEach(([x, y], i) => h.forEach(([u, v], j) => { const d = Math.hypot((x - u) * squeeze(y), y - v); if (d < bd) { bd = d; bi = i; bj = j; } }));
+    ring = [...ring.slice(0, bi + 1), ...h.slice(bj), ...h.slice(0, bj + 1), ...ring.slice(bi)];
+  }
+  if (ring === l.lonLat) return l;
+  const sd = seeds(ring, []);
+  const keep = (s) => pointInRing(s[1], s[0], ring);
+  return { ...l, lonLat: ring, ring: ring.map(([x, y]) => [round4(y), round4(x)]),
+    s1: keep(l.s1) ? l.s1 : [round4(sd.s1[1]), round4(sd.s1[0])], s2: keep(l.s2) ? l.s2 : [round4(sd.s2[1]), round4(sd.s2[0])] };
+}
+
 function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   const cc = m.country ? a3to2[m.country] : '';
   const seats = m.country ? seatsOf(cc) : m.states.map((s) => capitals[a3to2[s]]);
@@ -858,7 +884,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
     const b = bbox(l.lonLat);
     return !(b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n);
   });
-  const water = [...named, ...bigLakes(f, named)];
+  const water = [...named, ...bigLakes(f, named)].map((l) => withIslands(l, f));
   const finalAreas = [];
   const counter = {};
   for (const a of areas.filter((x) => !x.dead).sort((p, q) => (p.key < q.key ? -1 : p.key > q.key ? 1 : p.k - q.k))) {
