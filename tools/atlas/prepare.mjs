@@ -820,11 +820,16 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
       const r0 = u.inset ? r1 : shiftRing(r1, overlapWith(m.frame, bbox(r1)));
       const b = bbox(r0);
       let parts = [r0];
+      let clipped = false;
       if (!u.inset && !(b.w >= f.w && b.e <= f.e && b.s >= f.s && b.n <= f.n)) {
         if (b.e <= f.w || b.w >= f.e || b.n <= f.s || b.s >= f.n) continue;
         parts = pc.intersection([[...r0, r0[0]]], box).map((p) => densifyEdges(dedupe(p[0].slice(0, -1)), f));
+        clipped = true;
       }
-      for (const p of parts) if (p.length >= 3 && Math.abs(ringArea(p)) > 1e-6) pieces.push({ outer: p, area: Math.abs(ringArea(p)) });
+      // A sliver that the frame cuts off a larger coast is that coast's land
+      // up to the frame's edge, however thin (Yucatán at 21.5 N).
+      const onEdge = (p) => clipped && p.some(([x, y]) => x === f.w || x === f.e || y === f.s || y === f.n);
+      for (const p of parts) if (p.length >= 3 && Math.abs(ringArea(p)) > 1e-6) pieces.push({ outer: p, area: Math.abs(ringArea(p)), cut: onEdge(p) });
     }
     pieces.sort((a, b) => b.area - a.area);
     for (const p of pieces) p.inner = pole([p.outer], Math.max(extent(p.outer) / 200, 0.0005)).d;
@@ -858,7 +863,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
     let kept = 0;
     pieces.forEach((p, k) => {
       const holdsCap = cp && pointInRing(cp.x, cp.y, p.outer);
-      if (k > 0 && !holdsCap && (p.inner < m.keepPiece || kept >= m.maxPieces)) return;
+      if (k > 0 && !holdsCap && !p.cut && (p.inner < m.keepPiece || kept >= m.maxPieces)) return;
       kept++;
       areas.push({ key, k, outer: p.outer, holes: [], home: u.home });
     });
