@@ -788,8 +788,13 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
       u.polys.forEach((p, k) => {
         const r = u.rings[k];
         const idx = p[0].map((i) => (i >= 0 ? i : ~i));
-        if (r.length > m.maxRing) { for (const i of idx) thr[i] *= 1.6; changed = true; }
-        else if (r.length < m.maxRing * 0.7 && extent(r) >= m.keepPiece * 2 && selfCrossings(r).length) { for (const i of idx) thr[i] /= 2; changed = true; }
+        // What the frame keeps of a ring is what must fit: the whole of
+        // Russia held to the limit left its coast inside the frame coarse.
+        const inset = m.insets.some((ins) => ins.unit === u.unit);
+        const f = m.frame, sh = inset ? r : shiftRing(r, overlapWith(f, bbox(r)));
+        const n = inset ? r.length : sh.filter(([x, y]) => x >= f.w - 0.5 && x <= f.e + 0.5 && y >= f.s - 0.5 && y <= f.n + 0.5).length;
+        if (n > m.maxRing * 0.85) { for (const i of idx) thr[i] *= 1.6; changed = true; }
+        else if (n < m.maxRing * 0.6 && extent(r) >= m.keepPiece * 2 && selfCrossings(r).length) { for (const i of idx) thr[i] /= 2; changed = true; }
       });
     if (!changed) break;
   }
