@@ -170,7 +170,7 @@ export const subMaps = [
        weight: 0.0004, keepPiece: 0.06,
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATSALT', 'OKEECHOBEE', 'WOODS', 'CHAMPLAIN'] }),
   SM({ id: 8, name: 'Canada', country: 'CAN', code: 'CA', frame: { w: -142, e: -52, s: 41.0, n: 83.5 }, context: ['USA', 'GRL'],
-       weight: 0.003, keepPiece: 0.12, maxPieces: 60,
+       weight: 0.003, keepPiece: 0.06, maxPieces: 90,
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATBEAR', 'GREATSLAVE', 'WINNIPEG', 'ATHABASCA', 'REINDEER', 'WINNIPEGOSIS', 'WOODS', 'NIPIGON', 'MISTASSINI', 'NETTILLING', 'DUBAWNT', 'GREATSALT'] }),
   // The Nordic map: the five states are asked (Åland belongs to Finland);
   // towns of at least `towns.minPop` people are candidates for its place file.
