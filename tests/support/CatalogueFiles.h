@@ -2,6 +2,7 @@
 #pragma once
 
 #include "data/ByteWriter.h"
+#include "exercises/Ovningar.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,25 +22,31 @@ struct TestEntry {
     int ortfil = 1;
     QString varldsdel = "EUR";
     uint32_t landfarg = 0x00C0C0C0, ovningsfarg = 0x008000, vattenfarg = 0x800000;
-    int32_t nord = 0, syd = 0, mitt = 0; // ten-thousandths of a degree
+    double nord = 0, syd = 0, mitt = 0; // degrees
     QStringList items = {};
 };
 
 inline void WriteEntry(TByteWriter& w, const TestEntry& e) {
-    w.WriteString(e.keyword);
+    std::array<QString, 8> namn;
     for (int language = 1; language <= 8; ++language)
-        w.WriteString(e.names.size() >= language ? e.names[language - 1]
-                                                 : e.name + QString::number(language));
-    w.WriteInt16(e.nummer);
-    for (int b : {e.niva, e.linjebredd, int(e.krav1), int(e.krav2), 0}) // the last is reserved
-        w.WriteByte(b);
-    w.WriteInt16(e.kartnummer);
-    w.WriteInt16(e.ortfil);
-    w.WriteString(e.varldsdel);
-    for (uint32_t v : {e.landfarg, e.ovningsfarg, e.vattenfarg, uint32_t(e.nord), uint32_t(e.syd),
-                       uint32_t(e.mitt)})
-        w.WriteInt32(static_cast<int32_t>(v));
-    w.WriteInt16(static_cast<int>(e.items.size()));
-    for (const QString& item : e.items)
-        w.WriteString(item);
+        namn[language - 1] =
+            e.names.size() >= language ? e.names[language - 1] : e.name + QString::number(language);
+    TCatalogueRecord{.Typ = e.keyword,
+                     .Namn = namn,
+                     .Nummer = e.nummer,
+                     .Niva = e.niva,
+                     .Linjebredd = e.linjebredd,
+                     .KravPlats1 = e.krav1,
+                     .KravPlats2 = e.krav2,
+                     .Kartnummer = e.kartnummer,
+                     .Ortfil = e.ortfil,
+                     .Varldsdel = e.varldsdel,
+                     .Landfarg = e.landfarg,
+                     .Ovningsfarg = e.ovningsfarg,
+                     .Vattenfarg = e.vattenfarg,
+                     .VyNord = e.nord,
+                     .VySyd = e.syd,
+                     .VyMitt = e.mitt,
+                     .Objekt = e.items}
+        .Write(w);
 }

@@ -7,6 +7,7 @@
 #include "NameWords.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
+#include "exercises/Ovningar.h"
 #include "maps/Areas.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
@@ -407,32 +408,27 @@ void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
     }
 }
 
-int32_t Tenths(double degrees) {
-    return static_cast<int32_t>(std::lround(degrees * 10000));
-}
-
 void Write(TByteWriter& w, const Exercise& e) {
-    w.WriteString(e.kind);
-    for (const QString& n : e.names)
-        w.WriteString(n);
-    w.WriteInt16(e.number);
-    w.WriteByte(e.level);
-    w.WriteByte(e.lineWidth);
-    w.WriteByte(e.capitals ? 1 : 0);
-    w.WriteByte(e.cities ? 1 : 0);
-    w.WriteByte(0);
-    w.WriteInt16(e.map);
-    w.WriteInt16(e.places);
-    w.WriteString(e.part);
-    w.WriteInt32(static_cast<int32_t>(e.land));
-    w.WriteInt32(static_cast<int32_t>(e.exercise));
-    w.WriteInt32(static_cast<int32_t>(e.water));
-    w.WriteInt32(Tenths(e.north));
-    w.WriteInt32(Tenths(e.south));
-    w.WriteInt32(Tenths(e.centre));
-    w.WriteInt16(static_cast<int>(e.items.size()));
-    for (const QString& item : e.items)
-        w.WriteString(item);
+    std::array<QString, 8> namn;
+    std::copy(e.names.begin(), e.names.end(), namn.begin()); // Check made them eight
+    TCatalogueRecord{.Typ = e.kind,
+                     .Namn = namn,
+                     .Nummer = e.number,
+                     .Niva = e.level,
+                     .Linjebredd = e.lineWidth,
+                     .KravPlats1 = e.capitals,
+                     .KravPlats2 = e.cities,
+                     .Kartnummer = e.map,
+                     .Ortfil = e.places,
+                     .Varldsdel = e.part,
+                     .Landfarg = e.land,
+                     .Ovningsfarg = e.exercise,
+                     .Vattenfarg = e.water,
+                     .VyNord = e.north,
+                     .VySyd = e.south,
+                     .VyMitt = e.centre,
+                     .Objekt = e.items}
+        .Write(w);
 }
 
 } // namespace
