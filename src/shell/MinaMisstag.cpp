@@ -5,6 +5,7 @@
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "exercises/Ovningsslag.h"
+#include "maps/Kartor.h"
 #include "platform/Look.h"
 #include "platform/WidgetHelpers.h"
 #include "scores/Misstagsregister.h"
@@ -15,14 +16,12 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
-#include <array>
 
 namespace {
 
 constexpr int kRader = 10; // items and confusions shown
 constexpr int kRadhojd = 18;
 
-const std::array<const char*, 7> kDelar = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"};
 // The texts 40..43 name the kinds, in the order of the table of kinds.
 constexpr int kTypText = 40;
 
@@ -65,9 +64,9 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, FrameColor);
 
-    lstParts = Lista(this, QRect(12, 36, 150, 7 * kRadhojd + 4), Arial(13, true));
+    lstParts = Lista(this, QRect(12, 36, 150, kAntalVarldsdelar * kRadhojd + 4), Arial(13, true));
     lstTyper = Lista(this, QRect(12, 196, 150, 4 * kRadhojd + 4), Arial(12));
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < kAntalVarldsdelar; ++i)
         lstParts->addItem(LangText(TextNo::FirstPart + i));
     for (int i = 0; i < int(kOvningsslag.size()); ++i)
         lstTyper->addItem(LangText(kTypText + i));
@@ -133,7 +132,7 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
 }
 
 QString TfrmMinaMisstag::Varldsdel() const {
-    return QString::fromLatin1(kDelar[varldsdel_ - 1]);
+    return QString::fromLatin1(kVarldsdelar[varldsdel_ - 1].Kod);
 }
 
 QString TfrmMinaMisstag::Typ() const {

@@ -8,6 +8,7 @@
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
 #include "exercises/Ovningar.h"
+#include "exercises/Ovningsslag.h"
 #include "maps/Areas.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
@@ -336,9 +337,10 @@ int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullp
 // What can be told before the atlas is read: the kind, the part, and a map
 // and place file that exist for the kind.
 void CheckKind(const Exercise& e) {
-    if (!QStringList{"AREA", "ORT", "FLAGG", "MULTI"}.contains(e.kind))
+    if (std::none_of(kOvningsslag.begin(), kOvningsslag.end(),
+                     [&](const TOvningsslag& k) { return e.kind == QLatin1String(k.Nyckelord); }))
         Fail(e, "unknown kind " + e.kind);
-    if (!QStringList{"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"}.contains(e.part))
+    if (!Varldsdel(e.part))
         Fail(e, "unknown part " + e.part);
     // Flags are shown only for maps with flags; multiple choice asks about
     // countries, so not on the maps of states and provinces.
