@@ -296,8 +296,8 @@ void TfrmHuvudmeny::FormShow() {
             RitaVarldsbild(1);
             LoadLanguageTexts();
             ApplyLanguageTexts(this);
-            cmdMisstag->setToolTip(LangText(48));
-            cmdUtforska->setToolTip(LangText(59));
+            cmdMisstag->setToolTip(LangText(TextNo::MyMistakesHint));
+            cmdUtforska->setToolTip(LangText(TextNo::ExploreHint));
             inner.Klar();
             lstParts->clear();
             for (int n = TextNo::FirstPart; n <= TextNo::LastPart; ++n) {
@@ -497,7 +497,7 @@ void TfrmHuvudmeny::Utforska() {
     if (startar_ || !ValdOvning(ovning, text) || !ovning || !utforskare_)
         return;
     if (SkarmFor(ovning->Typ) != TSkarmslag::Karta) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(61));
+        ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ExploreNeedsAMap));
         return;
     }
     const QScopedValueRollback<bool> startar(startar_, true);
