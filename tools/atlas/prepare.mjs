@@ -12,6 +12,7 @@ import * as names from './names.mjs';
 import { subMaps, subLakes } from './tables.mjs';
 import { subdivisions, features as handFeatures } from './handtables.mjs';
 import { worldFeaturePlaces } from './features.mjs';
+import { readCatalogue } from './catalogue.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -22,6 +23,7 @@ const pc = require('polygon-clipping');
 
 const out = process.argv[2] || path.join(here, 'build', 'atlas.json');
 const LANGS = names.LANGS;
+const catalogue = readCatalogue();
 
 // ---------- codes, continents, names -------------------------------------
 const codeMappings = require('cldr-core/supplemental/codeMappings.json').supplemental.codeMappings;
@@ -552,7 +554,7 @@ for (const m of tables.maps) {
 // they ask carry `Klass2`, which those exercises require.
 {
   // Only the exercises of Ort1.crp: the other place files space their own.
-  const exercises = names.placeExercises(fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8')).filter((e) => e.places === 1);
+  const exercises = names.placeExercises(catalogue).filter((e) => e.places === 1);
   const viewOf = (e) => {
     if (e.view) return e.view;
     const areas = maps[e.map - 1].areas.filter((a) => a.ring.length && e.items.some((k) => k === a.key || k === a.g1 || k === a.g2));
@@ -949,17 +951,9 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
 const subMapsOut = subdivisionMaps();
 // The items of the catalogue's exercises of each of these maps: the atlas
 // tool closes the patches at their views too.
-{
-  const text = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
-  for (const block of text.split(/\n\s*\n/)) {
-    const e = {};
-    for (const line of block.split('\n')) {
-      const kv = /^(\w+):\s*(.*)$/.exec(line.trim());
-      if (kv) e[kv[1]] = kv[2].trim();
-    }
-    const m = subMapsOut.find((x) => x.id === +e.map);
-    if (m && e.items) (m.exercises = m.exercises || []).push(e.items.split(/\s+/));
-  }
+for (const e of catalogue) {
+  const m = subMapsOut.find((x) => x.id === +e.map);
+  if (m && e.items) (m.exercises = m.exercises || []).push(e.items.split(/\s+/));
 }
 
 // ---------- further place files ---------------------------------------------
@@ -967,8 +961,7 @@ const subMapsOut = subdivisionMaps();
 // niva, klass1, klass2, g1, g2, g3, lat, lon }], exercises (for its checks) }.
 const placeFiles = [];
 {
-  const catalogueText = fs.readFileSync(path.join(here, '..', 'catalogue', 'catalogue.txt'), 'utf8');
-  const { places: featurePlaces, leftOut, exercises } = worldFeaturePlaces(maps, catalogueText, bbox);
+  const { places: featurePlaces, leftOut, exercises } = worldFeaturePlaces(maps, catalogue, bbox);
   placeFiles.push({ file: 'Ort2.crp', places: featurePlaces, exercises });
   console.warn(`Ort2.crp: ${featurePlaces.length} places; left out for spacing or view: ${leftOut.join(', ') || 'none'}`);
 }
