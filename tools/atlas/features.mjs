@@ -10,6 +10,7 @@
 // a feature that would lie closer to one asked before it is left out here.
 import { features } from './handtables.mjs';
 import * as names from './names.mjs';
+import { bbox } from './stages/geometry.mjs';
 
 // The exercises that ask these places, as far as spacing needs them; an entry
 // of the catalogue with the same number replaces its line here (its map,
@@ -39,7 +40,7 @@ function catalogueEntries(catalogue) {
 
 // The exercises with their views: given, or fitted to the areas of their items
 // as the program fits them (the whole map where no area matches).
-export function exercisesWithViews(maps, catalogue, bbox) {
+export function exercisesWithViews(maps, catalogue) {
   const byNumber = catalogueEntries(catalogue);
   return featureExercises.map((base) => {
     const c = byNumber.get(base.number);
@@ -78,8 +79,8 @@ function records() {
 // The records of Ort2.crp, and what was left out for spacing or for lying
 // outside an exercise's view. The world's features come first, so a crowded
 // continent loses its smaller ones.
-export function worldFeaturePlaces(maps, catalogue, bbox) {
-  const exercises = exercisesWithViews(maps, catalogue, bbox);
+export function worldFeaturePlaces(maps, catalogue) {
+  const exercises = exercisesWithViews(maps, catalogue);
   const projections = exercises.map((e) => names.projection(e.view, W, H));
   const kept = exercises.map(() => []);
   const places = [], leftOut = [];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-written tables of the atlas. Everything that is a choice rather than a
 // fact of the sources lives here, so the README can list it.
+import { overlapWith } from './stages/geometry.mjs';
 
 // The 193 members of the United Nations plus Vatican City, Palestine, Kosovo
 // and Taiwan.
@@ -110,15 +111,7 @@ const lakes = [
 // keepIslands: islands kept whatever their size, by a point on each (lat,
 // lon): long thin islands that a school map shows although no circle of
 // keepPiece fits in them.
-const overlapShift = (f) => (b) => {
-  let best = 0, bestOv = -1;
-  for (const dx of [0, 360, -360]) {
-    const ov = Math.min(b.e + dx, f.e) - Math.max(b.w + dx, f.w);
-    if (ov > bestOv + 1e-9) { bestOv = ov; best = dx; }
-  }
-  return best;
-};
-const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
+const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o, shift: o.frame ? (b) => overlapWith(o.frame, b) : () => 0 });
 const maps = [
   M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 24, keepTerritory: 0.1,
      // Banks Island: asked among the world's largest islands; Martinique and
