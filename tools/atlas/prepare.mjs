@@ -14,6 +14,7 @@ import { subdivisions, features as handFeatures } from './handtables.mjs';
 import { worldFeaturePlaces } from './features.mjs';
 import { readCatalogue } from './catalogue.mjs';
 import { squeeze, ringArea, bbox, extent, shiftRing, dedupe, selfCrossings, pointInRing, pole, seeds, octagon, round4, simplifyDP, across180, overlapWith, densifyEdges, km } from './stages/geometry.mjs';
+import { a3to2, continentOf, STATES, countryNames, placeContinent } from './stages/codes.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -22,47 +23,7 @@ const { presimplify } = require('topojson-simplify');
 const pc = require('polygon-clipping');
 
 const out = process.argv[2] || path.join(here, 'build', 'atlas.json');
-const LANGS = names.LANGS;
 const catalogue = readCatalogue();
-
-// ---------- codes, continents, names -------------------------------------
-const codeMappings = require('cldr-core/supplemental/codeMappings.json').supplemental.codeMappings;
-const a3to2 = {};
-for (const [a2, m] of Object.entries(codeMappings)) if (m._alpha3 && /^[A-Z]{2}$/.test(a2)) a3to2[m._alpha3] = a2;
-Object.assign(a3to2, tables.alpha3Extra);
-
-const containment = require('cldr-core/supplemental/territoryContainment.json').supplemental.territoryContainment;
-const parentsOf = {};
-for (const [region, v] of Object.entries(containment)) {
-  if (region.includes('-status')) continue;
-  for (const c of v._contains || []) (parentsOf[c] = parentsOf[c] || []).push(region);
-}
-function continentOf(code) {
-  if (tables.continentOverride[code]) return tables.continentOverride[code];
-  const seen = new Set([code]);
-  let level = [code];
-  while (level.length) {
-    for (const r of level) if (tables.regionContinent[r]) return tables.regionContinent[r];
-    level = level.flatMap((r) => parentsOf[r] || []).filter((r) => !seen.has(r) && seen.add(r));
-  }
-  return '';
-}
-
-const territoryNames = {};
-for (const l of LANGS) territoryNames[l] = require(`cldr-localenames-full/main/${l}/territories.json`).main[l].localeDisplayNames.territories;
-const STATES = new Set(tables.states);
-
-function countryNames(code) {
-  return LANGS.map((l) => {
-    const o = names.countryNameOverride[code];
-    if (o && o[l]) return o[l];
-    const t = territoryNames[l];
-    let n = (!STATES.has(code) && t[code + '-alt-short']) || t[code] || t[code + '-alt-short'] || '';
-    n = n.replace(/ \([^)]*\)$/, '').replace(/[’‘]/g, "'");
-    if (l === 'en') n = n.replace(/ & /g, ' and ');
-    return n;
-  });
-}
 
 // Radius (degrees) of the outline that stands in for a state the source
 // lacks: about a kilometre across, smaller than any state's own outline.
@@ -207,12 +168,6 @@ for (const r of big) {
   if (capIds.has(r.id)) continue;
   const near = [...keptBig, ...Object.values(capitals)].some((o) => o.cc === r.cc && o.id !== r.id && (o.pop >= r.pop || capIds.has(o.id)) && km(o, r) < 20);
   if (!near) keptBig.push(r);
-}
-// A place of a state that the boundary of Europe and Asia crosses lies on
-// one side of it (Yekaterinburg in Asia, Istanbul in Europe).
-function placeContinent(cc, lat, lon) {
-  if (!tables.acrossEuropeAsia.includes(cc)) return continentOf(cc);
-  return pointInRing(lon, lat, tables.europeAsia.map(([y, x]) => [x, y])) ? 'EUR' : 'ASI';
 }
 const places = [];
 for (const cc of Object.keys(capitals).sort()) {
