@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-written tables of the atlas. Everything that is a choice rather than a
 // fact of the sources lives here, so the README can list it.
-import { overlapWith } from './stages/geometry.mjs';
 
 // The 193 members of the United Nations plus Vatican City, Palestine, Kosovo
 // and Taiwan.
@@ -111,7 +110,7 @@ const lakes = [
 // keepIslands: islands kept whatever their size, by a point on each (lat,
 // lon): long thin islands that a school map shows although no circle of
 // keepPiece fits in them.
-const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o, shift: o.frame ? (b) => overlapWith(o.frame, b) : () => 0 });
+const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o });
 const maps = [
   M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 24, keepTerritory: 0.1,
      // Banks Island: asked among the world's largest islands; Martinique and
