@@ -28,6 +28,7 @@ import { finishAreas, pictureOutlines } from './stages/finishing.mjs';
 import { waterArea, lakeRing, namedLakes, bigLakes, withIslands } from './stages/lakes.mjs';
 import { capitalsOf, bigCities, worldPlaces, spaceWorldCities, capitalsOntoLand, seatsOf, closeUpCapitals, nordicPlaces } from './stages/places.mjs';
 import { measureReference } from './stages/checks.mjs';
+import exceptions from './stages/exceptions.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -35,7 +36,7 @@ const out = process.argv[2] || path.join(here, 'build', 'atlas.json');
 const catalogue = readCatalogue();
 
 // ---------- sources -------------------------------------------------------
-const outlines = countryOutlines((code) => code === 'AQ'); // Antarctica is left out
+const outlines = countryOutlines();
 const { features, arcUsers } = outlines;
 const layers = lakeLayers();
 const lakes = namedLakes(layers);
@@ -45,9 +46,11 @@ const placeNames = names.makePlaceNamer(fs, require);
 const rows = cityRows();
 const capitals = capitalsOf(rows);
 const cities = bigCities(rows, capitals, names.makeCityCheck(require, km));
-// States of Oceania whose capital lies east of 180 degrees keep longitudes
-// past 180 everywhere (Samoa near 188), so that no map tears them.
-function capLon(cap) { return cap.lon < -150 && continentOf(cap.cc) === 'AUS' ? cap.lon + 360 : cap.lon; }
+// The longitude of a state's capital as every map takes it (pastDateLine).
+function capLon(cap) {
+  const e = exceptions.pastDateLine;
+  return cap.lon < e.capitalWestOf && continentOf(cap.cc) === e.continent ? cap.lon + 360 : cap.lon;
+}
 const places = worldPlaces(capitals, cities, placeNames, (cc) => (capLon(capitals[cc]) !== capitals[cc].lon ? 360 : 0));
 
 // The rings of the continent maps keep every point within 0.25 degrees of a
@@ -71,7 +74,7 @@ function continentMap(m) {
     const shared = r.poly[0].some((a) => arcUsers[a >= 0 ? a : ~a] > 1);
     for (const p of pieces) (byCode[r.code] = byCode[r.code] || []).push({ ...p, holes, shared });
   });
-  if (m.id === 1) {
+  if (exceptions.gatherPieces.maps.includes(m.id)) {
     for (const code of Object.keys(byCode)) {
       const ps = byCode[code].sort((a, b) => b.area - a.area);
       const b0 = bbox(ps[0].outer);
@@ -122,8 +125,7 @@ function continentMap(m) {
 const maps = tables.maps.map(continentMap);
 spaceWorldCities(places, maps, catalogue, capitals, cities);
 const picture = pictureOutlines(features, outlines.arcs.length, build, continentOf);
-const homeMap = { EUR: 2, NOR: 3, AFR: 4, ASI: 5, AUS: 6, SYD: 1 };
-capitalsOntoLand(places, maps, (cont) => homeMap[cont]);
+capitalsOntoLand(places, maps);
 
 // ---------- the close-up maps (7-11): states and provinces, and Norden -------
 // One topology (Natural Earth 1:50m subunits and countries), so the borders
@@ -159,7 +161,8 @@ function closeUpMap(m) {
   let next = 0;
   const built = units.map((u) => ({ ...u, rings: u.polys.map(() => rings[next++]) }));
   const moves = {};
-  for (const ins of m.insets) moves[ins.unit] = placeInset(built.find((x) => x.unit === ins.unit), ins);
+  const westOf180 = (unit) => exceptions.westOf180.units.includes(unit);
+  for (const ins of m.insets) moves[ins.unit] = placeInset(built.find((x) => x.unit === ins.unit), ins, { west: westOf180(ins.unit) });
   const byKey = {};
   for (const u of built) {
     const pieces = [];
@@ -172,11 +175,11 @@ function closeUpMap(m) {
   const full = new Float64Array(closeUp.arcs.length);
   const capitalOf = {};
   for (const r of m.states ? [] : seats) {
-    // Where the source's unit codes are the admin1 codes (the US states), they decide.
-    let best = m.country === 'USA' && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
+    // Where the source's unit codes are the admin1 codes (admin1Seats), they decide.
+    let best = exceptions.admin1Seats.countries.includes(m.country) && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
     for (const [key, { u }] of Object.entries(byKey)) {
       if (!u.home || bd === 0) continue;
-      const back = u.inset ? built.find((x) => x.key === key).polys.map((p) => buildHere(p[0], full)).map((rr) => rr.map(([x, y]) => [x > 0 && u.unit === 'AK' ? x - 360 : x, y])) : byKey[key].pieces.map((p) => p.outer);
+      const back = u.inset ? built.find((x) => x.key === key).polys.map((p) => buildHere(p[0], full)).map((rr) => rr.map(([x, y]) => [x > 0 && westOf180(u.unit) ? x - 360 : x, y])) : byKey[key].pieces.map((p) => p.outer);
       for (const ring of back) {
         const d = pointInRing(r.lon, r.lat, ring) ? 0 : Math.min(...ring.map(([x, y]) => Math.hypot((x - r.lon) * squeeze(r.lat), y - r.lat)));
         if (d < bd) { bd = d; best = key; }

@@ -4,6 +4,7 @@
 // continents, CLDR's names in the program's languages.
 import { createRequire } from 'node:module';
 import tables from '../tables.mjs';
+import exceptions from './exceptions.mjs';
 import * as names from '../names.mjs';
 import { pointInRing } from './geometry.mjs';
 
@@ -13,7 +14,7 @@ const LANGS = names.LANGS;
 const codeMappings = require('cldr-core/supplemental/codeMappings.json').supplemental.codeMappings;
 export const a3to2 = {};
 for (const [a2, m] of Object.entries(codeMappings)) if (m._alpha3 && /^[A-Z]{2}$/.test(a2)) a3to2[m._alpha3] = a2;
-Object.assign(a3to2, tables.alpha3Extra);
+Object.assign(a3to2, exceptions.alpha3Extra.codes);
 
 const containment = require('cldr-core/supplemental/territoryContainment.json').supplemental.territoryContainment;
 const parentsOf = {};
@@ -22,7 +23,7 @@ for (const [region, v] of Object.entries(containment)) {
   for (const c of v._contains || []) (parentsOf[c] = parentsOf[c] || []).push(region);
 }
 export function continentOf(code) {
-  if (tables.continentOverride[code]) return tables.continentOverride[code];
+  if (exceptions.continent.codes[code]) return exceptions.continent.codes[code];
   const seen = new Set([code]);
   let level = [code];
   while (level.length) {
@@ -51,6 +52,6 @@ export function countryNames(code) {
 // A place of a state that the boundary of Europe and Asia crosses lies on
 // one side of it (Yekaterinburg in Asia, Istanbul in Europe).
 export function placeContinent(cc, lat, lon) {
-  if (!tables.acrossEuropeAsia.includes(cc)) return continentOf(cc);
+  if (!exceptions.acrossEuropeAsia.codes.includes(cc)) return continentOf(cc);
   return pointInRing(lon, lat, tables.europeAsia.map(([y, x]) => [x, y])) ? 'EUR' : 'ASI';
 }

@@ -2,6 +2,7 @@
 // Lakes: the water areas drawn over the land, from the lake layers (sources).
 import { createRequire } from 'node:module';
 import tables from '../tables.mjs';
+import exceptions from './exceptions.mjs';
 import { squeeze, ringArea, bbox, dedupe, selfCrossings, pointInRing, seeds, round4, simplifyDP } from './geometry.mjs';
 
 const require = createRequire(import.meta.url);
@@ -57,7 +58,7 @@ export function namedLakes(layers) {
 export function bigLakes(layers, f, known) {
   const found = [];
   layers.outers[0].forEach((r, i) => {
-    if (known.some((l) => l.source === r) || [...tables.seas, ...tables.lakesLeftOut].some((s) => pointInRing(s.lon, s.lat, r))) return;
+    if (known.some((l) => l.source === r) || [...tables.seas, ...exceptions.lakesLeftOut.lakes].some((s) => pointInRing(s.lon, s.lat, r))) return;
     const b = bbox(r);
     if (b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n) return;
     if (Math.abs(ringArea(r)) * perDegree(f) * perDegree(f) < 18) return;

@@ -2,7 +2,7 @@
 // Places: the capitals and cities of the continent maps, the seats of the
 // close-up maps' subdivisions, the Nordic map's towns, and the move of a place
 // that the simplified outlines leave in the water onto its own land.
-import tables from '../tables.mjs';
+import exceptions from './exceptions.mjs';
 import * as names from '../names.mjs';
 import { features as handFeatures } from '../handtables.mjs';
 import { a3to2, continentOf, STATES, placeContinent } from './codes.mjs';
@@ -40,7 +40,7 @@ export function capitalsOf(rows) {
   const byId = Object.fromEntries(rows.map((r) => [r.id, r]));
   const capitals = {};
   for (const r of rows) if (r.fcode === 'PPLC' && STATES.has(r.cc)) capitals[r.cc] = r;
-  for (const [cc, id] of Object.entries(tables.capitalOverride)) capitals[cc] = byId[id];
+  for (const [cc, id] of Object.entries(exceptions.capitals.ids)) capitals[cc] = byId[id];
   for (const s of STATES) if (!capitals[s]) console.warn('no capital for', s);
   return capitals;
 }
@@ -98,12 +98,13 @@ export function spaceWorldCities(places, maps, catalogue, capitals, cities) {
 
 // A capital that the simplified outlines leave in the water (a coast, an
 // estuary, an atoll) is moved to the nearest point within 1 degree that lies
-// in its country on the world map and on its continent's map (homeMapOf).
-export function capitalsOntoLand(places, maps, homeMapOf) {
+// in its country on the world map and on its continent's map.
+export function capitalsOntoLand(places, maps) {
+  const { world, byContinent } = exceptions.homeMaps;
   const moved = [];
   for (const p of places) {
     if (!p.capital) continue;
-    const rings = [1, homeMapOf(p.cont)].map((id) => maps[id - 1].areas.filter((a) => a.key === p.cc || a.g1 === p.cc).map((a) => a.ring));
+    const rings = [world, byContinent[p.cont]].map((id) => maps[id - 1].areas.filter((a) => a.key === p.cc || a.g1 === p.cc).map((a) => a.ring));
     if (rings.some((rs) => !rs.length)) continue;
     const ok = (lat, lon) => rings.every((rs) => rs.some((r) => pointInRing(lat, lon, r)));
     if (ok(p.lat, p.lon)) continue;
@@ -148,7 +149,7 @@ export function closeUpCapitals(m, areas, capitalOf, at, placeNames, moved) {
 // The Nordic map's further places: towns (GeoNames, biggest first), kept 9
 // pixels (8 and one as a margin) from every place asked with them at
 // 1024 x 700: a Swedish town from the other places of Sweden in Sweden's view
-// (the exercise of Sweden's towns asks them all); Klass2 for the places that
+// (ownTownsExercise: the exercise of Sweden's towns asks them all); Klass2 for the places that
 // stand as far apart in the view of the five states (the exercise of the
 // Nordic towns asks those); a town of another state only with Klass2. Then
 // the lakes, islands and peaks of the hand table, each with Klass2 (their
@@ -156,14 +157,15 @@ export function closeUpCapitals(m, areas, capitalOf, at, placeNames, moved) {
 export function nordicPlaces(m, areas, caps, moved, rows, placeNames) {
   const boundsOf = (keys) => areas.filter((a) => keys.includes(a.key) || keys.includes(a.g1)).map((a) => bbox(a.ring.map(([la, lo]) => [lo, la])));
   const home = m.states.map((s) => a3to2[s]);
-  const swedish = names.projection(names.fittedView(boundsOf(['SE']), 1024, 700), 1024, 700);
+  const own = exceptions.ownTownsExercise.state;
+  const swedish = names.projection(names.fittedView(boundsOf([own]), 1024, 700), 1024, 700);
   const nordic = names.projection(names.fittedView(boundsOf(home), 1024, 700), 1024, 700);
   const apart = (proj, p, list) => list.every((q) => { const [x1, y1] = proj(p.lat, p.lon), [x2, y2] = proj(q.lat, q.lon); return Math.hypot(x1 - x2, y1 - y2) >= 9; });
   const onLand = (cc, x, y) => wellInside(ringsOf(areas, cc), x, y);
   const towns = rows.filter((r) => home.includes(r.cc) && okCodes.has(r.fcode) && r.pop >= m.towns.minPop && !caps.some((c) => c.id === r.id))
     .sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
   for (const c of caps) c.cities = apart(nordic, c, caps.filter((q) => q !== c));
-  const inSweden = caps.filter((c) => c.cc === 'SE');
+  const inSweden = caps.filter((c) => c.cc === own);
   const klass2 = caps.filter((c) => c.cities);
   const out = [];
   for (const r of towns) {
@@ -177,7 +179,7 @@ export function nordicPlaces(m, areas, caps, moved, rows, placeNames) {
     }
     const p = { id: r.id, names: placeNames(r), niva: 2, capital: false, cities: false, cc: r.cc, cont: 'STAD', lat: round4(lat), lon: round4(lon) };
     p.cities = apart(nordic, p, klass2);
-    if (r.cc === 'SE') {
+    if (r.cc === own) {
       if (!apart(swedish, p, inSweden)) continue;
       inSweden.push(p);
     } else if (!p.cities) continue;

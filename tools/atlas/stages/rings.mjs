@@ -81,10 +81,10 @@ export function gatherPieces(ps, centre, f) {
 
 // Insets: a subdivision far from the rest is moved into the frame and scaled
 // round the middle of its largest ring's box, keeping its shape in the map's
-// proportions. Its rings are taken west of 180 degrees (the Aleutians).
+// proportions; west: its rings are taken west of 180 degrees (the Aleutians).
 // Returns the move of a point, for its capital.
-const west = (x) => (x > 0 ? x - 360 : x);
-export function placeInset(u, ins) {
+export function placeInset(u, ins, { west: turn = false } = {}) {
+  const west = (x) => (turn && x > 0 ? x - 360 : x);
   u.rings = u.rings.map((r) => r.map(([x, y]) => [west(x), y]));
   const b = bbox(u.rings.reduce((a, r) => (Math.abs(ringArea(r)) > Math.abs(ringArea(a)) ? r : a)));
   const c = [(b.w + b.e) / 2, (b.s + b.n) / 2];

