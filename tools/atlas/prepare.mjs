@@ -60,8 +60,11 @@ const build = ringBuilder(outlines.arcs, nearPoints(Object.values(capitals).map(
 // ---------- the continent maps (1-6) ----------------------------------------
 // A map holds the states of its continents (home) and, for context, every
 // other state or territory that reaches into its frame.
-function continentMap(m) {
-  // rings and simplification
+
+// Rings, simplification and the frame: per code the pieces its frame keeps
+// ({outer, area, cut, holes, shared}), each ring at the longitude that lies in
+// the frame, or gathered next to the capital (gatherPieces).
+function continentPieces(m) {
   const thr = new Float64Array(outlines.arcs.length).fill(m.weight);
   const polyList = [];
   for (const code of Object.keys(features).sort()) features[code].forEach((poly) => polyList.push({ code, poly }));
@@ -81,7 +84,12 @@ function continentMap(m) {
       gatherPieces(ps, capitals[code] ? capLon(capitals[code]) : (b0.w + b0.e) / 2, m.frame);
     }
   }
-  // small states
+  return byCode;
+}
+
+// Small states: the pieces each unit keeps by the size rule, and a stand-in
+// for every state of the map's continents that has none in its frame.
+function continentAreas(m, byCode) {
   const areas = [];
   for (const code of Object.keys(byCode).sort()) {
     const ps = byCode[code].sort((a, b) => b.area - a.area);
@@ -112,7 +120,11 @@ function continentMap(m) {
     areas.push({ key: code, k: 0, outer: standIn(x, cap.lat), holes: [], isState: true, home: true, marker: true });
     standIns++;
   }
-  // finishing
+  return { areas, standIns };
+}
+
+function continentMap(m) {
+  const { areas, standIns } = continentAreas(m, continentPieces(m));
   const water = (m.lakes ? lakes : []).map((l) => l.lonLat);
   const finalAreas = finishAreas(areas, water, (a) => ({
     g2: a.isState ? continentOf(a.key) : '',
@@ -141,42 +153,37 @@ function lakeOf(key) {
   return ring ? waterArea(key, e.names, ring) : null;
 }
 
-function closeUpMap(m) {
-  const f = m.frame;
-  const cc = m.country ? a3to2[m.country] : '';
-  const seats = m.country ? seatsOf(rows, cc) : m.states.map((s) => capitals[a3to2[s]]);
-  // sources and rings: every point within 0.25 degrees of a seat is kept
-  const buildHere = ringBuilder(closeUp.arcs, nearPoints(seats.map((c) => [c.lon, c.lat]), 0.25));
-  const units = closeUpUnits(closeUp.src, m);
+// Rings and simplification of a close-up map's units, then its insets moved
+// into place: each unit with its rings, and the move of each inset.
+const westOf180 = (unit) => exceptions.westOf180.units.includes(unit);
+function closeUpRings(m, units, buildHere) {
   const insetOf = (u) => m.insets.find((ins) => ins.unit === u.unit);
-  // simplification: an inset drawn at a fraction of its size needs that much
-  // less detail; what the frame keeps of a ring is what must fit (the whole
-  // of Russia held to the limit left its coast inside the frame coarse)
+  // An inset drawn at a fraction of its size needs that much less detail;
+  // what the frame keeps of a ring is what must fit (the whole of Russia held
+  // to the limit left its coast inside the frame coarse).
   const thr = new Float64Array(closeUp.arcs.length).fill(m.weight);
   for (const ins of m.insets)
     for (const u of units.filter((x) => x.unit === ins.unit))
       for (const p of u.polys) for (const i of p.flat()) thr[i >= 0 ? i : ~i] = m.weight / ins.scale ** 2;
   const items = units.flatMap((u) => u.polys.map((p) => ({ arcs: p[0], inset: !!insetOf(u) })));
-  const rings = simplify(items, thr, buildHere, { maxRing: m.maxRing, keepPiece: m.keepPiece, countIn: f, coarsenAbove: 0.85, refineBelow: 0.6, checkFullDetail: true });
+  const rings = simplify(items, thr, buildHere, { maxRing: m.maxRing, keepPiece: m.keepPiece, countIn: m.frame, coarsenAbove: 0.85, refineBelow: 0.6, checkFullDetail: true });
   let next = 0;
   const built = units.map((u) => ({ ...u, rings: u.polys.map(() => rings[next++]) }));
   const moves = {};
-  const westOf180 = (unit) => exceptions.westOf180.units.includes(unit);
   for (const ins of m.insets) moves[ins.unit] = placeInset(built.find((x) => x.unit === ins.unit), ins, { west: westOf180(ins.unit) });
-  const byKey = {};
-  for (const u of built) {
-    const pieces = [];
-    for (const r of u.rings) if (r.length >= 3) pieces.push(...framePieces(r, f, { inPlace: u.inset }).pieces);
-    pieces.sort((a, b) => b.area - a.area);
-    for (const p of pieces) p.inner = innerRadius(p.outer);
-    byKey[u.key] = { u, pieces };
-  }
-  // Capitals, matched to the subdivision whose outline holds them (or the nearest).
+  return { built, moves };
+}
+
+// The capital of each subdivision: its seat, matched to the subdivision whose
+// outline holds it or else the nearest (an inset at its own place and full
+// detail); where the source's unit codes are the admin1 codes (admin1Seats),
+// they decide. A seat (PPLA) wins over the national capital (PPLC).
+function seatsToUnits(m, cc, seats, byKey, built, buildHere) {
   const full = new Float64Array(closeUp.arcs.length);
+  const byAdmin1 = exceptions.admin1Seats.countries.includes(m.country);
   const capitalOf = {};
-  for (const r of m.states ? [] : seats) {
-    // Where the source's unit codes are the admin1 codes (admin1Seats), they decide.
-    let best = exceptions.admin1Seats.countries.includes(m.country) && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
+  for (const r of seats) {
+    let best = byAdmin1 && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
     for (const [key, { u }] of Object.entries(byKey)) {
       if (!u.home || bd === 0) continue;
       const back = u.inset ? built.find((x) => x.key === key).polys.map((p) => buildHere(p[0], full)).map((rr) => rr.map(([x, y]) => [x > 0 && westOf180(u.unit) ? x - 360 : x, y])) : byKey[key].pieces.map((p) => p.outer);
@@ -187,9 +194,27 @@ function closeUpMap(m) {
     }
     if (best && (!capitalOf[best] || capitalOf[best].fcode === 'PPLC')) capitalOf[best] = r;
   }
-  if (m.states) for (const r of seats) capitalOf[r.cc] = r;
+  return capitalOf;
+}
+
+function closeUpMap(m) {
+  const f = m.frame;
+  const cc = m.country ? a3to2[m.country] : '';
+  const seats = m.country ? seatsOf(rows, cc) : m.states.map((s) => capitals[a3to2[s]]);
+  // Every point within 0.25 degrees of a seat is kept.
+  const buildHere = ringBuilder(closeUp.arcs, nearPoints(seats.map((c) => [c.lon, c.lat]), 0.25));
+  const { built, moves } = closeUpRings(m, closeUpUnits(closeUp.src, m), buildHere);
+  const byKey = {};
+  for (const u of built) {
+    const pieces = [];
+    for (const r of u.rings) if (r.length >= 3) pieces.push(...framePieces(r, f, { inPlace: u.inset }).pieces);
+    pieces.sort((a, b) => b.area - a.area);
+    for (const p of pieces) p.inner = innerRadius(p.outer);
+    byKey[u.key] = { u, pieces };
+  }
+  const capitalOf = m.states ? Object.fromEntries(seats.map((r) => [r.cc, r])) : seatsToUnits(m, cc, seats, byKey, built, buildHere);
   const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
-  // small states: every subdivision keeps its own outline, however small
+  // Small states: every subdivision keeps its own outline, however small.
   const areas = [];
   const insetBoxes = [];
   for (const key of Object.keys(byKey).sort()) {
@@ -201,21 +226,19 @@ function closeUpMap(m) {
     if (u.inset) insetBoxes.push(insetBox(kept.map((k) => pieces[k].outer)));
   }
   giveWayToInsets(areas, insetBoxes);
-  // lakes: one that reaches into the frame is drawn whole (beyond the frame
-  // it lies on the sea)
+  // A lake that reaches into the frame is drawn whole (beyond the frame it
+  // lies on the sea).
   const named = m.lakes.map(lakeOf).filter((l) => {
     if (!l) return false;
     const b = bbox(l.lonLat);
     return !(b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n);
   });
   const water = [...named, ...bigLakes(layers, f, named)].map((l) => withIslands(layers, l, f));
-  // finishing
   const finalAreas = finishAreas(areas, water.map((l) => l.lonLat), (a) => ({
     g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home ? cc : '',
     names: a.home && !m.states ? subdivisions[a.key] : countryNames(a.key),
     flag: m.states && STATES.has(a.key) ? a.key.toLowerCase() + '.gif' : '',
   }));
-  // places
   const movedHere = [];
   const placesHere = closeUpCapitals(m, finalAreas, capitalOf, at, placeNames, movedHere);
   if (m.towns) placesHere.push(...nordicPlaces(m, finalAreas, placesHere, movedHere, rows, placeNames));
