@@ -3,7 +3,6 @@
 // of each kind, a player answers every question right, signs the result in
 // the top-ten screen and finds it in the highscore file and the top list.
 // The binary lives in a folder of its own, so its "scores.hgh" is its own.
-#include "data/Helpers.h"
 #include "data/Language.h"
 #include "exercises/OvningFlagga.h"
 #include "exercises/OvningLandArea.h"
@@ -154,15 +153,5 @@ TEST_F(EndToEnd, OneGameOfEachKindEntersTheHighscoresAndTheTopList) {
                                       "Capitals of South America: Places 100 %",
                                       "Flags of South America: Flags 100 %",
                                       "Oceania: capitals and countries: Choices 100 %"}));
-    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
-}
-
-TEST_F(EndToEnd, GamesOnTheUnitedStatesAndNordenMapsEnterTheTopList) {
-    Play<TfrmOvningKarta>(2, "The USA: the Northeast", "States", ClickAsked);
-    Play<TfrmOvningKarta>(1, "Lakes of the Nordic countries", "Lakes", ClickAsked);
-
-    // The list follows the catalogue: Europe's exercises come before North America's.
-    EXPECT_EQ(TopList(), (QStringList{"Lakes of the Nordic countries: Lakes 100 %",
-                                      "The USA: the Northeast: States 100 %"}));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
 }
