@@ -37,10 +37,10 @@ QByteArray Language(int texts) {
 
 QByteArray Catalogue() {
     TByteWriter w;
-    WriteEntry(w, {.keyword = "AREA", .name = "Länder", .items = {"SE", "NO"}});
-    WriteEntry(w, {.keyword = "ORT", .name = "Städer", .nummer = 2, .ortfil = 1});
-    WriteEntry(w, {.keyword = "FLAGG", .name = "Flaggor", .nummer = 3, .items = {"SE"}});
-    WriteEntry(w, {.keyword = "MULTI", .name = "Val", .nummer = 4, .varldsdel = "*"});
+    Entry("AREA", "Länder", 1, {"SE", "NO"}).Write(w);
+    Entry("ORT", "Städer", 2).Write(w);
+    Entry("FLAGG", "Flaggor", 3, {"SE"}).Write(w);
+    Entry("MULTI", "Val", 4, {}, "*").Write(w);
     return w.Bytes();
 }
 

@@ -38,19 +38,12 @@ TEST_F(CatalogueTest, RecordsWriteTheFileFormatAndReadItBack) {
 
 TEST_F(CatalogueTest, KeywordsChooseTheKindAndFieldsComeInFileOrder) {
     TByteWriter w;
-    WriteEntry(w, {.keyword = "AREA",
-                   .name = "Countries",
-                   .nummer = 3,
-                   .niva = 3,
-                   .linjebredd = 2,
-                   .kartnummer = 5,
-                   .ortfil = 4,
-                   .nord = 72,
-                   .syd = -1,
-                   .mitt = 15,
-                   .items = {"SE", "NO"}});
+    TCatalogueRecord countries = Entry("AREA", "Countries", 3, {"SE", "NO"});
+    countries.Niva = 3, countries.Linjebredd = 2, countries.Kartnummer = 5, countries.Ortfil = 4;
+    countries.VyNord = 72, countries.VySyd = -1, countries.VyMitt = 15;
+    countries.Write(w);
     for (const char* keyword : {"ORT", "FLAGG", "MULTI", "multi"})
-        WriteEntry(w, {.keyword = keyword, .name = keyword});
+        Entry(keyword, keyword).Write(w);
     COvningar catalogue;
     catalogue.LasOvningar(dir.Write("Ovning.crp", w.Bytes()));
     std::vector<std::shared_ptr<COvning>> entries;
@@ -84,8 +77,8 @@ TEST_F(CatalogueTest, KeywordsChooseTheKindAndFieldsComeInFileOrder) {
 
     // Two entries with one name: the earlier one is found.
     TByteWriter twins;
-    WriteEntry(twins, {.keyword = "FLAGG", .name = "Same", .nummer = 7});
-    WriteEntry(twins, {.keyword = "MULTI", .name = "Same", .nummer = 8});
+    Entry("FLAGG", "Same", 7).Write(twins);
+    Entry("MULTI", "Same", 8).Write(twins);
     COvningar withTwins;
     withTwins.LasOvningar(dir.Write("Twins.crp", twins.Bytes()));
     ASSERT_TRUE(withTwins.HittaOvning("Same1"));
@@ -94,7 +87,7 @@ TEST_F(CatalogueTest, KeywordsChooseTheKindAndFieldsComeInFileOrder) {
 
 TEST_F(CatalogueTest, AFailureKeepsTheEntriesReadSoFar) {
     TByteWriter w;
-    WriteEntry(w, {.name = "One"});
+    Entry("AREA", "One").Write(w);
     w.WriteString("ORT");
     w.WriteString("half a record");
     COvningar catalogue;
@@ -104,7 +97,7 @@ TEST_F(CatalogueTest, AFailureKeepsTheEntriesReadSoFar) {
     EXPECT_TRUE(catalogue.Forsta->Nasta);
 
     TByteWriter big;
-    WriteEntry(big, {.items = QStringList(101, "K")});
+    Entry("AREA", "Big", 1, QStringList(101, "K")).Write(big);
     COvningar tooMany;
     EXPECT_THROW(tooMany.LasOvningar(dir.Write("Big.crp", big.Bytes())), ERangeError);
     EXPECT_TRUE(tooMany.Forsta); // the entry itself is linked before its items
@@ -112,7 +105,7 @@ TEST_F(CatalogueTest, AFailureKeepsTheEntriesReadSoFar) {
 
 TEST_F(CatalogueTest, AnEntryOutlivesItsCatalogue) {
     TByteWriter w;
-    WriteEntry(w, {.name = "Kept"});
+    Entry("AREA", "Kept").Write(w);
     std::shared_ptr<COvning> playing;
     {
         COvningar catalogue;
