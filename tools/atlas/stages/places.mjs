@@ -14,7 +14,7 @@ const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG
 // The first point of a spiral round (x, y) (lon, lat) for which ok(x, y)
 // holds: rings of 8k points at k steps of `step` degrees, k = 1..rounds;
 // round: applied to each candidate before it is tried. Null if none.
-export function nearestWhere(x, y, ok, { step, rounds, round = (v) => v }) {
+function nearestWhere(x, y, ok, { step, rounds, round = (v) => v }) {
   for (let k = 1; k <= rounds; k++) {
     const s = step * k;
     for (let i = 0; i < 8 * k; i++) {
@@ -28,7 +28,7 @@ export function nearestWhere(x, y, ok, { step, rounds, round = (v) => v }) {
 
 // Whether (x, y) lies well inside the rings (lon/lat): it and the four points
 // 0.03 degrees beside it.
-export function wellInside(rings, x, y) {
+function wellInside(rings, x, y) {
   return [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => rings.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
 }
 
