@@ -358,12 +358,12 @@ for (const m of tables.maps) lakes.push(...bigLakes(m.frame, lakes));
 const lakeIslands = new Map(lakeSources.flatMap((geoms) => geoms.flatMap((g) => (g.type === 'Polygon' ? [g.coordinates] : g.type === 'MultiPolygon' ? g.coordinates : []).map((p) => [p[0], p.slice(1)]))));
 // A lake that already has the islands of another map starts again from its
 // own shore (`plain`).
-function withIslands(lake, f) {
+function withIslands(lake, f, minPixels = 4) {
   const l = lake.plain ?? lake;
   const perDegree = 1048 / ((f.n - f.s) * 1.08);
   const islands = (lakeIslands.get(l.source) ?? [])
     .map((h) => simplifyDP([...dedupe(h), dedupe(h)[0]], 0.01).slice(0, -1))
-    .filter((h) => h.length >= 3 && Math.abs(ringArea(h)) * perDegree * perDegree >= 4)
+    .filter((h) => h.length >= 3 && Math.abs(ringArea(h)) * perDegree * perDegree >= minPixels)
     .sort((a, b) => Math.abs(ringArea(b)) - Math.abs(ringArea(a)));
   let ring = l.lonLat;
   for (const h of islands) {
@@ -378,14 +378,17 @@ function withIslands(lake, f) {
   return { ...l, plain: l, lonLat: ring, ring: ring.map(([x, y]) => [round4(y), round4(x)]),
     s1: keep(l.s1) ? l.s1 : [round4(sd.s1[1]), round4(sd.s1[0])], s2: keep(l.s2) ? l.s2 : [round4(sd.s2[1]), round4(sd.s2[0])] };
 }
-// The lakes of maps 1-6 share one file: each takes the islands that cover a
-// few pixels on the most detailed of those maps that shows it (Flevoland in
-// the IJsselmeer on the Europe map).
+// The lakes of maps 1-6 share one file: each takes the islands that cover 16
+// pixels on the most detailed of those maps that shows it (Flevoland in the
+// IJsselmeer on the Europe map). The file is drawn at every size of six maps,
+// where a smaller island is all shore: its slit would only leave its land
+// outside the lake in the colour of the water (the Sese Islands in Lake
+// Victoria).
 lakes.forEach((l, i) => {
   const b = bbox(l.lonLat);
   const shown = tables.maps.map((m) => m.frame).filter((f) => !(b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n));
   shown.sort((f, g) => (f.n - f.s) - (g.n - g.s));
-  if (shown.length) lakes[i] = withIslands(l, shown[0]);
+  if (shown.length) lakes[i] = withIslands(l, shown[0], 16);
 });
 
 // ---------- places --------------------------------------------------------
@@ -712,6 +715,12 @@ function densifyEdges(r, f) {
   return o;
 }
 
+// A place lies well inside a ring when the ring holds it and the four points
+// 0.03 degrees beside it. One ring holds all five: at the harbour of
+// Copenhagen, where Zealand and Amager meet across a sliver of sea, points
+// on two pieces left the place itself a pixel from the sea.
+const wellInside = (ring, x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => pointInRing(x + dx / squeeze(y), y + dy, ring));
+
 // The Nordic map's further places: towns (GeoNames, biggest first), kept 9
 // pixels (8 and one as a margin) from every place asked with them at
 // 1024 x 700: a Swedish town from the other places of Sweden in Sweden's view
@@ -727,7 +736,7 @@ function nordicPlaces(m, areas, caps, moved) {
   const nordic = names.projection(names.fittedView(boundsOf(home), 1024, 700), 1024, 700);
   const apart = (proj, p, list) => list.every((q) => { const [x1, y1] = proj(p.lat, p.lon), [x2, y2] = proj(q.lat, q.lon); return Math.hypot(x1 - x2, y1 - y2) >= 9; });
   const ownRings = (cc) => areas.filter((a) => a.key === cc || a.g1 === cc).map((a) => a.ring.map(([la, lo]) => [lo, la]));
-  const onLand = (cc, x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => ownRings(cc).some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
+  const onLand = (cc, x, y) => ownRings(cc).some((q) => wellInside(q, x, y));
   const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG']);
   const towns = rows.filter((r) => home.includes(r.cc) && okCodes.has(r.fcode) && r.pop >= m.towns.minPop && !caps.some((c) => c.id === r.id))
     .sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
@@ -953,7 +962,7 @@ function subdivisionMap(m, src, sarcs, lakeOf, seatsOf) {
   for (const key of Object.keys(capitalOf).sort()) {
     const r = capitalOf[key];
     const own = finalAreas.filter((a) => (a.key === key || a.g1 === key)).map((a) => a.ring.map(([la, lo]) => [lo, la]));
-    const ok = (x, y) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => own.some((q) => pointInRing(x + dx / squeeze(y), y + dy, q)));
+    const ok = (x, y) => own.some((q) => wellInside(q, x, y));
     let { x, y } = at(key, r);
     if (!ok(x, y)) {
       let best = null;
