@@ -43,10 +43,7 @@ QStringList DrySamples(int number, int w, int h) {
     for (const TSeaSample& s : kSeaSamples) {
         // A sample under a small state's octagon (Bahrain on the world map)
         // is land there.
-        bool covered = false;
-        for (int i = 1; i <= k.Landareor->Antal; ++i)
-            covered = covered || InArea(k.Landareor->Area(i), s.lat, s.lon);
-        if (covered)
+        if (AreaAt(*k.Landareor, s.lat, s.lon))
             continue;
         const int x = k.XKoord(s.lat, s.lon), y = k.YKoord(s.lat);
         // Inside the picture and clear of its 5-pixel frame.

@@ -55,14 +55,7 @@ struct TCountryView {
     }
     // The area a click on the pixel is judged to be in, among all areas.
     const CArea* Under(int x, int y) const {
-        const float lat = k->LatVid(y), lon = k->LonVid(y, x);
-        const CArea* under = nullptr;
-        for (int i = 1; i <= k->Landareor->Antal; ++i) {
-            const CArea& a = k->Landareor->Area(i);
-            if (InArea(a, lat, lon) && (!under || a.Nord < under->Nord))
-                under = &a;
-        }
-        return under;
+        return ClickedArea(*k->Landareor, k->LatVid(y), k->LonVid(y, x));
     }
     std::unique_ptr<CKarta> k;
     TImage image;

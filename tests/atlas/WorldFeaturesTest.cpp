@@ -18,23 +18,6 @@
 
 namespace {
 
-// The exercises of the world features, as a stand-in for a catalogue that
-// does not list them yet: number, map, level, view (north, south, centre;
-// 0, 0 fits the areas of the items, and the world exercises show the whole
-// map) and items.
-struct TFeatureExercise {
-    int number, map, level;
-    float north, south, centre;
-    QStringList items;
-};
-const TFeatureExercise kExercises[] = {
-    {29, 1, 1, 0, 0, 0, {"HAV"}},          {30, 1, 1, 0, 0, 0, {"O"}},
-    {90, 1, 1, 0, 0, 0, {"BERG", "FLOD"}}, {74, 2, 2, 0, 0, 0, {"EUR"}},
-    {82, 3, 2, 0, 0, 0, {"NOR"}},          {28, 1, 2, 14, -57, -62, {"SYD"}},
-    {86, 5, 2, 0, 0, 0, {"ASI"}},          {89, 4, 2, 0, 0, 0, {"AFR"}},
-    {60, 6, 2, 0, 0, 0, {"AUS"}},
-};
-
 const QStringList kKinds = {"HAV", "O", "BERG", "FLOD"};
 const QStringList kContinents = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS"};
 
@@ -59,54 +42,13 @@ protected:
                 kindAt[{p->Latitud, p->Longitud}] = p->Grupp1;
     }
 
-    // Every place exercise of Ort2: the catalogue's, and the table's for the
-    // numbers the catalogue does not hold.
+    // Every place exercise of Ort2.
     std::vector<std::shared_ptr<COvning>> Exercises() {
         std::vector<std::shared_ptr<COvning>> list;
-        QSet<int> listed;
         for (auto e = catalogue.Forsta; e; e = e->Nasta)
-            if (dynamic_cast<COvningOrt*>(e.get()) && e->Ortfil == 2) {
+            if (dynamic_cast<COvningOrt*>(e.get()) && e->Ortfil == 2)
                 list.push_back(e);
-                listed.insert(e->Nummer);
-            }
-        for (const TFeatureExercise& t : kExercises) {
-            if (listed.contains(t.number))
-                continue;
-            auto e = COvningar::Skapa("ORT");
-            e->Nummer = t.number, e->Kartnummer = t.map, e->Ortfil = 2, e->Niva = t.level;
-            e->VyNord = t.north, e->VySyd = t.south, e->VyMitt = t.centre;
-            e->Antal = int(t.items.size());
-            for (int i = 1; i <= e->Antal; ++i)
-                e->Objekt(i) = t.items[i - 1];
-            // An exercise whose items name no area fits no view: the world
-            // exercises show the whole map, as fitted at 1024 x 700.
-            auto k = LoadShippedMap(t.map, 2);
-            bool fits = t.north != 0 || t.south != 0;
-            for (const QString& item : t.items)
-                fits = fits || k->Landareor->Hitta(item);
-            if (!fits) {
-                TImage image;
-                image.resize(1024, 700);
-                k->Bild = &image;
-                for (int i = 1; i <= k->Landareor->Antal; ++i)
-                    k->Landareor->Markera(k->Landareor->Area(i).Nyckel);
-                k->BeraknaSkala();
-                k->AnpassaVy();
-                e->VyNord = k->VyNord, e->VySyd = k->VySyd, e->VyMitt = k->VyMitt;
-            }
-            list.push_back(e);
-        }
         return list;
-    }
-
-    // Starts the exercise at a size as the map screen does.
-    std::unique_ptr<CKarta> Start(COvning& e, QSize size, TestKartScreen& screen) {
-        auto karta = LoadShippedMap(e.Kartnummer, e.Ortfil);
-        screen.bild.resize(size.width(), size.height());
-        e.Karta = karta.get();
-        e.Starta(&screen);
-        e.Karta = nullptr;
-        return karta;
     }
 
     COvningar catalogue;
@@ -140,7 +82,7 @@ TEST_F(WorldFeatures, EveryExerciseShowsItsFeaturesWhereTheyLie) {
         SCOPED_TRACE(e->Nummer);
         for (QSize size : {QSize(1024, 700), QSize(1920, 1048)}) {
             TestKartScreen screen;
-            auto k = Start(*e, size, screen);
+            auto k = StartOnShippedMap(*e, size, screen);
             // Items that name no area (HAV, O) fit no view: such an entry
             // needs a view of its own.
             ASSERT_TRUE(k->VyNord > k->VySyd && k->VyNord < 1000) << "no view";
@@ -164,9 +106,7 @@ TEST_F(WorldFeatures, EveryExerciseShowsItsFeaturesWhereTheyLie) {
                 ASSERT_TRUE(k->InomBild(at.x(), at.y())) << name << " outside the view";
                 seen.insert({p.Latitud, p.Longitud});
                 const QString kind = kindAt[{p.Latitud, p.Longitud}];
-                bool land = false;
-                for (int a = 1; a <= k->Landareor->Antal && !land; ++a)
-                    land = InArea(k->Landareor->Area(a), lat, lon);
+                const bool land = AreaAt(*k->Landareor, lat, lon);
                 if (kind == "HAV" || kind == "FLOD")
                     EXPECT_EQ(pic.pixel(at), sea)
                         << name << " is not on the sea at " << size.width();

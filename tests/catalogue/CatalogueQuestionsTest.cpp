@@ -44,11 +44,8 @@ TEST_F(ShippedQuestions, PlacesOfAnExerciseLieEightPixelsApart) {
     for (auto e = catalogue.Forsta; e; e = e->Nasta) {
         if (e->Typ != "ORT")
             continue;
-        auto karta = LoadShippedMap(e->Kartnummer, e->Ortfil);
         TestKartScreen screen;
-        screen.bild.resize(1024, 700);
-        e->Karta = karta.get();
-        e->Starta(&screen);
+        const auto karta = StartOnShippedMap(*e, QSize(1024, 700), screen);
         std::vector<std::pair<const COrt*, QPoint>> shown;
         for (const COrt* p = karta->Platser->Forsta.get(); p; p = p->Nasta.get())
             if (p->Deltar) {
@@ -68,7 +65,6 @@ TEST_F(ShippedQuestions, PlacesOfAnExerciseLieEightPixelsApart) {
                                  .arg(e->Nummer)
                                  .arg(shown[i].first->Namn[2], shown[j].first->Namn[2]);
             }
-        e->Karta = nullptr;
     }
     EXPECT_TRUE(close.isEmpty()) << close.join("\n").toStdString();
 }

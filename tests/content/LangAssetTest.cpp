@@ -42,34 +42,22 @@ TEST(LangAsset, HasEveryTextInEveryLanguage) {
     }
 }
 
-TEST(LangAsset, KeepsTheSwedishCaptionsAndQuestionsReadWithAnyBareName) {
+TEST(LangAsset, QuestionsReadWithAnyBareName) {
     auto texts = ReadLang();
-    EXPECT_EQ(texts[11][0], "Tio-i-topp");
-    EXPECT_EQ(texts[12][0], "Avsluta");
-    EXPECT_EQ(texts[23][0], "Starta om");
-    EXPECT_EQ(texts[9][0], QString::fromUtf8("Klicka på"));
-    EXPECT_EQ(texts[27][1], "Europe");
-    EXPECT_TRUE(texts[33][1].contains("world"));
-    // The question pieces end in a question mark.
     for (int l = 0; l < kLanguages; ++l) {
-        EXPECT_TRUE(texts[10][l].endsWith('?')) << "language " << l + 1;
-        EXPECT_TRUE(texts[14][l].endsWith('?')) << "language " << l + 1;
-        EXPECT_FALSE(texts[13][l].endsWith('?')) << "language " << l + 1;
+        SCOPED_TRACE(l + 1);
+        // Question pieces: a name before 10 and between 13 and 14 makes a
+        // question, and a colon ends 13 so that the name comes bare.
+        EXPECT_TRUE(texts[10][l].endsWith('?') && texts[14][l].endsWith('?'));
+        EXPECT_TRUE(texts[13][l].endsWith(':'));
+        // Where a language puts an article or a case before a name, a colon
+        // keeps the name apart ("Click on: United Kingdom").
+        if (l != 0 && l != 6)
+            EXPECT_TRUE(texts[9][l].endsWith(':'));
     }
-    // Names come bare: where a language puts an article or a case before a
-    // name, a colon keeps the name apart ("Click on: United Kingdom").
-    for (int l : {1, 2, 3, 4, 5, 7})
-        EXPECT_TRUE(texts[9][l].endsWith(':')) << "language " << l + 1;
-    for (int l = 0; l < kLanguages; ++l)
-        EXPECT_TRUE(texts[13][l].endsWith(':')) << "language " << l + 1;
-    EXPECT_EQ(texts[9][1] + " United Kingdom", "Click on: United Kingdom");
-    EXPECT_EQ(texts[13][1] + " United States " + texts[14][1],
-              QString::fromUtf8("Country: United States – which city is the capital?"));
-    EXPECT_EQ("Stockholm " + texts[10][1], "Stockholm is the capital of which country?");
     // Spanish opens a question with its inverted mark, where the question starts.
     EXPECT_EQ("Estocolmo " + texts[10][4],
               QString::fromUtf8("Estocolmo – ¿de qué país es la capital?"));
-    EXPECT_EQ(texts[33][4], "Mundo entero");
 }
 
 } // namespace

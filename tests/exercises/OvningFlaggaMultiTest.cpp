@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -182,6 +183,17 @@ TEST_F(MultiTest, WrongBoxesTurnRedRightOnesGreenAndTheGameEnds) {
     }
     EXPECT_EQ((std::tuple{ex.NastaFraga(), karta->Platser->Valda, screen.percents.back()}),
               std::tuple(QString(), 4, 67)); // 4 right of 6
+}
+
+TEST_F(MultiTest, TheRightAnswerLandsInEveryBox) {
+    Start({"Anland", "Beland", "Celand", "Deland"}, {"Acity", "Bcity", "Ccity", "Dcity"});
+    std::set<int> boxes;
+    for (uint32_t clock = 1; clock <= 40; ++clock) {
+        GlobinaRandom::SetClock([clock] { return clock; });
+        ex.Starta(&screen);
+        boxes.insert(ex.RattPlats);
+    }
+    EXPECT_EQ(boxes, (std::set<int>{1, 2, 3, 4}));
 }
 
 TEST_F(MultiTest, TooFewDistinctNamesLeaveBoxesEmptyInsteadOfSearchingForever) {

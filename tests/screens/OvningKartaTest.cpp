@@ -8,7 +8,6 @@
 #include "platform/Image.h"
 #include "screens/Panel.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -95,22 +94,6 @@ protected:
         return stale;
     }
 
-    // Paint events of the map control while f runs.
-    template <class F> int MapPaints(F f) {
-        struct Counter : QObject {
-            int paints = 0;
-            bool eventFilter(QObject*, QEvent* e) override {
-                paints += e->type() == QEvent::Paint;
-                return false;
-            }
-        } counter;
-        screen->imgKarta->installEventFilter(&counter);
-        f();
-        QCoreApplication::processEvents();
-        screen->imgKarta->removeEventFilter(&counter);
-        return counter.paints;
-    }
-
     // The centre of the country the question asks for, and of the other one.
     float AskedLon() const { return screen->lblFraga->text().endsWith("AAA") ? 5 : 15; }
     float OtherLon() const { return AskedLon() == 5 ? 15 : 5; }
@@ -121,65 +104,17 @@ protected:
 
 } // namespace
 
-TEST_F(KartaTest, FillsTheDesktopWithTheBarAndTheMapLaidOutFromItsWidth) {
-    Start();
-    // The frame, where there is one, is taken off the desktop.
-    const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
-    ASSERT_EQ(screen->frameGeometry(), desk);
-    const QSize map = screen->imgKarta->size();
-    EXPECT_EQ(screen->imgKarta->Picture().size(), map);
-    EXPECT_EQ(screen->cmdTopp->text(), "Top ten");
-    // Map 4: its own land areas and sea points, the lakes.
-    const CKarta& k = *screen->Karta();
-    EXPECT_EQ(std::tuple(k.Landareor->Antal, k.Vattenareor->Antal, k.AntalHav, k.Gradnat),
-              std::tuple(3, 1, 2, false));
-    EXPECT_EQ(ex->Karta, &k);
-
-    // Made smaller, it grows back to the desktop; unmaximised or restored, as
-    // a window manager's maximise button does, it is maximised again.
-    screen->resize(300, 200);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return screen->frameGeometry() == desk; }));
-    for (Qt::WindowState state : {Qt::WindowNoState, Qt::WindowMinimized, Qt::WindowNoState}) {
-        screen->setWindowState(state);
-        QTest::qWait(20);
-        const bool minimised = state == Qt::WindowMinimized;
-        EXPECT_EQ(screen->isMinimized(), minimised);
-        if (!minimised) {
-            EXPECT_TRUE(screen->isMaximized());
-            EXPECT_EQ(screen->frameGeometry(), desk);
-        }
-    }
-    EXPECT_EQ(screen->imgKarta->size(), map);
-}
-
 TEST_F(KartaTest, TheQuestionFollowsThePointerAndAClickBecomesTheLatitudeAndLongitude) {
     Start();
     EXPECT_TRUE(screen->lblText->isHidden());
     QTest::mouseMove(screen->imgKarta, QPoint(100, 80));
     QTest::qWait(10);
     EXPECT_TRUE(screen->lblText->isVisible());
-    EXPECT_EQ(screen->lblText->pos(), QPoint(115, 95));
-    screen->VisaFraga("");
-    EXPECT_EQ(screen->lblText->text(), "  ");
-    screen->VisaFraga("-");
-    EXPECT_TRUE(screen->lblText->isHidden());
     Click(3.0f, 22.0f);
     const CKarta& k = *screen->Karta();
     const float degPerPixel = (k.VyNord - k.VySyd) / k.H();
     EXPECT_NEAR(screen->Punkt.Lat, 3.0, degPerPixel);
     EXPECT_NEAR(screen->Punkt.Lon, 22.0, 2 * degPerPixel);
-    EXPECT_EQ(screen->Punkt.Nr, 0);
-}
-
-TEST_F(KartaTest, ARightClickWithAnyButtonCountsAndAsksTheNextQuestion) {
-    Start();
-    const QString first = screen->lblFraga->text();
-    EXPECT_TRUE(first == "Click on AAA" || first == "Click on BBB");
-    EXPECT_EQ(screen->lblText->text(), " " + first + " ");
-    Click(5, AskedLon(), Qt::RightButton);
-    EXPECT_EQ(screen->lblProcent->text(), "100 %");
-    EXPECT_NE(screen->lblFraga->text(), first);
-    EXPECT_EQ(ex->Svarat, 2); // a right answer weighs two
 }
 
 TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
@@ -193,8 +128,6 @@ TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     const QPoint off =
         Pixel(5, OtherLon()) + screen->imgKarta->pos() - screen->lblNamn->geometry().center();
     EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1);
-    EXPECT_EQ(screen->lblNamn->width(),
-              QFontMetrics(screen->lblNamn->font()).horizontalAdvance(other) + 4);
     EXPECT_TRUE(screen->lblNamn->autoFillBackground());
     EXPECT_TRUE(screen->tmrNamnTimer->isActive());
     Tick(screen->tmrNamnTimer);
@@ -206,6 +139,7 @@ TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     const QPoint onLabel(3, 3);
     const QPoint expected = screen->lblNamn->pos() + onLabel - screen->imgKarta->pos();
     QTest::qWait(300);
+    ASSERT_TRUE(screen->tmrNamnTimer->isActive()); // a name shows for two seconds
     const int left = screen->tmrNamnTimer->remainingTime();
     QTest::mouseClick(screen->lblNamn, Qt::LeftButton, {}, onLabel);
     EXPECT_EQ(ex->Fel, 2);
@@ -214,26 +148,23 @@ TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     EXPECT_TRUE(screen->lblNamn->isVisible()); // named again by the new wrong answer
 }
 
-TEST_F(KartaTest, TheLastAnswerEndsTheGameAndOpensTheTopTenWithTheScore) {
+TEST_F(KartaTest, ARightClickWithAnyButtonCountsAndTheLastEndsTheGameWithTheTopTen) {
     Start();
     QTest::mouseClick(screen->cmdTopp, Qt::LeftButton); // before any answer: the list only
-    EXPECT_EQ(ex->Svarat, 0);
-    Click(5, AskedLon());
+    const QString first = screen->lblFraga->text();
+    EXPECT_EQ(screen->lblText->text(), " " + first + " ");
+    Click(5, AskedLon(), Qt::RightButton);
+    // A right answer weighs two.
+    EXPECT_EQ(std::pair(screen->lblProcent->text(), ex->Svarat), std::pair(QString("100 %"), 2));
+    EXPECT_NE(screen->lblFraga->text(), first);
     screen->Sekunder = 42;
     Click(5, AskedLon());
     EXPECT_EQ(topList,
               (std::vector<std::pair<int32_t, int32_t>>{{7, -1}, {7, MakeScore(100, 42)}}));
     EXPECT_EQ(screen->lblFraga->text(), "-");
-    EXPECT_TRUE(screen->lblText->isHidden() && screen->lblText->text().isEmpty());
-    EXPECT_FALSE(screen->tmrTid->isActive());
-    EXPECT_TRUE(ex->Slut);
-
-    // Afterwards a click only names what lies under it.
-    Click(5, 25);
-    Click(5, 5);
-    EXPECT_EQ(screen->lblProcent->text(), "100 %");
-    EXPECT_EQ(ex->Svarat, 4);
-    EXPECT_EQ(topList.size(), 2u);
+    EXPECT_TRUE(screen->lblText->isHidden() && !screen->tmrTid->isActive() && ex->Slut);
+    Click(5, 25); // afterwards a click only names what lies under it
+    EXPECT_EQ(std::pair(ex->Svarat, topList.size()), std::pair(4, size_t(2)));
 }
 
 TEST_F(KartaTest, WheelKeysAndDragsZoomAndPanAndClicksAreJudgedAtTheViewOnScreen) {
@@ -263,26 +194,10 @@ TEST_F(KartaTest, WheelKeysAndDragsZoomAndPanAndClicksAreJudgedAtTheViewOnScreen
     EXPECT_FALSE(screen->cmdHem->isVisible());
     Wheel(at, -3); // never farther out than the own view
     EXPECT_EQ(Zoom(), 1);
-    Wheel(at, 1);
+    Wheel(at, 4);
     QTest::mouseClick(screen->cmdHem, Qt::LeftButton);
     EXPECT_EQ(Zoom(), 1);
-    Wheel(at, 4);
-    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
-    EXPECT_EQ(Zoom(), 1);
     EXPECT_EQ(screen->Karta()->VyMitt, ex->VyMitt);
-}
-
-TEST_F(KartaTest, TheClockCountsToItsCapAndHidesWithoutStoppingWhenTimerIsOff) {
-    ShowTimer = false;
-    Start();
-    EXPECT_TRUE(screen->lblTid->isHidden());
-    Tick(screen->tmrTid);
-    EXPECT_EQ(std::pair(screen->Sekunder, screen->lblTid->text()), std::pair(1, QString("00:01")));
-    screen->Sekunder = 99999;
-    Tick(screen->tmrTid);
-    Tick(screen->tmrTid);
-    EXPECT_EQ(std::pair(screen->Sekunder, screen->lblTid->text()),
-              std::pair(100000, QString("1666:40")));
 }
 
 TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
@@ -297,21 +212,17 @@ TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
                          ex->Svarat, ex->Fel),
               std::tuple(0, QString(), QString("0 %"), 0, 0));
     EXPECT_FALSE(screen->Karta()->Landareor->Hitta("AAA")->Besvarad);
-    EXPECT_TRUE(screen->tmrTid->isActive());
-    EXPECT_TRUE(screen->lblNamn->isHidden());
+    EXPECT_TRUE(screen->tmrTid->isActive() && screen->lblNamn->isHidden());
 }
 
 TEST_F(KartaTest, HelpAndQuitAndTheScreensEndLeaveTheExerciseWithoutAMap) {
     Start();
     QTest::keyClick(screen.get(), Qt::Key_F1);
-    QTest::mouseClick(screen->cmdHjalp, Qt::LeftButton);
-    EXPECT_EQ(opened, QStringList(2, "file://" + ProgramFolder() + "/globina.chm"));
+    EXPECT_EQ(opened, QStringList{"file://" + ProgramFolder() + "/globina.chm"});
     QTest::mouseClick(screen->cmdAvsluta, Qt::LeftButton);
     EXPECT_TRUE(screen->isHidden());
-    EXPECT_FALSE(screen->tmrBlinka->isActive());
     screen.reset();
-    EXPECT_EQ(ex->Karta, nullptr);
-    EXPECT_EQ(ex->Formular, nullptr);
+    EXPECT_TRUE(!ex->Karta && !ex->Formular);
     // The next start gets a fresh map.
     screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
     screen->StartaOvning(ex);
@@ -324,12 +235,13 @@ TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGra
     dir.Write("Vatten7.crp", FileOf({Box("L1", 1, 1, 2, 2), Box("L2", 3, 3, 4, 4)}));
     dir.Write("Vatten11.crp",
               FileOf({Box("L1", 1, 1, 2, 2), Box("L2", 3, 3, 4, 4), Box("L3", 5, 5, 6, 6)}));
-    for (int n : {1, 5, 6, 7, 11}) {
+    for (int n : {1, 2, 5, 6, 7, 11}) {
         dir.Write(QString("AREA%1.crp").arg(n), FileOf({Box("AAA", 0, 0, 10, 10)}));
         dir.Write(QString("Hav%1.crp").arg(n), FileOf(std::vector<TestSeaPoint>(n + 2, {11, 5})));
     }
     // Start writes Hav4.crp with two points.
     for (const auto& [map, seaPoints, lakes, graticule] : {std::tuple{1, 3, 1, true},
+                                                           {2, 4, 1, false},
                                                            {4, 2, 1, false},
                                                            {5, 7, 1, false},
                                                            {6, 8, 1, false},
@@ -384,35 +296,10 @@ TEST_F(KartaTest, TheScreenShowsTheMapsPictureAfterEveryAnswerAndBlinkTick) {
     Drag(middle, middle + QPoint(-25, 15));
     EXPECT_EQ(StalePixels(), 0);
     Click(5, AskedLon()); // answered late: red
-    EXPECT_EQ(StalePixels(), 0);
     QTest::keyClick(screen.get(), Qt::Key_Home);
     EXPECT_EQ(StalePixels(), 0);
     Click(5, AskedLon()); // answered at once: white, and the game ends
     EXPECT_EQ(StalePixels(), 0);
-    Click(5, 25); // after the end a click only names
-    EXPECT_EQ(StalePixels(), 0);
     QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
     EXPECT_EQ(StalePixels(), 0);
-}
-
-TEST_F(KartaTest, TheBlinkTimerRunsOnlyWhileATickCanChangeTheMap) {
-    Start();
-    EXPECT_FALSE(screen->tmrBlinka->isActive());
-    for (int i = 0; i < 2; ++i)
-        Click(5, OtherLon());
-    EXPECT_FALSE(screen->tmrBlinka->isActive());
-    Click(5, OtherLon()); // the third: the answer is to be highlighted
-    EXPECT_TRUE(screen->tmrBlinka->isActive());
-    EXPECT_GT(MapPaints([&] { Tick(screen->tmrBlinka); }), 0);
-    // Highlighted and not yet blinking: a tick would change nothing.
-    EXPECT_FALSE(screen->tmrBlinka->isActive());
-    EXPECT_EQ(MapPaints([&] {
-                  screen->tmrBlinka->start();
-                  Tick(screen->tmrBlinka);
-              }),
-              0);
-    Click(5, OtherLon()); // the fourth: it blinks
-    EXPECT_TRUE(screen->tmrBlinka->isActive());
-    Click(5, AskedLon());
-    EXPECT_FALSE(screen->tmrBlinka->isActive());
 }

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/OvningMulti.h"
 #include "ScreenTest.h"
-#include "data/Errors.h"
 #include "maps/Karta.h"
 #include "platform/Image.h"
 #include "platform/Shape.h"
 #include "screens/OvningMulti.h"
-#include "screens/Skarmstart.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
@@ -51,22 +48,14 @@ protected:
 
 } // namespace
 
-TEST_F(MultiTest, ShowsTheCardWithTheQuestionCounterAndFourWhiteBoxes) {
+TEST_F(MultiTest, ShowsTheQuestionCounterAndFourWhiteBoxesAndTheFlowerTurns) {
     Start(4);
-    EXPECT_EQ(screen->windowTitle(), "Multiple choice");
-    EXPECT_EQ(
-        std::tuple(screen->lblNr[1]->text(), screen->lblCount->text(), screen->lblProcent->text()),
-        std::tuple("2", "1 (4)", "0 %"));
-    EXPECT_FALSE(screen->Label1->text().isEmpty());
-    for (int n = 1; n <= 4; ++n) {
+    EXPECT_EQ(std::pair(screen->lblCount->text(), screen->lblProcent->text()),
+              std::pair(QString("1 (4)"), QString("0 %")));
+    for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(BoxColor(n), QColor(Qt::white));
-        EXPECT_EQ(screen->imgSvar[n - 1]->Picture().pixelColor(0, 0), QColor(Qt::black));
-    }
-    EXPECT_TRUE(screen->tmrTid->isActive());
-    // The flower turns into the other icon.
     QTest::mouseClick(screen->imgBlomma, Qt::LeftButton);
-    EXPECT_TRUE(screen->imgBlomma->isHidden());
-    EXPECT_TRUE(screen->imgBar->isVisible());
+    EXPECT_TRUE(screen->imgBlomma->isHidden() && screen->imgBar->isVisible());
 }
 
 TEST_F(MultiTest, DigitKeysAnswerAndASecondPressDuringTheRightAnswerIsDropped) {
@@ -148,8 +137,8 @@ TEST_F(MultiTest, QuitDuringTheRightAnswerWaitsUntilTheAnswerIsHandled) {
         visibleInThePause = screen->isVisible();
     });
     QTest::keyClick(screen.get(), Digit(ex->RattPlats));
-    EXPECT_TRUE(visibleInThePause);
-    EXPECT_EQ(screen->lblCount->text(), "2 (4)");
+    EXPECT_EQ(std::pair(visibleInThePause, screen->lblCount->text()),
+              std::pair(true, QString("2 (4)")));
     QTest::qWait(20);
     EXPECT_TRUE(screen->isHidden());
 }
@@ -160,24 +149,8 @@ TEST_F(MultiTest, AReleaseDuringTheRightAnswerWaitsUntilTheAnswerIsHandled) {
     QTimer::singleShot(100, [&] { alive->deleteLater(); });
     QTest::keyClick(alive.data(), Digit(ex->RattPlats));
     ASSERT_FALSE(alive.isNull());
-    EXPECT_EQ(alive->lblCount->text(), "2 (4)");
     QTest::qWait(20);
     EXPECT_TRUE(alive.isNull());
-}
-
-TEST_F(MultiTest, TheScreenOfTheEntrysKindIsMadeAndStarted) {
-    Start(4);
-    screen.reset();
-    QWidget owner;
-    ex->Typ = "MULTI";
-    std::unique_ptr<QWidget> made(StartaOvningsskarm(ex, &owner));
-    EXPECT_NE(dynamic_cast<TfrmOvningMulti*>(made.get()), nullptr);
-    EXPECT_TRUE(made->isVisible() && made->isWindow());
-    EXPECT_EQ(made->parentWidget(), &owner);
-    made.reset();
-    QFile::remove(dir.Path("Ort2.crp"));
-    EXPECT_THROW(StartaOvningsskarm(ex, &owner), EInOutError);
-    EXPECT_TRUE(owner.findChildren<TfrmOvningMulti*>().isEmpty());
 }
 
 TEST_F(MultiTest, EveryMapNumberUpToElevenLoadsItsAreasAndAnyOtherOnlyThePlaces) {

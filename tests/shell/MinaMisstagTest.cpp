@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MinaMisstag.h"
 #include "scores/Misstagsregister.h"
+#include "support/Tables.h"
 #include "support/TestFiles.h"
 
 #include <QLabel>
@@ -22,13 +23,6 @@ TSpelLogg Spel(const QString& part, const QString& kind, const QString& asked,
     return spel;
 }
 
-QStringList Lines(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
 } // namespace
 
 TEST(MinaMisstag, OpensOnTheKindWithTheMostMissesAndPractisesWhatItShows) {
@@ -41,7 +35,8 @@ TEST(MinaMisstag, OpensOnTheKindWithTheMostMissesAndPractisesWhatItShows) {
     r.Spara(Spel("AFR", "AREA", "EG", {"LY"}));
 
     TfrmMinaMisstag screen(nullptr, r, 1);
-    EXPECT_EQ(std::pair(screen.Typ(), screen.lstTyper->currentRow()), std::pair(QString("FLAGG"), 2));
+    EXPECT_EQ(std::pair(screen.Typ(), screen.lstTyper->currentRow()),
+              std::pair(QString("FLAGG"), 2));
     EXPECT_EQ(std::tuple(screen.grdMissade->item(0, 0)->text(),
                          screen.grdMissade->item(0, 1)->text(),
                          screen.grdMissade->item(1, 0)->text()),

@@ -2,6 +2,7 @@
 // The shipped screen texts and exercise names, measured in every language
 // with the program's fonts against the controls that show them: nothing may
 // be cut, nor run into its neighbour.
+#include "content/AssetPath.h"
 #include "data/Language.h"
 #include "exercises/Ovningar.h"
 #include "maps/Areas.h"
@@ -17,7 +18,6 @@
 #include "shell/Huvudmeny.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -34,10 +34,6 @@ namespace {
 // margin, so that a caption never touches the edge.
 constexpr int kButtonSpace = 8;
 
-QString Asset(const QString& name) {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
-}
-
 int Width(const QFont& font, const QString& text) {
     return QFontMetrics(font).horizontalAdvance(text);
 }
@@ -45,11 +41,6 @@ int Width(const QFont& font, const QString& text) {
 // The problems of one control showing its text, empty when it fits.
 QString Misfit(const QWidget* w, const QString& text) {
     const QFontMetrics fm(w->font());
-    if (qobject_cast<const QAbstractButton*>(w)) {
-        const int need = fm.horizontalAdvance(text) + 2 * kButtonSpace;
-        return need <= w->width() ? QString()
-                                  : QStringLiteral("needs %1 of %2 px").arg(need).arg(w->width());
-    }
     const auto* label = qobject_cast<const QLabel*>(w);
     if (label && label->wordWrap()) {
         const QRect r = fm.boundingRect(QRect(0, 0, w->width(), 10000),
@@ -62,7 +53,8 @@ QString Misfit(const QWidget* w, const QString& text) {
                          .arg(w->width())
                          .arg(w->height());
     }
-    const int need = fm.horizontalAdvance(text);
+    const bool button = qobject_cast<const QAbstractButton*>(w);
+    const int need = fm.horizontalAdvance(text) + (button ? 2 * kButtonSpace : 0);
     return need <= w->width() ? QString()
                               : QStringLiteral("needs %1 of %2 px").arg(need).arg(w->width());
 }
@@ -83,9 +75,9 @@ protected:
     static void SetUpTestSuite() {
         // The program names Arial; this machine must give it Liberation Sans.
         ASSERT_EQ(QFontInfo(Arial(13)).family(), "Liberation Sans");
-        LoadLanguageTextsFrom(Asset("lang.crp"));
+        LoadLanguageTextsFrom(AssetPath("lang.crp"));
         catalogue = new COvningar;
-        catalogue->LasOvningar(Asset("Ovning.crp"));
+        catalogue->LasOvningar(AssetPath("Ovning.crp"));
     }
     static void TearDownTestSuite() {
         delete catalogue;
@@ -166,7 +158,7 @@ TEST_F(TextFit, EveryExerciseNameFitsTheListTheTopTenAndTheTopList) {
     TfrmHuvudmeny menu;
     TfrmTioitopp topTen;
     TfrmTopplista topList;
-    topList.LoadScores(Asset("no-such-scores.hgh"), {{1, "x"}});
+    topList.LoadScores(AssetPath("no-such-scores.hgh"), {{1, "x"}});
     const int column = topList.grdLista->columnWidth(1) - 2 * 3;
     for (auto e = catalogue->Forsta; e; e = e->Nasta)
         for (int l = 1; l <= kLanguageCount; ++l) {
@@ -187,12 +179,12 @@ TEST_F(TextFit, QuestionsFitTheirScreensWithEveryNameTheyAsk) {
         auto& a = maps[kartnummer];
         if (!a) {
             a = std::make_unique<CAreor>();
-            a->LasAreor(Asset(QStringLiteral("AREA%1.crp").arg(kartnummer)));
+            a->LasAreor(AssetPath(QStringLiteral("AREA%1.crp").arg(kartnummer)));
         }
         return *a;
     };
     COrter places;
-    places.LasOrter(Asset("Ort1.crp"));
+    places.LasOrter(AssetPath("Ort1.crp"));
 
     TfrmOvningFlagga flags;
     flags.lblProcent->setText(QStringLiteral("100 %"));

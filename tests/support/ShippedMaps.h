@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercises/Ovning.h"
 #include "maps/Karta.h"
 
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -27,4 +29,37 @@ inline std::unique_ptr<CKarta> LoadShippedMap(int map, int ortfil = 1) {
 inline bool InArea(const CArea& a, float lat, float lon) {
     return lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
            PunktIYta(lat, lon, a.Punkter, a.Antal);
+}
+
+// The first area of the list that holds the point.
+inline const CArea* AreaAt(const CAreor& list, float lat, float lon) {
+    for (int i = 1; i <= list.Antal; ++i)
+        if (InArea(list.Area(i), lat, lon))
+            return &list.Area(i);
+    return nullptr;
+}
+
+// The area a click on the point is judged to be in: of those that hold it,
+// the one whose north bound lies farthest south (an enclave, not the state
+// around it).
+inline const CArea* ClickedArea(const CAreor& list, float lat, float lon) {
+    const CArea* under = nullptr;
+    for (int i = 1; i <= list.Antal; ++i) {
+        const CArea& a = list.Area(i);
+        if (InArea(a, lat, lon) && (!under || a.Nord < under->Nord))
+            under = &a;
+    }
+    return under;
+}
+
+// Starts the exercise on its shipped map at a size, as the map screen does,
+// and hands the map back.
+template <class Screen>
+std::unique_ptr<CKarta> StartOnShippedMap(COvning& e, QSize size, Screen& screen) {
+    auto karta = LoadShippedMap(e.Kartnummer, e.Ortfil);
+    screen.bild.resize(size.width(), size.height());
+    e.Karta = karta.get();
+    e.Starta(&screen);
+    e.Karta = nullptr;
+    return karta;
 }

@@ -10,6 +10,7 @@
 // a feature that would lie closer to one asked before it is left out here.
 import { features } from './handtables.mjs';
 import * as names from './names.mjs';
+import { bbox } from './stages/geometry.mjs';
 
 // The exercises that ask these places, as far as spacing needs them; an entry
 // of the catalogue with the same number replaces its line here (its map,
@@ -29,14 +30,9 @@ export const featureExercises = [
 
 const W = 1024, H = 700, GAP = 9; // 8 pixels, and one as a margin
 
-function catalogueEntries(text) {
+function catalogueEntries(catalogue) {
   const byNumber = new Map();
-  for (const block of text.split(/\n\s*\n/)) {
-    const e = {};
-    for (const line of block.split('\n')) {
-      const m = /^(\w+):\s*(.*)$/.exec(line.trim());
-      if (m) e[m[1]] = m[2].trim();
-    }
+  for (const e of catalogue) {
     if (e.number && e.kind === 'ORT') byNumber.set(+e.number, e);
   }
   return byNumber;
@@ -44,10 +40,10 @@ function catalogueEntries(text) {
 
 // The exercises with their views: given, or fitted to the areas of their items
 // as the program fits them (the whole map where no area matches).
-export function exercisesWithViews(maps, catalogueText, bbox) {
-  const catalogue = catalogueEntries(catalogueText);
+export function exercisesWithViews(maps, catalogue) {
+  const byNumber = catalogueEntries(catalogue);
   return featureExercises.map((base) => {
-    const c = catalogue.get(base.number);
+    const c = byNumber.get(base.number);
     const e = c ? {
       number: base.number, map: +c.map, level: +(c.level || base.level),
       items: (c.items || '').split(/\s+/).filter(Boolean),
@@ -83,8 +79,8 @@ function records() {
 // The records of Ort2.crp, and what was left out for spacing or for lying
 // outside an exercise's view. The world's features come first, so a crowded
 // continent loses its smaller ones.
-export function worldFeaturePlaces(maps, catalogueText, bbox) {
-  const exercises = exercisesWithViews(maps, catalogueText, bbox);
+export function worldFeaturePlaces(maps, catalogue) {
+  const exercises = exercisesWithViews(maps, catalogue);
   const projections = exercises.map((e) => names.projection(e.view, W, H));
   const kept = exercises.map(() => []);
   const places = [], leftOut = [];

@@ -289,16 +289,11 @@ export function makeCityCheck(require, km) {
 }
 
 // ---------- spacing ------------------------------------------------------------
-// The place exercises of the catalogue as far as spacing needs them: the map,
-// the level, the view and the continents asked.
-export function placeExercises(text) {
+// The place exercises of the catalogue (its parsed blocks) as far as spacing
+// needs them: the map, the level, the view and the continents asked.
+export function placeExercises(catalogue) {
   const list = [];
-  for (const block of text.split(/\n\s*\n/)) {
-    const e = {};
-    for (const line of block.split('\n')) {
-      const m = /^(\w+):\s*(.*)$/.exec(line.trim());
-      if (m) e[m[1]] = m[2].trim();
-    }
+  for (const e of catalogue) {
     if (e.kind !== 'ORT' || !(+e.level >= 2)) continue;
     const view = e.view ? e.view.split(/\s+/).map(Number) : null;
     list.push({ number: +e.number, map: +e.map, level: +e.level, view, items: e.items.split(/\s+/), places: +(e.places || 1) });

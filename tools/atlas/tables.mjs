@@ -12,37 +12,20 @@ MW MX MY MZ NA NE NG NI NL NO NP NR NZ OM PA PE PG PH PK PL PS PT PW PY QA RO RS
 SC SD SE SG SI SK SL SM SN SO SR SS ST SV SY SZ TD TG TH TJ TL TM TN TO TR TT TV TW TZ UA UG
 US UY UZ VA VC VE VN VU WS XK YE ZA ZM ZW`.split(/\s+/);
 
-// Source codes that are not ISO 3166 alpha-3.
-const alpha3Extra = { XKX: 'XK', IOA: 'CX' };
-
-// Pieces that the outline source draws apart but that belong to a state the
-// United Nations recognises as holding them.
-const mergeInto = { SOL: 'SO', CYN: 'CY', KAS: 'IN', ATC: 'AU' };
-
 // CLDR region to the program's continent codes.
 const regionContinent = {
   '002': 'AFR', '150': 'EUR', '142': 'ASI', '009': 'AUS',
   '021': 'NOR', '013': 'NOR', '029': 'NOR', '005': 'SYD',
 };
-// Where the convention of a school atlas differs from CLDR's containment.
-const continentOverride = { CY: 'EUR' };
-
-// Capitals that the GeoNames table does not mark (or marks otherwise):
-// Israel: Jerusalem, the seat of its government. Palestine: Ramallah, the
-// seat of its government (the capital it names, East Jerusalem, it does not
-// administer). Jerusalem is one place, of Israel.
-const capitalOverride = { IL: '281184', PS: '282239' };
-
 // Europe's side of its boundary with Asia (lat, lon), which the maps and the
 // menu pictures keep: the Urals along 60 degrees east, the Ural River to the
 // Caspian, the Caucasus watershed (Elbrus in Europe), the Black Sea, the
 // Bosporus (Istanbul's centre in Europe), the Sea of Marmara, the Dardanelles
 // and the Aegean. The places of the states it crosses take the continent of
-// the side they lie on; the other places take their state's.
+// the side they lie on (acrossEuropeAsia in stages/exceptions.mjs).
 const europeAsia = [[90, 60], [54, 60], [51.2, 58.6], [51.74, 55.1], [51.2, 51.4], [47.1, 51.9], [46.9, 51.9],
   [41.2, 49.3], [42.7, 44.6], [43.2, 41.5], [43.4, 40.0], [41.25, 29.12], [41.0, 29.0], [40.6, 27.3], [40.1, 26.35],
   [39.8, 26.0], [35.5, 27.0], [30, 32], [30, -30], [90, -30]];
-const acrossEuropeAsia = ['RU', 'KZ', 'TR', 'GE', 'AZ'];
 
 // Lakes kept in the water file: a point inside each, and the names.
 // Order: sv, en, fr, de, es, it, da, nl.
@@ -51,11 +34,6 @@ const acrossEuropeAsia = ['RU', 'KZ', 'TR', 'GE', 'AZ'];
 const L = (key, lat, lon, names, westOf) => ({ key, lat, lon, names: names.split('|'), westOf });
 // The name of a lake that no table names (further lakes of the 1:50m layer).
 const lakeWord = 'Sjö|Lake|Lac|See|Lago|Lago|Sø|Meer'.split('|');
-// Further lakes left out, each by a point inside it, with the reason.
-const lakesLeftOut = [
-  { lat: 46.45, lon: 6.5, why: 'Lake Geneva: drawn on the world map too, where it takes the pixel of Mont Blanc' },
-  { lat: 49.9, lon: -88.55, why: 'Lake Nipigon on the continent maps: at 2200 x 1200 on the North America map its fill spills into Canada (the Canada map draws it as its own lake)' },
-];
 const lakes = [
   L('SUPERIOR', 47.7, -87.5, 'Övre sjön|Lake Superior|Lac Supérieur|Oberer See|Lago Superior|Lago Superiore|Lake Superior|Bovenmeer'),
   L('MICHIGANHURON', 44.8, -82.4, 'Michigan- och Huronsjön|Lakes Michigan and Huron|Lacs Michigan et Huron|Michigan- und Huronsee|Lagos Míchigan y Hurón|Laghi Michigan e Huron|Michigan- og Huronsøen|Michigan- en Huronmeer', -84.75),
@@ -110,15 +88,7 @@ const lakes = [
 // keepIslands: islands kept whatever their size, by a point on each (lat,
 // lon): long thin islands that a school map shows although no circle of
 // keepPiece fits in them.
-const overlapShift = (f) => (b) => {
-  let best = 0, bestOv = -1;
-  for (const dx of [0, 360, -360]) {
-    const ov = Math.min(b.e + dx, f.e) - Math.max(b.w + dx, f.w);
-    if (ov > bestOv + 1e-9) { bestOv = ov; best = dx; }
-  }
-  return best;
-};
-const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o, shift: o.frame ? overlapShift(o.frame) : () => 0 });
+const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o });
 const maps = [
   M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 40, keepTerritory: 0.1,
      // Banks Island: asked among the world's largest islands; Martinique and
@@ -150,7 +120,7 @@ const seas = [
   S('Bering Sea', 58.0, -178.0), S('Gulf of Guinea', 2.0, 3.0), S('Mozambique Channel', -18.0, 41.0),
 ];
 
-export default { seas, states, alpha3Extra, mergeInto, regionContinent, continentOverride, capitalOverride, lakes, lakeWord, lakesLeftOut, europeAsia, acrossEuropeAsia, maps };
+export default { seas, states, regionContinent, lakes, lakeWord, europeAsia, maps };
 
 // ---------- maps of states and provinces (maps 7 onwards) --------------------
 // country: the source's code of the country whose subdivisions are asked;

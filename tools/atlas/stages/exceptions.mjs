@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exceptions of the atlas: every place where a rule names a state, a
+// subdivision or a map instead of following from the sources and the map
+// tables. Each entry says what it does and why; the stages read this table
+// and name no code themselves. (Naming choices live in names.mjs, the map
+// settings in tables.mjs.)
+export default {
+  // ---------- sources ----------
+  leftOut: {
+    codes: ['AQ'],
+    reason: 'Antarctica is left out of every file and picture: it is no state, and every map\'s frame ends north of it (the world map at 60 degrees south)',
+  },
+  alpha3Extra: {
+    codes: { XKX: 'XK', IOA: 'CX' },
+    reason: 'the outline source codes Kosovo and Christmas Island with codes that are not ISO 3166 alpha-3',
+  },
+  mergeInto: {
+    pieces: { SOL: 'SO', CYN: 'CY', KAS: 'IN', ATC: 'AU' },
+    reason: 'the outline source draws Somaliland, Northern Cyprus, the Siachen Glacier and the Ashmore and Cartier Islands apart, but each belongs to a state the United Nations recognises as holding it; merged, their shared border disappears',
+  },
+
+  // ---------- continents ----------
+  continent: {
+    codes: { CY: 'EUR' },
+    reason: 'a school atlas puts Cyprus in Europe, where CLDR\'s containment puts it in Asia',
+  },
+  acrossEuropeAsia: {
+    codes: ['RU', 'KZ', 'TR', 'GE', 'AZ'],
+    reason: 'the boundary of Europe and Asia (europeAsia in tables.mjs) crosses these states: their places take the continent of the side they lie on (Yekaterinburg in Asia, Istanbul in Europe), the places of every other state take their state\'s',
+  },
+
+  // ---------- places ----------
+  capitals: {
+    ids: { IL: '281184', PS: '282239' },
+    reason: 'GeoNames does not mark these capitals, or marks others: Israel, Jerusalem, the seat of its government; Palestine, Ramallah, the seat of its government (the capital it names, East Jerusalem, it does not administer). Jerusalem is one place, of Israel',
+  },
+  pastDateLine: {
+    continent: 'AUS',
+    capitalWestOf: -150,
+    reason: 'states of Oceania whose capital lies east of 180 degrees (Samoa, Tonga) keep longitudes past 180 on every map, places included (Apia at 188.2), so that no map tears them',
+  },
+  homeMaps: {
+    world: 1,
+    byContinent: { EUR: 2, NOR: 3, AFR: 4, ASI: 5, AUS: 6, SYD: 1 },
+    reason: 'a capital must lie in its state on the world map and on its continent\'s map; South America has no map of its own and plays on the world map',
+  },
+  ownTownsExercise: {
+    state: 'SE',
+    reason: 'on the Nordic map the exercise of Sweden\'s towns asks every Swedish town: a Swedish town is kept when it lies 9 pixels from every Swedish place kept before it in Sweden\'s view, where a town of another state is kept only when the exercise of the Nordic towns can ask it',
+  },
+
+  // ---------- maps ----------
+  gatherPieces: {
+    maps: [1],
+    reason: 'the world map shows the whole globe once: a state\'s pieces move a turn next to its capital (Chukotka at 170-190 degrees, the Aleutians past -180), where the continent maps take each piece at the longitude that lies in their frame',
+  },
+  admin1Seats: {
+    countries: ['USA'],
+    reason: 'the source\'s codes of the US states are GeoNames\' admin1 codes, so they decide which state a seat is the capital of; elsewhere the outline that holds the seat decides',
+  },
+  westOf180: {
+    units: ['AK'],
+    reason: 'Alaska\'s Aleutians reach past 180 degrees: its rings are taken west of it, for the inset as for matching its capital',
+  },
+
+  // ---------- lakes ----------
+  lakesLeftOut: {
+    lakes: [
+      { lat: 46.45, lon: 6.5, reason: 'Lake Geneva: drawn on the world map too, where it takes the pixel of Mont Blanc' },
+      { lat: 49.9, lon: -88.55, reason: 'Lake Nipigon on the continent maps: at 2200 x 1200 on the North America map its fill spills into Canada (the Canada map draws it as its own lake)' },
+    ],
+    reason: 'further lakes of the 1:50m layer that a map would draw by the size rule but should not, each by a point inside it',
+  },
+};
