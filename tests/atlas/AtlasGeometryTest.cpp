@@ -205,10 +205,11 @@ TEST(AtlasGeometry, TheBigLakesAreWaterAndNamedIslandsAreLandOfTheirState) {
     }
 }
 
-// Every capital's marker, at 1920 x 1048, lies on land of its own state or
-// inside its state's octagon: the pixel under the marker's centre, read back
-// as the map screen reads a click, is judged to be that state.
-TEST(AtlasGeometry, EveryCapitalLiesOnLandOfItsOwnState) {
+// Every capital lies in its state on the world map and on its continent's;
+// its marker, at 1920 x 1048, lies on land of its own state or inside its
+// state's octagon: the pixel under the marker's centre, read back as the map
+// screen reads a click, is judged to be that state.
+TEST(AtlasGeometry, EveryCapitalLiesInItsStateAndOnItsLand) {
     static const std::map<QString, int> home = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4},
                                                 {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
     std::map<int, std::unique_ptr<TDrawnMap>> maps;
@@ -229,24 +230,30 @@ TEST(AtlasGeometry, EveryCapitalLiesOnLandOfItsOwnState) {
             const int x = k.XKoord(float(p->Latitud), float(p->Longitud));
             const int y = k.YKoord(float(p->Latitud));
             const CArea* under = ClickedArea(*k.Landareor, k.LatVid(y), k.LonVid(y, x));
-            bool present = false;
-            for (int i = 1; i <= k.Landareor->Antal; ++i)
-                present = present || k.Landareor->Area(i).Matchar(p->Grupp1);
-            if (!present)
-                continue; // left off the world map
-            ++checked;
-            // A ringed state's ring takes the click; an island of a pixel or
-            // few (New Providence) may hold no pixel's centre, so its capital needs
-            // only to lie on it.
-            bool speck = false;
+            const float lat = float(p->Latitud), lon = float(p->Longitud);
+            bool present = false, inside = false, speck = false;
             for (int i = 1; i <= k.Landareor->Antal; ++i) {
                 const CArea& a = k.Landareor->Area(i);
-                speck = speck ||
-                        (a.Matchar(p->Grupp1) &&
-                         PunktIYta(float(p->Latitud), float(p->Longitud), a.Punkter, a.Antal) &&
-                         k.XKoord(a.Syd, a.Ost) - k.XKoord(a.Syd, a.Vast) < 4 &&
-                         k.YKoord(a.Syd) - k.YKoord(a.Nord) < 4);
+                const bool in = InArea(a, lat, lon), own = a.Matchar(p->Grupp1);
+                present = present || own;
+                // In its state, or under the octagon of a small state it
+                // surrounds (Rome).
+                inside = inside || (in && (own || (a.Grupp1.isEmpty() && a.Antal == 8)));
+                // An island of a pixel or few (New Providence) may hold no
+                // pixel's centre, so its capital needs only to lie on it.
+                speck =
+                    speck || (own && in && k.XKoord(a.Syd, a.Ost) - k.XKoord(a.Syd, a.Vast) < 4 &&
+                              k.YKoord(a.Syd) - k.YKoord(a.Nord) < 4);
             }
+            // States too small for the world map are left off it.
+            if (!present) {
+                EXPECT_EQ(n, 1) << p->Grupp1.toStdString() << " is missing on its continent's map";
+                continue;
+            }
+            ++checked;
+            EXPECT_TRUE(inside) << p->Namn[2].toStdString() << " lies outside its state on map "
+                                << n;
+            // A ringed state's ring takes the click.
             EXPECT_TRUE(rings.at(n).Ringed(p->Grupp1) || speck ||
                         (under && under->Matchar(p->Grupp1)))
                 << p->Namn[2].toStdString() << " on map " << n << " lies in "

@@ -38,6 +38,15 @@ int Width(const QFont& font, const QString& text) {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
+// Empty when a text needing `need` pixels fits into `room`.
+QString Room(int need, int room) {
+    return need <= room ? QString() : QStringLiteral("needs %1 of %2 px").arg(need).arg(room);
+}
+
+void ExpectFits(const QString& misfit, const QString& where) {
+    EXPECT_TRUE(misfit.isEmpty()) << where.toStdString() << ": " << misfit.toStdString();
+}
+
 // The problems of one control showing its text, empty when it fits.
 QString Misfit(const QWidget* w, const QString& text) {
     const QFontMetrics fm(w->font());
@@ -54,9 +63,7 @@ QString Misfit(const QWidget* w, const QString& text) {
                          .arg(w->height());
     }
     const bool button = qobject_cast<const QAbstractButton*>(w);
-    const int need = fm.horizontalAdvance(text) + (button ? 2 * kButtonSpace : 0);
-    return need <= w->width() ? QString()
-                              : QStringLiteral("needs %1 of %2 px").arg(need).arg(w->width());
+    return Room(fm.horizontalAdvance(text) + (button ? 2 * kButtonSpace : 0), w->width());
 }
 
 // A line of a list: the text between the item's margins in the viewport,
@@ -65,9 +72,7 @@ QString ListMisfit(const QListWidget* list, const QString& text, bool scrolls = 
     const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
     const int bar =
         scrolls ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) : 0;
-    const int room = list->viewport()->width() - bar - 2 * margin;
-    const int need = Width(list->font(), text);
-    return need <= room ? QString() : QStringLiteral("needs %1 of %2 px").arg(need).arg(room);
+    return Room(Width(list->font(), text), list->viewport()->width() - bar - 2 * margin);
 }
 
 class TextFit : public ::testing::Test {
@@ -95,15 +100,14 @@ protected:
                 const int tag = Tag(w);
                 if (tag == 0 || !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)))
                     continue;
-                const QString misfit = Misfit(w, LangText(tag));
-                EXPECT_TRUE(misfit.isEmpty())
-                    << name << ", language " << l << ", text " << tag << " \""
-                    << LangText(tag).toStdString() << "\": " << misfit.toStdString();
+                ExpectFits(
+                    Misfit(w, LangText(tag)),
+                    QStringLiteral("%1, language %2: %3").arg(name).arg(l).arg(LangText(tag)));
             }
             // A title bar leaves the title what its buttons do not take.
             if (const int tag = Tag(window))
-                EXPECT_LE(Width(Arial(13, true), LangText(tag)), window->width() - 120)
-                    << name << ", language " << l << ", title " << tag;
+                ExpectFits(Room(Width(Arial(13, true), LangText(tag)), window->width() - 120),
+                           QStringLiteral("%1, language %2, title").arg(name).arg(l));
         }
     }
 
@@ -146,12 +150,8 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
 
     // The parts of the world in their list.
     for (int l = 1; l <= kLanguageCount; ++l)
-        for (int n = 27; n <= 33; ++n) {
-            const QString misfit = ListMisfit(menu.lstParts, LanguageTexts(l, n));
-            EXPECT_TRUE(misfit.isEmpty())
-                << "language " << l << ", text " << n << " \"" << LanguageTexts(l, n).toStdString()
-                << "\": " << misfit.toStdString();
-        }
+        for (int n = 27; n <= 33; ++n)
+            ExpectFits(ListMisfit(menu.lstParts, LanguageTexts(l, n)), LanguageTexts(l, n));
 }
 
 TEST_F(TextFit, EveryExerciseNameFitsTheListTheTopTenAndTheTopList) {
@@ -163,13 +163,9 @@ TEST_F(TextFit, EveryExerciseNameFitsTheListTheTopTenAndTheTopList) {
     for (auto e = catalogue->Forsta; e; e = e->Nasta)
         for (int l = 1; l <= kLanguageCount; ++l) {
             const QString& name = e->Namn[l];
-            const std::string where = "exercise " + std::to_string(e->Nummer) + ", language " +
-                                      std::to_string(l) + " \"" + name.toStdString() + "\": ";
-            const QString inList = ListMisfit(menu.cboOvningar, name);
-            EXPECT_TRUE(inList.isEmpty()) << where << "list " << inList.toStdString();
-            const QString inTopTen = Misfit(topTen.lblOvningsNamn, name);
-            EXPECT_TRUE(inTopTen.isEmpty()) << where << "top ten " << inTopTen.toStdString();
-            EXPECT_LE(Width(topList.grdLista->font(), name), column) << where << "top list";
+            ExpectFits(ListMisfit(menu.cboOvningar, name), "list: " + name);
+            ExpectFits(Misfit(topTen.lblOvningsNamn, name), "top ten: " + name);
+            ExpectFits(Room(Width(topList.grdLista->font(), name), column), "top list: " + name);
         }
 }
 
@@ -205,17 +201,12 @@ TEST_F(TextFit, QuestionsFitTheirScreensWithEveryNameTheyAsk) {
                 const CArea* area = map.Hitta(e->Objekt(i));
                 if (!area)
                     continue;
-                const std::string where = "exercise " + std::to_string(e->Nummer) + ", language " +
-                                          std::to_string(l) + ": ";
                 if (e->Typ == QLatin1String("FLAGG")) {
                     const QString q = flags.FragaFor(*area);
-                    EXPECT_LE(Width(flags.lblFraga->font(), q), flagRoom)
-                        << where << q.toStdString();
+                    ExpectFits(Room(Width(flags.lblFraga->font(), q), flagRoom), q);
                 } else {
                     const QString q = LangText(13) + ' ' + area->Namn[l] + ' ' + LangText(14);
-                    const QString misfit = Misfit(multi.Label1, q);
-                    EXPECT_TRUE(misfit.isEmpty())
-                        << where << q.toStdString() << ": " << misfit.toStdString();
+                    ExpectFits(Misfit(multi.Label1, q), q);
                 }
             }
             if (e->Typ != QLatin1String("MULTI"))
@@ -224,10 +215,7 @@ TEST_F(TextFit, QuestionsFitTheirScreensWithEveryNameTheyAsk) {
                 if (o->Niva > e->Niva || (e->KravPlats1 && !o->Klass1))
                     continue;
                 const QString q = o->Namn[l] + ' ' + LangText(10);
-                const QString misfit = Misfit(multi.Label1, q);
-                EXPECT_TRUE(misfit.isEmpty())
-                    << "exercise " << e->Nummer << ", language " << l << ": " << q.toStdString()
-                    << ": " << misfit.toStdString();
+                ExpectFits(Misfit(multi.Label1, q), q);
             }
         }
     }

@@ -14,7 +14,7 @@ const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG
 // The first point of a spiral round (x, y) (lon, lat) for which ok(x, y)
 // holds: rings of 8k points at k steps of `step` degrees, k = 1..rounds;
 // round: applied to each candidate before it is tried. Null if none.
-export function nearestWhere(x, y, ok, { step, rounds, round = (v) => v }) {
+function nearestWhere(x, y, ok, { step, rounds, round = (v) => v }) {
   for (let k = 1; k <= rounds; k++) {
     const s = step * k;
     for (let i = 0; i < 8 * k; i++) {
@@ -30,7 +30,7 @@ export function nearestWhere(x, y, ok, { step, rounds, round = (v) => v }) {
 // the four points 0.03 degrees beside it. At the harbour of Copenhagen, where
 // Zealand and Amager meet across a sliver of sea, points on two pieces left
 // the capital a pixel from the sea.
-export function wellInside(rings, x, y) {
+function wellInside(rings, x, y) {
   return rings.some((q) => [[0, 0], [0.03, 0], [-0.03, 0], [0, 0.03], [0, -0.03]].every(([dx, dy]) => pointInRing(x + dx / squeeze(y), y + dy, q)));
 }
 
