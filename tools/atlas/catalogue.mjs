@@ -7,9 +7,9 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
-export const cataloguePath = path.join(here, '..', 'catalogue', 'catalogue.txt');
+const cataloguePath = path.join(here, '..', 'catalogue', 'catalogue.txt');
 
-export function parseCatalogue(text) {
+function parseCatalogue(text) {
   const blocks = [];
   for (const block of text.split(/\n\s*\n/)) {
     const e = {};

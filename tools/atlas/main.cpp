@@ -309,7 +309,7 @@ std::vector<MapView> ViewsToCheck(const Atlas& atlas, const AtlasMap& m) {
 
 // The maps whose drawing agrees with the sources (no blob at 1920 x 1048): a
 // blob on one of them stops the tool. The others are being mended.
-const std::set<int> kMapsWithoutBlobs = {4, 5, 6, 8, 10, 11};
+const std::set<int> kMapsWithoutBlobs = {2, 4, 5, 6, 8, 9, 10, 11};
 
 const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4},
                                          {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};

@@ -45,7 +45,7 @@ export function keptPieces(pieces, { capital = null, named = () => false, keepPi
 
 // Radius (degrees) of the outline that stands in for a state the source
 // lacks: about a kilometre across, smaller than any state's own outline.
-export const standInRadius = 0.005;
+const standInRadius = 0.005;
 
 // A state whose outline the source lacks at a map (or loses under the size
 // limit) is a ring of about a kilometre round its capital, so that it can
