@@ -40,6 +40,10 @@ QString HavFil(int nummer) {
     return QStringLiteral("Hav") + QString::number(nummer) + QStringLiteral(".crp");
 }
 
+QString OrtFil(int nummer) {
+    return QStringLiteral("Ort") + QString::number(nummer) + QStringLiteral(".crp");
+}
+
 QString VattenFil(int nummer) {
     return QString::fromLatin1(Kartinfo(nummer).Vatten);
 }

@@ -21,6 +21,8 @@ bool ArKarta(int nummer);
 QString AreaFil(int nummer);
 QString HavFil(int nummer);
 QString VattenFil(int nummer);
+// The place file of that number, which an exercise names (Ortfil), not a map.
+QString OrtFil(int nummer);
 
 // The parts of the world in the main menu's order: the code the catalogue
 // lists an exercise under, the part's picture on the menu's world map, and

@@ -197,8 +197,7 @@ protected:
         if (vatten)
             karta_->Vattenareor = std::make_unique<CAreor>();
         karta_->Platser = std::make_unique<COrter>();
-        karta_->Platser->LasOrter(QStringLiteral("Ort") + QString::number(ovning_->Ortfil) +
-                                  QStringLiteral(".crp"));
+        karta_->Platser->LasOrter(OrtFil(ovning_->Ortfil));
     }
 
     // The last question is answered: the clock stops, the game enters the

@@ -20,7 +20,7 @@ inline std::unique_ptr<CKarta> LoadShippedMap(int map, int ortfil = 1) {
     k->Landareor->LasAreor(AreaFil(map));
     k->Vattenareor->LasAreor(VattenFil(map));
     k->LasHav(HavFil(map));
-    k->Platser->LasOrter(QStringLiteral("Ort%1.crp").arg(ortfil));
+    k->Platser->LasOrter(OrtFil(ortfil));
     k->Gradnat = map == 1;
     return k;
 }

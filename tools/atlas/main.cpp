@@ -613,7 +613,7 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
         file.insert(file.end(), m.places.begin(), m.places.end());
     }
     for (const auto& [n, places] : placeFiles) {
-        WritePlaceFile(assets + QStringLiteral("/Ort%1.crp").arg(n), places);
+        WritePlaceFile(assets + "/" + OrtFil(n), places);
         out << QStringLiteral("Ort%1.crp: %2 places\n").arg(n).arg(places.size());
     }
 }

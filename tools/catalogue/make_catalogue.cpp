@@ -145,7 +145,7 @@ public:
     const COrter& Places(int n) {
         auto& slot = places_[n];
         if (!slot) {
-            const QString file = dir_ + QStringLiteral("/Ort%1.crp").arg(n);
+            const QString file = dir_ + QLatin1Char('/') + OrtFil(n);
             if (!QFileInfo::exists(file))
                 throw std::runtime_error("no place file " + file.toStdString());
             slot = std::make_unique<COrter>();

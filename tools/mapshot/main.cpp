@@ -7,6 +7,7 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
 
@@ -17,35 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-struct TMapFiles {
-    const char* water;
-    const char* land;
-    const char* sea;
-    bool graticule;
-};
-
-// The files each map number loads, as the map exercise screen does.
-bool FilesOf(int map, TMapFiles& files) {
-    static const TMapFiles table[] = {
-        {"Vatten.crp", "AREA1.crp", "Hav1.crp", true},
-        {"Vatten.crp", "AREA2.crp", "Hav2.crp", false},
-        {"Vatten.crp", "AREA3.crp", "Hav3.crp", false},
-        {"Vatten.crp", "AREA4.crp", "Hav4.crp", false},
-        {"Vatten.crp", "AREA5.crp", "Hav5.crp", false},
-        {"Vatten.crp", "AREA6.crp", "Hav6.crp", false},
-        // The maps of states and provinces and the Nordic map have lakes of their own.
-        {"Vatten7.crp", "AREA7.crp", "Hav7.crp", false},
-        {"Vatten8.crp", "AREA8.crp", "Hav8.crp", false},
-        {"Vatten9.crp", "AREA9.crp", "Hav9.crp", false},
-        {"Vatten10.crp", "AREA10.crp", "Hav10.crp", false},
-        {"Vatten11.crp", "AREA11.crp", "Hav11.crp", false},
-    };
-    if (map < 1 || map > 11)
-        return false;
-    files = table[map - 1];
-    return true;
-}
 
 class TUsage : public std::exception {
 public:
@@ -147,9 +119,7 @@ int main(int argc, char* argv[]) {
             throw TUsage("give exactly one output file");
         if (!p.isSet("map"))
             throw TUsage("--map is required");
-        const int map = ToInt(p.value("map"), "--map", 1, 11);
-        TMapFiles files{};
-        FilesOf(map, files);
+        const int map = ToInt(p.value("map"), "--map", 1, kAntalKartor);
         const QString kind = p.value("kind");
         if (kind != "area" && kind != "place")
             throw TUsage("--kind must be area or place");
@@ -173,11 +143,11 @@ int main(int argc, char* argv[]) {
         k.Landareor = std::make_unique<CAreor>();
         k.Vattenareor = std::make_unique<CAreor>();
         k.Platser = std::make_unique<COrter>();
-        if (files.water)
-            k.Vattenareor->LasAreor(Need(data, files.water));
-        k.Landareor->LasAreor(Need(data, files.land));
-        k.LasHav(Need(data, files.sea));
-        k.Gradnat = files.graticule;
+        // The files each map number loads, as the map exercise screen does.
+        k.Vattenareor->LasAreor(Need(data, VattenFil(map)));
+        k.Landareor->LasAreor(Need(data, AreaFil(map)));
+        k.LasHav(Need(data, HavFil(map)));
+        k.Gradnat = map == 1;
         if (p.isSet("graticule")) {
             const QString g = p.value("graticule");
             if (g != "on" && g != "off")
@@ -197,7 +167,7 @@ int main(int argc, char* argv[]) {
         if (kind == "place") {
             const int ortfil =
                 p.isSet("places") ? ToInt(p.value("places"), "--places", 0, 99999) : map;
-            orter.LasOrter(Need(data, QString("Ort%1.crp").arg(ortfil)));
+            orter.LasOrter(Need(data, OrtFil(ortfil)));
             if (marks.isEmpty()) {
                 for (COrt* o = orter.Forsta.get(); o; o = o->Nasta.get())
                     o->Deltar = true;
