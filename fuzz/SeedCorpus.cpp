@@ -37,10 +37,10 @@ QByteArray Language(int texts) {
 
 QByteArray Catalogue() {
     TByteWriter w;
-    WriteEntry(w, {.keyword = "AREA", .name = "Länder", .items = {"SE", "NO"}});
-    WriteEntry(w, {.keyword = "ORT", .name = "Städer", .nummer = 2, .ortfil = 1});
-    WriteEntry(w, {.keyword = "FLAGG", .name = "Flaggor", .nummer = 3, .items = {"SE"}});
-    WriteEntry(w, {.keyword = "MULTI", .name = "Val", .nummer = 4, .varldsdel = "*"});
+    Entry("AREA", "Länder", 1, {"SE", "NO"}).Write(w);
+    Entry("ORT", "Städer", 2).Write(w);
+    Entry("FLAGG", "Flaggor", 3, {"SE"}).Write(w);
+    Entry("MULTI", "Val", 4, {}, "*").Write(w);
     return w.Bytes();
 }
 
@@ -90,14 +90,14 @@ int main(int argc, char* argv[]) {
         Write("lang", "full.crp", Language(34));
         Write("lang", "short.crp", Language(2));
         Write("areas", "two.crp", FileOf({Box("SE", 55, 11, 69, 24), Box("NO", 58, 4, 71, 31)}));
-        TestArea lake = Box("L", -1.5, -2, 1, 2.25);
-        lake.names = {"Sjö", "Lake", "", "", "", "", "", "Meer"};
+        TAreaRecord lake = Box("L", -1.5, -2, 1, 2.25);
+        lake.Namn = {"Sjö", "Lake", "", "", "", "", "", "Meer"};
         Write("areas", "one.crp", FileOf({lake}));
         Write("places", "two.crp",
               FileOf({Place("Stockholm", 1, "SE", 59.33, 18.07),
                       Place("Oslo", 2, "NO", 59.91, 10.75)}));
         Write("seapoints", "three.crp",
-              FileOf(std::vector<TestSeaPoint>{{0, 0}, {-45.5, 170.25}, {89.9, -179.9}}));
+              FileOf(std::vector<TSeaPointRecord>{{0, 0}, {-45.5, 170.25}, {89.9, -179.9}}));
         Write("catalogue", "four.crp", Catalogue());
         Write("scores", "full.hgh", Scores(true));
         Write("scores", "short.hgh", Scores(false));

@@ -25,6 +25,7 @@ namespace TextNo {
 constexpr int Start = 1;
 constexpr int HighScores = 2;
 constexpr int Quit = 3;
+constexpr int Back = 4;
 constexpr int Options = 5;
 constexpr int BestResults = 8;
 constexpr int ClickOn = 9;      // + " " + a name
@@ -40,6 +41,28 @@ constexpr int ClickOnAPart = 25;
 constexpr int ChooseAnExercise = 26;
 constexpr int FirstPart = 27; // the seven parts of the world, in the menu's order
 constexpr int LastPart = 33;
+constexpr int MyMistakes = 35;
+constexpr int MostOftenMissed = 36;
+constexpr int RightFirstTime = 37;
+constexpr int FrequentConfusions = 38;
+constexpr int PractiseThese = 39;
+constexpr int FirstKind = 40; // the four kinds of exercise, in the order of the table of kinds
+constexpr int NothingMissedYet = 44;
+constexpr int TimesAsked = 47;
+constexpr int MyMistakesHint = 48;
+constexpr int PractiseTheseHint = 49;
+constexpr int Review = 50;
+constexpr int Asked = 51;
+constexpr int Tries = 52;
+constexpr int GivenInstead = 53;
+constexpr int PractiseTheMissed = 54;
+constexpr int Practice = 55;
+constexpr int Explore = 56;
+constexpr int ExploreQuestion = 57;
+constexpr int CapitalLead = 58; // this + " " + a place
+constexpr int ExploreHint = 59;
+constexpr int NothingToPractise = 60;
+constexpr int ExploreNeedsAMap = 61;
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.

@@ -4,8 +4,55 @@
 #include "exercises/Ovningsslag.h"
 
 #include "data/ByteFile.h"
+#include "data/ByteWriter.h"
 #include "data/Errors.h"
 #include "data/Language.h"
+#include "maps/Areas.h"
+
+TCatalogueRecord TCatalogueRecord::Read(TByteFile& f, const QString& typ) {
+    TCatalogueRecord r;
+    r.Typ = typ;
+    for (QString& namn : r.Namn)
+        namn = f.ReadString();
+    r.Nummer = f.ReadInt16();
+    r.Niva = f.ReadByte();
+    r.Linjebredd = f.ReadByte();
+    r.KravPlats1 = f.ReadByte() != 0;
+    r.KravPlats2 = f.ReadByte() != 0;
+    r.Reserv = f.ReadByte() != 0;
+    r.Kartnummer = f.ReadInt16();
+    r.Ortfil = f.ReadInt16();
+    r.Varldsdel = f.ReadString();
+    for (uint32_t* farg : {&r.Landfarg, &r.Ovningsfarg, &r.Vattenfarg})
+        *farg = static_cast<uint32_t>(f.ReadInt32());
+    for (double* vy : {&r.VyNord, &r.VySyd, &r.VyMitt})
+        *vy = DecodeDegrees(f.ReadInt32());
+    const int antal = f.ReadInt16();
+    for (int i = 1; i <= antal; ++i) {
+        r.Objekt << f.ReadString();
+        RangeCheck(i, 1, kMaxObjekt);
+    }
+    return r;
+}
+
+void TCatalogueRecord::Write(TByteWriter& w) const {
+    w.WriteString(Typ);
+    for (const QString& namn : Namn)
+        w.WriteString(namn);
+    w.WriteInt16(Nummer);
+    for (int b : {Niva, Linjebredd, int(KravPlats1), int(KravPlats2), int(Reserv)})
+        w.WriteByte(b);
+    w.WriteInt16(Kartnummer);
+    w.WriteInt16(Ortfil);
+    w.WriteString(Varldsdel);
+    for (uint32_t farg : {Landfarg, Ovningsfarg, Vattenfarg})
+        w.WriteInt32(static_cast<int32_t>(farg));
+    for (double vy : {VyNord, VySyd, VyMitt})
+        w.WriteInt32(EncodeDegrees(vy));
+    w.WriteInt16(static_cast<int>(Objekt.size()));
+    for (const QString& item : Objekt)
+        w.WriteString(item);
+}
 
 COvningar::~COvningar() {
     // Unlink one by one, so a long list cannot exhaust the stack.
@@ -26,26 +73,27 @@ void COvningar::LasOvningar(const QString& fileName) {
     while (!file.Eof()) {
         COvning& e = *current;
         e.Typ = keyword;
+        const TCatalogueRecord r = TCatalogueRecord::Read(file, keyword);
         for (int language = 1; language <= kLanguageCount; ++language)
-            e.Namn[language] = file.ReadString();
-        e.Nummer = file.ReadInt16();
-        e.Niva = file.ReadByte();
-        e.Linjebredd = file.ReadByte();
-        e.KravPlats1 = file.ReadByte() != 0;
-        e.KravPlats2 = file.ReadByte() != 0;
-        e.Reserv = file.ReadByte() != 0;
-        e.Kartnummer = file.ReadInt16();
-        e.Ortfil = file.ReadInt16();
-        e.Varldsdel = file.ReadString();
-        e.Landfarg = static_cast<uint32_t>(file.ReadInt32());
-        e.Ovningsfarg = static_cast<uint32_t>(file.ReadInt32());
-        e.Vattenfarg = static_cast<uint32_t>(file.ReadInt32());
-        e.VyNord = file.ReadInt32() / 10000.0;
-        e.VySyd = file.ReadInt32() / 10000.0;
-        e.VyMitt = file.ReadInt32() / 10000.0;
-        e.Antal = file.ReadInt16();
+            e.Namn[language] = r.Namn[language - 1];
+        e.Nummer = r.Nummer;
+        e.Niva = r.Niva;
+        e.Linjebredd = r.Linjebredd;
+        e.KravPlats1 = r.KravPlats1;
+        e.KravPlats2 = r.KravPlats2;
+        e.Reserv = r.Reserv;
+        e.Kartnummer = r.Kartnummer;
+        e.Ortfil = r.Ortfil;
+        e.Varldsdel = r.Varldsdel;
+        e.Landfarg = r.Landfarg;
+        e.Ovningsfarg = r.Ovningsfarg;
+        e.Vattenfarg = r.Vattenfarg;
+        e.VyNord = r.VyNord;
+        e.VySyd = r.VySyd;
+        e.VyMitt = r.VyMitt;
+        e.Antal = static_cast<int32_t>(r.Objekt.size());
         for (int i = 1; i <= e.Antal; ++i)
-            e.Objekt(i) = file.ReadString();
+            e.Objekt(i) = r.Objekt[i - 1];
         if (file.Eof())
             break;
         keyword = file.ReadString();

@@ -4,7 +4,41 @@
 #include "exercises/Ovning.h"
 
 #include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
 #include <memory>
+
+class TByteFile;
+class TByteWriter;
+
+// One record of the catalogue file, as stored. A record begins with its kind
+// keyword, which the catalogue reads ahead to choose the entry's class, so
+// Read takes the keyword and reads what follows it; Write writes it all.
+struct TCatalogueRecord {
+    QString Typ;
+    std::array<QString, 8> Namn; // languages 1..8 at 0..7
+    int32_t Nummer = 0;
+    int32_t Niva = 0;
+    int32_t Linjebredd = 0;
+    bool KravPlats1 = false;
+    bool KravPlats2 = false;
+    bool Reserv = false;
+    int32_t Kartnummer = 0;
+    int32_t Ortfil = 0;
+    QString Varldsdel;
+    uint32_t Landfarg = 0; // 0xBBGGRR
+    uint32_t Ovningsfarg = 0;
+    uint32_t Vattenfarg = 0;
+    double VyNord = 0; // degrees
+    double VySyd = 0;
+    double VyMitt = 0;
+    QStringList Objekt; // a 101st item raises ERangeError on reading
+
+    static TCatalogueRecord Read(TByteFile& f, const QString& typ);
+    void Write(TByteWriter& w) const;
+    bool operator==(const TCatalogueRecord&) const = default;
+};
 
 // The catalogue of every exercise the program offers, in file order. Entries
 // are shared: a screen that still plays an entry keeps it alive after a new

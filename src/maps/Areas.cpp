@@ -2,19 +2,70 @@
 #include "maps/Areas.h"
 
 #include "data/ByteFile.h"
+#include "data/ByteWriter.h"
 #include "data/Errors.h"
 
-namespace {
-
-double Degrees(int32_t stored) {
+double DecodeDegrees(int32_t stored) {
     return stored / 10000.0;
 }
 
-TLatLon ReadPoint(TByteFile& f) {
-    TLatLon p;
-    p.Lat = static_cast<float>(Degrees(f.ReadInt32()));
-    p.Lon = static_cast<float>(Degrees(f.ReadInt32()));
+int32_t EncodeDegrees(double degrees) {
+    return Round(degrees * 10000);
+}
+
+TPointRecord TPointRecord::Read(TByteFile& f) {
+    TPointRecord p;
+    p.Lat = DecodeDegrees(f.ReadInt32());
+    p.Lon = DecodeDegrees(f.ReadInt32());
     return p;
+}
+
+void TPointRecord::Write(TByteWriter& w) const {
+    w.WriteInt32(EncodeDegrees(Lat));
+    w.WriteInt32(EncodeDegrees(Lon));
+}
+
+TAreaRecord TAreaRecord::Read(TByteFile& f) {
+    TAreaRecord r;
+    r.Nyckel = f.ReadString();
+    r.Grupp1 = f.ReadString();
+    r.Grupp2 = f.ReadString();
+    for (QString& namn : r.Namn)
+        namn = f.ReadString();
+    r.Flaggfil = f.ReadString();
+    f.ReadInt16(); // reserved
+    const int n = f.ReadInt16();
+    RangeCheck(n, 0, kMaxPunkter);
+    for (double* v : {&r.Nord, &r.Syd, &r.Ost, &r.Vast})
+        *v = DecodeDegrees(f.ReadInt32());
+    r.Fyllpunkt1 = TPointRecord::Read(f);
+    r.Fyllpunkt2 = TPointRecord::Read(f);
+    r.Punkter.reserve(n);
+    for (int k = 0; k < n; ++k)
+        r.Punkter.push_back(TPointRecord::Read(f));
+    return r;
+}
+
+void TAreaRecord::Write(TByteWriter& w) const {
+    for (const QString& s : {Nyckel, Grupp1, Grupp2})
+        w.WriteString(s);
+    for (const QString& namn : Namn)
+        w.WriteString(namn);
+    w.WriteString(Flaggfil);
+    w.WriteInt16(0); // reserved
+    w.WriteInt16(static_cast<int>(Punkter.size()));
+    for (double v : {Nord, Syd, Ost, Vast})
+        w.WriteInt32(EncodeDegrees(v));
+    Fyllpunkt1.Write(w);
+    Fyllpunkt2.Write(w);
+    for (const TPointRecord& p : Punkter)
+        p.Write(w);
+}
+
+namespace {
+
+TLatLon Single(const TPointRecord& p) {
+    return {static_cast<float>(p.Lat), static_cast<float>(p.Lon)};
 }
 
 } // namespace
@@ -28,31 +79,29 @@ void CAreor::LasAreor(const QString& fileName) {
     int count = 0;
     while (!f.Eof()) {
         RangeCheck(count + 1, 1, kMaxAreor);
+        const TAreaRecord r = TAreaRecord::Read(f);
         auto area = std::make_unique<CArea>();
         CArea& a = *area;
         Areor[count + 1] = std::move(area);
-        a.Nyckel = f.ReadString();
-        a.Grupp1 = f.ReadString();
-        a.Grupp2 = f.ReadString();
+        a.Nyckel = r.Nyckel;
+        a.Grupp1 = r.Grupp1;
+        a.Grupp2 = r.Grupp2;
         for (int lang = 1; lang <= 8; ++lang)
-            a.Namn[lang] = f.ReadString();
+            a.Namn[lang] = r.Namn[lang - 1];
         // Languages 2 to 6 fall back on the first; 7 and 8 stay as stored.
         for (int lang = 2; lang <= 6; ++lang)
             if (a.Namn[lang].isEmpty())
                 a.Namn[lang] = a.Namn[1];
-        a.Flaggfil = f.ReadString();
-        f.ReadInt16(); // reserved
-        const int n = f.ReadInt16();
-        RangeCheck(n, 0, kMaxPunkter);
-        a.Antal = n;
-        a.Nord = Degrees(f.ReadInt32());
-        a.Syd = Degrees(f.ReadInt32());
-        a.Ost = Degrees(f.ReadInt32());
-        a.Vast = Degrees(f.ReadInt32());
-        a.Fyllpunkt1 = ReadPoint(f);
-        a.Fyllpunkt2 = ReadPoint(f);
-        for (int k = 1; k <= n; ++k)
-            a.Punkter[k] = ReadPoint(f);
+        a.Flaggfil = r.Flaggfil;
+        a.Antal = static_cast<int32_t>(r.Punkter.size());
+        a.Nord = r.Nord;
+        a.Syd = r.Syd;
+        a.Ost = r.Ost;
+        a.Vast = r.Vast;
+        a.Fyllpunkt1 = Single(r.Fyllpunkt1);
+        a.Fyllpunkt2 = Single(r.Fyllpunkt2);
+        for (int k = 1; k <= a.Antal; ++k)
+            a.Punkter[k] = Single(r.Punkter[k - 1]);
         a.Deltar = false;
         ++count;
     }

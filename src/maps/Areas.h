@@ -7,8 +7,48 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+class TByteFile;
+class TByteWriter;
 
 constexpr int kMaxAreor = 500;
+
+// Degrees as the map files store them: an int32 of ten-thousandths. Encoding
+// rounds half to even; a value beyond 32 bits raises ERangeError.
+double DecodeDegrees(int32_t stored);
+int32_t EncodeDegrees(double degrees);
+
+// A point as the area and sea-point files store it: latitude, then longitude.
+struct TPointRecord {
+    double Lat = 0;
+    double Lon = 0;
+
+    static TPointRecord Read(TByteFile& f);
+    void Write(TByteWriter& w) const;
+    bool operator==(const TPointRecord&) const = default;
+};
+
+// One record of an area file, as stored: the names without their fallback.
+// Reading refuses an outline of more than 500 points with ERangeError.
+struct TAreaRecord {
+    QString Nyckel;
+    QString Grupp1;
+    QString Grupp2;
+    std::array<QString, 8> Namn; // languages 1..8 at 0..7
+    QString Flaggfil;
+    double Nord = 0;
+    double Syd = 0;
+    double Ost = 0;
+    double Vast = 0;
+    TPointRecord Fyllpunkt1;
+    TPointRecord Fyllpunkt2;
+    std::vector<TPointRecord> Punkter;
+
+    static TAreaRecord Read(TByteFile& f);
+    void Write(TByteWriter& w) const;
+    bool operator==(const TAreaRecord&) const = default;
+};
 
 // One outlined region of a map: a country, a region or a body of water.
 class CArea {

@@ -28,9 +28,8 @@ void CKarta::LasHav(const QString& fileName) {
     AntalHav = 1;
     TByteFile f(fileName);
     while (!f.Eof()) {
-        TLatLon& p = Havspunkter[AntalHav];
-        p.Lat = static_cast<float>(f.ReadInt32() / 10000.0);
-        p.Lon = static_cast<float>(f.ReadInt32() / 10000.0);
+        const TSeaPointRecord r = TSeaPointRecord::Read(f);
+        Havspunkter[AntalHav] = {static_cast<float>(r.Lat), static_cast<float>(r.Lon)};
         if (!f.Eof()) {
             // Checked before counting, so AntalHav never exceeds the array.
             RangeCheck(AntalHav + 1, 1, kMaxHav);

@@ -20,6 +20,9 @@ class TImage;
 
 constexpr int kMaxHav = 100;
 
+// One record of a sea-point file.
+using TSeaPointRecord = TPointRecord;
+
 // The map of one exercise screen: its areas, places and sea seed points, the
 // colours they are painted in, the view and the projection between degrees
 // and the pixels of the picture Bild (width W, height H).

@@ -43,3 +43,10 @@ QString HavFil(int nummer) {
 QString VattenFil(int nummer) {
     return QString::fromLatin1(Kartinfo(nummer).Vatten);
 }
+
+const TVarldsdel* Varldsdel(const QString& kod) {
+    for (const TVarldsdel& del : kVarldsdelar)
+        if (kod == QLatin1String(del.Kod))
+            return &del;
+    return nullptr;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 // The maps an exercise can name: the world and five continents (1-6), then
 // the close-ups of the United States, Canada, Norden, Brazil and Australia.
@@ -20,3 +21,25 @@ bool ArKarta(int nummer);
 QString AreaFil(int nummer);
 QString HavFil(int nummer);
 QString VattenFil(int nummer);
+
+// The parts of the world in the main menu's order: the code the catalogue
+// lists an exercise under, the part's picture on the menu's world map, and
+// its own map, on which the atlas puts the part's capitals beside the world's.
+struct TVarldsdel {
+    const char* Kod;
+    const char* Bild;
+    int Hemkarta;
+};
+constexpr int kAntalVarldsdelar = 7;
+constexpr std::array<TVarldsdel, kAntalVarldsdelar> kVarldsdelar = {{
+    {"EUR", "Europa.gif", 2},
+    {"NOR", "NordAmerika.gif", 3},
+    {"SYD", "SydAmerika.gif", 1}, // no map of its own: the world
+    {"ASI", "Asien.gif", 5},
+    {"AFR", "Afrika.gif", 4},
+    {"AUS", "Australien.gif", 6},
+    {"*", "Hela.gif", 1}, // the whole world
+}};
+
+// The part of that code, or null.
+const TVarldsdel* Varldsdel(const QString& kod);

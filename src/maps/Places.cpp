@@ -1,7 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "maps/Places.h"
 
+#include "maps/Areas.h"
+
 #include "data/ByteFile.h"
+#include "data/ByteWriter.h"
+
+TPlaceRecord TPlaceRecord::Read(TByteFile& f) {
+    TPlaceRecord r;
+    r.Id = f.ReadString();
+    for (QString& namn : r.Namn)
+        namn = f.ReadString();
+    r.Niva = f.ReadInt16();
+    r.Klass1 = f.ReadByte() != 0;
+    r.Klass2 = f.ReadByte() != 0;
+    r.Grupp1 = f.ReadString();
+    r.Grupp2 = f.ReadString();
+    r.Grupp3 = f.ReadString();
+    r.Latitud = DecodeDegrees(f.ReadInt32());
+    r.Longitud = DecodeDegrees(f.ReadInt32());
+    return r;
+}
+
+void TPlaceRecord::Write(TByteWriter& w) const {
+    w.WriteString(Id);
+    for (const QString& namn : Namn)
+        w.WriteString(namn);
+    w.WriteInt16(Niva);
+    w.WriteByte(Klass1 ? 1 : 0);
+    w.WriteByte(Klass2 ? 1 : 0);
+    for (const QString& s : {Grupp1, Grupp2, Grupp3})
+        w.WriteString(s);
+    w.WriteInt32(EncodeDegrees(Latitud));
+    w.WriteInt32(EncodeDegrees(Longitud));
+}
 
 COrter::~COrter() {
     Destroy();
@@ -19,21 +51,21 @@ void COrter::LasOrter(const QString& fileName) {
     Forsta = std::make_unique<COrt>();
     COrt* ort = Forsta.get();
     while (!f.Eof()) {
-        f.ReadString(); // identifier, unused
+        const TPlaceRecord r = TPlaceRecord::Read(f);
         for (int lang = 1; lang <= 8; ++lang)
-            ort->Namn[lang] = f.ReadString();
-        ort->Niva = f.ReadInt16();
+            ort->Namn[lang] = r.Namn[lang - 1];
         // Languages 2 to 6 fall back on the first; 7 and 8 stay as stored.
         for (int lang = 2; lang <= 6; ++lang)
             if (ort->Namn[lang].isEmpty())
                 ort->Namn[lang] = ort->Namn[1];
-        ort->Klass1 = f.ReadByte() != 0;
-        ort->Klass2 = f.ReadByte() != 0;
-        ort->Grupp1 = f.ReadString();
-        ort->Grupp2 = f.ReadString();
-        ort->Grupp3 = f.ReadString();
-        ort->Latitud = f.ReadInt32() / 10000.0;
-        ort->Longitud = f.ReadInt32() / 10000.0;
+        ort->Niva = r.Niva;
+        ort->Klass1 = r.Klass1;
+        ort->Klass2 = r.Klass2;
+        ort->Grupp1 = r.Grupp1;
+        ort->Grupp2 = r.Grupp2;
+        ort->Grupp3 = r.Grupp3;
+        ort->Latitud = r.Latitud;
+        ort->Longitud = r.Longitud;
         ort->Deltar = false;
         ort->Besvarad = false;
         if (!f.Eof()) {

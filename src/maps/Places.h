@@ -6,6 +6,27 @@
 #include <cstdint>
 #include <memory>
 
+class TByteFile;
+class TByteWriter;
+
+// One record of a place file, as stored: the names without their fallback.
+struct TPlaceRecord {
+    QString Id;                  // identifies the record in the tools; the program ignores it
+    std::array<QString, 8> Namn; // languages 1..8 at 0..7
+    int32_t Niva = 0;
+    bool Klass1 = false;
+    bool Klass2 = false;
+    QString Grupp1;
+    QString Grupp2;
+    QString Grupp3;
+    double Latitud = 0;
+    double Longitud = 0;
+
+    static TPlaceRecord Read(TByteFile& f);
+    void Write(TByteWriter& w) const;
+    bool operator==(const TPlaceRecord&) const = default;
+};
+
 // One point feature of a map: a city, a mountain, a river mouth...
 class COrt {
 public:

@@ -36,7 +36,7 @@ QStringList TfrmGenomgang::Missade(const TSpelLogg& logg) {
 TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QString& ovningsnamn)
     : QDialog(parent), Logg(logg), missade_(Missade(logg)) {
     setWindowTitle(QStringLiteral("Review"));
-    SetTag(this, 50);
+    SetTag(this, TextNo::Review);
     setFixedSize(kBredd, kHojd);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, Qt::white);
@@ -104,7 +104,7 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
     const int knappTopp = kHojd - 39;
     const int halv = (inre - 6) / 2;
     cmdOva = new QPushButton(QStringLiteral("Practise the missed ones"), this);
-    SetTag(cmdOva, 54);
+    SetTag(cmdOva, TextNo::PractiseTheMissed);
     cmdOva->setGeometry(12, knappTopp, halv, 31);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(12 + halv + 6, knappTopp, inre - halv - 6, 31);
@@ -156,9 +156,11 @@ void TfrmGenomgang::FyllLista() {
 void TfrmGenomgang::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ApplyLanguageTexts(this);
-    if (ovningsspel_ && !lblOvningsNamn->text().endsWith(LangText(55)))
-        lblOvningsNamn->setText(lblOvningsNamn->text() + QStringLiteral(" \u2013 ") + LangText(55));
-    grdLista->setHorizontalHeaderLabels({QString(), LangText(51), LangText(52), LangText(53)});
+    if (ovningsspel_ && !lblOvningsNamn->text().endsWith(LangText(TextNo::Practice)))
+        lblOvningsNamn->setText(lblOvningsNamn->text() + QStringLiteral(" \u2013 ") +
+                                LangText(TextNo::Practice));
+    grdLista->setHorizontalHeaderLabels({QString(), LangText(TextNo::Asked),
+                                         LangText(TextNo::Tries), LangText(TextNo::GivenInstead)});
     SetColor(Shape2, QPalette::Window, FrameColor);
     SetColor(grdLista, QPalette::Base, FrameColor);
     SetColor(grdLista, QPalette::Text, Qt::white);
@@ -168,7 +170,7 @@ void TfrmGenomgang::showEvent(QShowEvent* event) {
                        "QTableWidget { background: %1; }")
             .arg(FrameColor.name()));
     cmdOva->setEnabled(!missade_.isEmpty());
-    cmdOva->setToolTip(missade_.isEmpty() ? LangText(60) : QString());
+    cmdOva->setToolTip(missade_.isEmpty() ? LangText(TextNo::NothingToPractise) : QString());
 }
 
 void TfrmGenomgang::done(int result) {

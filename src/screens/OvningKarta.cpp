@@ -172,7 +172,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         if (utforska_) {
             // The map as the game draws it, with no question and no clock.
             VisaFraga(QStringLiteral("-"));
-            lblFraga->setText(LangText(57));
+            lblFraga->setText(LangText(TextNo::ExploreQuestion));
             for (QWidget* w : std::initializer_list<QWidget*>{lblProcent, lblTid, cmdTopp,
                                                               cmdStarta, cmdGenomgang})
                 w->hide();
@@ -186,7 +186,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         cmdAvsluta->setEnabled(true);
         SattTitel();
         if (utforska_)
-            setWindowTitle(QStringLiteral("Globina \u2013 ") + LangText(56));
+            setWindowTitle(QStringLiteral("Globina \u2013 ") + LangText(TextNo::Explore));
         else
             tmrTid->start();
     } catch (...) {
@@ -594,7 +594,8 @@ TfrmOvningKarta::TUnder TfrmOvningKarta::Under(int x, int y) const {
             for (const COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
                 if (o->Klass1 && o->Niva <= 1 && !a->Nyckel.isEmpty() &&
                     (o->Grupp1 == a->Nyckel || o->Grupp2 == a->Nyckel || o->Grupp3 == a->Nyckel)) {
-                    under.text = LangText(58) + QLatin1Char(' ') + o->Namn[LanguageIndex];
+                    under.text =
+                        LangText(TextNo::CapitalLead) + QLatin1Char(' ') + o->Namn[LanguageIndex];
                     break;
                 }
         return under;
@@ -610,7 +611,8 @@ TfrmOvningKarta::TUnder TfrmOvningKarta::Under(int x, int y) const {
         // A capital's country, with its flag, where the map has it.
         const CArea* land = karta_->Landareor ? karta_->Landareor->Hitta(o->Grupp1) : nullptr;
         if (land && o->Klass1) {
-            under.text = LangText(13) + QLatin1Char(' ') + land->Namn[LanguageIndex];
+            under.text =
+                LangText(TextNo::CountryLead) + QLatin1Char(' ') + land->Namn[LanguageIndex];
             under.flagga = flaggaFor(o->Grupp1);
         }
     }

@@ -231,7 +231,7 @@ protected:
         const int tag = Tag(this);
         QString titel = tag != 0 ? LangText(tag) : QStringLiteral("Globina");
         if (ovning_ && ovning_->Ovningsspel())
-            titel += QStringLiteral(" \u2013 ") + LangText(55);
+            titel += QStringLiteral(" \u2013 ") + LangText(TextNo::Practice);
         this->setWindowTitle(titel);
     }
 

@@ -9,6 +9,7 @@
 #include "exercises/Ovningar.h"
 #include "exercises/Ovningsslag.h"
 #include "exercises/Random.h"
+#include "maps/Kartor.h"
 #include "platform/Audio.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
@@ -41,16 +42,6 @@
 TfrmHuvudmeny* frmHuvudmeny = nullptr;
 
 namespace {
-
-// Part n of the world: its code in the catalogue and its picture file.
-struct TVarldsdel {
-    const char* kod;
-    const char* bild;
-};
-const TVarldsdel kVarldsdelar[7] = {{"EUR", "Europa.gif"},     {"NOR", "NordAmerika.gif"},
-                                    {"SYD", "SydAmerika.gif"}, {"ASI", "Asien.gif"},
-                                    {"AFR", "Afrika.gif"},     {"AUS", "Australien.gif"},
-                                    {"*", "Hela.gif"}};
 
 const QColor kHav(0, 0, 128);
 
@@ -226,7 +217,7 @@ const QImage& TfrmHuvudmeny::Varldsbild(int n) const {
     QImage& bild = varldsbilder_[n - 1];
     if (std::exchange(avkodad_[n - 1], true))
         return bild;
-    const QString file = QString::fromLatin1(kVarldsdelar[n - 1].bild);
+    const QString file = QString::fromLatin1(kVarldsdelar[n - 1].Bild);
     try {
         bild = DecodeGif(ProgramFolder() + QLatin1Char('/') + file);
     } catch (const std::exception&) {
@@ -305,8 +296,8 @@ void TfrmHuvudmeny::FormShow() {
             RitaVarldsbild(1);
             LoadLanguageTexts();
             ApplyLanguageTexts(this);
-            cmdMisstag->setToolTip(LangText(48));
-            cmdUtforska->setToolTip(LangText(59));
+            cmdMisstag->setToolTip(LangText(TextNo::MyMistakesHint));
+            cmdUtforska->setToolTip(LangText(TextNo::ExploreHint));
             inner.Klar();
             lstParts->clear();
             for (int n = TextNo::FirstPart; n <= TextNo::LastPart; ++n) {
@@ -343,7 +334,7 @@ QWidget* TfrmHuvudmeny::OppenSkarm(int kind) const {
 }
 
 void TfrmHuvudmeny::RitaVarldsbild(int n) {
-    if (n < 1 || n > 7)
+    if (n < 1 || n > kAntalVarldsdelar)
         return;
     QPainter p(&imgMap->Picture());
     p.drawImage(MapOffsetX, MapOffsetY, Varldsbild(n));
@@ -354,7 +345,7 @@ void TfrmHuvudmeny::RitaVarldsbild(int n) {
 void TfrmHuvudmeny::SattVarldsdel(int n) {
     VarldsdelNr = n;
     RitaVarldsbild(n);
-    if (n >= 1 && n <= 7)
+    if (n >= 1 && n <= kAntalVarldsdelar)
         lstParts->setCurrentRow(n - 1);
     FyllOvningslista(n);
     PlayEffect(audio_, TAudio::TEffect::Select);
@@ -362,7 +353,8 @@ void TfrmHuvudmeny::SattVarldsdel(int n) {
 
 void TfrmHuvudmeny::FyllOvningslista(int n) {
     cboOvningar->clear();
-    const QString kod = n >= 1 && n <= 7 ? QString::fromLatin1(kVarldsdelar[n - 1].kod) : QString();
+    const QString kod =
+        n >= 1 && n <= kAntalVarldsdelar ? QString::fromLatin1(kVarldsdelar[n - 1].Kod) : QString();
     if (kod != QLatin1String("EUR"))
         tmrInstruktion->start();
     if (!ovningar_)
@@ -505,7 +497,7 @@ void TfrmHuvudmeny::Utforska() {
     if (startar_ || !ValdOvning(ovning, text) || !ovning || !utforskare_)
         return;
     if (SkarmFor(ovning->Typ) != TSkarmslag::Karta) {
-        ShowMessageBox(this, TBoxKind::Information, LangText(61));
+        ShowMessageBox(this, TBoxKind::Information, LangText(TextNo::ExploreNeedsAMap));
         return;
     }
     const QScopedValueRollback<bool> startar(startar_, true);

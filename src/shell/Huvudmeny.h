@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exercises/Ovningsslag.h"
+#include "maps/Kartor.h"
 
 #include <QImage>
 #include <QPointer>
@@ -113,8 +114,8 @@ private:
 
     TAudio* audio_;
     std::shared_ptr<COvningar> ovningar_;
-    mutable std::array<QImage, 7> varldsbilder_;
-    mutable std::array<bool, 7> avkodad_{};
+    mutable std::array<QImage, kAntalVarldsdelar> varldsbilder_;
+    mutable std::array<bool, kAntalVarldsdelar> avkodad_{};
     mutable bool bildfelVisat_ = false;
     // The open exercise screen of each kind: map, flag, multiple choice.
     std::array<QPointer<QWidget>, kAntalSkarmslag> skarmar_;

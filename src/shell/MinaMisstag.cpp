@@ -5,6 +5,7 @@
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "exercises/Ovningsslag.h"
+#include "maps/Kartor.h"
 #include "platform/Look.h"
 #include "platform/WidgetHelpers.h"
 #include "scores/Misstagsregister.h"
@@ -15,16 +16,11 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
-#include <array>
 
 namespace {
 
 constexpr int kRader = 10; // items and confusions shown
 constexpr int kRadhojd = 18;
-
-const std::array<const char*, 7> kDelar = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"};
-// The texts 40..43 name the kinds, in the order of the table of kinds.
-constexpr int kTypText = 40;
 
 QListWidget* Lista(QWidget* parent, const QRect& r, const QFont& font) {
     auto* l = new QListWidget(parent);
@@ -60,19 +56,19 @@ QPushButton* Knapp(QWidget* parent, int text, const QRect& r) {
 TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel)
     : QDialog(parent), registret_(registret) {
     setWindowTitle(QStringLiteral("My mistakes"));
-    SetTag(this, 35);
+    SetTag(this, TextNo::MyMistakes);
     setFixedSize(640, 510);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, FrameColor);
 
-    lstParts = Lista(this, QRect(12, 36, 150, 7 * kRadhojd + 4), Arial(13, true));
+    lstParts = Lista(this, QRect(12, 36, 150, kAntalVarldsdelar * kRadhojd + 4), Arial(13, true));
     lstTyper = Lista(this, QRect(12, 196, 150, 4 * kRadhojd + 4), Arial(12));
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < kAntalVarldsdelar; ++i)
         lstParts->addItem(LangText(TextNo::FirstPart + i));
     for (int i = 0; i < int(kOvningsslag.size()); ++i)
-        lstTyper->addItem(LangText(kTypText + i));
+        lstTyper->addItem(LangText(TextNo::FirstKind + i));
 
-    lblMissade = Rubrik(this, 36, QRect(176, 12, 452, 20));
+    lblMissade = Rubrik(this, TextNo::MostOftenMissed, QRect(176, 12, 452, 20));
     grdMissade = new QTableWidget(kRader, 3, this);
     grdMissade->setGeometry(176, 36, 452, 22 + kRader * kRadhojd + 2);
     grdMissade->setFont(Arial(12));
@@ -93,14 +89,14 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     grdMissade->setFocusPolicy(Qt::NoFocus);
     grdMissade->setShowGrid(false);
 
-    lblForvaxlingar = Rubrik(this, 38, QRect(176, 258, 452, 20));
+    lblForvaxlingar = Rubrik(this, TextNo::FrequentConfusions, QRect(176, 258, 452, 20));
     lstForvaxlingar = Lista(this, QRect(176, 282, 452, kRader * kRadhojd + 4), Arial(12));
     lstForvaxlingar->setSelectionMode(QAbstractItemView::NoSelection);
     lstForvaxlingar->setFocusPolicy(Qt::NoFocus);
 
     // Over the empty table when the part and kind hold no miss yet.
     lblTomt = new QLabel(this);
-    SetTag(lblTomt, 44);
+    SetTag(lblTomt, TextNo::NothingMissedYet);
     lblTomt->setGeometry(178, 100, 448, 40);
     lblTomt->setAlignment(Qt::AlignCenter);
     lblTomt->setWordWrap(true);
@@ -108,13 +104,14 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
-    cmdOva = Knapp(this, 39, QRect(176, 472, 222, 28));
-    cmdOva->setToolTip(LangText(49));
-    cmdTillbaka = Knapp(this, 4, QRect(406, 472, 222, 28));
+    cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 472, 222, 28));
+    cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));
+    cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 472, 222, 28));
     cmdTillbaka->setDefault(true);
 
     ApplyLanguageTexts(this);
-    grdMissade->setHorizontalHeaderLabels({QString(), LangText(47), LangText(37)});
+    grdMissade->setHorizontalHeaderLabels(
+        {QString(), LangText(TextNo::TimesAsked), LangText(TextNo::RightFirstTime)});
 
     connect(lstParts, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row + 1 != varldsdel_)
@@ -133,7 +130,7 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
 }
 
 QString TfrmMinaMisstag::Varldsdel() const {
-    return QString::fromLatin1(kDelar[varldsdel_ - 1]);
+    return QString::fromLatin1(kVarldsdelar[varldsdel_ - 1].Kod);
 }
 
 QString TfrmMinaMisstag::Typ() const {

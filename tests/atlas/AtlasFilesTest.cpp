@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Gif.h"
+#include "maps/Kartor.h"
 #include "support/ShippedMaps.h"
 
 #include <QDir>
@@ -142,12 +143,11 @@ TEST(AtlasFiles, PlacesOfStatesAcrossEuropeAndAsiaTakeTheContinentOfTheirSide) {
 }
 
 TEST(AtlasFiles, WorldPicturesAreAlignedRendersOfOneMap) {
-    const char* names[] = {"Europa.gif", "NordAmerika.gif", "SydAmerika.gif", "Asien.gif",
-                           "Afrika.gif", "Australien.gif",  "Hela.gif"};
-    QImage pictures[7];
-    for (int i = 0; i < 7; ++i) {
-        pictures[i] = DecodeGif(names[i]).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(pictures[i].size(), QSize(396, 155)) << names[i];
+    QImage pictures[kAntalVarldsdelar]; // the whole world last
+    for (int i = 0; i < kAntalVarldsdelar; ++i) {
+        const char* name = kVarldsdelar[size_t(i)].Bild;
+        pictures[i] = DecodeGif(name).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(pictures[i].size(), QSize(396, 155)) << name;
     }
     const QRgb sea = qRgb(0, 0, 128), land = qRgb(0, 128, 0), lime = qRgb(0, 255, 0);
     for (int y = 0; y < 155; ++y)
@@ -158,7 +158,7 @@ TEST(AtlasFiles, WorldPicturesAreAlignedRendersOfOneMap) {
             for (int i = 0; i < 6; ++i) {
                 const QRgb c = pictures[i].pixel(x, y);
                 ASSERT_TRUE(whole == sea ? c == sea : (c == land || c == lime))
-                    << names[i] << " " << x << "," << y;
+                    << kVarldsdelar[size_t(i)].Bild << " " << x << "," << y;
                 owners += c == lime;
             }
             // A land pixel belongs to one continent at most.

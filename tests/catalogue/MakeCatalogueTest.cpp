@@ -15,20 +15,20 @@ protected:
     void SetUp() override {
         // Map 7: five states of US in a row, a second piece of the first, and
         // a neighbour that no exercise asks.
-        std::vector<TestArea> areas;
-        std::vector<TestPlace> capitals;
+        std::vector<TAreaRecord> areas;
+        std::vector<TPlaceRecord> capitals;
         for (int i = 0; i < 5; ++i) {
             const QString key = QStringLiteral("US-S%1").arg(i);
             areas.push_back(Box(key, 30, -120 + 10 * i, 40, -110 + 10 * i));
-            areas.back().group1 = key;
-            areas.back().group2 = "US";
+            areas.back().Grupp1 = key;
+            areas.back().Grupp2 = "US";
             capitals.push_back(Place("City" + QString::number(i), 1, key, 35, -115 + 10 * i));
-            capitals.back().klass1 = true;
-            capitals.back().group2 = "US";
+            capitals.back().Klass1 = true;
+            capitals.back().Grupp2 = "US";
         }
         areas.push_back(Box("US-S0.2", 20, -160, 22, -155));
-        areas.back().group1 = "US-S0";
-        areas.back().group2 = "US";
+        areas.back().Grupp1 = "US-S0";
+        areas.back().Grupp2 = "US";
         areas.push_back(Box("MX", 15, -115, 29, -90));
         dir.Write("AREA7.crp", FileOf(areas));
         // Five lakes, which name no area of the map.

@@ -16,12 +16,12 @@ QString Key(int i) {
 }
 
 // Areas K1, K2... side by side, named by the given names or by their keys.
-std::vector<TestArea> Countries(int n, const QStringList& names = {}) {
-    std::vector<TestArea> areas;
+std::vector<TAreaRecord> Countries(int n, const QStringList& names = {}) {
+    std::vector<TAreaRecord> areas;
     for (int i = 0; i < n; ++i) {
         areas.push_back(Box(Key(i + 1), 0, i * 2, 1, i * 2 + 1));
         if (!names.isEmpty())
-            areas.back().names = {names[i]};
+            areas.back().Namn = {names[i]};
     }
     return areas;
 }
@@ -73,10 +73,10 @@ protected:
 class MultiTest : public EngineTest {
 protected:
     void Start(const QStringList& areaNames, const QStringList& placeNames) {
-        std::vector<TestPlace> places;
+        std::vector<TPlaceRecord> places;
         for (int i = 0; i < placeNames.size(); ++i) {
             places.push_back(Place(placeNames[i], 1, Key(i + 1)));
-            places.back().klass1 = true; // capitals
+            places.back().Klass1 = true; // capitals
         }
         karta = MakeMap(Countries(areaNames.size(), areaNames), places);
         ex.Karta = karta.get();

@@ -87,9 +87,9 @@ TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTh
 }
 
 TEST_F(LandAreaTest, AnEnclaveWinsOverTheAreaAroundItAndGroupKeysAnswer) {
-    TestArea enclave = Box("E", 4, 4, 6, 6);
-    TestArea part = Box("B.2", 40, 20, 50, 30);
-    part.group1 = "B";
+    TAreaRecord enclave = Box("E", 4, 4, 6, 6);
+    TAreaRecord part = Box("B.2", 40, 20, 50, 30);
+    part.Grupp1 = "B";
     karta = MakeMap({Box("A", 0, 0, 10, 10), enclave, Box("B", 0, 20, 10, 30), part});
     ex.Karta = karta.get();
     SetItems(ex, {"A", "E", "B"});

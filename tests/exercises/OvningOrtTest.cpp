@@ -7,15 +7,15 @@
 namespace {
 
 // A place of group X, level 1 and class 1 unless told.
-TestPlace Town(const QString& name, double lat, double lon, int niva = 1, bool klass1 = true) {
-    TestPlace p = Place(name, niva, "X", lat, lon);
-    p.klass1 = klass1;
+TPlaceRecord Town(const QString& name, double lat, double lon, int niva = 1, bool klass1 = true) {
+    TPlaceRecord p = Place(name, niva, "X", lat, lon);
+    p.Klass1 = klass1;
     return p;
 }
 
 class OrtTest : public EngineTest {
 protected:
-    void Start(std::vector<TestPlace> places, int niva = 2, bool krav1 = false) {
+    void Start(std::vector<TPlaceRecord> places, int niva = 2, bool krav1 = false) {
         karta = MakeMap({Box("L", 0, 0, 20, 40)}, places);
         ex.Karta = karta.get();
         ex.Niva = niva;

@@ -16,21 +16,34 @@ class CatalogueTest : public EngineTest {};
 
 } // namespace
 
+TEST_F(CatalogueTest, RecordsWriteTheFileFormatAndReadItBack) {
+    // The catalogue reads a record's keyword ahead of the rest.
+    const auto read = [](TByteFile& f) { return TCatalogueRecord::Read(f, f.ReadString()); };
+    TCatalogueRecord small;
+    small.Typ = "A", small.Namn = {"b"}, small.Nummer = 3, small.Niva = 4, small.Linjebredd = 5;
+    small.KravPlats1 = small.Reserv = true, small.Kartnummer = 6, small.Ortfil = 7;
+    small.Varldsdel = "c", small.Landfarg = 0x010203, small.Ovningsfarg = 0x040506;
+    small.Vattenfarg = 0x070809, small.VyNord = 1, small.VySyd = -1, small.VyMitt = 2;
+    small.Objekt = {"d"};
+    // Texts are stored 23 below their characters.
+    EXPECT_EQ(RoundTrip(small, read), "012a014b000000000000000300040501000106000700014c030201000605"
+                                      "04000908070010270000f0d8ffff204e00000100014d");
+    TCatalogueRecord wide;
+    wide.Typ = "MULTI", wide.Namn = {"Å", "2", "3", "4", "5", "6", "7", "8"};
+    wide.Nummer = 90, wide.Niva = 255, wide.KravPlats2 = true, wide.Varldsdel = "*";
+    wide.Landfarg = 0xFFFFFF, wide.VySyd = -89.9999, wide.VyMitt = -179.9999;
+    wide.Objekt = QStringList(100, "K");
+    RoundTrip(wide, read);
+}
+
 TEST_F(CatalogueTest, KeywordsChooseTheKindAndFieldsComeInFileOrder) {
     TByteWriter w;
-    WriteEntry(w, {.keyword = "AREA",
-                   .name = "Countries",
-                   .nummer = 3,
-                   .niva = 3,
-                   .linjebredd = 2,
-                   .kartnummer = 5,
-                   .ortfil = 4,
-                   .nord = 720000,
-                   .syd = -10000,
-                   .mitt = 150000,
-                   .items = {"SE", "NO"}});
+    TCatalogueRecord countries = Entry("AREA", "Countries", 3, {"SE", "NO"});
+    countries.Niva = 3, countries.Linjebredd = 2, countries.Kartnummer = 5, countries.Ortfil = 4;
+    countries.VyNord = 72, countries.VySyd = -1, countries.VyMitt = 15;
+    countries.Write(w);
     for (const char* keyword : {"ORT", "FLAGG", "MULTI", "multi"})
-        WriteEntry(w, {.keyword = keyword, .name = keyword});
+        Entry(keyword, keyword).Write(w);
     COvningar catalogue;
     catalogue.LasOvningar(dir.Write("Ovning.crp", w.Bytes()));
     std::vector<std::shared_ptr<COvning>> entries;
@@ -64,8 +77,8 @@ TEST_F(CatalogueTest, KeywordsChooseTheKindAndFieldsComeInFileOrder) {
 
     // Two entries with one name: the earlier one is found.
     TByteWriter twins;
-    WriteEntry(twins, {.keyword = "FLAGG", .name = "Same", .nummer = 7});
-    WriteEntry(twins, {.keyword = "MULTI", .name = "Same", .nummer = 8});
+    Entry("FLAGG", "Same", 7).Write(twins);
+    Entry("MULTI", "Same", 8).Write(twins);
     COvningar withTwins;
     withTwins.LasOvningar(dir.Write("Twins.crp", twins.Bytes()));
     ASSERT_TRUE(withTwins.HittaOvning("Same1"));
@@ -74,7 +87,7 @@ TEST_F(CatalogueTest, KeywordsChooseTheKindAndFieldsComeInFileOrder) {
 
 TEST_F(CatalogueTest, AFailureKeepsTheEntriesReadSoFar) {
     TByteWriter w;
-    WriteEntry(w, {.name = "One"});
+    Entry("AREA", "One").Write(w);
     w.WriteString("ORT");
     w.WriteString("half a record");
     COvningar catalogue;
@@ -84,7 +97,7 @@ TEST_F(CatalogueTest, AFailureKeepsTheEntriesReadSoFar) {
     EXPECT_TRUE(catalogue.Forsta->Nasta);
 
     TByteWriter big;
-    WriteEntry(big, {.items = QStringList(101, "K")});
+    Entry("AREA", "Big", 1, QStringList(101, "K")).Write(big);
     COvningar tooMany;
     EXPECT_THROW(tooMany.LasOvningar(dir.Write("Big.crp", big.Bytes())), ERangeError);
     EXPECT_TRUE(tooMany.Forsta); // the entry itself is linked before its items
@@ -92,7 +105,7 @@ TEST_F(CatalogueTest, AFailureKeepsTheEntriesReadSoFar) {
 
 TEST_F(CatalogueTest, AnEntryOutlivesItsCatalogue) {
     TByteWriter w;
-    WriteEntry(w, {.name = "Kept"});
+    Entry("AREA", "Kept").Write(w);
     std::shared_ptr<COvning> playing;
     {
         COvningar catalogue;

@@ -26,14 +26,31 @@ TEST(PunktIYta, EdgesAreHalfOpenAndAVertexTouchedFromOneSideDoesNotCount) {
     EXPECT_FALSE(PunktIYta(5, 5, square, 0));
 }
 
+TEST(TAreaRecord, WritesTheFileFormatAndReadsItBack) {
+    TAreaRecord small;
+    small.Nyckel = "a", small.Grupp1 = "b", small.Grupp2 = "c", small.Namn = {"d"};
+    small.Flaggfil = "e";
+    small.Nord = 1, small.Syd = -1, small.Ost = 2, small.Vast = -2;
+    small.Fyllpunkt1 = {1, -1}, small.Fyllpunkt2 = {2, -2};
+    small.Punkter = {{2, -2}};
+    // Texts are stored 23 below their characters.
+    EXPECT_EQ(RoundTrip(small, TAreaRecord::Read),
+              "014a014b014c014d00000000000000014e0000010010270000f0d8ffff204e0000e0b1ffff"
+              "10270000f0d8ffff204e0000e0b1ffff204e0000e0b1ffff");
+    TAreaRecord wide = Box("Åland", -89.9999, -179.9999, 89.9999, 179.9999);
+    wide.Namn = {"Åland", "2", "3", "4", "5", "6", "7", "8"};
+    wide.Punkter.assign(500, {-0.0001, 0.0001});
+    RoundTrip(wide, TAreaRecord::Read);
+}
+
 TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecision) {
     TestDir dir;
-    TestArea a = Box("SE", 55.3371, 11.1, 69.06, 24.1667);
-    a.group1 = "NORDEN";
-    a.names = {"Sverige"};
-    a.seed2 = {60.1234, 15.5};
-    TestArea b = Box("NO", 58, 4, 71, 31);
-    b.names = {"Norge", "Norway", "Norvège", "", "", "Norvegia", "Noorwegen-7", "Noorwegen"};
+    TAreaRecord a = Box("SE", 55.3371, 11.1, 69.06, 24.1667);
+    a.Grupp1 = "NORDEN";
+    a.Namn = {"Sverige"};
+    a.Fyllpunkt2 = {60.1234, 15.5};
+    TAreaRecord b = Box("NO", 58, 4, 71, 31);
+    b.Namn = {"Norge", "Norway", "Norvège", "", "", "Norvegia", "Noorwegen-7", "Noorwegen"};
     CAreor areor;
     areor.LasAreor(dir.Write("AREA1.crp", FileOf({a, b})));
     ASSERT_EQ(areor.Antal, 2);
@@ -60,7 +77,7 @@ TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecision) {
 
 TEST(CAreor, LimitsRaiseRangeErrorAndLeaveCountUnset) {
     TestDir dir;
-    std::vector<TestArea> many(500, Box("A", 0, 0, 1, 1));
+    std::vector<TAreaRecord> many(500, Box("A", 0, 0, 1, 1));
     CAreor ok;
     ok.LasAreor(dir.Write("500.crp", FileOf(many)));
     EXPECT_EQ(ok.Antal, 500);
@@ -69,13 +86,13 @@ TEST(CAreor, LimitsRaiseRangeErrorAndLeaveCountUnset) {
     EXPECT_THROW(tooMany.LasAreor(dir.Write("501.crp", FileOf(many))), ERangeError);
     EXPECT_EQ(tooMany.Antal, 0);
 
-    TestArea big = Box("BIG", 0, 0, 1, 1);
-    big.points.assign(501, {0.5, 0.5});
+    TAreaRecord big = Box("BIG", 0, 0, 1, 1);
+    big.Punkter.assign(501, {0.5, 0.5});
     CAreor areor;
     EXPECT_THROW(areor.LasAreor(dir.Write("big.crp", FileOf({Box("A", 0, 0, 1, 1), big}))),
                  ERangeError);
     EXPECT_EQ(areor.Antal, 0);
-    big.points.resize(500);
+    big.Punkter.resize(500);
     areor.LasAreor(dir.Write("big.crp", FileOf({big})));
     EXPECT_EQ(areor.Area(1).Antal, 500);
 
@@ -86,11 +103,11 @@ TEST(CAreor, LimitsRaiseRangeErrorAndLeaveCountUnset) {
 
 TEST(CAreor, KeysGroupsAndMarks) {
     TestDir dir;
-    TestArea a = Box("A", 0, 0, 1, 1), b = Box("B", 0, 0, 1, 1), c = Box("C", 0, 0, 1, 1);
-    TestArea d = Box("D", 0, 0, 1, 1), a2 = Box("A", 5, 5, 6, 6);
-    a.group1 = b.group1 = c.group1 = "G";
-    d.group2 = "G";
-    c.points.clear();
+    TAreaRecord a = Box("A", 0, 0, 1, 1), b = Box("B", 0, 0, 1, 1), c = Box("C", 0, 0, 1, 1);
+    TAreaRecord d = Box("D", 0, 0, 1, 1), a2 = Box("A", 5, 5, 6, 6);
+    a.Grupp1 = b.Grupp1 = c.Grupp1 = "G";
+    d.Grupp2 = "G";
+    c.Punkter.clear();
     CAreor areor;
     areor.LasAreor(dir.Write("AREA1.crp", FileOf({a, b, c, d, a2})));
     const auto flags = [&](bool CArea::*flag) {

@@ -143,9 +143,9 @@ TEST(CKarta, AnpassaVyFitsTheTakingPartAreas) {
 TEST(CKarta, LasHavHoldsAtMost100Points) {
     TestDir dir;
     auto write = [&](int n) {
-        std::vector<TestSeaPoint> points;
+        std::vector<TSeaPointRecord> points;
         for (int i = 1; i <= n; ++i)
-            points.push_back({i, -i * 0.5});
+            points.push_back({double(i), -i * 0.5});
         return dir.Write(QString("Hav%1.crp").arg(n), FileOf(points));
     };
     CKarta k;

@@ -19,10 +19,10 @@ protected:
         LanguageTexts(2, 58) = "Capital:";
         dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
                                        Box("CCC", 0, 20, 10, 30)}));
-        dir.Write("Hav4.crp", FileOf<TestSeaPoint>({{11, 5}}));
+        dir.Write("Hav4.crp", FileOf<TSeaPointRecord>({{11, 5}}));
         dir.Write("Vatten.crp", FileOf({Box("LAKE", 40, 40, 41, 41)}));
-        TestPlace capital = Place("Acity", 1, "AAA", 5, 5);
-        capital.klass1 = true;
+        TPlaceRecord capital = Place("Acity", 1, "AAA", 5, 5);
+        capital.Klass1 = true;
         dir.Write("Ort4.crp", FileOf({capital}));
         ex = Exercise<COvningLandArea>(7, 4, 4, {"AAA", "BBB", "CCC"});
         ex->Namn[2] = "Countries";

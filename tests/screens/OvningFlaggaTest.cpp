@@ -18,7 +18,7 @@ class FlaggaTest : public ScreenTest {
 protected:
     void Start(int count) {
         QStringList keys;
-        std::vector<TestArea> areas;
+        std::vector<TAreaRecord> areas;
         for (int i = 1; i <= count; ++i) {
             keys << QString("K%1").arg(i);
             areas.push_back(Box(keys.last(), 0, i * 2, 1, i * 2 + 1));

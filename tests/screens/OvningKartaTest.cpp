@@ -23,7 +23,7 @@ protected:
     void Start(int kartnummer = 4) {
         dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
                                        Box("CCC", 0, 20, 10, 30)}));
-        dir.Write("Hav4.crp", FileOf<TestSeaPoint>({{11, 5}, {-1, 25}}));
+        dir.Write("Hav4.crp", FileOf<TSeaPointRecord>({{11, 5}, {-1, 25}}));
         dir.Write("Vatten.crp", FileOf({Box("LAKE", 4, 24, 6, 26)}));
         dir.Write("Ort4.crp", FileOf({Place("Town")}));
         ex = Exercise<COvningLandArea>(7, kartnummer, 4, {"AAA", "BBB"});
@@ -237,7 +237,8 @@ TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGra
               FileOf({Box("L1", 1, 1, 2, 2), Box("L2", 3, 3, 4, 4), Box("L3", 5, 5, 6, 6)}));
     for (int n : {1, 2, 5, 6, 7, 11}) {
         dir.Write(QString("AREA%1.crp").arg(n), FileOf({Box("AAA", 0, 0, 10, 10)}));
-        dir.Write(QString("Hav%1.crp").arg(n), FileOf(std::vector<TestSeaPoint>(n + 2, {11, 5})));
+        dir.Write(QString("Hav%1.crp").arg(n),
+                  FileOf(std::vector<TSeaPointRecord>(n + 2, {11, 5})));
     }
     // Start writes Hav4.crp with two points.
     for (const auto& [map, seaPoints, lakes, graticule] : {std::tuple{1, 3, 1, true},
@@ -266,7 +267,7 @@ TEST_F(KartaTest, AMissingDataFileIsPassedOnAndAnUnknownMapNumberLoadsOnlyPlaces
     // Map 8 has its area and sea files, but not its own water file: the
     // shared one does not stand in for it.
     dir.Write("AREA8.crp", FileOf({Box("AAA", 0, 0, 10, 10)}));
-    dir.Write("Hav8.crp", FileOf<TestSeaPoint>({{11, 5}}));
+    dir.Write("Hav8.crp", FileOf<TSeaPointRecord>({{11, 5}}));
     EXPECT_THROW(Start(8), EInOutError);
 
     // A map number outside 1 to 11 loads only the places.

@@ -20,14 +20,14 @@ protected:
         const QStringList lands = {"Anland", "Beland", "Celand", "Deland"};
         const QStringList towns = {"Acity", "Bcity", "Ccity", "Dcity"};
         QStringList keys;
-        std::vector<TestArea> areas;
-        std::vector<TestPlace> places;
+        std::vector<TAreaRecord> areas;
+        std::vector<TPlaceRecord> places;
         for (int i = 0; i < 4; ++i) {
             keys << QString("K%1").arg(i + 1);
             areas.push_back(Box(keys.last(), 0, i * 2, 1, i * 2 + 1));
-            areas.back().names = {lands[i]};
+            areas.back().Namn = {lands[i]};
             places.push_back(Place(towns[i], 1, keys.last()));
-            places.back().klass1 = true;
+            places.back().Klass1 = true;
         }
         dir.Write(QString("AREA%1.crp").arg(map), FileOf(areas));
         dir.Write("Ort2.crp", FileOf(std::vector(places.begin(), places.begin() + count)));

@@ -46,9 +46,11 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
         old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
         TByteWriter w;
-        WriteEntry(w, {.names = {"Europa", "Europe countries", "", "", "", "", "", ""}});
-        WriteEntry(w, {.name = "World", .nummer = 2, .varldsdel = "*"});
-        WriteEntry(w, {.name = "Asia", .nummer = 3, .varldsdel = "ASI"});
+        TCatalogueRecord europe = Entry("AREA", "");
+        europe.Namn = {"Europa", "Europe countries", "", "", "", "", "", ""};
+        europe.Write(w);
+        Entry("AREA", "World", 2, {}, "*").Write(w);
+        Entry("AREA", "Asia", 3, {}, "ASI").Write(w);
         w.SaveTo(dir.Path("Ovning.crp"));
     }
     void TearDown() override {
@@ -253,8 +255,7 @@ TEST_F(MenuTest, EnterOnASelectedExerciseStartsItAndOnNoSelectionDoesNothing) {
 TEST_F(MenuTest, ALongListScrollsWithKeysAndWheelAndItsLinesStayBesideTheScrollBar) {
     TByteWriter w;
     for (int n = 1; n <= 24; ++n)
-        WriteEntry(w,
-                   {.name = QString("Exercise %1 with a name that is long").arg(n), .nummer = n});
+        Entry("AREA", QString("Exercise %1 with a name that is long").arg(n), n).Write(w);
     w.SaveTo(dir.Path("Ovning.crp"));
     QString started;
     auto menu = Menu([&](const std::shared_ptr<COvning>& e, QWidget*, const TSkarmLagrare&) {

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/ByteFile.h"
+#include "data/ByteWriter.h"
 #include "data/Errors.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 // A temporary folder for the data files a test writes.
 class TestDir {
@@ -29,4 +32,16 @@ template <class E, class F> QString MessageOf(F f) {
         return e.Message();
     }
     return {};
+}
+
+// Writes the record, reads it back with read(file) and returns the bytes in
+// hex; a record that does not come back whole, or leaves bytes unread, fails.
+template <class Record, class Read> QByteArray RoundTrip(const Record& record, Read read) {
+    TByteWriter w;
+    record.Write(w);
+    TestDir dir;
+    TByteFile f(dir.Write("record.crp", w.Bytes()));
+    EXPECT_TRUE(read(f) == record);
+    EXPECT_TRUE(f.Eof());
+    return w.Bytes().toHex();
 }

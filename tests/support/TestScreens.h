@@ -80,8 +80,8 @@ protected:
     }
 
     // A map with the given land areas and places, loaded from written files.
-    std::unique_ptr<CKarta> MakeMap(const std::vector<TestArea>& areas,
-                                    const std::vector<TestPlace>& places = {}) {
+    std::unique_ptr<CKarta> MakeMap(const std::vector<TAreaRecord>& areas,
+                                    const std::vector<TPlaceRecord>& places = {}) {
         auto karta = std::make_unique<CKarta>();
         karta->Landareor = std::make_unique<CAreor>();
         karta->Vattenareor = std::make_unique<CAreor>();

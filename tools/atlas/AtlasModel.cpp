@@ -4,6 +4,7 @@
 #include "Transliterate.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
+#include "maps/Karta.h"
 
 #include <QFile>
 #include <cmath>
@@ -12,10 +13,10 @@
 using nlohmann::json;
 
 int ToFixed(double degrees) {
-    return static_cast<int>(std::nearbyint(degrees * 10000.0));
+    return EncodeDegrees(degrees);
 }
 float FromFixed(int fixed) {
-    return static_cast<float>(static_cast<double>(fixed) / 10000.0);
+    return static_cast<float>(DecodeDegrees(fixed));
 }
 
 namespace {
@@ -149,56 +150,56 @@ bool PunktIYta(LatLon p, const std::vector<LatLon>& pts) {
     return inside;
 }
 
-void WriteAreaFile(const QString& file, const std::vector<AtlasArea>& areas) {
+namespace {
+
+template <class Records> void Save(const QString& file, const Records& records) {
     TByteWriter w;
-    for (const AtlasArea& a : areas) {
-        w.WriteString(a.key);
-        w.WriteString(a.group1);
-        w.WriteString(a.group2);
-        for (const QString& n : a.names)
-            w.WriteString(n);
-        w.WriteString(a.flag);
-        w.WriteInt16(0);
-        w.WriteInt16(static_cast<int>(a.points.size()));
-        w.WriteInt32(ToFixed(a.north));
-        w.WriteInt32(ToFixed(a.south));
-        w.WriteInt32(ToFixed(a.east));
-        w.WriteInt32(ToFixed(a.west));
-        w.WriteInt32(ToFixed(a.seed1.lat));
-        w.WriteInt32(ToFixed(a.seed1.lon));
-        w.WriteInt32(ToFixed(a.seed2.lat));
-        w.WriteInt32(ToFixed(a.seed2.lon));
-        for (const LatLon& p : a.points) {
-            w.WriteInt32(ToFixed(p.lat));
-            w.WriteInt32(ToFixed(p.lon));
-        }
-    }
+    for (const auto& r : records)
+        r.Write(w);
     w.SaveTo(file);
+}
+
+TPointRecord Record(LatLon p) {
+    return {p.lat, p.lon};
+}
+
+} // namespace
+
+void WriteAreaFile(const QString& file, const std::vector<AtlasArea>& areas) {
+    std::vector<TAreaRecord> records;
+    for (const AtlasArea& a : areas) {
+        TAreaRecord r;
+        r.Nyckel = a.key, r.Grupp1 = a.group1, r.Grupp2 = a.group2;
+        r.Namn = a.names, r.Flaggfil = a.flag;
+        r.Nord = a.north, r.Syd = a.south, r.Ost = a.east, r.Vast = a.west;
+        r.Fyllpunkt1 = Record(a.seed1);
+        r.Fyllpunkt2 = Record(a.seed2);
+        for (const LatLon& p : a.points)
+            r.Punkter.push_back(Record(p));
+        records.push_back(std::move(r));
+    }
+    Save(file, records);
 }
 
 void WritePlaceFile(const QString& file, const std::vector<AtlasPlace>& places) {
-    TByteWriter w;
-    for (const AtlasPlace& p : places) {
-        w.WriteString(p.id);
-        for (const QString& n : p.names)
-            w.WriteString(n);
-        w.WriteInt16(p.level);
-        w.WriteByte(p.capital ? 1 : 0);
-        w.WriteByte(p.cities ? 1 : 0);
-        w.WriteString(p.country);
-        w.WriteString(p.continent);
-        w.WriteString(QStringLiteral("ALLA"));
-        w.WriteInt32(ToFixed(p.lat));
-        w.WriteInt32(ToFixed(p.lon));
-    }
-    w.SaveTo(file);
+    std::vector<TPlaceRecord> records;
+    for (const AtlasPlace& p : places)
+        records.push_back({.Id = p.id,
+                           .Namn = p.names,
+                           .Niva = p.level,
+                           .Klass1 = p.capital,
+                           .Klass2 = p.cities,
+                           .Grupp1 = p.country,
+                           .Grupp2 = p.continent,
+                           .Grupp3 = QStringLiteral("ALLA"),
+                           .Latitud = p.lat,
+                           .Longitud = p.lon});
+    Save(file, records);
 }
 
 void WriteSeaFile(const QString& file, const std::vector<LatLon>& points) {
-    TByteWriter w;
-    for (const LatLon& p : points) {
-        w.WriteInt32(ToFixed(p.lat));
-        w.WriteInt32(ToFixed(p.lon));
-    }
-    w.SaveTo(file);
+    std::vector<TSeaPointRecord> records;
+    for (const LatLon& p : points)
+        records.push_back(Record(p));
+    Save(file, records);
 }

@@ -5,6 +5,7 @@
 #include "Transliterate.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
+#include "maps/Places.h"
 
 #include <QFile>
 #include <QSet>
@@ -191,18 +192,17 @@ QStringList CheckPlacesOnMaps(const PlaceFile& f, const std::vector<AtlasMap>& m
 
 void WritePlaceRecords(const QString& file, const std::vector<FilePlace>& places) {
     TByteWriter w;
-    for (const FilePlace& p : places) {
-        w.WriteString(p.id);
-        for (const QString& n : p.names)
-            w.WriteString(n);
-        w.WriteInt16(p.level);
-        w.WriteByte(p.klass1 ? 1 : 0);
-        w.WriteByte(p.klass2 ? 1 : 0);
-        w.WriteString(p.group1);
-        w.WriteString(p.group2);
-        w.WriteString(p.group3);
-        w.WriteInt32(ToFixed(p.lat));
-        w.WriteInt32(ToFixed(p.lon));
-    }
+    for (const FilePlace& p : places)
+        TPlaceRecord{.Id = p.id,
+                     .Namn = p.names,
+                     .Niva = p.level,
+                     .Klass1 = p.klass1,
+                     .Klass2 = p.klass2,
+                     .Grupp1 = p.group1,
+                     .Grupp2 = p.group2,
+                     .Grupp3 = p.group3,
+                     .Latitud = p.lat,
+                     .Longitud = p.lon}
+            .Write(w);
     w.SaveTo(file);
 }

@@ -11,6 +11,7 @@
 #include "PlaceFiles.h"
 #include "SeaPoints.h"
 #include "data/Errors.h"
+#include "maps/Kartor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -136,12 +137,7 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
             poly << QPointF((q.lon + 180.0) * w / 360.0, (north - q.lat) * h / (north - south));
         return poly;
     };
-    const std::pair<const char*, const char*> pictures[] = {
-        {"Europa.gif", "EUR"}, {"NordAmerika.gif", "NOR"}, {"SydAmerika.gif", "SYD"},
-        {"Asien.gif", "ASI"},  {"Afrika.gif", "AFR"},      {"Australien.gif", "AUS"},
-        {"Hela.gif", "*"},
-    };
-    for (const auto& [file, continent] : pictures) {
+    for (const auto& [continent, file, home] : kVarldsdelar) {
         QImage img(w, h, QImage::Format_RGB32);
         img.fill(qRgb(0, 0, 128));
         QPainter p(&img);
@@ -309,10 +305,16 @@ std::vector<MapView> ViewsToCheck(const Atlas& atlas, const AtlasMap& m) {
 
 // The maps whose drawing agrees with the sources (no blob at 1920 x 1048): a
 // blob on one of them stops the tool. The others are being mended.
-const std::set<int> kMapsWithoutBlobs = {4, 5, 6, 8, 10, 11};
+const std::set<int> kMapsWithoutBlobs = {2, 4, 5, 6, 8, 9, 10, 11};
 
-const std::map<QString, int> kHomeMap = {{"EUR", 2}, {"NOR", 3}, {"AFR", 4},
-                                         {"ASI", 5}, {"AUS", 6}, {"SYD", 1}};
+// A continent's own map, which holds its capitals beside the world map.
+const std::map<QString, int> kHomeMap = [] {
+    std::map<QString, int> homes;
+    for (const TVarldsdel& part : kVarldsdelar)
+        if (QLatin1String(part.Kod) != QLatin1String("*"))
+            homes[part.Kod] = part.Hemkarta;
+    return homes;
+}();
 
 // The area a click on the pixel is judged to be in, as the area exercise
 // judges it with every area taking part: the smallest northern bound wins.

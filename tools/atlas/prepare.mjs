@@ -41,6 +41,18 @@ const { features, arcUsers } = outlines;
 const layers = lakeLayers();
 const lakes = namedLakes(layers);
 for (const m of tables.maps) lakes.push(...bigLakes(layers, m.frame, lakes));
+// The lakes of maps 1-6 share one file: each takes the islands that cover 16
+// pixels on the most detailed of those maps that shows it (Flevoland in the
+// IJsselmeer on the Europe map). The file is drawn at every size of six maps,
+// where a smaller island is all shore: its slit would only leave its land
+// outside the lake in the colour of the water (the Sese Islands in Lake
+// Victoria).
+lakes.forEach((l, i) => {
+  const b = bbox(l.lonLat);
+  const shown = tables.maps.map((m) => m.frame).filter((f) => !(b.e < f.w || b.w > f.e || b.n < f.s || b.s > f.n));
+  shown.sort((f, g) => (f.n - f.s) - (g.n - g.s));
+  if (shown.length) lakes[i] = withIslands(layers, l, shown[0], 16);
+});
 
 const placeNames = names.makePlaceNamer(fs, require);
 const rows = cityRows();
@@ -68,7 +80,9 @@ function continentPieces(m) {
   const thr = new Float64Array(outlines.arcs.length).fill(m.weight);
   const polyList = [];
   for (const code of Object.keys(features).sort()) features[code].forEach((poly) => polyList.push({ code, poly }));
-  const rings = simplify(polyList.map((p) => ({ arcs: p.poly[0] })), thr, build, { maxRing: m.maxRing, keepPiece: m.keepPiece });
+  // What the frame keeps of a ring is what must fit (Russia held to the limit
+  // as a whole left its coast on the Europe map coarse).
+  const rings = simplify(polyList.map((p) => ({ arcs: p.poly[0] })), thr, build, { maxRing: m.maxRing, keepPiece: m.keepPiece, countIn: m.frame, coarsenCutAbove: 0.85 });
   const byCode = {};
   polyList.forEach((r, i) => {
     if (rings[i].length < 3) return;
@@ -106,7 +120,7 @@ function continentAreas(m, byCode) {
     const kept = keptPieces(ps, {
       capital: cap ? { x: capLon(cap), y: cap.lat } : null,
       named: (p) => (m.keepIslands ?? []).some(([lat, lon]) => pointInRing(lon, lat, p.outer)),
-      keepPiece: m.keepPiece, maxPieces: m.maxPieces, capitalSlack: 0.3, bordersStay: true,
+      keepPiece: m.keepPiece, maxPieces: m.maxPieces, capitalSlack: 0.3, bordersStay: true, countKept: true,
     });
     for (const k of kept) areas.push({ key: code, k, outer: ps[k].outer, holes: ps[k].holes, isState, home });
   }
@@ -267,5 +281,5 @@ const placeFiles = [];
 const reference = measureReference(outlines, build, layers, [...lakes, ...subMapsOut.flatMap((m) => m.water)]);
 
 fs.mkdirSync(path.dirname(out), { recursive: true });
-fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, ...l }) => l), places, placeFiles, picture, reference, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
+fs.writeFileSync(out, JSON.stringify({ seas: tables.seas, maps, lakes: lakes.map(({ source, plain, ...l }) => l), places, placeFiles, picture, reference, states: [...STATES].sort().map((c) => ({ code: c, cont: continentOf(c), names: countryNames(c) })), subMaps: subMapsOut }));
 console.warn(`wrote ${out}: ${places.length} places, ${lakes.length} lakes`);

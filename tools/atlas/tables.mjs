@@ -90,12 +90,12 @@ const lakes = [
 // keepPiece fits in them.
 const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o });
 const maps = [
-  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 24, keepTerritory: 0.1,
+  M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 40, keepTerritory: 0.1,
      // Banks Island: asked among the world's largest islands; Martinique and
      // Guadeloupe (France), in the chain of the Lesser Antilles.
      keepIslands: [[72.8, -121.5], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
   M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepPiece: 0.05, home: ['EUR'], maxPieces: 90 }),
-  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepPiece: 0.1, home: ['NOR'], maxPieces: 60,
+  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepPiece: 0.1, home: ['NOR'], maxPieces: 80,
      // Grand Bahama, Abaco, Eleuthera; Martinique and Guadeloupe.
      keepIslands: [[26.62, -78.4], [26.45, -77.15], [24.77, -76.23], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
   M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepPiece: 0.1, home: ['AFR'] }),
@@ -146,7 +146,7 @@ export const subMaps = [
   // towns of at least `towns.minPop` people are candidates for its place file.
   SM({ id: 9, name: 'Norden', states: ['SWE', 'NOR', 'DNK', 'FIN', 'ISL'], merge: { ALA: 'FIN' }, frame: { w: -25, e: 33, s: 54, n: 71.5 },
        context: ['RUS', 'EST', 'LVA', 'LTU', 'BLR', 'POL', 'DEU', 'GBR', 'IRL', 'FRO', 'IMN', 'GRL'],
-       weight: 0.0008, keepPiece: 0.05, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
+       weight: 0.0008, keepPiece: 0.03, maxPieces: 90, placeFile: 4, towns: { minPop: 15000 },
        lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN', 'MJOSA', 'SAIMAA', 'PAIJANNE', 'INARI', 'LADOGA', 'ONEGA', 'PEIPUS'] }),
   SM({ id: 10, name: 'Brazil', country: 'BRA', code: 'BR', frame: { w: -75, e: -33.5, s: -34.5, n: 6 }, context: ['ARG', 'URY', 'PRY', 'BOL', 'PER', 'COL', 'VEN', 'GUY', 'SUR', 'FRA', 'ECU', 'CHL'],
        weight: 0.002, keepPiece: 0.05, lakes: ['PATOS', 'MIRIM', 'TITICACA'] }),

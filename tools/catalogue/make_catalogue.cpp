@@ -7,6 +7,8 @@
 #include "NameWords.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
+#include "exercises/Ovningar.h"
+#include "exercises/Ovningsslag.h"
 #include "maps/Areas.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
@@ -335,9 +337,10 @@ int SelectedPlaces(const Exercise& e, Atlas& atlas, QSet<QString>* names = nullp
 // What can be told before the atlas is read: the kind, the part, and a map
 // and place file that exist for the kind.
 void CheckKind(const Exercise& e) {
-    if (!QStringList{"AREA", "ORT", "FLAGG", "MULTI"}.contains(e.kind))
+    if (std::none_of(kOvningsslag.begin(), kOvningsslag.end(),
+                     [&](const TOvningsslag& k) { return e.kind == QLatin1String(k.Nyckelord); }))
         Fail(e, "unknown kind " + e.kind);
-    if (!QStringList{"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"}.contains(e.part))
+    if (!Varldsdel(e.part))
         Fail(e, "unknown part " + e.part);
     // Flags are shown only for maps with flags; multiple choice asks about
     // countries, so not on the maps of states and provinces.
@@ -407,32 +410,27 @@ void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
     }
 }
 
-int32_t Tenths(double degrees) {
-    return static_cast<int32_t>(std::lround(degrees * 10000));
-}
-
 void Write(TByteWriter& w, const Exercise& e) {
-    w.WriteString(e.kind);
-    for (const QString& n : e.names)
-        w.WriteString(n);
-    w.WriteInt16(e.number);
-    w.WriteByte(e.level);
-    w.WriteByte(e.lineWidth);
-    w.WriteByte(e.capitals ? 1 : 0);
-    w.WriteByte(e.cities ? 1 : 0);
-    w.WriteByte(0);
-    w.WriteInt16(e.map);
-    w.WriteInt16(e.places);
-    w.WriteString(e.part);
-    w.WriteInt32(static_cast<int32_t>(e.land));
-    w.WriteInt32(static_cast<int32_t>(e.exercise));
-    w.WriteInt32(static_cast<int32_t>(e.water));
-    w.WriteInt32(Tenths(e.north));
-    w.WriteInt32(Tenths(e.south));
-    w.WriteInt32(Tenths(e.centre));
-    w.WriteInt16(static_cast<int>(e.items.size()));
-    for (const QString& item : e.items)
-        w.WriteString(item);
+    std::array<QString, 8> namn;
+    std::copy(e.names.begin(), e.names.end(), namn.begin()); // Check made them eight
+    TCatalogueRecord{.Typ = e.kind,
+                     .Namn = namn,
+                     .Nummer = e.number,
+                     .Niva = e.level,
+                     .Linjebredd = e.lineWidth,
+                     .KravPlats1 = e.capitals,
+                     .KravPlats2 = e.cities,
+                     .Kartnummer = e.map,
+                     .Ortfil = e.places,
+                     .Varldsdel = e.part,
+                     .Landfarg = e.land,
+                     .Ovningsfarg = e.exercise,
+                     .Vattenfarg = e.water,
+                     .VyNord = e.north,
+                     .VySyd = e.south,
+                     .VyMitt = e.centre,
+                     .Objekt = e.items}
+        .Write(w);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "TestMap.h"
 
 #include "data/ByteWriter.h"
+#include "maps/Karta.h"
 
 #include <QDir>
 #include <cmath>
@@ -15,12 +16,8 @@ using Point = std::pair<double, double>; // latitude, longitude
 // The continent spans these degrees; each area is one cell of the grid.
 constexpr double kSouth = 35, kNorth = 65, kWest = -10, kEast = 40;
 
-int32_t Stored(double degrees) {
-    return static_cast<int32_t>(std::lround(degrees * 10000));
-}
-
-void WriteText(TByteWriter& w, const QString& s) {
-    w.WriteString(s);
+TPointRecord Record(Point p) {
+    return {p.first, p.second};
 }
 
 struct Grid {
@@ -84,83 +81,62 @@ void WriteTestMap(const QString& folder, const TTestMapShape& shape) {
                 w = std::min(w, lon);
             }
             const Point mid{(sw.first + nw.first) / 2, (sw.second + se.second) / 2};
-            WriteText(areas, key);
-            WriteText(areas, r % 2 ? "ODD" : "EVEN"); // group key 1
-            WriteText(areas, "");
-            WriteText(areas, QString("Område %1").arg(number));
-            WriteText(areas, QString("Area %1").arg(number));
-            for (int lang = 3; lang <= 8; ++lang)
-                WriteText(areas, lang == 7 ? QString("Område %1").arg(number) : QString());
-            WriteText(areas, "");
-            areas.WriteInt16(0);
-            areas.WriteInt16(static_cast<int>(outline.size()));
-            for (double v : {n, s, e, w})
-                areas.WriteInt32(Stored(v));
-            for (double v : {mid.first, mid.second, mid.first + g.cellLat() / 5, mid.second})
-                areas.WriteInt32(Stored(v));
-            for (const auto& [lat, lon] : outline) {
-                areas.WriteInt32(Stored(lat));
-                areas.WriteInt32(Stored(lon));
-            }
+            TAreaRecord area;
+            area.Nyckel = key, area.Grupp1 = r % 2 ? "ODD" : "EVEN";
+            area.Namn = {QString("Område %1").arg(number), QString("Area %1").arg(number)};
+            area.Namn[6] = area.Namn[0];
+            area.Nord = n, area.Syd = s, area.Ost = e, area.Vast = w;
+            area.Fyllpunkt1 = Record(mid);
+            area.Fyllpunkt2 = {mid.first + g.cellLat() / 5, mid.second};
+            for (const Point& p : outline)
+                area.Punkter.push_back(Record(p));
+            area.Write(areas);
 
-            places.WriteString(key);
-            places.WriteString(QString("Stad %1").arg(number));
-            places.WriteString(QString("Town %1").arg(number));
-            for (int lang = 3; lang <= 8; ++lang)
-                places.WriteString("");
-            places.WriteInt16(1 + number % 3);
-            places.WriteByte(number % 2);
-            places.WriteByte(0);
-            places.WriteString("TOWNS");
-            places.WriteString(key);
-            places.WriteString("");
-            places.WriteInt32(Stored(mid.first - g.cellLat() / 4));
-            places.WriteInt32(Stored(mid.second - g.cellLon() / 4));
+            TPlaceRecord{.Id = key,
+                         .Namn = {QString("Stad %1").arg(number), QString("Town %1").arg(number)},
+                         .Niva = 1 + number % 3,
+                         .Klass1 = number % 2 != 0,
+                         .Grupp1 = "TOWNS",
+                         .Grupp2 = key,
+                         .Grupp3 = {},
+                         .Latitud = mid.first - g.cellLat() / 4,
+                         .Longitud = mid.second - g.cellLon() / 4}
+                .Write(places);
         }
     }
 
     // Two round lakes inside the first and the last area.
-    TByteWriter water;
+    TByteWriter lakes;
     for (int lake = 0; lake < 2; ++lake) {
         const int r = lake ? shape.rows - 1 : 0, c = lake ? shape.columns - 1 : 0;
         const Point centre{g.Corner(r, c).first + g.cellLat() * 0.3,
                            g.Corner(r, c).second + g.cellLon() * 0.7};
         const double radius = 0.12 * std::min(g.cellLat(), g.cellLon());
-        WriteText(water, lake ? "LAKE2" : "LAKE1");
-        WriteText(water, "");
-        WriteText(water, "");
-        for (int lang = 1; lang <= 8; ++lang)
-            WriteText(water, lang == 1 ? QString("Sjö %1").arg(lake + 1) : QString());
-        WriteText(water, "");
-        water.WriteInt16(0);
+        TAreaRecord water;
+        water.Nyckel = lake ? "LAKE2" : "LAKE1";
+        water.Namn[0] = QString("Sjö %1").arg(lake + 1);
+        water.Nord = centre.first + radius, water.Syd = centre.first - radius;
+        water.Ost = centre.second + radius, water.Vast = centre.second - radius;
+        water.Fyllpunkt1 = water.Fyllpunkt2 = Record(centre);
         const int n = 24;
-        water.WriteInt16(n);
-        for (double v : {centre.first + radius, centre.first - radius, centre.second + radius,
-                         centre.second - radius})
-            water.WriteInt32(Stored(v));
-        for (int i = 0; i < 2; ++i) {
-            water.WriteInt32(Stored(centre.first));
-            water.WriteInt32(Stored(centre.second));
-        }
         for (int i = 0; i < n; ++i) {
             const double a = 2 * M_PI * i / n;
-            water.WriteInt32(Stored(centre.first + radius * std::sin(a)));
-            water.WriteInt32(Stored(centre.second + radius * 1.5 * std::cos(a)));
+            water.Punkter.push_back(
+                {centre.first + radius * std::sin(a), centre.second + radius * 1.5 * std::cos(a)});
         }
+        water.Write(lakes);
     }
 
     // Sea points off each coast.
     TByteWriter sea;
     for (const Point& p :
          {Point{kSouth - 0.6, (kWest + kEast) / 2}, Point{kNorth + 0.6, kWest + 3},
-          Point{(kSouth + kNorth) / 2, kWest - 0.5}, Point{(kSouth + kNorth) / 2, kEast + 0.5}}) {
-        sea.WriteInt32(Stored(p.first));
-        sea.WriteInt32(Stored(p.second));
-    }
+          Point{(kSouth + kNorth) / 2, kWest - 0.5}, Point{(kSouth + kNorth) / 2, kEast + 0.5}})
+        Record(p).Write(sea);
 
     const QDir dir(folder);
     areas.SaveTo(dir.filePath("AREA1.crp"));
-    water.SaveTo(dir.filePath("Vatten.crp"));
+    lakes.SaveTo(dir.filePath("Vatten.crp"));
     sea.SaveTo(dir.filePath("Hav1.crp"));
     places.SaveTo(dir.filePath("Ort1.crp"));
 }

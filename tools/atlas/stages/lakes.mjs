@@ -74,11 +74,14 @@ export function bigLakes(layers, f, known) {
 // shore colour: an island drawn inside a lake would be flooded with it. So
 // each island of a lake that covers a few pixels joins the shore by a slit,
 // walked there and back, and the fill stops at its coast (Isle Royale,
-// Manitoulin). The slit's two edges cancel for the even-odd rule.
-export function withIslands(layers, l, f) {
+// Manitoulin). The slit's two edges cancel for the even-odd rule. A lake that
+// already has the islands of another map starts again from its own shore
+// (plain).
+export function withIslands(layers, lake, f, minPixels = 4) {
+  const l = lake.plain ?? lake;
   const islands = (layers.islands.get(l.source) ?? [])
     .map((h) => simplifyDP([...dedupe(h), dedupe(h)[0]], 0.01).slice(0, -1))
-    .filter((h) => h.length >= 3 && Math.abs(ringArea(h)) * perDegree(f) * perDegree(f) >= 4)
+    .filter((h) => h.length >= 3 && Math.abs(ringArea(h)) * perDegree(f) * perDegree(f) >= minPixels)
     .sort((a, b) => Math.abs(ringArea(b)) - Math.abs(ringArea(a)));
   let ring = l.lonLat;
   for (const h of islands) {
@@ -90,6 +93,6 @@ export function withIslands(layers, l, f) {
   if (ring === l.lonLat) return l;
   const sd = seeds(ring, []);
   const keep = (s) => pointInRing(s[1], s[0], ring);
-  return { ...l, lonLat: ring, ring: ring.map(([x, y]) => [round4(y), round4(x)]),
+  return { ...l, plain: l, lonLat: ring, ring: ring.map(([x, y]) => [round4(y), round4(x)]),
     s1: keep(l.s1) ? l.s1 : [round4(sd.s1[1]), round4(sd.s1[0])], s2: keep(l.s2) ? l.s2 : [round4(sd.s2[1]), round4(sd.s2[0])] };
 }

@@ -14,10 +14,13 @@ import { bbox, extent, selfCrossings, shiftRing, overlapWith } from './geometry.
 //                       rings count whole), so a large neighbour is not
 //                       coarsened as a whole for the part the map shows
 //   coarsenAbove        coarsen above this share of maxRing
+//   coarsenCutAbove     the same for a ring that the frame cuts, which leaves
+//                       room for the points along the cut (coarsenAbove where
+//                       not given)
 //   refineBelow         refine only below this share of maxRing (a margin, so
 //                       the two do not undo each other)
 //   checkFullDetail     a ring taken at full detail is checked too
-export function simplify(items, thr, build, { maxRing, keepPiece, countIn = null, coarsenAbove = 1, refineBelow = Infinity, checkFullDetail = false }) {
+export function simplify(items, thr, build, { maxRing, keepPiece, countIn = null, coarsenAbove = 1, coarsenCutAbove = coarsenAbove, refineBelow = Infinity, checkFullDetail = false }) {
   const full = new Float64Array(thr.length);
   const counted = (r, item) => {
     if (!countIn || item.inset) return r.length;
@@ -36,7 +39,7 @@ export function simplify(items, thr, build, { maxRing, keepPiece, countIn = null
       const r = rings[k];
       const idx = item.arcs.map((i) => (i >= 0 ? i : ~i));
       const n = counted(r, item);
-      if (n > maxRing * coarsenAbove) { for (const i of idx) thr[i] *= 1.6; changed = true; }
+      if (n > maxRing * (n < r.length ? coarsenCutAbove : coarsenAbove)) { for (const i of idx) thr[i] *= 1.6; changed = true; }
       else if (n < maxRing * refineBelow && extent(r) >= keepPiece * 2 && selfCrossings(r).length) { for (const i of idx) thr[i] /= 2; changed = true; }
     });
     if (!changed) break;
