@@ -41,7 +41,7 @@ QStringList DrySamples(int number, int w, int h) {
     QStringList dry;
     const QImage& pic = image.Picture();
     for (const TSeaSample& s : kSeaSamples) {
-        // A sample under a small state's octagon (Bahrain on the world map)
+        // A sample on a small state's own outline (Bahrain on the world map)
         // is land there.
         if (AreaAt(*k.Landareor, s.lat, s.lon))
             continue;

@@ -100,8 +100,8 @@ TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursA
 }
 
 // Every capital's marker centre at 1920 x 1048 is judged to lie in its own
-// subdivision (Juneau and Honolulu in their insets, Annapolis beside the
-// octagon of the District of Columbia), and there is one for each.
+// subdivision (Juneau and Honolulu in their insets, Annapolis by Maryland's
+// shore), and there is one for each.
 TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
     const TSubdivisionMap& m = GetParam();
     const TCountryView v(m, QSize(1920, 1048));

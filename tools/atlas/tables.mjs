@@ -138,7 +138,8 @@ export const subMaps = [
        // Both insets lie on the Pacific west of Baja California, clear of Mexico's land.
        insets: [{ unit: 'AK', scale: 0.3, to: [24.7, -121.0] }, { unit: 'HI', scale: 1, to: [29.48, -121.5] }],
        weight: 0.0004, keepPiece: 0.06,
-       lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATSALT', 'OKEECHOBEE', 'WOODS', 'CHAMPLAIN'] }),
+       // Lake Nipigon's south half lies inside the frame, on Canada's land.
+       lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATSALT', 'OKEECHOBEE', 'WOODS', 'CHAMPLAIN', 'NIPIGON'] }),
   SM({ id: 8, name: 'Canada', country: 'CAN', code: 'CA', frame: { w: -142, e: -52, s: 41.0, n: 83.5 }, context: ['USA', 'GRL'],
        weight: 0.003, keepPiece: 0.06, maxPieces: 90,
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATBEAR', 'GREATSLAVE', 'WINNIPEG', 'ATHABASCA', 'REINDEER', 'WINNIPEGOSIS', 'WOODS', 'NIPIGON', 'MISTASSINI', 'NETTILLING', 'DUBAWNT', 'GREATSALT'] }),
