@@ -5,6 +5,7 @@
 // and a full redraw. Reads the data files beside the program, where the build
 // copies assets/.
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "platform/Image.h"
 
 #include <QApplication>
@@ -23,11 +24,9 @@ std::unique_ptr<CKarta> Load(int number, TImage& image) {
     k->Landareor = std::make_unique<CAreor>();
     k->Vattenareor = std::make_unique<CAreor>();
     k->Platser = std::make_unique<COrter>();
-    // The close-up maps (7 onwards) have water files of their own.
-    k->Vattenareor->LasAreor(number <= 6 ? QStringLiteral("Vatten.crp")
-                                         : QStringLiteral("Vatten%1.crp").arg(number));
-    k->Landareor->LasAreor(QStringLiteral("AREA%1.crp").arg(number));
-    k->LasHav(QStringLiteral("Hav%1.crp").arg(number));
+    k->Vattenareor->LasAreor(VattenFil(number));
+    k->Landareor->LasAreor(AreaFil(number));
+    k->LasHav(HavFil(number));
     k->Platser->LasOrter(QStringLiteral("Ort1.crp"));
     k->Gradnat = number == 1;
     for (int i = 1; i <= k->Landareor->Antal; ++i)

@@ -3,6 +3,7 @@
 
 #include "exercises/Ovning.h"
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 
 #include <QSize>
 #include <QString>
@@ -16,11 +17,9 @@ inline std::unique_ptr<CKarta> LoadShippedMap(int map, int ortfil = 1) {
     k->Landareor = std::make_unique<CAreor>();
     k->Vattenareor = std::make_unique<CAreor>();
     k->Platser = std::make_unique<COrter>();
-    k->Landareor->LasAreor(QStringLiteral("AREA%1.crp").arg(map));
-    // Maps past the six continent maps have lakes of their own.
-    k->Vattenareor->LasAreor(map <= 6 ? QStringLiteral("Vatten.crp")
-                                      : QStringLiteral("Vatten%1.crp").arg(map));
-    k->LasHav(QStringLiteral("Hav%1.crp").arg(map));
+    k->Landareor->LasAreor(AreaFil(map));
+    k->Vattenareor->LasAreor(VattenFil(map));
+    k->LasHav(HavFil(map));
     k->Platser->LasOrter(QStringLiteral("Ort%1.crp").arg(ortfil));
     k->Gradnat = map == 1;
     return k;

@@ -15,7 +15,7 @@ bool Selects(const AtlasArea& a, const QStringList& keys) {
 
 // The catalogue stores a view in ten-thousandths of a degree.
 float Stored(const QString& text) {
-    return float(std::lround(text.toDouble() * 10000) / 10000.0);
+    return FromFixed(ToFixed(text.toDouble()));
 }
 
 // Area on the sphere of all of a state's outlines, in square degrees.

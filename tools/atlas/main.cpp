@@ -565,8 +565,8 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
 void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& preview) {
     std::map<int, std::vector<AtlasPlace>> placeFiles;
     for (AtlasMap& m : atlas.subMaps) {
-        const QString areaFile = QStringLiteral("AREA%1.crp").arg(m.id);
-        const QString waterFile = QStringLiteral("Vatten%1.crp").arg(m.id);
+        const QString areaFile = AreaFil(m.id);
+        const QString waterFile = VattenFil(m.id);
         m.water = LakesThatStay(atlas, m, m.water);
         const SeaTarget target = SeaTargetOf(m, &m.water);
         QStringList log;
@@ -591,7 +591,7 @@ void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& p
             Problem(QStringLiteral("Hav%1.crp has %2 points").arg(m.id).arg(sea.size()));
         WriteAreaFile(assets + "/" + areaFile, m.areas);
         WriteAreaFile(assets + "/" + waterFile, m.water);
-        WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(m.id), sea);
+        WriteSeaFile(assets + "/" + HavFil(m.id), sea);
         int markers = 0;
         for (const AtlasArea& a : m.areas)
             markers += a.marker;
@@ -652,7 +652,7 @@ int main(int argc, char** argv) {
             QDir().mkpath(preview);
 
         for (const AtlasMap& m : atlas.maps) {
-            const QString file = QStringLiteral("AREA%1.crp").arg(m.id);
+            const QString file = AreaFil(m.id);
             int markers = 0;
             for (const AtlasArea& a : m.areas)
                 markers += a.marker;
@@ -768,11 +768,11 @@ int main(int argc, char** argv) {
         for (const auto& [where, n] : left)
             out << where << ": " << n << " patches left\n";
         for (const auto& [id, targets] : seaFiles) {
-            WriteSeaFile(assets + QStringLiteral("/Hav%1.crp").arg(id), seaOf[id]);
+            WriteSeaFile(assets + "/" + HavFil(id), seaOf[id]);
             out << QStringLiteral("Hav%1.crp: %2 sea points\n").arg(id).arg(seaOf[id].size());
         }
         for (AtlasMap& m : atlas.maps) {
-            const QString file = QStringLiteral("AREA%1.crp").arg(m.id);
+            const QString file = AreaFil(m.id);
             CheckAreas(file, m.areas);
             WriteAreaFile(assets + "/" + file, m.areas);
         }

@@ -2,6 +2,7 @@
 #include "CoastMeasure.h"
 
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "platform/Image.h"
 
 #include <algorithm>
@@ -289,10 +290,8 @@ std::unique_ptr<CKarta> LoadMap(const QString& folder, int map) {
     auto k = std::make_unique<CKarta>();
     k->Landareor = std::make_unique<CAreor>();
     k->Vattenareor = std::make_unique<CAreor>();
-    k->Landareor->LasAreor(folder + QStringLiteral("/AREA%1.crp").arg(map));
-    // Maps past the six continent maps have lakes of their own.
-    k->Vattenareor->LasAreor(folder + (map <= 6 ? QStringLiteral("/Vatten.crp")
-                                                : QStringLiteral("/Vatten%1.crp").arg(map)));
-    k->LasHav(folder + QStringLiteral("/Hav%1.crp").arg(map));
+    k->Landareor->LasAreor(folder + QLatin1Char('/') + AreaFil(map));
+    k->Vattenareor->LasAreor(folder + QLatin1Char('/') + VattenFil(map));
+    k->LasHav(folder + QLatin1Char('/') + HavFil(map));
     return k;
 }

@@ -2,6 +2,7 @@
 #include "CoastReference.h"
 
 #include "data/Errors.h"
+#include "maps/Areas.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -13,7 +14,7 @@ void WriteRing(QDataStream& s, const TRing& ring) {
     s << qint32(ring.size());
     qint32 lat = 0, lon = 0;
     for (const TLatLon& p : ring) {
-        const qint32 a = Round(double(p.Lat) * 10000), o = Round(double(p.Lon) * 10000);
+        const qint32 a = EncodeDegrees(p.Lat), o = EncodeDegrees(p.Lon);
         s << qint32(a - lat) << qint32(o - lon);
         lat = a, lon = o;
     }
@@ -29,7 +30,7 @@ TRing ReadRing(QDataStream& s) {
         qint32 da = 0, dn = 0;
         s >> da >> dn;
         lat += da, lon += dn;
-        p = {float(lat / 10000.0), float(lon / 10000.0)};
+        p = {float(DecodeDegrees(lat)), float(DecodeDegrees(lon))};
     }
     return ring;
 }
