@@ -47,21 +47,29 @@ double CKarta::Skala() const {
 }
 
 int32_t CKarta::YKoord(float lat) const {
-    if (VyNord == VySyd)
-        throw ERangeError();
-    lat = Min(Max(lat, -90), 90);
-    return Round(H() - static_cast<double>(Interpolera(lat, VyNord, VySyd, H(), 0)));
+    return Round(YKoordExakt(lat));
 }
 
 int32_t CKarta::XKoord(float lat, float lon) const {
+    return Round(XKoordExakt(lat, lon));
+}
+
+double CKarta::YKoordExakt(float lat) const {
+    if (VyNord == VySyd)
+        throw ERangeError();
+    lat = Min(Max(lat, -90), 90);
+    return H() - static_cast<double>(Interpolera(lat, VyNord, VySyd, H(), 0));
+}
+
+double CKarta::XKoordExakt(float lat, float lon) const {
     if (VyNord == VySyd)
         throw ERangeError();
     const double s = Skala();
     const double d = static_cast<float>(static_cast<double>(lon) - VyMitt);
     if (lat == 90 || lat == -90)
-        return Round(W() / 2.0);
+        return W() / 2.0;
     const double l = lat;
-    return Round(std::sqrt(8100 - l * l) * d / Langdskala * s + W() / 2.0);
+    return std::sqrt(8100 - l * l) * d / Langdskala * s + W() / 2.0;
 }
 
 float CKarta::LatVid(int32_t y) const {

@@ -43,6 +43,10 @@ public:
     // with VyNord = VySyd, raises ERangeError.
     int32_t XKoord(float lat, float lon) const;
     int32_t YKoord(float lat) const;
+    // The same before rounding to a pixel, for tools that space markers
+    // finer than a pixel.
+    double XKoordExakt(float lat, float lon) const;
+    double YKoordExakt(float lat) const;
     float LatVid(int32_t y) const;
     float LonVid(int32_t y, int32_t x) const;
     bool InomBild(int32_t x, int32_t y) const;

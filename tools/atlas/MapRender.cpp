@@ -55,6 +55,11 @@ QPoint MapRender::Project(LatLon p) const {
     return {karta_.XKoord(q.Lat, q.Lon), karta_.YKoord(q.Lat)};
 }
 
+QPointF MapRender::ProjectExact(LatLon p) const {
+    const TLatLon q = Stored(p);
+    return {karta_.XKoordExakt(q.Lat, q.Lon), karta_.YKoordExakt(q.Lat)};
+}
+
 void MapRender::AnpassaVy(const std::vector<const AtlasArea*>& areas) {
     auto areor = std::make_unique<CAreor>();
     for (const AtlasArea* a : areas)

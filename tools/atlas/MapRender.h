@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <array>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     float LonVid(int y, int x) const { return karta_.LonVid(y, x); }
     // The pixel of a point as the program projects it from the files.
     QPoint Project(LatLon p) const;
+    // The same before rounding to a pixel.
+    QPointF ProjectExact(LatLon p) const;
     bool InomBild(QPoint p) const { return karta_.InomBild(p.x(), p.y()); }
 
     // Drawing steps.

@@ -9,8 +9,8 @@
 // every feature they ask 8 pixels from every other one by construction, since
 // a feature that would lie closer to one asked before it is left out here.
 import { features } from './handtables.mjs';
-import * as names from './names.mjs';
 import { bbox } from './stages/geometry.mjs';
+import { projectPlaces } from './stages/projection.mjs';
 
 // The exercises that ask these places, as far as spacing needs them; an entry
 // of the catalogue with the same number replaces its line here (its map,
@@ -38,9 +38,9 @@ function catalogueEntries(catalogue) {
   return byNumber;
 }
 
-// The exercises with their views: given, or fitted to the areas of their items
-// as the program fits them (the whole map where no area matches).
-export function exercisesWithViews(maps, catalogue) {
+// The exercises, each with its view given or, as the program fits it, the
+// bounds of the areas of its items (the whole map where no area matches).
+function exercisesWithViews(maps, catalogue) {
   const byNumber = catalogueEntries(catalogue);
   return featureExercises.map((base) => {
     const c = byNumber.get(base.number);
@@ -49,13 +49,10 @@ export function exercisesWithViews(maps, catalogue) {
       items: (c.items || '').split(/\s+/).filter(Boolean),
       view: c.view ? c.view.split(/\s+/).map(Number) : base.view,
     } : { ...base };
-    if (!e.view) {
-      const areas = maps[e.map - 1].areas.filter((a) => a.ring.length >= 3);
-      const asked = areas.filter((a) => e.items.some((k) => k === a.key || k === a.g1 || k === a.g2));
-      const bounds = (asked.length ? asked : areas).map((a) => bbox(a.ring.map(([lat, lon]) => [lon, lat])));
-      e.view = names.fittedView(bounds, W, H);
-    }
-    return e;
+    if (e.view) return { e, view: { view: e.view } };
+    const areas = maps[e.map - 1].areas.filter((a) => a.ring.length >= 3);
+    const asked = areas.filter((a) => e.items.some((k) => k === a.key || k === a.g1 || k === a.g2));
+    return { e, view: { fit: (asked.length ? asked : areas).map((a) => bbox(a.ring.map(([lat, lon]) => [lon, lat]))) } };
   });
 }
 
@@ -80,18 +77,19 @@ function records() {
 // outside an exercise's view. The world's features come first, so a crowded
 // continent loses its smaller ones.
 export function worldFeaturePlaces(maps, catalogue) {
-  const exercises = exercisesWithViews(maps, catalogue);
-  const projections = exercises.map((e) => names.projection(e.view, W, H));
+  const withViews = exercisesWithViews(maps, catalogue);
+  const all = records();
+  const projections = projectPlaces(withViews.map((x) => x.view), all, W, H);
+  const exercises = withViews.map(({ e }, i) => ({ ...e, view: e.view || projections[i].view }));
   const kept = exercises.map(() => []);
   const places = [], leftOut = [];
-  const all = records();
   const order = [...all.filter((p) => p.niva === 1), ...all.filter((p) => p.niva !== 1)];
   for (const p of order) {
     let why = '';
     const spots = [];
     exercises.forEach((e, i) => {
       if (!asks(e, p)) return;
-      const [x, y] = projections[i](p.lat, p.lon);
+      const [x, y] = projections[i].at(p);
       if (x < 4 || y < 4 || x > W - 4 || y > H - 4) why ||= `outside the view of exercise ${e.number}`;
       const near = kept[i].find((q) => Math.hypot(q.x - x, q.y - y) < GAP);
       if (near) why ||= `within ${GAP} px of ${near.id} in exercise ${e.number}`;

@@ -8,6 +8,8 @@
 // The cities of a million come from GeoNames, each checked against a second
 // source, and keep the spacing that their exercises need on screen.
 
+import { projectPlaces } from './stages/projection.mjs';
+
 export const LANGS = ['sv', 'en', 'fr', 'de', 'es', 'it', 'da', 'nl'];
 
 // ---------- country names ----------------------------------------------------
@@ -301,43 +303,20 @@ export function placeExercises(catalogue) {
   return list;
 }
 
-// The program's projection of a view onto a picture of w x h pixels, and its
-// fitting of the view to areas (north, south, east, west bounds).
-const round = (v) => { const f = Math.floor(v), d = v - f; return d > 0.5 || (d === 0.5 && f % 2) ? f + 1 : f; };
-export function projection(view, w, h) {
-  const [north, south, centre] = view;
-  const scale = round(Math.abs((north + south) / 2) / 90 * 50) + 90;
-  const s = h / (north - south);
-  return (lat, lon) => [Math.sqrt(8100 - lat * lat) * (lon - centre) / scale * s + w / 2, h - h * (lat - south) / (north - south)];
-}
-export function fittedView(bounds, w, h) {
-  let north = -1e4, south = 1e4, east = -1e4, west = 1e4;
-  for (const b of bounds) { north = Math.max(north, b.n); south = Math.min(south, b.s); east = Math.max(east, b.e); west = Math.min(west, b.w); }
-  const centre = (west + east) / 2, m = (north - south) / 25;
-  let vn = north + m, vs = south - m;
-  const need = Math.max(east - centre, centre - west);
-  const half = () => {
-    const scale = round(Math.abs((vn + vs) / 2) / 90 * 50) + 90, s = h / (vn - vs);
-    const at = (y) => { const lat = vn + (vs - vn) * y / h; return (w / 2) / Math.sqrt(8100 - lat * lat) * scale / s; };
-    return Math.min(1000, at(Math.trunc(h / 2)), at(h));
-  };
-  while (half() < need) { vn += (vn - vs) / 100; vs -= (vn - vs) / 100; }
-  return [vn, vs, centre];
-}
-
 // Chooses, for every city exercise, the places it asks: of two markers that
 // would lie closer than `gap` pixels at w x h the bigger place stays (Rome
 // rather than Vatican City, Lagos rather than Porto-Novo). The other one keeps
 // its place in the file and in the capital exercises. viewOf(exercise) gives
-// the exercise's view. Returns the ids of the places the city exercises ask.
+// the exercise's view ({ view } or { fit }, as projectPlaces takes it).
+// Returns the ids of the places the city exercises ask.
 export function spaceCities(places, exercises, viewOf, { w = 1024, h = 700, gap = 9 } = {}) {
   const asked = new Set();
-  for (const e of exercises) {
-    const project = projection(viewOf(e), w, h);
+  const views = projectPlaces(exercises.map(viewOf), places, w, h);
+  for (const [i, e] of exercises.entries()) {
     const here = places.filter((p) => p.niva <= e.level && (e.items.includes(p.cont) || e.items.includes(p.cc) || e.items.includes('ALLA')));
     const kept = [];
     for (const p of here.sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1))) {
-      const [x, y] = project(p.lat, p.lon);
+      const [x, y] = views[i].at(p);
       // A place beyond the edge of the exercise's view (Novosibirsk on the
       // Europe map) cannot be clicked there.
       if (x < 0 || y < 0 || x >= w || y >= h) continue;

@@ -10,7 +10,8 @@ root=$(cd "$here/../.." && pwd)
 build=${1:-$root/build}
 preview=${2:-}
 (cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
-node "$here/prepare.mjs" "$here/build/atlas.json"
-cmake --build "$build" --target atlas
+# prepare.mjs spaces places with the program's own projection (atlas_project).
+cmake --build "$build" --target atlas atlas_project
+ATLAS_PROJECT="$build/bin/atlas_project" node "$here/prepare.mjs" "$here/build/atlas.json"
 "$build/bin/atlas" "$here/build/atlas.json" "$root/assets" $preview
 "$here/flags.sh" "$here/build/atlas.json" "$root/assets"

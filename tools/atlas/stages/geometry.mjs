@@ -10,7 +10,9 @@ const require = createRequire(import.meta.url);
 const pc = require('polygon-clipping');
 
 // Horizontal squeeze of the program's projection: a degree of longitude at
-// latitude lat is sqrt(1 - (lat/90)^2) degrees of latitude wide.
+// latitude lat is as wide as sqrt(1 - (lat/90)^2) degrees of latitude, times
+// a factor of the view (90 over its longitude scale) that the shapes and
+// sizes measured in degrees leave out.
 export const squeeze = (lat) => Math.sqrt(Math.max(0, 1 - (lat / 90) ** 2));
 export function ringArea(r) { // in projected square degrees, signed
   let a = 0;

@@ -7,6 +7,7 @@ import * as names from '../names.mjs';
 import { features as handFeatures } from '../handtables.mjs';
 import { a3to2, continentOf, STATES, placeContinent } from './codes.mjs';
 import { squeeze, bbox, pointInRing, round4, km } from './geometry.mjs';
+import { projectPlaces } from './projection.mjs';
 
 // GeoNames feature codes of towns (not of their districts or ruins).
 const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG']);
@@ -88,9 +89,9 @@ export function worldPlaces(capitals, cities, placeNames, turnOf) {
 export function spaceWorldCities(places, maps, catalogue, capitals, cities) {
   const exercises = names.placeExercises(catalogue).filter((e) => e.places === 1);
   const viewOf = (e) => {
-    if (e.view) return e.view;
+    if (e.view) return { view: e.view };
     const areas = maps[e.map - 1].areas.filter((a) => a.ring.length && e.items.some((k) => k === a.key || k === a.g1 || k === a.g2));
-    return names.fittedView(areas.map((a) => bbox(a.ring.map(([lat, lon]) => [lon, lat]))).map((b) => ({ n: b.n, s: b.s, e: b.e, w: b.w })), 1024, 700);
+    return { fit: areas.map((a) => bbox(a.ring.map(([lat, lon]) => [lon, lat]))) };
   };
   const pop = Object.fromEntries([...Object.values(capitals), ...cities].map((r) => [r.id, r.pop]));
   const asked = names.spaceCities(places.map((p) => ({ ...p, pop: pop[p.id] })), exercises, viewOf);
@@ -160,17 +161,10 @@ export function nordicPlaces(m, areas, caps, moved, rows, placeNames) {
   const boundsOf = (keys) => areas.filter((a) => keys.includes(a.key) || keys.includes(a.g1)).map((a) => bbox(a.ring.map(([la, lo]) => [lo, la])));
   const home = m.states.map((s) => a3to2[s]);
   const own = exceptions.ownTownsExercise.state;
-  const swedish = names.projection(names.fittedView(boundsOf([own]), 1024, 700), 1024, 700);
-  const nordic = names.projection(names.fittedView(boundsOf(home), 1024, 700), 1024, 700);
-  const apart = (proj, p, list) => list.every((q) => { const [x1, y1] = proj(p.lat, p.lon), [x2, y2] = proj(q.lat, q.lon); return Math.hypot(x1 - x2, y1 - y2) >= 9; });
   const onLand = (cc, x, y) => wellInside(ringsOf(areas, cc), x, y);
-  const towns = rows.filter((r) => home.includes(r.cc) && okCodes.has(r.fcode) && r.pop >= m.towns.minPop && !caps.some((c) => c.id === r.id))
-    .sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1));
-  for (const c of caps) c.cities = apart(nordic, c, caps.filter((q) => q !== c));
-  const inSweden = caps.filter((c) => c.cc === own);
-  const klass2 = caps.filter((c) => c.cities);
-  const out = [];
-  for (const r of towns) {
+  const towns = [];
+  for (const r of rows.filter((r) => home.includes(r.cc) && okCodes.has(r.fcode) && r.pop >= m.towns.minPop && !caps.some((c) => c.id === r.id))
+    .sort((a, b) => b.pop - a.pop || (a.id < b.id ? -1 : 1))) {
     let { lat, lon } = r;
     let shift = '';
     if (!onLand(r.cc, lon, lat)) {
@@ -179,9 +173,17 @@ export function nordicPlaces(m, areas, caps, moved, rows, placeNames) {
       shift = `${r.name} ${Math.round(km(r, { lat: best[1], lon: best[0] }))} km`;
       [lon, lat] = best;
     }
-    const p = { id: r.id, names: placeNames(r), niva: 2, capital: false, cities: false, cc: r.cc, cont: 'STAD', lat: round4(lat), lon: round4(lon) };
+    towns.push({ shift, p: { id: r.id, names: placeNames(r), niva: 2, capital: false, cities: false, cc: r.cc, cont: 'STAD', lat: round4(lat), lon: round4(lon) } });
+  }
+  const [swedish, nordic] = projectPlaces([{ fit: boundsOf([own]) }, { fit: boundsOf(home) }], [...caps, ...towns.map((t) => t.p)], 1024, 700);
+  const apart = (view, p, list) => list.every((q) => { const [x1, y1] = view.at(p), [x2, y2] = view.at(q); return Math.hypot(x1 - x2, y1 - y2) >= 9; });
+  for (const c of caps) c.cities = apart(nordic, c, caps.filter((q) => q !== c));
+  const inSweden = caps.filter((c) => c.cc === own);
+  const klass2 = caps.filter((c) => c.cities);
+  const out = [];
+  for (const { shift, p } of towns) {
     p.cities = apart(nordic, p, klass2);
-    if (r.cc === own) {
+    if (p.cc === own) {
       if (!apart(swedish, p, inSweden)) continue;
       inSweden.push(p);
     } else if (!p.cities) continue;
