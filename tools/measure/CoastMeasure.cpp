@@ -176,6 +176,30 @@ TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& fr
         }
     }
 
+    // The pixels every lake shore passes through. A lake arm thinner than a
+    // pixel may hold no pixel's centre, so the labels alone would show land
+    // there and lose its shore, and the band along it, altogether.
+    std::vector<uint8_t> shore(size_t(w * h));
+    for (const auto& l : ref.lakes)
+        for (const TRing& r : l)
+            for (double s : shifts)
+                for (size_t i = 0, j = r.size() - 1; i < r.size(); j = i++) {
+                    const double x0 = k.XKoordExakt(r[j].Lat, float(r[j].Lon + s)),
+                                 y0 = k.YKoordExakt(r[j].Lat),
+                                 x1 = k.XKoordExakt(r[i].Lat, float(r[i].Lon + s)),
+                                 y1 = k.YKoordExakt(r[i].Lat);
+                    if (std::max(x0, x1) < -1 || std::min(x0, x1) > w || std::max(y0, y1) < -1 ||
+                        std::min(y0, y1) > h)
+                        continue;
+                    const int steps = 1 + int(2 * std::max(std::abs(x1 - x0), std::abs(y1 - y0)));
+                    for (int t = 0; t <= steps; ++t) {
+                        const int x = int(std::lround(x0 + (x1 - x0) * t / steps)),
+                                  y = int(std::lround(y0 + (y1 - y0) * t / steps));
+                        if (x >= 0 && y >= 0 && x < w && y < h)
+                            shore[size_t(y * w + x)] = 1;
+                    }
+                }
+
     auto at = [&](int x, int y) -> const TLabel& { return label[size_t(y * w + x)]; };
     auto inInset = [&](int x, int y) {
         const QPointF p(k.LonVid(y, x), k.LatVid(y));
@@ -196,6 +220,14 @@ TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& fr
             }
         return false;
     };
+    // Nor is land drawn as water next to a pixel a lake shore passes through.
+    auto nearShore = [&](int x, int y) {
+        for (int yy = std::max(y - 1, 0); yy <= std::min(y + 1, h - 1); ++yy)
+            for (int xx = std::max(x - 1, 0); xx <= std::min(x + 1, w - 1); ++xx)
+                if (shore[size_t(yy * w + xx)])
+                    return true;
+        return false;
+    };
     const QRgb water = k.Vattenfarg.rgb(), sea = k.Sjofarg.rgb(), black = qRgb(0, 0, 0);
     std::vector<uint8_t> dryMark(size_t(w * h)), wetMark(size_t(w * h));
     std::vector<int> lakePixels(lakes.size()), lakeWet(lakes.size());
@@ -206,7 +238,7 @@ TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& fr
                 continue;
             const QRgb c = pic.pixel(x, y);
             const bool wet = c == water || c == sea, dry = !wet && c != black;
-            if (l.kind == TKind::Land && wet)
+            if (l.kind == TKind::Land && wet && !nearShore(x, y))
                 dryMark[size_t(y * w + x)] = 1;
             else if (l.kind == TKind::Sea && dry && !inInset(x, y))
                 wetMark[size_t(y * w + x)] = 1;
