@@ -123,7 +123,7 @@ TEST(TCanvas, RectanglesAndEllipsesExcludeRightAndBottomEdges) {
     }
 }
 
-TEST(TCanvas, FillsStopAtOnePixelDiagonalOutlines) {
+TEST(TCanvas, FillsStopAtOnePixelDiagonalOutlinesAndTheSurfaceAndBorderRulesDiffer) {
     // A one-pixel staircase from the top left to the bottom right: its
     // diagonal steps touch only at corners.
     QImage image = Blank(16, 16);
@@ -147,17 +147,15 @@ TEST(TCanvas, FillsStopAtOnePixelDiagonalOutlines) {
     c.FloodFill(2, 10, Qt::black, TFillStyle::Border);
     EXPECT_EQ(image.pixel(10, 2), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(0, 15), qRgb(0, 0, 255));
-}
 
-TEST(TCanvas, SurfaceAndBorderFillsDifferOnMixedColours) {
-    // Left half white, right half a near-white; one red dot on the left.
-    QImage image = Blank(10, 4);
+    // Surface and border fills differ on mixed colours. Left half white,
+    // right half a near-white; one red dot on the left.
+    image = Blank(10, 4);
     for (int y = 0; y < 4; ++y)
         for (int x = 5; x < 10; ++x)
             image.setPixel(x, y, qRgb(255, 255, 254));
     image.setPixel(2, 2, qRgb(255, 0, 0));
     const QImage start = image;
-    TCanvas c(&image);
     c.SetBrushColor(Qt::green);
 
     c.FloodFill(0, 0, Qt::white, TFillStyle::Surface); // exactly white only

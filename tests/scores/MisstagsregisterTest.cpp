@@ -13,12 +13,10 @@
 namespace {
 
 TFragaLogg Fraga(const QString& item, int tries, const QStringList& given = {}) {
-    return {item, item.toLower(), tries, given, [&] {
-                QStringList names;
-                for (const QString& g : given)
-                    names << g.toLower();
-                return names;
-            }()};
+    QStringList names;
+    for (const QString& g : given)
+        names << g.toLower();
+    return {item, item.toLower(), tries, given, names};
 }
 
 TSpelLogg Spel(const QString& part, const QString& kind, std::vector<TFragaLogg> fragor,

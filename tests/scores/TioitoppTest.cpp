@@ -36,8 +36,7 @@ protected:
 
     // A screen for exercise 5 over a file holding the given records.
     std::unique_ptr<TfrmTioitopp> Open(const QByteArray& file, int32_t score) {
-        if (!file.isNull())
-            dir.Write("scores.hgh", file);
+        dir.Write("scores.hgh", file);
         auto form = std::make_unique<TfrmTioitopp>();
         form->Audio = &audio_;
         form->ExerciseNo = 5;
@@ -46,16 +45,14 @@ protected:
         return form;
     }
 
-    int MusicStarts() const { return audio_.Music().OpenCount(); }
-    QString MusicFile() const { return audio_.Music().FileName(); }
-
     std::vector<std::pair<TBoxKind, QString>> boxes;
     TestDir dir;
     const QString path = dir.Path("scores.hgh");
+    TAudio audio_;
+    const TMediaPlayer& music = audio_.Music();
 
 private:
     TMessageBoxHook oldHook_;
-    TAudio audio_;
 };
 
 const QByteArray kThree = Record(5, 1, "A", MakeScore(90, 10)) +
@@ -69,13 +66,14 @@ TEST_F(TopTenScreen, AQualifyingResultOpensTheEditOverItsRow) {
     EXPECT_EQ(Row(form->grdLista, 0), (QStringList{"1", "A", "90 %", "00:10"}));
     EXPECT_EQ(Row(form->grdLista, 2), (QStringList{"3", "Okänd", "75 %", ""}));
     EXPECT_EQ(Row(form->grdLista, 3), (QStringList{"4", "C", "75 %", ""}));
-    EXPECT_EQ(std::tuple(MusicStarts(), MusicFile()), std::tuple(1, ProgramFolder() + "/good.mid"));
+    EXPECT_EQ(std::tuple(music.OpenCount(), music.FileName()),
+              std::tuple(1, ProgramFolder() + "/good.mid"));
     EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(TopTenScreen, ScoreMinusOneOnlyShowsTheListAndEscapeOrOkClosesIt) {
     auto form = Open(kThree, -1);
-    EXPECT_EQ(std::tuple(form->NewRank, form->txtNySignatur->isHidden(), MusicStarts()),
+    EXPECT_EQ(std::tuple(form->NewRank, form->txtNySignatur->isHidden(), music.OpenCount()),
               std::tuple(0, true, 0));
     EXPECT_EQ(Row(form->grdLista, 0)[1], "A");
     form->show();

@@ -46,10 +46,7 @@ TEST(Topplista, ADamagedFileShowsWhatWasReadBeforeTheDamage) {
     table(3, 1) = {MakeScore(95, 60), "Before"};
     const QString path = dir.Path("scores.hgh");
     SaveScores(table, path);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("0\r\n1\r\nAfter\r\n1\r\n"); // exercise 0: the range error
-    file.close();
+    dir.Write("scores.hgh", ReadAll(path) + "0\r\n1\r\nAfter\r\n1\r\n"); // exercise 0: out of range
     const TMessageBoxHook old = SetMessageBoxHook([](TBoxKind, const QString&) {});
     TfrmTopplista list;
     list.LoadScores(path, kRader);

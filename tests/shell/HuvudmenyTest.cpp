@@ -20,7 +20,6 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,8 +68,15 @@ protected:
         return s.value(key).toString();
     }
 
-    // The menu as the program makes it, then shown on the test's catalogue.
+    // The menu as the program makes it, then shown on the test's catalogue;
+    // unless told otherwise it records each start and opens a window for it.
     std::unique_ptr<TfrmHuvudmeny> Menu(TSkarmStartare startare = nullptr) {
+        if (!startare)
+            startare = [this](const std::shared_ptr<COvning>& e, QWidget* owner,
+                              const TSkarmLagrare& lagra) {
+                starts.emplace_back(e, e->Ovningsobjekt);
+                lagra(new QWidget(owner, Qt::Window));
+            };
         auto menu = std::make_unique<TfrmHuvudmeny>(nullptr, std::move(startare), &audio);
         for (int n = 1; n <= 7; ++n)
             menu->SetVarldsbild(n, World(n));
@@ -84,26 +90,24 @@ protected:
     TAudio audio;
     QStringList boxes;
     TMessageBoxHook old;
+    std::vector<std::pair<std::shared_ptr<COvning>, QStringList>> starts; // entry, items asked
 };
 
 } // namespace
 
-TEST_F(MenuTest, AnEmptyStoreGivesEverythingOnAndEnglish) {
+TEST_F(MenuTest, StoredSettingsAreOnOnlyForOneAndALanguageOutsideTheTableIsReplacedOr42Closes) {
     auto menu = Menu();
-    EXPECT_EQ(std::tuple(audio.MusicOn(), audio.SoundsOn(), ShowTimer, LanguageIndex),
-              std::tuple(true, true, true, 2));
-    EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
+    EXPECT_EQ(std::tuple(audio.MusicOn(), audio.SoundsOn(), ShowTimer, LanguageIndex, boxes.size()),
+              std::tuple(true, true, true, 2, 0)); // an empty store: everything on, English
     EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europe countries"});
-    EXPECT_EQ(menu->lstParts->count(), 7);
     EXPECT_EQ(menu->lstParts->currentRow(), -1); // part 1 is in effect, no line shown
-}
-
-TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneTextCountsAsMissingAndALanguageBeyondIsFatal) {
-    Store("Options/Music", "0");
-    Store("Options/Sounds", "2");
-    Store("Options/Timer", "on");
-    Store("Languages/From", "x");
-    auto menu = Menu();
+    // A text counts as missing.
+    for (auto [key, value] : {std::pair{"Options/Music", "0"},
+                              {"Options/Sounds", "2"},
+                              {"Options/Timer", "on"},
+                              {"Languages/From", "x"}})
+        Store(key, value);
+    menu = Menu();
     EXPECT_EQ(std::tuple(audio.MusicOn(), audio.SoundsOn(), ShowTimer, LanguageIndex),
               std::tuple(false, false, true, 2));
 
@@ -119,13 +123,11 @@ TEST_F(MenuTest, StoredFlagsAreOnOnlyForOneTextCountsAsMissingAndALanguageBeyond
         menu = Menu();
         EXPECT_TRUE(boxes.isEmpty());
     }
-}
 
-TEST_F(MenuTest, Language42ClosesTheMenuSilently) {
+    // Language 42 closes the menu silently and stays stored.
     Store("Languages/From", "42");
-    auto menu = Menu();
+    menu = Menu();
     menu->show();
-    ASSERT_TRUE(menu->isVisible());
     QCoreApplication::processEvents();
     EXPECT_EQ(std::tuple(menu->isVisible(), boxes.size(), menu->cboOvningar->count()),
               std::tuple(false, 0, 0));
@@ -158,22 +160,10 @@ TEST_F(MenuTest, TheInstructionSlidesAwayOnlyAfterAPartOtherThanEurope) {
     menu->SattVarldsdel(4);
     EXPECT_TRUE(menu->tmrInstruktion->isActive());
     const int top = menu->lblInstruktion->y();
-    for (int tick = 1; tick <= 15; ++tick)
+    int ticks = 0; // the 16th step passes the list's top
+    for (; menu->tmrInstruktion->isActive() && ticks < 20; ++ticks)
         menu->tmrInstruktionTimer();
-    EXPECT_TRUE(menu->tmrInstruktion->isActive());
-    menu->tmrInstruktionTimer(); // the 16th step passes the list's top
-    EXPECT_FALSE(menu->tmrInstruktion->isActive());
-    EXPECT_EQ(menu->lblInstruktion->y(), top + 32);
-}
-
-TEST_F(MenuTest, StartingWithNoLineSelectedAsksForAnExerciseAndTheMenuStays) {
-    int started = 0;
-    auto menu =
-        Menu([&](const std::shared_ptr<COvning>&, QWidget*, const TSkarmLagrare&) { ++started; });
-    menu->StartaOvning();
-    EXPECT_EQ(started, 0);
-    EXPECT_EQ(boxes, QStringList{"Choose an exercise"});
-    EXPECT_TRUE(menu->cboOvningar->count() == 1 && menu->isHidden());
+    EXPECT_EQ(std::pair(ticks, menu->lblInstruktion->y()), std::pair(16, top + 32));
 }
 
 TEST_F(MenuTest, TheScreenIsKnownBeforeItsStartAndAStartDuringAStartIsIgnored) {
@@ -210,18 +200,13 @@ TEST_F(MenuTest, TheScreenIsKnownBeforeItsStartAndAStartDuringAStartIsIgnored) {
 }
 
 TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry) {
-    std::shared_ptr<COvning> playing;
-    auto menu =
-        Menu([&](const std::shared_ptr<COvning>& e, QWidget* owner, const TSkarmLagrare& lagra) {
-            playing = e;
-            lagra(new QWidget(owner, Qt::Window));
-        });
+    auto menu = Menu();
     menu->cboOvningar->setCurrentRow(0);
     menu->StartaOvning();
-    ASSERT_TRUE(playing);
-    EXPECT_EQ(playing->Typ, "AREA");
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].first->Typ, "AREA");
     ASSERT_TRUE(menu->OppenSkarm(0));
-    std::weak_ptr<COvning> watch = playing;
+    std::weak_ptr<COvning> watch = starts[0].first;
 
     LanguageIndex = 1;
     Store("Languages/From", "1");
@@ -230,7 +215,7 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
     EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europa"});
     EXPECT_EQ(menu->cmdStarta->text(), LanguageTexts(1, 1));
     EXPECT_FALSE(watch.expired()); // the old catalogue is gone, the entry in play is not
-    EXPECT_NE(menu->Ovningar()->Forsta, playing);
+    EXPECT_NE(menu->Ovningar()->Forsta, starts[0].first);
 
     // The menu shows Europe again after a change made on another part.
     menu->SattVarldsdel(4);
@@ -239,60 +224,53 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
               std::pair(1, QStringList{"Europa"}));
 }
 
-TEST_F(MenuTest, EnterOnASelectedExerciseStartsItAndOnNoSelectionDoesNothing) {
-    int started = 0;
-    auto menu =
-        Menu([&](const std::shared_ptr<COvning>&, QWidget*, const TSkarmLagrare&) { ++started; });
+TEST_F(MenuTest, EnterOrStartOnASelectedExerciseStartsItAndWithNoSelectionOnlyStartAsksForOne) {
+    auto menu = Menu();
     menu->show();
     QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
-    EXPECT_EQ(std::pair(started, boxes.size()), std::pair(0, qsizetype(0)));
+    EXPECT_EQ(std::pair(starts.size(), boxes.size()), std::pair(size_t(0), qsizetype(0)));
+    menu->StartaOvning();
+    EXPECT_EQ(std::pair(starts.size(), boxes),
+              std::pair(size_t(0), QStringList{"Choose an exercise"}));
+    EXPECT_TRUE(menu->isVisible());
     menu->cboOvningar->setCurrentRow(0);
     QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
     QTest::keyClick(menu->cboOvningar, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(started, 2);
+    EXPECT_EQ(starts.size(), 2u);
 }
 
-TEST_F(MenuTest, ALongListScrollsWithKeysAndWheelAndItsLinesStayBesideTheScrollBar) {
+TEST_F(MenuTest, ALongListScrollsWithKeysAndItsLinesStayBesideTheScrollBar) {
     TByteWriter w;
     for (int n = 1; n <= 24; ++n)
         Entry("AREA", QString("Exercise %1 with a name that is long").arg(n), n).Write(w);
     w.SaveTo(dir.Path("Ovning.crp"));
-    QString started;
-    auto menu = Menu([&](const std::shared_ptr<COvning>& e, QWidget*, const TSkarmLagrare&) {
-        started = e->NamnNu();
-    });
+    auto menu = Menu();
     menu->show();
     QListWidget* list = menu->cboOvningar;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
     EXPECT_TRUE(list->verticalScrollBar()->isVisible());
     EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
     const QRect room = list->viewport()->rect();
-    EXPECT_LT(room.width(), list->width() - list->verticalScrollBar()->width() + 1);
-    for (int row : {0, 23})
-        EXPECT_EQ(list->visualItemRect(list->item(row)).width(), room.width()) << row;
+    EXPECT_EQ(list->visualItemRect(list->item(23)).width(), room.width());
 
-    // The wheel scrolls; End reaches the last line in full view, and Enter starts it.
-    QWheelEvent wheel(QPointF(20, 20), list->viewport()->mapToGlobal(QPointF(20, 20)), {},
-                      {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(list->viewport(), &wheel);
-    EXPECT_GT(list->verticalScrollBar()->value(), 0);
+    // Keys other than Enter reach the list: End shows the last line in full, and Enter starts it.
     list->setFocus();
-    QTest::keyClick(list, Qt::Key_Home);
     QTest::keyClick(list, Qt::Key_End);
     EXPECT_TRUE(room.contains(list->visualItemRect(list->item(23))));
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(started.toStdString(), "Exercise 24 with a name that is long2");
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].first->Nummer, 24);
 }
 
 TEST_F(MenuTest, APracticeGameAsksTheGivenItemsAndTheNextStartFromTheListTheWholeExercise) {
-    std::vector<std::pair<int, QStringList>> started;
-    auto menu = Menu([&](const std::shared_ptr<COvning>& e, QWidget*, const TSkarmLagrare&) {
-        started.emplace_back(e->Nummer, e->Ovningsobjekt);
-    });
+    auto menu = Menu();
     menu->StartaOvningsspel(1, {"SI", "SK"});
     menu->StartaOvningsspel(42, {"SI"}); // no such exercise: nothing starts
     menu->cboOvningar->setCurrentRow(0);
     menu->StartaOvning();
-    EXPECT_EQ(started, (std::vector<std::pair<int, QStringList>>{{1, {"SI", "SK"}}, {1, {}}}));
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_EQ(
+        std::tuple(starts[0].first, starts[0].second, starts[1].first->Nummer, starts[1].second),
+        std::tuple(starts[1].first, QStringList{"SI", "SK"}, 1, QStringList{}));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
 }

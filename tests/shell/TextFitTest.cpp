@@ -54,13 +54,7 @@ QString Misfit(const QWidget* w, const QString& text) {
     if (label && label->wordWrap()) {
         const QRect r = fm.boundingRect(QRect(0, 0, w->width(), 10000),
                                         Qt::TextWordWrap | int(label->alignment()), text);
-        return r.width() <= w->width() && r.height() <= w->height()
-                   ? QString()
-                   : QStringLiteral("wraps to %1 x %2 in %3 x %4")
-                         .arg(r.width())
-                         .arg(r.height())
-                         .arg(w->width())
-                         .arg(w->height());
+        return Room(r.width(), w->width()) + Room(r.height(), w->height());
     }
     const bool button = qobject_cast<const QAbstractButton*>(w);
     return Room(fm.horizontalAdvance(text) + (button ? 2 * kButtonSpace : 0), w->width());
@@ -120,21 +114,22 @@ COvningar* TextFit::catalogue = nullptr;
 
 TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
     TfrmHuvudmeny menu;
-    CheckWindow(&menu, "main menu");
     TfrmOvningKarta map;
-    CheckWindow(&map, "map screen");
     TfrmOvningFlagga flags;
-    CheckWindow(&flags, "flag screen");
     TfrmOvningMulti multi;
-    CheckWindow(&multi, "multiple-choice screen");
     TfrmTioitopp topTen;
-    CheckWindow(&topTen, "top-ten screen");
     TfrmTopplista topList;
-    CheckWindow(&topList, "top list");
     TfrmGenomgang review(nullptr, TSpelLogg(), QString());
-    CheckWindow(&review, "review");
     TfrmAbout about;
-    CheckWindow(&about, "About box");
+    for (auto [window, name] : {std::pair<QWidget*, const char*>{&menu, "main menu"},
+                                {&map, "map screen"},
+                                {&flags, "flag screen"},
+                                {&multi, "multiple-choice screen"},
+                                {&topTen, "top-ten screen"},
+                                {&topList, "top list"},
+                                {&review, "review"},
+                                {&about, "About box"}})
+        CheckWindow(window, name);
     // Each credit line stays in the column of the texts above it, clear of the
     // dark band on the right.
     for (int l = 1; l <= kLanguageCount; ++l) {
