@@ -47,9 +47,6 @@ struct TDrawnMap {
         }
         k->RitaAreaovning(pen);
     }
-    QRgb At(float lat, float lon) const {
-        return image.Picture().pixel(k->XKoord(lat, lon), k->YKoord(lat));
-    }
     std::unique_ptr<CKarta> k;
     TImage image;
 };
@@ -151,60 +148,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, EveryMapAndSize,
                                     std::to_string(s.width()) + "x" + std::to_string(s.height());
                          });
 
-struct TNamedPoint {
-    const char* name;
-    int map;
-    float lat, lon;
-    const char* state; // empty for a lake
-};
-
-// At 1920 x 1048, well inside each big lake: drawn as water and in a water
-// area; on an island that covers at least 6 pixels on its continent's map:
-// drawn as land, and land of its state.
-const TNamedPoint kPoints[] = {
-    {"Victoria", 4, -1.0f, 33.0f, ""},         {"Tanganyika", 4, -6.5f, 29.8f, ""},
-    {"Malawi", 4, -12.0f, 34.6f, ""},          {"Chad", 4, 13.0f, 14.5f, ""},
-    {"Turkana", 4, 3.6f, 36.1f, ""},           {"Volta", 4, 7.7f, 0.0f, ""},
-    {"Kariba", 4, -17.0f, 28.0f, ""},          {"Nasser", 4, 22.5f, 31.8f, ""},
-    {"Baikal", 5, 53.5f, 108.0f, ""},          {"Balkhash", 5, 46.5f, 74.5f, ""},
-    {"Issyk-Kul", 5, 42.4f, 77.3f, ""},        {"Khanka", 5, 45.0f, 132.4f, ""},
-    {"Tonlé Sap", 5, 12.9f, 104.1f, ""},       {"Eyre", 6, -28.4f, 137.3f, ""},
-    {"Ladoga", 2, 60.9f, 31.5f, ""},           {"Peipus", 2, 58.7f, 27.5f, ""},
-    {"Superior", 3, 47.7f, -87.5f, ""},        {"Nicaragua", 3, 11.5f, -85.4f, ""},
-    {"Lesbos", 2, 39.2f, 26.3f, "GR"},         {"Chios", 2, 38.4f, 26.0f, "GR"},
-    {"Samos", 2, 37.73f, 26.75f, "GR"},        {"Lemnos", 2, 39.9f, 25.25f, "GR"},
-    {"Naxos", 2, 37.05f, 25.5f, "GR"},         {"Euboea", 2, 38.6f, 23.6f, "GR"},
-    {"Corfu", 2, 39.6f, 19.85f, "GR"},         {"Kefalonia", 2, 38.2f, 20.55f, "GR"},
-    {"Rhodes", 2, 36.2f, 27.95f, "GR"},        {"Crete", 2, 35.2f, 24.9f, "GR"},
-    {"Krk", 2, 45.08f, 14.6f, "HR"},           {"Brač", 2, 43.32f, 16.65f, "HR"},
-    {"Mallorca", 2, 39.6f, 3.0f, "ES"},        {"Menorca", 2, 39.95f, 4.1f, "ES"},
-    {"Ibiza", 2, 38.98f, 1.43f, "ES"},         {"Bornholm", 2, 55.12f, 14.9f, "DK"},
-    {"Gotland", 2, 57.5f, 18.5f, "SE"},        {"Saaremaa", 2, 58.4f, 22.5f, "EE"},
-    {"Orkney", 2, 59.0f, -3.1f, "GB"},         {"Shetland", 2, 60.3f, -1.3f, "GB"},
-    {"Tenerife", 4, 28.27f, -16.6f, "ES"},     {"Gran Canaria", 4, 27.95f, -15.6f, "ES"},
-    {"Andros", 3, 24.45f, -77.95f, "BS"},      {"New Providence", 3, 25.05f, -77.4f, "BS"},
-    {"Grand Bahama", 3, 26.62f, -78.4f, "BS"}, {"Abaco", 3, 26.45f, -77.15f, "BS"},
-    {"Eleuthera", 3, 24.77f, -76.23f, "BS"},
-};
-
-TEST(AtlasGeometry, TheBigLakesAreWaterAndNamedIslandsAreLandOfTheirState) {
-    std::map<int, std::unique_ptr<TDrawnMap>> maps;
-    for (const TNamedPoint& p : kPoints) {
-        auto& m = maps[p.map];
-        if (!m)
-            m = std::make_unique<TDrawnMap>(p.map, 1920, 1048);
-        const bool lake = !*p.state;
-        bool own = false;
-        for (int i = 1; i <= m->k->Landareor->Antal; ++i) {
-            const CArea& a = m->k->Landareor->Area(i);
-            own = own || (a.Matchar(p.state) && InArea(a, p.lat, p.lon));
-        }
-        EXPECT_TRUE(lake ? AreaAt(*m->k->Vattenareor, p.lat, p.lon) != nullptr : own)
-            << p.name << (lake ? " is no water area" : " is not land of its state");
-        EXPECT_EQ(m->At(p.lat, p.lon) == kNavy, lake) << p.name << " is drawn wrongly";
-    }
-}
-
 // Every capital lies in its state on the world map and on its continent's;
 // its marker, at 1920 x 1048, lies on land of its own state: the pixel under
 // the marker's centre, read back as the map screen reads a click, is judged
@@ -232,8 +175,7 @@ TEST(AtlasGeometry, EveryCapitalLiesInItsStateAndOnItsLand) {
             const CArea* under = ClickedArea(*k.Landareor, k.LatVid(y), k.LonVid(y, x));
             const float lat = float(p->Latitud), lon = float(p->Longitud);
             bool present = false, inside = false, speck = false;
-            for (int i = 1; i <= k.Landareor->Antal; ++i) {
-                const CArea& a = k.Landareor->Area(i);
+            for (const CArea& a : AreasOf(*k.Landareor)) {
                 const bool in = InArea(a, lat, lon), own = a.Matchar(p->Grupp1);
                 present = present || own;
                 inside = inside || (in && own);
@@ -262,13 +204,8 @@ TEST(AtlasGeometry, EveryCapitalLiesInItsStateAndOnItsLand) {
 }
 
 // Every area exercise of the catalogue, started at a size.
-class AreaExercises : public EngineTest {
+class AreaExercises : public ShippedCatalogueTest {
 protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        QDir::setCurrent(ProgramFolder());
-        catalogue.LasOvningar("Ovning.crp");
-    }
     template <class Fn> void Each(QSize size, Fn fn) {
         for (auto e = catalogue.Forsta; e; e = e->Nasta) {
             auto* area = dynamic_cast<COvningLandArea*>(e.get());
@@ -288,7 +225,6 @@ protected:
                 keys << e.Objekt(i);
         return keys;
     }
-    COvningar catalogue;
 };
 
 // Every asked state has a target of 9 pixels, its shape or its ring, at the
@@ -327,8 +263,7 @@ TEST_F(AreaExercises, EveryAskedAreaLiesWhollyInsideTheViewAt4to3And16to9) {
         Each(size, [&](COvningLandArea& e, CKarta& k, QSize s) {
             QStringList cut;
             for (const QString& key : Asked(e, k))
-                for (int i = 1; i <= k.Landareor->Antal; ++i) {
-                    const CArea& a = k.Landareor->Area(i);
+                for (const CArea& a : AreasOf(*k.Landareor)) {
                     if (!a.Matchar(key) || !a.Deltar || a.Antal < 3)
                         continue;
                     bool inside = true;

@@ -21,23 +21,14 @@ namespace {
 const QStringList kKinds = {"HAV", "O", "BERG", "FLOD"};
 const QStringList kContinents = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS"};
 
-std::vector<const COrt*> Places(const COrter& list) {
-    std::vector<const COrt*> out;
-    for (const COrt* p = list.Forsta.get(); p; p = p->Nasta.get())
-        out.push_back(p);
-    return out;
-}
-
-class WorldFeatures : public EngineTest {
+class WorldFeatures : public ShippedCatalogueTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
-        QDir::setCurrent(ProgramFolder());
-        catalogue.LasOvningar("Ovning.crp");
+        ShippedCatalogueTest::SetUp();
         places.LasOrter("Ort2.crp");
         // A second record of a sea for another continent has no kind: it
         // takes the kind of the record at the same spot.
-        for (const COrt* p : Places(places))
+        for (const COrt* p : PlacesOf(places))
             if (!p->Grupp1.isEmpty())
                 kindAt[{p->Latitud, p->Longitud}] = p->Grupp1;
     }
@@ -51,7 +42,6 @@ protected:
         return list;
     }
 
-    COvningar catalogue;
     COrter places;
     std::map<std::pair<double, double>, QString> kindAt;
 };
@@ -59,7 +49,7 @@ protected:
 } // namespace
 
 TEST_F(WorldFeatures, TheRecordsCarryTheGroupKeysOfTheirExercises) {
-    const auto all = Places(places);
+    const auto all = PlacesOf(places);
     ASSERT_GE(all.size(), 120u);
     for (const COrt* p : all) {
         const std::string name = p->Namn[2].toStdString();
@@ -87,7 +77,7 @@ TEST_F(WorldFeatures, EveryExerciseShowsItsFeaturesWhereTheyLie) {
             // needs a view of its own.
             ASSERT_TRUE(k->VyNord > k->VySyd && k->VyNord < 1000) << "no view";
             std::vector<const COrt*> asked;
-            for (const COrt* p : Places(*k->Platser))
+            for (const COrt* p : PlacesOf(*k->Platser))
                 if (p->Deltar)
                     asked.push_back(p);
             EXPECT_GE(asked.size(), 5u);
@@ -116,7 +106,7 @@ TEST_F(WorldFeatures, EveryExerciseShowsItsFeaturesWhereTheyLie) {
             }
         }
     }
-    for (const COrt* p : Places(places))
+    for (const COrt* p : PlacesOf(places))
         EXPECT_TRUE(seen.count({p->Latitud, p->Longitud}))
             << p->Namn[2].toStdString() << " is asked by no exercise";
 }

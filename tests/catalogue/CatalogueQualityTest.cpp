@@ -22,13 +22,11 @@
 
 namespace {
 
-class ShippedCatalogue : public EngineTest {
+class ShippedCatalogue : public ShippedCatalogueTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
-        QDir::setCurrent(ProgramFolder());
+        ShippedCatalogueTest::SetUp();
         LoadLanguageTexts();
-        catalogue.LasOvningar("Ovning.crp");
     }
     // Runs fn for every entry of the kind with its map loaded and lent to it;
     // the player answers right every time, so each game ends at 100 %.
@@ -91,8 +89,6 @@ protected:
         EXPECT_TRUE(e.Slut);
         EXPECT_GE(e.Svarat, 5) << "too short a game";
     }
-
-    COvningar catalogue;
 };
 
 } // namespace

@@ -13,19 +13,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-class ShippedQuestions : public EngineTest {
-protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        QDir::setCurrent(ProgramFolder());
-        catalogue.LasOvningar("Ovning.crp");
-    }
-    COvningar catalogue;
-};
-
-} // namespace
+using ShippedQuestions = ShippedCatalogueTest;
 
 TEST(SharedNames, AreWholeWordsOfEitherName) {
     EXPECT_TRUE(ShareAName("Luxembourg", "Luxembourg"));

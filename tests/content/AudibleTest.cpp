@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the player hears: the right-answer and wrong-answer effects and the
-// top-ten music, played the way the game plays them, through SDL's disk audio
-// driver, which writes the device's output to a file instead of a sound card.
+// What the player hears: the shipped effects and the top-ten music, played the
+// way the game plays them, through SDL's disk audio driver, which writes the
+// device's output to a file instead of a sound card.
 #include "AssetPath.h"
 
 #include <QFile>
@@ -65,13 +65,16 @@ THeard Play(const QStringList& args) {
     return heard;
 }
 
-TEST(Audible, RightAndWrongAnswersAreHeardOnBothSidesUnclipped) {
-    // The effect channels the exercises use for a right and a wrong answer.
-    for (auto [file, channel] : {std::pair("Plopp4.WAV", "1"), std::pair("Rassel11.WAV", "2")}) {
+TEST(Audible, EffectsAreShortAndHeardOnBothSidesUnclipped) {
+    // Each on the channel the game plays it on: a right and a wrong answer, a menu click.
+    for (auto [file, channel] : {std::pair("Plopp4.WAV", "1"), std::pair("Rassel11.WAV", "2"),
+                                 std::pair("Plopp.WAV", "2")}) {
         SCOPED_TRACE(file);
         const THeard heard = Play({"effect", file, channel});
-        EXPECT_GT(heard.LoudSeconds(0), 0.05);
-        EXPECT_GT(heard.LoudSeconds(1), 0.05);
+        for (int side : {0, 1}) {
+            EXPECT_GT(heard.LoudSeconds(side), 0.02);
+            EXPECT_LT(heard.LoudSeconds(side), 0.5);
+        }
         EXPECT_EQ(heard.FullScale(), 0);
     }
 }

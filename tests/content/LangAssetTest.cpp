@@ -52,8 +52,7 @@ TEST(LangAsset, QuestionsReadWithAnyBareName) {
         EXPECT_TRUE(texts[13][l].endsWith(':'));
         // Where a language puts an article or a case before a name, a colon
         // keeps the name apart ("Click on: United Kingdom").
-        if (l != 0 && l != 6)
-            EXPECT_TRUE(texts[9][l].endsWith(':'));
+        EXPECT_TRUE(l == 0 || l == 6 || texts[9][l].endsWith(':'));
     }
     // Spanish opens a question with its inverted mark, where the question starts.
     EXPECT_EQ("Estocolmo " + texts[10][4],

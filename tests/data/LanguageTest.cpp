@@ -12,18 +12,12 @@
 
 namespace {
 
-// Writes a language record: the number, then the texts of languages 1..8.
-void Record(TByteWriter& w, int number, const QString& prefix) {
+// Writes a language record: the number, then the texts of languages 1..8,
+// each the prefix and its language's number (all empty with no prefix).
+void Record(TByteWriter& w, int number, const QString& prefix = {}) {
     w.WriteInt16(number);
     for (int language = 1; language <= 8; ++language)
-        w.WriteString(prefix + QString::number(language));
-}
-
-// A record whose eight texts are empty.
-void Blank(TByteWriter& w, int number) {
-    w.WriteInt16(number);
-    for (int language = 1; language <= 8; ++language)
-        w.WriteString({});
+        w.WriteString(prefix.isEmpty() ? prefix : prefix + QString::number(language));
 }
 
 class LanguageTest : public ::testing::Test {
@@ -45,7 +39,7 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
     TByteWriter w;
     Record(w, 34, "z");
     for (int n = 33; n >= 2; --n)
-        Blank(w, n);
+        Record(w, n);
     Record(w, 1, "a");
     Record(w, 1, "b");
     w.SaveTo(dir.Path("lang.crp"));
@@ -91,7 +85,7 @@ TEST_F(LanguageTest, BadNumbersAndEmptyOrCutTablesAreDamagedFilesNamedInTheMessa
 TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     TByteWriter w;
     for (int n = 2; n <= 34; ++n)
-        Blank(w, n);
+        Record(w, n);
     Record(w, 1, "start");
     w.SaveTo(dir.Path("lang.crp"));
     LoadLanguageTextsFrom(dir.Path("lang.crp"));

@@ -61,16 +61,6 @@ protected:
 
 } // namespace
 
-TEST_F(Drawing, OutlinesWaterAndFrame) {
-    k.Rensa();
-    EXPECT_EQ(image.Picture().pixel(200, 100), kGrey);
-    k.RitaGranser(1);
-    EXPECT_EQ(At({{0, -15}, {5, 10}, {0, -10}}), (Colours{kBlack, kBlack, kGrey}));
-    EXPECT_EQ(image.Picture().pixel(0, 50), kBlack);
-    k.RitaVatten(); // the lake filled and outlined, nothing beyond
-    EXPECT_EQ(At({{0, 0}, {2, 0}, {0, 3}}), (Colours{kNavy, kNavy, kGrey}));
-}
-
 TEST_F(Drawing, InvisibleOrDotLikeLandIsSkippedButWaterIsNot) {
     // Bounds that claim the area lies far east of the picture, and below it.
     k.Landareor->Area(1).Vast = 40;
@@ -142,8 +132,6 @@ TEST_F(Drawing, LandAndLakesThatNoSeedReachesGetTheirColoursAndFollowTheAnswers)
     k.FargaAreor();
     EXPECT_EQ(At({{0, -10}, {0, 10}, {0, 0}, {7, 0}}),
               (Colours{qRgb(0, 128, 0), qRgb(0, 128, 0), qRgb(10, 20, 30), kNavy}));
-    k.FyllAreor("A", QColor(0, 255, 0));
-    EXPECT_EQ(At(0, -10), qRgb(0, 255, 0));
     areor.SattBesvarad("A", 4);
     k.FargaAreor();
     EXPECT_EQ(At(0, -10), qRgb(255, 0, 0));

@@ -6,17 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::vector<COrt*> List(const COrter& orter) {
-    std::vector<COrt*> v;
-    for (COrt* o = orter.Forsta.get(); o; o = o->Nasta.get())
-        v.push_back(o);
-    return v;
-}
-
-} // namespace
-
 TEST(TPlaceRecord, WritesTheFileFormatAndReadsItBack) {
     const TPlaceRecord small{.Id = "a",
                              .Namn = {"b"},
@@ -44,7 +33,7 @@ TEST(COrter, LoadsInFileOrderAndKeepsWhatCameBeforeAFailure) {
     a.Grupp3 = "SE";
     COrter orter;
     orter.LasOrter(dir.Write("Ort1.crp", FileOf({a, Place("Oslo", 2, "CAP")})));
-    const auto list = List(orter);
+    const auto list = PlacesOf(orter);
     ASSERT_EQ(list.size(), 2u);
     const COrt& s = *list[0];
     EXPECT_EQ(QStringList(s.Namn.begin() + 6, s.Namn.end()),
@@ -57,15 +46,15 @@ TEST(COrter, LoadsInFileOrderAndKeepsWhatCameBeforeAFailure) {
     cut.chop(2);
     COrter broken;
     EXPECT_THROW(broken.LasOrter(dir.Write("cut.crp", cut)), EInOutError);
-    ASSERT_GE(List(broken).size(), 1u);
-    EXPECT_EQ(List(broken)[0]->Namn[1], "A");
+    ASSERT_GE(PlacesOf(broken).size(), 1u);
+    EXPECT_EQ(PlacesOf(broken)[0]->Namn[1], "A");
 }
 
 TEST(COrter, EmptyFileGivesOneBlankPlace) {
     TestDir dir;
     COrter orter;
     orter.LasOrter(dir.Write("Ort2.crp", {}));
-    const auto list = List(orter);
+    const auto list = PlacesOf(orter);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(std::pair(list[0]->Namn[1], list[0]->Niva), std::pair(QString(), 0));
     // The blank place answers to the empty key through its three empty groups.
@@ -83,7 +72,7 @@ TEST(COrter, ValjCountsLevelsKeysAndClasses) {
     orter.LasOrter(
         dir.Write("Ort1.crp", FileOf({Place("N0", 0, "L"), Place("N1", 1, "L"), Place("N2", 2, "L"),
                                       Place("N3", 3, "L"), c1, c2, both})));
-    const auto list = List(orter);
+    const auto list = PlacesOf(orter);
 
     orter.Valj("L", 2, false, false);
     EXPECT_EQ(orter.Kvar, 3);

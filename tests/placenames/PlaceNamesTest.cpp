@@ -6,6 +6,7 @@
 // SchoolAtlasNamesTest.cpp.
 #include "maps/Areas.h"
 #include "maps/Places.h"
+#include "support/MapFiles.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -34,13 +35,6 @@ std::map<QString, QStringList> Capitals() {
 }
 const std::map<QString, QStringList> kCapitals = Capitals();
 
-std::vector<const COrt*> Places(const COrter& list) {
-    std::vector<const COrt*> out;
-    for (const COrt* p = list.Forsta.get(); p; p = p->Nasta.get())
-        out.push_back(p);
-    return out;
-}
-
 QString Describe(const COrt& p, int l) {
     return QStringLiteral("%1 %2: %3").arg(p.Grupp1, kLanguages[l], p.Namn[l]);
 }
@@ -56,7 +50,7 @@ protected:
 TEST_F(ShippedNames, EveryCapitalHasItsStandardNameInEveryLanguage) {
     QStringList wrong;
     QSet<QString> seen;
-    for (const COrt* p : Places(places)) {
+    for (const COrt* p : PlacesOf(places)) {
         if (!p->Klass1)
             continue;
         const auto row = kCapitals.find(p->Grupp1);
@@ -73,7 +67,7 @@ TEST_F(ShippedNames, EveryCapitalHasItsStandardNameInEveryLanguage) {
 TEST_F(ShippedNames, DistrictsWithABorrowedPopulationAreNoCities) {
     // GeoNames gives these the population of the city or county around them.
     const QStringList districts = {"Budta", "Dadonghai", "Najafgarh", "Nowrangapur", "Tongshan"};
-    for (const COrt* p : Places(places))
+    for (const COrt* p : PlacesOf(places))
         EXPECT_FALSE(districts.contains(p->Namn[kEnglish])) << p->Namn[kEnglish].toStdString();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "maps/Karta.h"
+#include "support/MapFiles.h"
 
 #include <QPoint>
 #include <QRect>
@@ -23,8 +24,7 @@
 class TTargets {
 public:
     TTargets(const CKarta& k, QSize size) : k_(k), size_(size) {
-        for (int i = 1; i <= k.Landareor->Antal; ++i) {
-            const CArea& a = k.Landareor->Area(i);
+        for (const CArea& a : AreasOf(*k.Landareor)) {
             if (!a.Deltar)
                 continue;
             TState& s = states_[a.Grupp1.isEmpty() ? a.Nyckel : a.Grupp1];
@@ -44,8 +44,7 @@ public:
     // Where the map puts the ring of a state.
     static TLatLon RingPoint(const CKarta& k, const QString& key) {
         const CArea* best = nullptr;
-        for (int i = 1; i <= k.Landareor->Antal; ++i) {
-            const CArea& a = k.Landareor->Area(i);
+        for (const CArea& a : AreasOf(*k.Landareor)) {
             if (a.Matchar(key) && (!best || Bounds(a) > Bounds(*best)))
                 best = &a;
         }
@@ -106,8 +105,7 @@ private:
             return it->second = *ring == key;
         const float lat = k_.LatVid(y), lon = k_.LonVid(y, x);
         const CArea* under = nullptr;
-        for (int i = 1; i <= k_.Landareor->Antal; ++i) {
-            const CArea& a = k_.Landareor->Area(i);
+        for (const CArea& a : AreasOf(*k_.Landareor)) {
             if (a.Deltar && lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
                 PunktIYta(lat, lon, a.Punkter, a.Antal) && (!under || a.Nord < under->Nord))
                 under = &a;
@@ -129,8 +127,7 @@ private:
                         return false;
             return true;
         };
-        for (int i = 1; i <= k_.Landareor->Antal; ++i) {
-            const CArea& a = k_.Landareor->Area(i);
+        for (const CArea& a : AreasOf(*k_.Landareor)) {
             if (!a.Matchar(key) || !a.Deltar)
                 continue;
             for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
@@ -143,8 +140,7 @@ private:
                                 return true;
             }
         }
-        for (int i = 1; i <= k_.Landareor->Antal; ++i) {
-            const CArea& a = k_.Landareor->Area(i);
+        for (const CArea& a : AreasOf(*k_.Landareor)) {
             if (!a.Matchar(key) || !a.Deltar || a.Antal < 3)
                 continue;
             for (int y = k_.YKoord(a.Nord); y <= k_.YKoord(a.Syd); ++y) {

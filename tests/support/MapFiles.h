@@ -5,7 +5,23 @@
 #include "maps/Karta.h"
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
+#include <vector>
+
+// The records of an area list and the places of a place list, for range-for.
+inline std::vector<std::reference_wrapper<const CArea>> AreasOf(const CAreor& list) {
+    std::vector<std::reference_wrapper<const CArea>> out;
+    for (int i = 1; i <= list.Antal; ++i)
+        out.push_back(list.Area(i));
+    return out;
+}
+inline std::vector<COrt*> PlacesOf(const COrter& list) {
+    std::vector<COrt*> out;
+    for (COrt* p = list.Forsta.get(); p; p = p->Nasta.get())
+        out.push_back(p);
+    return out;
+}
 
 // The bytes of a whole file of area, place or sea-point records.
 template <class Records> QByteArray FileOf(const Records& records) {

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/Helpers.h"
 #include "exercises/Ovning.h"
+#include "exercises/Ovningar.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
+#include "support/MapFiles.h"
+#include "support/TestScreens.h"
 
+#include <QDir>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -43,8 +48,7 @@ inline const CArea* AreaAt(const CAreor& list, float lat, float lon) {
 // around it).
 inline const CArea* ClickedArea(const CAreor& list, float lat, float lon) {
     const CArea* under = nullptr;
-    for (int i = 1; i <= list.Antal; ++i) {
-        const CArea& a = list.Area(i);
+    for (const CArea& a : AreasOf(list)) {
         if (InArea(a, lat, lon) && (!under || a.Nord < under->Nord))
             under = &a;
     }
@@ -62,3 +66,14 @@ std::unique_ptr<CKarta> StartOnShippedMap(COvning& e, QSize size, Screen& screen
     e.Karta = nullptr;
     return karta;
 }
+
+// The shipped catalogue, read where the shipped files lie (the program folder).
+class ShippedCatalogueTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        QDir::setCurrent(ProgramFolder());
+        catalogue.LasOvningar("Ovning.crp");
+    }
+    COvningar catalogue;
+};
