@@ -11,28 +11,6 @@
 
 namespace {
 
-QString Key(int i) {
-    return QString("K%1").arg(i);
-}
-
-// Areas K1, K2... side by side, named by the given names or by their keys.
-std::vector<TAreaRecord> Countries(int n, const QStringList& names = {}) {
-    std::vector<TAreaRecord> areas;
-    for (int i = 0; i < n; ++i) {
-        areas.push_back(Box(Key(i + 1), 0, i * 2, 1, i * 2 + 1));
-        if (!names.isEmpty())
-            areas.back().Namn = {names[i]};
-    }
-    return areas;
-}
-
-QStringList Keys(int n) {
-    QStringList keys;
-    for (int i = 1; i <= n; ++i)
-        keys << Key(i);
-    return keys;
-}
-
 QStringList Sorted(QStringList list) {
     list.sort();
     return list;
@@ -73,12 +51,7 @@ protected:
 class MultiTest : public EngineTest {
 protected:
     void Start(const QStringList& areaNames, const QStringList& placeNames) {
-        std::vector<TPlaceRecord> places;
-        for (int i = 0; i < placeNames.size(); ++i) {
-            places.push_back(Place(placeNames[i], 1, Key(i + 1)));
-            places.back().Klass1 = true; // capitals
-        }
-        karta = MakeMap(Countries(areaNames.size(), areaNames), places);
+        karta = MakeMap(Countries(areaNames.size(), areaNames), Capitals(placeNames));
         ex.Karta = karta.get();
         ex.Niva = 1;
         ex.KravPlats1 = true;
@@ -218,7 +191,8 @@ TEST_F(MultiTest, AWrongBoxTurnsRedTheRightGreenAndTheLogNamesTheCountryAskedAnd
     const TFragaLogg& f = ex.Logg.Fragor.at(0);
     const QString asked = ex.Plats->Grupp1;
     // The key of the box chosen is the country it stands for, whichever way the question asks.
-    const QString givenKey = Key(given.isEmpty() ? 0 : QString("ABCD").indexOf(given[0]) + 1);
+    const QString givenKey =
+        QString("K%1").arg(given.isEmpty() ? 0 : QString("ABCD").indexOf(given[0]) + 1);
     EXPECT_EQ(std::tuple(f.Objekt, f.Forsok, f.Givet, f.GivetNamn),
               std::tuple(asked, 2, QStringList{givenKey}, QStringList{given}));
     EXPECT_EQ(

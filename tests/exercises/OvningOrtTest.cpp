@@ -51,10 +51,11 @@ protected:
 } // namespace
 
 TEST_F(OrtTest, LevelAndClassDecideWhichPlacesTakePart) {
-    Start({Town("P1", 5, 5), Town("High", 6, 6, 3), Town("NoClass", 7, 7, 1, false)}, 2, true);
-    EXPECT_EQ(Taking(), QStringList{"P1"});
-    EXPECT_EQ(karta->Platser->Kvar, 1);
-    Start({Town("P1", 5, 5), Town("High", 6, 6, 3), Town("NoClass", 7, 7, 1, false)}, 2, false);
+    const std::vector places{Town("P1", 5, 5), Town("High", 6, 6, 3),
+                             Town("NoClass", 7, 7, 1, false)};
+    Start(places, 2, true);
+    EXPECT_EQ(std::pair(Taking(), karta->Platser->Kvar), std::pair(QStringList{"P1"}, 1));
+    Start(places, 2, false);
     EXPECT_EQ(Taking(), (QStringList{"P1", "NoClass"}));
 }
 

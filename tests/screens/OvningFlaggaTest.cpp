@@ -18,15 +18,9 @@ const QColor kSilver(192, 192, 192);
 class FlaggaTest : public ScreenTest {
 protected:
     void Start(int count) {
-        QStringList keys;
-        std::vector<TAreaRecord> areas;
-        for (int i = 1; i <= count; ++i) {
-            keys << QString("K%1").arg(i);
-            areas.push_back(Box(keys.last(), 0, i * 2, 1, i * 2 + 1));
-        }
-        dir.Write("AREA1.crp", FileOf(areas));
+        dir.Write("AREA1.crp", FileOf(Countries(count)));
         dir.Write("Ort1.crp", FileOf({Place("Town")}));
-        ex = Exercise<COvningFlagga>(12, 1, 1, keys);
+        ex = Exercise<COvningFlagga>(12, 1, 1, Keys(count));
         screen = std::make_unique<TfrmOvningFlagga>(nullptr, Qt::Window);
         screen->StartaOvning(ex);
     }
@@ -65,15 +59,14 @@ TEST_F(FlaggaTest, DrawsTheFlagsInPlayOnTheGridEachCentredInItsCell) {
     EXPECT_EQ(opened, QStringList(2, "file://" + ProgramFolder() + "/globina.chm"));
 
     // A picture is drawn at its own size centred in its cell, in a frame.
-    QImage wide(200, 50, QImage::Format_RGB32);
-    wide.fill(Qt::red);
-    screen->Flaggbilder[2] = wide;
+    screen->Flaggbilder[2] = QImage(200, 50, QImage::Format_RGB32);
+    screen->Flaggbilder[2].fill(Qt::red);
     screen->RitaFlagga(2, Qt::white, false);
     const QImage& sheet = screen->imgFlags->Picture();
     const int left = 223 - 100; // centre round(1.5 x 148.75) less half the width
-    EXPECT_EQ(sheet.pixelColor(left, 8), QColor(Qt::black));
-    EXPECT_EQ(sheet.pixelColor(left + 1, 20), QColor(Qt::red));
-    EXPECT_EQ(sheet.pixelColor(left + 198, 20), QColor(Qt::red)); // over the next cell
+    EXPECT_EQ(std::tuple(sheet.pixelColor(left, 8), sheet.pixelColor(left + 1, 20),
+                         sheet.pixelColor(left + 198, 20)), // over the next cell
+              std::tuple(QColor(Qt::black), QColor(Qt::red), QColor(Qt::red)));
 }
 
 TEST_F(FlaggaTest, ClicksOutsideTheFlagsInPlayAndOnAnsweredFlagsDoNothing) {
@@ -149,16 +142,14 @@ TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndRestartBeginsAgain) {
         ClickCell(ex->FragaNr);
     }
     EXPECT_EQ(topList, (std::vector<std::pair<int32_t, int32_t>>{{12, MakeScore(100, 20)}}));
-    EXPECT_TRUE(screen->lblFraga->text().isEmpty());
-    EXPECT_FALSE(screen->tmrTid->isActive());
+    EXPECT_TRUE(screen->lblFraga->text().isEmpty() && !screen->tmrTid->isActive());
 
     QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
     EXPECT_EQ(std::tuple(screen->Sekunder, screen->lblTid->text(), screen->lblProcent->text()),
               std::tuple(0, QString(), "0 %"));
-    EXPECT_TRUE(screen->tmrTid->isActive());
+    EXPECT_TRUE(screen->tmrTid->isActive() && !screen->lblFraga->text().isEmpty());
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(CellColor(n), QColor(Qt::white));
-    EXPECT_FALSE(screen->lblFraga->text().isEmpty());
 }
 
 TEST_F(FlaggaTest, AQuestionThatWouldRunIntoThePercentageAsksByAShorterText) {

@@ -17,21 +17,11 @@ class MultiTest : public ScreenTest {
 protected:
     // Four countries with their capitals, of which the first count are in the file.
     void Start(int count, int map = 2) {
-        const QStringList lands = {"Anland", "Beland", "Celand", "Deland"};
-        const QStringList towns = {"Acity", "Bcity", "Ccity", "Dcity"};
-        QStringList keys;
-        std::vector<TAreaRecord> areas;
-        std::vector<TPlaceRecord> places;
-        for (int i = 0; i < 4; ++i) {
-            keys << QString("K%1").arg(i + 1);
-            areas.push_back(Box(keys.last(), 0, i * 2, 1, i * 2 + 1));
-            areas.back().Namn = {lands[i]};
-            places.push_back(Place(towns[i], 1, keys.last()));
-            places.back().Klass1 = true;
-        }
-        dir.Write(QString("AREA%1.crp").arg(map), FileOf(areas));
+        const std::vector<TPlaceRecord> places = Capitals({"Acity", "Bcity", "Ccity", "Dcity"});
+        dir.Write(QString("AREA%1.crp").arg(map),
+                  FileOf(Countries(4, {"Anland", "Beland", "Celand", "Deland"})));
         dir.Write("Ort2.crp", FileOf(std::vector(places.begin(), places.begin() + count)));
-        ex = Exercise<COvningMulti>(30, map, 2, keys);
+        ex = Exercise<COvningMulti>(30, map, 2, Keys(4));
         ex->Niva = 1;
         ex->KravPlats1 = true;
         screen = std::make_unique<TfrmOvningMulti>(nullptr, Qt::Window);

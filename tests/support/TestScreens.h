@@ -19,6 +19,32 @@
 #include <memory>
 #include <vector>
 
+// Keys K1..Kn; their land areas side by side, named by the names given or
+// by their keys; and capitals of those areas by the names given.
+inline QStringList Keys(int n) {
+    QStringList keys;
+    for (int i = 1; i <= n; ++i)
+        keys << QString("K%1").arg(i);
+    return keys;
+}
+inline std::vector<TAreaRecord> Countries(int n, const QStringList& names = {}) {
+    std::vector<TAreaRecord> areas;
+    for (int i = 0; i < n; ++i) {
+        areas.push_back(Box(Keys(n)[i], 0, i * 2, 1, i * 2 + 1));
+        if (!names.isEmpty())
+            areas.back().Namn = {names[i]};
+    }
+    return areas;
+}
+inline std::vector<TPlaceRecord> Capitals(const QStringList& names) {
+    std::vector<TPlaceRecord> places;
+    for (int i = 0; i < names.size(); ++i) {
+        places.push_back(Place(names[i], 1, Keys(i + 1).last()));
+        places.back().Klass1 = true;
+    }
+    return places;
+}
+
 // Screens that stand in for the real ones and record what the exercise shows.
 template <class Screen> class Recording : public Screen {
 public:
