@@ -42,7 +42,7 @@ void COvningLandArea::FargaAreor() {
         Karta->FargaAreor();
 }
 
-void COvningLandArea::FyllFraga(const QColor& color) {
+void COvningLandArea::RitaSvaret(const QColor& color) {
     if (Karta && Karta->Bild)
         Karta->FyllAreor(FragaNamn, color);
 }
@@ -116,7 +116,7 @@ bool COvningLandArea::Ignoreras(const TKlick& klick) {
 void COvningLandArea::RattSvar() {
     COvning::RattSvar();
     ++Svarat; // from now on a right answer weighs two
-    FyllFraga(GreenColor);
+    RitaSvaret(GreenColor);
     if (auto* kf = Kartformular(Formular))
         kf->VisaNamn(QString(), 0, 0, false);
     if (Karta && Karta->Landareor)
@@ -151,20 +151,6 @@ void COvningLandArea::FelSvar(const TKlick& klick) {
         Blinklage = 1;
 }
 
-void COvningLandArea::Blinka() {
-    if (Blinklage == 1) {
-        FyllFraga(GreenColor);
-        Blinklage = 2;
-    } else if (Blinklage == 2 && FelDenna > 3) {
-        FyllFraga(QColor(0, 128, 0));
-        Blinklage = 1;
-    }
-}
-
-void COvningLandArea::RitaOm() {
-    if (!Karta || !Karta->Bild)
-        return;
+void COvningLandArea::RitaKartan() {
     Karta->RitaAreaovning(Linjebredd);
-    if (Blinklage == 2)
-        FyllFraga(GreenColor); // the answer is being shown
 }
