@@ -85,6 +85,22 @@ void COvning::RattSvar() {
     PlayEffect(Ljud, TAudio::TEffect::Right);
 }
 
+void COvning::FragaForst() {
+    const QString text = NastaFraga();
+    if (Formular)
+        Formular->VisaFraga(text);
+}
+
+void COvning::VisaKartan(TOvningsformular* formular) {
+    if (auto* kf = dynamic_cast<TKartformular*>(formular))
+        Karta->Bild = kf->Kartbild();
+    Karta->BeraknaSkala();
+    if (Karta->VyNord == 0 && Karta->VySyd == 0)
+        Karta->AnpassaVy();
+    if (Karta->Bild)
+        RitaKartan();
+}
+
 void COvning::Blinka() {
     if (Blinklage == 1) {
         RitaSvaret(GreenColor);

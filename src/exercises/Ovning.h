@@ -113,6 +113,11 @@ protected:
     // The key and the shown name of what a wrong answer gave instead.
     virtual std::pair<QString, QString> Givet(const TKlick& klick) const = 0;
     void BeraknaProcent();
+    // The first question of a game, shown on the screen.
+    void FragaForst();
+    // Gives the map the map screen's picture (if that is the screen) and the
+    // view of the game, and draws the game's map; needs a map.
+    void VisaKartan(TOvningsformular* formular);
     // The map kinds' drawing: the map of the game as it stands, and the asked
     // item in the colour. The others have no map picture.
     virtual void RitaKartan() {}

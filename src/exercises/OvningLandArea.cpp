@@ -72,17 +72,9 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
         Karta->Stater.clear();
         for (int i = 1; i <= Antal; ++i)
             Karta->Stater << Objekt(i);
-        if (auto* kf = Kartformular(formular))
-            Karta->Bild = kf->Kartbild();
-        Karta->BeraknaSkala();
-        if (Karta->VyNord == 0 && Karta->VySyd == 0)
-            Karta->AnpassaVy();
-        if (Karta->Bild)
-            Karta->RitaAreaovning(Linjebredd);
+        VisaKartan(formular);
     }
-    const QString text = NastaFraga();
-    if (Formular)
-        Formular->VisaFraga(text);
+    FragaForst();
 }
 
 QString COvningLandArea::NastaFraga() {

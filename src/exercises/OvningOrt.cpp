@@ -73,21 +73,11 @@ void COvningOrt::Starta(TOvningsformular* formular) {
             }
         platser.Valda = platser.Kvar;
     }
-    auto* kf = Kartformular(formular);
-    if (Karta) {
-        if (kf)
-            Karta->Bild = kf->Kartbild();
-        Karta->BeraknaSkala();
-        if (Karta->VyNord == 0 && Karta->VySyd == 0)
-            Karta->AnpassaVy();
-        if (Karta->Bild)
-            Karta->RitaOrtovning(Linjebredd);
-    }
-    if (kf)
+    if (Karta)
+        VisaKartan(formular);
+    if (auto* kf = Kartformular(formular))
         kf->VisaNamn(QString(), 0, 0, false);
-    const QString text = NastaFraga();
-    if (Formular)
-        Formular->VisaFraga(text);
+    FragaForst();
 }
 
 QString COvningOrt::NastaFraga() {

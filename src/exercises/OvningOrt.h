@@ -28,12 +28,12 @@ public:
     COrt* Plats = nullptr; // not owned
 
 protected:
-    std::pair<QString, QString> Givet(const TKlick& klick) const override;
     // The markers, the answered places with their names in yellow.
     void RitaKartan() override;
     // Draws the asked place's marker.
     void RitaSvaret(const QColor& color) override;
     QColor Omarkerad() const override { return QColor(0, 0, 0); }
+    std::pair<QString, QString> Givet(const TKlick& klick) const override;
 
 private:
     void RitaOrter();
