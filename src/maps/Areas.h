@@ -21,8 +21,8 @@ int32_t EncodeDegrees(double degrees);
 
 // A point as the area and sea-point files store it: latitude, then longitude.
 struct TPointRecord {
-    double Lat = 0;
-    double Lon = 0;
+    double Lat = 0; // degrees
+    double Lon = 0; // degrees
 
     static TPointRecord Read(TByteFile& f);
     void Write(TByteWriter& w) const;
