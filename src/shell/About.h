@@ -57,13 +57,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SelectCurrentLanguage();
-
     TShape* Shape4;
     TShape* Shape5;
     TAudio* audio_;
     std::function<void()> languageChanged_;
     bool languagePicked_ = false;
+
+    void SelectCurrentLanguage();
 };
 
 extern TfrmAbout* frmAbout;
