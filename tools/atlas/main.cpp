@@ -127,6 +127,21 @@ std::vector<PicturePolygon> PictureByLocation(const std::vector<PicturePolygon>&
     return out;
 }
 
+// The exception of the menu pictures: a state pressed as two parts of the
+// world, split at a meridian, with the reason.
+struct SplitState {
+    const char* code;
+    double meridian;
+    const char* west;
+    const char* east;
+    const char* reason;
+};
+constexpr SplitState kSplitStates[] = {
+    {"RU", 60.0, "EUR", "ASI",
+     "the maps put Russia west of the Urals on the Europe map and east of them on the Asia "
+     "map, so a press there picks the part whose map shows it"},
+};
+
 void WorldPictures(const Atlas& atlas, const QString& dir) {
     const std::vector<PicturePolygon> polygons = PictureByLocation(atlas.picture);
     const int w = 396, h = 155;
@@ -149,15 +164,17 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
             auto colourFor = [&](const QString& cont) {
                 return (want == "*" || cont == want) ? QColor(0, 255, 0) : QColor(0, 128, 0);
             };
-            if (poly.code == "RU") {
-                // Russia east of the Urals is pressed as Asia.
-                const double split = (60.0 + 180.0) * w / 360.0;
+            const auto split =
+                std::find_if(std::begin(kSplitStates), std::end(kSplitStates),
+                             [&](const SplitState& s) { return poly.code == s.code; });
+            if (split != std::end(kSplitStates)) {
+                const double x = (split->meridian + 180.0) * w / 360.0;
                 p.save();
-                p.setClipRect(QRectF(0, 0, split, h));
-                p.setBrush(colourFor(QStringLiteral("EUR")));
+                p.setClipRect(QRectF(0, 0, x, h));
+                p.setBrush(colourFor(QString::fromLatin1(split->west)));
                 p.drawPolygon(shape);
-                p.setClipRect(QRectF(split, 0, w - split, h));
-                p.setBrush(colourFor(QStringLiteral("ASI")));
+                p.setClipRect(QRectF(x, 0, w - x, h));
+                p.setBrush(colourFor(QString::fromLatin1(split->east)));
                 p.drawPolygon(shape);
                 p.restore();
                 continue;
