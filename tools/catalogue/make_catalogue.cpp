@@ -153,7 +153,7 @@ private:
             if (!QFileInfo::exists(file))
                 throw std::runtime_error(std::string("no ") + what + " file " + file.toStdString());
             slot = std::make_unique<Files>();
-            (*slot.*load)(file);
+            ((*slot).*load)(file);
         }
         return *slot;
     }
