@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -361,6 +362,24 @@ bool Ringed(const MapRender& r, const std::vector<AtlasArea>& areas, const QStri
     return std::max(box.width(), box.height()) < 9;
 }
 
+// Moves the place to the first point that fits, walking out from it in rings
+// 0.01 degree apart (40 at the most), and says how far ("Name 12 km"). Empty
+// when none fits; the place then stays where it is.
+QString MoveToNearestFit(AtlasPlace& p, const std::function<bool(double lat, double lon)>& fits) {
+    for (int k = 1; k <= 40; ++k)
+        for (int i = 0; i < 8 * k; ++i) {
+            const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
+            const double lat = p.lat + step * std::sin(a);
+            const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
+            if (fits(lat, lon)) {
+                p.lat = FromFixed(ToFixed(lat));
+                p.lon = FromFixed(ToFixed(lon));
+                return QStringLiteral("%1 %2 km").arg(p.names[1]).arg(std::lround(step * 111));
+            }
+        }
+    return {};
+}
+
 // Moves a capital whose marker centre, at 1920 x 1048 on the world map or its
 // continent's map, would be judged outside its state (a coastal capital half
 // a pixel from the shore) to the nearest point where both maps judge it in.
@@ -424,23 +443,9 @@ QString SettleCapitals(Atlas& atlas) {
             return d;
         };
         const double apart = nearest(p.lat, p.lon);
-        bool found = false;
-        for (int k = 1; k <= 40 && !found; ++k)
-            for (int i = 0; i < 8 * k && !found; ++i) {
-                const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
-                const double lat = p.lat + step * std::sin(a);
-                const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
-                if (nearest(lat, lon) >= apart && ok(lat, lon)) {
-                    moved << QStringLiteral("%1 %2 km")
-                                 .arg(p.names[1])
-                                 .arg(int(std::lround(step * 111)));
-                    p.lat = FromFixed(ToFixed(lat));
-                    p.lon = FromFixed(ToFixed(lon));
-                    found = true;
-                }
-            }
-        if (!found)
-            moved << p.names[1] + " (no place found)";
+        const QString move = MoveToNearestFit(
+            p, [&](double lat, double lon) { return nearest(lat, lon) >= apart && ok(lat, lon); });
+        moved << (move.isEmpty() ? p.names[1] + " (no place found)" : move);
     }
     return moved.join(", ");
 }
@@ -556,21 +561,10 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
         };
         if (ok(p.lat, p.lon))
             continue;
-        bool found = false;
-        for (int k = 1; k <= 40 && !found; ++k)
-            for (int i = 0; i < 8 * k && !found; ++i) {
-                const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
-                const double lat = p.lat + step * std::sin(a);
-                const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
-                if (ok(lat, lon)) {
-                    moved
-                        << QStringLiteral("%1 %2 km").arg(p.names[1]).arg(std::lround(step * 111));
-                    p.lat = FromFixed(ToFixed(lat));
-                    p.lon = FromFixed(ToFixed(lon));
-                    found = true;
-                }
-            }
-        if (!found)
+        const QString move = MoveToNearestFit(p, ok);
+        if (!move.isEmpty())
+            moved << move;
+        else
             Problem(QStringLiteral("%1 (%2) lies outside its subdivision on map %3")
                         .arg(p.names[1], p.country)
                         .arg(m.id));
