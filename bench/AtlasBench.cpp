@@ -4,6 +4,7 @@
 // files of the map, then the first full drawing with every area taking part)
 // and a full redraw. Reads the data files beside the program, where the build
 // copies assets/.
+#include "CoastMeasure.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
 #include "platform/Image.h"
@@ -19,15 +20,10 @@ constexpr int kW = 1920, kH = 1048;
 
 // Loads map `number` with the files the map exercise screen loads for it.
 std::unique_ptr<CKarta> Load(int number, TImage& image) {
-    auto k = std::make_unique<CKarta>();
+    auto k = LoadMap(QDir::currentPath(), number);
     k->Bild = &image;
-    k->Landareor = std::make_unique<CAreor>();
-    k->Vattenareor = std::make_unique<CAreor>();
     k->Platser = std::make_unique<COrter>();
-    k->Vattenareor->LasAreor(VattenFil(number));
-    k->Landareor->LasAreor(AreaFil(number));
-    k->LasHav(HavFil(number));
-    k->Platser->LasOrter(QStringLiteral("Ort1.crp"));
+    k->Platser->LasOrter(OrtFil(1));
     k->Gradnat = number == 1;
     for (int i = 1; i <= k->Landareor->Antal; ++i)
         k->Landareor->Area(i).Deltar = true;

@@ -92,6 +92,17 @@ void DoneWithEvents() {
     QCoreApplication::processEvents();
 }
 
+// Times an action until the events it caused are done, as the iteration's
+// time, and gives the seconds.
+template <class Action> double Timed(benchmark::State& state, Action action) {
+    const auto t0 = Clock::now();
+    action();
+    DoneWithEvents();
+    const double t = Since(t0);
+    state.SetIterationTime(t);
+    return t;
+}
+
 // Counts the pixels painted on a widget and its children.
 class TPaintCounter : public QObject {
 public:
@@ -212,12 +223,7 @@ void ScreenClick(benchmark::State& state, int map, bool right) {
             DoneWithEvents();
         }
         const QPoint at = right ? s.Right() : s.Wrong();
-        const auto t0 = Clock::now();
-        s.Press(at);
-        DoneWithEvents();
-        const double t = Since(t0);
-        state.SetIterationTime(t);
-        seconds += t;
+        seconds += Timed(state, [&] { s.Press(at); });
     }
     Fills(state, seconds);
 }
@@ -231,12 +237,7 @@ void ZoomStep(benchmark::State& state, int map) {
     int step = 0;
     for (auto _ : state) {
         const int notch = step++ % 12 < 6 ? 1 : -1;
-        const auto t0 = Clock::now();
-        s.Wheel(s.Middle(), notch);
-        DoneWithEvents();
-        const double t = Since(t0);
-        state.SetIterationTime(t);
-        seconds += t;
+        seconds += Timed(state, [&] { s.Wheel(s.Middle(), notch); });
     }
     Fills(state, seconds);
 }
@@ -255,12 +256,8 @@ void PanFrame(benchmark::State& state, int map) {
     int i = 0;
     for (auto _ : state) {
         const QPoint at = middle + corners[i++ % 4];
-        const auto t0 = Clock::now();
-        s.Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton);
-        DoneWithEvents();
-        const double t = Since(t0);
-        state.SetIterationTime(t);
-        seconds += t;
+        seconds +=
+            Timed(state, [&] { s.Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton); });
     }
     s.Mouse(QEvent::MouseButtonRelease, middle, Qt::RightButton, Qt::NoButton);
     Fills(state, seconds);
@@ -271,13 +268,11 @@ void ExerciseStart(benchmark::State& state, int map) {
     const auto ex = AreaExercise(Katalog(), map);
     double seconds = 0;
     for (auto _ : state) {
-        const auto t0 = Clock::now();
-        auto screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-        screen->StartaOvning(ex);
-        DoneWithEvents();
-        const double t = Since(t0);
-        state.SetIterationTime(t);
-        seconds += t;
+        std::unique_ptr<TfrmOvningKarta> screen;
+        seconds += Timed(state, [&] {
+            screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+            screen->StartaOvning(ex);
+        });
         screen->close();
         screen.reset();
         DoneWithEvents();
@@ -320,6 +315,15 @@ void IdleRepaint(benchmark::State& state) {
     state.counters["all_px_per_s"] = counter.all / seconds;
     state.counters["timer_events_per_s"] = counter.timerEvents / seconds;
     Fills(state, cpu);
+}
+
+// A benchmark that times its iterations itself, in milliseconds.
+template <class... Args> void RegisterTimed(const std::string& name, int iterations, Args... args) {
+    benchmark::RegisterBenchmark(name.c_str(), args...)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(iterations)
+        ->Repetitions(kRepetitions);
 }
 
 // Prints every run as the console does and keeps each benchmark's
@@ -391,39 +395,16 @@ int main(int argc, char** argv) {
         ->Repetitions(kRepetitions);
     for (const auto& m : kMaps) {
         const std::string name = m.name;
-        benchmark::RegisterBenchmark(("ScreenClick/" + name + "/wrong").c_str(), ScreenClick, m.map,
-                                     false)
-            ->Unit(benchmark::kMillisecond)
-            ->UseManualTime()
-            ->Iterations(40)
-            ->Repetitions(kRepetitions);
-        benchmark::RegisterBenchmark(("ScreenClick/" + name + "/right").c_str(), ScreenClick, m.map,
-                                     true)
-            ->Unit(benchmark::kMillisecond)
-            ->UseManualTime()
-            ->Iterations(40)
-            ->Repetitions(kRepetitions);
+        RegisterTimed("ScreenClick/" + name + "/wrong", 40, ScreenClick, m.map, false);
+        RegisterTimed("ScreenClick/" + name + "/right", 40, ScreenClick, m.map, true);
     }
     for (const auto& m : kMaps)
-        benchmark::RegisterBenchmark(("ExerciseStart/" + std::string(m.name)).c_str(),
-                                     ExerciseStart, m.map)
-            ->Unit(benchmark::kMillisecond)
-            ->UseManualTime()
-            ->Iterations(5)
-            ->Repetitions(kRepetitions);
+        RegisterTimed("ExerciseStart/" + std::string(m.name), 5, ExerciseStart, m.map);
     std::vector<TBenchMap> zoomMaps(std::begin(kMaps), std::end(kMaps));
     zoomMaps.insert(zoomMaps.end(), std::begin(kCloseUpMaps), std::end(kCloseUpMaps));
     for (const auto& m : zoomMaps) {
-        benchmark::RegisterBenchmark(("ZoomStep/" + std::string(m.name)).c_str(), ZoomStep, m.map)
-            ->Unit(benchmark::kMillisecond)
-            ->UseManualTime()
-            ->Iterations(24)
-            ->Repetitions(kRepetitions);
-        benchmark::RegisterBenchmark(("PanFrame/" + std::string(m.name)).c_str(), PanFrame, m.map)
-            ->Unit(benchmark::kMillisecond)
-            ->UseManualTime()
-            ->Iterations(24)
-            ->Repetitions(kRepetitions);
+        RegisterTimed("ZoomStep/" + std::string(m.name), 24, ZoomStep, m.map);
+        RegisterTimed("PanFrame/" + std::string(m.name), 24, PanFrame, m.map);
     }
     benchmark::RegisterBenchmark("IdleRepaint", IdleRepaint)
         ->Unit(benchmark::kMillisecond)

@@ -48,6 +48,8 @@ constexpr int FrequentConfusions = 38;
 constexpr int PractiseThese = 39;
 constexpr int FirstKind = 40; // the four kinds of exercise, in the order of the table of kinds
 constexpr int NothingMissedYet = 44;
+constexpr int MistakesStartedAfresh = 45; // %1: the name of the damaged record's copy
+constexpr int MistakesNotSaved = 46;      // %1: the reason
 constexpr int TimesAsked = 47;
 constexpr int MyMistakesHint = 48;
 constexpr int PractiseTheseHint = 49;
@@ -63,6 +65,11 @@ constexpr int CapitalLead = 58; // this + " " + a place
 constexpr int ExploreHint = 59;
 constexpr int NothingToPractise = 60;
 constexpr int ExploreNeedsAMap = 61;
+constexpr int Sources = 65;
+constexpr int FirstSourceGave = 66; // what each source of the shipped data gave, in the About order
+constexpr int PublicDomain = 72;
+constexpr int Copyright = 73;
+constexpr int HelpLine = 74;
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.

@@ -4,6 +4,7 @@
 #include "platform/Audio.h"
 
 #include "data/Errors.h"
+#include "data/Globals.h"
 #include "data/Language.h"
 #include "exercises/Ovningsformular.h"
 #include "exercises/Random.h"
@@ -82,6 +83,40 @@ void COvning::RattSvar() {
             Formular->VisaProcent(Procent);
     }
     PlayEffect(Ljud, TAudio::TEffect::Right);
+}
+
+void COvning::FragaForst() {
+    const QString text = NastaFraga();
+    if (Formular)
+        Formular->VisaFraga(text);
+}
+
+void COvning::VisaKartan(TOvningsformular* formular) {
+    if (auto* kf = dynamic_cast<TKartformular*>(formular))
+        Karta->Bild = kf->Kartbild();
+    Karta->BeraknaSkala();
+    if (Karta->VyNord == 0 && Karta->VySyd == 0)
+        Karta->AnpassaVy();
+    if (Karta->Bild)
+        RitaKartan();
+}
+
+void COvning::Blinka() {
+    if (Blinklage == 1) {
+        RitaSvaret(GreenColor);
+        Blinklage = 2;
+    } else if (Blinklage == 2 && FelDenna > 3) {
+        RitaSvaret(Omarkerad());
+        Blinklage = 1;
+    }
+}
+
+void COvning::RitaOm() {
+    if (!Karta || !Karta->Bild)
+        return;
+    RitaKartan();
+    if (Blinklage == 2)
+        RitaSvaret(GreenColor); // the answer is being shown
 }
 
 void COvning::FelSvar(const TKlick& klick) {

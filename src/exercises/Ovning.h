@@ -3,6 +3,7 @@
 
 #include "scores/GameLog.h"
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -40,16 +41,18 @@ public:
     virtual void FelSvar(const TKlick& klick);
     // Resets the game and prepares the map; the kinds also pose the first question.
     virtual void Starta(TOvningsformular* formular);
-    // One tick of the screen's blink timer.
-    virtual void Blinka() = 0;
+    // One tick of the screen's blink timer. On a map the asked item shows
+    // highlighted from the tick after the third wrong answer to it and
+    // alternates with its unhighlighted look from the fourth on.
+    virtual void Blinka();
     // Whether the next Blinka can change what is shown: the highlight of the
     // answer is still to be drawn, or it alternates from the fourth wrong
     // answer on. The screen's blink timer rests otherwise.
+    virtual bool Blinkar() const { return Blinklage == 1 || (Blinklage == 2 && FelDenna > 3); }
     // Draws the map afresh at its present view, as the game stands: answered
     // colours, the highlighted answer, the labels of answered places. Map
     // exercises only; the others have nothing to draw.
-    virtual void RitaOm() {}
-    virtual bool Blinkar() const { return Blinklage == 1 || (Blinklage == 2 && FelDenna > 3); }
+    void RitaOm();
 
     void MarkeraObjekt();
     // Whether the item is asked in this game: every item, or in a practice
@@ -90,11 +93,11 @@ public:
     int32_t Linjebredd = 0;
     std::array<QString, kMaxObjekt + 1> ObjektLista;
     std::array<bool, kMaxObjekt + 1> FragadLista{};
-    int32_t Svarat = 0;
-    int32_t Fel = 0;
-    int32_t FelDenna = 0;
-    int32_t Fragor = 0;
-    int32_t Procent = 0;
+    int32_t Svarat = 0;   // answers counted so far
+    int32_t Fel = 0;      // wrong ones among them
+    int32_t FelDenna = 0; // wrong answers to the question asked
+    int32_t Fragor = 0;   // questions posed so far
+    int32_t Procent = 0;  // right answers so far, 0..100
     int32_t Blinklage = 0;
     bool Slut = false;
     // A practice game asks only these keys (as the game log names them) and
@@ -110,6 +113,17 @@ protected:
     // The key and the shown name of what a wrong answer gave instead.
     virtual std::pair<QString, QString> Givet(const TKlick& klick) const = 0;
     void BeraknaProcent();
+    // The first question of a game, shown on the screen.
+    void FragaForst();
+    // Gives the map the map screen's picture (if that is the screen) and the
+    // view of the game, and draws the game's map; needs a map.
+    void VisaKartan(TOvningsformular* formular);
+    // The map kinds' drawing: the map of the game as it stands, and the asked
+    // item in the colour. The others have no map picture.
+    virtual void RitaKartan() {}
+    virtual void RitaSvaret(const QColor& /*color*/) {}
+    // How the asked item looks between the blinks of its highlight.
+    virtual QColor Omarkerad() const { return QColor(); }
     // Lets pending window events run (answers and ticks may be handled inside).
     static void Handelser();
 };

@@ -40,9 +40,7 @@ void COvningFlagga::Starta(TOvningsformular* formular) {
     for (int i = 1; i <= AntalFlaggor; ++i)
         if (!Fragas(Objekt(i)))
             ++Fragor;
-    const QString text = NastaFraga();
-    if (Formular)
-        Formular->VisaFraga(text);
+    FragaForst();
 }
 
 QString COvningFlagga::NastaFraga() {

@@ -42,7 +42,7 @@ void COvningLandArea::FargaAreor() {
         Karta->FargaAreor();
 }
 
-void COvningLandArea::FyllFraga(const QColor& color) {
+void COvningLandArea::RitaSvaret(const QColor& color) {
     if (Karta && Karta->Bild)
         Karta->FyllAreor(FragaNamn, color);
 }
@@ -72,17 +72,9 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
         Karta->Stater.clear();
         for (int i = 1; i <= Antal; ++i)
             Karta->Stater << Objekt(i);
-        if (auto* kf = Kartformular(formular))
-            Karta->Bild = kf->Kartbild();
-        Karta->BeraknaSkala();
-        if (Karta->VyNord == 0 && Karta->VySyd == 0)
-            Karta->AnpassaVy();
-        if (Karta->Bild)
-            Karta->RitaAreaovning(Linjebredd);
+        VisaKartan(formular);
     }
-    const QString text = NastaFraga();
-    if (Formular)
-        Formular->VisaFraga(text);
+    FragaForst();
 }
 
 QString COvningLandArea::NastaFraga() {
@@ -116,7 +108,7 @@ bool COvningLandArea::Ignoreras(const TKlick& klick) {
 void COvningLandArea::RattSvar() {
     COvning::RattSvar();
     ++Svarat; // from now on a right answer weighs two
-    FyllFraga(GreenColor);
+    RitaSvaret(GreenColor);
     if (auto* kf = Kartformular(Formular))
         kf->VisaNamn(QString(), 0, 0, false);
     if (Karta && Karta->Landareor)
@@ -151,20 +143,6 @@ void COvningLandArea::FelSvar(const TKlick& klick) {
         Blinklage = 1;
 }
 
-void COvningLandArea::Blinka() {
-    if (Blinklage == 1) {
-        FyllFraga(GreenColor);
-        Blinklage = 2;
-    } else if (Blinklage == 2 && FelDenna > 3) {
-        FyllFraga(QColor(0, 128, 0));
-        Blinklage = 1;
-    }
-}
-
-void COvningLandArea::RitaOm() {
-    if (!Karta || !Karta->Bild)
-        return;
+void COvningLandArea::RitaKartan() {
     Karta->RitaAreaovning(Linjebredd);
-    if (Blinklage == 2)
-        FyllFraga(GreenColor); // the answer is being shown
 }

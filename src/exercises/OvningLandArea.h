@@ -16,8 +16,6 @@ public:
     void RattSvar() override;
     void FelSvar(const TKlick& klick) override;
     void Starta(TOvningsformular* formular) override;
-    void Blinka() override;
-    void RitaOm() override;
 
     // The taking-part area under a point: the one with the smallest northern
     // bound (an enclave before the area around it), the earlier at a tie.
@@ -28,10 +26,13 @@ public:
 
 protected:
     std::pair<QString, QString> Givet(const TKlick& klick) const override;
+    void RitaKartan() override;
+    // Fills the asked area.
+    void RitaSvaret(const QColor& color) override;
+    QColor Omarkerad() const override { return QColor(0, 128, 0); }
 
 private:
     // The item that the area stands for; empty when it stands for none.
     QString ObjektFor(const CArea* area) const;
     void FargaAreor();
-    void FyllFraga(const QColor& color);
 };

@@ -52,9 +52,7 @@ void COvningMulti::Starta(TOvningsformular* formular) {
                 o->Besvarad = true;
                 --Karta->Platser->Kvar;
             }
-    const QString text = NastaFraga();
-    if (Formular)
-        Formular->VisaFraga(text);
+    FragaForst();
 }
 
 QString COvningMulti::SlumpaFelSvar(int kind, QString& nyckel) const {

@@ -38,7 +38,7 @@ COrt* COvningOrt::NarmasteOrt(float lat, float lon) const {
     return nearest;
 }
 
-void COvningOrt::RitaPlats(const QColor& color) {
+void COvningOrt::RitaSvaret(const QColor& color) {
     if (Plats && Karta && Karta->Bild)
         Karta->RitaOrt(*Plats, color);
 }
@@ -46,6 +46,14 @@ void COvningOrt::RitaPlats(const QColor& color) {
 void COvningOrt::RitaOrter() {
     if (Karta && Karta->Bild)
         Karta->RitaOrter();
+}
+
+void COvningOrt::RitaKartan() {
+    Karta->RitaOrtovning(Linjebredd);
+    if (Karta->Platser)
+        for (const COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar && o->Besvarad)
+                Karta->RitaOrt(*o, QColor(255, 255, 0)); // with its name
 }
 
 void COvningOrt::Starta(TOvningsformular* formular) {
@@ -65,21 +73,11 @@ void COvningOrt::Starta(TOvningsformular* formular) {
             }
         platser.Valda = platser.Kvar;
     }
-    auto* kf = Kartformular(formular);
-    if (Karta) {
-        if (kf)
-            Karta->Bild = kf->Kartbild();
-        Karta->BeraknaSkala();
-        if (Karta->VyNord == 0 && Karta->VySyd == 0)
-            Karta->AnpassaVy();
-        if (Karta->Bild)
-            Karta->RitaOrtovning(Linjebredd);
-    }
-    if (kf)
+    if (Karta)
+        VisaKartan(formular);
+    if (auto* kf = Kartformular(formular))
         kf->VisaNamn(QString(), 0, 0, false);
-    const QString text = NastaFraga();
-    if (Formular)
-        Formular->VisaFraga(text);
+    FragaForst();
 }
 
 QString COvningOrt::NastaFraga() {
@@ -129,13 +127,13 @@ void COvningOrt::RattSvar() {
         kf->VisaNamn(QString(), 0, 0, false);
     COvning::RattSvar();
     Blinklage = 0;
-    RitaPlats(QColor(0, 128, 0));
+    RitaSvaret(QColor(0, 128, 0));
     Handelser();
     if (Plats) {
         Plats->Besvarad = true;
         Plats->Forsok = FelDenna + 1;
     }
-    RitaPlats(QColor(255, 255, 0));
+    RitaSvaret(QColor(255, 255, 0));
     if (Karta && Karta->Platser)
         --Karta->Platser->Kvar;
 }
@@ -154,26 +152,4 @@ void COvningOrt::FelSvar(const TKlick& klick) {
     }
     if (FelDenna == 3)
         Blinklage = 1;
-}
-
-void COvningOrt::Blinka() {
-    if (Blinklage == 1) {
-        RitaPlats(GreenColor);
-        Blinklage = 2;
-    } else if (Blinklage == 2 && FelDenna > 3) {
-        RitaPlats(QColor(0, 0, 0));
-        Blinklage = 1;
-    }
-}
-
-void COvningOrt::RitaOm() {
-    if (!Karta || !Karta->Bild)
-        return;
-    Karta->RitaOrtovning(Linjebredd);
-    if (Karta->Platser)
-        for (const COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
-            if (o->Deltar && o->Besvarad)
-                Karta->RitaOrt(*o, QColor(255, 255, 0)); // with its name
-    if (Blinklage == 2)
-        RitaPlats(GreenColor);
 }

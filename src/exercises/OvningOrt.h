@@ -14,14 +14,12 @@ QString OrtNyckel(const COrt& ort);
 // Click the named place on the map; the nearest marker counts.
 class COvningOrt : public COvning {
 public:
+    void Starta(TOvningsformular* formular) override;
     QString NastaFraga() override;
     bool ArRatt(const TKlick& klick) override;
     bool Ignoreras(const TKlick& klick) override;
     void RattSvar() override;
     void FelSvar(const TKlick& klick) override;
-    void Starta(TOvningsformular* formular) override;
-    void Blinka() override;
-    void RitaOm() override;
 
     // The taking-part place nearest to the point on the picture (answered or
     // not), the earlier at equal distance; none beyond 10000 pixels.
@@ -30,9 +28,13 @@ public:
     COrt* Plats = nullptr; // not owned
 
 protected:
+    // The markers, the answered places with their names in yellow.
+    void RitaKartan() override;
+    // Draws the asked place's marker.
+    void RitaSvaret(const QColor& color) override;
+    QColor Omarkerad() const override { return QColor(0, 0, 0); }
     std::pair<QString, QString> Givet(const TKlick& klick) const override;
 
 private:
-    void RitaPlats(const QColor& color);
     void RitaOrter();
 };

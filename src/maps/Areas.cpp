@@ -83,21 +83,14 @@ void CAreor::LasAreor(const QString& fileName) {
         auto area = std::make_unique<CArea>();
         CArea& a = *area;
         Areor[count + 1] = std::move(area);
-        a.Nyckel = r.Nyckel;
-        a.Grupp1 = r.Grupp1;
-        a.Grupp2 = r.Grupp2;
+        static_cast<TAreaUppgifter&>(a) = r;
         for (int lang = 1; lang <= 8; ++lang)
             a.Namn[lang] = r.Namn[lang - 1];
         // Languages 2 to 6 fall back on the first; 7 and 8 stay as stored.
         for (int lang = 2; lang <= 6; ++lang)
             if (a.Namn[lang].isEmpty())
                 a.Namn[lang] = a.Namn[1];
-        a.Flaggfil = r.Flaggfil;
         a.Antal = static_cast<int32_t>(r.Punkter.size());
-        a.Nord = r.Nord;
-        a.Syd = r.Syd;
-        a.Ost = r.Ost;
-        a.Vast = r.Vast;
         a.Fyllpunkt1 = Single(r.Fyllpunkt1);
         a.Fyllpunkt2 = Single(r.Fyllpunkt2);
         for (int k = 1; k <= a.Antal; ++k)

@@ -21,26 +21,33 @@ int32_t EncodeDegrees(double degrees);
 
 // A point as the area and sea-point files store it: latitude, then longitude.
 struct TPointRecord {
-    double Lat = 0;
-    double Lon = 0;
+    double Lat = 0; // degrees
+    double Lon = 0; // degrees
 
     static TPointRecord Read(TByteFile& f);
     void Write(TByteWriter& w) const;
     bool operator==(const TPointRecord&) const = default;
 };
 
-// One record of an area file, as stored: the names without their fallback.
-// Reading refuses an outline of more than 500 points with ERangeError.
-struct TAreaRecord {
+// What an area file says of an area besides its names, seeds and outline, as
+// the record holds it and the area keeps it.
+struct TAreaUppgifter {
     QString Nyckel;
     QString Grupp1;
     QString Grupp2;
-    std::array<QString, 8> Namn; // languages 1..8 at 0..7
     QString Flaggfil;
     double Nord = 0;
     double Syd = 0;
     double Ost = 0;
     double Vast = 0;
+
+    bool operator==(const TAreaUppgifter&) const = default;
+};
+
+// One record of an area file, as stored: the names without their fallback.
+// Reading refuses an outline of more than 500 points with ERangeError.
+struct TAreaRecord : TAreaUppgifter {
+    std::array<QString, 8> Namn; // languages 1..8 at 0..7
     TPointRecord Fyllpunkt1;
     TPointRecord Fyllpunkt2;
     std::vector<TPointRecord> Punkter;
@@ -51,22 +58,14 @@ struct TAreaRecord {
 };
 
 // One outlined region of a map: a country, a region or a body of water.
-class CArea {
+class CArea : public TAreaUppgifter {
 public:
     virtual ~CArea() = default;
 
     // True when the key equals Nyckel, Grupp1 or Grupp2 (exact, case-sensitive).
     bool Matchar(const QString& key) const;
 
-    QString Nyckel;
     std::array<QString, 9> Namn; // languages 1..8; slot 0 unused
-    QString Grupp1;
-    QString Grupp2;
-    QString Flaggfil;
-    double Nord = 0;
-    double Syd = 0;
-    double Ost = 0;
-    double Vast = 0;
     TLatLon Fyllpunkt1;
     TLatLon Fyllpunkt2;
     bool Deltar = false;

@@ -6,6 +6,19 @@
 #include "data/ByteFile.h"
 #include "data/ByteWriter.h"
 
+void TPlaceRecord::Write(TByteWriter& w) const {
+    w.WriteString(Id);
+    for (const QString& namn : Namn)
+        w.WriteString(namn);
+    w.WriteInt16(Niva);
+    w.WriteByte(Klass1 ? 1 : 0);
+    w.WriteByte(Klass2 ? 1 : 0);
+    for (const QString& s : {Grupp1, Grupp2, Grupp3})
+        w.WriteString(s);
+    w.WriteInt32(EncodeDegrees(Latitud));
+    w.WriteInt32(EncodeDegrees(Longitud));
+}
+
 TPlaceRecord TPlaceRecord::Read(TByteFile& f) {
     TPlaceRecord r;
     r.Id = f.ReadString();
@@ -20,19 +33,6 @@ TPlaceRecord TPlaceRecord::Read(TByteFile& f) {
     r.Latitud = DecodeDegrees(f.ReadInt32());
     r.Longitud = DecodeDegrees(f.ReadInt32());
     return r;
-}
-
-void TPlaceRecord::Write(TByteWriter& w) const {
-    w.WriteString(Id);
-    for (const QString& namn : Namn)
-        w.WriteString(namn);
-    w.WriteInt16(Niva);
-    w.WriteByte(Klass1 ? 1 : 0);
-    w.WriteByte(Klass2 ? 1 : 0);
-    for (const QString& s : {Grupp1, Grupp2, Grupp3})
-        w.WriteString(s);
-    w.WriteInt32(EncodeDegrees(Latitud));
-    w.WriteInt32(EncodeDegrees(Longitud));
 }
 
 COrter::~COrter() {

@@ -33,12 +33,13 @@ public:
     virtual ~COrt() = default;
 
     std::array<QString, 9> Namn; // languages 1..8; slot 0 unused
-    int32_t Niva = 0;
-    bool Klass1 = false;
-    bool Klass2 = false;
+    // The keys the place is chosen by, and what a game may require of it.
     QString Grupp1;
     QString Grupp2;
     QString Grupp3;
+    int32_t Niva = 0;
+    bool Klass1 = false;
+    bool Klass2 = false;
     double Latitud = 0;
     double Longitud = 0;
     std::unique_ptr<COrt> Nasta; // next place in file order

@@ -45,6 +45,15 @@ void LoadArtwork(TImage* control, const QString& fileName, qreal ratio) {
     Show(control, fileName, ratio); // the window works without it
 }
 
+TImage* NewArtwork(QWidget* parent, const QRect& geometry, const QString& fileName, bool stretch) {
+    auto* image = new TImage(parent);
+    image->setGeometry(geometry);
+    if (stretch)
+        image->SetStretch(true);
+    LoadArtwork(image, fileName);
+    return image;
+}
+
 void OpenHelp() {
     ShellOpenFile(ProgramFolder() + QStringLiteral("/globina.chm"));
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+class QRect;
 class QWidget;
 class TImage;
 
@@ -20,6 +21,10 @@ void LoadPicture(TImage* control, const QString& fileName, qreal ratio);
 // nothing is said when it is missing or broken.
 void LoadArtwork(TImage* control, const QString& fileName);
 void LoadArtwork(TImage* control, const QString& fileName, qreal ratio);
+// A new picture control at the geometry showing the decorative GIF fileName,
+// stretched to the control's size or not.
+TImage* NewArtwork(QWidget* parent, const QRect& geometry, const QString& fileName,
+                   bool stretch = false);
 
 // Opens the help document with the desktop's program for it.
 void OpenHelp();

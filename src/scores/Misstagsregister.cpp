@@ -23,8 +23,25 @@ namespace {
 
 const QString kFile = QStringLiteral("mistakes.sqlite");
 constexpr int kSchema = 1;
-constexpr int kTextNyborjan = 45; // %1: the name of the copy set aside
-constexpr int kTextEjSparat = 46; // %1: the reason
+
+// The most missed items, most misses first. SQLite takes the bare name
+// column from the row of MAX(q.game): the name as last asked.
+const QString kMestMissade = QStringLiteral(
+    "SELECT q.item, q.name, MAX(q.game), COUNT(*) AS asked, SUM(q.tries = 1) AS first"
+    " FROM questions q JOIN games g ON g.id = q.game WHERE %1 GROUP BY q.item"
+    " HAVING asked > first ORDER BY asked - first DESC, CAST(first AS REAL) / asked, q.name"
+    " LIMIT ?");
+
+// The answers given most often in place of an item.
+const QString kForvaxlingar = QStringLiteral(
+    "SELECT q.item, q.name, c.given, c.given_name, MAX(c.rowid), COUNT(*) AS n FROM confusions c"
+    " JOIN questions q ON q.game = c.game AND q.seq = c.seq JOIN games g ON g.id = c.game"
+    " WHERE %1 GROUP BY q.item, c.given ORDER BY n DESC, q.name, c.given_name LIMIT ?");
+
+// Binds the most rows a list query may give.
+std::function<void(QSqlQuery&)> Grans(int antal) {
+    return [antal](QSqlQuery& q) { q.addBindValue(antal); };
+}
 
 // SQLite's primary result codes that mean the file is not a sound database.
 constexpr int kSqliteCorrupt = 11;
@@ -119,12 +136,12 @@ void TMisstagsregister::Stang() {
 }
 
 void TMisstagsregister::Meddela(int text, const QString& arg) {
-    bool& meddelat = meddelat_[text == kTextNyborjan ? 0 : 1];
+    bool& meddelat = meddelat_[text == TextNo::MistakesStartedAfresh ? 0 : 1];
     if (std::exchange(meddelat, true))
         return;
     QString mall = LangText(text);
     if (mall.isEmpty()) // texts not loaded
-        mall = text == kTextNyborjan
+        mall = text == TextNo::MistakesStartedAfresh
                    ? QStringLiteral("The record of your mistakes was damaged. It was copied to "
                                     "\"%1\" and a new record has been started.")
                    : QStringLiteral("Your mistakes in this game could not be recorded: %1");
@@ -221,7 +238,7 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
         } catch (const TSqlFel& fel) {
             Stang();
             if (!fel.skadad || forsok > 1) {
-                Meddela(kTextEjSparat, fel.text);
+                Meddela(TextNo::MistakesNotSaved, fel.text);
                 return false;
             }
             // Damaged: the old file is kept as a copy and a new record begins.
@@ -229,13 +246,13 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
             try {
                 kopia = SetAsideDamaged(fileName_);
             } catch (const EGlobina& e) {
-                Meddela(kTextEjSparat, e.Message());
+                Meddela(TextNo::MistakesNotSaved, e.Message());
                 return false;
             }
             // A journal beside the damaged file would be played into the new one.
             for (const char* extra : {"", "-journal", "-wal", "-shm"})
                 QFile::remove(fileName_ + QLatin1String(extra));
-            Meddela(kTextNyborjan, QDir::toNativeSeparators(kopia));
+            Meddela(TextNo::MistakesStartedAfresh, QDir::toNativeSeparators(kopia));
         }
     }
 }
@@ -259,38 +276,20 @@ void TMisstagsregister::Las(const QString& sql, const QString& varldsdel, const 
 std::vector<TMissatObjekt> TMisstagsregister::MestMissade(const QString& varldsdel,
                                                           const QString& typ, int antal) {
     std::vector<TMissatObjekt> rader;
-    // SQLite takes the bare name column from the row of MAX(q.game): the
-    // name as last asked.
-    Las(
-        QStringLiteral("SELECT q.item, q.name, MAX(q.game), COUNT(*) AS asked,"
-                       " SUM(q.tries = 1) AS first FROM questions q"
-                       " JOIN games g ON g.id = q.game WHERE %1"
-                       " GROUP BY q.item HAVING asked > first"
-                       " ORDER BY asked - first DESC, CAST(first AS REAL) / asked, q.name"
-                       " LIMIT ?"),
-        varldsdel, typ, [antal](QSqlQuery& q) { q.addBindValue(antal); },
-        [&rader](const QSqlQuery& q) {
-            rader.push_back({q.value(0).toString(), q.value(1).toString(), q.value(3).toInt(),
-                             q.value(4).toInt()});
-        });
+    Las(kMestMissade, varldsdel, typ, Grans(antal), [&rader](const QSqlQuery& q) {
+        rader.push_back(
+            {q.value(0).toString(), q.value(1).toString(), q.value(3).toInt(), q.value(4).toInt()});
+    });
     return rader;
 }
 
 std::vector<TForvaxling> TMisstagsregister::Forvaxlingar(const QString& varldsdel,
                                                          const QString& typ, int antal) {
     std::vector<TForvaxling> rader;
-    Las(
-        QStringLiteral("SELECT q.item, q.name, c.given, c.given_name, MAX(c.rowid),"
-                       " COUNT(*) AS n FROM confusions c"
-                       " JOIN questions q ON q.game = c.game AND q.seq = c.seq"
-                       " JOIN games g ON g.id = c.game WHERE %1"
-                       " GROUP BY q.item, c.given ORDER BY n DESC, q.name, c.given_name"
-                       " LIMIT ?"),
-        varldsdel, typ, [antal](QSqlQuery& q) { q.addBindValue(antal); },
-        [&rader](const QSqlQuery& q) {
-            rader.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                             q.value(3).toString(), q.value(5).toInt()});
-        });
+    Las(kForvaxlingar, varldsdel, typ, Grans(antal), [&rader](const QSqlQuery& q) {
+        rader.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                         q.value(3).toString(), q.value(5).toInt()});
+    });
     return rader;
 }
 

@@ -137,6 +137,15 @@ void RemoveLeftovers(const QString& fileName) {
     }
 }
 
+QByteArray ReadWhole(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(
+            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, file.errorString()),
+            IoCode::FileNotFound);
+    return file.readAll();
+}
+
 } // namespace
 
 int32_t MakeScore(int32_t percent, int32_t seconds) {
@@ -177,14 +186,7 @@ void TScoreTable::Clear() {
 }
 
 void ReadScores(TScoreTable& table, const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(
-            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, file.errorString()),
-            IoCode::FileNotFound);
-    const QByteArray bytes = file.readAll();
-    file.close();
-
+    const QByteArray bytes = ReadWhole(fileName);
     TScoreReader reader(bytes);
     // Blank lines after the last record are no record.
     while (!reader.AtEnd()) {
@@ -252,13 +254,7 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
 QString SetAsideDamaged(const QString& fileName, bool* isNew) {
     if (isNew)
         *isNew = false;
-    QFile damaged(fileName);
-    if (!damaged.open(QIODevice::ReadOnly))
-        throw EInOutError(
-            QStringLiteral("Cannot open \"%1\": %2").arg(fileName, damaged.errorString()),
-            IoCode::FileNotFound);
-    const QByteArray bytes = damaged.readAll();
-    damaged.close();
+    const QByteArray bytes = ReadWhole(fileName);
     for (int n = 1;; ++n) {
         const QString copy =
             fileName + QStringLiteral(".damaged") + (n > 1 ? QString::number(n) : QString());
@@ -269,6 +265,7 @@ QString SetAsideDamaged(const QString& fileName, bool* isNew) {
                 return copy;
             continue;
         }
+        QFile damaged(fileName);
         if (!damaged.copy(copy))
             throw EInOutError(QStringLiteral("Cannot copy \"%1\" to \"%2\": %3")
                                   .arg(fileName, copy, damaged.errorString()),

@@ -59,10 +59,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     Shape2->setAutoFillBackground(true);
     SetColor(Shape2, QPalette::WindowText, Qt::black);
 
-    Image1 = new TImage(this);
-    Image1->setGeometry(22, 52, 319, 37);
-    Image1->SetStretch(true);
-    LoadArtwork(Image1, QStringLiteral("TioBand1.gif"));
+    Image1 = NewArtwork(this, QRect(22, 52, 319, 37), QStringLiteral("TioBand1.gif"), true);
 
     grdLista = new QTableWidget(kScorePlaces, 4, this);
     grdLista->setGeometry(24, 98, 313, 219);
@@ -93,10 +90,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     txtNySignatur->hide();
     txtNySignatur->installEventFilter(this);
 
-    Image2 = new TImage(this);
-    Image2->setGeometry(20, 318, 319, 37);
-    Image2->SetStretch(true);
-    LoadArtwork(Image2, QStringLiteral("TioBand2.gif"));
+    Image2 = NewArtwork(this, QRect(20, 318, 319, 37), QStringLiteral("TioBand2.gif"), true);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(12, 364, 337, 31);

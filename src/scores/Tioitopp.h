@@ -29,13 +29,6 @@ public:
     // the range error for an ExerciseNo outside 1..90.
     void EnterResult(const QString& fileName, int32_t score);
 
-    TScoreTable Scores;
-    TAudio* Audio = nullptr; // plays the music of a new result; not owned
-    QString FileName;
-    int NewRank = 0; // 0 while no new result is being signed
-    int ExerciseNo = 0;
-    QString ExerciseName;
-
     QLabel* lblOvningsNamn;
     QFrame* Shape2;
     TImage* Image1;
@@ -44,19 +37,26 @@ public:
     TImage* Image2;
     QPushButton* cmdOK;
 
+    TScoreTable Scores;
+    TAudio* Audio = nullptr; // plays the music of a new result; not owned
+    QString FileName;
+    int NewRank = 0; // 0 while no new result is being signed
+    int ExerciseNo = 0;
+    QString ExerciseName;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FillGrid();
-    void TakeSignature();
-    void cmdOKClick();
-
     // A table read only in part is written back only once the damaged file
     // has been copied aside, so that the unread records are not lost.
     bool readFailed_ = false;
+
+    void FillGrid();
+    void TakeSignature();
+    void cmdOKClick();
 };
 
 // Opens the top-ten screen of an exercise modally over its owner, with the

@@ -42,12 +42,8 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     lblRubrik->setFont(Arial(21, true));
     SetColor(lblRubrik, QPalette::WindowText, QColor(255, 255, 0));
 
-    imgBlomma1 = new TImage(Panel1);
-    imgBlomma1->setGeometry(16, 10, 45, 35);
-    LoadArtwork(imgBlomma1, QStringLiteral("ListBlomma1.gif"));
-    imgBlomma2 = new TImage(Panel1);
-    imgBlomma2->setGeometry(510, 10, 37, 35);
-    LoadArtwork(imgBlomma2, QStringLiteral("ListBlomma2.gif"));
+    imgBlomma1 = NewArtwork(Panel1, QRect(16, 10, 45, 35), QStringLiteral("ListBlomma1.gif"));
+    imgBlomma2 = NewArtwork(Panel1, QRect(510, 10, 37, 35), QStringLiteral("ListBlomma2.gif"));
     connect(imgBlomma1, &TImage::MouseDown, this, &TfrmTopplista::SwapFlowers);
     connect(imgBlomma2, &TImage::MouseDown, this, &TfrmTopplista::SwapFlowers);
 

@@ -58,10 +58,7 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
     Shape2->setAutoFillBackground(true);
     SetColor(Shape2, QPalette::WindowText, Qt::black);
 
-    Image1 = new TImage(this);
-    Image1->setGeometry(22, 52, inre - 20, 37);
-    Image1->SetStretch(true);
-    LoadArtwork(Image1, QStringLiteral("TioBand1.gif"));
+    Image1 = NewArtwork(this, QRect(22, 52, inre - 20, 37), QStringLiteral("TioBand1.gif"), true);
 
     grdLista = new QTableWidget(0, 4, this);
     grdLista->setGeometry(24, 96, inre - 24, ramHojd - 56 - 44);
@@ -96,10 +93,8 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
                         : nullptr);
     });
 
-    Image2 = new TImage(this);
-    Image2->setGeometry(20, 40 + ramHojd - 39, inre - 20, 37);
-    Image2->SetStretch(true);
-    LoadArtwork(Image2, QStringLiteral("TioBand2.gif"));
+    Image2 = NewArtwork(this, QRect(20, 40 + ramHojd - 39, inre - 20, 37),
+                        QStringLiteral("TioBand2.gif"), true);
 
     const int knappTopp = kHojd - 39;
     const int halv = (inre - 6) / 2;

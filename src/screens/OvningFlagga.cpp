@@ -91,10 +91,8 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     imgFlags = new TImage(pnlFlags->Client());
     NyGenomgangsknapp(this, QRect(12, 434, 140, 24));
 
-    tmrRitaOm = new QTimer(this);
-    tmrRitaOm->setInterval(1000);
-    tmrBlinka = new QTimer(this);
-    tmrBlinka->setInterval(1000);
+    tmrRitaOm = MakeTimer(this, 1000);
+    tmrBlinka = MakeTimer(this, 1000);
 
     connect(imgFlags, &TImage::MouseDown, this,
             [this](int x, int y, Qt::MouseButton) { Skyddat(this, [&] { FlaggKlick(x, y); }); });
@@ -139,10 +137,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
     tmrTid->start();
 }
 
-void TfrmOvningFlagga::showEvent(QShowEvent* event) {
-    TOvningsskarm<TOvningsformular>::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmOvningFlagga::NyVisning() {
     ApplyLanguageTexts(this);
     pnlFraga->SetColor(LightColor);
     pnlFlags->SetColor(FrameColor);

@@ -66,7 +66,7 @@ public:
 
 protected:
     void Omstart() override { cmdStartaClick(); }
-    void showEvent(QShowEvent* event) override;
+    void NyVisning() override;
 
 private:
     // A length or coordinate of the layout in picture pixels.

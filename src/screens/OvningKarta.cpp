@@ -113,10 +113,8 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     cmdHem->hide();
     imgKarta->installEventFilter(this);
 
-    tmrBlinka = new QTimer(this);
-    tmrBlinka->setInterval(700);
-    tmrNamnTimer = new QTimer(this);
-    tmrNamnTimer->setInterval(2000);
+    tmrBlinka = MakeTimer(this, 700);
+    tmrNamnTimer = MakeTimer(this, 2000);
 
     connect(imgKarta, &TImage::MouseDown, this,
             [this](int x, int y, Qt::MouseButton) { Skyddat(this, [&] { KartKlick(x, y); }); });
@@ -303,10 +301,7 @@ TfrmOvningKarta::~TfrmOvningKarta() {
         VilandeBild() = std::move(bild);
 }
 
-void TfrmOvningKarta::showEvent(QShowEvent* event) {
-    TOvningsskarm<TKartformular>::showEvent(event);
-    if (event->spontaneous())
-        return; // back from the task bar, not a new showing
+void TfrmOvningKarta::NyVisning() {
     handFyllt_ = false;
     ApplyLanguageTexts(this);
     panPanel->SetColor(LightColor);

@@ -66,7 +66,7 @@ protected:
     void Omstart() override { cmdStartaClick(); }
     void VisaGenomgangsrad(const TFragaLogg* fraga) override;
     void PlaceraGenomgang(QWidget& genomgang) override;
-    void showEvent(QShowEvent* event) override;
+    void NyVisning() override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

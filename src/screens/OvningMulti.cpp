@@ -33,12 +33,8 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
     setFont(Arial(12));
     SetColor(this, QPalette::WindowText, Qt::black);
 
-    imgBlomma = new TImage(this);
-    imgBlomma->setGeometry(296, 6, 37, 37);
-    LoadArtwork(imgBlomma, QStringLiteral("MultiBlomma.gif"));
-    imgBar = new TImage(this);
-    imgBar->setGeometry(301, 6, 37, 37);
-    LoadArtwork(imgBar, QStringLiteral("MultiBar.gif"));
+    imgBlomma = NewArtwork(this, QRect(296, 6, 37, 37), QStringLiteral("MultiBlomma.gif"));
+    imgBar = NewArtwork(this, QRect(301, 6, 37, 37), QStringLiteral("MultiBar.gif"));
     imgBar->hide();
 
     Panel1 = new TPanel(this, 1, 0);
@@ -74,8 +70,7 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
         MakeButton(kort, QStringLiteral("Avsluta"), TextNo::Close, QRect(188, 318, 101, 35));
     NyGenomgangsknapp(this, QRect(168, 420, 299, 30));
 
-    tmrTimer = new QTimer(this);
-    tmrTimer->setInterval(1000);
+    tmrTimer = MakeTimer(this, 1000);
 
     connect(imgBlomma, &TImage::MouseDown, this, [this] {
         imgBlomma->hide();
@@ -121,10 +116,7 @@ void TfrmOvningMulti::Omstart() {
     StartaKlocka();
 }
 
-void TfrmOvningMulti::showEvent(QShowEvent* event) {
-    TOvningsskarm<TMultiformular>::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmOvningMulti::NyVisning() {
     ApplyLanguageTexts(this);
     Shape1->SetBrushColor(FrameColor);
     if (!ShowTimer)

@@ -44,6 +44,6 @@ public:
 
 protected:
     void Omstart() override;
-    void showEvent(QShowEvent* event) override;
+    void NyVisning() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

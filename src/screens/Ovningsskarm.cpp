@@ -44,6 +44,12 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int tag, const 
     return button;
 }
 
+QTimer* MakeTimer(QObject* parent, int interval) {
+    auto* timer = new QTimer(parent);
+    timer->setInterval(interval);
+    return timer;
+}
+
 QString ProcentText(int32_t percent) {
     return QString::number(percent) + QStringLiteral(" %");
 }

@@ -40,6 +40,8 @@ void AnpassaStorlek(QLabel* label);
 // Gives the label a solid background, or none (the parent shows through).
 void SetOpaque(QLabel* label, bool opaque, const QColor& background = QColor());
 QPushButton* MakeButton(QWidget* parent, const QString& caption, int tag, const QRect& geometry);
+// A timer of the interval in milliseconds, not started.
+QTimer* MakeTimer(QObject* parent, int interval);
 // The percentage as the screens show it: "57 %".
 QString ProcentText(int32_t percent);
 // Lets pending window events run.
@@ -69,8 +71,7 @@ public:
 template <class Bas> class TOvningsskarm : public Bas {
 public:
     TOvningsskarm(QWidget* parent, Qt::WindowFlags flags) : Bas(parent, flags | Qt::Window) {
-        tmrTid = new QTimer(this);
-        tmrTid->setInterval(1000);
+        tmrTid = Skarm::MakeTimer(this, 1000);
         QObject::connect(tmrTid, &QTimer::timeout, this, [this] { TidTick(); });
     }
 
@@ -246,6 +247,16 @@ protected:
     void VisaTioITopp() {
         if (ovning_)
             ovning_->VisaTopplista(-1, this);
+    }
+
+    // A new showing, not one back from the task bar: the screen puts on its
+    // words and colours.
+    virtual void NyVisning() {}
+
+    void showEvent(QShowEvent* event) override {
+        Bas::showEvent(event);
+        if (!event->spontaneous())
+            NyVisning();
     }
 
     void keyPressEvent(QKeyEvent* event) override {

@@ -25,17 +25,17 @@ TfrmAbout* frmAbout = nullptr;
 // licence of the derived lakes. Names and licences stay as their owners write
 // them; only what each source gave is a screen text.
 const std::vector<TfrmAbout::TSource> TfrmAbout::kSources = {
-    {QStringLiteral("Natural Earth"), 66, QString(),
+    {QStringLiteral("Natural Earth"), QString(),
      QStringLiteral("https://www.naturalearthdata.com/")},
-    {QStringLiteral("\u00a9 OpenStreetMap contributors"), 67, QStringLiteral("ODbL 1.0"),
+    {QStringLiteral("\u00a9 OpenStreetMap contributors"), QStringLiteral("ODbL 1.0"),
      QStringLiteral("https://www.openstreetmap.org/copyright")},
-    {QStringLiteral("GeoNames"), 68, QStringLiteral("CC BY 4.0"),
+    {QStringLiteral("GeoNames"), QStringLiteral("CC BY 4.0"),
      QStringLiteral("https://www.geonames.org/")},
-    {QStringLiteral("SimpleMaps World Cities"), 69, QStringLiteral("CC BY 4.0"),
+    {QStringLiteral("SimpleMaps World Cities"), QStringLiteral("CC BY 4.0"),
      QStringLiteral("https://simplemaps.com/data/world-cities")},
-    {QStringLiteral("Unicode CLDR"), 70, QStringLiteral("Unicode License v3"),
+    {QStringLiteral("Unicode CLDR"), QStringLiteral("Unicode License v3"),
      QStringLiteral("https://cldr.unicode.org/")},
-    {QStringLiteral("svg-country-flags"), 71, QString(),
+    {QStringLiteral("svg-country-flags"), QString(),
      QStringLiteral("https://www.npmjs.com/package/svg-country-flags")},
 };
 
@@ -84,7 +84,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
     MakeLine(this, 72, 36, 389);
     // The licence line may take two lines in the longer languages.
     lblCopyright = MakeLabel(this, QString(), 71, 41, 13, false, 389, 32);
-    SetTag(MakeLabel(this, QString(), 71, 76, 13, false, 389, 16), kHelpText);
+    SetTag(MakeLabel(this, QString(), 71, 76, 13, false, 389, 16), TextNo::HelpLine);
     MakeLine(this, 72, 99, 389);
     MakeLabel(this, QStringLiteral("Language:"), 72, 112, 13, true);
 
@@ -105,7 +105,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
         c->setFont(Arial(12));
     auto* line = MakeLine(this, 70, 192, 390);
     line->setGeometry(70, 192, 390, 1);
-    SetTag(MakeLabel(this, QString(), 71, 202, 13, false, 389, 16), kSourcesText);
+    SetTag(MakeLabel(this, QString(), 71, 202, 13, false, 389, 16), TextNo::Sources);
 
     // The name is the link; the label is only as wide as its text, so a click
     // beside it opens nothing. A dash, not a colon, follows the name: French
@@ -158,17 +158,18 @@ void TfrmAbout::ApplyTexts() {
     // A line break inside the licence's name would read as two words: a word
     // joiner after each of its hyphens keeps it whole.
     const QString program = QStringLiteral("GPL-3.0-or-later");
-    QString copyright = LangText(kCopyrightText);
+    QString copyright = LangText(TextNo::Copyright);
     lblCopyright->setText(copyright.replace(
         program, QString(program).replace(QLatin1Char('-'), QStringLiteral("-\u2060"))));
     for (size_t i = 0; i < kSources.size(); ++i) {
         const TSource& source = kSources[i];
         const QString licence =
-            source.Licence.isEmpty() ? LangText(kPublicDomainText) : source.Licence;
+            source.Licence.isEmpty() ? LangText(TextNo::PublicDomain) : source.Licence;
         lblSources[i]->setText(
             QStringLiteral("<span style=\"color: blue; font-weight: bold; "
                            "text-decoration: underline\">%1</span> \u2013 %2, %3")
-                .arg(source.Name.toHtmlEscaped(), LangText(source.What).toHtmlEscaped(),
+                .arg(source.Name.toHtmlEscaped(),
+                     LangText(TextNo::FirstSourceGave + static_cast<int>(i)).toHtmlEscaped(),
                      licence.toHtmlEscaped()));
         lblSources[i]->adjustSize();
     }

@@ -39,18 +39,14 @@ public:
     QLabel* lblCopyright;
     QPushButton* cmdOK;
 
-    // One source of the shipped data: the screen text of what it gave, its
-    // licence (empty for public domain), and the page its link opens.
+    // One source of the shipped data: its licence (empty for public domain)
+    // and the page its link opens. What it gave is the screen text
+    // TextNo::FirstSourceGave onwards, in the order of kSources.
     struct TSource {
         QString Name;
-        int What;
         QString Licence;
         QString Url;
     };
-    static constexpr int kSourcesText = 65;
-    static constexpr int kPublicDomainText = 72;
-    static constexpr int kCopyrightText = 73;
-    static constexpr int kHelpText = 74;
     static const std::vector<TSource> kSources;
     // One link label per source, in the order of kSources; a click opens its page.
     std::vector<QLabel*> lblSources;
@@ -61,13 +57,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SelectCurrentLanguage();
-
     TShape* Shape4;
     TShape* Shape5;
     TAudio* audio_;
     std::function<void()> languageChanged_;
     bool languagePicked_ = false;
+
+    void SelectCurrentLanguage();
 };
 
 extern TfrmAbout* frmAbout;

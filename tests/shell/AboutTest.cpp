@@ -48,7 +48,7 @@ protected:
 
 } // namespace
 
-TEST_F(AboutTest, ShowsTheSortedLanguagesEscapeCancelsAndOkWithTheSameLanguageWritesTheFlagsOnly) {
+TEST_F(AboutTest, ShowsTheSortedLanguagesEscapeCancelsAndOkStoresTheFlagsAndAnyNewLanguage) {
     about->show();
     QStringList lines;
     for (int i = 0; i < about->cboLanguage->count(); ++i)
@@ -72,6 +72,11 @@ TEST_F(AboutTest, ShowsTheSortedLanguagesEscapeCancelsAndOkWithTheSameLanguageWr
                            Stored("Options/Timer"), Stored("Languages/From")}),
               (QStringList{"0", "1", "1", ""}));
     EXPECT_EQ(std::tuple(redraws, about->isVisible(), boxes.size()), std::tuple(0, false, 0));
+    // Another language is stored and redraws the menu.
+    about->show();
+    about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("Swedish"));
+    about->Ok();
+    EXPECT_EQ(std::tuple(LanguageIndex, Stored("Languages/From"), redraws), std::tuple(1, "1", 1));
 }
 
 TEST_F(AboutTest, OkHasTheFocusWhenTheDialogOpensSoSpaceConfirms) {
@@ -85,13 +90,6 @@ TEST_F(AboutTest, OkHasTheFocusWhenTheDialogOpensSoSpaceConfirms) {
                   std::pair(false, QString::number(opening == 2)))
             << opening;
     }
-}
-
-TEST_F(AboutTest, ChangingTheLanguageStoresItAndRedrawsTheMenu) {
-    about->show();
-    about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("Swedish"));
-    about->Ok();
-    EXPECT_EQ(std::tuple(LanguageIndex, Stored("Languages/From"), redraws), std::tuple(1, "1", 1));
 }
 
 TEST_F(AboutTest, AStoreThatCannotBeWrittenIsReported) {
@@ -108,22 +106,21 @@ TEST_F(AboutTest, AStoreThatCannotBeWrittenIsReported) {
 
 TEST_F(AboutTest, TheCreditsFollowTheLanguageChosenSinceTheLastOpening) {
     for (int l : {1, 2})
-        for (int n = TfrmAbout::kSourcesText; n <= TfrmAbout::kHelpText; ++n)
+        for (int n = TextNo::Sources; n <= TextNo::HelpLine; ++n)
             LanguageTexts(l, n) = QStringLiteral("w%1-%2").arg(n).arg(l);
-    LanguageTexts(1, TfrmAbout::kCopyrightText) = "w73 GPL-3.0-or-later";
+    LanguageTexts(1, TextNo::Copyright) = "w73 GPL-3.0-or-later";
     about->show();
     about->cboLanguage->setCurrentIndex(about->cboLanguage->findText("Swedish"));
     about->Ok();
     about->show();
     // The licence's name reads the same but gives no room for a line break.
     const QString copyright = about->lblCopyright->text();
-    EXPECT_NE(copyright, LanguageTexts(1, TfrmAbout::kCopyrightText));
-    EXPECT_EQ(QString(copyright).remove(QChar(0x2060)),
-              LanguageTexts(1, TfrmAbout::kCopyrightText));
+    EXPECT_NE(copyright, LanguageTexts(1, TextNo::Copyright));
+    EXPECT_EQ(QString(copyright).remove(QChar(0x2060)), LanguageTexts(1, TextNo::Copyright));
     // The names and licences as their owners write them, the rest Swedish.
     for (size_t i = 0; i < TfrmAbout::kSources.size(); ++i)
-        EXPECT_TRUE(
-            about->lblSources[i]->text().contains(LanguageTexts(1, TfrmAbout::kSources[i].What)))
+        EXPECT_TRUE(about->lblSources[i]->text().contains(
+            LanguageTexts(1, TextNo::FirstSourceGave + int(i))))
             << about->lblSources[i]->text().toStdString();
     LanguageTexts.Clear();
 }

@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -237,29 +236,6 @@ TEST_F(MenuTest, EnterOrStartOnASelectedExerciseStartsItAndWithNoSelectionOnlySt
     QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
     QTest::keyClick(menu->cboOvningar, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(starts.size(), 2u);
-}
-
-TEST_F(MenuTest, ALongListScrollsWithKeysAndItsLinesStayBesideTheScrollBar) {
-    TByteWriter w;
-    for (int n = 1; n <= 24; ++n)
-        Entry("AREA", QString("Exercise %1 with a name that is long").arg(n), n).Write(w);
-    w.SaveTo(dir.Path("Ovning.crp"));
-    auto menu = Menu();
-    menu->show();
-    QListWidget* list = menu->cboOvningar;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
-    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
-    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
-    const QRect room = list->viewport()->rect();
-    EXPECT_EQ(list->visualItemRect(list->item(23)).width(), room.width());
-
-    // Keys other than Enter reach the list: End shows the last line in full, and Enter starts it.
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_End);
-    EXPECT_TRUE(room.contains(list->visualItemRect(list->item(23))));
-    QTest::keyClick(list, Qt::Key_Return);
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_EQ(starts[0].first->Nummer, 24);
 }
 
 TEST_F(MenuTest, APracticeGameAsksTheGivenItemsAndTheNextStartFromTheListTheWholeExercise) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CoastMeasure.h"
 #include "data/Helpers.h"
 #include "exercises/Ovning.h"
 #include "exercises/Ovningar.h"
@@ -18,13 +19,8 @@
 // land areas, the lakes, its sea points (map 4 uses those of
 // map 1), the graticule on map 1, and the places of the place file.
 inline std::unique_ptr<CKarta> LoadShippedMap(int map, int ortfil = 1) {
-    auto k = std::make_unique<CKarta>();
-    k->Landareor = std::make_unique<CAreor>();
-    k->Vattenareor = std::make_unique<CAreor>();
+    auto k = LoadMap(QDir::currentPath(), map);
     k->Platser = std::make_unique<COrter>();
-    k->Landareor->LasAreor(AreaFil(map));
-    k->Vattenareor->LasAreor(VattenFil(map));
-    k->LasHav(HavFil(map));
     k->Platser->LasOrter(OrtFil(ortfil));
     k->Gradnat = map == 1;
     return k;

@@ -76,20 +76,30 @@ AtlasPlace Place(const json& p) {
     return q;
 }
 
+// What every map has: its number, its name and its land areas.
+AtlasMap Map(const json& m) {
+    AtlasMap map;
+    map.id = m.at("id").get<int>();
+    map.name = QString::fromStdString(m.at("name").get<std::string>());
+    for (const auto& a : m.at("areas"))
+        map.areas.push_back(Area(a, false));
+    return map;
+}
+
 } // namespace
 
-Atlas LoadAtlas(const QString& jsonFile) {
+json ReadJsonFile(const QString& jsonFile) {
     QFile f(jsonFile);
     if (!f.open(QIODevice::ReadOnly))
         throw EGlobina(QStringLiteral("Cannot read %1").arg(jsonFile));
-    const json j = json::parse(f.readAll().toStdString());
+    return json::parse(f.readAll().toStdString());
+}
+
+Atlas LoadAtlas(const QString& jsonFile) {
+    const json j = ReadJsonFile(jsonFile);
     Atlas atlas;
     for (const auto& m : j.at("maps")) {
-        AtlasMap map;
-        map.id = m.at("id").get<int>();
-        map.name = QString::fromStdString(m.at("name").get<std::string>());
-        for (const auto& a : m.at("areas"))
-            map.areas.push_back(Area(a, false));
+        AtlasMap map = Map(m);
         for (const auto& c : m.at("leftOut"))
             map.leftOut << QString::fromStdString(c.get<std::string>());
         atlas.maps.push_back(std::move(map));
@@ -99,11 +109,7 @@ Atlas LoadAtlas(const QString& jsonFile) {
     for (const auto& p : j.at("places"))
         atlas.places.push_back(Place(p));
     for (const auto& m : j.value("subMaps", json::array())) {
-        AtlasMap map;
-        map.id = m.at("id").get<int>();
-        map.name = QString::fromStdString(m.at("name").get<std::string>());
-        for (const auto& a : m.at("areas"))
-            map.areas.push_back(Area(a, false));
+        AtlasMap map = Map(m);
         for (const auto& l : m.at("water"))
             map.water.push_back(Area(l, true));
         for (const auto& p : m.at("places"))

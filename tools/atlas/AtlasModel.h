@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <nlohmann/json_fwd.hpp>
 #include <vector>
 
 // The geography as the program will load it: coordinates already rounded to
@@ -63,6 +64,10 @@ struct Atlas {
 
 // Reads the prepared JSON; transliterates every name. Throws EGlobina.
 Atlas LoadAtlas(const QString& jsonFile);
+
+// A JSON file parsed whole, for the loaders of its parts. Throws EGlobina
+// when the file cannot be read.
+nlohmann::json ReadJsonFile(const QString& jsonFile);
 
 // Coordinates as stored: degrees x 10000 rounded half to even.
 int ToFixed(double degrees);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Measure.h"
 
+#include "AtlasModel.h"
 #include "CoastMeasure.h"
-#include "data/Errors.h"
 #include "maps/Karta.h"
 
-#include <QFile>
 #include <nlohmann/json.hpp>
 
 using nlohmann::json;
@@ -33,10 +32,7 @@ TReferenceMap Frame(const json& m) {
 } // namespace
 
 TReference LoadReference(const QString& jsonFile) {
-    QFile f(jsonFile);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EGlobina(QStringLiteral("Cannot read %1").arg(jsonFile));
-    const json j = json::parse(f.readAll().toStdString());
+    const json j = ReadJsonFile(jsonFile);
     TReference r;
     for (const char* list : {"maps", "subMaps"})
         for (const auto& m : j.at(list))

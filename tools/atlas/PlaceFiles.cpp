@@ -7,7 +7,6 @@
 #include "data/Errors.h"
 #include "maps/Places.h"
 
-#include <QFile>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -34,19 +33,16 @@ bool FitsCp1252(const QString& s) {
 } // namespace
 
 bool PlaceFileExercise::Asks(const FilePlace& p) const {
-    if (p.level > level)
+    if (p.Niva > level)
         return false;
     for (const QString& k : items)
-        if (k == p.group1 || k == p.group2 || k == p.group3)
+        if (k == p.Grupp1 || k == p.Grupp2 || k == p.Grupp3)
             return true;
     return false;
 }
 
 std::vector<PlaceFile> LoadPlaceFiles(const QString& jsonFile) {
-    QFile f(jsonFile);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EGlobina(QStringLiteral("Cannot read %1").arg(jsonFile));
-    const json j = json::parse(f.readAll().toStdString());
+    const json j = ReadJsonFile(jsonFile);
     std::vector<PlaceFile> files;
     if (!j.contains("placeFiles"))
         return files;
@@ -55,21 +51,21 @@ std::vector<PlaceFile> LoadPlaceFiles(const QString& jsonFile) {
         file.file = Text(pf, "file");
         for (const auto& p : pf.at("places")) {
             FilePlace q;
-            q.id = Text(p, "id");
+            q.Id = Text(p, "id");
             const auto& names = p.at("names");
             if (names.size() != 8)
-                throw EGlobina(QStringLiteral("%1 %2: not 8 names").arg(file.file, q.id));
+                throw EGlobina(QStringLiteral("%1 %2: not 8 names").arg(file.file, q.Id));
             for (int i = 0; i < 8; ++i)
-                q.names[size_t(i)] = Transliterate::ToCp1252(
+                q.Namn[size_t(i)] = Transliterate::ToCp1252(
                     QString::fromStdString(names.at(size_t(i)).get<std::string>()));
-            q.level = p.at("niva").get<int>();
-            q.klass1 = p.value("klass1", false);
-            q.klass2 = p.value("klass2", false);
-            q.group1 = Text(p, "g1");
-            q.group2 = Text(p, "g2");
-            q.group3 = Text(p, "g3");
-            q.lat = FromFixed(ToFixed(p.at("lat").get<double>()));
-            q.lon = FromFixed(ToFixed(p.at("lon").get<double>()));
+            q.Niva = p.at("niva").get<int>();
+            q.Klass1 = p.value("klass1", false);
+            q.Klass2 = p.value("klass2", false);
+            q.Grupp1 = Text(p, "g1");
+            q.Grupp2 = Text(p, "g2");
+            q.Grupp3 = Text(p, "g3");
+            q.Latitud = FromFixed(ToFixed(p.at("lat").get<double>()));
+            q.Longitud = FromFixed(ToFixed(p.at("lon").get<double>()));
             q.surface = Text(p, "surface");
             file.places.push_back(q);
         }
@@ -96,17 +92,17 @@ QStringList CheckPlaceRecords(const PlaceFile& f) {
         problems << QStringLiteral("%1 has %2 places").arg(f.file).arg(f.places.size());
     QSet<QString> ids;
     for (const FilePlace& p : f.places) {
-        const QString where = f.file + " " + p.id;
-        if (p.id.isEmpty() || ids.contains(p.id))
+        const QString where = f.file + " " + p.Id;
+        if (p.Id.isEmpty() || ids.contains(p.Id))
             problems << where + ": empty or repeated identifier";
-        ids.insert(p.id);
-        for (const QString& n : p.names)
+        ids.insert(p.Id);
+        for (const QString& n : p.Namn)
             if (n.trimmed().isEmpty() || !FitsCp1252(n) || n.toLatin1().size() > 255)
                 problems
                     << QStringLiteral("%1: name \"%2\" is empty or not Windows-1252").arg(where, n);
-        if (p.level < 0 || p.level > 32767)
-            problems << where + QStringLiteral(": level %1").arg(p.level);
-        if (std::abs(p.lat) > 90 || std::abs(p.lon) > 360)
+        if (p.Niva < 0 || p.Niva > 32767)
+            problems << where + QStringLiteral(": level %1").arg(p.Niva);
+        if (std::abs(p.Latitud) > 90 || std::abs(p.Longitud) > 360)
             problems << where + ": position off the globe";
     }
     return problems;
@@ -144,11 +140,11 @@ QStringList CheckPlacesOnMaps(const PlaceFile& f, const std::vector<AtlasMap>& m
             std::vector<QPoint> spots;
             for (const FilePlace* p : asked) {
                 const QString what = QStringLiteral("%1 %2 in exercise %3 at %4x%5")
-                                         .arg(f.file, p->id)
+                                         .arg(f.file, p->Id)
                                          .arg(e.number)
                                          .arg(w)
                                          .arg(h);
-                const LatLon ll{float(p->lat), float(p->lon)};
+                const LatLon ll{float(p->Latitud), float(p->Longitud)};
                 const QPoint q = r.Project(ll);
                 if (!r.InomBild(q)) {
                     problems << what + ": outside the view";
@@ -193,16 +189,6 @@ QStringList CheckPlacesOnMaps(const PlaceFile& f, const std::vector<AtlasMap>& m
 void WritePlaceRecords(const QString& file, const std::vector<FilePlace>& places) {
     TByteWriter w;
     for (const FilePlace& p : places)
-        TPlaceRecord{.Id = p.id,
-                     .Namn = p.names,
-                     .Niva = p.level,
-                     .Klass1 = p.klass1,
-                     .Klass2 = p.klass2,
-                     .Grupp1 = p.group1,
-                     .Grupp2 = p.group2,
-                     .Grupp3 = p.group3,
-                     .Latitud = p.lat,
-                     .Longitud = p.lon}
-            .Write(w);
+        p.Write(w);
     w.SaveTo(file);
 }

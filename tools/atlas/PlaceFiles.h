@@ -2,23 +2,17 @@
 #pragma once
 
 #include "AtlasModel.h"
+#include "maps/Places.h"
 
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <map>
 #include <vector>
 
 // Place files other than Ort1.crp, written record by record as the prepared
 // JSON gives them (`placeFiles`): each place with its own level, class flags
 // and three group keys.
-struct FilePlace {
-    QString id;
-    std::array<QString, 8> names;
-    int level = 0;
-    bool klass1 = false, klass2 = false;
-    QString group1, group2, group3;
-    double lat = 0, lon = 0;
+struct FilePlace : TPlaceRecord {
     QString surface; // "sea", "land" or empty: where its marker must lie
 };
 

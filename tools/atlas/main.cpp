@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -127,6 +128,21 @@ std::vector<PicturePolygon> PictureByLocation(const std::vector<PicturePolygon>&
     return out;
 }
 
+// The exception of the menu pictures: a state pressed as two parts of the
+// world, split at a meridian, with the reason.
+struct SplitState {
+    const char* code;
+    double meridian;
+    const char* west;
+    const char* east;
+    const char* reason;
+};
+constexpr SplitState kSplitStates[] = {
+    {"RU", 60.0, "EUR", "ASI",
+     "the maps put Russia west of the Urals on the Europe map and east of them on the Asia "
+     "map, so a press there picks the part whose map shows it"},
+};
+
 void WorldPictures(const Atlas& atlas, const QString& dir) {
     const std::vector<PicturePolygon> polygons = PictureByLocation(atlas.picture);
     const int w = 396, h = 155;
@@ -149,15 +165,17 @@ void WorldPictures(const Atlas& atlas, const QString& dir) {
             auto colourFor = [&](const QString& cont) {
                 return (want == "*" || cont == want) ? QColor(0, 255, 0) : QColor(0, 128, 0);
             };
-            if (poly.code == "RU") {
-                // Russia east of the Urals is pressed as Asia.
-                const double split = (60.0 + 180.0) * w / 360.0;
+            const auto split =
+                std::find_if(std::begin(kSplitStates), std::end(kSplitStates),
+                             [&](const SplitState& s) { return poly.code == s.code; });
+            if (split != std::end(kSplitStates)) {
+                const double x = (split->meridian + 180.0) * w / 360.0;
                 p.save();
-                p.setClipRect(QRectF(0, 0, split, h));
-                p.setBrush(colourFor(QStringLiteral("EUR")));
+                p.setClipRect(QRectF(0, 0, x, h));
+                p.setBrush(colourFor(QString::fromLatin1(split->west)));
                 p.drawPolygon(shape);
-                p.setClipRect(QRectF(split, 0, w - split, h));
-                p.setBrush(colourFor(QStringLiteral("ASI")));
+                p.setClipRect(QRectF(x, 0, w - x, h));
+                p.setBrush(colourFor(QString::fromLatin1(split->east)));
                 p.drawPolygon(shape);
                 p.restore();
                 continue;
@@ -344,6 +362,24 @@ bool Ringed(const MapRender& r, const std::vector<AtlasArea>& areas, const QStri
     return std::max(box.width(), box.height()) < 9;
 }
 
+// Moves the place to the first point that fits, walking out from it in rings
+// 0.01 degree apart (40 at the most), and says how far ("Name 12 km"). Empty
+// when none fits; the place then stays where it is.
+QString MoveToNearestFit(AtlasPlace& p, const std::function<bool(double lat, double lon)>& fits) {
+    for (int k = 1; k <= 40; ++k)
+        for (int i = 0; i < 8 * k; ++i) {
+            const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
+            const double lat = p.lat + step * std::sin(a);
+            const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
+            if (fits(lat, lon)) {
+                p.lat = FromFixed(ToFixed(lat));
+                p.lon = FromFixed(ToFixed(lon));
+                return QStringLiteral("%1 %2 km").arg(p.names[1]).arg(std::lround(step * 111));
+            }
+        }
+    return {};
+}
+
 // Moves a capital whose marker centre, at 1920 x 1048 on the world map or its
 // continent's map, would be judged outside its state (a coastal capital half
 // a pixel from the shore) to the nearest point where both maps judge it in.
@@ -407,23 +443,9 @@ QString SettleCapitals(Atlas& atlas) {
             return d;
         };
         const double apart = nearest(p.lat, p.lon);
-        bool found = false;
-        for (int k = 1; k <= 40 && !found; ++k)
-            for (int i = 0; i < 8 * k && !found; ++i) {
-                const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
-                const double lat = p.lat + step * std::sin(a);
-                const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
-                if (nearest(lat, lon) >= apart && ok(lat, lon)) {
-                    moved << QStringLiteral("%1 %2 km")
-                                 .arg(p.names[1])
-                                 .arg(int(std::lround(step * 111)));
-                    p.lat = FromFixed(ToFixed(lat));
-                    p.lon = FromFixed(ToFixed(lon));
-                    found = true;
-                }
-            }
-        if (!found)
-            moved << p.names[1] + " (no place found)";
+        const QString move = MoveToNearestFit(
+            p, [&](double lat, double lon) { return nearest(lat, lon) >= apart && ok(lat, lon); });
+        moved << (move.isEmpty() ? p.names[1] + " (no place found)" : move);
     }
     return moved.join(", ");
 }
@@ -539,21 +561,10 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
         };
         if (ok(p.lat, p.lon))
             continue;
-        bool found = false;
-        for (int k = 1; k <= 40 && !found; ++k)
-            for (int i = 0; i < 8 * k && !found; ++i) {
-                const double a = 2 * M_PI * i / (8 * k), step = 0.01 * k;
-                const double lat = p.lat + step * std::sin(a);
-                const double lon = p.lon + step * std::cos(a) / std::cos(p.lat * M_PI / 180);
-                if (ok(lat, lon)) {
-                    moved
-                        << QStringLiteral("%1 %2 km").arg(p.names[1]).arg(std::lround(step * 111));
-                    p.lat = FromFixed(ToFixed(lat));
-                    p.lon = FromFixed(ToFixed(lon));
-                    found = true;
-                }
-            }
-        if (!found)
+        const QString move = MoveToNearestFit(p, ok);
+        if (!move.isEmpty())
+            moved << move;
+        else
             Problem(QStringLiteral("%1 (%2) lies outside its subdivision on map %3")
                         .arg(p.names[1], p.country)
                         .arg(m.id));

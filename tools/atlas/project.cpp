@@ -6,8 +6,11 @@
 // where "fit": [[north, south, east, west], ...] may stand for "view": the
 // view the program fits to areas with those bounds. Writes to stdout one
 // answer per request: { "view": [north, south, centre], "points": [[x, y], ...] },
-// the pixels before rounding.
+// the pixels before rounding. With --parts it writes instead the program's
+// table of the parts of the world: { "world": map, "byContinent": { code: map } },
+// the home map of each part, so that no stage keeps a copy of it.
 #include "MapRender.h"
+#include "maps/Kartor.h"
 
 #include <QApplication>
 #include <nlohmann/json.hpp>
@@ -15,6 +18,7 @@
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <string>
 
 using nlohmann::json;
 
@@ -50,6 +54,16 @@ json Answer(const json& request) {
     return {{"view", {north, south, centre}}, {"points", points}};
 }
 
+json Parts() {
+    json parts{{"byContinent", json::object()}};
+    for (const TVarldsdel& part : kVarldsdelar)
+        if (QLatin1String(part.Kod) == QLatin1String("*"))
+            parts["world"] = part.Hemkarta;
+        else
+            parts["byContinent"][part.Kod] = part.Hemkarta;
+    return parts;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,6 +71,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     try {
+        if (argc > 1 && std::string(argv[1]) == "--parts") {
+            std::cout << Parts().dump() << '\n';
+            return 0;
+        }
         const json requests = json::parse(std::cin);
         json answers = json::array();
         for (const auto& request : requests)

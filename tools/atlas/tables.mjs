@@ -152,6 +152,9 @@ export const subMaps = [
   SM({ id: 10, name: 'Brazil', country: 'BRA', code: 'BR', frame: { w: -75, e: -33.5, s: -34.5, n: 6 }, context: ['ARG', 'URY', 'PRY', 'BOL', 'PER', 'COL', 'VEN', 'GUY', 'SUR', 'FRA', 'ECU', 'CHL'],
        weight: 0.002, keepPiece: 0.05, lakes: ['PATOS', 'MIRIM', 'TITICACA'] }),
   SM({ id: 11, name: 'Australia', country: 'AUS', code: 'AU', frame: { w: 111, e: 155, s: -44.5, n: -9 }, context: ['PNG', 'IDN', 'TLS'],
+       // The Jervis Bay Territory, some 70 square kilometres on the coast of New South Wales,
+       // is no unit a school atlas asks among the states and territories, and at this map's
+       // scale it lies within a pixel of that coast.
        drop: ['JB'], unitKeys: { QL: 'QLD', TS: 'TAS', VI: 'VIC', CT: 'ACT', NS: 'NSW' },
        weight: 0.002, keepPiece: 0.05, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
 ];

@@ -5,6 +5,7 @@
 //
 //   make_catalogue SOURCE ASSETS_DIR OUTPUT
 #include "NameWords.h"
+#include "ToolMain.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
 #include "exercises/Ovningar.h"
@@ -130,29 +131,9 @@ QList<Exercise> Parse(const QString& fileName) {
 class Atlas {
 public:
     explicit Atlas(QString dir) : dir_(std::move(dir)) {}
-    const CAreor& Map(int n) {
-        auto& slot = maps_[n];
-        if (!slot) {
-            const QString file = dir_ + QLatin1Char('/') + AreaFil(n);
-            if (!QFileInfo::exists(file))
-                throw std::runtime_error("no area file " + file.toStdString());
-            slot = std::make_unique<CAreor>();
-            slot->LasAreor(file);
-        }
-        return *slot;
-    }
+    const CAreor& Map(int n) { return Read(maps_, n, AreaFil(n), "area", &CAreor::LasAreor); }
     // Ort<n>.crp; Ort1 holds the capitals that make an area a country.
-    const COrter& Places(int n) {
-        auto& slot = places_[n];
-        if (!slot) {
-            const QString file = dir_ + QLatin1Char('/') + OrtFil(n);
-            if (!QFileInfo::exists(file))
-                throw std::runtime_error("no place file " + file.toStdString());
-            slot = std::make_unique<COrter>();
-            slot->LasOrter(file);
-        }
-        return *slot;
-    }
+    const COrter& Places(int n) { return Read(places_, n, OrtFil(n), "place", &COrter::LasOrter); }
     QString Dir() const { return dir_; }
     bool HasCapital(const QString& code) {
         for (const COrt* o = Places(1).Forsta.get(); o; o = o->Nasta.get())
@@ -162,6 +143,21 @@ public:
     }
 
 private:
+    // A file of the folder, read the first time it is asked for.
+    template <class Files>
+    const Files& Read(std::map<int, std::unique_ptr<Files>>& read, int n, const QString& name,
+                      const char* what, void (Files::*load)(const QString&)) {
+        auto& slot = read[n];
+        if (!slot) {
+            const QString file = dir_ + QLatin1Char('/') + name;
+            if (!QFileInfo::exists(file))
+                throw std::runtime_error(std::string("no ") + what + " file " + file.toStdString());
+            slot = std::make_unique<Files>();
+            ((*slot).*load)(file);
+        }
+        return *slot;
+    }
+
     QString dir_;
     std::map<int, std::unique_ptr<CAreor>> maps_;
     std::map<int, std::unique_ptr<COrter>> places_;
@@ -438,13 +434,10 @@ void Write(TByteWriter& w, const Exercise& e) {
 int main(int argc, char* argv[]) {
     // The map's projection measures a picture control, which needs a GUI
     // application; none is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make_catalogue SOURCE ASSETS_DIR OUTPUT\n");
-        return 2;
-    }
+    if (argc != 4)
+        return Usage("make_catalogue", "SOURCE ASSETS_DIR OUTPUT");
     try {
         QList<Exercise> list = Parse(QString::fromLocal8Bit(argv[1]));
         Atlas atlas(QString::fromLocal8Bit(argv[2]));

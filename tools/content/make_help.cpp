@@ -4,6 +4,8 @@
 // the file header and in the #SYSTEM file), so that the same pages always give
 // the same bytes. The binary keyword index is off in globina.hhp because
 // chmcmd leaves uninitialised bytes in it.
+#include "ToolMain.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -75,9 +77,7 @@ bool Build(const QString& helpFolder, const QString& output) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s help-folder globina.chm\n", argv[0]);
-        return 2;
-    }
+    if (argc != 3)
+        return Usage(argv[0], "help-folder globina.chm");
     return Build(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -2,10 +2,10 @@
 // Turns the readable table of screen texts (lang.tsv) into lang.crp: one
 // record per text number, in number order, so that the output depends on
 // nothing but the table.
+#include "ToolMain.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 #include <array>
@@ -75,11 +75,8 @@ std::map<int, Row> ReadTable(const QString& fileName) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s lang.tsv lang.crp\n", argv[0]);
-        return 2;
-    }
+    if (argc != 3)
+        return Usage(argv[0], "lang.tsv lang.crp");
     try {
         TByteWriter w;
         for (const auto& [nr, row] : ReadTable(QString::fromLocal8Bit(argv[1]))) {

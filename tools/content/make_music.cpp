@@ -3,6 +3,8 @@
 // eight bars of C major at 132 beats a minute (about 15 seconds) for trumpet,
 // horns, tuba, timpani and a marching snare, as a format 1 Standard MIDI File
 // with General MIDI instruments.
+#include "ToolMain.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <algorithm>
@@ -175,10 +177,8 @@ const std::vector<std::pair<Chord, Chord>> kHarmony = {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s good.mid\n", argv[0]);
-        return 2;
-    }
+    if (argc != 2)
+        return Usage(argv[0], "good.mid");
     const int bars = static_cast<int>(kMelody.size());
     const int finalLength = kBar + kTicksPerQuarter; // the last chord rings on
     const int end = (bars - 1) * kBar + finalLength;

@@ -7,6 +7,7 @@
 // Text is drawn as outlines of a font file loaded by path, so that the result
 // does not depend on which fonts the desktop would pick.
 #include "PictureFiles.h"
+#include "ToolMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -360,27 +361,30 @@ void DrawLeaf(QPainter& p, const QPointF& at, double angle, double length) {
     p.restore();
 }
 
+// The stalk of the multiple-choice screen's flower, standing at x.
+void DrawMultiStalk(QPainter& p, double x) {
+    DrawStem(p, QPointF(x, 16), QPointF(x, 36), -3);
+    DrawLeaf(p, QPointF(x - 1, 29), -150, 10);
+    DrawLeaf(p, QPointF(x - 0.5, 26), -30, 9);
+}
+
 // The multiple-choice screen's flower, on white.
 QImage MultiFlower(int scale) {
     QImage image = Canvas(37, 37, Qt::white, scale);
     QPainter p(&image);
     Scale(p, scale);
-    DrawStem(p, QPointF(18.5, 16), QPointF(18.5, 36), -3);
-    DrawLeaf(p, QPointF(17.5, 29), -150, 10);
-    DrawLeaf(p, QPointF(18, 26), -30, 9);
+    DrawMultiStalk(p, 18.5);
     DrawBlossom(p, QPointF(18.5, 13), 12, QColor(235, 70, 130), 6, QColor(255, 210, 40));
     return image;
 }
 
 // What is left when the flower is clicked: a bare stalk with its heart, and
-// two petals falling away.
+// two petals falling away; the stalk stands further left to make room for them.
 QImage MultiBare(int scale) {
     QImage image = Canvas(37, 37, Qt::white, scale);
     QPainter p(&image);
     Scale(p, scale);
-    DrawStem(p, QPointF(14.5, 16), QPointF(14.5, 36), -3);
-    DrawLeaf(p, QPointF(13.5, 29), -150, 10);
-    DrawLeaf(p, QPointF(14, 26), -30, 9);
+    DrawMultiStalk(p, 14.5);
     Smooth(p);
     QRadialGradient g(QPointF(13, 11.5), 4.5);
     g.setColorAt(0, QColor(255, 230, 90));
@@ -589,13 +593,10 @@ bool WriteIcons(const QString& folder, QString* error) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QGuiApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s asset-folder [icon-folder]\n", argv[0]);
-        return 2;
-    }
+    if (argc != 2 && argc != 3)
+        return Usage(argv[0], "asset-folder [icon-folder]");
     const int id = QFontDatabase::addApplicationFont(kFontFile);
     if (id < 0) {
         std::fprintf(stderr, "cannot load %s (package fonts-liberation)\n", kFontFile);

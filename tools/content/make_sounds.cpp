@@ -5,6 +5,8 @@
 //   Plopp.WAV    menu click: a soft, very short blip
 // Noise comes from a fixed-seed generator and every sample is rounded the same
 // way, so the files come out byte-identical on every run.
+#include "ToolMain.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <cmath>
@@ -163,10 +165,8 @@ Signal MenuClick() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s asset-folder\n", argv[0]);
-        return 2;
-    }
+    if (argc != 2)
+        return Usage(argv[0], "asset-folder");
     const QString dir = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
     bool ok = WriteWav(dir + "Plopp4.WAV", Finish(RightAnswer(), 0.70));
     ok = WriteWav(dir + "Rassel11.WAV", Finish(WrongAnswer(), 0.70)) && ok;

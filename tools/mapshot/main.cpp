@@ -3,6 +3,7 @@
 // writes it as a PNG, so maps can be looked at without playing.
 #include "Patches.h"
 #include "TestMap.h"
+#include "ToolMain.h"
 #include "data/Errors.h"
 #include "data/Globals.h"
 #include "data/Language.h"
@@ -55,8 +56,7 @@ QString Need(const QDir& dir, const QString& name) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication app(argc, argv);
     QApplication::setApplicationName("mapshot");
 

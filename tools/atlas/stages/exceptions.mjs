@@ -39,11 +39,6 @@ export default {
     capitalWestOf: -150,
     reason: 'states of Oceania whose capital lies east of 180 degrees (Samoa, Tonga) keep longitudes past 180 on every map, places included (Apia at 188.2), so that no map tears them',
   },
-  homeMaps: {
-    world: 1,
-    byContinent: { EUR: 2, NOR: 3, AFR: 4, ASI: 5, AUS: 6, SYD: 1 },
-    reason: 'a capital must lie in its state on the world map and on its continent\'s map; South America has no map of its own and plays on the world map',
-  },
   ownTownsExercise: {
     state: 'SE',
     reason: 'on the Nordic map the exercise of Sweden\'s towns asks every Swedish town: a Swedish town is kept when it lies 9 pixels from every Swedish place kept before it in Sweden\'s view, where a town of another state is kept only when the exercise of the Nordic towns can ask it',

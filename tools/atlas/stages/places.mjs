@@ -7,7 +7,7 @@ import * as names from '../names.mjs';
 import { features as handFeatures } from '../handtables.mjs';
 import { a3to2, continentOf, STATES, placeContinent } from './codes.mjs';
 import { squeeze, bbox, pointInRing, round4, km } from './geometry.mjs';
-import { projectPlaces } from './projection.mjs';
+import { projectPlaces, homeMaps } from './projection.mjs';
 
 // GeoNames feature codes of towns (not of their districts or ruins).
 const okCodes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC', 'PPLG']);
@@ -103,7 +103,7 @@ export function spaceWorldCities(places, maps, catalogue, capitals, cities) {
 // estuary, an atoll) is moved to the nearest point within 1 degree that lies
 // in its country on the world map and on its continent's map.
 export function capitalsOntoLand(places, maps) {
-  const { world, byContinent } = exceptions.homeMaps;
+  const { world, byContinent } = homeMaps();
   const moved = [];
   for (const p of places) {
     if (!p.capital) continue;

@@ -28,3 +28,10 @@ export function projectPlaces(views, places, w, h) {
   const index = new Map(places.map((p, i) => [p, i]));
   return answers.map((a) => ({ view: a.view, at: (p) => a.points[index.get(p)] }));
 }
+
+// The program's table of the parts of the world: the world map's number and
+// each continent's home map, on which its capitals lie beside the world's.
+export function homeMaps() {
+  if (!fs.existsSync(tool)) throw new Error(`${tool}: no such program; build the target atlas_project and set ATLAS_PROJECT to it`);
+  return JSON.parse(execFileSync(tool, ['--parts'], { stdio: ['ignore', 'pipe', 'inherit'] }));
+}
