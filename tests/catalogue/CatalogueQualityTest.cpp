@@ -139,7 +139,6 @@ TEST_F(ShippedCatalogue, EveryFlagExerciseHasItsPicturesAndEnds) {
         TestFlagScreen screen;
         e.Starta(&screen);
         auto& flagga = dynamic_cast<COvningFlagga&>(e);
-        EXPECT_EQ(flagga.AntalFlaggor, std::min(e.Antal, 16));
         for (int answers = 0; answers < 16 && !screen.questions.last().isEmpty(); ++answers) {
             EXPECT_FALSE(flagga.FlaggNamn(flagga.FragaNr).isEmpty());
             ASSERT_TRUE(e.ArRatt({0, 0, flagga.FragaNr}));
