@@ -21,7 +21,7 @@ import { readCatalogue } from './catalogue.mjs';
 import { squeeze, bbox, pointInRing, shiftRing, overlapWith, km } from './stages/geometry.mjs';
 import { a3to2, continentOf, STATES, countryNames } from './stages/codes.mjs';
 import { countryOutlines, closeUpOutlines, closeUpUnits, lakeLayers, cityRows } from './stages/sources.mjs';
-import { nearPoints, ringBuilder, framePieces, gatherPieces, placeInset, insetBox, giveWayToInsets } from './stages/rings.mjs';
+import { nearPoints, ringBuilder, framePieces, gatherPieces, placeInset, insetBox, insetFrame, giveWayToInsets } from './stages/rings.mjs';
 import { simplify } from './stages/simplification.mjs';
 import { innerRadius, keptPieces, standIn } from './stages/smallStates.mjs';
 import { finishAreas, pictureOutlines } from './stages/finishing.mjs';
@@ -237,9 +237,11 @@ function closeUpMap(m) {
     const cap = capitalOf[key];
     const kept = keptPieces(pieces, { capital: cap ? at(key, cap) : null, keepPiece: m.keepPiece, maxPieces: m.maxPieces, cutsStay: true, countKept: true });
     for (const k of kept) areas.push({ key, k, outer: pieces[k].outer, holes: [], home: u.home });
-    if (u.inset) insetBoxes.push(insetBox(kept.map((k) => pieces[k].outer)));
+    if (u.inset) insetBoxes.push({ key, ring: insetBox(kept.map((k) => pieces[k].outer)) });
   }
-  giveWayToInsets(areas, insetBoxes);
+  giveWayToInsets(areas, insetBoxes.map((b) => b.ring));
+  // Each inset's frame belongs to the subdivision it holds.
+  for (const { key, ring } of insetBoxes) areas.push({ key, k: 100, outer: insetFrame(ring), holes: [], home: false, frame: true });
   // A lake that reaches into the frame is drawn whole (beyond the frame it
   // lies on the sea).
   const named = m.lakes.map(lakeOf).filter((l) => {
@@ -249,15 +251,15 @@ function closeUpMap(m) {
   });
   const water = [...named, ...bigLakes(layers, f, named)].map((l) => withIslands(layers, l, f));
   const finalAreas = finishAreas(areas, water.map((l) => l.lonLat), (a) => ({
-    g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home ? cc : '',
-    names: a.home && !m.states ? subdivisions[a.key] : countryNames(a.key),
+    g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home || a.frame ? cc : '',
+    names: (a.home || a.frame) && !m.states ? subdivisions[a.key] : countryNames(a.key),
     flag: m.states && STATES.has(a.key) ? a.key.toLowerCase() + '.gif' : '',
   }));
   const movedHere = [];
   const placesHere = closeUpCapitals(m, finalAreas, capitalOf, at, placeNames, movedHere);
   if (m.towns) placesHere.push(...nordicPlaces(m, finalAreas, placesHere, movedHere, rows, placeNames));
   console.warn(`map ${m.id}: ${finalAreas.length} areas, ${water.length} lakes, ${placesHere.length} capitals; moved onto land: ${movedHere.join(', ')}`);
-  return { id: m.id, name: m.name, frame: m.frame, insets: insetBoxes.map((b) => bbox(b)), areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
+  return { id: m.id, name: m.name, frame: m.frame, insets: insetBoxes.map((b) => bbox(b.ring)), areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
 }
 const subMapsOut = subMaps.map(closeUpMap);
 // The items of the catalogue's exercises of each of these maps: the atlas

@@ -135,8 +135,10 @@ export default { seas, states, regionContinent, lakes, lakeWord, europeAsia, map
 const SM = (o) => ({ maxRing: 480, maxPieces: 40, insets: [], drop: [], lakes: [], ...o });
 export const subMaps = [
   SM({ id: 7, name: 'United States', country: 'USA', code: 'US', frame: { w: -127, e: -66.3, s: 21.5, n: 50 }, context: ['CAN', 'MEX', 'CUB', 'BHS'],
-       // Both insets lie on the Pacific west of Baja California, clear of Mexico's land.
-       insets: [{ unit: 'AK', scale: 0.3, to: [24.7, -121.0] }, { unit: 'HI', scale: 1, to: [29.48, -121.5] }],
+       // Both insets lie on the Pacific west of Baja California, clear of Mexico's land,
+       // framed, and no further west or south than the frames need: a view fitted to the
+       // whole country keeps Washington, D.C. and Annapolis 8 pixels apart at 1024 x 700.
+       insets: [{ unit: 'AK', scale: 0.3, to: [25.2, -120.9557] }, { unit: 'HI', scale: 1, to: [29.48, -120.67] }],
        weight: 0.0004, keepPiece: 0.06,
        // Lake Nipigon's south half lies inside the frame, on Canada's land.
        lakes: ['SUPERIOR', 'MICHIGANHURON', 'ERIE', 'ONTARIO', 'GREATSALT', 'OKEECHOBEE', 'WOODS', 'CHAMPLAIN', 'NIPIGON'] }),

@@ -103,6 +103,15 @@ export function insetBox(outers) {
   return [[b.w - 0.8, b.s - 0.5], [b.e + 0.8, b.s - 0.5], [b.e + 0.8, b.n + 0.5], [b.w - 0.8, b.n + 0.5], [b.w - 0.8, b.s - 0.5]];
 }
 
+// The frame round an inset, as a printed map draws it: a band `width`
+// degrees wide just inside the box, one ring with a slit at its south-west
+// corner so that it can be stored as an area without a hole.
+export function insetFrame(box, width = 0.02) {
+  const { w, e, s, n } = bbox(box);
+  const [iw, ie, is, inn] = [w + width, e - width, s + width, n - width];
+  return [[w, s], [e, s], [e, n], [w, n], [w, s + width / 2], [iw, is], [iw, inn], [ie, inn], [ie, is], [iw + width / 2, is]];
+}
+
 // The neighbours give way to the insets, as on a printed map: each area not
 // of the map's own (home) loses what lies under an inset's box; a part it
 // falls apart into that is larger than 0.01 square degrees is a piece of its
