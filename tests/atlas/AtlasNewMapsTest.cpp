@@ -52,9 +52,14 @@ struct TCountryView {
     TImage image;
 };
 
-TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursAreNeverAsked) {
+// The files hold every subdivision and the neighbours are never asked; every
+// capital's marker centre at 1920 x 1048 is judged to lie in its own
+// subdivision (Juneau and Honolulu in their insets, Annapolis by Maryland's
+// shore), and there is one for each.
+TEST_P(SubdivisionMap, FilesHoldEverySubdivisionAndEachCapitalLiesOnItsOwnAt1920x1048) {
     const TSubdivisionMap& m = GetParam();
-    const auto k = LoadShippedMap(m.number, 3);
+    const TCountryView v(m.number, 3, {m.country}, QSize(1920, 1048));
+    const auto& k = v.k;
     EXPECT_GE(k->Vattenareor->Antal, 1) << "lakes of the map";
     QSet<QString> main;
     for (const CArea& a : AreasOf(*k->Landareor)) {
@@ -71,14 +76,6 @@ TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursA
         }
     }
     EXPECT_EQ(main.size(), m.subdivisions);
-}
-
-// Every capital's marker centre at 1920 x 1048 is judged to lie in its own
-// subdivision (Juneau and Honolulu in their insets, Annapolis by Maryland's
-// shore), and there is one for each.
-TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
-    const TSubdivisionMap& m = GetParam();
-    const TCountryView v(m.number, 3, {m.country}, QSize(1920, 1048));
     int capitals = 0;
     for (const COrt* p : PlacesOf(*v.k->Platser)) {
         if (p->Grupp2 != m.country || !p->Klass1)
@@ -100,8 +97,12 @@ INSTANTIATE_TEST_SUITE_P(Maps, SubdivisionMap, ::testing::ValuesIn(kMaps),
 // The Nordic map (9) and its place file Ort4.crp.
 const QStringList kNordic = {"SE", "NO", "DK", "FI", "IS"};
 
-TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
-    const auto k = LoadShippedMap(9, 4);
+// The five states are there as on the Europe map, with Åland in Finland;
+// towns and capitals lie on their own state at 1920 x 1048, islands and peaks
+// on land.
+TEST(NordicMap, TheFiveStatesAreThereAndTownsIslandsAndPeaksLieOnTheirLandAt1920x1048) {
+    const TCountryView v(9, 4, kNordic, QSize(1920, 1048));
+    const auto& k = v.k;
     const auto europe = LoadShippedMap(2);
     QStringList present;
     bool aland = false;
@@ -117,12 +118,6 @@ TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
     }
     EXPECT_EQ(present.size(), 5) << present.join(' ').toStdString();
     EXPECT_TRUE(aland);
-}
-
-// Towns and capitals lie on their own state at 1920 x 1048; islands and
-// peaks on land.
-TEST(NordicMap, TownsLieOnTheirOwnStateAndIslandsAndPeaksOnLandAt1920x1048) {
-    const TCountryView v(9, 4, kNordic, QSize(1920, 1048));
     int towns = 0;
     for (const COrt* p = v.k->Platser->Forsta.get(); p; p = p->Nasta.get()) {
         const CArea* under = v.Under(*p);

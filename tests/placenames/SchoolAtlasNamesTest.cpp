@@ -79,9 +79,6 @@ bool Listed(const QStringList& list, const QString& name, const char* language) 
     }
     return false;
 }
-bool AlsoTheirs(const QString& name, const char* language) {
-    return Listed(kAlsoTheirs, name, language);
-}
 
 // Names that languages write without the local name's accents as their own.
 const QStringList kWrittenWithoutAccents = {"fr es it nl:Brasilia", "fr nl:Bogota",
@@ -176,7 +173,7 @@ QStringList Faults(const TNameRow& row, int l) {
     if (name.contains(kAdministrative) && !NamedSo(name))
         faults << "administrative form";
     const bool ownForms = l != 0 && l != kEnglish && l != 6;
-    if (l != kEnglish && !AlsoTheirs(name, kLanguages[l]) &&
+    if (l != kEnglish && !Listed(kAlsoTheirs, name, kLanguages[l]) &&
         name.contains(ownForms ? kEnglishForms : kEnglishWaterForms))
         faults << "English name";
     // Only the capitalised words are the transliteration ("Azovska sjön").
