@@ -29,9 +29,8 @@ const TSubdivisionMap kMaps[] = {
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};
 
-// The map with the areas of the keys taking part and the view fitted to them
-// (to the whole map when no area matches), as an exercise of those keys
-// shows it.
+// The map with the areas of the keys taking part and the view fitted to them,
+// as an exercise of those keys shows it.
 struct TCountryView {
     TCountryView(int map, int places, const QStringList& keys, QSize size)
         : k(LoadShippedMap(map, places)) {
@@ -39,38 +38,28 @@ struct TCountryView {
         k->Bild = &image;
         for (const QString& key : keys)
             k->Landareor->Markera(key);
-        bool any = false;
-        for (int i = 1; i <= k->Landareor->Antal; ++i)
-            any = any || k->Landareor->Area(i).Deltar;
-        for (int i = 1; i <= k->Landareor->Antal && !any; ++i)
-            k->Landareor->Area(i).Deltar = true;
         k->BeraknaSkala();
         k->AnpassaVy();
     }
-    TCountryView(const TSubdivisionMap& m, QSize size)
-        : TCountryView(m.number, 3, {m.country}, size) {}
-    QPoint At(const COrt& p) const {
-        return {k->XKoord(float(p.Latitud), float(p.Longitud)), k->YKoord(float(p.Latitud))};
-    }
-    // The area a click on the pixel is judged to be in, among all areas.
-    const CArea* Under(int x, int y) const {
-        return ClickedArea(*k->Landareor, k->LatVid(y), k->LonVid(y, x));
+    // The area a click on the place's marker is judged to be in, among all
+    // areas.
+    const CArea* Under(const COrt& p) const {
+        const int y = k->YKoord(float(p.Latitud));
+        return k->AreaVid(k->Landareor.get(),
+                          QPoint(k->XKoord(float(p.Latitud), float(p.Longitud)), y));
     }
     std::unique_ptr<CKarta> k;
     TImage image;
 };
 
-std::vector<const COrt*> CapitalsOf(const COrter& places, const QString& country) {
-    std::vector<const COrt*> list;
-    for (const COrt* p = places.Forsta.get(); p; p = p->Nasta.get())
-        if (p->Grupp2 == country && p->Klass1)
-            list.push_back(p);
-    return list;
-}
-
-TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursAreNeverAsked) {
+// The files hold every subdivision and the neighbours are never asked; every
+// capital's marker centre at 1920 x 1048 is judged to lie in its own
+// subdivision (Juneau and Honolulu in their insets, Annapolis by Maryland's
+// shore), and there is one for each.
+TEST_P(SubdivisionMap, FilesHoldEverySubdivisionAndEachCapitalLiesOnItsOwnAt1920x1048) {
     const TSubdivisionMap& m = GetParam();
-    const auto k = LoadShippedMap(m.number, 3);
+    const TCountryView v(m.number, 3, {m.country}, QSize(1920, 1048));
+    const auto& k = v.k;
     EXPECT_GE(k->Vattenareor->Antal, 1) << "lakes of the map";
     QSet<QString> main;
     for (const CArea& a : AreasOf(*k->Landareor)) {
@@ -87,24 +76,19 @@ TEST_P(SubdivisionMap, FilesHoldEverySubdivisionWithinTheLimitsAndTheNeighboursA
         }
     }
     EXPECT_EQ(main.size(), m.subdivisions);
-}
-
-// Every capital's marker centre at 1920 x 1048 is judged to lie in its own
-// subdivision (Juneau and Honolulu in their insets, Annapolis by Maryland's
-// shore), and there is one for each.
-TEST_P(SubdivisionMap, EveryCapitalLiesOnItsOwnSubdivisionAt1920x1048) {
-    const TSubdivisionMap& m = GetParam();
-    const TCountryView v(m, QSize(1920, 1048));
-    const std::vector<const COrt*> capitals = CapitalsOf(*v.k->Platser, m.country);
-    EXPECT_EQ(int(capitals.size()), m.subdivisions);
-    for (const COrt* p : capitals) {
-        const CArea* under = v.Under(v.At(*p).x(), v.At(*p).y());
+    int capitals = 0;
+    for (const COrt* p : PlacesOf(*v.k->Platser)) {
+        if (p->Grupp2 != m.country || !p->Klass1)
+            continue;
+        ++capitals;
+        const CArea* under = v.Under(*p);
         EXPECT_TRUE(under && under->Matchar(p->Grupp1))
             << p->Namn[2].toStdString() << " lies in "
             << (under ? under->Nyckel.toStdString() : "the sea");
         EXPECT_EQ(p->Niva, 1);
         EXPECT_EQ(p->Grupp3, "ALLA");
     }
+    EXPECT_EQ(capitals, m.subdivisions);
 }
 
 INSTANTIATE_TEST_SUITE_P(Maps, SubdivisionMap, ::testing::ValuesIn(kMaps),
@@ -113,8 +97,12 @@ INSTANTIATE_TEST_SUITE_P(Maps, SubdivisionMap, ::testing::ValuesIn(kMaps),
 // The Nordic map (9) and its place file Ort4.crp.
 const QStringList kNordic = {"SE", "NO", "DK", "FI", "IS"};
 
-TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
-    const auto k = LoadShippedMap(9, 4);
+// The five states are there as on the Europe map, with Åland in Finland;
+// towns and capitals lie on their own state at 1920 x 1048, islands and peaks
+// on land.
+TEST(NordicMap, TheFiveStatesAreThereAndTownsIslandsAndPeaksLieOnTheirLandAt1920x1048) {
+    const TCountryView v(9, 4, kNordic, QSize(1920, 1048));
+    const auto& k = v.k;
     const auto europe = LoadShippedMap(2);
     QStringList present;
     bool aland = false;
@@ -130,15 +118,9 @@ TEST(NordicMap, TheFiveStatesAreThereAsOnTheEuropeMapWithAlandInFinland) {
     }
     EXPECT_EQ(present.size(), 5) << present.join(' ').toStdString();
     EXPECT_TRUE(aland);
-}
-
-// Towns and capitals lie on their own state at 1920 x 1048; islands and
-// peaks on land.
-TEST(NordicMap, TownsLieOnTheirOwnStateAndIslandsAndPeaksOnLandAt1920x1048) {
-    const TCountryView v(9, 4, kNordic, QSize(1920, 1048));
     int towns = 0;
     for (const COrt* p = v.k->Platser->Forsta.get(); p; p = p->Nasta.get()) {
-        const CArea* under = v.Under(v.At(*p).x(), v.At(*p).y());
+        const CArea* under = v.Under(*p);
         if (p->Grupp2 == "STAD") {
             ++towns;
             EXPECT_TRUE(under && under->Matchar(p->Grupp1))

@@ -10,7 +10,6 @@
 #include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
 #include "maps/Kartor.h"
-#include "support/AreaTargets.h"
 #include "support/ShippedMaps.h"
 #include "support/TestScreens.h"
 
@@ -59,7 +58,7 @@ protected:
     }
 
     // Plays a map game by clicking, through the picture as the map screen
-    // converts it, the asked area's seed or the asked place.
+    // converts it, the asked area's ring or seed, or the asked place.
     void PlayMap(COvning& e, CKarta& karta) {
         TestKartScreen screen;
         screen.bild.resize(1024, 700);
@@ -71,17 +70,19 @@ protected:
             ASSERT_TRUE(asked || place);
             const float lat = asked ? asked->Fyllpunkt1.Lat : place->Latitud;
             const float lon = asked ? asked->Fyllpunkt1.Lon : place->Longitud;
-            const int x = karta.XKoord(lat, lon), y = karta.YKoord(lat);
+            QPoint p(karta.XKoord(lat, lon), karta.YKoord(lat));
+            const auto& rings = karta.Ringar.Lista();
+            const auto ring = std::find_if(rings.begin(), rings.end(), [&](const auto& r) {
+                return asked && r.Area->Matchar(area->FragaNamn);
+            });
             // A state the map rings (smaller than its pixel) is clicked on its
-            // ring point itself.
-            const bool ringed = asked && TTargets(karta, QSize(1024, 700)).Ringed(area->FragaNamn);
-            QPoint p(x, y);
-            // A seed may lie within a small neighbour's ring (Maryland's by
-            // Washington's): the player clicks the area where no ring is.
-            if (!ringed && asked && karta.Ringar.Traff(p, karta.Pixelkvot()))
+            // ring. A seed may lie within a small neighbour's ring (Maryland's
+            // by Washington's): the player clicks the area where no ring is.
+            if (ring != rings.end())
+                p = ring->Mitt;
+            else if (asked && karta.Ringar.Traff(p, karta.Pixelkvot()))
                 p = FreePixel(karta, *asked);
-            const TKlick k{ringed ? lat : karta.LatVid(p.y()),
-                           ringed ? lon : karta.LonVid(p.y(), p.x()), 0};
+            const TKlick k{karta.LatVid(p.y()), karta.LonVid(p.y(), p.x()), 0};
             ASSERT_TRUE(e.ArRatt(k)) << (asked ? asked->Nyckel : place->Namn[2]).toStdString()
                                      << " cannot be clicked where it is";
             Answer(e, screen, k);

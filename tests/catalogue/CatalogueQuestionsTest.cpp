@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the questions that the shipped catalogue asks on the
-// shipped atlas: place markers far enough apart to be told from one another,
-// and no multiple-choice question that names its own answer.
+// shipped atlas: no multiple-choice question that names its own answer (the
+// place markers' spacing is tested with the world features).
 #include "data/Helpers.h"
 #include "exercises/OvningMulti.h"
 #include "exercises/Ovningar.h"
@@ -22,39 +22,6 @@ TEST(SharedNames, AreWholeWordsOfEitherName) {
     EXPECT_TRUE(ShareAName("Ciudad de Panamá", "Panama"));
     EXPECT_FALSE(ShareAName("Tunis", "Tunisien"));
     EXPECT_FALSE(ShareAName("San Salvador", "El Salvador"));
-}
-
-// At 1024 x 700, the map screen on a 1024 x 768 desktop, every place exercise
-// (of every place file) shows its markers in the view and at least 8 pixels
-// apart, so that a click on one is never judged to be the other.
-TEST_F(ShippedQuestions, PlacesOfAnExerciseLieEightPixelsApart) {
-    QStringList close;
-    for (auto e = catalogue.Forsta; e; e = e->Nasta) {
-        if (e->Typ != "ORT")
-            continue;
-        TestKartScreen screen;
-        const auto karta = StartOnShippedMap(*e, QSize(1024, 700), screen);
-        std::vector<std::pair<const COrt*, QPoint>> shown;
-        for (const COrt* p = karta->Platser->Forsta.get(); p; p = p->Nasta.get())
-            if (p->Deltar) {
-                shown.push_back(
-                    {p, QPoint(karta->XKoord(p->Latitud, p->Longitud), karta->YKoord(p->Latitud))});
-                if (!karta->InomBild(shown.back().second.x(), shown.back().second.y()))
-                    close << QStringLiteral("exercise %1: %2 outside the view")
-                                 .arg(e->Nummer)
-                                 .arg(p->Namn[2]);
-            }
-        EXPECT_GE(shown.size(), 5u) << e->Nummer;
-        for (size_t i = 0; i < shown.size(); ++i)
-            for (size_t j = i + 1; j < shown.size(); ++j) {
-                const QPoint d = shown[i].second - shown[j].second;
-                if (d.x() * d.x() + d.y() * d.y() < 64)
-                    close << QStringLiteral("exercise %1: %2 and %3")
-                                 .arg(e->Nummer)
-                                 .arg(shown[i].first->Namn[2], shown[j].first->Namn[2]);
-            }
-    }
-    EXPECT_TRUE(close.isEmpty()) << close.join("\n").toStdString();
 }
 
 // A question names a capital and offers countries, or names a country and
