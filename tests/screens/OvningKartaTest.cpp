@@ -243,12 +243,6 @@ TEST_F(KartaTest, AMissingDataFileIsPassedOnAndAnUnknownMapNumberLoadsOnlyPlaces
     EXPECT_TRUE(screen->isHidden());
     EXPECT_TRUE(screen->cmdAvsluta->isEnabled());
 
-    // Map 8 has its area and sea files, but not its own water file: the
-    // shared one does not stand in for it.
-    dir.Write("AREA8.crp", FileOf({Box("AAA", 0, 0, 10, 10)}));
-    dir.Write("Hav8.crp", FileOf<TSeaPointRecord>({{11, 5}}));
-    EXPECT_THROW(Start(8), EInOutError);
-
     // A map number outside 1 to 11 loads only the places.
     Start(12);
     EXPECT_EQ(screen->Karta()->Landareor->Antal, 0);
