@@ -19,9 +19,6 @@ protected:
         oldFolder = QDir::currentPath();
         QDir::setCurrent(dir.Path(""));
         ShowTimer = true;
-        for (const auto& [n, t] :
-             {std::pair{11, "Top ten"}, {12, "Quit"}, {17, "Multiple choice"}, {23, "Restart"}})
-            LanguageTexts(2, n) = t;
         oldBox = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
         oldShell = SetShellHook([this](const QString& target) { opened << target; });
     }
