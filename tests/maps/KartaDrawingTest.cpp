@@ -152,7 +152,7 @@ TEST_F(Drawing, WaterCutOffFromTheSeaPointsIsSeaButAPieceOfLandIsNot) {
 
 // Seeds beyond the picture's edge, as a close view leaves them, still colour
 // their land and lake.
-TEST_F(Drawing, AreaColoursFollowTheAnswersWhereverTheSeedsLie) {
+TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     Sea({{7, 0}});
     k.Landareor->Lagg(BoxArea("C", -9, -19, -6, -16));
     k.Landareor->Lagg(BoxArea("D", -9, 16, -6, 19));
