@@ -6,6 +6,7 @@
 #include "support/AreaBoxes.h"
 #include "support/Pictures.h"
 
+#include <QHash>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +58,35 @@ protected:
 
     TImage image;
     CKarta k;
+};
+
+// States T and U a fifth of a degree wide, 12 pixels apart in the sea, V, as
+// small, inside A, and an islet of B's, which belongs to B's state.
+class Ringar : public Drawing {
+protected:
+    void SetUp() override {
+        Drawing::SetUp();
+        for (auto [key, s, w, n, e] : {std::tuple{"T", 6.9f, -10.1f, 7.1f, -9.9f},
+                                       {"U", 6.9f, -8.9f, 7.1f, -8.7f},
+                                       {"V", 1.9f, -8.1f, 2.1f, -7.9f},
+                                       {"ISLET", -7.1f, 9.9f, -6.9f, 10.1f}})
+            k.Landareor->Lagg(BoxArea(key, s, w, n, e));
+        k.Landareor->Area(6).Grupp1 = "B";
+        for (int i = 1; i <= k.Landareor->Antal; ++i)
+            k.Landareor->Area(i).Deltar = true;
+        k.Stater = {"A", "B", "T", "U", "V", "T"};
+        Sea({{9, 0}});
+        k.RitaAreaovning(1);
+    }
+    QPoint Mitt(const char* key) const {
+        const CArea& a = *k.Landareor->Hitta(key);
+        return QPoint(k.XKoord(a.Fyllpunkt1.Lat, a.Fyllpunkt1.Lon), k.YKoord(a.Fyllpunkt1.Lat));
+    }
+    QString Traff(QPoint p) const {
+        const CArea* a = k.Ringar.Traff(p, 1);
+        return a ? a->Nyckel : QString();
+    }
+    QRgb Band(const char* key) const { return image.Picture().pixel(Mitt(key) + QPoint(0, -5)); }
 };
 
 } // namespace
@@ -120,23 +150,8 @@ TEST_F(Drawing, WaterCutOffFromTheSeaPointsIsSeaButAPieceOfLandIsNot) {
               (Colours{kNavy, kNavy, kGrey, kGrey, kNavy}));
 }
 
-TEST_F(Drawing, LandAndLakesThatNoSeedReachesGetTheirColoursAndFollowTheAnswers) {
-    // Seeds beyond the picture's edge, as a close view leaves them.
-    CAreor& areor = *k.Landareor;
-    areor.Area(1).Fyllpunkt1 = areor.Area(1).Fyllpunkt2 = {0, -40};
-    areor.Area(1).Deltar = areor.Area(2).Deltar = true;
-    k.Vattenareor->Area(1).Fyllpunkt1 = k.Vattenareor->Area(1).Fyllpunkt2 = {30, 0};
-    k.Sjofarg = QColor(10, 20, 30);
-    Sea({{7, 0}});
-    Draw();
-    k.FargaAreor();
-    EXPECT_EQ(At({{0, -10}, {0, 10}, {0, 0}, {7, 0}}),
-              (Colours{qRgb(0, 128, 0), qRgb(0, 128, 0), qRgb(10, 20, 30), kNavy}));
-    areor.SattBesvarad("A", 4);
-    k.FargaAreor();
-    EXPECT_EQ(At(0, -10), qRgb(255, 0, 0));
-}
-
+// Seeds beyond the picture's edge, as a close view leaves them, still colour
+// their land and lake.
 TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     Sea({{7, 0}});
     k.Landareor->Lagg(BoxArea("C", -9, -19, -6, -16));
@@ -145,16 +160,21 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     CAreor& areor = *k.Landareor;
     for (int i = 1; i <= areor.Antal; ++i)
         areor.Area(i).Deltar = true;
+    areor.Area(1).Fyllpunkt1 = areor.Area(1).Fyllpunkt2 = {0, -40};
+    k.Vattenareor->Area(1).Fyllpunkt1 = k.Vattenareor->Area(1).Fyllpunkt2 = {30, 0};
+    k.Sjofarg = QColor(10, 20, 30);
     areor.Area(2).Besvarad = true; // B at the first try
     areor.Area(2).Forsok = 1;
     areor.SattBesvarad("C", 2);
-    areor.SattBesvarad("D", 5);
+    areor.SattBesvarad("D", 4);
     areor.SattBesvarad("E", 0); // answered with no try count: left as it is
     Draw();
     k.FargaAreor();
-    EXPECT_EQ(At({{0, -10}, {0, 10}, {-7.5f, -17.5f}, {-7.5f, 17.5f}, {7.5f, -17.5f}}),
-              (Colours{qRgb(0, 128, 0), qRgb(255, 255, 255), qRgb(255, 255, 128), qRgb(255, 0, 0),
-                       kGrey}));
+    const QRgb lake = qRgb(10, 20, 30);
+    EXPECT_EQ(
+        At({{0, -10}, {0, 10}, {-7.5f, -17.5f}, {-7.5f, 17.5f}, {7.5f, -17.5f}, {0, 0}, {7, 0}}),
+        (Colours{qRgb(0, 128, 0), qRgb(255, 255, 255), qRgb(255, 255, 128), qRgb(255, 0, 0), kGrey,
+                 lake, kNavy}));
 
     // The same colour again changes nothing; another recolours the region.
     const QImage before = image.Picture();
@@ -165,7 +185,7 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     // A seed in the lake does nothing.
     auto inLake = BoxArea("F", -1, -1, 1, 1);
     k.FyllArea(*inLake, QColor(255, 0, 0));
-    EXPECT_EQ(At(0, 0), kNavy);
+    EXPECT_EQ(At(0, 0), lake);
 }
 
 TEST_F(Drawing, GraticuleParallelsAndMeridians) {
@@ -259,4 +279,105 @@ TEST_F(Drawing, ExerciseSequencesLetEventsRunBetweenSteps) {
     EXPECT_GE(calls, 5);
     // A marker on the sea, no area colours in the place exercise.
     EXPECT_EQ(At({{7, 3}, {0, -10}}), (Colours{qRgb(0, 128, 0), kGrey}));
+}
+
+TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingAndTheNearestRingTakesTheClick) {
+    QStringList keys;
+    for (const auto& r : k.Ringar.Lista())
+        keys << r.Nyckel;
+    EXPECT_EQ(keys, QStringList({"T", "U", "V"}));
+    const struct {
+        QPoint at;
+        QString key;
+    } clicks[] = {{Mitt("T") + QPoint(-3, 2), "T"}, {Mitt("T") + QPoint(7, 0), "U"},
+                  {Mitt("V") + QPoint(0, 9), "V"},  {Mitt("V") + QPoint(0, 12), ""},
+                  {Mitt("U") + QPoint(9, 5), ""},   {QPoint(100, 100), ""}};
+    for (const auto& c : clicks)
+        EXPECT_EQ(Traff(c.at), c.key) << c.at.x() << "," << c.at.y();
+}
+
+TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
+    EXPECT_EQ(Band("T"), qRgb(0, 128, 0));
+    k.FyllAreor("T", QColor(0, 255, 0));
+    EXPECT_EQ(Band("T"), qRgb(0, 255, 0));
+    k.Landareor->SattBesvarad("T", 5);
+    k.FargaAreor();
+    EXPECT_EQ(Band("T"), qRgb(255, 0, 0));
+    EXPECT_EQ(Band("U"), qRgb(0, 128, 0));
+    // A's land under V's ring takes A's new colour once the ring is lifted,
+    // and the ring is back on top.
+    k.FyllAreor("A", QColor(255, 255, 0));
+    EXPECT_EQ(Band("V"), qRgb(0, 128, 0));
+    {
+        CKartaRingar::TPaus paus(k.Ringar, image.Canvas());
+        EXPECT_EQ(Band("V"), qRgb(255, 255, 0));
+    }
+    EXPECT_EQ(Band("V"), qRgb(0, 128, 0));
+}
+
+TEST_F(Ringar, ARingGivesWayToTheShapeOnceItIsBigEnoughToClick) {
+    k.VyNord = 8, k.VySyd = 6, k.VyMitt = -9; // 100 pixels a degree: T is 20 wide
+    k.BeraknaSkala();
+    k.RitaAreaovning(1);
+    EXPECT_TRUE(k.Ringar.Lista().empty());
+    EXPECT_EQ(Traff(Mitt("T")), "");
+}
+
+// The same map on a 400 x 200 control, drawn once at ratio 1 and once at
+// ratio 2: six countries in every answer state, a lake, the sea and the
+// graticule.
+TEST(Ratio, EveryAreaTakesTheSameColourAtTheSamePlaceAndTheSameShare) {
+    ChooseColorScheme(32, 1);
+    TImage image[2];
+    CKarta k[2];
+    QHash<QRgb, double> share[2]; // of every colour, in pixels of the ratio-1 picture
+    for (int r = 0; r < 2; ++r) {
+        image[r].resize(400, 200);
+        QImage picture(QSize(400, 200) * (r + 1), QImage::Format_RGB32);
+        picture.setDevicePixelRatio(r + 1);
+        image[r].SetPicture(picture);
+        k[r].Bild = &image[r];
+        k[r].VyNord = 30, k[r].VySyd = -10;
+        k[r].BeraknaSkala();
+        k[r].Landareor = std::make_unique<CAreor>();
+        k[r].Vattenareor = std::make_unique<CAreor>();
+        k[r].Platser = std::make_unique<COrter>();
+        for (int i = 0; i < 6; ++i) {
+            CArea& a = k[r].Landareor->Lagg(
+                BoxArea(QString::number(i), 0, -30 + 10 * i, 20, -21 + 10 * i));
+            a.Deltar = i > 0;
+            a.Besvarad = i > 1;
+            a.Forsok = i - 1; // unanswered, then 1, 2, 3 and 4 tries
+        }
+        k[r].Vattenareor->Lagg(BoxArea("LAKE", 4, -6, 8, -4));
+        k[r].Havspunkter[k[r].AntalHav = 1] = {25, 0};
+        k[r].Gradnat = true;
+        k[r].RitaAreaovning(1);
+        const QImage& pic = image[r].Picture();
+        for (int y = 0; y < pic.height(); ++y)
+            for (int x = 0; x < pic.width(); ++x)
+                share[r][pic.pixel(x, y)] += 1.0 / ((r + 1) * (r + 1));
+    }
+    EXPECT_EQ(std::pair(k[1].W(), k[1].H()), std::pair(800, 400));
+
+    // Points of every country, of the lake and of the sea, at the same
+    // latitude and longitude in both pictures.
+    std::vector<TLatLon> points = {{6, -5}, {25, 0}, {-5, 10}};
+    for (int i = 0; i < 6; ++i)
+        for (float lat : {3.0f, 10.0f, 17.0f})
+            for (float lon : {-28.0f, -25.5f, -23.0f})
+                points.push_back({lat, lon + 10 * i});
+    for (const TLatLon& p : points)
+        EXPECT_EQ(image[0].Picture().pixel(k[0].XKoord(p.Lat, p.Lon), k[0].YKoord(p.Lat)),
+                  image[1].Picture().pixel(k[1].XKoord(p.Lat, p.Lon), k[1].YKoord(p.Lat)))
+            << "at " << p.Lat << ", " << p.Lon;
+
+    // Outlines, frame, fills and graticule scale with the picture: every
+    // colour covers the same part of it, within the pixels an edge can gain.
+    EXPECT_EQ(QSet<QRgb>(share[0].keyBegin(), share[0].keyEnd()),
+              QSet<QRgb>(share[1].keyBegin(), share[1].keyEnd()));
+    for (auto it = share[0].begin(); it != share[0].end(); ++it)
+        EXPECT_TRUE(it.value() < 100 ||
+                    std::abs(share[1].value(it.key()) - it.value()) <= it.value() * 0.1 + 20)
+            << "colour " << std::hex << it.key();
 }

@@ -2,6 +2,7 @@
 #include "maps/Karta.h"
 #include "data/ByteWriter.h"
 #include "data/Errors.h"
+#include "maps/Kartvy.h"
 #include "platform/Image.h"
 #include "support/MapFiles.h"
 #include "support/TestFiles.h"
@@ -32,6 +33,15 @@ std::unique_ptr<CArea> Bounds(double n, double s, double e, double w) {
     a->Deltar = true;
     return a;
 }
+
+// A world-like map (own view 80 N to 80 S about 10 E) on a 600 x 400 picture.
+struct Vy : ::testing::Test {
+    Vy() { vy.Spara(k); }
+    QPointF Pixel(TLatLon p) const { return QPointF(k.XKoord(p.Lat, p.Lon), k.YKoord(p.Lat)); }
+    Map m{600, 400, 80, -80, 10};
+    CKarta& k = m.karta;
+    CKartvy vy;
+};
 
 } // namespace
 
@@ -83,7 +93,7 @@ TEST(CKarta, ProjectionBothWays) {
     EXPECT_EQ(std::pair(q.XKoord(0, 10), q.XKoord(0, 20)), std::pair(202, 302));
 }
 
-TEST(CKarta, BeraknaSkalaAndInomBild) {
+TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
     Map m(400, 300, 50, 40);
     CKarta& k = m.karta;
     EXPECT_EQ(k.Langdskala, 115);
@@ -94,20 +104,18 @@ TEST(CKarta, BeraknaSkalaAndInomBild) {
         EXPECT_TRUE(k.InomBild(x, y)) << x << "," << y;
     for (auto [x, y] : {std::pair{0, 5}, {5, 0}, {400, 5}, {5, 300}})
         EXPECT_FALSE(k.InomBild(x, y)) << x << "," << y;
-}
 
-TEST(CKarta, EqualNorthAndSouthOrHugeValuesRaiseRangeError) {
-    Map m(400, 300);
-    CKarta& k = m.karta;
-    EXPECT_THROW(k.XKoord(0, 0), ERangeError); // view never set
-    EXPECT_THROW(k.YKoord(0), ERangeError);
-    k.VyNord = k.VySyd = 45;
-    EXPECT_THROW(k.XKoord(10, 10), ERangeError);
-    k.VyNord = 1e-6f;
-    k.VySyd = 0;
-    k.BeraknaSkala();
-    EXPECT_THROW(k.XKoord(0, 170), ERangeError);
-    EXPECT_THROW(k.YKoord(-80), ERangeError);
+    Map unset(400, 300);
+    CKarta& u = unset.karta;
+    EXPECT_THROW(u.XKoord(0, 0), ERangeError); // view never set
+    EXPECT_THROW(u.YKoord(0), ERangeError);
+    u.VyNord = u.VySyd = 45;
+    EXPECT_THROW(u.XKoord(10, 10), ERangeError);
+    u.VyNord = 1e-6f;
+    u.VySyd = 0;
+    u.BeraknaSkala();
+    EXPECT_THROW(u.XKoord(0, 170), ERangeError);
+    EXPECT_THROW(u.YKoord(-80), ERangeError);
 }
 
 TEST(CKarta, AnpassaVyFitsTheTakingPartAreas) {
@@ -159,4 +167,57 @@ TEST(CKarta, LasHavHoldsAtMost100Points) {
     empty.LasHav(write(0));
     EXPECT_EQ(std::pair(empty.AntalHav, empty.Havspunkter[1].Lat), std::pair(1, 0.f));
     EXPECT_THROW(empty.LasHav(dir.Path("missing.crp")), EFileNotFound);
+}
+
+TEST_F(Vy, ZoomKeepsThePointUnderThePointerAndStaysBetweenTwoDegreesAndTheOwnView) {
+    struct {
+        QPointF at;
+        double faktor;
+    } const cases[] = {
+        {{300, 200}, std::sqrt(2.0)}, {{450, 90}, 2}, {{40, 350}, 4}, {{520, 30}, 8}};
+    for (const auto& c : cases) {
+        vy.Hem(k);
+        const TLatLon p = CKartvy::PunktVid(k, c.at);
+        ASSERT_TRUE(vy.Zooma(k, c.faktor, c.at));
+        EXPECT_NEAR(vy.Forstoring(k), c.faktor, 1e-3 * c.faktor);
+        // Where the own view would push it past its edges, the view gives way.
+        const QPointF d = Pixel(p) - c.at;
+        EXPECT_TRUE(k.VyNord >= 80 || k.VySyd <= -80 || std::abs(d.y()) <= 1)
+            << c.at.x() << "," << c.at.y();
+        EXPECT_LE(k.VyNord, 80);
+        EXPECT_GE(k.VySyd, -80);
+    }
+    vy.Hem(k);
+    const TLatLon mitt = CKartvy::PunktVid(k, {300, 200});
+    ASSERT_TRUE(vy.Zooma(k, 4, {300, 200}));
+    EXPECT_LE((Pixel(mitt) - QPointF(300, 200)).manhattanLength(), 2);
+
+    EXPECT_TRUE(vy.Zooma(k, 1e6, {300, 200}));
+    EXPECT_NEAR(k.VyNord - k.VySyd, CKartvy::kMinHojd, 1e-4);
+    EXPECT_FALSE(vy.Zooma(k, 2, {300, 200})); // no closer than that
+    // Out again, never past the own view, which comes back exactly.
+    for (int i = 0; i < 20; ++i)
+        vy.Zooma(k, 1 / std::sqrt(2.0), {100, 100});
+    EXPECT_TRUE(vy.ArEgen(k));
+    EXPECT_EQ(std::tuple(k.VyMitt, k.VyNord, k.VySyd), std::tuple(10.f, 80.f, -80.f));
+    EXPECT_FALSE(vy.Zooma(k, 0.5, {300, 200}));
+}
+
+TEST_F(Vy, PanningMovesTheGrippedPointWithThePointerWithinTheOwnView) {
+    EXPECT_FALSE(vy.Flytta(k, CKartvy::PunktVid(k, {300, 200}), {350, 250}));
+    vy.Zooma(k, 4, {300, 200});
+    const TLatLon p = CKartvy::PunktVid(k, {300, 200});
+    ASSERT_TRUE(vy.Flytta(k, p, {340, 230}));
+    EXPECT_LE((Pixel(p) - QPointF(340, 230)).manhattanLength(), 2);
+    EXPECT_NEAR(vy.Forstoring(k), 4, 1e-3);
+    // Dragged far beyond an edge, the view stops at the own view's edge.
+    vy.Flytta(k, p, {-5000, 5000});
+    EXPECT_FLOAT_EQ(k.VyNord, 80);
+    EXPECT_GT(k.VyMitt, 10);
+    const float east = k.VyMitt;
+    vy.Flytta(k, p, {-9000, 5000});
+    EXPECT_FLOAT_EQ(k.VyMitt, east);
+    EXPECT_TRUE(vy.Hem(k));
+    EXPECT_TRUE(vy.ArEgen(k));
+    EXPECT_FALSE(vy.Hem(k));
 }

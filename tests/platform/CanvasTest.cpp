@@ -73,23 +73,22 @@ TEST(TCanvas, ClippedLinesMatchTheUnclippedPixels) {
 }
 
 TEST(TCanvas, MixModesCombinePenAndPicturePerPixel) {
-    QImage image = Blank(4, 1);
     const QRgb bg[] = {0xFF123456, 0xFFFF00FF, 0xFF00FF00, 0xFF808080};
-    for (int x = 0; x < 4; ++x)
-        image.setPixel(x, 0, bg[x]);
-    const QImage before = image;
+    const QImage before =
+        QImage(reinterpret_cast<const uchar*>(bg), 4, 1, QImage::Format_RGB32).copy();
+    QImage image = before;
     TCanvas c(&image);
     c.SetPenColor(QColor(0xC0, 0xC0, 0xC0));
-    c.SetPenMode(TPenMode::Mask);
-    Line(c, {0, 0}, {4, 0});
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(image.pixel(x, 0), (bg[x] & 0xFFC0C0C0) | 0xFF000000) << x;
-
-    image = before;
-    c.SetPenMode(TPenMode::NotXor);
-    Line(c, {0, 0}, {4, 0});
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(image.pixel(x, 0), (~(bg[x] ^ 0xFFC0C0C0)) | 0xFF000000) << x;
+    for (TPenMode mode : {TPenMode::Mask, TPenMode::NotXor}) {
+        image = before;
+        c.SetPenMode(mode);
+        Line(c, {0, 0}, {4, 0});
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(image.pixel(x, 0),
+                      (mode == TPenMode::Mask ? bg[x] & 0xFFC0C0C0 : ~(bg[x] ^ 0xFFC0C0C0)) |
+                          0xFF000000)
+                << x;
+    }
     Line(c, {0, 0}, {4, 0}); // not-xor twice with one pen gives the picture back
     EXPECT_EQ(image, before);
 }
@@ -175,28 +174,6 @@ TEST(TCanvas, FillsStopAtOnePixelDiagonalOutlinesAndTheSurfaceAndBorderRulesDiff
     EXPECT_EQ(image, start);
 }
 
-TEST(TCanvas, PixelsTextAndImageCanvas) {
-    TImage control;
-    control.resize(120, 40);
-    TCanvas& c = control.Canvas();
-    EXPECT_FALSE(c.Pixel(120, 0).isValid());
-    c.SetPixel(3, 4, QColor(1, 2, 3));
-    EXPECT_EQ(c.Pixel(3, 4), QColor(1, 2, 3));
-
-    c.SetFont("Arial", 8);
-    const int tw = c.TextWidth("Oslo"), th = c.TextHeight();
-    EXPECT_TRUE(tw > 10 && th > 8);
-    c.SetBrushColor(Qt::yellow);
-    c.TextOut(10, 10, "Oslo");
-    EXPECT_EQ(c.Pixel(10 + tw - 1, 10 + th - 1), QColor(Qt::yellow)); // opaque box
-    // No antialiasing: only the box colour and the text colour appear.
-    for (int y = 10; y < 10 + th; ++y)
-        for (int x = 10; x < 10 + tw; ++x) {
-            const QRgb p = control.Picture().pixel(x, y);
-            ASSERT_TRUE(p == qRgb(255, 255, 0) || p == qRgb(0, 0, 0)) << x << "," << y;
-        }
-}
-
 // The damage box is what the picture control repaints: it must hold every
 // changed pixel, stay clipped to the picture, and be empty once taken.
 TEST(TCanvas, DamageCoversEveryChangedPixelAndIsTakenOnce) {
@@ -268,16 +245,24 @@ TEST(TImage, APictureAtRatioTwoMapsPressesAndChangesToItsOwnPixels) {
     EXPECT_EQ(image.ToControl(QRect(3, 4, 3, 2)), QRect(1, 2, 2, 1));
 
     TCanvas& c = image.Canvas();
-    const int small = [] {
-        QImage plain = Blank(100, 80);
-        return TCanvas(&plain).TextHeight();
-    }();
-    EXPECT_GE(c.TextHeight(), 2 * small - 2);
+    QImage plain = Blank(100, 80);
+    TCanvas p(&plain);
+    EXPECT_GE(c.TextHeight(), 2 * p.TextHeight() - 2);
     c.SetBrushStyle(TBrushStyle::Clear);
     c.TextOut(60, 50, QStringLiteral("Oslo"));
     const Pixels text = Painted(image.Picture());
     ASSERT_FALSE(text.empty());
     EXPECT_GE(text.begin()->first, 60); // in picture pixels, not doubled again
+    EXPECT_FALSE(c.Pixel(100, 0).isValid());
+    c.SetPixel(3, 4, QColor(1, 2, 3));
+    EXPECT_EQ(c.Pixel(3, 4), QColor(1, 2, 3));
+    // Text in an opaque box without antialiasing: only the box and text colours.
+    p.SetBrushColor(Qt::yellow);
+    p.TextOut(10, 10, "Oslo");
+    const int tw = p.TextWidth("Oslo"), th = p.TextHeight();
+    EXPECT_EQ(p.Pixel(10 + tw - 1, 10 + th - 1), QColor(Qt::yellow));
+    for (const auto& [x, y] : Painted(plain.copy(10, 10, tw, th), qRgb(255, 255, 0)))
+        ASSERT_EQ(plain.pixel(10 + x, 10 + y), qRgb(0, 0, 0)) << x << "," << y;
 
     // A picture with see-through pixels, or smaller than the control, lets
     // what is behind it show.

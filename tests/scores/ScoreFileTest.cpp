@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreFile.h"
 #include "data/Errors.h"
+#include "data/Helpers.h"
+#include "scores/ScoreLocation.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -186,4 +189,19 @@ TEST(ScorePlacing, RanksByPercentThenTimeTiesGoAboveAndAFullListDropsItsLast) {
     EXPECT_EQ(std::pair(table(1, 9).Signatur, table(1, 10).Score),
               std::pair(QStringLiteral("9"), MakeScore(90, 29)));
     EXPECT_THROW(PlaceScore(table, 91, 5), ERangeError);
+}
+
+TEST(ScoreLocation, BesideAWritableProgramElseInTheDataFolder) {
+    TestDir dir;
+    const QString root = QFileInfo(dir.Path("x")).absolutePath();
+    const QString data = dir.Path("data");
+    dir.Write("globina", "not a folder");
+    EXPECT_EQ(ScoreFileIn(root, data), root + "/scores.hgh");
+    // An installed program's folder that the player cannot write, stood in for
+    // by ones that nobody can write, the superuser included.
+    EXPECT_EQ(ScoreFileIn(dir.Path("missing"), data), data + "/scores.hgh");
+    EXPECT_EQ(ScoreFileIn(dir.Path("globina"), data), data + "/scores.hgh");
+    EXPECT_EQ(ScoreFileIn(dir.Path("missing"), ""), dir.Path("missing") + "/scores.hgh");
+    // The build folder is writable: its scores stay beside the program.
+    EXPECT_EQ(ScoreFileName(), ProgramFolder() + "/scores.hgh");
 }

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Tioitopp.h"
+#include "data/Errors.h"
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "platform/Audio.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
+#include "scores/ScoreLocation.h"
+#include "scores/Topplista.h"
 #include "support/Tables.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -146,4 +150,57 @@ TEST_F(TopTenScreen, AnExerciseOutsideTheCatalogueRangeIsReportedAndNotShown) {
     ShowTopTen(nullptr, 91, QStringLiteral("x"), -1);
     EXPECT_EQ(boxes,
               (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Error, "Range check error"}}));
+}
+
+TEST_F(TopTenScreen, TheFirstSignedResultCreatesTheDataFolder) {
+    const QString file = ScoreFileIn(dir.Path("missing"), dir.Path("share/Globina"));
+    TfrmTioitopp form;
+    form.ExerciseNo = 5;
+    form.EnterResult(file, MakeScore(90, 42));
+    EXPECT_FALSE(QFileInfo::exists(dir.Path("share"))); // reading alone makes nothing
+    form.txtNySignatur->setText(QStringLiteral("Ann"));
+    QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+
+    TScoreTable back;
+    ReadScores(back, file);
+    EXPECT_EQ(back(5, 1).Signatur, "Ann");
+    EXPECT_TRUE(boxes.empty());
+}
+
+const std::vector<TTopplistaRad> kRader{{12, "Capitals"}, {3, "Countries"}, {90, "World"}};
+
+TEST_F(TopTenScreen, TheTopListShowsEveryExerciseInCatalogueOrderWithItsBestResult) {
+    TfrmTopplista list;
+    list.LoadScores(path, kRader); // no file yet
+    ASSERT_EQ(list.grdLista->rowCount(), 3);
+    EXPECT_EQ(Row(list.grdLista, 2), (QStringList{"90", "World", "", "", ""}));
+    list.show(); // Escape closes it
+    list.grdLista->setFocus();
+    QTest::keyClick(list.grdLista, Qt::Key_Escape);
+    EXPECT_FALSE(list.isVisible());
+
+    TScoreTable table;
+    table(3, 1) = {MakeScore(95, 60), "QRS"};
+    table(12, 1) = {75, "Old"}; // a bare percentage has no time
+    table(12, 2) = {MakeScore(99, 1), "Second place is not shown"};
+    SaveScores(table, path);
+    TfrmTopplista filled;
+    filled.LoadScores(path, kRader);
+    EXPECT_EQ(Row(filled.grdLista, 0), (QStringList{"12", "Capitals", "Old", "75 %", ""}));
+    EXPECT_EQ(Row(filled.grdLista, 1), (QStringList{"3", "Countries", "QRS", "95 %", "01:00"}));
+}
+
+// The setting aside and its message are the top-ten screen's too (tested there).
+TEST_F(TopTenScreen, TheTopListOfADamagedFileShowsWhatWasReadBeforeTheDamage) {
+    TScoreTable table;
+    table(3, 1) = {MakeScore(95, 60), "Before"};
+    SaveScores(table, path);
+    dir.Write("scores.hgh", ReadAll(path) + "0\r\n1\r\nAfter\r\n1\r\n"); // exercise 0: out of range
+    TfrmTopplista list;
+    list.LoadScores(path, kRader);
+    EXPECT_EQ(Row(list.grdLista, 1), (QStringList{"3", "Countries", "Before", "95 %", "01:00"}));
+    EXPECT_TRUE(QFile::exists(path + ".damaged"));
+
+    TfrmTopplista beyond;
+    EXPECT_THROW(beyond.LoadScores(dir.Path("none.hgh"), {{91, "Beyond"}}), ERangeError);
 }
