@@ -39,18 +39,6 @@ inline const CArea* AreaAt(const CAreor& list, float lat, float lon) {
     return nullptr;
 }
 
-// The area a click on the point is judged to be in: of those that hold it,
-// the one whose north bound lies farthest south (an enclave, not the state
-// around it).
-inline const CArea* ClickedArea(const CAreor& list, float lat, float lon) {
-    const CArea* under = nullptr;
-    for (const CArea& a : AreasOf(list)) {
-        if (InArea(a, lat, lon) && (!under || a.Nord < under->Nord))
-            under = &a;
-    }
-    return under;
-}
-
 // Starts the exercise on its shipped map at a size, as the map screen does,
 // and hands the map back.
 template <class Screen>
