@@ -13,13 +13,17 @@ class LandAreaTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        karta = MakeMap({Box("A", 0, 0, 10, 10), Box("B", 0, 20, 10, 30), Box("C", 0, 40, 10, 50),
-                         Box("OUT", 20, 0, 30, 10)});
         ex.Nummer = 7;
         ex.Namn[2] = "Boxes";
         ex.Linjebredd = 1;
-        SetItems(ex, {"A", "B", "C"});
+        Start({Box("A", 0, 0, 10, 10), Box("B", 0, 20, 10, 30), Box("C", 0, 40, 10, 50),
+               Box("OUT", 20, 0, 30, 10)},
+              {"A", "B", "C"});
+    }
+    void Start(const std::vector<TAreaRecord>& areas, const QStringList& items) {
+        karta = MakeMap(areas);
         ex.Karta = karta.get();
+        SetItems(ex, items);
         ex.Starta(&screen);
     }
 
@@ -68,10 +72,7 @@ TEST_F(LandAreaTest, AnEnclaveWinsOverTheAreaAroundItAndGroupKeysAnswer) {
     TAreaRecord enclave = Box("E", 4, 4, 6, 6);
     TAreaRecord part = Box("B.2", 40, 20, 50, 30);
     part.Grupp1 = "B";
-    karta = MakeMap({Box("A", 0, 0, 10, 10), enclave, Box("B", 0, 20, 10, 30), part});
-    ex.Karta = karta.get();
-    SetItems(ex, {"A", "E", "B"});
-    ex.Starta(&screen);
+    Start({Box("A", 0, 0, 10, 10), enclave, Box("B", 0, 20, 10, 30), part}, {"A", "E", "B"});
     EXPECT_EQ(std::tuple(ex.AreaUnder(5, 5)->Nyckel, ex.AreaUnder(2, 2)->Nyckel),
               std::tuple("E", "A"));
     EXPECT_EQ(ex.AreaUnder(15, 15), nullptr);
@@ -80,10 +81,7 @@ TEST_F(LandAreaTest, AnEnclaveWinsOverTheAreaAroundItAndGroupKeysAnswer) {
     EXPECT_TRUE(ex.ArRatt({45, 25, 0})); // the second part of B counts as B
 
     // Two overlapping areas with one northern bound: the earlier in the list.
-    karta = MakeMap({Box("X", 0, 60, 10, 70), Box("Y", 5, 60, 10, 70)});
-    ex.Karta = karta.get();
-    SetItems(ex, {"X", "Y"});
-    ex.Starta(&screen);
+    Start({Box("X", 0, 60, 10, 70), Box("Y", 5, 60, 10, 70)}, {"X", "Y"});
     EXPECT_EQ(ex.AreaUnder(7, 65)->Nyckel, "X");
 }
 
