@@ -137,13 +137,11 @@ TEST_F(ScoreFile, WholeCopiesLeftByAnInterruptedSaveGoAfterTheNextSave) {
     table(2, 1) = {MakeScore(50, 10), QStringLiteral("Kept")};
     SaveScores(table, path);
     const QByteArray whole = ReadAll(path);
-    for (const char* name : {"scores.hgh.a1B2c3", "scores.hgh.Zz9Yy8"})
+    // Only the first two are whole copies named like one: the player's other files stay.
+    for (const char* name : {"scores.hgh.a1B2c3", "scores.hgh.Zz9Yy8", "scores.hgh.damaged",
+                             "scores.hgh.a1B2c", "other.hgh.a1B2c3"})
         dir.Write(name, whole);
-    // Not whole copies, or not named like one: the player's own files stay.
     dir.Write("scores.hgh.Q1w2E3", whole.left(whole.size() / 2));
-    dir.Write("scores.hgh.damaged", whole);
-    dir.Write("scores.hgh.a1B2c", whole);
-    dir.Write("other.hgh.a1B2c3", whole);
     table(2, 1).Signatur = QStringLiteral("Next");
     SaveScores(table, path);
     QStringList left = QDir(dir.Path("")).entryList(QDir::Files);
