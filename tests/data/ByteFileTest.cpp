@@ -109,10 +109,7 @@ void Record(TByteWriter& w, int number, const QString& prefix = {}) {
 
 class LanguageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        LanguageTexts.Clear();
-        LanguageIndex = 2;
-    }
+    void SetUp() override { TearDown(); }
     void TearDown() override {
         LanguageTexts.Clear();
         LanguageIndex = 2;
@@ -129,8 +126,7 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
         Record(w, n);
     Record(w, 1, "a");
     Record(w, 1, "b");
-    w.SaveTo(dir.Path("lang.crp"));
-    LoadLanguageTextsFrom(dir.Path("lang.crp"));
+    LoadLanguageTextsFrom(dir.Write("lang.crp", w.Bytes()));
     EXPECT_EQ(std::tuple(LanguageTexts(1, 1), LanguageTexts(8, 1), LanguageTexts(3, 34),
                          LanguageTexts(2, 2)),
               std::tuple("b1", "b8", "z3", ""));
@@ -174,21 +170,16 @@ TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     for (int n = 2; n <= 34; ++n)
         Record(w, n);
     Record(w, 1, "start");
-    w.SaveTo(dir.Path("lang.crp"));
-    LoadLanguageTextsFrom(dir.Path("lang.crp"));
+    LoadLanguageTextsFrom(dir.Write("lang.crp", w.Bytes()));
 
     QWidget window;
     window.setWindowTitle("Globina");
-    auto* start = new QPushButton("S T A R T A", &window);
-    SetTag(start, 1);
-    auto* quit = new QPushButton("Avsluta", &window);
-    SetTag(quit, 3);
+    const auto tagged = [](auto* control, int tag) { return SetTag(control, tag), control; };
+    auto* start = tagged(new QPushButton("S T A R T A", &window), 1);
+    auto* quit = tagged(new QPushButton("Avsluta", &window), 3);
     auto* untagged = new QPushButton("?", &window);
-    auto* panel = new QWidget(&window);
-    auto* label = new QLabel("instruction", panel); // nested controls count too
-    SetTag(label, 1);
-    auto* edit = new QLineEdit("typed", &window);
-    SetTag(edit, 1);
+    auto* label = tagged(new QLabel("instruction", new QWidget(&window)), 1); // nested counts too
+    auto* edit = tagged(new QLineEdit("typed", &window), 1);
 
     ApplyLanguageTexts(&window);
     // The quit text is replaced even though it is empty; the window has no Tag.

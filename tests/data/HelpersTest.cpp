@@ -46,19 +46,12 @@ TEST(Helpers, GifFramesTakeLocalColoursAndTransparencyAndOversizedFramesAreRefus
     ASSERT_EQ(image.size(), QSize(3, 3));
     EXPECT_EQ(std::tuple(image.pixel(1, 1), image.pixel(2, 1), qAlpha(image.pixel(0, 0))),
               std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), 0));
-    EXPECT_EQ(DecodeGif((WriteTestGif(dir.Path("edge.gif"), {4096, 1}, {4095, 0, 1, 1}),
-                         dir.Path("edge.gif")))
-                  .size(),
-              QSize(4096, 1));
-
+    WriteTestGif(dir.Path("edge.gif"), {4096, 1}, {4095, 0, 1, 1});
+    EXPECT_EQ(DecodeGif(dir.Path("edge.gif")).size(), QSize(4096, 1));
     for (const auto& [screen, frame] : {std::pair{QSize(65535, 2), QRect(0, 0, 4097, 1)},
                                         std::pair{QSize(4096, 65535), QRect(0, 4096, 1, 1)}}) {
-        const QString path = dir.Path("big.gif");
-        WriteTestGif(path, screen, frame);
-        EXPECT_EQ(MessageOf<EInOutError>([&] { DecodeGif(path); }),
-                  QString("Cannot decode the GIF picture \"%1\": the picture is larger than "
-                          "4096 x 4096 pixels")
-                      .arg(path));
+        WriteTestGif(dir.Path("big.gif"), screen, frame);
+        EXPECT_THROW(DecodeGif(dir.Path("big.gif")), EInOutError);
     }
 }
 
@@ -67,27 +60,21 @@ TEST(Helpers, GifFramesTakeLocalColoursAndTransparencyAndOversizedFramesAreRefus
 // beside the plain one and shows it at the plain one's size; anything wrong
 // with the double-size file quietly leaves the plain picture.
 TEST(Helpers, BrokenPicturesAreReportedAndSharpOnesTakenAboveRatioOne) {
-    EXPECT_EQ(SharpPictureName("logo.gif"), "2x/logo.gif");
-    EXPECT_EQ(SharpPictureName("../a/b.gif"), "../a/2x/b.gif");
-
     TestDir dir;
     ASSERT_TRUE(QDir().mkpath(dir.Path("2x")));
     const QString folder = QDir(ProgramFolder()).relativeFilePath(dir.Path(""));
     const auto name = [&](const char* file) { return folder + "/" + file; };
     EXPECT_THROW(DecodeGif(dir.Write("broken.gif", "GIF89a\x04\x00")), EInOutError);
-    WriteTestGif(dir.Path("pic.gif"));
+    for (const char* plain : {"pic.gif", "alone.gif", "odd.gif", "bad.gif"})
+        WriteTestGif(dir.Path(plain));
     WriteTestGif(dir.Path("2x/pic.gif"), {8, 6}, {2, 2, 4, 4});
-    WriteTestGif(dir.Path("alone.gif"));
-    WriteTestGif(dir.Path("odd.gif"));
     WriteTestGif(dir.Path("2x/odd.gif"), {8, 5}, {2, 2, 4, 2});
-    WriteTestGif(dir.Path("bad.gif"));
     dir.Write("2x/bad.gif", "GIF89a\x08\x00");
 
     QStringList boxes;
     auto old = SetMessageBoxHook([&](TBoxKind, const QString& text) { boxes << text; });
     TImage image;
-    QImage before(3, 3, QImage::Format_RGB32);
-    before.fill(Qt::red);
+    const QImage before = DecodeGif(dir.Path("pic.gif"));
     image.SetPicture(before);
     LoadPicture(&image, "no-such-logo.gif");
     LoadPicture(&image, name("broken.gif"));

@@ -21,12 +21,7 @@ TFragaLogg Fraga(const QString& item, int tries, const QStringList& given = {}) 
 
 TSpelLogg Spel(const QString& part, const QString& kind, std::vector<TFragaLogg> fragor,
                int32_t ovning = 1) {
-    TSpelLogg spel;
-    spel.Ovning = ovning;
-    spel.Typ = kind;
-    spel.Varldsdel = part;
-    spel.Fragor = std::move(fragor);
-    return spel;
+    return {ovning, kind, part, false, std::move(fragor)};
 }
 
 using Missad = std::tuple<QString, QString, int32_t, int32_t>;

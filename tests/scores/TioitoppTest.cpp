@@ -103,28 +103,22 @@ TEST_F(TopTenScreen, TitleBarCloseKeepsTheFileAsItWas) {
 TEST_F(TopTenScreen, ADamagedFileIsSetAsideOnceAndTheRecordsBeforeItAndTheNewResultSaved) {
     const QByteArray damaged = kThree + Record(5, 0, "bad", 1) + Record(5, 4, "D", 5);
     auto form = Open(damaged, MakeScore(100, 5));
-    using Box = std::pair<TBoxKind, QString>;
-    const Box readError{TBoxKind::Information,
-                        "Error reading the highscore file. The following error occurred: Range "
-                        "check error\r\nThe results read before the damage are kept and new "
-                        "results are saved; the damaged file was copied to "
-                        "\"scores.hgh.damaged\"."};
-    EXPECT_EQ(boxes, std::vector{readError});
+    const auto readError = boxes; // one note naming the copy
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(std::pair(boxes[0].first, boxes[0].second.contains("\"scores.hgh.damaged\"")),
+              std::pair(TBoxKind::Information, true));
     EXPECT_EQ(std::tuple(form->NewRank, Row(form->grdLista, 3)[1]), std::tuple(1, "C"));
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QTest::keyClicks(form->txtNySignatur, QStringLiteral("Zed"));
     QTest::mouseClick(form->cmdOK, Qt::LeftButton); // the edit loses the focus first
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(boxes, std::vector{readError});
+    EXPECT_EQ(boxes, readError);
     EXPECT_EQ(ReadAll(path + ".damaged"), damaged);
-    TScoreTable saved;
-    ReadScores(saved, path);
-    QStringList signatures;
-    for (int place = 1; place <= 5; ++place)
-        signatures << saved(5, place).Signatur;
-    EXPECT_EQ(signatures, (QStringList{"Zed", "A", "B", "C", ""}));
-    EXPECT_EQ(saved(5, 1).Score, MakeScore(100, 5));
+    const auto saved = Open(ReadAll(path), -1);
+    EXPECT_EQ(Row(saved->grdLista, 0), (QStringList{"1", "Zed", "100 %", "00:05"}));
+    EXPECT_EQ(std::tuple(Row(saved->grdLista, 3)[1], Row(saved->grdLista, 4)[1]),
+              std::tuple("C", ""));
 
     // The same damage again is not copied twice; other damage never overwrites the first copy.
     Open(damaged, -1);
@@ -144,12 +138,6 @@ TEST_F(TopTenScreen, AFileThatCannotBeWrittenIsReportedAndTheWindowCloses) {
     EXPECT_TRUE(boxes[0].second.startsWith(
         QStringLiteral("Could not write to the highscore file. The following error occurred: ")));
     EXPECT_EQ(ReadAll(path), kThree);
-}
-
-TEST_F(TopTenScreen, AnExerciseOutsideTheCatalogueRangeIsReportedAndNotShown) {
-    ShowTopTen(nullptr, 91, QStringLiteral("x"), -1);
-    EXPECT_EQ(boxes,
-              (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Error, "Range check error"}}));
 }
 
 TEST_F(TopTenScreen, TheFirstSignedResultCreatesTheDataFolder) {
@@ -203,4 +191,8 @@ TEST_F(TopTenScreen, TheTopListOfADamagedFileShowsWhatWasReadBeforeTheDamage) {
 
     TfrmTopplista beyond;
     EXPECT_THROW(beyond.LoadScores(dir.Path("none.hgh"), {{91, "Beyond"}}), ERangeError);
+    boxes.clear(); // the top-ten screen reports the same instead of showing
+    ShowTopTen(nullptr, 91, QStringLiteral("x"), -1);
+    EXPECT_EQ(boxes,
+              (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Error, "Range check error"}}));
 }
