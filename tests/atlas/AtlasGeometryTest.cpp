@@ -118,8 +118,9 @@ TEST_P(EveryMapAndSize, NoLandIsFloodedWithSeaAndNoPatchOfLandColourIsLeft) {
     });
     EXPECT_TRUE(flooded.isEmpty()) << "sea in " << flooded.join(' ').toStdString();
     // 637 patches before the atlas tool closed them.
-    if (std::find(std::begin(kScreenSizes), std::end(kScreenSizes), size) != std::end(kScreenSizes))
+    if (std::find(std::begin(kScreenSizes), std::end(kScreenSizes), size) != std::end(kScreenSizes)) {
         EXPECT_EQ(Patches(m).toStdString(), "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, EveryMapAndSize,
