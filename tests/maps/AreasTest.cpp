@@ -112,8 +112,7 @@ TEST(CAreor, KeysGroupsAndMarks) {
     TestDir dir;
     TAreaRecord a = Box("A", 0, 0, 1, 1), b = Box("B", 0, 0, 1, 1), c = Box("C", 0, 0, 1, 1);
     TAreaRecord d = Box("D", 0, 0, 1, 1), a2 = Box("A", 5, 5, 6, 6);
-    a.Grupp1 = b.Grupp1 = c.Grupp1 = "G";
-    d.Grupp2 = "G";
+    a.Grupp1 = b.Grupp1 = c.Grupp1 = d.Grupp2 = "G";
     c.Punkter.clear();
     CAreor areor;
     areor.LasAreor(dir.Write("AREA1.crp", FileOf({a, b, c, d, a2})));
@@ -145,8 +144,7 @@ TEST(COrter, LoadsInFileOrderAndKeepsWhatCameBeforeAFailure) {
     TestDir dir;
     TPlaceRecord a = Place("Stockholm", 1, "CAP", 59.3293, -18.0686);
     a.Namn = {"Stockholm", "", "", "", "", "", "", "Stokholm"};
-    a.Klass1 = true;
-    a.Grupp3 = "SE";
+    a.Klass1 = true, a.Grupp3 = "SE";
     COrter orter;
     orter.LasOrter(dir.Write("Ort1.crp", FileOf({a, Place("Oslo", 2, "CAP")})));
     const auto list = PlacesOf(orter);
@@ -181,9 +179,7 @@ TEST(COrter, EmptyFileGivesOneBlankPlace) {
 TEST(COrter, ValjCountsLevelsKeysAndClasses) {
     TestDir dir;
     TPlaceRecord c1 = Place("K1", 0, "X"), c2 = Place("K2", 0, "X"), both = Place("B", 0, "Y");
-    c1.Klass1 = true;
-    c2.Klass2 = true;
-    both.Grupp2 = "X";
+    c1.Klass1 = true, c2.Klass2 = true, both.Grupp2 = "X";
     COrter orter;
     orter.LasOrter(
         dir.Write("Ort1.crp", FileOf({Place("N0", 0, "L"), Place("N1", 1, "L"), Place("N2", 2, "L"),

@@ -24,9 +24,7 @@ protected:
     void SetUp() override {
         image.resize(400, 200);
         k.Bild = &image;
-        k.VyMitt = 0;
-        k.VyNord = 10;
-        k.VySyd = -10;
+        k.VyMitt = 0, k.VyNord = 10, k.VySyd = -10;
         k.BeraknaSkala();
         k.Landareor = std::make_unique<CAreor>();
         k.Vattenareor = std::make_unique<CAreor>();
@@ -185,8 +183,7 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
 
 TEST_F(Drawing, GraticuleParallelsAndMeridians) {
     image.resize(400, 356);
-    k.VyNord = 89;
-    k.VySyd = -89;
+    k.VyNord = 89, k.VySyd = -89;
     k.BeraknaSkala();
     k.Landareor = std::make_unique<CAreor>();
     k.Vattenareor = std::make_unique<CAreor>();
@@ -337,7 +334,6 @@ TEST(Ratio, EveryAreaTakesTheSameColourAtTheSamePlaceAndTheSameShare) {
         k[r].BeraknaSkala();
         k[r].Landareor = std::make_unique<CAreor>();
         k[r].Vattenareor = std::make_unique<CAreor>();
-        k[r].Platser = std::make_unique<COrter>();
         for (int i = 0; i < 6; ++i) {
             CArea& a = k[r].Landareor->Lagg(
                 BoxArea(QString::number(i), 0, -30 + 10 * i, 20, -21 + 10 * i));
