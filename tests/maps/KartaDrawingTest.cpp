@@ -295,8 +295,7 @@ TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
     EXPECT_EQ(Band("T"), qRgb(0, 255, 0));
     k.Landareor->SattBesvarad("T", 5);
     k.FargaAreor();
-    EXPECT_EQ(Band("T"), qRgb(255, 0, 0));
-    EXPECT_EQ(Band("U"), qRgb(0, 128, 0));
+    EXPECT_EQ(std::pair(Band("T"), Band("U")), std::pair(qRgb(255, 0, 0), qRgb(0, 128, 0)));
     // A's land under V's ring takes A's new colour once the ring is lifted,
     // and the ring is back on top.
     k.FyllAreor("A", QColor(255, 255, 0));
