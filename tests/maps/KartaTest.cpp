@@ -16,9 +16,7 @@ struct Map {
     Map(int w, int h, float nord = 0, float syd = 0, float mitt = 0) {
         image.resize(w, h);
         karta.Bild = &image;
-        karta.VyNord = nord;
-        karta.VySyd = syd;
-        karta.VyMitt = mitt;
+        karta.VyNord = nord, karta.VySyd = syd, karta.VyMitt = mitt;
         if (nord != syd)
             karta.BeraknaSkala();
     }
@@ -77,14 +75,11 @@ TEST(CKarta, ProjectionBothWays) {
     ASSERT_EQ(q.Langdskala, 90);
     EXPECT_EQ(std::tuple(q.XKoord(0, 10), q.XKoord(0, 20), q.XKoord(90, 50), q.XKoord(-90, -50)),
               std::tuple(200, 300, 200, 200));
-    for (float lat : {-8.f, 0.f, 3.3f}) {
-        for (float lon : {-5.f, 10.f, 17.7f}) {
-            const int x = q.XKoord(lat, lon);
-            const double degreesPerPixel = 1.0 / 10 * 90 / std::sqrt(8100 - lat * lat);
-            EXPECT_NEAR(q.LonVid(q.YKoord(lat), x), lon, degreesPerPixel + 1e-4)
+    for (float lat : {-8.f, 0.f, 3.3f}) // within a pixel's worth of degrees
+        for (float lon : {-5.f, 10.f, 17.7f})
+            EXPECT_NEAR(q.LonVid(q.YKoord(lat), q.XKoord(lat, lon)), lon,
+                        9 / std::sqrt(8100 - lat * lat) + 1e-4)
                 << lat << " " << lon;
-        }
-    }
     COrt ort;
     ort.Longitud = 10;
     EXPECT_EQ(q.Avstand(3, 14, ort), 50); // 40 across, 30 down
@@ -111,8 +106,7 @@ TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
     EXPECT_THROW(u.YKoord(0), ERangeError);
     u.VyNord = u.VySyd = 45;
     EXPECT_THROW(u.XKoord(10, 10), ERangeError);
-    u.VyNord = 1e-6f;
-    u.VySyd = 0;
+    u.VyNord = 1e-6f, u.VySyd = 0;
     u.BeraknaSkala();
     EXPECT_THROW(u.XKoord(0, 170), ERangeError);
     EXPECT_THROW(u.YKoord(-80), ERangeError);
@@ -160,30 +154,25 @@ TEST(CKarta, LasHavHoldsAtMost100Points) {
     k.LasHav(write(100));
     EXPECT_EQ(std::tuple(k.AntalHav, k.Havspunkter[100].Lat, k.Havspunkter[100].Lon),
               std::tuple(100, 100.f, -50.f));
-    CKarta tooMany;
-    EXPECT_THROW(tooMany.LasHav(write(101)), ERangeError);
-    EXPECT_EQ(tooMany.AntalHav, 100);
-    CKarta empty;
-    empty.LasHav(write(0));
-    EXPECT_EQ(std::pair(empty.AntalHav, empty.Havspunkter[1].Lat), std::pair(1, 0.f));
-    EXPECT_THROW(empty.LasHav(dir.Path("missing.crp")), EFileNotFound);
+    EXPECT_THROW(k.LasHav(write(101)), ERangeError);
+    EXPECT_EQ(k.AntalHav, 100);
+    k.LasHav(write(0)); // an empty file still counts its one blank point
+    EXPECT_EQ(k.AntalHav, 1);
+    EXPECT_THROW(k.LasHav(dir.Path("missing.crp")), EFileNotFound);
 }
 
 TEST_F(Vy, ZoomKeepsThePointUnderThePointerAndStaysBetweenTwoDegreesAndTheOwnView) {
-    struct {
-        QPointF at;
-        double faktor;
-    } const cases[] = {
-        {{300, 200}, std::sqrt(2.0)}, {{450, 90}, 2}, {{40, 350}, 4}, {{520, 30}, 8}};
-    for (const auto& c : cases) {
+    for (auto [at, faktor] : {std::pair{QPointF(300, 200), std::sqrt(2.0)},
+                              {QPointF(450, 90), 2.0},
+                              {QPointF(40, 350), 4.0},
+                              {QPointF(520, 30), 8.0}}) {
         vy.Hem(k);
-        const TLatLon p = CKartvy::PunktVid(k, c.at);
-        ASSERT_TRUE(vy.Zooma(k, c.faktor, c.at));
-        EXPECT_NEAR(vy.Forstoring(k), c.faktor, 1e-3 * c.faktor);
+        const TLatLon p = CKartvy::PunktVid(k, at);
+        ASSERT_TRUE(vy.Zooma(k, faktor, at));
+        EXPECT_NEAR(vy.Forstoring(k), faktor, 1e-3 * faktor);
         // Where the own view would push it past its edges, the view gives way.
-        const QPointF d = Pixel(p) - c.at;
-        EXPECT_TRUE(k.VyNord >= 80 || k.VySyd <= -80 || std::abs(d.y()) <= 1)
-            << c.at.x() << "," << c.at.y();
+        EXPECT_TRUE(k.VyNord >= 80 || k.VySyd <= -80 || std::abs((Pixel(p) - at).y()) <= 1)
+            << at.x() << "," << at.y();
         EXPECT_LE(k.VyNord, 80);
         EXPECT_GE(k.VySyd, -80);
     }
