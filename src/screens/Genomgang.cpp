@@ -58,7 +58,8 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
     Shape2->setAutoFillBackground(true);
     SetColor(Shape2, QPalette::WindowText, Qt::black);
 
-    Image1 = NewArtwork(this, QRect(22, 52, inre - 20, 37), QStringLiteral("TioBand1.gif"), true);
+    // The ribbons above and below the list, as on the top-ten screen.
+    NewArtwork(this, QRect(22, 52, inre - 20, 37), QStringLiteral("TioBand1.gif"), true);
 
     grdLista = new QTableWidget(0, 4, this);
     grdLista->setGeometry(24, 96, inre - 24, ramHojd - 56 - 44);
@@ -93,8 +94,8 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
                         : nullptr);
     });
 
-    Image2 = NewArtwork(this, QRect(20, 40 + ramHojd - 39, inre - 20, 37),
-                        QStringLiteral("TioBand2.gif"), true);
+    NewArtwork(this, QRect(20, 40 + ramHojd - 39, inre - 20, 37), QStringLiteral("TioBand2.gif"),
+               true);
 
     const int knappTopp = kHojd - 39;
     const int halv = (inre - 6) / 2;

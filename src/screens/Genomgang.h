@@ -10,7 +10,6 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class TImage;
 
 // The review of one game: every question in the order asked, its tries and
 // what was given instead at each wrong try. Choosing a line hands its
@@ -31,9 +30,7 @@ public:
 
     QLabel* lblOvningsNamn;
     QFrame* Shape2;
-    TImage* Image1;
     QTableWidget* grdLista;
-    TImage* Image2;
     QPushButton* cmdOva;
     QPushButton* cmdOK;
 
