@@ -9,7 +9,6 @@
 
 class CArea;
 class COvningFlagga;
-class TImage;
 class TPanel;
 
 // The screen of the flag exercise: a sheet of up to 16 flags, four to a row,
@@ -19,11 +18,6 @@ class TfrmOvningFlagga : public TOvningsskarm<TOvningsformular> {
     Q_OBJECT
 public:
     explicit TfrmOvningFlagga(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
-
-    // Loads the map data the exercise takes its flags from, shows the screen
-    // and starts the game. Data-file errors are passed on. The exercise must
-    // be a flag exercise.
-    void StartaOvning(std::shared_ptr<COvning> ovning);
 
     // Shows the question; one that would run into the percentage asks for
     // the item by a shorter text (FragaFor).
@@ -65,6 +59,11 @@ public:
     int32_t Blinkraknare = 0; // 0: no blinking, else the blink step
 
 protected:
+    // Lays out the sheet for the screen's pixel ratio; refuses any exercise
+    // but a flag exercise.
+    void Forbered(COvning& ovning) override;
+    bool BaraFlaggkartor() const override { return true; }
+    void Startad() override;
     void Omstart() override { cmdStartaClick(); }
     void NyVisning() override;
 

@@ -88,22 +88,6 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
     qApp->installEventFilter(this);
 }
 
-void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
-    ovning_ = std::move(ovning);
-    Klar = false;
-    NyKarta(false);
-    const int nr = ovning_->Kartnummer;
-    if (ArKarta(nr))
-        karta_->Landareor->LasAreor(AreaFil(nr));
-    ovning_->Karta = karta_.get();
-    ovning_->Starta(this);
-    tmrTid->start();
-    Centrera(this);
-    show();
-    SattTitel();
-    activateWindow(); // keys go to the new screen, also without a window manager
-}
-
 void TfrmOvningMulti::Omstart() {
     if (ArUpptagen() || !ovning_ || !karta_)
         return;

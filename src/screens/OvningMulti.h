@@ -6,7 +6,6 @@
 
 #include <array>
 
-class TImage;
 class TPanel;
 class TShape;
 
@@ -16,10 +15,6 @@ class TfrmOvningMulti : public TOvningsskarm<TMultiformular> {
     Q_OBJECT
 public:
     explicit TfrmOvningMulti(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
-
-    // Loads the map data the exercise takes its questions from, starts the
-    // game and shows the screen. Data-file errors are passed on.
-    void StartaOvning(std::shared_ptr<COvning> ovning);
 
     void VisaFraga(const QString& text) override;
     TImage* Svarsbild(int n) override;
@@ -43,6 +38,7 @@ public:
     bool Klar = false;
 
 protected:
+    void Forbered(COvning&) override { Klar = false; }
     void Omstart() override;
     void NyVisning() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -92,6 +92,29 @@ public:
 
     void VisaProcent(int32_t percent) override { lblProcent->setText(Skarm::ProcentText(percent)); }
 
+    // Plays the exercise on a new map with the land areas of its atlas map
+    // (on a flag screen only where the map holds flags), and shows the screen
+    // in the middle of the desktop with the clock running. Data-file errors
+    // are passed on.
+    virtual void StartaOvning(std::shared_ptr<COvning> ovning) {
+        Upptagen upptagen(this);
+        Skarm::TTimglas timglas;
+        Forbered(*ovning);
+        ovning_ = std::move(ovning);
+        NyKarta(false);
+        const int nr = ovning_->Kartnummer;
+        if (ArKarta(nr) && (!BaraFlaggkartor() || Kartinfo(nr).Flaggor))
+            karta_->Landareor->LasAreor(AreaFil(nr));
+        ovning_->Karta = karta_.get();
+        ovning_->Starta(this);
+        Skarm::Centrera(this);
+        this->show();
+        SattTitel();
+        this->activateWindow(); // keys go to the new screen, also without a window manager
+        Startad();
+        tmrTid->start();
+    }
+
     COvning* Ovning() const { return ovning_.get(); }
     CKarta* Karta() const { return karta_.get(); }
 
@@ -215,6 +238,13 @@ protected:
         VisaGenomgang();
     }
 
+    // Readies the screen for the exercise before its game starts; throws for
+    // one the screen cannot play.
+    virtual void Forbered(COvning&) {}
+    // Whether only a map that holds flags lends the exercise its areas.
+    virtual bool BaraFlaggkartor() const { return false; }
+    // The game has started and the screen shows.
+    virtual void Startad() {}
     // Starts the same exercise again, as the screen's restart does.
     virtual void Omstart() = 0;
     // Shows one question of the review where the screen can (null: the end
