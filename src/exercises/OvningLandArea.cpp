@@ -27,14 +27,7 @@ CArea* COvningLandArea::AreaUnder(float lat, float lon) const {
         if (CArea* ring = Karta->Ringar.Traff(QPoint(Karta->XKoord(lat, lon), Karta->YKoord(lat)),
                                               Karta->Pixelkvot()))
             return ring;
-    CArea* best = nullptr;
-    const CAreor& areor = *Karta->Landareor;
-    for (int i = 1; i <= areor.Antal; ++i) {
-        CArea& a = areor.Area(i);
-        if (a.Deltar && PunktIYta(lat, lon, a.Punkter, a.Antal) && (!best || a.Nord < best->Nord))
-            best = &a;
-    }
-    return best;
+    return Karta->Landareor->Under(lat, lon, [](const CArea& a) { return a.Deltar; });
 }
 
 void COvningLandArea::FargaAreor() {

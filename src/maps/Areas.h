@@ -92,6 +92,20 @@ public:
     // The last area whose Nyckel (not group key) equals the key, or null.
     CArea* Hitta(const QString& key) const;
 
+    // Of the areas that pass the filter and whose outline holds the point,
+    // the one with the smallest northern bound: an enclave wins over the area
+    // round it. Null when none does.
+    template <class Filter> CArea* Under(float lat, float lon, Filter passes) const {
+        CArea* best = nullptr;
+        for (int i = 1; i <= Antal; ++i) {
+            CArea& a = *Areor[i];
+            if (passes(a) && (!best || a.Nord < best->Nord) &&
+                PunktIYta(lat, lon, a.Punkter, a.Antal))
+                best = &a;
+        }
+        return best;
+    }
+
     // Area i, 1..Antal; outside that range ERangeError.
     CArea& Area(int i) const;
     // Appends an area built in memory (generators, tests). ERangeError when full.

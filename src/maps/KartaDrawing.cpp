@@ -190,14 +190,9 @@ const CArea* CKarta::AreaVid(const CAreor* areor, const QPoint& p) const {
     if (!areor)
         return nullptr;
     const float lat = LatVid(p.y()), lon = LonVid(p.y(), p.x());
-    const CArea* best = nullptr;
-    for (int i = 1; i <= areor->Antal; ++i) {
-        const CArea& a = *areor->Areor[i];
-        if (lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
-            (!best || a.Nord < best->Nord) && PunktIYta(lat, lon, a.Punkter, a.Antal))
-            best = &a;
-    }
-    return best;
+    return areor->Under(lat, lon, [lat, lon](const CArea& a) {
+        return lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast;
+    });
 }
 
 // At some sizes of the picture the outlines close off water that no sea point
