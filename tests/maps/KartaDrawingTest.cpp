@@ -33,13 +33,10 @@ protected:
         k.Landareor->Lagg(BoxArea("B", -5, 5, 5, 15));
         k.Vattenareor->Lagg(BoxArea("LAKE", -2, -2, 2, 2));
     }
-    QRgb At(float lat, float lon) const {
-        return image.Picture().pixel(k.XKoord(lat, lon), k.YKoord(lat));
-    }
     Colours At(std::initializer_list<TLatLon> points) const {
         Colours c;
         for (const TLatLon& p : points)
-            c.push_back(At(p.Lat, p.Lon));
+            c.push_back(image.Picture().pixel(k.XKoord(p.Lat, p.Lon), k.YKoord(p.Lat)));
         return c;
     }
     void Sea(std::initializer_list<TLatLon> points) {
@@ -98,13 +95,13 @@ TEST_F(Drawing, InvisibleOrDotLikeLandIsSkippedButWaterIsNot) {
     k.RitaGranser(1);
     EXPECT_EQ(At({{5, 10}, {0, -15}}), (Colours{kGrey, kGrey}));
     k.RitaVatten();
-    EXPECT_EQ(At(0, -15), kNavy);
+    EXPECT_EQ(At({{0, -15}}), Colours{kNavy});
 
     // An outline whose points fall on one pixel draws nothing.
     k.Landareor->Lagg(BoxArea("DOT", 0.01f, 0.01f, 0.01f, 0.01f)).Antal = 3;
     k.Rensa();
     k.RitaGranser(1);
-    EXPECT_EQ(At(0.01f, 0.01f), kGrey);
+    EXPECT_EQ(At({{0.01f, 0.01f}}), Colours{kGrey});
 }
 
 TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
@@ -126,12 +123,10 @@ TEST_F(Drawing, WaterCutOffFromTheSeaPointsIsSeaButAPieceOfLandIsNot) {
     // that simplification pinched off).
     k.Landareor = std::make_unique<CAreor>();
     k.Vattenareor = std::make_unique<CAreor>();
-    auto ring = BoxArea("RING", -9, -16, 9, 16);
-    ring->Antal = 0;
+    auto ring = BoxArea("RING", -9, -16, 9, 16); // its corners, then the bay
     for (const TLatLon p :
-         {TLatLon{-9, -16}, TLatLon{9, -16}, TLatLon{9, 16}, TLatLon{-9, 16}, TLatLon{-9, 0.02f},
-          TLatLon{-6, 0.02f}, TLatLon{-6, 13}, TLatLon{6, 13}, TLatLon{6, -13}, TLatLon{-6, -13},
-          TLatLon{-6, -0.02f}, TLatLon{-9, -0.02f}})
+         {TLatLon{-9, 0.02f}, TLatLon{-6, 0.02f}, TLatLon{-6, 13}, TLatLon{6, 13}, TLatLon{6, -13},
+          TLatLon{-6, -13}, TLatLon{-6, -0.02f}, TLatLon{-9, -0.02f}})
         ring->Punkter[++ring->Antal] = p;
     ring->Fyllpunkt1 = ring->Fyllpunkt2 = TLatLon{7.5f, 0};
     k.Landareor->Lagg(std::move(ring));
@@ -156,8 +151,7 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     areor.Area(1).Fyllpunkt1 = areor.Area(1).Fyllpunkt2 = {0, -40};
     k.Vattenareor->Area(1).Fyllpunkt1 = k.Vattenareor->Area(1).Fyllpunkt2 = {30, 0};
     k.Sjofarg = QColor(10, 20, 30);
-    areor.Area(2).Besvarad = true; // B at the first try
-    areor.Area(2).Forsok = 1;
+    areor.SattBesvarad("B", 1);
     areor.SattBesvarad("C", 2);
     areor.SattBesvarad("D", 4);
     areor.SattBesvarad("E", 0); // answered with no try count: left as it is
@@ -176,17 +170,14 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     k.FyllAreor("A", QColor(0, 255, 0));
     EXPECT_EQ(At({{0, -10}, {-4.9f, -14.9f}}), (Colours{qRgb(0, 255, 0), qRgb(0, 255, 0)}));
     // A seed in the lake does nothing.
-    auto inLake = BoxArea("F", -1, -1, 1, 1);
-    k.FyllArea(*inLake, QColor(255, 0, 0));
-    EXPECT_EQ(At(0, 0), lake);
+    k.FyllArea(*BoxArea("F", -1, -1, 1, 1), QColor(255, 0, 0));
+    EXPECT_EQ(At({{0, 0}}), Colours{lake});
 }
 
 TEST_F(Drawing, GraticuleParallelsAndMeridians) {
     image.resize(400, 356);
     k.VyNord = 89, k.VySyd = -89;
     k.BeraknaSkala();
-    k.Landareor = std::make_unique<CAreor>();
-    k.Vattenareor = std::make_unique<CAreor>();
     k.Landfarg = QColor(255, 255, 255);
     k.Rensa();
     k.RitaGradnat(10, QColor(255, 0, 0), TPenMode::Copy);
@@ -223,8 +214,7 @@ TEST_F(Drawing, PlaceMarkersAndLabels) {
         k.Rensa();
         COrt ort;
         k.RitaOrt(ort, QColor(0, 128, 0));
-        const int x = k.XKoord(0, 0), y = k.YKoord(0);
-        const int r = w == 750 ? 5 : 2;
+        const int x = k.XKoord(0, 0), y = k.YKoord(0), r = w == 750 ? 5 : 2;
         const QImage& pic = image.Picture();
         // The ellipse leaves out its box's right and bottom edges, as rectangles do.
         EXPECT_EQ(PaintedBounds(pic, kBlack), QRect(x - r, y - r, 2 * r, 2 * r)) << w;
@@ -238,11 +228,11 @@ TEST_F(Drawing, PlaceMarkersAndLabels) {
                                            {2, qRgb(255, 255, 160)},
                                            {3, qRgb(255, 255, 0)},
                                            {5, qRgb(255, 64, 64)}};
+    COrt ort;
+    ort.Namn[LanguageIndex] = "Wien";
+    ort.Besvarad = true;
     for (const auto& [forsok, colour] : labels) {
         k.Rensa();
-        COrt ort;
-        ort.Namn[LanguageIndex] = "Wien";
-        ort.Besvarad = true;
         ort.Forsok = forsok;
         k.RitaOrt(ort, QColor(0, 128, 0));
         // The box starts at the top of the marker (radius 2), 4 pixels wider each
@@ -287,6 +277,13 @@ TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingAndTheNearestRingTakesTheClick) 
                   {Mitt("U") + QPoint(9, 5), ""},   {QPoint(100, 100), ""}};
     for (const auto& c : clicks)
         EXPECT_EQ(Traff(c.at), c.key) << c.at.x() << "," << c.at.y();
+
+    // Closer in, a state big enough to click loses its ring.
+    k.VyNord = 8, k.VySyd = 6, k.VyMitt = -9; // 100 pixels a degree: T is 20 wide
+    k.BeraknaSkala();
+    k.RitaAreaovning(1);
+    EXPECT_TRUE(k.Ringar.Lista().empty());
+    EXPECT_EQ(Traff(Mitt("T")), "");
 }
 
 TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
@@ -305,14 +302,6 @@ TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
         EXPECT_EQ(Band("V"), qRgb(255, 255, 0));
     }
     EXPECT_EQ(Band("V"), qRgb(0, 128, 0));
-}
-
-TEST_F(Ringar, ARingGivesWayToTheShapeOnceItIsBigEnoughToClick) {
-    k.VyNord = 8, k.VySyd = 6, k.VyMitt = -9; // 100 pixels a degree: T is 20 wide
-    k.BeraknaSkala();
-    k.RitaAreaovning(1);
-    EXPECT_TRUE(k.Ringar.Lista().empty());
-    EXPECT_EQ(Traff(Mitt("T")), "");
 }
 
 // The same map on a 400 x 200 control, drawn once at ratio 1 and once at

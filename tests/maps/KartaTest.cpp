@@ -12,16 +12,15 @@
 namespace {
 
 // A map on a picture of the given size with the given view.
-struct Map {
+struct Map : CKarta {
     Map(int w, int h, float nord = 0, float syd = 0, float mitt = 0) {
         image.resize(w, h);
-        karta.Bild = &image;
-        karta.VyNord = nord, karta.VySyd = syd, karta.VyMitt = mitt;
+        Bild = &image;
+        VyNord = nord, VySyd = syd, VyMitt = mitt;
         if (nord != syd)
-            karta.BeraknaSkala();
+            BeraknaSkala();
     }
     TImage image;
-    CKarta karta;
 };
 
 std::unique_ptr<CArea> Bounds(double n, double s, double e, double w) {
@@ -36,8 +35,7 @@ std::unique_ptr<CArea> Bounds(double n, double s, double e, double w) {
 struct Vy : ::testing::Test {
     Vy() { vy.Spara(k); }
     QPointF Pixel(TLatLon p) const { return QPointF(k.XKoord(p.Lat, p.Lon), k.YKoord(p.Lat)); }
-    Map m{600, 400, 80, -80, 10};
-    CKarta& k = m.karta;
+    Map k{600, 400, 80, -80, 10};
     CKartvy vy;
 };
 
@@ -63,15 +61,13 @@ TEST(MapMath, RoundIsHalfToEvenAndRangeChecked) {
 }
 
 TEST(CKarta, ProjectionBothWays) {
-    Map m(400, 300, 60, 30);
-    CKarta& k = m.karta;
+    Map k(400, 300, 60, 30);
     for (auto [lat, y] : {std::pair{60.f, 0}, {30.f, 300}, {45.f, 150}, {95.f, -300}, {90.f, -300}})
         EXPECT_EQ(k.YKoord(lat), y) << lat;
     for (auto [y, lat] : {std::pair{0, 60.f}, {150, 45.f}, {-1000, 90.f}}) // the last clamped
         EXPECT_FLOAT_EQ(k.LatVid(y), lat) << y;
 
-    Map e(400, 200, 10, -10, 10);
-    CKarta& q = e.karta;
+    Map q(400, 200, 10, -10, 10);
     ASSERT_EQ(q.Langdskala, 90);
     EXPECT_EQ(std::tuple(q.XKoord(0, 10), q.XKoord(0, 20), q.XKoord(90, 50), q.XKoord(-90, -50)),
               std::tuple(200, 300, 200, 200));
@@ -84,13 +80,12 @@ TEST(CKarta, ProjectionBothWays) {
     ort.Longitud = 10;
     EXPECT_EQ(q.Avstand(3, 14, ort), 50); // 40 across, 30 down
     // The centre is W / 2 exactly: 201.5 rounds to 202, 301.5 to 302.
-    e.image.resize(403, 200);
+    q.image.resize(403, 200);
     EXPECT_EQ(std::pair(q.XKoord(0, 10), q.XKoord(0, 20)), std::pair(202, 302));
 }
 
 TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
-    Map m(400, 300, 50, 40);
-    CKarta& k = m.karta;
+    Map k(400, 300, 50, 40);
     EXPECT_EQ(k.Langdskala, 115);
     k.VyNord = -40, k.VySyd = -50; // the same south of the equator
     k.BeraknaSkala();
@@ -100,8 +95,7 @@ TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
     for (auto [x, y] : {std::pair{0, 5}, {5, 0}, {400, 5}, {5, 300}})
         EXPECT_FALSE(k.InomBild(x, y)) << x << "," << y;
 
-    Map unset(400, 300);
-    CKarta& u = unset.karta;
+    Map u(400, 300);
     EXPECT_THROW(u.XKoord(0, 0), ERangeError); // view never set
     EXPECT_THROW(u.YKoord(0), ERangeError);
     u.VyNord = u.VySyd = 45;
@@ -113,8 +107,7 @@ TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
 }
 
 TEST(CKarta, AnpassaVyFitsTheTakingPartAreas) {
-    Map m(750, 500);
-    CKarta& k = m.karta;
+    Map k(750, 500);
     k.Landareor = std::make_unique<CAreor>();
     k.Landareor->Lagg(Bounds(60, 50, 20, 10));
     k.Landareor->Lagg(Bounds(80, -80, 170, -170)).Deltar = false;
