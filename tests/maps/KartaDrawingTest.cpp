@@ -208,11 +208,11 @@ TEST_F(Drawing, GraticuleParallelsAndMeridians) {
 TEST_F(Drawing, PlaceMarkersAndLabels) {
     RedColor = QColor(255, 64, 64);
     k.Landfarg = QColor(0, 0, 0);
+    COrt ort; // nameless and unanswered: a marker only
     for (int w : {750, 200}) {
         image.resize(w, 200);
         image.SetPicture(QImage());
         k.Rensa();
-        COrt ort;
         k.RitaOrt(ort, QColor(0, 128, 0));
         const int x = k.XKoord(0, 0), y = k.YKoord(0), r = w == 750 ? 5 : 2;
         const QImage& pic = image.Picture();
@@ -224,14 +224,11 @@ TEST_F(Drawing, PlaceMarkersAndLabels) {
         EXPECT_EQ(marker, marker.mirrored(true, false)) << w;
     }
 
-    const std::pair<int, QRgb> labels[] = {{1, qRgb(255, 255, 255)},
-                                           {2, qRgb(255, 255, 160)},
-                                           {3, qRgb(255, 255, 0)},
-                                           {5, qRgb(255, 64, 64)}};
-    COrt ort;
     ort.Namn[LanguageIndex] = "Wien";
     ort.Besvarad = true;
-    for (const auto& [forsok, colour] : labels) {
+    for (auto [forsok, colour] :
+         {std::pair{1, qRgb(255, 255, 255)}, std::pair{2, qRgb(255, 255, 160)},
+          std::pair{3, qRgb(255, 255, 0)}, std::pair{5, qRgb(255, 64, 64)}}) {
         k.Rensa();
         ort.Forsok = forsok;
         k.RitaOrt(ort, QColor(0, 128, 0));
@@ -325,9 +322,7 @@ TEST(Ratio, EveryAreaTakesTheSameColourAtTheSamePlaceAndTheSameShare) {
         for (int i = 0; i < 6; ++i) {
             CArea& a = k[r].Landareor->Lagg(
                 BoxArea(QString::number(i), 0, -30 + 10 * i, 20, -21 + 10 * i));
-            a.Deltar = i > 0;
-            a.Besvarad = i > 1;
-            a.Forsok = i - 1; // unanswered, then 1, 2, 3 and 4 tries
+            a.Deltar = i > 0, a.Besvarad = i > 1, a.Forsok = i - 1; // unanswered, then 1 to 4 tries
         }
         k[r].Vattenareor->Lagg(BoxArea("LAKE", 4, -6, 8, -4));
         k[r].Havspunkter[k[r].AntalHav = 1] = {25, 0};

@@ -42,16 +42,11 @@ struct Vy : ::testing::Test {
 } // namespace
 
 TEST(MapMath, RoundIsHalfToEvenAndRangeChecked) {
-    const std::pair<double, int32_t> cases[] = {{0.5, 0},
-                                                {1.5, 2},
-                                                {2.5, 2},
-                                                {-0.5, 0},
-                                                {-1.5, -2},
-                                                {-2.4999, -2},
-                                                {200.5, 200},
-                                                {2147483647.0, 2147483647},
-                                                {-2147483648.0, -2147483647 - 1}};
-    for (auto [value, rounded] : cases)
+    using Case = std::pair<double, int32_t>;
+    for (auto [value, rounded] :
+         {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{-0.5, 0}, Case{-1.5, -2},
+          Case{-2.4999, -2}, Case{200.5, 200}, Case{2147483647.0, 2147483647},
+          Case{-2147483648.0, -2147483647 - 1}})
         EXPECT_EQ(Round(value), rounded) << value;
     for (double bad : {2147483647.5, -2147483649.0, std::numeric_limits<double>::infinity(),
                        std::numeric_limits<double>::quiet_NaN()})
@@ -154,11 +149,10 @@ TEST(CKarta, LasHavHoldsAtMost100Points) {
     EXPECT_THROW(k.LasHav(dir.Path("missing.crp")), EFileNotFound);
 }
 
-TEST_F(Vy, ZoomKeepsThePointUnderThePointerAndStaysBetweenTwoDegreesAndTheOwnView) {
-    for (auto [at, faktor] : {std::pair{QPointF(300, 200), std::sqrt(2.0)},
-                              {QPointF(450, 90), 2.0},
-                              {QPointF(40, 350), 4.0},
-                              {QPointF(520, 30), 8.0}}) {
+TEST_F(Vy, ZoomAndPanKeepTheGrippedPointUnderThePointerBetweenTwoDegreesAndTheOwnView) {
+    for (auto [at, faktor] :
+         {std::pair{QPointF(300, 200), std::sqrt(2.0)}, std::pair{QPointF(450, 90), 2.0},
+          std::pair{QPointF(40, 350), 4.0}, std::pair{QPointF(520, 30), 8.0}}) {
         vy.Hem(k);
         const TLatLon p = CKartvy::PunktVid(k, at);
         ASSERT_TRUE(vy.Zooma(k, faktor, at));
@@ -183,9 +177,8 @@ TEST_F(Vy, ZoomKeepsThePointUnderThePointerAndStaysBetweenTwoDegreesAndTheOwnVie
     EXPECT_TRUE(vy.ArEgen(k));
     EXPECT_EQ(std::tuple(k.VyMitt, k.VyNord, k.VySyd), std::tuple(10.f, 80.f, -80.f));
     EXPECT_FALSE(vy.Zooma(k, 0.5, {300, 200}));
-}
 
-TEST_F(Vy, PanningMovesTheGrippedPointWithThePointerWithinTheOwnView) {
+    // Panning moves the gripped point with the pointer, within the own view.
     EXPECT_FALSE(vy.Flytta(k, CKartvy::PunktVid(k, {300, 200}), {350, 250}));
     vy.Zooma(k, 4, {300, 200});
     const TLatLon p = CKartvy::PunktVid(k, {300, 200});

@@ -38,7 +38,7 @@ void Line(TCanvas& c, QPoint from, QPoint to) {
 
 } // namespace
 
-TEST(TCanvas, ThinLinesLeaveOutTheEndPoint) {
+TEST(TCanvas, ThinLinesLeaveOutTheEndPointAndClippedOnesKeepTheirPixels) {
     QImage image = Blank(20, 20);
     TCanvas c(&image);
     c.SetPenColor(Qt::black);
@@ -53,10 +53,9 @@ TEST(TCanvas, ThinLinesLeaveOutTheEndPoint) {
     image.fill(Qt::white);
     c.LineTo(3, 6); // zero length paints nothing
     EXPECT_TRUE(Painted(image).empty());
-}
 
-TEST(TCanvas, ClippedLinesMatchTheUnclippedPixels) {
-    // The same lines on a large picture and, shifted, on a small window of it.
+    // Clipped lines match the unclipped pixels: the same lines on a large
+    // picture and, shifted, on a small window of it.
     const std::pair<QPoint, QPoint> lines[] = {
         {{-5000, -3000}, {7000, 4500}}, {{300, -20}, {-200, 90}}, {{-40, 55}, {140, 3}},
         {{17, 400}, {30, -400}},        {{-99, -1}, {99, 1}},     {{60, 61}, {-7000, -6000}}};
