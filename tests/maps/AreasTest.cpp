@@ -153,8 +153,8 @@ TEST(COrter, LoadsInFileOrderKeepsWhatCameBeforeAFailureAndMakesOneBlankPlaceOfA
     EXPECT_EQ(list[1]->Namn[1], "Oslo");
 
     COrter broken;
-    const QByteArray cut = FileOf({Place("A"), Place("B")}).chopped(2);
-    EXPECT_THROW(broken.LasOrter(dir.Write("cut.crp", cut)), EInOutError);
+    EXPECT_THROW(broken.LasOrter(dir.Write("cut.crp", FileOf({Place("A"), Place("B")}).chopped(2))),
+                 EInOutError);
     ASSERT_GE(PlacesOf(broken).size(), 1u);
     EXPECT_EQ(PlacesOf(broken)[0]->Namn[1], "A");
 
@@ -196,7 +196,6 @@ TEST(COrter, ValjCountsLevelsKeysAndClasses) {
     // again reopens the place without counting it twice.
     list[6]->Besvarad = true;
     --orter.Kvar;
-    EXPECT_EQ(orter.Valda, 3);
     orter.Valj("Y", 9, false, false);
     EXPECT_FALSE(list[6]->Besvarad);
     EXPECT_EQ(std::pair(orter.Kvar, orter.Valda), std::pair(2, 2));

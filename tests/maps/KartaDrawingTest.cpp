@@ -104,7 +104,7 @@ TEST_F(Drawing, InvisibleOrDotLikeLandIsSkippedButWaterIsNot) {
     EXPECT_EQ(At({{0.01f, 0.01f}}), Colours{kGrey});
 }
 
-TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
+TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackgroundAndCutOffWaterIsSeaButAPieceOfLandIsNot) {
     // On an outline, in the lake, in land box A: then in open background.
     Sea({{5, -10}, {0, 0}, {0, -10}});
     Draw();
@@ -115,12 +115,11 @@ TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
     Draw();
     EXPECT_EQ(At({{7, 0}, {-8, 19}, {0, -10}, {0, 10}}), (Colours{kNavy, kNavy, kGrey, kGrey}));
     EXPECT_EQ(image.Picture().pixel(1, 1), kBlack); // frame corner
-}
 
-TEST_F(Drawing, WaterCutOffFromTheSeaPointsIsSeaButAPieceOfLandIsNot) {
-    // A ring of land round a bay whose mouth is too narrow for a pixel, and
-    // in the bay a piece of land whose seeds lie in the ring (as a piece
-    // that simplification pinched off).
+    // Water cut off from the sea points is sea, but a piece of land is not: a
+    // ring of land round a bay whose mouth is too narrow for a pixel, and in
+    // the bay a piece of land whose seeds lie in the ring (as a piece that
+    // simplification pinched off).
     k.Landareor = std::make_unique<CAreor>();
     k.Vattenareor = std::make_unique<CAreor>();
     auto ring = BoxArea("RING", -9, -16, 9, 16); // its corners, then the bay

@@ -104,7 +104,7 @@ TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
 TEST(CKarta, AnpassaVyFitsTheTakingPartAreas) {
     Map k(750, 500);
     k.Landareor = std::make_unique<CAreor>();
-    k.Landareor->Lagg(Bounds(60, 50, 20, 10));
+    CArea& a = k.Landareor->Lagg(Bounds(60, 50, 20, 10));
     k.Landareor->Lagg(Bounds(80, -80, 170, -170)).Deltar = false;
     k.Landareor->Lagg(Bounds(80, -80, 170, -170)).Antal = 0;
     k.AnpassaVy();
@@ -112,14 +112,13 @@ TEST(CKarta, AnpassaVyFitsTheTakingPartAreas) {
               std::tuple(15.f, 60.4f, 49.6f, 121));
 
     // A wide, low area needs widening until its half-width of 40 degrees shows.
-    k.Landareor->Area(1).Ost = 55;
-    k.Landareor->Area(1).Vast = -25;
+    a.Ost = 55, a.Vast = -25;
     k.AnpassaVy();
     EXPECT_TRUE(k.VyNord > 60.4f && k.VySyd < 49.6f);
     EXPECT_GE(k.SynligHalvbredd(), 40);
 
     // Nothing taking part leaves north below south.
-    k.Landareor->Area(1).Deltar = false;
+    a.Deltar = false;
     k.AnpassaVy();
     EXPECT_LT(k.VyNord, k.VySyd);
 
