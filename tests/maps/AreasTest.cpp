@@ -53,7 +53,7 @@ TEST(MapRecords, AreasAndPlacesWriteTheFileFormatAndReadItBack) {
     RoundTrip(widePlace, TPlaceRecord::Read);
 }
 
-TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecision) {
+TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecisionWithinItsLimits) {
     TestDir dir;
     TAreaRecord a = Box("SE", 55.3371, 11.1, 69.06, 24.1667);
     a.Grupp1 = "NORDEN";
@@ -79,19 +79,9 @@ TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecision) {
               std::tuple(60.1234f, 4, 55.3371f, false));
     EXPECT_THROW(areor.Area(3), ERangeError);
 
-    CAreor empty;
-    empty.LasAreor(dir.Write("empty.crp", {}));
-    EXPECT_EQ(empty.Antal, 0);
-    EXPECT_THROW(empty.LasAreor(dir.Path("none.crp")), EFileNotFound);
-}
-
-TEST(CAreor, LimitsRaiseRangeErrorAndLeaveCountUnset) {
-    TestDir dir;
-    const TAreaRecord a = Box("A", 0, 0, 1, 1);
+    // A failed load keeps the count from before, never the records read so far.
     TAreaRecord big = Box("BIG", 0, 0, 1, 1);
     big.Punkter.assign(501, {0.5, 0.5});
-    // A failed load keeps the count from before, never the records read so far.
-    CAreor areor;
     areor.LasAreor(dir.Write("500.crp", FileOf(std::vector(500, a))));
     EXPECT_EQ(areor.Antal, 500);
     EXPECT_THROW(areor.LasAreor(dir.Write("big.crp", FileOf({a, big}))), ERangeError);
@@ -101,8 +91,12 @@ TEST(CAreor, LimitsRaiseRangeErrorAndLeaveCountUnset) {
     EXPECT_EQ(std::pair(areor.Antal, areor.Area(1).Antal), std::pair(1, 500));
     EXPECT_THROW(areor.LasAreor(dir.Write("501.crp", FileOf(std::vector(501, a)))), ERangeError);
     EXPECT_EQ(areor.Antal, 1);
-
     EXPECT_THROW(areor.LasAreor(dir.Write("cut.crp", FileOf({a}).chopped(3))), EInOutError);
+
+    CAreor empty;
+    empty.LasAreor(dir.Write("empty.crp", {}));
+    EXPECT_EQ(empty.Antal, 0);
+    EXPECT_THROW(empty.LasAreor(dir.Path("none.crp")), EFileNotFound);
 }
 
 TEST(CAreor, KeysGroupsAndMarks) {

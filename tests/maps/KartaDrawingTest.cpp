@@ -182,12 +182,11 @@ TEST_F(Drawing, GraticuleParallelsAndMeridians) {
     k.RitaGradnat(10, QColor(255, 0, 0), TPenMode::Copy);
     // A column between two meridians crosses the parallels only (away from
     // the poles, where the meridians meet).
-    std::vector<int> rows;
+    std::vector<int> rows, expected;
     const QImage& pic = image.Picture();
     for (int y = 10; y < 346; ++y)
         if (pic.pixel(205, y) != qRgb(255, 255, 255))
             rows.push_back(y);
-    std::vector<int> expected;
     for (int lat = 80; lat >= -80; lat -= 10)
         expected.push_back(k.YKoord(lat));
     EXPECT_EQ(rows, expected);
@@ -260,7 +259,7 @@ TEST_F(Drawing, ExerciseSequencesLetEventsRunBetweenSteps) {
     EXPECT_EQ(At({{7, 3}, {0, -10}}), (Colours{qRgb(0, 128, 0), kGrey}));
 }
 
-TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingAndTheNearestRingTakesTheClick) {
+TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingInTheirColoursAndTheNearestRingTakesTheClick) {
     QStringList keys;
     for (const auto& r : k.Ringar.Lista())
         keys << r.Nyckel;
@@ -274,15 +273,7 @@ TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingAndTheNearestRingTakesTheClick) 
     for (const auto& c : clicks)
         EXPECT_EQ(Traff(c.at), c.key) << c.at.x() << "," << c.at.y();
 
-    // Closer in, a state big enough to click loses its ring.
-    k.VyNord = 8, k.VySyd = 6, k.VyMitt = -9; // 100 pixels a degree: T is 20 wide
-    k.BeraknaSkala();
-    k.RitaAreaovning(1);
-    EXPECT_TRUE(k.Ringar.Lista().empty());
-    EXPECT_EQ(Traff(Mitt("T")), "");
-}
-
-TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
+    // Rings take the colours of their states, and no fill sees them.
     EXPECT_EQ(Band("T"), qRgb(0, 128, 0));
     k.FyllAreor("T", QColor(0, 255, 0));
     EXPECT_EQ(Band("T"), qRgb(0, 255, 0));
@@ -298,6 +289,13 @@ TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
         EXPECT_EQ(Band("V"), qRgb(255, 255, 0));
     }
     EXPECT_EQ(Band("V"), qRgb(0, 128, 0));
+
+    // Closer in, a state big enough to click loses its ring.
+    k.VyNord = 8, k.VySyd = 6, k.VyMitt = -9; // 100 pixels a degree: T is 20 wide
+    k.BeraknaSkala();
+    k.RitaAreaovning(1);
+    EXPECT_TRUE(k.Ringar.Lista().empty());
+    EXPECT_EQ(Traff(Mitt("T")), "");
 }
 
 // The same map on a 400 x 200 control, drawn once at ratio 1 and once at

@@ -55,7 +55,7 @@ TEST(MapMath, RoundIsHalfToEvenAndRangeChecked) {
     EXPECT_FLOAT_EQ(Interpolera(0, 0, 0, 5, 7), 7); // no division by zero
 }
 
-TEST(CKarta, ProjectionBothWays) {
+TEST(CKarta, ProjectionBothWaysScaleInomBildAndViewsWithoutAScaleRaiseRangeError) {
     Map k(400, 300, 60, 30);
     for (auto [lat, y] : {std::pair{60.f, 0}, {30.f, 300}, {45.f, 150}, {95.f, -300}, {90.f, -300}})
         EXPECT_EQ(k.YKoord(lat), y) << lat;
@@ -77,18 +77,16 @@ TEST(CKarta, ProjectionBothWays) {
     // The centre is W / 2 exactly: 201.5 rounds to 202, 301.5 to 302.
     q.image.resize(403, 200);
     EXPECT_EQ(std::pair(q.XKoord(0, 10), q.XKoord(0, 20)), std::pair(202, 302));
-}
 
-TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
-    Map k(400, 300, 50, 40);
-    EXPECT_EQ(k.Langdskala, 115);
-    k.VyNord = -40, k.VySyd = -50; // the same south of the equator
-    k.BeraknaSkala();
-    EXPECT_EQ(k.Langdskala, 115);
+    Map m(400, 300, 50, 40);
+    EXPECT_EQ(m.Langdskala, 115);
+    m.VyNord = -40, m.VySyd = -50; // the same south of the equator
+    m.BeraknaSkala();
+    EXPECT_EQ(m.Langdskala, 115);
     for (auto [x, y] : {std::pair{1, 1}, {399, 299}})
-        EXPECT_TRUE(k.InomBild(x, y)) << x << "," << y;
+        EXPECT_TRUE(m.InomBild(x, y)) << x << "," << y;
     for (auto [x, y] : {std::pair{0, 5}, {5, 0}, {400, 5}, {5, 300}})
-        EXPECT_FALSE(k.InomBild(x, y)) << x << "," << y;
+        EXPECT_FALSE(m.InomBild(x, y)) << x << "," << y;
 
     Map u(400, 300);
     EXPECT_THROW(u.XKoord(0, 0), ERangeError); // view never set
