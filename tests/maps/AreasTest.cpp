@@ -29,8 +29,7 @@ TEST(PunktIYta, EdgesAreHalfOpenAndAVertexTouchedFromOneSideDoesNotCount) {
 
 TEST(MapRecords, AreasAndPlacesWriteTheFileFormatAndReadItBack) {
     TAreaRecord area;
-    area.Nyckel = "a", area.Grupp1 = "b", area.Grupp2 = "c", area.Namn = {"d"};
-    area.Flaggfil = "e";
+    area.Nyckel = "a", area.Grupp1 = "b", area.Grupp2 = "c", area.Namn = {"d"}, area.Flaggfil = "e";
     area.Nord = 1, area.Syd = -1, area.Ost = 2, area.Vast = -2;
     area.Fyllpunkt1 = {1, -1}, area.Fyllpunkt2 = {2, -2};
     area.Punkter = {{2, -2}};
@@ -54,7 +53,7 @@ TEST(MapRecords, AreasAndPlacesWriteTheFileFormatAndReadItBack) {
     RoundTrip(widePlace, TPlaceRecord::Read);
 }
 
-TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecision) {
+TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecisionWithinItsLimits) {
     TestDir dir;
     TAreaRecord a = Box("SE", 55.3371, 11.1, 69.06, 24.1667);
     a.Grupp1 = "NORDEN";
@@ -80,19 +79,9 @@ TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecision) {
               std::tuple(60.1234f, 4, 55.3371f, false));
     EXPECT_THROW(areor.Area(3), ERangeError);
 
-    CAreor empty;
-    empty.LasAreor(dir.Write("empty.crp", {}));
-    EXPECT_EQ(empty.Antal, 0);
-    EXPECT_THROW(empty.LasAreor(dir.Path("none.crp")), EFileNotFound);
-}
-
-TEST(CAreor, LimitsRaiseRangeErrorAndLeaveCountUnset) {
-    TestDir dir;
-    const TAreaRecord a = Box("A", 0, 0, 1, 1);
+    // A failed load keeps the count from before, never the records read so far.
     TAreaRecord big = Box("BIG", 0, 0, 1, 1);
     big.Punkter.assign(501, {0.5, 0.5});
-    // A failed load keeps the count from before, never the records read so far.
-    CAreor areor;
     areor.LasAreor(dir.Write("500.crp", FileOf(std::vector(500, a))));
     EXPECT_EQ(areor.Antal, 500);
     EXPECT_THROW(areor.LasAreor(dir.Write("big.crp", FileOf({a, big}))), ERangeError);
@@ -102,10 +91,12 @@ TEST(CAreor, LimitsRaiseRangeErrorAndLeaveCountUnset) {
     EXPECT_EQ(std::pair(areor.Antal, areor.Area(1).Antal), std::pair(1, 500));
     EXPECT_THROW(areor.LasAreor(dir.Write("501.crp", FileOf(std::vector(501, a)))), ERangeError);
     EXPECT_EQ(areor.Antal, 1);
+    EXPECT_THROW(areor.LasAreor(dir.Write("cut.crp", FileOf({a}).chopped(3))), EInOutError);
 
-    QByteArray cut = FileOf({a});
-    cut.chop(3);
-    EXPECT_THROW(areor.LasAreor(dir.Write("cut.crp", cut)), EInOutError);
+    CAreor empty;
+    empty.LasAreor(dir.Write("empty.crp", {}));
+    EXPECT_EQ(empty.Antal, 0);
+    EXPECT_THROW(empty.LasAreor(dir.Path("none.crp")), EFileNotFound);
 }
 
 TEST(CAreor, KeysGroupsAndMarks) {
@@ -139,7 +130,7 @@ TEST(CAreor, KeysGroupsAndMarks) {
     EXPECT_EQ(flags(&CArea::Deltar), std::vector<bool>(5, false));
 }
 
-TEST(COrter, LoadsInFileOrderAndKeepsWhatCameBeforeAFailure) {
+TEST(COrter, LoadsInFileOrderKeepsWhatCameBeforeAFailureAndMakesOneBlankPlaceOfAnEmptyFile) {
     TestDir dir;
     TPlaceRecord a = Place("Stockholm", 1, "CAP", 59.3293, -18.0686);
     a.Namn = {"Stockholm", "", "", "", "", "", "", "Stokholm"};
@@ -155,24 +146,20 @@ TEST(COrter, LoadsInFileOrderAndKeepsWhatCameBeforeAFailure) {
               std::tuple(1, true, false, "SE", 59.3293, -18.0686));
     EXPECT_EQ(list[1]->Namn[1], "Oslo");
 
-    QByteArray cut = FileOf({Place("A"), Place("B")});
-    cut.chop(2);
     COrter broken;
-    EXPECT_THROW(broken.LasOrter(dir.Write("cut.crp", cut)), EInOutError);
+    EXPECT_THROW(broken.LasOrter(dir.Write("cut.crp", FileOf({Place("A"), Place("B")}).chopped(2))),
+                 EInOutError);
     ASSERT_GE(PlacesOf(broken).size(), 1u);
     EXPECT_EQ(PlacesOf(broken)[0]->Namn[1], "A");
-}
 
-TEST(COrter, EmptyFileGivesOneBlankPlace) {
-    TestDir dir;
-    COrter orter;
-    orter.LasOrter(dir.Write("Ort2.crp", {}));
-    const auto list = PlacesOf(orter);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(std::pair(list[0]->Namn[1], list[0]->Niva), std::pair(QString(), 0));
+    COrter empty;
+    empty.LasOrter(dir.Write("Ort2.crp", {}));
+    const auto blank = PlacesOf(empty);
+    ASSERT_EQ(blank.size(), 1u);
+    EXPECT_EQ(std::pair(blank[0]->Namn[1], blank[0]->Niva), std::pair(QString(), 0));
     // The blank place answers to the empty key through its three empty groups.
-    orter.Valj("", 0, false, false);
-    EXPECT_EQ(orter.Kvar, 1);
+    empty.Valj("", 0, false, false);
+    EXPECT_EQ(empty.Kvar, 1);
 }
 
 TEST(COrter, ValjCountsLevelsKeysAndClasses) {
@@ -203,7 +190,6 @@ TEST(COrter, ValjCountsLevelsKeysAndClasses) {
     // again reopens the place without counting it twice.
     list[6]->Besvarad = true;
     --orter.Kvar;
-    EXPECT_EQ(orter.Valda, 3);
     orter.Valj("Y", 9, false, false);
     EXPECT_FALSE(list[6]->Besvarad);
     EXPECT_EQ(std::pair(orter.Kvar, orter.Valda), std::pair(2, 2));

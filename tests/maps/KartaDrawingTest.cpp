@@ -33,13 +33,10 @@ protected:
         k.Landareor->Lagg(BoxArea("B", -5, 5, 5, 15));
         k.Vattenareor->Lagg(BoxArea("LAKE", -2, -2, 2, 2));
     }
-    QRgb At(float lat, float lon) const {
-        return image.Picture().pixel(k.XKoord(lat, lon), k.YKoord(lat));
-    }
     Colours At(std::initializer_list<TLatLon> points) const {
         Colours c;
         for (const TLatLon& p : points)
-            c.push_back(At(p.Lat, p.Lon));
+            c.push_back(image.Picture().pixel(k.XKoord(p.Lat, p.Lon), k.YKoord(p.Lat)));
         return c;
     }
     void Sea(std::initializer_list<TLatLon> points) {
@@ -98,16 +95,16 @@ TEST_F(Drawing, InvisibleOrDotLikeLandIsSkippedButWaterIsNot) {
     k.RitaGranser(1);
     EXPECT_EQ(At({{5, 10}, {0, -15}}), (Colours{kGrey, kGrey}));
     k.RitaVatten();
-    EXPECT_EQ(At(0, -15), kNavy);
+    EXPECT_EQ(At({{0, -15}}), Colours{kNavy});
 
     // An outline whose points fall on one pixel draws nothing.
     k.Landareor->Lagg(BoxArea("DOT", 0.01f, 0.01f, 0.01f, 0.01f)).Antal = 3;
     k.Rensa();
     k.RitaGranser(1);
-    EXPECT_EQ(At(0.01f, 0.01f), kGrey);
+    EXPECT_EQ(At({{0.01f, 0.01f}}), Colours{kGrey});
 }
 
-TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
+TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackgroundAndCutOffWaterIsSeaButAPieceOfLandIsNot) {
     // On an outline, in the lake, in land box A: then in open background.
     Sea({{5, -10}, {0, 0}, {0, -10}});
     Draw();
@@ -118,20 +115,17 @@ TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackground) {
     Draw();
     EXPECT_EQ(At({{7, 0}, {-8, 19}, {0, -10}, {0, 10}}), (Colours{kNavy, kNavy, kGrey, kGrey}));
     EXPECT_EQ(image.Picture().pixel(1, 1), kBlack); // frame corner
-}
 
-TEST_F(Drawing, WaterCutOffFromTheSeaPointsIsSeaButAPieceOfLandIsNot) {
-    // A ring of land round a bay whose mouth is too narrow for a pixel, and
-    // in the bay a piece of land whose seeds lie in the ring (as a piece
-    // that simplification pinched off).
+    // Water cut off from the sea points is sea, but a piece of land is not: a
+    // ring of land round a bay whose mouth is too narrow for a pixel, and in
+    // the bay a piece of land whose seeds lie in the ring (as a piece that
+    // simplification pinched off).
     k.Landareor = std::make_unique<CAreor>();
     k.Vattenareor = std::make_unique<CAreor>();
-    auto ring = BoxArea("RING", -9, -16, 9, 16);
-    ring->Antal = 0;
+    auto ring = BoxArea("RING", -9, -16, 9, 16); // its corners, then the bay
     for (const TLatLon p :
-         {TLatLon{-9, -16}, TLatLon{9, -16}, TLatLon{9, 16}, TLatLon{-9, 16}, TLatLon{-9, 0.02f},
-          TLatLon{-6, 0.02f}, TLatLon{-6, 13}, TLatLon{6, 13}, TLatLon{6, -13}, TLatLon{-6, -13},
-          TLatLon{-6, -0.02f}, TLatLon{-9, -0.02f}})
+         {TLatLon{-9, 0.02f}, TLatLon{-6, 0.02f}, TLatLon{-6, 13}, TLatLon{6, 13}, TLatLon{6, -13},
+          TLatLon{-6, -13}, TLatLon{-6, -0.02f}, TLatLon{-9, -0.02f}})
         ring->Punkter[++ring->Antal] = p;
     ring->Fyllpunkt1 = ring->Fyllpunkt2 = TLatLon{7.5f, 0};
     k.Landareor->Lagg(std::move(ring));
@@ -156,8 +150,7 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     areor.Area(1).Fyllpunkt1 = areor.Area(1).Fyllpunkt2 = {0, -40};
     k.Vattenareor->Area(1).Fyllpunkt1 = k.Vattenareor->Area(1).Fyllpunkt2 = {30, 0};
     k.Sjofarg = QColor(10, 20, 30);
-    areor.Area(2).Besvarad = true; // B at the first try
-    areor.Area(2).Forsok = 1;
+    areor.SattBesvarad("B", 1);
     areor.SattBesvarad("C", 2);
     areor.SattBesvarad("D", 4);
     areor.SattBesvarad("E", 0); // answered with no try count: left as it is
@@ -176,28 +169,24 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     k.FyllAreor("A", QColor(0, 255, 0));
     EXPECT_EQ(At({{0, -10}, {-4.9f, -14.9f}}), (Colours{qRgb(0, 255, 0), qRgb(0, 255, 0)}));
     // A seed in the lake does nothing.
-    auto inLake = BoxArea("F", -1, -1, 1, 1);
-    k.FyllArea(*inLake, QColor(255, 0, 0));
-    EXPECT_EQ(At(0, 0), lake);
+    k.FyllArea(*BoxArea("F", -1, -1, 1, 1), QColor(255, 0, 0));
+    EXPECT_EQ(At({{0, 0}}), Colours{lake});
 }
 
 TEST_F(Drawing, GraticuleParallelsAndMeridians) {
     image.resize(400, 356);
     k.VyNord = 89, k.VySyd = -89;
     k.BeraknaSkala();
-    k.Landareor = std::make_unique<CAreor>();
-    k.Vattenareor = std::make_unique<CAreor>();
     k.Landfarg = QColor(255, 255, 255);
     k.Rensa();
     k.RitaGradnat(10, QColor(255, 0, 0), TPenMode::Copy);
     // A column between two meridians crosses the parallels only (away from
     // the poles, where the meridians meet).
-    std::vector<int> rows;
+    std::vector<int> rows, expected;
     const QImage& pic = image.Picture();
     for (int y = 10; y < 346; ++y)
         if (pic.pixel(205, y) != qRgb(255, 255, 255))
             rows.push_back(y);
-    std::vector<int> expected;
     for (int lat = 80; lat >= -80; lat -= 10)
         expected.push_back(k.YKoord(lat));
     EXPECT_EQ(rows, expected);
@@ -217,14 +206,13 @@ TEST_F(Drawing, GraticuleParallelsAndMeridians) {
 TEST_F(Drawing, PlaceMarkersAndLabels) {
     RedColor = QColor(255, 64, 64);
     k.Landfarg = QColor(0, 0, 0);
+    COrt ort; // nameless and unanswered: a marker only
     for (int w : {750, 200}) {
         image.resize(w, 200);
         image.SetPicture(QImage());
         k.Rensa();
-        COrt ort;
         k.RitaOrt(ort, QColor(0, 128, 0));
-        const int x = k.XKoord(0, 0), y = k.YKoord(0);
-        const int r = w == 750 ? 5 : 2;
+        const int x = k.XKoord(0, 0), y = k.YKoord(0), r = w == 750 ? 5 : 2;
         const QImage& pic = image.Picture();
         // The ellipse leaves out its box's right and bottom edges, as rectangles do.
         EXPECT_EQ(PaintedBounds(pic, kBlack), QRect(x - r, y - r, 2 * r, 2 * r)) << w;
@@ -234,15 +222,12 @@ TEST_F(Drawing, PlaceMarkersAndLabels) {
         EXPECT_EQ(marker, marker.mirrored(true, false)) << w;
     }
 
-    const std::pair<int, QRgb> labels[] = {{1, qRgb(255, 255, 255)},
-                                           {2, qRgb(255, 255, 160)},
-                                           {3, qRgb(255, 255, 0)},
-                                           {5, qRgb(255, 64, 64)}};
-    for (const auto& [forsok, colour] : labels) {
+    ort.Namn[LanguageIndex] = "Wien";
+    ort.Besvarad = true;
+    for (auto [forsok, colour] :
+         {std::pair{1, qRgb(255, 255, 255)}, std::pair{2, qRgb(255, 255, 160)},
+          std::pair{3, qRgb(255, 255, 0)}, std::pair{5, qRgb(255, 64, 64)}}) {
         k.Rensa();
-        COrt ort;
-        ort.Namn[LanguageIndex] = "Wien";
-        ort.Besvarad = true;
         ort.Forsok = forsok;
         k.RitaOrt(ort, QColor(0, 128, 0));
         // The box starts at the top of the marker (radius 2), 4 pixels wider each
@@ -274,7 +259,7 @@ TEST_F(Drawing, ExerciseSequencesLetEventsRunBetweenSteps) {
     EXPECT_EQ(At({{7, 3}, {0, -10}}), (Colours{qRgb(0, 128, 0), kGrey}));
 }
 
-TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingAndTheNearestRingTakesTheClick) {
+TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingInTheirColoursAndTheNearestRingTakesTheClick) {
     QStringList keys;
     for (const auto& r : k.Ringar.Lista())
         keys << r.Nyckel;
@@ -287,9 +272,8 @@ TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingAndTheNearestRingTakesTheClick) 
                   {Mitt("U") + QPoint(9, 5), ""},   {QPoint(100, 100), ""}};
     for (const auto& c : clicks)
         EXPECT_EQ(Traff(c.at), c.key) << c.at.x() << "," << c.at.y();
-}
 
-TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
+    // Rings take the colours of their states, and no fill sees them.
     EXPECT_EQ(Band("T"), qRgb(0, 128, 0));
     k.FyllAreor("T", QColor(0, 255, 0));
     EXPECT_EQ(Band("T"), qRgb(0, 255, 0));
@@ -305,9 +289,8 @@ TEST_F(Ringar, RingsTakeTheColoursOfTheirStatesAndNoFillSeesThem) {
         EXPECT_EQ(Band("V"), qRgb(255, 255, 0));
     }
     EXPECT_EQ(Band("V"), qRgb(0, 128, 0));
-}
 
-TEST_F(Ringar, ARingGivesWayToTheShapeOnceItIsBigEnoughToClick) {
+    // Closer in, a state big enough to click loses its ring.
     k.VyNord = 8, k.VySyd = 6, k.VyMitt = -9; // 100 pixels a degree: T is 20 wide
     k.BeraknaSkala();
     k.RitaAreaovning(1);
@@ -336,9 +319,7 @@ TEST(Ratio, EveryAreaTakesTheSameColourAtTheSamePlaceAndTheSameShare) {
         for (int i = 0; i < 6; ++i) {
             CArea& a = k[r].Landareor->Lagg(
                 BoxArea(QString::number(i), 0, -30 + 10 * i, 20, -21 + 10 * i));
-            a.Deltar = i > 0;
-            a.Besvarad = i > 1;
-            a.Forsok = i - 1; // unanswered, then 1, 2, 3 and 4 tries
+            a.Deltar = i > 0, a.Besvarad = i > 1, a.Forsok = i - 1; // unanswered, then 1 to 4 tries
         }
         k[r].Vattenareor->Lagg(BoxArea("LAKE", 4, -6, 8, -4));
         k[r].Havspunkter[k[r].AntalHav = 1] = {25, 0};

@@ -12,16 +12,15 @@
 namespace {
 
 // A map on a picture of the given size with the given view.
-struct Map {
+struct Map : CKarta {
     Map(int w, int h, float nord = 0, float syd = 0, float mitt = 0) {
         image.resize(w, h);
-        karta.Bild = &image;
-        karta.VyNord = nord, karta.VySyd = syd, karta.VyMitt = mitt;
+        Bild = &image;
+        VyNord = nord, VySyd = syd, VyMitt = mitt;
         if (nord != syd)
-            karta.BeraknaSkala();
+            BeraknaSkala();
     }
     TImage image;
-    CKarta karta;
 };
 
 std::unique_ptr<CArea> Bounds(double n, double s, double e, double w) {
@@ -36,24 +35,18 @@ std::unique_ptr<CArea> Bounds(double n, double s, double e, double w) {
 struct Vy : ::testing::Test {
     Vy() { vy.Spara(k); }
     QPointF Pixel(TLatLon p) const { return QPointF(k.XKoord(p.Lat, p.Lon), k.YKoord(p.Lat)); }
-    Map m{600, 400, 80, -80, 10};
-    CKarta& k = m.karta;
+    Map k{600, 400, 80, -80, 10};
     CKartvy vy;
 };
 
 } // namespace
 
 TEST(MapMath, RoundIsHalfToEvenAndRangeChecked) {
-    const std::pair<double, int32_t> cases[] = {{0.5, 0},
-                                                {1.5, 2},
-                                                {2.5, 2},
-                                                {-0.5, 0},
-                                                {-1.5, -2},
-                                                {-2.4999, -2},
-                                                {200.5, 200},
-                                                {2147483647.0, 2147483647},
-                                                {-2147483648.0, -2147483647 - 1}};
-    for (auto [value, rounded] : cases)
+    using Case = std::pair<double, int32_t>;
+    for (auto [value, rounded] :
+         {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{-0.5, 0}, Case{-1.5, -2},
+          Case{-2.4999, -2}, Case{200.5, 200}, Case{2147483647.0, 2147483647},
+          Case{-2147483648.0, -2147483647 - 1}})
         EXPECT_EQ(Round(value), rounded) << value;
     for (double bad : {2147483647.5, -2147483649.0, std::numeric_limits<double>::infinity(),
                        std::numeric_limits<double>::quiet_NaN()})
@@ -62,16 +55,14 @@ TEST(MapMath, RoundIsHalfToEvenAndRangeChecked) {
     EXPECT_FLOAT_EQ(Interpolera(0, 0, 0, 5, 7), 7); // no division by zero
 }
 
-TEST(CKarta, ProjectionBothWays) {
-    Map m(400, 300, 60, 30);
-    CKarta& k = m.karta;
+TEST(CKarta, ProjectionBothWaysScaleInomBildAndViewsWithoutAScaleRaiseRangeError) {
+    Map k(400, 300, 60, 30);
     for (auto [lat, y] : {std::pair{60.f, 0}, {30.f, 300}, {45.f, 150}, {95.f, -300}, {90.f, -300}})
         EXPECT_EQ(k.YKoord(lat), y) << lat;
     for (auto [y, lat] : {std::pair{0, 60.f}, {150, 45.f}, {-1000, 90.f}}) // the last clamped
         EXPECT_FLOAT_EQ(k.LatVid(y), lat) << y;
 
-    Map e(400, 200, 10, -10, 10);
-    CKarta& q = e.karta;
+    Map q(400, 200, 10, -10, 10);
     ASSERT_EQ(q.Langdskala, 90);
     EXPECT_EQ(std::tuple(q.XKoord(0, 10), q.XKoord(0, 20), q.XKoord(90, 50), q.XKoord(-90, -50)),
               std::tuple(200, 300, 200, 200));
@@ -84,24 +75,20 @@ TEST(CKarta, ProjectionBothWays) {
     ort.Longitud = 10;
     EXPECT_EQ(q.Avstand(3, 14, ort), 50); // 40 across, 30 down
     // The centre is W / 2 exactly: 201.5 rounds to 202, 301.5 to 302.
-    e.image.resize(403, 200);
+    q.image.resize(403, 200);
     EXPECT_EQ(std::pair(q.XKoord(0, 10), q.XKoord(0, 20)), std::pair(202, 302));
-}
 
-TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
     Map m(400, 300, 50, 40);
-    CKarta& k = m.karta;
-    EXPECT_EQ(k.Langdskala, 115);
-    k.VyNord = -40, k.VySyd = -50; // the same south of the equator
-    k.BeraknaSkala();
-    EXPECT_EQ(k.Langdskala, 115);
+    EXPECT_EQ(m.Langdskala, 115);
+    m.VyNord = -40, m.VySyd = -50; // the same south of the equator
+    m.BeraknaSkala();
+    EXPECT_EQ(m.Langdskala, 115);
     for (auto [x, y] : {std::pair{1, 1}, {399, 299}})
-        EXPECT_TRUE(k.InomBild(x, y)) << x << "," << y;
+        EXPECT_TRUE(m.InomBild(x, y)) << x << "," << y;
     for (auto [x, y] : {std::pair{0, 5}, {5, 0}, {400, 5}, {5, 300}})
-        EXPECT_FALSE(k.InomBild(x, y)) << x << "," << y;
+        EXPECT_FALSE(m.InomBild(x, y)) << x << "," << y;
 
-    Map unset(400, 300);
-    CKarta& u = unset.karta;
+    Map u(400, 300);
     EXPECT_THROW(u.XKoord(0, 0), ERangeError); // view never set
     EXPECT_THROW(u.YKoord(0), ERangeError);
     u.VyNord = u.VySyd = 45;
@@ -113,10 +100,9 @@ TEST(CKarta, BeraknaSkalaAndInomBildAndViewsWithoutAScaleRaiseRangeError) {
 }
 
 TEST(CKarta, AnpassaVyFitsTheTakingPartAreas) {
-    Map m(750, 500);
-    CKarta& k = m.karta;
+    Map k(750, 500);
     k.Landareor = std::make_unique<CAreor>();
-    k.Landareor->Lagg(Bounds(60, 50, 20, 10));
+    CArea& a = k.Landareor->Lagg(Bounds(60, 50, 20, 10));
     k.Landareor->Lagg(Bounds(80, -80, 170, -170)).Deltar = false;
     k.Landareor->Lagg(Bounds(80, -80, 170, -170)).Antal = 0;
     k.AnpassaVy();
@@ -124,14 +110,13 @@ TEST(CKarta, AnpassaVyFitsTheTakingPartAreas) {
               std::tuple(15.f, 60.4f, 49.6f, 121));
 
     // A wide, low area needs widening until its half-width of 40 degrees shows.
-    k.Landareor->Area(1).Ost = 55;
-    k.Landareor->Area(1).Vast = -25;
+    a.Ost = 55, a.Vast = -25;
     k.AnpassaVy();
     EXPECT_TRUE(k.VyNord > 60.4f && k.VySyd < 49.6f);
     EXPECT_GE(k.SynligHalvbredd(), 40);
 
     // Nothing taking part leaves north below south.
-    k.Landareor->Area(1).Deltar = false;
+    a.Deltar = false;
     k.AnpassaVy();
     EXPECT_LT(k.VyNord, k.VySyd);
 
@@ -161,11 +146,10 @@ TEST(CKarta, LasHavHoldsAtMost100Points) {
     EXPECT_THROW(k.LasHav(dir.Path("missing.crp")), EFileNotFound);
 }
 
-TEST_F(Vy, ZoomKeepsThePointUnderThePointerAndStaysBetweenTwoDegreesAndTheOwnView) {
-    for (auto [at, faktor] : {std::pair{QPointF(300, 200), std::sqrt(2.0)},
-                              {QPointF(450, 90), 2.0},
-                              {QPointF(40, 350), 4.0},
-                              {QPointF(520, 30), 8.0}}) {
+TEST_F(Vy, ZoomAndPanKeepTheGrippedPointUnderThePointerBetweenTwoDegreesAndTheOwnView) {
+    for (auto [at, faktor] :
+         {std::pair{QPointF(300, 200), std::sqrt(2.0)}, std::pair{QPointF(450, 90), 2.0},
+          std::pair{QPointF(40, 350), 4.0}, std::pair{QPointF(520, 30), 8.0}}) {
         vy.Hem(k);
         const TLatLon p = CKartvy::PunktVid(k, at);
         ASSERT_TRUE(vy.Zooma(k, faktor, at));
@@ -190,9 +174,8 @@ TEST_F(Vy, ZoomKeepsThePointUnderThePointerAndStaysBetweenTwoDegreesAndTheOwnVie
     EXPECT_TRUE(vy.ArEgen(k));
     EXPECT_EQ(std::tuple(k.VyMitt, k.VyNord, k.VySyd), std::tuple(10.f, 80.f, -80.f));
     EXPECT_FALSE(vy.Zooma(k, 0.5, {300, 200}));
-}
 
-TEST_F(Vy, PanningMovesTheGrippedPointWithThePointerWithinTheOwnView) {
+    // Panning moves the gripped point with the pointer, within the own view.
     EXPECT_FALSE(vy.Flytta(k, CKartvy::PunktVid(k, {300, 200}), {350, 250}));
     vy.Zooma(k, 4, {300, 200});
     const TLatLon p = CKartvy::PunktVid(k, {300, 200});
