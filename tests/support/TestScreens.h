@@ -12,7 +12,6 @@
 #include "support/MapFiles.h"
 #include "support/TestFiles.h"
 
-#include <QPoint>
 #include <QStringList>
 #include <array>
 #include <gtest/gtest.h>
@@ -60,15 +59,12 @@ class TestKartScreen : public Recording<TKartformular> {
 public:
     TestKartScreen() { bild.resize(400, 300); }
     TImage* Kartbild() override { return &bild; }
-    void VisaNamn(const QString& text, int32_t x, int32_t y, bool show) override {
-        if (show) {
+    void VisaNamn(const QString& text, int32_t, int32_t, bool show) override {
+        if (show)
             names << text;
-            namePoints.emplace_back(x, y);
-        }
     }
     TImage bild;
     QStringList names;
-    std::vector<QPoint> namePoints; // where each name was shown, in map pixels
 };
 
 class TestMultiScreen : public Recording<TMultiformular> {
