@@ -20,10 +20,8 @@ class AboutTest : public OwnSettingsTest {
 protected:
     void SetUp() override {
         OwnSettingsTest::SetUp();
-        const char* names[] = {"",        "Swedish", "English", "French", "German",
-                               "Spanish", "Italian", "Danish",  "Dutch"};
-        for (int i = 1; i <= 8; ++i)
-            LanguageNames[i] = names[i];
+        LanguageNames = {"",        "Swedish", "English", "French", "German",
+                         "Spanish", "Italian", "Danish",  "Dutch"};
         LanguageIndex = 2;
         ShowTimer = true;
         about = std::make_unique<TfrmAbout>(nullptr, &audio);

@@ -3,7 +3,6 @@
 // of each kind, a player answers every question right, signs the result in
 // the top-ten screen and finds it in the highscore file and the top list.
 // The binary lives in a folder of its own, so its "scores.hgh" is its own.
-#include "data/Language.h"
 #include "exercises/OvningFlagga.h"
 #include "exercises/OvningLandArea.h"
 #include "exercises/OvningMulti.h"

@@ -190,9 +190,8 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
     LanguageIndex = 1;
     Store("Languages/From", "1");
     menu->FormShow();
-    EXPECT_EQ(std::pair(LanguageIndex, Lines(menu->cboOvningar)),
-              std::pair(1, QStringList{"Europa"}));
-    EXPECT_EQ(menu->cmdStarta->text(), LanguageTexts(1, 1));
+    EXPECT_EQ(std::tuple(LanguageIndex, Lines(menu->cboOvningar), menu->cmdStarta->text()),
+              std::tuple(1, QStringList{"Europa"}, LanguageTexts(1, 1)));
     EXPECT_FALSE(watch.expired()); // the old catalogue is gone, the entry in play is not
     EXPECT_NE(menu->Ovningar()->Forsta, starts[0].first);
 

@@ -83,10 +83,9 @@ protected:
     void SetUp() override {
         ChooseColorScheme(32, 1);
         LanguageIndex = 2;
-        LanguageTexts(2, 9) = "Click on";
-        LanguageTexts(2, 10) = "lies in";
-        LanguageTexts(2, 13) = "Capital of";
-        LanguageTexts(2, 14) = "?";
+        for (auto [n, text] :
+             {std::pair{9, "Click on"}, {10, "lies in"}, {13, "Capital of"}, {14, "?"}})
+            LanguageTexts(2, n) = text;
         GlobinaRandom::SetClock([] { return 4711u; });
         oldVisare = SetTopplistaVisare(
             [this](QWidget*, int32_t nummer, const QString&, int32_t score, TAudio*) {
