@@ -14,12 +14,10 @@ namespace {
 
 TSpelLogg Spel(const QString& part, const QString& kind, const QString& asked,
                const QStringList& given) {
-    return {1,
-            kind,
-            part,
-            false,
-            {{asked, asked + "-name", int32_t(given.size()) + 1, given, given},
-             {"OK", "OK-name", 1, {}, {}}}};
+    std::vector<TFragaLogg> fragor{
+        {asked, asked + "-name", int32_t(given.size()) + 1, given, given},
+        {"OK", "OK-name", 1, {}, {}}};
+    return {1, kind, part, false, std::move(fragor)};
 }
 
 } // namespace

@@ -89,11 +89,10 @@ protected:
             ApplyLanguageTexts(window);
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 const int tag = Tag(w);
-                if (tag == 0 || !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)))
-                    continue;
-                ExpectFits(
-                    Misfit(w, LangText(tag)),
-                    QStringLiteral("%1, language %2: %3").arg(name).arg(l).arg(LangText(tag)));
+                if (tag != 0 && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)))
+                    ExpectFits(
+                        Misfit(w, LangText(tag)),
+                        QStringLiteral("%1, language %2: %3").arg(name).arg(l).arg(LangText(tag)));
             }
             // A title bar leaves the title what its buttons do not take.
             if (const int tag = Tag(window))
