@@ -126,8 +126,7 @@ TEST(Misstagsregister, KilledInTheMiddleOfAGameLosesNoEarlierGame) {
         child.kill();
         child.waitForFinished();
         out += child.readAllStandardOutput();
-        const QList<QByteArray> lines = out.trimmed().split('\n');
-        reported += lines.last().toInt();
+        reported += out.trimmed().split('\n').last().toInt();
         ASSERT_EQ(child.readAllStandardError(), QByteArray());
     }
     TMisstagsregister r(path);

@@ -32,8 +32,8 @@ TEST(ScoreCoding, SecondsAreHeldInRangeSoEveryResultDecodes) {
         const int32_t most = percent == 0 ? 99899 : 99998;
         for (int32_t seconds : {0, 1, 99899, 99900, 99998, 99999, 100000}) {
             const int32_t score = MakeScore(percent, seconds);
-            EXPECT_EQ(ScorePercent(score), percent) << percent << " " << seconds;
-            EXPECT_EQ(ScoreSeconds(score), std::clamp(seconds, 1, most))
+            EXPECT_EQ(std::pair(ScorePercent(score), ScoreSeconds(score)),
+                      std::pair(percent, std::clamp(seconds, 1, most)))
                 << percent << " " << seconds;
         }
     }
@@ -52,8 +52,7 @@ TEST_F(ScoreFile, WritesEveryPlaceAsFourCrLfLines) {
     const QByteArray bytes = ReadAll(path);
     EXPECT_TRUE(bytes.startsWith("1\r\n1\r\nXYZ\r\n8799935\r\n1\r\n2\r\n\r\n0\r\n"));
     EXPECT_TRUE(bytes.endsWith("90\r\n10\r\nOk\xe4nd\r\n300002\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), 3600);
-    EXPECT_EQ(bytes.count('\n'), 3600);
+    EXPECT_EQ(std::tuple(bytes.count("\r\n"), bytes.count('\n')), std::tuple(3600, 3600));
 
     // Signatures come back as written, but as one line of at most 50 bytes of
     // the code page.
@@ -144,10 +143,9 @@ TEST_F(ScoreFile, WholeCopiesLeftByAnInterruptedSaveGoAfterTheNextSave) {
     dir.Write("scores.hgh.Q1w2E3", whole.left(whole.size() / 2));
     table(2, 1).Signatur = QStringLiteral("Next");
     SaveScores(table, path);
-    QStringList left = QDir(dir.Path("")).entryList(QDir::Files);
-    left.sort();
-    EXPECT_EQ(left, (QStringList{"other.hgh.a1B2c3", "scores.hgh", "scores.hgh.Q1w2E3",
-                                 "scores.hgh.a1B2c", "scores.hgh.damaged"}));
+    EXPECT_EQ(QDir(dir.Path("")).entryList(QDir::Files, QDir::Name),
+              (QStringList{"other.hgh.a1B2c3", "scores.hgh", "scores.hgh.Q1w2E3",
+                           "scores.hgh.a1B2c", "scores.hgh.damaged"}));
 }
 
 TEST(ScorePlacing, RanksByPercentThenTimeTiesGoAboveAndAFullListDropsItsLast) {

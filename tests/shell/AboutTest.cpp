@@ -3,8 +3,7 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "platform/Audio.h"
-#include "platform/MessageBox.h"
-#include "support/TestFiles.h"
+#include "support/OwnSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,33 +16,21 @@
 
 namespace {
 
-class AboutTest : public ::testing::Test {
+class AboutTest : public OwnSettingsTest {
 protected:
     void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
-        const char* names[] = {"",        "Swedish", "English", "French", "German",
-                               "Spanish", "Italian", "Danish",  "Dutch"};
-        for (int i = 1; i <= 8; ++i)
-            LanguageNames[i] = names[i];
+        OwnSettingsTest::SetUp();
+        LanguageNames = {"",        "Swedish", "English", "French", "German",
+                         "Spanish", "Italian", "Danish",  "Dutch"};
         LanguageIndex = 2;
         ShowTimer = true;
         about = std::make_unique<TfrmAbout>(nullptr, &audio);
         about->SetLanguageChanged([this] { ++redraws; });
-        old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
-    }
-    void TearDown() override { SetMessageBoxHook(old); }
-
-    QString Stored(const QString& key) const {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Globina");
-        return s.value(key).toString();
     }
 
-    TestDir dir;
     TAudio audio;
     std::unique_ptr<TfrmAbout> about;
     int redraws = 0;
-    QStringList boxes;
-    TMessageBoxHook old;
 };
 
 } // namespace

@@ -3,13 +3,11 @@
 // of each kind, a player answers every question right, signs the result in
 // the top-ten screen and finds it in the highscore file and the top list.
 // The binary lives in a folder of its own, so its "scores.hgh" is its own.
-#include "data/Language.h"
 #include "exercises/OvningFlagga.h"
 #include "exercises/OvningLandArea.h"
 #include "exercises/OvningMulti.h"
 #include "exercises/OvningOrt.h"
 #include "platform/Image.h"
-#include "platform/MessageBox.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Tioitopp.h"
@@ -19,12 +17,11 @@
 #include "screens/OvningMulti.h"
 #include "screens/Skarmstart.h"
 #include "shell/Huvudmeny.h"
-#include "support/TestFiles.h"
+#include "support/OwnSettings.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -46,12 +43,11 @@ void SignWhenAsked(const QString& signature, bool* signedIt) {
     });
 }
 
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public OwnSettingsTest {
 protected:
     void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
+        OwnSettingsTest::SetUp();
         QFile::remove(ScoreFileName());
-        old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
         menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
         frmHuvudmeny = menu;
         menu->show();
@@ -59,7 +55,7 @@ protected:
     }
     void TearDown() override {
         delete menu;
-        SetMessageBoxHook(old);
+        OwnSettingsTest::TearDown();
     }
 
     // A click on the part's line in the parts list.
@@ -113,10 +109,7 @@ protected:
         return shown;
     }
 
-    TestDir dir;
     TfrmHuvudmeny* menu = nullptr;
-    QStringList boxes;
-    TMessageBoxHook old;
 };
 
 // A click on the map screen on the asked area's seed or the asked place.

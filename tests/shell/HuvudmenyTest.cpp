@@ -5,10 +5,9 @@
 #include "exercises/Ovningar.h"
 #include "platform/Audio.h"
 #include "platform/Image.h"
-#include "platform/MessageBox.h"
 #include "support/CatalogueFiles.h"
+#include "support/OwnSettings.h"
 #include "support/Tables.h"
-#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,7 +15,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -39,11 +37,10 @@ QImage World(int part) {
     return image;
 }
 
-class MenuTest : public ::testing::Test {
+class MenuTest : public OwnSettingsTest {
 protected:
     void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
-        old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
+        OwnSettingsTest::SetUp();
         TByteWriter w;
         TCatalogueRecord europe = Entry("AREA", "");
         europe.Namn = {"Europa", "Europe countries", "", "", "", "", "", ""};
@@ -53,18 +50,9 @@ protected:
         w.SaveTo(dir.Path("Ovning.crp"));
     }
     void TearDown() override {
-        SetMessageBoxHook(old);
+        OwnSettingsTest::TearDown();
         QDir::setCurrent(QCoreApplication::applicationDirPath());
         LanguageIndex = 2;
-    }
-
-    void Store(const QString& key, const QString& value) {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Globina");
-        s.setValue(key, value);
-    }
-    QString Stored(const QString& key) const {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Globina");
-        return s.value(key).toString();
     }
 
     // The menu as the program makes it, then shown on the test's catalogue;
@@ -85,10 +73,7 @@ protected:
         return menu;
     }
 
-    TestDir dir;
     TAudio audio;
-    QStringList boxes;
-    TMessageBoxHook old;
     std::vector<std::pair<std::shared_ptr<COvning>, QStringList>> starts; // entry, items asked
 };
 
@@ -205,9 +190,8 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
     LanguageIndex = 1;
     Store("Languages/From", "1");
     menu->FormShow();
-    EXPECT_EQ(std::pair(LanguageIndex, Lines(menu->cboOvningar)),
-              std::pair(1, QStringList{"Europa"}));
-    EXPECT_EQ(menu->cmdStarta->text(), LanguageTexts(1, 1));
+    EXPECT_EQ(std::tuple(LanguageIndex, Lines(menu->cboOvningar), menu->cmdStarta->text()),
+              std::tuple(1, QStringList{"Europa"}, LanguageTexts(1, 1)));
     EXPECT_FALSE(watch.expired()); // the old catalogue is gone, the entry in play is not
     EXPECT_NE(menu->Ovningar()->Forsta, starts[0].first);
 

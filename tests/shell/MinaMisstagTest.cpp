@@ -14,13 +14,10 @@ namespace {
 
 TSpelLogg Spel(const QString& part, const QString& kind, const QString& asked,
                const QStringList& given) {
-    TSpelLogg spel;
-    spel.Ovning = 1;
-    spel.Typ = kind;
-    spel.Varldsdel = part;
-    spel.Fragor = {{asked, asked + "-name", int32_t(given.size()) + 1, given, given},
-                   {"OK", "OK-name", 1, {}, {}}};
-    return spel;
+    std::vector<TFragaLogg> fragor{
+        {asked, asked + "-name", int32_t(given.size()) + 1, given, given},
+        {"OK", "OK-name", 1, {}, {}}};
+    return {1, kind, part, false, std::move(fragor)};
 }
 
 } // namespace

@@ -40,10 +40,7 @@ inline TAreaRecord Box(const QString& key, double syd, double vast, double nord,
     a.Nyckel = key;
     a.Namn = {key};
     a.Flaggfil = "flag.gif";
-    a.Nord = nord;
-    a.Syd = syd;
-    a.Ost = ost;
-    a.Vast = vast;
+    a.Nord = nord, a.Syd = syd, a.Ost = ost, a.Vast = vast;
     a.Fyllpunkt1 = a.Fyllpunkt2 = {(nord + syd) / 2, (ost + vast) / 2};
     a.Punkter = {{syd, vast}, {nord, vast}, {nord, ost}, {syd, ost}};
     return a;
@@ -54,9 +51,7 @@ inline TPlaceRecord Place(const QString& name, int niva = 0, const QString& grou
     TPlaceRecord p;
     p.Id = "id";
     p.Namn = {name, name};
-    p.Niva = niva;
-    p.Grupp1 = group1;
-    p.Latitud = lat;
-    p.Longitud = lon;
+    p.Niva = niva, p.Grupp1 = group1;
+    p.Latitud = lat, p.Longitud = lon;
     return p;
 }

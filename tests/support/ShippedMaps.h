@@ -7,7 +7,6 @@
 #include "exercises/Ovningar.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
-#include "support/MapFiles.h"
 #include "support/TestScreens.h"
 
 #include <QDir>

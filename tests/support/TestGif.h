@@ -18,10 +18,8 @@ inline void WriteTestGif(const QString& path, QSize screen = {4, 3}, QRect place
     ColorMapObject* globalMap = GifMakeMapObject(2, global);
     GifColorType local[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
     ColorMapObject* localMap = GifMakeMapObject(4, local);
-    gif->SWidth = screen.width();
-    gif->SHeight = screen.height();
-    gif->SColorResolution = 8;
-    gif->SBackGroundColor = 0;
+    gif->SWidth = screen.width(), gif->SHeight = screen.height();
+    gif->SColorResolution = 8, gif->SBackGroundColor = 0;
     gif->SColorMap = globalMap;
     SavedImage* frame = GifMakeSavedImage(gif, nullptr);
     frame->ImageDesc = {place.x(), place.y(), place.width(), place.height(), true, localMap};
@@ -32,15 +30,12 @@ inline void WriteTestGif(const QString& path, QSize screen = {4, 3}, QRect place
     GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, 3};
     EGifGCBToSavedExtension(&gcb, gif, 0);
     // Writing closes the file and frees its own copy of the screen's colours;
-    // the colours and frames given to it stay the caller's.
-    SavedImage* frames = gif->SavedImages;
-    const int count = gif->ImageCount;
+    // the colours and the frame given to it stay the caller's. The only frame
+    // is the start of the frame array.
     EXPECT_EQ(EGifSpew(gif), GIF_OK);
     GifFreeMapObject(globalMap);
-    for (int i = 0; i < count; ++i) {
-        GifFreeMapObject(frames[i].ImageDesc.ColorMap);
-        free(frames[i].RasterBits);
-        GifFreeExtensions(&frames[i].ExtensionBlockCount, &frames[i].ExtensionBlocks);
-    }
-    free(frames);
+    GifFreeMapObject(localMap);
+    free(frame->RasterBits);
+    GifFreeExtensions(&frame->ExtensionBlockCount, &frame->ExtensionBlocks);
+    free(frame);
 }

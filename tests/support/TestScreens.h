@@ -12,7 +12,6 @@
 #include "support/MapFiles.h"
 #include "support/TestFiles.h"
 
-#include <QPoint>
 #include <QStringList>
 #include <array>
 #include <gtest/gtest.h>
@@ -60,15 +59,12 @@ class TestKartScreen : public Recording<TKartformular> {
 public:
     TestKartScreen() { bild.resize(400, 300); }
     TImage* Kartbild() override { return &bild; }
-    void VisaNamn(const QString& text, int32_t x, int32_t y, bool show) override {
-        if (show) {
+    void VisaNamn(const QString& text, int32_t, int32_t, bool show) override {
+        if (show)
             names << text;
-            namePoints.emplace_back(x, y);
-        }
     }
     TImage bild;
     QStringList names;
-    std::vector<QPoint> namePoints; // where each name was shown, in map pixels
 };
 
 class TestMultiScreen : public Recording<TMultiformular> {
@@ -87,10 +83,9 @@ protected:
     void SetUp() override {
         ChooseColorScheme(32, 1);
         LanguageIndex = 2;
-        LanguageTexts(2, 9) = "Click on";
-        LanguageTexts(2, 10) = "lies in";
-        LanguageTexts(2, 13) = "Capital of";
-        LanguageTexts(2, 14) = "?";
+        for (auto [n, text] :
+             {std::pair{9, "Click on"}, {10, "lies in"}, {13, "Capital of"}, {14, "?"}})
+            LanguageTexts(2, n) = text;
         GlobinaRandom::SetClock([] { return 4711u; });
         oldVisare = SetTopplistaVisare(
             [this](QWidget*, int32_t nummer, const QString&, int32_t score, TAudio*) {
