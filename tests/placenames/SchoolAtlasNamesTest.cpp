@@ -126,12 +126,10 @@ std::vector<TNameRow> ShippedRows() {
     for (const QString& f : dir.entryList({"AREA*.crp"}, QDir::Files)) {
         CAreor areas;
         areas.LasAreor(dir.filePath(f));
-        for (const CArea& a : AreasOf(areas)) {
-            if (a.Antal == 1)
-                continue; // a seed-only record names nothing the player sees
-            rows.push_back(
-                {f + " " + a.Nyckel, QStringList(a.Namn.begin() + 1, a.Namn.end()), false});
-        }
+        for (const CArea& a : AreasOf(areas))
+            if (a.Antal > 1) // a seed-only record names nothing the player sees
+                rows.push_back(
+                    {f + " " + a.Nyckel, QStringList(a.Namn.begin() + 1, a.Namn.end()), false});
     }
     for (const QString& f : dir.entryList({"Ort*.crp"}, QDir::Files)) {
         COrter places;
@@ -157,7 +155,6 @@ std::vector<TNameRow> ShippedRows() {
 QStringList Faults(const TNameRow& row, int l) {
     QStringList faults;
     const QString& name = row.names[l];
-    const QString& english = row.names[kEnglish];
     if (name.isEmpty() || name != name.simplified())
         return {"empty, or stray spaces"};
     static const QRegularExpression garbled("[0-9?()]"), curly("[’‘ʼ`´“”]"), words("[ -]");
@@ -173,7 +170,7 @@ QStringList Faults(const TNameRow& row, int l) {
         faults << "English name";
     // Only the capitalised words are the transliteration ("Azovska sjön").
     const auto stray = [&](QChar c) {
-        return c.isLetter() && c.unicode() > 127 && !english.contains(c) &&
+        return c.isLetter() && c.unicode() > 127 && !row.names[kEnglish].contains(c) &&
                !kTransliterationAccents[l].contains(c);
     };
     if (row.transliterated)
