@@ -118,7 +118,8 @@ TEST_P(EveryMapAndSize, NoLandIsFloodedWithSeaAndNoPatchOfLandColourIsLeft) {
     });
     EXPECT_TRUE(flooded.isEmpty()) << "sea in " << flooded.join(' ').toStdString();
     // 637 patches before the atlas tool closed them.
-    if (std::find(std::begin(kScreenSizes), std::end(kScreenSizes), size) != std::end(kScreenSizes)) {
+    if (std::find(std::begin(kScreenSizes), std::end(kScreenSizes), size) !=
+        std::end(kScreenSizes)) {
         EXPECT_EQ(Patches(m).toStdString(), "");
     }
 }
@@ -158,10 +159,9 @@ TEST(AtlasGeometry, EveryCapitalLiesInItsStateAndOnItsLand) {
                 m->k->Ringar.Berakna(*m->k);
             }
             const CKarta& k = *m->k;
-            const QPoint at(k.XKoord(float(p->Latitud), float(p->Longitud)),
-                            k.YKoord(float(p->Latitud)));
-            const CArea* under = k.AreaVid(k.Landareor.get(), at);
             const float lat = float(p->Latitud), lon = float(p->Longitud);
+            const CArea* under =
+                k.AreaVid(k.Landareor.get(), QPoint(k.XKoord(lat, lon), k.YKoord(lat)));
             bool present = false, inside = false, speck = false;
             for (const CArea& a : AreasOf(*k.Landareor)) {
                 const bool in = InArea(a, lat, lon), own = a.Matchar(p->Grupp1);
@@ -193,27 +193,25 @@ TEST(AtlasGeometry, EveryCapitalLiesInItsStateAndOnItsLand) {
     EXPECT_GE(checked, 380);
 }
 
-// Every area exercise of the catalogue, started at a size.
+// Every area exercise of the catalogue (and with `places`, every place
+// exercise), started at 1024 x 700 and at 1920 x 1048.
 class AreaExercises : public ShippedCatalogueTest {
 protected:
-    template <class Fn> void Each(QSize size, Fn fn) {
-        for (auto e = catalogue.Forsta; e; e = e->Nasta) {
-            auto* area = dynamic_cast<COvningLandArea*>(e.get());
-            if (!area)
-                continue;
-            SCOPED_TRACE(e->Namn[2].toStdString());
-            TestKartScreen screen;
-            auto karta = StartOnShippedMap(*e, size, screen);
-            fn(*area, *karta, size);
-        }
-    }
-    // The keys the exercise asks that name an area of its map.
-    static QStringList Asked(const COvningLandArea& e, const CKarta& k) {
-        QStringList keys;
-        for (int i = 1; i <= e.Antal; ++i)
-            if (k.Landareor->Hitta(e.Objekt(i)))
-                keys << e.Objekt(i);
-        return keys;
+    template <class Fn> void Each(bool places, Fn fn) {
+        for (const QSize size : {QSize(1024, 700), QSize(1920, 1048)})
+            for (auto e = catalogue.Forsta; e; e = e->Nasta) {
+                if (!dynamic_cast<COvningLandArea*>(e.get()) &&
+                    !(places && dynamic_cast<COvningOrt*>(e.get())))
+                    continue;
+                SCOPED_TRACE(QStringLiteral("exercise %1 at %2x%3")
+                                 .arg(e->Nummer)
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .toStdString());
+                TestKartScreen screen;
+                auto karta = StartOnShippedMap(*e, size, screen);
+                fn(*e, *karta, size);
+            }
     }
 };
 
@@ -279,46 +277,47 @@ bool HasTarget(const COvningLandArea& e, const CKarta& k, const QString& key, QS
 // a zoom of at most 4 (in steps of the square root of 2) about its ring point.
 TEST_F(AreaExercises, EveryAskedAreaIsInTheViewAndHasANinePixelTargetWithinFourTimesZoom) {
     int zoomed = 0;
-    for (const QSize size : {QSize(1024, 700), QSize(1920, 1048)})
-        Each(size, [&](COvningLandArea& e, CKarta& k, QSize s) {
-            const float north = k.VyNord, south = k.VySyd, centre = k.VyMitt;
-            const auto view = [&](float n, float so, float c) {
-                k.VyNord = n, k.VySyd = so, k.VyMitt = c;
-                k.BeraknaSkala();
-                k.Ringar.Berakna(k);
-            };
-            e.Karta = &k;
-            QStringList cut, missing;
-            for (const QString& key : Asked(e, k)) {
-                for (const CArea& a : AreasOf(*k.Landareor))
-                    for (int p = 1; a.Matchar(key) && a.Deltar && a.Antal >= 3 && p <= a.Antal;
-                         ++p) {
-                        const int x = k.XKoord(a.Punkter[p].Lat, a.Punkter[p].Lon);
-                        const int y = k.YKoord(a.Punkter[p].Lat);
-                        if (x < 0 || y < 0 || x >= s.width() || y >= s.height()) {
-                            cut << a.Nyckel;
-                            break;
-                        }
+    Each(false, [&](COvning& exercise, CKarta& k, QSize s) {
+        auto& e = dynamic_cast<COvningLandArea&>(exercise);
+        const float north = k.VyNord, south = k.VySyd, centre = k.VyMitt;
+        const auto view = [&](float n, float so, float c) {
+            k.VyNord = n, k.VySyd = so, k.VyMitt = c;
+            k.BeraknaSkala();
+            k.Ringar.Berakna(k);
+        };
+        e.Karta = &k;
+        QStringList cut, missing;
+        for (int i = 1; i <= e.Antal; ++i) {
+            const QString key = e.Objekt(i);
+            if (!k.Landareor->Hitta(key))
+                continue; // an item that names no area of the map
+            for (const CArea& a : AreasOf(*k.Landareor))
+                for (int p = 1; a.Matchar(key) && a.Deltar && a.Antal >= 3 && p <= a.Antal; ++p) {
+                    const int x = k.XKoord(a.Punkter[p].Lat, a.Punkter[p].Lon);
+                    const int y = k.YKoord(a.Punkter[p].Lat);
+                    if (x < 0 || y < 0 || x >= s.width() || y >= s.height()) {
+                        cut << a.Nyckel;
+                        break;
                     }
-                bool found = s.width() != 1024;
-                for (int step = 0; step <= 4 && !found; ++step) {
-                    const float tall = (north - south) / std::pow(2.0f, step / 2.0f);
-                    const TLatLon ring = RingPoint(k, key);
-                    const float mid = std::clamp(ring.Lat, south + tall / 2, north - tall / 2);
-                    if (step)
-                        view(mid + tall / 2, mid - tall / 2, ring.Lon);
-                    found = HasTarget(e, k, key, s);
-                    zoomed += found && step > 0;
                 }
-                view(north, south, centre);
-                if (!found)
-                    missing << key;
+            bool found = s.width() != 1024;
+            for (int step = 0; step <= 4 && !found; ++step) {
+                const float tall = (north - south) / std::pow(2.0f, step / 2.0f);
+                const TLatLon ring = RingPoint(k, key);
+                const float mid = std::clamp(ring.Lat, south + tall / 2, north - tall / 2);
+                if (step)
+                    view(mid + tall / 2, mid - tall / 2, ring.Lon);
+                found = HasTarget(e, k, key, s);
+                zoomed += found && step > 0;
             }
-            e.Karta = nullptr;
-            EXPECT_TRUE(cut.isEmpty())
-                << s.width() << "x" << s.height() << " cuts off " << cut.join(' ').toStdString();
-            EXPECT_TRUE(missing.isEmpty()) << "no target: " << missing.join(' ').toStdString();
-        });
+            view(north, south, centre);
+            if (!found)
+                missing << key;
+        }
+        e.Karta = nullptr;
+        EXPECT_TRUE(cut.isEmpty()) << "cuts off " << cut.join(' ').toStdString();
+        EXPECT_TRUE(missing.isEmpty()) << "no target: " << missing.join(' ').toStdString();
+    });
     std::printf("asked states with a target only when zoomed in: %d\n", zoomed);
 }
 
@@ -327,22 +326,12 @@ TEST_F(AreaExercises, EveryAskedAreaIsInTheViewAndHasANinePixelTargetWithinFourT
 // no land left in the land colour, no open water in another colour.
 TEST_F(AreaExercises, NoPatchOfLandColourIsLeftAtAnExercisesOwnView) {
     int views = 0;
-    for (const QSize size : {QSize(1024, 700), QSize(1920, 1048)})
-        for (auto e = catalogue.Forsta; e; e = e->Nasta) {
-            if (!dynamic_cast<COvningLandArea*>(e.get()) && !dynamic_cast<COvningOrt*>(e.get()))
-                continue;
-            SCOPED_TRACE(QStringLiteral("exercise %1 at %2x%3")
-                             .arg(e->Nummer)
-                             .arg(size.width())
-                             .arg(size.height())
-                             .toStdString());
-            TestKartScreen screen;
-            const auto karta = StartOnShippedMap(*e, size, screen);
-            const TDrawnMap m(e->Kartnummer, size, karta.get(), e->Linjebredd);
-            EXPECT_EQ(Patches(m).toStdString(), "");
-            EXPECT_EQ(DrySea(m).toStdString(), "") << "not sea";
-            ++views;
-        }
+    Each(true, [&](COvning& e, CKarta& karta, QSize size) {
+        const TDrawnMap m(e.Kartnummer, size, &karta, e.Linjebredd);
+        EXPECT_EQ(Patches(m).toStdString(), "");
+        EXPECT_EQ(DrySea(m).toStdString(), "") << "not sea";
+        ++views;
+    });
     EXPECT_GE(views, 60);
 }
 

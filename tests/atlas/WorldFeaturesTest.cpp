@@ -47,12 +47,9 @@ TEST_F(WorldFeatures, TheRecordsCarryTheGroupKeysOfTheirExercises) {
         EXPECT_TRUE(p->Grupp1.isEmpty() || kKinds.contains(p->Grupp1)) << name;
         EXPECT_TRUE(p->Grupp2.isEmpty() || kContinents.contains(p->Grupp2)) << name;
         // A second record (no kind) is for a continent's exercise only.
-        if (p->Grupp1.isEmpty()) {
-            EXPECT_TRUE(p->Niva == 2 && kContinents.contains(p->Grupp2)) << name;
-        }
+        EXPECT_TRUE(!p->Grupp1.isEmpty() || (p->Niva == 2 && !p->Grupp2.isEmpty())) << name;
         EXPECT_EQ(p->Grupp3 == "VARLD", p->Niva == 1) << name;
-        EXPECT_TRUE(p->Niva == 1 || p->Niva == 2) << name;
-        EXPECT_TRUE(p->Klass2 && !p->Klass1) << name;
+        EXPECT_TRUE((p->Niva == 1 || p->Niva == 2) && p->Klass2 && !p->Klass1) << name;
         EXPECT_TRUE(kindAt.count({p->Latitud, p->Longitud})) << name;
     }
 }
@@ -81,14 +78,12 @@ TEST_F(WorldFeatures, EveryPlaceExerciseShowsItsPlacesApartAndWhereTheyLie) {
                                                k->YKoord(float(p->Latitud)))});
             EXPECT_GE(shown.size(), 5u);
             for (size_t i = 0; i < shown.size(); ++i) {
-                const QPoint at = shown[i].second;
-                const std::string name = shown[i].first->Namn[2].toStdString();
-                ASSERT_TRUE(k->InomBild(at.x(), at.y())) << name << " outside the view";
-                for (size_t j = i + 1; j < shown.size() && size.width() == 1024; ++j) {
-                    const QPoint d = at - shown[j].second;
-                    EXPECT_GE(d.x() * d.x() + d.y() * d.y(), 64)
-                        << name << " and " << shown[j].first->Namn[2].toStdString();
-                }
+                const auto [p, at] = shown[i];
+                ASSERT_TRUE(k->InomBild(at.x(), at.y())) << p->Namn[2].toStdString() << " outside";
+                for (size_t j = i + 1; j < shown.size() && size.width() == 1024; ++j)
+                    EXPECT_GE(QPoint::dotProduct(at - shown[j].second, at - shown[j].second), 64)
+                        << p->Namn[2].toStdString() << " and "
+                        << shown[j].first->Namn[2].toStdString();
             }
             if (e->Ortfil != 2)
                 continue;
@@ -99,16 +94,14 @@ TEST_F(WorldFeatures, EveryPlaceExerciseShowsItsPlacesApartAndWhereTheyLie) {
             k->FyllHav();
             const QImage& pic = screen.bild.Picture();
             for (const auto& [p, at] : shown) {
-                const std::string name = p->Namn[2].toStdString();
                 seen.insert({p->Latitud, p->Longitud});
                 const QString kind = kindAt[{p->Latitud, p->Longitud}];
+                const bool wet = kind == "HAV" || kind == "FLOD";
                 const bool sea = pic.pixel(at) == k->Sjofarg.rgb();
-                if (kind == "HAV" || kind == "FLOD")
-                    EXPECT_TRUE(sea) << name << " is not on the sea at " << size.width();
-                else
-                    EXPECT_TRUE(AreaAt(*k->Landareor, float(p->Latitud), float(p->Longitud)) &&
-                                !sea)
-                        << name << " is not on land at " << size.width();
+                const bool land = AreaAt(*k->Landareor, float(p->Latitud), float(p->Longitud));
+                EXPECT_TRUE(wet ? sea : land && !sea)
+                    << p->Namn[2].toStdString() << " is not on " << (wet ? "the sea" : "land")
+                    << " at " << size.width();
             }
         }
     }

@@ -115,8 +115,7 @@ TEST_F(ShippedCatalogue, HasNinetyExercisesAndEachPartBeginsWithItsFourKindsAndE
         parts << part;
         EXPECT_EQ(list.mid(0, 4), (QStringList{"AREA", "ORT", "FLAGG", "MULTI"}))
             << part.toStdString();
-        const std::vector<int>& m = maps[part];
-        EXPECT_TRUE(std::is_sorted(m.begin(), m.end(), [](int a, int b) {
+        EXPECT_TRUE(std::ranges::is_sorted(maps[part], [](int a, int b) {
             return a <= 6 && b > 6;
         })) << part.toStdString();
     }

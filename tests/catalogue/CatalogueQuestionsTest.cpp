@@ -43,8 +43,7 @@ TEST_F(ShippedQuestions, NoMultipleChoiceQuestionNamesItsOwnAnswer) {
             // that is one of the place's group keys.
             QString key;
             for (int i = 1; i <= e->Antal; ++i)
-                if (e->Objekt(i) == p->Grupp1 || e->Objekt(i) == p->Grupp2 ||
-                    e->Objekt(i) == p->Grupp3)
+                if (QStringList{p->Grupp1, p->Grupp2, p->Grupp3}.contains(e->Objekt(i)))
                     key = e->Objekt(i);
             const CArea* area = karta->Landareor->Hitta(key);
             ASSERT_TRUE(area) << e->Nummer << " " << key.toStdString();

@@ -47,16 +47,15 @@ THeard Play(const QStringList& args) {
     probe.setProcessEnvironment(env);
     probe.start(AssetPath("audible_probe"), args);
     probe.waitForFinished(-1);
-    const QStringList format = QString::fromLatin1(probe.readAllStandardOutput()).split(' ');
-    THeard heard;
-    EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
-    if (probe.exitCode() != 0 || format.size() != 3)
-        return heard;
-    heard.frequency = format[0].toInt();
-    heard.channels = format[2].toInt();
-    EXPECT_EQ(std::tuple(format[1].toInt(), heard.channels), std::tuple(int(AUDIO_S16SYS), 2));
-    if (heard.channels != 2)
+    const QString out = QString::fromLatin1(probe.readAllStandardOutput());
+    const QStringList format = out.split(' ');
+    // The device's format: interleaved 16-bit stereo, as THeard reads it.
+    const bool ok = probe.exitCode() == 0 && format.size() == 3 &&
+                    format[1].toInt() == AUDIO_S16SYS && format[2].toInt() == 2;
+    EXPECT_TRUE(ok) << out.toStdString() << probe.readAllStandardError().toStdString();
+    if (!ok)
         return {};
+    THeard heard{format[0].toInt(), 2, {}};
     QFile file(output);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -83,8 +82,7 @@ TEST(Audible, RecordMusicRendersWithTheInstalledSoundfontUnclipped) {
     // Where SDL_mixer's MIDI synthesizer looks on Debian (package timgm6mb-soundfont).
     ASSERT_TRUE(QFileInfo("/usr/share/sounds/sf3/default-GM.sf3").exists());
     const THeard heard = Play({"music", "good.mid"});
-    EXPECT_GT(heard.LoudSeconds(0), 4.0);
-    EXPECT_GT(heard.LoudSeconds(1), 4.0);
+    EXPECT_GT(std::min(heard.LoudSeconds(0), heard.LoudSeconds(1)), 4.0);
     EXPECT_EQ(heard.FullScale(), 0);
 }
 

@@ -32,13 +32,13 @@ TEST(PictureAsset, DoubleSizeGifsAreDrawnAnew) {
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
                 drawn += qAlpha(small.pixel(x, y)) != 0;
-                const QRgb block[] = {large.pixel(2 * x, 2 * y), large.pixel(2 * x + 1, 2 * y),
-                                      large.pixel(2 * x, 2 * y + 1),
-                                      large.pixel(2 * x + 1, 2 * y + 1)};
-                const bool big = qAlpha(block[0]) != 0;
+                // The 2 x 2 block of the large picture over this pixel.
+                const QRgb c = large.pixel(2 * x, 2 * y);
+                const bool big = qAlpha(c) != 0;
                 drawnBlocks += big;
-                mixedBlocks +=
-                    big && (block[1] != block[0] || block[2] != block[0] || block[3] != block[0]);
+                mixedBlocks += big && (large.pixel(2 * x + 1, 2 * y) != c ||
+                                       large.pixel(2 * x, 2 * y + 1) != c ||
+                                       large.pixel(2 * x + 1, 2 * y + 1) != c);
                 // Transparency agrees between the sizes nearly everywhere.
                 near += (qAlpha(small.pixel(x, y)) != 0) == big;
             }

@@ -70,14 +70,11 @@ const QStringList kAlsoTheirs =
         .split('|');
 // Whether a "languages:name" list holds the name for the language.
 bool Listed(const QStringList& list, const QString& name, const char* language) {
-    for (const QString& a : list) {
-        const int colon = a.indexOf(':');
-        if (colon < 0 ? a == name
-                      : a.mid(colon + 1) == name &&
-                            a.left(colon).split(' ').contains(QLatin1String(language)))
-            return true;
-    }
-    return false;
+    return std::any_of(list.begin(), list.end(), [&](const QString& a) {
+        const QStringList parts = a.split(':'); // no name holds a colon
+        return parts.last() == name &&
+               (parts.size() == 1 || parts[0].split(' ').contains(QLatin1String(language)));
+    });
 }
 
 // Names that languages write without the local name's accents as their own.
@@ -122,10 +119,6 @@ bool NamedSo(const QString& name) {
     return (name.endsWith(" City") && kAlsoTheirs.contains(name)) || others.contains(name);
 }
 
-QStringList EightNames(const QString* namn) {
-    return {namn[1], namn[2], namn[3], namn[4], namn[5], namn[6], namn[7], namn[8]};
-}
-
 // Every name of the shipped area and place files beside the program.
 std::vector<TNameRow> ShippedRows() {
     std::vector<TNameRow> rows;
@@ -133,11 +126,10 @@ std::vector<TNameRow> ShippedRows() {
     for (const QString& f : dir.entryList({"AREA*.crp"}, QDir::Files)) {
         CAreor areas;
         areas.LasAreor(dir.filePath(f));
-        for (const CArea& a : AreasOf(areas)) {
-            if (a.Antal == 1)
-                continue; // a seed-only record names nothing the player sees
-            rows.push_back({f + " " + a.Nyckel, EightNames(&a.Namn[0]), false});
-        }
+        for (const CArea& a : AreasOf(areas))
+            if (a.Antal > 1) // a seed-only record names nothing the player sees
+                rows.push_back(
+                    {f + " " + a.Nyckel, QStringList(a.Namn.begin() + 1, a.Namn.end()), false});
     }
     for (const QString& f : dir.entryList({"Ort*.crp"}, QDir::Files)) {
         COrter places;
@@ -150,7 +142,8 @@ std::vector<TNameRow> ShippedRows() {
             // or an island's kind).
             static const QRegularExpression state("^[A-Z]{2}$");
             const bool town = !p->Klass1 && state.match(p->Grupp1).hasMatch();
-            rows.push_back({f + " " + p->Grupp1 + " " + p->Namn[2], EightNames(&p->Namn[0]),
+            rows.push_back({f + " " + p->Grupp1 + " " + p->Namn[2],
+                            QStringList(p->Namn.begin() + 1, p->Namn.end()),
                             kOtherScript.contains(p->Grupp1) || kTransliterated.contains(id),
                             town ? f + " " + p->Grupp1 : QString()});
         }
@@ -162,7 +155,6 @@ std::vector<TNameRow> ShippedRows() {
 QStringList Faults(const TNameRow& row, int l) {
     QStringList faults;
     const QString& name = row.names[l];
-    const QString& english = row.names[kEnglish];
     if (name.isEmpty() || name != name.simplified())
         return {"empty, or stray spaces"};
     static const QRegularExpression garbled("[0-9?()]"), curly("[’‘ʼ`´“”]"), words("[ -]");
@@ -178,7 +170,7 @@ QStringList Faults(const TNameRow& row, int l) {
         faults << "English name";
     // Only the capitalised words are the transliteration ("Azovska sjön").
     const auto stray = [&](QChar c) {
-        return c.isLetter() && c.unicode() > 127 && !english.contains(c) &&
+        return c.isLetter() && c.unicode() > 127 && !row.names[kEnglish].contains(c) &&
                !kTransliterationAccents[l].contains(c);
     };
     if (row.transliterated)
@@ -201,7 +193,7 @@ QStringList Faults(const TNameRow& row, int l) {
 QStringList CopiedTownNames(const std::vector<TNameRow>& rows) {
     std::map<QString, std::vector<const TNameRow*>> byState;
     for (const TNameRow& row : rows)
-        if (!row.townOf.isEmpty() && !row.transliterated && row.names.size() == 8)
+        if (!row.townOf.isEmpty() && !row.transliterated)
             byState[row.townOf].push_back(&row);
     QStringList wrong;
     for (const auto& [state, towns] : byState) {
@@ -230,16 +222,11 @@ QStringList CopiedTownNames(const std::vector<TNameRow>& rows) {
 
 QStringList Check(const std::vector<TNameRow>& rows) {
     QStringList wrong;
-    for (const TNameRow& row : rows) {
-        if (row.names.size() != 8) {
-            wrong << row.where + ": not eight names";
-            continue;
-        }
+    for (const TNameRow& row : rows)
         for (int l = 0; l < 8; ++l)
             for (const QString& f : Faults(row, l))
                 wrong << QStringLiteral("%1 %2 \"%3\": %4")
                              .arg(row.where, kLanguages[l], row.names[l], f);
-    }
     return wrong;
 }
 
