@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "GameTest.h"
 #include "data/Globals.h"
 #include "exercises/OvningFlagga.h"
 #include "exercises/OvningMulti.h"
-#include "support/TestScreens.h"
 
 #include <QSet>
 #include <QTimer>
@@ -16,14 +16,9 @@ QStringList Sorted(QStringList list) {
     return list;
 }
 
-class FlaggaTest : public EngineTest {
+class FlaggaTest : public GameTest<COvningFlagga, TestFlagScreen> {
 protected:
-    void Start(int areas, const QStringList& items) {
-        karta = MakeMap(Countries(areas));
-        ex.Karta = karta.get();
-        SetItems(ex, items);
-        ex.Starta(&screen);
-    }
+    void Start(int areas, const QStringList& items) { GameTest::Start(Countries(areas), items); }
     QStringList Sheet(int n) const {
         QStringList sheet;
         for (int i = 1; i <= n; ++i)
@@ -42,31 +37,21 @@ protected:
         if (text.isEmpty())
             ex.VisaTopplista(MakeScore(ex.Procent, 30), &screen);
     }
-
-    std::unique_ptr<CKarta> karta;
-    COvningFlagga ex;
-    TestFlagScreen screen;
 };
 
-class MultiTest : public EngineTest {
+class MultiTest : public GameTest<COvningMulti, TestMultiScreen> {
 protected:
     void Start(const QStringList& areaNames, const QStringList& placeNames) {
-        karta = MakeMap(Countries(areaNames.size(), areaNames), Capitals(placeNames));
-        ex.Karta = karta.get();
         ex.Niva = 1;
         ex.KravPlats1 = true;
-        SetItems(ex, Keys(areaNames.size()));
-        ex.Starta(&screen);
+        GameTest::Start(Countries(areaNames.size(), areaNames), Keys(areaNames.size()),
+                        Capitals(placeNames));
     }
     // A right answer waits for the screen's timer tick.
     void RightAnswer() {
         QTimer::singleShot(5, [this] { ex.Blinka(); });
         ex.RattSvar();
     }
-
-    std::unique_ptr<CKarta> karta;
-    COvningMulti ex;
-    TestMultiScreen screen;
 };
 
 } // namespace

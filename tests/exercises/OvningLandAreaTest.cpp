@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/OvningLandArea.h"
+#include "GameTest.h"
 #include "data/Helpers.h"
 #include "platform/Audio.h"
 #include "platform/MediaPlayer.h"
-#include "support/TestScreens.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class LandAreaTest : public EngineTest {
+class LandAreaTest : public GameTest<COvningLandArea, TestKartScreen> {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
@@ -19,12 +19,6 @@ protected:
         Start({Box("A", 0, 0, 10, 10), Box("B", 0, 20, 10, 30), Box("C", 0, 40, 10, 50),
                Box("OUT", 20, 0, 30, 10)},
               {"A", "B", "C"});
-    }
-    void Start(const std::vector<TAreaRecord>& areas, const QStringList& items) {
-        karta = MakeMap(areas);
-        ex.Karta = karta.get();
-        SetItems(ex, items);
-        ex.Starta(&screen);
     }
 
     TKlick At(const QString& key) const {
@@ -38,10 +32,6 @@ protected:
         return screen.bild.Picture().pixel(karta->XKoord(a->Fyllpunkt1.Lat, a->Fyllpunkt1.Lon),
                                            karta->YKoord(a->Fyllpunkt1.Lat));
     }
-
-    std::unique_ptr<CKarta> karta;
-    COvningLandArea ex;
-    TestKartScreen screen;
 };
 
 } // namespace

@@ -7,21 +7,20 @@ TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     Click(5, OtherLon(), Qt::MiddleButton);
     EXPECT_EQ(screen->lblProcent->text(), "0 %");
     ASSERT_TRUE(screen->lblNamn->isVisible());
-    const QString other = OtherLon() == 5 ? "AAA" : "BBB";
-    EXPECT_EQ(screen->lblNamn->text(), other);
-    // Centred on the click, with silver behind it for now.
+    EXPECT_EQ(screen->lblNamn->text(), OtherLon() == 5 ? "AAA" : "BBB");
+    // Centred on the click, with silver behind it for the two seconds a name shows.
     const QPoint off =
         Pixel(5, OtherLon()) + screen->imgKarta->pos() - screen->lblNamn->geometry().center();
     EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1);
-    EXPECT_TRUE(screen->lblNamn->autoFillBackground());
-    EXPECT_TRUE(screen->tmrNamnTimer->isActive());
+    EXPECT_EQ(std::tuple(screen->lblNamn->autoFillBackground(), screen->tmrNamnTimer->isActive(),
+                         screen->tmrNamnTimer->interval()),
+              std::tuple(true, true, 2000));
     Tick(screen->tmrNamnTimer);
-    EXPECT_FALSE(screen->lblNamn->autoFillBackground());
-    EXPECT_TRUE(screen->lblNamn->isVisible());
+    EXPECT_EQ(std::pair(screen->lblNamn->autoFillBackground(), screen->lblNamn->isVisible()),
+              std::pair(false, true));
 
-    // A name shows for two seconds. The label hides and the map beneath takes
-    // the click: a second wrong answer, named anew for another two seconds.
-    EXPECT_EQ(screen->tmrNamnTimer->interval(), 2000);
+    // The label hides and the map beneath takes the click: a second wrong
+    // answer, named anew for another two seconds.
     screen->tmrNamnTimer->stop();
     const QPoint onLabel(3, 3);
     const QPoint expected = screen->lblNamn->pos() + onLabel - screen->imgKarta->pos();
