@@ -28,17 +28,15 @@ protected:
     QString Asked() const { return ex.FragaNamn; }
     QString Other() const { return Asked() == "A" ? "B" : "A"; }
     QRgb PixelOf(const QString& key) const {
-        const CArea* a = karta->Landareor->Hitta(key);
-        return screen.bild.Picture().pixel(karta->XKoord(a->Fyllpunkt1.Lat, a->Fyllpunkt1.Lon),
-                                           karta->YKoord(a->Fyllpunkt1.Lat));
+        const TKlick k = At(key);
+        return screen.bild.Picture().pixel(karta->XKoord(k.Lat, k.Lon), karta->YKoord(k.Lat));
     }
 };
 
 } // namespace
 
 TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTheFourth) {
-    const QString asked = Asked();
-    const QString wrong = Other();
+    const QString asked = Asked(), wrong = Other();
     const QRgb lime = qRgb(0, 255, 0), green = qRgb(0, 128, 0);
     const auto blink = [&] {
         ex.Blinka();

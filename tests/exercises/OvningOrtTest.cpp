@@ -47,8 +47,7 @@ TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
     Start({Town("A", 5, 5), Town("B", 5, 35), Town("C", 15, 20)});
     EXPECT_EQ(screen.questions[0], "Click on " + ex.Plats->Namn[1]);
     // Two wrong clicks on another place, then the right one.
-    COrt* asked = ex.Plats;
-    COrt* other = Other();
+    COrt *asked = ex.Plats, *other = Other();
     Answer(ex, screen, At(other));
     EXPECT_EQ(screen.names.last(), other->Namn[1]);
     Answer(ex, screen, At(other));
@@ -67,8 +66,7 @@ TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
 
 TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
     Start({Town("A", 5, 5), Town("B", 5, 35)});
-    COrt* asked = ex.Plats;
-    COrt* other = Other();
+    COrt *asked = ex.Plats, *other = Other();
     const QPoint p(karta->XKoord(asked->Latitud, asked->Longitud), karta->YKoord(asked->Latitud));
     const auto blink = [&] {
         ex.Blinka();
