@@ -65,14 +65,13 @@ TEST_F(GenomgangTest, TheReviewListsEachQuestionsConfusionsAndShowsThemOnTheMap)
 TEST_F(GenomgangTest, PracticeAsksExactlyTheMissedItemsAndNeverReachesTheTopTen) {
     const auto played = Play();
     ASSERT_EQ(topList.size(), 1u);
-    QStringList missed;
+    QStringList missed, practised;
     for (const auto& [asked, wrong] : played)
         if (!wrong.isEmpty())
             missed << asked;
     QTest::mouseClick(screen->Genomgang()->cmdOva, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(screen->windowTitle().endsWith("Practice"));
-    QStringList practised;
     for (const auto& [asked, wrong] : Play())
         practised << asked;
     practised.sort();

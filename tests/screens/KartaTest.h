@@ -64,11 +64,11 @@ protected:
         return (ex->VyNord - ex->VySyd) / (k.VyNord - k.VySyd);
     }
 
-    // Pixels of the map that differ between the screen, as last painted, and
-    // the map's own picture, leaving out the labels and the control that lie over the map.
+    // Whether the map on the screen, as last painted, is the map's own picture,
+    // leaving out the labels and the control that lie over the map.
     // The screen's pixels come from the window system, not from a fresh
     // render of the control, so a changed part that was not repainted shows.
-    int StalePixels() {
+    bool Fresh() {
         QCoreApplication::processEvents();
         const QPoint at = screen->imgKarta->mapTo(screen.get(), QPoint(0, 0));
         QImage shown = screen->screen()
@@ -77,8 +77,6 @@ protected:
                            .toImage()
                            .convertToFormat(QImage::Format_RGB32);
         QImage picture = screen->imgKarta->Picture().convertToFormat(QImage::Format_RGB32);
-        if (shown.size() != picture.size())
-            return -1;
         for (const QWidget* label : std::initializer_list<const QWidget*>{
                  screen->lblNamn, screen->lblText, screen->cmdHem})
             if (label->isVisible())
@@ -87,11 +85,7 @@ protected:
                                              Qt::black);
         // The panel's client area hides the control's last two rows and columns.
         const QRect visible = screen->imgKarta->visibleRegion().boundingRect();
-        int stale = 0;
-        for (int y = visible.top(); y <= visible.bottom(); ++y)
-            for (int x = visible.left(); x <= visible.right(); ++x)
-                stale += shown.pixel(x, y) != picture.pixel(x, y);
-        return stale;
+        return shown.size() == picture.size() && shown.copy(visible) == picture.copy(visible);
     }
 
     // The centre of the country the question asks for, and of the other one.

@@ -46,8 +46,7 @@ TEST_F(KartaTest, TheQuestionFollowsThePointerARightClickWithAnyButtonCountsAndT
     EXPECT_NE(screen->lblFraga->text(), first);
     screen->Sekunder = 42;
     Click(5, AskedLon());
-    EXPECT_EQ(topList,
-              (std::vector<std::pair<int32_t, int32_t>>{{7, -1}, {7, MakeScore(100, 42)}}));
+    EXPECT_EQ(topList, (TopList{{7, -1}, {7, MakeScore(100, 42)}}));
     EXPECT_EQ(screen->lblFraga->text(), "-");
     EXPECT_TRUE(screen->lblText->isHidden() && !screen->tmrTid->isActive() && ex->Slut);
     Click(5, 25); // afterwards a click only names what lies under it
@@ -82,7 +81,7 @@ TEST_F(KartaTest, WheelKeysAndDragsZoomAndPanAndClicksAreJudgedAtTheViewOnScreen
     EXPECT_TRUE(Zoom() == 1 && screen->Karta()->VyMitt == ex->VyMitt);
 }
 
-TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
+TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMapAndQuitLeavesNoMapBehind) {
     Start();
     Click(5, AskedLon());
     Click(5, OtherLon()); // the answered country: named, not counted
@@ -95,10 +94,8 @@ TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
               std::tuple(0, QString(), QString("0 %"), 0, 0, 1));
     EXPECT_TRUE(!screen->Karta()->Landareor->Hitta("AAA")->Besvarad && screen->tmrTid->isActive() &&
                 screen->lblNamn->isHidden());
-}
 
-TEST_F(KartaTest, QuitAndTheScreensEndLeaveTheExerciseWithoutAMap) {
-    Start();
+    // Quit and the screen's end leave the exercise without a map.
     QTest::mouseClick(screen->cmdAvsluta, Qt::LeftButton);
     EXPECT_TRUE(screen->isHidden());
     screen.reset();
@@ -109,8 +106,13 @@ TEST_F(KartaTest, QuitAndTheScreensEndLeaveTheExerciseWithoutAMap) {
     EXPECT_EQ(ex->Karta, screen->Karta());
 }
 
-TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGraticule) {
-    dir.Write("Vatten.crp", FileOf({Box("LAKE", 1, 1, 2, 2)}));
+TEST_F(KartaTest, EachMapNumberLoadsItsFilesAMissingOneIsPassedOnAndOnlyTheWorldHasTheGraticule) {
+    ex = Exercise<COvningLandArea>(7, 1, 1, {}); // map 1 needs Vatten.crp, which is not there yet
+    dir.Write("Ort1.crp", FileOf({Place("Town")}));
+    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
+    EXPECT_THROW(screen->StartaOvning(ex), EInOutError);
+    EXPECT_TRUE(screen->isHidden() && screen->cmdAvsluta->isEnabled());
+
     // The close-up maps have water files of their own, never the shared one.
     dir.Write("Vatten7.crp", FileOf({Box("L1", 1, 1, 2, 2), Box("L2", 3, 3, 4, 4)}));
     for (int n : {1, 2, 7}) {
@@ -118,7 +120,7 @@ TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGra
         dir.Write(QString("Hav%1.crp").arg(n),
                   FileOf(std::vector<TSeaPointRecord>(n + 2, {11, 5})));
     }
-    // Start writes Hav4.crp with two points.
+    // Start writes the shared Vatten.crp and Hav4.crp with two points.
     for (const auto& [map, seaPoints, lakes, graticule] :
          {std::tuple{1, 3, 1, true}, {2, 4, 1, false}, {4, 2, 1, false}, {7, 9, 2, false}}) {
         Start(map);
@@ -127,43 +129,33 @@ TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGra
                   std::tuple(seaPoints, lakes, graticule))
             << map;
     }
-}
-
-TEST_F(KartaTest, AMissingDataFileIsPassedOnAndAnUnknownMapNumberLoadsOnlyPlaces) {
-    ex = Exercise<COvningLandArea>(7, 1, 1, {}); // map 1 needs Vatten.crp, which is not there
-    dir.Write("Ort1.crp", FileOf({Place("Town")}));
-    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-    EXPECT_THROW(screen->StartaOvning(ex), EInOutError);
-    EXPECT_TRUE(screen->isHidden() && screen->cmdAvsluta->isEnabled());
-
-    // A map number outside 1 to 11 loads only the places.
-    Start(12);
+    Start(12); // a map number outside 1 to 11 loads only the places
     EXPECT_EQ(std::pair(screen->Karta()->Landareor->Antal, screen->Karta()->AntalHav),
               std::pair(0, 0));
 }
 
 TEST_F(KartaTest, TheScreenShowsTheMapsPictureAfterEveryAnswerAndBlinkTick) {
     Start();
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     // Four wrong answers, highlighted from the third and blinking from the
     // fourth, then three blink ticks.
     for (int step = 1; step <= 7; ++step) {
         step <= 4 ? Click(5, OtherLon()) : Tick(screen->tmrBlinka);
-        EXPECT_EQ(StalePixels(), 0) << "after step " << step;
+        EXPECT_TRUE(Fresh()) << "after step " << step;
     }
     // The highlight and every colour come back at any view.
     const QPoint middle = Pixel(5, 10);
     for (int notches : {1, 2, -1, 3}) {
         Wheel(middle, notches);
-        EXPECT_EQ(StalePixels(), 0) << "after zooming " << notches;
+        EXPECT_TRUE(Fresh()) << "after zooming " << notches;
     }
     Drag(middle, middle + QPoint(-25, 15));
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     Click(5, AskedLon()); // answered late: red
     QTest::keyClick(screen.get(), Qt::Key_Home);
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     Click(5, AskedLon()); // answered at once: white, and the game ends
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
 }

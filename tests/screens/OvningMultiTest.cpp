@@ -17,10 +17,10 @@ class MultiTest : public ScreenTest {
 protected:
     // Four countries with their capitals, of which the first count are in the file.
     void Start(int count, int map = 2) {
-        const std::vector<TPlaceRecord> places = Capitals({"Acity", "Bcity", "Ccity", "Dcity"});
         dir.Write(QString("AREA%1.crp").arg(map),
                   FileOf(Countries(4, {"Anland", "Beland", "Celand", "Deland"})));
-        dir.Write("Ort2.crp", FileOf(std::vector(places.begin(), places.begin() + count)));
+        dir.Write("Ort2.crp",
+                  FileOf(Capitals(QStringList{"Acity", "Bcity", "Ccity", "Dcity"}.first(count))));
         ex = Exercise<COvningMulti>(30, map, 2, Keys(4));
         ex->Niva = 1;
         ex->KravPlats1 = true;
@@ -97,8 +97,7 @@ TEST_F(MultiTest, AClickAndBothPressesOfADoubleClickAnswerAndTheLastAnswerEndsTh
     QTest::mouseClick(screen->imgSvar[ex->RattPlats - 1], Qt::LeftButton);
     QTest::keyClick(screen.get(), Digit(ex->RattPlats));
     EXPECT_TRUE(screen->Klar && !screen->tmrTid->isActive());
-    EXPECT_EQ(topList,
-              (std::vector<std::pair<int32_t, int32_t>>{{30, MakeScore(50, screen->Sekunder)}}));
+    EXPECT_EQ(topList, (TopList{{30, MakeScore(50, screen->Sekunder)}}));
     QTest::keyClick(screen.get(), Qt::Key_1);
     EXPECT_EQ(ex->Svarat, 4);
     QTest::mouseClick(screen->cmdTopp, Qt::LeftButton);

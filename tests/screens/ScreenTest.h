@@ -46,6 +46,8 @@ protected:
     // One tick of a timer, at once.
     static void Tick(QTimer* timer) { QMetaObject::invokeMethod(timer, "timeout"); }
 
+    using TopList = decltype(topList);
+
     QString oldFolder;
     TMessageBoxHook oldBox;
     TShellHook oldShell;
