@@ -51,7 +51,7 @@ protected:
 
 } // namespace
 
-TEST_F(FlaggaTest, TheSheetHoldsUpToSixteenItemsInTheGeneratorsOrderAndShufflesAtEachStart) {
+TEST_F(FlaggaTest, TheSheetHoldsUpToSixteenItemsWithAreasInTheGeneratorsOrderAndShufflesAtStart) {
     Start(5, Keys(5));
     // Each place swaps with a drawn one, in the generator's order from the clock 4711.
     EXPECT_EQ(std::tuple(ex.AntalFlaggor, Sheet(5), ex.FlaggNamn(6)),
@@ -63,9 +63,8 @@ TEST_F(FlaggaTest, TheSheetHoldsUpToSixteenItemsInTheGeneratorsOrderAndShufflesA
     ex.Starta(&screen);
     EXPECT_NE(Sheet(20), first);
     EXPECT_EQ(Sorted(Sheet(20)), Sorted(Keys(20)));
-}
 
-TEST_F(FlaggaTest, ItemsWithoutAnAreaStayOffTheSheet) {
+    // Items without an area stay off the sheet.
     Start(3, {"K1", "GONE", "K2", "K3"});
     EXPECT_EQ(std::pair(ex.AntalFlaggor, Sorted(Sheet(3))), std::pair(3, Keys(3)));
     for (int i = 0; i < 3; ++i)

@@ -36,8 +36,7 @@ protected:
     }
 
     QPoint Pixel(float lat, float lon) const {
-        const CKarta& k = *screen->Karta();
-        return QPoint(k.XKoord(lat, lon), k.YKoord(lat));
+        return QPoint(screen->Karta()->XKoord(lat, lon), screen->Karta()->YKoord(lat));
     }
 
     void Click(float lat, float lon, Qt::MouseButton button = Qt::LeftButton) {
@@ -60,8 +59,7 @@ protected:
         Mouse(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
     }
     double Zoom() const {
-        const CKarta& k = *screen->Karta();
-        return (ex->VyNord - ex->VySyd) / (k.VyNord - k.VySyd);
+        return (ex->VyNord - ex->VySyd) / (screen->Karta()->VyNord - screen->Karta()->VySyd);
     }
 
     // Whether the map on the screen, as last painted, is the map's own picture,

@@ -120,7 +120,7 @@ TEST_F(FlaggaTest, TheThirdWrongAnswerStartsTheBlinkAndTheRightFlagStopsIt) {
               std::tuple(0, kSilver, "20 %"));
 }
 
-TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndRestartBeginsAgain) {
+TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndEntersTheMistakesRestartBeginsAgainAndPracticeDoesNot) {
     Start(3);
     for (int i = 0; i < 3; ++i) {
         screen->Sekunder = 10 * i;
@@ -135,6 +135,23 @@ TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndRestartBeginsAgain) {
     EXPECT_TRUE(screen->tmrTid->isActive() && !screen->lblFraga->text().isEmpty());
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(CellColor(n), QColor(Qt::white));
+
+    // A finished game enters the record of mistakes and a practice game does not.
+    ex->Varldsdel = "T1"; // a part that no other test plays
+    const auto play = [&] {
+        QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+        ClickCell(WrongCell());
+        while (!screen->lblFraga->text().isEmpty())
+            ClickCell(ex->FragaNr);
+        return Misstagsregister().MestMissade("T1");
+    };
+    const auto first = play();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(std::tuple(first[0].Objekt, first[0].Fragad, first[0].ForstaForsok),
+              std::tuple(ex->Logg.Fragor[0].Objekt, 1, 0));
+    EXPECT_EQ(Misstagsregister().Forvaxlingar("T1").size(), 1u);
+    ex->Ovningsobjekt = QStringList{first[0].Objekt};
+    EXPECT_EQ(play().at(0).Fragad, 1);
 }
 
 TEST_F(FlaggaTest, AQuestionThatWouldRunIntoThePercentageAsksByAShorterText) {
@@ -180,8 +197,7 @@ TEST_F(FlaggaTest, AtRatioTwoEveryCellLooksTheSameSharperAndClicksPickTheSameFla
         screen->RitaFlagga(5, Qt::white, false);
         return screen->imgFlags->Picture().copy();
     };
-    const QImage ett = rita(1);
-    const QImage tva = rita(2);
+    const QImage ett = rita(1), tva = rita(2);
     ASSERT_EQ(std::tuple(tva.size(), tva.devicePixelRatio()), std::tuple(ett.size() * 2, 2.0));
 
     // Every layout pixel but the names' is a block of 2 x 2 picture pixels of
@@ -217,23 +233,4 @@ TEST_F(FlaggaTest, AtRatioTwoEveryCellLooksTheSameSharperAndClicksPickTheSameFla
         }
     }
     EXPECT_EQ(ex->Fel, ex->Svarat); // no press hit the flag asked for
-}
-
-TEST_F(FlaggaTest, AFinishedGameEntersTheRecordOfMistakesAndAPracticeGameDoesNot) {
-    Start(3);
-    ex->Varldsdel = "T1"; // a part that no other test plays
-    const auto play = [&] {
-        QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
-        ClickCell(WrongCell());
-        while (!screen->lblFraga->text().isEmpty())
-            ClickCell(ex->FragaNr);
-        return Misstagsregister().MestMissade("T1");
-    };
-    const auto first = play();
-    ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(std::tuple(first[0].Objekt, first[0].Fragad, first[0].ForstaForsok),
-              std::tuple(ex->Logg.Fragor[0].Objekt, 1, 0));
-    EXPECT_EQ(Misstagsregister().Forvaxlingar("T1").size(), 1u);
-    ex->Ovningsobjekt = QStringList{first[0].Objekt};
-    EXPECT_EQ(play().at(0).Fragad, 1);
 }

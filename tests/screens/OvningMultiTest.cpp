@@ -38,13 +38,18 @@ protected:
 
 } // namespace
 
-TEST_F(MultiTest, TheClockShowsAsSetAndTheFlowerTurns) {
+TEST_F(MultiTest, TheClockShowsAsSetTheFlowerTurnsAndEachMapNumberLoadsItsAreas) {
     Start(4);
     QTest::mouseClick(screen->imgBlomma, Qt::LeftButton);
     EXPECT_TRUE(screen->imgBlomma->isHidden() && screen->imgBar->isVisible());
     ShowTimer = false; // the clock setting hides the clock, not the time kept
     Start(4);
     EXPECT_TRUE(screen->lblTid->isHidden() && screen->tmrTid->isActive());
+    // Every map number up to eleven loads its areas, any other only the places.
+    for (const auto& [map, areas] : {std::pair{1, 4}, {9, 4}, {11, 4}, {12, 0}}) {
+        Start(4, map);
+        EXPECT_EQ(screen->Karta()->Landareor->Antal, areas) << map;
+    }
 }
 
 TEST_F(MultiTest, DigitKeysAnswerAndASecondPressDuringTheRightAnswerIsDropped) {
@@ -124,11 +129,4 @@ TEST_F(MultiTest, QuitOrAReleaseDuringTheRightAnswerWaitsUntilTheAnswerIsHandled
     ASSERT_FALSE(alive.isNull());
     QTest::qWait(20);
     EXPECT_TRUE(alive.isNull());
-}
-
-TEST_F(MultiTest, EveryMapNumberUpToElevenLoadsItsAreasAndAnyOtherOnlyThePlaces) {
-    for (const auto& [map, areas] : {std::pair{1, 4}, {9, 4}, {11, 4}, {12, 0}}) {
-        Start(4, map);
-        EXPECT_EQ(screen->Karta()->Landareor->Antal, areas) << map;
-    }
 }
