@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-class KartaTest : public ScreenTest {
+class KartaTest : public ScreenTest<COvningLandArea, TfrmOvningKarta> {
 protected:
     // Three countries side by side on map 4, with sea points, a lake over the
     // third and a capital in the first; the exercise asks for the items given.
@@ -26,13 +26,12 @@ protected:
         TPlaceRecord capital = Place("Acity", 1, "AAA", 5, 5);
         capital.Klass1 = true;
         dir.Write("Ort4.crp", FileOf({capital}));
-        ex = Exercise<COvningLandArea>(7, kartnummer, 4, items);
+        Exercise(7, kartnummer, 4, items);
         ex->Namn[2] = "Countries";
         ex->VyMitt = 15;
         ex->VyNord = vyNord;
         ex->VySyd = vySyd;
-        screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-        screen->StartaOvning(ex);
+        Open();
     }
 
     QPoint Pixel(float lat, float lon) const {
@@ -89,7 +88,4 @@ protected:
     // The centre of the country the question asks for, and of the other one.
     float AskedLon() const { return screen->lblFraga->text().endsWith("AAA") ? 5 : 15; }
     float OtherLon() const { return AskedLon() == 5 ? 15 : 5; }
-
-    std::shared_ptr<COvningLandArea> ex;
-    std::unique_ptr<TfrmOvningKarta> screen;
 };

@@ -15,14 +15,13 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
-class FlaggaTest : public ScreenTest {
+class FlaggaTest : public ScreenTest<COvningFlagga, TfrmOvningFlagga> {
 protected:
     void Start(int count) {
         dir.Write("AREA1.crp", FileOf(Countries(count)));
         dir.Write("Ort1.crp", FileOf({Place("Town")}));
-        ex = Exercise<COvningFlagga>(12, 1, 1, Keys(count));
-        screen = std::make_unique<TfrmOvningFlagga>(nullptr, Qt::Window);
-        screen->StartaOvning(ex);
+        Exercise(12, 1, 1, Keys(count));
+        Open();
     }
 
     void ClickCell(int n) {
@@ -39,9 +38,6 @@ protected:
     QColor CellColor(int n) const { return Cell(screen->imgFlags->Picture(), n).pixelColor(3, 3); }
 
     int WrongCell() const { return ex->FragaNr % ex->AntalFlaggor + 1; }
-
-    std::shared_ptr<COvningFlagga> ex;
-    std::unique_ptr<TfrmOvningFlagga> screen;
 };
 
 } // namespace

@@ -100,17 +100,14 @@ TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMapAndQuitLeavesNoMapBehin
     EXPECT_TRUE(screen->isHidden());
     screen.reset();
     EXPECT_TRUE(!ex->Karta && !ex->Formular);
-    // The next start gets a fresh map.
-    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-    screen->StartaOvning(ex);
+    Open(); // the next start gets a fresh map
     EXPECT_EQ(ex->Karta, screen->Karta());
 }
 
 TEST_F(KartaTest, EachMapNumberLoadsItsFilesAMissingOneIsPassedOnAndOnlyTheWorldHasTheGraticule) {
-    ex = Exercise<COvningLandArea>(7, 1, 1, {}); // map 1 needs Vatten.crp, which is not there yet
+    Exercise(7, 1, 1, {}); // map 1 needs Vatten.crp, which is not there yet
     dir.Write("Ort1.crp", FileOf({Place("Town")}));
-    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-    EXPECT_THROW(screen->StartaOvning(ex), EInOutError);
+    EXPECT_THROW(Open(), EInOutError);
     EXPECT_TRUE(screen->isHidden() && screen->cmdAvsluta->isEnabled());
 
     // The close-up maps have water files of their own, never the shared one.

@@ -13,7 +13,7 @@
 
 namespace {
 
-class MultiTest : public ScreenTest {
+class MultiTest : public ScreenTest<COvningMulti, TfrmOvningMulti> {
 protected:
     // Four countries with their capitals, of which the first count are in the file.
     void Start(int count, int map = 2) {
@@ -21,19 +21,15 @@ protected:
                   FileOf(Countries(4, {"Anland", "Beland", "Celand", "Deland"})));
         dir.Write("Ort2.crp",
                   FileOf(Capitals(QStringList{"Acity", "Bcity", "Ccity", "Dcity"}.first(count))));
-        ex = Exercise<COvningMulti>(30, map, 2, Keys(4));
+        Exercise(30, map, 2, Keys(4));
         ex->Niva = 1;
         ex->KravPlats1 = true;
-        screen = std::make_unique<TfrmOvningMulti>(nullptr, Qt::Window);
-        screen->StartaOvning(ex);
+        Open();
     }
 
     static Qt::Key Digit(int n) { return static_cast<Qt::Key>(Qt::Key_0 + n); }
     int Wrong() const { return ex->RattPlats % 4 + 1; }
     QColor BoxColor(int n) const { return screen->imgSvar[n - 1]->Picture().pixelColor(3, 3); }
-
-    std::shared_ptr<COvningMulti> ex;
-    std::unique_ptr<TfrmOvningMulti> screen;
 };
 
 } // namespace
