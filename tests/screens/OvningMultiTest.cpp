@@ -61,10 +61,9 @@ TEST_F(MultiTest, DigitKeysAnswerAndASecondPressDuringTheRightAnswerIsDropped) {
         QTest::keyClick(screen.get(), Digit(right));
     });
     QTest::keyClick(screen.get(), Digit(right));
-    EXPECT_EQ(
-        std::tuple(inThePause, ex->Svarat, screen->lblProcent->text(), screen->lblCount->text()),
-        std::tuple(QColor(0, 128, 0), 2, "50 %", "2 (4)"));
-    EXPECT_FALSE(screen->tmrTimer->isActive());
+    EXPECT_EQ(std::tuple(inThePause, ex->Svarat, screen->lblProcent->text(),
+                         screen->lblCount->text(), screen->tmrTimer->isActive()),
+              std::tuple(QColor(0, 128, 0), 2, "50 %", "2 (4)", false));
 }
 
 TEST_F(MultiTest, KeysWorkWhateverHasTheFocusButNotOnTheKeypad) {
@@ -73,8 +72,7 @@ TEST_F(MultiTest, KeysWorkWhateverHasTheFocusButNotOnTheKeypad) {
     EXPECT_EQ(ex->Svarat, 0);
     screen->cmdTopp->setFocus();
     QTest::keyClick(screen->cmdTopp, Digit(Wrong()));
-    EXPECT_EQ(ex->Fel, 1);
-    EXPECT_TRUE(topList.empty());
+    EXPECT_EQ(std::pair(ex->Fel, topList.size()), std::pair(1, size_t(0)));
     QTest::keyClick(screen->cmdAvsluta, Qt::Key_F1);
     EXPECT_EQ(opened.size(), 1);
 
