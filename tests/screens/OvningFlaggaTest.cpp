@@ -116,6 +116,40 @@ TEST_F(FlaggaTest, TheThirdWrongAnswerStartsTheBlinkAndTheRightFlagStopsIt) {
               std::tuple(0, kSilver, "20 %"));
 }
 
+TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndEntersTheMistakesRestartBeginsAgainAndPracticeDoesNot) {
+    Start(3);
+    for (int i = 0; i < 3; ++i) {
+        screen->Sekunder = 10 * i;
+        ClickCell(ex->FragaNr);
+    }
+    EXPECT_EQ(topList, (TopList{{12, MakeScore(100, 20)}}));
+    EXPECT_TRUE(screen->lblFraga->text().isEmpty() && !screen->tmrTid->isActive());
+
+    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(screen->Sekunder, screen->lblTid->text(), screen->lblProcent->text()),
+              std::tuple(0, QString(), "0 %"));
+    EXPECT_TRUE(screen->tmrTid->isActive() && !screen->lblFraga->text().isEmpty());
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(CellColor(n), QColor(Qt::white));
+
+    // A finished game enters the record of mistakes and a practice game does not.
+    ex->Varldsdel = "T1"; // a part that no other test plays
+    const auto play = [&] {
+        QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+        ClickCell(WrongCell());
+        while (!screen->lblFraga->text().isEmpty())
+            ClickCell(ex->FragaNr);
+        return Misstagsregister().MestMissade("T1");
+    };
+    const auto first = play();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(std::tuple(first[0].Objekt, first[0].Fragad, first[0].ForstaForsok),
+              std::tuple(ex->Logg.Fragor[0].Objekt, 1, 0));
+    EXPECT_EQ(Misstagsregister().Forvaxlingar("T1").size(), 1u);
+    ex->Ovningsobjekt = QStringList{first[0].Objekt};
+    EXPECT_EQ(play().at(0).Fragad, 1);
+}
+
 TEST_F(FlaggaTest, AQuestionThatWouldRunIntoThePercentageAsksByAShorterText) {
     LanguageTexts(2, 9) = "Click on:";
     TfrmOvningFlagga screen(nullptr, Qt::Window);
@@ -195,38 +229,4 @@ TEST_F(FlaggaTest, AtRatioTwoEveryCellLooksTheSameSharperAndClicksPickTheSameFla
         }
     }
     EXPECT_EQ(ex->Fel, ex->Svarat); // no press hit the flag asked for
-}
-
-TEST_F(FlaggaTest, TheLastFlagEndsTheGameAndEntersTheMistakesRestartBeginsAgainAndPracticeDoesNot) {
-    Start(3);
-    for (int i = 0; i < 3; ++i) {
-        screen->Sekunder = 10 * i;
-        ClickCell(ex->FragaNr);
-    }
-    EXPECT_EQ(topList, (TopList{{12, MakeScore(100, 20)}}));
-    EXPECT_TRUE(screen->lblFraga->text().isEmpty() && !screen->tmrTid->isActive());
-
-    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
-    EXPECT_EQ(std::tuple(screen->Sekunder, screen->lblTid->text(), screen->lblProcent->text()),
-              std::tuple(0, QString(), "0 %"));
-    EXPECT_TRUE(screen->tmrTid->isActive() && !screen->lblFraga->text().isEmpty());
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(CellColor(n), QColor(Qt::white));
-
-    // A finished game enters the record of mistakes and a practice game does not.
-    ex->Varldsdel = "T1"; // a part that no other test plays
-    const auto play = [&] {
-        QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
-        ClickCell(WrongCell());
-        while (!screen->lblFraga->text().isEmpty())
-            ClickCell(ex->FragaNr);
-        return Misstagsregister().MestMissade("T1");
-    };
-    const auto first = play();
-    ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(std::tuple(first[0].Objekt, first[0].Fragad, first[0].ForstaForsok),
-              std::tuple(ex->Logg.Fragor[0].Objekt, 1, 0));
-    EXPECT_EQ(Misstagsregister().Forvaxlingar("T1").size(), 1u);
-    ex->Ovningsobjekt = QStringList{first[0].Objekt};
-    EXPECT_EQ(play().at(0).Fragad, 1);
 }
