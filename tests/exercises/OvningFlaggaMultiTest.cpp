@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "GameTest.h"
 #include "data/Globals.h"
 #include "exercises/OvningFlagga.h"
 #include "exercises/OvningMulti.h"
-#include "support/TestScreens.h"
 
 #include <QSet>
 #include <QTimer>
@@ -16,14 +16,9 @@ QStringList Sorted(QStringList list) {
     return list;
 }
 
-class FlaggaTest : public EngineTest {
+class FlaggaTest : public GameTest<COvningFlagga, TestFlagScreen> {
 protected:
-    void Start(int areas, const QStringList& items) {
-        karta = MakeMap(Countries(areas));
-        ex.Karta = karta.get();
-        SetItems(ex, items);
-        ex.Starta(&screen);
-    }
+    void Start(int areas, const QStringList& items) { GameTest::Start(Countries(areas), items); }
     QStringList Sheet(int n) const {
         QStringList sheet;
         for (int i = 1; i <= n; ++i)
@@ -42,36 +37,21 @@ protected:
         if (text.isEmpty())
             ex.VisaTopplista(MakeScore(ex.Procent, 30), &screen);
     }
-
-    std::unique_ptr<CKarta> karta;
-    COvningFlagga ex;
-    TestFlagScreen screen;
 };
 
-class MultiTest : public EngineTest {
+class MultiTest : public GameTest<COvningMulti, TestMultiScreen> {
 protected:
     void Start(const QStringList& areaNames, const QStringList& placeNames) {
-        karta = MakeMap(Countries(areaNames.size(), areaNames), Capitals(placeNames));
-        ex.Karta = karta.get();
         ex.Niva = 1;
         ex.KravPlats1 = true;
-        SetItems(ex, Keys(areaNames.size()));
-        ex.Starta(&screen);
+        GameTest::Start(Countries(areaNames.size(), areaNames), Keys(areaNames.size()),
+                        Capitals(placeNames));
     }
-    // A right answer waits for the screen's timer tick.
-    void RightAnswer() {
-        QTimer::singleShot(5, [this] { ex.Blinka(); });
-        ex.RattSvar();
-    }
-
-    std::unique_ptr<CKarta> karta;
-    COvningMulti ex;
-    TestMultiScreen screen;
 };
 
 } // namespace
 
-TEST_F(FlaggaTest, TheSheetHoldsUpToSixteenItemsInTheGeneratorsOrderAndShufflesAtEachStart) {
+TEST_F(FlaggaTest, TheSheetHoldsUpToSixteenItemsWithAreasInTheGeneratorsOrderAndShufflesAtStart) {
     Start(5, Keys(5));
     // Each place swaps with a drawn one, in the generator's order from the clock 4711.
     EXPECT_EQ(std::tuple(ex.AntalFlaggor, Sheet(5), ex.FlaggNamn(6)),
@@ -83,9 +63,8 @@ TEST_F(FlaggaTest, TheSheetHoldsUpToSixteenItemsInTheGeneratorsOrderAndShufflesA
     ex.Starta(&screen);
     EXPECT_NE(Sheet(20), first);
     EXPECT_EQ(Sorted(Sheet(20)), Sorted(Keys(20)));
-}
 
-TEST_F(FlaggaTest, ItemsWithoutAnAreaStayOffTheSheet) {
+    // Items without an area stay off the sheet.
     Start(3, {"K1", "GONE", "K2", "K3"});
     EXPECT_EQ(std::pair(ex.AntalFlaggor, Sorted(Sheet(3))), std::pair(3, Keys(3)));
     for (int i = 0; i < 3; ++i)
@@ -104,7 +83,7 @@ TEST_F(FlaggaTest, PercentagesRoundHalvesToEven) {
     }
 }
 
-TEST_F(MultiTest, FourDistinctNamesAllShowWithTheRightOneInItsBox) {
+TEST_F(MultiTest, FourDistinctNamesShowWithTheRightOneInAnyBoxAndTooFewLeaveBoxesEmpty) {
     Start({"Anland", "Beland", "Celand", "Deland"}, {"Acity", "Bcity", "Ccity", "Dcity"});
     const QSet<QString> boxes(screen.texts.begin(), screen.texts.end());
     const QString right = screen.texts[ex.RattPlats - 1];
@@ -117,20 +96,16 @@ TEST_F(MultiTest, FourDistinctNamesAllShowWithTheRightOneInItsBox) {
                              QSet<QString>{"Anland", "Beland", "Celand", "Deland"})
                      : Shown("Capital of " + country + " ?", ex.Plats->Namn[1],
                              QSet<QString>{"Acity", "Bcity", "Ccity", "Dcity"}));
-}
-
-TEST_F(MultiTest, TheRightAnswerLandsInEveryBox) {
-    Start({"Anland", "Beland", "Celand", "Deland"}, {"Acity", "Bcity", "Ccity", "Dcity"});
-    std::set<int> boxes;
+    // Over many starts the right answer lands in every box.
+    std::set<int> rightBoxes;
     for (uint32_t clock = 1; clock <= 40; ++clock) {
         GlobinaRandom::SetClock([clock] { return clock; });
         ex.Starta(&screen);
-        boxes.insert(ex.RattPlats);
+        rightBoxes.insert(ex.RattPlats);
     }
-    EXPECT_EQ(boxes, (std::set<int>{1, 2, 3, 4}));
-}
+    EXPECT_EQ(rightBoxes, (std::set<int>{1, 2, 3, 4}));
 
-TEST_F(MultiTest, TooFewDistinctNamesLeaveBoxesEmptyInsteadOfSearchingForever) {
+    // Too few distinct names leave boxes empty instead of searching forever.
     Start({"Anland", "Anland", "Celand"}, {"Same", "Same", "Ccity"});
     QStringList shown(screen.texts.begin(), screen.texts.end());
     shown.removeAll(QString());
@@ -141,8 +116,7 @@ TEST_F(MultiTest, TooFewDistinctNamesLeaveBoxesEmptyInsteadOfSearchingForever) {
 
 TEST_F(FlaggaTest, TheLogNamesTheFlagPickedAndPracticePutsOnlyItsItemsOnTheSheet) {
     Start(5, Keys(5));
-    const int asked = ex.FragaNr;
-    const int wrong = asked % 5 + 1;
+    const int asked = ex.FragaNr, wrong = asked % 5 + 1;
     Pick(wrong);
     Pick(asked);
     const TFragaLogg& f = ex.Logg.Fragor.at(0);
@@ -167,13 +141,13 @@ TEST_F(MultiTest, TheLogNamesTheCountryAskedAndTheAnswerChosen) {
     const int wrong = ex.RattPlats % 4 + 1;
     const QString given = screen.texts[wrong - 1];
     ex.FelSvar({0, 0, wrong});
-    RightAnswer();
+    QTimer::singleShot(5, [this] { ex.Blinka(); }); // a right answer waits for the screen's tick
+    ex.RattSvar();
     const TFragaLogg& f = ex.Logg.Fragor.at(0);
-    const QString asked = ex.Plats->Grupp1;
     // The key of the box chosen is the country it stands for, whichever way the question asks.
     const QString givenKey =
         QString("K%1").arg(given.isEmpty() ? 0 : QString("ABCD").indexOf(given[0]) + 1);
     EXPECT_EQ(std::tuple(f.Objekt, f.Forsok, f.Givet, f.GivetNamn),
-              std::tuple(asked, 2, QStringList{givenKey}, QStringList{given}));
+              std::tuple(ex.Plats->Grupp1, 2, QStringList{givenKey}, QStringList{given}));
     EXPECT_EQ(karta->Platser->Kvar, 3);
 }

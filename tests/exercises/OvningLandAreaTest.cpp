@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/OvningLandArea.h"
+#include "GameTest.h"
 #include "data/Helpers.h"
 #include "platform/Audio.h"
 #include "platform/MediaPlayer.h"
-#include "support/TestScreens.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class LandAreaTest : public EngineTest {
+class LandAreaTest : public GameTest<COvningLandArea, TestKartScreen> {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
@@ -20,12 +20,6 @@ protected:
                Box("OUT", 20, 0, 30, 10)},
               {"A", "B", "C"});
     }
-    void Start(const std::vector<TAreaRecord>& areas, const QStringList& items) {
-        karta = MakeMap(areas);
-        ex.Karta = karta.get();
-        SetItems(ex, items);
-        ex.Starta(&screen);
-    }
 
     TKlick At(const QString& key) const {
         const CArea* a = karta->Landareor->Hitta(key);
@@ -34,21 +28,15 @@ protected:
     QString Asked() const { return ex.FragaNamn; }
     QString Other() const { return Asked() == "A" ? "B" : "A"; }
     QRgb PixelOf(const QString& key) const {
-        const CArea* a = karta->Landareor->Hitta(key);
-        return screen.bild.Picture().pixel(karta->XKoord(a->Fyllpunkt1.Lat, a->Fyllpunkt1.Lon),
-                                           karta->YKoord(a->Fyllpunkt1.Lat));
+        const TKlick k = At(key);
+        return screen.bild.Picture().pixel(karta->XKoord(k.Lat, k.Lon), karta->YKoord(k.Lat));
     }
-
-    std::unique_ptr<CKarta> karta;
-    COvningLandArea ex;
-    TestKartScreen screen;
 };
 
 } // namespace
 
 TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTheFourth) {
-    const QString asked = Asked();
-    const QString wrong = Other();
+    const QString asked = Asked(), wrong = Other();
     const QRgb lime = qRgb(0, 255, 0), green = qRgb(0, 128, 0);
     const auto blink = [&] {
         ex.Blinka();

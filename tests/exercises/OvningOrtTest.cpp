@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/OvningOrt.h"
-#include "support/TestScreens.h"
+#include "GameTest.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +13,16 @@ TPlaceRecord Town(const QString& name, double lat, double lon, int niva = 1, boo
     return p;
 }
 
-class OrtTest : public EngineTest {
+class OrtTest : public GameTest<COvningOrt, TestKartScreen> {
 protected:
     void Start(std::vector<TPlaceRecord> places, int niva = 2, bool krav1 = false) {
-        karta = MakeMap({Box("L", 0, 0, 20, 40)}, places);
-        ex.Karta = karta.get();
         ex.Niva = niva;
         ex.KravPlats1 = krav1;
         ex.VyNord = 25;
         ex.VySyd = -5;
         ex.VyMitt = 20;
         ex.Linjebredd = 1;
-        SetItems(ex, {"X"});
-        ex.Starta(&screen);
+        GameTest::Start({Box("L", 0, 0, 20, 40)}, {"X"}, places);
     }
     TKlick At(const COrt* o) const {
         return {static_cast<float>(o->Latitud), static_cast<float>(o->Longitud), 0};
@@ -35,10 +32,6 @@ protected:
         COrt* a = karta->Platser->Forsta.get();
         return ex.Plats == a ? a->Nasta.get() : a;
     }
-
-    std::unique_ptr<CKarta> karta;
-    COvningOrt ex;
-    TestKartScreen screen;
 };
 
 } // namespace
@@ -54,8 +47,7 @@ TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
     Start({Town("A", 5, 5), Town("B", 5, 35), Town("C", 15, 20)});
     EXPECT_EQ(screen.questions[0], "Click on " + ex.Plats->Namn[1]);
     // Two wrong clicks on another place, then the right one.
-    COrt* asked = ex.Plats;
-    COrt* other = Other();
+    COrt *asked = ex.Plats, *other = Other();
     Answer(ex, screen, At(other));
     EXPECT_EQ(screen.names.last(), other->Namn[1]);
     Answer(ex, screen, At(other));
@@ -74,8 +66,7 @@ TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
 
 TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
     Start({Town("A", 5, 5), Town("B", 5, 35)});
-    COrt* asked = ex.Plats;
-    COrt* other = Other();
+    COrt *asked = ex.Plats, *other = Other();
     const QPoint p(karta->XKoord(asked->Latitud, asked->Longitud), karta->YKoord(asked->Latitud));
     const auto blink = [&] {
         ex.Blinka();

@@ -1,42 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/Genomgang.h"
-#include "ScreenTest.h"
-#include "exercises/OvningLandArea.h"
-#include "screens/OvningKarta.h"
+#include "KartaTest.h"
 #include "support/Tables.h"
 
 #include <QTableWidget>
-#include <QTest>
 
 namespace {
 
 // Three countries side by side, all asked; each question is answered after
 // clicking, in key order, every other country not yet answered.
-class GenomgangTest : public ScreenTest {
+class GenomgangTest : public KartaTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
+        KartaTest::SetUp();
         LanguageTexts(2, 55) = "Practice";
         LanguageTexts(2, 58) = "Capital:";
-        dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
-                                       Box("CCC", 0, 20, 10, 30)}));
-        dir.Write("Hav4.crp", FileOf<TSeaPointRecord>({{11, 5}}));
-        dir.Write("Vatten.crp", FileOf({Box("LAKE", 40, 40, 41, 41)}));
-        TPlaceRecord capital = Place("Acity", 1, "AAA", 5, 5);
-        capital.Klass1 = true;
-        dir.Write("Ort4.crp", FileOf({capital}));
-        ex = Exercise<COvningLandArea>(7, 4, 4, {"AAA", "BBB", "CCC"});
-        ex->Namn[2] = "Countries";
-        ex->VyMitt = 15;
-        ex->VyNord = 22; // all three in view on the offscreen screen
-        ex->VySyd = -12;
-        screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-        screen->StartaOvning(ex);
+        Start(4, {"AAA", "BBB", "CCC"}, 22, -12); // all three in view on the offscreen screen
     }
 
+    // A point of the country clear of the lake.
     QPoint Pixel(const QString& key) const {
-        const int i = QStringList{"AAA", "BBB", "CCC"}.indexOf(key);
-        return QPoint(screen->Karta()->XKoord(5, 5 + 10 * i), screen->Karta()->YKoord(5));
+        return KartaTest::Pixel(2, 5 + 10 * QStringList{"AAA", "BBB", "CCC"}.indexOf(key));
     }
     QRgb Color(const QString& key) const { return screen->imgKarta->Picture().pixel(Pixel(key)); }
 
@@ -54,9 +38,6 @@ protected:
         }
         return played;
     }
-
-    std::shared_ptr<COvningLandArea> ex;
-    std::unique_ptr<TfrmOvningKarta> screen;
 };
 
 } // namespace
@@ -84,22 +65,21 @@ TEST_F(GenomgangTest, TheReviewListsEachQuestionsConfusionsAndShowsThemOnTheMap)
 TEST_F(GenomgangTest, PracticeAsksExactlyTheMissedItemsAndNeverReachesTheTopTen) {
     const auto played = Play();
     ASSERT_EQ(topList.size(), 1u);
-    QStringList missed;
+    QStringList missed, practised;
     for (const auto& [asked, wrong] : played)
         if (!wrong.isEmpty())
             missed << asked;
     QTest::mouseClick(screen->Genomgang()->cmdOva, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(screen->windowTitle().endsWith("Practice"));
-    QStringList practised;
     for (const auto& [asked, wrong] : Play())
         practised << asked;
     practised.sort();
     missed.sort();
     EXPECT_EQ(practised, missed);
     EXPECT_EQ(topList.size(), 1u);
-    ASSERT_TRUE(screen->Genomgang()); // the review of the practice game
-    EXPECT_EQ(screen->Genomgang()->Logg.Ovningsspel, true);
+    // The review of the practice game.
+    EXPECT_TRUE(screen->Genomgang() && screen->Genomgang()->Logg.Ovningsspel);
 }
 
 TEST_F(GenomgangTest, ExploreNamesWhatIsPointedAtAndAClickShowsItsCapitalWithoutScoring) {

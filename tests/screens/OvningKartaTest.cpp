@@ -1,129 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/OvningKarta.h"
-#include "ScreenTest.h"
+#include "KartaTest.h"
 #include "data/Errors.h"
-#include "data/Helpers.h"
-#include "exercises/OvningLandArea.h"
-#include "maps/Karta.h"
-#include "platform/Image.h"
-#include "screens/Panel.h"
-
-#include <QPainter>
-#include <QScreen>
-#include <QTest>
-#include <QToolButton>
-#include <QWheelEvent>
-
-namespace {
-
-class KartaTest : public ScreenTest {
-protected:
-    // Two countries of the exercise side by side and one that is not asked,
-    // on map 4: land areas, sea points and a lake.
-    void Start(int kartnummer = 4) {
-        dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
-                                       Box("CCC", 0, 20, 10, 30)}));
-        dir.Write("Hav4.crp", FileOf<TSeaPointRecord>({{11, 5}, {-1, 25}}));
-        dir.Write("Vatten.crp", FileOf({Box("LAKE", 4, 24, 6, 26)}));
-        dir.Write("Ort4.crp", FileOf({Place("Town")}));
-        ex = Exercise<COvningLandArea>(7, kartnummer, 4, {"AAA", "BBB"});
-        ex->Namn[2] = "Countries";
-        ex->VyMitt = 15;
-        ex->VyNord = 12;
-        ex->VySyd = -2;
-        screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-        screen->StartaOvning(ex);
-    }
-
-    QPoint Pixel(float lat, float lon) const {
-        const CKarta& k = *screen->Karta();
-        return QPoint(k.XKoord(lat, lon), k.YKoord(lat));
-    }
-
-    void Click(float lat, float lon, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(screen->imgKarta, button, {}, Pixel(lat, lon));
-    }
-
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent e(type, at, screen->imgKarta->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(screen->imgKarta, &e);
-    }
-    void Wheel(QPoint at, int notches) {
-        QWheelEvent e(at, screen->imgKarta->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(screen->imgKarta, &e);
-    }
-    void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::RightButton) {
-        Mouse(QEvent::MouseButtonPress, from, button, button);
-        Mouse(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, button);
-        Mouse(QEvent::MouseMove, to, Qt::NoButton, button);
-        Mouse(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
-    }
-    double Zoom() const {
-        const CKarta& k = *screen->Karta();
-        return (ex->VyNord - ex->VySyd) / (k.VyNord - k.VySyd);
-    }
-
-    // Pixels of the map that differ between the screen, as last painted, and
-    // the map's own picture, leaving out the labels and the control that lie over the map.
-    // The screen's pixels come from the window system, not from a fresh
-    // render of the control, so a changed part that was not repainted shows.
-    int StalePixels() {
-        QCoreApplication::processEvents();
-        const QPoint at = screen->imgKarta->mapTo(screen.get(), QPoint(0, 0));
-        QImage shown = screen->screen()
-                           ->grabWindow(screen->winId(), at.x(), at.y(), screen->imgKarta->width(),
-                                        screen->imgKarta->height())
-                           .toImage()
-                           .convertToFormat(QImage::Format_RGB32);
-        QImage picture = screen->imgKarta->Picture().convertToFormat(QImage::Format_RGB32);
-        if (shown.size() != picture.size())
-            return -1;
-        for (const QWidget* label : std::initializer_list<const QWidget*>{
-                 screen->lblNamn, screen->lblText, screen->cmdHem})
-            if (label->isVisible())
-                for (QImage* image : {&shown, &picture})
-                    QPainter(image).fillRect(label->geometry().translated(-screen->imgKarta->pos()),
-                                             Qt::black);
-        // The panel's client area hides the control's last two rows and columns.
-        const QRect visible = screen->imgKarta->visibleRegion().boundingRect();
-        int stale = 0;
-        for (int y = visible.top(); y <= visible.bottom(); ++y)
-            for (int x = visible.left(); x <= visible.right(); ++x)
-                stale += shown.pixel(x, y) != picture.pixel(x, y);
-        return stale;
-    }
-
-    // The centre of the country the question asks for, and of the other one.
-    float AskedLon() const { return screen->lblFraga->text().endsWith("AAA") ? 5 : 15; }
-    float OtherLon() const { return AskedLon() == 5 ? 15 : 5; }
-
-    std::shared_ptr<COvningLandArea> ex;
-    std::unique_ptr<TfrmOvningKarta> screen;
-};
-
-} // namespace
 
 TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     Start();
     Click(5, OtherLon(), Qt::MiddleButton);
     EXPECT_EQ(screen->lblProcent->text(), "0 %");
     ASSERT_TRUE(screen->lblNamn->isVisible());
-    const QString other = OtherLon() == 5 ? "AAA" : "BBB";
-    EXPECT_EQ(screen->lblNamn->text(), other);
-    // Centred on the click, with silver behind it for now.
+    EXPECT_EQ(screen->lblNamn->text(), OtherLon() == 5 ? "AAA" : "BBB");
+    // Centred on the click, with silver behind it for the two seconds a name shows.
     const QPoint off =
         Pixel(5, OtherLon()) + screen->imgKarta->pos() - screen->lblNamn->geometry().center();
     EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1);
-    EXPECT_TRUE(screen->lblNamn->autoFillBackground());
-    EXPECT_TRUE(screen->tmrNamnTimer->isActive());
+    EXPECT_EQ(std::tuple(screen->lblNamn->autoFillBackground(), screen->tmrNamnTimer->isActive(),
+                         screen->tmrNamnTimer->interval()),
+              std::tuple(true, true, 2000));
     Tick(screen->tmrNamnTimer);
-    EXPECT_FALSE(screen->lblNamn->autoFillBackground());
-    EXPECT_TRUE(screen->lblNamn->isVisible());
+    EXPECT_EQ(std::pair(screen->lblNamn->autoFillBackground(), screen->lblNamn->isVisible()),
+              std::pair(false, true));
 
-    // A name shows for two seconds. The label hides and the map beneath takes
-    // the click: a second wrong answer, named anew for another two seconds.
-    EXPECT_EQ(screen->tmrNamnTimer->interval(), 2000);
+    // The label hides and the map beneath takes the click: a second wrong
+    // answer, named anew for another two seconds.
     screen->tmrNamnTimer->stop();
     const QPoint onLabel(3, 3);
     const QPoint expected = screen->lblNamn->pos() + onLabel - screen->imgKarta->pos();
@@ -149,8 +46,7 @@ TEST_F(KartaTest, TheQuestionFollowsThePointerARightClickWithAnyButtonCountsAndT
     EXPECT_NE(screen->lblFraga->text(), first);
     screen->Sekunder = 42;
     Click(5, AskedLon());
-    EXPECT_EQ(topList,
-              (std::vector<std::pair<int32_t, int32_t>>{{7, -1}, {7, MakeScore(100, 42)}}));
+    EXPECT_EQ(topList, (TopList{{7, -1}, {7, MakeScore(100, 42)}}));
     EXPECT_EQ(screen->lblFraga->text(), "-");
     EXPECT_TRUE(screen->lblText->isHidden() && !screen->tmrTid->isActive() && ex->Slut);
     Click(5, 25); // afterwards a click only names what lies under it
@@ -185,7 +81,7 @@ TEST_F(KartaTest, WheelKeysAndDragsZoomAndPanAndClicksAreJudgedAtTheViewOnScreen
     EXPECT_TRUE(Zoom() == 1 && screen->Karta()->VyMitt == ex->VyMitt);
 }
 
-TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
+TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMapAndQuitLeavesNoMapBehind) {
     Start();
     Click(5, AskedLon());
     Click(5, OtherLon()); // the answered country: named, not counted
@@ -198,22 +94,22 @@ TEST_F(KartaTest, RestartResetsTheClockTheCountsAndTheMap) {
               std::tuple(0, QString(), QString("0 %"), 0, 0, 1));
     EXPECT_TRUE(!screen->Karta()->Landareor->Hitta("AAA")->Besvarad && screen->tmrTid->isActive() &&
                 screen->lblNamn->isHidden());
-}
 
-TEST_F(KartaTest, QuitAndTheScreensEndLeaveTheExerciseWithoutAMap) {
-    Start();
+    // Quit and the screen's end leave the exercise without a map.
     QTest::mouseClick(screen->cmdAvsluta, Qt::LeftButton);
     EXPECT_TRUE(screen->isHidden());
     screen.reset();
     EXPECT_TRUE(!ex->Karta && !ex->Formular);
-    // The next start gets a fresh map.
-    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-    screen->StartaOvning(ex);
+    Open(); // the next start gets a fresh map
     EXPECT_EQ(ex->Karta, screen->Karta());
 }
 
-TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGraticule) {
-    dir.Write("Vatten.crp", FileOf({Box("LAKE", 1, 1, 2, 2)}));
+TEST_F(KartaTest, EachMapNumberLoadsItsFilesAMissingOneIsPassedOnAndOnlyTheWorldHasTheGraticule) {
+    Exercise(7, 1, 1, {}); // map 1 needs Vatten.crp, which is not there yet
+    dir.Write("Ort1.crp", FileOf({Place("Town")}));
+    EXPECT_THROW(Open(), EInOutError);
+    EXPECT_TRUE(screen->isHidden() && screen->cmdAvsluta->isEnabled());
+
     // The close-up maps have water files of their own, never the shared one.
     dir.Write("Vatten7.crp", FileOf({Box("L1", 1, 1, 2, 2), Box("L2", 3, 3, 4, 4)}));
     for (int n : {1, 2, 7}) {
@@ -221,7 +117,7 @@ TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGra
         dir.Write(QString("Hav%1.crp").arg(n),
                   FileOf(std::vector<TSeaPointRecord>(n + 2, {11, 5})));
     }
-    // Start writes Hav4.crp with two points.
+    // Start writes the shared Vatten.crp and Hav4.crp with two points.
     for (const auto& [map, seaPoints, lakes, graticule] :
          {std::tuple{1, 3, 1, true}, {2, 4, 1, false}, {4, 2, 1, false}, {7, 9, 2, false}}) {
         Start(map);
@@ -230,43 +126,33 @@ TEST_F(KartaTest, EachMapNumberLoadsItsSeaPointsAndWaterAndOnlyTheWorldHasTheGra
                   std::tuple(seaPoints, lakes, graticule))
             << map;
     }
-}
-
-TEST_F(KartaTest, AMissingDataFileIsPassedOnAndAnUnknownMapNumberLoadsOnlyPlaces) {
-    ex = Exercise<COvningLandArea>(7, 1, 1, {}); // map 1 needs Vatten.crp, which is not there
-    dir.Write("Ort1.crp", FileOf({Place("Town")}));
-    screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
-    EXPECT_THROW(screen->StartaOvning(ex), EInOutError);
-    EXPECT_TRUE(screen->isHidden() && screen->cmdAvsluta->isEnabled());
-
-    // A map number outside 1 to 11 loads only the places.
-    Start(12);
+    Start(12); // a map number outside 1 to 11 loads only the places
     EXPECT_EQ(std::pair(screen->Karta()->Landareor->Antal, screen->Karta()->AntalHav),
               std::pair(0, 0));
 }
 
 TEST_F(KartaTest, TheScreenShowsTheMapsPictureAfterEveryAnswerAndBlinkTick) {
     Start();
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     // Four wrong answers, highlighted from the third and blinking from the
     // fourth, then three blink ticks.
     for (int step = 1; step <= 7; ++step) {
         step <= 4 ? Click(5, OtherLon()) : Tick(screen->tmrBlinka);
-        EXPECT_EQ(StalePixels(), 0) << "after step " << step;
+        EXPECT_TRUE(Fresh()) << "after step " << step;
     }
     // The highlight and every colour come back at any view.
     const QPoint middle = Pixel(5, 10);
     for (int notches : {1, 2, -1, 3}) {
         Wheel(middle, notches);
-        EXPECT_EQ(StalePixels(), 0) << "after zooming " << notches;
+        EXPECT_TRUE(Fresh()) << "after zooming " << notches;
     }
     Drag(middle, middle + QPoint(-25, 15));
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     Click(5, AskedLon()); // answered late: red
     QTest::keyClick(screen.get(), Qt::Key_Home);
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     Click(5, AskedLon()); // answered at once: white, and the game ends
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
     QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
-    EXPECT_EQ(StalePixels(), 0);
+    EXPECT_TRUE(Fresh());
 }

@@ -11,8 +11,9 @@
 
 // The engine's texts, clock and top-list recorder, with the data files in a
 // folder of their own that is the current folder, and recorders for message
-// boxes and the help document in place of modal windows and desktop programs.
-class ScreenTest : public EngineTest {
+// boxes and the help document in place of modal windows and desktop programs;
+// an exercise of the kind and its screen.
+template <class Kind, class Screen> class ScreenTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
@@ -30,25 +31,31 @@ protected:
         EngineTest::TearDown();
     }
 
-    // An exercise of the kind on the map and place file numbers, asking for the items.
-    template <class Kind>
-    std::shared_ptr<Kind> Exercise(int nummer, int kartnummer, int ortfil,
-                                   const QStringList& items) {
-        auto ex = std::make_shared<Kind>();
+    // A new exercise on the map and place file numbers, asking for the items.
+    void Exercise(int nummer, int kartnummer, int ortfil, const QStringList& items) {
+        ex = std::make_shared<Kind>();
         ex->Nummer = nummer;
         ex->Kartnummer = kartnummer;
         ex->Ortfil = ortfil;
         ex->Linjebredd = 1;
         SetItems(*ex, items);
-        return ex;
+    }
+    // A new screen, started on the exercise.
+    void Open() {
+        screen = std::make_unique<Screen>(nullptr, Qt::Window);
+        screen->StartaOvning(ex);
     }
 
     // One tick of a timer, at once.
     static void Tick(QTimer* timer) { QMetaObject::invokeMethod(timer, "timeout"); }
+
+    using TopList = decltype(topList);
 
     QString oldFolder;
     TMessageBoxHook oldBox;
     TShellHook oldShell;
     QStringList boxes;
     QStringList opened;
+    std::shared_ptr<Kind> ex;
+    std::unique_ptr<Screen> screen;
 };
