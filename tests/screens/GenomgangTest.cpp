@@ -27,7 +27,7 @@ protected:
     // Plays to the end; returns each question's key with the keys clicked wrongly.
     std::vector<std::pair<QString, QStringList>> Play() {
         std::vector<std::pair<QString, QStringList>> played;
-        while (!ex->Slut) {
+        for (int i = 0; i < 10 && !ex->Slut; ++i) { // bounded: a fault fails, not hangs
             played.push_back({ex->FragaNamn, {}});
             for (const QString& k : QStringList{"AAA", "BBB", "CCC"})
                 if (k != ex->FragaNamn && !screen->Karta()->Landareor->Hitta(k)->Besvarad) {
