@@ -16,12 +16,8 @@ TPlaceRecord Town(const QString& name, double lat, double lon, int niva = 1, boo
 class OrtTest : public GameTest<COvningOrt, TestKartScreen> {
 protected:
     void Start(std::vector<TPlaceRecord> places, int niva = 2, bool krav1 = false) {
-        ex.Niva = niva;
-        ex.KravPlats1 = krav1;
-        ex.VyNord = 25;
-        ex.VySyd = -5;
-        ex.VyMitt = 20;
-        ex.Linjebredd = 1;
+        ex.Niva = niva, ex.KravPlats1 = krav1, ex.Linjebredd = 1;
+        ex.VyNord = 25, ex.VySyd = -5, ex.VyMitt = 20;
         GameTest::Start({Box("L", 0, 0, 20, 40)}, {"X"}, places);
     }
     TKlick At(const COrt* o) const {

@@ -28,9 +28,7 @@ protected:
         dir.Write("Ort4.crp", FileOf({capital}));
         Exercise(7, kartnummer, 4, items);
         ex->Namn[2] = "Countries";
-        ex->VyMitt = 15;
-        ex->VyNord = vyNord;
-        ex->VySyd = vySyd;
+        ex->VyNord = vyNord, ex->VySyd = vySyd, ex->VyMitt = 15;
         Open();
     }
 

@@ -6,7 +6,6 @@
 #include "platform/Image.h"
 #include "scores/Misstagsregister.h"
 #include "screens/OvningFlagga.h"
-#include "screens/Panel.h"
 
 #include <QPainter>
 #include <QTest>

@@ -22,9 +22,8 @@ TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     // The label hides and the map beneath takes the click: a second wrong
     // answer, named anew for another two seconds.
     screen->tmrNamnTimer->stop();
-    const QPoint onLabel(3, 3);
-    const QPoint expected = screen->lblNamn->pos() + onLabel - screen->imgKarta->pos();
-    QTest::mouseClick(screen->lblNamn, Qt::LeftButton, {}, onLabel);
+    const QPoint expected = screen->lblNamn->pos() + QPoint(3, 3) - screen->imgKarta->pos();
+    QTest::mouseClick(screen->lblNamn, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(std::tuple(ex->Fel, screen->tmrNamnTimer->isActive(), screen->lblNamn->isVisible()),
               std::tuple(2, true, true));
     EXPECT_EQ(Pixel(screen->Punkt.Lat, screen->Punkt.Lon), expected);

@@ -3,7 +3,6 @@
 #include "ScreenTest.h"
 #include "maps/Karta.h"
 #include "platform/Image.h"
-#include "platform/Shape.h"
 #include "screens/OvningMulti.h"
 
 #include <QApplication>
@@ -22,8 +21,7 @@ protected:
         dir.Write("Ort2.crp",
                   FileOf(Capitals(QStringList{"Acity", "Bcity", "Ccity", "Dcity"}.first(count))));
         Exercise(30, map, 2, Keys(4));
-        ex->Niva = 1;
-        ex->KravPlats1 = true;
+        ex->Niva = 1, ex->KravPlats1 = true;
         Open();
     }
 

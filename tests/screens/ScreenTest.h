@@ -34,9 +34,7 @@ protected:
     // A new exercise on the map and place file numbers, asking for the items.
     void Exercise(int nummer, int kartnummer, int ortfil, const QStringList& items) {
         ex = std::make_shared<Kind>();
-        ex->Nummer = nummer;
-        ex->Kartnummer = kartnummer;
-        ex->Ortfil = ortfil;
+        ex->Nummer = nummer, ex->Kartnummer = kartnummer, ex->Ortfil = ortfil;
         ex->Linjebredd = 1;
         SetItems(*ex, items);
     }
@@ -54,8 +52,7 @@ protected:
     QString oldFolder;
     TMessageBoxHook oldBox;
     TShellHook oldShell;
-    QStringList boxes;
-    QStringList opened;
+    QStringList boxes, opened;
     std::shared_ptr<Kind> ex;
     std::unique_ptr<Screen> screen;
 };

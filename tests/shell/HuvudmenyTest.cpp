@@ -205,8 +205,7 @@ TEST_F(MenuTest, AChangeOfLanguageRedrawsTheMenuWhileAnOpenExerciseKeepsItsEntry
 TEST_F(MenuTest, EnterOrStartOnASelectedExerciseStartsItAndWithNoSelectionOnlyStartAsksForOne) {
     auto menu = Menu();
     menu->show();
-    QTest::keyClick(menu->cboOvningar, Qt::Key_Return);
-    EXPECT_EQ(std::pair(starts.size(), boxes.size()), std::pair(size_t(0), qsizetype(0)));
+    QTest::keyClick(menu->cboOvningar, Qt::Key_Return); // no selection: no start, no question
     menu->StartaOvning();
     EXPECT_EQ(std::pair(starts.size(), boxes),
               std::pair(size_t(0), QStringList{"Choose an exercise"}));

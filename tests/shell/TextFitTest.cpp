@@ -72,12 +72,11 @@ protected:
         // The program names Arial; this machine must give it Liberation Sans.
         ASSERT_EQ(QFontInfo(Arial(13)).family(), "Liberation Sans");
         LoadLanguageTextsFrom(AssetPath("lang.crp"));
-        catalogue = new COvningar;
+        catalogue = std::make_unique<COvningar>();
         catalogue->LasOvningar(AssetPath("Ovning.crp"));
     }
     static void TearDownTestSuite() {
-        delete catalogue;
-        catalogue = nullptr;
+        catalogue.reset();
         LanguageIndex = 2;
     }
 
@@ -101,10 +100,8 @@ protected:
         }
     }
 
-    static COvningar* catalogue;
+    static inline std::unique_ptr<COvningar> catalogue;
 };
-
-COvningar* TextFit::catalogue = nullptr;
 
 } // namespace
 
