@@ -154,11 +154,10 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     k.Sjofarg = QColor(10, 20, 30);
     Draw();
     k.FargaAreor();
-    const QRgb lake = qRgb(10, 20, 30);
     EXPECT_EQ(
         At({{0, -10}, {0, 10}, {-7.5f, -17.5f}, {-7.5f, 17.5f}, {7.5f, -17.5f}, {0, 0}, {7, 0}}),
         (Colours{qRgb(0, 128, 0), qRgb(255, 255, 255), qRgb(255, 255, 128), qRgb(255, 0, 0), kGrey,
-                 lake, kNavy}));
+                 qRgb(10, 20, 30), kNavy}));
 
     // The same colour again changes nothing; another recolours the region.
     const QImage before = image.Picture();
@@ -168,7 +167,7 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     EXPECT_EQ(At({{0, -10}, {-4.9f, -14.9f}}), (Colours{qRgb(0, 255, 0), qRgb(0, 255, 0)}));
     // A seed in the lake does nothing.
     k.FyllArea(*BoxArea("F", -1, -1, 1, 1), QColor(255, 0, 0));
-    EXPECT_EQ(At({{0, 0}}), Colours{lake});
+    EXPECT_EQ(At({{0, 0}}), Colours{qRgb(10, 20, 30)});
 }
 
 TEST_F(Drawing, GraticuleParallelsAndMeridians) {
