@@ -11,17 +11,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace {
-
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray b;
-    for (int v : values)
-        b.append(static_cast<char>(v));
-    return b;
-}
-
-} // namespace
-
 TEST(ByteFile, BlockBoundariesAndTheEnd) {
     TestDir dir;
     QByteArray data;
@@ -42,24 +31,32 @@ TEST(ByteFile, BlockBoundariesAndTheEnd) {
 
 TEST(ByteFile, IntegersDecodeLittleEndianAndTextsUseTheOffsetAndWrap) {
     TestDir dir;
-    TByteFile f(dir.Write("ints.crp", Bytes({0x34, 0x12, 0xFF, 0x7F, 0x10, 0x27, 0, 0, 0xF0, 0xD8,
-                                             0xFF, 0xFF, 0x00, 0x80})));
+    TByteFile f(dir.Write("ints.crp", QByteArray::fromHex("3412ff7f10270000f0d8ffff0080")));
     EXPECT_EQ((std::tuple{f.ReadInt16(), f.ReadInt16(), f.ReadInt32(), f.ReadInt32()}),
               std::tuple(4660, 32767, 10000, -10000));
     EXPECT_EQ(MessageOf<ERangeError>([&] { f.ReadInt16(); }), "Range check error"); // 0x8000
 
     // Stored bytes are the character less K modulo 256: 256 - K + 1 is 0x01.
-    TByteFile t(dir.Write(
-        "text.crp", Bytes({0, 3, 'A' - kTextOffset, 256 - kTextOffset + 1, 0xE9 - kTextOffset})));
+    TByteFile t(dir.Write("text.crp", QByteArray::fromHex("0003") + char('A' - kTextOffset) +
+                                          char(256 - kTextOffset + 1) + char(0xE9 - kTextOffset)));
     EXPECT_EQ(t.ReadString(), QString());
     EXPECT_EQ(t.ReadString(), QString("A") + QChar(1) + QChar(0xE9));
     EXPECT_TRUE(t.Eof());
 }
 
-TEST(ByteFile, WriterRoundTripsEveryPrimitive) {
+TEST(ByteFile, WriterRefusesWhatCannotBeReadBackAndRoundTripsEveryPrimitive) {
     TestDir dir;
-    const QString euro = QStringLiteral("Œuvre € Zürich — «ÿ» Ÿ");
     TByteWriter w;
+    EXPECT_THROW(w.WriteInt16(32768), EGlobina);
+    EXPECT_THROW(w.WriteInt16(-1), EGlobina);
+    EXPECT_THROW(w.WriteByte(256), EGlobina);
+    EXPECT_THROW(w.WriteString(QString(256, QChar('x'))), EGlobina);
+    const QString message = MessageOf<EGlobina>([&] { w.WriteString(QStringLiteral("Łódź")); });
+    EXPECT_TRUE(message.contains("Łódź") && message.contains("Windows-1252"))
+        << message.toStdString();
+    EXPECT_TRUE(w.Bytes().isEmpty());
+
+    const QString euro = QStringLiteral("Œuvre € Zürich — «ÿ» Ÿ");
     for (int b : {0, 255})
         w.WriteByte(b);
     for (int i : {0, 32767})
@@ -79,18 +76,6 @@ TEST(ByteFile, WriterRoundTripsEveryPrimitive) {
     for (const QString& s : {euro, QString(), QString(255, QChar('x'))})
         EXPECT_EQ(f.ReadString(), s);
     EXPECT_TRUE(f.Eof());
-}
-
-TEST(ByteFile, WriterRefusesWhatCannotBeReadBack) {
-    TByteWriter w;
-    EXPECT_THROW(w.WriteInt16(32768), EGlobina);
-    EXPECT_THROW(w.WriteInt16(-1), EGlobina);
-    EXPECT_THROW(w.WriteByte(256), EGlobina);
-    EXPECT_THROW(w.WriteString(QString(256, QChar('x'))), EGlobina);
-    const QString message = MessageOf<EGlobina>([&] { w.WriteString(QStringLiteral("Łódź")); });
-    EXPECT_TRUE(message.contains("Łódź") && message.contains("Windows-1252"))
-        << message.toStdString();
-    EXPECT_TRUE(w.Bytes().isEmpty());
 }
 
 namespace {

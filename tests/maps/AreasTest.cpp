@@ -83,7 +83,6 @@ TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecisionWithinItsLimits) {
     TAreaRecord big = Box("BIG", 0, 0, 1, 1);
     big.Punkter.assign(501, {0.5, 0.5});
     areor.LasAreor(dir.Write("500.crp", FileOf(std::vector(500, a))));
-    EXPECT_EQ(areor.Antal, 500);
     EXPECT_THROW(areor.LasAreor(dir.Write("big.crp", FileOf({a, big}))), ERangeError);
     EXPECT_EQ(areor.Antal, 500);
     big.Punkter.resize(500);
@@ -92,11 +91,9 @@ TEST(CAreor, LoadsRecordsWithNameFallbackAndPrecisionWithinItsLimits) {
     EXPECT_THROW(areor.LasAreor(dir.Write("501.crp", FileOf(std::vector(501, a)))), ERangeError);
     EXPECT_EQ(areor.Antal, 1);
     EXPECT_THROW(areor.LasAreor(dir.Write("cut.crp", FileOf({a}).chopped(3))), EInOutError);
-
-    CAreor empty;
-    empty.LasAreor(dir.Write("empty.crp", {}));
-    EXPECT_EQ(empty.Antal, 0);
-    EXPECT_THROW(empty.LasAreor(dir.Path("none.crp")), EFileNotFound);
+    areor.LasAreor(dir.Write("empty.crp", {}));
+    EXPECT_EQ(areor.Antal, 0);
+    EXPECT_THROW(areor.LasAreor(dir.Path("none.crp")), EFileNotFound);
 }
 
 TEST(CAreor, KeysGroupsAndMarks) {

@@ -141,26 +141,23 @@ TEST_F(Drawing, SeaSeedsFloodOnlyFromTheBackgroundAndCutOffWaterIsSeaButAPieceOf
 // their land and lake.
 TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     Sea({{7, 0}});
-    k.Landareor->Lagg(BoxArea("C", -9, -19, -6, -16));
-    k.Landareor->Lagg(BoxArea("D", -9, 16, -6, 19));
-    k.Landareor->Lagg(BoxArea("E", 6, -19, 9, -16));
     CAreor& areor = *k.Landareor;
+    // E is answered with no try count: left as it is.
+    for (auto [key, s, w, forsok] :
+         {std::tuple{"C", -9.f, -19.f, 2}, {"D", -9.f, 16.f, 4}, {"E", 6.f, -19.f, 0}})
+        areor.Lagg(BoxArea(key, s, w, s + 3, w + 3)), areor.SattBesvarad(key, forsok);
+    areor.SattBesvarad("B", 1);
     for (int i = 1; i <= areor.Antal; ++i)
         areor.Area(i).Deltar = true;
     areor.Area(1).Fyllpunkt1 = areor.Area(1).Fyllpunkt2 = {0, -40};
     k.Vattenareor->Area(1).Fyllpunkt1 = k.Vattenareor->Area(1).Fyllpunkt2 = {30, 0};
     k.Sjofarg = QColor(10, 20, 30);
-    areor.SattBesvarad("B", 1);
-    areor.SattBesvarad("C", 2);
-    areor.SattBesvarad("D", 4);
-    areor.SattBesvarad("E", 0); // answered with no try count: left as it is
     Draw();
     k.FargaAreor();
-    const QRgb lake = qRgb(10, 20, 30);
     EXPECT_EQ(
         At({{0, -10}, {0, 10}, {-7.5f, -17.5f}, {-7.5f, 17.5f}, {7.5f, -17.5f}, {0, 0}, {7, 0}}),
         (Colours{qRgb(0, 128, 0), qRgb(255, 255, 255), qRgb(255, 255, 128), qRgb(255, 0, 0), kGrey,
-                 lake, kNavy}));
+                 qRgb(10, 20, 30), kNavy}));
 
     // The same colour again changes nothing; another recolours the region.
     const QImage before = image.Picture();
@@ -170,7 +167,7 @@ TEST_F(Drawing, AreaColoursFollowTheAnswers) {
     EXPECT_EQ(At({{0, -10}, {-4.9f, -14.9f}}), (Colours{qRgb(0, 255, 0), qRgb(0, 255, 0)}));
     // A seed in the lake does nothing.
     k.FyllArea(*BoxArea("F", -1, -1, 1, 1), QColor(255, 0, 0));
-    EXPECT_EQ(At({{0, 0}}), Colours{lake});
+    EXPECT_EQ(At({{0, 0}}), Colours{qRgb(10, 20, 30)});
 }
 
 TEST_F(Drawing, GraticuleParallelsAndMeridians) {

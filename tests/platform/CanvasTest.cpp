@@ -48,11 +48,8 @@ TEST(TCanvas, ThinLinesLeaveOutTheEndPointAndClippedOnesKeepTheirPixels) {
 
     image.fill(Qt::white);
     Line(c, {3, 10}, {3, 6}); // upwards, vertical
+    c.LineTo(3, 6);           // zero length paints nothing, not even (3, 6)
     EXPECT_EQ(Painted(image), (Pixels{{3, 10}, {3, 9}, {3, 8}, {3, 7}}));
-
-    image.fill(Qt::white);
-    c.LineTo(3, 6); // zero length paints nothing
-    EXPECT_TRUE(Painted(image).empty());
 
     // Clipped lines match the unclipped pixels: the same lines on a large
     // picture and, shifted, on a small window of it.
