@@ -89,18 +89,14 @@ TEST(AtlasFiles, EveryFlagDecodesAndFitsTheFlagSheet) {
 
 // Europe's side of the boundary with Asia (lat, lon): the Urals at 60 E, the
 // Ural River, the Caucasus watershed, the Bosporus, the Dardanelles, the
-// Aegean.
-const std::pair<float, float> kEurope[] = {
-    {90, 60},      {54, 60},     {51.2, 58.6}, {51.2, 51.4},   {46.9, 51.9},
-    {41.2, 49.3},  {42.7, 44.6}, {43.4, 40},   {41.25, 29.12}, {41, 29},
-    {40.1, 26.35}, {35.5, 27},   {30, 32},     {30, -30},      {90, -30}};
+// Aegean: points 1 to 15.
+const TPunkter kEurope = {TLatLon{},    {90, 60},       {54, 60},     {51.2, 58.6},
+                          {51.2, 51.4}, {46.9, 51.9},   {41.2, 49.3}, {42.7, 44.6},
+                          {43.4, 40},   {41.25, 29.12}, {41, 29},     {40.1, 26.35},
+                          {35.5, 27},   {30, 32},       {30, -30},    {90, -30}};
 
 // Where the capitals lie is checked with the maps drawn (AtlasGeometryTest).
 TEST(AtlasFiles, PlacesHaveTheLevelsOfTheirClassAndTheContinentOfTheirSide) {
-    TPunkter europe{};
-    int n = 0;
-    for (auto [lat, lon] : kEurope)
-        europe[size_t(++n)] = {lat, lon};
     COrter places;
     places.LasOrter("Ort1.crp");
     int capitals = 0, cities = 0, across = 0;
@@ -110,7 +106,7 @@ TEST(AtlasFiles, PlacesHaveTheLevelsOfTheirClassAndTheContinentOfTheirSide) {
         ++(p->Klass1 ? capitals : cities);
         if (QStringList{"RU", "KZ", "TR", "GE", "AZ"}.contains(p->Grupp1)) {
             ++across;
-            const bool inEurope = PunktIYta(float(p->Latitud), float(p->Longitud), europe, n);
+            const bool inEurope = PunktIYta(float(p->Latitud), float(p->Longitud), kEurope, 15);
             EXPECT_EQ(p->Grupp2, inEurope ? "EUR" : "ASI") << p->Namn[2].toStdString();
         }
     }

@@ -118,8 +118,7 @@ TEST_P(EveryMapAndSize, NoLandIsFloodedWithSeaAndNoPatchOfLandColourIsLeft) {
     });
     EXPECT_TRUE(flooded.isEmpty()) << "sea in " << flooded.join(' ').toStdString();
     // 637 patches before the atlas tool closed them.
-    if (std::find(std::begin(kScreenSizes), std::end(kScreenSizes), size) !=
-        std::end(kScreenSizes)) {
+    if (std::ranges::count(kScreenSizes, size)) {
         EXPECT_EQ(Patches(m).toStdString(), "");
     }
 }

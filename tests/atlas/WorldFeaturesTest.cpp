@@ -11,9 +11,9 @@
 #include "support/TestScreens.h"
 
 #include <QDir>
+#include <QMap>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 
 namespace {
@@ -34,32 +34,19 @@ protected:
     }
 
     COrter places;
-    std::map<std::pair<double, double>, QString> kindAt;
+    QMap<std::pair<double, double>, QString> kindAt;
 };
 
 } // namespace
-
-TEST_F(WorldFeatures, TheRecordsCarryTheGroupKeysOfTheirExercises) {
-    const auto all = PlacesOf(places);
-    ASSERT_GE(all.size(), 120u);
-    for (const COrt* p : all) {
-        const std::string name = p->Namn[2].toStdString();
-        EXPECT_TRUE(p->Grupp1.isEmpty() || kKinds.contains(p->Grupp1)) << name;
-        EXPECT_TRUE(p->Grupp2.isEmpty() || kContinents.contains(p->Grupp2)) << name;
-        // A second record (no kind) is for a continent's exercise only.
-        EXPECT_TRUE(!p->Grupp1.isEmpty() || (p->Niva == 2 && !p->Grupp2.isEmpty())) << name;
-        EXPECT_EQ(p->Grupp3 == "VARLD", p->Niva == 1) << name;
-        EXPECT_TRUE((p->Niva == 1 || p->Niva == 2) && p->Klass2 && !p->Klass1) << name;
-        EXPECT_TRUE(kindAt.count({p->Latitud, p->Longitud})) << name;
-    }
-}
 
 // Every place exercise (of every place file) shows its markers in the view,
 // and at 1024 x 700, the map screen on a 1024 x 768 desktop, at least 8
 // pixels apart, so that a click on one is never judged to be the other. The
 // world features' exercises show seas and river mouths on the drawn sea, the
-// rest on land, and each feature is asked by one of them.
+// rest on land, and each feature, carrying the group keys of its exercises,
+// is asked by one of them.
 TEST_F(WorldFeatures, EveryPlaceExerciseShowsItsPlacesApartAndWhereTheyLie) {
+    ASSERT_GE(PlacesOf(places).size(), 120u);
     std::set<std::pair<double, double>> seen; // by position: each start loads its own copy
     for (auto e = catalogue.Forsta; e; e = e->Nasta) {
         if (e->Typ != "ORT")
@@ -95,7 +82,7 @@ TEST_F(WorldFeatures, EveryPlaceExerciseShowsItsPlacesApartAndWhereTheyLie) {
             const QImage& pic = screen.bild.Picture();
             for (const auto& [p, at] : shown) {
                 seen.insert({p->Latitud, p->Longitud});
-                const QString kind = kindAt[{p->Latitud, p->Longitud}];
+                const QString kind = kindAt.value({p->Latitud, p->Longitud});
                 const bool wet = kind == "HAV" || kind == "FLOD";
                 const bool sea = pic.pixel(at) == k->Sjofarg.rgb();
                 const bool land = AreaAt(*k->Landareor, float(p->Latitud), float(p->Longitud));
@@ -105,7 +92,15 @@ TEST_F(WorldFeatures, EveryPlaceExerciseShowsItsPlacesApartAndWhereTheyLie) {
             }
         }
     }
-    for (const COrt* p : PlacesOf(places))
-        EXPECT_TRUE(seen.count({p->Latitud, p->Longitud}))
-            << p->Namn[2].toStdString() << " is asked by no exercise";
+    for (const COrt* p : PlacesOf(places)) {
+        const std::string name = p->Namn[2].toStdString();
+        EXPECT_TRUE(p->Grupp1.isEmpty() || kKinds.contains(p->Grupp1)) << name;
+        EXPECT_TRUE(p->Grupp2.isEmpty() || kContinents.contains(p->Grupp2)) << name;
+        // A second record (no kind) is for a continent's exercise only.
+        EXPECT_TRUE(!p->Grupp1.isEmpty() || (p->Niva == 2 && !p->Grupp2.isEmpty())) << name;
+        EXPECT_EQ(p->Grupp3 == "VARLD", p->Niva == 1) << name;
+        EXPECT_TRUE((p->Niva == 1 || p->Niva == 2) && p->Klass2 && !p->Klass1) << name;
+        EXPECT_TRUE(kindAt.contains({p->Latitud, p->Longitud})) << name;
+        EXPECT_TRUE(seen.count({p->Latitud, p->Longitud})) << name << " is asked by no exercise";
+    }
 }

@@ -44,11 +44,9 @@ protected:
 
     // A pixel of the area that no ring answers for.
     static QPoint FreePixel(const CKarta& k, const CArea& a) {
-        const int top = k.YKoord(a.Nord), bottom = k.YKoord(a.Syd);
-        for (int y = top; y <= bottom; ++y) {
+        for (int y = k.YKoord(a.Nord); y <= k.YKoord(a.Syd); ++y) {
             const float lat = k.LatVid(y);
-            const int x0 = std::min(k.XKoord(lat, a.Vast), k.XKoord(lat, a.Ost));
-            const int x1 = std::max(k.XKoord(lat, a.Vast), k.XKoord(lat, a.Ost));
+            const auto [x0, x1] = std::minmax({k.XKoord(lat, a.Vast), k.XKoord(lat, a.Ost)});
             for (int x = x0; x <= x1; ++x)
                 if (PunktIYta(lat, k.LonVid(y, x), a.Punkter, a.Antal) &&
                     !k.Ringar.Traff(QPoint(x, y), k.Pixelkvot()))

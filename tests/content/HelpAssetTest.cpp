@@ -40,10 +40,8 @@ TEST(HelpAsset, IsACompiledHelpFileWhoseFirstPagePicksALanguageAndEveryPageLeads
     EXPECT_TRUE(chm.contains("/index.html") && chm.contains("/globina.hhc"));
     QStringList first = Links(HelpSource("index.html"));
     first.removeAll("style.css");
-    QStringList expected;
-    for (const QString& l : kLanguages)
-        expected << "index_" + l + ".html";
-    EXPECT_EQ(first, expected); // one click per language, nothing else
+    // One click per language, nothing else.
+    EXPECT_EQ(first.join(' '), "index_" + kLanguages.join(".html index_") + ".html");
 
     for (const QString& l : kLanguages)
         for (const QString& p : kPages) {

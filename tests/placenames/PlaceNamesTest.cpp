@@ -24,8 +24,8 @@ const QStringList kLanguages = {"", "sv", "en", "fr", "de", "es", "it", "da", "n
 std::map<QString, QStringList> Capitals() {
     std::map<QString, QStringList> capitals;
     QFile file(QStringLiteral(GLOBINA_CAPITALS_TSV));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return capitals;
+    // A table that cannot be read is empty: the first capital then fails.
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
         const QStringList cells = line.split('\t');
         if (!line.startsWith('#') && cells.size() == 9)
