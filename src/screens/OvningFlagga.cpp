@@ -106,21 +106,25 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { close(); });
 }
 
-void TfrmOvningFlagga::Forbered(COvning& ovning) {
-    auto* flagga = dynamic_cast<COvningFlagga*>(&ovning);
+void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
+    auto* flagga = dynamic_cast<COvningFlagga*>(ovning.get());
     if (!flagga)
         throw EGlobina(QStringLiteral("The flag screen can only play a flag exercise."));
+    Upptagen upptagen(this);
+    TTimglas timglas;
+    ovning_ = std::move(ovning);
     flagga_ = flagga;
+
     const QWidget* klient = pnlFlags->Client();
     imgFlags->setGeometry(5, 5, klient->width() - 10, klient->height() - 10);
     Rutbredd = static_cast<float>(imgFlags->width() / 4.0);
     Ruthojd = static_cast<float>(imgFlags->height() / 4.0);
     NyttArk(imgFlags->devicePixelRatioF());
-}
 
-void TfrmOvningFlagga::Startad() {
+    StartaPaNyKarta(true);
     LaddaFlaggor();
     RitaAllaFlaggor();
+    tmrTid->start();
 }
 
 void TfrmOvningFlagga::NyVisning() {

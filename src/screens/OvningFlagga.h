@@ -19,6 +19,11 @@ class TfrmOvningFlagga : public TOvningsskarm<TOvningsformular> {
 public:
     explicit TfrmOvningFlagga(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
 
+    // Loads the map data the exercise takes its flags from, shows the screen
+    // and starts the game. Data-file errors are passed on. The exercise must
+    // be a flag exercise.
+    void StartaOvning(std::shared_ptr<COvning> ovning);
+
     // Shows the question; one that would run into the percentage asks for
     // the item by a shorter text (FragaFor).
     void VisaFraga(const QString& text) override;
@@ -59,11 +64,6 @@ public:
     int32_t Blinkraknare = 0; // 0: no blinking, else the blink step
 
 protected:
-    // Lays out the sheet for the screen's pixel ratio; refuses any exercise
-    // but a flag exercise.
-    void Forbered(COvning& ovning) override;
-    bool BaraFlaggkartor() const override { return true; }
-    void Startad() override;
     void Omstart() override { cmdStartaClick(); }
     void NyVisning() override;
 

@@ -22,7 +22,7 @@ public:
 
     // Loads the map of the exercise, shows the screen and starts the game.
     // Data-file errors are passed on; the screen is hidden again then.
-    void StartaOvning(std::shared_ptr<COvning> ovning) override;
+    void StartaOvning(std::shared_ptr<COvning> ovning);
     // The same map for study: pointing names an area or place, a click shows
     // its name, capital and flag; nothing is asked or scored.
     void StartaUtforska(std::shared_ptr<COvning> ovning);

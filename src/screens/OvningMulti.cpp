@@ -88,6 +88,13 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
     qApp->installEventFilter(this);
 }
 
+void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
+    ovning_ = std::move(ovning);
+    Klar = false;
+    StartaPaNyKarta(false);
+    tmrTid->start();
+}
+
 void TfrmOvningMulti::Omstart() {
     if (ArUpptagen() || !ovning_ || !karta_)
         return;

@@ -16,6 +16,10 @@ class TfrmOvningMulti : public TOvningsskarm<TMultiformular> {
 public:
     explicit TfrmOvningMulti(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
 
+    // Loads the map data the exercise takes its questions from, starts the
+    // game and shows the screen. Data-file errors are passed on.
+    void StartaOvning(std::shared_ptr<COvning> ovning);
+
     void VisaFraga(const QString& text) override;
     TImage* Svarsbild(int n) override;
     void RitaSvar(TImage* box, const QColor& color, const QString& text) override;
@@ -38,7 +42,6 @@ public:
     bool Klar = false;
 
 protected:
-    void Forbered(COvning&) override { Klar = false; }
     void Omstart() override;
     void NyVisning() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

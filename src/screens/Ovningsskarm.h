@@ -92,29 +92,6 @@ public:
 
     void VisaProcent(int32_t percent) override { lblProcent->setText(Skarm::ProcentText(percent)); }
 
-    // Plays the exercise on a new map with the land areas of its atlas map
-    // (on a flag screen only where the map holds flags), and shows the screen
-    // in the middle of the desktop with the clock running. Data-file errors
-    // are passed on.
-    virtual void StartaOvning(std::shared_ptr<COvning> ovning) {
-        Upptagen upptagen(this);
-        Skarm::TTimglas timglas;
-        Forbered(*ovning);
-        ovning_ = std::move(ovning);
-        NyKarta(false);
-        const int nr = ovning_->Kartnummer;
-        if (ArKarta(nr) && (!BaraFlaggkartor() || Kartinfo(nr).Flaggor))
-            karta_->Landareor->LasAreor(AreaFil(nr));
-        ovning_->Karta = karta_.get();
-        ovning_->Starta(this);
-        Skarm::Centrera(this);
-        this->show();
-        SattTitel();
-        this->activateWindow(); // keys go to the new screen, also without a window manager
-        Startad();
-        tmrTid->start();
-    }
-
     COvning* Ovning() const { return ovning_.get(); }
     CKarta* Karta() const { return karta_.get(); }
 
@@ -224,6 +201,23 @@ protected:
         karta_->Platser->LasOrter(OrtFil(ovning_->Ortfil));
     }
 
+    // Starts the exercise on a new map (NyKarta's) with the land areas of its
+    // atlas map, or with none where only a map that holds flags lends them
+    // and this one does not, and shows the screen in the middle of the
+    // desktop, ready for keys. Data-file errors are passed on.
+    void StartaPaNyKarta(bool baraFlaggkartor) {
+        NyKarta(false);
+        const int nr = ovning_->Kartnummer;
+        if (ArKarta(nr) && (!baraFlaggkartor || Kartinfo(nr).Flaggor))
+            karta_->Landareor->LasAreor(AreaFil(nr));
+        ovning_->Karta = karta_.get();
+        ovning_->Starta(this);
+        Skarm::Centrera(this);
+        this->show();
+        SattTitel();
+        this->activateWindow(); // keys go to the new screen, also without a window manager
+    }
+
     // The last question is answered: the clock stops, the game enters the
     // record of mistakes and the result goes to the top-ten list (modal;
     // returns when it closes), except from a practice game; then the review
@@ -238,13 +232,6 @@ protected:
         VisaGenomgang();
     }
 
-    // Readies the screen for the exercise before its game starts; throws for
-    // one the screen cannot play.
-    virtual void Forbered(COvning&) {}
-    // Whether only a map that holds flags lends the exercise its areas.
-    virtual bool BaraFlaggkartor() const { return false; }
-    // The game has started and the screen shows.
-    virtual void Startad() {}
     // Starts the same exercise again, as the screen's restart does.
     virtual void Omstart() = 0;
     // Shows one question of the review where the screen can (null: the end
