@@ -3,9 +3,9 @@
 #include "data/Errors.h"
 #include "data/Gif.h"
 #include "platform/Image.h"
-#include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "platform/WidgetHelpers.h"
+#include "support/BoxRecorder.h"
 #include "support/TestFiles.h"
 #include "support/TestGif.h"
 
@@ -66,8 +66,8 @@ TEST(Helpers, BrokenPicturesAreReportedAndSharpOnesTakenAboveRatioOne) {
     WriteTestGif(dir.Path("2x/odd.gif"), {8, 5}, {2, 2, 4, 2});
     dir.Write("2x/bad.gif", "GIF89a\x08\x00");
 
-    QStringList boxes;
-    auto old = SetMessageBoxHook([&](TBoxKind, const QString& text) { boxes << text; });
+    TBoxRecorder recorder;
+    QStringList& boxes = recorder.texts;
     TImage image;
     const QImage before = DecodeGif(dir.Path("pic.gif"));
     image.SetPicture(before);
@@ -97,6 +97,5 @@ TEST(Helpers, BrokenPicturesAreReportedAndSharpOnesTakenAboveRatioOne) {
         LoadPicture(&other, name(fallback), 2.0);
         EXPECT_EQ(shown(other), plain) << fallback;
     }
-    SetMessageBoxHook(old);
     EXPECT_EQ(boxes, QStringList());
 }

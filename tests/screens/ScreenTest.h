@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "support/BoxRecorder.h"
 #include "support/TestScreens.h"
 
 #include <QDir>
@@ -20,13 +20,11 @@ protected:
         oldFolder = QDir::currentPath();
         QDir::setCurrent(dir.Path(""));
         ShowTimer = true;
-        oldBox = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
         oldShell = SetShellHook([this](const QString& target) { opened << target; });
     }
 
     void TearDown() override {
         SetShellHook(oldShell);
-        SetMessageBoxHook(oldBox);
         QDir::setCurrent(oldFolder);
         EngineTest::TearDown();
     }
@@ -50,9 +48,10 @@ protected:
     using TopList = decltype(topList);
 
     QString oldFolder;
-    TMessageBoxHook oldBox;
     TShellHook oldShell;
-    QStringList boxes, opened;
+    TBoxRecorder recorder;
+    QStringList& boxes = recorder.texts;
+    QStringList opened;
     std::shared_ptr<Kind> ex;
     std::unique_ptr<Screen> screen;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/MessageBox.h"
+#include "support/BoxRecorder.h"
 #include "support/TestFiles.h"
 
 #include <QSettings>
@@ -14,9 +14,7 @@ class OwnSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.Path("config"));
-        old = SetMessageBoxHook([this](TBoxKind, const QString& text) { boxes << text; });
     }
-    void TearDown() override { SetMessageBoxHook(old); }
 
     // The organisation's native user store, as the program opens it.
     static void Store(const QString& key, const QString& value) {
@@ -25,6 +23,6 @@ protected:
     static QString Stored(const QString& key) { return QSettings("Globina").value(key).toString(); }
 
     TestDir dir;
-    QStringList boxes;
-    TMessageBoxHook old;
+    TBoxRecorder recorder;
+    QStringList& boxes = recorder.texts;
 };
