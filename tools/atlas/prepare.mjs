@@ -240,7 +240,8 @@ function closeUpMap(m) {
     if (u.inset) insetBoxes.push({ key, ring: insetBox(kept.map((k) => pieces[k].outer)) });
   }
   giveWayToInsets(areas, insetBoxes.map((b) => b.ring));
-  // Each inset's frame belongs to the subdivision it holds.
+  // Each inset's frame belongs to the subdivision it holds, as its last record
+  // (rank 100, after the pieces and the parts that gave way, rank 99).
   for (const { key, ring } of insetBoxes) areas.push({ key, k: 100, outer: insetFrame(ring), holes: [], home: false, frame: true });
   // A lake that reaches into the frame is drawn whole (beyond the frame it
   // lies on the sea).
