@@ -26,7 +26,7 @@ public:
 
     // Reads the file, places the score (-1: no new result, only the list) in
     // the list of ExerciseNo and fills the grid. Call before showing. Raises
-    // the range error for an ExerciseNo outside 1..90.
+    // the range error for an ExerciseNo outside 1..200.
     void EnterResult(const QString& fileName, int32_t score);
 
     QLabel* lblOvningsNamn;
