@@ -16,7 +16,6 @@ namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGreen(0, 128, 0);
-const QColor kSilver(192, 192, 192);
 const QColor kLightYellow(255, 255, 128);
 const QColor kPaleYellow(255, 255, 160);
 const QColor kYellow(255, 255, 0);

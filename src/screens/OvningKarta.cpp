@@ -27,7 +27,6 @@ using namespace Skarm;
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
 const QColor kNavy(0, 0, 128);
 const QColor kLjusgra(230, 230, 230);
 
