@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -161,6 +163,29 @@ TEST_F(ScoreFile, AWritableFileInAFolderThatTakesNoNewFileIsRewrittenInPlace) {
         },
         ::testing::ExitedWithCode(0), "");
     QFile::setPermissions(folder, all);
+}
+
+// A disk that fills while the table is written (here a limit on the size of
+// files): the save is reported and the old file stays as it was.
+TEST_F(ScoreFile, ASaveThatFailsAfterOpeningIsReportedAndKeepsTheOldFile) {
+    const QByteArray old = "1\r\n1\r\nOLD\r\n5\r\n";
+    dir.Write("scores.hgh", old);
+    table(1, 1) = {MakeScore(100, 10), QStringLiteral("NEW")};
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit small;
+            small.rlim_cur = small.rlim_max = 1000;
+            setrlimit(RLIMIT_FSIZE, &small);
+            try {
+                SaveScores(table, path);
+            } catch (const EInOutError&) {
+                std::_Exit(ReadAll(path) == old ? 0 : 1);
+            }
+            std::_Exit(2);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ScoreFile, WholeCopiesLeftByAnInterruptedSaveGoAfterTheNextSave) {
