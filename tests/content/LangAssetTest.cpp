@@ -59,7 +59,8 @@ std::vector<int> NamedTexts() {
                            Sources,
                            PublicDomain,
                            Copyright,
-                           HelpLine};
+                           HelpLine,
+                           WholeMap};
     for (int n = FirstPart; n <= LastPart; ++n)
         named.push_back(n);
     // The kinds of exercise and the About box's sources run up to the next named text.
