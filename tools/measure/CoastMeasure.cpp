@@ -406,6 +406,7 @@ std::unique_ptr<CKarta> LoadMap(const QString& folder, int map) {
     k->Landareor = std::make_unique<CAreor>();
     k->Vattenareor = std::make_unique<CAreor>();
     k->Landareor->LasAreor(folder + QLatin1Char('/') + AreaFil(map));
+    k->Landareor->LasDetaljer(folder + QLatin1Char('/') + DetaljFil(map));
     k->Vattenareor->LasAreor(folder + QLatin1Char('/') + VattenFil(map));
     k->LasHav(folder + QLatin1Char('/') + HavFil(map));
     return k;

@@ -55,5 +55,5 @@ TMapFigures MeasureView(CKarta& karta, const TReference& reference, const TRefer
 QString Describe(const TMapFigures& f);
 
 // The map of a number as the map screen loads it from a folder of data files:
-// its land areas, its lakes and its sea points.
+// its land areas with their finer outlines, its lakes and its sea points.
 std::unique_ptr<CKarta> LoadMap(const QString& folder, int map);
