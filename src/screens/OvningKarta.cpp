@@ -306,6 +306,7 @@ TfrmOvningKarta::~TfrmOvningKarta() {
 void TfrmOvningKarta::NyVisning() {
     handFyllt_ = false;
     ApplyLanguageTexts(this);
+    cmdHem->setToolTip(LangText(TextNo::WholeMap));
     panPanel->SetColor(LightColor);
     panTop->SetColor(LightColor);
 }
