@@ -67,6 +67,46 @@ void AreaRedraw(benchmark::State& state) {
 }
 BENCHMARK(AreaRedraw)->Unit(benchmark::kMillisecond);
 
+// (a') The same redraw with a finer level of every outline (each edge cut
+// into `range(0)` pieces: 400 points become 400 * range(0)), at the own view
+// and zoomed in 8 times about the middle, where the finer level is drawn
+// and most areas lie outside the picture.
+void AreaRedrawFine(benchmark::State& state) {
+    TBenchMap m(10, 6, 400);
+    const int pieces = static_cast<int>(state.range(0));
+    CAreor& areor = *m.k.Landareor;
+    for (int i = 1; i <= areor.Antal; ++i) {
+        CArea& a = areor.Area(i);
+        TFinKontur fin;
+        auto& ring = fin.Ringar.emplace_back();
+        for (int p = 1; p <= a.Antal; ++p) {
+            const TLatLon from = a.Punkter[p], to = a.Punkter[p % a.Antal + 1];
+            for (int t = 0; t < pieces; ++t)
+                ring.push_back({from.Lat + (to.Lat - from.Lat) * t / pieces,
+                                from.Lon + (to.Lon - from.Lon) * t / pieces});
+        }
+        fin.Nord = static_cast<float>(a.Nord), fin.Syd = static_cast<float>(a.Syd);
+        fin.Ost = static_cast<float>(a.Ost), fin.Vast = static_cast<float>(a.Vast);
+        a.Finare = {std::move(fin)};
+    }
+    areor.Toleranser = {1e9, 0}; // the finer level at every view
+    if (state.range(1) > 1) {
+        const float mitt = (m.k.VyNord + m.k.VySyd) / 2, halv = (m.k.VyNord - m.k.VySyd) / 16;
+        m.k.VyNord = mitt + halv, m.k.VySyd = mitt - halv;
+        m.k.BeraknaSkala();
+    }
+    for (auto _ : state) {
+        m.k.Sjofarg = QColor(0, 0, 128);
+        m.k.RitaAreaovning(1);
+        benchmark::DoNotOptimize(m.image.Picture().constBits());
+    }
+    state.counters["points"] = 400.0 * pieces * areor.Antal;
+}
+BENCHMARK(AreaRedrawFine)
+    ->ArgsProduct({{1, 10, 50}, {1, 8}})
+    ->ArgNames({"pieces", "zoom"})
+    ->Unit(benchmark::kMillisecond);
+
 // (b) The area under a click: the point-in-outline test over every taking
 // part area, the smallest northern bound winning. 200 areas of 500 points.
 void AreaUnderClick(benchmark::State& state) {

@@ -19,18 +19,17 @@ int main(int argc, char* argv[]) {
 
     // The one owner of the players, for the whole run.
     TAudio audio;
-    auto* menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm, &audio);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->SetUtforskare(StartaUtforskning);
-    frmHuvudmeny = menu;
+    auto* frmHuvudmeny = new TfrmHuvudmeny(nullptr, StartaOvningsskarm, &audio);
+    frmHuvudmeny->setAttribute(Qt::WA_DeleteOnClose);
+    frmHuvudmeny->SetUtforskare(StartaUtforskning);
     // Closing the main menu ends the program, whatever else is open.
-    QObject::connect(menu, &QObject::destroyed, &app, &QApplication::quit);
+    QObject::connect(frmHuvudmeny, &QObject::destroyed, &app, &QApplication::quit);
 
-    frmAbout = new TfrmAbout(menu, &audio); // hidden until the menu shows it
-    frmAbout->SetLanguageChanged([menu] { menu->FormShow(); });
+    frmAbout = new TfrmAbout(frmHuvudmeny, &audio); // hidden until the menu shows it
+    frmAbout->SetLanguageChanged([frmHuvudmeny] { frmHuvudmeny->FormShow(); });
     QObject::connect(frmAbout, &QObject::destroyed, [] { frmAbout = nullptr; });
 
     QApplication::restoreOverrideCursor();
-    menu->show();
+    frmHuvudmeny->show();
     return QApplication::exec();
 }

@@ -15,6 +15,8 @@ extern QColor LightColor; // light background of bars, panels and grids
 extern QColor FrameColor; // dark frames, cards and panels
 extern QColor RedColor;   // a wrong answer, a place label answered late
 extern QColor GreenColor; // the right answer
+// Silver, 0xC0C0C0: the screens' grey, the answered flag and place, the graticule.
+inline const QColor kSilver(192, 192, 192);
 
 // Sets the four colours from the primary screen's colour depth.
 void ChooseColorScheme();

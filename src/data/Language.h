@@ -70,6 +70,7 @@ constexpr int FirstSourceGave = 66; // what each source of the shipped data gave
 constexpr int PublicDomain = 72;
 constexpr int Copyright = 73;
 constexpr int HelpLine = 74;
+constexpr int WholeMap = 75; // the tooltip of the map's house button
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.

@@ -13,8 +13,6 @@ TKartformular* Kartformular(TOvningsformular* f) {
     return dynamic_cast<TKartformular*>(f);
 }
 
-const QColor kSilver(192, 192, 192);
-
 } // namespace
 
 QString OrtNyckel(const COrt& ort) {

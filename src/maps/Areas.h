@@ -57,6 +57,34 @@ struct TAreaRecord : TAreaUppgifter {
     bool operator==(const TAreaRecord&) const = default;
 };
 
+// An area's outline at one level of detail: the record's own ring, or the
+// rings of a finer level (its islands are rings of their own), with bounds.
+struct TKontur {
+    const std::vector<std::vector<TLatLon>>* Ringar = nullptr; // null: the record's
+    const TLatLon* Punkter = nullptr;                          // the record's points
+    int Antal = 0;
+    double Nord = 0, Syd = 0, Ost = 0, Vast = 0;
+
+    // Even-odd over all the rings, so a point is in the area when it lies in
+    // one of its islands.
+    bool Haller(float lat, float lon) const;
+    // Calls f(points, count) for each ring.
+    template <class F> void VarjeRing(F f) const {
+        if (!Ringar)
+            f(Punkter, Antal);
+        else
+            for (const auto& r : *Ringar)
+                f(r.data(), static_cast<int>(r.size()));
+    }
+};
+
+// An area's rings at one finer level, with their bounds; none: the coarser
+// outline stands at that level.
+struct TFinKontur {
+    std::vector<std::vector<TLatLon>> Ringar;
+    double Nord = 0, Syd = 0, Ost = 0, Vast = 0;
+};
+
 // One outlined region of a map: a country, a region or a body of water.
 class CArea : public TAreaUppgifter {
 public:
@@ -73,6 +101,12 @@ public:
     int32_t Forsok = 0;
     int32_t Antal = 0;
     TPunkter Punkter{}; // points 1..Antal
+    // Finer outlines from the map's detail file, level 1 first; an empty one
+    // keeps the coarser outline at that level.
+    std::vector<TFinKontur> Finare;
+
+    // The outline drawn and judged at a level: the finest there or coarser.
+    TKontur Kontur(int niva) const;
 };
 
 // The areas of one area file, in file order (1..Antal), owned.
@@ -92,15 +126,16 @@ public:
     // The last area whose Nyckel (not group key) equals the key, or null.
     CArea* Hitta(const QString& key) const;
 
-    // Of the areas that pass the filter and whose outline holds the point,
+    // Of the areas that pass the filter and whose outline at Niva holds the point,
     // the one with the smallest northern bound: an enclave wins over the area
     // round it. Null when none does.
     template <class Filter> CArea* Under(float lat, float lon, Filter passes) const {
         CArea* best = nullptr;
         for (int i = 1; i <= Antal; ++i) {
             CArea& a = *Areor[i];
-            if (passes(a) && (!best || a.Nord < best->Nord) &&
-                PunktIYta(lat, lon, a.Punkter, a.Antal))
+            if (!passes(a) || (best && a.Nord >= best->Nord))
+                continue;
+            if (a.Kontur(Niva).Haller(lat, lon))
                 best = &a;
         }
         return best;
@@ -111,6 +146,39 @@ public:
     // Appends an area built in memory (generators, tests). ERangeError when full.
     CArea& Lagg(std::unique_ptr<CArea> area);
 
+    // Reads the finer outlines of the areas from a detail file (DetaljFil)
+    // written for this area file. A missing or damaged file, or one written
+    // for other records, leaves the areas with their own outlines only and
+    // returns false: the map plays on them.
+    bool LasDetaljer(const QString& fileName);
+    // The coarsest level whose outlines lie within a pixel of the source at
+    // a view of that many degrees of latitude per pixel (0: the records').
+    int NivaFor(double gradPerPixel) const;
+
     std::array<std::unique_ptr<CArea>, kMaxAreor + 1> Areor; // slot 0 unused
     int32_t Antal = 0;
+    // Each level's greatest distance from the source in degrees: the
+    // records' outlines first, then the finer levels; empty without detail.
+    std::vector<double> Toleranser;
+    // The level the map was last drawn at: a click is judged on what it shows.
+    int Niva = 0;
+};
+
+// The finer outlines of an area file, as the atlas tool writes them and
+// LasDetaljer reads them: per level its tolerance and, for each record of
+// the area file in order, its rings at that level (none: the coarser ones).
+struct TDetaljer {
+    using TRingar = std::vector<std::vector<TPointRecord>>;
+    double BasTolerans = 0; // the records' own outlines
+    struct TNiva {
+        double Tolerans = 0;
+        std::vector<TRingar> Poster;
+        bool operator==(const TNiva&) const = default;
+    };
+    std::vector<TNiva> Nivaer;
+
+    // Reading refuses anything but a whole, consistent file with EInOutError.
+    static TDetaljer Read(TByteFile& f);
+    void Write(TByteWriter& w) const;
+    bool operator==(const TDetaljer&) const = default;
 };

@@ -110,6 +110,12 @@ float CKarta::SynligHalvbredd() const {
     return result;
 }
 
+int CKarta::Detaljniva() const {
+    if (!Landareor || H() < 1 || VyNord == VySyd)
+        return 0;
+    return Landareor->NivaFor(std::fabs(static_cast<double>(VyNord) - VySyd) / H());
+}
+
 void CKarta::AnpassaVy() {
     float north = -10000, south = 10000, east = -10000, west = 10000;
     if (Landareor) {

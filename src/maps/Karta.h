@@ -53,6 +53,9 @@ public:
     // Distance in pixels between a point and a place on the picture.
     int32_t Avstand(float lat, float lon, const COrt& ort) const;
     float SynligHalvbredd() const;
+    // The level of detail of the land outlines at the present view: the
+    // coarsest whose outlines lie within a pixel of the source.
+    int Detaljniva() const;
 
     // The picture's size in its own pixels, which the projection works in.
     int W() const;

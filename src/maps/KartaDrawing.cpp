@@ -16,7 +16,6 @@ namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGreen(0, 128, 0);
-const QColor kSilver(192, 192, 192);
 const QColor kLightYellow(255, 255, 128);
 const QColor kPaleYellow(255, 255, 160);
 const QColor kYellow(255, 255, 0);
@@ -57,12 +56,14 @@ void CKarta::Handelser() {
 }
 
 bool CKarta::ArSynlig(const CArea& area) const {
-    if (area.Nord < VySyd || area.Syd > VyNord)
+    // A finer outline may reach a little past the record's bounds.
+    const TKontur k = area.Kontur(Landareor ? Landareor->Niva : 0);
+    if (k.Nord < VySyd || k.Syd > VyNord)
         return false;
-    const float nord = static_cast<float>(area.Nord);
-    if (XKoord(nord, static_cast<float>(area.Ost)) < -100)
+    const float nord = static_cast<float>(k.Nord);
+    if (XKoord(nord, static_cast<float>(k.Ost)) < -100)
         return false;
-    if (XKoord(nord, static_cast<float>(area.Vast)) > W() + 100)
+    if (XKoord(nord, static_cast<float>(k.Vast)) > W() + 100)
         return false;
     return true;
 }
@@ -88,19 +89,23 @@ void CKarta::RitaGranser(int bredd) {
             const CArea& a = *Landareor->Areor[i];
             if (a.Antal < 1 || !ArSynlig(a))
                 continue;
-            const QPoint first = Punkt(a.Punkter[1]);
-            c.MoveTo(first.x(), first.y());
-            QPoint prev = first;
-            for (int k = 1; k <= a.Antal; ++k) {
-                const QPoint q = Punkt(a.Punkter[k]);
-                if (q != prev) {
-                    c.LineTo(q.x(), q.y());
-                    c.SetPixel(q.x(), q.y(), kBlack);
-                    c.SetPixel(prev.x(), prev.y(), kBlack);
+            a.Kontur(Landareor->Niva).VarjeRing([&](const TLatLon* punkter, int antal) {
+                if (antal < 1)
+                    return;
+                const QPoint first = Punkt(punkter[0]);
+                c.MoveTo(first.x(), first.y());
+                QPoint prev = first;
+                for (int k = 0; k < antal; ++k) {
+                    const QPoint q = Punkt(punkter[k]);
+                    if (q != prev) {
+                        c.LineTo(q.x(), q.y());
+                        c.SetPixel(q.x(), q.y(), kBlack);
+                        c.SetPixel(prev.x(), prev.y(), kBlack);
+                    }
+                    prev = q;
                 }
-                prev = q;
-            }
-            c.LineTo(first.x(), first.y());
+                c.LineTo(first.x(), first.y());
+            });
         }
     }
     c.SetPenMode(TPenMode::Copy);
@@ -163,9 +168,8 @@ bool CKarta::PixelPaLand(const QPoint& p) const {
         return false;
     const float lat = LatVid(p.y()), lon = LonVid(p.y(), p.x());
     for (int i = 1; i <= Landareor->Antal; ++i) {
-        const CArea& a = *Landareor->Areor[i];
-        if (lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast &&
-            PunktIYta(lat, lon, a.Punkter, a.Antal))
+        const TKontur k = Landareor->Areor[i]->Kontur(Landareor->Niva);
+        if (lat <= k.Nord && lat >= k.Syd && lon <= k.Ost && lon >= k.Vast && k.Haller(lat, lon))
             return true;
     }
     return false;
@@ -190,8 +194,9 @@ const CArea* CKarta::AreaVid(const CAreor* areor, const QPoint& p) const {
     if (!areor)
         return nullptr;
     const float lat = LatVid(p.y()), lon = LonVid(p.y(), p.x());
-    return areor->Under(lat, lon, [lat, lon](const CArea& a) {
-        return lat <= a.Nord && lat >= a.Syd && lon <= a.Ost && lon >= a.Vast;
+    return areor->Under(lat, lon, [lat, lon, niva = areor->Niva](const CArea& a) {
+        const TKontur k = a.Kontur(niva);
+        return lat <= k.Nord && lat >= k.Syd && lon <= k.Ost && lon >= k.Vast;
     });
 }
 
@@ -217,7 +222,7 @@ void CKarta::FyllAvskuretHav() {
             continue;
         for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
             const QPoint p = Punkt(s);
-            if (PunktIYta(LatVid(p.y()), LonVid(p.y(), p.x()), a.Punkter, a.Antal))
+            if (a.Kontur(Landareor->Niva).Haller(LatVid(p.y()), LonVid(p.y(), p.x())))
                 fro.push_back(p);
         }
     }
@@ -278,9 +283,9 @@ void CKarta::FyllArea(const CArea& area, const QColor& farg) {
         if (bredd < 3 && hojd < 3)
             return;
     }
+    const TKontur kontur = area.Kontur(Landareor ? Landareor->Niva : 0);
     const auto egen = [&](const QPoint& p) {
-        return area.Antal < 3 ||
-               PunktIYta(LatVid(p.y()), LonVid(p.y(), p.x()), area.Punkter, area.Antal);
+        return area.Antal < 3 || kontur.Haller(LatVid(p.y()), LonVid(p.y(), p.x()));
     };
     const auto fyll = [&](const QPoint& p) {
         if (!egen(p))
@@ -399,6 +404,9 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
 }
 
 void CKarta::RitaGrund(int linjebredd) {
+    // Every step after, and the clicks on what it draws, use this level.
+    if (Landareor)
+        Landareor->Niva = Detaljniva();
     Rensa(); // and no rings before the fills
     Handelser();
     RitaGranser(linjebredd);

@@ -38,6 +38,10 @@ QString AreaFil(int nummer) {
     return QStringLiteral("AREA") + QString::number(nummer) + QStringLiteral(".crp");
 }
 
+QString DetaljFil(int nummer) {
+    return QStringLiteral("Detalj") + QString::number(nummer) + QStringLiteral(".crp");
+}
+
 QString HavFil(int nummer) {
     return QStringLiteral("Hav") + QString::number(nummer) + QStringLiteral(".crp");
 }

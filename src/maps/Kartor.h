@@ -20,6 +20,9 @@ struct TKartinfo {
 const TKartinfo& Kartinfo(int nummer);
 bool ArKarta(int nummer);
 QString AreaFil(int nummer);
+// The finer outlines of AREA<n>.crp's records, beside it; a reader that does
+// not know the file plays on the records' own outlines.
+QString DetaljFil(int nummer);
 QString HavFil(int nummer);
 QString VattenFil(int nummer);
 // The place file of that number, which an exercise names (Ortfil), not a map.

@@ -27,11 +27,13 @@ float Interpolera(float v, float a, float b, float c, float d) {
 }
 
 bool PunktIYta(float lat, float lon, const TPunkter& punkter, int n) {
-    if (n > kMaxPunkter)
-        n = kMaxPunkter;
+    return PunktIRing(lat, lon, punkter.data() + 1, n > kMaxPunkter ? kMaxPunkter : n);
+}
+
+bool PunktIRing(float lat, float lon, const TLatLon* punkter, int n) {
     bool inside = false;
-    int j = n;
-    for (int i = 1; i <= n; ++i) {
+    int j = n - 1;
+    for (int i = 0; i < n; ++i) {
         const float latI = punkter[i].Lat;
         const float latJ = punkter[j].Lat;
         // (latI <= lat < latJ) or (latJ <= lat < latI), without branches.

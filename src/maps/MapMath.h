@@ -33,3 +33,5 @@ inline float Min(float a, float b) {
 // Even-odd test with a ray cast towards growing longitude over points 1..n.
 // An edge counts when lat lies in the half-open latitude range of its ends.
 bool PunktIYta(float lat, float lon, const TPunkter& punkter, int n);
+// The same over points 0..n-1 of any length (the finer outlines).
+bool PunktIRing(float lat, float lon, const TLatLon* punkter, int n);

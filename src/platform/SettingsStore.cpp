@@ -10,8 +10,16 @@ TSettingsStore::TSettingsStore()
 
 TSettingsStore::~TSettingsStore() = default;
 
-std::optional<int> TSettingsStore::ReadNumber(const QString& group, const QString& name) const {
-    const QVariant value = settings_->value(group + QLatin1Char('/') + name);
+namespace {
+
+QString Key(const TSetting& s) {
+    return QString::fromLatin1(s.Group) + QLatin1Char('/') + QString::fromLatin1(s.Name);
+}
+
+} // namespace
+
+std::optional<int> TSettingsStore::ReadNumber(const TSetting& setting) const {
+    const QVariant value = settings_->value(Key(setting));
     if (!value.isValid())
         return std::nullopt;
     bool ok = false;
@@ -21,8 +29,8 @@ std::optional<int> TSettingsStore::ReadNumber(const QString& group, const QStrin
     return n;
 }
 
-void TSettingsStore::WriteText(const QString& group, const QString& name, const QString& value) {
-    settings_->setValue(group + QLatin1Char('/') + name, value);
+void TSettingsStore::WriteText(const TSetting& setting, const QString& value) {
+    settings_->setValue(Key(setting), value);
     settings_->sync();
     if (settings_->status() != QSettings::NoError || !settings_->isWritable())
         throw EStoreError();

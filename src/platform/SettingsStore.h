@@ -7,17 +7,31 @@
 
 class QSettings;
 
-// The per-user settings store of the program ("Globina"), values kept as text
-// under groups such as "Options" and "Languages".
+// A setting's place in the store: its group and its name.
+struct TSetting {
+    const char* Group;
+    const char* Name;
+};
+
+// Every setting the program keeps; the menu reads them, the settings dialog
+// writes them.
+namespace Setting {
+inline constexpr TSetting Music{"Options", "Music"};     // 1 on, 0 off
+inline constexpr TSetting Sounds{"Options", "Sounds"};   // 1 on, 0 off
+inline constexpr TSetting Timer{"Options", "Timer"};     // 1 shows the clock
+inline constexpr TSetting Language{"Languages", "From"}; // the language's number, 1..8
+} // namespace Setting
+
+// The per-user settings store of the program ("Globina"), values kept as text.
 class TSettingsStore {
 public:
     TSettingsStore();
     ~TSettingsStore();
 
     // The value read as a whole number; nothing when missing or not a number.
-    std::optional<int> ReadNumber(const QString& group, const QString& name) const;
+    std::optional<int> ReadNumber(const TSetting& setting) const;
     // Writes a text value. Throws EStoreError when the store cannot be written.
-    void WriteText(const QString& group, const QString& name, const QString& value);
+    void WriteText(const TSetting& setting, const QString& value);
 
 private:
     std::unique_ptr<QSettings> settings_;

@@ -25,7 +25,7 @@ struct TFragaLogg {
 };
 
 struct TSpelLogg {
-    int32_t Ovning = 0; // exercise number, 1..90
+    int32_t Ovning = 0; // exercise number, 1..200
     QString Typ;        // the exercise kind's keyword from the catalogue
     QString Varldsdel;  // the exercise's part of the world
     bool Ovningsspel = false; // a practice game: never offered to the top ten or stored as a result

@@ -125,7 +125,10 @@ void RemoveLeftovers(const QString& fileName) {
             continue;
         const QByteArray bytes = f.readAll();
         f.close();
-        if (bytes.count("\r\n") != kScoreExercises * kScorePlaces * 4)
+        // A copy of a whole table: of 90 exercises from before, or of this
+        // program's (with what it kept, a multiple of four lines more).
+        const qsizetype lines = bytes.count("\r\n");
+        if (lines < kScoreExercisesFirst * kScorePlaces * 4 || lines % 4 != 0)
             continue;
         try {
             TScoreTable table;
@@ -183,6 +186,7 @@ const TScoreEntry& TScoreTable::operator()(int exercise, int place) const {
 void TScoreTable::Clear() {
     for (auto& list : entries_)
         list.fill(TScoreEntry{});
+    Kept.clear();
 }
 
 void ReadScores(TScoreTable& table, const QString& fileName) {
@@ -198,8 +202,11 @@ void ReadScores(TScoreTable& table, const QString& fileName) {
         reader.SkipToNextLine();
         const int32_t score = reader.ReadInteger();
         reader.SkipToNextLine();
-        if (exercise > kScoreExercises || place > kScorePlaces)
+        if (exercise > kScoreExercises || place > kScorePlaces) {
+            table.Kept += QByteArray::number(exercise) + "\r\n" + QByteArray::number(place) +
+                          "\r\n" + signature + "\r\n" + QByteArray::number(score) + "\r\n";
             continue;
+        }
         TScoreEntry& entry = table(exercise, place);
         entry.Score = score;
         entry.Signatur = Cp1252::Decode(signature.left(kMaxSignature));
@@ -225,6 +232,7 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
                     "\r\n";
         }
     }
+    text += table.Kept;
 
     // A folder that takes no temporary file still lets a writable file be
     // rewritten in place: the read-only check above has passed.

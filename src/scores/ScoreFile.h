@@ -8,8 +8,14 @@
 // The ten best results of every exercise, kept in "scores.hgh" (where it lies:
 // ScoreLocation.h): records of four CR LF lines (exercise, place, signature,
 // score).
+//
+// The table holds exercises 1..200. The first 900 records are always
+// exercises 1..90, so a reader that knows only those finds them where it
+// looks and skips the rest; a file of 90 exercises reads unchanged.
 
-constexpr int kScoreExercises = 90;
+constexpr int kScoreExercises = 200;
+// The exercises that files written before held, 900 records.
+constexpr int kScoreExercisesFirst = 90;
 constexpr int kScorePlaces = 10;
 constexpr int kMaxSignature = 50;
 // The seconds of a result without a recorded time.
@@ -35,29 +41,35 @@ struct TScoreEntry {
     QString Signatur; // at most kMaxSignature characters of Windows-1252
 };
 
-// Scores[1..90][1..10], indexed by exercise number and place (1 is the best).
+// Scores[1..200][1..10], indexed by exercise number and place (1 is the best).
 class TScoreTable {
 public:
-    // Range-checked: raises the range error outside 1..90 or 1..10.
+    // Range-checked: raises the range error outside 1..200 or 1..10.
     TScoreEntry& operator()(int exercise, int place);
     const TScoreEntry& operator()(int exercise, int place) const;
 
-    // Every score 0, every signature empty.
+    // Every score 0, every signature empty, nothing kept.
     void Clear();
+
+    // Records of exercises or places beyond the table's (a later program's),
+    // as read: saving writes them back after the table, so that they outlive
+    // a save by this program.
+    QByteArray Kept;
 
 private:
     std::array<std::array<TScoreEntry, kScorePlaces>, kScoreExercises> entries_{};
 };
 
 // Reads the file into the table over what it holds. Records may come in any
-// order; exercise numbers above 90 and places above 10 are skipped. A number
+// order; exercise numbers above 200 and places above 10 go to Kept. A number
 // that does not read, an exercise or place below 1 (range error) or a file
 // that ends inside a record stops the reading with an EGlobina; the places
 // read so far stay. The caller empties the table first and decides what a
 // missing file means.
 void ReadScores(TScoreTable& table, const QString& fileName);
 
-// Writes all 900 records (3600 CR LF lines), replacing the file as a whole:
+// Writes all 2000 records (8000 CR LF lines, exercise 1 to 200 and within each
+// place 1 to 10), then the kept records, replacing the file as a whole:
 // the records go to a temporary file in the same folder that is renamed over
 // the old one, so a failure leaves the old file intact. A file that is
 // read-only is not replaced; a writable file in a folder that takes no new
@@ -76,5 +88,5 @@ QString SetAsideDamaged(const QString& fileName, bool* isNew = nullptr);
 // rating is at most v, the lower places moved down and the last one dropped.
 // Returns the place taken (1..10), or 0 when the score does not enter the list
 // and nothing changed. The new place keeps the signature it had; the caller
-// sets it. Raises the range error for an exercise outside 1..90.
+// sets it. Raises the range error for an exercise outside 1..200.
 int PlaceScore(TScoreTable& table, int exercise, int32_t score);

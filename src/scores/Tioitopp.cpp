@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -33,6 +34,8 @@ namespace {
 
 constexpr int kRowHeight = 20;
 constexpr int kColumnWidths[] = {30, 190, 50, 50};
+constexpr int kStaleLockMs = 10000;
+constexpr int kLockWaitMs = 3000;
 
 } // namespace
 
@@ -109,12 +112,11 @@ void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
 
     Scores.Clear();
     FileName = fileName;
-    readFailed_ = false;
     NewRank = 0;
+    newScore_ = score;
 
-    // Without a copy of a damaged file the file is left alone.
     if (QFileInfo::exists(fileName))
-        readFailed_ = !ReadScoresSettingDamageAside(this, Scores, fileName);
+        ReadScoresSettingDamageAside(this, Scores, fileName);
 
     const int rank = PlaceScore(Scores, ExerciseNo, score);
     if (rank > 0) {
@@ -156,24 +158,54 @@ void TfrmTioitopp::TakeSignature() {
 void TfrmTioitopp::cmdOKClick() {
     if (!txtNySignatur->isHidden())
         TakeSignature();
-    if (readFailed_) {
+    SaveUnderLock();
+    accept();
+}
+
+void TfrmTioitopp::SaveUnderLock() {
+    const auto cannotWrite = [this](const QString& why) {
+        ShowMessageBox(this, TBoxKind::Information,
+                       QStringLiteral("Could not write to the highscore file. The following "
+                                      "error occurred: ") +
+                           why);
+    };
+    // The player's data folder does not exist before the first save.
+    QDir().mkpath(QFileInfo(FileName).absolutePath());
+    // A save takes milliseconds, so a lock older than a few seconds was left
+    // by a program that died; one of a process gone on this machine is stale
+    // at once.
+    QLockFile lock(FileName + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLockMs);
+    // A folder that takes no lock file takes no save either: the save says why.
+    if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        cannotWrite(QStringLiteral("another program holds it locked"));
+        return;
+    }
+
+    TScoreTable now;
+    // Without a copy of a damaged file the file is left alone, so that its
+    // unread records are not lost.
+    if (QFileInfo::exists(FileName) && !ReadScoresSettingDamageAside(this, now, FileName)) {
         if (NewRank > 0)
             ShowMessageBox(this, TBoxKind::Information,
                            QStringLiteral("The new result was not saved, because the highscore "
                                           "file could not be read."));
-    } else {
-        try {
-            // The player's data folder does not exist before the first save.
-            QDir().mkpath(QFileInfo(FileName).absolutePath());
-            SaveScores(Scores, FileName);
-        } catch (const EGlobina& e) {
-            ShowMessageBox(this, TBoxKind::Information,
-                           QStringLiteral("Could not write to the highscore file. The following "
-                                          "error occurred: ") +
-                               e.Message());
-        }
+        return;
     }
-    accept();
+    if (NewRank > 0) {
+        const QString signature = Scores(ExerciseNo, NewRank).Signatur;
+        NewRank = PlaceScore(now, ExerciseNo, newScore_);
+        if (NewRank > 0)
+            now(ExerciseNo, NewRank).Signatur = signature;
+    }
+    try {
+        SaveScores(now, FileName);
+    } catch (const EGlobina& e) {
+        cannotWrite(e.Message());
+        return;
+    }
+    Scores = now;
+    FillGrid();
 }
 
 void TfrmTioitopp::showEvent(QShowEvent* event) {

@@ -18,7 +18,10 @@ class TImage;
 // The top-ten screen: the ten best results of one exercise and, when a new
 // result enters the list, the edit box in which the player signs it. OK (or
 // Enter) writes the whole highscore file back; the title-bar close keeps the
-// file as it was.
+// file as it was. Two windows of the program may share the file (a program
+// folder on a school's network drive): OK takes a lock beside the file, reads
+// it again and places the result in the list as it stands then, so that a
+// result signed in the other window meanwhile stays.
 class TfrmTioitopp : public QDialog {
     Q_OBJECT
 public:
@@ -26,7 +29,7 @@ public:
 
     // Reads the file, places the score (-1: no new result, only the list) in
     // the list of ExerciseNo and fills the grid. Call before showing. Raises
-    // the range error for an ExerciseNo outside 1..90.
+    // the range error for an ExerciseNo outside 1..200.
     void EnterResult(const QString& fileName, int32_t score);
 
     QLabel* lblOvningsNamn;
@@ -50,11 +53,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // A table read only in part is written back only once the damaged file
-    // has been copied aside, so that the unread records are not lost.
-    bool readFailed_ = false;
+    int32_t newScore_ = -1;
 
     void FillGrid();
+    void SaveUnderLock();
     void TakeSignature();
     void cmdOKClick();
 };

@@ -28,7 +28,7 @@ public:
     // Reads the highscore file (a missing one is an empty table) and fills the
     // list. A damaged file is copied aside and reported as the top-ten screen
     // does, and the list shows what was read before the damage. Throws the
-    // range error for an exercise number outside 1..90; the caller reports it
+    // range error for an exercise number outside 1..200; the caller reports it
     // and does not show the list.
     void LoadScores(const QString& fileName, const std::vector<TTopplistaRad>& ovningar);
 

@@ -21,7 +21,6 @@ using namespace Skarm;
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
 const QColor kLime(0, 255, 0);
 
 int Avrunda(double v) {

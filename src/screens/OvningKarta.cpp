@@ -27,7 +27,6 @@ using namespace Skarm;
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
 const QColor kNavy(0, 0, 128);
 const QColor kLjusgra(230, 230, 230);
 
@@ -206,6 +205,9 @@ void TfrmOvningKarta::LaddaKarta() {
         return; // places only
     karta_->Vattenareor->LasAreor(VattenFil(nr));
     karta_->Landareor->LasAreor(AreaFil(nr));
+    // Finer outlines for the closer views, where the map has them; without
+    // them (or with a damaged file) every view plays on the records' own.
+    karta_->Landareor->LasDetaljer(DetaljFil(nr));
     karta_->LasHav(HavFil(nr));
     karta_->Gradnat = nr == 1; // the graticule belongs to the world map alone
 }

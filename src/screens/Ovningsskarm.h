@@ -246,7 +246,7 @@ protected:
     // practice after it in a practice game.
     void SattTitel() {
         const int tag = Tag(this);
-        QString titel = tag != 0 ? LangText(tag) : QStringLiteral("Globina");
+        QString titel = tag != kNoText ? LangText(tag) : QStringLiteral("Globina");
         if (ovning_ && ovning_->Ovningsspel())
             titel += QStringLiteral(" \u2013 ") + LangText(TextNo::Practice);
         this->setWindowTitle(titel);

@@ -45,14 +45,6 @@ QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* own
     return StartaSkarm(ovning, owner, lagra);
 }
 
-QWidget* StartaOvningsspel(const std::shared_ptr<COvning>& ovning, const QStringList& objekt,
-                           QWidget* owner, const std::function<void(QWidget*)>& lagra) {
-    if (objekt.isEmpty())
-        return nullptr;
-    ovning->Ovningsobjekt = objekt;
-    return StartaSkarm(ovning, owner, lagra);
-}
-
 QWidget* StartaUtforskning(const std::shared_ptr<COvning>& ovning, QWidget* owner,
                            const std::function<void(QWidget*)>& lagra) {
     return Starta<TfrmOvningKarta>(ovning, owner, lagra, &TfrmOvningKarta::StartaUtforska);

@@ -16,15 +16,7 @@ class QWidget;
 QWidget* StartaOvningsskarm(const std::shared_ptr<COvning>& ovning, QWidget* owner,
                             const std::function<void(QWidget*)>& lagra = {});
 
-// As StartaOvningsskarm, but a practice game that asks only the given items
-// (keys as the game log names them: catalogue items, or for a place
-// exercise the places' keys) in a new random order; it is never offered to
-// the top ten and its title says that it is practice. With no items there is
-// nothing to practise: no screen is made and the result is null.
 // The map screen in study mode for a map exercise (area or place); see
 // TfrmOvningKarta::StartaUtforska. Otherwise as StartaOvningsskarm.
 QWidget* StartaUtforskning(const std::shared_ptr<COvning>& ovning, QWidget* owner,
                            const std::function<void(QWidget*)>& lagra = {});
-
-QWidget* StartaOvningsspel(const std::shared_ptr<COvning>& ovning, const QStringList& objekt,
-                           QWidget* owner, const std::function<void(QWidget*)>& lagra = {});

@@ -214,17 +214,16 @@ void TfrmAbout::Ok() {
         }
         ShowTimer = chkShowTimer->isChecked();
         auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-        store.WriteText(QStringLiteral("Options"), QStringLiteral("Music"), flag(music));
-        store.WriteText(QStringLiteral("Options"), QStringLiteral("Sounds"), flag(sounds));
-        store.WriteText(QStringLiteral("Options"), QStringLiteral("Timer"), flag(ShowTimer));
+        store.WriteText(Setting::Music, flag(music));
+        store.WriteText(Setting::Sounds, flag(sounds));
+        store.WriteText(Setting::Timer, flag(ShowTimer));
         int n = 0;
         for (int i = 1; i <= kLanguageCount; ++i)
             if (LanguageNames[i] == cboLanguage->currentText())
                 n = i;
         if (n != 0 && n != LanguageIndex) {
             LanguageIndex = n;
-            store.WriteText(QStringLiteral("Languages"), QStringLiteral("From"),
-                            QString::number(n));
+            store.WriteText(Setting::Language, QString::number(n));
             if (languageChanged_)
                 languageChanged_();
         }

@@ -39,8 +39,6 @@
 #include <QShowEvent>
 #include <QTimer>
 
-TfrmHuvudmeny* frmHuvudmeny = nullptr;
-
 namespace {
 
 const QColor kHav(0, 0, 128);
@@ -139,7 +137,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
 
     // Explore shares the start's place, so that it is seen beside it.
     cmdStarta = MakeButton(panPanel, TextNo::Start, 184, 411, 110, 28);
-    cmdUtforska = MakeButton(panPanel, 56, 296, 411, 81, 28);
+    cmdUtforska = MakeButton(panPanel, TextNo::Explore, 296, 411, 81, 28);
     cmdTioitopp = MakeButton(panPanel, TextNo::HighScores, 380, 411, 191, 28);
     Shape2 = new TShape(panPanel, TShape::Kind::Ellipse);
     Shape2->setGeometry(372, 439, 11, 17);
@@ -147,7 +145,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cmdHjalp = MakeButton(panPanel, TextNo::Help, 184, 460, 193, 28);
     cmdOm = MakeButton(panPanel, TextNo::Options, 380, 460, 191, 28, 12);
     cmdOm->setToolTip(QStringLiteral("Click here to change languages"));
-    cmdMisstag = MakeButton(panPanel, 35, 184, 492, 193, 28);
+    cmdMisstag = MakeButton(panPanel, TextNo::MyMistakes, 184, 492, 193, 28);
     cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 380, 492, 191, 28);
     cmdStarta->setText(QStringLiteral("S T A R T A"));
 
@@ -178,11 +176,6 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 
     FormCreate();
-}
-
-TfrmHuvudmeny::~TfrmHuvudmeny() {
-    if (frmHuvudmeny == this)
-        frmHuvudmeny = nullptr;
 }
 
 void TfrmHuvudmeny::Dodsfall(const QString& vad, const std::exception& e) {
@@ -256,24 +249,19 @@ void TfrmHuvudmeny::FormShow() {
     imgMap->update();
 
     TSettingsStore store;
-    const auto flag = [&store](const char* name) {
-        return store.ReadNumber(QStringLiteral("Options"), QString::fromLatin1(name)).value_or(1) ==
-               1;
-    };
+    const auto flag = [&store](const TSetting& s) { return store.ReadNumber(s).value_or(1) == 1; };
     if (audio_) {
-        audio_->SetMusicOn(flag("Music"));
-        audio_->SetSoundsOn(flag("Sounds"));
+        audio_->SetMusicOn(flag(Setting::Music));
+        audio_->SetSoundsOn(flag(Setting::Sounds));
     }
-    ShowTimer = flag("Timer");
-    LanguageIndex =
-        store.ReadNumber(QStringLiteral("Languages"), QStringLiteral("From")).value_or(2);
+    ShowTimer = flag(Setting::Timer);
+    LanguageIndex = store.ReadNumber(Setting::Language).value_or(2);
     if (LanguageIndex != 42 && (LanguageIndex < 1 || LanguageIndex > kLanguageCount)) {
         // A damaged setting must not lock the player out: the default is
         // stored in its place, so the message comes once.
         LanguageIndex = 2;
         try {
-            store.WriteText(QStringLiteral("Languages"), QStringLiteral("From"),
-                            QString::number(LanguageIndex));
+            store.WriteText(Setting::Language, QString::number(LanguageIndex));
         } catch (const EStoreError&) {
         }
         vanta.Klar();

@@ -37,7 +37,6 @@ class TfrmHuvudmeny : public QWidget {
 public:
     explicit TfrmHuvudmeny(QWidget* parent = nullptr, TSkarmStartare startare = nullptr,
                            TAudio* audio = nullptr);
-    ~TfrmHuvudmeny() override;
 
     // Reads the settings, the catalogue and the texts and lays the menu out
     // anew; run at the first showing and after a change of language.
@@ -123,5 +122,3 @@ private:
     TSkarmStartare utforskare_;
     bool startar_ = false; // an exercise is being started
 };
-
-extern TfrmHuvudmeny* frmHuvudmeny;

@@ -3,6 +3,7 @@
 // that other code joins with names read as questions.
 #include "AssetPath.h"
 #include "data/ByteFile.h"
+#include "data/Language.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -10,9 +11,65 @@
 
 namespace {
 
-constexpr int kTexts = 99;
-constexpr int kBasicTexts = 34;
-constexpr int kLanguages = 8;
+constexpr int kLanguages = kLanguageCount;
+
+// Every text a screen names, the ranges by their first and count.
+std::vector<int> NamedTexts() {
+    using namespace TextNo;
+    std::vector<int> named{Start,
+                           HighScores,
+                           Quit,
+                           Back,
+                           Options,
+                           BestResults,
+                           ClickOn,
+                           IsCapitalOf,
+                           CountryLead,
+                           WhichCityIsCapital,
+                           TopTen,
+                           Close,
+                           MultipleChoice,
+                           Help,
+                           Restart,
+                           ClickOnAPart,
+                           ChooseAnExercise,
+                           MyMistakes,
+                           MostOftenMissed,
+                           RightFirstTime,
+                           FrequentConfusions,
+                           PractiseThese,
+                           NothingMissedYet,
+                           MistakesStartedAfresh,
+                           MistakesNotSaved,
+                           TimesAsked,
+                           MyMistakesHint,
+                           PractiseTheseHint,
+                           Review,
+                           Asked,
+                           Tries,
+                           GivenInstead,
+                           PractiseTheMissed,
+                           Practice,
+                           Explore,
+                           ExploreQuestion,
+                           CapitalLead,
+                           ExploreHint,
+                           NothingToPractise,
+                           ExploreNeedsAMap,
+                           Sources,
+                           PublicDomain,
+                           Copyright,
+                           HelpLine,
+                           WholeMap};
+    for (int n = FirstPart; n <= LastPart; ++n)
+        named.push_back(n);
+    // The kinds of exercise and the About box's sources run up to the next named text.
+    for (int n = FirstKind; n < NothingMissedYet; ++n)
+        named.push_back(n);
+    for (int n = FirstSourceGave; n < PublicDomain; ++n)
+        named.push_back(n);
+    return named;
+}
 
 std::map<int, std::vector<QString>> ReadLang() {
     std::map<int, std::vector<QString>> texts;
@@ -31,10 +88,12 @@ std::map<int, std::vector<QString>> ReadLang() {
 // Every text in every language; the question pieces read with any bare name.
 TEST(LangAsset, HasEveryTextInEveryLanguageAndQuestionsReadWithAnyBareName) {
     auto texts = ReadLang();
-    for (int nr = 1; nr <= kBasicTexts; ++nr)
+    for (int nr = 1; nr <= kBasicTextCount; ++nr)
         EXPECT_TRUE(texts.count(nr)) << "text " << nr << " is missing";
+    for (int nr : NamedTexts())
+        EXPECT_TRUE(texts.count(nr)) << "text " << nr << ", which a screen shows, is missing";
     for (const auto& [nr, row] : texts) {
-        EXPECT_TRUE(nr >= 1 && nr <= kTexts) << "text " << nr;
+        EXPECT_TRUE(nr >= 1 && nr <= kTextCount) << "text " << nr;
         for (int l = 0; l < kLanguages; ++l)
             EXPECT_TRUE(!row[l].isEmpty() && row[l] == row[l].trimmed())
                 << "text " << nr << " language " << l + 1;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "maps/Areas.h"
+#include "data/ByteFile.h"
 #include "data/Errors.h"
 #include "maps/MapMath.h"
 #include "maps/Places.h"
@@ -200,4 +201,72 @@ TEST(COrter, LongListIsDestroyedWithoutRecursion) {
         o = (o->Nasta = std::make_unique<COrt>()).get();
     orter.Destroy();
     EXPECT_EQ(orter.Forsta, nullptr);
+}
+
+namespace {
+
+QByteArray BytesOf(const TDetaljer& d) {
+    TByteWriter w;
+    d.Write(w);
+    return w.Bytes();
+}
+
+} // namespace
+
+// A detail file gives an area file's records finer rings by level: the view's
+// pixel chooses the level, a click is judged on that level's rings, and a
+// file that is missing, damaged or written for other records leaves the
+// records' own outlines.
+TEST(CAreor, DetailFileGivesFinerRingsByLevelAndAnyFaultLeavesTheRecordsOwn) {
+    TestDir dir;
+    CAreor areor;
+    areor.LasAreor(dir.Write("AREA1.crp", FileOf({Box("A", 0, 0, 1, 1), Box("B", 2, 2, 3, 3)})));
+    TDetaljer d;
+    d.BasTolerans = 0.01;
+    // Level 1: A reaches past its record's north and has an islet; B keeps its
+    // own. Level 2: A as at level 1, B with a bay cut into its east side.
+    const TDetaljer::TRingar a1 = {{{0, 0}, {1.2, 0}, {1, 1}, {0, 1}},
+                                   {{0, 1.5}, {0.5, 1.5}, {0.5, 1.8}}};
+    const TDetaljer::TRingar b2 = {
+        {{2, 2}, {3, 2}, {3, 3}, {2.6, 3}, {2.5, 2.4}, {2.4, 3}, {2, 3}}};
+    d.Nivaer = {{0.002, {a1, {}}}, {0.0005, {{}, b2}}};
+    const QString good = dir.Write("Detalj1.crp", BytesOf(d));
+    {
+        TByteFile f(good);
+        EXPECT_EQ(TDetaljer::Read(f), d);
+    }
+    ASSERT_TRUE(areor.LasDetaljer(good));
+    for (auto [perPixel, niva] :
+         {std::pair{0.05, 0}, {0.01, 0}, {0.005, 1}, {0.002, 1}, {0.001, 2}})
+        EXPECT_EQ(areor.NivaFor(perPixel), niva) << perPixel;
+    struct Click {
+        int niva;
+        float lat, lon;
+        const char* area; // empty: none
+    };
+    const Click clicks[] = {{0, 1.05f, 0.1f, ""}, {1, 1.05f, 0.1f, "A"}, {2, 1.05f, 0.1f, "A"},
+                            {0, 0.2f, 1.6f, ""},  {1, 0.2f, 1.6f, "A"},  {2, 2.5f, 2.8f, ""},
+                            {1, 2.5f, 2.8f, "B"}, {0, 2.5f, 2.8f, "B"}};
+    for (const Click& c : clicks) {
+        areor.Niva = c.niva;
+        const CArea* got = areor.Under(c.lat, c.lon, [](const CArea&) { return true; });
+        EXPECT_EQ(got ? got->Nyckel : QString(), c.area) << c.niva << " " << c.lat << "," << c.lon;
+    }
+    EXPECT_EQ(areor.Area(1).Kontur(2).Nord, 1.2f);
+
+    TDetaljer coarser = d, other = d;
+    coarser.Nivaer[1].Tolerans = 0.002; // a level no finer than the one before
+    other.Nivaer = {{0.002, {a1}}};     // written for one record
+    QByteArray wrongMark = BytesOf(d);
+    wrongMark[1] = 'X';
+    const QByteArray faults[] = {BytesOf(d).chopped(3), BytesOf(d) + "x", wrongMark,
+                                 BytesOf(coarser),      BytesOf(other),   {}};
+    for (const QByteArray& bytes : faults) {
+        ASSERT_TRUE(areor.LasDetaljer(good));
+        EXPECT_FALSE(areor.LasDetaljer(dir.Write("bad.crp", bytes))) << bytes.size();
+        EXPECT_EQ(std::tuple(areor.NivaFor(0.0001), areor.Area(1).Kontur(2).Nord, areor.Niva),
+                  std::tuple(0, 1.0, 0));
+    }
+    EXPECT_FALSE(areor.LasDetaljer(dir.Path("none.crp")));
+    EXPECT_TRUE(areor.Area(2).Finare.empty());
 }

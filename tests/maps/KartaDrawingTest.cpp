@@ -349,3 +349,34 @@ TEST(Ratio, EveryAreaTakesTheSameColourAtTheSamePlaceAndTheSameShare) {
                     std::abs(share[1].value(it.key()) - it.value()) <= it.value() * 0.1 + 20)
             << "colour " << std::hex << it.key();
 }
+
+// With finer rings, a view draws the coarsest level within a pixel of the
+// source and a click there is judged on the same rings: at a tenth of a
+// degree per pixel A's finer ring has a bay and an islet off its coast, at a
+// fifth (farther out) A is drawn and judged on its record's box.
+TEST_F(Drawing, AViewDrawsAndJudgesTheLevelItsPixelChooses) {
+    CArea& a = *k.Landareor->Hitta("A");
+    a.Deltar = true;
+    TFinKontur fin;
+    fin.Ringar = {{{-5, -15}, {5, -15}, {5, -5}, {1, -5}, {1, -9}, {-1, -9}, {-1, -5}, {-5, -5}},
+                  {{-8, -12}, {-7, -12}, {-7, -10}, {-8, -10}}};
+    fin.Nord = 5, fin.Syd = -8, fin.Ost = -5, fin.Vast = -15;
+    a.Finare = {fin};
+    k.Landareor->Toleranser = {0.15, 0.05};
+    Sea({{9, 0}});
+    const QRgb green = k.Ovningsfarg.rgb();
+    for (auto [nord, niva, bay, islet] :
+         {std::tuple{10.f, 1, kNavy, green}, std::tuple{20.f, 0, green, kNavy}}) {
+        k.VyNord = nord, k.VySyd = -nord;
+        k.BeraknaSkala();
+        k.RitaAreaovning(1);
+        EXPECT_EQ(k.Landareor->Niva, niva);
+        EXPECT_EQ(At({{0, -7}, {-7.5f, -11}, {3, -12}}), (Colours{bay, islet, green})) << nord;
+        for (const TLatLon p : {TLatLon{0, -7}, TLatLon{-7.5f, -11}}) {
+            const QPoint px(k.XKoord(p.Lat, p.Lon), k.YKoord(p.Lat));
+            EXPECT_EQ(k.AreaVid(k.Landareor.get(), px) != nullptr,
+                      image.Picture().pixel(px) == green)
+                << nord << " " << p.Lat;
+        }
+    }
+}

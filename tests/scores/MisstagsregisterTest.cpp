@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -48,9 +50,10 @@ TEST(Misstagsregister, ScriptedGamesGiveTheMissesAndConfusionsOfTheirPartAndKind
     QStringList messages;
     TMisstagsregister r(dir.Path("sub/m.sqlite"), [&](const QString& m) { messages << m; });
     // SI asked three times: right first once; twice taken for SK, once for
-    // HR; the click on no area ("") is no confusion.
-    ASSERT_TRUE(r.Spara(
-        Spel("EUR", "AREA", {Fraga("SI", 3, {"SK", ""}), Fraga("SE", 1), Fraga("SK", 2, {"SI"})})));
+    // HR; the click on no area ("") and the asked item itself are no confusion.
+    ASSERT_TRUE(
+        r.Spara(Spel("EUR", "AREA",
+                     {Fraga("SI", 3, {"SK", "", "SI"}), Fraga("SE", 1), Fraga("SK", 2, {"SI"})})));
     ASSERT_TRUE(r.Spara(Spel("EUR", "AREA", {Fraga("SK", 1), Fraga("SI", 3, {"SK", "HR"})})));
     ASSERT_TRUE(r.Spara(Spel("EUR", "FLAGG", {Fraga("SI", 1), Fraga("FR", 2, {"IT"})}, 5)));
     // Neither a practice game nor another part counts here.
@@ -139,4 +142,30 @@ TEST(Misstagsregister, KilledInTheMiddleOfAGameLosesNoEarlierGame) {
         EXPECT_GE(m.Fragad, reported);
         EXPECT_LE(m.Fragad, reported + 200);
     }
+}
+
+// A commit that another program's open read keeps waiting is no stored game:
+// it is reported once, nothing of it stays, and the next game stores.
+TEST(Misstagsregister, AGameThatCannotBeCommittedIsReportedAndLeavesNothing) {
+    TestDir dir;
+    const QString path = dir.Path("m.sqlite");
+    QStringList messages;
+    TMisstagsregister r(path, [&](const QString& m) { messages << m; });
+    ASSERT_TRUE(r.Spara(Spel("EUR", "AREA", {Fraga("SI", 2, {"SK"})})));
+    {
+        QSqlDatabase reader = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "reader");
+        reader.setDatabaseName(path);
+        ASSERT_TRUE(reader.open());
+        ASSERT_TRUE(reader.transaction());
+        QSqlQuery hold(reader);
+        ASSERT_TRUE(hold.exec("SELECT count(*) FROM games") && hold.next());
+        EXPECT_FALSE(r.Spara(Spel("EUR", "AREA", {Fraga("HR", 3, {"RS"})})));
+        hold.finish();
+        reader.rollback();
+        reader.close();
+    }
+    QSqlDatabase::removeDatabase("reader");
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(r.Spara(Spel("EUR", "AREA", {Fraga("SI", 1)})));
+    EXPECT_EQ(Missade(r, "EUR"), (std::vector<Missad>{{"SI", "si", 2, 1}}));
 }

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -47,12 +49,23 @@ TEST(ScoreCoding, SecondsAreHeldInRangeSoEveryResultDecodes) {
 TEST_F(ScoreFile, WritesEveryPlaceAsFourCrLfLines) {
     table(1, 1) = {MakeScore(87, 65), QStringLiteral("XYZ")};
     table(90, 10) = {MakeScore(3, 99998), QStringLiteral("Okänd")};
+    table(120, 3) = {MakeScore(50, 7), QStringLiteral("New")};
     SaveScores(table, path);
 
     const QByteArray bytes = ReadAll(path);
     EXPECT_TRUE(bytes.startsWith("1\r\n1\r\nXYZ\r\n8799935\r\n1\r\n2\r\n\r\n0\r\n"));
-    EXPECT_TRUE(bytes.endsWith("90\r\n10\r\nOk\xe4nd\r\n300002\r\n"));
-    EXPECT_EQ(std::tuple(bytes.count("\r\n"), bytes.count('\n')), std::tuple(3600, 3600));
+    EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
+    // A reader of 90 exercises finds them in the first 900 records, in order,
+    // and only higher exercises after them, which it skips.
+    const QList<QByteArray> lines = bytes.split('\n');
+    EXPECT_EQ(lines[3596] + lines[3597] + lines[3598] + lines[3599], "90\r10\rOk\xe4nd\r300002\r");
+    for (qsizetype i = 0; i + 4 < lines.size(); i += 4) {
+        const int e = lines[i].trimmed().toInt(), p = lines[i + 1].trimmed().toInt();
+        if (i < 3600)
+            ASSERT_EQ(std::pair(e, p), std::pair(int(i / 40 + 1), int(i / 4 % 10 + 1))) << i;
+        else
+            ASSERT_GT(e, 90) << i;
+    }
 
     // Signatures come back as written, but as one line of at most 50 bytes of
     // the code page.
@@ -68,9 +81,25 @@ TEST_F(ScoreFile, WritesEveryPlaceAsFourCrLfLines) {
             EXPECT_EQ(Entry(back, e, p), Entry(table, e, p));
 }
 
+TEST_F(ScoreFile, AFileOfNinetyExercisesReadsAndSavesUnchanged) {
+    // The layout files had before the table grew: 900 records, every place.
+    QByteArray old;
+    for (int e = 1; e <= 90; ++e)
+        for (int p = 1; p <= 10; ++p)
+            old += QByteArray::number(e) + "\r\n" + QByteArray::number(p) + "\r\n" +
+                   (p == 1 ? "Sig" + QByteArray::number(e) : QByteArray()) + "\r\n" +
+                   (p == 1 ? QByteArray::number(MakeScore(e, 30)) : "0") + "\r\n";
+    dir.Write("scores.hgh", old);
+    ReadScores(table, path);
+    EXPECT_EQ(Entry(table, 90, 1), std::pair(MakeScore(90, 30), QStringLiteral("Sig90")));
+    SaveScores(table, path);
+    EXPECT_TRUE(ReadAll(path).startsWith(old));
+}
+
 TEST_F(ScoreFile, ReadsRecordsInAnyOrderAndSkipsOutOfRangeOnes) {
     dir.Write("scores.hgh", "3\r\n1\r\nQRS\r\n9599940\r\n"
-                            "91\r\n1\r\nFAR\r\n5\r\n"
+                            "201\r\n1\r\nFAR\r\n5\r\n"
+                            "120\r\n1\r\nNEAR\r\n6\r\n"
                             "  3 \r\n\r\n 11\r\n\r\n7\r\n"
                             "2\n4\n  lf only  \n-7\n"
                             "2\r\n4\r\nlater\r\n8\r\n"
@@ -81,6 +110,10 @@ TEST_F(ScoreFile, ReadsRecordsInAnyOrderAndSkipsOutOfRangeOnes) {
     EXPECT_EQ(Entry(table, 2, 4), std::pair(8, QStringLiteral("later")));
     EXPECT_EQ(table(5, 5).Signatur, QString(50, QLatin1Char('b')));
     EXPECT_EQ(std::pair(table(3, 2).Score, table(90, 1).Score), std::pair(0, 0));
+    EXPECT_EQ(Entry(table, 120, 1), std::pair(6, QStringLiteral("NEAR")));
+    // What lies beyond the table (a later program's records) outlives a save.
+    SaveScores(table, path);
+    EXPECT_TRUE(ReadAll(path).endsWith("\r\n0\r\n201\r\n1\r\nFAR\r\n5\r\n3\r\n11\r\n\r\n7\r\n"));
 }
 
 TEST_F(ScoreFile, ReadingStopsAtABadRecordKeepingWhatCameBefore) {
@@ -132,6 +165,29 @@ TEST_F(ScoreFile, AWritableFileInAFolderThatTakesNoNewFileIsRewrittenInPlace) {
     QFile::setPermissions(folder, all);
 }
 
+// A disk that fills while the table is written (here a limit on the size of
+// files): the save is reported and the old file stays as it was.
+TEST_F(ScoreFile, ASaveThatFailsAfterOpeningIsReportedAndKeepsTheOldFile) {
+    const QByteArray old = "1\r\n1\r\nOLD\r\n5\r\n";
+    dir.Write("scores.hgh", old);
+    table(1, 1) = {MakeScore(100, 10), QStringLiteral("NEW")};
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit small;
+            small.rlim_cur = small.rlim_max = 1000;
+            setrlimit(RLIMIT_FSIZE, &small);
+            try {
+                SaveScores(table, path);
+            } catch (const EInOutError&) {
+                std::_Exit(ReadAll(path) == old ? 0 : 1);
+            }
+            std::_Exit(2);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 TEST_F(ScoreFile, WholeCopiesLeftByAnInterruptedSaveGoAfterTheNextSave) {
     table(2, 1) = {MakeScore(50, 10), QStringLiteral("Kept")};
     SaveScores(table, path);
@@ -176,7 +232,7 @@ TEST(ScorePlacing, RanksByPercentThenTimeTiesGoAboveAndAFullListDropsItsLast) {
     EXPECT_EQ(PlaceScore(table, 1, MakeScore(90, 29)), 10);
     EXPECT_EQ(std::pair(table(1, 9).Signatur, table(1, 10).Score),
               std::pair(QStringLiteral("9"), MakeScore(90, 29)));
-    EXPECT_THROW(PlaceScore(table, 91, 5), ERangeError);
+    EXPECT_THROW(PlaceScore(table, kScoreExercises + 1, 5), ERangeError);
 }
 
 TEST(ScoreLocation, BesideAWritableProgramElseInTheDataFolder) {

@@ -13,8 +13,8 @@ class GenomgangTest : public KartaTest {
 protected:
     void SetUp() override {
         KartaTest::SetUp();
-        LanguageTexts(2, 55) = "Practice";
-        LanguageTexts(2, 58) = "Capital:";
+        LanguageTexts(2, TextNo::Practice) = "Practice";
+        LanguageTexts(2, TextNo::CapitalLead) = "Capital:";
         Start(4, {"AAA", "BBB", "CCC"}, 22, -12); // all three in view on the offscreen screen
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/OvningFlagga.h"
 #include "ScreenTest.h"
+#include "data/Globals.h"
 #include "data/Helpers.h"
 #include "maps/Areas.h"
 #include "platform/Image.h"
@@ -11,8 +12,6 @@
 #include <QTest>
 
 namespace {
-
-const QColor kSilver(192, 192, 192);
 
 class FlaggaTest : public ScreenTest<COvningFlagga, TfrmOvningFlagga> {
 protected:

@@ -49,7 +49,6 @@ protected:
         OwnSettingsTest::SetUp();
         QFile::remove(ScoreFileName());
         menu = new TfrmHuvudmeny(nullptr, StartaOvningsskarm);
-        frmHuvudmeny = menu;
         menu->show();
         ASSERT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
     }

@@ -8,6 +8,7 @@
 #include "maps/Areas.h"
 #include "maps/Places.h"
 #include "platform/Look.h"
+#include "scores/Misstagsregister.h"
 #include "scores/Tioitopp.h"
 #include "scores/Topplista.h"
 #include "screens/Genomgang.h"
@@ -16,9 +17,12 @@
 #include "screens/OvningMulti.h"
 #include "shell/About.h"
 #include "shell/Huvudmeny.h"
+#include "shell/MinaMisstag.h"
+#include "support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
@@ -114,6 +118,9 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
     TfrmTopplista topList;
     TfrmGenomgang review(nullptr, TSpelLogg(), QString());
     TfrmAbout about;
+    TestDir dir;
+    TMisstagsregister record(dir.Path("m.sqlite"));
+    TfrmMinaMisstag mistakes(nullptr, record, 1);
     for (auto [window, name] : {std::pair<QWidget*, const char*>{&menu, "main menu"},
                                 {&map, "map screen"},
                                 {&flags, "flag screen"},
@@ -121,7 +128,8 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
                                 {&topTen, "top-ten screen"},
                                 {&topList, "top list"},
                                 {&review, "review"},
-                                {&about, "About box"}})
+                                {&about, "About box"},
+                                {&mistakes, "My mistakes"}})
         CheckWindow(window, name);
     // Each credit line stays in the column of the texts above it, clear of the
     // dark band on the right.
@@ -135,8 +143,26 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
             EXPECT_LE(credit->geometry().right(), about.lblCopyright->geometry().right())
                 << "language " << l << ": " << credit->text().toStdString();
         // The parts of the world in their list.
-        for (int n = 27; n <= 33; ++n)
+        for (int n = 27; n <= 33; ++n) {
             ExpectFits(ListMisfit(menu.lstParts, LanguageTexts(l, n)), LanguageTexts(l, n));
+            ExpectFits(ListMisfit(mistakes.lstParts, LanguageTexts(l, n)), LanguageTexts(l, n));
+        }
+        // My mistakes: the kinds of exercise in their list, the table's headings
+        // in their columns.
+        for (int n = TextNo::FirstKind; n < TextNo::NothingMissedYet; ++n)
+            ExpectFits(ListMisfit(mistakes.lstTyper, LanguageTexts(l, n)), LanguageTexts(l, n));
+        const QTableWidget* table = mistakes.grdMissade;
+        for (auto [column, n] : {std::pair{1, TextNo::TimesAsked}, {2, TextNo::RightFirstTime}})
+            ExpectFits(Room(Width(table->horizontalHeader()->font(), LanguageTexts(l, n)),
+                            table->columnWidth(column) - 2 * 3),
+                       LanguageTexts(l, n));
+        // Explore's line is centred in the question bar and clears the help
+        // and close buttons at its right end.
+        const QString explore = LanguageTexts(l, TextNo::ExploreQuestion);
+        ExpectFits(Room(Width(map.lblFraga->font(), explore),
+                        map.lblFraga->width() -
+                            2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4)),
+                   explore);
     }
 }
 

@@ -11,7 +11,10 @@ build=${1:-$root/build}
 preview=${2:-}
 (cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
 # prepare.mjs spaces places with the program's own projection (atlas_project).
-cmake --build "$build" --target atlas atlas_project
+cmake --build "$build" --target atlas atlas_project closeview
 ATLAS_PROJECT="$build/bin/atlas_project" node "$here/prepare.mjs" "$here/build/atlas.json"
 "$build/bin/atlas" "$here/build/atlas.json" "$root/assets" $preview
 "$here/flags.sh" "$here/build/atlas.json" "$root/assets"
+# The close views against the 1:10m source: figures only, nothing written.
+"$build/bin/closeview" "$here/node_modules/world-atlas/countries-10m.json" \
+  "$root/tests/atlas/reference.bin" "$root/assets" $preview

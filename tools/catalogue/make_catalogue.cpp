@@ -15,6 +15,7 @@
 #include "maps/Kartor.h"
 #include "maps/Places.h"
 #include "platform/Image.h"
+#include "scores/ScoreFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -348,8 +349,9 @@ void CheckKind(const Exercise& e) {
 }
 
 void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {
-    if (e.number < 1 || e.number > 90 || numbers.contains(e.number))
-        Fail(e, "the number must be unique within 1..90");
+    // The number is the exercise's top-ten list in the highscore file.
+    if (e.number < 1 || e.number > kScoreExercises || numbers.contains(e.number))
+        Fail(e, "the number must be unique within 1.." + QString::number(kScoreExercises));
     numbers.insert(e.number);
     if (e.names.size() != 8 || e.names.contains(QString()))
         Fail(e, "eight non-empty names are needed");

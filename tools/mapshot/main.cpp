@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
         "Draws a map from the data files the way an exercise draws it and writes it as a PNG.\n"
         "Map numbers load: 1 Vatten+AREA1+Hav1 (graticule on), 2 Vatten+AREA2+Hav2,\n"
         "3 Vatten+AREA3+Hav3, 4 Vatten+AREA4+Hav4, 5 Vatten+AREA5+Hav5, 6 Vatten+AREA6+Hav6,\n"
-        "7..13 Vatten<n>+AREA<n>+Hav<n>.\n"
+        "7..13 Vatten<n>+AREA<n>+Hav<n>; each with Detalj<n> (finer outlines) where present.\n"
         "Exit status: 0 written, 1 failure (message on stderr), 2 bad arguments.");
     p.addHelpOption();
     p.addPositionalArgument("output", "PNG file to write.");
@@ -146,6 +146,11 @@ int main(int argc, char* argv[]) {
         // The files each map number loads, as the map exercise screen does.
         k.Vattenareor->LasAreor(Need(data, VattenFil(map)));
         k.Landareor->LasAreor(Need(data, AreaFil(map)));
+        // The finer outlines, as the map screen loads them; it plays on
+        // without a damaged file, but a picture made from one should say so.
+        if (const QString detalj = data.filePath(DetaljFil(map));
+            QFileInfo::exists(detalj) && !k.Landareor->LasDetaljer(detalj))
+            std::fprintf(stderr, "mapshot: %s is damaged; drawn without it\n", qPrintable(detalj));
         k.LasHav(Need(data, HavFil(map)));
         k.Gradnat = map == 1;
         if (p.isSet("graticule")) {
@@ -236,8 +241,9 @@ int main(int argc, char* argv[]) {
         }
         if (!image.Picture().save(pos[0], "PNG"))
             throw EInOutError(QString("Cannot write %1").arg(pos[0]));
-        std::printf("%s: map %d, %s, view %.4f,%.4f,%.4f, %dx%d\n", qPrintable(pos[0]), map,
-                    qPrintable(kind), k.VyMitt, k.VyNord, k.VySyd, w, h);
+        std::printf("%s: map %d, %s, view %.4f,%.4f,%.4f, %dx%d, detail level %d\n",
+                    qPrintable(pos[0]), map, qPrintable(kind), k.VyMitt, k.VyNord, k.VySyd, w, h,
+                    k.Landareor->Niva);
         if (p.isSet("patches")) {
             const std::vector<TPatch> patches = FindPatches(image.Picture(), k.Landfarg.rgb(), 3);
             int pixels = 0;

@@ -119,20 +119,36 @@ const CArea* AreaUnder(const CAreor& areor, const std::vector<TBox>& boxes, floa
     return best;
 }
 
-} // namespace
+// The turns of the globe a frame compares: one, and the one beside it where
+// the frame runs past 180 degrees.
+std::vector<double> Shifts(const TReferenceMap& frame) {
+    const bool wide = frame.east - frame.west > 360;
+    std::vector<double> shifts{0};
+    if (frame.east > 180 && !wide)
+        shifts.push_back(360);
+    if (frame.west < -180 && !wide)
+        shifts.push_back(-360);
+    return shifts;
+}
 
-TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& frame, int w, int h,
-                       QImage* diff) {
-    TImage image;
-    image.resize(w, h);
-    k.Bild = &image;
+bool InInset(const TReferenceMap& frame, double lat, double lon) {
+    for (const QRectF& b : frame.insets)
+        if (b.contains(QPointF(lon, lat)))
+            return true;
+    return false;
+}
+
+// Every area takes part, as in the area exercise over the whole map.
+void TakeAllPart(CKarta& k) {
     k.Gradnat = false;
+    for (int i = 1; i <= k.Landareor->Antal; ++i)
+        k.Landareor->Area(i).Deltar = true;
+}
+
+// Compares the map drawn on `pic` at k's view with the reference.
+TMapFigures Compare(CKarta& k, const TReference& ref, const TReferenceMap& frame, int w, int h,
+                    const QImage& pic, QImage* diff) {
     CAreor& areor = *k.Landareor;
-    for (int i = 1; i <= areor.Antal; ++i)
-        areor.Area(i).Deltar = true;
-    k.AnpassaVy();
-    k.RitaAreaovning(1);
-    const QImage& pic = image.Picture();
 
     // The reference, row by row, at the longitude and latitude a click on
     // each pixel gives.
@@ -149,11 +165,7 @@ TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& fr
         lakes.push_back(Boxes(l));
     // A frame wider than the globe repeats longitudes: only one turn is compared.
     const bool wide = frame.east - frame.west > 360;
-    std::vector<double> shifts{0};
-    if (frame.east > 180 && !wide)
-        shifts.push_back(360);
-    if (frame.west < -180 && !wide)
-        shifts.push_back(-360);
+    const std::vector<double> shifts = Shifts(frame);
     std::vector<float> lon(static_cast<size_t>(w));
     std::vector<double> cuts;
     for (int y = 0; y < h; ++y) {
@@ -206,13 +218,7 @@ TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& fr
                 }
 
     auto at = [&](int x, int y) -> const TLabel& { return label[size_t(y * w + x)]; };
-    auto inInset = [&](int x, int y) {
-        const QPointF p(k.LonVid(y, x), k.LatVid(y));
-        for (const QRectF& b : frame.insets)
-            if (b.contains(p))
-                return true;
-        return false;
-    };
+    auto inInset = [&](int x, int y) { return InInset(frame, k.LatVid(y), k.LonVid(y, x)); };
     // Pixels next to a change of kind (a coast, a lake shore, the frame's
     // edge) are not compared: a coast drawn a pixel off is no fault.
     auto inBand = [&](int x, int y) {
@@ -302,6 +308,83 @@ TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& fr
                 diff->setPixel(p % w, p / w,
                                dryMark[size_t(p)] ? qRgb(255, 0, 255) : qRgb(255, 160, 0));
     }
+    return f;
+}
+
+// The length in pixels of the reference's coasts and borders inside the
+// frame and the picture (the picture's own frame aside), and how much of it
+// lies within a pixel of a drawn outline.
+void CoastShare(const CKarta& k, const TReference& ref, const TReferenceMap& frame, int w, int h,
+                const QImage& pic, TMapFigures& f) {
+    constexpr int kEdge = 4; // the picture's frame, drawn 5 pixels wide
+    const QRgb black = qRgb(0, 0, 0);
+    auto drawnNear = [&](int x, int y) {
+        for (int yy = y - 1; yy <= y + 1; ++yy)
+            for (int xx = x - 1; xx <= x + 1; ++xx)
+                if (pic.pixel(xx, yy) == black)
+                    return true;
+        return false;
+    };
+    for (const double s : Shifts(frame))
+        for (const TReferenceUnit& u : ref.units)
+            for (const TRing& r : u.rings)
+                for (size_t i = 0, j = r.size() - 1; i < r.size(); j = i++) {
+                    const double x0 = k.XKoordExakt(r[j].Lat, float(r[j].Lon + s)),
+                                 y0 = k.YKoordExakt(r[j].Lat),
+                                 x1 = k.XKoordExakt(r[i].Lat, float(r[i].Lon + s)),
+                                 y1 = k.YKoordExakt(r[i].Lat);
+                    if (std::max(x0, x1) < kEdge || std::min(x0, x1) > w - kEdge ||
+                        std::max(y0, y1) < kEdge || std::min(y0, y1) > h - kEdge)
+                        continue;
+                    const double length = std::hypot(x1 - x0, y1 - y0);
+                    const int steps = 1 + int(2 * length);
+                    for (int t = 0; t < steps; ++t) {
+                        const double q = (t + 0.5) / steps;
+                        const int x = int(std::lround(x0 + (x1 - x0) * q)),
+                                  y = int(std::lround(y0 + (y1 - y0) * q));
+                        if (x < kEdge || y < kEdge || x >= w - kEdge || y >= h - kEdge)
+                            continue;
+                        const double lat = r[j].Lat + (r[i].Lat - r[j].Lat) * q,
+                                     lon = r[j].Lon + (r[i].Lon - r[j].Lon) * q + s;
+                        if (lat < frame.south || lat > frame.north || lon < frame.west ||
+                            lon > frame.east || InInset(frame, lat, lon))
+                            continue;
+                        f.coastLength += length / steps;
+                        if (drawnNear(x, y))
+                            f.coastNear += length / steps;
+                    }
+                }
+}
+
+} // namespace
+
+TMapFigures MeasureMap(CKarta& k, const TReference& ref, const TReferenceMap& frame, int w, int h,
+                       QImage* diff) {
+    TImage image;
+    image.resize(w, h);
+    k.Bild = &image;
+    TakeAllPart(k);
+    k.AnpassaVy();
+    k.RitaAreaovning(1);
+    TMapFigures f = Compare(k, ref, frame, w, h, image.Picture(), diff);
+    k.Bild = nullptr;
+    return f;
+}
+
+TMapFigures MeasureView(CKarta& k, const TReference& ref, const TReferenceMap& frame,
+                        const TView& view, int w, int h, QImage* diff) {
+    TImage image;
+    image.resize(w, h);
+    k.Bild = &image;
+    TakeAllPart(k);
+    // As the zoom sets a view: its edges, then the scale that goes with them.
+    k.VyMitt = view.mid;
+    k.VyNord = view.north;
+    k.VySyd = view.south;
+    k.BeraknaSkala();
+    k.RitaAreaovning(1);
+    TMapFigures f = Compare(k, ref, frame, w, h, image.Picture(), diff);
+    CoastShare(k, ref, frame, w, h, image.Picture(), f);
     k.Bild = nullptr;
     return f;
 }
@@ -328,6 +411,7 @@ std::unique_ptr<CKarta> LoadMap(const QString& folder, int map) {
     k->Landareor = std::make_unique<CAreor>();
     k->Vattenareor = std::make_unique<CAreor>();
     k->Landareor->LasAreor(folder + QLatin1Char('/') + AreaFil(map));
+    k->Landareor->LasDetaljer(folder + QLatin1Char('/') + DetaljFil(map));
     k->Vattenareor->LasAreor(folder + QLatin1Char('/') + VattenFil(map));
     k->LasHav(folder + QLatin1Char('/') + HavFil(map));
     return k;
