@@ -182,7 +182,9 @@ function closeUpRings(m, topo, units, buildHere) {
   const items = units.flatMap((u) => u.polys.map((p) => ({ arcs: p[0], inset: !!insetOf(u) })));
   const rings = simplify(items, thr, buildHere, { maxRing: m.maxRing, keepPiece: m.keepPiece, countIn: m.frame, coarsenAbove: 0.85, refineBelow: 0.6, checkFullDetail: true });
   let next = 0;
-  const built = units.map((u) => ({ ...u, rings: u.polys.map(() => rings[next++]) }));
+  // The admin-1 layer's holes are enclaves (Berlin in Brandenburg): the seeds
+  // of the land round them keep clear of them.
+  const built = units.map((u) => ({ ...u, rings: u.polys.map(() => rings[next++]), holes: m.source === 'admin1' ? u.polys.flatMap((p) => p.slice(1).map((h) => buildHere(h, thr))) : [] }));
   const moves = {};
   for (const ins of m.insets) moves[ins.unit] = placeInset(built.find((x) => x.unit === ins.unit), ins, { west: westOf180(ins.unit) });
   return { built, moves };
@@ -242,7 +244,7 @@ function closeUpMap(m) {
     if (!pieces.length) continue;
     const cap = capitalOf[key];
     const kept = keptPieces(pieces, { capital: cap ? at(key, cap) : null, keepPiece: m.keepPiece, maxPieces: m.maxPieces, cutsStay: true, countKept: true });
-    for (const k of kept) areas.push({ key, k, outer: pieces[k].outer, holes: [], home: u.home });
+    for (const k of kept) areas.push({ key, k, outer: pieces[k].outer, holes: u.holes.filter((h) => h.length >= 3), home: u.home });
     if (u.inset) insetBoxes.push({ key, ring: insetBox(kept.map((k) => pieces[k].outer)) });
   }
   giveWayToInsets(areas, insetBoxes.map((b) => b.ring));
