@@ -19,6 +19,8 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten9.crp", false, true},   // Norden
     {"Vatten10.crp", false, false}, // Brazil
     {"Vatten11.crp", false, false}, // Australia
+    {"Vatten12.crp", false, false}, // Germany
+    {"Vatten13.crp", false, false}, // Sweden
 }};
 
 } // namespace

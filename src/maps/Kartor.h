@@ -5,9 +5,10 @@
 #include <array>
 
 // The maps an exercise can name: the world and five continents (1-6), then
-// the close-ups of the United States, Canada, Norden, Brazil and Australia.
+// the close-ups of the United States, Canada, Norden, Brazil and Australia,
+// then of the divisions schools teach: Germany's Länder, Sweden's län.
 // Map n keeps its land areas in AREA<n>.crp and its sea points in Hav<n>.crp.
-constexpr int kAntalKartor = 11;
+constexpr int kAntalKartor = 13;
 
 struct TKartinfo {
     const char* Vatten; // the lakes: one file for the continents, one per close-up

@@ -7,6 +7,7 @@
 #include "exercises/OvningLandArea.h"
 #include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
+#include "maps/Kartor.h"
 #include "platform/Image.h"
 #include "support/ShippedMaps.h"
 #include "support/TestScreens.h"
@@ -124,7 +125,7 @@ TEST_P(EveryMapAndSize, NoLandIsFloodedWithSeaAndNoPatchOfLandColourIsLeft) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, EveryMapAndSize,
-                         ::testing::Combine(::testing::Range(1, 12),
+                         ::testing::Combine(::testing::Range(1, kAntalKartor + 1),
                                             ::testing::Values(kScreenSizes[0], kScreenSizes[1],
                                                               kScreenSizes[2], QSize(1180, 720),
                                                               QSize(1440, 800), QSize(2200, 1200))),

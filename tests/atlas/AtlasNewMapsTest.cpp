@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
-// and of the Nordic map (9) with Ort4.crp, drawn with the program's own map.
+// of the admin-1 maps (12 Germany, 13 Sweden) with theirs in Ort5.crp, and of
+// the Nordic map (9) with Ort4.crp, drawn with the program's own map.
 // What every map shares (targets to click, patches, places apart) is held by the tests
 // that go through the catalogue's exercises.
 #include "data/Helpers.h"
@@ -18,6 +19,7 @@ struct TSubdivisionMap {
     const char* country; // Grupp2 of every subdivision
     int subdivisions;    // main areas asked
     QStringList context; // neighbours drawn, never asked
+    int places = 3;      // the place file of its capitals
 };
 
 const TSubdivisionMap kMaps[] = {
@@ -25,6 +27,13 @@ const TSubdivisionMap kMaps[] = {
     {8, "CA", 13, {"US", "GL"}},
     {10, "BR", 27, {"AR", "BO", "CL", "CO", "EC", "FR", "GY", "PE", "PY", "SR", "UY", "VE"}},
     {11, "AU", 8, {"ID", "PG", "TL"}},
+    {12,
+     "DE",
+     16,
+     {"AT", "BE", "CH", "CZ", "DK", "FR", "GB", "HU", "IT", "LI", "LT", "LU", "NL", "PL", "RU",
+      "SE", "SI", "SK"},
+     5},
+    {13, "SE", 21, {"DE", "DK", "EE", "FI", "LT", "LV", "NO", "PL", "RU"}, 5},
 };
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};
@@ -58,7 +67,7 @@ struct TCountryView {
 // shore), and there is one for each.
 TEST_P(SubdivisionMap, FilesHoldEverySubdivisionAndEachCapitalLiesOnItsOwnAt1920x1048) {
     const TSubdivisionMap& m = GetParam();
-    const TCountryView v(m.number, 3, {m.country}, QSize(1920, 1048));
+    const TCountryView v(m.number, m.places, {m.country}, QSize(1920, 1048));
     EXPECT_GE(v.k->Vattenareor->Antal, 1) << "lakes of the map";
     QSet<QString> main;
     for (const CArea& a : AreasOf(*v.k->Landareor)) {

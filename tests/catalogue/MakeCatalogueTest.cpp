@@ -2,6 +2,7 @@
 // The catalogue tool on a small atlas of its own: how it expands and checks
 // the exercises of the close-up maps and the further place files.
 #include "exercises/Ovningar.h"
+#include "maps/Kartor.h"
 #include "support/MapFiles.h"
 #include "support/TestFiles.h"
 
@@ -92,8 +93,8 @@ TEST_F(MakeCatalogue, RefusesWhatAMapOrPlaceFileCannotPlay) {
     for (const auto& [blocks, message] : std::initializer_list<std::pair<QString, QString>>{
              {Block(1, "FLAGG", 7, "items: US-S1"), "no such map for this kind"},
              {Block(1, "MULTI", 7, capitals), "no such map for this kind"},
-             {Block(1, "AREA", 12, "items: US-S1"), "no such map for this kind"},
-             {Block(1, "ORT", 7, "places: 5\nitems: US"), "no such place file"},
+             {Block(1, "AREA", kAntalKartor + 1, "items: US-S1"), "no such map for this kind"},
+             {Block(1, "ORT", 7, "places: 6\nitems: US"), "no such place file"},
              {Block(1, "ORT", 7, capitals + " US-XX"), "US-XX selects no place of Ort3.crp"},
              {Block(1, "ORT", 7, "places: 2\nitems: US"), "no place file"},
              {Block(1, "AREA", 8, "items: CA"), "no area file"},

@@ -2,6 +2,7 @@
 #include "exercises/OvningMulti.h"
 #include "ScreenTest.h"
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "platform/Image.h"
 #include "screens/OvningMulti.h"
 
@@ -39,8 +40,9 @@ TEST_F(MultiTest, TheClockShowsAsSetTheFlowerTurnsAndEachMapNumberLoadsItsAreas)
     ShowTimer = false; // the clock setting hides the clock, not the time kept
     Start(4);
     EXPECT_TRUE(screen->lblTid->isHidden() && screen->tmrTid->isActive());
-    // Every map number up to eleven loads its areas, any other only the places.
-    for (const auto& [map, areas] : {std::pair{1, 4}, {9, 4}, {11, 4}, {12, 0}}) {
+    // Every map number up to the last loads its areas, any other only the places.
+    for (const auto& [map, areas] :
+         {std::pair{1, 4}, {9, 4}, {kAntalKartor, 4}, {kAntalKartor + 1, 0}}) {
         Start(4, map);
         EXPECT_EQ(screen->Karta()->Landareor->Antal, areas) << map;
     }

@@ -44,6 +44,17 @@ TReference LoadReference(const QString& jsonFile) {
             unit.rings.push_back(Ring(ring));
         r.units.push_back(std::move(unit));
     }
+    // The admin-1 maps bring their own source, each country whole.
+    for (const auto& m : j.at("subMaps"))
+        for (const auto& u : m.value("reference", json::array())) {
+            TReferenceUnit unit{QString::fromStdString(u.at("code").get<std::string>()),
+                                u.at("state").get<bool>(),
+                                {},
+                                m.at("id").get<int>()};
+            for (const auto& ring : u.at("rings"))
+                unit.rings.push_back(Ring(ring));
+            r.units.push_back(std::move(unit));
+        }
     for (const auto& lake : j.at("reference").at("lakes")) {
         std::vector<TRing> rings;
         for (const auto& ring : lake)

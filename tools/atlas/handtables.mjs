@@ -140,6 +140,51 @@ const F = (key, kind, cont, lat, lon, niva, names, extra = {}) => ({
 });
 const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat, lon, niva, names, { height });
 
+// Danish names of the divisions of the admin-1 maps (the layer has none), as
+// Danish atlases print them: the German Länder mostly in German, with the
+// Danish forms of the Danish-speaking past (Slesvig-Holsten, Hamborg); the
+// Swedish län in Swedish.
+const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
+export const danishDivisions = DA(`
+  DE-BB Brandenburg
+  DE-BE Berlin
+  DE-BW Baden-Württemberg
+  DE-BY Bayern
+  DE-HB Bremen
+  DE-HE Hessen
+  DE-HH Hamborg
+  DE-MV Mecklenburg-Vorpommern
+  DE-NI Niedersachsen
+  DE-NW Nordrhein-Westfalen
+  DE-RP Rheinland-Pfalz
+  DE-SH Slesvig-Holsten
+  DE-SL Saarland
+  DE-SN Sachsen
+  DE-ST Sachsen-Anhalt
+  DE-TH Thüringen
+  SE-AB Stockholms län
+  SE-AC Västerbottens län
+  SE-BD Norrbottens län
+  SE-C Uppsala län
+  SE-D Södermanlands län
+  SE-E Östergötlands län
+  SE-F Jönköpings län
+  SE-G Kronobergs län
+  SE-H Kalmar län
+  SE-I Gotlands län
+  SE-K Blekinge län
+  SE-M Skåne län
+  SE-N Hallands län
+  SE-O Västra Götalands län
+  SE-S Värmlands län
+  SE-T Örebro län
+  SE-U Västmanlands län
+  SE-W Dalarnas län
+  SE-X Gävleborgs län
+  SE-Y Västernorrlands län
+  SE-Z Jämtlands län
+`);
+
 export const features = [
   // Oceans, placed where they read on the world map.
   F('PACIFIC', 'HAV', '', 8.0, -140.0, 1, 'Stilla havet|Pacific Ocean|Océan Pacifique|Pazifischer Ozean|Océano Pacífico|Oceano Pacifico|Stillehavet|Grote Oceaan'),
@@ -339,4 +384,4 @@ export const features = [
   B('HALTI', 'NORDEN', 69.308, 21.270, 1324, 1, 'Halti|Halti|Halti|Halti|Halti|Halti|Halti|Halti'),
 ];
 
-export default { subdivisions, features };
+export default { subdivisions, danishDivisions, features };

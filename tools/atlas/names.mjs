@@ -32,6 +32,24 @@ export const countryNameOverride = {
 // ---------- place names -------------------------------------------------------
 // By GeoNames id. A language left out keeps what the rule chooses.
 const all = (n) => Object.fromEntries(LANGS.map((l) => [l, n]));
+// The names of a division of the admin-1 layer (maps 12 on): each
+// language's field of the layer (name_sv, name_en ...), where a school atlas
+// of the language prints that form; the overrides below where it prints
+// another; Danish, which the layer lacks, from the hand table.
+export const divisionNameOverride = {
+  // The layer gives the state's formal name, "Free Hanseatic Bremen".
+  'DE-HB': { en: 'Bremen', de: 'Bremen' },
+  // The layer's Italian alone keeps the word for county, in lower case.
+  'SE-M': { it: 'Scania' },
+};
+export function divisionNames(key, layer, danish) {
+  return LANGS.map((l) => {
+    const name = divisionNameOverride[key]?.[l] ?? (l === 'da' ? danish[key] : layer[`name_${l}`]);
+    if (!name) throw new Error(`no ${l} name for ${key}`);
+    return name;
+  });
+}
+
 export const placeNameOverride = {
   // Capitals.
   3041563: { es: 'Andorra la Vieja' },

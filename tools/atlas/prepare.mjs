@@ -15,12 +15,12 @@ import { fileURLToPath } from 'node:url';
 import tables from './tables.mjs';
 import * as names from './names.mjs';
 import { subMaps, subLakes } from './tables.mjs';
-import { subdivisions, features as handFeatures } from './handtables.mjs';
+import { subdivisions, danishDivisions, features as handFeatures } from './handtables.mjs';
 import { worldFeaturePlaces } from './features.mjs';
 import { readCatalogue } from './catalogue.mjs';
-import { squeeze, bbox, pointInRing, shiftRing, overlapWith, km } from './stages/geometry.mjs';
+import { squeeze, bbox, pointInRing, shiftRing, overlapWith, km, ringArea } from './stages/geometry.mjs';
 import { a3to2, continentOf, STATES, countryNames } from './stages/codes.mjs';
-import { countryOutlines, closeUpOutlines, closeUpUnits, lakeLayers, cityRows } from './stages/sources.mjs';
+import { countryOutlines, closeUpOutlines, closeUpUnits, divisionOutlines, divisionUnits, divisionReference, lakeLayers, cityRows } from './stages/sources.mjs';
 import { nearPoints, ringBuilder, framePieces, gatherPieces, placeInset, insetBox, insetFrame, giveWayToInsets } from './stages/rings.mjs';
 import { simplify } from './stages/simplification.mjs';
 import { innerRadius, keptPieces, standIn } from './stages/smallStates.mjs';
@@ -170,39 +170,42 @@ function lakeOf(key) {
 // Rings and simplification of a close-up map's units, then its insets moved
 // into place: each unit with its rings, and the move of each inset.
 const westOf180 = (unit) => exceptions.westOf180.units.includes(unit);
-function closeUpRings(m, units, buildHere) {
+function closeUpRings(m, topo, units, buildHere) {
   const insetOf = (u) => m.insets.find((ins) => ins.unit === u.unit);
   // An inset drawn at a fraction of its size needs that much less detail;
   // what the frame keeps of a ring is what must fit (the whole of Russia held
   // to the limit left its coast inside the frame coarse).
-  const thr = new Float64Array(closeUp.arcs.length).fill(m.weight);
+  const thr = new Float64Array(topo.arcs.length).fill(m.weight);
   for (const ins of m.insets)
     for (const u of units.filter((x) => x.unit === ins.unit))
       for (const p of u.polys) for (const i of p.flat()) thr[i >= 0 ? i : ~i] = m.weight / ins.scale ** 2;
   const items = units.flatMap((u) => u.polys.map((p) => ({ arcs: p[0], inset: !!insetOf(u) })));
   const rings = simplify(items, thr, buildHere, { maxRing: m.maxRing, keepPiece: m.keepPiece, countIn: m.frame, coarsenAbove: 0.85, refineBelow: 0.6, checkFullDetail: true });
   let next = 0;
-  const built = units.map((u) => ({ ...u, rings: u.polys.map(() => rings[next++]) }));
+  // The admin-1 layer's holes are enclaves (Berlin in Brandenburg): the seeds
+  // of the land round them keep clear of them.
+  const built = units.map((u) => ({ ...u, rings: u.polys.map(() => rings[next++]), holes: m.source === 'admin1' ? u.polys.flatMap((p) => p.slice(1).map((h) => buildHere(h, thr))) : [] }));
   const moves = {};
   for (const ins of m.insets) moves[ins.unit] = placeInset(built.find((x) => x.unit === ins.unit), ins, { west: westOf180(ins.unit) });
   return { built, moves };
 }
 
 // The capital of each subdivision: its seat, matched to the subdivision whose
-// outline holds it or else the nearest (an inset at its own place and full
-// detail); where the source's unit codes are the admin1 codes (admin1Seats),
-// they decide. A seat (PPLA) wins over the national capital (PPLC).
-function seatsToUnits(m, cc, seats, byKey, built, buildHere) {
-  const full = new Float64Array(closeUp.arcs.length);
+// outline holds it (the smallest such: an enclave, Berlin, lies inside the
+// outline of the land round it) or else the nearest (an inset at its own place
+// and full detail); where the source's unit codes are the admin1 codes
+// (admin1Seats), they decide. A seat (PPLA) wins over the national capital (PPLC).
+function seatsToUnits(m, topo, cc, seats, byKey, built, buildHere) {
+  const full = new Float64Array(topo.arcs.length);
   const byAdmin1 = exceptions.admin1Seats.countries.includes(m.country);
   const capitalOf = {};
   for (const r of seats) {
-    let best = byAdmin1 && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? 0 : Infinity;
+    let best = byAdmin1 && byKey[`${cc}-${r.admin1}`] ? `${cc}-${r.admin1}` : null, bd = best ? -Infinity : Infinity;
     for (const [key, { u }] of Object.entries(byKey)) {
-      if (!u.home || bd === 0) continue;
+      if (!u.home || bd === -Infinity) continue;
       const back = u.inset ? built.find((x) => x.key === key).polys.map((p) => buildHere(p[0], full)).map((rr) => rr.map(([x, y]) => [x > 0 && westOf180(u.unit) ? x - 360 : x, y])) : byKey[key].pieces.map((p) => p.outer);
       for (const ring of back) {
-        const d = pointInRing(r.lon, r.lat, ring) ? 0 : Math.min(...ring.map(([x, y]) => Math.hypot((x - r.lon) * squeeze(r.lat), y - r.lat)));
+        const d = pointInRing(r.lon, r.lat, ring) ? -1 / Math.abs(ringArea(ring)) : Math.min(...ring.map(([x, y]) => Math.hypot((x - r.lon) * squeeze(r.lat), y - r.lat)));
         if (d < bd) { bd = d; best = key; }
       }
     }
@@ -215,9 +218,14 @@ function closeUpMap(m) {
   const f = m.frame;
   const cc = m.country ? a3to2[m.country] : '';
   const seats = m.country ? seatsOf(rows, cc) : m.states.map((s) => capitals[a3to2[s]]);
+  // The maps of the 1:50m subunits share one topology; a division map has
+  // its own, from the admin-1 layer.
+  const topo = m.source === 'admin1' ? divisionOutlines(m) : closeUp;
+  const units = m.source === 'admin1' ? divisionUnits(topo.src, m) : closeUpUnits(closeUp.src, m);
+  const unitNames = m.source === 'admin1' ? Object.fromEntries(units.filter((u) => u.home).map((u) => [u.key, names.divisionNames(u.key, u.layer, danishDivisions)])) : subdivisions;
   // Every point within 0.25 degrees of a seat is kept.
-  const buildHere = ringBuilder(closeUp.arcs, nearPoints(seats.map((c) => [c.lon, c.lat]), 0.25));
-  const { built, moves } = closeUpRings(m, closeUpUnits(closeUp.src, m), buildHere);
+  const buildHere = ringBuilder(topo.arcs, nearPoints(seats.map((c) => [c.lon, c.lat]), 0.25));
+  const { built, moves } = closeUpRings(m, topo, units, buildHere);
   const byKey = {};
   for (const u of built) {
     const pieces = [];
@@ -226,7 +234,7 @@ function closeUpMap(m) {
     for (const p of pieces) p.inner = innerRadius(p.outer);
     byKey[u.key] = { u, pieces };
   }
-  const capitalOf = m.states ? Object.fromEntries(seats.map((r) => [r.cc, r])) : seatsToUnits(m, cc, seats, byKey, built, buildHere);
+  const capitalOf = m.states ? Object.fromEntries(seats.map((r) => [r.cc, r])) : seatsToUnits(m, topo, cc, seats, byKey, built, buildHere);
   const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
   // Small states: every subdivision keeps its own outline, however small.
   const areas = [];
@@ -236,7 +244,7 @@ function closeUpMap(m) {
     if (!pieces.length) continue;
     const cap = capitalOf[key];
     const kept = keptPieces(pieces, { capital: cap ? at(key, cap) : null, keepPiece: m.keepPiece, maxPieces: m.maxPieces, cutsStay: true, countKept: true });
-    for (const k of kept) areas.push({ key, k, outer: pieces[k].outer, holes: [], home: u.home });
+    for (const k of kept) areas.push({ key, k, outer: pieces[k].outer, holes: u.holes.filter((h) => h.length >= 3), home: u.home });
     if (u.inset) insetBoxes.push({ key, ring: insetBox(kept.map((k) => pieces[k].outer)) });
   }
   giveWayToInsets(areas, insetBoxes.map((b) => b.ring));
@@ -253,14 +261,15 @@ function closeUpMap(m) {
   const water = [...named, ...bigLakes(layers, f, named)].map((l) => withIslands(layers, l, f));
   const finalAreas = finishAreas(areas, water.map((l) => l.lonLat), (a) => ({
     g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home || a.frame ? cc : '',
-    names: (a.home || a.frame) && !m.states ? subdivisions[a.key] : countryNames(a.key),
+    names: (a.home || a.frame) && !m.states ? unitNames[a.key] : countryNames(a.key),
     flag: m.states && STATES.has(a.key) ? a.key.toLowerCase() + '.gif' : '',
   }));
   const movedHere = [];
   const placesHere = closeUpCapitals(m, finalAreas, capitalOf, at, placeNames, movedHere);
   if (m.towns) placesHere.push(...nordicPlaces(m, finalAreas, placesHere, movedHere, rows, placeNames));
   console.warn(`map ${m.id}: ${finalAreas.length} areas, ${water.length} lakes, ${placesHere.length} capitals; moved onto land: ${movedHere.join(', ')}`);
-  return { id: m.id, name: m.name, frame: m.frame, insets: insetBoxes.map((b) => bbox(b.ring)), areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3 };
+  return { id: m.id, name: m.name, frame: m.frame, insets: insetBoxes.map((b) => bbox(b.ring)), areas: finalAreas, leftOut: [], water: water.map(({ key, names, ring, s1, s2 }) => ({ key, names, ring, s1, s2 })), places: placesHere, placeFile: m.placeFile ?? 3,
+    ...(m.source === 'admin1' ? { reference: divisionReference(topo.src, m) } : {}) };
 }
 const subMapsOut = subMaps.map(closeUpMap);
 // The items of the catalogue's exercises of each of these maps: the atlas

@@ -159,6 +159,19 @@ export const subMaps = [
        // scale it lies within a pixel of that coast.
        drop: ['JB'], unitKeys: { QL: 'QLD', TS: 'TAS', VI: 'VIC', CT: 'ACT', NS: 'NSW' },
        weight: 0.002, keepPiece: 0.05, lakes: ['EYRE', 'TORRENS', 'GAIRDNER'] }),
+  // The divisions that schools teach, from the 1:10m admin-1 layer (source
+  // 'admin1'): the country whole, its neighbours as context; their capitals go
+  // to their own place file. The frames stop short of Lake Geneva (left out of
+  // every map's lakes, so it would lie dry) and, on the Swedish map, of Saimaa
+  // and of Norway's west coast, whose 1:10m fjords the simplified coast leaves
+  // blobs of at 1920 x 1048.
+  SM({ id: 12, name: 'Germany', source: 'admin1', country: 'DEU', code: 'DE', frame: { w: 0, e: 21, s: 46.6, n: 56 },
+       context: ['DNK', 'NLD', 'BEL', 'LUX', 'FRA', 'GBR', 'CHE', 'LIE', 'AUT', 'ITA', 'SVN', 'HRV', 'HUN', 'SVK', 'CZE', 'POL', 'RUS', 'LTU', 'SWE'],
+       weight: 0.0001, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
+  SM({ id: 13, name: 'Sweden', source: 'admin1', country: 'SWE', code: 'SE', frame: { w: 9.0, e: 26.6, s: 54.7, n: 69.6 },
+       context: ['NOR', 'FIN', 'DNK', 'DEU', 'POL', 'RUS', 'LTU', 'LVA', 'EST'], merge: { ALA: 'FIN' },
+       weight: 0.0003, keepPiece: 0.006, maxPieces: 90, placeFile: 5,
+       lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

@@ -344,8 +344,8 @@ void CheckKind(const Exercise& e) {
     if (!ArKarta(e.map) || (e.kind == "FLAGG" && !Kartinfo(e.map).Flaggor) ||
         (e.kind == "MULTI" && !Kartinfo(e.map).Lander))
         Fail(e, "no such map for this kind");
-    if (e.places < 1 || e.places > 4)
-        Fail(e, "no such place file; places are 1 to 4");
+    if (e.places < 1 || e.places > 5)
+        Fail(e, "no such place file; places are 1 to 5");
 }
 
 void Check(const Exercise& e, Atlas& atlas, QSet<int>& numbers) {

@@ -154,8 +154,13 @@ TMapFigures Compare(CKarta& k, const TReference& ref, const TReferenceMap& frame
     // each pixel gives.
     std::vector<TLabel> label(size_t(w * h));
     std::vector<std::vector<TRingBox>> units, lakes;
+    // A map drawn from a source of its own is compared with that source alone.
+    const int source =
+        std::ranges::any_of(ref.units, [&](const TReferenceUnit& u) { return u.map == frame.id; })
+            ? frame.id
+            : 0;
     for (const TReferenceUnit& u : ref.units)
-        units.push_back(Boxes(u.rings));
+        units.push_back(u.map == source ? Boxes(u.rings) : std::vector<TRingBox>{});
     for (const auto& l : ref.lakes)
         lakes.push_back(Boxes(l));
     // A frame wider than the globe repeats longitudes: only one turn is compared.

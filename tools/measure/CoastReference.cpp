@@ -73,7 +73,7 @@ void WriteReference(const QString& file, const TReference& r) {
     }
     s << qint32(r.units.size());
     for (const TReferenceUnit& u : r.units) {
-        s << u.code << u.state;
+        s << u.code << u.state << qint32(u.map);
         WriteRings(s, u.rings);
     }
     s << qint32(r.lakes.size());
@@ -111,7 +111,9 @@ TReference ReadReference(const QString& file) {
     s >> n;
     for (qint32 i = 0; i < n && s.status() == QDataStream::Ok; ++i) {
         TReferenceUnit u;
-        s >> u.code >> u.state;
+        qint32 map = 0;
+        s >> u.code >> u.state >> map;
+        u.map = map;
         u.rings = ReadRings(s);
         r.units.push_back(std::move(u));
     }

@@ -10,11 +10,14 @@
 using TRing = std::vector<TLatLon>;
 
 // One unit of the country source: a state or a territory, all its rings
-// (outer rings and holes alike, read even-odd).
+// (outer rings and holes alike, read even-odd). map: 0 for the source every
+// map shares, else the one map drawn from a source of its own (the admin-1
+// maps), which is measured against its own units alone.
 struct TReferenceUnit {
     QString code;
     bool state = false;
     std::vector<TRing> rings;
+    int map = 0;
 };
 
 // A map's frame, the box its land is clipped to, and the boxes of its insets

