@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/OvningKarta.h"
 
-#include "data/Gif.h"
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "exercises/OvningLandArea.h"
@@ -10,9 +9,9 @@
 #include "platform/Image.h"
 #include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
+#include "screens/Utforskning.h"
 
 #include <QElapsedTimer>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -118,7 +117,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     connect(imgKarta, &TImage::MouseDown, this,
             [this](int x, int y, Qt::MouseButton) { Skyddat(this, [&] { KartKlick(x, y); }); });
     connect(imgKarta, &TImage::MouseMove, this, [this](int x, int y) {
-        if (utforska_)
+        if (utforskning_)
             UtforskaRorelse(x, y);
         else
             KartRorelse(x, y);
@@ -166,7 +165,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         karta_->HanteraHandelser = [] { Handelser(); };
         ovning_->Karta = karta_.get();
         ovning_->Starta(this);
-        if (utforska_) {
+        if (utforskning_) {
             // The map as the game draws it, with no question and no clock.
             VisaFraga(QStringLiteral("-"));
             lblFraga->setText(LangText(TextNo::ExploreQuestion));
@@ -182,7 +181,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         imgKarta->setEnabled(true);
         cmdAvsluta->setEnabled(true);
         SattTitel();
-        if (utforska_)
+        if (utforskning_)
             setWindowTitle(QStringLiteral("Globina \u2013 ") + LangText(TextNo::Explore));
         else
             tmrTid->start();
@@ -361,7 +360,7 @@ void TfrmOvningKarta::NamnTimerTick() {
 void TfrmOvningKarta::KartKlick(int x, int y) {
     if (ArUpptagen() || !ovning_ || !karta_)
         return; // an answer is being handled, or the map is not ready
-    if (utforska_)
+    if (utforskning_)
         return UtforskaKlick(x, y);
     Upptagen upptagen(this);
     Punkt.Lat = karta_->LatVid(y);
@@ -433,7 +432,7 @@ void TfrmOvningKarta::KartRorelse(int x, int y) {
 }
 
 void TfrmOvningKarta::BlinkaTick() {
-    if (!ovning_ || !karta_ || ovning_->Karta != karta_.get() || utforska_)
+    if (!ovning_ || !karta_ || ovning_->Karta != karta_.get() || utforskning_)
         return; // not started yet, or nothing asked
     ovning_->Blinka();
     imgKarta->ShowChanges();
@@ -550,78 +549,15 @@ void TfrmOvningKarta::VisaGenomgangsrad(const TFragaLogg* fraga) {
 }
 
 void TfrmOvningKarta::StartaUtforska(std::shared_ptr<COvning> ovning) {
-    utforska_ = true;
     ovning->Ovningsobjekt.clear();
-    panInfo = new QFrame(panPanel->Client());
-    panInfo->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panInfo->setAutoFillBackground(true);
-    SetColor(panInfo, QPalette::Window, Qt::white);
-    SetColor(panInfo, QPalette::WindowText, Qt::black);
-    lblInfoNamn = MakeLabel(panInfo, QRect(8, 6, 244, 20), Arial(15, true), Qt::black,
-                            Qt::AlignLeft | Qt::AlignTop);
-    lblInfoText = MakeLabel(panInfo, QRect(8, 28, 244, 36), Arial(12), Qt::black,
-                            Qt::AlignLeft | Qt::AlignTop);
-    lblInfoText->setWordWrap(true);
-    imgInfoFlagga = new TImage(panInfo);
-    imgInfoFlagga->setAttribute(Qt::WA_TransparentForMouseEvents);
-    panInfo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    panInfo->hide();
+    utforskning_ = std::make_unique<TUtforskning>(panPanel->Client());
     StartaOvning(std::move(ovning));
 }
 
-TfrmOvningKarta::TUnder TfrmOvningKarta::Under(int x, int y) const {
-    TUnder under;
-    if (!karta_ || !ovning_)
-        return under;
-    const float lat = karta_->LatVid(y);
-    const float lon = karta_->LonVid(y, x);
-    const auto flaggaFor = [this](const QString& key) {
-        const CArea* a = karta_->Landareor ? karta_->Landareor->Hitta(key) : nullptr;
-        return a ? a->Flaggfil : QString();
-    };
-    if (auto* land = dynamic_cast<COvningLandArea*>(ovning_.get())) {
-        const CArea* a = land->AreaUnder(lat, lon);
-        if (!a)
-            return under;
-        under.namn = a->Namn[LanguageIndex];
-        under.flagga = a->Flaggfil;
-        under.punkt = QPoint(x, y);
-        // The capital is the place of the map's places that is marked as
-        // one and belongs to the area.
-        if (karta_->Platser)
-            for (const COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
-                if (o->Klass1 && o->Niva <= 1 && !a->Nyckel.isEmpty() &&
-                    (o->Grupp1 == a->Nyckel || o->Grupp2 == a->Nyckel || o->Grupp3 == a->Nyckel)) {
-                    under.text =
-                        LangText(TextNo::CapitalLead) + QLatin1Char(' ') + o->Namn[LanguageIndex];
-                    break;
-                }
-        return under;
-    }
-    if (auto* ort = dynamic_cast<COvningOrt*>(ovning_.get())) {
-        const COrt* o = ort->NarmasteOrt(lat, lon);
-        if (!o || karta_->Avstand(lat, lon, *o) > karta_->Px(12))
-            return under;
-        under.namn = o->Namn[LanguageIndex];
-        const auto olat = static_cast<float>(o->Latitud);
-        under.punkt =
-            QPoint(karta_->XKoord(olat, static_cast<float>(o->Longitud)), karta_->YKoord(olat));
-        // A capital's country, with its flag, where the map has it.
-        const CArea* land = karta_->Landareor ? karta_->Landareor->Hitta(o->Grupp1) : nullptr;
-        if (land && o->Klass1) {
-            under.text =
-                LangText(TextNo::CountryLead) + QLatin1Char(' ') + land->Namn[LanguageIndex];
-            under.flagga = flaggaFor(o->Grupp1);
-        }
-    }
-    return under;
-}
-
 void TfrmOvningKarta::UtforskaRorelse(int x, int y) {
-    const TUnder under = Under(x, y);
-    if (under.namn == pekad_)
+    const TUtforskning::TUnder under = TUtforskning::Under(*karta_, *ovning_, x, y);
+    if (!utforskning_->NyttNamn(under.namn))
         return;
-    pekad_ = under.namn;
     if (under.namn.isEmpty()) {
         VisaNamn(QString(), 0, 0, false);
         return;
@@ -632,46 +568,8 @@ void TfrmOvningKarta::UtforskaRorelse(int x, int y) {
 }
 
 void TfrmOvningKarta::UtforskaKlick(int x, int y) {
-    const TUnder under = Under(x, y);
-    if (under.namn.isEmpty()) {
-        panInfo->hide();
-        return;
-    }
-    lblInfoNamn->setText(under.namn);
-    lblInfoText->setText(under.text);
-    QImage flagga;
-    if (!under.flagga.isEmpty()) {
-        try {
-            flagga = DecodeGif(ProgramFolder() + QStringLiteral("/flags/") + under.flagga);
-        } catch (const std::exception&) {
-            // A study aid: without its picture the name and capital still show.
-        }
-    }
-    const QFontMetrics fm(lblInfoNamn->font());
-    const int bredd = std::max(260, fm.horizontalAdvance(under.namn) + 16);
-    lblInfoNamn->resize(bredd - 16, lblInfoNamn->height());
-    lblInfoText->resize(bredd - 16, lblInfoText->heightForWidth(bredd - 16));
-    int hojd = 32 + (under.text.isEmpty() ? 0 : lblInfoText->height() + 8);
-    if (!flagga.isNull()) {
-        // Framed, as a flag with white at its edge would melt into the panel.
-        flagga = flagga.convertToFormat(QImage::Format_RGB32);
-        QPainter ram(&flagga);
-        ram.setPen(Qt::black);
-        ram.drawRect(0, 0, flagga.width() - 1, flagga.height() - 1);
-        ram.end();
-        imgInfoFlagga->SetPicture(flagga);
-        imgInfoFlagga->setGeometry(8, hojd, flagga.width(), flagga.height());
-        imgInfoFlagga->show();
-        hojd += flagga.height() + 8;
-    } else {
-        imgInfoFlagga->hide();
-    }
-    // In the corner away from the click, so that it never covers what was clicked.
-    const QPoint klick = KartPunkt(x, y);
-    const int vanster = klick.x() < imgKarta->width() / 2 ? imgKarta->width() - bredd - 10 : 10;
-    panInfo->setGeometry(imgKarta->x() + vanster, imgKarta->y() + 10, bredd, hojd);
-    panInfo->show();
-    panInfo->raise();
+    utforskning_->Visa(TUtforskning::Under(*karta_, *ovning_, x, y), KartPunkt(x, y),
+                       imgKarta->geometry());
 }
 
 void TfrmOvningKarta::keyPressEvent(QKeyEvent* event) {

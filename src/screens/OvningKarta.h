@@ -4,12 +4,14 @@
 #include "exercises/Ovningsformular.h"
 #include "maps/Kartvy.h"
 #include "screens/Ovningsskarm.h"
+#include <memory>
 
 class TImage;
 class TPanel;
 class QFrame;
 class QLabel;
 class QToolButton;
+class TUtforskning;
 
 // The screen of the area and place exercises: the question bar on top and
 // the continent map below it, filling the desktop. Clicks on the map become
@@ -26,7 +28,8 @@ public:
     // The same map for study: pointing names an area or place, a click shows
     // its name, capital and flag; nothing is asked or scored.
     void StartaUtforska(std::shared_ptr<COvning> ovning);
-    bool Utforskar() const { return utforska_; }
+    bool Utforskar() const { return utforskning_ != nullptr; }
+    TUtforskning* Utforskning() const { return utforskning_.get(); }
 
     void VisaFraga(const QString& text) override;
     TImage* Kartbild() override;
@@ -56,11 +59,6 @@ public:
     CKartvy Vy;
 
     TKlick Punkt; // the last click on the map
-    // What a click shows while exploring: name, capital and flag.
-    QFrame* panInfo = nullptr;
-    QLabel* lblInfoNamn = nullptr;
-    QLabel* lblInfoText = nullptr;
-    TImage* imgInfoFlagga = nullptr;
 
 protected:
     void Omstart() override { cmdStartaClick(); }
@@ -109,19 +107,9 @@ private:
     void GenomgangsNamn(const QString& text, QPoint punkt, const QColor& bakgrund,
                         const QColor& farg);
 
-    // The area or place under a picture pixel while exploring: its name, the
-    // lines below it and its flag file, and the point to name it at.
-    struct TUnder {
-        QString namn;
-        QString text;
-        QString flagga;
-        QPoint punkt;
-    };
-    TUnder Under(int x, int y) const;
     void UtforskaKlick(int x, int y);
     void UtforskaRorelse(int x, int y);
-    bool utforska_ = false;
-    QString pekad_; // the name under the pointer, while exploring
+    std::unique_ptr<TUtforskning> utforskning_; // while exploring
 
     QImage slutbild_; // the map as the game left it, while the review shows a line
     std::vector<QLabel*> genomgangsNamn_;

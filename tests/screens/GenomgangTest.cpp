@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/Genomgang.h"
+#include "screens/Utforskning.h"
 #include "KartaTest.h"
 #include "support/Tables.h"
 
@@ -90,8 +91,9 @@ TEST_F(GenomgangTest, ExploreNamesWhatIsPointedAtAndAClickShowsItsCapitalWithout
     EXPECT_EQ(std::pair(screen->lblNamn->isVisible(), screen->lblNamn->text()),
               std::pair(true, QString("BBB")));
     QTest::mouseClick(screen->imgKarta, Qt::LeftButton, {}, Pixel("AAA"));
-    EXPECT_TRUE(screen->panInfo->isVisible());
-    EXPECT_EQ(std::pair(screen->lblInfoNamn->text(), screen->lblInfoText->text()),
+    const TUtforskning& info = *screen->Utforskning();
+    EXPECT_TRUE(info.panInfo->isVisible());
+    EXPECT_EQ(std::pair(info.lblInfoNamn->text(), info.lblInfoText->text()),
               std::pair(QString("AAA"), QString("Capital: Acity")));
     EXPECT_EQ(std::tuple(ex->Svarat, ex->Logg.Fragor.size() <= 1, screen->tmrTid->isActive()),
               std::tuple(0, true, false));
