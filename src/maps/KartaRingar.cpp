@@ -13,15 +13,10 @@ void CKartaRingar::Glom() {
     ritade_ = false;
 }
 
-void CKartaRingar::Berakna(const CKarta& karta) {
-    Glom();
-    if (!karta.Landareor || karta.VyNord == karta.VySyd)
-        return;
-    struct TStat {
-        double nord, syd, ost, vast;
-        CArea* storst;
-    };
+std::vector<CKartaRingar::TStat> CKartaRingar::Stater(const CKarta& karta) {
     std::vector<TStat> stater;
+    if (!karta.Landareor)
+        return stater;
     std::vector<QString> nycklar;
     const auto lagg = [&](int i, CArea& a) {
         if (i == static_cast<int>(stater.size())) {
@@ -46,32 +41,58 @@ void CKartaRingar::Berakna(const CKarta& karta) {
         if (i < static_cast<int>(stater.size()))
             nycklar.push_back(key);
     }
+    return stater;
+}
+
+double CKartaRingar::Storlek(const CKarta& karta, const CArea& s, bool exakt) {
+    // Meridians bow outwards towards the equator: the widest parallel of
+    // the box is the one nearest to it.
+    const float brett = static_cast<float>(s.Syd > 0 ? s.Syd : s.Nord < 0 ? s.Nord : 0);
+    const auto x = [&](double lon) {
+        return exakt ? karta.XKoordExakt(brett, static_cast<float>(lon))
+                     : karta.XKoord(brett, static_cast<float>(lon));
+    };
+    const auto y = [&](double lat) {
+        return exakt ? karta.YKoordExakt(static_cast<float>(lat))
+                     : karta.YKoord(static_cast<float>(lat));
+    };
+    return std::max(x(s.Ost) - x(s.Vast), y(s.Syd) - y(s.Nord));
+}
+
+double CKartaRingar::MinstaStat(const CKarta& karta) {
+    double minst = 0;
+    if (karta.VyNord == karta.VySyd)
+        return minst;
+    for (const TStat& s : Stater(karta)) {
+        const double px = Storlek(karta, *s.storst, true);
+        if (minst == 0 || px < minst)
+            minst = px;
+    }
+    return minst;
+}
+
+void CKartaRingar::Berakna(const CKarta& karta) {
+    Glom();
+    if (!karta.Landareor || karta.VyNord == karta.VySyd)
+        return;
+    const std::vector<TStat> stater = Stater(karta);
     const double grans = kGrans * karta.Pixelkvot();
     const int rand = static_cast<int>(std::ceil(kRadie * karta.Pixelkvot()));
     const QRect bild = QRect(0, 0, karta.W(), karta.H()).adjusted(-rand, -rand, rand, rand);
-    for (size_t i = 0; i < stater.size(); ++i) {
+    for (const TStat& stat : stater) {
+        if (stat.nord < karta.VySyd || stat.syd > karta.VyNord)
+            continue;
         // An archipelago spread over an ocean has no piece to click however
         // wide it spreads, so a state is ringed as its largest piece is.
-        const CArea& st = *stater[i].storst;
-        const TStat s{st.Nord, st.Syd, st.Ost, st.Vast, stater[i].storst};
-        if (stater[i].nord < karta.VySyd || stater[i].syd > karta.VyNord)
+        if (Storlek(karta, *stat.storst, false) >= grans)
             continue;
-        // Meridians bow outwards towards the equator: the widest parallel of
-        // the box is the one nearest to it.
-        const float brett = static_cast<float>(s.syd > 0 ? s.syd : s.nord < 0 ? s.nord : 0);
-        const double bredd = karta.XKoord(brett, static_cast<float>(s.ost)) -
-                             karta.XKoord(brett, static_cast<float>(s.vast));
-        const double hojd =
-            karta.YKoord(static_cast<float>(s.syd)) - karta.YKoord(static_cast<float>(s.nord));
-        if (std::max(bredd, hojd) >= grans)
-            continue;
-        const TLatLon& p = s.storst->Fyllpunkt1;
+        const TLatLon& p = stat.storst->Fyllpunkt1;
         const QPoint mitt(karta.XKoord(p.Lat, p.Lon), karta.YKoord(p.Lat));
         if (!bild.contains(mitt))
             continue;
-        const QColor farg = karta.Svarsfarg(*s.storst);
+        const QColor farg = karta.Svarsfarg(*stat.storst);
         ringar_.push_back(
-            {s.storst->Nyckel, s.storst, mitt, farg.isValid() ? farg : karta.Landfarg});
+            {stat.storst->Nyckel, stat.storst, mitt, farg.isValid() ? farg : karta.Landfarg});
     }
 }
 

@@ -34,6 +34,9 @@ public:
     // The rings of the states the map is told of (its Stater) at its view,
     // not yet drawn.
     void Berakna(const CKarta& karta);
+    // The size on the picture, in pixels, of the smallest of those states'
+    // largest pieces at the map's view (0: no state).
+    static double MinstaStat(const CKarta& karta);
     // No rings: the picture they lay on is gone.
     void Glom();
     // The state of the ring nearest to picture pixel p, within reach; null
@@ -63,6 +66,16 @@ public:
     };
 
 private:
+    // Each of the map's states: its outer box and its largest record.
+    struct TStat {
+        double nord, syd, ost, vast;
+        CArea* storst;
+    };
+    static std::vector<TStat> Stater(const CKarta& karta);
+    // The largest piece's width or height on the picture, whichever is more,
+    // in whole pixels as the rings are decided, or exact.
+    static double Storlek(const CKarta& karta, const CArea& storst, bool exakt);
+
     std::vector<TRing> ringar_;
     std::vector<std::pair<QRect, std::vector<QRgb>>> under_; // per ring drawn, in order
     qreal kvot_ = 1;

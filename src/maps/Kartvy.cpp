@@ -2,6 +2,7 @@
 #include "maps/Kartvy.h"
 
 #include "maps/Karta.h"
+#include "maps/KartaRingar.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +34,15 @@ void CKartvy::Spara(const CKarta& karta) {
     nord_ = karta.VyNord;
     syd_ = karta.VySyd;
     halvbredd_ = karta.H() > 0 && nord_ != syd_ ? Halvbredd(karta) : 0;
+    const double egen = static_cast<double>(nord_) - syd_;
+    minHojd_ = std::min(kMinHojd, egen);
+    // Where the smallest state would need a ring even at kMinHojd, closer:
+    // a tenth over the ring's limit, so that its outline is clearly clicked.
+    const double minst = nord_ != syd_ ? CKartaRingar::MinstaStat(karta) : 0;
+    if (minst > 0) {
+        const double behov = egen * minst / (1.1 * CKartaRingar::kGrans * karta.Pixelkvot());
+        minHojd_ = std::clamp(behov, std::min(kMinstaHojd, egen), minHojd_);
+    }
 }
 
 bool CKartvy::ArEgen(const CKarta& karta) const {
@@ -75,7 +85,7 @@ bool CKartvy::Satt(CKarta& karta, TLatLon p, QPointF at, double hojd) {
     const double egen = static_cast<double>(nord_) - syd_;
     if (hojd >= egen * (1 - 1e-6))
         return Hem(karta); // the own view exactly, not a float's width off it
-    hojd = std::max(hojd, std::min(kMinHojd, egen));
+    hojd = std::max(hojd, minHojd_);
     const float fore[] = {karta.VyMitt, karta.VyNord, karta.VySyd};
     // Latitude is linear down the picture: the point's row fixes the top.
     double nord = p.Lat + hojd * at.y() / karta.H();

@@ -12,12 +12,16 @@ class CKarta;
 // the map like any other (middle longitude, top and bottom latitude, the
 // scale that goes with them), so every step is drawn afresh from the
 // outlines. It never shows more than the own view, nor less than
-// kMinHojd degrees of latitude.
+// kMinHojd degrees of latitude, unless an asked state is still too small to
+// click there: then it comes close enough for that state's own outline to
+// be clicked instead of a ring (kMinstaHojd at most).
 class CKartvy {
 public:
     static constexpr double kMinHojd = 2;
+    static constexpr double kMinstaHojd = 0.05;
 
-    // Takes the map's present view as the exercise's own.
+    // Takes the map's present view as the exercise's own, with the states
+    // the map is told of (its Stater).
     void Spara(const CKarta& karta);
     // Each returns true when the map's view changed.
     bool Hem(CKarta& karta);
@@ -38,5 +42,6 @@ private:
     bool Satt(CKarta& karta, TLatLon p, QPointF at, double hojd);
 
     float mitt_ = 0, nord_ = 0, syd_ = 0;
-    double halvbredd_ = 0; // degrees of longitude either side at half height
+    double halvbredd_ = 0;      // degrees of longitude either side at half height
+    double minHojd_ = kMinHojd; // the closest view's height
 };

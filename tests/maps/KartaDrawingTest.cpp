@@ -2,6 +2,7 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "maps/Karta.h"
+#include "maps/Kartvy.h"
 #include "platform/Image.h"
 #include "support/AreaBoxes.h"
 #include "support/Pictures.h"
@@ -293,6 +294,25 @@ TEST_F(Ringar, OnlyStatesTooSmallToClickGetARingInTheirColoursAndTheNearestRingT
     k.RitaAreaovning(1);
     EXPECT_TRUE(k.Ringar.Lista().empty());
     EXPECT_EQ(Traff(Mitt("T")), "");
+}
+
+TEST_F(Ringar, TheClosestZoomGivesTheSmallestStateAnOutlineToClickInsteadOfARing) {
+    // W is a hundredth of a degree: at the two degrees that bound zooming
+    // otherwise, it is a pixel wide.
+    k.Landareor->Lagg(BoxArea("W", 3.995f, -0.005f, 4.005f, 0.005f)).Deltar = true;
+    k.Stater.push_back("W");
+    CKartvy vy;
+    vy.Spara(k);
+    ASSERT_TRUE(vy.Zooma(k, 1e6, QPointF(k.XKoord(4, 0), k.YKoord(4))));
+    k.RitaAreaovning(1);
+    EXPECT_LT(k.VyNord - k.VySyd, CKartvy::kMinHojd);
+    EXPECT_GE(CKartaRingar::MinstaStat(k), CKartaRingar::kGrans);
+    EXPECT_TRUE(k.Ringar.Lista().empty());
+    EXPECT_EQ(k.Landareor
+                  ->Under(k.LatVid(Mitt("W").y()), k.LonVid(Mitt("W").y(), Mitt("W").x()),
+                          [](const CArea&) { return true; })
+                  ->Nyckel,
+              "W");
 }
 
 // The same map on a 400 x 200 control, drawn once at ratio 1 and once at
