@@ -98,6 +98,7 @@ TEST_F(MakeCatalogue, RefusesWhatAMapOrPlaceFileCannotPlay) {
              {Block(1, "ORT", 7, capitals + " US-XX"), "US-XX selects no place of Ort3.crp"},
              {Block(1, "ORT", 7, "places: 2\nitems: US"), "no place file"},
              {Block(1, "AREA", 8, "items: CA"), "no area file"},
+             {Block(1, "AREA", 7, "items: US-S1 US-NONE"), "US-NONE has no outline on map 7"},
              {Block(1, "AREA", 7, "items: US-S1") +
                   Block(2, "AREA", 7, "items: US-S2", "Exercise 1"),
               "the name \"Exercise 1\" is also exercise 1's"},
