@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -37,7 +38,6 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
     : QDialog(parent), Logg(logg), missade_(Missade(logg)) {
     setWindowTitle(QStringLiteral("Review"));
     SetTag(this, TextNo::Review);
-    setFixedSize(kBredd, kHojd);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, Qt::white);
     const int inre = kBredd - 24;
@@ -50,19 +50,16 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
     lblOvningsNamn->setText(ovningsnamn);
     ovningsspel_ = logg.Ovningsspel;
 
-    const int ramHojd = kHojd - 40 - 46;
     Shape2 = new QFrame(this);
-    Shape2->setGeometry(12, 40, inre, ramHojd);
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape2->setLineWidth(1);
     Shape2->setAutoFillBackground(true);
     SetColor(Shape2, QPalette::WindowText, Qt::black);
 
     // The ribbons above and below the list, as on the top-ten screen.
-    NewArtwork(this, QRect(22, 52, inre - 20, 37), QStringLiteral("TioBand1.gif"), true);
+    band1_ = NewArtwork(this, QRect(), QStringLiteral("TioBand1.gif"), true);
 
     grdLista = new QTableWidget(0, 4, this);
-    grdLista->setGeometry(24, 96, inre - 24, ramHojd - 56 - 44);
     grdLista->setFrameShape(QFrame::NoFrame);
     grdLista->setShowGrid(false);
     grdLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -94,26 +91,50 @@ TfrmGenomgang::TfrmGenomgang(QWidget* parent, const TSpelLogg& logg, const QStri
                         : nullptr);
     });
 
-    NewArtwork(this, QRect(20, 40 + ramHojd - 39, inre - 20, 37), QStringLiteral("TioBand2.gif"),
-               true);
+    band2_ = NewArtwork(this, QRect(), QStringLiteral("TioBand2.gif"), true);
 
-    const int knappTopp = kHojd - 39;
-    const int halv = (inre - 6) / 2;
     cmdOva = new QPushButton(QStringLiteral("Practise the missed ones"), this);
     SetTag(cmdOva, TextNo::PractiseTheMissed);
-    cmdOva->setGeometry(12, knappTopp, halv, 31);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(12 + halv + 6, knappTopp, inre - halv - 6, 31);
     cmdOK->setDefault(true);
     connect(cmdOva, &QPushButton::clicked, this, [this] {
         OvaValt = true;
         accept();
     });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    Falla(false);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
     FyllLista();
+}
+
+void TfrmGenomgang::Falla(bool ihop) {
+    hopfalld_ = ihop;
+    const int inre = kBredd - 24;
+    // Folded: the list of at most kHopfalldaRader lines with its heading,
+    // between the name and the buttons, and no ribbons.
+    const int lista =
+        ihop ? kRadhojd * (std::min(grdLista->rowCount(), kHopfalldaRader) + 1) + 4 : 0;
+    const int hojd = ihop ? 40 + lista + 16 + 46 : kHojd;
+    setFixedSize(kBredd, hojd);
+    const int ramHojd = hojd - 40 - 46;
+    Shape2->setGeometry(12, 40, inre, ramHojd);
+    band1_->setGeometry(22, 52, inre - 20, 37);
+    band2_->setGeometry(20, 40 + ramHojd - 39, inre - 20, 37);
+    band1_->setVisible(!ihop);
+    band2_->setVisible(!ihop);
+    if (ihop)
+        grdLista->setGeometry(24, 48, inre - 24, lista);
+    else
+        grdLista->setGeometry(24, 96, inre - 24, ramHojd - 56 - 44);
+    const int knappTopp = hojd - 39;
+    const int halv = (inre - 6) / 2;
+    cmdOva->setGeometry(12, knappTopp, halv, 31);
+    cmdOK->setGeometry(12 + halv + 6, knappTopp, inre - halv - 6, 31);
+    // The chosen line stays in sight in the shorter list.
+    if (const auto valda = grdLista->selectionModel()->selectedRows(); !valda.isEmpty())
+        grdLista->scrollTo(valda.first());
 }
 
 void TfrmGenomgang::FyllLista() {

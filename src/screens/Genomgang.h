@@ -36,6 +36,12 @@ public:
 
     static constexpr int kBredd = 521;
     static constexpr int kHojd = 560;
+    static constexpr int kHopfalldaRader = 5;
+
+    // Folded, the review is its list of a few lines and its buttons, so that
+    // it fits beside what a line shows on a small screen; unfolded, as it opens.
+    void Falla(bool ihop);
+    bool Hopfalld() const { return hopfalld_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,4 +51,7 @@ private:
     void FyllLista();
     QStringList missade_;
     bool ovningsspel_ = false;
+    bool hopfalld_ = false;
+    QWidget* band1_;
+    QWidget* band2_;
 };

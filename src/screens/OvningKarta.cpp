@@ -8,6 +8,7 @@
 #include "maps/Places.h"
 #include "platform/Image.h"
 #include "platform/WidgetHelpers.h"
+#include "screens/Genomgang.h"
 #include "screens/Panel.h"
 #include "screens/Utforskning.h"
 
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QThread>
 #include <QToolButton>
@@ -534,18 +536,46 @@ void TfrmOvningKarta::VisaGenomgangsrad(const TFragaLogg* fraga) {
                  RedColor, Qt::white);
     visa(fraga->Objekt, fraga->Namn, kLime, Qt::black);
     imgKarta->ShowChanges();
-    // The review steps aside when it would hide what the line shows.
-    if (QWidget* g = Genomgang(); g && !genomgangsNamn_.empty()) {
-        const QLabel* fragad = genomgangsNamn_.back();
-        const QRect visad(fragad->mapToGlobal(QPoint(0, 0)), fragad->size());
-        if (g->frameGeometry().intersects(visad.adjusted(-20, -20, 20, 20))) {
-            const QRect skarm = geometry();
-            const bool tillVanster = visad.center().x() > skarm.center().x();
-            g->move(tillVanster ? skarm.left() + 16
-                                : skarm.right() - g->frameGeometry().width() - 16,
-                    g->y());
+    if (TfrmGenomgang* g = Genomgang(); g && !genomgangsNamn_.empty())
+        HallUndan(*g);
+}
+
+void TfrmOvningKarta::HallUndan(TfrmGenomgang& g) {
+    // The review keeps clear of every name the line shows: where it stands,
+    // else at a side or in a corner of the screen, and folded to its list
+    // where whole it covers a name wherever it goes (a small screen).
+    QRegion visat;
+    for (const QLabel* namn : genomgangsNamn_)
+        visat += QRect(namn->mapToGlobal(QPoint(0, 0)), namn->size()).adjusted(-20, -20, 20, 20);
+    const auto tackt = [&](const QRect& r) {
+        long yta = 0;
+        for (const QRect& del : visat.intersected(r))
+            yta += static_cast<long>(del.width()) * del.height();
+        return yta;
+    };
+    const QSize ram = g.frameGeometry().size() - g.size();
+    const QRect skarm = geometry().adjusted(16, panTop->height() + 8, -16, -16);
+    QPoint bast = g.frameGeometry().topLeft();
+    long minst = -1;
+    bool bastIhop = g.Hopfalld();
+    for (const bool ihop : {false, true}) {
+        g.Falla(ihop);
+        const QSize storlek = g.size() + ram;
+        const int hoger = skarm.right() - storlek.width(), vanster = skarm.left();
+        const int mitt = skarm.top() + (skarm.height() - storlek.height()) / 2;
+        const int nere = skarm.bottom() - storlek.height(), uppe = skarm.top();
+        for (const QPoint p : {g.frameGeometry().topLeft(), QPoint(hoger, mitt),
+                               QPoint(vanster, mitt), QPoint(hoger, uppe), QPoint(vanster, uppe),
+                               QPoint(hoger, nere), QPoint(vanster, nere)}) {
+            const long t = tackt(QRect(p, storlek));
+            if (minst < 0 || t < minst)
+                minst = t, bast = p, bastIhop = ihop;
         }
+        if (minst == 0)
+            break;
     }
+    g.Falla(bastIhop);
+    g.move(bast);
 }
 
 void TfrmOvningKarta::StartaUtforska(std::shared_ptr<COvning> ovning) {

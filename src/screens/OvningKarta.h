@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QToolButton;
 class TUtforskning;
+class TfrmGenomgang;
 
 // The screen of the area and place exercises: the question bar on top and
 // the continent map below it, filling the desktop. Clicks on the map become
@@ -106,6 +107,7 @@ private:
     // A name of the review on the map, centred on the picture pixel.
     void GenomgangsNamn(const QString& text, QPoint punkt, const QColor& bakgrund,
                         const QColor& farg);
+    void HallUndan(TfrmGenomgang& genomgang);
 
     void UtforskaKlick(int x, int y);
     void UtforskaRorelse(int x, int y);

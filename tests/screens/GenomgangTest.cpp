@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/Genomgang.h"
-#include "screens/Utforskning.h"
 #include "KartaTest.h"
+#include "screens/Utforskning.h"
 #include "support/Tables.h"
 
+#include <QLabel>
 #include <QTableWidget>
 
 namespace {
@@ -59,6 +60,18 @@ TEST_F(GenomgangTest, TheReviewListsEachQuestionsConfusionsAndShowsThemOnTheMap)
     review->grdLista->selectRow(0);
     EXPECT_EQ(Color(played[0].first), qRgb(0, 255, 0));
     EXPECT_EQ(Color(played[0].second[0]), RedColor.rgb());
+    // The review, folded where it must be, leaves the names on the map in sight.
+    const QStringList named = QStringList(played[0].first) + played[0].second;
+    int seen = 0;
+    for (const QLabel* label : screen->findChildren<QLabel*>())
+        if (label->isVisible() && named.contains(label->text().trimmed()) &&
+            label->parentWidget() == screen->imgKarta->parentWidget()) {
+            ++seen;
+            EXPECT_FALSE(review->frameGeometry().intersects(
+                QRect(label->mapToGlobal(QPoint(0, 0)), label->size())))
+                << label->text().toStdString();
+        }
+    EXPECT_EQ(seen, named.size());
     QTest::keyClick(review, Qt::Key_Escape);
     EXPECT_EQ(Color(played[0].second[0]), before);
 }
