@@ -23,6 +23,8 @@ namespace {
 
 const char* const kLanguages[] = {"sv", "en", "fr", "de", "es", "it", "da", "nl"};
 constexpr int kEnglish = 1; // index into a row's names
+constexpr int kFrench = 2;
+constexpr int kGerman = 3;
 
 struct TNameRow {
     QString where;       // file and key, for the message
@@ -50,7 +52,7 @@ const QString kTransliterationAccents[] = {"", "", "éèëïÉ", "äöüÄÖÜ",
 
 // English forms where the language has its own: French, German, Spanish,
 // Italian and Dutch name states, seas, islands and mountains in their own
-// words (Nord-Carolina, Lac Vänern); Swedish and Danish keep the English
+// words (Caroline du Nord, Lac Vänern); Swedish and Danish keep the English
 // names of states and islands (North Carolina, New South Wales) but not of
 // seas, lakes, rivers or mountains.
 const QRegularExpression kEnglishForms(
@@ -68,6 +70,18 @@ const QStringList kAlsoTheirs =
                    "da nl sv:Mount Kenya|de nl:Mount Kosciuszko|de da nl sv:Mount Wilhelm|de da "
                    "nl sv:Mount Cook|de da sv:Vancouver Island")
         .split('|');
+// German atlases now print the English names of the US states (North
+// Carolina, West Virginia) where older ones wrote Nord-Carolina.
+bool UsState(const TNameRow& row) {
+    return row.where.contains(QLatin1String(" US-"));
+}
+const QRegularExpression kCompassOrNew(R"(^(North|South|West|New) )");
+// The states whose own script is Latin-based in their own transliteration
+// (pinyin, Hepburn): French and German write those names as they stand.
+const QSet<QString> kOwnRomanisation = {"CN", "TW", "JP", "KR", "KP"};
+// Names French or German write with the English "sh" all the same: the
+// Hepburn names of Japan's islands, and the forms their atlases print.
+const QStringList kShKept = {"fr de:Honshu", "fr de:Kyushu", "fr de:Nashik", "fr:Peshawar"};
 // Whether a "languages:name" list holds the name for the language.
 bool Listed(const QStringList& list, const QString& name, const char* language) {
     return std::any_of(list.begin(), list.end(), [&](const QString& a) {
@@ -165,9 +179,18 @@ QStringList Faults(const TNameRow& row, int l) {
     if (name.contains(kAdministrative) && !NamedSo(name))
         faults << "administrative form";
     const bool ownForms = l != 0 && l != kEnglish && l != 6;
-    if (l != kEnglish && !Listed(kAlsoTheirs, name, kLanguages[l]) &&
+    const bool germanUsState = l == kGerman && UsState(row);
+    if (l != kEnglish && !germanUsState && !Listed(kAlsoTheirs, name, kLanguages[l]) &&
         name.contains(ownForms ? kEnglishForms : kEnglishWaterForms))
         faults << "English name";
+    if (germanUsState && name != row.names[kEnglish] && row.names[kEnglish].contains(kCompassOrNew))
+        faults << "older German form of a US state";
+    // French writes "ch" (Mechhed), German "sch" (Maschhad) for the English "sh".
+    if ((l == kFrench || l == kGerman) && row.transliterated &&
+        !Listed(kShKept, name, kLanguages[l]) &&
+        !kOwnRomanisation.contains(row.where.section(' ', 1, 1)) &&
+        name.contains(QLatin1String("sh"), Qt::CaseInsensitive))
+        faults << "English transliteration";
     // Only the capitalised words are the transliteration ("Azovska sjön").
     const auto stray = [&](QChar c) {
         return c.isLetter() && c.unicode() > 127 && !row.names[kEnglish].contains(c) &&
@@ -220,8 +243,30 @@ QStringList CopiedTownNames(const std::vector<TNameRow>& rows) {
     return wrong;
 }
 
-QStringList Check(const std::vector<TNameRow>& rows) {
+// A Swedish name made from a state's name spells the state as Swedish does:
+// Kalifornien, so Kaliforniska viken, not Californiska.
+QStringList EnglishSpellingsInSwedish(const std::vector<TNameRow>& rows) {
+    QStringList stems; // the English name less its last letter, where Swedish has its own
+    for (const TNameRow& row : rows)
+        if (row.where.startsWith(QLatin1String("AREA")) && row.names[0] != row.names[kEnglish] &&
+            row.names[kEnglish].size() > 5 && !row.names[kEnglish].contains(' '))
+            stems << row.names[kEnglish].chopped(1);
+    static const QRegularExpression adjective(R"(\b(\w+)ska\b)");
     QStringList wrong;
+    for (const TNameRow& row : rows)
+        for (auto m = adjective.globalMatch(row.names[0]); m.hasNext();) {
+            const QString word = m.next().captured(1);
+            if (std::any_of(stems.begin(), stems.end(),
+                            [&](const QString& stem) { return word.startsWith(stem); }))
+                wrong << QStringLiteral("%1 sv \"%2\": English spelling of a name Swedish spells "
+                                        "its own way")
+                             .arg(row.where, row.names[0]);
+        }
+    return wrong;
+}
+
+QStringList Check(const std::vector<TNameRow>& rows) {
+    QStringList wrong = EnglishSpellingsInSwedish(rows);
     for (const TNameRow& row : rows)
         for (int l = 0; l < 8; ++l)
             for (const QString& f : Faults(row, l))
@@ -233,8 +278,9 @@ QStringList Check(const std::vector<TNameRow>& rows) {
 } // namespace
 
 TEST(SchoolAtlasNames, TheRulesCatchTheFormsNoAtlasUses) {
-    auto row = [](const char* all, bool translit = false, const char* town = "") {
-        return TNameRow{"sample", QString::fromUtf8(all).split('|'), translit, town};
+    auto row = [](const char* all, bool translit = false, const char* town = "",
+                  const char* where = "sample") {
+        return TNameRow{where, QString::fromUtf8(all).split('|'), translit, town};
     };
     // Danish writes the Finnish names of Finland's towns, Swedish its own.
     std::vector<TNameRow> towns;
@@ -248,7 +294,17 @@ TEST(SchoolAtlasNames, TheRulesCatchTheFormsNoAtlasUses) {
         CopiedTownNames(towns) +
         Check({
             row("North Carolina|North Carolina|North Carolina|North Carolina|Carolina del "
-                "Norte|Carolina del Nord|North Carolina|Noord-Carolina"),
+                "Norte|Carolina del Nord|North Carolina|Noord-Carolina",
+                false, "", "AREA7.crp US-NC"),
+            row("West Virginia|West Virginia|Virginie-Occidentale|West-Virginia|Virginia "
+                "Occidental|Virginia Occidentale|West Virginia|West-Virginia",
+                false, "", "AREA7.crp US-WV"),
+            row("Californiska viken|Gulf of California|Golfe de Californie|Golf von Kalifornien|"
+                "Golfo de California|Golfo di California|Californiske Bugt|Golf van Californië"),
+            row("Mashhad|Mashhad|Mechhed|Mashhad|Mashhad|Mashhad|Mashhad|Masjhad", true, "",
+                "Ort2.crp IR"),
+            row("Sapporo|Sapporo|Sapporo|Sapporo|Sapporo|Sapporo|Sapporo|Sapporo", true, "",
+                "Ort2.crp JP"),
             row("Vänern|Lake Vänern|Lac Vänern|Vänern|Lago Vänern|Lago Vänern|Lake "
                 "Vänern|Vänermeer"),
             row("Sachalin|Sakhalin|Sakhaline|Sachalin|Sajalín|Sachalin|Sakhalin|Sachalîn", true),
@@ -256,13 +312,16 @@ TEST(SchoolAtlasNames, TheRulesCatchTheFormsNoAtlasUses) {
             row("Saint John’s|St John's|Saint John's|Saint John's|Saint John's|Saint John's|Saint "
                 "John's|Saint John's"),
             row("Kalifornien|California|State of "
-                "California|Kalifornien|California|California|Californien|Californië"),
+                "California|Kalifornien|California|California|Californien|Californië",
+                false, "", "AREA7.crp US-CA"),
             row("Malmö|Malmo|Malmö|Malmö|Malmö|Malmö|Malmø|Malmö"),
             row("Motala|Motala|Commune de Motala|Motala|Motala|Motala|Motala kommune|Motala"),
         });
     const QStringList expected = {"da \"Åbo\": copied from sv, not Turku",
                                   "fr \"North Carolina\": English name",
-                                  "de \"North Carolina\": English name",
+                                  "de \"West-Virginia\": older German form of a US state",
+                                  "sv \"Californiska viken\": English spelling",
+                                  "de \"Mashhad\": English transliteration",
                                   "da \"Lake Vänern\": English name",
                                   "nl \"Sachalîn\": accent the language",
                                   "nl \"quebec\": lower-case",

@@ -130,6 +130,7 @@ export const placeNameOverride = {
   1278994: all('Prayagraj'),
   99532: { it: 'Bassora' },
   418863: { sv: 'Isfahan', it: 'Isfahan' },
+  124665: { fr: 'Mechhed', de: 'Maschhad' },
   1838524: { sv: 'Busan', fr: 'Busan', es: 'Busan' },
   1843564: { sv: 'Incheon', es: 'Incheon' },
   1835329: { sv: 'Daegu' },
