@@ -9,6 +9,10 @@
 namespace {
 
 constexpr int kChannels = 2;
+// Frames per buffer: the mixer's thread wakes once a buffer whether a sound
+// plays or not, and that wake is what a sound costs. 2048 frames (46 ms at
+// 44.1 kHz) halve it against 1024 and still answer a click at once.
+constexpr int kBufferFrames = 2048;
 
 // SDL and its mixer are loaded at the first sound rather than linked: linked,
 // their forty-odd libraries doubled the program's start-up work.
@@ -103,7 +107,7 @@ void EnsureAudio() {
             sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
             if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) {
                 failure = Error();
-            } else if (sdl.OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+            } else if (sdl.OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
                 failure = Error();
                 sdl.QuitSubSystem(SDL_INIT_AUDIO);
             } else {
