@@ -331,32 +331,31 @@ void TfrmOvningFlagga::FlaggKlick(int x, int y) {
     Upptagen upptagen(this);
     TKlick klick;
     klick.Nr = n;
-    if (flagga_->ArRatt(klick)) {
-        Blinkraknare = 0;
-        // A flag clicked wrongly for an earlier question keeps its answer now.
-        if (Omritas == n)
-            Omritas = 0;
-        RitaFlagga(n, kSilver, true);
-        flagga_->RattSvar();
-        const QString text = flagga_->NastaFraga();
-        if (!text.isEmpty()) {
-            VisaFraga(text);
-        } else {
-            VisaFraga(QString());
-            SpeletSlut();
-        }
-    } else {
-        // The earlier wrong name goes first, so a flag clicked twice keeps its name.
-        RitaOmTick();
-        RitaFlagga(n, Qt::white, true);
-        Omritas = n;
-        tmrRitaOm->start();
-        flagga_->FelSvar(klick);
-        if (flagga_->FelDenna == 3) {
-            tmrBlinka->start();
-            Blinkraknare = 1;
-        }
+    if (Svara(*flagga_, klick) == TSvar::Fel && flagga_->FelDenna == 3) {
+        tmrBlinka->start();
+        Blinkraknare = 1;
     }
+}
+
+void TfrmOvningFlagga::FoRatt(const TKlick& klick) {
+    Blinkraknare = 0;
+    // A flag clicked wrongly for an earlier question keeps its answer now.
+    if (Omritas == klick.Nr)
+        Omritas = 0;
+    RitaFlagga(klick.Nr, kSilver, true);
+}
+
+void TfrmOvningFlagga::FoFel(const TKlick& klick) {
+    // The earlier wrong name goes first, so a flag clicked twice keeps its name.
+    RitaOmTick();
+    RitaFlagga(klick.Nr, Qt::white, true);
+    Omritas = klick.Nr;
+    tmrRitaOm->start();
+}
+
+void TfrmOvningFlagga::Avsluta(COvning&) {
+    VisaFraga(QString());
+    SpeletSlut();
 }
 
 void TfrmOvningFlagga::RitaOmTick() {

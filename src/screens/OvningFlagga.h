@@ -65,6 +65,9 @@ public:
 
 protected:
     void Omstart() override { cmdStartaClick(); }
+    void FoRatt(const TKlick& klick) override;
+    void FoFel(const TKlick& klick) override;
+    void Avsluta(COvning& ovning) override;
     void NyVisning() override;
 
 private:

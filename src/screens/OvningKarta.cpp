@@ -368,29 +368,22 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
     Punkt.Lat = karta_->LatVid(y);
     Punkt.Lon = karta_->LonVid(y, x);
     Punkt.Nr = 0;
-    if (ovning_->Slut) {
-        // After the end a click only names what lies under it.
-        ovning_->FelSvar(Punkt);
-    } else if (ovning_->ArRatt(Punkt)) {
-        ovning_->Blinklage = 0;
-        ovning_->RattSvar();
-        imgKarta->ShowChanges();
-        Handelser();
-        const QString text = ovning_->NastaFraga();
-        if (text.isEmpty()) {
-            imgKarta->setEnabled(false);
-            VisaFraga(QStringLiteral("-"));
-            SpeletSlut();
-            ovning_->Slut = true;
-        } else {
-            VisaFraga(text);
-        }
-    } else {
-        ovning_->FelSvar(Punkt);
-    }
+    // After the end a click only names what lies under it.
+    Svara(*ovning_, Punkt);
     imgKarta->setEnabled(true);
     imgKarta->ShowChanges(); // the exercise paints on the picture only
     BlinkaVidBehov();
+}
+
+void TfrmOvningKarta::EfterRatt() {
+    imgKarta->ShowChanges();
+    Handelser();
+}
+
+void TfrmOvningKarta::Avsluta(COvning&) {
+    imgKarta->setEnabled(false);
+    VisaFraga(QStringLiteral("-"));
+    SpeletSlut();
 }
 
 QPoint TfrmOvningKarta::KartPunkt(int x, int y) const {

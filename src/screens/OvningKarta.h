@@ -66,6 +66,8 @@ protected:
     void VisaGenomgangsrad(const TFragaLogg* fraga) override;
     void PlaceraGenomgang(QWidget& genomgang) override;
     void NyVisning() override;
+    void EfterRatt() override;
+    void Avsluta(COvning& ovning) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -90,7 +90,6 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent, Qt::WindowFlags flags)
 
 void TfrmOvningMulti::StartaOvning(std::shared_ptr<COvning> ovning) {
     ovning_ = std::move(ovning);
-    Klar = false;
     StartaPaNyKarta(false);
     tmrTid->start();
 }
@@ -100,7 +99,6 @@ void TfrmOvningMulti::Omstart() {
         return;
     Upptagen upptagen(this);
     tmrTimer->stop();
-    Klar = false;
     StangGenomgang();
     ovning_->Starta(this);
     VisaProcent(0);
@@ -148,28 +146,27 @@ void TfrmOvningMulti::RitaSvar(TImage* box, const QColor& color, const QString& 
 }
 
 void TfrmOvningMulti::Svara(int n) {
-    if (tmrTimer->isActive() || Klar || ArUpptagen() || !ovning_)
+    if (tmrTimer->isActive() || !ovning_ || ovning_->Slut || ArUpptagen())
         return; // a right answer is in view, or the game is over
     Upptagen upptagen(this);
     Valt.Nr = n;
-    if (ovning_->ArRatt(Valt)) {
-        tmrTimer->start();
-        // Shows the box green until the timer's tick; answers that come
-        // meanwhile find the timer running.
-        ovning_->RattSvar();
-        tmrTimer->stop();
-        Handelser();
-        const QString text = ovning_->NastaFraga();
-        if (text.isEmpty()) {
-            Klar = true;
-            tmrTimer->stop();
-            SpeletSlut();
-        } else {
-            VisaFraga(text);
-        }
-    } else {
-        ovning_->FelSvar(Valt);
-    }
+    TOvningsformular::Svara(*ovning_, Valt);
+}
+
+void TfrmOvningMulti::FoRatt(const TKlick&) {
+    // Shows the box green until the timer's tick; answers that come
+    // meanwhile find the timer running.
+    tmrTimer->start();
+}
+
+void TfrmOvningMulti::EfterRatt() {
+    tmrTimer->stop();
+    Handelser();
+}
+
+void TfrmOvningMulti::Avsluta(COvning&) {
+    tmrTimer->stop();
+    SpeletSlut();
 }
 
 bool TfrmOvningMulti::eventFilter(QObject* watched, QEvent* event) {

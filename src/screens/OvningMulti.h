@@ -39,10 +39,12 @@ public:
     QTimer* tmrTimer;
 
     TKlick Valt;
-    bool Klar = false;
 
 protected:
     void Omstart() override;
+    void FoRatt(const TKlick& klick) override;
+    void EfterRatt() override;
+    void Avsluta(COvning& ovning) override;
     void NyVisning() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

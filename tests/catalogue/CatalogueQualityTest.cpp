@@ -84,7 +84,7 @@ protected:
             const TKlick k{karta.LatVid(p.y()), karta.LonVid(p.y(), p.x()), 0};
             ASSERT_TRUE(e.ArRatt(k)) << (asked ? asked->Nyckel : place->Namn[2]).toStdString()
                                      << " cannot be clicked where it is";
-            Answer(e, screen, k);
+            screen.Svara(e, k);
         }
         EXPECT_TRUE(e.Slut);
         EXPECT_GE(e.Svarat, 5) << "too short a game";

@@ -27,7 +27,7 @@ protected:
     // Plays as the flag screen does: picks only unanswered cells in play.
     void Pick(int n) {
         if (n <= ex.AntalFlaggor && !ex.Fragad(n))
-            Answer(ex, screen, {0, 0, n});
+            screen.Svara(ex, {0, 0, n});
     }
 };
 

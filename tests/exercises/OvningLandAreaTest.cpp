@@ -43,15 +43,15 @@ TEST_F(LandAreaTest, TheRightAreaTurnsLimeAfterTheThirdWrongClickAndBlinksFromTh
         return PixelOf(asked);
     };
     for (int i = 0; i < 3; ++i)
-        Answer(ex, screen, At(wrong));
+        screen.Svara(ex, At(wrong));
     EXPECT_EQ(ex.Blinklage, 1);
     // Lime stays until the fourth wrong click.
     EXPECT_EQ((std::tuple{blink(), blink(), ex.Blinklage}), std::tuple(lime, lime, 2));
-    Answer(ex, screen, TKlick{50, 100, 0}); // far outside: not counted, lime stays
+    screen.Svara(ex, TKlick{50, 100, 0}); // far outside: not counted, lime stays
     EXPECT_EQ((std::tuple{blink(), ex.FelDenna}), std::tuple(lime, 3));
-    Answer(ex, screen, At(wrong));
+    screen.Svara(ex, At(wrong));
     EXPECT_EQ((std::tuple{blink(), int32_t(ex.Blinklage), blink()}), std::tuple(green, 1, lime));
-    Answer(ex, screen, At(asked));
+    screen.Svara(ex, At(asked));
     EXPECT_EQ(karta->Landareor->Hitta(asked)->Forsok, 5);
     EXPECT_EQ(PixelOf(asked), qRgb(255, 0, 0)); // answered later than the third try
 }
@@ -65,7 +65,7 @@ TEST_F(LandAreaTest, AnEnclaveWinsOverTheAreaAroundItAndGroupKeysAnswer) {
               std::tuple("E", "A"));
     EXPECT_EQ(ex.AreaUnder(15, 15), nullptr);
     for (int i = 0; i < 3 && Asked() != "B"; ++i) // bounded: a fault fails, not hangs
-        Answer(ex, screen, At(Asked()));
+        screen.Svara(ex, At(Asked()));
     EXPECT_TRUE(ex.ArRatt({45, 25, 0})); // the second part of B counts as B
 
     // Two overlapping areas with one northern bound: the earlier in the list.
@@ -79,12 +79,12 @@ TEST_F(LandAreaTest, RightAnswersSoundOnTheFirstChannelWrongOnesOnTheSecondIgnor
     const TMediaPlayer &first = audio.Wave(1), &second = audio.Wave(2);
     const auto heard = [&] { return std::pair(first.FileName(), second.FileName()); };
     const QString folder = ProgramFolder() + "/";
-    Answer(ex, screen, At(Other()));
+    screen.Svara(ex, At(Other()));
     EXPECT_EQ(heard(), std::pair(QString(), folder + "Rassel11.WAV"));
-    Answer(ex, screen, At(Asked()));
+    screen.Svara(ex, At(Asked()));
     EXPECT_EQ(heard(), std::pair(folder + "Plopp4.WAV", folder + "Rassel11.WAV"));
     audio.Play(TAudio::TEffect::Select); // another sound in the second player
-    Answer(ex, screen, At("OUT"));       // outside the exercise: ignored, neither counted nor named
+    screen.Svara(ex, At("OUT"));         // outside the exercise: ignored, neither counted nor named
     EXPECT_EQ(heard(), std::pair(folder + "Plopp4.WAV", folder + "Plopp.WAV"));
     EXPECT_EQ(std::pair(ex.Svarat, screen.names.size()), std::pair(3, qsizetype(1)));
     ex.Ljud = nullptr;
@@ -94,9 +94,9 @@ TEST_F(LandAreaTest, ADuplicatedItemIsAskedTwiceAndOneThatNamesNoAreaNever) {
     SetItems(ex, {"A", "NOWHERE", "A"});
     ex.Starta(&screen);
     EXPECT_EQ(screen.questions.last(), "Click on A");
-    Answer(ex, screen, At("A"));
+    screen.Svara(ex, At("A"));
     EXPECT_EQ(std::tuple(Asked(), ex.Slut), std::tuple("A", false));
-    Answer(ex, screen, At("A"));
+    screen.Svara(ex, At("A"));
     // Each right answer weighs two.
     EXPECT_EQ(std::tuple(ex.Svarat, ex.Slut, topList.size()), std::tuple(4, true, 1u));
 }

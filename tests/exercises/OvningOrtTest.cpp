@@ -44,18 +44,18 @@ TEST_F(OrtTest, AGameCountsEachAnswerOnceAndLabelsByTries) {
     EXPECT_EQ(screen.questions[0], "Click on " + ex.Plats->Namn[1]);
     // Two wrong clicks on another place, then the right one.
     COrt *asked = ex.Plats, *other = Other();
-    Answer(ex, screen, At(other));
+    screen.Svara(ex, At(other));
     EXPECT_EQ(screen.names.last(), other->Namn[1]);
-    Answer(ex, screen, At(other));
-    Answer(ex, screen, At(asked));
+    screen.Svara(ex, At(other));
+    screen.Svara(ex, At(asked));
     EXPECT_EQ(std::tuple(asked->Forsok, karta->Platser->Kvar, screen.percents),
               std::tuple(3, 2, std::vector<int32_t>{0, 0, 33}));
     // A click nearest to the answered place is ignored and shows no name.
     const int names = screen.names.size();
-    Answer(ex, screen, At(asked));
+    screen.Svara(ex, At(asked));
     EXPECT_EQ(std::tuple(ex.Svarat, screen.names.size()), std::tuple(3, names));
-    Answer(ex, screen, At(ex.Plats));
-    Answer(ex, screen, At(ex.Plats));
+    screen.Svara(ex, At(ex.Plats));
+    screen.Svara(ex, At(ex.Plats));
     EXPECT_EQ(std::tuple(screen.questions.last(), screen.percents.back(), topList.size()),
               std::tuple("-", 60, 1u)); // 3 right of 5
 }
@@ -69,11 +69,11 @@ TEST_F(OrtTest, TheAskedMarkerBlinksLimeAndBlackFromTheFourthWrongClick) {
         return screen.bild.Picture().pixel(p);
     };
     for (int i = 0; i < 3; ++i)
-        Answer(ex, screen, At(other));
+        screen.Svara(ex, At(other));
     const QRgb lime = qRgb(0, 255, 0);
     // Lime stays until the fourth wrong click.
     EXPECT_EQ((std::tuple{blink(), blink()}), std::tuple(lime, lime));
-    Answer(ex, screen, At(other));
+    screen.Svara(ex, At(other));
     EXPECT_EQ((std::tuple{blink(), blink()}), std::tuple(qRgb(0, 0, 0), lime));
 }
 
@@ -82,6 +82,6 @@ TEST_F(OrtTest, WithNoPlaceInTheGameTheQuestionIsEmptyAndClicksAreIgnored) {
     // high, the other lacks the class.
     Start({Town("A", 5, 5, 9), Town("B", 5, 5, 1, false)}, 2, true);
     EXPECT_EQ(screen.questions, QStringList{""});
-    Answer(ex, screen, {5, 5, 0});
+    screen.Svara(ex, {5, 5, 0});
     EXPECT_EQ(std::tuple(ex.Svarat, ex.Slut), std::tuple(0, false));
 }

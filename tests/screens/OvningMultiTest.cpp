@@ -95,7 +95,7 @@ TEST_F(MultiTest, AClickAndBothPressesOfADoubleClickAnswerAndTheLastAnswerEndsTh
     EXPECT_EQ(ex->Fel, 2);
     QTest::mouseClick(screen->imgSvar[ex->RattPlats - 1], Qt::LeftButton);
     QTest::keyClick(screen.get(), Digit(ex->RattPlats));
-    EXPECT_TRUE(screen->Klar && !screen->tmrTid->isActive());
+    EXPECT_TRUE(ex->Slut && !screen->tmrTid->isActive());
     EXPECT_EQ(topList, (TopList{{30, MakeScore(50, screen->Sekunder)}}));
     QTest::keyClick(screen.get(), Qt::Key_1);
     EXPECT_EQ(ex->Svarat, 4);
