@@ -109,6 +109,21 @@ public:
     TKontur Kontur(int niva) const;
 };
 
+// The rule a click is judged by where outlines overlap: of candidates
+// 0..n-1 that hold the point, the one with the smallest northern bound, so
+// that an enclave wins over the area round it; -1 where none does. The atlas
+// tool checks its maps by the same rule.
+template <class Nord, class Haller> int KlickadVid(int n, Nord nord, Haller haller) {
+    int best = -1;
+    for (int i = 0; i < n; ++i) {
+        if (best >= 0 && nord(i) >= nord(best))
+            continue;
+        if (haller(i))
+            best = i;
+    }
+    return best;
+}
+
 // The areas of one area file, in file order (1..Antal), owned.
 class CAreor {
 public:
@@ -130,15 +145,13 @@ public:
     // the one with the smallest northern bound: an enclave wins over the area
     // round it. Null when none does.
     template <class Filter> CArea* Under(float lat, float lon, Filter passes) const {
-        CArea* best = nullptr;
-        for (int i = 1; i <= Antal; ++i) {
-            CArea& a = *Areor[i];
-            if (!passes(a) || (best && a.Nord >= best->Nord))
-                continue;
-            if (a.Kontur(Niva).Haller(lat, lon))
-                best = &a;
-        }
-        return best;
+        const int i = KlickadVid(
+            Antal, [this](int k) { return Areor[k + 1]->Nord; },
+            [&](int k) {
+                const CArea& a = *Areor[k + 1];
+                return passes(a) && a.Kontur(Niva).Haller(lat, lon);
+            });
+        return i < 0 ? nullptr : Areor[i + 1].get();
     }
 
     // Area i, 1..Antal; outside that range ERangeError.

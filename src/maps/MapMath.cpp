@@ -31,22 +31,7 @@ bool PunktIYta(float lat, float lon, const TPunkter& punkter, int n) {
 }
 
 bool PunktIRing(float lat, float lon, const TLatLon* punkter, int n) {
-    bool inside = false;
-    int j = n - 1;
-    for (int i = 0; i < n; ++i) {
-        const float latI = punkter[i].Lat;
-        const float latJ = punkter[j].Lat;
-        // (latI <= lat < latJ) or (latJ <= lat < latI), without branches.
-        if ((latI <= lat) != (latJ <= lat)) {
-            const double lonI = punkter[i].Lon;
-            const double x = (static_cast<double>(lat) - latI) *
-                                 (static_cast<double>(punkter[j].Lon) - lonI) /
-                                 (static_cast<double>(latJ) - latI) +
-                             lonI;
-            if (lon < x)
-                inside = !inside;
-        }
-        j = i;
-    }
-    return inside;
+    return PunktIRingAv(
+        lat, lon, punkter, n, [](const TLatLon& p) { return p.Lat; },
+        [](const TLatLon& p) { return p.Lon; });
 }

@@ -35,3 +35,26 @@ inline float Min(float a, float b) {
 bool PunktIYta(float lat, float lon, const TPunkter& punkter, int n);
 // The same over points 0..n-1 of any length (the finer outlines).
 bool PunktIRing(float lat, float lon, const TLatLon* punkter, int n);
+// The rule itself, over points of any type that give their latitude and
+// longitude: the atlas tool checks its own outlines by it.
+template <class P, class Lat, class Lon>
+bool PunktIRingAv(float lat, float lon, const P* punkter, int n, Lat latAv, Lon lonAv) {
+    bool inside = false;
+    int j = n - 1;
+    for (int i = 0; i < n; ++i) {
+        const float latI = latAv(punkter[i]);
+        const float latJ = latAv(punkter[j]);
+        // (latI <= lat < latJ) or (latJ <= lat < latI), without branches.
+        if ((latI <= lat) != (latJ <= lat)) {
+            const double lonI = lonAv(punkter[i]);
+            const double x = (static_cast<double>(lat) - latI) *
+                                 (static_cast<double>(lonAv(punkter[j])) - lonI) /
+                                 (static_cast<double>(latJ) - latI) +
+                             lonI;
+            if (lon < x)
+                inside = !inside;
+        }
+        j = i;
+    }
+    return inside;
+}

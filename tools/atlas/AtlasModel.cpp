@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AtlasModel.h"
+#include "maps/MapMath.h"
 
 #include "Transliterate.h"
 #include "data/ByteWriter.h"
@@ -137,23 +138,10 @@ Atlas LoadAtlas(const QString& jsonFile) {
 }
 
 bool PunktIYta(LatLon p, const std::vector<LatLon>& pts) {
-    bool inside = false;
-    const size_t n = pts.size();
-    if (n == 0)
-        return false;
-    size_t j = n - 1;
-    for (size_t i = 0; i < n; ++i) {
-        const LatLon a = pts[i], b = pts[j];
-        if ((a.lat <= p.lat && p.lat < b.lat) || (b.lat <= p.lat && p.lat < a.lat)) {
-            const double dlon = double(b.lon) - double(a.lon);
-            const double dlat = double(b.lat) - double(a.lat);
-            const double x = (double(p.lat) - a.lat) * dlon / dlat + a.lon;
-            if (p.lon < x)
-                inside = !inside;
-        }
-        j = i;
-    }
-    return inside;
+    // The program's own rule, so that what the tool checks is what is played.
+    return PunktIRingAv(
+        p.lat, p.lon, pts.data(), static_cast<int>(pts.size()),
+        [](const LatLon& q) { return q.lat; }, [](const LatLon& q) { return q.lon; });
 }
 
 namespace {

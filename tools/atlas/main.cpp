@@ -338,15 +338,14 @@ const std::map<QString, int> kHomeMap = [] {
 // judges it with every area taking part: the smallest northern bound wins.
 const AtlasArea* JudgedArea(const MapRender& r, QPoint px, const std::vector<AtlasArea>& areas) {
     const LatLon ll{r.LatVid(px.y()), r.LonVid(px.y(), px.x())};
-    const AtlasArea* best = nullptr;
-    for (const AtlasArea& a : areas)
-        if (a.points.size() >= 3 && PunktIYta(ll, a.points) && (!best || a.north < best->north))
-            best = &a;
-    return best;
+    const int i = KlickadVid(
+        static_cast<int>(areas.size()), [&](int k) { return areas[k].north; },
+        [&](int k) { return areas[k].points.size() >= 3 && PunktIYta(ll, areas[k].points); });
+    return i < 0 ? nullptr : &areas[i];
 }
 
 // True when the state's record with the largest bounds (an archipelago's
-// largest island) is under 9 pixels across in the render: the program draws
+// largest island) is under the rings' limit across in the render: the program draws
 // a ring round the state there, and a click in the ring is the state's.
 bool Ringed(const MapRender& r, const std::vector<AtlasArea>& areas, const QString& country) {
     const AtlasArea* largest = nullptr;
@@ -359,7 +358,7 @@ bool Ringed(const MapRender& r, const std::vector<AtlasArea>& areas, const QStri
     QRect box;
     for (const LatLon& q : largest->points)
         box |= QRect(r.Project(q), QSize(1, 1));
-    return std::max(box.width(), box.height()) < 9;
+    return std::max(box.width(), box.height()) < CKartaRingar::kGrans;
 }
 
 // Moves the place to the first point that fits, walking out from it in rings
