@@ -196,20 +196,8 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
 
 void TfrmOvningKarta::LaddaKarta() {
     NyKarta(true);
-    // Every map draws its lakes: water areas change only the picture, never
-    // which area a click lands in. The six continent maps share one water
-    // file; each close-up map has its own with the lakes it shows. Each map
-    // has its own sea points, one for every piece of sea it cuts off.
-    const int nr = ovning_->Kartnummer;
-    if (!ArKarta(nr))
-        return; // places only
-    karta_->Vattenareor->LasAreor(VattenFil(nr));
-    karta_->Landareor->LasAreor(AreaFil(nr));
-    // Finer outlines for the closer views, where the map has them; without
-    // them (or with a damaged file) every view plays on the records' own.
-    karta_->Landareor->LasDetaljer(DetaljFil(nr));
-    karta_->LasHav(HavFil(nr));
-    karta_->Gradnat = nr == 1; // the graticule belongs to the world map alone
+    if (ArKarta(ovning_->Kartnummer)) // else places only
+        karta_->LasAtlaskarta(ovning_->Kartnummer);
 }
 
 void TfrmOvningKarta::Maximera() {
