@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/OvningKarta.h"
+#include "screens/Utskriftsdialog.h"
 
 #include "data/Gif.h"
 #include "data/Globals.h"
@@ -61,6 +62,23 @@ QIcon HemIkon() {
     return QIcon(bild);
 }
 
+// A printer: the paper going in, the body, the sheet coming out.
+QIcon SkrivarIkon() {
+    QPixmap bild(32, 32);
+    bild.setDevicePixelRatio(2);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 1.5, 7, 4));
+    p.setBrush(QColor(96, 96, 96));
+    p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 9.5, 7, 5));
+    return QIcon(bild);
+}
+
 } // namespace
 
 TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
@@ -110,6 +128,10 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     cmdHem->setFocusPolicy(Qt::NoFocus);
     cmdHem->setAutoRaise(false);
     cmdHem->hide();
+    cmdSkrivUt = new QToolButton(karta);
+    cmdSkrivUt->setIcon(SkrivarIkon());
+    cmdSkrivUt->setIconSize(QSize(16, 16));
+    cmdSkrivUt->setFocusPolicy(Qt::NoFocus);
     imgKarta->installEventFilter(this);
 
     tmrBlinka = MakeTimer(this, 700);
@@ -131,6 +153,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
             [this] { Skyddat(this, [this] { cmdStartaClick(); }); });
     connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdHem, &QToolButton::clicked, this, [this] { Skyddat(this, [this] { Hem(); }); });
+    connect(cmdSkrivUt, &QToolButton::clicked, this, [this] { SkrivUtVyn(); });
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { cmdAvslutaClick(); });
 }
 
@@ -270,6 +293,7 @@ void TfrmOvningKarta::LaggUt() {
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
     cmdHem->setGeometry(imgKarta->x() + 8, imgKarta->y() + 8, 26, 26);
+    cmdSkrivUt->setGeometry(imgKarta->geometry().right() - 8 - 26, imgKarta->y() + 8, 26, 26);
     // The map is drawn in the screen's own pixels, so a scaled screen shows
     // it sharp rather than enlarged.
     const qreal kvot = imgKarta->devicePixelRatioF();
@@ -295,6 +319,7 @@ void TfrmOvningKarta::NyVisning() {
     handFyllt_ = false;
     ApplyLanguageTexts(this);
     cmdHem->setToolTip(LangText(TextNo::WholeMap));
+    cmdSkrivUt->setToolTip(LangText(TextNo::PrintThisView));
     panPanel->SetColor(LightColor);
     panTop->SetColor(LightColor);
 }
@@ -746,6 +771,13 @@ bool TfrmOvningKarta::KartanVisas() const {
 void TfrmOvningKarta::Zooma(double faktor, QPointF at) {
     if (KartanVisas() && !ArUpptagen() && Vy.Zooma(*karta_, faktor, at))
         VisaVy();
+}
+
+void TfrmOvningKarta::SkrivUtVyn() {
+    if (!KartanVisas() || !ovning_ || !KanSkrivasUt(*ovning_))
+        return;
+    const CKarta& k = *karta_;
+    VisaUtskrift(this, ovning_, TUtskriftsvy{k.VyMitt, k.VyNord, k.VySyd, k.W(), k.H()});
 }
 
 void TfrmOvningKarta::Hem() {

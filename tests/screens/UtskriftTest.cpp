@@ -7,12 +7,19 @@
 #include "exercises/OvningFlagga.h"
 #include "exercises/OvningLandArea.h"
 #include "exercises/OvningOrt.h"
+#include "platform/Shell.h"
+#include "screens/Utskriftsdialog.h"
+#include "support/BoxRecorder.h"
 #include "support/MapFiles.h"
 #include "support/TestFiles.h"
 #include "support/TestScreens.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 namespace {
@@ -166,4 +173,30 @@ TEST_F(Utskrift, WhatCannotBePrintedSaysWhy) {
     EXPECT_TRUE(MessageOf<EGlobina>([&] {
                     SkrivUt(*areas, {}, dir.Path("no/such/dir/f.pdf"));
                 }).contains("Cannot write"));
+}
+
+TEST_F(Utskrift, TheDialogPrintsAsChosenAndOpensThePdfOrSaysWhyNot) {
+    QStringList opened;
+    const TShellHook oldShell = SetShellHook([&](const QString& f) { opened << f; });
+    TBoxRecorder boxes;
+    TfrmUtskrift dialog(nullptr, Exercise<COvningLandArea>({"AAA", "BBB"}));
+    dialog.cboSprak->setCurrentIndex(2); // French
+    dialog.cboPapper->setCurrentIndex(1);
+    dialog.optNamn->setChecked(true);
+    dialog.chkNamnkarta->setChecked(true);
+    dialog.txtFil->setText(dir.Path("sheet")); // the extension is added
+    ASSERT_TRUE(dialog.SkrivUtNu());
+    const QString pdf = dir.Path("sheet.pdf");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].endsWith(pdf)) << opened[0].toStdString(); // as a file: address
+    EXPECT_EQ(Info(pdf, "Pages").toInt(), 3);
+    EXPECT_TRUE(Info(pdf, "Page size").contains("letter"));
+    EXPECT_TRUE(Page(pdf, 1).contains("1 Alpha3 2 Beta3")) << Page(pdf, 1).toStdString();
+
+    dialog.txtFil->setText(dir.Path("no/such/dir/sheet.pdf"));
+    EXPECT_FALSE(dialog.SkrivUtNu());
+    EXPECT_EQ(opened.size(), 1);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains("no/such/dir")) << boxes.texts[0].toStdString();
+    SetShellHook(oldShell);
 }
