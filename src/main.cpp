@@ -16,13 +16,14 @@ int main(int argc, char* argv[]) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::setApplicationName(QStringLiteral("Globina"));
+    // Named first: the record of mistakes lives in the folder of that name.
     {
         QTextStream ut(stdout), fel(stderr);
         if (const std::optional<int> kod = KorKommandorad(QApplication::arguments(), ut, fel))
             return *kod;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QApplication::setApplicationName(QStringLiteral("Globina"));
     // No display name: Qt would add it to every window title ("Best results —
     // Globina"), and the titles are the bare texts.
     // Ties the windows to the installed launcher and its icon.

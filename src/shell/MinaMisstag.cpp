@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MinaMisstag.h"
 
+#include "data/Errors.h"
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "exercises/Ovningsslag.h"
 #include "maps/Kartor.h"
 #include "platform/Look.h"
+#include "platform/MessageBox.h"
 #include "platform/WidgetHelpers.h"
 #include "scores/Misstagsregister.h"
+#include "scores/Postexport.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTableWidget>
 
 namespace {
@@ -104,6 +110,7 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
+    cmdExportera = Knapp(this, TextNo::ExportRecord, QRect(12, 472, 150, 28));
     cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 472, 222, 28));
     cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));
     cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 472, 222, 28));
@@ -113,6 +120,17 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     grdMissade->setHorizontalHeaderLabels(
         {QString(), LangText(TextNo::TimesAsked), LangText(TextNo::RightFirstTime)});
 
+    connect(cmdExportera, &QPushButton::clicked, this, [this] {
+        QString mapp = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (mapp.isEmpty() || !QDir(mapp).exists())
+            mapp = QDir::homePath();
+        const QString fil =
+            QFileDialog::getSaveFileName(this, LangText(TextNo::ExportRecord),
+                                         QDir(mapp).filePath(SpelarNamn() + QStringLiteral(".csv")),
+                                         QStringLiteral("CSV (*.csv)"));
+        if (!fil.isEmpty())
+            Exportera(fil);
+    });
     connect(lstParts, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row + 1 != varldsdel_)
             VisaVarldsdel(row + 1);
@@ -183,4 +201,14 @@ void TfrmMinaMisstag::Fyll() {
                                      .arg(f.Antal));
     lblTomt->setVisible(missade.empty());
     cmdOva->setEnabled(!missade.empty());
+}
+
+bool TfrmMinaMisstag::Exportera(const QString& fileName) {
+    try {
+        ExporteraPost(registret_, SpelarNamn(), fileName);
+        return true;
+    } catch (const EGlobina& e) {
+        ShowMessageBox(this, TBoxKind::Error, e.Message());
+        return false;
+    }
 }

@@ -30,6 +30,9 @@ public:
     QString Varldsdel() const;
     QString Typ() const;
     QStringList OvningsObjekt() const { return objekt_; }
+    // Writes the whole record as CSV to the file; false, with the reason
+    // shown, when it cannot.
+    bool Exportera(const QString& fileName);
 
     QListWidget* lstParts;
     QListWidget* lstTyper;
@@ -39,6 +42,7 @@ public:
     QListWidget* lstForvaxlingar;
     QLabel* lblTomt;
     QPushButton* cmdOva;
+    QPushButton* cmdExportera;
     QPushButton* cmdTillbaka;
 
 private:

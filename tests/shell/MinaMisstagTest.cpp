@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MinaMisstag.h"
 #include "scores/Misstagsregister.h"
+#include "scores/Postexport.h"
+#include "support/BoxRecorder.h"
 #include "support/Tables.h"
 #include "support/TestFiles.h"
 
@@ -48,4 +50,20 @@ TEST(MinaMisstag, OpensOnTheKindWithTheMostMissesAndPractisesWhatItShows) {
     EXPECT_EQ(std::tuple(screen.Varldsdel(), screen.OvningsObjekt(), screen.cmdOva->isEnabled(),
                          screen.lblTomt->isHidden()),
               std::tuple("AUS", QStringList(), false, false));
+}
+
+TEST(MinaMisstag, SavesTheRecordAsCsvOrSaysWhyNot) {
+    TestDir dir;
+    TMisstagsregister r(dir.Path("m.sqlite"));
+    r.Spara(Spel("EUR", "AREA", "SI", {"SK"}));
+    TBoxRecorder boxes;
+    TfrmMinaMisstag screen(nullptr, r, 1);
+    ASSERT_TRUE(screen.Exportera(dir.Path("r.csv")));
+    const std::vector<QStringList> rows = LasCsv(QString::fromUtf8(ReadAll(dir.Path("r.csv"))));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], kPostKolumner);
+    EXPECT_EQ(rows[1].mid(5, 4), QStringList({"SI", "SI-name", "2", "SK"}));
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    EXPECT_FALSE(screen.Exportera(dir.Path("no/such/folder/r.csv")));
+    EXPECT_EQ(boxes.texts.size(), 1);
 }
