@@ -34,55 +34,73 @@ QString CsvFalt(const QString& text) {
 
 std::vector<QStringList> LasCsv(const QString& text, int* felrad) {
     std::vector<QStringList> rader;
-    QStringList rad;
-    QString falt;
-    bool citerat = false, inom = false, sattFalt = false;
-    int linje = 1, start = 1;
     if (felrad)
         *felrad = 0;
-    const auto fel = [&] {
-        if (felrad)
-            *felrad = start;
-        return rader;
+    const QChar* d = text.constData();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    int linje = 1;
+    QStringList rad;
+    // Whole runs of plain characters at a time: a class's files are long.
+    const auto vanlig = [](QChar c) {
+        return c != QLatin1Char(',') && c != QLatin1Char('"') && c != QLatin1Char('\r') &&
+               c != QLatin1Char('\n');
     };
-    const int n = static_cast<int>(text.size());
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (inom) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text[i + 1] == QLatin1Char('"'))
-                    falt += c, ++i;
-                else
-                    inom = false;
-            } else {
-                if (c == QLatin1Char('\n'))
-                    ++linje;
-                falt += c;
+    while (i < n) {
+        const int start = linje;
+        QString falt;
+        if (d[i] == QLatin1Char('"')) {
+            ++i;
+            for (;;) {
+                qsizetype j = i;
+                while (j < n && d[j] != QLatin1Char('"')) {
+                    if (d[j] == QLatin1Char('\n'))
+                        ++linje;
+                    ++j;
+                }
+                falt.append(d + i, j - i);
+                if (j >= n) { // never closed
+                    if (felrad)
+                        *felrad = start;
+                    return rader;
+                }
+                if (j + 1 < n && d[j + 1] == QLatin1Char('"')) {
+                    falt += QLatin1Char('"');
+                    i = j + 2;
+                    continue;
+                }
+                i = j + 1;
+                break;
             }
-            continue;
-        }
-        if (c == QLatin1Char('"')) {
-            if (sattFalt || citerat)
-                return fel(); // a quote inside an unquoted field
-            citerat = inom = sattFalt = true;
-        } else if (c == QLatin1Char(',')) {
-            rad << falt, falt.clear(), citerat = sattFalt = false;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            rad << falt, falt.clear(), citerat = sattFalt = false;
-            rader.push_back(rad), rad.clear();
-            start = ++linje;
         } else {
-            if (citerat)
-                return fel(); // text after a closing quote
-            falt += c, sattFalt = true;
+            qsizetype j = i;
+            while (j < n && vanlig(d[j]))
+                ++j;
+            falt = QString(d + i, j - i);
+            i = j;
+        }
+        rad << falt;
+        if (i >= n) {
+            rader.push_back(rad);
+            break;
+        }
+        if (d[i] == QLatin1Char(',')) {
+            ++i;
+            if (i >= n) {
+                rad << QString();
+                rader.push_back(rad);
+            }
+        } else if (d[i] == QLatin1Char('\r') || d[i] == QLatin1Char('\n')) {
+            i += d[i] == QLatin1Char('\r') && i + 1 < n && d[i + 1] == QLatin1Char('\n') ? 2 : 1;
+            ++linje;
+            rader.push_back(rad);
+            rad.clear();
+        } else { // a quote inside a field, or text after a closing quote
+            if (felrad)
+                *felrad = linje;
+            return rader;
         }
     }
-    if (inom)
-        return fel();
-    if (sattFalt || !rad.isEmpty())
-        rad << falt, rader.push_back(rad);
     return rader;
 }
 

@@ -485,8 +485,10 @@ void TfrmHuvudmeny::VisaMinaMisstag() {
     vantan.start();
     while (!isActiveWindow() && vantan.elapsed() < 1000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    StartaOvningsspel(Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt),
-                      objekt);
+    const int nummer =
+        misstag.Ovning() ? misstag.Ovning()
+                         : Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt);
+    StartaOvningsspel(nummer, objekt);
 }
 
 void TfrmHuvudmeny::SkrivUt() {

@@ -10,8 +10,10 @@
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/WidgetHelpers.h"
+#include "scores/Klassresultat.h"
 #include "scores/Misstagsregister.h"
 #include "scores/Postexport.h"
+#include "shell/KlassResultatSkarm.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -110,6 +112,7 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
+    cmdKlass = Knapp(this, TextNo::ClassResults, QRect(12, 438, 150, 28));
     cmdExportera = Knapp(this, TextNo::ExportRecord, QRect(12, 472, 150, 28));
     cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 472, 222, 28));
     cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));
@@ -130,6 +133,12 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
                                          QStringLiteral("CSV (*.csv)"));
         if (!fil.isEmpty())
             Exportera(fil);
+    });
+    connect(cmdKlass, &QPushButton::clicked, this, [this] {
+        const QStringList filer = QFileDialog::getOpenFileNames(
+            this, LangText(TextNo::ClassResults), QString(), QStringLiteral("CSV (*.csv)"));
+        if (!filer.isEmpty())
+            VisaKlass(filer);
     });
     connect(lstParts, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row + 1 != varldsdel_)
@@ -211,4 +220,22 @@ bool TfrmMinaMisstag::Exportera(const QString& fileName) {
         ShowMessageBox(this, TBoxKind::Error, e.Message());
         return false;
     }
+}
+
+void TfrmMinaMisstag::VisaKlass(const QStringList& fileNames) {
+    CKlassresultat klass;
+    QStringList fel;
+    for (const QString& fil : fileNames)
+        if (const QString f = klass.LasFil(fil); !f.isEmpty())
+            fel << f;
+    if (!fel.isEmpty())
+        ShowMessageBox(this, TBoxKind::Error, fel.join(QLatin1Char('\n')));
+    if (klass.Fragor() == 0)
+        return;
+    TfrmKlassresultat skarm(this, klass, Varldsdel(), Typ(), fel);
+    if (skarm.exec() != QDialog::Accepted)
+        return;
+    objekt_ = skarm.OvningsObjekt();
+    ovning_ = klass.OvningFor(Varldsdel(), Typ(), objekt_);
+    accept();
 }
