@@ -95,6 +95,29 @@ QPointF Punkt(const CKarta& k, float lat, float lon) {
     return {k.XKoordExakt(lat, lon), k.YKoordExakt(lat)};
 }
 
+// The area of a record's own outline, in square degrees of latitude.
+double Yta(const CArea& a) {
+    double yta = 0;
+    const double kos = std::cos((a.Nord + a.Syd) / 2 * M_PI / 180);
+    for (int i = 1; i <= a.Antal; ++i) {
+        const TLatLon& p = a.Punkter[i];
+        const TLatLon& q = a.Punkter[i % a.Antal + 1];
+        yta += (static_cast<double>(p.Lon) * q.Lat - static_cast<double>(q.Lon) * p.Lat) * kos;
+    }
+    return std::fabs(yta) / 2;
+}
+
+// Where an area's number goes: the middle of its bounds where that lies in
+// the area and in no enclave of it (Germany), else its seed, which always
+// lies inside (Norway, whose middle is in Sweden).
+QPointF Inre(const CKarta& k, const CArea& a) {
+    const auto lat = static_cast<float>((a.Nord + a.Syd) / 2);
+    const auto lon = static_cast<float>((a.Ost + a.Vast) / 2);
+    if (k.Landareor->Under(lat, lon, [](const CArea&) { return true; }) == &a)
+        return Punkt(k, lat, lon);
+    return Punkt(k, a.Fyllpunkt1.Lat, a.Fyllpunkt1.Lon);
+}
+
 // The items asked, each once, with the point its number goes at: a state's
 // inside point is the seed of its largest record.
 std::vector<TPost> Poster(const TUtskriftskarta& u, const COvning& ovning, int sprak) {
@@ -115,13 +138,12 @@ std::vector<TPost> Poster(const TUtskriftskarta& u, const COvning& ovning, int s
         const CArea* namngiven = k.Landareor->Hitta(key);
         if (!namngiven || sedda.contains(key))
             continue;
-        // The record with the longest outline: the frame of an inset (Alaska's
-        // box) spans as much as the land in it, with four corners.
+        // The record of the largest land, the frame of an inset (Alaska's box,
+        // four corners round the land in it) last.
         const CArea* storst = nullptr;
         const auto storre = [](const CArea& a, const CArea& b) {
-            return a.Antal != b.Antal
-                       ? a.Antal > b.Antal
-                       : (a.Nord - a.Syd) * (a.Ost - a.Vast) > (b.Nord - b.Syd) * (b.Ost - b.Vast);
+            const bool ramA = a.Antal <= 5, ramB = b.Antal <= 5;
+            return ramA != ramB ? ramB : Yta(a) > Yta(b);
         };
         for (int n = 1; n <= k.Landareor->Antal; ++n) {
             const CArea& a = k.Landareor->Area(n);
@@ -134,8 +156,7 @@ std::vector<TPost> Poster(const TUtskriftskarta& u, const COvning& ovning, int s
         const bool ring =
             std::any_of(k.Ringar.Lista().begin(), k.Ringar.Lista().end(),
                         [&](const CKartaRingar::TRing& r) { return r.Nyckel == key; });
-        poster.push_back({namngiven->Namn[sprak],
-                          Punkt(k, storst->Fyllpunkt1.Lat, storst->Fyllpunkt1.Lon), ring});
+        poster.push_back({namngiven->Namn[sprak], Inre(k, *storst), ring});
     }
     return poster;
 }
