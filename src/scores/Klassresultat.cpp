@@ -52,15 +52,8 @@ QString CKlassresultat::LasText(const QString& name, const QString& text) {
                                   .arg(r.size())
                                   .arg(kPostKolumner.size()));
         bool ok1 = false, ok2 = false;
-        TRad rad{r[kSpelare],
-                 r[kOvning].toInt(&ok1),
-                 r[kDel],
-                 r[kSatt],
-                 r[kObjekt],
-                 r[kNamn],
-                 r[kForsok].toInt(&ok2),
-                 Lista(r[kGivet]),
-                 Lista(r[kGivetNamn])};
+        TRad rad{r[kSpelare], r[kOvning].toInt(&ok1), r[kDel],   r[kSatt],     r[kObjekt],
+                 r[kNamn],    r[kForsok].toInt(&ok2), r[kGivet], r[kGivetNamn]};
         if (!ok1 || !ok2 || rad.Forsok < 1)
             return fel(linje, QStringLiteral("the exercise and the tries must be numbers."));
         nya.push_back(std::move(rad));
@@ -105,9 +98,12 @@ std::vector<TKlassForvaxling> CKlassresultat::Forvaxlingar(const QString& varlds
     for (const TRad& r : rader_) {
         if (!Valjs(r, varldsdel, typ))
             continue;
-        for (int i = 0; i < r.Givet.size(); ++i) {
-            TKlassForvaxling& f = per[r.Objekt + QLatin1Char('\n') + r.Givet[i]];
-            f.Namn = r.Namn, f.GivetNamn = r.GivetNamn.value(i, r.Givet[i]);
+        if (r.Givet.isEmpty())
+            continue;
+        const QStringList givet = Lista(r.Givet), namn = Lista(r.GivetNamn);
+        for (int i = 0; i < givet.size(); ++i) {
+            TKlassForvaxling& f = per[r.Objekt + QLatin1Char('\n') + givet[i]];
+            f.Namn = r.Namn, f.GivetNamn = namn.value(i, givet[i]);
             ++f.Antal;
         }
     }
@@ -123,17 +119,20 @@ std::vector<TKlassForvaxling> CKlassresultat::Forvaxlingar(const QString& varlds
 }
 
 std::vector<TElev> CKlassresultat::Elever() const {
-    std::map<QString, TElev> per;
+    QHash<QString, TElev> per;
     for (const TRad& r : rader_) {
         TElev& e = per[r.Spelare];
-        e.Spelare = r.Spelare;
         auto& [fragad, forsta] = e.PerDel[r.Varldsdel];
         ++fragad;
         forsta += r.Forsok == 1;
     }
     std::vector<TElev> lista;
-    for (auto& [namn, e] : per)
-        lista.push_back(std::move(e));
+    for (auto it = per.begin(); it != per.end(); ++it) {
+        it->Spelare = it.key();
+        lista.push_back(std::move(*it));
+    }
+    std::sort(lista.begin(), lista.end(),
+              [](const TElev& a, const TElev& b) { return a.Spelare < b.Spelare; });
     return lista;
 }
 

@@ -58,7 +58,7 @@ private:
         int Ovning = 0;
         QString Varldsdel, Typ, Objekt, Namn;
         int Forsok = 0;
-        QStringList Givet, GivetNamn;
+        QString Givet, GivetNamn; // as the file holds them: split when asked for
     };
     bool Valjs(const TRad& r, const QString& varldsdel, const QString& typ) const {
         return r.Varldsdel == varldsdel && (typ.isEmpty() || r.Typ == typ);

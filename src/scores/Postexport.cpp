@@ -93,8 +93,10 @@ std::vector<QStringList> LasCsv(const QString& text, int* felrad) {
         } else if (d[i] == QLatin1Char('\r') || d[i] == QLatin1Char('\n')) {
             i += d[i] == QLatin1Char('\r') && i + 1 < n && d[i + 1] == QLatin1Char('\n') ? 2 : 1;
             ++linje;
-            rader.push_back(rad);
-            rad.clear();
+            const qsizetype bredd = rad.size();
+            rader.push_back(std::move(rad));
+            rad = QStringList();
+            rad.reserve(bredd);
         } else { // a quote inside a field, or text after a closing quote
             if (felrad)
                 *felrad = linje;
