@@ -208,17 +208,59 @@ QPainterPath Vag(const CKarta& k, const CArea& a, int niva) {
     return path;
 }
 
-// A number or a name in a white box, centred on the point and moved inside
-// the bounds where it would be cut by them.
-void Etikett(QPainter& p, QPointF mitt, const QString& text, double storlek, bool fet,
-             const QRectF& inom) {
-    p.setFont(Typsnitt(storlek, fet));
-    const QFontMetricsF fm(p.font(), p.device());
+// The box of a number or a name centred on the point, moved inside the
+// bounds where they would cut it.
+QRectF Ruta(const QFontMetricsF& fm, QPointF mitt, const QString& text, const QRectF& inom) {
     const double w = fm.horizontalAdvance(text) + 2.4, h = fm.ascent() + fm.descent() + 0.6;
     QRectF r(mitt.x() - w / 2, mitt.y() - h / 2, w, h);
     r.moveLeft(
         std::clamp(r.left(), inom.left() + 1, std::max(inom.left() + 1, inom.right() - w - 1)));
     r.moveTop(std::clamp(r.top(), inom.top() + 1, std::max(inom.top() + 1, inom.bottom() - h - 1)));
+    return r;
+}
+
+// Where each label goes: at its point where it is clear of those placed
+// before it, else at the nearest place around that is, else at its point.
+std::vector<QRectF> Placera(const QFontMetricsF& fm, const std::vector<QPointF>& punkter,
+                            const QStringList& texter, const QRectF& inom) {
+    std::vector<QRectF> lagda;
+    for (size_t i = 0; i < punkter.size(); ++i) {
+        const QRectF hem = Ruta(fm, punkter[i], texter[i], inom);
+        const double w = hem.width(), h = hem.height();
+        QRectF vald = hem;
+        for (int steg = 0; steg <= 3; ++steg) {
+            bool fri = false;
+            for (const QPointF d :
+                 {QPointF(0, 0), QPointF(0, -h), QPointF(0, h), QPointF(w, 0), QPointF(-w, 0),
+                  QPointF(w, -h), QPointF(-w, -h), QPointF(w, h), QPointF(-w, h)}) {
+                if (steg == 0 && !d.isNull())
+                    continue;
+                const QRectF r = Ruta(fm, hem.center() + d * steg, texter[i], inom);
+                if (std::none_of(lagda.begin(), lagda.end(),
+                                 [&](const QRectF& l) { return l.intersects(r); })) {
+                    vald = r, fri = true;
+                    break;
+                }
+            }
+            if (fri)
+                break;
+        }
+        lagda.push_back(vald);
+    }
+    return lagda;
+}
+
+// A number or a name in a white box; moved off its point, a thin line leads
+// back to it.
+void Etikett(QPainter& p, const QRectF& r, QPointF punkt, bool flyttad, const QString& text,
+             bool fet, double storlek) {
+    if (flyttad) {
+        p.setPen(QPen(Qt::black, 0.3));
+        const QPointF na(std::clamp(punkt.x(), r.left(), r.right()),
+                         std::clamp(punkt.y(), r.top(), r.bottom()));
+        p.drawLine(punkt, na);
+    }
+    p.setFont(Typsnitt(storlek, fet));
     p.setPen(QPen(Qt::black, 0.35));
     p.setBrush(QColor(255, 255, 255, 215));
     p.drawRoundedRect(r, 1.2, 1.2);
@@ -277,19 +319,23 @@ void RitaKarta(QPainter& p, const TUtskriftskarta& u, const std::vector<TPost>& 
         }
     }
     if (markning != TMarkning::Ingen) {
+        const bool nummer = markning == TMarkning::Nummer;
+        const double storlek = nummer ? kNummer : kNamn;
+        const QFontMetricsF fm(Typsnitt(storlek, nummer), p.device());
+        std::vector<QPointF> var;
+        QStringList texter;
         for (const TPost& post : poster) {
-            const bool nummer = markning == TMarkning::Nummer;
-            const QString text = nummer ? QString::number(post.Nr) : post.Namn;
-            QPointF var = post.Punkt;
+            texter << (nummer ? QString::number(post.Nr) : post.Namn);
             // Beside a ring or a dot, so that the state or place stays seen.
-            const QFontMetricsF fm(Typsnitt(nummer ? kNummer : kNamn), p.device());
-            const double halv = fm.horizontalAdvance(text) / 2 + 1.2;
-            if (post.Ring)
-                var += QPointF(radie + halv, -radie);
-            else if (post.Plats)
-                var += QPointF(3 + halv, -4);
-            Etikett(p, var, text, nummer ? kNummer : kNamn, nummer, utsnitt);
+            const double halv = fm.horizontalAdvance(texter.back()) / 2 + 1.2;
+            var.push_back(post.Punkt + (post.Ring    ? QPointF(radie + halv, -radie)
+                                        : post.Plats ? QPointF(3 + halv, -4)
+                                                     : QPointF()));
         }
+        const std::vector<QRectF> rutor = Placera(fm, var, texter, utsnitt);
+        for (size_t i = 0; i < poster.size(); ++i)
+            Etikett(p, rutor[i], poster[i].Punkt, rutor[i] != Ruta(fm, var[i], texter[i], utsnitt),
+                    texter[i], nummer, storlek);
     }
     p.restore();
     p.setPen(QPen(Qt::black, 0.8));
