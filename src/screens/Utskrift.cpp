@@ -78,11 +78,11 @@ void Ladda(TUtskriftskarta& u, const COvning& ovning) {
     if (ArKarta(ovning.Kartnummer))
         k.LasAtlaskarta(ovning.Kartnummer);
     u.Areor = dynamic_cast<const COvningLandArea*>(&ovning) != nullptr;
-    // As the game marks them, without lending the map to the catalogue's entry.
+    // As the game marks them, without lending the map to the catalogue's
+    // entry: a place exercise's keys mark the land its own view fits.
     for (int i = 1; i <= ovning.Antal; ++i) {
-        if (u.Areor)
-            k.Landareor->Markera(ovning.Objekt(i));
-        else
+        k.Landareor->Markera(ovning.Objekt(i));
+        if (!u.Areor)
             k.Platser->Valj(ovning.Objekt(i), ovning.Niva, ovning.KravPlats1, ovning.KravPlats2);
     }
     if (u.Areor)

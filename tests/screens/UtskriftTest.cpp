@@ -200,3 +200,20 @@ TEST_F(Utskrift, TheDialogPrintsAsChosenAndOpensThePdfOrSaysWhyNot) {
     EXPECT_TRUE(boxes.texts[0].contains("no/such/dir")) << boxes.texts[0].toStdString();
     SetShellHook(oldShell);
 }
+
+TEST_F(Utskrift, APlaceExerciseWithoutAViewOfItsOwnIsFittedToItsLand) {
+    // As the game does it: the keys mark the land the view is fitted to.
+    auto ex = Exercise<COvningOrt>({"AAA", "BBB"});
+    ex->VyNord = ex->VySyd = ex->VyMitt = 0;
+    const QString pdf = dir.Path("fitted.pdf");
+    ASSERT_EQ(SkrivUt(*ex, {}, pdf), 2);
+    // Where the numbers of the two places stand on the pupil's page.
+    const QString words = ::Run("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    std::map<QString, double> x;
+    for (const auto& m :
+         QRegularExpression("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>").globalMatch(words))
+        x[m.captured(2)] = m.captured(1).toDouble();
+    ASSERT_TRUE(x.count("1") && x.count("2")) << words.toStdString();
+    // Ten degrees apart on a page some 500 points wide: far apart.
+    EXPECT_GT(std::abs(x["1"] - x["2"]), 100);
+}
