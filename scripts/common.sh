@@ -10,7 +10,7 @@ GLOBINA_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6sql6-sqlite libgif-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
-  timgm6mb-soundfont fonts-liberation xchm xdg-utils
+  timgm6mb-soundfont fonts-liberation xchm xdg-utils poppler-utils
   desktop-file-utils appstream
 )
 

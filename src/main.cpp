@@ -3,14 +3,27 @@
 #include "screens/Skarmstart.h"
 #include "shell/About.h"
 #include "shell/Huvudmeny.h"
+#include "shell/Kommandorad.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
+    // The tasks of the command line need no display: they open no window.
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--print") || !std::strcmp(argv[i], "--export-record"))
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::setApplicationName(QStringLiteral("Globina"));
+    // Named first: the record of mistakes lives in the folder of that name.
+    {
+        QTextStream ut(stdout), fel(stderr);
+        if (const std::optional<int> kod = KorKommandorad(QApplication::arguments(), ut, fel))
+            return *kod;
+    }
     // No display name: Qt would add it to every window title ("Best results —
     // Globina"), and the titles are the bare texts.
     // Ties the windows to the installed launcher and its icon.

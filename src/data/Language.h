@@ -71,6 +71,18 @@ constexpr int PublicDomain = 72;
 constexpr int Copyright = 73;
 constexpr int HelpLine = 74;
 constexpr int WholeMap = 75; // the tooltip of the map's house button
+constexpr int Print = 88;
+constexpr int PrintThisView = 89;
+constexpr int PrintName = 90; // the pupil's line on a printed map
+constexpr int PrintDate = 91;
+constexpr int AnswerKey = 92;
+constexpr int Paper = 93;
+constexpr int NamesOnTheMap = 94;
+constexpr int NumbersOnTheMap = 95;
+constexpr int NamesToNumber = 96;
+constexpr int File = 97;
+constexpr int ExportRecord = 98;
+constexpr int ClassResults = 99;
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.

@@ -3,6 +3,7 @@
 
 #include "data/ByteFile.h"
 #include "data/Errors.h"
+#include "maps/Kartor.h"
 #include "platform/Image.h"
 
 #include <cmath>
@@ -22,6 +23,23 @@ qreal CKarta::Pixelkvot() const {
 int CKarta::Px(int n) const {
     const qreal r = Pixelkvot();
     return r == 1.0 ? n : static_cast<int>(std::lround(n * r));
+}
+
+void CKarta::LasAtlaskarta(int nr) {
+    // Every map draws its lakes: water areas change only the picture, never
+    // which area a click lands in. The six continent maps share one water
+    // file; each close-up map has its own with the lakes it shows. Each map
+    // has its own sea points, one for every piece of sea it cuts off.
+    if (Vattenareor)
+        Vattenareor->LasAreor(VattenFil(nr));
+    if (Landareor) {
+        Landareor->LasAreor(AreaFil(nr));
+        // Finer outlines for the closer views, where the map has them; without
+        // them (or with a damaged file) every view plays on the records' own.
+        Landareor->LasDetaljer(DetaljFil(nr));
+    }
+    LasHav(HavFil(nr));
+    Gradnat = nr == 1; // the graticule belongs to the world map alone
 }
 
 void CKarta::LasHav(const QString& fileName) {

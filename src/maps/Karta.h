@@ -33,6 +33,11 @@ public:
     CKarta(const CKarta&) = delete;
     CKarta& operator=(const CKarta&) = delete;
 
+    // Loads atlas map nr (1..kAntalKartor) into the collections the map has:
+    // its lakes, land areas with their finer outlines, and sea points; the
+    // world map also gets its graticule. Data-file errors are passed on.
+    void LasAtlaskarta(int nr);
+
     // --- view and projection ---
     // Loads at most 100 sea seed points; a 101st raises ERangeError.
     void LasHav(const QString& fileName);

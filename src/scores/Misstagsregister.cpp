@@ -314,6 +314,39 @@ int32_t TMisstagsregister::OvningFor(const QString& varldsdel, const QString& ty
     return ovning;
 }
 
+std::vector<TPostFraga> TMisstagsregister::AllaFragor() {
+    std::vector<TPostFraga> fragor;
+    int64_t spel = -1, nr = -1;
+    // Every part: the condition of one part, or always.
+    Las(
+        QStringLiteral("SELECT g.played, g.exercise, g.kind, g.part, q.item, q.name, q.tries,"
+                       " q.game, q.seq, c.given, c.given_name FROM questions q"
+                       " JOIN games g ON g.id = q.game"
+                       " LEFT JOIN confusions c ON c.game = q.game AND c.seq = q.seq"
+                       " WHERE (%1) OR ? ORDER BY q.game, q.seq, c.rowid"),
+        QString(), QString(), [](QSqlQuery& q) { q.addBindValue(1); },
+        [&](const QSqlQuery& q) {
+            const int64_t g = q.value(7).toLongLong(), s = q.value(8).toLongLong();
+            if (g != spel || s != nr) {
+                spel = g, nr = s;
+                fragor.push_back({q.value(0).toString(),
+                                  q.value(1).toInt(),
+                                  q.value(2).toString(),
+                                  q.value(3).toString(),
+                                  q.value(4).toString(),
+                                  q.value(5).toString(),
+                                  q.value(6).toInt(),
+                                  {},
+                                  {}});
+            }
+            if (!q.value(9).isNull()) {
+                fragor.back().Givet << q.value(9).toString();
+                fragor.back().GivetNamn << q.value(10).toString();
+            }
+        });
+    return fragor;
+}
+
 QString MisstagFileIn(const QString& programFolder, const QString& dataFolder) {
     return (dataFolder.isEmpty() ? programFolder : dataFolder) + QLatin1Char('/') + kFile;
 }

@@ -4,6 +4,7 @@
 #include "scores/GameLog.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -34,6 +35,19 @@ struct TForvaxling {
     int32_t Antal = 0;
 };
 
+// One question of a stored game, with the game it was asked in.
+struct TPostFraga {
+    QString Spelat; // when the game was stored, ISO 8601 UTC
+    int32_t Ovning = 0;
+    QString Typ;
+    QString Varldsdel;
+    QString Objekt;
+    QString Namn;
+    int32_t Forsok = 0;
+    QStringList Givet; // the wrong answers that named another item, in order
+    QStringList GivetNamn;
+};
+
 class TMisstagsregister {
 public:
     // What the record tells the player when it must start anew or cannot be
@@ -62,6 +76,10 @@ public:
     // The exercise of the part and kind whose games hold the most misses of
     // the given items; 0 when none does.
     int32_t OvningFor(const QString& varldsdel, const QString& typ, const QStringList& objekt);
+
+    // Every question of every stored game, oldest game first, in the order
+    // asked; none when the record cannot be read.
+    std::vector<TPostFraga> AllaFragor();
 
     const QString& FileName() const { return fileName_; }
 

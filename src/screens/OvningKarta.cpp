@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/OvningKarta.h"
+#include "screens/Utskriftsdialog.h"
 
 #include "data/Globals.h"
 #include "data/Language.h"
@@ -62,6 +63,23 @@ QIcon HemIkon() {
     return QIcon(bild);
 }
 
+// A printer: the paper going in, the body, the sheet coming out.
+QIcon SkrivarIkon() {
+    QPixmap bild(32, 32);
+    bild.setDevicePixelRatio(2);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 1.5, 7, 4));
+    p.setBrush(QColor(96, 96, 96));
+    p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 9.5, 7, 5));
+    return QIcon(bild);
+}
+
 } // namespace
 
 TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
@@ -111,6 +129,10 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     cmdHem->setFocusPolicy(Qt::NoFocus);
     cmdHem->setAutoRaise(false);
     cmdHem->hide();
+    cmdSkrivUt = new QToolButton(karta);
+    cmdSkrivUt->setIcon(SkrivarIkon());
+    cmdSkrivUt->setIconSize(QSize(16, 16));
+    cmdSkrivUt->setFocusPolicy(Qt::NoFocus);
     imgKarta->installEventFilter(this);
 
     tmrBlinka = MakeTimer(this, 700);
@@ -132,6 +154,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
             [this] { Skyddat(this, [this] { cmdStartaClick(); }); });
     connect(cmdHjalp, &QPushButton::clicked, this, [this] { OpenHelp(); });
     connect(cmdHem, &QToolButton::clicked, this, [this] { Skyddat(this, [this] { Hem(); }); });
+    connect(cmdSkrivUt, &QToolButton::clicked, this, [this] { SkrivUtVyn(); });
     connect(cmdAvsluta, &QPushButton::clicked, this, [this] { cmdAvslutaClick(); });
 }
 
@@ -197,20 +220,8 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
 
 void TfrmOvningKarta::LaddaKarta() {
     NyKarta(true);
-    // Every map draws its lakes: water areas change only the picture, never
-    // which area a click lands in. The six continent maps share one water
-    // file; each close-up map has its own with the lakes it shows. Each map
-    // has its own sea points, one for every piece of sea it cuts off.
-    const int nr = ovning_->Kartnummer;
-    if (!ArKarta(nr))
-        return; // places only
-    karta_->Vattenareor->LasAreor(VattenFil(nr));
-    karta_->Landareor->LasAreor(AreaFil(nr));
-    // Finer outlines for the closer views, where the map has them; without
-    // them (or with a damaged file) every view plays on the records' own.
-    karta_->Landareor->LasDetaljer(DetaljFil(nr));
-    karta_->LasHav(HavFil(nr));
-    karta_->Gradnat = nr == 1; // the graticule belongs to the world map alone
+    if (ArKarta(ovning_->Kartnummer)) // else places only
+        karta_->LasAtlaskarta(ovning_->Kartnummer);
 }
 
 void TfrmOvningKarta::Maximera() {
@@ -283,6 +294,7 @@ void TfrmOvningKarta::LaggUt() {
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
     cmdHem->setGeometry(imgKarta->x() + 8, imgKarta->y() + 8, 26, 26);
+    cmdSkrivUt->setGeometry(imgKarta->geometry().right() - 8 - 26, imgKarta->y() + 8, 26, 26);
     // The map is drawn in the screen's own pixels, so a scaled screen shows
     // it sharp rather than enlarged.
     const qreal kvot = imgKarta->devicePixelRatioF();
@@ -308,6 +320,7 @@ void TfrmOvningKarta::NyVisning() {
     handFyllt_ = false;
     ApplyLanguageTexts(this);
     cmdHem->setToolTip(LangText(TextNo::WholeMap));
+    cmdSkrivUt->setToolTip(LangText(TextNo::PrintThisView));
     panPanel->SetColor(LightColor);
     panTop->SetColor(LightColor);
 }
@@ -679,6 +692,13 @@ bool TfrmOvningKarta::KartanVisas() const {
 void TfrmOvningKarta::Zooma(double faktor, QPointF at) {
     if (KartanVisas() && !ArUpptagen() && Vy.Zooma(*karta_, faktor, at))
         VisaVy();
+}
+
+void TfrmOvningKarta::SkrivUtVyn() {
+    if (!KartanVisas() || !ovning_ || !KanSkrivasUt(*ovning_))
+        return;
+    const CKarta& k = *karta_;
+    VisaUtskrift(this, ovning_, TUtskriftsvy{k.VyMitt, k.VyNord, k.VySyd, k.W(), k.H()});
 }
 
 void TfrmOvningKarta::Hem() {

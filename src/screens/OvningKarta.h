@@ -45,6 +45,8 @@ public:
     // back to the exercise's own view; each draws the map afresh.
     void Zooma(double faktor, QPointF at);
     void Hem();
+    // The map as it is now shown, on paper.
+    void SkrivUtVyn();
 
     TPanel* panTop;
     QLabel* lblFraga;
@@ -56,7 +58,8 @@ public:
     QLabel* lblText;
     QTimer* tmrBlinka;
     QTimer* tmrNamnTimer;
-    QToolButton* cmdHem; // back to the own view, shown while closer
+    QToolButton* cmdHem;     // back to the own view, shown while closer
+    QToolButton* cmdSkrivUt; // "Print this view", in the map's other corner
     CKartvy Vy;
 
     TKlick Punkt; // the last click on the map

@@ -21,6 +21,7 @@
 #include "scores/Misstagsregister.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
+#include "screens/Utskriftsdialog.h"
 #include "shell/About.h"
 #include "shell/MinaMisstag.h"
 
@@ -148,6 +149,8 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cmdMisstag = MakeButton(panPanel, TextNo::MyMistakes, 184, 492, 193, 28);
     cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 380, 492, 191, 28);
     cmdStarta->setText(QStringLiteral("S T A R T A"));
+    // Under the logo, apart from the buttons that play.
+    cmdSkrivUt = MakeButton(panPanel, TextNo::Print, 16, 502, 135, 28);
 
     tmrInstruktion = new QTimer(this);
     tmrInstruktion->setInterval(200);
@@ -168,6 +171,13 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
             frmAbout->show();
     });
     connect(cmdMisstag, &QPushButton::clicked, this, [this] { VisaMinaMisstag(); });
+    connect(cmdSkrivUt, &QPushButton::clicked, this, [this] { SkrivUt(); });
+    // Only a map exercise prints.
+    connect(cboOvningar, &QListWidget::currentRowChanged, this, [this] {
+        QListWidgetItem* item = cboOvningar->currentItem();
+        const auto ovning = item && ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
+        cmdSkrivUt->setEnabled(!ovning || KanSkrivasUt(*ovning));
+    });
     connect(cmdAvsluta, &QPushButton::clicked, this, &QWidget::close);
     connect(Shape2, &TShape::MouseDown, this, [this] { Shape2MouseDown(); });
     connect(tmrInstruktion, &QTimer::timeout, this, [this] { tmrInstruktionTimer(); });
@@ -475,8 +485,17 @@ void TfrmHuvudmeny::VisaMinaMisstag() {
     vantan.start();
     while (!isActiveWindow() && vantan.elapsed() < 1000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    StartaOvningsspel(Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt),
-                      objekt);
+    const int nummer =
+        misstag.Ovning() ? misstag.Ovning()
+                         : Misstagsregister().OvningFor(misstag.Varldsdel(), misstag.Typ(), objekt);
+    StartaOvningsspel(nummer, objekt);
+}
+
+void TfrmHuvudmeny::SkrivUt() {
+    std::shared_ptr<COvning> ovning;
+    QString text;
+    if (!startar_ && ValdOvning(ovning, text) && ovning && KanSkrivasUt(*ovning))
+        VisaUtskrift(this, ovning);
 }
 
 void TfrmHuvudmeny::Utforska() {

@@ -54,6 +54,8 @@ public:
     void VisaTopplista();
     // "My mistakes"; its practice button starts a practice game.
     void VisaMinaMisstag();
+    // "Print…": the selected map exercise on paper.
+    void SkrivUt();
     // Starts the exercise with the number as a practice game of the items;
     // nothing happens when the catalogue has no such exercise.
     void StartaOvningsspel(int nummer, const QStringList& objekt);
@@ -89,6 +91,7 @@ public:
     QPushButton* cmdOm;
     QPushButton* cmdMisstag;
     QPushButton* cmdAvsluta;
+    QPushButton* cmdSkrivUt;
     QTimer* tmrInstruktion;
 
 protected:

@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MinaMisstag.h"
 
+#include "data/Errors.h"
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "exercises/Ovningsslag.h"
 #include "maps/Kartor.h"
 #include "platform/Look.h"
+#include "platform/MessageBox.h"
 #include "platform/WidgetHelpers.h"
+#include "scores/Klassresultat.h"
 #include "scores/Misstagsregister.h"
+#include "scores/Postexport.h"
+#include "shell/KlassResultatSkarm.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTableWidget>
 
 namespace {
@@ -104,6 +112,8 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
+    cmdKlass = Knapp(this, TextNo::ClassResults, QRect(12, 438, 150, 28));
+    cmdExportera = Knapp(this, TextNo::ExportRecord, QRect(12, 472, 150, 28));
     cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 472, 222, 28));
     cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));
     cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 472, 222, 28));
@@ -113,6 +123,23 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     grdMissade->setHorizontalHeaderLabels(
         {QString(), LangText(TextNo::TimesAsked), LangText(TextNo::RightFirstTime)});
 
+    connect(cmdExportera, &QPushButton::clicked, this, [this] {
+        QString mapp = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (mapp.isEmpty() || !QDir(mapp).exists())
+            mapp = QDir::homePath();
+        const QString fil =
+            QFileDialog::getSaveFileName(this, LangText(TextNo::ExportRecord),
+                                         QDir(mapp).filePath(SpelarNamn() + QStringLiteral(".csv")),
+                                         QStringLiteral("CSV (*.csv)"));
+        if (!fil.isEmpty())
+            Exportera(fil);
+    });
+    connect(cmdKlass, &QPushButton::clicked, this, [this] {
+        const QStringList filer = QFileDialog::getOpenFileNames(
+            this, LangText(TextNo::ClassResults), QString(), QStringLiteral("CSV (*.csv)"));
+        if (!filer.isEmpty())
+            VisaKlass(filer);
+    });
     connect(lstParts, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row + 1 != varldsdel_)
             VisaVarldsdel(row + 1);
@@ -183,4 +210,32 @@ void TfrmMinaMisstag::Fyll() {
                                      .arg(f.Antal));
     lblTomt->setVisible(missade.empty());
     cmdOva->setEnabled(!missade.empty());
+}
+
+bool TfrmMinaMisstag::Exportera(const QString& fileName) {
+    try {
+        ExporteraPost(registret_, SpelarNamn(), fileName);
+        return true;
+    } catch (const EGlobina& e) {
+        ShowMessageBox(this, TBoxKind::Error, e.Message());
+        return false;
+    }
+}
+
+void TfrmMinaMisstag::VisaKlass(const QStringList& fileNames) {
+    CKlassresultat klass;
+    QStringList fel;
+    for (const QString& fil : fileNames)
+        if (const QString f = klass.LasFil(fil); !f.isEmpty())
+            fel << f;
+    if (!fel.isEmpty())
+        ShowMessageBox(this, TBoxKind::Error, fel.join(QLatin1Char('\n')));
+    if (klass.Fragor() == 0)
+        return;
+    TfrmKlassresultat skarm(this, klass, Varldsdel(), Typ(), fel);
+    if (skarm.exec() != QDialog::Accepted)
+        return;
+    objekt_ = skarm.OvningsObjekt();
+    ovning_ = klass.OvningFor(Varldsdel(), Typ(), objekt_);
+    accept();
 }

@@ -30,6 +30,15 @@ public:
     QString Varldsdel() const;
     QString Typ() const;
     QStringList OvningsObjekt() const { return objekt_; }
+    // Writes the whole record as CSV to the file; false, with the reason
+    // shown, when it cannot.
+    bool Exportera(const QString& fileName);
+    // Opens the class's exported records and shows what they hold for the
+    // part and kind chosen; files that fail are named, the others load. When
+    // its practice button is pressed, this closes with the class's items.
+    void VisaKlass(const QStringList& fileNames);
+    // The exercise the class's items are practised in; 0 for the player's own.
+    int Ovning() const { return ovning_; }
 
     QListWidget* lstParts;
     QListWidget* lstTyper;
@@ -39,6 +48,8 @@ public:
     QListWidget* lstForvaxlingar;
     QLabel* lblTomt;
     QPushButton* cmdOva;
+    QPushButton* cmdExportera;
+    QPushButton* cmdKlass;
     QPushButton* cmdTillbaka;
 
 private:
@@ -48,4 +59,5 @@ private:
     int varldsdel_ = 1;
     int typ_ = 0;
     QStringList objekt_;
+    int ovning_ = 0;
 };

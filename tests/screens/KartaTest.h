@@ -60,7 +60,7 @@ protected:
     }
 
     // Whether the map on the screen, as last painted, is the map's own picture,
-    // leaving out the labels and the control that lie over the map.
+    // leaving out the labels and the controls that lie over the map.
     // The screen's pixels come from the window system, not from a fresh
     // render of the control, so a changed part that was not repainted shows.
     bool Fresh() {
@@ -73,7 +73,7 @@ protected:
                            .convertToFormat(QImage::Format_RGB32);
         QImage picture = screen->imgKarta->Picture().convertToFormat(QImage::Format_RGB32);
         for (const QWidget* label : std::initializer_list<const QWidget*>{
-                 screen->lblNamn, screen->lblText, screen->cmdHem})
+                 screen->lblNamn, screen->lblText, screen->cmdHem, screen->cmdSkrivUt})
             if (label->isVisible())
                 for (QImage* image : {&shown, &picture})
                     QPainter(image).fillRect(label->geometry().translated(-screen->imgKarta->pos()),

@@ -228,3 +228,23 @@ TEST_F(MenuTest, APracticeGameAsksTheGivenItemsAndTheNextStartFromTheListTheWhol
         std::tuple(starts[1].first, QStringList{"SI", "SK"}, 1, QStringList{}));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
 }
+
+TEST_F(MenuTest, PrintIsOfferedForTheMapExercisesOnly) {
+    TByteWriter w;
+    for (auto [typ, name, nr] : {std::tuple{"AREA", "Countries", 1},
+                                 {"ORT", "Cities", 2},
+                                 {"FLAGG", "Flags", 3},
+                                 {"MULTI", "Quiz", 4}})
+        Entry(typ, name, nr).Write(w);
+    w.SaveTo(dir.Path("Ovning.crp"));
+    auto menu = Menu();
+    std::vector<std::pair<QString, bool>> offered;
+    for (int row = 0; row < menu->cboOvningar->count(); ++row) {
+        menu->cboOvningar->setCurrentRow(row);
+        offered.emplace_back(menu->cboOvningar->currentItem()->text(),
+                             menu->cmdSkrivUt->isEnabled());
+    }
+    EXPECT_EQ(offered,
+              (std::vector<std::pair<QString, bool>>{
+                  {"Countries2", true}, {"Cities2", true}, {"Flags2", false}, {"Quiz2", false}}));
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class CKlassresultat;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+// "Class results": for the part of the world and kind of exercise chosen in
+// "My mistakes", the items the class misses most with the share right at the
+// first try and the confusions it makes most; for every pupil the first-try
+// share per part of the world. The files that could not be read are named
+// above. Its practice button closes it with the most-missed items (Accepted).
+class TfrmKlassresultat : public QDialog {
+    Q_OBJECT
+public:
+    TfrmKlassresultat(QWidget* parent, const CKlassresultat& klass, const QString& varldsdel,
+                      const QString& typ, const QStringList& fel);
+
+    QStringList OvningsObjekt() const { return objekt_; }
+
+    QLabel* lblFel;
+    QTableWidget* grdMissade;
+    QListWidget* lstForvaxlingar;
+    QTableWidget* grdElever;
+    QPushButton* cmdOva;
+    QPushButton* cmdTillbaka;
+
+private:
+    QStringList objekt_;
+};
