@@ -136,8 +136,9 @@ TEST_F(Utskrift, EachVariantGivesItsPagesWithTheNamesWhereTheyBelong) {
         pairs.sort();
         ASSERT_EQ(pairs.size(), 3) << key.toStdString();
         EXPECT_EQ(pairs[0].left(2) + pairs[1].left(2) + pairs[2].left(2), "1=2=3=");
-        if (c.namnlista) // alphabetical, as the pupil looks a name up
+        if (c.namnlista) { // alphabetical, as the pupil looks a name up
             EXPECT_EQ(pairs.join(' '), "1=Alpha3 2=Beta3 3=Tiny3");
+        }
         if (c.namnkarta) {
             const QString names = Page(pdf, 3);
             for (const char* name : {"Alpha3", "Beta3", "Tiny3"})
