@@ -65,22 +65,22 @@ QString CKlassresultat::LasText(const QString& name, const QString& text) {
     return QString();
 }
 
-std::vector<TKlassObjekt> CKlassresultat::MestMissade(const QString& varldsdel, const QString& typ,
+std::vector<TMissatObjekt> CKlassresultat::MestMissade(const QString& varldsdel, const QString& typ,
                                                       int antal) const {
-    QHash<QString, TKlassObjekt> per;
+    QHash<QString, TMissatObjekt> per;
     for (const TRad& r : rader_) {
         if (!Valjs(r, varldsdel, typ))
             continue;
-        TKlassObjekt& o = per[r.Objekt];
+        TMissatObjekt& o = per[r.Objekt];
         o.Objekt = r.Objekt, o.Namn = r.Namn;
         ++o.Fragad;
         o.ForstaForsok += r.Forsok == 1;
     }
-    std::vector<TKlassObjekt> lista;
-    for (const TKlassObjekt& o : per)
+    std::vector<TMissatObjekt> lista;
+    for (const TMissatObjekt& o : per)
         if (o.Missar() > 0)
             lista.push_back(o);
-    std::sort(lista.begin(), lista.end(), [](const TKlassObjekt& a, const TKlassObjekt& b) {
+    std::sort(lista.begin(), lista.end(), [](const TMissatObjekt& a, const TMissatObjekt& b) {
         if (a.Missar() != b.Missar())
             return a.Missar() > b.Missar();
         // The lower first-try share: a/A < b/B.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scores/Misstagsregister.h"
+
 #include <QString>
 #include <QStringList>
 #include <map>
@@ -9,14 +11,6 @@
 // What a class got wrong, from the records its pupils exported as CSV
 // (Postexport): the items missed most, the confusions made most, and each
 // pupil's share right at the first try per part of the world.
-
-struct TKlassObjekt {
-    QString Objekt;
-    QString Namn;
-    int Fragad = 0;
-    int ForstaForsok = 0;
-    int Missar() const { return Fragad - ForstaForsok; }
-};
 
 struct TKlassForvaxling {
     QString Namn;
@@ -41,7 +35,7 @@ public:
 
     // Of the part and kind (empty: every kind), the items missed at the
     // first try at least once, most misses first, then the lower share.
-    std::vector<TKlassObjekt> MestMissade(const QString& varldsdel, const QString& typ,
+    std::vector<TMissatObjekt> MestMissade(const QString& varldsdel, const QString& typ,
                                           int antal = 10) const;
     std::vector<TKlassForvaxling> Forvaxlingar(const QString& varldsdel, const QString& typ,
                                                int antal = 10) const;

@@ -76,12 +76,12 @@ TfrmKlassresultat::TfrmKlassresultat(QWidget* parent, const CKlassresultat& klas
     lblFel->setMargin(4);
     lblFel->setVisible(!fel.isEmpty());
 
-    const std::vector<TKlassObjekt> missade = klass.MestMissade(varldsdel, typ, kRader);
+    const std::vector<TMissatObjekt> missade = klass.MestMissade(varldsdel, typ, kRader);
     grdMissade =
         Tabell(this, static_cast<int>(missade.size()),
                {QString(), LangText(TextNo::TimesAsked), LangText(TextNo::RightFirstTime)});
     for (int r = 0; r < static_cast<int>(missade.size()); ++r) {
-        const TKlassObjekt& m = missade[r];
+        const TMissatObjekt& m = missade[r];
         objekt_ << m.Objekt;
         Cell(grdMissade, r, 0, m.Namn);
         Cell(grdMissade, r, 1, QString::number(m.Fragad));

@@ -59,7 +59,7 @@ TEST(Klassresultat, ThePupilsFilesAddUpAndABadFileIsNamedWithItsLine) {
     EXPECT_EQ(klass.Fragor(), 7);
 
     std::vector<std::tuple<QString, int, int>> missed;
-    for (const TKlassObjekt& o : klass.MestMissade("AFR", "AREA"))
+    for (const TMissatObjekt& o : klass.MestMissade("AFR", "AREA"))
         missed.emplace_back(o.Namn, o.Fragad, o.ForstaForsok);
     EXPECT_EQ(missed,
               (std::vector<std::tuple<QString, int, int>>{{"GH-name", 2, 0}, {"EG-name", 2, 1}}));
