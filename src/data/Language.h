@@ -70,7 +70,13 @@ constexpr int FirstSourceGave = 66; // what each source of the shipped data gave
 constexpr int PublicDomain = 72;
 constexpr int Copyright = 73;
 constexpr int HelpLine = 74;
-constexpr int WholeMap = 75; // the tooltip of the map's house button
+constexpr int WholeMap = 75;  // the tooltip of the map's house button
+constexpr int ReviewDue = 76; // %1: how many items are due
+constexpr int NothingDue = 77;
+constexpr int NothingPlayedYet = 78;
+constexpr int ReviewHint = 79;
+constexpr int NothingPlayedHint = 80; // %1: the exercise that starts the part of the world
+constexpr int TodaysReview = 81;      // the title of a review game's screen, after its own
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.
