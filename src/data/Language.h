@@ -77,6 +77,11 @@ constexpr int NothingPlayedYet = 78;
 constexpr int ReviewHint = 79;
 constexpr int NothingPlayedHint = 80; // %1: the exercise that starts the part of the world
 constexpr int TodaysReview = 81;      // the title of a review game's screen, after its own
+constexpr int RecallToday = 82; // the knowledge map's legend
+constexpr int NeverAsked = 83;
+constexpr int KnowledgeTip = 84; // %1 the item, %2 its recall in per cent, %3 its last answer
+constexpr int NTries = 85;       // %1: how many
+constexpr int RightAtFirstTry = 86;
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.

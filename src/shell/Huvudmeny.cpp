@@ -546,7 +546,7 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
 }
 
 void TfrmHuvudmeny::VisaMinaMisstag() {
-    TfrmMinaMisstag misstag(this, Misstagsregister(), VarldsdelNr);
+    TfrmMinaMisstag misstag(this, Misstagsregister(), VarldsdelNr, ovningar_.get());
     if (misstag.exec() != QDialog::Accepted)
         return;
     const QStringList objekt = misstag.OvningsObjekt();

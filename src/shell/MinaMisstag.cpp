@@ -4,11 +4,14 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "exercises/Ovningar.h"
 #include "exercises/Ovningsslag.h"
 #include "maps/Kartor.h"
 #include "platform/Look.h"
 #include "platform/WidgetHelpers.h"
+#include "scores/Idag.h"
 #include "scores/Misstagsregister.h"
+#include "screens/Kunskapskarta.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -53,11 +56,12 @@ QPushButton* Knapp(QWidget* parent, int text, const QRect& r) {
 
 } // namespace
 
-TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel)
-    : QDialog(parent), registret_(registret) {
+TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel,
+                                 const COvningar* ovningar)
+    : QDialog(parent), registret_(registret), ovningar_(ovningar) {
     setWindowTitle(QStringLiteral("My mistakes"));
     SetTag(this, TextNo::MyMistakes);
-    setFixedSize(640, 510);
+    setFixedSize(1000, 510);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, FrameColor);
 
@@ -108,6 +112,8 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));
     cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 472, 222, 28));
     cmdTillbaka->setDefault(true);
+    kunskap = new TKunskapskarta(this);
+    kunskap->setGeometry(640, 12, 348, 488);
 
     ApplyLanguageTexts(this);
     grdMissade->setHorizontalHeaderLabels(
@@ -181,6 +187,19 @@ void TfrmMinaMisstag::Fyll() {
         lstForvaxlingar->addItem(QStringLiteral("%1 \u2192 %2 \u00d7%3")
                                      .arg(f.Namn, f.GivetNamn.isEmpty() ? f.Givet : f.GivetNamn)
                                      .arg(f.Antal));
+    // The map of the part's first area exercise, with this kind's way of asking.
+    std::shared_ptr<COvning> karta;
+    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e && !karta; e = e->Nasta)
+        if (e->Varldsdel == Varldsdel() && e->Typ == QLatin1String("AREA"))
+            karta = e;
+    std::vector<TMinnesrad> minnen = registret_.Minnen(Varldsdel());
+    const QString satt = SattAttFraga(Typ());
+    std::erase_if(minnen, [&satt](const TMinnesrad& m) { return m.Satt != satt; });
+    try {
+        kunskap->Visa(karta.get(), minnen, Idag());
+    } catch (const std::exception&) {
+        kunskap->Visa(nullptr, {}, Idag()); // a map that cannot be read shows none
+    }
     lblTomt->setVisible(missade.empty());
     cmdOva->setEnabled(!missade.empty());
 }
