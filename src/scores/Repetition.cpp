@@ -8,10 +8,13 @@
 std::vector<TRepetitionsspel>
 Repetitionsplan(const std::vector<TMinnesrad>& forfallna,
                 const std::vector<std::pair<QString, QString>>& forvaxlade) {
-    QHash<QString, QSet<QString>> grannar;
+    // Each item's partners in the order given, the most frequent first.
+    QHash<QString, QStringList> grannar;
     for (const auto& [fragad, givet] : forvaxlade) {
-        grannar[fragad].insert(givet);
-        grannar[givet].insert(fragad);
+        if (!grannar[fragad].contains(givet))
+            grannar[fragad].append(givet);
+        if (!grannar[givet].contains(fragad))
+            grannar[givet].append(fragad);
     }
     std::vector<TRepetitionsspel> spel;
     QHash<int32_t, QStringList> due; // each exercise's due items, most overdue first
@@ -24,15 +27,15 @@ Repetitionsplan(const std::vector<TMinnesrad>& forfallna,
     for (TRepetitionsspel& s : spel) {
         const QStringList& objekt = due[s.Ovning];
         QSet<QString> lagda;
-        // An item, then each of its confusions with their own, depth first.
+        // A due item, then its partners: a due one with its own partners,
+        // one not due alone, so that the review stays about what is due.
         const std::function<void(const QString&)> lagg = [&](const QString& o) {
             if (lagda.contains(o))
                 return;
             lagda.insert(o);
             s.Objekt << o;
-            const QSet<QString> mina = grannar.value(o);
-            for (const QString& annat : objekt)
-                if (mina.contains(annat))
+            if (objekt.contains(o))
+                for (const QString& annat : grannar.value(o))
                     lagg(annat);
         };
         for (const QString& o : objekt)

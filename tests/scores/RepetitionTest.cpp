@@ -44,14 +44,18 @@ TEST(Repetitionsplan, GamesGoByExerciseMostOverdueFirstWithConfusionsBackToBack)
          {"1:SI", "1:SE", "1:HR", "1:SK"},
          {{"SK", "SI"}},
          {"1:SI SK SE HR"}},
-        {"chains of confusions stay together; a partner not due is not asked",
+        {"chains of due partners stay together, the most frequent partner first",
          {"1:SI", "1:NO", "1:SK", "1:CZ"},
          {{"SI", "SK"}, {"SK", "CZ"}, {"SI", "HR"}},
-         {"1:SI SK CZ NO"}},
+         {"1:SI SK CZ HR NO"}},
+        {"a partner not due is asked beside its due item but brings none of its own",
+         {"1:SI", "1:NO"},
+         {{"SI", "SK"}, {"SK", "CZ"}},
+         {"1:SI SK NO"}},
         {"the same item on two maps is asked on each",
          {"1:SI", "3:SI", "1:SK"},
          {{"SI", "SK"}},
-         {"1:SI SK", "3:SI"}},
+         {"1:SI SK", "3:SI SK"}},
     };
     for (const auto& c : fall)
         EXPECT_EQ(Plan(Repetitionsplan(Forfallna(c.forfallna), c.forvaxlade)), c.plan) << c.namn;
