@@ -82,6 +82,7 @@ constexpr int NeverAsked = 83;
 constexpr int KnowledgeTip = 84; // %1 the item, %2 its recall in per cent, %3 its last answer
 constexpr int NTries = 85;       // %1: how many
 constexpr int RightAtFirstTry = 86;
+constexpr int FirstTryPerGame = 87; // the title of My mistakes' plot
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.

@@ -88,6 +88,9 @@ public:
     // The wrong answers that named another item, most frequent first.
     std::vector<TForvaxling> Forvaxlingar(const QString& varldsdel, const QString& typ = {},
                                           int antal = 10);
+    // The share of questions right at the first try in each stored game of
+    // the part and kind, 0..1, in the order played.
+    std::vector<double> ForstaForsokPerSpel(const QString& varldsdel, const QString& typ = {});
     // The exercise of the part and kind whose games hold the most misses of
     // the given items; 0 when none does.
     int32_t OvningFor(const QString& varldsdel, const QString& typ, const QStringList& objekt);

@@ -13,12 +13,16 @@
 #include "scores/Misstagsregister.h"
 #include "screens/Kunskapskarta.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QValueAxis>
 
 namespace {
 
@@ -61,7 +65,7 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     : QDialog(parent), registret_(registret), ovningar_(ovningar) {
     setWindowTitle(QStringLiteral("My mistakes"));
     SetTag(this, TextNo::MyMistakes);
-    setFixedSize(1000, 510);
+    setFixedSize(1000, 696);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, FrameColor);
 
@@ -108,12 +112,37 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
-    cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 472, 222, 28));
+    cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 656, 222, 28));
     cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));
-    cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 472, 222, 28));
+    cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 656, 222, 28));
     cmdTillbaka->setDefault(true);
     kunskap = new TKunskapskarta(this);
     kunskap->setGeometry(640, 12, 348, 488);
+
+    auto* chart = new QChart;
+    serForlopp = new QLineSeries(chart);
+    serForlopp->setPointsVisible(true);
+    serForlopp->setPen(QPen(QColor(0xd9, 0x5f, 0x0e), 2));
+    chart->addSeries(serForlopp);
+    axlSpel = new QValueAxis(chart);
+    axlSpel->setLabelFormat(QStringLiteral("%d"));
+    axlSpel->setLabelsFont(Arial(11));
+    auto* andel = new QValueAxis(chart);
+    andel->setRange(0, 100);
+    andel->setTickCount(3);
+    andel->setLabelFormat(QStringLiteral("%d %"));
+    andel->setLabelsFont(Arial(11));
+    chart->addAxis(axlSpel, Qt::AlignBottom);
+    chart->addAxis(andel, Qt::AlignLeft);
+    serForlopp->attachAxis(axlSpel);
+    serForlopp->attachAxis(andel);
+    chart->legend()->hide();
+    chart->setTitleFont(Arial(12, true));
+    chart->setMargins(QMargins(4, 0, 4, 0));
+    chart->setBackgroundRoundness(0);
+    chtForlopp = new QChartView(chart, this);
+    chtForlopp->setGeometry(12, 508, 976, 140);
+    chtForlopp->setRenderHint(QPainter::Antialiasing);
 
     ApplyLanguageTexts(this);
     grdMissade->setHorizontalHeaderLabels(
@@ -200,6 +229,19 @@ void TfrmMinaMisstag::Fyll() {
     } catch (const std::exception&) {
         kunskap->Visa(nullptr, {}, Idag()); // a map that cannot be read shows none
     }
+    // Games along the bottom, the first of them 1; percentages up the side.
+    const std::vector<double> andelar = registret_.ForstaForsokPerSpel(Varldsdel(), Typ());
+    QList<QPointF> punkter;
+    for (int i = 0; i < int(andelar.size()); ++i)
+        punkter << QPointF(i + 1, 100 * andelar[i]);
+    serForlopp->replace(punkter);
+    const int antal = std::max(int(andelar.size()), 2);
+    axlSpel->setRange(1, antal);
+    // Whole games between the ticks, ten steps at the most.
+    axlSpel->setTickType(QValueAxis::TicksDynamic);
+    axlSpel->setTickAnchor(1);
+    axlSpel->setTickInterval(std::max(1, (antal - 1 + 9) / 10));
+    chtForlopp->chart()->setTitle(LangText(TextNo::FirstTryPerGame));
     lblTomt->setVisible(missade.empty());
     cmdOva->setEnabled(!missade.empty());
 }

@@ -10,6 +10,10 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class COvningar;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
 class TKunskapskarta;
 class TMisstagsregister;
 
@@ -46,6 +50,10 @@ public:
     QPushButton* cmdTillbaka;
     // Beside the lists: the part's map coloured by recall today.
     TKunskapskarta* kunskap;
+    // Under both: the first-try share of each game of the part and kind.
+    QChartView* chtForlopp;
+    QLineSeries* serForlopp;
+    QValueAxis* axlSpel;
 
 private:
     void Fyll();

@@ -74,6 +74,9 @@ TEST(Misstagsregister, ScriptedGamesGiveTheMissesAndConfusionsOfTheirPartAndKind
     EXPECT_TRUE(Missade(r, "ASI").empty());
     EXPECT_EQ(r.OvningFor("EUR", "FLAGG", {"FR", "SI"}), 5);
     EXPECT_EQ(r.OvningFor("EUR", "AREA", {"SI"}), 1);
+    // Game by game, the share right at the first try.
+    EXPECT_EQ(r.ForstaForsokPerSpel("EUR", "AREA"), (std::vector<double>{1.0 / 3, 0.5}));
+    EXPECT_EQ(r.ForstaForsokPerSpel("EUR"), (std::vector<double>{1.0 / 3, 0.5, 0.5}));
     EXPECT_TRUE(messages.isEmpty());
 }
 
