@@ -156,6 +156,7 @@ void COvning::Starta(TOvningsformular* formular) {
     Logg.Typ = Typ;
     Logg.Varldsdel = Varldsdel;
     Logg.Ovningsspel = Ovningsspel();
+    Logg.Repetition = Ovningsspel() && Repetition;
     if (Karta) {
         if (Karta->Landareor)
             Karta->Landareor->Nollstall();

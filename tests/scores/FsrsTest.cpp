@@ -26,13 +26,6 @@ std::vector<int32_t> PaForfallodagen(const TFsrs& f, const std::vector<B>& betyg
 
 } // namespace
 
-TEST(Fsrs, TriesMapToGrades) {
-    EXPECT_EQ(BetygFor(1), B::Good);
-    EXPECT_EQ(BetygFor(2), B::Hard);
-    for (int forsok : {3, 4, 7})
-        EXPECT_EQ(BetygFor(forsok), B::Again) << forsok;
-}
-
 TEST(Fsrs, FirstAnswerSetsThePublishedInitialState) {
     const TFsrs f;
     const struct {
