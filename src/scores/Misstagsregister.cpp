@@ -448,9 +448,10 @@ std::vector<TForvaxling> TMisstagsregister::Forvaxlingar(const QString& varldsde
 }
 
 std::vector<double> TMisstagsregister::ForstaForsokPerSpel(const QString& varldsdel,
-                                                            const QString& typ) {
+                                                           const QString& typ) {
     std::vector<double> andelar;
-    Las(QStringLiteral("SELECT AVG(q.tries = 1) FROM games g JOIN questions q ON q.game = g.id"
+    Las(
+        QStringLiteral("SELECT AVG(q.tries = 1) FROM games g JOIN questions q ON q.game = g.id"
                        " WHERE %1 GROUP BY g.id ORDER BY g.played, g.id"),
         varldsdel, typ, [](QSqlQuery&) {},
         [&andelar](const QSqlQuery& q) { andelar.push_back(q.value(0).toDouble()); });
