@@ -8,7 +8,7 @@ GLOBINA_BUILD="$GLOBINA_ROOT/build"
 # Debian packages the program needs to build, run and be tested.
 GLOBINA_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6sql6-sqlite libgif-dev libsdl2-mixer-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgif-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
   timgm6mb-soundfont fonts-liberation xchm xdg-utils poppler-utils
   desktop-file-utils appstream

@@ -83,6 +83,18 @@ constexpr int NamesToNumber = 96;
 constexpr int File = 97;
 constexpr int ExportRecord = 98;
 constexpr int ClassResults = 99;
+constexpr int ReviewDue = 76; // %1: how many items are due
+constexpr int NothingDue = 77;
+constexpr int NothingPlayedYet = 78;
+constexpr int ReviewHint = 79;
+constexpr int NothingPlayedHint = 80; // %1: the exercise that starts the part of the world
+constexpr int TodaysReview = 81;      // the title of a review game's screen, after its own
+constexpr int RecallToday = 82;       // the knowledge map's legend
+constexpr int NeverAsked = 83;
+constexpr int KnowledgeTip = 84; // %1 the item, %2 its recall in per cent, %3 its last answer
+constexpr int NTries = 85;       // %1: how many
+constexpr int RightAtFirstTry = 86;
+constexpr int FirstTryPerGame = 87; // the title of My mistakes' plot
 } // namespace TextNo
 
 // The screen texts: 8 languages x 99 numbered texts, empty until loaded.

@@ -66,6 +66,16 @@ bool COvning::Fragas(const QString& key) const {
     return Ovningsobjekt.isEmpty() || Ovningsobjekt.contains(key);
 }
 
+int COvning::ForstIOrdning(int antal) {
+    if (!Repetition)
+        return 0;
+    for (const QString& key : Ovningsobjekt)
+        for (int i = 1; i <= antal; ++i)
+            if (!Fragad(i) && Objekt(i) == key)
+                return i;
+    return 0;
+}
+
 void COvning::LoggaFraga(const QString& objekt, const QString& namn) {
     TFragaLogg fraga;
     fraga.Objekt = objekt;
@@ -146,6 +156,7 @@ void COvning::Starta(TOvningsformular* formular) {
     Logg.Typ = Typ;
     Logg.Varldsdel = Varldsdel;
     Logg.Ovningsspel = Ovningsspel();
+    Logg.Repetition = Ovningsspel() && Repetition;
     if (Karta) {
         if (Karta->Landareor)
             Karta->Landareor->Nollstall();

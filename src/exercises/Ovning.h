@@ -103,6 +103,10 @@ public:
     // A practice game asks only these keys (as the game log names them) and
     // is never offered to the top ten; empty for the whole exercise.
     QStringList Ovningsobjekt;
+    // A game of today's review: a practice game that asks its items in the
+    // order of Ovningsobjekt, so that items confused with each other come
+    // one after the other.
+    bool Repetition = false;
     // The running game, or the last one: every question asked, in order,
     // with its tries and the wrong answers given.
     TSpelLogg Logg;
@@ -113,6 +117,9 @@ protected:
     // The key and the shown name of what a wrong answer gave instead.
     virtual std::pair<QString, QString> Givet(const TKlick& klick) const = 0;
     void BeraknaProcent();
+    // In a review game, the item among 1..antal that comes first in
+    // Ovningsobjekt and is not yet asked; 0 in any other game or when none is left.
+    int ForstIOrdning(int antal);
     // The first question of a game, shown on the screen.
     void FragaForst();
     // Gives the map the map screen's picture (if that is the screen) and the

@@ -48,9 +48,9 @@ QString COvningFlagga::NastaFraga() {
         return QString();
     FelDenna = 0;
     ++Fragor;
-    do {
+    FragaNr = ForstIOrdning(AntalFlaggor);
+    while (FragaNr == 0 || Fragad(FragaNr) || !Fragas(Objekt(FragaNr)))
         FragaNr = GlobinaRandom::Random(AntalFlaggor) + 1;
-    } while (Fragad(FragaNr) || !Fragas(Objekt(FragaNr)));
     LoggaFraga(Objekt(FragaNr), FlaggNamn(FragaNr));
     return LangText(TextNo::ClickOn) + QLatin1Char(' ') + FlaggNamn(FragaNr);
 }

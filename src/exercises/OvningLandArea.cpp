@@ -77,11 +77,16 @@ QString COvningLandArea::NastaFraga() {
     }
     FelDenna = 0;
     ++Fragor;
-    do {
-        const int k = GlobinaRandom::Random(Antal) + 1;
+    if (const int k = ForstIOrdning(Antal)) {
         FragaNr = k;
         FragaNamn = Objekt(k);
-    } while (Fragad(FragaNr));
+    } else {
+        do {
+            const int k = GlobinaRandom::Random(Antal) + 1;
+            FragaNr = k;
+            FragaNamn = Objekt(k);
+        } while (Fragad(FragaNr));
+    }
     FargaAreor();
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(FragaNamn) : nullptr;
     LoggaFraga(FragaNamn, NamnAv(area));

@@ -84,7 +84,12 @@ QString COvningOrt::NastaFraga() {
         FelDenna = 0;
         int32_t k = GlobinaRandom::Random(Karta->Platser->Kvar);
         Plats = nullptr;
-        for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get()) {
+        // A review game asks its places in its own order.
+        for (int i = 0; Repetition && !Plats && i < Ovningsobjekt.size(); ++i)
+            for (COrt* o = Karta->Platser->Forsta.get(); o && !Plats; o = o->Nasta.get())
+                if (o->Deltar && !o->Besvarad && OrtNyckel(*o) == Ovningsobjekt[i])
+                    Plats = o;
+        for (COrt* o = Karta->Platser->Forsta.get(); o && !Plats; o = o->Nasta.get()) {
             if (o->Deltar && !o->Besvarad) {
                 if (k == 0) {
                     Plats = o;

@@ -12,8 +12,8 @@
 
 // One question of a game, in the order asked.
 struct TFragaLogg {
-    QString Objekt;   // the item's key as the exercise names it (catalogue item)
-    QString Namn;     // the item's name in the current language, as asked
+    QString Objekt;     // the item's key as the exercise names it (catalogue item)
+    QString Namn;       // the item's name in the current language, as asked
     int32_t Forsok = 0; // tries until right (1 = right at the first try); the
                         // answer shown after the third miss counts as the last try
     // For each wrong try, what was given instead, in the order given: the key
@@ -25,9 +25,10 @@ struct TFragaLogg {
 };
 
 struct TSpelLogg {
-    int32_t Ovning = 0; // exercise number, 1..200
-    QString Typ;        // the exercise kind's keyword from the catalogue
-    QString Varldsdel;  // the exercise's part of the world
+    int32_t Ovning = 0;       // exercise number, 1..200
+    QString Typ;              // the exercise kind's keyword from the catalogue
+    QString Varldsdel;        // the exercise's part of the world
     bool Ovningsspel = false; // a practice game: never offered to the top ten or stored as a result
     std::vector<TFragaLogg> Fragor;
+    bool Repetition = false; // a practice game of today's review
 };

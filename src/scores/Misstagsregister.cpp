@@ -5,6 +5,7 @@
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "platform/MessageBox.h"
+#include "scores/Idag.h"
 #include "scores/ScoreFile.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -22,7 +24,10 @@
 namespace {
 
 const QString kFile = QStringLiteral("mistakes.sqlite");
-constexpr int kSchema = 1;
+// The record is one player's, as it lives in their own data folder; the
+// memory states name the player so that a shared record could hold several.
+const QString kSpelare = QStringLiteral("");
+const QString kDatum = QStringLiteral("yyyy-MM-dd");
 
 // The most missed items, most misses first. SQLite takes the bare name
 // column from the row of MAX(q.game): the name as last asked.
@@ -93,6 +98,25 @@ const char* const kTabeller[] = {
     "CREATE INDEX IF NOT EXISTS questions_item ON questions (item)",
 };
 
+// Added by the second layout: the memory state of each item asked one way,
+// and where and how it was last asked.
+const char* const kMinnestabeller[] = {
+    "CREATE TABLE IF NOT EXISTS memory (player TEXT NOT NULL, item TEXT NOT NULL,"
+    " way TEXT NOT NULL, stability REAL NOT NULL, difficulty REAL NOT NULL,"
+    " last_review TEXT NOT NULL, due TEXT NOT NULL, exercise INTEGER NOT NULL,"
+    " part TEXT NOT NULL, name TEXT NOT NULL, last_tries INTEGER NOT NULL,"
+    " PRIMARY KEY (player, item, way))",
+    "CREATE INDEX IF NOT EXISTS memory_due ON memory (player, due)",
+};
+
+const QString kMinneKolumner = QStringLiteral(
+    "item, name, way, exercise, part, stability, difficulty, last_review, due, last_tries");
+
+std::function<bool()>& Migreringskrok() {
+    static std::function<bool()> krok;
+    return krok;
+}
+
 // The filter of games by part and, unless empty, kind.
 QString Urval(const QString& typ) {
     return typ.isEmpty() ? QStringLiteral("g.part = ?")
@@ -111,10 +135,121 @@ void BindUrval(QSqlQuery& q, const QString& varldsdel, const QString& typ) {
         q.addBindValue(Text(typ));
 }
 
+TMinnesrad MinnesradAv(const QSqlQuery& q) {
+    TMinnesrad m;
+    m.Objekt = q.value(0).toString();
+    m.Namn = q.value(1).toString();
+    m.Satt = q.value(2).toString();
+    m.Ovning = q.value(3).toInt();
+    m.Varldsdel = q.value(4).toString();
+    m.Minne = {q.value(5).toDouble(), q.value(6).toDouble()};
+    m.Senast = QDate::fromString(q.value(7).toString(), kDatum);
+    m.Forfaller = QDate::fromString(q.value(8).toString(), kDatum);
+    m.SenastForsok = q.value(9).toInt();
+    return m;
+}
+
+// The memory states that a run of answers changes: each read from the file
+// at its first answer, all written back at the end.
+class TMinnesuppdatering {
+public:
+    explicit TMinnesuppdatering(const QSqlDatabase& db)
+        : las_(Forbered(db, QStringLiteral("SELECT %1 FROM memory WHERE player = ? AND item = ?"
+                                           " AND way = ?")
+                                .arg(kMinneKolumner))),
+          skriv_(Forbered(db, QStringLiteral("INSERT OR REPLACE INTO memory (player, %1)"
+                                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                  .arg(kMinneKolumner))) {}
+
+    void Svar(const QString& objekt, const QString& namn, const QString& typ, int32_t ovning,
+              const QString& varldsdel, int32_t forsok, const QDate& dag) {
+        const QString satt = SattAttFraga(typ);
+        auto it = rader_.find({objekt, satt});
+        if (it == rader_.end()) {
+            TMinnesrad ny;
+            las_.addBindValue(kSpelare);
+            las_.addBindValue(objekt);
+            las_.addBindValue(satt);
+            Kor(las_);
+            if (las_.next())
+                ny = MinnesradAv(las_);
+            las_.finish();
+            it = rader_.insert({objekt, satt}, ny);
+        }
+        TMinnesrad& m = *it;
+        const int32_t dagar = m.Senast.isValid() ? std::max<qint64>(m.Senast.daysTo(dag), 0) : 0;
+        m.Minne = fsrs_.Efter(m.Minne, BetygFor(forsok), dagar);
+        m.Objekt = objekt;
+        m.Namn = namn;
+        m.Satt = satt;
+        m.Ovning = ovning;
+        m.Varldsdel = varldsdel;
+        m.Senast = dag;
+        m.Forfaller = dag.addDays(fsrs_.Intervall(m.Minne.Stabilitet));
+        m.SenastForsok = forsok;
+    }
+
+    void Skriv() {
+        for (const TMinnesrad& m : rader_) {
+            for (const QVariant& v :
+                 {QVariant(kSpelare), QVariant(Text(m.Objekt)), QVariant(Text(m.Namn)),
+                  QVariant(m.Satt), QVariant(m.Ovning), QVariant(Text(m.Varldsdel)),
+                  QVariant(m.Minne.Stabilitet), QVariant(m.Minne.Svarighet),
+                  QVariant(m.Senast.toString(kDatum)), QVariant(m.Forfaller.toString(kDatum)),
+                  QVariant(m.SenastForsok)})
+                skriv_.addBindValue(v);
+            Kor(skriv_);
+        }
+    }
+
+private:
+    TFsrs fsrs_;
+    QSqlQuery las_;
+    QSqlQuery skriv_;
+    QHash<std::pair<QString, QString>, TMinnesrad> rader_;
+};
+
+// Carries the answers of the first layout into memory states, game by game
+// in the order played.
+void Overfor(const QSqlDatabase& db) {
+    TMinnesuppdatering minne(db);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral(
+            "SELECT g.played, g.exercise, g.kind, g.part, q.item, q.name, q.tries FROM questions q"
+            " JOIN games g ON g.id = q.game WHERE q.tries > 0 ORDER BY g.played, g.id, q.seq")))
+        throw FelAv(q.lastError());
+    QString spelad;
+    QDate dag;
+    while (q.next()) {
+        if (Migreringskrok() && Migreringskrok()())
+            throw TSqlFel{QStringLiteral("The record's migration was interrupted.")};
+        if (q.value(0).toString() != spelad) {
+            spelad = q.value(0).toString();
+            dag = QDateTime::fromString(spelad, Qt::ISODate).toLocalTime().date();
+        }
+        minne.Svar(q.value(4).toString(), q.value(5).toString(), q.value(2).toString(),
+                   q.value(1).toInt(), q.value(3).toString(), q.value(6).toInt(), dag);
+    }
+    minne.Skriv();
+}
+
 } // namespace
 
-TMisstagsregister::TMisstagsregister(QString fileName, TMeddelare meddelare)
-    : fileName_(std::move(fileName)), meddelare_(std::move(meddelare)) {
+QString SattAttFraga(const QString& typ) {
+    if (typ == QLatin1String("FLAGG"))
+        return QStringLiteral("flag");
+    if (typ == QLatin1String("MULTI"))
+        return QStringLiteral("capital");
+    return QStringLiteral("map");
+}
+
+void TMisstagsregister::SetMigreringskrok(std::function<bool()> krok) {
+    Migreringskrok() = std::move(krok);
+}
+
+TMisstagsregister::TMisstagsregister(QString fileName, TMeddelare meddelare, int schema)
+    : fileName_(std::move(fileName)), meddelare_(std::move(meddelare)), schema_(schema) {
     static int nasta = 0;
     connection_ = QStringLiteral("misstag%1").arg(++nasta);
     if (!meddelare_)
@@ -167,15 +302,22 @@ bool TMisstagsregister::Oppna() {
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         throw FelAv(version.lastError());
     const int schema = version.value(0).toInt();
-    if (schema > kSchema)
+    if (schema > schema_)
         throw TSqlFel{QStringLiteral("\"%1\" was written by a newer Globina.").arg(fileName_)};
-    if (schema < kSchema) {
+    if (schema < schema_) {
+        // Every step and the new version in one transaction: a file stays
+        // at its old version until the whole migration is committed.
         if (!db.transaction())
             throw FelAv(db.lastError());
         try {
             for (const char* sql : kTabeller)
                 Kor(db, QString::fromLatin1(sql));
-            Kor(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchema));
+            if (schema_ >= 2) {
+                for (const char* sql : kMinnestabeller)
+                    Kor(db, QString::fromLatin1(sql));
+                Overfor(db);
+            }
+            Kor(db, QStringLiteral("PRAGMA user_version = %1").arg(schema_));
         } catch (const TSqlFel&) {
             db.rollback();
             throw;
@@ -188,7 +330,7 @@ bool TMisstagsregister::Oppna() {
 }
 
 bool TMisstagsregister::Spara(const TSpelLogg& spel) {
-    if (spel.Ovningsspel || spel.Fragor.empty())
+    if (spel.Fragor.empty() || (spel.Ovningsspel && schema_ < 2))
         return false;
     for (int forsok = 1;; ++forsok) {
         try {
@@ -197,35 +339,47 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
             if (!db.transaction())
                 throw FelAv(db.lastError());
             try {
-                QSqlQuery g = Forbered(db, QStringLiteral("INSERT INTO games (played, exercise, "
-                                                          "kind, part) VALUES (?, ?, ?, ?)"));
-                g.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-                g.addBindValue(spel.Ovning);
-                g.addBindValue(Text(spel.Typ));
-                g.addBindValue(Text(spel.Varldsdel));
-                Kor(g);
-                const QVariant id = g.lastInsertId();
-                QSqlQuery f = Forbered(db, QStringLiteral("INSERT INTO questions VALUES "
-                                                          "(?, ?, ?, ?, ?)"));
-                QSqlQuery c = Forbered(db, QStringLiteral("INSERT INTO confusions VALUES "
-                                                          "(?, ?, ?, ?)"));
-                int seq = 0;
-                for (const TFragaLogg& fraga : spel.Fragor) {
-                    ++seq;
-                    f.addBindValue(id);
-                    f.addBindValue(seq);
-                    f.addBindValue(Text(fraga.Objekt));
-                    f.addBindValue(Text(fraga.Namn));
-                    f.addBindValue(fraga.Forsok);
-                    Kor(f);
-                    for (int i = 0; i < fraga.Givet.size(); ++i) {
-                        if (fraga.Givet[i].isEmpty() || fraga.Givet[i] == fraga.Objekt)
-                            continue; // a click beside every named area
-                        c.addBindValue(id);
-                        c.addBindValue(seq);
-                        c.addBindValue(Text(fraga.Givet[i]));
-                        c.addBindValue(Text(fraga.GivetNamn.value(i)));
-                        Kor(c);
+                if (schema_ >= 2) {
+                    TMinnesuppdatering minne(db);
+                    const QDate dag = Idag();
+                    for (const TFragaLogg& fraga : spel.Fragor)
+                        if (fraga.Forsok > 0) // asked, never answered: the game ended first
+                            minne.Svar(fraga.Objekt, fraga.Namn, spel.Typ, spel.Ovning,
+                                       spel.Varldsdel, fraga.Forsok, dag);
+                    minne.Skriv();
+                }
+                if (!spel.Ovningsspel) {
+                    QSqlQuery g =
+                        Forbered(db, QStringLiteral("INSERT INTO games (played, exercise, "
+                                                    "kind, part) VALUES (?, ?, ?, ?)"));
+                    g.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+                    g.addBindValue(spel.Ovning);
+                    g.addBindValue(Text(spel.Typ));
+                    g.addBindValue(Text(spel.Varldsdel));
+                    Kor(g);
+                    const QVariant id = g.lastInsertId();
+                    QSqlQuery f = Forbered(db, QStringLiteral("INSERT INTO questions VALUES "
+                                                              "(?, ?, ?, ?, ?)"));
+                    QSqlQuery c = Forbered(db, QStringLiteral("INSERT INTO confusions VALUES "
+                                                              "(?, ?, ?, ?)"));
+                    int seq = 0;
+                    for (const TFragaLogg& fraga : spel.Fragor) {
+                        ++seq;
+                        f.addBindValue(id);
+                        f.addBindValue(seq);
+                        f.addBindValue(Text(fraga.Objekt));
+                        f.addBindValue(Text(fraga.Namn));
+                        f.addBindValue(fraga.Forsok);
+                        Kor(f);
+                        for (int i = 0; i < fraga.Givet.size(); ++i) {
+                            if (fraga.Givet[i].isEmpty() || fraga.Givet[i] == fraga.Objekt)
+                                continue; // a click beside every named area
+                            c.addBindValue(id);
+                            c.addBindValue(seq);
+                            c.addBindValue(Text(fraga.Givet[i]));
+                            c.addBindValue(Text(fraga.GivetNamn.value(i)));
+                            Kor(c);
+                        }
                     }
                 }
             } catch (const TSqlFel&) {
@@ -234,7 +388,7 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
             }
             if (!db.commit())
                 throw FelAv(db.lastError());
-            return true;
+            return !spel.Ovningsspel;
         } catch (const TSqlFel& fel) {
             Stang();
             if (!fel.skadad || forsok > 1) {
@@ -293,6 +447,17 @@ std::vector<TForvaxling> TMisstagsregister::Forvaxlingar(const QString& varldsde
     return rader;
 }
 
+std::vector<double> TMisstagsregister::ForstaForsokPerSpel(const QString& varldsdel,
+                                                           const QString& typ) {
+    std::vector<double> andelar;
+    Las(
+        QStringLiteral("SELECT AVG(q.tries = 1) FROM games g JOIN questions q ON q.game = g.id"
+                       " WHERE %1 GROUP BY g.id ORDER BY g.played, g.id"),
+        varldsdel, typ, [](QSqlQuery&) {},
+        [&andelar](const QSqlQuery& q) { andelar.push_back(q.value(0).toDouble()); });
+    return andelar;
+}
+
 int32_t TMisstagsregister::OvningFor(const QString& varldsdel, const QString& typ,
                                      const QStringList& objekt) {
     if (objekt.isEmpty())
@@ -345,6 +510,68 @@ std::vector<TPostFraga> TMisstagsregister::AllaFragor() {
             }
         });
     return fragor;
+}
+
+std::vector<TMinnesrad> TMisstagsregister::Minnesrader(const QString& villkor,
+                                                       const QVariant& varde) {
+    std::vector<TMinnesrad> rader;
+    if (schema_ < 2)
+        return rader;
+    try {
+        Oppna();
+        QSqlQuery q = Forbered(QSqlDatabase::database(connection_, false),
+                               QStringLiteral("SELECT %1 FROM memory WHERE player = ? AND %2"
+                                              " ORDER BY due, stability, item")
+                                   .arg(kMinneKolumner, villkor));
+        q.setForwardOnly(true);
+        q.addBindValue(kSpelare);
+        q.addBindValue(varde);
+        Kor(q);
+        while (q.next())
+            rader.push_back(MinnesradAv(q));
+    } catch (const TSqlFel&) {
+        Stang();
+    }
+    return rader;
+}
+
+int32_t TMisstagsregister::AntalForfallna(const QDate& dag) {
+    if (schema_ < 2)
+        return 0;
+    try {
+        Oppna();
+        QSqlQuery q = Forbered(QSqlDatabase::database(connection_, false),
+                               QStringLiteral("SELECT COUNT(*) FROM memory WHERE player = ?"
+                                              " AND due <= ?"));
+        q.addBindValue(kSpelare);
+        q.addBindValue(dag.toString(kDatum));
+        Kor(q);
+        return q.next() ? q.value(0).toInt() : 0;
+    } catch (const TSqlFel&) {
+        Stang();
+        return 0;
+    }
+}
+
+std::vector<TMinnesrad> TMisstagsregister::Forfallna(const QDate& dag) {
+    return Minnesrader(QStringLiteral("due <= ?"), dag.toString(kDatum));
+}
+
+std::vector<TMinnesrad> TMisstagsregister::Minnen(const QString& varldsdel) {
+    return Minnesrader(QStringLiteral("part = ?"), Text(varldsdel));
+}
+
+bool TMisstagsregister::HarSpelat() {
+    try {
+        Oppna();
+        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        if (!q.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM games)")) || !q.next())
+            throw FelAv(q.lastError());
+        return q.value(0).toBool();
+    } catch (const TSqlFel&) {
+        Stang();
+        return false;
+    }
 }
 
 QString MisstagFileIn(const QString& programFolder, const QString& dataFolder) {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scores/Fsrs.h"
 #include "scores/GameLog.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -48,18 +51,44 @@ struct TPostFraga {
     QStringList GivetNamn;
 };
 
+// What the memory model knows of one item asked one way (map, capital,
+// flag), and where it was last asked.
+struct TMinnesrad {
+    QString Objekt;
+    QString Namn; // as last asked
+    QString Satt;
+    int32_t Ovning = 0;
+    QString Varldsdel;
+    TMinne Minne;
+    QDate Senast;
+    QDate Forfaller;
+    int32_t SenastForsok = 0; // tries at the last answer
+};
+
+// The way of asking that the exercise kind's keyword stands for.
+QString SattAttFraga(const QString& typ);
+
 class TMisstagsregister {
 public:
     // What the record tells the player when it must start anew or cannot be
     // written; shown once per trouble and run.
     using TMeddelare = std::function<void(const QString&)>;
 
-    explicit TMisstagsregister(QString fileName, TMeddelare meddelare = nullptr);
+    // The newest layout of the file, and the one the first record had.
+    static constexpr int kSchema = 2;
+    static constexpr int kForstaSchema = 1;
+
+    // schema: the layout written (kForstaSchema writes files as the first
+    // record did, for the tests of its migration).
+    explicit TMisstagsregister(QString fileName, TMeddelare meddelare = nullptr,
+                               int schema = kSchema);
     ~TMisstagsregister();
     TMisstagsregister(const TMisstagsregister&) = delete;
     TMisstagsregister& operator=(const TMisstagsregister&) = delete;
 
-    // Stores the game in one transaction; a practice game is not stored.
+    // Stores the game in one transaction with the memory states that its
+    // answers change (today, as Idag() gives it); a practice game changes
+    // only the states.
     // Never throws: a damaged database is copied aside (SetAsideDamaged) and
     // a new one started; a locked or unwritable one is left alone and this
     // game goes unrecorded. Returns whether the game was stored.
@@ -73,6 +102,9 @@ public:
     // The wrong answers that named another item, most frequent first.
     std::vector<TForvaxling> Forvaxlingar(const QString& varldsdel, const QString& typ = {},
                                           int antal = 10);
+    // The share of questions right at the first try in each stored game of
+    // the part and kind, 0..1, in the order played.
+    std::vector<double> ForstaForsokPerSpel(const QString& varldsdel, const QString& typ = {});
     // The exercise of the part and kind whose games hold the most misses of
     // the given items; 0 when none does.
     int32_t OvningFor(const QString& varldsdel, const QString& typ, const QStringList& objekt);
@@ -80,6 +112,18 @@ public:
     // Every question of every stored game, oldest game first, in the order
     // asked; none when the record cannot be read.
     std::vector<TPostFraga> AllaFragor();
+    // How many items are due on the day; none before the first answer.
+    int32_t AntalForfallna(const QDate& dag);
+    // The items due on the day, the most overdue first.
+    std::vector<TMinnesrad> Forfallna(const QDate& dag);
+    // Every item of the part that the model knows.
+    std::vector<TMinnesrad> Minnen(const QString& varldsdel);
+    // Whether any game was ever stored.
+    bool HarSpelat();
+
+    // Called once per answer that a migration carries into the memory
+    // states; true makes the migration fail there, as a fault would.
+    static void SetMigreringskrok(std::function<bool()> krok);
 
     const QString& FileName() const { return fileName_; }
 
@@ -93,10 +137,12 @@ private:
              const std::function<void(QSqlQuery&)>& binda,
              const std::function<void(const QSqlQuery&)>& rad);
     void Meddela(int text, const QString& arg);
+    std::vector<TMinnesrad> Minnesrader(const QString& villkor, const QVariant& varde);
 
     QString fileName_;
     QString connection_;
     TMeddelare meddelare_;
+    int schema_;
     bool oppen_ = false;
     bool meddelat_[2] = {false, false}; // started anew; could not write
 };

@@ -173,9 +173,9 @@ void TfrmGenomgang::FyllLista() {
 void TfrmGenomgang::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ApplyLanguageTexts(this);
-    if (ovningsspel_ && !lblOvningsNamn->text().endsWith(LangText(TextNo::Practice)))
-        lblOvningsNamn->setText(lblOvningsNamn->text() + QStringLiteral(" \u2013 ") +
-                                LangText(TextNo::Practice));
+    const QString slag = LangText(Logg.Repetition ? TextNo::TodaysReview : TextNo::Practice);
+    if (ovningsspel_ && !lblOvningsNamn->text().endsWith(slag))
+        lblOvningsNamn->setText(lblOvningsNamn->text() + QStringLiteral(" \u2013 ") + slag);
     grdLista->setHorizontalHeaderLabels({QString(), LangText(TextNo::Asked),
                                          LangText(TextNo::Tries), LangText(TextNo::GivenInstead)});
     SetColor(Shape2, QPalette::Window, FrameColor);

@@ -248,7 +248,8 @@ protected:
         const int tag = Tag(this);
         QString titel = tag != kNoText ? LangText(tag) : QStringLiteral("Globina");
         if (ovning_ && ovning_->Ovningsspel())
-            titel += QStringLiteral(" \u2013 ") + LangText(TextNo::Practice);
+            titel += QStringLiteral(" \u2013 ") +
+                     LangText(ovning_->Repetition ? TextNo::TodaysReview : TextNo::Practice);
         this->setWindowTitle(titel);
     }
 

@@ -18,7 +18,9 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
 #include "platform/WidgetHelpers.h"
+#include "scores/Idag.h"
 #include "scores/Misstagsregister.h"
+#include "scores/Repetition.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
 #include "screens/Utskriftsdialog.h"
@@ -151,6 +153,14 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cmdStarta->setText(QStringLiteral("S T A R T A"));
     // Under the logo, apart from the buttons that play.
     cmdSkrivUt = MakeButton(panPanel, TextNo::Print, 16, 502, 135, 28);
+    // Today's review sits under the logo, apart from the exercise's buttons.
+    cmdRepetera = MakeButton(panPanel, kNoText, 16, 498, 135, 34);
+    lblRepetera = new QLabel(cmdRepetera);
+    lblRepetera->setGeometry(cmdRepetera->rect().adjusted(4, 2, -4, -2));
+    lblRepetera->setAlignment(Qt::AlignCenter);
+    lblRepetera->setWordWrap(true);
+    lblRepetera->setFont(Arial(11));
+    lblRepetera->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     tmrInstruktion = new QTimer(this);
     tmrInstruktion->setInterval(200);
@@ -179,6 +189,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
         cmdSkrivUt->setEnabled(!ovning || KanSkrivasUt(*ovning));
     });
     connect(cmdAvsluta, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdRepetera, &QPushButton::clicked, this, [this] { StartaRepetition(); });
     connect(Shape2, &TShape::MouseDown, this, [this] { Shape2MouseDown(); });
     connect(tmrInstruktion, &QTimer::timeout, this, [this] { tmrInstruktionTimer(); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -296,6 +307,7 @@ void TfrmHuvudmeny::FormShow() {
             ApplyLanguageTexts(this);
             cmdMisstag->setToolTip(LangText(TextNo::MyMistakesHint));
             cmdUtforska->setToolTip(LangText(TextNo::ExploreHint));
+            VisaRepetition();
             inner.Klar();
             lstParts->clear();
             for (int n = TextNo::FirstPart; n <= TextNo::LastPart; ++n) {
@@ -318,6 +330,7 @@ void TfrmHuvudmeny::changeEvent(QEvent* event) {
 }
 
 void TfrmHuvudmeny::FormActivate() {
+    VisaRepetition(); // a game may have been played meanwhile
     for (auto& s : skarmar_) {
         if (s) {
             s->close();
@@ -363,6 +376,7 @@ void TfrmHuvudmeny::FyllOvningslista(int n) {
             item->setSizeHint(QSize(0, 15)); // as wide as the list lets it be
         }
     cboOvningar->setCurrentRow(-1);
+    VisaRepetition(); // before the first game it offers this part's start
 }
 
 void TfrmHuvudmeny::imgMapMouseDown(int x, int y) {
@@ -439,17 +453,83 @@ bool TfrmHuvudmeny::ValdOvning(std::shared_ptr<COvning>& ovning, QString& text) 
     return true;
 }
 
-void TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt) {
+bool TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt, bool repetition) {
     std::shared_ptr<COvning> ovning;
     for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e && !ovning; e = e->Nasta)
         if (e->Nummer == nummer)
             ovning = e;
-    if (ovning && !objekt.isEmpty())
-        Starta(ovning, QString::number(nummer), objekt);
+    if (!ovning || objekt.isEmpty())
+        return false;
+    Starta(ovning, QString::number(nummer), objekt, repetition);
+    return true;
+}
+
+std::shared_ptr<COvning> TfrmHuvudmeny::ForstaOvning() const {
+    const QString kod = VarldsdelNr >= 1 && VarldsdelNr <= kAntalVarldsdelar
+                            ? QString::fromLatin1(kVarldsdelar[VarldsdelNr - 1].Kod)
+                            : QString();
+    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e; e = e->Nasta)
+        if (e->Varldsdel == kod)
+            return e;
+    return nullptr;
+}
+
+void TfrmHuvudmeny::VisaRepetition() {
+    // The menu is also activated while the stored language is being checked.
+    if (!cmdRepetera || LanguageIndex < 1 || LanguageIndex > kLanguageCount)
+        return;
+    TMisstagsregister& record = Misstagsregister();
+    QString text;
+    QString tips;
+    bool pa = false;
+    if (!record.HarSpelat()) {
+        const std::shared_ptr<COvning> forsta = ForstaOvning();
+        text = LangText(TextNo::NothingPlayedYet);
+        const QString mall = LangText(TextNo::NothingPlayedHint);
+        if (forsta && !mall.isEmpty())
+            tips = mall.arg(forsta->NamnNu());
+        pa = forsta != nullptr;
+    } else if (const int32_t n = record.AntalForfallna(Idag()); n > 0) {
+        text = LangText(TextNo::ReviewDue);
+        text = text.isEmpty() ? QString::number(n) : text.arg(n);
+        tips = LangText(TextNo::ReviewHint);
+        pa = true;
+    } else {
+        text = LangText(TextNo::NothingDue);
+    }
+    lblRepetera->setText(text);
+    cmdRepetera->setToolTip(tips);
+    cmdRepetera->setEnabled(pa);
+    // The caption greys with the button, as a button's own text does.
+    lblRepetera->setEnabled(pa);
+}
+
+void TfrmHuvudmeny::StartaRepetition() {
+    if (startar_)
+        return;
+    TMisstagsregister& record = Misstagsregister();
+    if (!record.HarSpelat()) {
+        if (const std::shared_ptr<COvning> forsta = ForstaOvning())
+            Starta(forsta, forsta->NamnNu(), {});
+        return;
+    }
+    const std::vector<TMinnesrad> due = record.Forfallna(Idag());
+    std::vector<std::pair<QString, QString>> forvaxlade;
+    QStringList delar;
+    for (const TMinnesrad& m : due)
+        if (!delar.contains(m.Varldsdel)) {
+            delar << m.Varldsdel;
+            for (const TForvaxling& f : record.Forvaxlingar(m.Varldsdel, {}, 1000))
+                forvaxlade.emplace_back(f.Objekt, f.Givet);
+        }
+    // An exercise the catalogue no longer holds gives way to the next map.
+    for (const TRepetitionsspel& spel : Repetitionsplan(due, forvaxlade))
+        if (StartaOvningsspel(spel.Ovning, spel.Objekt, true))
+            return;
 }
 
 void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString& namn,
-                           const QStringList& objekt) {
+                           const QStringList& objekt, bool repetition) {
     if (startar_)
         return;
     const QScopedValueRollback<bool> startar(startar_, true);
@@ -461,6 +541,7 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
         // The catalogue's entry plays the practice; a start from the list
         // plays the whole exercise again.
         ovning->Ovningsobjekt = objekt;
+        ovning->Repetition = repetition && !objekt.isEmpty();
         const int kind = static_cast<int>(SkarmFor(ovning->Typ));
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
@@ -475,7 +556,7 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
 }
 
 void TfrmHuvudmeny::VisaMinaMisstag() {
-    TfrmMinaMisstag misstag(this, Misstagsregister(), VarldsdelNr);
+    TfrmMinaMisstag misstag(this, Misstagsregister(), VarldsdelNr, ovningar_.get());
     if (misstag.exec() != QDialog::Accepted)
         return;
     const QStringList objekt = misstag.OvningsObjekt();

@@ -58,7 +58,14 @@ public:
     void SkrivUt();
     // Starts the exercise with the number as a practice game of the items;
     // nothing happens when the catalogue has no such exercise.
-    void StartaOvningsspel(int nummer, const QStringList& objekt);
+    // A game of today's review (repetition) asks the items in their order.
+    // Returns whether the exercise was found.
+    bool StartaOvningsspel(int nummer, const QStringList& objekt, bool repetition = false);
+    // Today's review: the button tells how many items are due (or that none
+    // has been played); a press plays the most overdue map's items, or, before
+    // the first game, the exercise that starts the chosen part of the world.
+    void VisaRepetition();
+    void StartaRepetition();
 
     // The world picture of part n (1..7), 396 x 155.
     // Decoded at its first use: the menu opens on one of the seven.
@@ -92,6 +99,8 @@ public:
     QPushButton* cmdMisstag;
     QPushButton* cmdAvsluta;
     QPushButton* cmdSkrivUt;
+    QPushButton* cmdRepetera = nullptr;
+    QLabel* lblRepetera = nullptr; // the button's caption, on two lines where it needs them
     QTimer* tmrInstruktion;
 
 protected:
@@ -107,7 +116,9 @@ private:
     // Starts the exercise on the screen of its kind; a practice game when
     // items are given. Reports a failure that ends the program.
     void Starta(const std::shared_ptr<COvning>& ovning, const QString& namn,
-                const QStringList& objekt);
+                const QStringList& objekt, bool repetition = false);
+    // The first exercise of the chosen part of the world; null when it has none.
+    std::shared_ptr<COvning> ForstaOvning() const;
     // The exercise chosen in the list (null when the catalogue lacks it) and
     // its text; false, after a word to the player, when none is chosen.
     bool ValdOvning(std::shared_ptr<COvning>& ovning, QString& text);

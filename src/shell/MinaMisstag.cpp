@@ -5,6 +5,7 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "exercises/Ovningar.h"
 #include "exercises/Ovningsslag.h"
 #include "maps/Kartor.h"
 #include "platform/Look.h"
@@ -15,15 +16,24 @@
 #include "scores/Postexport.h"
 #include "shell/KlassResultatSkarm.h"
 
+#include "scores/Idag.h"
+#include "screens/Kunskapskarta.h"
+#include <QDir>
+#include <QFileDialog>
+
+#include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QValueAxis>
 
 namespace {
 
@@ -61,11 +71,12 @@ QPushButton* Knapp(QWidget* parent, int text, const QRect& r) {
 
 } // namespace
 
-TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel)
-    : QDialog(parent), registret_(registret) {
+TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel,
+                                 const COvningar* ovningar)
+    : QDialog(parent), registret_(registret), ovningar_(ovningar) {
     setWindowTitle(QStringLiteral("My mistakes"));
     SetTag(this, TextNo::MyMistakes);
-    setFixedSize(640, 510);
+    setFixedSize(1000, 696);
     setAutoFillBackground(true);
     SetColor(this, QPalette::Window, FrameColor);
 
@@ -112,12 +123,39 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
-    cmdKlass = Knapp(this, TextNo::ClassResults, QRect(12, 438, 150, 28));
-    cmdExportera = Knapp(this, TextNo::ExportRecord, QRect(12, 472, 150, 28));
-    cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 472, 222, 28));
+    cmdKlass = Knapp(this, TextNo::ClassResults, QRect(12, 622, 150, 28));
+    cmdExportera = Knapp(this, TextNo::ExportRecord, QRect(12, 656, 150, 28));
+    cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 656, 222, 28));
     cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));
-    cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 472, 222, 28));
+    cmdTillbaka = Knapp(this, TextNo::Back, QRect(406, 656, 222, 28));
     cmdTillbaka->setDefault(true);
+    kunskap = new TKunskapskarta(this);
+    kunskap->setGeometry(640, 12, 348, 488);
+
+    auto* chart = new QChart;
+    serForlopp = new QLineSeries(chart);
+    serForlopp->setPointsVisible(true);
+    serForlopp->setPen(QPen(QColor(0xd9, 0x5f, 0x0e), 2));
+    chart->addSeries(serForlopp);
+    axlSpel = new QValueAxis(chart);
+    axlSpel->setLabelFormat(QStringLiteral("%d"));
+    axlSpel->setLabelsFont(Arial(11));
+    auto* andel = new QValueAxis(chart);
+    andel->setRange(0, 100);
+    andel->setTickCount(3);
+    andel->setLabelFormat(QStringLiteral("%d %"));
+    andel->setLabelsFont(Arial(11));
+    chart->addAxis(axlSpel, Qt::AlignBottom);
+    chart->addAxis(andel, Qt::AlignLeft);
+    serForlopp->attachAxis(axlSpel);
+    serForlopp->attachAxis(andel);
+    chart->legend()->hide();
+    chart->setTitleFont(Arial(12, true));
+    chart->setMargins(QMargins(4, 0, 4, 0));
+    chart->setBackgroundRoundness(0);
+    chtForlopp = new QChartView(chart, this);
+    chtForlopp->setGeometry(12, 508, 976, 140);
+    chtForlopp->setRenderHint(QPainter::Antialiasing);
 
     ApplyLanguageTexts(this);
     grdMissade->setHorizontalHeaderLabels(
@@ -208,6 +246,32 @@ void TfrmMinaMisstag::Fyll() {
         lstForvaxlingar->addItem(QStringLiteral("%1 \u2192 %2 \u00d7%3")
                                      .arg(f.Namn, f.GivetNamn.isEmpty() ? f.Givet : f.GivetNamn)
                                      .arg(f.Antal));
+    // The map of the part's first area exercise, with this kind's way of asking.
+    std::shared_ptr<COvning> karta;
+    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e && !karta; e = e->Nasta)
+        if (e->Varldsdel == Varldsdel() && e->Typ == QLatin1String("AREA"))
+            karta = e;
+    std::vector<TMinnesrad> minnen = registret_.Minnen(Varldsdel());
+    const QString satt = SattAttFraga(Typ());
+    std::erase_if(minnen, [&satt](const TMinnesrad& m) { return m.Satt != satt; });
+    try {
+        kunskap->Visa(karta.get(), minnen, Idag());
+    } catch (const std::exception&) {
+        kunskap->Visa(nullptr, {}, Idag()); // a map that cannot be read shows none
+    }
+    // Games along the bottom, the first of them 1; percentages up the side.
+    const std::vector<double> andelar = registret_.ForstaForsokPerSpel(Varldsdel(), Typ());
+    QList<QPointF> punkter;
+    for (int i = 0; i < int(andelar.size()); ++i)
+        punkter << QPointF(i + 1, 100 * andelar[i]);
+    serForlopp->replace(punkter);
+    const int antal = std::max(int(andelar.size()), 2);
+    axlSpel->setRange(1, antal);
+    // Whole games between the ticks, ten steps at the most.
+    axlSpel->setTickType(QValueAxis::TicksDynamic);
+    axlSpel->setTickAnchor(1);
+    axlSpel->setTickInterval(std::max(1, (antal - 1 + 9) / 10));
+    chtForlopp->chart()->setTitle(LangText(TextNo::FirstTryPerGame));
     lblTomt->setVisible(missade.empty());
     cmdOva->setEnabled(!missade.empty());
 }

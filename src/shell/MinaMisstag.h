@@ -9,6 +9,12 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+class COvningar;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+class TKunskapskarta;
 class TMisstagsregister;
 
 // "My mistakes": for a part of the world and a kind of exercise, the items
@@ -18,7 +24,9 @@ class TMisstagsregister;
 class TfrmMinaMisstag : public QDialog {
     Q_OBJECT
 public:
-    TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel);
+    // The catalogue (none: no map) gives the part's map.
+    TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, int varldsdel,
+                    const COvningar* ovningar = nullptr);
 
     // Part 1..7 as the main menu numbers them; kind 0..3 (areas, places,
     // flags, multiple choice).
@@ -51,11 +59,18 @@ public:
     QPushButton* cmdExportera;
     QPushButton* cmdKlass;
     QPushButton* cmdTillbaka;
+    // Beside the lists: the part's map coloured by recall today.
+    TKunskapskarta* kunskap;
+    // Under both: the first-try share of each game of the part and kind.
+    QChartView* chtForlopp;
+    QLineSeries* serForlopp;
+    QValueAxis* axlSpel;
 
 private:
     void Fyll();
 
     TMisstagsregister& registret_;
+    const COvningar* ovningar_;
     int varldsdel_ = 1;
     int typ_ = 0;
     QStringList objekt_;

@@ -125,6 +125,19 @@ TEST_F(FlaggaTest, TheLogNamesTheFlagPickedAndPracticePutsOnlyItsItemsOnTheSheet
     }
     EXPECT_EQ(Sorted(practised), (QStringList{"K17", "K3"}));
     EXPECT_TRUE(ex.Logg.Ovningsspel);
+
+    // A review game asks them in its own order.
+    for (const QStringList& order : {QStringList{"K3", "K17", "K9"}, {"K9", "K17", "K3"}}) {
+        ex.Ovningsobjekt = order;
+        ex.Repetition = true;
+        Start(20, Keys(20));
+        QStringList asked;
+        while (screen.questions.last() != "-" && asked.size() < 20) {
+            asked << ex.Objekt(ex.FragaNr);
+            Pick(ex.FragaNr);
+        }
+        EXPECT_EQ(asked, order);
+    }
 }
 
 TEST_F(MultiTest, TheLogNamesTheCountryAskedAndTheAnswerChosen) {

@@ -100,3 +100,17 @@ TEST_F(LandAreaTest, ADuplicatedItemIsAskedTwiceAndOneThatNamesNoAreaNever) {
     // Each right answer weighs two.
     EXPECT_EQ(std::tuple(ex.Svarat, ex.Slut, topList.size()), std::tuple(4, true, 1u));
 }
+
+TEST_F(LandAreaTest, AReviewGameAsksItsItemsInItsOwnOrderAndNoOthers) {
+    for (const QStringList& order : {QStringList{"C", "A"}, QStringList{"A", "C"}}) {
+        ex.Ovningsobjekt = order;
+        ex.Repetition = true;
+        ex.Starta(&screen);
+        QStringList asked;
+        while (!ex.Slut && asked.size() < 5) {
+            asked << Asked();
+            screen.Svara(ex, At(Asked()));
+        }
+        EXPECT_EQ(asked, order);
+    }
+}

@@ -1,19 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Stores games into the record named on the command line, one after the
-// other, until it is killed; after each game is stored it prints how many it
-// has stored. The record test kills it at random moments.
+// Works on the record named on the command line until it is killed:
+//   misstag_writer FILE            stores games one after the other, printing
+//                                  how many it has stored after each;
+//   misstag_writer FILE v1 N       stores N games as the first record did;
+//   misstag_writer FILE migrate    migrates the file slowly, printing
+//                                  "migrating" once it has begun.
+// The record tests kill it at random moments.
 #include "scores/Misstagsregister.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (argc != 2)
+    if (argc < 2)
         return 2;
-    TMisstagsregister record(QString::fromLocal8Bit(argv[1]), [](const QString& text) {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
+    const char* mode = argc > 2 ? argv[2] : "";
+    const auto report = [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
+    if (std::strcmp(mode, "migrate") == 0) {
+        bool first = true;
+        TMisstagsregister::SetMigreringskrok([&first] {
+            if (std::exchange(first, false)) {
+                std::printf("migrating\n");
+                std::fflush(stdout);
+            }
+            QThread::usleep(100);
+            return false;
+        });
+        TMisstagsregister record(QString::fromLocal8Bit(argv[1]), report);
+        return record.AntalForfallna(QDate::currentDate()) > 0 ? 0 : 1;
+    }
+    const bool v1 = std::strcmp(mode, "v1") == 0;
+    TMisstagsregister record(QString::fromLocal8Bit(argv[1]), report,
+                             v1 ? TMisstagsregister::kForstaSchema : TMisstagsregister::kSchema);
     TSpelLogg game;
     game.Ovning = 1;
     game.Typ = QStringLiteral("AREA");
@@ -22,10 +43,14 @@ int main(int argc, char* argv[]) {
         const QString item = QStringLiteral("I%1").arg(i);
         game.Fragor.push_back({item, item, 2, {QStringLiteral("X")}, {QStringLiteral("X")}});
     }
-    for (int stored = 1;; ++stored) {
+    const int games = v1 && argc > 3 ? std::atoi(argv[3]) : -1;
+    for (int stored = 1; games < 0 || stored <= games; ++stored) {
         if (!record.Spara(game))
             return 1;
-        std::printf("%d\n", stored);
-        std::fflush(stdout);
+        if (!v1) {
+            std::printf("%d\n", stored);
+            std::fflush(stdout);
+        }
     }
+    return 0;
 }

@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QSqlQuery>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -72,6 +74,9 @@ TEST(Misstagsregister, ScriptedGamesGiveTheMissesAndConfusionsOfTheirPartAndKind
     EXPECT_TRUE(Missade(r, "ASI").empty());
     EXPECT_EQ(r.OvningFor("EUR", "FLAGG", {"FR", "SI"}), 5);
     EXPECT_EQ(r.OvningFor("EUR", "AREA", {"SI"}), 1);
+    // Game by game, the share right at the first try.
+    EXPECT_EQ(r.ForstaForsokPerSpel("EUR", "AREA"), (std::vector<double>{1.0 / 3, 0.5}));
+    EXPECT_EQ(r.ForstaForsokPerSpel("EUR"), (std::vector<double>{1.0 / 3, 0.5, 0.5}));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -168,4 +173,180 @@ TEST(Misstagsregister, AGameThatCannotBeCommittedIsReportedAndLeavesNothing) {
     EXPECT_EQ(messages.size(), 1);
     EXPECT_TRUE(r.Spara(Spel("EUR", "AREA", {Fraga("SI", 1)})));
     EXPECT_EQ(Missade(r, "EUR"), (std::vector<Missad>{{"SI", "si", 2, 1}}));
+}
+
+namespace {
+
+// The version and the number of games and memory states of a file, read
+// with a connection of the test's own.
+struct TFilinnehall {
+    int version = -1;
+    int games = -1;
+    int states = -1;
+};
+
+TFilinnehall Innehall(const QString& path) {
+    TFilinnehall i;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "inspect");
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec("PRAGMA user_version") && q.next())
+                i.version = q.value(0).toInt();
+            if (q.exec("SELECT COUNT(*) FROM games") && q.next())
+                i.games = q.value(0).toInt();
+            if (q.exec("SELECT COUNT(*) FROM memory") && q.next())
+                i.states = q.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase("inspect");
+    return i;
+}
+
+void Exec(const QString& path, const QString& sql) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "edit");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+    }
+    QSqlDatabase::removeDatabase("edit");
+}
+
+// A first-layout file of three games of Europe's areas on three days and
+// one flag game: SI Good, then Again two days later, then Hard a day later.
+QString ForstaLagetsFil(const TestDir& dir) {
+    const QString path = dir.Path("v1.sqlite");
+    TMisstagsregister v1(path, nullptr, TMisstagsregister::kForstaSchema);
+    EXPECT_TRUE(v1.Spara(Spel("EUR", "AREA", {Fraga("SI", 1), Fraga("SK", 2, {"SI"})})));
+    EXPECT_TRUE(v1.Spara(Spel("EUR", "AREA", {Fraga("SI", 3, {"SK", "SK"}), Fraga("SK", 1)})));
+    EXPECT_TRUE(v1.Spara(Spel("EUR", "AREA", {Fraga("SI", 2, {"HR"})})));
+    EXPECT_TRUE(v1.Spara(Spel("EUR", "FLAGG", {Fraga("SI", 1)}, 5)));
+    // Played on 1, 3 and 4 March, shown in the order stored.
+    for (auto [id, played] : {std::pair{1, "2026-03-01T10:00:00Z"},
+                              {2, "2026-03-03T10:00:00Z"},
+                              {3, "2026-03-04T10:00:00Z"},
+                              {4, "2026-03-04T11:00:00Z"}})
+        Exec(path, QString("UPDATE games SET played = '%1' WHERE id = %2").arg(played).arg(id));
+    return path;
+}
+
+std::optional<TMinnesrad> Rad(const std::vector<TMinnesrad>& rader, const QString& objekt,
+                              const QString& satt) {
+    for (const TMinnesrad& r : rader)
+        if (r.Objekt == objekt && r.Satt == satt)
+            return r;
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(Misstagsregister, AFirstLayoutFileIsMigratedWithItsAnswersInTheOrderPlayed) {
+    TestDir dir;
+    const QString path = ForstaLagetsFil(dir);
+    ASSERT_EQ(Innehall(path).version, 1);
+    QStringList messages;
+    TMisstagsregister r(path, [&](const QString& m) { messages << m; });
+    const std::vector<TMinnesrad> rader = r.Minnen("EUR");
+    const TFilinnehall after = Innehall(path);
+    EXPECT_EQ(after.version, 2);
+    EXPECT_EQ(after.games, 4);
+    EXPECT_EQ(Missade(r, "EUR", "AREA"),
+              (std::vector<Missad>{{"SI", "si", 3, 1}, {"SK", "sk", 2, 1}}));
+    ASSERT_EQ(rader.size(), 3u); // SI and SK on the map, SI's flag
+    const TFsrs f;
+    TMinne si = f.Efter({}, TBetyg::Good, 0);
+    si = f.Efter(si, TBetyg::Again, 2);
+    si = f.Efter(si, TBetyg::Hard, 1);
+    const auto map = Rad(rader, "SI", "map");
+    ASSERT_TRUE(map);
+    EXPECT_DOUBLE_EQ(map->Minne.Stabilitet, si.Stabilitet);
+    EXPECT_DOUBLE_EQ(map->Minne.Svarighet, si.Svarighet);
+    EXPECT_EQ(map->Senast,
+              QDateTime::fromString("2026-03-04T10:00:00Z", Qt::ISODate).toLocalTime().date());
+    EXPECT_EQ(map->Forfaller, map->Senast.addDays(f.Intervall(si.Stabilitet)));
+    EXPECT_EQ(map->SenastForsok, 2);
+    const auto flag = Rad(rader, "SI", "flag");
+    ASSERT_TRUE(flag);
+    EXPECT_EQ(flag->Ovning, 5);
+    EXPECT_DOUBLE_EQ(flag->Minne.Stabilitet, f.Efter({}, TBetyg::Good, 0).Stabilitet);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST(Misstagsregister, EveryAnswerMovesItsStateAndDueItemsComeMostOverdueFirst) {
+    TestDir dir;
+    TMisstagsregister r(dir.Path("m.sqlite"));
+    const QDate today = QDate::currentDate();
+    EXPECT_FALSE(r.HarSpelat());
+    EXPECT_EQ(r.AntalForfallna(today.addDays(100)), 0);
+    ASSERT_TRUE(r.Spara(Spel("EUR", "AREA",
+                             {Fraga("SE", 1), Fraga("SI", 4, {"SK", "SK", "HR"}),
+                              Fraga("NO", 0)}))); // NO never answered
+    // A practice game is no stored game, but its answers count.
+    TSpelLogg practice = Spel("EUR", "FLAGG", {Fraga("SK", 2, {"SI"})}, 5);
+    practice.Ovningsspel = true;
+    EXPECT_FALSE(r.Spara(practice));
+    EXPECT_TRUE(r.HarSpelat());
+    // SI failed: due tomorrow; SK (Hard) tomorrow too, SE (Good) in two days.
+    EXPECT_EQ(r.AntalForfallna(today), 0);
+    EXPECT_EQ(r.AntalForfallna(today.addDays(1)), 2);
+    EXPECT_EQ(r.AntalForfallna(today.addDays(2)), 3);
+    QStringList order;
+    for (const TMinnesrad& m : r.Forfallna(today.addDays(2)))
+        order << m.Objekt + "/" + m.Satt;
+    EXPECT_EQ(order, (QStringList{"SI/map", "SK/flag", "SE/map"}));
+    EXPECT_EQ(Missade(r, "EUR", "FLAGG"), std::vector<Missad>{});
+}
+
+TEST(Misstagsregister, AMigrationThatFailsHalfwayLeavesTheFirstLayoutWhole) {
+    TestDir dir;
+    const QString path = ForstaLagetsFil(dir);
+    int answers = 0;
+    TMisstagsregister::SetMigreringskrok([&answers] { return ++answers == 4; });
+    QStringList messages;
+    {
+        TMisstagsregister r(path, [&](const QString& m) { messages << m; });
+        EXPECT_FALSE(r.Spara(Spel("EUR", "AREA", {Fraga("SE", 1)})));
+    }
+    TMisstagsregister::SetMigreringskrok(nullptr);
+    EXPECT_EQ(messages.size(), 1);
+    const TFilinnehall failed = Innehall(path);
+    EXPECT_EQ(failed.version, 1);
+    EXPECT_EQ(failed.games, 4);
+    EXPECT_EQ(failed.states, -1); // no memory table
+    TMisstagsregister r(path);
+    EXPECT_TRUE(r.Spara(Spel("EUR", "AREA", {Fraga("SE", 1)})));
+    const TFilinnehall migrated = Innehall(path);
+    EXPECT_EQ(migrated.version, 2);
+    EXPECT_EQ(migrated.games, 5);
+    EXPECT_EQ(migrated.states, 4);
+}
+
+TEST(Misstagsregister, KilledDuringTheMigrationTheFileOpensAsOneVersionOrTheOther) {
+    TestDir dir;
+    const QString writer = QCoreApplication::applicationDirPath() + "/misstag_writer";
+    const QString original = dir.Path("v1.sqlite");
+    ASSERT_EQ(QProcess::execute(writer, {original, "v1", "100"}), 0); // 4,000 answers
+    const QByteArray v1 = ReadAll(original);
+    int versions[3] = {0, 0, 0};
+    for (int round = 0; round < 8; ++round) {
+        const QString path = dir.Write("m.sqlite", v1);
+        QFile::remove(path + "-journal");
+        QProcess child;
+        child.start(writer, {path, "migrate"});
+        ASSERT_TRUE(child.waitForStarted());
+        ASSERT_TRUE(child.waitForReadyRead(10000)); // the transaction has begun
+        // About half a second of migration: the kill falls within it, or after.
+        QThread::usleep(QRandomGenerator::global()->bounded(600000));
+        child.kill();
+        child.waitForFinished();
+        const TFilinnehall i = Innehall(path);
+        ASSERT_TRUE(i.version == 1 || i.version == 2) << i.version;
+        ++versions[i.version];
+        EXPECT_EQ(i.games, 100);
+        EXPECT_EQ(i.states, i.version == 2 ? 40 : -1);
+    }
+    EXPECT_GT(versions[1], 0); // some kills fell inside the transaction
 }

@@ -5,6 +5,7 @@
 #include "exercises/Ovningar.h"
 #include "platform/Audio.h"
 #include "platform/Image.h"
+#include "scores/Misstagsregister.h"
 #include "support/CatalogueFiles.h"
 #include "support/OwnSettings.h"
 #include "support/Tables.h"
@@ -247,4 +248,47 @@ TEST_F(MenuTest, PrintIsOfferedForTheMapExercisesOnly) {
     EXPECT_EQ(offered,
               (std::vector<std::pair<QString, bool>>{
                   {"Countries2", true}, {"Cities2", true}, {"Flags2", false}, {"Quiz2", false}}));
+}
+
+// The clock of the review schedule, moved for as long as it lives.
+class TIdag {
+public:
+    explicit TIdag(int dagar) {
+        qputenv("GLOBINA_TODAY",
+                QDate::currentDate().addDays(dagar).toString(Qt::ISODate).toLatin1());
+    }
+    ~TIdag() { qunsetenv("GLOBINA_TODAY"); }
+};
+
+TEST_F(MenuTest, TodaysReviewStartsAPartThenPlaysWhatIsDueWithConfusionsBackToBack) {
+    auto menu = Menu();
+    // Nothing played: the button offers the chosen part's first exercise, whole.
+    ASSERT_TRUE(menu->cmdRepetera->isEnabled());
+    menu->cmdRepetera->click();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(std::tuple(starts[0].first->Nummer, starts[0].second, starts[0].first->Repetition),
+              std::tuple(1, QStringList{}, false));
+
+    // SI failed (taken for SK), NO hard, SK right at once.
+    const auto fraga = [](const char* item, int tries, QStringList given = {}) {
+        return TFragaLogg{item, item, tries, given, given};
+    };
+    ASSERT_TRUE(Misstagsregister().Spara(
+        {1, "AREA", "", false, {fraga("SI", 3, {"SK", "SK"}), fraga("NO", 2), fraga("SK", 1)}}));
+    for (auto [dagar, text] : {std::pair{0, "Nothing due: come back tomorrow"},
+                               {1, "Review: 2 due"},
+                               {2, "Review: 3 due"}}) {
+        TIdag idag(dagar);
+        menu->VisaRepetition();
+        EXPECT_EQ(std::pair(menu->lblRepetera->text(), menu->cmdRepetera->isEnabled()),
+                  std::pair(QString(text), dagar > 0))
+            << dagar;
+    }
+    // Most overdue first, but SK comes straight after SI, which it was taken for.
+    TIdag idag(2);
+    menu->cmdRepetera->click();
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_EQ(std::tuple(starts[1].first->Nummer, starts[1].second, starts[1].first->Repetition),
+              std::tuple(1, QStringList{"SI", "SK", "NO"}, true));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
 }

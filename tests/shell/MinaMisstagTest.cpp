@@ -8,7 +8,9 @@
 #include "support/Tables.h"
 #include "support/TestFiles.h"
 
+#include <QChartView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -47,8 +49,11 @@ TEST(MinaMisstag, OpensOnTheKindWithTheMostMissesAndPractisesWhatItShows) {
                            "FR-name \u2192 IT \u00d71", "SI-name \u2192 HR \u00d71"}));
     EXPECT_EQ(screen.OvningsObjekt(), (QStringList{"SI", "FR"}));
     EXPECT_TRUE(screen.cmdOva->isEnabled());
+    // The plot: the three flag games of Europe, each half right at the first try.
+    EXPECT_EQ(screen.serForlopp->points(), (QList<QPointF>{{1, 50}, {2, 50}, {3, 50}}));
 
     screen.lstParts->setCurrentRow(5); // Oceania: nothing yet
+    EXPECT_TRUE(screen.serForlopp->points().isEmpty());
     EXPECT_EQ(std::tuple(screen.Varldsdel(), screen.OvningsObjekt(), screen.cmdOva->isEnabled(),
                          screen.lblTomt->isHidden()),
               std::tuple("AUS", QStringList(), false, false));

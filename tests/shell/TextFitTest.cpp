@@ -156,13 +156,18 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
             ExpectFits(Room(Width(table->horizontalHeader()->font(), LanguageTexts(l, n)),
                             table->columnWidth(column) - 2 * 3),
                        LanguageTexts(l, n));
+        // Today's review on its two lines, with a three-digit count.
+        for (int n : {TextNo::ReviewDue, TextNo::NothingDue, TextNo::NothingPlayedYet}) {
+            const QString text = LanguageTexts(l, n).replace("%1", "888");
+            ExpectFits(Misfit(menu.lblRepetera, text), text);
+        }
         // Explore's line is centred in the question bar and clears the help
         // and close buttons at its right end.
         const QString explore = LanguageTexts(l, TextNo::ExploreQuestion);
-        ExpectFits(Room(Width(map.lblFraga->font(), explore),
-                        map.lblFraga->width() -
-                            2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4)),
-                   explore);
+        ExpectFits(
+            Room(Width(map.lblFraga->font(), explore),
+                 map.lblFraga->width() - 2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4)),
+            explore);
     }
 }
 
