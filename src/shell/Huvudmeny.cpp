@@ -148,11 +148,11 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cmdHjalp = MakeButton(panPanel, TextNo::Help, 184, 460, 193, 28);
     cmdOm = MakeButton(panPanel, TextNo::Options, 380, 460, 191, 28, 12);
     cmdOm->setToolTip(QStringLiteral("Click here to change languages"));
-    cmdMisstag = MakeButton(panPanel, TextNo::MyMistakes, 184, 492, 193, 28);
-    cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 380, 492, 191, 28);
+    // The last row shares its width with Print…, which prints the chosen exercise.
+    cmdMisstag = MakeButton(panPanel, TextNo::MyMistakes, 184, 492, 127, 28);
+    cmdSkrivUt = MakeButton(panPanel, TextNo::Print, 314, 492, 127, 28);
+    cmdAvsluta = MakeButton(panPanel, TextNo::Quit, 444, 492, 127, 28);
     cmdStarta->setText(QStringLiteral("S T A R T A"));
-    // Under the logo, apart from the buttons that play.
-    cmdSkrivUt = MakeButton(panPanel, TextNo::Print, 16, 502, 135, 28);
     // Today's review sits under the logo, apart from the exercise's buttons.
     cmdRepetera = MakeButton(panPanel, kNoText, 16, 498, 135, 34);
     lblRepetera = new QLabel(cmdRepetera);
