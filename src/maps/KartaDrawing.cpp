@@ -41,6 +41,18 @@ bool Same(const QColor& a, const QColor& b) {
     return a.isValid() && b.isValid() && a.rgb() == b.rgb();
 }
 
+// An area whose record spans under 3 pixels both ways at the view.
+bool UnderTrePixlar(const CKarta& k, const CArea& area) {
+    if (area.Antal < 3)
+        return false;
+    const float mitt = static_cast<float>((area.Nord + area.Syd) / 2);
+    const int bredd = std::abs(k.XKoord(mitt, static_cast<float>(area.Ost)) -
+                               k.XKoord(mitt, static_cast<float>(area.Vast)));
+    const int hojd =
+        std::abs(k.YKoord(static_cast<float>(area.Syd)) - k.YKoord(static_cast<float>(area.Nord)));
+    return bredd < 3 && hojd < 3;
+}
+
 } // namespace
 
 TCanvas& CKarta::Canvas() const {
@@ -218,7 +230,9 @@ void CKarta::FyllAvskuretHav() {
     std::vector<QPoint> fro;
     for (int i = 1; i <= Landareor->Antal; ++i) {
         const CArea& a = *Landareor->Areor[i];
-        if (a.Antal < 3 || !ArSynlig(a))
+        // Nor does the seed of an area too small to be flooded from it: what
+        // its outline closes is found here and coloured as its own.
+        if (a.Antal < 3 || !ArSynlig(a) || UnderTrePixlar(*this, a))
             continue;
         for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
             const QPoint p = Punkt(s);
@@ -273,16 +287,8 @@ void CKarta::FyllArea(const CArea& area, const QColor& farg) {
     // land, and a flood from there colours the neighbour (answering Vatican
     // City whitened Italy): a seed counts only where its pixel's centre lies
     // in the area's own outline, and an area under 3 pixels both ways is all
-    // border, so it is not flooded (its ring shows its colour).
-    if (area.Antal >= 3) {
-        const float mitt = static_cast<float>((area.Nord + area.Syd) / 2);
-        const int bredd = std::abs(XKoord(mitt, static_cast<float>(area.Ost)) -
-                                   XKoord(mitt, static_cast<float>(area.Vast)));
-        const int hojd =
-            std::abs(YKoord(static_cast<float>(area.Syd)) - YKoord(static_cast<float>(area.Nord)));
-        if (bredd < 3 && hojd < 3)
-            return;
-    }
+    // border, so it is not flooded from its seeds (its ring shows its colour).
+    const bool liten = UnderTrePixlar(*this, area);
     const TKontur kontur = area.Kontur(Landareor ? Landareor->Niva : 0);
     const auto egen = [&](const QPoint& p) {
         return area.Antal < 3 || kontur.Haller(LatVid(p.y()), LonVid(p.y(), p.x()));
@@ -296,8 +302,13 @@ void CKarta::FyllArea(const CArea& area, const QColor& farg) {
             InomBild(p.x(), p.y()))
             c.FloodFill(p.x(), p.y(), here, TFillStyle::Surface);
     };
-    fyll(Punkt(area.Fyllpunkt1));
-    fyll(Punkt(area.Fyllpunkt2));
+    if (!liten) {
+        fyll(Punkt(area.Fyllpunkt1));
+        fyll(Punkt(area.Fyllpunkt2));
+    }
+    // A region that FyllAvskuretHav found closed and mostly in this area is
+    // its land whatever its size: a finer outline of a small state can close
+    // a few pixels that its record's bounds call too small.
     for (const auto& [a, p] : Extrafron)
         if (a == &area)
             fyll(p);
