@@ -5,7 +5,9 @@
 #include "data/Errors.h"
 #include "maps/Kartor.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -29,6 +31,9 @@ const std::vector<DetailOwner> kDetailOwners = {
     {"USNB Guantanamo Bay", "CU", "inside Cuba on every map"},
     {"Baikonur", "KZ", "inside Kazakhstan on every map"},
     {"Ashmore and Cartier Is.", "AU", "merged into Australia on every map"},
+    {"Jervis Bay Territory", "AU-NSW",
+     "the Australian map leaves it out as no unit a school atlas asks; its land is drawn with "
+     "New South Wales, whose coast it lies on"},
     // Dependencies that a map has no record for, in their state's colour
     // where the map has a record of that state.
     {"Turks and Caicos Is.", "GB", "a British overseas territory"},
@@ -165,24 +170,35 @@ DetailTopology ReadDetailTopology(const QString& file, const char* object) {
     const json topology = ReadJsonFile(file);
     try {
         DetailTopology t;
-        const json& tr = topology.at("transform");
-        const double sx = tr.at("scale").at(0), sy = tr.at("scale").at(1);
-        const double tx = tr.at("translate").at(0), ty = tr.at("translate").at(1);
-        for (const json& arc : topology.at("arcs")) {
-            DetailRing r;
-            long long x = 0, y = 0;
-            for (const json& p : arc) {
-                x += p.at(0).get<long long>();
-                y += p.at(1).get<long long>();
-                r.push_back({y * sy + ty, x * sx + tx});
+        // Quantized (delta-encoded on a grid) or in plain degrees.
+        if (topology.contains("transform")) {
+            const json& tr = topology.at("transform");
+            const double sx = tr.at("scale").at(0), sy = tr.at("scale").at(1);
+            const double tx = tr.at("translate").at(0), ty = tr.at("translate").at(1);
+            for (const json& arc : topology.at("arcs")) {
+                DetailRing r;
+                long long x = 0, y = 0;
+                for (const json& p : arc) {
+                    x += p.at(0).get<long long>();
+                    y += p.at(1).get<long long>();
+                    r.push_back({y * sy + ty, x * sx + tx});
+                }
+                t.arcs.push_back(std::move(r));
             }
-            t.arcs.push_back(std::move(r));
+        } else {
+            for (const json& arc : topology.at("arcs")) {
+                DetailRing r;
+                for (const json& p : arc)
+                    r.push_back({p.at(1).get<double>(), p.at(0).get<double>()});
+                t.arcs.push_back(std::move(r));
+            }
         }
         for (const json& g : topology.at("objects").at(object).at("geometries")) {
             DetailTopology::Unit u;
             u.id = QString::fromStdString(g.value("id", std::string()));
-            if (g.contains("properties") && g["properties"].contains("name"))
-                u.name = QString::fromStdString(g["properties"]["name"].get<std::string>());
+            const json props = g.value("properties", json::object());
+            u.name = QString::fromStdString(props.value("name", std::string()));
+            u.owner = QString::fromStdString(props.value("owner", std::string()));
             const std::string type = g.value("type", std::string());
             const json& a = g.value("arcs", json::array());
             if (type == "Polygon")
@@ -364,6 +380,8 @@ TDetaljer BuildDetail(const DetailTopology& topo, const std::vector<AtlasArea>& 
                 if (w > best)
                     best = w, group = g;
         }
+        if (group.isEmpty())
+            group = unit.owner;
         int lost = 0;
         for (size_t p = 0; p < unit.polygons.size(); ++p) {
             if (choice[u][p].record >= 0 || candidates[p].empty())
@@ -467,17 +485,25 @@ void WriteDetailFiles(const Atlas& atlas, const QString& preparedJson, const QSt
             const json& f = m.at("frame");
             frames[m.at("id").get<int>()] = {f.at("w"), f.at("e"), f.at("s"), f.at("n")};
         }
-    const DetailTopology topo = ReadDetailTopology(topology, "countries");
-    std::vector<const AtlasMap*> maps;
+    const DetailTopology countries = ReadDetailTopology(topology, "countries");
+    // Each map with its source: the country layer, or the map's own admin-1
+    // topology beside the prepared file (detail-sources.mjs).
+    std::vector<std::pair<const AtlasMap*, DetailTopology>> maps;
     for (const AtlasMap& m : atlas.maps)
-        maps.push_back(&m);
-    for (const AtlasMap& m : atlas.subMaps)
-        if (std::count(std::begin(kCountryDetailMaps), std::end(kCountryDetailMaps), m.id))
-            maps.push_back(&m);
-    for (const AtlasMap* m : maps) {
+        maps.push_back({&m, {}});
+    for (const AtlasMap& m : atlas.subMaps) {
+        const QString own =
+            QFileInfo(preparedJson).dir().filePath(QStringLiteral("detail%1.topo.json").arg(m.id));
+        if (QFileInfo::exists(own))
+            maps.push_back({&m, ReadDetailTopology(own, "units")});
+        else if (std::count(std::begin(kCountryDetailMaps), std::end(kCountryDetailMaps), m.id))
+            maps.push_back({&m, {}});
+    }
+    for (const auto& [m, source] : maps) {
         const std::vector<double> tolerances = DetailTolerances(base(*m), kFinestTolerance);
         QStringList log;
-        const TDetaljer d = BuildDetail(topo, m->areas, frames.at(m->id), tolerances, log);
+        const TDetaljer d = BuildDetail(source.units.empty() ? countries : source, m->areas,
+                                        frames.at(m->id), tolerances, log);
         TByteWriter w;
         d.Write(w);
         w.SaveTo(assets + "/" + DetaljFil(m->id));

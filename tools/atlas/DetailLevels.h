@@ -28,6 +28,7 @@ struct DetailTopology {
     std::vector<DetailRing> arcs;
     struct Unit {
         QString id, name;
+        QString owner; // the key whose records take its lone islands, if given
         std::vector<std::vector<std::vector<int>>> polygons;
     };
     std::vector<Unit> units;
@@ -91,7 +92,9 @@ constexpr int kCountryDetailMaps[] = {9};
 constexpr double kFinestTolerance = 0.001;
 
 // Writes Detalj<n>.crp for maps 1-6 and kCountryDetailMaps from the country
-// topology; base: the records' tolerance of a map.
+// topology, and for every map of states and provinces whose own topology
+// (detail<n>.topo.json) lies beside the prepared file from it; base: the
+// records' tolerance of a map.
 void WriteDetailFiles(const Atlas& atlas, const QString& preparedJson, const QString& topology,
                       const QString& assets, const std::function<double(const AtlasMap&)>& base,
                       QTextStream& out);
