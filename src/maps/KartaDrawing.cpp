@@ -53,6 +53,16 @@ bool UnderTrePixlar(const CKarta& k, const CArea& area) {
     return bredd < 3 && hojd < 3;
 }
 
+// A ring with these bounds may reach the picture: the test of ArSynlig, at
+// the latitude of the bounds that lies farthest from the equator, where a
+// meridian comes closest to the middle.
+bool RingSynlig(const CKarta& k, const TRingGrans& g) {
+    if (g.Nord < k.VySyd || g.Syd > k.VyNord)
+        return false;
+    const float lat = std::abs(g.Nord) > std::abs(g.Syd) ? g.Nord : g.Syd;
+    return k.XKoord(lat, g.Ost) >= -100 && k.XKoord(lat, g.Vast) <= k.W() + 100;
+}
+
 } // namespace
 
 TCanvas& CKarta::Canvas() const {
@@ -101,23 +111,24 @@ void CKarta::RitaGranser(int bredd) {
             const CArea& a = *Landareor->Areor[i];
             if (a.Antal < 1 || !ArSynlig(a))
                 continue;
-            a.Kontur(Landareor->Niva).VarjeRing([&](const TLatLon* punkter, int antal) {
-                if (antal < 1)
-                    return;
-                const QPoint first = Punkt(punkter[0]);
-                c.MoveTo(first.x(), first.y());
-                QPoint prev = first;
-                for (int k = 0; k < antal; ++k) {
-                    const QPoint q = Punkt(punkter[k]);
-                    if (q != prev) {
-                        c.LineTo(q.x(), q.y());
-                        c.SetPixel(q.x(), q.y(), kBlack);
-                        c.SetPixel(prev.x(), prev.y(), kBlack);
+            a.Kontur(Landareor->Niva)
+                .VarjeRingMedGrans([&](const TLatLon* punkter, int antal, const TRingGrans& g) {
+                    if (antal < 1 || !RingSynlig(*this, g))
+                        return;
+                    const QPoint first = Punkt(punkter[0]);
+                    c.MoveTo(first.x(), first.y());
+                    QPoint prev = first;
+                    for (int k = 0; k < antal; ++k) {
+                        const QPoint q = Punkt(punkter[k]);
+                        if (q != prev) {
+                            c.LineTo(q.x(), q.y());
+                            c.SetPixel(q.x(), q.y(), kBlack);
+                            c.SetPixel(prev.x(), prev.y(), kBlack);
+                        }
+                        prev = q;
                     }
-                    prev = q;
-                }
-                c.LineTo(first.x(), first.y());
-            });
+                    c.LineTo(first.x(), first.y());
+                });
         }
     }
     c.SetPenMode(TPenMode::Copy);
