@@ -104,6 +104,7 @@ void CAreor::LasAreor(const QString& fileName) {
     Antal = count;
     // Any finer outlines were of the records before.
     Toleranser.clear();
+    vantandeDetaljer_.clear();
     Niva = 0;
 }
 
@@ -359,11 +360,31 @@ void TDetaljer::Write(TByteWriter& w) const {
     }
 }
 
+void CAreor::LasDetaljerSenare(const QString& fileName) {
+    LasDetaljer(QString()); // none until the file is read
+    try {
+        TByteFile f(fileName);
+        if (f.ReadString() == kDetaljMarke) {
+            vantandeTolerans_ = DecodeTolerans(f.ReadInt32());
+            vantandeDetaljer_ = fileName;
+        }
+    } catch (const EGlobina&) {
+    }
+}
+
+void CAreor::LasDetaljerOmBehovs(double gradPerPixel) {
+    if (!vantandeDetaljer_.isEmpty() && gradPerPixel < vantandeTolerans_)
+        LasDetaljer(QString(vantandeDetaljer_)); // a copy: reading clears the name
+}
+
 bool CAreor::LasDetaljer(const QString& fileName) {
     for (int i = 1; i <= Antal; ++i)
         Areor[i]->Finare.clear();
     Toleranser.clear();
+    vantandeDetaljer_.clear();
     Niva = 0;
+    if (fileName.isEmpty())
+        return false;
     // Read whole into the areas' own form, and taken only when all is well.
     std::vector<double> toleranser;
     std::vector<std::vector<TFinKontur>> nivaer; // per level, per record

@@ -191,6 +191,14 @@ public:
     // The coarsest level whose outlines lie within a pixel of the source at
     // a view of that many degrees of latitude per pixel (0: the records').
     int NivaFor(double gradPerPixel) const;
+    // Reads only the detail file's own first tolerance, under which the
+    // records no longer do: the rest is read by LasDetaljerOmBehovs at the
+    // first view that needs it, so a start at an exercise's own view reads
+    // no more. A missing or damaged file leaves the records' own outlines.
+    void LasDetaljerSenare(const QString& fileName);
+    // Reads the file that LasDetaljerSenare named, once, when a view of that
+    // many degrees per pixel is finer than the records' tolerance.
+    void LasDetaljerOmBehovs(double gradPerPixel);
 
     std::array<std::unique_ptr<CArea>, kMaxAreor + 1> Areor; // slot 0 unused
     int32_t Antal = 0;
@@ -199,6 +207,10 @@ public:
     std::vector<double> Toleranser;
     // The level the map was last drawn at: a click is judged on what it shows.
     int Niva = 0;
+
+private:
+    QString vantandeDetaljer_; // named by LasDetaljerSenare, not read yet
+    double vantandeTolerans_ = 0;
 };
 
 // The finer outlines of an area file, as the atlas tool writes them and

@@ -9,6 +9,7 @@
 #include "platform/Image.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -427,8 +428,11 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
 
 void CKarta::RitaGrund(int linjebredd) {
     // Every step after, and the clicks on what it draws, use this level.
-    if (Landareor)
+    if (Landareor) {
+        if (H() > 0 && VyNord != VySyd)
+            Landareor->LasDetaljerOmBehovs(std::fabs(static_cast<double>(VyNord) - VySyd) / H());
         Landareor->Niva = Detaljniva();
+    }
     Rensa(); // and no rings before the fills
     Handelser();
     RitaGranser(linjebredd);

@@ -207,7 +207,8 @@ void TfrmOvningKarta::LaddaKarta() {
     karta_->Landareor->LasAreor(AreaFil(nr));
     // Finer outlines for the closer views, where the map has them; without
     // them (or with a damaged file) every view plays on the records' own.
-    karta_->Landareor->LasDetaljer(DetaljFil(nr));
+    // They are read at the first view that needs them, not at the start.
+    karta_->Landareor->LasDetaljerSenare(DetaljFil(nr));
     karta_->LasHav(HavFil(nr));
     karta_->Gradnat = nr == 1; // the graticule belongs to the world map alone
 }

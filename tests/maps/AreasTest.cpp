@@ -323,3 +323,29 @@ TEST(CAreor, ALongRingsPointTestAgreesWithTheEdgeByEdgeTest) {
         }
     EXPECT_GT(inside, tests / 5);
 }
+
+// A detail file named for later is read at the first view finer than the
+// records' tolerance and not before; a damaged one never gives a level.
+TEST(CAreor, ADetailFileNamedForLaterIsReadAtTheFirstViewThatNeedsIt) {
+    TestDir dir;
+    CAreor areor;
+    areor.LasAreor(dir.Write("AREA1.crp", FileOf({Box("A", 0, 0, 1, 1)})));
+    TDetaljer d;
+    d.BasTolerans = 0.01;
+    d.Nivaer = {{0.002, {{{{0, 0}, {1.2, 0}, {1, 1}, {0, 1}}}}}};
+    TByteWriter w;
+    d.Write(w);
+    const QString good = dir.Write("Detalj1.crp", w.Bytes());
+    const QString bad = dir.Write("bad.crp", w.Bytes().chopped(2));
+    for (const auto& [file, perPixel, read] : {std::tuple{good, 0.02, false},
+                                               {good, 0.01, false},
+                                               {good, 0.005, true},
+                                               {bad, 0.005, false},
+                                               {dir.Path("none.crp"), 0.005, false}}) {
+        areor.LasDetaljerSenare(file);
+        EXPECT_EQ(areor.NivaFor(0.001), 0);
+        areor.LasDetaljerOmBehovs(perPixel);
+        EXPECT_EQ(areor.NivaFor(0.001), read ? 1 : 0) << file.toStdString() << " " << perPixel;
+        EXPECT_EQ(areor.Area(1).Kontur(1).Nord, read ? 1.2f : 1.0f);
+    }
+}
