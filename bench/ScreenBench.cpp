@@ -50,8 +50,9 @@ struct TBenchMap {
 const TBenchMap kMaps[] = {{1, "World"},  {2, "Europe"}, {3, "NorthAmerica"},
                            {4, "Africa"}, {5, "Asia"},   {6, "Oceania"}};
 // Zoom and pan are measured on the close-up maps too.
-const TBenchMap kCloseUpMaps[] = {
-    {7, "UnitedStates"}, {8, "Canada"}, {9, "Norden"}, {10, "Brazil"}, {11, "Australia"}};
+const TBenchMap kCloseUpMaps[] = {{7, "UnitedStates"}, {8, "Canada"},     {9, "Norden"},
+                                  {10, "Brazil"},      {11, "Australia"}, {12, "Germany"},
+                                  {13, "Sweden"}};
 
 using Clock = std::chrono::steady_clock;
 

@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
@@ -64,6 +66,28 @@ int32_t TByteFile::ReadInt32() {
     for (int i = 0; i < 4; ++i)
         v |= static_cast<uint32_t>(ReadByte()) << (8 * i);
     return static_cast<int32_t>(v);
+}
+
+void TByteFile::ReadInt32s(int32_t* out, size_t n) {
+    const size_t bytes = 4 * n;
+    auto* dest = reinterpret_cast<unsigned char*>(out);
+    // What the buffer holds, then the rest straight from the file.
+    const size_t held = std::min<size_t>(bytes, bufferCount_ - bufferPos_);
+    std::memcpy(dest, buffer_ + bufferPos_, held);
+    bufferPos_ = static_cast<uint16_t>(bufferPos_ + held);
+    if (held < bytes) {
+        const size_t got = std::fread(dest + held, 1, bytes - held, file_);
+        filePos_ += static_cast<long long>(got);
+        if (got < bytes - held)
+            throw EInOutError(QStringLiteral("Read beyond end of file"), IoCode::ReadBeyondEnd);
+    }
+    // The file is little-endian, as ReadInt32 reads it.
+    if constexpr (std::endian::native != std::endian::little)
+        for (size_t k = 0; k < n; ++k) {
+            const unsigned char* b = dest + 4 * k;
+            out[k] = static_cast<int32_t>(b[0] | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) |
+                                          (uint32_t(b[3]) << 24));
+        }
 }
 
 QString TByteFile::ReadString() {

@@ -24,6 +24,8 @@ public:
     uint8_t ReadByte();
     int16_t ReadInt16(); // only 0..32767; the rest raises the range error
     int32_t ReadInt32();
+    // n int32 values in a row, as ReadInt32 reads them, at the buffer's speed.
+    void ReadInt32s(int32_t* out, size_t n);
     QString ReadString(); // decoded from Windows-1252
     bool Eof() const;
 

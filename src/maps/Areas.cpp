@@ -6,6 +6,7 @@
 #include "data/Errors.h"
 
 #include <algorithm>
+#include <cmath>
 
 double DecodeDegrees(int32_t stored) {
     return stored / 10000.0;
@@ -103,6 +104,7 @@ void CAreor::LasAreor(const QString& fileName) {
     Antal = count;
     // Any finer outlines were of the records before.
     Toleranser.clear();
+    vantandeDetaljer_.clear();
     Niva = 0;
 }
 
@@ -153,15 +155,100 @@ CArea& CAreor::Lagg(std::unique_ptr<CArea> area) {
 TKontur CArea::Kontur(int niva) const {
     for (int l = std::min(niva, static_cast<int>(Finare.size())); l >= 1; --l) {
         const TFinKontur& f = Finare[static_cast<size_t>(l - 1)];
-        if (!f.Ringar.empty())
-            return {&f.Ringar, nullptr, 0, f.Nord, f.Syd, f.Ost, f.Vast};
+        if (!f.Ringar.empty()) {
+            // Rings built without their bounds (in memory) are tested whole.
+            const bool granser = f.Granser.size() == f.Ringar.size();
+            return {&f.Ringar,
+                    granser ? &f.Granser : nullptr,
+                    granser ? &f : nullptr,
+                    nullptr,
+                    0,
+                    f.Nord,
+                    f.Syd,
+                    f.Ost,
+                    f.Vast};
+        }
     }
-    return {nullptr, Punkter.data() + 1, std::min(Antal, kMaxPunkter), Nord, Syd, Ost, Vast};
+    return {nullptr, nullptr, nullptr, Punkter.data() + 1, std::min(Antal, kMaxPunkter), Nord,
+            Syd,     Ost,     Vast};
+}
+
+namespace {
+
+// Whether the edge from a to b crosses the parallel east of the point: the
+// test of PunktIRing, step for step.
+bool KorsarOster(float lat, float lon, const TLatLon& a, const TLatLon& b) {
+    if ((a.Lat <= lat) == (b.Lat <= lat))
+        return false;
+    const double lonA = a.Lon;
+    const double x = (static_cast<double>(lat) - a.Lat) * (static_cast<double>(b.Lon) - lonA) /
+                         (static_cast<double>(b.Lat) - a.Lat) +
+                     lonA;
+    return lon < x;
+}
+
+constexpr size_t kKortRing = 64; // shorter rings are tested edge by edge
+
+size_t BandAv(const TFinKontur::TBand& b, double lat) {
+    const double k = b.Hojd > 0 ? std::floor((lat - b.Syd) / b.Hojd) : 0;
+    return static_cast<size_t>(std::clamp(k, 0.0, static_cast<double>(b.Start.size() - 2)));
+}
+
+} // namespace
+
+bool TFinKontur::RingHaller(size_t r, float lat, float lon) const {
+    const std::vector<TLatLon>& p = Ringar[r];
+    const size_t n = p.size();
+    if (n < kKortRing)
+        return PunktIRing(lat, lon, p.data(), static_cast<int>(n));
+    if (Band.size() != Ringar.size())
+        Band.resize(Ringar.size());
+    TBand& b = Band[r];
+    if (b.Start.empty()) {
+        const size_t band = n / 8;
+        b.Syd = Granser[r].Syd;
+        b.Hojd = (static_cast<double>(Granser[r].Nord) - b.Syd) / static_cast<double>(band);
+        b.Start.assign(band + 1, 0);
+        // Each edge in every band its latitudes reach: counted, then placed.
+        auto varje = [&](auto f) {
+            for (size_t i = 0, j = n - 1; i < n; j = i++) {
+                const float lo = std::min(p[i].Lat, p[j].Lat), hi = std::max(p[i].Lat, p[j].Lat);
+                for (size_t k = BandAv(b, lo); k <= BandAv(b, hi); ++k)
+                    f(k, i);
+            }
+        };
+        varje([&](size_t k, size_t) { ++b.Start[k + 1]; });
+        for (size_t k = 1; k < b.Start.size(); ++k)
+            b.Start[k] += b.Start[k - 1];
+        b.Kanter.resize(b.Start.back());
+        std::vector<uint32_t> next(b.Start.begin(), b.Start.end() - 1);
+        varje([&](size_t k, size_t i) { b.Kanter[next[k]++] = static_cast<uint32_t>(i); });
+    }
+    bool inne = false;
+    const size_t k = BandAv(b, lat);
+    for (uint32_t e = b.Start[k]; e < b.Start[k + 1]; ++e) {
+        const size_t i = b.Kanter[e];
+        inne ^= KorsarOster(lat, lon, p[i], p[i == 0 ? n - 1 : i - 1]);
+    }
+    return inne;
 }
 
 bool TKontur::Haller(float lat, float lon) const {
     bool inne = false;
-    VarjeRing([&](const TLatLon* p, int n) { inne ^= PunktIRing(lat, lon, p, n); });
+    // A ring that no parallel through the point crosses east of it cannot
+    // change the count.
+    if (Fin) {
+        for (size_t r = 0; r < Ringar->size(); ++r) {
+            const TRingGrans& g = (*Granser)[r];
+            if (lat <= g.Nord && lat >= g.Syd && lon <= g.Ost)
+                inne ^= Fin->RingHaller(r, lat, lon);
+        }
+        return inne;
+    }
+    VarjeRingMedGrans([&](const TLatLon* p, int n, const TRingGrans& g) {
+        if (lat <= g.Nord && lat >= g.Syd && lon <= g.Ost)
+            inne ^= PunktIRing(lat, lon, p, n);
+    });
     return inne;
 }
 
@@ -188,38 +275,67 @@ double DecodeTolerans(int32_t stored) {
 
 } // namespace
 
-TDetaljer TDetaljer::Read(TByteFile& f) {
+namespace {
+
+// Reads a detail file's parts in order and checks them: huvud(base tolerance,
+// levels, records), then per level niva(tolerance), per record post(rings)
+// and per ring ring(stored ten-thousandths, latitude then longitude, points).
+template <class Huvud, class Niva, class Post, class Ring>
+void LasDetaljfil(TByteFile& f, Huvud huvud, Niva niva, Post post, Ring ring) {
     if (f.ReadString() != kDetaljMarke)
         Skadad(QStringLiteral("not a detail file of this version"));
-    TDetaljer d;
-    d.BasTolerans = DecodeTolerans(f.ReadInt32());
+    const double bas = DecodeTolerans(f.ReadInt32());
     const int nivaer = f.ReadInt16();
     const int poster = f.ReadInt16();
     if (nivaer < 1 || nivaer > kMaxNivaer || poster > kMaxAreor)
         Skadad(QStringLiteral("%1 levels of %2 records").arg(nivaer).arg(poster));
-    double grovre = d.BasTolerans;
+    huvud(bas, nivaer, poster);
+    double grovre = bas;
+    std::vector<int32_t> koder;
     for (int l = 0; l < nivaer; ++l) {
-        TNiva& niva = d.Nivaer.emplace_back();
-        niva.Tolerans = DecodeTolerans(f.ReadInt32());
+        const double tolerans = DecodeTolerans(f.ReadInt32());
         // Each level is finer than the one before, or choosing one means nothing.
-        if (niva.Tolerans <= 0 || niva.Tolerans >= grovre)
+        if (tolerans <= 0 || tolerans >= grovre)
             Skadad(QStringLiteral("level %1 is not finer than the one before").arg(l + 1));
-        grovre = niva.Tolerans;
-        niva.Poster.resize(static_cast<size_t>(poster));
-        for (TRingar& ringar : niva.Poster) {
-            ringar.resize(static_cast<size_t>(f.ReadInt16()));
-            for (auto& ring : ringar) {
+        grovre = tolerans;
+        niva(tolerans);
+        for (int p = 0; p < poster; ++p) {
+            const int ringar = f.ReadInt16();
+            post(ringar);
+            for (int r = 0; r < ringar; ++r) {
                 const int32_t n = f.ReadInt32();
                 if (n < 3 || n > kMaxFinaPunkter)
                     Skadad(QStringLiteral("a ring of %1 points").arg(n));
-                ring.reserve(static_cast<size_t>(n));
-                for (int32_t k = 0; k < n; ++k)
-                    ring.push_back(TPointRecord::Read(f));
+                koder.resize(2 * static_cast<size_t>(n));
+                f.ReadInt32s(koder.data(), koder.size());
+                ring(koder.data(), static_cast<size_t>(n));
             }
         }
     }
     if (!f.Eof())
         Skadad(QStringLiteral("bytes after its last level"));
+}
+
+} // namespace
+
+TDetaljer TDetaljer::Read(TByteFile& f) {
+    TDetaljer d;
+    size_t nasta = 0; // the next ring of the record being read
+    LasDetaljfil(
+        f, [&](double bas, int, int) { d.BasTolerans = bas; },
+        [&](double tolerans) {
+            d.Nivaer.push_back({tolerans, {}});
+        },
+        [&](int ringar) {
+            d.Nivaer.back().Poster.emplace_back(static_cast<size_t>(ringar));
+            nasta = 0;
+        },
+        [&](const int32_t* koder, size_t n) {
+            auto& punkter = d.Nivaer.back().Poster.back()[nasta++];
+            punkter.resize(n);
+            for (size_t k = 0; k < n; ++k)
+                punkter[k] = {DecodeDegrees(koder[2 * k]), DecodeDegrees(koder[2 * k + 1])};
+        });
     return d;
 }
 
@@ -244,40 +360,76 @@ void TDetaljer::Write(TByteWriter& w) const {
     }
 }
 
+void CAreor::LasDetaljerSenare(const QString& fileName) {
+    LasDetaljer(QString()); // none until the file is read
+    try {
+        TByteFile f(fileName);
+        if (f.ReadString() == kDetaljMarke) {
+            vantandeTolerans_ = DecodeTolerans(f.ReadInt32());
+            vantandeDetaljer_ = fileName;
+        }
+    } catch (const EGlobina&) {
+    }
+}
+
+void CAreor::LasDetaljerOmBehovs(double gradPerPixel) {
+    if (!vantandeDetaljer_.isEmpty() && gradPerPixel < vantandeTolerans_)
+        LasDetaljer(QString(vantandeDetaljer_)); // a copy: reading clears the name
+}
+
 bool CAreor::LasDetaljer(const QString& fileName) {
     for (int i = 1; i <= Antal; ++i)
         Areor[i]->Finare.clear();
     Toleranser.clear();
+    vantandeDetaljer_.clear();
     Niva = 0;
-    TDetaljer d;
+    if (fileName.isEmpty())
+        return false;
+    // Read whole into the areas' own form, and taken only when all is well.
+    std::vector<double> toleranser;
+    std::vector<std::vector<TFinKontur>> nivaer; // per level, per record
     try {
         TByteFile f(fileName);
-        d = TDetaljer::Read(f);
+        LasDetaljfil(
+            f,
+            [&](double bas, int, int poster) {
+                // Written for another area file: its outlines would belong to other areas.
+                if (poster != Antal)
+                    Skadad(QStringLiteral("written for %1 records").arg(poster));
+                toleranser.push_back(bas);
+            },
+            [&](double tolerans) {
+                toleranser.push_back(tolerans);
+                nivaer.emplace_back().reserve(static_cast<size_t>(Antal));
+            },
+            [&](int ringar) {
+                TFinKontur& k = nivaer.back().emplace_back();
+                k.Nord = k.Ost = -1000, k.Syd = k.Vast = 1000;
+                k.Ringar.reserve(static_cast<size_t>(ringar));
+                k.Granser.reserve(static_cast<size_t>(ringar));
+            },
+            [&](const int32_t* koder, size_t n) {
+                TFinKontur& k = nivaer.back().back();
+                auto& r = k.Ringar.emplace_back(n);
+                TRingGrans& g = k.Granser.emplace_back(TRingGrans{-1000, 1000, -1000, 1000});
+                for (size_t i = 0; i < n; ++i) {
+                    // As Single(TPointRecord::Read(f)).
+                    const TLatLon q{static_cast<float>(DecodeDegrees(koder[2 * i])),
+                                    static_cast<float>(DecodeDegrees(koder[2 * i + 1]))};
+                    r[i] = q;
+                    g.Nord = std::max(g.Nord, q.Lat), g.Syd = std::min(g.Syd, q.Lat);
+                    g.Ost = std::max(g.Ost, q.Lon), g.Vast = std::min(g.Vast, q.Lon);
+                }
+                k.Nord = std::max<double>(k.Nord, g.Nord), k.Syd = std::min<double>(k.Syd, g.Syd);
+                k.Ost = std::max<double>(k.Ost, g.Ost), k.Vast = std::min<double>(k.Vast, g.Vast);
+            });
     } catch (const EGlobina&) {
         return false;
     }
-    // Written for another area file: its outlines would belong to other areas.
-    if (static_cast<int>(d.Nivaer.front().Poster.size()) != Antal)
-        return false;
-    Toleranser.push_back(d.BasTolerans);
-    for (const TDetaljer::TNiva& niva : d.Nivaer) {
-        Toleranser.push_back(niva.Tolerans);
-        for (int i = 1; i <= Antal; ++i) {
-            TFinKontur& k = Areor[i]->Finare.emplace_back();
-            k.Nord = k.Ost = -1000, k.Syd = k.Vast = 1000;
-            for (const auto& ring : niva.Poster[static_cast<size_t>(i - 1)]) {
-                auto& r = k.Ringar.emplace_back();
-                for (const TPointRecord& p : ring) {
-                    const TLatLon q = Single(p);
-                    r.push_back(q);
-                    k.Nord = std::max<double>(k.Nord, q.Lat),
-                    k.Syd = std::min<double>(k.Syd, q.Lat);
-                    k.Ost = std::max<double>(k.Ost, q.Lon),
-                    k.Vast = std::min<double>(k.Vast, q.Lon);
-                }
-            }
-        }
-    }
+    Toleranser = std::move(toleranser);
+    for (auto& niva : nivaer)
+        for (int i = 1; i <= Antal; ++i)
+            Areor[i]->Finare.push_back(std::move(niva[static_cast<size_t>(i - 1)]));
     return true;
 }
 

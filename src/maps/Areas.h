@@ -59,8 +59,18 @@ struct TAreaRecord : TAreaUppgifter {
 
 // An area's outline at one level of detail: the record's own ring, or the
 // rings of a finer level (its islands are rings of their own), with bounds.
+// A ring's bounds in degrees, so that drawing and the point test skip rings
+// far from where they look.
+struct TRingGrans {
+    float Nord = 0, Syd = 0, Ost = 0, Vast = 0;
+};
+
+struct TFinKontur;
+
 struct TKontur {
     const std::vector<std::vector<TLatLon>>* Ringar = nullptr; // null: the record's
+    const std::vector<TRingGrans>* Granser = nullptr;          // each ring's, or null
+    const TFinKontur* Fin = nullptr;                           // with Granser
     const TLatLon* Punkter = nullptr;                          // the record's points
     int Antal = 0;
     double Nord = 0, Syd = 0, Ost = 0, Vast = 0;
@@ -76,13 +86,40 @@ struct TKontur {
             for (const auto& r : *Ringar)
                 f(r.data(), static_cast<int>(r.size()));
     }
+    // Calls f(points, count, bounds) for each ring; the record's own ring has
+    // the outline's bounds.
+    template <class F> void VarjeRingMedGrans(F f) const {
+        if (!Ringar) {
+            f(Punkter, Antal,
+              TRingGrans{static_cast<float>(Nord), static_cast<float>(Syd), static_cast<float>(Ost),
+                         static_cast<float>(Vast)});
+            return;
+        }
+        const TRingGrans alla{static_cast<float>(Nord), static_cast<float>(Syd),
+                              static_cast<float>(Ost), static_cast<float>(Vast)};
+        for (size_t i = 0; i < Ringar->size(); ++i)
+            f((*Ringar)[i].data(), static_cast<int>((*Ringar)[i].size()),
+              Granser ? (*Granser)[i] : alla);
+    }
 };
 
 // An area's rings at one finer level, with their bounds; none: the coarser
 // outline stands at that level.
 struct TFinKontur {
     std::vector<std::vector<TLatLon>> Ringar;
+    std::vector<TRingGrans> Granser; // one per ring
     double Nord = 0, Syd = 0, Ost = 0, Vast = 0;
+
+    // A long ring's edges by bands of latitude, so that the point test looks
+    // only at the edges a parallel can cross; built at a ring's first test.
+    struct TBand {
+        double Syd = 0, Hojd = 0;
+        std::vector<uint32_t> Start;  // per band, into Kanter; one more at the end
+        std::vector<uint32_t> Kanter; // edge i joins point i to the one before
+    };
+    mutable std::vector<TBand> Band; // per ring, empty until needed
+    // Even-odd: whether ring r holds the point, as PunktIRing tells.
+    bool RingHaller(size_t r, float lat, float lon) const;
 };
 
 // One outlined region of a map: a country, a region or a body of water.
@@ -167,6 +204,14 @@ public:
     // The coarsest level whose outlines lie within a pixel of the source at
     // a view of that many degrees of latitude per pixel (0: the records').
     int NivaFor(double gradPerPixel) const;
+    // Reads only the detail file's own first tolerance, under which the
+    // records no longer do: the rest is read by LasDetaljerOmBehovs at the
+    // first view that needs it, so a start at an exercise's own view reads
+    // no more. A missing or damaged file leaves the records' own outlines.
+    void LasDetaljerSenare(const QString& fileName);
+    // Reads the file that LasDetaljerSenare named, once, when a view of that
+    // many degrees per pixel is finer than the records' tolerance.
+    void LasDetaljerOmBehovs(double gradPerPixel);
 
     std::array<std::unique_ptr<CArea>, kMaxAreor + 1> Areor; // slot 0 unused
     int32_t Antal = 0;
@@ -175,6 +220,10 @@ public:
     std::vector<double> Toleranser;
     // The level the map was last drawn at: a click is judged on what it shows.
     int Niva = 0;
+
+private:
+    QString vantandeDetaljer_; // named by LasDetaljerSenare, not read yet
+    double vantandeTolerans_ = 0;
 };
 
 // The finer outlines of an area file, as the atlas tool writes them and

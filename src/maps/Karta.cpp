@@ -25,7 +25,7 @@ int CKarta::Px(int n) const {
     return r == 1.0 ? n : static_cast<int>(std::lround(n * r));
 }
 
-void CKarta::LasAtlaskarta(int nr) {
+void CKarta::LasAtlaskarta(int nr, bool detaljerSenare) {
     // Every map draws its lakes: water areas change only the picture, never
     // which area a click lands in. The six continent maps share one water
     // file; each close-up map has its own with the lakes it shows. Each map
@@ -36,7 +36,10 @@ void CKarta::LasAtlaskarta(int nr) {
         Landareor->LasAreor(AreaFil(nr));
         // Finer outlines for the closer views, where the map has them; without
         // them (or with a damaged file) every view plays on the records' own.
-        Landareor->LasDetaljer(DetaljFil(nr));
+        if (detaljerSenare)
+            Landareor->LasDetaljerSenare(DetaljFil(nr));
+        else
+            Landareor->LasDetaljer(DetaljFil(nr));
     }
     LasHav(HavFil(nr));
     Gradnat = nr == 1; // the graticule belongs to the world map alone

@@ -35,8 +35,10 @@ public:
 
     // Loads atlas map nr (1..kAntalKartor) into the collections the map has:
     // its lakes, land areas with their finer outlines, and sea points; the
-    // world map also gets its graticule. Data-file errors are passed on.
-    void LasAtlaskarta(int nr);
+    // world map also gets its graticule. Data-file errors are passed on. The
+    // map screen reads the finer outlines at the first view that needs them
+    // (detaljerSenare), a print at once.
+    void LasAtlaskarta(int nr, bool detaljerSenare = false);
 
     // --- view and projection ---
     // Loads at most 100 sea seed points; a 101st raises ERangeError.

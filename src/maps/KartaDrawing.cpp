@@ -9,6 +9,7 @@
 #include "platform/Image.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -39,6 +40,28 @@ QColor FargEfterForsok(int32_t forsok, const QColor& andra, const QColor& sen) {
 
 bool Same(const QColor& a, const QColor& b) {
     return a.isValid() && b.isValid() && a.rgb() == b.rgb();
+}
+
+// An area whose record spans under 3 pixels both ways at the view.
+bool UnderTrePixlar(const CKarta& k, const CArea& area) {
+    if (area.Antal < 3)
+        return false;
+    const float mitt = static_cast<float>((area.Nord + area.Syd) / 2);
+    const int bredd = std::abs(k.XKoord(mitt, static_cast<float>(area.Ost)) -
+                               k.XKoord(mitt, static_cast<float>(area.Vast)));
+    const int hojd =
+        std::abs(k.YKoord(static_cast<float>(area.Syd)) - k.YKoord(static_cast<float>(area.Nord)));
+    return bredd < 3 && hojd < 3;
+}
+
+// A ring with these bounds may reach the picture: the test of ArSynlig, at
+// the latitude of the bounds that lies farthest from the equator, where a
+// meridian comes closest to the middle.
+bool RingSynlig(const CKarta& k, const TRingGrans& g) {
+    if (g.Nord < k.VySyd || g.Syd > k.VyNord)
+        return false;
+    const float lat = std::abs(g.Nord) > std::abs(g.Syd) ? g.Nord : g.Syd;
+    return k.XKoord(lat, g.Ost) >= -100 && k.XKoord(lat, g.Vast) <= k.W() + 100;
 }
 
 } // namespace
@@ -89,23 +112,24 @@ void CKarta::RitaGranser(int bredd) {
             const CArea& a = *Landareor->Areor[i];
             if (a.Antal < 1 || !ArSynlig(a))
                 continue;
-            a.Kontur(Landareor->Niva).VarjeRing([&](const TLatLon* punkter, int antal) {
-                if (antal < 1)
-                    return;
-                const QPoint first = Punkt(punkter[0]);
-                c.MoveTo(first.x(), first.y());
-                QPoint prev = first;
-                for (int k = 0; k < antal; ++k) {
-                    const QPoint q = Punkt(punkter[k]);
-                    if (q != prev) {
-                        c.LineTo(q.x(), q.y());
-                        c.SetPixel(q.x(), q.y(), kBlack);
-                        c.SetPixel(prev.x(), prev.y(), kBlack);
+            a.Kontur(Landareor->Niva)
+                .VarjeRingMedGrans([&](const TLatLon* punkter, int antal, const TRingGrans& g) {
+                    if (antal < 1 || !RingSynlig(*this, g))
+                        return;
+                    const QPoint first = Punkt(punkter[0]);
+                    c.MoveTo(first.x(), first.y());
+                    QPoint prev = first;
+                    for (int k = 0; k < antal; ++k) {
+                        const QPoint q = Punkt(punkter[k]);
+                        if (q != prev) {
+                            c.LineTo(q.x(), q.y());
+                            c.SetPixel(q.x(), q.y(), kBlack);
+                            c.SetPixel(prev.x(), prev.y(), kBlack);
+                        }
+                        prev = q;
                     }
-                    prev = q;
-                }
-                c.LineTo(first.x(), first.y());
-            });
+                    c.LineTo(first.x(), first.y());
+                });
         }
     }
     c.SetPenMode(TPenMode::Copy);
@@ -218,7 +242,9 @@ void CKarta::FyllAvskuretHav() {
     std::vector<QPoint> fro;
     for (int i = 1; i <= Landareor->Antal; ++i) {
         const CArea& a = *Landareor->Areor[i];
-        if (a.Antal < 3 || !ArSynlig(a))
+        // Nor does the seed of an area too small to be flooded from it: what
+        // its outline closes is found here and coloured as its own.
+        if (a.Antal < 3 || !ArSynlig(a) || UnderTrePixlar(*this, a))
             continue;
         for (const TLatLon& s : {a.Fyllpunkt1, a.Fyllpunkt2}) {
             const QPoint p = Punkt(s);
@@ -273,16 +299,8 @@ void CKarta::FyllArea(const CArea& area, const QColor& farg) {
     // land, and a flood from there colours the neighbour (answering Vatican
     // City whitened Italy): a seed counts only where its pixel's centre lies
     // in the area's own outline, and an area under 3 pixels both ways is all
-    // border, so it is not flooded (its ring shows its colour).
-    if (area.Antal >= 3) {
-        const float mitt = static_cast<float>((area.Nord + area.Syd) / 2);
-        const int bredd = std::abs(XKoord(mitt, static_cast<float>(area.Ost)) -
-                                   XKoord(mitt, static_cast<float>(area.Vast)));
-        const int hojd =
-            std::abs(YKoord(static_cast<float>(area.Syd)) - YKoord(static_cast<float>(area.Nord)));
-        if (bredd < 3 && hojd < 3)
-            return;
-    }
+    // border, so it is not flooded from its seeds (its ring shows its colour).
+    const bool liten = UnderTrePixlar(*this, area);
     const TKontur kontur = area.Kontur(Landareor ? Landareor->Niva : 0);
     const auto egen = [&](const QPoint& p) {
         return area.Antal < 3 || kontur.Haller(LatVid(p.y()), LonVid(p.y(), p.x()));
@@ -296,8 +314,13 @@ void CKarta::FyllArea(const CArea& area, const QColor& farg) {
             InomBild(p.x(), p.y()))
             c.FloodFill(p.x(), p.y(), here, TFillStyle::Surface);
     };
-    fyll(Punkt(area.Fyllpunkt1));
-    fyll(Punkt(area.Fyllpunkt2));
+    if (!liten) {
+        fyll(Punkt(area.Fyllpunkt1));
+        fyll(Punkt(area.Fyllpunkt2));
+    }
+    // A region that FyllAvskuretHav found closed and mostly in this area is
+    // its land whatever its size: a finer outline of a small state can close
+    // a few pixels that its record's bounds call too small.
     for (const auto& [a, p] : Extrafron)
         if (a == &area)
             fyll(p);
@@ -405,8 +428,11 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
 
 void CKarta::RitaGrund(int linjebredd) {
     // Every step after, and the clicks on what it draws, use this level.
-    if (Landareor)
+    if (Landareor) {
+        if (H() > 0 && VyNord != VySyd)
+            Landareor->LasDetaljerOmBehovs(std::fabs(static_cast<double>(VyNord) - VySyd) / H());
         Landareor->Niva = Detaljniva();
+    }
     Rensa(); // and no rings before the fills
     Handelser();
     RitaGranser(linjebredd);

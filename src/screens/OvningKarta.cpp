@@ -220,8 +220,9 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
 
 void TfrmOvningKarta::LaddaKarta() {
     NyKarta(true);
+    // The finer outlines are read at the first view that needs them, not at the start.
     if (ArKarta(ovning_->Kartnummer)) // else places only
-        karta_->LasAtlaskarta(ovning_->Kartnummer);
+        karta_->LasAtlaskarta(ovning_->Kartnummer, true);
 }
 
 void TfrmOvningKarta::Maximera() {

@@ -328,6 +328,8 @@ TEST_F(AreaExercises, NoPatchOfLandColourIsLeftAtAnExercisesOwnView) {
     int views = 0;
     Each(true, [&](COvning& e, CKarta& karta, QSize size) {
         const TDrawnMap m(e.Kartnummer, size, &karta, e.Linjebredd);
+        // The records' own outlines: what the exercise was made and judged on.
+        EXPECT_EQ(m.k->Landareor->Niva, 0);
         EXPECT_EQ(Patches(m).toStdString(), "");
         EXPECT_EQ(DrySea(m).toStdString(), "") << "not sea";
         ++views;

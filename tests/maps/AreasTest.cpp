@@ -270,3 +270,82 @@ TEST(CAreor, DetailFileGivesFinerRingsByLevelAndAnyFaultLeavesTheRecordsOwn) {
     EXPECT_FALSE(areor.LasDetaljer(dir.Path("none.crp")));
     EXPECT_TRUE(areor.Area(2).Finare.empty());
 }
+
+// A long ring from a detail file is tested by bands of latitude: a star of 400
+// points with a hole and a comb of thin teeth, each tested on a fine grid
+// (the band edges, the vertices' own parallels and points on the ring among
+// them), holds exactly the points the edge-by-edge test says it holds.
+TEST(CAreor, ALongRingsPointTestAgreesWithTheEdgeByEdgeTest) {
+    TestDir dir;
+    CAreor areor;
+    areor.LasAreor(dir.Write("AREA1.crp", FileOf({Box("A", -2, -2, 2, 2)})));
+    std::vector<TPointRecord> star, hole, comb;
+    for (int i = 0; i < 400; ++i) {
+        const double t = i * 2 * M_PI / 400, r = 1.5 + 0.4 * std::sin(17 * t);
+        star.push_back({Round(r * std::sin(t) * 1e4) / 1e4, Round(r * std::cos(t) * 1e4) / 1e4});
+    }
+    for (int i = 0; i < 80; ++i) {
+        const double t = -i * 2 * M_PI / 80;
+        hole.push_back({0.3 * std::sin(t), 0.3 * std::cos(t)});
+    }
+    for (int k = 0; k < 40; ++k) // teeth 0.01 wide hanging from a bar at 3
+        for (const auto& [lat, lon] : {std::pair{3.0, k * 0.05},
+                                       {2.0, k * 0.05 + 0.005},
+                                       {2.0, k * 0.05 + 0.01},
+                                       {3.0, k * 0.05 + 0.015}})
+            comb.push_back({lat, lon});
+    comb.push_back({3.2, 2.0});
+    comb.push_back({3.2, 0.0});
+    TDetaljer d;
+    d.BasTolerans = 0.01;
+    d.Nivaer = {{0.001, {{star, hole, comb}}}};
+    TByteWriter w;
+    d.Write(w);
+    ASSERT_TRUE(areor.LasDetaljer(dir.Write("Detalj1.crp", w.Bytes())));
+    const TKontur k = areor.Area(1).Kontur(1);
+    ASSERT_NE(k.Ringar, nullptr);
+    int inside = 0, tests = 0;
+    auto check = [&](float lat, float lon) {
+        bool expected = false;
+        for (const auto& r : *k.Ringar)
+            expected ^= PunktIRing(lat, lon, r.data(), static_cast<int>(r.size()));
+        ASSERT_EQ(k.Haller(lat, lon), expected) << lat << "," << lon;
+        inside += expected, ++tests;
+    };
+    for (float lat = -2.1f; lat <= 3.3f; lat += 0.0173f)
+        for (float lon = -2.1f; lon <= 2.1f; lon += 0.0191f)
+            check(lat, lon);
+    for (const auto& r : *k.Ringar)
+        for (const TLatLon& p : r) {
+            check(p.Lat, p.Lon);
+            check(p.Lat, p.Lon - 0.001f);
+            check(p.Lat, p.Lon + 0.001f);
+        }
+    EXPECT_GT(inside, tests / 5);
+}
+
+// A detail file named for later is read at the first view finer than the
+// records' tolerance and not before; a damaged one never gives a level.
+TEST(CAreor, ADetailFileNamedForLaterIsReadAtTheFirstViewThatNeedsIt) {
+    TestDir dir;
+    CAreor areor;
+    areor.LasAreor(dir.Write("AREA1.crp", FileOf({Box("A", 0, 0, 1, 1)})));
+    TDetaljer d;
+    d.BasTolerans = 0.01;
+    d.Nivaer = {{0.002, {{{{0, 0}, {1.2, 0}, {1, 1}, {0, 1}}}}}};
+    TByteWriter w;
+    d.Write(w);
+    const QString good = dir.Write("Detalj1.crp", w.Bytes());
+    const QString bad = dir.Write("bad.crp", w.Bytes().chopped(2));
+    for (const auto& [file, perPixel, read] : {std::tuple{good, 0.02, false},
+                                               {good, 0.01, false},
+                                               {good, 0.005, true},
+                                               {bad, 0.005, false},
+                                               {dir.Path("none.crp"), 0.005, false}}) {
+        areor.LasDetaljerSenare(file);
+        EXPECT_EQ(areor.NivaFor(0.001), 0);
+        areor.LasDetaljerOmBehovs(perPixel);
+        EXPECT_EQ(areor.NivaFor(0.001), read ? 1 : 0) << file.toStdString() << " " << perPixel;
+        EXPECT_EQ(areor.Area(1).Kontur(1).Nord, read ? 1.2f : 1.0f);
+    }
+}

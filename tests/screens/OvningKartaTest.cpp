@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KartaTest.h"
+#include "data/ByteWriter.h"
 #include "data/Errors.h"
+#include "maps/Areas.h"
 #include "maps/Kartor.h"
 
 TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
@@ -155,4 +157,26 @@ TEST_F(KartaTest, TheScreenShowsTheMapsPictureAfterEveryAnswerAndBlinkTick) {
     EXPECT_TRUE(Fresh());
     QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
     EXPECT_TRUE(Fresh());
+}
+
+// The map's detail file is not read at the exercise's own view, which draws
+// the records; the first zoom finer than the records' tolerance reads it,
+// draws its level and judges clicks on it (a bay cut into AAA is no land).
+TEST_F(KartaTest, TheDetailFileIsReadAtTheFirstZoomThatNeedsItAndJudgedOn) {
+    TDetaljer d;
+    d.BasTolerans = 0.01;
+    d.Nivaer = {
+        {0.001, {{{{0, 0}, {10, 0}, {10, 10}, {6, 10}, {5, 6}, {4, 10}, {0, 10}}}, {}, {}}}};
+    TByteWriter w;
+    d.Write(w);
+    dir.Write(DetaljFil(4), w.Bytes());
+    Start();
+    const CAreor& land = *screen->Karta()->Landareor;
+    const auto under = [&] { return land.Under(5, 9, [](const CArea&) { return true; }); };
+    EXPECT_EQ(std::tuple(land.Niva, land.Area(1).Finare.size()), std::tuple(0, size_t(0)));
+    EXPECT_NE(under(), nullptr);
+    Wheel(Pixel(5, 9), 6);
+    ASSERT_LT((screen->Karta()->VyNord - screen->Karta()->VySyd) / screen->Karta()->H(), 0.01);
+    EXPECT_EQ(std::tuple(land.Niva, land.Area(1).Finare.size()), std::tuple(1, size_t(1)));
+    EXPECT_EQ(under(), nullptr);
 }

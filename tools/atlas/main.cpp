@@ -2,6 +2,7 @@
 // atlas: writes the geography files of assets/ from the prepared sources
 // (see README.md). Usage: atlas PREPARED.json ASSETS_DIR [PREVIEW_DIR]
 #include "AtlasModel.h"
+#include "DetailLevels.h"
 #include "ExerciseViews.h"
 #include "MapRender.h"
 #include "Measure.h"
@@ -845,6 +846,22 @@ int main(int argc, char** argv) {
         WorldPictures(atlas, assets);
         out << "world pictures written\n";
         FinishSubdivisionMaps(atlas, assets, preview);
+        // The finer outlines for closer views. The records' own tolerance lies
+        // just under the finest degrees per pixel of any view the map is
+        // checked at, so those views keep the records.
+        WriteDetailFiles(
+            atlas, QString::fromLocal8Bit(argv[1]), QStringLiteral(GLOBINA_COUNTRIES_10M), assets,
+            [&](const AtlasMap& m) {
+                double finest = 1e9;
+                for (const MapView& v : ViewsToCheck(atlas, m)) {
+                    MapRender r(v.width, v.height);
+                    ApplyView(r, v, m.areas);
+                    const auto vy = r.Vy();
+                    finest = std::min(finest, double(vy[0] - vy[1]) / v.height);
+                }
+                return finest * 0.95;
+            },
+            out);
 
         // Every map against the sources themselves: land drawn as water, sea
         // drawn as land, the state a click well inside a state is judged in.
