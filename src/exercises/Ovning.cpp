@@ -182,6 +182,11 @@ void COvning::MarkeraObjekt() {
             Karta->Platser->Valj(Objekt(i), Niva, KravPlats1, KravPlats2);
 }
 
+QString COvning::Skrivfraga(int text, const char* reserv) {
+    const QString& t = LangText(text);
+    return t.isEmpty() ? QString::fromLatin1(reserv) : t;
+}
+
 int32_t COvning::Topplistenummer() const {
     return Skriva ? kTypedScores + Nummer : Nummer;
 }

@@ -26,7 +26,7 @@ struct TKlick {
     // A name typed instead of a click: what it names answers, or if it names
     // no item, the text is what was given.
     bool Skrivet = false;
-    QString Namn;
+    QString Namn = {};
 };
 
 // One exercise of the catalogue: its settings from the file and the state of
@@ -140,6 +140,9 @@ protected:
     virtual void RitaSvaret(const QColor& /*color*/) {}
     // How the asked item looks between the blinks of its highlight.
     virtual QColor Omarkerad() const { return QColor(); }
+    // A typed game's question: the text, or where the table lacks it (one
+    // written before) a text of its own, as an empty one would end the game.
+    static QString Skrivfraga(int text, const char* reserv);
     // Lets pending window events run (answers and ticks may be handled inside).
     static void Handelser();
 };

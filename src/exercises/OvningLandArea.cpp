@@ -115,7 +115,7 @@ QString COvningLandArea::NastaFraga() {
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(FragaNamn) : nullptr;
     LoggaFraga(FragaNamn, NamnAv(area));
     if (Skriva)
-        return LangText(TextNo::TypeTheArea);
+        return Skrivfraga(TextNo::TypeTheArea, "Type the name of the marked area");
     return LangText(TextNo::ClickOn) + QLatin1Char(' ') + NamnAv(area);
 }
 

@@ -121,7 +121,7 @@ QString COvningOrt::NastaFraga() {
         }
         if (Plats) {
             text = Skriva
-                       ? LangText(TextNo::TypeThePlace)
+                       ? Skrivfraga(TextNo::TypeThePlace, "Type the name of the marked place")
                        : LangText(TextNo::ClickOn) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
             LoggaFraga(OrtNyckel(*Plats), Plats->Namn[LanguageIndex]);
         }

@@ -861,7 +861,7 @@ QRectF TfrmOvningKarta::Fragerektangel() const {
 void TfrmOvningKarta::VisaSkrivfragan() {
     if (!KartanVisas() || ovning_->Slut)
         return;
-    bool ny = Vy.Hem(*karta_);
+    Vy.Hem(*karta_);
     const QRectF r = Fragerektangel();
     const double storlek = std::max(r.width(), r.height());
     // Seen at least 40 screen pixels across, the player can tell its shape.
@@ -870,15 +870,10 @@ void TfrmOvningKarta::VisaSkrivfragan() {
         const double hojd = karta_->VyNord - karta_->VySyd;
         const double faktor = std::min(minst * 1.25 / storlek, hojd / kSkrivHojd);
         if (faktor > 1)
-            ny = Vy.Zooma(*karta_, faktor, r.center()) || ny;
+            Vy.Zooma(*karta_, faktor, r.center());
     }
-    if (ny) {
-        VisaVy();
-        return;
-    }
-    ovning_->MarkeraFragan();
-    RitaMarkering();
-    imgKarta->ShowChanges();
+    // Drawn afresh even at the same view: the last question's outline goes.
+    VisaVy();
 }
 
 void TfrmOvningKarta::RitaMarkering() {
