@@ -430,6 +430,8 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
         return; // an answer is being handled, or the map is not ready
     if (utforskning_)
         return UtforskaKlick(x, y);
+    if (Skrivspel())
+        return; // the marked item is the answer: a click on it would give it away
     Upptagen upptagen(this);
     Punkt.Lat = karta_->LatVid(y);
     Punkt.Lon = karta_->LonVid(y, x);
