@@ -13,8 +13,9 @@ extern int LanguageIndex;
 constexpr int kLanguageCount = 8;
 // Text numbers run from 1 to kTextCount; every table has the first
 // kBasicTextCount, the texts of the first screens. The later ones belong to
-// screens added since, and a table may lack them (they stay empty).
-constexpr int kTextCount = 99;
+// screens added since, and a table may lack them (they stay empty). A table
+// written before with fewer numbers reads unchanged.
+constexpr int kTextCount = 128;
 constexpr int kBasicTextCount = 34;
 
 // The tag of a control that keeps its own caption.
@@ -95,12 +96,17 @@ constexpr int KnowledgeTip = 84; // %1 the item, %2 its recall in per cent, %3 i
 constexpr int NTries = 85;       // %1: how many
 constexpr int RightAtFirstTry = 86;
 constexpr int FirstTryPerGame = 87; // the title of My mistakes' plot
+constexpr int AnswerByClicking = 110;
+constexpr int AnswerByTyping = 111;
+constexpr int TypeTheArea = 112;
+constexpr int TypeThePlace = 113;
+constexpr int SuggestNames = 114;
 } // namespace TextNo
 
-// The screen texts: 8 languages x 99 numbered texts, empty until loaded.
+// The screen texts: 8 languages x 128 numbered texts, empty until loaded.
 class TLanguageTexts {
 public:
-    // Range-checked: a language outside 1..8 or a number outside 1..99 raises
+    // Range-checked: a language outside 1..8 or a number outside 1..128 raises
     // the range error.
     QString& operator()(int language, int number);
     void Clear();

@@ -10,6 +10,7 @@
 #include "exercises/Random.h"
 #include "maps/Karta.h"
 #include "platform/Color.h"
+#include "scores/ScoreFile.h"
 #include "scores/Tioitopp.h"
 
 #include <QCoreApplication>
@@ -116,7 +117,7 @@ void COvning::Blinka() {
         RitaSvaret(GreenColor);
         Blinklage = 2;
     } else if (Blinklage == 2 && FelDenna > 3) {
-        RitaSvaret(Omarkerad());
+        RitaSvaret(Skriva ? Markfarg() : Omarkerad());
         Blinklage = 1;
     }
 }
@@ -127,6 +128,13 @@ void COvning::RitaOm() {
     RitaKartan();
     if (Blinklage == 2)
         RitaSvaret(GreenColor); // the answer is being shown
+    else
+        MarkeraFragan();
+}
+
+void COvning::MarkeraFragan() {
+    if (Skriva && !Slut && Karta && Karta->Bild && Blinklage != 2)
+        RitaSvaret(Markfarg());
 }
 
 void COvning::FelSvar(const TKlick& klick) {
@@ -185,6 +193,18 @@ void COvning::MarkeraObjekt() {
             Karta->Platser->Valj(Objekt(i), Niva, KravPlats1, KravPlats2);
 }
 
+QString COvning::Skrivfraga(int text, const char* reserv) {
+    const QString& t = LangText(text);
+    return t.isEmpty() ? QString::fromLatin1(reserv) : t;
+}
+
+int32_t COvning::Topplistenummer() const {
+    return Skriva ? kTypedScores + Nummer : Nummer;
+}
+
 void COvning::VisaTopplista(int32_t score, QWidget* owner) {
-    Visare()(owner, Nummer, NamnNu(), score, Ljud);
+    const QString namn =
+        Skriva ? NamnNu() + QStringLiteral(" \u2013 ") + LangText(TextNo::AnswerByTyping)
+               : NamnNu();
+    Visare()(owner, Topplistenummer(), namn, score, Ljud);
 }

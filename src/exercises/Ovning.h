@@ -23,6 +23,10 @@ struct TKlick {
     float Lat = 0; // clicked point on a map screen, degrees
     float Lon = 0;
     int32_t Nr = 0; // chosen flag (1-based) or answer box (1..4)
+    // A name typed instead of a click: what it names answers, or if it names
+    // no item, the text is what was given.
+    bool Skrivet = false;
+    QString Namn = {};
 };
 
 // One exercise of the catalogue: its settings from the file and the state of
@@ -53,6 +57,10 @@ public:
     // colours, the highlighted answer, the labels of answered places. Map
     // exercises only; the others have nothing to draw.
     void RitaOm();
+    // In a typed game, the asked item drawn in the mark colour (unless the
+    // answer is being shown).
+    void MarkeraFragan();
+    static QColor Markfarg() { return QColor(255, 0, 255); }
 
     void MarkeraObjekt();
     // Whether the item is asked in this game: every item, or in a practice
@@ -61,6 +69,12 @@ public:
     bool Ovningsspel() const { return !Ovningsobjekt.isEmpty(); }
     // Opens the top-ten list of the exercise with the score (-1: only show it).
     void VisaTopplista(int32_t score, QWidget* owner);
+    // The list a game goes to: a typed game has its own.
+    int32_t Topplistenummer() const;
+    // Map kinds: the names of the game's items that complete a typed text.
+    virtual QStringList Kompletteringar(const QString& /*text*/) const { return {}; }
+    // Map kinds: the asked item's name in the current language.
+    virtual QString FragatNamn() const { return QString(); }
 
     // Item i, 1..Antal (range-checked against 1..100).
     QString& Objekt(int i);
@@ -100,6 +114,8 @@ public:
     int32_t Procent = 0;  // right answers so far, 0..100
     int32_t Blinklage = 0;
     bool Slut = false;
+    // The player names the marked item instead of clicking it (map kinds).
+    bool Skriva = false;
     // A practice game asks only these keys (as the game log names them) and
     // is never offered to the top ten; empty for the whole exercise.
     QStringList Ovningsobjekt;
@@ -131,6 +147,9 @@ protected:
     virtual void RitaSvaret(const QColor& /*color*/) {}
     // How the asked item looks between the blinks of its highlight.
     virtual QColor Omarkerad() const { return QColor(); }
+    // A typed game's question: the text, or where the table lacks it (one
+    // written before) a text of its own, as an empty one would end the game.
+    static QString Skrivfraga(int text, const char* reserv);
     // Lets pending window events run (answers and ticks may be handled inside).
     static void Handelser();
 };

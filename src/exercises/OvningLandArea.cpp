@@ -30,6 +30,22 @@ CArea* COvningLandArea::AreaUnder(float lat, float lon) const {
     return Karta->Landareor->Under(lat, lon, [](const CArea& a) { return a.Deltar; });
 }
 
+const CArea* COvningLandArea::Svarsarea(const TKlick& klick) const {
+    if (!klick.Skrivet)
+        return AreaUnder(klick.Lat, klick.Lon);
+    const int i = matchning_.Matcha(klick.Namn);
+    return i >= 0 && Karta && Karta->Landareor ? Karta->Landareor->Hitta(matchadeObjekt_[i])
+                                               : nullptr;
+}
+
+QStringList COvningLandArea::Kompletteringar(const QString& text) const {
+    return matchning_.Kompletteringar(text);
+}
+
+QString COvningLandArea::FragatNamn() const {
+    return NamnAv(Karta && Karta->Landareor ? Karta->Landareor->Hitta(FragaNamn) : nullptr);
+}
+
 void COvningLandArea::FargaAreor() {
     if (Karta && Karta->Bild)
         Karta->FargaAreor();
@@ -65,6 +81,19 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
         Karta->Stater.clear();
         for (int i = 1; i <= Antal; ++i)
             Karta->Stater << Objekt(i);
+        // Every item of the map can be named, asked in this game or not, so
+        // that naming one of the others counts as that confusion.
+        matchning_ = CNamnmatchning();
+        matchadeObjekt_.clear();
+        for (int i = 1; i <= Antal; ++i)
+            if (const CArea* area =
+                    Karta->Landareor ? Karta->Landareor->Hitta(Objekt(i)) : nullptr) {
+                QStringList namn{area->Namn[LanguageIndex]};
+                for (int s = 1; s <= kLanguageCount; ++s)
+                    namn << area->Namn[s];
+                matchning_.LaggTill(namn);
+                matchadeObjekt_ << Objekt(i);
+            }
         VisaKartan(formular);
     }
     FragaForst();
@@ -90,15 +119,20 @@ QString COvningLandArea::NastaFraga() {
     FargaAreor();
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(FragaNamn) : nullptr;
     LoggaFraga(FragaNamn, NamnAv(area));
+    if (Skriva)
+        return Skrivfraga(TextNo::TypeTheArea, "Type the name of the marked area");
     return LangText(TextNo::ClickOn) + QLatin1Char(' ') + NamnAv(area);
 }
 
 bool COvningLandArea::ArRatt(const TKlick& klick) {
-    const CArea* area = AreaUnder(klick.Lat, klick.Lon);
+    const CArea* area = Svarsarea(klick);
     return area && area->Matchar(FragaNamn);
 }
 
 bool COvningLandArea::Ignoreras(const TKlick& klick) {
+    // A typed name of an answered area is a confusion like any other.
+    if (klick.Skrivet)
+        return false;
     const CArea* area = AreaUnder(klick.Lat, klick.Lon);
     return area && area->Besvarad;
 }
@@ -123,12 +157,21 @@ QString COvningLandArea::ObjektFor(const CArea* area) const {
 }
 
 std::pair<QString, QString> COvningLandArea::Givet(const TKlick& klick) const {
-    const QString key = ObjektFor(AreaUnder(klick.Lat, klick.Lon));
+    const QString key = ObjektFor(Svarsarea(klick));
+    if (klick.Skrivet)
+        return {key, klick.Namn};
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(key) : nullptr;
     return {key, NamnAv(area)};
 }
 
 void COvningLandArea::FelSvar(const TKlick& klick) {
+    if (klick.Skrivet) {
+        // The screen shows what was typed; every wrong name counts.
+        COvning::FelSvar(klick);
+        if (FelDenna == 3)
+            Blinklage = 1;
+        return;
+    }
     const QString key = ObjektFor(AreaUnder(klick.Lat, klick.Lon));
     const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(key) : nullptr;
     if (area) {

@@ -36,6 +36,21 @@ COrt* COvningOrt::NarmasteOrt(float lat, float lon) const {
     return nearest;
 }
 
+COrt* COvningOrt::Svarsort(const TKlick& klick) const {
+    if (!klick.Skrivet)
+        return NarmasteOrt(klick.Lat, klick.Lon);
+    const int i = matchning_.Matcha(klick.Namn);
+    return i >= 0 ? matchadeOrter_[i] : nullptr;
+}
+
+QStringList COvningOrt::Kompletteringar(const QString& text) const {
+    return matchning_.Kompletteringar(text);
+}
+
+QString COvningOrt::FragatNamn() const {
+    return Plats ? Plats->Namn[LanguageIndex] : QString();
+}
+
 void COvningOrt::RitaSvaret(const QColor& color) {
     if (Plats && Karta && Karta->Bild)
         Karta->RitaOrt(*Plats, color);
@@ -71,6 +86,17 @@ void COvningOrt::Starta(TOvningsformular* formular) {
             }
         platser.Valda = platser.Kvar;
     }
+    matchning_ = CNamnmatchning();
+    matchadeOrter_.clear();
+    if (Karta && Karta->Platser)
+        for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar) {
+                QStringList namn{o->Namn[LanguageIndex]};
+                for (int s = 1; s <= kLanguageCount; ++s)
+                    namn << o->Namn[s];
+                matchning_.LaggTill(namn);
+                matchadeOrter_.push_back(o);
+            }
     if (Karta)
         VisaKartan(formular);
     if (auto* kf = Kartformular(formular))
@@ -99,7 +125,9 @@ QString COvningOrt::NastaFraga() {
             }
         }
         if (Plats) {
-            text = LangText(TextNo::ClickOn) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
+            text = Skriva
+                       ? Skrivfraga(TextNo::TypeThePlace, "Type the name of the marked place")
+                       : LangText(TextNo::ClickOn) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
             LoggaFraga(OrtNyckel(*Plats), Plats->Namn[LanguageIndex]);
         }
     }
@@ -109,16 +137,23 @@ QString COvningOrt::NastaFraga() {
 
 bool COvningOrt::ArRatt(const TKlick& klick) {
     // With no place in the game there is nothing to be right about.
-    return Plats && NarmasteOrt(klick.Lat, klick.Lon) == Plats;
+    return Plats && Svarsort(klick) == Plats;
 }
 
 bool COvningOrt::Ignoreras(const TKlick& klick) {
+    // A typed name of an answered place is a confusion like any other.
+    if (klick.Skrivet)
+        return !Plats;
     const COrt* nearest = NarmasteOrt(klick.Lat, klick.Lon);
     // With no place in the game every click is ignored.
     return nearest ? nearest->Besvarad : true;
 }
 
 std::pair<QString, QString> COvningOrt::Givet(const TKlick& klick) const {
+    if (klick.Skrivet) {
+        const COrt* ort = Svarsort(klick);
+        return {ort ? OrtNyckel(*ort) : QString(), klick.Namn};
+    }
     const COrt* nearest = NarmasteOrt(klick.Lat, klick.Lon);
     if (!nearest)
         return {};
@@ -143,6 +178,12 @@ void COvningOrt::RattSvar() {
 
 void COvningOrt::FelSvar(const TKlick& klick) {
     COvning::FelSvar(klick);
+    if (klick.Skrivet) {
+        // The screen shows what was typed.
+        if (FelDenna == 3)
+            Blinklage = 1;
+        return;
+    }
     const COrt* nearest = NarmasteOrt(klick.Lat, klick.Lon);
     if (nearest && !Ignoreras(klick)) {
         if (auto* kf = Kartformular(Formular)) {

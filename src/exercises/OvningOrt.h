@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercises/Namnmatchning.h"
 #include "exercises/Ovning.h"
 
 #include <QColor>
+#include <vector>
 
 class COrt;
 
@@ -24,6 +26,11 @@ public:
     // The taking-part place nearest to the point on the picture (answered or
     // not), the earlier at equal distance; none beyond 10000 pixels.
     COrt* NarmasteOrt(float lat, float lon) const;
+    // The place an answer gives: the nearest to the click, or the one a
+    // typed name names.
+    COrt* Svarsort(const TKlick& klick) const;
+    QStringList Kompletteringar(const QString& text) const override;
+    QString FragatNamn() const override;
 
     COrt* Plats = nullptr; // not owned
 
@@ -37,4 +44,7 @@ protected:
 
 private:
     void RitaOrter();
+    // The names a typed answer is matched against: the places of the game.
+    CNamnmatchning matchning_;
+    std::vector<COrt*> matchadeOrter_; // not owned
 };

@@ -20,6 +20,11 @@ inline constexpr TSetting Music{"Options", "Music"};     // 1 on, 0 off
 inline constexpr TSetting Sounds{"Options", "Sounds"};   // 1 on, 0 off
 inline constexpr TSetting Timer{"Options", "Timer"};     // 1 shows the clock
 inline constexpr TSetting Language{"Languages", "From"}; // the language's number, 1..8
+// A typed game's list of completions: 1 on (also when missing), 0 off.
+inline constexpr TSetting SuggestNames{"Answering", "Suggest"};
+// How an exercise is answered is kept per exercise, its number the name:
+// 0 (also when missing) by clicking, 1 by typing the name.
+inline constexpr const char* kAnsweringGroup = "Answering";
 } // namespace Setting
 
 // The per-user settings store of the program ("Globina"), values kept as text.

@@ -173,10 +173,29 @@ int64_t ScoreRating(int32_t score) {
     return RawScore(ScorePercent(score), ScoreSeconds(score));
 }
 
-TScoreEntry& TScoreTable::operator()(int exercise, int place) {
+bool HasScoreList(int exercise) {
+    return (exercise >= 1 && exercise <= kScoreExercises) ||
+           (exercise > kTypedScores && exercise <= kTypedScores + kScoreExercises);
+}
+
+namespace {
+
+// The list's index in the table; raises the range error for none.
+int ListIndex(int exercise) {
+    if (exercise > kTypedScores) {
+        RangeCheck(exercise, kTypedScores + 1, kTypedScores + kScoreExercises);
+        return kScoreExercises + exercise - kTypedScores - 1;
+    }
     RangeCheck(exercise, 1, kScoreExercises);
+    return exercise - 1;
+}
+
+} // namespace
+
+TScoreEntry& TScoreTable::operator()(int exercise, int place) {
+    const int list = ListIndex(exercise);
     RangeCheck(place, 1, kScorePlaces);
-    return entries_[exercise - 1][place - 1];
+    return entries_[list][place - 1];
 }
 
 const TScoreEntry& TScoreTable::operator()(int exercise, int place) const {
@@ -202,7 +221,7 @@ void ReadScores(TScoreTable& table, const QString& fileName) {
         reader.SkipToNextLine();
         const int32_t score = reader.ReadInteger();
         reader.SkipToNextLine();
-        if (exercise > kScoreExercises || place > kScorePlaces) {
+        if ((exercise > kScoreExercises && !HasScoreList(exercise)) || place > kScorePlaces) {
             table.Kept += QByteArray::number(exercise) + "\r\n" + QByteArray::number(place) +
                           "\r\n" + signature + "\r\n" + QByteArray::number(score) + "\r\n";
             continue;
@@ -224,14 +243,19 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
 
     QByteArray text;
     text.reserve(kScoreExercises * kScorePlaces * 24);
-    for (int e = 1; e <= kScoreExercises; ++e) {
-        for (int p = 1; p <= kScorePlaces; ++p) {
-            const TScoreEntry& entry = table(e, p);
-            text += QByteArray::number(e) + "\r\n" + QByteArray::number(p) + "\r\n" +
-                    SignatureLine(entry.Signatur) + "\r\n" + QByteArray::number(entry.Score) +
-                    "\r\n";
-        }
-    }
+    const auto record = [&](int e, int p) {
+        const TScoreEntry& entry = table(e, p);
+        text += QByteArray::number(e) + "\r\n" + QByteArray::number(p) + "\r\n" +
+                SignatureLine(entry.Signatur) + "\r\n" + QByteArray::number(entry.Score) + "\r\n";
+    };
+    for (int e = 1; e <= kScoreExercises; ++e)
+        for (int p = 1; p <= kScorePlaces; ++p)
+            record(e, p);
+    // Few games are typed: their empty places would only lengthen the file.
+    for (int e = kTypedScores + 1; e <= kTypedScores + kScoreExercises; ++e)
+        for (int p = 1; p <= kScorePlaces; ++p)
+            if (table(e, p).Score != 0 || !table(e, p).Signatur.isEmpty())
+                record(e, p);
     text += table.Kept;
 
     // A folder that takes no temporary file still lets a writable file be
@@ -285,7 +309,7 @@ QString SetAsideDamaged(const QString& fileName, bool* isNew) {
 }
 
 int PlaceScore(TScoreTable& table, int exercise, int32_t score) {
-    RangeCheck(exercise, 1, kScoreExercises);
+    ListIndex(exercise);
     int rank = 0;
     for (int r = 1; r <= kScorePlaces; ++r) {
         if (ScoreRating(table(exercise, r).Score) <= score) {

@@ -16,6 +16,11 @@
 constexpr int kScoreExercises = 200;
 // The exercises that files written before held, 900 records.
 constexpr int kScoreExercisesFirst = 90;
+// The top tens of games answered by typing the names: exercise n's list is
+// kept as exercise kTypedScores + n, in records after the 2000 of the
+// clicked games, so that a program that knows only 1..200 keeps them as
+// records beyond its table and writes them back.
+constexpr int kTypedScores = 1000;
 constexpr int kScorePlaces = 10;
 constexpr int kMaxSignature = 50;
 // The seconds of a result without a recorded time.
@@ -41,10 +46,14 @@ struct TScoreEntry {
     QString Signatur; // at most kMaxSignature characters of Windows-1252
 };
 
-// Scores[1..200][1..10], indexed by exercise number and place (1 is the best).
+// Whether the table has a list for the number: 1..200 or 1001..1200.
+bool HasScoreList(int exercise);
+
+// Scores[1..200 and 1001..1200][1..10], indexed by exercise number (typed
+// games' above kTypedScores) and place (1 is the best).
 class TScoreTable {
 public:
-    // Range-checked: raises the range error outside 1..200 or 1..10.
+    // Range-checked: raises the range error outside 1..200, 1001..1200 or 1..10.
     TScoreEntry& operator()(int exercise, int place);
     const TScoreEntry& operator()(int exercise, int place) const;
 
@@ -57,11 +66,12 @@ public:
     QByteArray Kept;
 
 private:
-    std::array<std::array<TScoreEntry, kScorePlaces>, kScoreExercises> entries_{};
+    std::array<std::array<TScoreEntry, kScorePlaces>, 2 * kScoreExercises> entries_{};
 };
 
 // Reads the file into the table over what it holds. Records may come in any
-// order; exercise numbers above 200 and places above 10 go to Kept. A number
+// order; exercise numbers above 200 that name no typed game's list and
+// places above 10 go to Kept. A number
 // that does not read, an exercise or place below 1 (range error) or a file
 // that ends inside a record stops the reading with an EGlobina; the places
 // read so far stay. The caller empties the table first and decides what a
@@ -69,7 +79,8 @@ private:
 void ReadScores(TScoreTable& table, const QString& fileName);
 
 // Writes all 2000 records (8000 CR LF lines, exercise 1 to 200 and within each
-// place 1 to 10), then the kept records, replacing the file as a whole:
+// place 1 to 10), then the typed games' places that hold a result (in the
+// same order), then the kept records, replacing the file as a whole:
 // the records go to a temporary file in the same folder that is renamed over
 // the old one, so a failure leaves the old file intact. A file that is
 // read-only is not replaced; a writable file in a folder that takes no new
@@ -88,5 +99,5 @@ QString SetAsideDamaged(const QString& fileName, bool* isNew = nullptr);
 // rating is at most v, the lower places moved down and the last one dropped.
 // Returns the place taken (1..10), or 0 when the score does not enter the list
 // and nothing changed. The new place keeps the signature it had; the caller
-// sets it. Raises the range error for an exercise outside 1..200.
+// sets it. Raises the range error for an exercise the table has no list of.
 int PlaceScore(TScoreTable& table, int exercise, int32_t score);

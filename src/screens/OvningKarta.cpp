@@ -7,18 +7,25 @@
 #include "exercises/OvningLandArea.h"
 #include "exercises/OvningOrt.h"
 #include "maps/Places.h"
+#include "platform/Canvas.h"
 #include "platform/Image.h"
+#include "platform/SettingsStore.h"
 #include "platform/WidgetHelpers.h"
 #include "screens/Genomgang.h"
 #include "screens/Panel.h"
 #include "screens/Utforskning.h"
 
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QCompleter>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
+#include <QStringListModel>
 #include <QThread>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -135,6 +142,41 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     cmdSkrivUt->setFocusPolicy(Qt::NoFocus);
     imgKarta->installEventFilter(this);
 
+    panSkriv = new QWidget(karta);
+    panSkriv->setAutoFillBackground(true);
+    SetColor(panSkriv, QPalette::Window, kLjusgra);
+    txtNamn = new QLineEdit(panSkriv);
+    txtNamn->setFont(Arial(13));
+    txtNamn->setGeometry(4, 4, 260, 26);
+    chkForslag = new QCheckBox(panSkriv);
+    chkForslag->setFont(Arial(11));
+    SetTag(chkForslag, TextNo::SuggestNames);
+    chkForslag->setGeometry(270, 4, 150, 26);
+    lblSkrivsvar =
+        MakeLabel(panSkriv, QRect(4, 32, 416, 22), Arial(12, true), Qt::black, Qt::AlignLeft);
+    panSkriv->resize(424, 58);
+    panSkriv->hide();
+    forslag_ = new QStringListModel(this);
+    kompletterare_ = new QCompleter(forslag_, this);
+    // The list is the matcher's own, compared without marks and articles.
+    kompletterare_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    kompletterare_->setCaseSensitivity(Qt::CaseInsensitive);
+    txtNamn->setCompleter(kompletterare_);
+    connect(txtNamn, &QLineEdit::textEdited, this,
+            [this](const QString& t) { UppdateraForslag(t); });
+    connect(txtNamn, &QLineEdit::returnPressed, this,
+            [this] { Skyddat(this, [this] { SkrivSvar(); }); });
+    connect(chkForslag, &QCheckBox::toggled, this, [this](bool pa) {
+        if (!pa)
+            kompletterare_->popup()->hide();
+        try {
+            TSettingsStore().WriteText(Setting::SuggestNames,
+                                       pa ? QStringLiteral("1") : QStringLiteral("0"));
+        } catch (const EStoreError&) {
+            // Not kept: the choice still holds for this game.
+        }
+    });
+
     tmrBlinka = MakeTimer(this, 700);
     tmrNamnTimer = MakeTimer(this, 2000);
 
@@ -200,6 +242,15 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
         }
         Vy.Spara(*karta_);
         cmdHem->hide();
+        panSkriv->setVisible(Skrivspel());
+        if (Skrivspel()) {
+            chkForslag->setChecked(TSettingsStore().ReadNumber(Setting::SuggestNames).value_or(1) !=
+                                   0);
+            lblSkrivsvar->clear();
+            txtNamn->clear();
+            VisaSkrivfragan();
+            txtNamn->setFocus();
+        }
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         Handelser();
@@ -296,6 +347,7 @@ void TfrmOvningKarta::LaggUt() {
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
     cmdHem->setGeometry(imgKarta->x() + 8, imgKarta->y() + 8, 26, 26);
     cmdSkrivUt->setGeometry(imgKarta->geometry().right() - 8 - 26, imgKarta->y() + 8, 26, 26);
+    panSkriv->move(imgKarta->x() + 8, imgKarta->geometry().bottom() - 8 - panSkriv->height());
     // The map is drawn in the screen's own pixels, so a scaled screen shows
     // it sharp rather than enlarged.
     const qreal kvot = imgKarta->devicePixelRatioF();
@@ -322,6 +374,7 @@ void TfrmOvningKarta::NyVisning() {
     ApplyLanguageTexts(this);
     cmdHem->setToolTip(LangText(TextNo::WholeMap));
     cmdSkrivUt->setToolTip(LangText(TextNo::PrintThisView));
+    chkForslag->setText(LangText(TextNo::SuggestNames));
     panPanel->SetColor(LightColor);
     panTop->SetColor(LightColor);
 }
@@ -345,7 +398,7 @@ TImage* TfrmOvningKarta::Kartbild() {
 void TfrmOvningKarta::VisaFraga(const QString& text) {
     VisaNamn(QString(), 0, 0, false);
     lblFraga->setText(text);
-    if (text != QStringLiteral("-")) {
+    if (text != QStringLiteral("-") && !Skrivspel()) {
         lblText->setText(QLatin1Char(' ') + text + QLatin1Char(' '));
         AnpassaStorlek(lblText);
     } else {
@@ -378,6 +431,8 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
         return; // an answer is being handled, or the map is not ready
     if (utforskning_)
         return UtforskaKlick(x, y);
+    if (Skrivspel())
+        return; // the marked item is the answer: a click on it would give it away
     Upptagen upptagen(this);
     Punkt.Lat = karta_->LatVid(y);
     Punkt.Lon = karta_->LonVid(y, x);
@@ -396,6 +451,7 @@ void TfrmOvningKarta::EfterRatt() {
 
 void TfrmOvningKarta::Avsluta(COvning&) {
     imgKarta->setEnabled(false);
+    txtNamn->setEnabled(false);
     VisaFraga(QStringLiteral("-"));
     SpeletSlut();
 }
@@ -460,6 +516,13 @@ void TfrmOvningKarta::cmdStartaClick() {
         ovning_->Starta(this);
         Vy.Spara(*karta_);
         cmdHem->hide();
+        if (Skrivspel()) {
+            lblSkrivsvar->clear();
+            txtNamn->clear();
+            txtNamn->setEnabled(true);
+            VisaSkrivfragan();
+            txtNamn->setFocus();
+        }
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         VisaProcent(0);
@@ -721,7 +784,146 @@ void TfrmOvningKarta::VisaVy() {
         throw;
     }
     karta_->HanteraHandelser = std::move(handelser);
+    if (Skrivspel())
+        RitaMarkering();
     imgKarta->ShowChanges();
     cmdHem->setVisible(!Vy.ArEgen(*karta_));
     cmdHem->raise();
+}
+
+bool TfrmOvningKarta::Skrivspel() const {
+    return ovning_ && ovning_->Skriva && !utforskning_;
+}
+
+void TfrmOvningKarta::UppdateraForslag(const QString& text) {
+    if (!Skrivspel() || !chkForslag->isChecked())
+        return;
+    const QStringList lista = ovning_->Kompletteringar(text);
+    forslag_->setStringList(lista);
+    if (lista.isEmpty())
+        kompletterare_->popup()->hide();
+    else
+        kompletterare_->complete();
+}
+
+void TfrmOvningKarta::SkrivSvar() {
+    if (ArUpptagen() || !Skrivspel() || !karta_ || ovning_->Slut)
+        return;
+    const QString text = txtNamn->text().trimmed();
+    if (text.isEmpty())
+        return;
+    kompletterare_->popup()->hide();
+    Upptagen upptagen(this);
+    TKlick klick;
+    klick.Skrivet = true;
+    klick.Namn = text;
+    const QString svaret = ovning_->FragatNamn();
+    const TSvar svar = Svara(*ovning_, klick);
+    // The completer puts its choice back after Enter: cleared once it has.
+    txtNamn->clear();
+    QTimer::singleShot(0, txtNamn, &QLineEdit::clear);
+    if (svar == TSvar::Fel) {
+        // What was typed stays in view, and from the third miss the answer.
+        QString visat = QStringLiteral("\u2717 ") + text;
+        if (ovning_->FelDenna >= 3)
+            visat += QStringLiteral("   \u2192 ") + svaret;
+        lblSkrivsvar->setText(visat);
+        SetColor(lblSkrivsvar, QPalette::WindowText, QColor(176, 0, 0));
+    } else {
+        lblSkrivsvar->setText(QStringLiteral("\u2713 ") + svaret);
+        SetColor(lblSkrivsvar, QPalette::WindowText, QColor(0, 110, 0));
+        if (svar == TSvar::Ratt)
+            VisaSkrivfragan();
+    }
+    imgKarta->ShowChanges();
+    BlinkaVidBehov();
+}
+
+namespace {
+
+// A closer view for a typed question shows no less than this many degrees
+// of latitude, so that the marked item keeps its neighbours in view.
+constexpr double kSkrivHojd = 10;
+
+} // namespace
+
+QRectF TfrmOvningKarta::Fragerektangel() const {
+    const auto* la = dynamic_cast<const COvningLandArea*>(ovning_.get());
+    const CArea* a = la && karta_->Landareor ? karta_->Landareor->Hitta(la->FragaNamn) : nullptr;
+    if (!a)
+        return QRectF();
+    const auto mitt = static_cast<float>((a->Nord + a->Syd) / 2);
+    const double x1 = karta_->XKoordExakt(mitt, static_cast<float>(a->Vast));
+    const double x2 = karta_->XKoordExakt(mitt, static_cast<float>(a->Ost));
+    const double y1 = karta_->YKoordExakt(static_cast<float>(a->Nord));
+    const double y2 = karta_->YKoordExakt(static_cast<float>(a->Syd));
+    return QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                  QPointF(std::max(x1, x2), std::max(y1, y2)));
+}
+
+void TfrmOvningKarta::VisaSkrivfragan() {
+    if (!KartanVisas() || ovning_->Slut)
+        return;
+    Vy.Hem(*karta_);
+    const QRectF r = Fragerektangel();
+    const double storlek = std::max(r.width(), r.height());
+    // Seen at least 40 screen pixels across, the player can tell its shape.
+    const double minst = kMinstaMarkering * karta_->Pixelkvot();
+    if (storlek > 0 && storlek < minst) {
+        const double hojd = karta_->VyNord - karta_->VySyd;
+        const double faktor = std::min(minst * 1.25 / storlek, hojd / kSkrivHojd);
+        if (faktor > 1)
+            Vy.Zooma(*karta_, faktor, r.center());
+    }
+    // Drawn afresh even at the same view: the last question's outline goes.
+    VisaVy();
+}
+
+void TfrmOvningKarta::RitaMarkering() {
+    if (!KartanVisas() || ovning_->Slut)
+        return;
+    TCanvas& c = imgKarta->Canvas();
+    const TPenMode mode = c.PenMode();
+    c.SetPenMode(TPenMode::Copy);
+    c.SetPenStyle(TPenStyle::Solid);
+    c.SetPenColor(Qt::black);
+    c.SetPenWidth(karta_->Px(3));
+    c.SetBrushStyle(TBrushStyle::Clear);
+    // A circle 40 pixels across round a place, or an area still smaller.
+    const auto ring = [&](QPointF p) {
+        const int r = karta_->Px(kMinstaMarkering / 2);
+        c.SetPenColor(COvning::Markfarg());
+        c.Ellipse(qRound(p.x()) - r, qRound(p.y()) - r, qRound(p.x()) + r, qRound(p.y()) + r);
+    };
+    if (const auto* la = dynamic_cast<COvningLandArea*>(ovning_.get()); la && karta_->Landareor) {
+        const QRectF r = Fragerektangel();
+        if (std::max(r.width(), r.height()) < kMinstaMarkering * karta_->Pixelkvot())
+            ring(r.center());
+        c.SetPenColor(Qt::black);
+        const int niva = karta_->Detaljniva();
+        for (int k = 1; k <= karta_->Landareor->Antal; ++k) {
+            const CArea& a = karta_->Landareor->Area(k);
+            if (!a.Deltar || !a.Matchar(la->FragaNamn))
+                continue;
+            a.Kontur(niva).VarjeRing([&](const TLatLon* p, int n) {
+                for (int i = 0; i <= n && n > 1; ++i) {
+                    const TLatLon& q = p[i % n];
+                    const int x =
+                        karta_->XKoord(static_cast<float>(q.Lat), static_cast<float>(q.Lon));
+                    const int y = karta_->YKoord(static_cast<float>(q.Lat));
+                    if (i == 0)
+                        c.MoveTo(x, y);
+                    else
+                        c.LineTo(x, y);
+                }
+            });
+        }
+    } else if (const auto* o = dynamic_cast<COvningOrt*>(ovning_.get()); o && o->Plats) {
+        const auto lat = static_cast<float>(o->Plats->Latitud);
+        const auto lon = static_cast<float>(o->Plats->Longitud);
+        ring(QPointF(karta_->XKoord(lat, lon), karta_->YKoord(lat)));
+    }
+    c.SetBrushStyle(TBrushStyle::Solid);
+    c.SetPenWidth(1);
+    c.SetPenMode(mode);
 }

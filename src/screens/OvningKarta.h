@@ -11,6 +11,10 @@ class TPanel;
 class QFrame;
 class QLabel;
 class QToolButton;
+class QLineEdit;
+class QCheckBox;
+class QCompleter;
+class QStringListModel;
 class TUtforskning;
 class TfrmGenomgang;
 
@@ -47,6 +51,9 @@ public:
     void Hem();
     // The map as it is now shown, on paper.
     void SkrivUtVyn();
+    // A typed game: answers with the name in txtNamn, as a click on what it
+    // names would.
+    void SkrivSvar();
 
     TPanel* panTop;
     QLabel* lblFraga;
@@ -60,6 +67,11 @@ public:
     QTimer* tmrNamnTimer;
     QToolButton* cmdHem;     // back to the own view, shown while closer
     QToolButton* cmdSkrivUt; // "Print this view", in the map's other corner
+    // A typed game's answer, in the map's lower left corner.
+    QWidget* panSkriv;
+    QLineEdit* txtNamn;
+    QCheckBox* chkForslag; // the list of completions, kept in the settings
+    QLabel* lblSkrivsvar;  // the name typed when wrong, the answer once shown
     CKartvy Vy;
 
     TKlick Punkt; // the last click on the map
@@ -113,6 +125,20 @@ private:
     void GenomgangsNamn(const QString& text, QPoint punkt, const QColor& bakgrund,
                         const QColor& farg);
     void HallUndan(TfrmGenomgang& genomgang);
+
+    // A typed game's question: the view back home, closer where the asked
+    // area is too small to be seen, and the item marked.
+    void VisaSkrivfragan();
+    // The asked item's outline, or a ring round the asked place (and round
+    // an area too small to see); 40 screen pixels the least that marks.
+    void RitaMarkering();
+    static constexpr int kMinstaMarkering = 40;
+    // The asked area's bounds in picture pixels; empty for a place.
+    QRectF Fragerektangel() const;
+    void UppdateraForslag(const QString& text);
+    bool Skrivspel() const;
+    QCompleter* kompletterare_;
+    QStringListModel* forslag_;
 
     void UtforskaKlick(int x, int y);
     void UtforskaRorelse(int x, int y);

@@ -28,6 +28,7 @@
 #include "shell/MinaMisstag.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -43,6 +44,24 @@
 #include <QTimer>
 
 namespace {
+
+// The way an exercise is answered, as the settings keep it: 1 by typing.
+int Svarssatt(int nummer) {
+    const QByteArray namn = QByteArray::number(nummer);
+    return TSettingsStore().ReadNumber(TSetting{Setting::kAnsweringGroup, namn.constData()}) == 1
+               ? 1
+               : 0;
+}
+
+void SparaSvarssatt(int nummer, int satt) {
+    const QByteArray namn = QByteArray::number(nummer);
+    try {
+        TSettingsStore().WriteText(TSetting{Setting::kAnsweringGroup, namn.constData()},
+                                   QString::number(satt));
+    } catch (const EStoreError&) {
+        // Not kept: the choice still holds until the menu shows another exercise.
+    }
+}
 
 const QColor kHav(0, 0, 128);
 
@@ -142,6 +161,11 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     cmdStarta = MakeButton(panPanel, TextNo::Start, 184, 411, 110, 28);
     cmdUtforska = MakeButton(panPanel, TextNo::Explore, 296, 411, 81, 28);
     cmdTioitopp = MakeButton(panPanel, TextNo::HighScores, 380, 411, 191, 28);
+    // Under Start, in the gap above Help.
+    cboSvarssatt = new QComboBox(panPanel);
+    cboSvarssatt->setGeometry(184, 440, 186, 19);
+    cboSvarssatt->setFont(Arial(11));
+    cboSvarssatt->setEnabled(false);
     Shape2 = new TShape(panPanel, TShape::Kind::Ellipse);
     Shape2->setGeometry(372, 439, 11, 17);
     Shape2->SetBrushColor(Qt::red);
@@ -187,6 +211,12 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
         QListWidgetItem* item = cboOvningar->currentItem();
         const auto ovning = item && ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
         cmdSkrivUt->setEnabled(!ovning || KanSkrivasUt(*ovning));
+        VisaSvarssatt();
+    });
+    connect(cboSvarssatt, &QComboBox::activated, this, [this](int satt) {
+        QListWidgetItem* item = cboOvningar->currentItem();
+        if (const auto ovning = item && ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr)
+            SparaSvarssatt(ovning->Nummer, satt);
     });
     connect(cmdAvsluta, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdRepetera, &QPushButton::clicked, this, [this] { StartaRepetition(); });
@@ -308,6 +338,10 @@ void TfrmHuvudmeny::FormShow() {
             cmdMisstag->setToolTip(LangText(TextNo::MyMistakesHint));
             cmdUtforska->setToolTip(LangText(TextNo::ExploreHint));
             VisaRepetition();
+            cboSvarssatt->clear();
+            cboSvarssatt->addItem(LangText(TextNo::AnswerByClicking));
+            cboSvarssatt->addItem(LangText(TextNo::AnswerByTyping));
+            VisaSvarssatt();
             inner.Klar();
             lstParts->clear();
             for (int n = TextNo::FirstPart; n <= TextNo::LastPart; ++n) {
@@ -543,6 +577,8 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
         ovning->Ovningsobjekt = objekt;
         ovning->Repetition = repetition && !objekt.isEmpty();
         const int kind = static_cast<int>(SkarmFor(ovning->Typ));
+        ovning->Skriva =
+            SkarmFor(ovning->Typ) == TSkarmslag::Karta && Svarssatt(ovning->Nummer) == 1;
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
         // Stored before the start, so that activating the menu meanwhile releases it.
@@ -553,6 +589,14 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
         vanta.Klar();
         Dodsfall(QStringLiteral("Oops! I failed to start the exercise."), e);
     }
+}
+
+void TfrmHuvudmeny::VisaSvarssatt() {
+    QListWidgetItem* item = cboOvningar->currentItem();
+    const auto ovning = item && ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
+    const bool karta = ovning && SkarmFor(ovning->Typ) == TSkarmslag::Karta;
+    cboSvarssatt->setEnabled(karta);
+    cboSvarssatt->setCurrentIndex(karta ? Svarssatt(ovning->Nummer) : 0);
 }
 
 void TfrmHuvudmeny::VisaMinaMisstag() {
@@ -592,6 +636,7 @@ void TfrmHuvudmeny::Utforska() {
     TVanta vanta;
     try {
         ovning->Ljud = audio_;
+        ovning->Skriva = false; // nothing is asked
         utforskare_(ovning, this, [this](QWidget* skarm) {
             skarmar_[static_cast<int>(TSkarmslag::Karta)] = skarm;
         });

@@ -15,6 +15,7 @@
 class COvning;
 class COvningar;
 class QLabel;
+class QComboBox;
 class QListWidget;
 class QPushButton;
 class QTimer;
@@ -93,6 +94,9 @@ public:
     QListWidget* cboOvningar;
     QPushButton* cmdStarta;
     QPushButton* cmdUtforska;
+    // How the chosen map exercise is answered: clicking or typing the name,
+    // kept per exercise.
+    QComboBox* cboSvarssatt;
     QPushButton* cmdTioitopp;
     QPushButton* cmdHjalp;
     QPushButton* cmdOm;
@@ -124,6 +128,8 @@ private:
     bool ValdOvning(std::shared_ptr<COvning>& ovning, QString& text);
     // Reports a failure that ends the program, then closes the menu.
     void Dodsfall(const QString& vad, const std::exception& e);
+    // The way of answering of the chosen exercise into cboSvarssatt.
+    void VisaSvarssatt();
 
     TAudio* audio_;
     std::shared_ptr<COvningar> ovningar_;

@@ -118,7 +118,7 @@ TEST_F(LanguageTest, LoadsRecordsInAnyOrderLaterOnesWin) {
 TEST_F(LanguageTest, BadNumbersAndEmptyOrCutTablesAreDamagedFilesNamedInTheMessage) {
     TByteWriter w;
     Record(w, 2, "ok");
-    Record(w, 100, "bad");
+    Record(w, kTextCount + 1, "bad");
     EXPECT_THROW(LoadLanguageTextsFrom(dir.Write("bad.crp", w.Bytes())), ERangeError);
     EXPECT_EQ(LanguageTexts(1, 2), "ok1");
     EXPECT_THROW(LanguageTexts(0, 1), ERangeError);
@@ -173,6 +173,6 @@ TEST_F(LanguageTest, ApplyPutsTextsOnButtonsLabelsAndTitleOnly) {
     ApplyLanguageTexts(&window);
     EXPECT_EQ(std::tuple(window.windowTitle(), start->text()), std::tuple("start1", "start1"));
 
-    SetTag(quit, 100);
+    SetTag(quit, kTextCount + 1);
     EXPECT_THROW(ApplyLanguageTexts(&window), ERangeError);
 }

@@ -4,8 +4,11 @@
 #include "data/Helpers.h"
 #include "platform/Audio.h"
 #include "platform/MediaPlayer.h"
+#include "scores/ScoreFile.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -113,4 +116,44 @@ TEST_F(LandAreaTest, AReviewGameAsksItsItemsInItsOwnOrderAndNoOthers) {
         }
         EXPECT_EQ(asked, order);
     }
+}
+
+TEST_F(LandAreaTest, ATypedGameJudgesNamesCountsEveryWrongOneAndHasItsOwnTopTen) {
+    const auto named = [](const QString& key, const QString& name, double vast) {
+        TAreaRecord a = Box(key, 0, vast, 10, vast + 10);
+        a.Namn.fill(name);
+        return a;
+    };
+    ex.Skriva = true;
+    Start({named("NE", "Niger", 0), named("NG", "Nigeria", 20), named("GN", "Guinea", 40)},
+          {"NE", "NG", "GN"});
+    const auto name = [&](const QString& key) { return karta->Landareor->Hitta(key)->Namn[2]; };
+    const auto typed = [](const QString& text) {
+        TKlick k;
+        k.Skrivet = true, k.Namn = text;
+        return k;
+    };
+    const QString asked = Asked(), other = asked == "GN" ? "NE" : "GN";
+    EXPECT_FALSE(screen.questions.last().contains(name(asked)));
+    EXPECT_EQ(ex.FragatNamn(), name(asked));
+    // Another item's name and a name of nothing both count and are given as typed.
+    screen.Svara(ex, typed(name(other).toUpper()));
+    screen.Svara(ex, typed("Atlantis"));
+    EXPECT_EQ(std::tuple(ex.FelDenna, ex.Blinklage), std::tuple(2, 0));
+    screen.Svara(ex, typed("Nigr")); // near both Niger and Nigeria: no one's name
+    EXPECT_EQ(ex.Blinklage, 1);      // the third miss shows the answer
+    const TFragaLogg& fraga = ex.Logg.Fragor.back();
+    EXPECT_EQ(fraga.Givet, QStringList({other, "", ""}));
+    EXPECT_EQ(fraga.GivetNamn, QStringList({name(other).toUpper(), "Atlantis", "Nigr"}));
+    // A typing error per six letters still answers, as a click on the area would.
+    const std::map<QString, QString> slarvigt{{"NE", "niger"}, {"NG", "Nigreia"}, {"GN", "Guinae"}};
+    screen.Svara(ex, typed(slarvigt.at(asked)));
+    EXPECT_EQ(karta->Landareor->Hitta(asked)->Forsok, 4);
+    // An answered area named again is a wrong answer, not ignored.
+    screen.Svara(ex, typed(name(asked)));
+    EXPECT_EQ(ex.FelDenna, 1);
+    for (int i = 0; i < 3 && !ex.Slut; ++i) // bounded: a fault fails, not hangs
+        screen.Svara(ex, typed(name(Asked())));
+    EXPECT_EQ(std::tuple(ex.Slut, topList.size()), std::tuple(true, 1u));
+    EXPECT_EQ(topList.back().first, kTypedScores + 7);
 }

@@ -85,3 +85,28 @@ TEST_F(OrtTest, WithNoPlaceInTheGameTheQuestionIsEmptyAndClicksAreIgnored) {
     screen.Svara(ex, {5, 5, 0});
     EXPECT_EQ(std::tuple(ex.Svarat, ex.Slut), std::tuple(0, false));
 }
+
+TEST_F(OrtTest, ATypedGameJudgesThePlacesNamesInAnyLanguage) {
+    ex.Skriva = true;
+    TPlaceRecord wien = Town("Vienna", 5, 5);
+    wien.Namn = {"Wien", "Vienna", "Vienne", "Wien", "Viena", "Vienna", "Wien", "Wenen"};
+    Start({wien, Town("Berlin", 5, 35)});
+    const auto typed = [](const QString& text) {
+        TKlick k;
+        k.Skrivet = true, k.Namn = text;
+        return k;
+    };
+    COrt* vienna = karta->Platser->Forsta.get();
+    EXPECT_EQ(ex.Kompletteringar("vi"), QStringList{"Vienna"});
+    if (ex.Plats != vienna) {
+        screen.Svara(ex, typed("Vienne")); // the other place, in French
+        EXPECT_EQ(ex.Logg.Fragor.back().Givet, QStringList{"Vienna"});
+        screen.Svara(ex, typed("berlin"));
+    }
+    EXPECT_EQ(ex.Plats, vienna);
+    screen.Svara(ex, typed("Berlin")); // answered already: wrong, not ignored
+    EXPECT_EQ(ex.FelDenna, 1);
+    screen.Svara(ex, typed("Wenen"));
+    EXPECT_TRUE(vienna->Besvarad);
+    EXPECT_TRUE(ex.Slut);
+}

@@ -116,6 +116,38 @@ TEST_F(ScoreFile, ReadsRecordsInAnyOrderAndSkipsOutOfRangeOnes) {
     EXPECT_TRUE(ReadAll(path).endsWith("\r\n0\r\n201\r\n1\r\nFAR\r\n5\r\n3\r\n11\r\n\r\n7\r\n"));
 }
 
+TEST_F(ScoreFile, TypedGamesListsComeAfterTheClickedOnesAndSurviveBothWays) {
+    table(5, 1) = {MakeScore(70, 40), QStringLiteral("Click")};
+    SaveScores(table, path);
+    const QByteArray clicked = ReadAll(path);
+    const int typed = kTypedScores + 5;
+    EXPECT_EQ(PlaceScore(table, typed, MakeScore(80, 50)), 1);
+    table(typed, 1).Signatur = QStringLiteral("Typed");
+    EXPECT_EQ(PlaceScore(table, typed, MakeScore(60, 50)), 2);
+    SaveScores(table, path);
+    // The clicked lists stay where they were; after them only the places
+    // that hold a result, as numbers beyond 200 that a reader of 200
+    // exercises keeps and writes back.
+    EXPECT_EQ(ReadAll(path), clicked + "1005\r\n1\r\nTyped\r\n" +
+                                 QByteArray::number(MakeScore(80, 50)) + "\r\n1005\r\n2\r\n\r\n" +
+                                 QByteArray::number(MakeScore(60, 50)) + "\r\n");
+    TScoreTable back;
+    ReadScores(back, path);
+    EXPECT_EQ(Entry(back, typed, 1), std::pair(MakeScore(80, 50), QStringLiteral("Typed")));
+    EXPECT_EQ(Entry(back, 5, 1), std::pair(MakeScore(70, 40), QStringLiteral("Click")));
+    EXPECT_TRUE(back.Kept.isEmpty());
+
+    // Today's file, with a record beyond both ranges, reads with the typed
+    // lists empty and keeps that record.
+    dir.Write("scores.hgh", clicked + "1201\r\n1\r\nFAR\r\n5\r\n");
+    TScoreTable today;
+    ReadScores(today, path);
+    EXPECT_EQ(Entry(today, typed, 1), std::pair(0, QString()));
+    EXPECT_EQ(today.Kept, QByteArray("1201\r\n1\r\nFAR\r\n5\r\n"));
+    for (int beyond : {kTypedScores, kTypedScores + kScoreExercises + 1})
+        EXPECT_THROW(PlaceScore(today, beyond, 5), ERangeError) << beyond;
+}
+
 TEST_F(ScoreFile, ReadingStopsAtABadRecordKeepingWhatCameBefore) {
     const QByteArray next = "1\r\n2\r\nB\r\n6\r\n";
     const std::pair<QByteArray, bool> cases[] = {// what follows a good record; a range error?

@@ -7,6 +7,7 @@
 #include "platform/Image.h"
 #include "screens/OvningKarta.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -18,7 +19,7 @@ protected:
     // Three countries side by side on map 4, with sea points, a lake over the
     // third and a capital in the first; the exercise asks for the items given.
     void Start(int kartnummer = 4, const QStringList& items = {"AAA", "BBB"}, float vyNord = 12,
-               float vySyd = -2) {
+               float vySyd = -2, bool skriva = false) {
         dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
                                        Box("CCC", 0, 20, 10, 30)}));
         dir.Write("Hav4.crp", FileOf<TSeaPointRecord>({{11, 5}, {-1, 25}}));
@@ -29,6 +30,7 @@ protected:
         Exercise(7, kartnummer, 4, items);
         ex->Namn[2] = "Countries";
         ex->VyNord = vyNord, ex->VySyd = vySyd, ex->VyMitt = 15;
+        ex->Skriva = skriva;
         Open();
     }
 

@@ -180,3 +180,31 @@ TEST_F(KartaTest, TheDetailFileIsReadAtTheFirstZoomThatNeedsItAndJudgedOn) {
     EXPECT_EQ(std::tuple(land.Niva, land.Area(1).Finare.size()), std::tuple(1, size_t(1)));
     EXPECT_EQ(under(), nullptr);
 }
+
+TEST_F(KartaTest, ATypedGameAnswersWithTheNameFieldAndClicksGiveNothingAway) {
+    Start(4, {"AAA", "BBB"}, 12, -2, true);
+    EXPECT_TRUE(screen->panSkriv->isVisible() && screen->lblText->text().isEmpty());
+    const QString asked = ex->FragatNamn();
+    EXPECT_FALSE(screen->lblFraga->text().contains(asked));
+    Click(5, AskedLon()); // the marked area is the answer: a click does nothing
+    EXPECT_EQ(ex->Svarat, 0);
+    const auto type = [&](const QString& text) {
+        screen->txtNamn->setText(text);
+        QTest::keyClick(screen->txtNamn, Qt::Key_Return);
+    };
+    type("Atlantis");
+    EXPECT_EQ(std::pair(ex->Fel, screen->lblSkrivsvar->text()),
+              std::pair(1, QString::fromUtf8("✗ Atlantis")));
+    EXPECT_TRUE(screen->txtNamn->text().isEmpty());
+    type(asked == "AAA" ? "BBB" : "AAA");
+    type("   "); // nothing typed: no answer
+    type("CCC"); // on the map but not asked: no item's name
+    EXPECT_EQ(ex->Fel, 3);
+    EXPECT_TRUE(screen->lblSkrivsvar->text().endsWith(QString::fromUtf8("→ ") + asked));
+    type(asked.toLower());
+    EXPECT_EQ(std::pair(ex->Svarat, screen->lblSkrivsvar->text()),
+              std::pair(5, QString::fromUtf8("✓ ") + asked));
+    type(ex->FragatNamn());
+    EXPECT_TRUE(ex->Slut);
+    EXPECT_EQ(topList.back().first, 1007);
+}

@@ -11,6 +11,7 @@
 #include "support/Tables.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -291,4 +292,36 @@ TEST_F(MenuTest, TodaysReviewStartsAPartThenPlaysWhatIsDueWithConfusionsBackToBa
     EXPECT_EQ(std::tuple(starts[1].first->Nummer, starts[1].second, starts[1].first->Repetition),
               std::tuple(1, QStringList{"SI", "SK", "NO"}, true));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
+}
+
+TEST_F(MenuTest, TheWayOfAnsweringIsChosenPerMapExerciseAndKept) {
+    TByteWriter w;
+    for (auto [typ, name, nr] :
+         {std::tuple{"AREA", "Countries", 1}, {"ORT", "Cities", 2}, {"FLAGG", "Flags", 3}})
+        Entry(typ, name, nr).Write(w);
+    w.SaveTo(dir.Path("Ovning.crp"));
+    const auto choose = [](TfrmHuvudmeny& menu, int row, int satt) {
+        menu.cboOvningar->setCurrentRow(row);
+        if (satt >= 0 && menu.cboSvarssatt->isEnabled()) {
+            menu.cboSvarssatt->setCurrentIndex(satt);
+            emit menu.cboSvarssatt->activated(satt);
+        }
+    };
+    {
+        auto menu = Menu();
+        choose(*menu, 0, 1);
+        choose(*menu, 1, -1);
+        EXPECT_EQ(menu->cboSvarssatt->currentIndex(), 0); // by clicking unless chosen
+        choose(*menu, 2, 1);                              // flags: nothing to choose
+        EXPECT_EQ(std::pair(menu->cboSvarssatt->isEnabled(), menu->cboSvarssatt->currentIndex()),
+                  std::pair(false, 0));
+    }
+    auto menu = Menu(); // read back from the settings
+    for (int row : {0, 1, 2}) {
+        choose(*menu, row, -1);
+        menu->StartaOvning();
+    }
+    ASSERT_EQ(starts.size(), 3u);
+    EXPECT_EQ(std::tuple(starts[0].first->Skriva, starts[1].first->Skriva, starts[2].first->Skriva),
+              std::tuple(true, false, false));
 }
