@@ -21,6 +21,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten11.crp", false, false}, // Australia
     {"Vatten12.crp", false, false}, // Germany
     {"Vatten13.crp", false, false}, // Sweden
+    {"Vatten14.crp", false, false}, // Poland
 }};
 
 } // namespace

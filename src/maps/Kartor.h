@@ -6,9 +6,10 @@
 
 // The maps an exercise can name: the world and five continents (1-6), then
 // the close-ups of the United States, Canada, Norden, Brazil and Australia,
-// then of the divisions schools teach: Germany's Länder, Sweden's län.
+// then of the divisions schools teach: Germany's Länder, Sweden's län,
+// Poland's voivodeships.
 // Map n keeps its land areas in AREA<n>.crp and its sea points in Hav<n>.crp.
-constexpr int kAntalKartor = 13;
+constexpr int kAntalKartor = 14;
 
 struct TKartinfo {
     const char* Vatten; // the lakes: one file for the continents, one per close-up

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
-// of the admin-1 maps (12 Germany, 13 Sweden) with theirs in Ort5.crp, and of
+// of the admin-1 maps (12 Germany, 13 Sweden, 14 Poland) with theirs in Ort5.crp, and of
 // the Nordic map (9) with Ort4.crp, drawn with the program's own map.
 // What every map shares (targets to click, patches, places apart) is held by the tests
 // that go through the catalogue's exercises.
@@ -34,6 +34,11 @@ const TSubdivisionMap kMaps[] = {
       "SE", "SI", "SK"},
      5},
     {13, "SE", 21, {"DE", "DK", "EE", "FI", "LT", "LV", "NO", "PL", "RU"}, 5},
+    {14,
+     "PL",
+     16,
+     {"AT", "BY", "CZ", "DE", "DK", "HU", "LT", "LV", "MD", "RO", "RU", "SE", "SK", "UA"},
+     5},
 };
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};

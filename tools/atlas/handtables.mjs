@@ -143,7 +143,8 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // Danish names of the divisions of the admin-1 maps (the layer has none), as
 // Danish atlases print them: the German Länder mostly in German, with the
 // Danish forms of the Danish-speaking past (Slesvig-Holsten, Hamborg); the
-// Swedish län in Swedish.
+// Swedish län in Swedish; the Polish voivodeships as Danish reference works
+// name them, "voivodskab" after the region's name.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -183,7 +184,27 @@ export const danishDivisions = DA(`
   SE-X Gävleborgs län
   SE-Y Västernorrlands län
   SE-Z Jämtlands län
+  PL-DS Nedre Schlesiens voivodskab
+  PL-KP Kujavien-Pommerns voivodskab
+  PL-LB Lubusz voivodskab
+  PL-LD Lódz voivodskab
+  PL-LU Lublin voivodskab
+  PL-MA Lillepolens voivodskab
+  PL-MZ Masoviens voivodskab
+  PL-OP Opole voivodskab
+  PL-PD Podlasiens voivodskab
+  PL-PK Karpatforlandets voivodskab
+  PL-PM Pommerns voivodskab
+  PL-SK Swietokrzyskie voivodskab
+  PL-SL Schlesiens voivodskab
+  PL-WN Ermland-Masurens voivodskab
+  PL-WP Storpolens voivodskab
+  PL-ZP Vestpommerns voivodskab
 `);
+
+// The divisions of the admin-1 maps whose names the layer gives in no form
+// an atlas prints: the eight names by hand.
+export const divisionNames8 = {};
 
 export const features = [
   // Oceans, placed where they read on the world map.
@@ -384,4 +405,4 @@ export const features = [
   B('HALTI', 'NORDEN', 69.308, 21.270, 1324, 1, 'Halti|Halti|Halti|Halti|Halti|Halti|Halti|Halti'),
 ];
 
-export default { subdivisions, danishDivisions, features };
+export default { subdivisions, danishDivisions, divisionNames8, features };

@@ -35,16 +35,28 @@ const all = (n) => Object.fromEntries(LANGS.map((l) => [l, n]));
 // The names of a division of the admin-1 layer (maps 12 on): each
 // language's field of the layer (name_sv, name_en ...), where a school atlas
 // of the language prints that form; the overrides below where it prints
-// another; Danish, which the layer lacks, from the hand table.
+// another, or all eight from a hand table (byHand) where the layer's forms
+// are no atlas's; Danish, which the layer lacks, from the hand table.
 export const divisionNameOverride = {
   // The layer gives the state's formal name, "Free Hanseatic Bremen".
   'DE-HB': { en: 'Bremen', de: 'Bremen' },
   // The layer's Italian alone keeps the word for county, in lower case.
   'SE-M': { it: 'Scania' },
+  // Where the layer drops the word for voivodeship that it gives the other
+  // fourteen in the language (Spanish, Dutch).
+  'PL-OP': { es: 'Voivodato de Opole', nl: 'Woiwodschap Opole' },
+  'PL-LU': { es: 'Voivodato de Lublin', nl: 'Woiwodschap Lublin' },
+  'PL-KP': { es: 'Voivodato de Cuyavia y Pomerania', nl: 'Woiwodschap Koejavië-Pommeren' },
+  'PL-WN': { nl: 'Woiwodschap Ermland-Mazurië' },
+  'PL-SK': { nl: 'Woiwodschap Święty Krzyż' },
 };
-export function divisionNames(key, layer, danish) {
-  return LANGS.map((l) => {
-    const name = divisionNameOverride[key]?.[l] ?? (l === 'da' ? danish[key] : layer[`name_${l}`]);
+// The layer writes a French or Italian name that begins with the word for the
+// division in lower case, as running text does ("voïvodie de Silésie"); a map
+// and a list begin it with a capital, as the encyclopedias' titles do.
+const capitalised = (n) => n && n[0].toUpperCase() + n.slice(1);
+export function divisionNames(key, layer, danish, byHand = {}) {
+  return LANGS.map((l, i) => {
+    const name = divisionNameOverride[key]?.[l] ?? byHand[key]?.[i] ?? (l === 'da' ? danish[key] : capitalised(layer[`name_${l}`]));
     if (!name) throw new Error(`no ${l} name for ${key}`);
     return name;
   });
@@ -181,6 +193,13 @@ export const placeNameOverride = {
   2699310: { da: 'Kristianstad' },
   2725901: { da: 'Ängelholm' },
   2711537: { nl: 'Göteborg' },
+  // Seats of the divisions of maps 12 on: the local form where GeoNames gives
+  // the accents dropped (English and Spanish Lodz) or a historical form that
+  // current atlases no longer print (Vratislavie, Posnania, Danish Stettin).
+  3093133: { en: 'Łódź', es: 'Łódź' },
+  3081368: { fr: 'Wrocław' },
+  3088171: { es: 'Poznań' },
+  3083829: { da: 'Szczecin' },
   // GeoNames names these two Finnish towns by their Swedish names.
   647571: { ...all('Loviisa'), sv: 'Lovisa' },
   656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },

@@ -172,6 +172,9 @@ export const subMaps = [
        context: ['NOR', 'FIN', 'DNK', 'DEU', 'POL', 'RUS', 'LTU', 'LVA', 'EST'], merge: { ALA: 'FIN' },
        weight: 0.0003, keepPiece: 0.006, maxPieces: 90, placeFile: 5,
        lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN'] }),
+  SM({ id: 14, name: 'Poland', source: 'admin1', country: 'POL', code: 'PL', frame: { w: 9.5, e: 29, s: 47.8, n: 56.2 },
+       context: ['DEU', 'CZE', 'SVK', 'UKR', 'BLR', 'LTU', 'RUS', 'LVA', 'SWE', 'DNK', 'AUT', 'HUN', 'ROU', 'MDA'],
+       weight: 0.0001, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

@@ -53,6 +53,16 @@ export default {
     countries: ['USA'],
     reason: 'the source\'s codes of the US states are GeoNames\' admin1 codes, so they decide which state a seat is the capital of; elsewhere the outline that holds the seat decides',
   },
+  divisionSeats: {
+    seats: {
+      'PL-LB': '3098722',
+    },
+    reason: 'the seat of a division where GeoNames marks another town or several (PPLA), or a division the layer does not hold as one unit: the seat of the government\'s representative, as the län and the residensstäder of Sweden. Lubusz: GeoNames marks Zielona Góra (the regional assembly\'s seat) and Gorzów Wielkopolski (the voivode\'s); the voivode\'s, as for Kuyavia-Pomerania (Bydgoszcz, not Torun)',
+  },
+  divisionJoins: {
+    units: {},
+    reason: 'divisions of the admin-1 layer that have been joined or renumbered since it was drawn: each unit of the layer (its ISO 3166-2 key) goes to the key of the division that holds it today, joined units become one outline named from the hand table',
+  },
   westOf180: {
     units: ['AK'],
     reason: 'Alaska\'s Aleutians reach past 180 degrees: its rings are taken west of it, for the inset as for matching its capital',
