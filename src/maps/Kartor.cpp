@@ -22,6 +22,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten12.crp", false, false}, // Germany
     {"Vatten13.crp", false, false}, // Sweden
     {"Vatten14.crp", false, false}, // Poland
+    {"Vatten15.crp", false, false}, // Switzerland and Austria
 }};
 
 } // namespace

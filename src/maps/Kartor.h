@@ -7,9 +7,10 @@
 // The maps an exercise can name: the world and five continents (1-6), then
 // the close-ups of the United States, Canada, Norden, Brazil and Australia,
 // then of the divisions schools teach: Germany's Länder, Sweden's län,
-// Poland's voivodeships.
+// Poland's voivodeships, the cantons of Switzerland and the Länder of Austria
+// (one map).
 // Map n keeps its land areas in AREA<n>.crp and its sea points in Hav<n>.crp.
-constexpr int kAntalKartor = 14;
+constexpr int kAntalKartor = 15;
 
 struct TKartinfo {
     const char* Vatten; // the lakes: one file for the continents, one per close-up

@@ -81,7 +81,7 @@ bool Listed(const QStringList& list, const QString& name, const char* language) 
 const QStringList kWrittenWithoutAccents = {"fr es it nl:Brasilia", "fr nl:Bogota",
                                             "en es nl:Quebec",      "es:Rondonia",
                                             "nl:Sao Tomé",          "sv en fr da nl:Reykjavik",
-                                            "en de es da:Montreal"};
+                                            "en de es da:Montreal", "fr:Zurich"};
 // Exonyms that two languages share (so the one is not copied from the other).
 const QStringList kSharedExonyms = {"fr it:Canton", "es it:Filadelfia", "fr de es nl:San José"};
 

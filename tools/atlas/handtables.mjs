@@ -144,7 +144,8 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // Danish atlases print them: the German Länder mostly in German, with the
 // Danish forms of the Danish-speaking past (Slesvig-Holsten, Hamborg); the
 // Swedish län in Swedish; the Polish voivodeships as Danish reference works
-// name them, "voivodskab" after the region's name.
+// name them, "voivodskab" after the region's name; the Austrian Länder as the
+// German ones, in German but Tyrol.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -200,11 +201,49 @@ export const danishDivisions = DA(`
   PL-WN Ermland-Masurens voivodskab
   PL-WP Storpolens voivodskab
   PL-ZP Vestpommerns voivodskab
+  AT-1 Burgenland
+  AT-2 Kärnten
+  AT-3 Niederösterreich
+  AT-4 Oberösterreich
+  AT-5 Salzburg
+  AT-6 Steiermark
+  AT-7 Tyrol
+  AT-8 Vorarlberg
+  AT-9 Wien
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form
-// an atlas prints: the eight names by hand.
-export const divisionNames8 = {};
+// an atlas prints (the Swiss cantons: "canton de Schaffhouse", "los Grisones",
+// "Canton Sciaffusa"): the eight names by hand, each as the language's atlases
+// and encyclopedias name the canton.
+export const divisionNames8 = {
+  'CH-AG': N('Aargau|Aargau|Argovie|Aargau|Argovia|Argovia|Aargau|Aargau'),
+  'CH-AI': N('Appenzell Innerrhoden|Appenzell Innerrhoden|Appenzell Rhodes-Intérieures|Appenzell Innerrhoden|Appenzell Rodas Interiores|Appenzello Interno|Appenzell Innerrhoden|Appenzell Innerrhoden'),
+  'CH-AR': N('Appenzell Ausserrhoden|Appenzell Ausserrhoden|Appenzell Rhodes-Extérieures|Appenzell Ausserrhoden|Appenzell Rodas Exteriores|Appenzello Esterno|Appenzell Ausserrhoden|Appenzell Ausserrhoden'),
+  'CH-BE': N('Bern|Bern|Berne|Bern|Berna|Berna|Bern|Bern'),
+  'CH-BL': N('Basel-Landschaft|Basel-Landschaft|Bâle-Campagne|Basel-Landschaft|Basilea-Campiña|Basilea Campagna|Basel-Landschaft|Bazel-Landschaft'),
+  'CH-BS': N('Basel-Stadt|Basel-Stadt|Bâle-Ville|Basel-Stadt|Basilea-Ciudad|Basilea Città|Basel-Stadt|Bazel-Stad'),
+  'CH-FR': N('Fribourg|Fribourg|Fribourg|Freiburg|Friburgo|Friburgo|Fribourg|Fribourg'),
+  'CH-GE': N('Genève|Geneva|Genève|Genf|Ginebra|Ginevra|Genève|Genève'),
+  'CH-GL': N('Glarus|Glarus|Glaris|Glarus|Glaris|Glarona|Glarus|Glarus'),
+  'CH-GR': N('Graubünden|Graubünden|Grisons|Graubünden|Grisones|Grigioni|Graubünden|Graubünden'),
+  'CH-JU': N('Jura|Jura|Jura|Jura|Jura|Giura|Jura|Jura'),
+  'CH-LU': N('Luzern|Lucerne|Lucerne|Luzern|Lucerna|Lucerna|Luzern|Luzern'),
+  'CH-NE': N('Neuchâtel|Neuchâtel|Neuchâtel|Neuenburg|Neuchâtel|Neuchâtel|Neuchâtel|Neuchâtel'),
+  'CH-NW': N('Nidwalden|Nidwalden|Nidwald|Nidwalden|Nidwalden|Nidvaldo|Nidwalden|Nidwalden'),
+  'CH-OW': N('Obwalden|Obwalden|Obwald|Obwalden|Obwalden|Obvaldo|Obwalden|Obwalden'),
+  'CH-SG': N('Sankt Gallen|St. Gallen|Saint-Gall|St. Gallen|San Galo|San Gallo|Sankt Gallen|Sankt Gallen'),
+  'CH-SH': N('Schaffhausen|Schaffhausen|Schaffhouse|Schaffhausen|Schaffhausen|Sciaffusa|Schaffhausen|Schaffhausen'),
+  'CH-SO': N('Solothurn|Solothurn|Soleure|Solothurn|Soleura|Soletta|Solothurn|Solothurn'),
+  'CH-SZ': N('Schwyz|Schwyz|Schwytz|Schwyz|Schwyz|Svitto|Schwyz|Schwyz'),
+  'CH-TG': N('Thurgau|Thurgau|Thurgovie|Thurgau|Turgovia|Turgovia|Thurgau|Thurgau'),
+  'CH-TI': N('Ticino|Ticino|Tessin|Tessin|Tesino|Ticino|Ticino|Ticino'),
+  'CH-UR': N('Uri|Uri|Uri|Uri|Uri|Uri|Uri|Uri'),
+  'CH-VD': N('Vaud|Vaud|Vaud|Waadt|Vaud|Vaud|Vaud|Vaud'),
+  'CH-VS': N('Valais|Valais|Valais|Wallis|Valais|Vallese|Valais|Wallis'),
+  'CH-ZG': N('Zug|Zug|Zoug|Zug|Zug|Zugo|Zug|Zug'),
+  'CH-ZH': N('Zürich|Zürich|Zurich|Zürich|Zúrich|Zurigo|Zürich|Zürich'),
+};
 
 export const features = [
   // Oceans, placed where they read on the world map.

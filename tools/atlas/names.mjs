@@ -195,11 +195,14 @@ export const placeNameOverride = {
   2711537: { nl: 'Göteborg' },
   // Seats of the divisions of maps 12 on: the local form where GeoNames gives
   // the accents dropped (English and Spanish Lodz) or a historical form that
-  // current atlases no longer print (Vratislavie, Posnania, Danish Stettin).
+  // current atlases no longer print (Vratislavie, Posnania, Danish Stettin
+  // and Sitten); French Zurich, as the canton.
   3093133: { en: 'Łódź', es: 'Łódź' },
   3081368: { fr: 'Wrocław' },
   3088171: { es: 'Poznań' },
   3083829: { da: 'Szczecin' },
+  2657896: { fr: 'Zurich' },
+  2658576: { da: 'Sion' },
   // GeoNames names these two Finnish towns by their Swedish names.
   647571: { ...all('Loviisa'), sv: 'Lovisa' },
   656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },

@@ -169,16 +169,23 @@ export const subMaps = [
        context: ['DNK', 'NLD', 'BEL', 'LUX', 'FRA', 'GBR', 'CHE', 'LIE', 'AUT', 'ITA', 'SVN', 'HRV', 'HUN', 'SVK', 'CZE', 'POL', 'RUS', 'LTU', 'SWE'],
        weight: 0.0001, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
   SM({ id: 13, name: 'Sweden', source: 'admin1', country: 'SWE', code: 'SE', frame: { w: 9.0, e: 26.6, s: 54.7, n: 69.6 },
-       context: ['NOR', 'FIN', 'DNK', 'DEU', 'POL', 'RUS', 'LTU', 'LVA', 'EST'], merge: { ALA: 'FIN' },
+       context: ['NOR', 'FIN', 'DNK', 'DEU', 'POL', 'RUS', 'LTU', 'LVA', 'EST'], merge: { ALD: 'FIN' },
        weight: 0.0003, keepPiece: 0.006, maxPieces: 90, placeFile: 5,
        lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN'] }),
   SM({ id: 14, name: 'Poland', source: 'admin1', country: 'POL', code: 'PL', frame: { w: 9.5, e: 29, s: 47.8, n: 56.2 },
        context: ['DEU', 'CZE', 'SVK', 'UKR', 'BLR', 'LTU', 'RUS', 'LVA', 'SWE', 'DNK', 'AUT', 'HUN', 'ROU', 'MDA'],
        weight: 0.0001, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
+  // Switzerland's cantons and Austria's Länder on one map (`also`): each
+  // exercise asks one country's divisions, fitted to it. Lake Geneva, which
+  // the further lakes leave out (lakesLeftOut), is drawn here by name.
+  SM({ id: 15, name: 'Switzerland and Austria', source: 'admin1', country: 'CHE', also: ['AUT'], code: 'CH', frame: { w: 4.0, e: 19.0, s: 44.6, n: 50.2 },
+       context: ['FRA', 'DEU', 'ITA', 'LIE', 'CZE', 'SVK', 'HUN', 'SVN', 'HRV', 'POL', 'BIH'],
+       weight: 0.00005, keepPiece: 0.004, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
 export const subLakes = [
+  L('GENEVA', 46.45, 6.5, 'Genèvesjön|Lake Geneva|Lac Léman|Genfersee|Lago Lemán|Lago Lemano|Genfersøen|Meer van Genève'),
   L('GREATSALT', 41.1, -112.5, 'Stora Saltsjön|Great Salt Lake|Grand Lac Salé|Großer Salzsee|Gran Lago Salado|Grande Lago Salato|Great Salt Lake|Great Salt Lake'),
   L('OKEECHOBEE', 26.95, -80.8, 'Okeechobeesjön|Lake Okeechobee|Lac Okeechobee|Okeechobeesee|Lago Okeechobee|Lago Okeechobee|Okeechobeesøen|Okeechobeemeer'),
   L('WOODS', 49.3, -94.9, 'Lake of the Woods|Lake of the Woods|Lac des Bois|Lake of the Woods|Lago de los Bosques|Lago dei Boschi|Lake of the Woods|Lake of the Woods'),
