@@ -23,6 +23,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten13.crp", false, false}, // Sweden
     {"Vatten14.crp", false, false}, // Poland
     {"Vatten15.crp", false, false}, // Switzerland and Austria
+    {"Vatten16.crp", false, false}, // Norway
 }};
 
 } // namespace

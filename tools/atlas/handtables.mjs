@@ -210,6 +210,17 @@ export const danishDivisions = DA(`
   AT-7 Tyrol
   AT-8 Vorarlberg
   AT-9 Wien
+  NO-03 Oslo
+  NO-11 Rogaland
+  NO-15 Møre og Romsdal
+  NO-18 Nordland
+  NO-31 Østfold
+  NO-32 Akershus
+  NO-33 Buskerud
+  NO-39 Vestfold
+  NO-40 Telemark
+  NO-55 Troms
+  NO-56 Finnmark
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form
@@ -243,6 +254,12 @@ export const divisionNames8 = {
   'CH-VS': N('Valais|Valais|Valais|Wallis|Valais|Vallese|Valais|Wallis'),
   'CH-ZG': N('Zug|Zug|Zoug|Zug|Zug|Zugo|Zug|Zug'),
   'CH-ZH': N('Zürich|Zürich|Zurich|Zürich|Zúrich|Zurigo|Zürich|Zürich'),
+  // The fylker of Norway joined since the layer was drawn (divisionJoins):
+  // every language writes their Norwegian names.
+  'NO-34': N('Innlandet|Innlandet|Innlandet|Innlandet|Innlandet|Innlandet|Innlandet|Innlandet'),
+  'NO-42': N('Agder|Agder|Agder|Agder|Agder|Agder|Agder|Agder'),
+  'NO-46': N('Vestland|Vestland|Vestland|Vestland|Vestland|Vestland|Vestland|Vestland'),
+  'NO-50': N('Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag'),
 };
 
 export const features = [

@@ -181,6 +181,12 @@ export const subMaps = [
   SM({ id: 15, name: 'Switzerland and Austria', source: 'admin1', country: 'CHE', also: ['AUT'], code: 'CH', frame: { w: 4.0, e: 19.0, s: 44.6, n: 50.2 },
        context: ['FRA', 'DEU', 'ITA', 'LIE', 'CZE', 'SVK', 'HUN', 'SVN', 'HRV', 'POL', 'BIH'],
        weight: 0.00005, keepPiece: 0.004, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
+  // Norway's 15 fylker as in force since 2024, joined from the layer's 19
+  // (divisionJoins); Svalbard and Bouvet Island are no fylke. Saimaa, at the
+  // frame's south-east, is drawn by name: the further lakes leave it out.
+  SM({ id: 16, name: 'Norway', source: 'admin1', country: 'NOR', code: 'NO', frame: { w: 3.0, e: 32.5, s: 57.3, n: 71.6 },
+       context: ['SWE', 'FIN', 'RUS', 'DNK'], drop: ['NO-21', 'NO-X01~'],
+       weight: 0.0002, keepPiece: 0.01, maxPieces: 90, placeFile: 5, lakes: ['SAIMAA'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

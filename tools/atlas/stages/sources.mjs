@@ -125,7 +125,7 @@ export function divisionOutlines(m) {
     const pts = polygonsOf(g).flat(2);
     return pts.some(([x, y]) => x >= f.w - 1 && x <= f.e + 1 && y >= f.s - 1 && y <= f.n + 1);
   };
-  const units = admin1Features().filter((u) => wanted.has(u.properties.adm0_a3) && (homes.includes(u.properties.adm0_a3) || near(u.geometry)))
+  const units = admin1Features().filter((u) => wanted.has(u.properties.adm0_a3) && (homes.includes(u.properties.adm0_a3) || near(u.geometry)) && !m.drop.includes(u.properties.iso_3166_2))
     .map(({ properties: p, geometry }) => {
       // A division the layer holds under its former key, or in parts that
       // have since been joined (divisionJoins), takes today's key; a joined
