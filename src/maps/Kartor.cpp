@@ -24,6 +24,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten14.crp", false, false}, // Poland
     {"Vatten15.crp", false, false}, // Switzerland and Austria
     {"Vatten16.crp", false, false}, // Norway
+    {"Vatten17.crp", false, false}, // Finland
 }};
 
 } // namespace

@@ -145,7 +145,9 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // Danish forms of the Danish-speaking past (Slesvig-Holsten, Hamborg); the
 // Swedish län in Swedish; the Polish voivodeships as Danish reference works
 // name them, "voivodskab" after the region's name; the Austrian Länder as the
-// German ones, in German but Tyrol.
+// German ones, in German but Tyrol; the Norwegian fylker in Norwegian; the
+// Finnish regions in Finnish, as Danish writes Finland's towns, but Lapland
+// and the Swedish-speaking Österbotten.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -221,6 +223,24 @@ export const danishDivisions = DA(`
   NO-40 Telemark
   NO-55 Troms
   NO-56 Finnmark
+  FI-02 Etelä-Karjala
+  FI-03 Etelä-Pohjanmaa
+  FI-04 Etelä-Savo
+  FI-05 Kainuu
+  FI-06 Kanta-Häme
+  FI-07 Keski-Pohjanmaa
+  FI-08 Keski-Suomi
+  FI-09 Kymenlaakso
+  FI-10 Lapland
+  FI-11 Pirkanmaa
+  FI-12 Österbotten
+  FI-13 Pohjois-Karjala
+  FI-14 Pohjois-Pohjanmaa
+  FI-15 Pohjois-Savo
+  FI-16 Päijät-Häme
+  FI-17 Satakunta
+  FI-18 Uusimaa
+  FI-19 Varsinais-Suomi
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form
@@ -260,6 +280,8 @@ export const divisionNames8 = {
   'NO-42': N('Agder|Agder|Agder|Agder|Agder|Agder|Agder|Agder'),
   'NO-46': N('Vestland|Vestland|Vestland|Vestland|Vestland|Vestland|Vestland|Vestland'),
   'NO-50': N('Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag'),
+  // Åland, from the admin-0 layer (divisionReplace), which names no region.
+  'FI-01': N('Åland|Åland|Åland|Åland|Åland|Åland|Åland|Åland'),
 };
 
 export const features = [

@@ -49,6 +49,8 @@ export const divisionNameOverride = {
   'PL-KP': { es: 'Voivodato de Cuyavia y Pomerania', nl: 'Woiwodschap Koejavië-Pommeren' },
   'PL-WN': { nl: 'Woiwodschap Ermland-Mazurië' },
   'PL-SK': { nl: 'Woiwodschap Święty Krzyż' },
+  // The layer's Italian alone names Lapland as an administrative region.
+  'FI-10': { it: 'Lapponia' },
 };
 // The layer writes a French or Italian name that begins with the word for the
 // division in lower case, as running text does ("voïvodie de Silésie"); a map

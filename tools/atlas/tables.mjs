@@ -187,6 +187,11 @@ export const subMaps = [
   SM({ id: 16, name: 'Norway', source: 'admin1', country: 'NOR', code: 'NO', frame: { w: 3.0, e: 32.5, s: 57.3, n: 71.6 },
        context: ['SWE', 'FIN', 'RUS', 'DNK'], drop: ['NO-21', 'NO-X01~'],
        weight: 0.0002, keepPiece: 0.01, maxPieces: 90, placeFile: 5, lakes: ['SAIMAA'] }),
+  // Finland's 19 regions (maakunnat), Åland among them (merged into Finland,
+  // its outline whole from divisionReplace).
+  SM({ id: 17, name: 'Finland', source: 'admin1', country: 'FIN', code: 'FI', frame: { w: 17.0, e: 33.0, s: 58.8, n: 70.4 },
+       context: ['SWE', 'NOR', 'RUS', 'EST'], merge: { ALD: 'FIN' },
+       weight: 0.0003, keepPiece: 0.006, maxPieces: 90, placeFile: 5, lakes: ['SAIMAA'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

@@ -59,8 +59,14 @@ export default {
       // Norway: each fylkeskommune's seat, as the fylker stand since 2024.
       'NO-31': '3140084', 'NO-33': '3159016', 'NO-34': '3154084', 'NO-39': '3134331', 'NO-40': '3139075',
       'NO-42': '3149318', 'NO-46': '3161732', 'NO-50': '3136947', 'NO-55': '3133895', 'NO-56': '777073',
+      // Åland: Mariehamn, which GeoNames files under its own code AX.
+      'FI-01': '3041732',
     },
     reason: 'the seat of a division where GeoNames marks another town or several (PPLA), or a division the layer does not hold as one unit: the seat of the government\'s representative, as the län and the residensstäder of Sweden. Lubusz: GeoNames marks Zielona Góra (the regional assembly\'s seat) and Gorzów Wielkopolski (the voivode\'s); the voivode\'s, as for Kuyavia-Pomerania (Bydgoszcz, not Torun)',
+  },
+  divisionReplace: {
+    units: { ALD: { id: '248', key: 'FI-01' } },
+    reason: 'the admin-1 layer lacks five of the sixteen municipalities of Åland (the north of its main island: Finström, Geta, Hammarland, Saltvik, Sund); Åland, which has no land border, takes its outline whole from the 1:10m admin-0 layer (world-atlas countries-10m, id 248) on every division map, as the region FI-01 of Finland',
   },
   divisionJoins: {
     units: {

@@ -125,14 +125,26 @@ export function divisionOutlines(m) {
     const pts = polygonsOf(g).flat(2);
     return pts.some(([x, y]) => x >= f.w - 1 && x <= f.e + 1 && y >= f.s - 1 && y <= f.n + 1);
   };
-  const units = admin1Features().filter((u) => wanted.has(u.properties.adm0_a3) && (homes.includes(u.properties.adm0_a3) || near(u.geometry)) && !m.drop.includes(u.properties.iso_3166_2))
+  // A unit the layer draws incompletely comes whole from the 1:10m admin-0
+  // layer instead (divisionReplace).
+  const replaced = exceptions.divisionReplace.units;
+  const whole = Object.entries(replaced).filter(([a3]) => wanted.has(a3)).map(([a3, r]) => {
+    const t = require('world-atlas/countries-10m.json');
+    const g = t.objects.countries.geometries.find((x) => x.id === r.id);
+    return { properties: { iso_3166_2: r.key, adm0_a3: a3 }, geometry: topojson.feature(t, g).geometry };
+  });
+  const units = [...admin1Features().filter((u) => !replaced[u.properties.adm0_a3]), ...whole]
+    .filter((u) => wanted.has(u.properties.adm0_a3) && (homes.includes(u.properties.adm0_a3) || near(u.geometry)) && !m.drop.includes(u.properties.iso_3166_2))
     .map(({ properties: p, geometry }) => {
       // A division the layer holds under its former key, or in parts that
       // have since been joined (divisionJoins), takes today's key; a joined
-      // one has no names in the layer.
+      // one has no names in the layer. A unit of a territory that the map
+      // merges into its state (merge: Åland into Finland) counts as the
+      // state's.
       const key = exceptions.divisionJoins.units[p.iso_3166_2] ?? p.iso_3166_2;
       const joined = Object.values(exceptions.divisionJoins.units).filter((k) => k === key).length > 1;
-      return { type: 'Feature', properties: { key, a3: p.adm0_a3, layer: joined ? {} : p }, geometry };
+      const a3 = (m.merge ?? {})[p.adm0_a3] ?? p.adm0_a3;
+      return { type: 'Feature', properties: { key, a3, layer: joined || !p.name_en ? {} : p }, geometry };
     });
   const topo = topology({ units: { type: 'FeatureCollection', features: units } });
   return { src: topo, arcs: presimplify(topo).arcs };
