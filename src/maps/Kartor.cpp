@@ -25,6 +25,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten15.crp", false, false}, // Switzerland and Austria
     {"Vatten16.crp", false, false}, // Norway
     {"Vatten17.crp", false, false}, // Finland
+    {"Vatten18.crp", false, false}, // Denmark
 }};
 
 } // namespace

@@ -241,6 +241,11 @@ export const danishDivisions = DA(`
   FI-17 Satakunta
   FI-18 Uusimaa
   FI-19 Varsinais-Suomi
+  DK-81 Nordjylland
+  DK-82 Midtjylland
+  DK-83 Syddanmark
+  DK-84 Hovedstaden
+  DK-85 Sjælland
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form

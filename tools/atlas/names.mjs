@@ -51,6 +51,9 @@ export const divisionNameOverride = {
   'PL-SK': { nl: 'Woiwodschap Święty Krzyż' },
   // The layer's Italian alone names Lapland as an administrative region.
   'FI-10': { it: 'Lapponia' },
+  // The layer names the capital region "Denmark" in English and "Capital"
+  // in Spanish.
+  'DK-84': { en: 'Capital Region', es: 'Región Capital' },
 };
 // The layer writes a French or Italian name that begins with the word for the
 // division in lower case, as running text does ("voïvodie de Silésie"); a map

@@ -192,6 +192,10 @@ export const subMaps = [
   SM({ id: 17, name: 'Finland', source: 'admin1', country: 'FIN', code: 'FI', frame: { w: 17.0, e: 33.0, s: 58.8, n: 70.4 },
        context: ['SWE', 'NOR', 'RUS', 'EST'], merge: { ALD: 'FIN' },
        weight: 0.0003, keepPiece: 0.006, maxPieces: 90, placeFile: 5, lakes: ['SAIMAA'] }),
+  // Denmark's five regions, Bornholm with the capital region.
+  SM({ id: 18, name: 'Denmark', source: 'admin1', country: 'DNK', code: 'DK', frame: { w: 6.0, e: 17.0, s: 53.4, n: 58.3 },
+       context: ['DEU', 'SWE', 'NOR', 'POL'],
+       weight: 0.00005, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
