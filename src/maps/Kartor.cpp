@@ -26,6 +26,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten16.crp", false, false}, // Norway
     {"Vatten17.crp", false, false}, // Finland
     {"Vatten18.crp", false, false}, // Denmark
+    {"Vatten19.crp", false, false}, // Italy
 }};
 
 } // namespace

@@ -287,6 +287,27 @@ export const divisionNames8 = {
   'NO-50': N('Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag'),
   // Åland, from the admin-0 layer (divisionReplace), which names no region.
   'FI-01': N('Åland|Åland|Åland|Åland|Åland|Åland|Åland|Åland'),
+  // Italy's regions, joined from the layer's provinces (joinBy).
+  'IT-21': N('Piemonte|Piedmont|Piémont|Piemont|Piamonte|Piemonte|Piemonte|Piëmont'),
+  'IT-23': N("Valle d'Aosta|Aosta Valley|Vallée d'Aoste|Aostatal|Valle de Aosta|Valle d'Aosta|Valle d'Aosta|Valle d'Aosta"),
+  'IT-25': N('Lombardiet|Lombardy|Lombardie|Lombardei|Lombardía|Lombardia|Lombardiet|Lombardije'),
+  'IT-32': N('Trentino-Alto Adige|Trentino-Alto Adige|Trentin-Haut-Adige|Trentino-Südtirol|Trentino-Alto Adigio|Trentino-Alto Adige|Trentino-Alto Adige|Trentino-Zuid-Tirol'),
+  'IT-34': N('Veneto|Veneto|Vénétie|Venetien|Véneto|Veneto|Veneto|Veneto'),
+  'IT-36': N('Friuli-Venezia Giulia|Friuli-Venezia Giulia|Frioul-Vénétie Julienne|Friaul-Julisch Venetien|Friuli-Venecia Julia|Friuli-Venezia Giulia|Friuli-Venezia Giulia|Friuli-Venezia Giulia'),
+  'IT-42': N('Ligurien|Liguria|Ligurie|Ligurien|Liguria|Liguria|Ligurien|Ligurië'),
+  'IT-45': N('Emilia-Romagna|Emilia-Romagna|Émilie-Romagne|Emilia-Romagna|Emilia-Romaña|Emilia-Romagna|Emilia-Romagna|Emilia-Romagna'),
+  'IT-52': N('Toscana|Tuscany|Toscane|Toskana|Toscana|Toscana|Toscana|Toscane'),
+  'IT-55': N('Umbrien|Umbria|Ombrie|Umbrien|Umbría|Umbria|Umbrien|Umbrië'),
+  'IT-57': N('Marche|Marche|Marches|Marken|Marcas|Marche|Marche|Marche'),
+  'IT-62': N('Lazio|Lazio|Latium|Latium|Lacio|Lazio|Lazio|Lazio'),
+  'IT-65': N('Abruzzo|Abruzzo|Abruzzes|Abruzzen|Abruzos|Abruzzo|Abruzzo|Abruzzen'),
+  'IT-67': N('Molise|Molise|Molise|Molise|Molise|Molise|Molise|Molise'),
+  'IT-72': N('Kampanien|Campania|Campanie|Kampanien|Campania|Campania|Campanien|Campanië'),
+  'IT-75': N('Apulien|Apulia|Pouilles|Apulien|Apulia|Puglia|Apulien|Apulië'),
+  'IT-77': N('Basilicata|Basilicata|Basilicate|Basilikata|Basilicata|Basilicata|Basilicata|Basilicata'),
+  'IT-78': N('Kalabrien|Calabria|Calabre|Kalabrien|Calabria|Calabria|Calabrien|Calabrië'),
+  'IT-82': N('Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
+  'IT-88': N('Sardinien|Sardinia|Sardaigne|Sardinien|Cerdeña|Sardegna|Sardinien|Sardinië'),
 };
 
 export const features = [

@@ -196,6 +196,20 @@ export const subMaps = [
   SM({ id: 18, name: 'Denmark', source: 'admin1', country: 'DNK', code: 'DK', frame: { w: 6.0, e: 17.0, s: 53.4, n: 58.3 },
        context: ['DEU', 'SWE', 'NOR', 'POL'],
        weight: 0.00005, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
+  // Italy's 20 regions, joined from the layer's provinces by their region
+  // (joinBy: the layer's field and the ISO 3166-2 key of each value). Lake
+  // Geneva, in the frame's north-west corner, is drawn by name. The frame
+  // holds the exercise's view at 1920 x 1048 (the Balearics to the Ionian
+  // Sea).
+  SM({ id: 19, name: 'Italy', source: 'admin1', country: 'ITA', code: 'IT', frame: { w: -1.5, e: 24.5, s: 35.0, n: 47.8 },
+       context: ['FRA', 'CHE', 'AUT', 'SVN', 'HRV', 'SMR', 'VAT', 'MLT', 'LIE', 'DEU', 'BIH', 'MNE', 'ALB', 'TUN', 'DZA', 'GRC', 'HUN', 'SRB', 'MCO',
+                 'ESP', 'AND', 'MAR', 'MKD', 'BGR', 'ROU', 'KOS', 'SVK', 'CZE', 'UKR'],
+       joinBy: { field: 'region', keys: {
+         'Piemonte': 'IT-21', "Valle d'Aosta": 'IT-23', 'Lombardia': 'IT-25', 'Trentino-Alto Adige': 'IT-32', 'Veneto': 'IT-34',
+         'Friuli-Venezia Giulia': 'IT-36', 'Liguria': 'IT-42', 'Emilia-Romagna': 'IT-45', 'Toscana': 'IT-52', 'Umbria': 'IT-55',
+         'Marche': 'IT-57', 'Lazio': 'IT-62', 'Abruzzo': 'IT-65', 'Molise': 'IT-67', 'Campania': 'IT-72', 'Apulia': 'IT-75',
+         'Basilicata': 'IT-77', 'Calabria': 'IT-78', 'Sicily': 'IT-82', 'Sardegna': 'IT-88' } },
+       weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

@@ -11,8 +11,8 @@ export default {
     reason: 'Antarctica is left out of every file and picture: it is no state, and every map\'s frame ends north of it (the world map at 60 degrees south)',
   },
   alpha3Extra: {
-    codes: { XKX: 'XK', IOA: 'CX' },
-    reason: 'the outline source codes Kosovo and Christmas Island with codes that are not ISO 3166 alpha-3',
+    codes: { XKX: 'XK', IOA: 'CX', KOS: 'XK' },
+    reason: 'the outline source codes Kosovo and Christmas Island with codes that are not ISO 3166 alpha-3; the admin-1 layer codes Kosovo KOS',
   },
   mergeInto: {
     pieces: { SOL: 'SO', CYN: 'CY', KAS: 'IN', ATC: 'AU' },

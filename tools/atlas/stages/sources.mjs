@@ -141,8 +141,12 @@ export function divisionOutlines(m) {
       // one has no names in the layer. A unit of a territory that the map
       // merges into its state (merge: Åland into Finland) counts as the
       // state's.
-      const key = exceptions.divisionJoins.units[p.iso_3166_2] ?? p.iso_3166_2;
-      const joined = Object.values(exceptions.divisionJoins.units).filter((k) => k === key).length > 1;
+      // A map that asks a coarser level than the layer's (joinBy: Italy's
+      // regions, from its provinces) joins each home unit by that field.
+      const byField = m.joinBy && p.adm0_a3 === m.country ? m.joinBy.keys[p[m.joinBy.field]] : null;
+      if (m.joinBy && p.adm0_a3 === m.country && !byField) throw new Error(`${p.iso_3166_2}: no ${m.joinBy.field} key for "${p[m.joinBy.field]}"`);
+      const key = byField ?? exceptions.divisionJoins.units[p.iso_3166_2] ?? p.iso_3166_2;
+      const joined = !!byField || Object.values(exceptions.divisionJoins.units).filter((k) => k === key).length > 1;
       const a3 = (m.merge ?? {})[p.adm0_a3] ?? p.adm0_a3;
       return { type: 'Feature', properties: { key, a3, layer: joined || !p.name_en ? {} : p }, geometry };
     });
