@@ -27,6 +27,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten17.crp", false, false}, // Finland
     {"Vatten18.crp", false, false}, // Denmark
     {"Vatten19.crp", false, false}, // Italy
+    {"Vatten20.crp", false, false}, // Mexico
 }};
 
 } // namespace

@@ -115,7 +115,9 @@ const QRegularExpression kAdministrative(
 // first list, and their forms in other languages.
 bool NamedSo(const QString& name) {
     static const QStringList others = {"Ciudad de México", "Ciudad de Guatemala",
-                                       "Ciudad de Panamá", "Città di Ho Chi Minh"};
+                                       "Ciudad de Panamá", "Città di Ho Chi Minh",
+                                       "State of Mexico",  "État de Mexico",
+                                       "Estado de México"};
     return (name.endsWith(" City") && kAlsoTheirs.contains(name)) || others.contains(name);
 }
 

@@ -147,7 +147,7 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // name them, "voivodskab" after the region's name; the Austrian Länder as the
 // German ones, in German but Tyrol; the Norwegian fylker in Norwegian; the
 // Finnish regions in Finnish, as Danish writes Finland's towns, but Lapland
-// and the Swedish-speaking Österbotten.
+// and the Swedish-speaking Österbotten; the Mexican states in Spanish.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -246,6 +246,35 @@ export const danishDivisions = DA(`
   DK-83 Syddanmark
   DK-84 Hovedstaden
   DK-85 Sjælland
+  MX-AGU Aguascalientes
+  MX-BCN Baja California
+  MX-BCS Baja California Sur
+  MX-CAM Campeche
+  MX-CHH Chihuahua
+  MX-CHP Chiapas
+  MX-COA Coahuila
+  MX-COL Colima
+  MX-DUR Durango
+  MX-GRO Guerrero
+  MX-GUA Guanajuato
+  MX-HID Hidalgo
+  MX-JAL Jalisco
+  MX-MIC Michoacán
+  MX-MOR Morelos
+  MX-NAY Nayarit
+  MX-NLE Nuevo León
+  MX-OAX Oaxaca
+  MX-PUE Puebla
+  MX-QUE Querétaro
+  MX-ROO Quintana Roo
+  MX-SIN Sinaloa
+  MX-SLP San Luis Potosí
+  MX-SON Sonora
+  MX-TAB Tabasco
+  MX-TAM Tamaulipas
+  MX-TLA Tlaxcala
+  MX-VER Veracruz
+  MX-ZAC Zacatecas
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form
@@ -287,6 +316,11 @@ export const divisionNames8 = {
   'NO-50': N('Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag'),
   // Åland, from the admin-0 layer (divisionReplace), which names no region.
   'FI-01': N('Åland|Åland|Åland|Åland|Åland|Åland|Åland|Åland'),
+  // Mexico City (the layer's Distrito Federal) and the State of Mexico, whose
+  // names carry the word for city or state; Yucatán with its reef.
+  'MX-CMX': N('Mexico City|Mexico City|Mexico|Mexiko-Stadt|Ciudad de México|Città del Messico|Mexico City|Mexico-Stad'),
+  'MX-MEX': N('Mexiko|State of Mexico|État de Mexico|México|Estado de México|Stato del Messico|Mexico|Staat Mexico'),
+  'MX-YUC': N('Yucatán|Yucatán|Yucatán|Yucatán|Yucatán|Yucatán|Yucatán|Yucatán'),
   // Italy's regions, joined from the layer's provinces (joinBy).
   'IT-21': N('Piemonte|Piedmont|Piémont|Piemont|Piamonte|Piemonte|Piemonte|Piëmont'),
   'IT-23': N("Valle d'Aosta|Aosta Valley|Vallée d'Aoste|Aostatal|Valle de Aosta|Valle d'Aosta|Valle d'Aosta|Valle d'Aosta"),

@@ -54,6 +54,13 @@ export const divisionNameOverride = {
   // The layer names the capital region "Denmark" in English and "Capital"
   // in Spanish.
   'DK-84': { en: 'Capital Region', es: 'Región Capital' },
+  // The layer gives a few Mexican states their full formal names in one or
+  // two languages (Coahuila de Zaragoza, Estado de Veracruz, Querétaro
+  // Arteaga).
+  'MX-COA': { es: 'Coahuila', nl: 'Coahuila' },
+  'MX-VER': { es: 'Veracruz', nl: 'Veracruz' },
+  'MX-MIC': { sv: 'Michoacán', nl: 'Michoacán' },
+  'MX-QUE': { sv: 'Querétaro' },
 };
 // The layer writes a French or Italian name that begins with the word for the
 // division in lower case, as running text does ("voïvodie de Silésie"); a map
@@ -208,6 +215,19 @@ export const placeNameOverride = {
   3083829: { da: 'Szczecin' },
   2657896: { fr: 'Zurich' },
   2658576: { da: 'Sion' },
+  // The capitals of Mexican states by the short names atlases print, where
+  // GeoNames mixes in the formal ones (Chilpancingo de los Bravo, Toluca de
+  // Lerdo, Jalapa Enríquez) or drops the accent (German and Danish Merida).
+  4011743: all('Durango'),
+  3530870: all('Chilpancingo'),
+  3522210: all('Pachuca'),
+  3522507: all('Oaxaca'),
+  3515302: all('Toluca'),
+  3526617: all('Xalapa'),
+  3815415: all('Tlaxcala'),
+  3523349: all('Mérida'),
+  3515001: all('Tuxtla Gutiérrez'),
+  3991164: all('Querétaro'),
   // GeoNames names these two Finnish towns by their Swedish names.
   647571: { ...all('Loviisa'), sv: 'Lovisa' },
   656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },

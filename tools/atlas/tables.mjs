@@ -210,6 +210,11 @@ export const subMaps = [
          'Marche': 'IT-57', 'Lazio': 'IT-62', 'Abruzzo': 'IT-65', 'Molise': 'IT-67', 'Campania': 'IT-72', 'Apulia': 'IT-75',
          'Basilicata': 'IT-77', 'Calabria': 'IT-78', 'Sicily': 'IT-82', 'Sardegna': 'IT-88' } },
        weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
+  // Mexico's 31 states and Mexico City (the layer's Distrito Federal, see
+  // divisionJoins).
+  SM({ id: 20, name: 'Mexico', source: 'admin1', country: 'MEX', code: 'MX', frame: { w: -120.5, e: -83.3, s: 13.3, n: 33.7 },
+       context: ['USA', 'GTM', 'BLZ', 'HND', 'SLV', 'CUB'],
+       weight: 0.0005, keepPiece: 0.01, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
