@@ -21,6 +21,13 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten11.crp", false, false}, // Australia
     {"Vatten12.crp", false, false}, // Germany
     {"Vatten13.crp", false, false}, // Sweden
+    {"Vatten14.crp", false, false}, // Poland
+    {"Vatten15.crp", false, false}, // Switzerland and Austria
+    {"Vatten16.crp", false, false}, // Norway
+    {"Vatten17.crp", false, false}, // Finland
+    {"Vatten18.crp", false, false}, // Denmark
+    {"Vatten19.crp", false, false}, // Italy
+    {"Vatten20.crp", false, false}, // Mexico
 }};
 
 } // namespace

@@ -6,9 +6,12 @@
 
 // The maps an exercise can name: the world and five continents (1-6), then
 // the close-ups of the United States, Canada, Norden, Brazil and Australia,
-// then of the divisions schools teach: Germany's Länder, Sweden's län.
+// then of the divisions schools teach: Germany's Länder, Sweden's län,
+// Poland's voivodeships, the cantons of Switzerland and the Länder of Austria
+// (one map), Norway's fylker, Finland's regions, Denmark's regions, Italy's
+// regions, Mexico's states.
 // Map n keeps its land areas in AREA<n>.crp and its sea points in Hav<n>.crp.
-constexpr int kAntalKartor = 13;
+constexpr int kAntalKartor = 20;
 
 struct TKartinfo {
     const char* Vatten; // the lakes: one file for the continents, one per close-up

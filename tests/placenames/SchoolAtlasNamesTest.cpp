@@ -95,7 +95,7 @@ bool Listed(const QStringList& list, const QString& name, const char* language) 
 const QStringList kWrittenWithoutAccents = {"fr es it nl:Brasilia", "fr nl:Bogota",
                                             "en es nl:Quebec",      "es:Rondonia",
                                             "nl:Sao Tomé",          "sv en fr da nl:Reykjavik",
-                                            "en de es da:Montreal"};
+                                            "en de es da:Montreal", "fr:Zurich"};
 // Exonyms that two languages share (so the one is not copied from the other).
 const QStringList kSharedExonyms = {"fr it:Canton", "es it:Filadelfia", "fr de es nl:San José"};
 
@@ -129,7 +129,9 @@ const QRegularExpression kAdministrative(
 // first list, and their forms in other languages.
 bool NamedSo(const QString& name) {
     static const QStringList others = {"Ciudad de México", "Ciudad de Guatemala",
-                                       "Ciudad de Panamá", "Città di Ho Chi Minh"};
+                                       "Ciudad de Panamá", "Città di Ho Chi Minh",
+                                       "State of Mexico",  "État de Mexico",
+                                       "Estado de México"};
     return (name.endsWith(" City") && kAlsoTheirs.contains(name)) || others.contains(name);
 }
 

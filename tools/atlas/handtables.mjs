@@ -143,7 +143,11 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // Danish names of the divisions of the admin-1 maps (the layer has none), as
 // Danish atlases print them: the German Länder mostly in German, with the
 // Danish forms of the Danish-speaking past (Slesvig-Holsten, Hamborg); the
-// Swedish län in Swedish.
+// Swedish län in Swedish; the Polish voivodeships as Danish reference works
+// name them, "voivodskab" after the region's name; the Austrian Länder as the
+// German ones, in German but Tyrol; the Norwegian fylker in Norwegian; the
+// Finnish regions in Finnish, as Danish writes Finland's towns, but Lapland
+// and the Swedish-speaking Österbotten; the Mexican states in Spanish.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -183,7 +187,162 @@ export const danishDivisions = DA(`
   SE-X Gävleborgs län
   SE-Y Västernorrlands län
   SE-Z Jämtlands län
+  PL-DS Nedre Schlesiens voivodskab
+  PL-KP Kujavien-Pommerns voivodskab
+  PL-LB Lubusz voivodskab
+  PL-LD Lódz voivodskab
+  PL-LU Lublin voivodskab
+  PL-MA Lillepolens voivodskab
+  PL-MZ Masoviens voivodskab
+  PL-OP Opole voivodskab
+  PL-PD Podlasiens voivodskab
+  PL-PK Karpatforlandets voivodskab
+  PL-PM Pommerns voivodskab
+  PL-SK Swietokrzyskie voivodskab
+  PL-SL Schlesiens voivodskab
+  PL-WN Ermland-Masurens voivodskab
+  PL-WP Storpolens voivodskab
+  PL-ZP Vestpommerns voivodskab
+  AT-1 Burgenland
+  AT-2 Kärnten
+  AT-3 Niederösterreich
+  AT-4 Oberösterreich
+  AT-5 Salzburg
+  AT-6 Steiermark
+  AT-7 Tyrol
+  AT-8 Vorarlberg
+  AT-9 Wien
+  NO-03 Oslo
+  NO-11 Rogaland
+  NO-15 Møre og Romsdal
+  NO-18 Nordland
+  NO-31 Østfold
+  NO-32 Akershus
+  NO-33 Buskerud
+  NO-39 Vestfold
+  NO-40 Telemark
+  NO-55 Troms
+  NO-56 Finnmark
+  FI-02 Etelä-Karjala
+  FI-03 Etelä-Pohjanmaa
+  FI-04 Etelä-Savo
+  FI-05 Kainuu
+  FI-06 Kanta-Häme
+  FI-07 Keski-Pohjanmaa
+  FI-08 Keski-Suomi
+  FI-09 Kymenlaakso
+  FI-10 Lapland
+  FI-11 Pirkanmaa
+  FI-12 Österbotten
+  FI-13 Pohjois-Karjala
+  FI-14 Pohjois-Pohjanmaa
+  FI-15 Pohjois-Savo
+  FI-16 Päijät-Häme
+  FI-17 Satakunta
+  FI-18 Uusimaa
+  FI-19 Varsinais-Suomi
+  DK-81 Nordjylland
+  DK-82 Midtjylland
+  DK-83 Syddanmark
+  DK-84 Hovedstaden
+  DK-85 Sjælland
+  MX-AGU Aguascalientes
+  MX-BCN Baja California
+  MX-BCS Baja California Sur
+  MX-CAM Campeche
+  MX-CHH Chihuahua
+  MX-CHP Chiapas
+  MX-COA Coahuila
+  MX-COL Colima
+  MX-DUR Durango
+  MX-GRO Guerrero
+  MX-GUA Guanajuato
+  MX-HID Hidalgo
+  MX-JAL Jalisco
+  MX-MIC Michoacán
+  MX-MOR Morelos
+  MX-NAY Nayarit
+  MX-NLE Nuevo León
+  MX-OAX Oaxaca
+  MX-PUE Puebla
+  MX-QUE Querétaro
+  MX-ROO Quintana Roo
+  MX-SIN Sinaloa
+  MX-SLP San Luis Potosí
+  MX-SON Sonora
+  MX-TAB Tabasco
+  MX-TAM Tamaulipas
+  MX-TLA Tlaxcala
+  MX-VER Veracruz
+  MX-ZAC Zacatecas
 `);
+
+// The divisions of the admin-1 maps whose names the layer gives in no form
+// an atlas prints (the Swiss cantons: "canton de Schaffhouse", "los Grisones",
+// "Canton Sciaffusa"): the eight names by hand, each as the language's atlases
+// and encyclopedias name the canton.
+export const divisionNames8 = {
+  'CH-AG': N('Aargau|Aargau|Argovie|Aargau|Argovia|Argovia|Aargau|Aargau'),
+  'CH-AI': N('Appenzell Innerrhoden|Appenzell Innerrhoden|Appenzell Rhodes-Intérieures|Appenzell Innerrhoden|Appenzell Rodas Interiores|Appenzello Interno|Appenzell Innerrhoden|Appenzell Innerrhoden'),
+  'CH-AR': N('Appenzell Ausserrhoden|Appenzell Ausserrhoden|Appenzell Rhodes-Extérieures|Appenzell Ausserrhoden|Appenzell Rodas Exteriores|Appenzello Esterno|Appenzell Ausserrhoden|Appenzell Ausserrhoden'),
+  'CH-BE': N('Bern|Bern|Berne|Bern|Berna|Berna|Bern|Bern'),
+  'CH-BL': N('Basel-Landschaft|Basel-Landschaft|Bâle-Campagne|Basel-Landschaft|Basilea-Campiña|Basilea Campagna|Basel-Landschaft|Bazel-Landschaft'),
+  'CH-BS': N('Basel-Stadt|Basel-Stadt|Bâle-Ville|Basel-Stadt|Basilea-Ciudad|Basilea Città|Basel-Stadt|Bazel-Stad'),
+  'CH-FR': N('Fribourg|Fribourg|Fribourg|Freiburg|Friburgo|Friburgo|Fribourg|Fribourg'),
+  'CH-GE': N('Genève|Geneva|Genève|Genf|Ginebra|Ginevra|Genève|Genève'),
+  'CH-GL': N('Glarus|Glarus|Glaris|Glarus|Glaris|Glarona|Glarus|Glarus'),
+  'CH-GR': N('Graubünden|Graubünden|Grisons|Graubünden|Grisones|Grigioni|Graubünden|Graubünden'),
+  'CH-JU': N('Jura|Jura|Jura|Jura|Jura|Giura|Jura|Jura'),
+  'CH-LU': N('Luzern|Lucerne|Lucerne|Luzern|Lucerna|Lucerna|Luzern|Luzern'),
+  'CH-NE': N('Neuchâtel|Neuchâtel|Neuchâtel|Neuenburg|Neuchâtel|Neuchâtel|Neuchâtel|Neuchâtel'),
+  'CH-NW': N('Nidwalden|Nidwalden|Nidwald|Nidwalden|Nidwalden|Nidvaldo|Nidwalden|Nidwalden'),
+  'CH-OW': N('Obwalden|Obwalden|Obwald|Obwalden|Obwalden|Obvaldo|Obwalden|Obwalden'),
+  'CH-SG': N('Sankt Gallen|St. Gallen|Saint-Gall|St. Gallen|San Galo|San Gallo|Sankt Gallen|Sankt Gallen'),
+  'CH-SH': N('Schaffhausen|Schaffhausen|Schaffhouse|Schaffhausen|Schaffhausen|Sciaffusa|Schaffhausen|Schaffhausen'),
+  'CH-SO': N('Solothurn|Solothurn|Soleure|Solothurn|Soleura|Soletta|Solothurn|Solothurn'),
+  'CH-SZ': N('Schwyz|Schwyz|Schwytz|Schwyz|Schwyz|Svitto|Schwyz|Schwyz'),
+  'CH-TG': N('Thurgau|Thurgau|Thurgovie|Thurgau|Turgovia|Turgovia|Thurgau|Thurgau'),
+  'CH-TI': N('Ticino|Ticino|Tessin|Tessin|Tesino|Ticino|Ticino|Ticino'),
+  'CH-UR': N('Uri|Uri|Uri|Uri|Uri|Uri|Uri|Uri'),
+  'CH-VD': N('Vaud|Vaud|Vaud|Waadt|Vaud|Vaud|Vaud|Vaud'),
+  'CH-VS': N('Valais|Valais|Valais|Wallis|Valais|Vallese|Valais|Wallis'),
+  'CH-ZG': N('Zug|Zug|Zoug|Zug|Zug|Zugo|Zug|Zug'),
+  'CH-ZH': N('Zürich|Zürich|Zurich|Zürich|Zúrich|Zurigo|Zürich|Zürich'),
+  // The fylker of Norway joined since the layer was drawn (divisionJoins):
+  // every language writes their Norwegian names.
+  'NO-34': N('Innlandet|Innlandet|Innlandet|Innlandet|Innlandet|Innlandet|Innlandet|Innlandet'),
+  'NO-42': N('Agder|Agder|Agder|Agder|Agder|Agder|Agder|Agder'),
+  'NO-46': N('Vestland|Vestland|Vestland|Vestland|Vestland|Vestland|Vestland|Vestland'),
+  'NO-50': N('Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag|Trøndelag'),
+  // Åland, from the admin-0 layer (divisionReplace), which names no region.
+  'FI-01': N('Åland|Åland|Åland|Åland|Åland|Åland|Åland|Åland'),
+  // Mexico City (the layer's Distrito Federal) and the State of Mexico, whose
+  // names carry the word for city or state; Yucatán with its reef.
+  'MX-CMX': N('Mexico City|Mexico City|Mexico|Mexiko-Stadt|Ciudad de México|Città del Messico|Mexico City|Mexico-Stad'),
+  'MX-MEX': N('Mexiko|State of Mexico|État de Mexico|México|Estado de México|Stato del Messico|Mexico|Staat Mexico'),
+  'MX-YUC': N('Yucatán|Yucatán|Yucatán|Yucatán|Yucatán|Yucatán|Yucatán|Yucatán'),
+  // Italy's regions, joined from the layer's provinces (joinBy).
+  'IT-21': N('Piemonte|Piedmont|Piémont|Piemont|Piamonte|Piemonte|Piemonte|Piëmont'),
+  'IT-23': N("Valle d'Aosta|Aosta Valley|Vallée d'Aoste|Aostatal|Valle de Aosta|Valle d'Aosta|Valle d'Aosta|Valle d'Aosta"),
+  'IT-25': N('Lombardiet|Lombardy|Lombardie|Lombardei|Lombardía|Lombardia|Lombardiet|Lombardije'),
+  'IT-32': N('Trentino-Alto Adige|Trentino-Alto Adige|Trentin-Haut-Adige|Trentino-Südtirol|Trentino-Alto Adigio|Trentino-Alto Adige|Trentino-Alto Adige|Trentino-Zuid-Tirol'),
+  'IT-34': N('Veneto|Veneto|Vénétie|Venetien|Véneto|Veneto|Veneto|Veneto'),
+  'IT-36': N('Friuli-Venezia Giulia|Friuli-Venezia Giulia|Frioul-Vénétie Julienne|Friaul-Julisch Venetien|Friuli-Venecia Julia|Friuli-Venezia Giulia|Friuli-Venezia Giulia|Friuli-Venezia Giulia'),
+  'IT-42': N('Ligurien|Liguria|Ligurie|Ligurien|Liguria|Liguria|Ligurien|Ligurië'),
+  'IT-45': N('Emilia-Romagna|Emilia-Romagna|Émilie-Romagne|Emilia-Romagna|Emilia-Romaña|Emilia-Romagna|Emilia-Romagna|Emilia-Romagna'),
+  'IT-52': N('Toscana|Tuscany|Toscane|Toskana|Toscana|Toscana|Toscana|Toscane'),
+  'IT-55': N('Umbrien|Umbria|Ombrie|Umbrien|Umbría|Umbria|Umbrien|Umbrië'),
+  'IT-57': N('Marche|Marche|Marches|Marken|Marcas|Marche|Marche|Marche'),
+  'IT-62': N('Lazio|Lazio|Latium|Latium|Lacio|Lazio|Lazio|Lazio'),
+  'IT-65': N('Abruzzo|Abruzzo|Abruzzes|Abruzzen|Abruzos|Abruzzo|Abruzzo|Abruzzen'),
+  'IT-67': N('Molise|Molise|Molise|Molise|Molise|Molise|Molise|Molise'),
+  'IT-72': N('Kampanien|Campania|Campanie|Kampanien|Campania|Campania|Campanien|Campanië'),
+  'IT-75': N('Apulien|Apulia|Pouilles|Apulien|Apulia|Puglia|Apulien|Apulië'),
+  'IT-77': N('Basilicata|Basilicata|Basilicate|Basilikata|Basilicata|Basilicata|Basilicata|Basilicata'),
+  'IT-78': N('Kalabrien|Calabria|Calabre|Kalabrien|Calabria|Calabria|Calabrien|Calabrië'),
+  'IT-82': N('Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
+  'IT-88': N('Sardinien|Sardinia|Sardaigne|Sardinien|Cerdeña|Sardegna|Sardinien|Sardinië'),
+};
 
 export const features = [
   // Oceans, placed where they read on the world map.
@@ -384,4 +543,4 @@ export const features = [
   B('HALTI', 'NORDEN', 69.308, 21.270, 1324, 1, 'Halti|Halti|Halti|Halti|Halti|Halti|Halti|Halti'),
 ];
 
-export default { subdivisions, danishDivisions, features };
+export default { subdivisions, danishDivisions, divisionNames8, features };

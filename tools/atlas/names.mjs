@@ -35,16 +35,40 @@ const all = (n) => Object.fromEntries(LANGS.map((l) => [l, n]));
 // The names of a division of the admin-1 layer (maps 12 on): each
 // language's field of the layer (name_sv, name_en ...), where a school atlas
 // of the language prints that form; the overrides below where it prints
-// another; Danish, which the layer lacks, from the hand table.
+// another, or all eight from a hand table (byHand) where the layer's forms
+// are no atlas's; Danish, which the layer lacks, from the hand table.
 export const divisionNameOverride = {
   // The layer gives the state's formal name, "Free Hanseatic Bremen".
   'DE-HB': { en: 'Bremen', de: 'Bremen' },
   // The layer's Italian alone keeps the word for county, in lower case.
   'SE-M': { it: 'Scania' },
+  // Where the layer drops the word for voivodeship that it gives the other
+  // fourteen in the language (Spanish, Dutch).
+  'PL-OP': { es: 'Voivodato de Opole', nl: 'Woiwodschap Opole' },
+  'PL-LU': { es: 'Voivodato de Lublin', nl: 'Woiwodschap Lublin' },
+  'PL-KP': { es: 'Voivodato de Cuyavia y Pomerania', nl: 'Woiwodschap Koejavië-Pommeren' },
+  'PL-WN': { nl: 'Woiwodschap Ermland-Mazurië' },
+  'PL-SK': { nl: 'Woiwodschap Święty Krzyż' },
+  // The layer's Italian alone names Lapland as an administrative region.
+  'FI-10': { it: 'Lapponia' },
+  // The layer names the capital region "Denmark" in English and "Capital"
+  // in Spanish.
+  'DK-84': { en: 'Capital Region', es: 'Región Capital' },
+  // The layer gives a few Mexican states their full formal names in one or
+  // two languages (Coahuila de Zaragoza, Estado de Veracruz, Querétaro
+  // Arteaga).
+  'MX-COA': { es: 'Coahuila', nl: 'Coahuila' },
+  'MX-VER': { es: 'Veracruz', nl: 'Veracruz' },
+  'MX-MIC': { sv: 'Michoacán', nl: 'Michoacán' },
+  'MX-QUE': { sv: 'Querétaro' },
 };
-export function divisionNames(key, layer, danish) {
-  return LANGS.map((l) => {
-    const name = divisionNameOverride[key]?.[l] ?? (l === 'da' ? danish[key] : layer[`name_${l}`]);
+// The layer writes a French or Italian name that begins with the word for the
+// division in lower case, as running text does ("voïvodie de Silésie"); a map
+// and a list begin it with a capital, as the encyclopedias' titles do.
+const capitalised = (n) => n && n[0].toUpperCase() + n.slice(1);
+export function divisionNames(key, layer, danish, byHand = {}) {
+  return LANGS.map((l, i) => {
+    const name = divisionNameOverride[key]?.[l] ?? byHand[key]?.[i] ?? (l === 'da' ? danish[key] : capitalised(layer[`name_${l}`]));
     if (!name) throw new Error(`no ${l} name for ${key}`);
     return name;
   });
@@ -182,6 +206,29 @@ export const placeNameOverride = {
   2699310: { da: 'Kristianstad' },
   2725901: { da: 'Ängelholm' },
   2711537: { nl: 'Göteborg' },
+  // Seats of the divisions of maps 12 on: the local form where GeoNames gives
+  // the accents dropped (English and Spanish Lodz) or a historical form that
+  // current atlases no longer print (Vratislavie, Posnania, Danish Stettin
+  // and Sitten); French Zurich, as the canton.
+  3093133: { en: 'Łódź', es: 'Łódź' },
+  3081368: { fr: 'Wrocław' },
+  3088171: { es: 'Poznań' },
+  3083829: { da: 'Szczecin' },
+  2657896: { fr: 'Zurich' },
+  2658576: { da: 'Sion' },
+  // The capitals of Mexican states by the short names atlases print, where
+  // GeoNames mixes in the formal ones (Chilpancingo de los Bravo, Toluca de
+  // Lerdo, Jalapa Enríquez) or drops the accent (German and Danish Merida).
+  4011743: all('Durango'),
+  3530870: all('Chilpancingo'),
+  3522210: all('Pachuca'),
+  3522507: all('Oaxaca'),
+  3515302: all('Toluca'),
+  3526617: all('Xalapa'),
+  3815415: all('Tlaxcala'),
+  3523349: all('Mérida'),
+  3515001: all('Tuxtla Gutiérrez'),
+  3991164: all('Querétaro'),
   // GeoNames names these two Finnish towns by their Swedish names.
   647571: { ...all('Loviisa'), sv: 'Lovisa' },
   656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },

@@ -15,7 +15,7 @@ import { fileURLToPath } from 'node:url';
 import tables from './tables.mjs';
 import * as names from './names.mjs';
 import { subMaps, subLakes } from './tables.mjs';
-import { subdivisions, danishDivisions, features as handFeatures } from './handtables.mjs';
+import { subdivisions, danishDivisions, divisionNames8, features as handFeatures } from './handtables.mjs';
 import { worldFeaturePlaces } from './features.mjs';
 import { readCatalogue } from './catalogue.mjs';
 import { squeeze, bbox, pointInRing, shiftRing, overlapWith, km, ringArea } from './stages/geometry.mjs';
@@ -217,12 +217,20 @@ function seatsToUnits(m, topo, cc, seats, byKey, built, buildHere) {
 function closeUpMap(m) {
   const f = m.frame;
   const cc = m.country ? a3to2[m.country] : '';
-  const seats = m.country ? seatsOf(rows, cc) : m.states.map((s) => capitals[a3to2[s]]);
+  // The seats the exceptions table names (divisionSeats) take the place of
+  // GeoNames' choice for their divisions.
+  const ownSeats = Object.entries(exceptions.divisionSeats.seats).filter(([key]) => [m.country, ...(m.also ?? [])].some((a3) => a3 && key.startsWith(`${a3to2[a3]}-`)))
+    .map(([key, id]) => [key, rows.find((r) => r.id === id)]);
+  for (const [key, r] of ownSeats) if (!r) throw new Error(`no GeoNames place for the seat of ${key}`);
+  // A map may ask the divisions of a further country (`also`: Austria beside
+  // Switzerland); each division is keyed, grouped and seated by its own.
+  const homeCodes = m.country ? [m.country, ...(m.also ?? [])].map((a3) => a3to2[a3]) : [];
+  const seats = m.country ? [...homeCodes.flatMap((c) => seatsOf(rows, c)), ...ownSeats.map(([, r]) => r)] : m.states.map((s) => capitals[a3to2[s]]);
   // The maps of the 1:50m subunits share one topology; a division map has
   // its own, from the admin-1 layer.
   const topo = m.source === 'admin1' ? divisionOutlines(m) : closeUp;
   const units = m.source === 'admin1' ? divisionUnits(topo.src, m) : closeUpUnits(closeUp.src, m);
-  const unitNames = m.source === 'admin1' ? Object.fromEntries(units.filter((u) => u.home).map((u) => [u.key, names.divisionNames(u.key, u.layer, danishDivisions)])) : subdivisions;
+  const unitNames = m.source === 'admin1' ? Object.fromEntries(units.filter((u) => u.home).map((u) => [u.key, names.divisionNames(u.key, u.layer, danishDivisions, divisionNames8)])) : subdivisions;
   // Every point within 0.25 degrees of a seat is kept.
   const buildHere = ringBuilder(topo.arcs, nearPoints(seats.map((c) => [c.lon, c.lat]), 0.25));
   const { built, moves } = closeUpRings(m, topo, units, buildHere);
@@ -235,6 +243,9 @@ function closeUpMap(m) {
     byKey[u.key] = { u, pieces };
   }
   const capitalOf = m.states ? Object.fromEntries(seats.map((r) => [r.cc, r])) : seatsToUnits(m, topo, cc, seats, byKey, built, buildHere);
+  for (const [key, r] of ownSeats) capitalOf[key] = r;
+  // A division governed from outside it (seatOutside) has no seat of its own.
+  for (const key of Object.keys(exceptions.seatOutside.divisions)) delete capitalOf[key];
   const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
   // Small states: every subdivision keeps its own outline, however small.
   const areas = [];
@@ -260,7 +271,7 @@ function closeUpMap(m) {
   });
   const water = [...named, ...bigLakes(layers, f, named)].map((l) => withIslands(layers, l, f));
   const finalAreas = finishAreas(areas, water.map((l) => l.lonLat), (a) => ({
-    g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home || a.frame ? cc : '',
+    g2: m.states ? (STATES.has(a.key) ? continentOf(a.key) : '') : a.home || a.frame ? a.key.split('-')[0] : '',
     names: (a.home || a.frame) && !m.states ? unitNames[a.key] : countryNames(a.key),
     flag: m.states && STATES.has(a.key) ? a.key.toLowerCase() + '.gif' : '',
   }));

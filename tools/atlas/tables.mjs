@@ -169,13 +169,57 @@ export const subMaps = [
        context: ['DNK', 'NLD', 'BEL', 'LUX', 'FRA', 'GBR', 'CHE', 'LIE', 'AUT', 'ITA', 'SVN', 'HRV', 'HUN', 'SVK', 'CZE', 'POL', 'RUS', 'LTU', 'SWE'],
        weight: 0.0001, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
   SM({ id: 13, name: 'Sweden', source: 'admin1', country: 'SWE', code: 'SE', frame: { w: 9.0, e: 26.6, s: 54.7, n: 69.6 },
-       context: ['NOR', 'FIN', 'DNK', 'DEU', 'POL', 'RUS', 'LTU', 'LVA', 'EST'], merge: { ALA: 'FIN' },
+       context: ['NOR', 'FIN', 'DNK', 'DEU', 'POL', 'RUS', 'LTU', 'LVA', 'EST'], merge: { ALD: 'FIN' },
        weight: 0.0003, keepPiece: 0.006, maxPieces: 90, placeFile: 5,
        lakes: ['VANERN', 'VATTERN', 'MALAREN', 'HJALMAREN', 'STORSJON', 'SILJAN'] }),
+  SM({ id: 14, name: 'Poland', source: 'admin1', country: 'POL', code: 'PL', frame: { w: 9.5, e: 29, s: 47.8, n: 56.2 },
+       context: ['DEU', 'CZE', 'SVK', 'UKR', 'BLR', 'LTU', 'RUS', 'LVA', 'SWE', 'DNK', 'AUT', 'HUN', 'ROU', 'MDA'],
+       weight: 0.0001, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
+  // Switzerland's cantons and Austria's Länder on one map (`also`): each
+  // exercise asks one country's divisions, fitted to it. Lake Geneva, which
+  // the further lakes leave out (lakesLeftOut), is drawn here by name.
+  SM({ id: 15, name: 'Switzerland and Austria', source: 'admin1', country: 'CHE', also: ['AUT'], code: 'CH', frame: { w: 4.0, e: 19.0, s: 44.6, n: 50.2 },
+       context: ['FRA', 'DEU', 'ITA', 'LIE', 'CZE', 'SVK', 'HUN', 'SVN', 'HRV', 'POL', 'BIH'],
+       weight: 0.00005, keepPiece: 0.004, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
+  // Norway's 15 fylker as in force since 2024, joined from the layer's 19
+  // (divisionJoins); Svalbard and Bouvet Island are no fylke. Saimaa, at the
+  // frame's south-east, is drawn by name: the further lakes leave it out.
+  SM({ id: 16, name: 'Norway', source: 'admin1', country: 'NOR', code: 'NO', frame: { w: 3.0, e: 32.5, s: 57.3, n: 71.6 },
+       context: ['SWE', 'FIN', 'RUS', 'DNK'], drop: ['NO-21', 'NO-X01~'],
+       weight: 0.0002, keepPiece: 0.01, maxPieces: 90, placeFile: 5, lakes: ['SAIMAA'] }),
+  // Finland's 19 regions (maakunnat), Åland among them (merged into Finland,
+  // its outline whole from divisionReplace).
+  SM({ id: 17, name: 'Finland', source: 'admin1', country: 'FIN', code: 'FI', frame: { w: 17.0, e: 33.0, s: 58.8, n: 70.4 },
+       context: ['SWE', 'NOR', 'RUS', 'EST'], merge: { ALD: 'FIN' },
+       weight: 0.0003, keepPiece: 0.006, maxPieces: 90, placeFile: 5, lakes: ['SAIMAA'] }),
+  // Denmark's five regions, Bornholm with the capital region.
+  SM({ id: 18, name: 'Denmark', source: 'admin1', country: 'DNK', code: 'DK', frame: { w: 6.0, e: 17.0, s: 53.4, n: 58.3 },
+       context: ['DEU', 'SWE', 'NOR', 'POL'],
+       weight: 0.00005, keepPiece: 0.004, maxPieces: 90, placeFile: 5 }),
+  // Italy's 20 regions, joined from the layer's provinces by their region
+  // (joinBy: the layer's field and the ISO 3166-2 key of each value). Lake
+  // Geneva, in the frame's north-west corner, is drawn by name. The frame
+  // holds the exercise's view at 1920 x 1048 (the Balearics to the Ionian
+  // Sea).
+  SM({ id: 19, name: 'Italy', source: 'admin1', country: 'ITA', code: 'IT', frame: { w: -1.5, e: 24.5, s: 35.0, n: 47.8 },
+       context: ['FRA', 'CHE', 'AUT', 'SVN', 'HRV', 'SMR', 'VAT', 'MLT', 'LIE', 'DEU', 'BIH', 'MNE', 'ALB', 'TUN', 'DZA', 'GRC', 'HUN', 'SRB', 'MCO',
+                 'ESP', 'AND', 'MAR', 'MKD', 'BGR', 'ROU', 'KOS', 'SVK', 'CZE', 'UKR'],
+       joinBy: { field: 'region', keys: {
+         'Piemonte': 'IT-21', "Valle d'Aosta": 'IT-23', 'Lombardia': 'IT-25', 'Trentino-Alto Adige': 'IT-32', 'Veneto': 'IT-34',
+         'Friuli-Venezia Giulia': 'IT-36', 'Liguria': 'IT-42', 'Emilia-Romagna': 'IT-45', 'Toscana': 'IT-52', 'Umbria': 'IT-55',
+         'Marche': 'IT-57', 'Lazio': 'IT-62', 'Abruzzo': 'IT-65', 'Molise': 'IT-67', 'Campania': 'IT-72', 'Apulia': 'IT-75',
+         'Basilicata': 'IT-77', 'Calabria': 'IT-78', 'Sicily': 'IT-82', 'Sardegna': 'IT-88' } },
+       weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
+  // Mexico's 31 states and Mexico City (the layer's Distrito Federal, see
+  // divisionJoins).
+  SM({ id: 20, name: 'Mexico', source: 'admin1', country: 'MEX', code: 'MX', frame: { w: -120.5, e: -83.3, s: 13.3, n: 33.7 },
+       context: ['USA', 'GTM', 'BLZ', 'HND', 'SLV', 'CUB'],
+       weight: 0.0005, keepPiece: 0.01, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
 export const subLakes = [
+  L('GENEVA', 46.45, 6.5, 'Genèvesjön|Lake Geneva|Lac Léman|Genfersee|Lago Lemán|Lago Lemano|Genfersøen|Meer van Genève'),
   L('GREATSALT', 41.1, -112.5, 'Stora Saltsjön|Great Salt Lake|Grand Lac Salé|Großer Salzsee|Gran Lago Salado|Grande Lago Salato|Great Salt Lake|Great Salt Lake'),
   L('OKEECHOBEE', 26.95, -80.8, 'Okeechobeesjön|Lake Okeechobee|Lac Okeechobee|Okeechobeesee|Lago Okeechobee|Lago Okeechobee|Okeechobeesøen|Okeechobeemeer'),
   L('WOODS', 49.3, -94.9, 'Lake of the Woods|Lake of the Woods|Lac des Bois|Lake of the Woods|Lago de los Bosques|Lago dei Boschi|Lake of the Woods|Lake of the Woods'),

@@ -61,17 +61,20 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("mapshot");
 
     QCommandLineParser p;
+    const QString last = QString::number(kAntalKartor);
     p.setApplicationDescription(
-        "Draws a map from the data files the way an exercise draws it and writes it as a PNG.\n"
-        "Map numbers load: 1 Vatten+AREA1+Hav1 (graticule on), 2 Vatten+AREA2+Hav2,\n"
-        "3 Vatten+AREA3+Hav3, 4 Vatten+AREA4+Hav4, 5 Vatten+AREA5+Hav5, 6 Vatten+AREA6+Hav6,\n"
-        "7..13 Vatten<n>+AREA<n>+Hav<n>; each with Detalj<n> (finer outlines) where present.\n"
-        "Exit status: 0 written, 1 failure (message on stderr), 2 bad arguments.");
+        QStringLiteral(
+            "Draws a map from the data files the way an exercise draws it and writes it as a PNG.\n"
+            "Map numbers load: 1 Vatten+AREA1+Hav1 (graticule on), 2 Vatten+AREA2+Hav2,\n"
+            "3 Vatten+AREA3+Hav3, 4 Vatten+AREA4+Hav4, 5 Vatten+AREA5+Hav5, 6 Vatten+AREA6+Hav6,\n"
+            "7..%1 Vatten<n>+AREA<n>+Hav<n>; each with Detalj<n> (finer outlines) where present.\n"
+            "Exit status: 0 written, 1 failure (message on stderr), 2 bad arguments.")
+            .arg(last));
     p.addHelpOption();
     p.addPositionalArgument("output", "PNG file to write.");
     p.addOptions({
         {"data", "Folder of the data files (default: current folder).", "dir", "."},
-        {"map", "Map number 1..13 (required unless --make-test-map).", "n"},
+        {"map", QStringLiteral("Map number 1..%1 (required unless --make-test-map).").arg(last), "n"},
         {"kind", "Drawing sequence: area (default) or place.", "kind", "area"},
         {"mark",
          "Key to mark, repeatable. Area kind: Markera(key) on the land areas; place kind: "

@@ -11,8 +11,8 @@ export default {
     reason: 'Antarctica is left out of every file and picture: it is no state, and every map\'s frame ends north of it (the world map at 60 degrees south)',
   },
   alpha3Extra: {
-    codes: { XKX: 'XK', IOA: 'CX' },
-    reason: 'the outline source codes Kosovo and Christmas Island with codes that are not ISO 3166 alpha-3',
+    codes: { XKX: 'XK', IOA: 'CX', KOS: 'XK' },
+    reason: 'the outline source codes Kosovo and Christmas Island with codes that are not ISO 3166 alpha-3; the admin-1 layer codes Kosovo KOS',
   },
   mergeInto: {
     pieces: { SOL: 'SO', CYN: 'CY', KAS: 'IN', ATC: 'AU' },
@@ -52,6 +52,36 @@ export default {
   admin1Seats: {
     countries: ['USA'],
     reason: 'the source\'s codes of the US states are GeoNames\' admin1 codes, so they decide which state a seat is the capital of; elsewhere the outline that holds the seat decides',
+  },
+  divisionSeats: {
+    seats: {
+      'PL-LB': '3098722',
+      // Norway: each fylkeskommune's seat, as the fylker stand since 2024.
+      'NO-31': '3140084', 'NO-33': '3159016', 'NO-34': '3154084', 'NO-39': '3134331', 'NO-40': '3139075',
+      'NO-42': '3149318', 'NO-46': '3161732', 'NO-50': '3136947', 'NO-55': '3133895', 'NO-56': '777073',
+      // Åland: Mariehamn, which GeoNames files under its own code AX.
+      'FI-01': '3041732',
+      // Durango: GeoNames marks its capital Victoria de Durango a plain town (PPL).
+      'MX-DUR': '4011743',
+    },
+    reason: 'the seat of a division where GeoNames marks another town, several or none (PPLA), or a division the layer does not hold as one unit: the seat of the government\'s representative, as the län and the residensstäder of Sweden. Lubusz: GeoNames marks Zielona Góra (the regional assembly\'s seat) and Gorzów Wielkopolski (the voivode\'s); the voivode\'s, as for Kuyavia-Pomerania (Bydgoszcz, not Torun)',
+  },
+  divisionReplace: {
+    units: { ALD: { id: '248', key: 'FI-01' } },
+    reason: 'the admin-1 layer lacks five of the sixteen municipalities of Åland (the north of its main island: Finström, Geta, Hammarland, Saltvik, Sund); Åland, which has no land border, takes its outline whole from the 1:10m admin-0 layer (world-atlas countries-10m, id 248) on every division map, as the region FI-01 of Finland',
+  },
+  divisionJoins: {
+    units: {
+      'NO-01': 'NO-31', 'NO-02': 'NO-32', 'NO-06': 'NO-33', 'NO-07': 'NO-39', 'NO-08': 'NO-40',
+      'NO-09': 'NO-42', 'NO-10': 'NO-42', 'NO-04': 'NO-34', 'NO-05': 'NO-34', 'NO-12': 'NO-46', 'NO-14': 'NO-46',
+      'NO-16': 'NO-50', 'NO-17': 'NO-50', 'NO-19': 'NO-55', 'NO-20': 'NO-56',
+      'MX-DIF': 'MX-CMX', 'MX-X01~': 'MX-YUC',
+    },
+    reason: 'Norway: the layer draws the 19 fylker of before 2018; since 2024 there are 15 (Trøndelag from Sør- and Nord-Trøndelag in 2018; Agder, Innlandet and Vestland joined in 2020; Viken, Vestfold og Telemark and Troms og Finnmark of 2020 split again in 2024 into Østfold, Akershus, Buskerud, Vestfold, Telemark, Troms and Finnmark under new numbers). Each is the sum of the old ones; the few municipalities moved between them since (Jevnaker from Oppland to Akershus, Svelvik from Vestfold to Buskerud, parts of Tjeldsund from Nordland to Troms) stay where the layer draws them. Mexico: the Distrito Federal became Mexico City (Ciudad de México, ISO 3166-2 MX-CMX) in 2016; the layer draws the Arrecife Alacranes, a reef of Yucatán, as a unit without a name. Further: divisions of the admin-1 layer that have been joined or renumbered since it was drawn: each unit of the layer (its ISO 3166-2 key) goes to the key of the division that holds it today, joined units become one outline named from the hand table',
+  },
+  seatOutside: {
+    divisions: { 'NO-32': 'Oslo' },
+    reason: 'a division whose government sits outside it: Akershus is governed from Oslo, which is a fylke of its own. It has no seat of its own on the map; its capitals exercise asks Oslo once, as the capital of Oslo',
   },
   westOf180: {
     units: ['AK'],

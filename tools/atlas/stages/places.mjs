@@ -144,7 +144,7 @@ export function closeUpCapitals(m, areas, capitalOf, at, placeNames, moved) {
       if (best) { moved.push(`${r.name} ${Math.round(km({ lat: y, lon: x }, { lat: best[1], lon: best[0] }))} km`); [x, y] = best; }
       else moved.push(`${r.name} (no place found)`);
     }
-    out.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cities: false, cc: key, cont: m.states ? 'STAD' : m.code, lat: round4(y), lon: round4(x) });
+    out.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cities: false, cc: key, cont: m.states ? 'STAD' : key.split('-')[0], lat: round4(y), lon: round4(x) });
   }
   return out;
 }

