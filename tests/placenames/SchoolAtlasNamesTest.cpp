@@ -128,10 +128,9 @@ const QRegularExpression kAdministrative(
 // Names whose administrative word is part of the name: the cities of the
 // first list, and their forms in other languages.
 bool NamedSo(const QString& name) {
-    static const QStringList others = {"Ciudad de México", "Ciudad de Guatemala",
-                                       "Ciudad de Panamá", "Città di Ho Chi Minh",
-                                       "State of Mexico",  "État de Mexico",
-                                       "Estado de México"};
+    static const QStringList others = {
+        "Ciudad de México", "Ciudad de Guatemala", "Ciudad de Panamá", "Città di Ho Chi Minh",
+        "State of Mexico",  "État de Mexico",      "Estado de México"};
     return (name.endsWith(" City") && kAlsoTheirs.contains(name)) || others.contains(name);
 }
 
@@ -248,11 +247,15 @@ QStringList CopiedTownNames(const std::vector<TNameRow>& rows) {
 // A Swedish name made from a state's name spells the state as Swedish does:
 // Kalifornien, so Kaliforniska viken, not Californiska.
 QStringList EnglishSpellingsInSwedish(const std::vector<TNameRow>& rows) {
-    QStringList stems; // the English name less its last letter, where Swedish has its own
-    for (const TNameRow& row : rows)
-        if (row.where.startsWith(QLatin1String("AREA")) && row.names[0] != row.names[kEnglish] &&
-            row.names[kEnglish].size() > 5 && !row.names[kEnglish].contains(' '))
-            stems << row.names[kEnglish].chopped(1);
+    // The English name less its last letter, where Swedish spells the start
+    // of the name otherwise (California, Kalifornien; not Liguria, Ligurien).
+    QStringList stems;
+    for (const TNameRow& row : rows) {
+        const QString& en = row.names[kEnglish];
+        if (row.where.startsWith(QLatin1String("AREA")) && en.size() > 5 && !en.contains(' ') &&
+            !row.names[0].startsWith(en.chopped(1)))
+            stems << en.chopped(1);
+    }
     static const QRegularExpression adjective(R"(\b(\w+)ska\b)");
     QStringList wrong;
     for (const TNameRow& row : rows)
