@@ -28,6 +28,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten18.crp", false, false}, // Denmark
     {"Vatten19.crp", false, false}, // Italy
     {"Vatten20.crp", false, false}, // Mexico
+    {"Vatten21.crp", false, false}, // France
 }};
 
 } // namespace

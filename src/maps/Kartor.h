@@ -9,9 +9,9 @@
 // then of the divisions schools teach: Germany's Länder, Sweden's län,
 // Poland's voivodeships, the cantons of Switzerland and the Länder of Austria
 // (one map), Norway's fylker, Finland's regions, Denmark's regions, Italy's
-// regions, Mexico's states.
+// regions, Mexico's states, France's régions.
 // Map n keeps its land areas in AREA<n>.crp and its sea points in Hav<n>.crp.
-constexpr int kAntalKartor = 20;
+constexpr int kAntalKartor = 21;
 
 struct TKartinfo {
     const char* Vatten; // the lakes: one file for the continents, one per close-up

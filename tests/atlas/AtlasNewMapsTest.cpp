@@ -2,7 +2,7 @@
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
 // of the admin-1 maps (12 Germany, 13 Sweden, 14 Poland, 15 Switzerland and
-// Austria, 16 Norway, 17 Finland, 18 Denmark, 19 Italy, 20 Mexico) with theirs in Ort5.crp, and of
+// Austria, 16 Norway, 17 Finland, 18 Denmark, 19 Italy, 20 Mexico, 21 France) with theirs in Ort5.crp, and of
 // the Nordic map (9) with Ort4.crp, drawn with the program's own map.
 // What every map shares (targets to click, patches, places apart) is held by the tests
 // that go through the catalogue's exercises.
@@ -64,6 +64,12 @@ const TSubdivisionMap kMaps[] = {
       "MA", "MC", "ME", "MK", "MT", "RO", "RS", "SI", "SK", "SM", "TN", "UA", "VA", "XK"},
      5},
     {20, "MX", 32, {"BZ", "CU", "GT", "HN", "SV", "US"}, 5},
+    {21,
+     "FR",
+     18,
+     {"AD", "AT", "BA", "BE", "CH", "CZ", "DE", "DK", "DZ", "ES", "GB", "GG", "HR", "IE", "IM",
+      "IT", "JE", "LI", "LU", "MC", "MT", "NL", "PT", "SI", "SM", "TN", "VA"},
+     5},
 };
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};

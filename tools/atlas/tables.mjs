@@ -215,6 +215,21 @@ export const subMaps = [
   SM({ id: 20, name: 'Mexico', source: 'admin1', country: 'MEX', code: 'MX', frame: { w: -120.5, e: -83.3, s: 13.3, n: 33.7 },
        context: ['USA', 'GTM', 'BLZ', 'HND', 'SLV', 'CUB'],
        weight: 0.0005, keepPiece: 0.01, maxPieces: 90, placeFile: 5 }),
+  // France's 13 metropolitan régions joined from the départements (joinBy
+  // region), the five overseas in insets on the Atlantic west of France, as
+  // French maps draw them; Lake Geneva by name.
+  SM({ id: 21, name: 'France', source: 'admin1', country: 'FRA', code: 'FR', frame: { w: -13.0, e: 18.0, s: 40.3, n: 52.2 },
+       context: ['ESP', 'AND', 'PRT', 'MCO', 'ITA', 'CHE', 'DEU', 'LUX', 'BEL', 'NLD', 'GBR', 'IRL', 'AUT', 'LIE', 'SMR', 'VAT', 'SVN', 'HRV', 'CZE', 'DZA', 'TUN', 'BIH', 'DNK', 'IMN', 'GGY', 'JEY', 'MLT'],
+       joinBy: { field: 'region', keys: {
+         'Auvergne-Rhône-Alpes': 'FR-ARA', 'Bourgogne-Franche-Comté': 'FR-BFC', 'Bretagne': 'FR-BRE', 'Centre-Val de Loire': 'FR-CVL',
+         'Corse': 'FR-20R', 'Grand Est': 'FR-GES', 'Hauts-de-France': 'FR-HDF', 'Île-de-France': 'FR-IDF', 'Normandie': 'FR-NOR',
+         'Nouvelle-Aquitaine': 'FR-NAQ', 'Occitanie': 'FR-OCC', 'Pays de la Loire': 'FR-PDL', "Provence-Alpes-Côte-d'Azur": 'FR-PAC',
+         'Guadeloupe': 'FR-971', 'Martinique': 'FR-972', 'Guyane française': 'FR-973', 'Réunion': 'FR-974', 'Mayotte': 'FR-976' } },
+       // Two columns on the sea, clear of Galicia, Ireland and each other.
+       insets: [{ unit: 'FR-973', scale: 0.4, to: [47.5, -11.0] }, { unit: 'FR-971', scale: 1, to: [44.9, -11.0] },
+                { unit: 'FR-972', scale: 1, to: [49.8, -10.5] }, { unit: 'FR-974', scale: 1, to: [46.6, -8.0] },
+                { unit: 'FR-976', scale: 1, to: [44.8, -8.0] }],
+       weight: 0.0002, keepPiece: 0.008, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

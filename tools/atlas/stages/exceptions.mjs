@@ -63,6 +63,8 @@ export default {
       'FI-01': '3041732',
       // Durango: GeoNames marks its capital Victoria de Durango a plain town (PPL).
       'MX-DUR': '4011743',
+      // France's overseas regions: GeoNames files each under its own code.
+      'FR-971': '3579732', 'FR-972': '3570675', 'FR-973': '3382160', 'FR-974': '935264', 'FR-976': '921815',
     },
     reason: 'the seat of a division where GeoNames marks another town, several or none (PPLA), or a division the layer does not hold as one unit: the seat of the government\'s representative, as the län and the residensstäder of Sweden. Lubusz: GeoNames marks Zielona Góra (the regional assembly\'s seat) and Gorzów Wielkopolski (the voivode\'s); the voivode\'s, as for Kuyavia-Pomerania (Bydgoszcz, not Torun)',
   },
