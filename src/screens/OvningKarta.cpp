@@ -30,6 +30,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 using namespace Skarm;
@@ -55,36 +56,40 @@ const QColor kLime(0, 255, 0);
 // control pixels is a click, not a drag.
 constexpr int kDragGrans = 4;
 
-// A house: back to the whole map.
-QIcon HemIkon() {
+// A 16-point icon drawn sharp at twice the pixels, its outline in the pen's width.
+QIcon Ikon(qreal penna, const std::function<void(QPainter&)>& rita) {
     QPixmap bild(32, 32);
     bild.setDevicePixelRatio(2);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(QColor(255, 255, 255));
-    p.drawPolygon(QPolygonF({{2, 8}, {8, 2}, {14, 8}, {12.5, 8}, {12.5, 14}, {3.5, 14}, {3.5, 8}}));
-    p.setBrush(Qt::black);
-    p.drawRect(QRectF(6.5, 9.5, 3, 4.5));
+    p.setPen(QPen(Qt::black, penna, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    rita(p);
+    p.end();
     return QIcon(bild);
+}
+
+// A house: back to the whole map.
+QIcon HemIkon() {
+    return Ikon(1.5, [](QPainter& p) {
+        p.setBrush(QColor(255, 255, 255));
+        p.drawPolygon(
+            QPolygonF({{2, 8}, {8, 2}, {14, 8}, {12.5, 8}, {12.5, 14}, {3.5, 14}, {3.5, 8}}));
+        p.setBrush(Qt::black);
+        p.drawRect(QRectF(6.5, 9.5, 3, 4.5));
+    });
 }
 
 // A printer: the paper going in, the body, the sheet coming out.
 QIcon SkrivarIkon() {
-    QPixmap bild(32, 32);
-    bild.setDevicePixelRatio(2);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(4.5, 1.5, 7, 4));
-    p.setBrush(QColor(96, 96, 96));
-    p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(4.5, 9.5, 7, 5));
-    return QIcon(bild);
+    return Ikon(1.2, [](QPainter& p) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 1.5, 7, 4));
+        p.setBrush(QColor(96, 96, 96));
+        p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 9.5, 7, 5));
+    });
 }
 
 } // namespace
