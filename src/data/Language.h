@@ -15,7 +15,7 @@ constexpr int kLanguageCount = 8;
 // kBasicTextCount, the texts of the first screens. The later ones belong to
 // screens added since, and a table may lack them (they stay empty). A table
 // written before with fewer numbers reads unchanged.
-constexpr int kTextCount = 128;
+constexpr int kTextCount = 160;
 constexpr int kBasicTextCount = 34;
 
 // The tag of a control that keeps its own caption.
@@ -103,10 +103,10 @@ constexpr int TypeThePlace = 113;
 constexpr int SuggestNames = 114;
 } // namespace TextNo
 
-// The screen texts: 8 languages x 128 numbered texts, empty until loaded.
+// The screen texts: 8 languages x 160 numbered texts, empty until loaded.
 class TLanguageTexts {
 public:
-    // Range-checked: a language outside 1..8 or a number outside 1..128 raises
+    // Range-checked: a language outside 1..8 or a number outside 1..160 raises
     // the range error.
     QString& operator()(int language, int number);
     void Clear();

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kTexts = 128;     // numbers 1..128
+constexpr int kTexts = 160;     // numbers 1..160
 constexpr int kBasicTexts = 34; // each of 1..34 is required
 constexpr int kLanguages = 8;
 const QStringList kHeader = {"nr", "sv", "en", "fr", "de", "es", "it", "da", "nl"};
