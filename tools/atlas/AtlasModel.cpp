@@ -84,6 +84,17 @@ AtlasMap Map(const json& m) {
     map.name = QString::fromStdString(m.at("name").get<std::string>());
     for (const auto& a : m.at("areas"))
         map.areas.push_back(Area(a, false));
+    const json finish = m.value("finish", json::object());
+    map.seaPoints = finish.value("seaPoints", map.seaPoints);
+    if (finish.contains("refine")) {
+        map.refineWidth = finish.at("refine").at(0).get<int>();
+        map.refineHeight = finish.at("refine").at(1).get<int>();
+    }
+    if (finish.contains("seaView")) {
+        const json& v = finish.at("seaView");
+        map.seaView = std::array<float, 4>{v.at("n").get<float>(), v.at("s").get<float>(),
+                                           v.at("e").get<float>(), v.at("w").get<float>()};
+    }
     return map;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 #include <nlohmann/json_fwd.hpp>
+#include <optional>
 #include <vector>
 
 // The geography as the program will load it: coordinates already rounded to
@@ -46,6 +47,12 @@ struct AtlasMap {
     std::vector<AtlasPlace> places;
     int placeFile = 0;
     std::vector<QStringList> exercises; // the items of each exercise of the map
+    // How the map is finished (the map's `finish` in tables.mjs): the spread
+    // sea points it starts with, the patches filling the rest; the size its
+    // second seeds are placed at; and a further view its sea points serve.
+    int seaPoints = 10;
+    int refineWidth = 1024, refineHeight = 700;
+    std::optional<std::array<float, 4>> seaView; // north, south, east, west
 };
 
 struct PicturePolygon {

@@ -451,7 +451,8 @@ QString SettleCapitals(Atlas& atlas) {
 // by one with the same steps and checks as the continent maps.
 
 // The views a sea-point file of a map must serve: the whole map at three
-// sizes and two pens, the subdivisions asked, and the four quarters.
+// sizes and two pens, its home states, the four quarters, and the map's own
+// further view (the world map's whole world).
 SeaTarget SeaTargetOf(const AtlasMap& m, const std::vector<AtlasArea>* water) {
     SeaTarget t;
     t.land = &m.areas;
@@ -460,7 +461,7 @@ SeaTarget SeaTargetOf(const AtlasMap& m, const std::vector<AtlasArea>* water) {
     for (const AtlasArea& a : m.areas) {
         n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
         e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
-        if (a.home) {
+        if (a.home && a.group1.isEmpty()) {
             hn = std::max(hn, float(a.north)), hs = std::min(hs, float(a.south));
             he = std::max(he, float(a.east)), hw = std::min(hw, float(a.west));
         }
@@ -470,6 +471,10 @@ SeaTarget SeaTargetOf(const AtlasMap& m, const std::vector<AtlasArea>* water) {
         {1024, 700, n, s, e, w, 1},   {640, 440, n, s, e, w, 1},      {1920, 1048, n, s, e, w, 1},
         {1024, 700, n, s, e, w, 2},   {1024, 700, hn, hs, he, hw, 1}, {1024, 700, n, mn, me, w, 1},
         {1024, 700, n, mn, e, me, 1}, {1024, 700, mn, s, me, w, 1},   {1024, 700, mn, s, e, me, 1}};
+    if (m.seaView) {
+        const auto [vn, vs, ve, vw] = *m.seaView;
+        t.views.push_back({1024, 700, vn, vs, ve, vw, 1});
+    }
     return t;
 }
 
@@ -569,52 +574,103 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
         << "\n";
 }
 
-void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& preview) {
-    std::map<int, std::vector<AtlasPlace>> placeFiles;
-    for (AtlasMap& m : atlas.subMaps) {
-        const QString areaFile = AreaFil(m.id);
-        const QString waterFile = VattenFil(m.id);
-        m.water = LakesThatStay(atlas, m, m.water);
-        const SeaTarget target = SeaTargetOf(m, &m.water);
+// One map to finish: its lakes, its own lake file where it has one (the
+// continent maps share theirs), and the sea points chosen for it.
+struct MapPlan {
+    AtlasMap* map = nullptr;
+    const std::vector<AtlasArea>* water = nullptr;
+    QString waterFile;
+    SeaTarget target;
+    std::vector<LatLon> sea;
+};
+
+// The steps every map takes, with the numbers of its table: sea points, the
+// second seeds, the patches, the checks, the files and what each shows. The
+// maps of one call close their patches in one pass, so that maps sharing
+// their lakes share the rounds too.
+void FinishMaps(const Atlas& atlas, std::vector<MapPlan>& plans, const QString& assets,
+                const QString& preview) {
+    for (MapPlan& p : plans) {
+        p.target = SeaTargetOf(*p.map, p.water);
         QStringList log;
-        // The spread points stay few: the patches (channels of the Arctic islands) fill the rest.
-        std::vector<LatLon> sea = ChooseSeaPoints({target}, atlas.namedSeas, 10, log);
-        out << QStringLiteral("Hav%1.crp: ").arg(m.id) << log.join("; ") << "\n";
-        out << areaFile << ": second seed moved into an unreached part of "
-            << RefineSeeds(m, &m.water, sea, 1024, 700) << " areas\n";
-        std::vector<PatchMap> patchMaps(1);
-        patchMaps[0].map = &m;
-        patchMaps[0].water = &m.water;
-        patchMaps[0].sea = &sea;
-        patchMaps[0].seaTargets = {target};
-        patchMaps[0].views = ViewsToCheck(atlas, m);
-        QStringList patchLog;
-        for (const auto& [where, n] : FillPatches(patchMaps, patchLog))
-            out << where << ": " << n << " patches left\n";
-        out << patchLog.join("; ") << "\n";
+        // The spread points stay few: the patches fill the rest.
+        p.sea = ChooseSeaPoints({p.target}, atlas.namedSeas, p.map->seaPoints, log);
+        out << HavFil(p.map->id) << ": " << log.join("; ") << "\n";
+    }
+    for (MapPlan& p : plans)
+        out << AreaFil(p.map->id) << ": second seed moved into an unreached part of "
+            << RefineSeeds(*p.map, p.water, p.sea, p.map->refineWidth, p.map->refineHeight)
+            << " areas\n";
+    std::vector<PatchMap> patchMaps;
+    for (MapPlan& p : plans) {
+        PatchMap pm;
+        pm.map = p.map;
+        pm.water = p.water;
+        pm.sea = &p.sea;
+        pm.seaTargets = {p.target};
+        pm.views = ViewsToCheck(atlas, *p.map);
+        patchMaps.push_back(pm);
+    }
+    QStringList patchLog;
+    for (const auto& [where, n] : FillPatches(patchMaps, patchLog))
+        out << where << ": " << n << " patches left\n";
+    out << patchLog.join("; ") << "\n";
+    for (const MapPlan& p : plans) {
+        const AtlasMap& m = *p.map;
+        const QString areaFile = AreaFil(m.id);
         CheckAreas(areaFile, m.areas);
-        CheckAreas(waterFile, m.water);
-        if (sea.size() > 100)
-            Problem(QStringLiteral("Hav%1.crp has %2 points").arg(m.id).arg(sea.size()));
         WriteAreaFile(assets + "/" + areaFile, m.areas);
-        WriteAreaFile(assets + "/" + waterFile, m.water);
-        WriteSeaFile(assets + "/" + HavFil(m.id), sea);
+        if (!p.waterFile.isEmpty()) {
+            CheckAreas(p.waterFile, *p.water);
+            WriteAreaFile(assets + "/" + p.waterFile, *p.water);
+        }
+        if (p.sea.size() > 100)
+            Problem(QStringLiteral("%1 has %2 points").arg(HavFil(m.id)).arg(p.sea.size()));
+        WriteSeaFile(assets + "/" + HavFil(m.id), p.sea);
         int markers = 0;
         for (const AtlasArea& a : m.areas)
             markers += a.marker;
         out << areaFile << ": " << m.areas.size() << " areas, " << markers << " stand-ins; "
-            << waterFile << ": " << m.water.size() << " lakes; Hav" << m.id
-            << ".crp: " << sea.size() << " sea points\n";
-        for (auto [w, h] : ScreenSizes()) {
+            << HavFil(m.id) << ": " << p.sea.size() << " sea points\n";
+    }
+    // What the program will show: every area taking part.
+    for (const MapPlan& p : plans) {
+        const AtlasMap& m = *p.map;
+        int exerciseViews = 0, exercisePatches = 0;
+        for (const MapView& v : ViewsToCheck(atlas, m)) {
+            const bool whole = v.keys.isEmpty() && !v.fixed;
             const QString png =
-                preview.isEmpty() ? QString()
-                                  : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(w);
-            out << QStringLiteral("map %1 at %2x%3: %4 patches of land colour\n")
-                       .arg(m.id)
-                       .arg(w)
-                       .arg(h)
-                       .arg(Coverage(m, &m.water, sea, MapView{w, h, {}, {}, {}, 1}, png));
+                preview.isEmpty() || !whole
+                    ? QString()
+                    : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(v.width);
+            const int n = Coverage(m, p.water, p.sea, v, png);
+            if (whole || n > 0)
+                out << QStringLiteral("map %1 at %2: %3 patches of land colour\n")
+                           .arg(m.id)
+                           .arg(v.name)
+                           .arg(n);
+            if (!whole)
+                ++exerciseViews, exercisePatches += n;
         }
+        out << QStringLiteral("map %1 at %2 exercise views: %3 patches of land colour\n")
+                   .arg(m.id)
+                   .arg(exerciseViews)
+                   .arg(exercisePatches);
+    }
+}
+
+// The maps of divisions, one by one: each keeps the lakes that flood none of
+// its small sizes, and its places are settled in their divisions.
+void FinishSubdivisionMaps(Atlas& atlas, const QString& assets, const QString& preview) {
+    std::map<int, std::vector<AtlasPlace>> placeFiles;
+    for (AtlasMap& m : atlas.subMaps) {
+        m.water = LakesThatStay(atlas, m, m.water);
+        std::vector<MapPlan> plan(1);
+        plan[0].map = &m;
+        plan[0].water = &m.water;
+        plan[0].waterFile = VattenFil(m.id);
+        FinishMaps(atlas, plan, assets, preview);
+        out << VattenFil(m.id) << ": " << m.water.size() << " lakes\n";
         SettleSubdivisionPlaces(m);
         auto& file = placeFiles[m.placeFile];
         file.insert(file.end(), m.places.begin(), m.places.end());
@@ -709,104 +765,13 @@ int main(int argc, char** argv) {
         WriteAreaFile(assets + "/Vatten.crp", atlas.lakes);
         out << "Vatten.crp: " << atlas.lakes.size() << " lakes\n";
 
-        // Sea points: one file per map.
-        auto target = [&](int id, bool water) {
-            SeaTarget t;
-            const AtlasMap& m = atlas.maps[id - 1];
-            t.land = &m.areas;
-            t.water = water ? &atlas.lakes : nullptr;
-            float n = -1000, s = 1000, e = -1000, w = 1000, hn = -1000, hs = 1000, he = -1000,
-                  hw = 1000;
-            for (const AtlasArea& a : m.areas) {
-                n = std::max(n, float(a.north)), s = std::min(s, float(a.south));
-                e = std::max(e, float(a.east)), w = std::min(w, float(a.west));
-                if (a.home && a.group1.isEmpty()) {
-                    hn = std::max(hn, float(a.north)), hs = std::min(hs, float(a.south));
-                    he = std::max(he, float(a.east)), hw = std::min(hw, float(a.west));
-                }
-            }
-            t.views = {{1024, 700, n, s, e, w, 1},
-                       {640, 440, n, s, e, w, 1},
-                       {1920, 1048, n, s, e, w, 1},
-                       {1024, 700, n, s, e, w, 2},
-                       {1024, 700, hn, hs, he, hw, 1}};
-            const float mn = (n + s) / 2, me = (e + w) / 2;
-            t.views.push_back({1024, 700, n, mn, me, w, 1});
-            t.views.push_back({1024, 700, n, mn, e, me, 1});
-            t.views.push_back({1024, 700, mn, s, me, w, 1});
-            t.views.push_back({1024, 700, mn, s, e, me, 1});
-            if (id == 1)
-                t.views.push_back({1024, 700, 84, -58, 190, -170, 1});
-            return t;
-        };
+        std::vector<MapPlan> continents;
+        for (AtlasMap& m : atlas.maps)
+            continents.push_back({&m, &atlas.lakes, {}, {}, {}});
+        FinishMaps(atlas, continents, assets, preview);
         std::map<int, std::vector<LatLon>> seaOf;
-        std::vector<std::pair<int, std::vector<SeaTarget>>> seaFiles;
-        for (int id = 1; id <= 6; ++id)
-            seaFiles.push_back({id, {target(id, true)}});
-        // Room is kept in each file for the patches below.
-        for (const auto& [id, targets] : seaFiles) {
-            QStringList log;
-            // The spread points stay few: the patches fill the rest.
-            const int budget = id == 1 ? 31 : id == 3 ? 8 : 25;
-            seaOf[id] = ChooseSeaPoints(targets, atlas.namedSeas, budget, log);
-            out << QStringLiteral("Hav%1.crp: ").arg(id) << log.join("; ") << "\n";
-        }
-        for (AtlasMap& m : atlas.maps) {
-            const int moved = m.id == 1 ? RefineSeeds(m, &atlas.lakes, seaOf[1], 1920, 1048)
-                                        : RefineSeeds(m, &atlas.lakes, seaOf[m.id], 1024, 700);
-            out << QStringLiteral("AREA%1.crp").arg(m.id)
-                << ": second seed moved into an unreached part of " << moved << " areas\n";
-        }
-        std::vector<PatchMap> patchMaps;
-        for (AtlasMap& m : atlas.maps) {
-            PatchMap pm;
-            pm.map = &m;
-            pm.water = &atlas.lakes;
-            pm.sea = &seaOf[m.id];
-            pm.views = ViewsToCheck(atlas, m);
-            for (const auto& [id, targets] : seaFiles)
-                if (id == m.id)
-                    pm.seaTargets = targets;
-            patchMaps.push_back(pm);
-        }
-        QStringList patchLog;
-        const std::map<QString, int> left = FillPatches(patchMaps, patchLog);
-        out << patchLog.join("; ") << "\n";
-        for (const auto& [where, n] : left)
-            out << where << ": " << n << " patches left\n";
-        for (const auto& [id, targets] : seaFiles) {
-            WriteSeaFile(assets + "/" + HavFil(id), seaOf[id]);
-            out << QStringLiteral("Hav%1.crp: %2 sea points\n").arg(id).arg(seaOf[id].size());
-        }
-        for (AtlasMap& m : atlas.maps) {
-            const QString file = AreaFil(m.id);
-            CheckAreas(file, m.areas);
-            WriteAreaFile(assets + "/" + file, m.areas);
-        }
-
-        // What the program will show: every area taking part.
-        for (const AtlasMap& m : atlas.maps) {
-            int exerciseViews = 0, exercisePatches = 0;
-            for (const MapView& v : ViewsToCheck(atlas, m)) {
-                const bool whole = v.keys.isEmpty() && !v.fixed;
-                const QString png =
-                    preview.isEmpty() || !whole
-                        ? QString()
-                        : QStringLiteral("%1/map%2_%3.png").arg(preview).arg(m.id).arg(v.width);
-                const int n = Coverage(m, &atlas.lakes, seaOf[m.id], v, png);
-                if (whole || n > 0)
-                    out << QStringLiteral("map %1 at %2: %3 patches of land colour\n")
-                               .arg(m.id)
-                               .arg(v.name)
-                               .arg(n);
-                if (!whole)
-                    ++exerciseViews, exercisePatches += n;
-            }
-            out << QStringLiteral("map %1 at %2 exercise views: %3 patches of land colour\n")
-                       .arg(m.id)
-                       .arg(exerciseViews)
-                       .arg(exercisePatches);
-        }
+        for (const MapPlan& p : continents)
+            seaOf[p.map->id] = p.sea;
         out << "capitals moved onto their land at 1920x1048: " << SettleCapitals(atlas) << "\n";
         WritePlaceFile(assets + "/Ort1.crp", atlas.places);
         out << "Ort1.crp: " << atlas.places.size() << " places\n";

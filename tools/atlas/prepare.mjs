@@ -146,7 +146,7 @@ function continentMap(m) {
     flag: a.isState ? a.key.toLowerCase() + '.gif' : '',
   }));
   console.warn(`map ${m.id}: ${finalAreas.length} areas, ${standIns} stand-ins`);
-  return { id: m.id, name: m.name, frame: m.frame, view: m.view, areas: finalAreas, leftOut: [], seaHints: m.seaHints || [] };
+  return { id: m.id, name: m.name, frame: m.frame, view: m.view, finish: m.finish, areas: finalAreas, leftOut: [], seaHints: m.seaHints || [] };
 }
 const maps = tables.maps.map(continentMap);
 spaceWorldCities(places, maps, catalogue, capitals, cities);

@@ -88,14 +88,20 @@ const lakes = [
 // keepIslands: islands kept whatever their size, by a point on each (lat,
 // lon): long thin islands that a school map shows although no circle of
 // keepPiece fits in them.
-const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, ...o });
+// finish: how the atlas tool finishes the map: seaPoints, the spread sea
+// points it starts with before the patches fill the rest (10 where not
+// given, as on the maps of divisions); refine, the size its second seeds are
+// placed at (1024 x 700 where not given); seaView, a further view its sea
+// points must serve.
+const M = (o) => ({ maxRing: 480, maxPieces: 40, territories: true, context: true, lakes: true, finish: { seaPoints: 25 }, ...o });
 const maps = [
   M({ id: 1, name: 'world', frame: { w: -200, e: 200, s: -60, n: 85 }, weight: 0.01, keepPiece: 0.2, home: ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], lakes: true, maxPieces: 40, keepTerritory: 0.1,
+     finish: { seaPoints: 31, refine: [1920, 1048], seaView: { n: 84, s: -58, e: 190, w: -170 } },
      // Banks Island: asked among the world's largest islands; Martinique and
      // Guadeloupe (France), in the chain of the Lesser Antilles.
      keepIslands: [[72.8, -121.5], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
   M({ id: 2, name: 'Europe', frame: { w: -25, e: 70, s: 30, n: 72 }, weight: 0.0008, keepPiece: 0.05, home: ['EUR'], maxPieces: 90 }),
-  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepPiece: 0.1, home: ['NOR'], maxPieces: 80,
+  M({ id: 3, name: 'North America', frame: { w: -190, e: -10, s: 0, n: 84 }, weight: 0.003, keepPiece: 0.1, home: ['NOR'], maxPieces: 80, finish: { seaPoints: 8 },
      // Grand Bahama, Abaco, Eleuthera; Martinique and Guadeloupe.
      keepIslands: [[26.62, -78.4], [26.45, -77.15], [24.77, -76.23], [14.65, -61.02], [16.15, -61.68], [16.35, -61.4]] }),
   M({ id: 4, name: 'Africa', frame: { w: -40, e: 80, s: -42, n: 45 }, weight: 0.003, keepPiece: 0.1, home: ['AFR'] }),
