@@ -4,10 +4,13 @@
 // into the data files. Everything here is deterministic: same sources, same
 // output byte for byte.
 //
-// One pipeline of stages (stages/*.mjs) serves every map: sources, rings,
+// The stages (stages/*.mjs) serve every map: sources, rings,
 // simplification, small states, finishing, checks; lakes and places beside
-// them. The continent maps (1-6) and the close-up maps (7-11) differ only in
-// their tables (tables.mjs) and in the options they give the stages.
+// them. Two builders call them: continentMap for the continent maps (1-6),
+// which share one topology of countries and one lake file, and closeUpMap
+// for every later map (states, provinces and divisions), each with its own
+// topology, lakes and seats. What a map needs beyond that stands in its
+// entry of tables.mjs and in the exceptions table, not here.
 import fs from 'node:fs';
 import path from 'node:path';
 import { createRequire } from 'node:module';
