@@ -173,6 +173,7 @@ void COvning::Starta(TOvningsformular* formular) {
         Karta->VyMitt = static_cast<float>(VyMitt);
         Karta->VyNord = static_cast<float>(VyNord);
         Karta->VySyd = static_cast<float>(VySyd);
+        Karta->Narmare = false;
         if (Ovningsfarg != 0)
             Karta->Ovningsfarg = ColorFromBgr(Ovningsfarg);
         if (Vattenfarg != 0)

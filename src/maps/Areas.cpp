@@ -377,6 +377,12 @@ void CAreor::LasDetaljerOmBehovs(double gradPerPixel) {
         LasDetaljer(QString(vantandeDetaljer_)); // a copy: reading clears the name
 }
 
+double CAreor::GrundTolerans() const {
+    return !vantandeDetaljer_.isEmpty() ? vantandeTolerans_
+           : Toleranser.empty()         ? 0
+                                        : Toleranser.front();
+}
+
 bool CAreor::LasDetaljer(const QString& fileName) {
     for (int i = 1; i <= Antal; ++i)
         Areor[i]->Finare.clear();

@@ -212,6 +212,9 @@ public:
     // Reads the file that LasDetaljerSenare named, once, when a view of that
     // many degrees per pixel is finer than the records' tolerance.
     void LasDetaljerOmBehovs(double gradPerPixel);
+    // The records' own tolerance, read or still waiting to be read; 0
+    // without a detail file.
+    double GrundTolerans() const;
 
     std::array<std::unique_ptr<CArea>, kMaxAreor + 1> Areor; // slot 0 unused
     int32_t Antal = 0;

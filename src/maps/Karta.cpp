@@ -131,13 +131,20 @@ float CKarta::SynligHalvbredd() const {
     return result;
 }
 
+double CKarta::Detaljskala() const {
+    const double skala = std::fabs(static_cast<double>(VyNord) - VySyd) / H();
+    const double grund = Landareor ? Landareor->GrundTolerans() : 0;
+    return Narmare && grund > 0 ? std::min(skala, grund * 0.999) : skala;
+}
+
 int CKarta::Detaljniva() const {
     if (!Landareor || H() < 1 || VyNord == VySyd)
         return 0;
-    return Landareor->NivaFor(std::fabs(static_cast<double>(VyNord) - VySyd) / H());
+    return Landareor->NivaFor(Detaljskala());
 }
 
 void CKarta::AnpassaVy() {
+    Narmare = false;
     float north = -10000, south = 10000, east = -10000, west = 10000;
     if (Landareor) {
         for (int i = 1; i <= Landareor->Antal; ++i) {

@@ -63,6 +63,11 @@ public:
     // The level of detail of the land outlines at the present view: the
     // coarsest whose outlines lie within a pixel of the source.
     int Detaljniva() const;
+    // The degrees of latitude per pixel the level is chosen for: the view's
+    // own, or, in a view closer than the exercise's own (Narmare), finer
+    // than the records' tolerance. The records' outlines are made for the
+    // exercises' own views; nearer, they no longer lie within a pixel.
+    double Detaljskala() const;
 
     // The picture's size in its own pixels, which the projection works in.
     int W() const;
@@ -120,6 +125,9 @@ public:
     std::array<TLatLon, kMaxHav + 1> Havspunkter{}; // points 1..AntalHav; slot 0 unused
     int32_t AntalHav = 0;
     bool Gradnat = false;
+    // The view is closer than the exercise's own (zoomed in): set and cleared
+    // by the zoom (CKartvy), cleared whenever an exercise sets its view.
+    bool Narmare = false;
     // A pixel of each land region that the picture shows but no seed of its
     // area reaches (seeds beyond the edges of a close view, a piece pinched
     // off by the outlines), with its area: FyllArea colours these as well.

@@ -430,7 +430,7 @@ void CKarta::RitaGrund(int linjebredd) {
     // Every step after, and the clicks on what it draws, use this level.
     if (Landareor) {
         if (H() > 0 && VyNord != VySyd)
-            Landareor->LasDetaljerOmBehovs(std::fabs(static_cast<double>(VyNord) - VySyd) / H());
+            Landareor->LasDetaljerOmBehovs(Detaljskala());
         Landareor->Niva = Detaljniva();
     }
     Rensa(); // and no rings before the fills

@@ -59,6 +59,7 @@ bool CKartvy::Hem(CKarta& karta) {
     karta.VyMitt = mitt_;
     karta.VyNord = nord_;
     karta.VySyd = syd_;
+    karta.Narmare = false;
     karta.BeraknaSkala();
     return true;
 }
@@ -92,6 +93,7 @@ bool CKartvy::Satt(CKarta& karta, TLatLon p, QPointF at, double hojd) {
     nord = std::clamp(nord, syd_ + hojd, static_cast<double>(nord_));
     karta.VyNord = static_cast<float>(nord);
     karta.VySyd = static_cast<float>(nord - hojd);
+    karta.Narmare = hojd < egen * (1 - 1e-6);
     karta.BeraknaSkala();
     // The scale of this view known, the middle longitude puts the point in
     // its column, within the longitudes the own view shows.

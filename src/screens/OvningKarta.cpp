@@ -767,7 +767,7 @@ void TfrmOvningKarta::SkrivUtVyn() {
     if (!KartanVisas() || !ovning_ || !KanSkrivasUt(*ovning_))
         return;
     const CKarta& k = *karta_;
-    VisaUtskrift(this, ovning_, TUtskriftsvy{k.VyMitt, k.VyNord, k.VySyd, k.W(), k.H()});
+    VisaUtskrift(this, ovning_, TUtskriftsvy{k.VyMitt, k.VyNord, k.VySyd, k.W(), k.H(), k.Narmare});
 }
 
 void TfrmOvningKarta::Hem() {

@@ -441,6 +441,7 @@ int SkrivUt(const COvning& ovning, const TUtskriftsval& val, const QString& file
     CKarta& k = u.Karta;
     if (vy && vy->Hojd > 0 && vy->Bredd > 0 && vy->Nord != vy->Syd) {
         k.VyMitt = vy->Mitt, k.VyNord = vy->Nord, k.VySyd = vy->Syd;
+        k.Narmare = vy->Narmare;
         u.Yta.resize(vy->Bredd, vy->Hojd);
     } else {
         k.VyMitt = static_cast<float>(ovning.VyMitt);
@@ -498,7 +499,7 @@ int SkrivUt(const COvning& ovning, const TUtskriftsval& val, const QString& file
                  std::max(1, static_cast<int>(std::lround(k.H() * l.skala))));
     const QRectF utsnitt(utsnitt0.topLeft() * l.skala, l.karta.size());
     // Outlines within a third of a point of the source: finer than print shows.
-    k.Landareor->Niva = k.Landareor->NivaFor((static_cast<double>(k.VyNord) - k.VySyd) / k.H() / 3);
+    k.Landareor->Niva = k.Landareor->NivaFor(k.Detaljskala() / 3);
     if (u.Areor)
         k.Ringar.Berakna(k);
     poster = Poster(u, ovning, val.Sprak);

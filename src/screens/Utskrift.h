@@ -25,6 +25,7 @@ struct TUtskriftsvy {
     float Syd = 0;
     int Bredd = 0;
     int Hojd = 0;
+    bool Narmare = false; // closer than the exercise's own view
 };
 
 // Whether the exercise is played on a map, so that it can be printed.

@@ -23,7 +23,9 @@ struct TCloseView {
 };
 
 // 3 to 5 degrees tall at 1920 x 1048, on the map a player zooms there on:
-// Europe (2), Asia (5), Norden (9); the Danish islands on two.
+// Europe (2), Asia (5), Norden (9); the Danish islands on two. The last
+// ones are the first steps of a zoom, 6 to 12 degrees tall, between an
+// exercise's own view and the closest.
 const TCloseView kViews[] = {
     {"Cyclades", 2, {24.8f, 39.2f, 36.0f}},
     {"Dodecanese", 2, {27.0f, 38.0f, 35.0f}},
@@ -39,6 +41,12 @@ const TCloseView kViews[] = {
     {"Singapore", 5, {104.0f, 2.8f, -0.4f}},
     {"Hong Kong", 5, {114.0f, 24.0f, 20.8f}},
     {"Osaka Bay", 5, {135.0f, 36.0f, 33.0f}},
+    {"Aegean", 2, {25.0f, 41.5f, 35.5f}},
+    {"Denmark and Skagerrak", 2, {10.5f, 59.0f, 53.0f}},
+    {"Norway's coast", 2, {10.0f, 66.0f, 56.0f}},
+    {"Baltic Sea", 2, {21.0f, 62.0f, 52.0f}},
+    {"Japan", 5, {136.0f, 40.0f, 31.0f}},
+    {"Strait of Malacca", 5, {103.0f, 7.0f, -3.0f}},
 };
 
 constexpr int kW = 1920, kH = 1048;

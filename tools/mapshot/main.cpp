@@ -16,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -74,7 +75,8 @@ int main(int argc, char* argv[]) {
     p.addPositionalArgument("output", "PNG file to write.");
     p.addOptions({
         {"data", "Folder of the data files (default: current folder).", "dir", "."},
-        {"map", QStringLiteral("Map number 1..%1 (required unless --make-test-map).").arg(last), "n"},
+        {"map", QStringLiteral("Map number 1..%1 (required unless --make-test-map).").arg(last),
+         "n"},
         {"kind", "Drawing sequence: area (default) or place.", "kind", "area"},
         {"mark",
          "Key to mark, repeatable. Area kind: Markera(key) on the land areas; place kind: "
@@ -203,7 +205,28 @@ int main(int argc, char* argv[]) {
                 }
         }
 
+        // The exercise's own view: fitted to the taking-part areas (to all
+        // when none takes part). A --view closer than it is drawn as the map
+        // screen draws a zoomed view, level included.
+        bool any = false;
+        for (int i = 1; i <= areor.Antal; ++i)
+            any = any || (areor.Area(i).Deltar && areor.Area(i).Antal > 0);
+        std::vector<bool> was(areor.Antal + 1);
+        if (!any)
+            for (int i = 1; i <= areor.Antal; ++i) {
+                was[i] = areor.Area(i).Deltar;
+                areor.Area(i).Deltar = true;
+            }
+        if (areor.Antal == 0 && !p.isSet("view"))
+            throw EGlobina("No land areas to fit the view to; give --view");
+        k.BeraknaSkala();
+        if (areor.Antal > 0)
+            k.AnpassaVy();
+        if (!any)
+            for (int i = 1; i <= areor.Antal; ++i)
+                areor.Area(i).Deltar = was[i];
         if (p.isSet("view")) {
+            const double egen = areor.Antal > 0 ? double(k.VyNord) - k.VySyd : 0;
             const QStringList v = p.value("view").split(',');
             bool ok[3] = {false, false, false};
             if (v.size() == 3) {
@@ -214,23 +237,7 @@ int main(int argc, char* argv[]) {
             if (!(ok[0] && ok[1] && ok[2]) || k.VyNord == k.VySyd)
                 throw TUsage("--view must be mid,north,south in degrees with north != south");
             k.BeraknaSkala();
-        } else {
-            bool any = false;
-            for (int i = 1; i <= areor.Antal; ++i)
-                any = any || (areor.Area(i).Deltar && areor.Area(i).Antal > 0);
-            std::vector<bool> was(areor.Antal + 1);
-            if (!any)
-                for (int i = 1; i <= areor.Antal; ++i) {
-                    was[i] = areor.Area(i).Deltar;
-                    areor.Area(i).Deltar = true;
-                }
-            if (areor.Antal == 0)
-                throw EGlobina("No land areas to fit the view to; give --view");
-            k.BeraknaSkala();
-            k.AnpassaVy();
-            if (!any)
-                for (int i = 1; i <= areor.Antal; ++i)
-                    areor.Area(i).Deltar = was[i];
+            k.Narmare = std::fabs(double(k.VyNord) - k.VySyd) < egen * (1 - 1e-6);
         }
 
         if (kind == "area")

@@ -377,11 +377,16 @@ TMapFigures MeasureView(CKarta& k, const TReference& ref, const TReferenceMap& f
     image.resize(w, h);
     k.Bild = &image;
     TakeAllPart(k);
-    // As the zoom sets a view: its edges, then the scale that goes with them.
+    // As the zoom sets a view: its edges, then the scale that goes with them,
+    // closer than the map's own view or not.
+    k.BeraknaSkala();
+    k.AnpassaVy();
+    const double egen = double(k.VyNord) - k.VySyd;
     k.VyMitt = view.mid;
     k.VyNord = view.north;
     k.VySyd = view.south;
     k.BeraknaSkala();
+    k.Narmare = view.north - view.south < egen * (1 - 1e-6);
     k.RitaAreaovning(1);
     TMapFigures f = Compare(k, ref, frame, w, h, image.Picture(), diff);
     CoastShare(k, ref, frame, w, h, image.Picture(), f);
