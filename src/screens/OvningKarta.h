@@ -26,6 +26,8 @@ class TfrmOvningKarta : public TOvningsskarm<TKartformular> {
 public:
     explicit TfrmOvningKarta(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
     ~TfrmOvningKarta() override;
+    // Sets out the bar, the map and its corner buttons for the present size.
+    void LaggUt();
 
     // Loads the map of the exercise, shows the screen and starts the game.
     // Data-file errors are passed on; the screen is hidden again then.
@@ -102,7 +104,6 @@ private:
     // the game sits idle.
     bool skrivbordVantar_ = false;
     bool handFyllt_ = false;
-    void LaggUt();
     // The map drawn at the view it now has.
     void VisaVy();
     // The wheel, and a drag with the right or middle button, on the map;

@@ -123,7 +123,8 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     lblTomt->setAutoFillBackground(true);
     SetColor(lblTomt, QPalette::Window, Qt::white);
 
-    cmdKlass = Knapp(this, TextNo::ClassResults, QRect(12, 622, 150, 28));
+    // Under the knowledge map: the plot takes the width above the other buttons.
+    cmdKlass = Knapp(this, TextNo::ClassResults, QRect(818, 656, 170, 28));
     cmdExportera = Knapp(this, TextNo::ExportRecord, QRect(12, 656, 150, 28));
     cmdOva = Knapp(this, TextNo::PractiseThese, QRect(176, 656, 222, 28));
     cmdOva->setToolTip(LangText(TextNo::PractiseTheseHint));

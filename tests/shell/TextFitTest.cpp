@@ -97,10 +97,30 @@ protected:
                         Misfit(w, LangText(tag)),
                         QStringLiteral("%1, language %2: %3").arg(name).arg(l).arg(LangText(tag)));
             }
+            if (l == 1)
+                ExpectUncovered(window, name);
             // A title bar leaves the title what its buttons do not take.
             if (const int tag = Tag(window))
                 ExpectFits(Room(Width(Arial(13, true), LangText(tag)), window->width() - 120),
                            QStringLiteral("%1, language %2, title").arg(name).arg(l));
+        }
+    }
+
+    // No button lies under a sibling made or raised after it, which is drawn
+    // over it and takes its clicks (a shared edge aside).
+    static void ExpectUncovered(QWidget* window, const char* name) {
+        for (const QAbstractButton* w : window->findChildren<QAbstractButton*>()) {
+            if (Tag(w) == 0 || w->isHidden() || !w->parentWidget())
+                continue;
+            const QObjectList& siblings = w->parentWidget()->children();
+            for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+                const auto* over = qobject_cast<const QWidget*>(siblings[i]);
+                const QRect both =
+                    over && !over->isHidden() ? over->geometry() & w->geometry() : QRect();
+                EXPECT_FALSE(both.width() > 1 && both.height() > 1)
+                    << name << ": " << LangText(Tag(w)).toStdString() << " lies under a "
+                    << over->metaObject()->className();
+            }
         }
     }
 
@@ -121,6 +141,9 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
     TestDir dir;
     TMisstagsregister record(dir.Path("m.sqlite"));
     TfrmMinaMisstag mistakes(nullptr, record, 1);
+    // The map screen sets out its bar when a game has its size.
+    map.resize(1024, 768);
+    map.LaggUt();
     for (auto [window, name] : {std::pair<QWidget*, const char*>{&menu, "main menu"},
                                 {&map, "map screen"},
                                 {&flags, "flag screen"},
