@@ -266,8 +266,10 @@ void TfrmMinaMisstag::Fyll() {
     for (int i = 0; i < int(andelar.size()); ++i)
         punkter << QPointF(i + 1, 100 * andelar[i]);
     serForlopp->replace(punkter);
-    const int antal = std::max(int(andelar.size()), 2);
-    axlSpel->setRange(1, antal);
+    // Half a game of room at either end, so that the first and last points
+    // stand clear of the frame, a single game's too.
+    const int antal = std::max(int(andelar.size()), 1);
+    axlSpel->setRange(0.5, antal + 0.5);
     // Whole games between the ticks, ten steps at the most.
     axlSpel->setTickType(QValueAxis::TicksDynamic);
     axlSpel->setTickAnchor(1);
