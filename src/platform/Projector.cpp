@@ -87,7 +87,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Resize && !own_) {
-            if (window_->size() != bounded_)
+            if (window_->minimumSize() != bounded_ || window_->maximumSize() != bounded_)
                 Fit(room_);
             else
                 setGeometry(window_->rect());
@@ -96,12 +96,14 @@ protected:
     }
 
 private:
-    // A size the window's own code gave it (a hidden window hears of it only
-    // when shown) is its new design size.
+    // A fixed size the window's own code gave it is its new design size.
+    // Only its limits tell: on a screen scaled by a fraction the window's
+    // size comes back rounded to whole pixels of the screen.
     void Follow() {
-        if (own_ || bounded_.isEmpty() || window_->size() == bounded_)
+        const QSize fixed = window_->minimumSize();
+        if (own_ || bounded_.isEmpty() || fixed != window_->maximumSize() || fixed == bounded_)
             return;
-        design_ = window_->size();
+        design_ = fixed;
         page_->setFixedSize(design_);
     }
 

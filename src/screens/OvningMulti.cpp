@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 
 using namespace Skarm;
 
@@ -130,10 +131,19 @@ TImage* TfrmOvningMulti::Svarsbild(int n) {
 void TfrmOvningMulti::RitaSvar(TImage* box, const QColor& color, const QString& text) {
     if (!box)
         return;
+    // In the screen's own pixels, so that a scaled screen (projector mode)
+    // shows the name sharp rather than enlarged.
+    const qreal kvot = box->devicePixelRatioF();
+    if (kvot != 1.0 && box->PixelRatio() != kvot) {
+        QImage bild(box->size() * kvot, QImage::Format_RGB32);
+        bild.setDevicePixelRatio(kvot);
+        bild.fill(Qt::white);
+        box->SetPicture(bild);
+    }
     TCanvas& c = box->Canvas();
     c.SetBrushColor(color);
     c.SetPenColor(Qt::black);
-    c.SetPenWidth(1);
+    c.SetPenWidth(static_cast<int>(std::lround(kvot)));
     c.SetPenStyle(TPenStyle::Solid);
     c.SetPenMode(TPenMode::Copy);
     const int w = c.Width();
