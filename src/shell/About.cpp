@@ -105,6 +105,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
     // Projector mode shares the row: the size the next start draws at.
     lblProjector = MakeLabel(this, QString(), 290, 112, 13, true, 88, 18);
     lblProjector->setWordWrap(false);
+    lblProjector->setAlignment(Qt::AlignLeft | Qt::AlignTop); // on the line of "Language:"
     SetTag(lblProjector, kProjectorText);
     cboProjector = new QComboBox(this);
     cboProjector->setGeometry(380, 109, 79, 24);
