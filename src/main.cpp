@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Audio.h"
+#include "platform/Projector.h"
 #include "screens/Skarmstart.h"
 #include "shell/About.h"
 #include "shell/Huvudmeny.h"
@@ -11,11 +12,17 @@
 
 int main(int argc, char* argv[]) {
     // The tasks of the command line need no display: they open no window.
+    bool uppgift = false;
     for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--print") || !std::strcmp(argv[i], "--export-record"))
+        if (!std::strcmp(argv[i], "--print") || !std::strcmp(argv[i], "--export-record")) {
+            uppgift = true;
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    // Qt takes its scale factor as the application is made.
+    Projector::Prepare(!uppgift);
     QApplication app(argc, argv);
+    Projector::Install();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::setApplicationName(QStringLiteral("Globina"));
     // Named first: the record of mistakes lives in the folder of that name.

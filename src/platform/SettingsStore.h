@@ -20,6 +20,9 @@ inline constexpr TSetting Music{"Options", "Music"};     // 1 on, 0 off
 inline constexpr TSetting Sounds{"Options", "Sounds"};   // 1 on, 0 off
 inline constexpr TSetting Timer{"Options", "Timer"};     // 1 shows the clock
 inline constexpr TSetting Language{"Languages", "From"}; // the language's number, 1..8
+// Projector mode, read at the start: texts, buttons and the map's marks at
+// this size in per cent, 150 or 200; 100 (also when missing) as designed.
+inline constexpr TSetting Projector{"Options", "Projector"};
 // A typed game's list of completions: 1 on (also when missing), 0 off.
 inline constexpr TSetting SuggestNames{"Answering", "Suggest"};
 // How an exercise is answered is kept per exercise, its number the name:

@@ -41,6 +41,10 @@ const QColor kNavy(0, 0, 128);
 const QColor kLjusgra(230, 230, 230);
 
 constexpr int kTopphojd = 32;
+// Narrower than the design (a projector size on a small screen), the bar
+// gives the question a row of its own under the buttons.
+constexpr int kDesignbredd = 1016;
+constexpr int kFragerad = 24;
 
 // The map picture of the last screen, kept for the next one: a fresh picture
 // of screen size costs more to fault in than to draw.
@@ -331,9 +335,11 @@ QRect TfrmOvningKarta::Skrivbord() {
 void TfrmOvningKarta::LaggUt() {
     const int w = width();
     const int h = height();
-    panTop->Placera(0, 0, w, kTopphojd);
+    const bool egenRad = w < kDesignbredd;
+    const int topp = kTopphojd + (egenRad ? kFragerad : 0);
+    panTop->Placera(0, 0, w, topp);
     panTop->show();
-    panPanel->Placera(0, kTopphojd, w, h - kTopphojd);
+    panPanel->Placera(0, topp, w, h - topp);
 
     const int klientBredd = w - 2 * panTop->Inset();
     const int knappHojd = kTopphojd - 2 * panTop->Inset() - 4;
@@ -347,7 +353,10 @@ void TfrmOvningKarta::LaggUt() {
     lblTid->setGeometry(lblProcent->geometry().right() + 1, 6, 40, 22);
     cmdTopp->setGeometry(lblTid->geometry().right() + 1, 2, kKnappbredd[0], knappHojd);
     cmdGenomgang->setGeometry(cmdTopp->geometry().right() + 1, 2, kGenomgangsbredd, knappHojd);
-    lblFraga->setGeometry(2, 6, w, 25);
+    if (egenRad)
+        lblFraga->setGeometry(0, kTopphojd - 6, klientBredd, kFragerad);
+    else
+        lblFraga->setGeometry(2, 6, w, 25);
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
     cmdHem->setGeometry(imgKarta->x() + 8, imgKarta->y() + 8, 26, 26);
@@ -394,6 +403,17 @@ void TfrmOvningKarta::changeEvent(QEvent* event) {
     TOvningsskarm<TKartformular>::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         QTimer::singleShot(0, this, [this] { HallMaximerad(); });
+}
+
+QRect TfrmOvningKarta::Fragerum() const {
+    const QRect fraga = lblFraga->geometry();
+    if (fraga.top() > 6)
+        return fraga;
+    // Centred over the whole bar, the question keeps clear of the buttons
+    // at both ends.
+    const int vanster = cmdGenomgang->geometry().right() + 1 - fraga.left();
+    const int hoger = fraga.right() - cmdStarta->x() + 1;
+    return fraga.adjusted(std::max(vanster, hoger), 0, -std::max(vanster, hoger), 0);
 }
 
 TImage* TfrmOvningKarta::Kartbild() {

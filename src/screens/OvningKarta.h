@@ -42,6 +42,12 @@ public:
     TImage* Kartbild() override;
     void VisaNamn(const QString& text, int32_t x, int32_t y, bool show) override;
 
+    // Where the question shows whole: on its own row when the bar is narrow,
+    // else the middle of the bar between the buttons.
+    QRect Fragerum() const;
+    // Places the bars and the map for the screen's present size.
+    void LaggUt();
+
     // Handles a mouse press on the map at picture pixel (x, y).
     void KartKlick(int x, int y);
     // A picture pixel of the map as a pixel of the map control.

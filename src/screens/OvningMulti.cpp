@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 
 using namespace Skarm;
 
@@ -130,15 +131,28 @@ TImage* TfrmOvningMulti::Svarsbild(int n) {
 void TfrmOvningMulti::RitaSvar(TImage* box, const QColor& color, const QString& text) {
     if (!box)
         return;
+    // In the screen's own pixels, so that a scaled screen (projector mode)
+    // shows the name sharp rather than enlarged.
+    const qreal kvot = box->devicePixelRatioF();
+    if (kvot != 1.0 && box->PixelRatio() != kvot) {
+        // Whole pixels of the screen that the box covers, so that its frame
+        // is not cut at a fractional scale.
+        QImage bild(static_cast<int>(box->width() * kvot), static_cast<int>(box->height() * kvot),
+                    QImage::Format_RGB32);
+        bild.setDevicePixelRatio(kvot);
+        bild.fill(Qt::white);
+        box->SetPicture(bild);
+    }
     TCanvas& c = box->Canvas();
     c.SetBrushColor(color);
     c.SetPenColor(Qt::black);
-    c.SetPenWidth(1);
+    const int penna = static_cast<int>(std::lround(kvot));
+    c.SetPenWidth(penna);
     c.SetPenStyle(TPenStyle::Solid);
     c.SetPenMode(TPenMode::Copy);
     const int w = c.Width();
     const int h = c.Height();
-    c.Rectangle(0, 0, w, h);
+    c.Rectangle(0, 0, w - penna + 1, h - penna + 1); // a wide pen's frame inside the box
     const int tw = c.TextWidth(text);
     const int th = c.TextHeight();
     c.TextOut((w - tw) / 2, (h - th) / 2, text);

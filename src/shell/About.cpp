@@ -7,6 +7,7 @@
 #include "platform/Audio.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
+#include "platform/Projector.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shape.h"
 #include "platform/Shell.h"
@@ -55,6 +56,14 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int pixels
     return l;
 }
 
+// Projector mode's texts: its label, the normal size, 1.5 times, the tooltip
+// and what OK says when the size has changed.
+constexpr int kProjectorText = 140;
+constexpr int kNormalText = 141;
+constexpr int kOneAndAHalfText = 142;
+constexpr int kProjectorHint = 143;
+constexpr int kAtNextStartText = 144;
+
 TShape* MakeLine(QWidget* parent, int x, int y, int w) {
     auto* s = new TShape(parent);
     s->setGeometry(x, y, w, 1);
@@ -89,10 +98,20 @@ TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
     MakeLabel(this, QStringLiteral("Language:"), 72, 112, 13, true);
 
     cboLanguage = new QComboBox(this);
-    cboLanguage->setGeometry(160, 109, 299, 24);
+    cboLanguage->setGeometry(160, 109, 120, 24);
     cboLanguage->setFont(Arial(13));
     cboLanguage->setMaxVisibleItems(14);
     connect(cboLanguage, &QComboBox::activated, this, [this] { languagePicked_ = true; });
+    // Projector mode shares the row: the size the next start draws at.
+    lblProjector = MakeLabel(this, QString(), 290, 112, 13, true, 88, 18);
+    lblProjector->setWordWrap(false);
+    lblProjector->setAlignment(Qt::AlignLeft | Qt::AlignTop); // on the line of "Language:"
+    SetTag(lblProjector, kProjectorText);
+    cboProjector = new QComboBox(this);
+    cboProjector->setGeometry(380, 109, 79, 24);
+    cboProjector->setFont(Arial(13));
+    for (int size : Projector::kSizes)
+        cboProjector->addItem(QString(), size);
     MakeLine(this, 71, 144, 389);
 
     chkSound = new QCheckBox(QStringLiteral("Sound Effects"), this);
@@ -161,6 +180,11 @@ void TfrmAbout::ApplyTexts() {
     QString copyright = LangText(TextNo::Copyright);
     lblCopyright->setText(copyright.replace(
         program, QString(program).replace(QLatin1Char('-'), QStringLiteral("-\u2060"))));
+    cboProjector->setItemText(0, LangText(kNormalText));
+    cboProjector->setItemText(1, LangText(kOneAndAHalfText));
+    cboProjector->setItemText(2, QStringLiteral("2 \u00d7"));
+    for (QWidget* w : std::initializer_list<QWidget*>{lblProjector, cboProjector})
+        w->setToolTip(LangText(kProjectorHint));
     for (size_t i = 0; i < kSources.size(); ++i) {
         const TSource& source = kSources[i];
         const QString licence =
@@ -185,6 +209,7 @@ void TfrmAbout::showEvent(QShowEvent* event) {
     chkSound->setChecked(audio_ && audio_->SoundsOn());
     chkMusic->setChecked(audio_ && audio_->MusicOn());
     SelectCurrentLanguage();
+    cboProjector->setCurrentIndex(cboProjector->findData(Projector::StoredSize()));
     QDialog::showEvent(event);
     // OK comes first: Space or Enter right after opening confirms.
     cmdOK->setFocus();
@@ -226,6 +251,11 @@ void TfrmAbout::Ok() {
             store.WriteText(Setting::Language, QString::number(n));
             if (languageChanged_)
                 languageChanged_();
+        }
+        const int size = cboProjector->currentData().toInt();
+        if (size != Projector::StoredSize()) {
+            store.WriteText(Setting::Projector, QString::number(size));
+            ShowMessageBox(this, TBoxKind::Information, LangText(kAtNextStartText));
         }
     } catch (const EStoreError&) {
         ShowMessageBox(this, TBoxKind::Information,

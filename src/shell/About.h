@@ -35,6 +35,9 @@ public:
     QCheckBox* chkSound;
     QCheckBox* chkMusic;
     QCheckBox* chkShowTimer;
+    // Projector mode's size in per cent (its item data), taken at the next start.
+    QLabel* lblProjector;
+    QComboBox* cboProjector;
     QLabel* lblVersion;
     QLabel* lblCopyright;
     QPushButton* cmdOK;

@@ -292,7 +292,11 @@ void TfrmHuvudmeny::FormShow() {
     const QImage& afrika = Varldsbild(5);
     MapOffsetX = (imgMap->width() - afrika.width()) / 2;
     MapOffsetY = (imgMap->height() - afrika.height()) / 2;
-    panPanel->move((width() - panPanel->width()) / 2, (height() - panPanel->height()) / 2);
+    // Centred on what holds it: the window, or the page of a window that
+    // scrolls in projector mode.
+    const QWidget* flade = panPanel->parentWidget();
+    panPanel->move((flade->width() - panPanel->width()) / 2,
+                   (flade->height() - panPanel->height()) / 2);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);

@@ -21,6 +21,8 @@ namespace {
 constexpr int kRader = 10;
 constexpr int kNamnText = 21; // "Name"
 constexpr int kTillbakaText = 4;
+// Narrower than this the two lists of the class's misses go one above the other.
+constexpr int kSidaVidSida = 800;
 
 QString Andel(int forsta, int fragad) {
     return fragad > 0 ? QStringLiteral("%1 %").arg((200 * forsta + fragad) / (2 * fragad))
@@ -127,6 +129,7 @@ TfrmKlassresultat::TfrmKlassresultat(QWidget* parent, const CKlassresultat& klas
     hoger->addWidget(lstForvaxlingar);
     topp->addLayout(vanster, 1);
     topp->addLayout(hoger, 1);
+    topp_ = topp;
     hela->addLayout(topp, 1);
     hela->addWidget(Rubrik(this, TextNo::RightFirstTime));
     hela->addWidget(grdElever, 1);
@@ -138,4 +141,9 @@ TfrmKlassresultat::TfrmKlassresultat(QWidget* parent, const CKlassresultat& klas
 
     connect(cmdOva, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdTillbaka, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmKlassresultat::resizeEvent(QResizeEvent* event) {
+    topp_->setDirection(width() < kSidaVidSida ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    QDialog::resizeEvent(event);
 }

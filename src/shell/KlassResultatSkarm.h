@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class CKlassresultat;
+class QBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -30,6 +31,13 @@ public:
     QPushButton* cmdOva;
     QPushButton* cmdTillbaka;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QStringList objekt_;
+    // The most missed and the confusions: side by side, or one above the
+    // other in a narrow window (projector mode on a small screen), where
+    // side by side the names would be cut.
+    QBoxLayout* topp_ = nullptr;
 };

@@ -7,7 +7,10 @@
 #include "exercises/Ovningar.h"
 #include "maps/Areas.h"
 #include "maps/Places.h"
+#include "platform/Image.h"
 #include "platform/Look.h"
+#include "platform/Projector.h"
+#include "scores/Klassresultat.h"
 #include "scores/Misstagsregister.h"
 #include "scores/Tioitopp.h"
 #include "scores/Topplista.h"
@@ -15,17 +18,22 @@
 #include "screens/OvningFlagga.h"
 #include "screens/OvningKarta.h"
 #include "screens/OvningMulti.h"
+#include "screens/Utskriftsdialog.h"
 #include "shell/About.h"
 #include "shell/Huvudmeny.h"
+#include "shell/KlassResultatSkarm.h"
 #include "shell/MinaMisstag.h"
 #include "support/TestFiles.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -59,6 +67,15 @@ QString Misfit(const QWidget* w, const QString& text) {
     }
     const bool button = qobject_cast<const QAbstractButton*>(w);
     return Room(fm.horizontalAdvance(text) + (button ? 2 * kButtonSpace : 0), w->width());
+}
+
+// An item of a closed list box, in the field left of its arrow.
+QString ComboMisfit(const QComboBox* box, const QString& text) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    return Room(Width(box->font(), text), field.width());
 }
 
 // A line of a list: the text between the item's margins in the viewport,
@@ -165,6 +182,9 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
         for (const QLabel* credit : about.lblSources)
             EXPECT_LE(credit->geometry().right(), about.lblCopyright->geometry().right())
                 << "language " << l << ": " << credit->text().toStdString();
+        for (int i = 0; i < about.cboProjector->count(); ++i)
+            ExpectFits(ComboMisfit(about.cboProjector, about.cboProjector->itemText(i)),
+                       about.cboProjector->itemText(i));
         // The parts of the world in their list.
         for (int n = 27; n <= 33; ++n) {
             ExpectFits(ListMisfit(menu.lstParts, LanguageTexts(l, n)), LanguageTexts(l, n));
@@ -248,6 +268,104 @@ TEST_F(TextFit, QuestionsFitTheirScreensWithEveryNameTheyAsk) {
                     continue;
                 const QString q = o->Namn[l] + ' ' + LangText(10);
                 ExpectFits(Misfit(multi.Label1, q), q);
+            }
+        }
+    }
+}
+
+// In projector mode every screen fits a screen of 1280 × 720 and one of
+// 1920 × 1080, a window larger than the screen scrolling its page, and the
+// map screen's question fits its bar with every name it asks. ctest runs
+// this binary also at Qt's scale factors 1.5 and 2, as the program sets
+// them, so the tests above measure the texts at those sizes too.
+TEST_F(TextFit, EveryScreenFitsTheScreenInProjectorMode) {
+    const qreal scale = qApp->devicePixelRatio();
+    if (scale == 1.0)
+        GTEST_SKIP() << "the normal size; ctest runs this at the projector sizes";
+    std::shared_ptr<COvning> karta;
+    for (auto e = catalogue->Forsta; e && !karta; e = e->Nasta)
+        if (e->Typ == QLatin1String("AREA"))
+            karta = e;
+    ASSERT_TRUE(karta);
+    TestDir dir;
+    TMisstagsregister record(dir.Path("m.sqlite"));
+    for (const QSize screen : {QSize(1280, 720), QSize(1920, 1080)}) {
+        const QSize room = Projector::Room(screen / scale, Projector::AssumedFrame(scale));
+        const std::string at = QStringLiteral("%1 x %2 at %3: ")
+                                   .arg(screen.width())
+                                   .arg(screen.height())
+                                   .arg(scale)
+                                   .toStdString();
+        TfrmHuvudmeny menu;
+        TfrmOvningFlagga flags;
+        TfrmOvningMulti multi;
+        TfrmTioitopp topTen;
+        TfrmTopplista topList;
+        TfrmGenomgang review(nullptr, TSpelLogg(), QString());
+        TfrmAbout about;
+        TfrmMinaMisstag mistakes(nullptr, record, 1);
+        TfrmUtskrift print(nullptr, karta, std::nullopt);
+        TfrmKlassresultat klass(nullptr, CKlassresultat(), "AFR", "AREA", {});
+        for (auto [window, name] : {std::pair<QWidget*, const char*>{&menu, "main menu"},
+                                    {&flags, "flag screen"},
+                                    {&multi, "multiple-choice screen"},
+                                    {&topTen, "top-ten screen"},
+                                    {&topList, "top list"},
+                                    {&review, "review"},
+                                    {&about, "About box"},
+                                    {&mistakes, "My mistakes"},
+                                    {&print, "print dialog"},
+                                    {&klass, "class results"}}) {
+            const QSize design = window->size();
+            EXPECT_TRUE(Projector::Fit(window, room)) << at << name;
+            EXPECT_LE(window->width(), room.width()) << at << name;
+            EXPECT_LE(window->height(), room.height()) << at << name;
+            // What does not show scrolls into view: the page keeps the design.
+            if (const QWidget* page = Projector::Page(window)) {
+                EXPECT_EQ(page->size(), design) << at << name;
+            }
+        }
+        // The review folds and unfolds on the map screen: the page follows,
+        // for a hidden window as it is shown again.
+        review.Falla(true);
+        Projector::Fit(&review, room);
+        const QSize folded = review.size();
+        review.Falla(false);
+        Projector::Fit(&review, room);
+        if (const QWidget* page = Projector::Page(&review)) {
+            EXPECT_GT(page->height(), folded.height()) << at << "review unfolded";
+        }
+        EXPECT_LE(review.height(), room.height()) << at << "review unfolded";
+
+        TfrmOvningKarta map;
+        map.resize(room);
+        map.LaggUt();
+        const QRect fraga = map.Fragerum();
+        EXPECT_LT(map.cmdGenomgang->geometry().right(), map.cmdStarta->x()) << at << "map bar";
+        EXPECT_LE(map.panSkriv->width(), map.imgKarta->width()) << at << "typing panel";
+        for (auto e = catalogue->Forsta; e; e = e->Nasta) {
+            const bool areas = e->Typ == QLatin1String("AREA");
+            if (!areas && e->Typ != QLatin1String("ORT"))
+                continue;
+            CAreor areor;
+            COrter orter;
+            if (areas)
+                areor.LasAreor(AssetPath(QStringLiteral("AREA%1.crp").arg(e->Kartnummer)));
+            else
+                orter.LasOrter(AssetPath(QStringLiteral("Ort%1.crp").arg(e->Ortfil)));
+            for (int l = 1; l <= kLanguageCount; ++l) {
+                QStringList names;
+                for (int i = 1; areas && i <= e->Antal; ++i)
+                    if (const CArea* area = areor.Hitta(e->Objekt(i)))
+                        names << area->Namn[l];
+                for (const COrt* o = orter.Forsta.get(); o; o = o->Nasta.get())
+                    if (o->Niva <= e->Niva && (!e->KravPlats1 || o->Klass1))
+                        names << o->Namn[l];
+                for (const QString& name : names) {
+                    const QString q = LanguageTexts(l, TextNo::ClickOn) + ' ' + name;
+                    ExpectFits(Room(Width(map.lblFraga->font(), q), fraga.width()),
+                               QString::fromStdString(at) + q);
+                }
             }
         }
     }
