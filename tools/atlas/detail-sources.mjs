@@ -9,6 +9,9 @@ import path from 'node:path';
 import { subMaps } from './tables.mjs';
 import { divisionOutlines } from './stages/sources.mjs';
 import { a3to2 } from './stages/codes.mjs';
+import { createRequire } from 'node:module';
+
+const topojson = createRequire(import.meta.url)('topojson-client');
 
 const out = process.argv[2];
 if (!out) {
@@ -20,12 +23,25 @@ fs.mkdirSync(out, { recursive: true });
 for (const m of subMaps.filter((x) => x.country)) {
   const { src } = divisionOutlines(m);
   // What the atlas tool needs of a unit: its name and the key of the record
-  // its lone islands belong to (a division's own, or its country's).
+  // its lone islands belong to (a division's own, or its country's). Each
+  // outline is drawn whole, as at the map's own view: the layer's units of
+  // one division (Italy's provinces of a region) and of one neighbour are
+  // merged, so that no inner border shows when zoomed.
+  const homes = [m.country, ...(m.also ?? [])];
+  const groups = new Map();
   for (const g of src.objects.units.geometries) {
     const { key, a3, layer } = g.properties;
     const host = (m.merge ?? {})[a3] ?? a3;
-    g.properties = { name: layer?.name ?? key, owner: host === m.country ? key : a3to2[host] ?? '' };
+    const owner = homes.includes(host) ? key : a3to2[host] ?? '';
+    const id = homes.includes(host) ? `1 ${key}` : `2 ${host}`;
+    if (!groups.has(id)) groups.set(id, { name: homes.includes(host) ? layer?.name ?? key : host, owner, parts: [] });
+    groups.get(id).parts.push(g);
   }
+  src.objects.units.geometries = [...groups.keys()].sort().map((id) => {
+    const { name, owner, parts } = groups.get(id);
+    const geometry = parts.length > 1 ? topojson.mergeArcs(src, parts) : { type: parts[0].type, arcs: parts[0].arcs };
+    return { ...geometry, properties: { name, owner } };
+  });
   const file = path.join(out, `detail${m.id}.topo.json`);
   fs.writeFileSync(file, JSON.stringify(src));
   console.warn(`wrote ${file}: ${src.objects.units.geometries.length} units`);
