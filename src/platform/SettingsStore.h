@@ -20,6 +20,10 @@ inline constexpr TSetting Music{"Options", "Music"};     // 1 on, 0 off
 inline constexpr TSetting Sounds{"Options", "Sounds"};   // 1 on, 0 off
 inline constexpr TSetting Timer{"Options", "Timer"};     // 1 shows the clock
 inline constexpr TSetting Language{"Languages", "From"}; // the language's number, 1..8
+// The colour-blind-safe answer colours, with marks on answered items: 1 on,
+// 0 (also when missing) off. The marks alone, with the normal colours: the same.
+inline constexpr TSetting ColourBlind{"Options", "ColourBlind"};
+inline constexpr TSetting AnswerMarks{"Options", "AnswerMarks"};
 // A typed game's list of completions: 1 on (also when missing), 0 off.
 inline constexpr TSetting SuggestNames{"Answering", "Suggest"};
 // How an exercise is answered is kept per exercise, its number the name:
