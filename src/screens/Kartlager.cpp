@@ -10,6 +10,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -18,7 +19,7 @@ namespace {
 // The Tab order's bands over the own view's height.
 constexpr int kBand = 8;
 // A state smaller than this on the screen also gets a circle round it.
-constexpr double kLitenStat = 24;
+constexpr double kLitenStat = 40;
 // The ring keeps this far inside the map's edges, or the view follows it.
 constexpr int kMarginal = 40;
 
@@ -167,6 +168,12 @@ void TKartlager::Uppdatera() {
             if (aktuell_ < 0 || avstand < bast)
                 aktuell_ = i, bast = avstand;
         }
+        // Into view once the answer that moved it is done.
+        if (visas_)
+            QTimer::singleShot(0, this, [this] {
+                if (RingVisas())
+                    Flyttad();
+            });
     }
     update();
 }
