@@ -9,6 +9,7 @@
 #include "data/Language.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
+#include "maps/Svarsfarger.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
 
@@ -74,7 +75,8 @@ int main(int argc, char* argv[]) {
     p.addPositionalArgument("output", "PNG file to write.");
     p.addOptions({
         {"data", "Folder of the data files (default: current folder).", "dir", "."},
-        {"map", QStringLiteral("Map number 1..%1 (required unless --make-test-map).").arg(last), "n"},
+        {"map", QStringLiteral("Map number 1..%1 (required unless --make-test-map).").arg(last),
+         "n"},
         {"kind", "Drawing sequence: area (default) or place.", "kind", "area"},
         {"mark",
          "Key to mark, repeatable. Area kind: Markera(key) on the land areas; place kind: "
@@ -98,6 +100,8 @@ int main(int argc, char* argv[]) {
         {"land", "Land colour 0xBBGGRR (default 0x808080).", "bgr"},
         {"exercise", "Exercise area colour 0xBBGGRR (default 0x008000).", "bgr"},
         {"sea", "Sea colour 0xBBGGRR (default 0x800000).", "bgr"},
+        {"colour-blind", "Answered items in the colour-blind-safe colours, with marks."},
+        {"marks", "Marks on answered places with the normal colours."},
         {"patches",
          "Also print the 4-connected patches of at least 3 pixels left in the land colour, "
          "with the latitude and longitude of each."},
@@ -139,6 +143,8 @@ int main(int argc, char* argv[]) {
             throw TUsage(QString("no data folder %1").arg(p.value("data")));
 
         ChooseColorScheme(32, 1);
+        Svarsfarger::Fargblind = p.isSet("colour-blind");
+        Svarsfarger::Marken = p.isSet("marks");
         TImage image;
         image.resize(w, h);
         CKarta k;
