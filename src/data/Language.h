@@ -101,6 +101,16 @@ constexpr int AnswerByTyping = 111;
 constexpr int TypeTheArea = 112;
 constexpr int TypeThePlace = 113;
 constexpr int SuggestNames = 114;
+// Playing without colour and without a mouse (128-139).
+constexpr int ColourBlindColours = 128;
+constexpr int AnswerMarks = 129;
+// Said by a screen reader: the result of an answer, the map's name when it asks nothing.
+constexpr int SayRight = 130;
+constexpr int SayWrong = 131; // + ": " + what was given
+constexpr int SayAnswerShown = 132;
+constexpr int SayNotCounted = 133;
+constexpr int MapName = 134;
+constexpr int FlagSheetName = 135;
 } // namespace TextNo
 
 // The screen texts: 8 languages x 160 numbered texts, empty until loaded.

@@ -6,6 +6,7 @@
 #include "data/Globals.h"
 #include "data/Language.h"
 #include "maps/Karta.h"
+#include "maps/Svarsfarger.h"
 #include "platform/Image.h"
 
 #include <algorithm>
@@ -19,23 +20,14 @@ const QColor kWhite(255, 255, 255);
 const QColor kGreen(0, 128, 0);
 const QColor kLightYellow(255, 255, 128);
 const QColor kPaleYellow(255, 255, 160);
-const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
 // The colour of an area or a place label answered at the given try: white
 // at the first, the second-try yellow (the areas' and the labels' differ),
 // yellow at the third, the late colour after.
+// In the colour-blind-safe colours, each try has one colour for both.
 QColor FargEfterForsok(int32_t forsok, const QColor& andra, const QColor& sen) {
-    switch (forsok) {
-    case 1:
-        return kWhite;
-    case 2:
-        return andra;
-    case 3:
-        return kYellow;
-    default:
-        return sen;
-    }
+    return Svarsfarger::Efter(forsok, andra, sen);
 }
 
 bool Same(const QColor& a, const QColor& b) {
@@ -415,15 +407,22 @@ void CKarta::RitaOrt(const COrt& ort, const QColor& farg) {
     c.Ellipse(x - r, y - r, x + r, y + r);
     if (!ort.Besvarad)
         return;
-    c.SetBrushColor(FargEfterForsok(ort.Forsok, kPaleYellow, RedColor));
+    const QColor bakgrund = FargEfterForsok(ort.Forsok, kPaleYellow, RedColor);
+    c.SetBrushColor(bakgrund);
     c.SetPenColor(kBlack);
     c.SetFont(QStringLiteral("Arial"), 8);
-    const QString& namn = ort.Namn[std::clamp(LanguageIndex, 1, 8)];
+    QString namn = ort.Namn[std::clamp(LanguageIndex, 1, 8)];
+    // The mark of the try goes before the name, where marks are drawn.
+    if (Svarsfarger::MarkenPa())
+        namn = Svarsfarger::MarkText(Svarsfarger::Mark(ort.Forsok)) + QLatin1Char(' ') + namn;
     const int tw = c.TextWidth(namn);
     const int th = c.TextHeight();
     c.Rectangle(x - tw / 2 - Px(4), y - r, x + tw / 2 + Px(4), y - r + th);
     c.SetBrushStyle(TBrushStyle::Clear);
+    if (Svarsfarger::Fargblind)
+        c.SetFontColor(Svarsfarger::Textfarg(bakgrund));
     c.TextOut(x - tw / 2, y - r, namn);
+    c.SetFontColor(kBlack);
 }
 
 void CKarta::RitaGrund(int linjebredd) {

@@ -23,6 +23,10 @@ inline constexpr TSetting Language{"Languages", "From"}; // the language's numbe
 // Projector mode, read at the start: texts, buttons and the map's marks at
 // this size in per cent, 150 or 200; 100 (also when missing) as designed.
 inline constexpr TSetting Projector{"Options", "Projector"};
+// The colour-blind-safe answer colours, with marks on answered items: 1 on,
+// 0 (also when missing) off. The marks alone, with the normal colours: the same.
+inline constexpr TSetting ColourBlind{"Options", "ColourBlind"};
+inline constexpr TSetting AnswerMarks{"Options", "AnswerMarks"};
 // A typed game's list of completions: 1 on (also when missing), 0 off.
 inline constexpr TSetting SuggestNames{"Answering", "Suggest"};
 // How an exercise is answered is kept per exercise, its number the name:

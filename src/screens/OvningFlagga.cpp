@@ -11,7 +11,9 @@
 #include "platform/Image.h"
 #include "platform/MessageBox.h"
 #include "platform/WidgetHelpers.h"
+#include "screens/Flaggfokus.h"
 #include "screens/Panel.h"
+#include "screens/Tillganglighet.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -88,6 +90,23 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
     pnlFlags = new TPanel(this, 1, 1);
     pnlFlags->Placera(12, 38, 609, 393);
     imgFlags = new TImage(pnlFlags->Client());
+    Flaggfokus = new TFlaggfokus(pnlFlags->Client());
+    Flaggfokus->Rutor = [this] {
+        std::vector<std::pair<int, QRectF>> rutor;
+        for (int n = 1; flagga_ && !flagga_->Slut && n <= flagga_->AntalFlaggor; ++n)
+            if (!flagga_->Fragad(n))
+                rutor.emplace_back(n, QRectF(((n - 1) % 4) * Rutbredd, ((n - 1) / 4) * Ruthojd,
+                                             Rutbredd, Ruthojd));
+        return rutor;
+    };
+    // As a click in the middle of the cell.
+    Flaggfokus->Svara = [this](int n) {
+        const qreal kvot = imgFlags->PixelRatio();
+        Skyddat(this, [&] {
+            FlaggKlick(static_cast<int>((((n - 1) % 4) + 0.5) * Rutbredd * kvot),
+                       static_cast<int>((((n - 1) / 4) + 0.5) * Ruthojd * kvot));
+        });
+    };
     NyGenomgangsknapp(this, QRect(12, 434, 140, 24));
 
     tmrRitaOm = MakeTimer(this, 1000);
@@ -116,6 +135,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
 
     const QWidget* klient = pnlFlags->Client();
     imgFlags->setGeometry(5, 5, klient->width() - 10, klient->height() - 10);
+    Flaggfokus->setGeometry(imgFlags->geometry());
     Rutbredd = static_cast<float>(imgFlags->width() / 4.0);
     Ruthojd = static_cast<float>(imgFlags->height() / 4.0);
     NyttArk(imgFlags->devicePixelRatioF());
@@ -123,6 +143,7 @@ void TfrmOvningFlagga::StartaOvning(std::shared_ptr<COvning> ovning) {
     StartaPaNyKarta(true);
     LaddaFlaggor();
     RitaAllaFlaggor();
+    NyttFlaggfokus();
     tmrTid->start();
 }
 
@@ -140,6 +161,9 @@ void TfrmOvningFlagga::VisaFraga(const QString& text) {
         flagga_->FragaNr <= flagga_->Antal)
         area = karta_->Landareor->Hitta(flagga_->Objekt(flagga_->FragaNr));
     lblFraga->setText(area ? FragaFor(*area) : text);
+    // The whole question, whatever fits the bar, for a screen reader.
+    Flaggfokus->setAccessibleName(
+        area ? LangText(TextNo::ClickOn) + QLatin1Char(' ') + area->Namn[LanguageIndex] : text);
 }
 
 bool TfrmOvningFlagga::Ryms(const QString& fraga) const {
@@ -331,10 +355,22 @@ void TfrmOvningFlagga::FlaggKlick(int x, int y) {
     Upptagen upptagen(this);
     TKlick klick;
     klick.Nr = n;
-    if (Svara(*flagga_, klick) == TSvar::Fel && flagga_->FelDenna == 3) {
+    const int32_t svarat = flagga_->Svarat;
+    const TSvar svar = Svara(*flagga_, klick);
+    if (svar == TSvar::Fel && flagga_->FelDenna == 3) {
         tmrBlinka->start();
         Blinkraknare = 1;
     }
+    Flaggfokus->Uppdatera();
+    Beskriv(Flaggfokus, Svarsbesked(*flagga_, svar, svarat,
+                                    svar == TSvar::Fel ? flagga_->FlaggNamn(n) : QString()));
+}
+
+void TfrmOvningFlagga::NyttFlaggfokus() {
+    Flaggfokus->Uppdatera(true);
+    Flaggfokus->setAccessibleName(lblFraga->text());
+    Beskriv(Flaggfokus, ProcentText(flagga_->Procent));
+    Flaggfokus->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmOvningFlagga::FoRatt(const TKlick& klick) {
@@ -389,6 +425,7 @@ void TfrmOvningFlagga::cmdStartaClick() {
         LaddaFlaggor();
         RitaAllaFlaggor();
         VisaProcent(0);
+        NyttFlaggfokus();
     }
     StartaKlocka();
 }

@@ -10,6 +10,7 @@
 class CArea;
 class COvningFlagga;
 class TPanel;
+class TFlaggfokus;
 
 // The screen of the flag exercise: a sheet of up to 16 flags, four to a row,
 // under a bar with the question. Cells are numbered from 1 row by row; cell n
@@ -51,6 +52,7 @@ public:
     QPushButton* cmdHjalp;
     TPanel* pnlFlags;
     TImage* imgFlags;
+    TFlaggfokus* Flaggfokus; // the keyboard's ring over the sheet
     QTimer* tmrRitaOm;
     QTimer* tmrBlinka;
 
@@ -80,6 +82,7 @@ private:
     void RitaOmTick();
     void BlinkaTick();
     void cmdStartaClick();
+    void NyttFlaggfokus();
 
     COvningFlagga* flagga_ = nullptr; // the exercise, as what it is
 };

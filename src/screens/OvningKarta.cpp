@@ -12,7 +12,9 @@
 #include "platform/SettingsStore.h"
 #include "platform/WidgetHelpers.h"
 #include "screens/Genomgang.h"
+#include "screens/Kartlager.h"
 #include "screens/Panel.h"
+#include "screens/Tillganglighet.h"
 #include "screens/Utforskning.h"
 
 #include <QAbstractItemView>
@@ -129,6 +131,13 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     QWidget* karta = panPanel->Client();
     imgKarta = new TImage(karta);
     imgKarta->setEnabled(false);
+    Kartlager = new TKartlager(karta);
+    Kartlager->Svara = [this](QPoint p) { Skyddat(this, [&] { KartKlick(p.x(), p.y()); }); };
+    Kartlager->Visa = [this](TLatLon p) {
+        const QPointF mitt(imgKarta->PixelWidth() / 2.0, imgKarta->PixelHeight() / 2.0);
+        if (KartanVisas() && !ArUpptagen() && Vy.Flytta(*karta_, p, mitt))
+            Skyddat(this, [this] { VisaVy(); });
+    };
     lblNamn = MakeLabel(karta, QRect(), Arial(11), Qt::black, Qt::AlignHCenter);
     SetOpaque(lblNamn, true, kSilver);
     lblNamn->hide();
@@ -142,13 +151,13 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
     cmdHem = new QToolButton(karta);
     cmdHem->setIcon(HemIkon());
     cmdHem->setIconSize(QSize(16, 16));
-    cmdHem->setFocusPolicy(Qt::NoFocus);
+    cmdHem->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it is
     cmdHem->setAutoRaise(false);
     cmdHem->hide();
     cmdSkrivUt = new QToolButton(karta);
     cmdSkrivUt->setIcon(SkrivarIkon());
     cmdSkrivUt->setIconSize(QSize(16, 16));
-    cmdSkrivUt->setFocusPolicy(Qt::NoFocus);
+    cmdSkrivUt->setFocusPolicy(Qt::TabFocus);
     imgKarta->installEventFilter(this);
 
     panSkriv = new QWidget(karta);
@@ -250,6 +259,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
                 w->hide();
         }
         Vy.Spara(*karta_);
+        NyttKartlager();
         cmdHem->hide();
         panSkriv->setVisible(Skrivspel());
         if (Skrivspel()) {
@@ -359,6 +369,7 @@ void TfrmOvningKarta::LaggUt() {
         lblFraga->setGeometry(2, 6, w, 25);
 
     imgKarta->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
+    Kartlager->setGeometry(imgKarta->geometry());
     cmdHem->setGeometry(imgKarta->x() + 8, imgKarta->y() + 8, 26, 26);
     cmdSkrivUt->setGeometry(imgKarta->geometry().right() - 8 - 26, imgKarta->y() + 8, 26, 26);
     panSkriv->move(imgKarta->x() + 8, imgKarta->geometry().bottom() - 8 - panSkriv->height());
@@ -423,6 +434,8 @@ TImage* TfrmOvningKarta::Kartbild() {
 void TfrmOvningKarta::VisaFraga(const QString& text) {
     VisaNamn(QString(), 0, 0, false);
     lblFraga->setText(text);
+    // A screen reader reads the question as the name of the map.
+    Kartlager->setAccessibleName(text == QStringLiteral("-") ? LangText(TextNo::MapName) : text);
     if (text != QStringLiteral("-") && !Skrivspel()) {
         lblText->setText(QLatin1Char(' ') + text + QLatin1Char(' '));
         AnpassaStorlek(lblText);
@@ -463,7 +476,12 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
     Punkt.Lon = karta_->LonVid(y, x);
     Punkt.Nr = 0;
     // After the end a click only names what lies under it.
-    Svara(*ovning_, Punkt);
+    const int32_t svarat = ovning_->Svarat;
+    const TSvar svar = Svara(*ovning_, Punkt);
+    Kartlager->Uppdatera();
+    if (!ovning_->Slut || svar == TSvar::Slut)
+        Beskriv(Kartlager, Svarsbesked(*ovning_, svar, svarat,
+                                       lblNamn->isVisible() ? lblNamn->text() : QString()));
     imgKarta->setEnabled(true);
     imgKarta->ShowChanges(); // the exercise paints on the picture only
     BlinkaVidBehov();
@@ -499,6 +517,8 @@ void TfrmOvningKarta::BlinkaVidBehov() {
 }
 
 bool TfrmOvningKarta::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && (watched == imgKarta || watched == lblNamn))
+        Kartlager->DoljRing(); // the mouse answers now
     if (watched == imgKarta)
         return KartHandelse(event) || TOvningsskarm<TKartformular>::eventFilter(watched, event);
     if (watched == lblNamn && event->type() == QEvent::MouseButtonPress) {
@@ -540,6 +560,7 @@ void TfrmOvningKarta::cmdStartaClick() {
         TTimglas timglas;
         ovning_->Starta(this);
         Vy.Spara(*karta_);
+        NyttKartlager();
         cmdHem->hide();
         if (Skrivspel()) {
             lblSkrivsvar->clear();
@@ -712,6 +733,23 @@ void TfrmOvningKarta::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home:
         Skyddat(this, [this] { Hem(); });
         return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (event->modifiers() & Qt::ShiftModifier) {
+            const int k = event->key();
+            Skyddat(this, [&] {
+                Panorera(k == Qt::Key_Left    ? -0.25
+                         : k == Qt::Key_Right ? 0.25
+                                              : 0,
+                         k == Qt::Key_Up     ? -0.25
+                         : k == Qt::Key_Down ? 0.25
+                                             : 0);
+            });
+            return;
+        }
+        break;
     default:
         TOvningsskarm<TKartformular>::keyPressEvent(event);
     }
@@ -790,6 +828,25 @@ void TfrmOvningKarta::SkrivUtVyn() {
     VisaUtskrift(this, ovning_, TUtskriftsvy{k.VyMitt, k.VyNord, k.VySyd, k.W(), k.H(), k.Narmare});
 }
 
+void TfrmOvningKarta::Panorera(double dx, double dy) {
+    if (!KartanVisas() || ArUpptagen())
+        return;
+    const QPointF mitt(imgKarta->PixelWidth() / 2.0, imgKarta->PixelHeight() / 2.0);
+    const QPointF dit = mitt + QPointF(dx * imgKarta->PixelWidth(), dy * imgKarta->PixelHeight());
+    if (Vy.Flytta(*karta_, CKartvy::PunktVid(*karta_, dit), mitt))
+        VisaVy();
+}
+
+void TfrmOvningKarta::NyttKartlager() {
+    Kartlager->NyttSpel(karta_.get(), ovning_.get());
+    // A typed game is answered in its name field.
+    Kartlager->setFocusPolicy(Skrivspel() ? Qt::NoFocus : Qt::TabFocus);
+    Kartlager->setAccessibleName(lblFraga->text());
+    Beskriv(Kartlager, ProcentText(ovning_->Procent));
+    if (!Skrivspel())
+        Kartlager->setFocus(Qt::OtherFocusReason);
+}
+
 void TfrmOvningKarta::Hem() {
     if (KartanVisas() && !ArUpptagen() && Vy.Hem(*karta_))
         VisaVy();
@@ -812,6 +869,7 @@ void TfrmOvningKarta::VisaVy() {
     if (Skrivspel())
         RitaMarkering();
     imgKarta->ShowChanges();
+    Kartlager->Uppdatera();
     cmdHem->setVisible(!Vy.ArEgen(*karta_));
     cmdHem->raise();
 }

@@ -16,6 +16,7 @@ class QCheckBox;
 class QCompleter;
 class QStringListModel;
 class TUtforskning;
+class TKartlager;
 class TfrmGenomgang;
 
 // The screen of the area and place exercises: the question bar on top and
@@ -26,8 +27,6 @@ class TfrmOvningKarta : public TOvningsskarm<TKartformular> {
 public:
     explicit TfrmOvningKarta(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
     ~TfrmOvningKarta() override;
-    // Sets out the bar, the map and its corner buttons for the present size.
-    void LaggUt();
 
     // Loads the map of the exercise, shows the screen and starts the game.
     // Data-file errors are passed on; the screen is hidden again then.
@@ -57,6 +56,9 @@ public:
     // back to the exercise's own view; each draws the map afresh.
     void Zooma(double faktor, QPointF at);
     void Hem();
+    // The view moved by the fraction of the map's width and height (Shift
+    // with an arrow).
+    void Panorera(double dx, double dy);
     // The map as it is now shown, on paper.
     void SkrivUtVyn();
     // A typed game: answers with the name in txtNamn, as a click on what it
@@ -81,6 +83,8 @@ public:
     QCheckBox* chkForslag; // the list of completions, kept in the settings
     QLabel* lblSkrivsvar;  // the name typed when wrong, the answer once shown
     CKartvy Vy;
+    // Over the map: the marks on answers and the keyboard's focus ring.
+    TKartlager* Kartlager;
 
     TKlick Punkt; // the last click on the map
 
@@ -110,6 +114,8 @@ private:
     // the game sits idle.
     bool skrivbordVantar_ = false;
     bool handFyllt_ = false;
+    // The layer over the map for a new game at the own view.
+    void NyttKartlager();
     // The map drawn at the view it now has.
     void VisaVy();
     // The wheel, and a drag with the right or middle button, on the map;

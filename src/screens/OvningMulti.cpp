@@ -9,6 +9,7 @@
 #include "platform/Shape.h"
 #include "platform/WidgetHelpers.h"
 #include "screens/Panel.h"
+#include "screens/Tillganglighet.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -157,6 +158,10 @@ void TfrmOvningMulti::RitaSvar(TImage* box, const QColor& color, const QString& 
     const int th = c.TextHeight();
     c.TextOut((w - tw) / 2, (h - th) / 2, text);
     box->update();
+    // Read by a screen reader as the key that chooses it and its text.
+    for (int i = 0; i < 4; ++i)
+        if (imgSvar[i] == box)
+            box->setAccessibleName(QString::number(i + 1) + QStringLiteral(": ") + text);
 }
 
 void TfrmOvningMulti::Svara(int n) {
@@ -164,7 +169,13 @@ void TfrmOvningMulti::Svara(int n) {
         return; // a right answer is in view, or the game is over
     Upptagen upptagen(this);
     Valt.Nr = n;
-    TOvningsformular::Svara(*ovning_, Valt);
+    const int32_t svarat = ovning_->Svarat;
+    const TSvar svar = TOvningsformular::Svara(*ovning_, Valt);
+    // Said where the focus is, as the digit keys answer from anywhere.
+    const QString besked = Svarsbesked(*ovning_, svar, svarat, QString());
+    Beskriv(this, besked);
+    if (QWidget* f = QApplication::focusWidget(); f && f->window() == this)
+        Beskriv(f, besked);
 }
 
 void TfrmOvningMulti::FoRatt(const TKlick&) {

@@ -4,6 +4,7 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "maps/Svarsfarger.h"
 #include "platform/Audio.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
@@ -42,6 +43,9 @@ const std::vector<TfrmAbout::TSource> TfrmAbout::kSources = {
 
 namespace {
 
+// The height of the row of the answers' colours, which pushes the rest down.
+constexpr int kFargrad = 26;
+
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int pixels, bool bold,
                   int w = 0, int h = 0) {
     auto* l = new QLabel(text, parent);
@@ -77,16 +81,16 @@ TShape* MakeLine(QWidget* parent, int x, int y, int w) {
 TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), audio_(audio) {
     setWindowTitle(QStringLiteral("About Globina"));
-    setFixedSize(529, 378);
+    setFixedSize(529, 378 + kFargrad);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
     Shape4 = new TShape(this);
-    Shape4->setGeometry(8, 12, 53, 353);
+    Shape4->setGeometry(8, 12, 53, 353 + kFargrad);
     Shape5 = new TShape(this);
-    Shape5->setGeometry(468, 12, 53, 357);
+    Shape5->setGeometry(468, 12, 53, 357 + kFargrad);
 
     lblVersion = MakeLabel(this, QStringLiteral("Globina version "), 71, 14, 13, true);
     MakeLabel(this, QStringLiteral("Freeware"), 215, 14, 13, true);
@@ -120,16 +124,25 @@ TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
     chkMusic->setGeometry(201, 160, 112, 21);
     chkShowTimer = new QCheckBox(QStringLiteral("Display timer"), this);
     chkShowTimer->setGeometry(321, 160, 120, 21);
-    for (QCheckBox* c : {chkSound, chkMusic, chkShowTimer})
+    // A row of its own for the answers' colours and marks (Svarsfarger.h).
+    chkFargblind = new QCheckBox(QStringLiteral("Colour-blind-safe colours"), this);
+    SetTag(chkFargblind, TextNo::ColourBlindColours);
+    chkFargblind->setGeometry(72, 186, 200, 21);
+    chkMarken = new QCheckBox(QStringLiteral("Marks on answers"), this);
+    SetTag(chkMarken, TextNo::AnswerMarks);
+    chkMarken->setGeometry(280, 186, 180, 21);
+    // With the colour-blind-safe colours the marks come anyway.
+    connect(chkFargblind, &QCheckBox::toggled, chkMarken, &QWidget::setDisabled);
+    for (QCheckBox* c : {chkSound, chkMusic, chkShowTimer, chkFargblind, chkMarken})
         c->setFont(Arial(12));
-    auto* line = MakeLine(this, 70, 192, 390);
-    line->setGeometry(70, 192, 390, 1);
-    SetTag(MakeLabel(this, QString(), 71, 202, 13, false, 389, 16), TextNo::Sources);
+    auto* line = MakeLine(this, 70, 192 + kFargrad, 390);
+    line->setGeometry(70, 192 + kFargrad, 390, 1);
+    SetTag(MakeLabel(this, QString(), 71, 202 + kFargrad, 13, false, 389, 16), TextNo::Sources);
 
     // The name is the link; the label is only as wide as its text, so a click
     // beside it opens nothing. A dash, not a colon, follows the name: French
     // would want a blank before a colon.
-    int y = 221;
+    int y = 221 + kFargrad;
     for (const TSource& source : kSources) {
         auto* l = new QLabel(this);
         l->setFont(Arial(13));
@@ -143,9 +156,9 @@ TfrmAbout::TfrmAbout(QWidget* parent, TAudio* audio)
     }
 
     auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setGeometry(72, 330, 193, 33);
+    cmdCancel->setGeometry(72, 330 + kFargrad, 193, 33);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(272, 330, 189, 33);
+    cmdOK->setGeometry(272, 330 + kFargrad, 189, 33);
     cmdOK->setDefault(true);
     setTabOrder(cmdOK, cboLanguage);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmAbout::Ok);
@@ -174,6 +187,10 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmAbout::ApplyTexts() {
     ApplyLanguageTexts(this);
+    // Check boxes keep their captions unless the table has them.
+    for (QCheckBox* c : {chkFargblind, chkMarken})
+        if (const QString& t = LangText(Tag(c)); !t.isEmpty())
+            c->setText(t);
     // A line break inside the licence's name would read as two words: a word
     // joiner after each of its hyphens keeps it whole.
     const QString program = QStringLiteral("GPL-3.0-or-later");
@@ -206,6 +223,9 @@ void TfrmAbout::showEvent(QShowEvent* event) {
     Shape4->SetBrushColor(FrameColor);
     Shape5->SetBrushColor(FrameColor);
     chkShowTimer->setChecked(ShowTimer);
+    chkFargblind->setChecked(Svarsfarger::Fargblind);
+    chkMarken->setChecked(Svarsfarger::Marken || Svarsfarger::Fargblind);
+    chkMarken->setDisabled(Svarsfarger::Fargblind);
     chkSound->setChecked(audio_ && audio_->SoundsOn());
     chkMusic->setChecked(audio_ && audio_->MusicOn());
     SelectCurrentLanguage();
@@ -242,6 +262,10 @@ void TfrmAbout::Ok() {
         store.WriteText(Setting::Music, flag(music));
         store.WriteText(Setting::Sounds, flag(sounds));
         store.WriteText(Setting::Timer, flag(ShowTimer));
+        Svarsfarger::Fargblind = chkFargblind->isChecked();
+        Svarsfarger::Marken = chkMarken->isChecked() && !Svarsfarger::Fargblind;
+        store.WriteText(Setting::ColourBlind, flag(Svarsfarger::Fargblind));
+        store.WriteText(Setting::AnswerMarks, flag(Svarsfarger::Marken));
         int n = 0;
         for (int i = 1; i <= kLanguageCount; ++i)
             if (LanguageNames[i] == cboLanguage->currentText())

@@ -12,7 +12,8 @@ class QPushButton;
 class TAudio;
 class TShape;
 
-// The settings and About dialog: sound effects, music, clock and language,
+// The settings and About dialog: sound effects, music, clock, the answers'
+// colours and marks, and language,
 // the version, the program's licence, and every source of the shipped data with
 // its licence and a link. The sound settings are those of the audio it is
 // given (none: both shown off).
@@ -38,6 +39,8 @@ public:
     // Projector mode's size in per cent (its item data), taken at the next start.
     QLabel* lblProjector;
     QComboBox* cboProjector;
+    QCheckBox* chkFargblind; // the colour-blind-safe colours
+    QCheckBox* chkMarken;    // marks on answers with the normal colours
     QLabel* lblVersion;
     QLabel* lblCopyright;
     QPushButton* cmdOK;

@@ -10,6 +10,7 @@
 #include "exercises/Ovningsslag.h"
 #include "exercises/Random.h"
 #include "maps/Kartor.h"
+#include "maps/Svarsfarger.h"
 #include "platform/Audio.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
@@ -310,6 +311,8 @@ void TfrmHuvudmeny::FormShow() {
         audio_->SetSoundsOn(flag(Setting::Sounds));
     }
     ShowTimer = flag(Setting::Timer);
+    Svarsfarger::Fargblind = store.ReadNumber(Setting::ColourBlind).value_or(0) == 1;
+    Svarsfarger::Marken = store.ReadNumber(Setting::AnswerMarks).value_or(0) == 1;
     LanguageIndex = store.ReadNumber(Setting::Language).value_or(2);
     if (LanguageIndex != 42 && (LanguageIndex < 1 || LanguageIndex > kLanguageCount)) {
         // A damaged setting must not lock the player out: the default is

@@ -6,6 +6,7 @@
 #include "maps/Areas.h"
 #include "platform/Image.h"
 #include "scores/Misstagsregister.h"
+#include "screens/Flaggfokus.h"
 #include "screens/OvningFlagga.h"
 
 #include <QPainter>
@@ -228,4 +229,36 @@ TEST_F(FlaggaTest, AtRatioTwoEveryCellLooksTheSameSharperAndClicksPickTheSameFla
         }
     }
     EXPECT_EQ(ex->Fel, ex->Svarat); // no press hit the flag asked for
+}
+
+TEST_F(FlaggaTest, TheSheetIsPlayedWithTheKeyboardRowByRow) {
+    Start(6);
+    const auto key = [](int k) {
+        QWidget* f = QApplication::focusWidget();
+        ASSERT_TRUE(f);
+        QTest::keyClick(f, static_cast<Qt::Key>(k));
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    ASSERT_EQ(QApplication::focusWidget(), screen->Flaggfokus);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(std::pair(screen->Flaggfokus->RingVisas(), screen->Flaggfokus->Aktuell()),
+              std::pair(true, 1));
+    key(Qt::Key_Down); // the second row holds cells 5 and 6
+    EXPECT_EQ(screen->Flaggfokus->Aktuell(), 5);
+    key(Qt::Key_Right);
+    EXPECT_EQ(screen->Flaggfokus->Aktuell(), 6);
+    key(Qt::Key_Down); // nothing below
+    key(Qt::Key_Up);
+    EXPECT_EQ(screen->Flaggfokus->Aktuell(), 2);
+    for (int tryck = 0; !ex->Slut && tryck < 200; ++tryck) {
+        if (QApplication::focusWidget() == screen->Flaggfokus &&
+            screen->Flaggfokus->Aktuell() == ex->FragaNr) {
+            key(Qt::Key_Return);
+            EXPECT_TRUE(screen->Flaggfokus->accessibleDescription().startsWith("Right."));
+        } else {
+            key(Qt::Key_Tab);
+        }
+    }
+    EXPECT_TRUE(ex->Slut);
+    EXPECT_EQ(std::pair(ex->Svarat, ex->Fel), std::pair(6, 0));
 }

@@ -2,6 +2,7 @@
 #include "shell/About.h"
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "maps/Svarsfarger.h"
 #include "platform/Audio.h"
 #include "support/OwnSettings.h"
 
@@ -110,4 +111,24 @@ TEST_F(AboutTest, TheCreditsFollowTheLanguageChosenSinceTheLastOpening) {
             LanguageTexts(1, TextNo::FirstSourceGave + int(i))))
             << about->lblSources[i]->text().toStdString();
     LanguageTexts.Clear();
+}
+
+TEST_F(AboutTest, TheColourBlindSafeColoursBringTheMarksAndBothAreStored) {
+    about->show();
+    EXPECT_FALSE(about->chkFargblind->isChecked() || about->chkMarken->isChecked());
+    about->chkMarken->setChecked(true);
+    about->Ok();
+    EXPECT_EQ(std::tuple(Svarsfarger::Fargblind, Svarsfarger::Marken, Stored("Options/ColourBlind"),
+                         Stored("Options/AnswerMarks")),
+              std::tuple(false, true, "0", "1"));
+    // With the safe colours the marks come anyway: shown ticked, not to untick.
+    about->show();
+    about->chkFargblind->setChecked(true);
+    EXPECT_TRUE(about->chkMarken->isChecked() && !about->chkMarken->isEnabled());
+    about->Ok();
+    EXPECT_TRUE(Svarsfarger::Fargblind && Svarsfarger::MarkenPa());
+    EXPECT_EQ(Stored("Options/ColourBlind"), "1");
+    about->show();
+    EXPECT_TRUE(about->chkFargblind->isChecked() && !about->chkMarken->isEnabled());
+    Svarsfarger::Fargblind = Svarsfarger::Marken = false;
 }

@@ -9,6 +9,7 @@
 #include "data/Language.h"
 #include "maps/Karta.h"
 #include "maps/Kartor.h"
+#include "maps/Svarsfarger.h"
 #include "platform/Color.h"
 #include "platform/Image.h"
 
@@ -100,6 +101,8 @@ int main(int argc, char* argv[]) {
         {"land", "Land colour 0xBBGGRR (default 0x808080).", "bgr"},
         {"exercise", "Exercise area colour 0xBBGGRR (default 0x008000).", "bgr"},
         {"sea", "Sea colour 0xBBGGRR (default 0x800000).", "bgr"},
+        {"colour-blind", "Answered items in the colour-blind-safe colours, with marks."},
+        {"marks", "Marks on answered places with the normal colours."},
         {"patches",
          "Also print the 4-connected patches of at least 3 pixels left in the land colour, "
          "with the latitude and longitude of each."},
@@ -141,6 +144,8 @@ int main(int argc, char* argv[]) {
             throw TUsage(QString("no data folder %1").arg(p.value("data")));
 
         ChooseColorScheme(32, 1);
+        Svarsfarger::Fargblind = p.isSet("colour-blind");
+        Svarsfarger::Marken = p.isSet("marks");
         TImage image;
         image.resize(w, h);
         CKarta k;
