@@ -101,6 +101,11 @@ constexpr int AnswerByTyping = 111;
 constexpr int TypeTheArea = 112;
 constexpr int TypeThePlace = 113;
 constexpr int SuggestNames = 114;
+// Players by name (146..159).
+constexpr int NewPlayer = 146;        // the player choice's last entry
+constexpr int PlayerHint = 147;       // its tooltip
+constexpr int NewPlayerTitle = 148;   // the title of the window that asks the name
+constexpr int PlayerNamePrompt = 149; // and its question
 } // namespace TextNo
 
 // The screen texts: 8 languages x 160 numbered texts, empty until loaded.
