@@ -4,6 +4,7 @@
 // follows an answer (the model alone, and with the state stored).
 #include "scores/Fsrs.h"
 #include "scores/Misstagsregister.h"
+#include "scores/Spelare.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -88,6 +89,27 @@ void BM_StoreTheStateOfAnAnswer(benchmark::State& state) {
         r.Spara(spel);
 }
 BENCHMARK(BM_StoreTheStateOfAnAnswer)->Unit(benchmark::kMillisecond);
+
+// One answer of any game as it is given (Svara): what a click costs the record.
+void BM_StoreAnAnswerAsItIsGiven(benchmark::State& state) {
+    TMisstagsregister r(Fil());
+    const TSpelLogg spel{1, "AREA", "EUR", false, {}};
+    const TFragaLogg fraga{"K9", "K9", 3, {"K1", "K2"}, {"K1", "K2"}};
+    for (auto _ : state)
+        r.Svara(spel, fraga);
+}
+BENCHMARK(BM_StoreAnAnswerAsItIsGiven)->Unit(benchmark::kMillisecond);
+
+// The player choice of a class's computer: 30 named players listed, each
+// name read from its record.
+void BM_ListThirtyPlayers(benchmark::State& state) {
+    QTemporaryDir dir;
+    for (int n = 1; n <= 30; ++n)
+        SpelareMedNamn(dir.path(), QStringLiteral("Pupil %1").arg(n));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SpelareI(dir.path()));
+}
+BENCHMARK(BM_ListThirtyPlayers)->Unit(benchmark::kMillisecond);
 
 // The migration of a first-layout record of 10,000 answers.
 void BM_MigrateFirstLayout(benchmark::State& state) {

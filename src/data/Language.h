@@ -111,6 +111,11 @@ constexpr int SayAnswerShown = 132;
 constexpr int SayNotCounted = 133;
 constexpr int MapName = 134;
 constexpr int FlagSheetName = 135;
+// Players by name (146..159).
+constexpr int NewPlayer = 146;        // the player choice's last entry
+constexpr int PlayerHint = 147;       // its tooltip
+constexpr int NewPlayerTitle = 148;   // the title of the window that asks the name
+constexpr int PlayerNamePrompt = 149; // and its question
 } // namespace TextNo
 
 // The screen texts: 8 languages x 160 numbered texts, empty until loaded.

@@ -10,6 +10,7 @@
 #include "exercises/Random.h"
 #include "maps/Karta.h"
 #include "platform/Color.h"
+#include "scores/Misstagsregister.h"
 #include "scores/ScoreFile.h"
 #include "scores/Tioitopp.h"
 
@@ -94,6 +95,10 @@ void COvning::RattSvar() {
             Formular->VisaProcent(Procent);
     }
     PlayEffect(Ljud, TAudio::TEffect::Right);
+    // The answer enters the record now, while the effect sounds: a game cut
+    // short keeps it.
+    if (!Slut && !Logg.Fragor.empty())
+        SparaSvar(Logg, Logg.Fragor.back());
 }
 
 void COvning::FragaForst() {
@@ -165,6 +170,7 @@ void COvning::Starta(TOvningsformular* formular) {
     Logg.Varldsdel = Varldsdel;
     Logg.Ovningsspel = Ovningsspel();
     Logg.Repetition = Ovningsspel() && Repetition;
+    Logg.Post = &Misstagsregister(); // the player's who starts it, whoever plays next
     if (Karta) {
         if (Karta->Landareor)
             Karta->Landareor->Nollstall();

@@ -90,6 +90,15 @@ QString COvningMulti::NastaFraga() {
             }
             --k;
         }
+    // A review game asks its items in its own order: those confused with
+    // each other one after the other.
+    COrt* iOrdning = nullptr;
+    for (int i = 0; Repetition && !iOrdning && i < Ovningsobjekt.size(); ++i)
+        for (COrt* o = platser.Forsta.get(); o && !iOrdning; o = o->Nasta.get())
+            if (o->Deltar && !o->Besvarad && ObjektFor(o) == Ovningsobjekt[i])
+                iOrdning = o;
+    if (iOrdning)
+        Plats = iOrdning;
     GlobinaRandom::Randomize();
     RattPlats = static_cast<int32_t>(GlobinaRandom::Random() * 4 + 1);
     for (QString& s : Svar)

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+class TMisstagsregister;
+
 // What one game asked and how each question went, kept while the game runs:
 // the end-of-game review shows it, practice replays its misses, and the
 // lasting record of mistakes stores it.
@@ -22,6 +24,9 @@ struct TFragaLogg {
     // (empty text where a click hit no named area).
     QStringList Givet;
     QStringList GivetNamn;
+    // The answer has moved the item's memory state in the record: done when
+    // the question is answered, so that a game cut short keeps its answers.
+    bool Minne = false;
 };
 
 struct TSpelLogg {
@@ -31,4 +36,7 @@ struct TSpelLogg {
     bool Ovningsspel = false; // a practice game: never offered to the top ten or stored as a result
     std::vector<TFragaLogg> Fragor;
     bool Repetition = false; // a practice game of today's review
+    // The record the game's answers go to: the player's who started it (the
+    // program's records live for the run); none: the current player's.
+    TMisstagsregister* Post = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "scores/Idag.h"
 #include "scores/ScoreFile.h"
+#include "scores/Spelare.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -24,8 +25,9 @@
 namespace {
 
 const QString kFile = QStringLiteral("mistakes.sqlite");
-// The record is one player's, as it lives in their own data folder; the
-// memory states name the player so that a shared record could hold several.
+// A record is one player's, a file of its own (Spelare.h); the memory states
+// name the player so that a shared record could hold several, and every file
+// leaves the name empty.
 const QString kSpelare = QStringLiteral("");
 const QString kDatum = QStringLiteral("yyyy-MM-dd");
 
@@ -108,6 +110,10 @@ const char* const kMinnestabeller[] = {
     " PRIMARY KEY (player, item, way))",
     "CREATE INDEX IF NOT EXISTS memory_due ON memory (player, due)",
 };
+
+// A named player's record holds the name, one row, written with its layout.
+// The default player's record holds none.
+const char* const kSpelartabell = "CREATE TABLE IF NOT EXISTS player (name TEXT NOT NULL)";
 
 const QString kMinneKolumner = QStringLiteral(
     "item, name, way, exercise, part, stability, difficulty, last_review, due, last_tries");
@@ -248,8 +254,10 @@ void TMisstagsregister::SetMigreringskrok(std::function<bool()> krok) {
     Migreringskrok() = std::move(krok);
 }
 
-TMisstagsregister::TMisstagsregister(QString fileName, TMeddelare meddelare, int schema)
-    : fileName_(std::move(fileName)), meddelare_(std::move(meddelare)), schema_(schema) {
+TMisstagsregister::TMisstagsregister(QString fileName, TMeddelare meddelare, int schema,
+                                     QString spelare)
+    : fileName_(std::move(fileName)), meddelare_(std::move(meddelare)), schema_(schema),
+      spelare_(std::move(spelare)) {
     static int nasta = 0;
     connection_ = QStringLiteral("misstag%1").arg(++nasta);
     if (!meddelare_)
@@ -317,6 +325,14 @@ bool TMisstagsregister::Oppna() {
                     Kor(db, QString::fromLatin1(sql));
                 Overfor(db);
             }
+            if (!spelare_.isEmpty()) {
+                Kor(db, QString::fromLatin1(kSpelartabell));
+                QSqlQuery namn = Forbered(db, QStringLiteral("INSERT INTO player (name) SELECT ?"
+                                                             " WHERE NOT EXISTS (SELECT 1 FROM"
+                                                             " player)"));
+                namn.addBindValue(spelare_);
+                Kor(namn);
+            }
             Kor(db, QStringLiteral("PRAGMA user_version = %1").arg(schema_));
         } catch (const TSqlFel&) {
             db.rollback();
@@ -329,9 +345,7 @@ bool TMisstagsregister::Oppna() {
     return true;
 }
 
-bool TMisstagsregister::Spara(const TSpelLogg& spel) {
-    if (spel.Fragor.empty() || (spel.Ovningsspel && schema_ < 2))
-        return false;
+bool TMisstagsregister::Skriv(const std::function<void(const QSqlDatabase&)>& arbete) {
     for (int forsok = 1;; ++forsok) {
         try {
             Oppna();
@@ -339,56 +353,14 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
             if (!db.transaction())
                 throw FelAv(db.lastError());
             try {
-                if (schema_ >= 2) {
-                    TMinnesuppdatering minne(db);
-                    const QDate dag = Idag();
-                    for (const TFragaLogg& fraga : spel.Fragor)
-                        if (fraga.Forsok > 0) // asked, never answered: the game ended first
-                            minne.Svar(fraga.Objekt, fraga.Namn, spel.Typ, spel.Ovning,
-                                       spel.Varldsdel, fraga.Forsok, dag);
-                    minne.Skriv();
-                }
-                if (!spel.Ovningsspel) {
-                    QSqlQuery g =
-                        Forbered(db, QStringLiteral("INSERT INTO games (played, exercise, "
-                                                    "kind, part) VALUES (?, ?, ?, ?)"));
-                    g.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-                    g.addBindValue(spel.Ovning);
-                    g.addBindValue(Text(spel.Typ));
-                    g.addBindValue(Text(spel.Varldsdel));
-                    Kor(g);
-                    const QVariant id = g.lastInsertId();
-                    QSqlQuery f = Forbered(db, QStringLiteral("INSERT INTO questions VALUES "
-                                                              "(?, ?, ?, ?, ?)"));
-                    QSqlQuery c = Forbered(db, QStringLiteral("INSERT INTO confusions VALUES "
-                                                              "(?, ?, ?, ?)"));
-                    int seq = 0;
-                    for (const TFragaLogg& fraga : spel.Fragor) {
-                        ++seq;
-                        f.addBindValue(id);
-                        f.addBindValue(seq);
-                        f.addBindValue(Text(fraga.Objekt));
-                        f.addBindValue(Text(fraga.Namn));
-                        f.addBindValue(fraga.Forsok);
-                        Kor(f);
-                        for (int i = 0; i < fraga.Givet.size(); ++i) {
-                            if (fraga.Givet[i].isEmpty() || fraga.Givet[i] == fraga.Objekt)
-                                continue; // a click beside every named area
-                            c.addBindValue(id);
-                            c.addBindValue(seq);
-                            c.addBindValue(Text(fraga.Givet[i]));
-                            c.addBindValue(Text(fraga.GivetNamn.value(i)));
-                            Kor(c);
-                        }
-                    }
-                }
+                arbete(db);
             } catch (const TSqlFel&) {
                 db.rollback();
                 throw;
             }
             if (!db.commit())
                 throw FelAv(db.lastError());
-            return !spel.Ovningsspel;
+            return true;
         } catch (const TSqlFel& fel) {
             Stang();
             if (!fel.skadad || forsok > 1) {
@@ -409,6 +381,106 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
             Meddela(TextNo::MistakesStartedAfresh, QDir::toNativeSeparators(kopia));
         }
     }
+}
+
+bool TMisstagsregister::Skapa() {
+    return Skriv([](const QSqlDatabase&) {});
+}
+
+bool TMisstagsregister::Svara(const TSpelLogg& spel, const TFragaLogg& fraga) {
+    if (fraga.Forsok <= 0 || schema_ < 2)
+        return false;
+    return Skriv([&](const QSqlDatabase& db) {
+        TMinnesuppdatering minne(db);
+        minne.Svar(fraga.Objekt, fraga.Namn, spel.Typ, spel.Ovning, spel.Varldsdel, fraga.Forsok,
+                   Idag());
+        minne.Skriv();
+    });
+}
+
+bool TMisstagsregister::Spara(const TSpelLogg& spel) {
+    if (spel.Fragor.empty() || (spel.Ovningsspel && schema_ < 2))
+        return false;
+    const bool sparat = Skriv([&](const QSqlDatabase& db) {
+        if (schema_ >= 2) {
+            TMinnesuppdatering minne(db);
+            const QDate dag = Idag();
+            for (const TFragaLogg& fraga : spel.Fragor)
+                // Asked, never answered: the game ended first. Answered and
+                // stored at once: moved already.
+                if (fraga.Forsok > 0 && !fraga.Minne)
+                    minne.Svar(fraga.Objekt, fraga.Namn, spel.Typ, spel.Ovning, spel.Varldsdel,
+                               fraga.Forsok, dag);
+            minne.Skriv();
+        }
+        if (spel.Ovningsspel)
+            return;
+        QSqlQuery g = Forbered(db, QStringLiteral("INSERT INTO games (played, exercise, "
+                                                  "kind, part) VALUES (?, ?, ?, ?)"));
+        g.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+        g.addBindValue(spel.Ovning);
+        g.addBindValue(Text(spel.Typ));
+        g.addBindValue(Text(spel.Varldsdel));
+        Kor(g);
+        const QVariant id = g.lastInsertId();
+        QSqlQuery f = Forbered(db, QStringLiteral("INSERT INTO questions VALUES (?, ?, ?, ?, ?)"));
+        QSqlQuery c = Forbered(db, QStringLiteral("INSERT INTO confusions VALUES (?, ?, ?, ?)"));
+        int seq = 0;
+        for (const TFragaLogg& fraga : spel.Fragor) {
+            ++seq;
+            f.addBindValue(id);
+            f.addBindValue(seq);
+            f.addBindValue(Text(fraga.Objekt));
+            f.addBindValue(Text(fraga.Namn));
+            f.addBindValue(fraga.Forsok);
+            Kor(f);
+            for (int i = 0; i < fraga.Givet.size(); ++i) {
+                if (fraga.Givet[i].isEmpty() || fraga.Givet[i] == fraga.Objekt)
+                    continue; // a click beside every named area
+                c.addBindValue(id);
+                c.addBindValue(seq);
+                c.addBindValue(Text(fraga.Givet[i]));
+                c.addBindValue(Text(fraga.GivetNamn.value(i)));
+                Kor(c);
+            }
+        }
+    });
+    return sparat && !spel.Ovningsspel;
+}
+
+QString TMisstagsregister::Spelarnamn() {
+    try {
+        Oppna();
+        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        // The default player's record has no such table: no name.
+        if (!q.exec(QStringLiteral("SELECT name FROM player LIMIT 1")) || !q.next())
+            return QString();
+        return q.value(0).toString();
+    } catch (const TSqlFel&) {
+        Stang();
+        return QString();
+    }
+}
+
+QString TMisstagsregister::LasSpelarnamn(const QString& fileName) {
+    if (!QFileInfo(fileName).isFile())
+        return QString();
+    static int nasta = 0;
+    const QString namn = QStringLiteral("spelarnamn%1").arg(++nasta);
+    QString spelare;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), namn);
+        db.setDatabaseName(fileName);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("SELECT name FROM player LIMIT 1")) && q.next())
+                spelare = q.value(0).toString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(namn);
+    return spelare;
 }
 
 void TMisstagsregister::Las(const QString& sql, const QString& varldsdel, const QString& typ,
@@ -584,12 +656,14 @@ QString MisstagFileName() {
 }
 
 TMisstagsregister& Misstagsregister() {
-    // Never destroyed: the connection would outlive the application object,
-    // and every game is committed when it is stored.
-    static auto* registret = new TMisstagsregister(MisstagFileName());
-    return *registret;
+    return MisstagsregisterFor(AktuellSpelare());
 }
 
 void SparaMisstag(const TSpelLogg& spel) {
-    Misstagsregister().Spara(spel);
+    (spel.Post ? *spel.Post : Misstagsregister()).Spara(spel);
+}
+
+void SparaSvar(const TSpelLogg& spel, TFragaLogg& fraga) {
+    if (!fraga.Minne && (spel.Post ? *spel.Post : Misstagsregister()).Svara(spel, fraga))
+        fraga.Minne = true;
 }

@@ -12,11 +12,13 @@
 #include <functional>
 #include <vector>
 
+class QSqlDatabase;
 class QSqlQuery;
 
 // The lasting record of mistakes: every finished game's questions, whether
-// each was right at the first try and what was given instead, in an SQLite
-// database in the player's data folder. The highscores never depend on it: a
+// each was right at the first try and what was given instead, and the memory
+// state of every item answered, in an SQLite database in the data folder,
+// one file per player (Spelare.h). The highscores never depend on it: a
 // record that cannot be kept costs only the record.
 
 // An item of the record: how often it was asked, and how often it was right
@@ -79,9 +81,12 @@ public:
     static constexpr int kForstaSchema = 1;
 
     // schema: the layout written (kForstaSchema writes files as the first
-    // record did, for the tests of its migration).
+    // record did, for the tests of its migration). spelare: the name of the
+    // named player whose record this is (Spelare.h), written into the file
+    // with its layout; empty for the default player's record, which holds no
+    // name.
     explicit TMisstagsregister(QString fileName, TMeddelare meddelare = nullptr,
-                               int schema = kSchema);
+                               int schema = kSchema, QString spelare = {});
     ~TMisstagsregister();
     TMisstagsregister(const TMisstagsregister&) = delete;
     TMisstagsregister& operator=(const TMisstagsregister&) = delete;
@@ -92,7 +97,17 @@ public:
     // Never throws: a damaged database is copied aside (SetAsideDamaged) and
     // a new one started; a locked or unwritable one is left alone and this
     // game goes unrecorded. Returns whether the game was stored.
+    // The memory states of questions already answered (Svara) are not
+    // moved again.
     bool Spara(const TSpelLogg& spel);
+    // Moves the memory state of one answered question of the game at once,
+    // in a transaction of its own, so that a game cut short keeps the answers
+    // given (today, as Idag() gives it). Fails as Spara does; returns whether
+    // the state was stored.
+    bool Svara(const TSpelLogg& spel, const TFragaLogg& fraga);
+    // Opens the file, making it with its layout (and the player's name) when
+    // it is new; false, after a message, when it cannot be written.
+    bool Skapa();
 
     // The items of the part of the world (and kind, empty for every kind)
     // that were missed at the first try at least once: most misses first,
@@ -126,10 +141,19 @@ public:
     static void SetMigreringskrok(std::function<bool()> krok);
 
     const QString& FileName() const { return fileName_; }
+    // The name the file holds: its player's; empty for the default player's
+    // record (and for one that cannot be read).
+    QString Spelarnamn();
+    // The same of a file, read without writing to it.
+    static QString LasSpelarnamn(const QString& fileName);
 
 private:
     bool Oppna();
     void Stang();
+    // Runs the work in one transaction, with a damaged file set aside and the
+    // work done once more in a new one; false, after a message, when it
+    // cannot be done.
+    bool Skriv(const std::function<void(const QSqlDatabase&)>& arbete);
     // Runs a query over the games of the part and kind (%1 in sql stands for
     // their condition); binda adds the values after theirs, rad takes each
     // row. A failure reads as no rows: the next game's save deals with the file.
@@ -143,6 +167,7 @@ private:
     QString connection_;
     TMeddelare meddelare_;
     int schema_;
+    QString spelare_;
     bool oppen_ = false;
     bool meddelat_[2] = {false, false}; // started anew; could not write
 };
@@ -152,7 +177,11 @@ private:
 QString MisstagFileIn(const QString& programFolder, const QString& dataFolder);
 QString MisstagFileName();
 
-// The program's one record, opened at its first use.
+// The current player's record (Spelare.h), opened at its first use.
 TMisstagsregister& Misstagsregister();
-// Stores a finished game in the program's record.
+// Stores a finished game in its record (TSpelLogg::Post, or the current
+// player's).
 void SparaMisstag(const TSpelLogg& spel);
+// Moves the memory state of the game's question in the game's record, at
+// once; marks it done (TFragaLogg::Minne) when it is stored.
+void SparaSvar(const TSpelLogg& spel, TFragaLogg& fraga);

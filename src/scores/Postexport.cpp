@@ -23,6 +23,11 @@ QString SpelarNamn() {
     return user.isEmpty() ? QDir::home().dirName() : user;
 }
 
+QString SpelarNamn(TMisstagsregister& registret) {
+    const QString namn = registret.Spelarnamn();
+    return namn.isEmpty() ? SpelarNamn() : namn;
+}
+
 QString CsvFalt(const QString& text) {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
@@ -124,4 +129,8 @@ int ExporteraPost(TMisstagsregister& registret, const QString& spelare, const QS
         throw EGlobina(QStringLiteral("Cannot write \"%1\": %2")
                            .arg(QDir::toNativeSeparators(fileName), fil.errorString()));
     return static_cast<int>(fragor.size());
+}
+
+int ExporteraPost(TMisstagsregister& registret, const QString& fileName) {
+    return ExporteraPost(registret, SpelarNamn(registret), fileName);
 }

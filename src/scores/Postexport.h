@@ -13,8 +13,11 @@ class TMisstagsregister;
 // The columns, as the header line names them.
 extern const QStringList kPostKolumner;
 
-// The name the record belongs to: the desktop user's.
+// The desktop user's name: the default player's (Spelare.h).
 QString SpelarNamn();
+// The name the record belongs to: the one it holds, or for the default
+// player's record, which holds none, the desktop user's.
+QString SpelarNamn(TMisstagsregister& registret);
 
 // One field, quoted when it holds a comma, a quote or a line break.
 QString CsvFalt(const QString& text);
@@ -27,3 +30,5 @@ std::vector<QStringList> LasCsv(const QString& text, int* felrad = nullptr);
 // Writes every question of the record, with the player's name, to the file
 // and returns how many; EGlobina when the file cannot be written.
 int ExporteraPost(TMisstagsregister& registret, const QString& spelare, const QString& fileName);
+// The same with the name the record belongs to.
+int ExporteraPost(TMisstagsregister& registret, const QString& fileName);

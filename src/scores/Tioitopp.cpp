@@ -13,6 +13,7 @@
 #include "platform/WidgetHelpers.h"
 #include "scores/DamagedScores.h"
 #include "scores/ScoreLocation.h"
+#include "scores/Spelare.h"
 
 #include <QApplication>
 #include <QDir>
@@ -124,6 +125,9 @@ void TfrmTioitopp::EnterResult(const QString& fileName, int32_t score) {
         txtNySignatur->setGeometry(grdLista->x() + grdLista->columnWidth(0),
                                    grdLista->y() + kRowHeight * (rank - 1),
                                    grdLista->columnWidth(1), txtNySignatur->height());
+        // A named player's name is offered, chosen, so that typing replaces it.
+        txtNySignatur->setText(AktuellSpelare().Namn.left(kMaxSignature));
+        txtNySignatur->selectAll();
         txtNySignatur->show();
         Scores(ExerciseNo, rank).Signatur = QStringLiteral("Okänd");
         if (Audio)

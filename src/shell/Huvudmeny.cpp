@@ -27,6 +27,7 @@
 #include "screens/Utskriftsdialog.h"
 #include "shell/About.h"
 #include "shell/MinaMisstag.h"
+#include "shell/Spelarval.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -187,6 +188,10 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     lblRepetera->setFont(Arial(11));
     lblRepetera->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    // Who is playing sits above the logo, as today's review sits under it.
+    cboSpelare = new TSpelarval(panPanel);
+    cboSpelare->setGeometry(16, 16, 135, 22);
+
     tmrInstruktion = new QTimer(this);
     tmrInstruktion->setInterval(200);
 
@@ -221,6 +226,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     });
     connect(cmdAvsluta, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdRepetera, &QPushButton::clicked, this, [this] { StartaRepetition(); });
+    connect(cboSpelare, &TSpelarval::Bytt, this, [this] { VisaRepetition(); });
     connect(Shape2, &TShape::MouseDown, this, [this] { Shape2MouseDown(); });
     connect(tmrInstruktion, &QTimer::timeout, this, [this] { tmrInstruktionTimer(); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -344,6 +350,7 @@ void TfrmHuvudmeny::FormShow() {
             ApplyLanguageTexts(this);
             cmdMisstag->setToolTip(LangText(TextNo::MyMistakesHint));
             cmdUtforska->setToolTip(LangText(TextNo::ExploreHint));
+            cboSpelare->Fyll();
             VisaRepetition();
             cboSvarssatt->clear();
             cboSvarssatt->addItem(LangText(TextNo::AnswerByClicking));

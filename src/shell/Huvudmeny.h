@@ -22,6 +22,7 @@ class QTimer;
 class TImage;
 class TAudio;
 class TShape;
+class TSpelarval;
 
 // Creates the screen of an exercise's kind, owned by the main menu, hands it
 // to `lagra` and then starts the exercise on it; throws when the exercise
@@ -104,7 +105,8 @@ public:
     QPushButton* cmdAvsluta;
     QPushButton* cmdSkrivUt;
     QPushButton* cmdRepetera = nullptr;
-    QLabel* lblRepetera = nullptr; // the button's caption, on two lines where it needs them
+    QLabel* lblRepetera = nullptr;    // the button's caption, on two lines where it needs them
+    TSpelarval* cboSpelare = nullptr; // who is playing, above the logo
     QTimer* tmrInstruktion;
 
 protected:

@@ -7,9 +7,12 @@
 #include "exercises/Ovningar.h"
 #include "scores/Misstagsregister.h"
 #include "scores/Postexport.h"
+#include "scores/Spelare.h"
 #include "screens/Utskrift.h"
 
 #include <QDir>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -18,7 +21,7 @@ const char* const kSprak[] = {"sv", "en", "fr", "de", "es", "it", "da", "nl"};
 const char* const kAnvandning =
     "Usage: globina --print EXERCISE_NUMBER [--lang sv|en|fr|de|es|it|da|nl]\n"
     "               [--paper a4|letter] [--key] [--numbers|--names] --out FILE.pdf\n"
-    "       globina --export-record FILE.csv\n";
+    "       globina --export-record FILE.csv [--player NAME]\n";
 
 struct TFel {
     QString text;
@@ -100,11 +103,35 @@ int Utskrift(const QStringList& args, QTextStream& ut) {
 }
 
 int Export(const QStringList& args, QTextStream& ut) {
-    if (args.size() != 2)
+    QString fil;
+    std::optional<QString> namn;
+    for (int i = 0; i < args.size(); ++i) {
+        const bool sista = i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--"));
+        if (args[i] == QLatin1String("--export-record") && !sista && fil.isEmpty())
+            fil = args[++i];
+        else if (args[i] == QLatin1String("--player") && !sista && !namn)
+            namn = args[++i];
+        else
+            throw TFel{QStringLiteral("--export-record takes the name of one CSV file, and "
+                                      "--player the name of one player.")};
+    }
+    if (fil.isEmpty())
         throw TFel{QStringLiteral("--export-record takes the name of one CSV file.")};
-    const QString fil = QDir::current().absoluteFilePath(args[1]);
-    TMisstagsregister registret(MisstagFileName(), [](const QString&) {});
-    const int rader = ExporteraPost(registret, SpelarNamn(), fil);
+    fil = QDir::current().absoluteFilePath(fil);
+    // The default player's record, or the named player's, which must exist.
+    TSpelare spelare{QString(), MisstagFileName()};
+    if (namn) {
+        const auto alla = Spelarna();
+        const auto hittad = std::find_if(alla.begin(), alla.end(), [&](const TSpelare& s) {
+            return SammaSpelare(s.VisatNamn(), *namn);
+        });
+        if (hittad == alla.end())
+            throw EGlobina(QStringLiteral("There is no player \"%1\".").arg(*namn));
+        spelare = *hittad;
+    }
+    TMisstagsregister registret(
+        spelare.Fil, [](const QString&) {}, TMisstagsregister::kSchema, spelare.Namn);
+    const int rader = ExporteraPost(registret, fil);
     ut << QStringLiteral("%1: %2 questions\n").arg(QDir::toNativeSeparators(fil)).arg(rader);
     return 0;
 }

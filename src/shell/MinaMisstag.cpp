@@ -40,6 +40,16 @@ namespace {
 constexpr int kRader = 10; // items and confusions shown
 constexpr int kRadhojd = 18;
 
+// A player's name as the name of a file: what a file name cannot hold
+// (slashes, quotes and the like) as "_".
+QString Filnamn(const QString& namn) {
+    QString s = namn;
+    for (QChar& c : s)
+        if (c < QLatin1Char(' ') || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    return s.isEmpty() || s.startsWith(QLatin1Char('.')) ? QLatin1Char('_') + s : s;
+}
+
 QListWidget* Lista(QWidget* parent, const QRect& r, const QFont& font) {
     auto* l = new QListWidget(parent);
     l->setGeometry(r);
@@ -159,6 +169,9 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
     chtForlopp->setRenderHint(QPainter::Antialiasing);
 
     ApplyLanguageTexts(this);
+    // Whose record it is, where players have names.
+    if (const QString namn = registret_.Spelarnamn(); !namn.isEmpty())
+        setWindowTitle(windowTitle() + QStringLiteral(" \u2013 ") + namn);
     grdMissade->setHorizontalHeaderLabels(
         {QString(), LangText(TextNo::TimesAsked), LangText(TextNo::RightFirstTime)});
 
@@ -166,10 +179,10 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
         QString mapp = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (mapp.isEmpty() || !QDir(mapp).exists())
             mapp = QDir::homePath();
-        const QString fil =
-            QFileDialog::getSaveFileName(this, LangText(TextNo::ExportRecord),
-                                         QDir(mapp).filePath(SpelarNamn() + QStringLiteral(".csv")),
-                                         QStringLiteral("CSV (*.csv)"));
+        const QString fil = QFileDialog::getSaveFileName(
+            this, LangText(TextNo::ExportRecord),
+            QDir(mapp).filePath(Filnamn(SpelarNamn(registret_)) + QStringLiteral(".csv")),
+            QStringLiteral("CSV (*.csv)"));
         if (!fil.isEmpty())
             Exportera(fil);
     });
@@ -281,7 +294,7 @@ void TfrmMinaMisstag::Fyll() {
 
 bool TfrmMinaMisstag::Exportera(const QString& fileName) {
     try {
-        ExporteraPost(registret_, SpelarNamn(), fileName);
+        ExporteraPost(registret_, fileName);
         return true;
     } catch (const EGlobina& e) {
         ShowMessageBox(this, TBoxKind::Error, e.Message());

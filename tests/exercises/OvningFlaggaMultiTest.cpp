@@ -155,3 +155,23 @@ TEST_F(MultiTest, TheLogNamesTheCountryAskedAndTheAnswerChosen) {
               std::tuple(ex.Plats->Grupp1, 2, QStringList{givenKey}, QStringList{given}));
     EXPECT_EQ(karta->Platser->Kvar, 3);
 }
+
+// A review game of capitals asks its items in its own order, so that those
+// confused with each other come one after the other; any other game draws them.
+TEST_F(MultiTest, AReviewGameAsksItsItemsInTheOrderGiven) {
+    const QStringList lander{"Aland", "Bland", "Cland", "Dland", "Eland"};
+    const QStringList stader{"Acity", "Bcity", "Ccity", "Dcity", "Ecity"};
+    for (const QStringList& order : {QStringList{"K4", "K2", "K5"}, {"K1", "K5", "K3", "K2"}}) {
+        ex.Ovningsobjekt = order;
+        ex.Repetition = true;
+        Start(lander, stader);
+        QStringList asked;
+        for (bool mer = true; mer && asked.size() < 10;) {
+            asked << ex.Logg.Fragor.back().Objekt;
+            QTimer::singleShot(5, [this] { ex.Blinka(); });
+            ex.RattSvar();
+            mer = !ex.NastaFraga().isEmpty();
+        }
+        EXPECT_EQ(asked, order);
+    }
+}

@@ -4,9 +4,14 @@
 //                                  how many it has stored after each;
 //   misstag_writer FILE v1 N       stores N games as the first record did;
 //   misstag_writer FILE migrate    migrates the file slowly, printing
-//                                  "migrating" once it has begun.
+//                                  "migrating" once it has begun;
+//   misstag_writer FILE answers    answers questions of one long game one at
+//                                  a time (Svara), printing how many after each;
+//   misstag_writer FOLDER players  adds the players P1, P2, ... to the data
+//                                  folder, printing how many after each.
 // The record tests kill it at random moments.
 #include "scores/Misstagsregister.h"
+#include "scores/Spelare.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -31,6 +36,24 @@ int main(int argc, char* argv[]) {
         });
         TMisstagsregister record(QString::fromLocal8Bit(argv[1]), report);
         return record.AntalForfallna(QDate::currentDate()) > 0 ? 0 : 1;
+    }
+    if (std::strcmp(mode, "players") == 0) {
+        for (int n = 1;; ++n) {
+            SpelareMedNamn(QString::fromLocal8Bit(argv[1]), QStringLiteral("P%1").arg(n));
+            std::printf("%d\n", n);
+            std::fflush(stdout);
+        }
+    }
+    if (std::strcmp(mode, "answers") == 0) {
+        TMisstagsregister record(QString::fromLocal8Bit(argv[1]), report);
+        TSpelLogg game{1, QStringLiteral("AREA"), QStringLiteral("EUR"), false, {}};
+        for (int n = 1;; ++n) {
+            const QString item = QStringLiteral("I%1").arg(n);
+            if (!record.Svara(game, {item, item, 1 + n % 3, {}, {}}))
+                return 1;
+            std::printf("%d\n", n);
+            std::fflush(stdout);
+        }
     }
     const bool v1 = std::strcmp(mode, "v1") == 0;
     TMisstagsregister record(QString::fromLocal8Bit(argv[1]), report,

@@ -350,3 +350,66 @@ TEST(Misstagsregister, KilledDuringTheMigrationTheFileOpensAsOneVersionOrTheOthe
     }
     EXPECT_GT(versions[1], 0); // some kills fell inside the transaction
 }
+
+// Each answer moves its state as it is given; the game's end stores the game
+// and leaves those states as they are.
+TEST(Misstagsregister, AnAnswerIsStoredAsItIsGivenAndTheEndOfTheGameDoesNotMoveItAgain) {
+    TestDir dir;
+    const QString path = dir.Path("m.sqlite");
+    TMisstagsregister r(path);
+    TSpelLogg spel = Spel("EUR", "AREA", {Fraga("SI", 1), Fraga("SK", 3, {"SI", "CZ"})});
+    ASSERT_TRUE(r.Svara(spel, spel.Fragor[0]));
+    spel.Fragor[0].Minne = true;
+    const TFsrs f;
+    const TMinne good = f.Efter({}, TBetyg::Good, 0);
+    {
+        // Another program sees the answer at once, and no game yet.
+        TMisstagsregister annan(path);
+        const std::vector<TMinnesrad> rader = annan.Minnen("EUR");
+        ASSERT_EQ(rader.size(), 1u);
+        EXPECT_EQ(rader[0].Objekt, "SI");
+        EXPECT_DOUBLE_EQ(rader[0].Minne.Stabilitet, good.Stabilitet);
+        EXPECT_FALSE(annan.HarSpelat());
+    }
+    // Unanswered questions are not stored; asked again, SI would move.
+    EXPECT_FALSE(r.Svara(spel, Fraga("NO", 0)));
+    ASSERT_TRUE(r.Spara(spel));
+    const std::vector<TMinnesrad> rader = r.Minnen("EUR");
+    ASSERT_EQ(rader.size(), 2u);
+    for (const TMinnesrad& m : rader)
+        EXPECT_DOUBLE_EQ(m.Minne.Stabilitet,
+                         (m.Objekt == "SI" ? good : f.Efter({}, TBetyg::Again, 0)).Stabilitet)
+            << m.Objekt.toStdString();
+    EXPECT_EQ(Missade(r, "EUR"), (std::vector<Missad>{{"SK", "sk", 1, 0}}));
+}
+
+// Before, a game's answers entered the record only at its end: a game killed
+// halfway lost them all. Now each answer given is kept.
+TEST(Misstagsregister, AGameKilledHalfwayKeepsTheAnswersGiven) {
+    TestDir dir;
+    const QString path = dir.Path("m.sqlite");
+    const QString writer = QCoreApplication::applicationDirPath() + "/misstag_writer";
+    QProcess child;
+    child.start(writer, {path, "answers"});
+    ASSERT_TRUE(child.waitForStarted());
+    QByteArray out;
+    while (out.count('\n') < 5) {
+        ASSERT_TRUE(child.waitForReadyRead(10000)) << child.readAllStandardError().data();
+        out += child.readAllStandardOutput();
+    }
+    QThread::usleep(QRandomGenerator::global()->bounded(20000));
+    child.kill();
+    child.waitForFinished();
+    out += child.readAllStandardOutput();
+    const int reported = out.trimmed().split('\n').last().toInt();
+    TMisstagsregister r(path);
+    const std::vector<TMinnesrad> rader = r.Minnen("EUR");
+    EXPECT_GE(int(rader.size()), reported);
+    EXPECT_LE(int(rader.size()), reported + 1);
+    EXPECT_FALSE(r.HarSpelat()); // no game was finished
+    const TFsrs f;
+    for (const TMinnesrad& m : rader) {
+        const int n = m.Objekt.mid(1).toInt();
+        EXPECT_DOUBLE_EQ(m.Minne.Stabilitet, f.Efter({}, BetygFor(1 + n % 3), 0).Stabilitet);
+    }
+}

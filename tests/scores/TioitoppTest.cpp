@@ -6,6 +6,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
 #include "scores/ScoreLocation.h"
+#include "scores/Spelare.h"
 #include "scores/Topplista.h"
 #include "support/Tables.h"
 #include "support/TestFiles.h"
@@ -231,4 +232,22 @@ TEST_F(TopTenScreen, TheTopListShowsEachExercisesBestResultInCatalogueOrderAlsoF
     ShowTopTen(nullptr, kScoreExercises + 1, QStringLiteral("x"), -1);
     EXPECT_EQ(boxes,
               (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Error, "Range check error"}}));
+}
+
+// A named player's name is offered for the signature, chosen so that typing
+// replaces it; the default player's edit starts empty, as before players.
+TEST_F(TopTenScreen, TheSignatureOffersTheNamedPlayersName) {
+    const TSpelare standard = AktuellSpelare();
+    {
+        auto form = Open(kThree, 75 * 100000 + 1);
+        EXPECT_EQ(form->txtNySignatur->text(), QString());
+    }
+    SattAktuellSpelare({QStringLiteral("Zoë \"7B\""), dir.Path("zoe.sqlite")});
+    auto form = Open(kThree, 75 * 100000 + 1);
+    SattAktuellSpelare(standard);
+    EXPECT_EQ(std::pair(form->txtNySignatur->text(), form->txtNySignatur->selectedText()),
+              std::pair(QStringLiteral("Zoë \"7B\""), QStringLiteral("Zoë \"7B\"")));
+    form->cmdOK->click();
+    EXPECT_TRUE(
+        ReadAll(path).contains("\r\nZo\xeb \"7B\"\r\n")); // Windows-1252, as every signature
 }

@@ -262,3 +262,22 @@ TEST_F(FlaggaTest, TheSheetIsPlayedWithTheKeyboardRowByRow) {
     EXPECT_TRUE(ex->Slut);
     EXPECT_EQ(std::pair(ex->Svarat, ex->Fel), std::pair(6, 0));
 }
+
+// Each answer enters the record as it is given: a game closed halfway keeps
+// the answers given, and no game is stored until one is finished.
+TEST_F(FlaggaTest, AGameClosedHalfwayKeepsTheAnswersGivenInTheRecord) {
+    Start(3);
+    ex->Varldsdel = "T2"; // a part that no other test plays
+    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+    ClickCell(WrongCell());
+    const QString first = ex->Logg.Fragor.at(0).Objekt;
+    ClickCell(ex->FragaNr);
+    const auto states = [] { return Misstagsregister().Minnen("T2"); };
+    ASSERT_EQ(states().size(), 1u);
+    EXPECT_EQ(std::tuple(states()[0].Objekt, states()[0].Satt, states()[0].SenastForsok),
+              std::tuple(first, SattAttFraga(ex->Typ), 2));
+    screen->close();
+    screen.reset();
+    ASSERT_EQ(states().size(), 1u);
+    EXPECT_TRUE(Misstagsregister().MestMissade("T2").empty()); // no game was finished
+}

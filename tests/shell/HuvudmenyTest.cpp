@@ -6,6 +6,9 @@
 #include "platform/Audio.h"
 #include "platform/Image.h"
 #include "scores/Misstagsregister.h"
+#include "scores/Postexport.h"
+#include "scores/Spelare.h"
+#include "shell/Spelarval.h"
 #include "support/CatalogueFiles.h"
 #include "support/OwnSettings.h"
 #include "support/Tables.h"
@@ -21,6 +24,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -324,4 +328,52 @@ TEST_F(MenuTest, TheWayOfAnsweringIsChosenPerMapExerciseAndKept) {
     ASSERT_EQ(starts.size(), 3u);
     EXPECT_EQ(std::tuple(starts[0].first->Skriva, starts[1].first->Skriva, starts[2].first->Skriva),
               std::tuple(true, false, false));
+}
+
+// The player choice above the logo: the desktop user first, as before
+// players had names; a player added by name gets a record and a review of
+// their own, and choosing the desktop user again finds the old record as it was.
+TEST_F(MenuTest, APlayerAddedByNameGetsARecordAndAReviewOfTheirOwn) {
+    const TSpelare standard = AktuellSpelare();
+    ASSERT_TRUE(standard.Standard());
+    auto menu = Menu();
+    TSpelarval& val = *menu->cboSpelare;
+    EXPECT_EQ(val.itemText(val.currentIndex()), SpelarNamn());
+    EXPECT_EQ(val.itemText(val.count() - 1), QString("New player\u2026"));
+    const QDate imorgon = QDate::currentDate().addDays(1);
+    const int standardDue = Misstagsregister().AntalForfallna(imorgon);
+
+    // Cancelled, nothing changes; named, the new player is playing.
+    std::optional<QString> svar;
+    const auto gammal = TSpelarval::SetNamnfragare([&svar](QWidget*) { return svar; });
+    emit val.activated(val.count() - 1);
+    EXPECT_EQ(AktuellSpelare().Fil, standard.Fil);
+    EXPECT_EQ(val.currentIndex(), 0);
+    svar = QStringLiteral("  Zoë \"7B\"/Ньюка ");
+    emit val.activated(val.count() - 1);
+    TSpelarval::SetNamnfragare(gammal);
+    EXPECT_EQ(AktuellSpelare().Namn, QStringLiteral("Zoë \"7B\"/Ньюка"));
+    EXPECT_EQ(val.itemText(val.currentIndex()), QStringLiteral("Zoë \"7B\"/Ньюка"));
+    EXPECT_EQ(menu->lblRepetera->text(), "Nothing played yet: start here");
+
+    // Her game is hers alone.
+    const auto fraga = [](const char* item, int tries) {
+        return TFragaLogg{item, item, tries, {}, {}};
+    };
+    ASSERT_TRUE(Misstagsregister().Spara({1, "AREA", "", false, {fraga("SI", 3), fraga("SK", 2)}}));
+    TIdag idag(1);
+    menu->VisaRepetition();
+    EXPECT_EQ(menu->lblRepetera->text(), "Review: 2 due");
+    menu->cmdRepetera->click();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].second, (QStringList{"SI", "SK"}));
+
+    // Back to the desktop user: the old record, untouched by her game.
+    val.Valj(0);
+    EXPECT_EQ(AktuellSpelare().Fil, standard.Fil);
+    EXPECT_EQ(Misstagsregister().AntalForfallna(imorgon), standardDue);
+    // A new menu (the next start of the program) lists her after the desktop user.
+    auto next = Menu();
+    EXPECT_EQ(next->cboSpelare->itemText(1), QStringLiteral("Zoë \"7B\"/Ньюка"));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Kommandorad.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 TEST(Kommandorad, ArgumentsItCannotUseEndTheProgramWithTheReasonAndTheUsage) {
@@ -20,6 +21,8 @@ TEST(Kommandorad, ArgumentsItCannotUseEndTheProgramWithTheReasonAndTheUsage) {
              {{"--print", "3", "--colour", "--out", "a.pdf"}, "Unknown argument \"--colour\""},
              {{"--export-record"}, "takes the name of one CSV file"},
              {{"--export-record", "a.csv", "b.csv"}, "takes the name of one CSV file"},
+             {{"--export-record", "a.csv", "--player"}, "--player the name of one player"},
+             {{"--export-record", "a.csv", "--player", "A", "--player", "B"}, "one player"},
              {{"--print", "3", "--export-record", "a.csv"}, "separate tasks"},
          }) {
         QString out, err;
@@ -35,4 +38,11 @@ TEST(Kommandorad, ArgumentsItCannotUseEndTheProgramWithTheReasonAndTheUsage) {
     QString out, err;
     QTextStream ut(&out), fel(&err);
     EXPECT_EQ(KorKommandorad({"globina", "-style", "fusion"}, ut, fel), std::nullopt);
+    // A player the computer does not know is named, and nothing is written.
+    EXPECT_EQ(KorKommandorad({"globina", "--export-record", "never.csv", "--player", "Nobody 7Z"},
+                             ut, fel),
+              std::optional<int>(1));
+    fel.flush();
+    EXPECT_TRUE(err.contains("There is no player \"Nobody 7Z\".")) << err.toStdString();
+    EXPECT_FALSE(QFile::exists("never.csv"));
 }
