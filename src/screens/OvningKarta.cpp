@@ -11,6 +11,7 @@
 #include "platform/Image.h"
 #include "platform/SettingsStore.h"
 #include "platform/WidgetHelpers.h"
+#include "screens/Fyrval.h"
 #include "screens/Genomgang.h"
 #include "screens/Panel.h"
 #include "screens/Utforskning.h"
@@ -161,6 +162,9 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
         MakeLabel(panSkriv, QRect(4, 32, 416, 22), Arial(12, true), Qt::black, Qt::AlignLeft);
     panSkriv->resize(424, 58);
     panSkriv->hide();
+    panFyrval = new TFyrval(karta);
+    connect(panFyrval, &TFyrval::Vald, this,
+            [this](int n) { Skyddat(this, [this, n] { Valj(n); }); });
     forslag_ = new QStringListModel(this);
     kompletterare_ = new QCompleter(forslag_, this);
     // The list is the matcher's own, compared without marks and articles.
@@ -253,9 +257,10 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
                                    0);
             lblSkrivsvar->clear();
             txtNamn->clear();
-            VisaSkrivfragan();
             txtNamn->setFocus();
         }
+        if (Markerspel())
+            VisaSkrivfragan();
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         Handelser();
@@ -403,7 +408,7 @@ TImage* TfrmOvningKarta::Kartbild() {
 void TfrmOvningKarta::VisaFraga(const QString& text) {
     VisaNamn(QString(), 0, 0, false);
     lblFraga->setText(text);
-    if (text != QStringLiteral("-") && !Skrivspel()) {
+    if (text != QStringLiteral("-") && !Markerspel()) {
         lblText->setText(QLatin1Char(' ') + text + QLatin1Char(' '));
         AnpassaStorlek(lblText);
     } else {
@@ -436,14 +441,15 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
         return; // an answer is being handled, or the map is not ready
     if (utforskning_)
         return UtforskaKlick(x, y);
-    if (Skrivspel())
+    if (Markerspel() && ovning_->Svarssatt != TSvarssatt::Huvudstad)
         return; // the marked item is the answer: a click on it would give it away
     Upptagen upptagen(this);
     Punkt.Lat = karta_->LatVid(y);
     Punkt.Lon = karta_->LonVid(y, x);
     Punkt.Nr = 0;
     // After the end a click only names what lies under it.
-    Svara(*ovning_, Punkt);
+    if (Svara(*ovning_, Punkt) == TSvar::Ratt && Markerspel())
+        VisaSkrivfragan(); // a capital found: the next area marked
     imgKarta->setEnabled(true);
     imgKarta->ShowChanges(); // the exercise paints on the picture only
     BlinkaVidBehov();
@@ -457,6 +463,7 @@ void TfrmOvningKarta::EfterRatt() {
 void TfrmOvningKarta::Avsluta(COvning&) {
     imgKarta->setEnabled(false);
     txtNamn->setEnabled(false);
+    panFyrval->hide();
     VisaFraga(QStringLiteral("-"));
     SpeletSlut();
 }
@@ -525,9 +532,10 @@ void TfrmOvningKarta::cmdStartaClick() {
             lblSkrivsvar->clear();
             txtNamn->clear();
             txtNamn->setEnabled(true);
-            VisaSkrivfragan();
             txtNamn->setFocus();
         }
+        if (Markerspel())
+            VisaSkrivfragan();
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         VisaProcent(0);
@@ -789,7 +797,7 @@ void TfrmOvningKarta::VisaVy() {
         throw;
     }
     karta_->HanteraHandelser = std::move(handelser);
-    if (Skrivspel())
+    if (Markerspel())
         RitaMarkering();
     imgKarta->ShowChanges();
     cmdHem->setVisible(!Vy.ArEgen(*karta_));
@@ -797,7 +805,45 @@ void TfrmOvningKarta::VisaVy() {
 }
 
 bool TfrmOvningKarta::Skrivspel() const {
-    return ovning_ && ovning_->Skriva && !utforskning_;
+    return ovning_ && ovning_->Skriver() && !utforskning_;
+}
+
+bool TfrmOvningKarta::Markerspel() const {
+    return ovning_ && ovning_->Markerar() && !utforskning_;
+}
+
+void TfrmOvningKarta::VisaVal() {
+    const QStringList val = Markerspel() && !ovning_->Slut ? ovning_->Svarsval() : QStringList();
+    panFyrval->setVisible(!val.isEmpty());
+    if (val.isEmpty())
+        return;
+    panFyrval->Visa(val);
+    const QRectF r = Fragerektangel();
+    const qreal kvot = imgKarta->PixelRatio();
+    const QRect undvik = QRectF(r.topLeft() / kvot, r.bottomRight() / kvot)
+                             .toAlignedRect()
+                             .translated(imgKarta->pos());
+    panFyrval->Placera(imgKarta->geometry(), undvik);
+}
+
+void TfrmOvningKarta::Valj(int n) {
+    const auto* la = dynamic_cast<const COvningLandArea*>(ovning_.get());
+    if (ArUpptagen() || !la || !Markerspel() || !karta_ || ovning_->Slut)
+        return;
+    Upptagen upptagen(this);
+    TKlick klick;
+    klick.Nr = n;
+    const TSvar svar = Svara(*ovning_, klick);
+    if (svar == TSvar::Fel) {
+        if (la->ValtFel(n))
+            panFyrval->Fel(n);
+        if (ovning_->FelDenna >= 3)
+            panFyrval->VisaRatt(la->RattVal());
+    } else if (svar == TSvar::Ratt) {
+        VisaSkrivfragan();
+    }
+    imgKarta->ShowChanges();
+    BlinkaVidBehov();
 }
 
 void TfrmOvningKarta::UppdateraForslag(const QString& text) {
@@ -882,6 +928,7 @@ void TfrmOvningKarta::VisaSkrivfragan() {
     }
     // Drawn afresh even at the same view: the last question's outline goes.
     VisaVy();
+    VisaVal();
 }
 
 void TfrmOvningKarta::RitaMarkering() {

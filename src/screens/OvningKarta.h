@@ -17,6 +17,7 @@ class QCompleter;
 class QStringListModel;
 class TUtforskning;
 class TfrmGenomgang;
+class TFyrval;
 
 // The screen of the area and place exercises: the question bar on top and
 // the continent map below it, filling the desktop. Clicks on the map become
@@ -54,6 +55,8 @@ public:
     // A typed game: answers with the name in txtNamn, as a click on what it
     // names would.
     void SkrivSvar();
+    // A four-choice game: box n (1..4) is chosen.
+    void Valj(int n);
 
     TPanel* panTop;
     QLabel* lblFraga;
@@ -72,6 +75,8 @@ public:
     QLineEdit* txtNamn;
     QCheckBox* chkForslag; // the list of completions, kept in the settings
     QLabel* lblSkrivsvar;  // the name typed when wrong, the answer once shown
+    // A four-choice game's choices, in the corner clear of the asked area.
+    TFyrval* panFyrval;
     CKartvy Vy;
 
     TKlick Punkt; // the last click on the map
@@ -136,7 +141,11 @@ private:
     // The asked area's bounds in picture pixels; empty for a place.
     QRectF Fragerektangel() const;
     void UppdateraForslag(const QString& text);
-    bool Skrivspel() const;
+    bool Skrivspel() const;  // a name can be typed
+    bool Markerspel() const; // the asked item is marked on the map
+    // The four choices of the question, where the game has them, placed
+    // clear of the asked area.
+    void VisaVal();
     QCompleter* kompletterare_;
     QStringListModel* forslag_;
 
