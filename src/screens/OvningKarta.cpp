@@ -464,6 +464,8 @@ void TfrmOvningKarta::Avsluta(COvning&) {
     imgKarta->setEnabled(false);
     txtNamn->setEnabled(false);
     panFyrval->hide();
+    if (Markerspel() && KartanVisas())
+        VisaVy(); // the last question's mark goes
     VisaFraga(QStringLiteral("-"));
     SpeletSlut();
 }
