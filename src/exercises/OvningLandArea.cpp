@@ -133,6 +133,14 @@ void COvningLandArea::RitaHuvudstader(const QString& key, const QColor& color) {
                                                : (o->Besvarad ? QColor(255, 255, 0) : Qt::black));
 }
 
+void COvningLandArea::RitaHuvudstaderOvanpa() {
+    if (Svarssatt != TSvarssatt::Huvudstad)
+        return;
+    RitaHuvudstader(QString(), QColor());
+    if (Blinklage == 2)
+        RitaHuvudstader(FragaNamn, GreenColor);
+}
+
 void COvningLandArea::NyaVal() {
     valNyckel_.fill(QString());
     valNamn_.fill(QString());

@@ -38,6 +38,10 @@ public:
     bool ValtFel(int n) const;
     // A capitals game: the first capital of the asked area.
     COrt* Huvudstad() const;
+    // A capitals game: every capital drawn again, over what the screen
+    // drew on the map (the asked area's outline); the asked one green while
+    // the answer is shown.
+    void RitaHuvudstaderOvanpa();
 
     QString FragaNamn;
     int32_t FragaNr = 0;

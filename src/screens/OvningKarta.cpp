@@ -980,4 +980,7 @@ void TfrmOvningKarta::RitaMarkering() {
     c.SetBrushStyle(TBrushStyle::Solid);
     c.SetPenWidth(1);
     c.SetPenMode(mode);
+    // A capital on the outline stays in view.
+    if (auto* la = dynamic_cast<COvningLandArea*>(ovning_.get()))
+        la->RitaHuvudstaderOvanpa();
 }
