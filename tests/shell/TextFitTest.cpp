@@ -21,6 +21,7 @@
 #include "support/TestFiles.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -161,13 +162,24 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
             const QString text = LanguageTexts(l, n).replace("%1", "888");
             ExpectFits(Misfit(menu.lblRepetera, text), text);
         }
-        // Explore's line is centred in the question bar and clears the help
-        // and close buttons at its right end.
-        const QString explore = LanguageTexts(l, TextNo::ExploreQuestion);
-        ExpectFits(
-            Room(Width(map.lblFraga->font(), explore),
-                 map.lblFraga->width() - 2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4)),
-            explore);
+        // Explore's line and the questions that name nothing are centred in
+        // the question bar and clear the help and close buttons at its right end.
+        for (int n : {TextNo::ExploreQuestion, TextNo::TypeTheArea, TextNo::TypeThePlace,
+                      TextNo::WhichAreaIsMarked, TextNo::ClickTheCapital}) {
+            const QString question = LanguageTexts(l, n);
+            ExpectFits(Room(Width(map.lblFraga->font(), question),
+                            map.lblFraga->width() -
+                                2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4)),
+                       question);
+        }
+        // The ways of answering in the list beside Start, clear of its arrow.
+        const int arrow = menu.cboSvarssatt->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        for (int n : {TextNo::AnswerByClicking, TextNo::AnswerByTyping, TextNo::AnswerByChoosing,
+                      TextNo::CapitalsFromTheMap})
+            ExpectFits(Room(Width(menu.cboSvarssatt->font(), LanguageTexts(l, n)) + arrow +
+                                2 * kButtonSpace,
+                            menu.cboSvarssatt->width()),
+                       LanguageTexts(l, n));
     }
 }
 
