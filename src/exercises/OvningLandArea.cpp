@@ -193,8 +193,9 @@ void COvningLandArea::RitaSvaret(const QColor& color) {
         Karta->FyllAreor(FragaNamn, color);
         return;
     }
-    // The area stays marked; the answer is its capital.
-    if (color == Markfarg())
+    // The area stays marked (filled once, not at each blink); the answer is
+    // its capital.
+    if (color == Markfarg() && Blinklage != 2)
         Karta->FyllAreor(FragaNamn, color);
     RitaHuvudstader(FragaNamn, color == Markfarg() ? QColor(Qt::black) : color);
 }
