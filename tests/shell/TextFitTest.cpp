@@ -162,14 +162,18 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
             const QString text = LanguageTexts(l, n).replace("%1", "888");
             ExpectFits(Misfit(menu.lblRepetera, text), text);
         }
-        // Explore's line and the questions that name nothing are centred in
-        // the question bar and clear the help and close buttons at its right end.
-        for (int n : {TextNo::ExploreQuestion, TextNo::TypeTheArea, TextNo::TypeThePlace,
-                      TextNo::WhichAreaIsMarked, TextNo::ClickTheCapital}) {
+        // Explore's line is centred in the question bar and clears the help
+        // and close buttons at its right end; the questions that name nothing
+        // also clear the clock and the buttons at its left end.
+        const int right = 2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4);
+        const int left = 2 * (map.cmdGenomgang->geometry().right() + 4);
+        for (auto [n, room] : {std::pair{TextNo::ExploreQuestion, right},
+                               {TextNo::TypeTheArea, left},
+                               {TextNo::TypeThePlace, left},
+                               {TextNo::WhichAreaIsMarked, left},
+                               {TextNo::ClickTheCapital, left}}) {
             const QString question = LanguageTexts(l, n);
-            ExpectFits(Room(Width(map.lblFraga->font(), question),
-                            map.lblFraga->width() -
-                                2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4)),
+            ExpectFits(Room(Width(map.lblFraga->font(), question), map.lblFraga->width() - room),
                        question);
         }
         // The ways of answering in the list beside Start, clear of its arrow.
