@@ -22,6 +22,7 @@
 #include "scores/Idag.h"
 #include "scores/Misstagsregister.h"
 #include "scores/Repetition.h"
+#include "scores/ScoreFile.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
 #include "screens/Utskriftsdialog.h"
@@ -664,8 +665,15 @@ void TfrmHuvudmeny::VisaTopplista() {
     try {
         std::vector<TTopplistaRad> rader;
         if (ovningar_)
-            for (std::shared_ptr<COvning> e = ovningar_->Forsta; e; e = e->Nasta)
+            for (std::shared_ptr<COvning> e = ovningar_->Forsta; e; e = e->Nasta) {
                 rader.push_back({e->Nummer, e->NamnNu()});
+                for (TSvarssatt satt : Svarssatter(*e, ovningar_.get()))
+                    if (satt != TSvarssatt::Klicka)
+                        rader.push_back(
+                            {e->Nummer,
+                             e->NamnNu() + QStringLiteral(" \u2013 ") + SvarssattText(satt),
+                             ScoreListNumber(e->Nummer, static_cast<int>(satt))});
+            }
         lista.LoadScores(ScoreFileName(), rader);
     } catch (const std::exception& e) {
         ShowMessageBox(this, TBoxKind::Error, FelText(e));
