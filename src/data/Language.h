@@ -101,6 +101,11 @@ constexpr int AnswerByTyping = 111;
 constexpr int TypeTheArea = 112;
 constexpr int TypeThePlace = 113;
 constexpr int SuggestNames = 114;
+constexpr int AnswerByChoosing = 115;   // the way of answering: four choices on the map
+constexpr int CapitalsFromTheMap = 116; // the way of answering: the marked area's capital
+constexpr int WhichAreaIsMarked = 117;  // a four-choice question
+constexpr int ClickTheCapital = 118;    // a capitals-from-the-map question
+constexpr int WayOfAnsweringHint = 119; // the main menu's choice of the way
 // Playing without colour and without a mouse (128-139).
 constexpr int ColourBlindColours = 128;
 constexpr int AnswerMarks = 129;

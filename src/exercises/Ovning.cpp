@@ -122,7 +122,7 @@ void COvning::Blinka() {
         RitaSvaret(GreenColor);
         Blinklage = 2;
     } else if (Blinklage == 2 && FelDenna > 3) {
-        RitaSvaret(Skriva ? Markfarg() : Omarkerad());
+        RitaSvaret(Markerar() ? Markfarg() : Omarkerad());
         Blinklage = 1;
     }
 }
@@ -138,7 +138,7 @@ void COvning::RitaOm() {
 }
 
 void COvning::MarkeraFragan() {
-    if (Skriva && !Slut && Karta && Karta->Bild && Blinklage != 2)
+    if (Markerar() && !Slut && Karta && Karta->Bild && Blinklage != 2)
         RitaSvaret(Markfarg());
 }
 
@@ -206,12 +206,26 @@ QString COvning::Skrivfraga(int text, const char* reserv) {
 }
 
 int32_t COvning::Topplistenummer() const {
-    return Skriva ? kTypedScores + Nummer : Nummer;
+    return ScoreListNumber(Nummer, static_cast<int>(Svarssatt));
 }
 
 void COvning::VisaTopplista(int32_t score, QWidget* owner) {
-    const QString namn =
-        Skriva ? NamnNu() + QStringLiteral(" \u2013 ") + LangText(TextNo::AnswerByTyping)
-               : NamnNu();
+    QString namn = NamnNu();
+    if (Markerar())
+        namn += QStringLiteral(" \u2013 ") + SvarssattText(Svarssatt);
     Visare()(owner, Topplistenummer(), namn, score, Ljud);
+}
+
+QString SvarssattText(TSvarssatt satt) {
+    switch (satt) {
+    case TSvarssatt::Skriva:
+        return LangText(TextNo::AnswerByTyping);
+    case TSvarssatt::Fyra:
+        return COvning::Skrivfraga(TextNo::AnswerByChoosing, "Four choices");
+    case TSvarssatt::Huvudstad:
+        return COvning::Skrivfraga(TextNo::CapitalsFromTheMap, "Capitals from the map");
+    case TSvarssatt::Klicka:
+        break;
+    }
+    return LangText(TextNo::AnswerByClicking);
 }

@@ -18,11 +18,33 @@ class TOvningsformular;
 
 constexpr int kMaxObjekt = 100;
 
+// How a map exercise is answered, chosen beside Start and kept per exercise
+// (the settings keep the number). Clicking is the Parts' game; the others
+// mark the asked item on the map.
+enum class TSvarssatt {
+    Klicka = 0,   // click the named item
+    Skriva = 1,   // type the name of the marked item
+    Fyra = 2,     // name the marked area among four choices (area exercises)
+    Huvudstad = 3 // click or type the capital of the marked area (area exercises)
+};
+
+// Where a capitals game finds the capitals of its areas: the catalogue's
+// capitals exercise on the same map, whose places are chosen by the areas'
+// keys.
+struct THuvudstader {
+    int32_t Ovning = 0; // that exercise's number; 0: none
+    int32_t Ortfil = 0;
+    int32_t Niva = 0;
+    bool KravPlats1 = false;
+    bool KravPlats2 = false;
+    QStringList Objekt; // its items: only these areas have a capital in the game
+};
+
 // An answer as a screen hands it to the exercise.
 struct TKlick {
     float Lat = 0; // clicked point on a map screen, degrees
     float Lon = 0;
-    int32_t Nr = 0; // chosen flag (1-based) or answer box (1..4)
+    int32_t Nr = 0; // chosen flag (1-based) or answer box (1..4), also the map's four choices
     // A name typed instead of a click: what it names answers, or if it names
     // no item, the text is what was given.
     bool Skrivet = false;
@@ -57,8 +79,8 @@ public:
     // colours, the highlighted answer, the labels of answered places. Map
     // exercises only; the others have nothing to draw.
     void RitaOm();
-    // In a typed game, the asked item drawn in the mark colour (unless the
-    // answer is being shown).
+    // In a game that marks the asked item, the item drawn in the mark colour
+    // (unless the answer is being shown).
     void MarkeraFragan();
     static QColor Markfarg() { return QColor(255, 0, 255); }
 
@@ -69,12 +91,33 @@ public:
     bool Ovningsspel() const { return !Ovningsobjekt.isEmpty(); }
     // Opens the top-ten list of the exercise with the score (-1: only show it).
     void VisaTopplista(int32_t score, QWidget* owner);
-    // The list a game goes to: a typed game has its own.
+    // A question or caption of the other ways of answering: the text, or
+    // where the table lacks it (one written before) a text of its own, as an
+    // empty question would end the game.
+    static QString Skrivfraga(int text, const char* reserv);
+    // The list a game goes to: each way of answering has its own.
     int32_t Topplistenummer() const;
     // Map kinds: the names of the game's items that complete a typed text.
     virtual QStringList Kompletteringar(const QString& /*text*/) const { return {}; }
-    // Map kinds: the asked item's name in the current language.
+    // Map kinds: the asked item's name in the current language (in a
+    // capitals game the capital's), the answer that a typed game shows.
     virtual QString FragatNamn() const { return QString(); }
+    // A four-choice question's choices, boxes 1..4 (fewer where the map has
+    // too few areas); empty in the other ways of answering.
+    virtual QStringList Svarsval() const { return {}; }
+
+    // The asked item is marked on the map rather than named.
+    bool Markerar() const { return Svarssatt != TSvarssatt::Klicka; }
+    // A name can be typed as the answer.
+    bool Skriver() const {
+        return Svarssatt == TSvarssatt::Skriva || Svarssatt == TSvarssatt::Huvudstad;
+    }
+    // The place file the game's map takes its places from: in a capitals
+    // game that of the capitals.
+    int32_t Platsfil() const {
+        return Svarssatt == TSvarssatt::Huvudstad && Huvudstader.Ovning != 0 ? Huvudstader.Ortfil
+                                                                             : Ortfil;
+    }
 
     // Item i, 1..Antal (range-checked against 1..100).
     QString& Objekt(int i);
@@ -114,8 +157,10 @@ public:
     int32_t Procent = 0;  // right answers so far, 0..100
     int32_t Blinklage = 0;
     bool Slut = false;
-    // The player names the marked item instead of clicking it (map kinds).
-    bool Skriva = false;
+    // How the game is answered (map kinds; the others are clicked).
+    TSvarssatt Svarssatt = TSvarssatt::Klicka;
+    // A capitals game's capitals (set with Svarssatt Huvudstad).
+    THuvudstader Huvudstader;
     // A practice game asks only these keys (as the game log names them) and
     // is never offered to the top ten; empty for the whole exercise.
     QStringList Ovningsobjekt;
@@ -147,12 +192,12 @@ protected:
     virtual void RitaSvaret(const QColor& /*color*/) {}
     // How the asked item looks between the blinks of its highlight.
     virtual QColor Omarkerad() const { return QColor(); }
-    // A typed game's question: the text, or where the table lacks it (one
-    // written before) a text of its own, as an empty one would end the game.
-    static QString Skrivfraga(int text, const char* reserv);
     // Lets pending window events run (answers and ticks may be handled inside).
     static void Handelser();
 };
+
+// The way of answering as the menu and the top ten name it.
+QString SvarssattText(TSvarssatt satt);
 
 // How VisaTopplista reaches the top-ten screen; tests install their own.
 using TTopplistaVisare = std::function<void(QWidget* owner, int32_t nummer, const QString& namn,

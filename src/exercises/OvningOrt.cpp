@@ -19,21 +19,25 @@ QString OrtNyckel(const COrt& ort) {
     return ort.Namn[2];
 }
 
-COrt* COvningOrt::NarmasteOrt(float lat, float lon) const {
-    if (!Karta || !Karta->Platser || !Karta->Bild)
+COrt* NarmasteOrt(const CKarta* karta, float lat, float lon) {
+    if (!karta || !karta->Platser || !karta->Bild)
         return nullptr;
     COrt* nearest = nullptr;
     int32_t best = 10000;
-    for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get()) {
+    for (COrt* o = karta->Platser->Forsta.get(); o; o = o->Nasta.get()) {
         if (!o->Deltar)
             continue;
-        const int32_t d = Karta->Avstand(lat, lon, *o);
+        const int32_t d = karta->Avstand(lat, lon, *o);
         if (d < best) {
             best = d;
             nearest = o;
         }
     }
     return nearest;
+}
+
+COrt* COvningOrt::NarmasteOrt(float lat, float lon) const {
+    return ::NarmasteOrt(Karta, lat, lon);
 }
 
 COrt* COvningOrt::Svarsort(const TKlick& klick) const {
@@ -125,7 +129,7 @@ QString COvningOrt::NastaFraga() {
             }
         }
         if (Plats) {
-            text = Skriva
+            text = Skriver()
                        ? Skrivfraga(TextNo::TypeThePlace, "Type the name of the marked place")
                        : LangText(TextNo::ClickOn) + QLatin1Char(' ') + Plats->Namn[LanguageIndex];
             LoggaFraga(OrtNyckel(*Plats), Plats->Namn[LanguageIndex]);

@@ -7,11 +7,17 @@
 #include <QColor>
 #include <vector>
 
+class CKarta;
 class COrt;
 
 // A place as the game log and practice name it: its English name, the same
 // in every language of the program.
 QString OrtNyckel(const COrt& ort);
+
+// The taking-part place of the map nearest to the point on its picture
+// (answered or not), the earlier at equal distance; none beyond 10000
+// pixels, and none on a map without a picture.
+COrt* NarmasteOrt(const CKarta* karta, float lat, float lon);
 
 // Click the named place on the map; the nearest marker counts.
 class COvningOrt : public COvning {

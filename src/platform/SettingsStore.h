@@ -30,7 +30,8 @@ inline constexpr TSetting AnswerMarks{"Options", "AnswerMarks"};
 // A typed game's list of completions: 1 on (also when missing), 0 off.
 inline constexpr TSetting SuggestNames{"Answering", "Suggest"};
 // How an exercise is answered is kept per exercise, its number the name:
-// 0 (also when missing) by clicking, 1 by typing the name.
+// 0 (also when missing) by clicking, 1 by typing the name, 2 four choices,
+// 3 capitals from the map.
 inline constexpr const char* kAnsweringGroup = "Answering";
 } // namespace Setting
 

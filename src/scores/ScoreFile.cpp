@@ -173,17 +173,15 @@ int64_t ScoreRating(int32_t score) {
     return RawScore(ScorePercent(score), ScoreSeconds(score));
 }
 
-bool HasScoreList(int exercise) {
-    return (exercise >= 1 && exercise <= kScoreExercises) ||
-           (exercise > kTypedScores && exercise <= kTypedScores + kScoreExercises);
-}
-
 namespace {
+
+// The last list number of the other ways of answering.
+constexpr int kLastWayList = kTypedScores + (kAnswerWays - 1) * kScoreExercises;
 
 // The list's index in the table; raises the range error for none.
 int ListIndex(int exercise) {
     if (exercise > kTypedScores) {
-        RangeCheck(exercise, kTypedScores + 1, kTypedScores + kScoreExercises);
+        RangeCheck(exercise, kTypedScores + 1, kLastWayList);
         return kScoreExercises + exercise - kTypedScores - 1;
     }
     RangeCheck(exercise, 1, kScoreExercises);
@@ -191,6 +189,16 @@ int ListIndex(int exercise) {
 }
 
 } // namespace
+
+int ScoreListNumber(int exercise, int way) {
+    RangeCheck(way, 0, kAnswerWays - 1);
+    return way == 0 ? exercise : kTypedScores + (way - 1) * kScoreExercises + exercise;
+}
+
+bool HasScoreList(int exercise) {
+    return (exercise >= 1 && exercise <= kScoreExercises) ||
+           (exercise > kTypedScores && exercise <= kLastWayList);
+}
 
 TScoreEntry& TScoreTable::operator()(int exercise, int place) {
     const int list = ListIndex(exercise);
@@ -251,8 +259,9 @@ void SaveScores(const TScoreTable& table, const QString& fileName) {
     for (int e = 1; e <= kScoreExercises; ++e)
         for (int p = 1; p <= kScorePlaces; ++p)
             record(e, p);
-    // Few games are typed: their empty places would only lengthen the file.
-    for (int e = kTypedScores + 1; e <= kTypedScores + kScoreExercises; ++e)
+    // Few games are answered the other ways: their empty places would only
+    // lengthen the file.
+    for (int e = kTypedScores + 1; e <= kLastWayList; ++e)
         for (int p = 1; p <= kScorePlaces; ++p)
             if (table(e, p).Score != 0 || !table(e, p).Signatur.isEmpty())
                 record(e, p);

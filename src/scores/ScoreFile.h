@@ -16,11 +16,18 @@
 constexpr int kScoreExercises = 200;
 // The exercises that files written before held, 900 records.
 constexpr int kScoreExercisesFirst = 90;
-// The top tens of games answered by typing the names: exercise n's list is
-// kept as exercise kTypedScores + n, in records after the 2000 of the
-// clicked games, so that a program that knows only 1..200 keeps them as
-// records beyond its table and writes them back.
+// The top tens of the other ways of answering a map exercise, way 1 typing
+// the name, 2 four choices, 3 capitals from the map: exercise n's list is
+// kept as exercise kTypedScores + (way - 1) x 200 + n (typed 1001..1200,
+// four choices 1201..1400, capitals 1401..1600), in records after the 2000
+// of the clicked games, so that a program that knows fewer lists keeps the
+// others as records beyond its table and writes them back.
 constexpr int kTypedScores = 1000;
+constexpr int kAnswerWays = 4; // clicking, then the three above
+// The number of exercise n's list for the way of answering (0 clicking:
+// n itself). Raises the range error for a way outside 0..3; an exercise
+// outside 1..200 gives a number of no list, which the table refuses.
+int ScoreListNumber(int exercise, int way);
 constexpr int kScorePlaces = 10;
 constexpr int kMaxSignature = 50;
 // The seconds of a result without a recorded time.
@@ -46,14 +53,14 @@ struct TScoreEntry {
     QString Signatur; // at most kMaxSignature characters of Windows-1252
 };
 
-// Whether the table has a list for the number: 1..200 or 1001..1200.
+// Whether the table has a list for the number: 1..200 or 1001..1600.
 bool HasScoreList(int exercise);
 
-// Scores[1..200 and 1001..1200][1..10], indexed by exercise number (typed
-// games' above kTypedScores) and place (1 is the best).
+// Scores[1..200 and 1001..1600][1..10], indexed by list number (the other
+// ways of answering above kTypedScores) and place (1 is the best).
 class TScoreTable {
 public:
-    // Range-checked: raises the range error outside 1..200, 1001..1200 or 1..10.
+    // Range-checked: raises the range error outside 1..200, 1001..1600 or 1..10.
     TScoreEntry& operator()(int exercise, int place);
     const TScoreEntry& operator()(int exercise, int place) const;
 
@@ -66,11 +73,11 @@ public:
     QByteArray Kept;
 
 private:
-    std::array<std::array<TScoreEntry, kScorePlaces>, 2 * kScoreExercises> entries_{};
+    std::array<std::array<TScoreEntry, kScorePlaces>, kAnswerWays * kScoreExercises> entries_{};
 };
 
 // Reads the file into the table over what it holds. Records may come in any
-// order; exercise numbers above 200 that name no typed game's list and
+// order; exercise numbers above 200 that name no other way's list and
 // places above 10 go to Kept. A number
 // that does not read, an exercise or place below 1 (range error) or a file
 // that ends inside a record stops the reading with an EGlobina; the places
@@ -79,8 +86,8 @@ private:
 void ReadScores(TScoreTable& table, const QString& fileName);
 
 // Writes all 2000 records (8000 CR LF lines, exercise 1 to 200 and within each
-// place 1 to 10), then the typed games' places that hold a result (in the
-// same order), then the kept records, replacing the file as a whole:
+// place 1 to 10), then the other ways' places that hold a result (in the
+// same order, list 1001 to 1600), then the kept records, replacing the file as a whole:
 // the records go to a temporary file in the same folder that is renamed over
 // the old one, so a failure leaves the old file intact. A file that is
 // read-only is not replaced; a writable file in a folder that takes no new

@@ -85,10 +85,14 @@ void TfrmTopplista::LoadScores(const QString& fileName,
 }
 
 void TfrmTopplista::FillGrid(const std::vector<TTopplistaRad>& ovningar) {
-    grdLista->setRowCount(static_cast<int>(ovningar.size()));
+    std::vector<TTopplistaRad> rader;
+    for (const TTopplistaRad& rad : ovningar)
+        if (rad.Lista == 0 || Scores(rad.Lista, 1).Score != 0)
+            rader.push_back(rad);
+    grdLista->setRowCount(static_cast<int>(rader.size()));
     int row = 0;
-    for (const TTopplistaRad& rad : ovningar) {
-        const TScoreEntry& best = Scores(rad.Nummer, 1);
+    for (const TTopplistaRad& rad : rader) {
+        const TScoreEntry& best = Scores(rad.Lista != 0 ? rad.Lista : rad.Nummer, 1);
         QStringList cells{QString::number(rad.Nummer), rad.Namn, best.Signatur};
         if (best.Score > 0)
             cells << QString::number(ScorePercent(best.Score)) + QStringLiteral(" %")

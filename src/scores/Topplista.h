@@ -17,9 +17,13 @@ class TImage;
 struct TTopplistaRad {
     int32_t Nummer = 0;
     QString Namn; // in the current language
+    // Another list of the exercise (another way of answering), shown only
+    // once it holds a result; 0: the exercise's own, always shown.
+    int32_t Lista = 0;
 };
 
-// The best result of every exercise, one line each in catalogue order.
+// The best result of every exercise, one line each in catalogue order, and
+// of its other ways of answering that hold one.
 class TfrmTopplista : public QDialog {
     Q_OBJECT
 public:

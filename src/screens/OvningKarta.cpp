@@ -11,6 +11,7 @@
 #include "platform/Image.h"
 #include "platform/SettingsStore.h"
 #include "platform/WidgetHelpers.h"
+#include "screens/Fyrval.h"
 #include "screens/Genomgang.h"
 #include "screens/Kartlager.h"
 #include "screens/Panel.h"
@@ -174,6 +175,9 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent, Qt::WindowFlags flags)
         MakeLabel(panSkriv, QRect(4, 32, 416, 22), Arial(12, true), Qt::black, Qt::AlignLeft);
     panSkriv->resize(424, 58);
     panSkriv->hide();
+    panFyrval = new TFyrval(karta);
+    connect(panFyrval, &TFyrval::Vald, this,
+            [this](int n) { Skyddat(this, [this, n] { Valj(n); }); });
     forslag_ = new QStringListModel(this);
     kompletterare_ = new QCompleter(forslag_, this);
     // The list is the matcher's own, compared without marks and articles.
@@ -267,9 +271,10 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
                                    0);
             lblSkrivsvar->clear();
             txtNamn->clear();
-            VisaSkrivfragan();
             txtNamn->setFocus();
         }
+        if (Markerspel())
+            VisaSkrivfragan();
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         Handelser();
@@ -436,7 +441,7 @@ void TfrmOvningKarta::VisaFraga(const QString& text) {
     lblFraga->setText(text);
     // A screen reader reads the question as the name of the map.
     Kartlager->setAccessibleName(text == QStringLiteral("-") ? LangText(TextNo::MapName) : text);
-    if (text != QStringLiteral("-") && !Skrivspel()) {
+    if (text != QStringLiteral("-") && !Markerspel()) {
         lblText->setText(QLatin1Char(' ') + text + QLatin1Char(' '));
         AnpassaStorlek(lblText);
     } else {
@@ -469,7 +474,7 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
         return; // an answer is being handled, or the map is not ready
     if (utforskning_)
         return UtforskaKlick(x, y);
-    if (Skrivspel())
+    if (Markerspel() && ovning_->Svarssatt != TSvarssatt::Huvudstad)
         return; // the marked item is the answer: a click on it would give it away
     Upptagen upptagen(this);
     Punkt.Lat = karta_->LatVid(y);
@@ -478,6 +483,8 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
     // After the end a click only names what lies under it.
     const int32_t svarat = ovning_->Svarat;
     const TSvar svar = Svara(*ovning_, Punkt);
+    if (svar == TSvar::Ratt && Markerspel())
+        VisaSkrivfragan(); // a capital found: the next area marked
     Kartlager->Uppdatera();
     if (!ovning_->Slut || svar == TSvar::Slut)
         Beskriv(Kartlager, Svarsbesked(*ovning_, svar, svarat,
@@ -495,6 +502,9 @@ void TfrmOvningKarta::EfterRatt() {
 void TfrmOvningKarta::Avsluta(COvning&) {
     imgKarta->setEnabled(false);
     txtNamn->setEnabled(false);
+    panFyrval->hide();
+    if (Markerspel() && KartanVisas())
+        VisaVy(); // the last question's mark goes
     VisaFraga(QStringLiteral("-"));
     SpeletSlut();
 }
@@ -566,9 +576,10 @@ void TfrmOvningKarta::cmdStartaClick() {
             lblSkrivsvar->clear();
             txtNamn->clear();
             txtNamn->setEnabled(true);
-            VisaSkrivfragan();
             txtNamn->setFocus();
         }
+        if (Markerspel())
+            VisaSkrivfragan();
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         VisaProcent(0);
@@ -839,11 +850,12 @@ void TfrmOvningKarta::Panorera(double dx, double dy) {
 
 void TfrmOvningKarta::NyttKartlager() {
     Kartlager->NyttSpel(karta_.get(), ovning_.get());
-    // A typed game is answered in its name field.
-    Kartlager->setFocusPolicy(Skrivspel() ? Qt::NoFocus : Qt::TabFocus);
+    // A game that marks what it asks is answered in its name field or by its
+    // choices, not by moving among the areas.
+    Kartlager->setFocusPolicy(Markerspel() ? Qt::NoFocus : Qt::TabFocus);
     Kartlager->setAccessibleName(lblFraga->text());
     Beskriv(Kartlager, ProcentText(ovning_->Procent));
-    if (!Skrivspel())
+    if (!Markerspel())
         Kartlager->setFocus(Qt::OtherFocusReason);
 }
 
@@ -866,7 +878,7 @@ void TfrmOvningKarta::VisaVy() {
         throw;
     }
     karta_->HanteraHandelser = std::move(handelser);
-    if (Skrivspel())
+    if (Markerspel())
         RitaMarkering();
     imgKarta->ShowChanges();
     Kartlager->Uppdatera();
@@ -875,7 +887,45 @@ void TfrmOvningKarta::VisaVy() {
 }
 
 bool TfrmOvningKarta::Skrivspel() const {
-    return ovning_ && ovning_->Skriva && !utforskning_;
+    return ovning_ && ovning_->Skriver() && !utforskning_;
+}
+
+bool TfrmOvningKarta::Markerspel() const {
+    return ovning_ && ovning_->Markerar() && !utforskning_;
+}
+
+void TfrmOvningKarta::VisaVal() {
+    const QStringList val = Markerspel() && !ovning_->Slut ? ovning_->Svarsval() : QStringList();
+    panFyrval->setVisible(!val.isEmpty());
+    if (val.isEmpty())
+        return;
+    panFyrval->Visa(val);
+    const QRectF r = Fragerektangel();
+    const qreal kvot = imgKarta->PixelRatio();
+    const QRect undvik = QRectF(r.topLeft() / kvot, r.bottomRight() / kvot)
+                             .toAlignedRect()
+                             .translated(imgKarta->pos());
+    panFyrval->Placera(imgKarta->geometry(), undvik);
+}
+
+void TfrmOvningKarta::Valj(int n) {
+    const auto* la = dynamic_cast<const COvningLandArea*>(ovning_.get());
+    if (ArUpptagen() || !la || !Markerspel() || !karta_ || ovning_->Slut)
+        return;
+    Upptagen upptagen(this);
+    TKlick klick;
+    klick.Nr = n;
+    const TSvar svar = Svara(*ovning_, klick);
+    if (svar == TSvar::Fel) {
+        if (la->ValtFel(n))
+            panFyrval->Fel(n);
+        if (ovning_->FelDenna >= 3)
+            panFyrval->VisaRatt(la->RattVal());
+    } else if (svar == TSvar::Ratt) {
+        VisaSkrivfragan();
+    }
+    imgKarta->ShowChanges();
+    BlinkaVidBehov();
 }
 
 void TfrmOvningKarta::UppdateraForslag(const QString& text) {
@@ -960,6 +1010,7 @@ void TfrmOvningKarta::VisaSkrivfragan() {
     }
     // Drawn afresh even at the same view: the last question's outline goes.
     VisaVy();
+    VisaVal();
 }
 
 void TfrmOvningKarta::RitaMarkering() {
@@ -1009,4 +1060,7 @@ void TfrmOvningKarta::RitaMarkering() {
     c.SetBrushStyle(TBrushStyle::Solid);
     c.SetPenWidth(1);
     c.SetPenMode(mode);
+    // A capital on the outline stays in view.
+    if (auto* la = dynamic_cast<COvningLandArea*>(ovning_.get()))
+        la->RitaHuvudstaderOvanpa();
 }

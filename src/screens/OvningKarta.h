@@ -18,6 +18,7 @@ class QStringListModel;
 class TUtforskning;
 class TKartlager;
 class TfrmGenomgang;
+class TFyrval;
 
 // The screen of the area and place exercises: the question bar on top and
 // the continent map below it, filling the desktop. Clicks on the map become
@@ -64,6 +65,8 @@ public:
     // A typed game: answers with the name in txtNamn, as a click on what it
     // names would.
     void SkrivSvar();
+    // A four-choice game: box n (1..4) is chosen.
+    void Valj(int n);
 
     TPanel* panTop;
     QLabel* lblFraga;
@@ -82,6 +85,8 @@ public:
     QLineEdit* txtNamn;
     QCheckBox* chkForslag; // the list of completions, kept in the settings
     QLabel* lblSkrivsvar;  // the name typed when wrong, the answer once shown
+    // A four-choice game's choices, in the corner clear of the asked area.
+    TFyrval* panFyrval;
     CKartvy Vy;
     // Over the map: the marks on answers and the keyboard's focus ring.
     TKartlager* Kartlager;
@@ -149,7 +154,11 @@ private:
     // The asked area's bounds in picture pixels; empty for a place.
     QRectF Fragerektangel() const;
     void UppdateraForslag(const QString& text);
-    bool Skrivspel() const;
+    bool Skrivspel() const;  // a name can be typed
+    bool Markerspel() const; // the asked item is marked on the map
+    // The four choices of the question, where the game has them, placed
+    // clear of the asked area.
+    void VisaVal();
     QCompleter* kompletterare_;
     QStringListModel* forslag_;
 

@@ -198,7 +198,7 @@ protected:
         if (vatten)
             karta_->Vattenareor = std::make_unique<CAreor>();
         karta_->Platser = std::make_unique<COrter>();
-        karta_->Platser->LasOrter(OrtFil(ovning_->Ortfil));
+        karta_->Platser->LasOrter(OrtFil(ovning_->Platsfil()));
     }
 
     // Starts the exercise on a new map (NyKarta's) with the land areas of its

@@ -9,6 +9,7 @@
 #include "exercises/Ovningar.h"
 #include "exercises/Ovningsslag.h"
 #include "exercises/Random.h"
+#include "exercises/Svarssatt.h"
 #include "maps/Kartor.h"
 #include "maps/Svarsfarger.h"
 #include "platform/Audio.h"
@@ -22,6 +23,7 @@
 #include "scores/Idag.h"
 #include "scores/Misstagsregister.h"
 #include "scores/Repetition.h"
+#include "scores/ScoreFile.h"
 #include "scores/ScoreLocation.h"
 #include "scores/Topplista.h"
 #include "screens/Utskriftsdialog.h"
@@ -47,12 +49,17 @@
 
 namespace {
 
-// The way an exercise is answered, as the settings keep it: 1 by typing.
-int Svarssatt(int nummer) {
-    const QByteArray namn = QByteArray::number(nummer);
-    return TSettingsStore().ReadNumber(TSetting{Setting::kAnsweringGroup, namn.constData()}) == 1
-               ? 1
-               : 0;
+// The way an exercise is answered, as the settings keep it, where the
+// exercise offers it; clicking otherwise.
+TSvarssatt Svarssatt(const COvning& ovning, const COvningar* katalog) {
+    const QByteArray namn = QByteArray::number(ovning.Nummer);
+    const int satt = TSettingsStore()
+                         .ReadNumber(TSetting{Setting::kAnsweringGroup, namn.constData()})
+                         .value_or(0);
+    for (TSvarssatt s : Svarssatter(ovning, katalog))
+        if (static_cast<int>(s) == satt)
+            return s;
+    return TSvarssatt::Klicka;
 }
 
 void SparaSvarssatt(int nummer, int satt) {
@@ -222,7 +229,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent, TSkarmStartare startare, TAudio* a
     connect(cboSvarssatt, &QComboBox::activated, this, [this](int satt) {
         QListWidgetItem* item = cboOvningar->currentItem();
         if (const auto ovning = item && ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr)
-            SparaSvarssatt(ovning->Nummer, satt);
+            SparaSvarssatt(ovning->Nummer, cboSvarssatt->itemData(satt).toInt());
     });
     connect(cmdAvsluta, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdRepetera, &QPushButton::clicked, this, [this] { StartaRepetition(); });
@@ -352,9 +359,7 @@ void TfrmHuvudmeny::FormShow() {
             cmdUtforska->setToolTip(LangText(TextNo::ExploreHint));
             cboSpelare->Fyll();
             VisaRepetition();
-            cboSvarssatt->clear();
-            cboSvarssatt->addItem(LangText(TextNo::AnswerByClicking));
-            cboSvarssatt->addItem(LangText(TextNo::AnswerByTyping));
+            cboSvarssatt->setToolTip(LangText(TextNo::WayOfAnsweringHint));
             VisaSvarssatt();
             inner.Klar();
             lstParts->clear();
@@ -591,8 +596,10 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
         ovning->Ovningsobjekt = objekt;
         ovning->Repetition = repetition && !objekt.isEmpty();
         const int kind = static_cast<int>(SkarmFor(ovning->Typ));
-        ovning->Skriva =
-            SkarmFor(ovning->Typ) == TSkarmslag::Karta && Svarssatt(ovning->Nummer) == 1;
+        ovning->Svarssatt = Svarssatt(*ovning, ovningar_.get());
+        ovning->Huvudstader = ovning->Svarssatt == TSvarssatt::Huvudstad
+                                  ? HuvudstaderFor(*ovning, ovningar_.get())
+                                  : THuvudstader();
         if (!startare_)
             throw EGlobina(QStringLiteral("No exercise screens are available."));
         // Stored before the start, so that activating the menu meanwhile releases it.
@@ -608,9 +615,15 @@ void TfrmHuvudmeny::Starta(const std::shared_ptr<COvning>& ovning, const QString
 void TfrmHuvudmeny::VisaSvarssatt() {
     QListWidgetItem* item = cboOvningar->currentItem();
     const auto ovning = item && ovningar_ ? ovningar_->HittaOvning(item->text()) : nullptr;
-    const bool karta = ovning && SkarmFor(ovning->Typ) == TSkarmslag::Karta;
-    cboSvarssatt->setEnabled(karta);
-    cboSvarssatt->setCurrentIndex(karta ? Svarssatt(ovning->Nummer) : 0);
+    const QList<TSvarssatt> satt =
+        ovning ? Svarssatter(*ovning, ovningar_.get()) : QList<TSvarssatt>{TSvarssatt::Klicka};
+    cboSvarssatt->clear();
+    for (TSvarssatt s : satt)
+        cboSvarssatt->addItem(SvarssattText(s), static_cast<int>(s));
+    cboSvarssatt->setEnabled(satt.size() > 1);
+    if (ovning)
+        cboSvarssatt->setCurrentIndex(std::max(
+            0, cboSvarssatt->findData(static_cast<int>(Svarssatt(*ovning, ovningar_.get())))));
 }
 
 void TfrmHuvudmeny::VisaMinaMisstag() {
@@ -650,7 +663,7 @@ void TfrmHuvudmeny::Utforska() {
     TVanta vanta;
     try {
         ovning->Ljud = audio_;
-        ovning->Skriva = false; // nothing is asked
+        ovning->Svarssatt = TSvarssatt::Klicka; // nothing is asked
         utforskare_(ovning, this, [this](QWidget* skarm) {
             skarmar_[static_cast<int>(TSkarmslag::Karta)] = skarm;
         });
@@ -666,8 +679,15 @@ void TfrmHuvudmeny::VisaTopplista() {
     try {
         std::vector<TTopplistaRad> rader;
         if (ovningar_)
-            for (std::shared_ptr<COvning> e = ovningar_->Forsta; e; e = e->Nasta)
+            for (std::shared_ptr<COvning> e = ovningar_->Forsta; e; e = e->Nasta) {
                 rader.push_back({e->Nummer, e->NamnNu()});
+                for (TSvarssatt satt : Svarssatter(*e, ovningar_.get()))
+                    if (satt != TSvarssatt::Klicka)
+                        rader.push_back(
+                            {e->Nummer,
+                             e->NamnNu() + QStringLiteral(" \u2013 ") + SvarssattText(satt),
+                             ScoreListNumber(e->Nummer, static_cast<int>(satt))});
+            }
         lista.LoadScores(ScoreFileName(), rader);
     } catch (const std::exception& e) {
         ShowMessageBox(this, TBoxKind::Error, FelText(e));

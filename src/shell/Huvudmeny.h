@@ -95,8 +95,8 @@ public:
     QListWidget* cboOvningar;
     QPushButton* cmdStarta;
     QPushButton* cmdUtforska;
-    // How the chosen map exercise is answered: clicking or typing the name,
-    // kept per exercise.
+    // How the chosen map exercise is answered (the ways it offers), kept per
+    // exercise.
     QComboBox* cboSvarssatt;
     QPushButton* cmdTioitopp;
     QPushButton* cmdHjalp;

@@ -13,8 +13,8 @@
 namespace {
 
 const QStringList kLanguages{"sv", "en", "fr", "de", "es", "it", "da", "nl"};
-const QStringList kPages{"index",  "areas",    "places", "flags",   "multi",   "score",
-                         "topten", "settings", "keys",   "sources", "progress"};
+const QStringList kPages{"index", "areas",  "answer",   "places", "flags",   "multi",
+                         "score", "topten", "settings", "keys",   "sources", "progress"};
 
 QString HelpSource(const QString& name) {
     QFile f(QStringLiteral(GLOBINA_HELP_DIR "/") + name);

@@ -2,6 +2,7 @@
 #include "exercises/OvningLandArea.h"
 #include "GameTest.h"
 #include "data/Helpers.h"
+#include "exercises/Felsvar.h"
 #include "platform/Audio.h"
 #include "platform/MediaPlayer.h"
 #include "scores/ScoreFile.h"
@@ -124,7 +125,7 @@ TEST_F(LandAreaTest, ATypedGameJudgesNamesCountsEveryWrongOneAndHasItsOwnTopTen)
         a.Namn.fill(name);
         return a;
     };
-    ex.Skriva = true;
+    ex.Svarssatt = TSvarssatt::Skriva;
     Start({named("NE", "Niger", 0), named("NG", "Nigeria", 20), named("GN", "Guinea", 40)},
           {"NE", "NG", "GN"});
     const auto name = [&](const QString& key) { return karta->Landareor->Hitta(key)->Namn[2]; };
@@ -156,4 +157,82 @@ TEST_F(LandAreaTest, ATypedGameJudgesNamesCountsEveryWrongOneAndHasItsOwnTopTen)
         screen.Svara(ex, typed(name(Asked())));
     EXPECT_EQ(std::tuple(ex.Slut, topList.size()), std::tuple(true, 1u));
     EXPECT_EQ(topList.back().first, kTypedScores + 7);
+}
+
+TEST_F(LandAreaTest, FourChoicesNameTheLikeliestConfusionsAndCountEachWrongBoxOnce) {
+    // The record: D given for A twice, B given for D once.
+    const auto kalla = SetForvaxlingskalla([](const QString& del, const QString& typ) {
+        EXPECT_EQ(std::pair(del, typ), std::pair(QString("AFR"), QString("AREA")));
+        return std::vector<TForvaxling>{{"A", "", "D", "", 2}, {"D", "", "B", "", 1}};
+    });
+    ex.Svarssatt = TSvarssatt::Fyra;
+    ex.Varldsdel = "AFR", ex.Typ = "AREA";
+    // B shares a side with A and one with E; C lies 20 degrees east of B.
+    ex.Ovningsobjekt = {"A", "B"}, ex.Repetition = true; // asked in this order
+    Start({Box("A", 0, 0, 10, 10), Box("B", 0, 10, 10, 20), Box("C", 0, 40, 10, 50),
+           Box("D", 0, 90, 10, 100), Box("E", 10, 10, 20, 20)},
+          {"A", "B", "C", "D", "E"});
+    SetForvaxlingskalla(kalla);
+    ASSERT_EQ(Asked(), "A");
+    EXPECT_EQ(ex.Svarsval(), QStringList({"A", "B", "D", "E"})); // by name: the right one is 1
+    EXPECT_EQ(ex.RattVal(), 1);
+    const auto box = [](int n) { return TKlick{0, 0, n}; };
+    screen.Svara(ex, box(2));
+    screen.Svara(ex, box(2)); // a box chosen wrong once is not counted again
+    EXPECT_EQ(std::tuple(ex.FelDenna, ex.ValtFel(2), ex.ValtFel(3)), std::tuple(1, true, false));
+    screen.Svara(ex, box(3));
+    screen.Svara(ex, box(4));
+    EXPECT_EQ(ex.Blinklage, 1); // the third miss shows the answer
+    screen.Svara(ex, box(1));
+    EXPECT_EQ(karta->Landareor->Hitta("A")->Forsok, 4);
+    EXPECT_EQ(ex.Logg.Fragor[0].Givet, QStringList({"B", "D", "E"}));
+    EXPECT_EQ(ex.Logg.Fragor[0].GivetNamn, QStringList({"B", "D", "E"}));
+    // B: its confusion D, then its neighbours A and E (the longer border first) before C.
+    ASSERT_EQ(Asked(), "B");
+    EXPECT_EQ(ex.Svarsval(), QStringList({"A", "B", "D", "E"}));
+    EXPECT_EQ(ex.Topplistenummer(), kTypedScores + 200 + 7);
+}
+
+TEST_F(LandAreaTest, ACapitalsGameMarksTheAreaAndTakesItsCapitalClickedOrTyped) {
+    ex.Svarssatt = TSvarssatt::Huvudstad;
+    ex.Huvudstader = {2, 1, 1, true, false, {"A", "B"}}; // C has no capital in that exercise
+    const auto capital = [](const char* name, const char* group, double lon, bool klass1 = true) {
+        TPlaceRecord p = Place(name, 1, group, 5, lon);
+        p.Klass1 = klass1;
+        return p;
+    };
+    Start({Box("A", 0, 0, 10, 10), Box("B", 0, 20, 10, 30), Box("C", 0, 40, 10, 50)},
+          {"A", "B", "C"},
+          {capital("Acap", "A", 5), capital("Bcap", "B", 25), capital("Btown", "B", 22, false),
+           capital("Ccap", "C", 45)});
+    const auto place = [&](const QString& name) {
+        for (COrt* o = karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Namn[2] == name)
+                return o;
+        return static_cast<COrt*>(nullptr);
+    };
+    const auto at = [&](const QString& name) {
+        return TKlick{5, static_cast<float>(place(name)->Longitud), 0};
+    };
+    const auto typed = [](const QString& text) {
+        TKlick k;
+        k.Skrivet = true, k.Namn = text;
+        return k;
+    };
+    EXPECT_EQ(std::tuple(place("Btown")->Deltar, place("Ccap")->Deltar), std::tuple(false, false));
+    const QString asked = Asked(), other = asked == "A" ? "B" : "A";
+    EXPECT_EQ(ex.FragatNamn(), asked + "cap");
+    screen.Svara(ex, at(other + "cap")); // named on the map, and given as that area
+    screen.Svara(ex, typed("Atlantis"));
+    EXPECT_EQ(screen.names.last(), other + "cap");
+    screen.Svara(ex, at(asked + "cap"));
+    EXPECT_EQ(std::tuple(place(asked + "cap")->Besvarad, karta->Landareor->Hitta(asked)->Forsok),
+              std::tuple(true, 3));
+    EXPECT_EQ(ex.Logg.Fragor[0].Givet, QStringList({other, ""}));
+    EXPECT_EQ(ex.Logg.Fragor[0].GivetNamn, QStringList({other + "cap", "Atlantis"}));
+    screen.Svara(ex, at(asked + "cap")); // found already: not counted
+    EXPECT_EQ(ex.FelDenna, 0);
+    screen.Svara(ex, typed(other.toLower() + "cap"));
+    EXPECT_TRUE(ex.Slut); // C, with no capital, was never asked
+    EXPECT_EQ(topList.back().first, kTypedScores + 400 + 7);
 }

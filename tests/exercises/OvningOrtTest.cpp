@@ -87,7 +87,7 @@ TEST_F(OrtTest, WithNoPlaceInTheGameTheQuestionIsEmptyAndClicksAreIgnored) {
 }
 
 TEST_F(OrtTest, ATypedGameJudgesThePlacesNamesInAnyLanguage) {
-    ex.Skriva = true;
+    ex.Svarssatt = TSvarssatt::Skriva;
     TPlaceRecord wien = Town("Vienna", 5, 5);
     wien.Namn = {"Wien", "Vienna", "Vienne", "Wien", "Viena", "Vienna", "Wien", "Wenen"};
     Start({wien, Town("Berlin", 5, 35)});

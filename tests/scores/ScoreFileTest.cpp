@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -139,13 +140,83 @@ TEST_F(ScoreFile, TypedGamesListsComeAfterTheClickedOnesAndSurviveBothWays) {
 
     // Today's file, with a record beyond both ranges, reads with the typed
     // lists empty and keeps that record.
-    dir.Write("scores.hgh", clicked + "1201\r\n1\r\nFAR\r\n5\r\n");
+    dir.Write("scores.hgh", clicked + "1601\r\n1\r\nFAR\r\n5\r\n");
     TScoreTable today;
     ReadScores(today, path);
     EXPECT_EQ(Entry(today, typed, 1), std::pair(0, QString()));
-    EXPECT_EQ(today.Kept, QByteArray("1201\r\n1\r\nFAR\r\n5\r\n"));
-    for (int beyond : {kTypedScores, kTypedScores + kScoreExercises + 1})
+    EXPECT_EQ(today.Kept, QByteArray("1601\r\n1\r\nFAR\r\n5\r\n"));
+    for (int beyond : {kTypedScores, kTypedScores + (kAnswerWays - 1) * kScoreExercises + 1})
         EXPECT_THROW(PlaceScore(today, beyond, 5), ERangeError) << beyond;
+}
+
+namespace {
+
+// What today's program (lists 1..200 and the typed 1001..1200) makes of a
+// file when it reads it and writes it back: those lists in order, the typed
+// places that hold a result, then every other record as it came.
+QByteArray TodaysRoundTrip(const QByteArray& file) {
+    std::map<std::pair<int, int>, std::pair<QByteArray, QByteArray>> lists;
+    QByteArray kept;
+    const QList<QByteArray> lines = file.split('\n');
+    for (int i = 0; i + 3 < lines.size(); i += 4) {
+        const auto line = [&](int k) { return lines[i + k].chopped(1); }; // without the CR
+        const int e = line(0).toInt(), p = line(1).toInt();
+        if ((e > 200 && (e <= 1000 || e > 1200)) || p > 10)
+            kept += line(0) + "\r\n" + line(1) + "\r\n" + line(2) + "\r\n" + line(3) + "\r\n";
+        else
+            lists[{e, p}] = {line(2), line(3)};
+    }
+    QByteArray out;
+    for (int e = 1; e <= 1200; e = e == 200 ? 1001 : e + 1)
+        for (int p = 1; p <= 10; ++p) {
+            const auto [sig, score] =
+                lists.count({e, p}) ? lists[{e, p}] : std::pair<QByteArray, QByteArray>("", "0");
+            if (e <= 200 || score != "0" || !sig.isEmpty())
+                out += QByteArray::number(e) + "\r\n" + QByteArray::number(p) + "\r\n" + sig +
+                       "\r\n" + score + "\r\n";
+        }
+    return out + kept;
+}
+
+} // namespace
+
+TEST_F(ScoreFile, EveryWayOfAnsweringHasItsListAndTodaysProgramKeepsThemBothWays) {
+    EXPECT_EQ((std::vector<int>{ScoreListNumber(5, 0), ScoreListNumber(5, 1), ScoreListNumber(5, 2),
+                                ScoreListNumber(200, 3)}),
+              (std::vector<int>{5, 1005, 1205, 1600}));
+    for (int w : {-1, 4})
+        EXPECT_THROW(ScoreListNumber(5, w), ERangeError) << w;
+    table(5, 1) = {MakeScore(70, 40), QStringLiteral("Click")};
+    table(1005, 1) = {MakeScore(60, 40), QStringLiteral("Typed")};
+    table(1205, 1) = {MakeScore(50, 40), QStringLiteral("Four")};
+    table(1405, 2) = {MakeScore(40, 40), QStringLiteral("Capital")};
+    SaveScores(table, path);
+    const QByteArray ours = ReadAll(path);
+    // Today's program reads it, keeps the lists it does not know as they
+    // are and writes back the very same file; read again, nothing is lost.
+    EXPECT_EQ(TodaysRoundTrip(ours), ours);
+    TScoreTable back;
+    ReadScores(back, path);
+    for (auto [e, p, sig] :
+         {std::tuple{5, 1, "Click"}, {1005, 1, "Typed"}, {1205, 1, "Four"}, {1405, 2, "Capital"}})
+        EXPECT_EQ(back(e, p).Signatur, sig) << e;
+    EXPECT_TRUE(back.Kept.isEmpty());
+
+    // And a file of today's program, with a record beyond every list, reads
+    // with the new lists empty and is written back unchanged.
+    TScoreTable todays;
+    todays(5, 1) = table(5, 1);
+    todays(1005, 1) = table(1005, 1);
+    SaveScores(todays, path);
+    const QByteArray theirs = TodaysRoundTrip(ReadAll(path) + "1601\r\n1\r\nFAR\r\n5\r\n");
+    dir.Write("scores.hgh", theirs);
+    TScoreTable read;
+    ReadScores(read, path);
+    EXPECT_EQ(std::pair(Entry(read, 1005, 1), Entry(read, 1205, 1)),
+              std::pair(Entry(todays, 1005, 1), std::pair(0, QString())));
+    EXPECT_EQ(read.Kept, QByteArray("1601\r\n1\r\nFAR\r\n5\r\n"));
+    SaveScores(read, path);
+    EXPECT_EQ(ReadAll(path), theirs);
 }
 
 TEST_F(ScoreFile, ReadingStopsAtABadRecordKeepingWhatCameBefore) {

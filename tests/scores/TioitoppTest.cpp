@@ -196,7 +196,9 @@ TEST_F(TopTenScreen, TheFirstSignedResultCreatesTheDataFolder) {
     EXPECT_TRUE(boxes.empty());
 }
 
-const std::vector<TTopplistaRad> kRader{{12, "Capitals"}, {3, "Countries"}, {90, "World"}};
+// Countries typed shows once its list holds a result.
+const std::vector<TTopplistaRad> kRader{
+    {12, "Capitals"}, {3, "Countries"}, {3, "Countries typed", 1003}, {90, "World"}};
 
 TEST_F(TopTenScreen, TheTopListShowsEachExercisesBestResultInCatalogueOrderAlsoFromADamagedFile) {
     TfrmTopplista list;
@@ -212,6 +214,7 @@ TEST_F(TopTenScreen, TheTopListShowsEachExercisesBestResultInCatalogueOrderAlsoF
     table(3, 1) = {MakeScore(95, 60), "QRS"};
     table(12, 1) = {75, "Old"}; // a bare percentage has no time
     table(12, 2) = {MakeScore(99, 1), "Second place is not shown"};
+    table(1003, 1) = {MakeScore(80, 30), "Typist"};
     SaveScores(table, path);
     // A damaged file shows what was read before the damage; the setting aside
     // and its message are the top-ten screen's too (tested there).
@@ -222,6 +225,8 @@ TEST_F(TopTenScreen, TheTopListShowsEachExercisesBestResultInCatalogueOrderAlsoF
         filled.LoadScores(path, kRader);
         EXPECT_EQ(Row(filled.grdLista, 0), (QStringList{"12", "Capitals", "Old", "75 %", ""}));
         EXPECT_EQ(Row(filled.grdLista, 1), (QStringList{"3", "Countries", "QRS", "95 %", "01:00"}));
+        EXPECT_EQ(Row(filled.grdLista, 2),
+                  (QStringList{"3", "Countries typed", "Typist", "80 %", "00:30"}));
         EXPECT_EQ(QFile::exists(path + ".damaged"), damaged);
     }
 

@@ -19,7 +19,7 @@ protected:
     // Three countries side by side on map 4, with sea points, a lake over the
     // third and a capital in the first; the exercise asks for the items given.
     void Start(int kartnummer = 4, const QStringList& items = {"AAA", "BBB"}, float vyNord = 12,
-               float vySyd = -2, bool skriva = false) {
+               float vySyd = -2, TSvarssatt satt = TSvarssatt::Klicka) {
         dir.Write("AREA4.crp", FileOf({Box("AAA", 0, 0, 10, 10), Box("BBB", 0, 10, 10, 20),
                                        Box("CCC", 0, 20, 10, 30)}));
         dir.Write("Hav4.crp", FileOf<TSeaPointRecord>({{11, 5}, {-1, 25}}));
@@ -30,9 +30,12 @@ protected:
         Exercise(7, kartnummer, 4, items);
         ex->Namn[2] = "Countries";
         ex->VyNord = vyNord, ex->VySyd = vySyd, ex->VyMitt = 15;
-        ex->Skriva = skriva;
+        ex->Svarssatt = satt;
+        ex->Huvudstader = huvudstader;
         Open();
     }
+
+    THuvudstader huvudstader; // a capitals game's, given to the exercise at the start
 
     QPoint Pixel(float lat, float lon) const {
         return QPoint(screen->Karta()->XKoord(lat, lon), screen->Karta()->YKoord(lat));

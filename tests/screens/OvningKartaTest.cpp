@@ -4,6 +4,9 @@
 #include "data/Errors.h"
 #include "maps/Areas.h"
 #include "maps/Kartor.h"
+#include "screens/Fyrval.h"
+
+#include <QPushButton>
 
 TEST_F(KartaTest, AWrongClickNamesTheCountryAndAClickOnTheNameGoesToTheMap) {
     Start();
@@ -187,7 +190,7 @@ TEST_F(KartaTest, TheDetailFileIsReadAtTheFirstZoomAndJudgedOn) {
 }
 
 TEST_F(KartaTest, ATypedGameAnswersWithTheNameFieldAndClicksGiveNothingAway) {
-    Start(4, {"AAA", "BBB"}, 12, -2, true);
+    Start(4, {"AAA", "BBB"}, 12, -2, TSvarssatt::Skriva);
     EXPECT_TRUE(screen->panSkriv->isVisible() && screen->lblText->text().isEmpty());
     const QString asked = ex->FragatNamn();
     EXPECT_FALSE(screen->lblFraga->text().contains(asked));
@@ -212,4 +215,46 @@ TEST_F(KartaTest, ATypedGameAnswersWithTheNameFieldAndClicksGiveNothingAway) {
     type(ex->FragatNamn());
     EXPECT_TRUE(ex->Slut);
     EXPECT_EQ(topList.back().first, 1007);
+}
+
+TEST_F(KartaTest, FourChoicesAnswerByKeyOrButtonAndACapitalsGameByAClickOnTheCapital) {
+    // Two items: the third country of the map stands in as a choice.
+    Start(4, {"AAA", "BBB"}, 12, -2, TSvarssatt::Fyra);
+    ASSERT_TRUE(screen->panFyrval->isVisible());
+    EXPECT_TRUE(screen->lblText->text().isEmpty() && !screen->panSkriv->isVisible());
+    const auto shown = [&] {
+        QStringList texts;
+        for (const QPushButton* b : screen->panFyrval->cmdVal)
+            if (b->isVisible())
+                texts << b->text();
+        return texts;
+    };
+    EXPECT_EQ(shown(), QStringList({"1   AAA", "2   BBB", "3   CCC"}));
+    Click(5, 5); // the marked area is the answer: a click gives nothing
+    EXPECT_EQ(ex->Svarat, 0);
+    const int right = ex->RattVal(), wrong = right == 3 ? 2 : 3;
+    QTest::keyClick(screen.get(), static_cast<Qt::Key>(Qt::Key_0 + wrong));
+    EXPECT_EQ(std::pair(ex->Fel, screen->panFyrval->cmdVal[wrong - 1]->isEnabled()),
+              std::pair(1, false));
+    QTest::mouseClick(screen->panFyrval->cmdVal[right - 1], Qt::LeftButton);
+    EXPECT_EQ(ex->Svarat, 3);
+    ASSERT_TRUE(screen->panFyrval->isVisible()); // the next question, every box open again
+    EXPECT_TRUE(screen->panFyrval->cmdVal[wrong - 1]->isEnabled());
+    QTest::keyClick(screen.get(), static_cast<Qt::Key>(Qt::Key_0 + ex->RattVal()));
+    EXPECT_TRUE(ex->Slut && !screen->panFyrval->isVisible());
+    EXPECT_EQ(topList.back().first, 1207);
+
+    // Capitals: the places come from the capitals exercise's file, the
+    // question does not name them, and a click on one answers.
+    TPlaceRecord capital = Place("Fivecity", 1, "AAA", 5, 5);
+    capital.Klass1 = true;
+    dir.Write("Ort5.crp", FileOf({capital}));
+    huvudstader = {2, 5, 1, true, false, {"AAA"}};
+    Start(4, {"AAA", "BBB"}, 12, -2, TSvarssatt::Huvudstad);
+    EXPECT_TRUE(screen->panSkriv->isVisible() && !screen->panFyrval->isVisible());
+    EXPECT_EQ(ex->FragatNamn(), "Fivecity");
+    EXPECT_FALSE(screen->lblFraga->text().contains("Fivecity"));
+    Click(5, 5);
+    EXPECT_TRUE(ex->Slut); // BBB has no capital there: not asked
+    EXPECT_EQ(topList.back().first, 1407);
 }

@@ -5,6 +5,7 @@
 #include "exercises/Ovningar.h"
 #include "platform/Audio.h"
 #include "platform/Image.h"
+#include "platform/SettingsStore.h"
 #include "scores/Misstagsregister.h"
 #include "scores/Postexport.h"
 #include "scores/Spelare.h"
@@ -298,36 +299,58 @@ TEST_F(MenuTest, TodaysReviewStartsAPartThenPlaysWhatIsDueWithConfusionsBackToBa
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
 }
 
-TEST_F(MenuTest, TheWayOfAnsweringIsChosenPerMapExerciseAndKept) {
+TEST_F(MenuTest, TheWayOfAnsweringIsChosenAmongTheWaysTheExerciseOffersAndKept) {
     TByteWriter w;
-    for (auto [typ, name, nr] :
-         {std::tuple{"AREA", "Countries", 1}, {"ORT", "Cities", 2}, {"FLAGG", "Flags", 3}})
-        Entry(typ, name, nr).Write(w);
+    // Cities is a capitals exercise on the same map, asking for two of the
+    // countries: Countries can be played as capitals from the map, Islands not.
+    for (auto [typ, name, nr, objekt] :
+         {std::tuple{"AREA", "Countries", 1, QStringList{"SE", "NO", "FI"}},
+          {"ORT", "Cities", 2, QStringList{"SE", "NO"}},
+          {"FLAGG", "Flags", 3, QStringList{"SE"}},
+          {"AREA", "Islands", 4, QStringList{"IS", "SE"}}})
+        Entry(typ, name, nr, objekt).Write(w);
     w.SaveTo(dir.Path("Ovning.crp"));
+    const auto offered = [](TfrmHuvudmeny& menu, int row) {
+        menu.cboOvningar->setCurrentRow(row);
+        QList<int> ways;
+        for (int i = 0; i < menu.cboSvarssatt->count(); ++i)
+            ways << menu.cboSvarssatt->itemData(i).toInt();
+        return std::pair(ways, menu.cboSvarssatt->isEnabled());
+    };
     const auto choose = [](TfrmHuvudmeny& menu, int row, int satt) {
         menu.cboOvningar->setCurrentRow(row);
-        if (satt >= 0 && menu.cboSvarssatt->isEnabled()) {
-            menu.cboSvarssatt->setCurrentIndex(satt);
-            emit menu.cboSvarssatt->activated(satt);
-        }
+        const int i = menu.cboSvarssatt->findData(satt);
+        menu.cboSvarssatt->setCurrentIndex(i);
+        emit menu.cboSvarssatt->activated(i);
     };
     {
         auto menu = Menu();
-        choose(*menu, 0, 1);
-        choose(*menu, 1, -1);
+        EXPECT_EQ(offered(*menu, 0), std::pair(QList<int>{0, 1, 2, 3}, true));
+        EXPECT_EQ(offered(*menu, 1), std::pair(QList<int>{0, 1}, true));
+        EXPECT_EQ(offered(*menu, 2), std::pair(QList<int>{0}, false)); // flags: nothing to choose
+        EXPECT_EQ(offered(*menu, 3), std::pair(QList<int>{0, 1, 2}, true));
         EXPECT_EQ(menu->cboSvarssatt->currentIndex(), 0); // by clicking unless chosen
-        choose(*menu, 2, 1);                              // flags: nothing to choose
-        EXPECT_EQ(std::pair(menu->cboSvarssatt->isEnabled(), menu->cboSvarssatt->currentIndex()),
-                  std::pair(false, 0));
+        choose(*menu, 0, 3);
+        choose(*menu, 1, 1);
     }
+    // A way kept that the exercise no longer offers plays by clicking.
+    TSettingsStore().WriteText(TSetting{Setting::kAnsweringGroup, "4"}, "3");
     auto menu = Menu(); // read back from the settings
-    for (int row : {0, 1, 2}) {
-        choose(*menu, row, -1);
+    const int capitals = offered(*menu, 0).first.indexOf(3);
+    EXPECT_EQ(menu->cboSvarssatt->currentIndex(), capitals);
+    for (int row : {0, 1, 2, 3}) {
+        menu->cboOvningar->setCurrentRow(row);
         menu->StartaOvning();
     }
-    ASSERT_EQ(starts.size(), 3u);
-    EXPECT_EQ(std::tuple(starts[0].first->Skriva, starts[1].first->Skriva, starts[2].first->Skriva),
-              std::tuple(true, false, false));
+    ASSERT_EQ(starts.size(), 4u);
+    EXPECT_EQ(std::tuple(starts[0].first->Svarssatt, starts[1].first->Svarssatt,
+                         starts[2].first->Svarssatt, starts[3].first->Svarssatt),
+              std::tuple(TSvarssatt::Huvudstad, TSvarssatt::Skriva, TSvarssatt::Klicka,
+                         TSvarssatt::Klicka));
+    // The capitals are those of Cities: its place file, level and items.
+    const THuvudstader& h = starts[0].first->Huvudstader;
+    EXPECT_EQ(std::tuple(h.Ovning, h.Ortfil, h.Niva, h.Objekt),
+              std::tuple(2, 1, 2, QStringList{"SE", "NO"}));
 }
 
 // The player choice above the logo: the desktop user first, as before

@@ -205,12 +205,27 @@ TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
             ExpectFits(Misfit(menu.lblRepetera, text), text);
         }
         // Explore's line is centred in the question bar and clears the help
-        // and close buttons at its right end.
-        const QString explore = LanguageTexts(l, TextNo::ExploreQuestion);
-        ExpectFits(
-            Room(Width(map.lblFraga->font(), explore),
-                 map.lblFraga->width() - 2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4)),
-            explore);
+        // and close buttons at its right end; the questions that name nothing
+        // also clear the clock and the buttons at its left end.
+        const int right = 2 * (map.cmdHjalp->width() + map.cmdAvsluta->width() + 4);
+        const int left = 2 * (map.cmdGenomgang->geometry().right() + 4);
+        for (auto [n, room] : {std::pair{TextNo::ExploreQuestion, right},
+                               {TextNo::TypeTheArea, left},
+                               {TextNo::TypeThePlace, left},
+                               {TextNo::WhichAreaIsMarked, left},
+                               {TextNo::ClickTheCapital, left}}) {
+            const QString question = LanguageTexts(l, n);
+            ExpectFits(Room(Width(map.lblFraga->font(), question), map.lblFraga->width() - room),
+                       question);
+        }
+        // The ways of answering in the list beside Start, clear of its arrow.
+        const int arrow = menu.cboSvarssatt->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        for (int n : {TextNo::AnswerByClicking, TextNo::AnswerByTyping, TextNo::AnswerByChoosing,
+                      TextNo::CapitalsFromTheMap})
+            ExpectFits(Room(Width(menu.cboSvarssatt->font(), LanguageTexts(l, n)) + arrow +
+                                2 * kButtonSpace,
+                            menu.cboSvarssatt->width()),
+                       LanguageTexts(l, n));
     }
 }
 
