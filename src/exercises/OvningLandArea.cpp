@@ -228,7 +228,8 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
         if (Svarssatt == TSvarssatt::Fyra)
             forvaxlingar_ = LasForvaxlingar(Varldsdel, Typ);
         // Every item of the map can be named, asked in this game or not, so
-        // that naming one of the others counts as that confusion.
+        // that naming one of the others counts as that confusion. A game
+        // that takes no typed names needs none of it.
         matchning_ = CNamnmatchning();
         matchadeObjekt_.clear();
         if (Svarssatt == TSvarssatt::Huvudstad && Karta->Platser) {
@@ -242,7 +243,7 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
                     matchadeObjekt_ << ObjektForOrt(o);
                 }
         }
-        for (int i = 1; i <= Antal && Svarssatt != TSvarssatt::Huvudstad; ++i)
+        for (int i = 1; i <= Antal && Svarssatt == TSvarssatt::Skriva; ++i)
             if (const CArea* area =
                     Karta->Landareor ? Karta->Landareor->Hitta(Objekt(i)) : nullptr) {
                 QStringList namn{area->Namn[LanguageIndex]};

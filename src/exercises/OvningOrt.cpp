@@ -90,9 +90,10 @@ void COvningOrt::Starta(TOvningsformular* formular) {
             }
         platser.Valda = platser.Kvar;
     }
+    // The names a typed game accepts; a click game takes none.
     matchning_ = CNamnmatchning();
     matchadeOrter_.clear();
-    if (Karta && Karta->Platser)
+    if (Karta && Karta->Platser && Skriver())
         for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
             if (o->Deltar) {
                 QStringList namn{o->Namn[LanguageIndex]};
