@@ -95,6 +95,24 @@ TEST(DetailTool, ClippingGivesNeighboursTheSameCut) {
     EXPECT_TRUE(shared);
 }
 
+// A ring across the 180th meridian (Chukotka, Fiji) is put together as one
+// piece past it, starting within a turn east of -180: clipped to a frame far west of it, it leaves
+// nothing, not a band across the frame at its latitudes; a frame past 180 keeps it whole.
+TEST(DetailTool, ARingAcrossTheAntimeridianStaysOnePiece) {
+    const std::vector<DetailRing> arcs = {{{65, 170}, {65, 179.5}, {66, -179}},
+                                          {{66, -179}, {67, -175}, {67, 175}, {65, 170}}};
+    // Begun on either side of the meridian, it lies where the first order puts it.
+    for (const std::vector<int>& order : {std::vector{0, 1}, std::vector{1, 0}}) {
+        const DetailRing ring = RingOf(order, arcs);
+        double west = 1e9, east = -1e9;
+        for (const DetailPoint& p : ring)
+            west = std::min(west, p.lon), east = std::max(east, p.lon);
+        EXPECT_EQ(std::pair(west, east), std::pair(170.0, 185.0)) << order.front();
+        EXPECT_TRUE(ClipRing(ring, -25, 70, 30, 72).empty());
+        EXPECT_EQ(ClipRing(ring, 105, 240, -50, 75).size(), ring.size());
+    }
+}
+
 // A topology of two states with a shared border and islands: the big
 // polygons go to the records that hold them, an islet of a state to its
 // nearest record, a dependency's islet to its owner (Jersey, to GB), an

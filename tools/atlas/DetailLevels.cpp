@@ -147,24 +147,51 @@ std::vector<TPointRecord> Stored(const DetailRing& r) {
     return out;
 }
 
+// The point's longitude a whole turn east or west, within half a turn of the
+// one before it: a line across the 180th meridian (Chukotka, Fiji) goes on
+// past it rather than back round the globe.
+DetailPoint Beside(DetailPoint p, const DetailPoint& before) {
+    while (p.lon - before.lon > 180)
+        p.lon -= 360;
+    while (p.lon - before.lon < -180)
+        p.lon += 360;
+    return p;
+}
+
+} // namespace
+
 DetailRing RingOf(const std::vector<int>& indices, const std::vector<DetailRing>& arcs) {
     DetailRing ring;
+    auto add = [&ring](const DetailPoint& p) {
+        ring.push_back(ring.empty() ? p : Beside(p, ring.back()));
+    };
     for (int i : indices) {
         const DetailRing& arc = arcs.at(size_t(i >= 0 ? i : ~i));
         const size_t skip = ring.empty() ? 0 : 1;
         if (i >= 0)
-            ring.insert(ring.end(), arc.begin() + long(std::min(skip, arc.size())), arc.end());
+            for (size_t k = std::min(skip, arc.size()); k < arc.size(); ++k)
+                add(arc[k]);
         else
             for (size_t k = arc.size() - std::min(skip, arc.size()); k-- > 0;)
-                ring.push_back(arc[k]);
+                add(arc[k]);
     }
     if (ring.size() > 1 && ring.front().lat == ring.back().lat &&
         ring.front().lon == ring.back().lon)
         ring.pop_back();
+    // Whole, it starts within the globe's turn from -180 (Russia 27 to 191,
+    // wherever its first arc lies).
+    double west = 1e9;
+    for (const DetailPoint& p : ring)
+        west = std::min(west, p.lon);
+    double turn = 0;
+    while (west + turn < -180)
+        turn += 360;
+    while (west + turn >= 180)
+        turn -= 360;
+    for (DetailPoint& p : ring)
+        p.lon += turn;
     return ring;
 }
-
-} // namespace
 
 DetailTopology ReadDetailTopology(const QString& file, const char* object) {
     const json topology = ReadJsonFile(file);
@@ -181,15 +208,18 @@ DetailTopology ReadDetailTopology(const QString& file, const char* object) {
                 for (const json& p : arc) {
                     x += p.at(0).get<long long>();
                     y += p.at(1).get<long long>();
-                    r.push_back({y * sy + ty, x * sx + tx});
+                    const DetailPoint q{y * sy + ty, x * sx + tx};
+                    r.push_back(r.empty() ? q : Beside(q, r.back()));
                 }
                 t.arcs.push_back(std::move(r));
             }
         } else {
             for (const json& arc : topology.at("arcs")) {
                 DetailRing r;
-                for (const json& p : arc)
-                    r.push_back({p.at(1).get<double>(), p.at(0).get<double>()});
+                for (const json& p : arc) {
+                    const DetailPoint q{p.at(1).get<double>(), p.at(0).get<double>()};
+                    r.push_back(r.empty() ? q : Beside(q, r.back()));
+                }
                 t.arcs.push_back(std::move(r));
             }
         }

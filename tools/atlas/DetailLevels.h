@@ -37,6 +37,11 @@ struct DetailTopology {
 // Reads a TopoJSON file's object. Throws EGlobina.
 DetailTopology ReadDetailTopology(const QString& file, const char* object);
 
+// A ring from its arcs (~i: arc i backwards; each arc after the first begins
+// where the one before ended). A ring across the 180th meridian goes on past
+// it, its longitudes beyond 180 or -180, so that it stays one piece.
+DetailRing RingOf(const std::vector<int>& indices, const std::vector<DetailRing>& arcs);
+
 // Douglas-Peucker on one arc: every dropped point lies within `tolerance`
 // degrees of latitude of the kept line, longitude scaled as the map projects
 // it at that latitude. The ends stay, so that an arc shared by two units is
