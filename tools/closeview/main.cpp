@@ -80,8 +80,20 @@ TReference Near(const TReference& all, const TView& v) {
 int main(int argc, char* argv[]) {
     PreferOffscreen();
     QApplication app(argc, argv);
-    if (argc < 4 || argc > 5)
-        return Usage("closeview", "COUNTRIES_10M_JSON REFERENCE_BIN ASSETS [PREVIEW_DIR]");
+    // --grid MAP: every view of TALL degrees (default 8) across the map's
+    // frame, each printed that has a blob: a search for faults no chosen view
+    // shows.
+    int grid = 0;
+    float tall = 8;
+    if (argc >= 3 && QLatin1String(argv[1]) == QLatin1String("--grid")) {
+        grid = QString::fromLocal8Bit(argv[2]).toInt();
+        argv += 2, argc -= 2;
+        if (argc == 5 && grid > 0)
+            tall = QString::fromLocal8Bit(argv[4]).toFloat(), --argc;
+    }
+    if (argc < 4 || argc > 5 || grid < 0 || !(tall > 0))
+        return Usage("closeview",
+                     "[--grid MAP] COUNTRIES_10M_JSON REFERENCE_BIN ASSETS [PREVIEW_DIR | TALL]");
     try {
         // The frames and lakes are the maps' own reference; the countries the
         // finer source's.
@@ -91,6 +103,31 @@ int main(int argc, char* argv[]) {
         const QString preview = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString();
         std::printf("view\tmap\tmid,north,south\tland as water\tsea as land\tcoast within 1 "
                     "px\n");
+        if (grid > 0) {
+            const TReferenceMap* frame = reference.Map(grid);
+            if (!frame)
+                throw EGlobina(QStringLiteral("The reference has no map %1").arg(grid));
+            const auto k = LoadMap(assets, grid);
+            const float wide = tall * kW / kH;
+            int views = 0, faulty = 0;
+            for (float n = float(frame->north); n - tall > frame->south - tall / 2; n -= tall / 2)
+                for (float mid = float(frame->west) + wide / 4; mid < frame->east;
+                     mid += wide / 2) {
+                    const TView v{mid, n, n - tall};
+                    const TMapFigures f = MeasureView(*k, Near(reference, v), *frame, v, kW, kH);
+                    ++views;
+                    if (f.landAsWater.empty() && f.seaAsLand.empty())
+                        continue;
+                    ++faulty;
+                    std::printf("grid\t%d\t%g,%g,%g\t%d\t%d\t%.1f %%\n", grid, v.mid, v.north,
+                                v.south, int(f.landAsWater.size()), int(f.seaAsLand.size()),
+                                100 * f.CoastShare());
+                    std::fflush(stdout);
+                }
+            std::printf("map %d: %d views of %g degrees, %d with blobs\n", grid, views, tall,
+                        faulty);
+            return 0;
+        }
         for (const TCloseView& c : kViews) {
             const TReferenceMap* frame = reference.Map(c.map);
             if (!frame)
