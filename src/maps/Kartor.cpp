@@ -29,6 +29,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten19.crp", false, false}, // Italy
     {"Vatten20.crp", false, false}, // Mexico
     {"Vatten21.crp", false, false}, // France
+    {"Vatten22.crp", false, false}, // Japan
 }};
 
 } // namespace

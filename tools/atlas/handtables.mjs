@@ -281,6 +281,8 @@ export const danishDivisions = DA(`
 // an atlas prints (the Swiss cantons: "canton de Schaffhouse", "los Grisones",
 // "Canton Sciaffusa"): the eight names by hand, each as the language's atlases
 // and encyclopedias name the canton.
+// Divisions that every language names alike: "KEY Name, KEY Name, ...".
+const ALIKE = (s) => Object.fromEntries(s.split(',').map((e) => e.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))]));
 export const divisionNames8 = {
   'CH-AG': N('Aargau|Aargau|Argovie|Aargau|Argovia|Argovia|Aargau|Aargau'),
   'CH-AI': N('Appenzell Innerrhoden|Appenzell Innerrhoden|Appenzell Rhodes-Intérieures|Appenzell Innerrhoden|Appenzell Rodas Interiores|Appenzello Interno|Appenzell Innerrhoden|Appenzell Innerrhoden'),
@@ -361,6 +363,19 @@ export const divisionNames8 = {
   'IT-78': N('Kalabrien|Calabria|Calabre|Kalabrien|Calabria|Calabria|Calabrien|Calabrië'),
   'IT-82': N('Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
   'IT-88': N('Sardinien|Sardinia|Sardaigne|Sardinien|Cerdeña|Sardegna|Sardinien|Sardinië'),
+  // Japan's prefectures, which the layer names in mixed forms ("Kagoshima
+  // prefektur", "Préfecture d'Ōita", Kagoshima): every language's atlases
+  // print the name alone, in Hepburn without macrons (Hyogo, Kochi, Oita),
+  // Tokyo and Kyoto as each language writes the city.
+  ...ALIKE(`JP-01 Hokkaido, JP-02 Aomori, JP-03 Iwate, JP-04 Miyagi, JP-05 Akita, JP-06 Yamagata, JP-07 Fukushima,
+    JP-08 Ibaraki, JP-09 Tochigi, JP-10 Gunma, JP-11 Saitama, JP-12 Chiba, JP-14 Kanagawa, JP-15 Niigata,
+    JP-16 Toyama, JP-17 Ishikawa, JP-18 Fukui, JP-19 Yamanashi, JP-20 Nagano, JP-21 Gifu, JP-22 Shizuoka,
+    JP-23 Aichi, JP-24 Mie, JP-25 Shiga, JP-27 Osaka, JP-28 Hyogo, JP-29 Nara, JP-30 Wakayama,
+    JP-31 Tottori, JP-32 Shimane, JP-33 Okayama, JP-34 Hiroshima, JP-35 Yamaguchi, JP-36 Tokushima,
+    JP-37 Kagawa, JP-38 Ehime, JP-39 Kochi, JP-40 Fukuoka, JP-41 Saga, JP-42 Nagasaki, JP-43 Kumamoto,
+    JP-44 Oita, JP-45 Miyazaki, JP-46 Kagoshima, JP-47 Okinawa`),
+  'JP-13': N('Tokyo|Tokyo|Tokyo|Tokio|Tokio|Tokyo|Tokyo|Tokio'),
+  'JP-26': N('Kyoto|Kyoto|Kyoto|Kyoto|Kioto|Kyoto|Kyoto|Kyoto'),
 };
 
 export const features = [

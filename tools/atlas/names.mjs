@@ -229,6 +229,15 @@ export const placeNameOverride = {
   3523349: all('Mérida'),
   3515001: all('Tuxtla Gutiérrez'),
   3991164: all('Querétaro'),
+  // Japan's prefectural capitals by their names alone, where GeoNames gives
+  // the city's administrative form (Fukui-shi) or Hepburn's macrons, which
+  // Windows-1252 lacks and atlases of these languages leave out (Oita).
+  1863985: all('Fukui'),
+  1863641: all('Gifu'),
+  1855612: all('Nara'),
+  1859100: all('Kofu'),
+  1853574: all('Otsu'),
+  1854487: all('Oita'),
   // GeoNames names these two Finnish towns by their Swedish names.
   647571: { ...all('Loviisa'), sv: 'Lovisa' },
   656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },

@@ -230,6 +230,11 @@ export const subMaps = [
                 { unit: 'FR-972', scale: 1, to: [49.8, -10.5] }, { unit: 'FR-974', scale: 1, to: [46.6, -8.0] },
                 { unit: 'FR-976', scale: 1, to: [44.8, -8.0] }],
        weight: 0.0002, keepPiece: 0.008, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
+  // Japan's 47 prefectures where they lie, Okinawa and the Ogasawara Islands
+  // (Tokyo) in the frame; the Kurils as the layer draws them, in Russia.
+  SM({ id: 22, name: 'Japan', source: 'admin1', country: 'JPN', code: 'JP', frame: { w: 122.6, e: 148.0, s: 23.9, n: 46.0 },
+       context: ['RUS', 'KOR', 'PRK', 'CHN'],
+       weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
