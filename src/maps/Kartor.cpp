@@ -30,6 +30,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten20.crp", false, false}, // Mexico
     {"Vatten21.crp", false, false}, // France
     {"Vatten22.crp", false, false}, // Japan
+    {"Vatten23.crp", false, false}, // Spain
 }};
 
 } // namespace

@@ -376,6 +376,26 @@ export const divisionNames8 = {
     JP-44 Oita, JP-45 Miyazaki, JP-46 Kagoshima, JP-47 Okinawa`),
   'JP-13': N('Tokyo|Tokyo|Tokyo|Tokio|Tokio|Tokyo|Tokyo|Tokio'),
   'JP-26': N('Kyoto|Kyoto|Kyoto|Kyoto|Kioto|Kyoto|Kyoto|Kyoto'),
+  // Spain's autonomous communities, joined from the layer's provinces (joinBy).
+  'ES-AN': N('Andalusien|Andalusia|Andalousie|Andalusien|Andalucía|Andalusia|Andalusien|Andalusië'),
+  'ES-AR': N('Aragonien|Aragon|Aragon|Aragonien|Aragón|Aragona|Aragonien|Aragón'),
+  'ES-AS': N('Asturien|Asturias|Asturies|Asturien|Asturias|Asturie|Asturien|Asturië'),
+  'ES-CN': N('Kanarieöarna|Canary Islands|Îles Canaries|Kanarische Inseln|Canarias|Canarie|De Kanariske Øer|Canarische Eilanden'),
+  'ES-CB': N('Kantabrien|Cantabria|Cantabrie|Kantabrien|Cantabria|Cantabria|Cantabrien|Cantabrië'),
+  'ES-CL': N('Kastilien och León|Castile and León|Castille-et-León|Kastilien und León|Castilla y León|Castiglia e León|Castilla og León|Castilië en León'),
+  'ES-CM': N('Kastilien-La Mancha|Castilla-La Mancha|Castille-La Manche|Kastilien-La Mancha|Castilla-La Mancha|Castiglia-La Mancia|Castilla-La Mancha|Castilië-La Mancha'),
+  'ES-CT': N('Katalonien|Catalonia|Catalogne|Katalonien|Cataluña|Catalogna|Catalonien|Catalonië'),
+  'ES-EX': N('Extremadura|Extremadura|Estrémadure|Extremadura|Extremadura|Estremadura|Extremadura|Extremadura'),
+  'ES-GA': N('Galicien|Galicia|Galice|Galicien|Galicia|Galizia|Galicien|Galicië'),
+  'ES-IB': N('Balearerna|Balearic Islands|Îles Baléares|Balearen|Islas Baleares|Isole Baleari|Balearerne|Balearen'),
+  'ES-RI': N('La Rioja|La Rioja|La Rioja|La Rioja|La Rioja|La Rioja|La Rioja|La Rioja'),
+  'ES-MD': N('Madrid|Madrid|Madrid|Madrid|Madrid|Madrid|Madrid|Madrid'),
+  'ES-MC': N('Murcia|Murcia|Murcie|Murcia|Murcia|Murcia|Murcia|Murcia'),
+  'ES-NC': N('Navarra|Navarre|Navarre|Navarra|Navarra|Navarra|Navarra|Navarra'),
+  'ES-PV': N('Baskien|Basque Country|Pays basque|Baskenland|País Vasco|Paesi Baschi|Baskerlandet|Baskenland'),
+  'ES-VC': N('Valencia|Valencia|Communauté valencienne|Valencia|Comunidad Valenciana|Comunità Valenciana|Valencia|Valencia'),
+  'ES-CE': N('Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta'),
+  'ES-ML': N('Melilla|Melilla|Melilla|Melilla|Melilla|Melilla|Melilla|Melilla'),
 };
 
 export const features = [

@@ -229,6 +229,8 @@ export const placeNameOverride = {
   3523349: all('Mérida'),
   3515001: all('Tuxtla Gutiérrez'),
   3991164: all('Querétaro'),
+  // Vitoria-Gasteiz, which GeoNames names "Gasteiz / Vitoria" in Danish.
+  3104499: { da: 'Vitoria-Gasteiz' },
   // Japan's prefectural capitals by their names alone, where GeoNames gives
   // the city's administrative form (Fukui-shi) or Hepburn's macrons, which
   // Windows-1252 lacks and atlases of these languages leave out (Oita).

@@ -235,6 +235,19 @@ export const subMaps = [
   SM({ id: 22, name: 'Japan', source: 'admin1', country: 'JPN', code: 'JP', frame: { w: 122.6, e: 148.0, s: 23.9, n: 46.0 },
        context: ['RUS', 'KOR', 'PRK', 'CHN'],
        weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
+  // Spain's 17 autonomous communities and the autonomous cities of Ceuta and
+  // Melilla, joined from the layer's provinces (joinBy region, which names
+  // the Canaries twice); the Canaries in an inset on the Atlantic west of
+  // Portugal, as Spanish maps draw them.
+  SM({ id: 23, name: 'Spain', source: 'admin1', country: 'ESP', code: 'ES', frame: { w: -16.0, e: 5.0, s: 34.8, n: 44.4 },
+       context: ['PRT', 'FRA', 'AND', 'MAR', 'DZA', 'GIB'],
+       joinBy: { field: 'region', keys: {
+         'Andalucía': 'ES-AN', 'Aragón': 'ES-AR', 'Asturias': 'ES-AS', 'Canarias': 'ES-CN', 'Canary Is.': 'ES-CN', 'Cantabria': 'ES-CB',
+         'Castilla y León': 'ES-CL', 'Castilla-La Mancha': 'ES-CM', 'Cataluña': 'ES-CT', 'Extremadura': 'ES-EX', 'Galicia': 'ES-GA',
+         'Islas Baleares': 'ES-IB', 'La Rioja': 'ES-RI', 'Madrid': 'ES-MD', 'Murcia': 'ES-MC', 'Foral de Navarra': 'ES-NC',
+         'País Vasco': 'ES-PV', 'Valenciana': 'ES-VC', 'Ceuta': 'ES-CE', 'Melilla': 'ES-ML' } },
+       insets: [{ unit: 'ES-CN', scale: 1, to: [36.3, -14.6] }],
+       weight: 0.0002, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

@@ -65,6 +65,9 @@ export default {
       'MX-DUR': '4011743',
       // France's overseas regions: GeoNames files each under its own code.
       'FR-971': '3579732', 'FR-972': '3570675', 'FR-973': '3382160', 'FR-974': '935264', 'FR-976': '921815',
+      // The Canaries share their capital between Santa Cruz de Tenerife and Las
+      // Palmas de Gran Canaria, both PPLA: Santa Cruz, where the parliament sits.
+      'ES-CN': '2511174',
     },
     reason: 'the seat of a division where GeoNames marks another town, several or none (PPLA), or a division the layer does not hold as one unit: the seat of the government\'s representative, as the län and the residensstäder of Sweden. Lubusz: GeoNames marks Zielona Góra (the regional assembly\'s seat) and Gorzów Wielkopolski (the voivode\'s); the voivode\'s, as for Kuyavia-Pomerania (Bydgoszcz, not Torun)',
   },
