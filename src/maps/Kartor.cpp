@@ -31,6 +31,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten21.crp", false, false}, // France
     {"Vatten22.crp", false, false}, // Japan
     {"Vatten23.crp", false, false}, // Spain
+    {"Vatten24.crp", false, false}, // United Kingdom
 }};
 
 } // namespace

@@ -73,6 +73,7 @@ const TSubdivisionMap kMaps[] = {
      5},
     {22, "JP", 47, {"CN", "KP", "KR", "RU"}, 5},
     {23, "ES", 19, {"AD", "DZ", "FR", "GI", "MA", "PT"}, 5, "", 0, 0},
+    {24, "GB", 12, {"FR", "GG", "IE", "IM", "JE"}, 5, "", 8},
 };
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};

@@ -396,6 +396,22 @@ export const divisionNames8 = {
   'ES-VC': N('Valencia|Valencia|Communauté valencienne|Valencia|Comunidad Valenciana|Comunità Valenciana|Valencia|Valencia'),
   'ES-CE': N('Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta'),
   'ES-ML': N('Melilla|Melilla|Melilla|Melilla|Melilla|Melilla|Melilla|Melilla'),
+  // The United Kingdom's nations and England's regions, joined from the
+  // layer's counties (joinBy). England's regions have no ISO 3166-2 code:
+  // GB- and two letters of the region's name, which no ISO code of the
+  // kingdom uses (those have three).
+  'GB-SCT': N('Skottland|Scotland|Écosse|Schottland|Escocia|Scozia|Skotland|Schotland'),
+  'GB-WLS': N('Wales|Wales|Pays de Galles|Wales|Gales|Galles|Wales|Wales'),
+  'GB-NIR': N('Nordirland|Northern Ireland|Irlande du Nord|Nordirland|Irlanda del Norte|Irlanda del Nord|Nordirland|Noord-Ierland'),
+  'GB-NE': N("Nordöstra England|North East England|Nord-Est de l'Angleterre|Nordostengland|Nordeste de Inglaterra|Inghilterra nord-orientale|Nordøstengland|Noordoost-Engeland"),
+  'GB-NW': N("Nordvästra England|North West England|Nord-Ouest de l'Angleterre|Nordwestengland|Noroeste de Inglaterra|Inghilterra nord-occidentale|Nordvestengland|Noordwest-Engeland"),
+  'GB-YH': N('Yorkshire and the Humber|Yorkshire and the Humber|Yorkshire-et-Humber|Yorkshire and the Humber|Yorkshire y Humber|Yorkshire e Humber|Yorkshire and the Humber|Yorkshire and the Humber'),
+  'GB-EM': N('East Midlands|East Midlands|Midlands de l\'Est|East Midlands|Midlands del Este|Midlands orientali|East Midlands|East Midlands'),
+  'GB-WM': N('West Midlands|West Midlands|Midlands de l\'Ouest|West Midlands|Midlands del Oeste|Midlands occidentali|West Midlands|West Midlands'),
+  'GB-EE': N("Östra England|East of England|Est de l'Angleterre|Ostengland|Este de Inglaterra|Inghilterra orientale|Østengland|Oost-Engeland"),
+  'GB-LN': N('London|London|Londres|London|Londres|Londra|London|Londen'),
+  'GB-SE': N("Sydöstra England|South East England|Sud-Est de l'Angleterre|Südostengland|Sudeste de Inglaterra|Inghilterra sud-orientale|Sydøstengland|Zuidoost-Engeland"),
+  'GB-SW': N("Sydvästra England|South West England|Sud-Ouest de l'Angleterre|Südwestengland|Sudoeste de Inglaterra|Inghilterra sud-occidentale|Sydvestengland|Zuidwest-Engeland"),
 };
 
 export const features = [

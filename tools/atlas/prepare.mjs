@@ -244,8 +244,9 @@ function closeUpMap(m) {
   }
   const capitalOf = m.states ? Object.fromEntries(seats.map((r) => [r.cc, r])) : seatsToUnits(m, topo, cc, seats, byKey, built, buildHere);
   for (const [key, r] of ownSeats) capitalOf[key] = r;
-  // A division governed from outside it (seatOutside) has no seat of its own.
-  for (const key of Object.keys(exceptions.seatOutside.divisions)) delete capitalOf[key];
+  // A division governed from outside it (seatOutside), or not governed at all
+  // (noSeat), has no seat of its own.
+  for (const key of [...Object.keys(exceptions.seatOutside.divisions), ...exceptions.noSeat.divisions]) delete capitalOf[key];
   const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
   // Small states: every subdivision keeps its own outline, however small.
   const areas = [];

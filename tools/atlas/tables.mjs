@@ -248,6 +248,18 @@ export const subMaps = [
          'País Vasco': 'ES-PV', 'Valenciana': 'ES-VC', 'Ceuta': 'ES-CE', 'Melilla': 'ES-ML' } },
        insets: [{ unit: 'ES-CN', scale: 1, to: [36.3, -14.6] }],
        weight: 0.0002, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
+  // The United Kingdom's four nations, England as its nine regions, joined
+  // from the layer's counties and unitary authorities by their region (the
+  // layer's statistical regions of Scotland, Wales and Northern Ireland go
+  // to their nation).
+  SM({ id: 24, name: 'United Kingdom', source: 'admin1', country: 'GBR', code: 'GB', frame: { w: -11.0, e: 2.5, s: 49.0, n: 61.0 },
+       context: ['IRL', 'IMN', 'GGY', 'JEY', 'FRA'],
+       joinBy: { field: 'region', keys: {
+         'North East': 'GB-NE', 'North West': 'GB-NW', 'Yorkshire and the Humber': 'GB-YH', 'East Midlands': 'GB-EM',
+         'West Midlands': 'GB-WM', 'East': 'GB-EE', 'Greater London': 'GB-LN', 'South East': 'GB-SE', 'South West': 'GB-SW',
+         'Eastern': 'GB-SCT', 'South Western': 'GB-SCT', 'Highlands and Islands': 'GB-SCT', 'North Eastern': 'GB-SCT',
+         'West Wales and the Valleys': 'GB-WLS', 'East Wales': 'GB-WLS', 'Northern Ireland': 'GB-NIR' } },
+       weight: 0.0002, keepPiece: 0.006, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

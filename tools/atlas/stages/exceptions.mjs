@@ -68,6 +68,9 @@ export default {
       // The Canaries share their capital between Santa Cruz de Tenerife and Las
       // Palmas de Gran Canaria, both PPLA: Santa Cruz, where the parliament sits.
       'ES-CN': '2511174',
+      // London: GeoNames marks it the national capital (PPLC) and a village of
+      // Berkshire, West Ilsley, the seat of England (PPLA).
+      'GB-LN': '2643743',
     },
     reason: 'the seat of a division where GeoNames marks another town, several or none (PPLA), or a division the layer does not hold as one unit: the seat of the government\'s representative, as the län and the residensstäder of Sweden. Lubusz: GeoNames marks Zielona Góra (the regional assembly\'s seat) and Gorzów Wielkopolski (the voivode\'s); the voivode\'s, as for Kuyavia-Pomerania (Bydgoszcz, not Torun)',
   },
@@ -87,6 +90,10 @@ export default {
   seatOutside: {
     divisions: { 'NO-32': 'Oslo' },
     reason: 'a division whose government sits outside it: Akershus is governed from Oslo, which is a fylke of its own. It has no seat of its own on the map; its capitals exercise asks Oslo once, as the capital of Oslo',
+  },
+  noSeat: {
+    divisions: ['GB-NE', 'GB-NW', 'GB-YH', 'GB-EM', 'GB-WM', 'GB-EE', 'GB-SE', 'GB-SW'],
+    reason: 'divisions with no government of their own: England\'s regions outside London are statistical regions (their assemblies were abolished in 2010), so they have no seat on the map and no capitals exercise asks them; the seat GeoNames gives England, the village of West Ilsley in Berkshire, is no seat at all',
   },
   westOf180: {
     units: ['AK'],
