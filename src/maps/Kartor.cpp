@@ -32,6 +32,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten22.crp", false, false}, // Japan
     {"Vatten23.crp", false, false}, // Spain
     {"Vatten24.crp", false, false}, // United Kingdom
+    {"Vatten25.crp", false, false}, // India
 }};
 
 } // namespace

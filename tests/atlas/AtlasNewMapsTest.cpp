@@ -17,10 +17,10 @@ namespace {
 
 struct TSubdivisionMap {
     int number;
-    const char* country; // Grupp2 of every subdivision
-    int subdivisions;    // main areas asked
-    QStringList context; // neighbours drawn, never asked
-    int places = 3;      // the place file of its capitals
+    const char* country;   // Grupp2 of every subdivision
+    int subdivisions;      // main areas asked
+    QStringList context;   // neighbours drawn, never asked
+    int places = 3;        // the place file of its capitals
     const char* also = ""; // a further country whose divisions the map asks
     int seatless = 0;      // divisions governed from outside them (Akershus from Oslo)
     int lakes = 1;         // lakes drawn at least (Spain has none the sources draw)
@@ -43,18 +43,8 @@ const TSubdivisionMap kMaps[] = {
      16,
      {"AT", "BY", "CZ", "DE", "DK", "HU", "LT", "LV", "MD", "RO", "RU", "SE", "SK", "UA"},
      5},
-    {15,
-     "CH",
-     26,
-     {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"},
-     5,
-     "AT"},
-    {15,
-     "AT",
-     9,
-     {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"},
-     5,
-     "CH"},
+    {15, "CH", 26, {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"}, 5, "AT"},
+    {15, "AT", 9, {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"}, 5, "CH"},
     {16, "NO", 15, {"DK", "FI", "RU", "SE"}, 5, "", 1},
     {17, "FI", 19, {"EE", "NO", "RU", "SE"}, 5},
     {18, "DK", 5, {"DE", "NO", "PL", "SE"}, 5},
@@ -68,12 +58,19 @@ const TSubdivisionMap kMaps[] = {
     {21,
      "FR",
      18,
-     {"AD", "AT", "BA", "BE", "CH", "CZ", "DE", "DK", "DZ", "ES", "GB", "GG", "HR", "IE", "IM",
-      "IT", "JE", "LI", "LU", "MC", "MT", "NL", "PT", "SI", "SM", "TN", "VA"},
+     {"AD", "AT", "BA", "BE", "CH", "CZ", "DE", "DK", "DZ", "ES", "GB", "GG", "HR", "IE",
+      "IM", "IT", "JE", "LI", "LU", "MC", "MT", "NL", "PT", "SI", "SM", "TN", "VA"},
      5},
     {22, "JP", 47, {"CN", "KP", "KR", "RU"}, 5},
     {23, "ES", 19, {"AD", "DZ", "FR", "GI", "MA", "PT"}, 5, "", 0, 0},
     {24, "GB", 12, {"FR", "GG", "IE", "IM", "JE"}, 5, "", 8},
+    {25,
+     "IN",
+     36,
+     {"AF", "BD", "BT", "CN", "ID", "LK", "MM", "MV", "NP", "PK", "TH", "TJ"},
+     5,
+     "",
+     2},
 };
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};
@@ -130,7 +127,18 @@ TEST_P(SubdivisionMap, FilesHoldEverySubdivisionAndEachCapitalLiesOnItsOwnAt1920
             continue;
         ++capitals;
         const CArea* under = v.Under(*p);
-        EXPECT_TRUE(under && under->Matchar(p->Grupp1))
+        // An island of a few pixels (Kavaratti) may hold no pixel's centre,
+        // and the ring the map draws round it takes the click: there the
+        // capital needs only to lie on its land.
+        const auto speck = [&] {
+            for (const CArea& a : AreasOf(*v.k->Landareor))
+                if (a.Matchar(p->Grupp1) && InArea(a, float(p->Latitud), float(p->Longitud)))
+                    return std::abs(v.k->XKoord(a.Nord, a.Ost) - v.k->XKoord(a.Nord, a.Vast)) <=
+                               4 &&
+                           std::abs(v.k->YKoord(a.Nord) - v.k->YKoord(a.Syd)) <= 4;
+            return false;
+        };
+        EXPECT_TRUE((under && under->Matchar(p->Grupp1)) || speck())
             << p->Namn[2].toStdString() << " lies in "
             << (under ? under->Nyckel.toStdString() : "the sea");
         EXPECT_EQ(std::pair(p->Niva, p->Grupp3), std::pair(1, QStringLiteral("ALLA")));

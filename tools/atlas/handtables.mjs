@@ -147,7 +147,9 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // name them, "voivodskab" after the region's name; the Austrian Länder as the
 // German ones, in German but Tyrol; the Norwegian fylker in Norwegian; the
 // Finnish regions in Finnish, as Danish writes Finland's towns, but Lapland
-// and the Swedish-speaking Österbotten; the Mexican states in Spanish.
+// and the Swedish-speaking Österbotten; the Mexican states in Spanish; the
+// Indian states and territories in English but West Bengal and the
+// conjunctions.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -275,6 +277,39 @@ export const danishDivisions = DA(`
   MX-TLA Tlaxcala
   MX-VER Veracruz
   MX-ZAC Zacatecas
+  IN-AN Andamanerne og Nikobarerne
+  IN-AP Andhra Pradesh
+  IN-AR Arunachal Pradesh
+  IN-AS Assam
+  IN-BR Bihar
+  IN-CH Chandigarh
+  IN-CT Chhattisgarh
+  IN-DH Dadra og Nagar Haveli og Daman og Diu
+  IN-DL Delhi
+  IN-GA Goa
+  IN-GJ Gujarat
+  IN-HP Himachal Pradesh
+  IN-HR Haryana
+  IN-JH Jharkhand
+  IN-JK Jammu og Kashmir
+  IN-KA Karnataka
+  IN-KL Kerala
+  IN-LD Lakshadweep
+  IN-MH Maharashtra
+  IN-ML Meghalaya
+  IN-MN Manipur
+  IN-MP Madhya Pradesh
+  IN-MZ Mizoram
+  IN-NL Nagaland
+  IN-PB Punjab
+  IN-RJ Rajasthan
+  IN-SK Sikkim
+  IN-TG Telangana
+  IN-TN Tamil Nadu
+  IN-TR Tripura
+  IN-UP Uttar Pradesh
+  IN-UT Uttarakhand
+  IN-WB Vestbengalen
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form
@@ -411,6 +446,11 @@ export const divisionNames8 = {
   'GB-EE': N("Östra England|East of England|Est de l'Angleterre|Ostengland|Este de Inglaterra|Inghilterra orientale|Østengland|Oost-Engeland"),
   'GB-LN': N('London|London|Londres|London|Londres|Londra|London|Londen'),
   'GB-SE': N("Sydöstra England|South East England|Sud-Est de l'Angleterre|Südostengland|Sudeste de Inglaterra|Inghilterra sud-orientale|Sydøstengland|Zuidoost-Engeland"),
+  // India: Ladakh with the Siachen Glacier (divisionJoins); Odisha, as the
+  // state is named since 2011, where the layer keeps Orissa; Puducherry.
+  'IN-LA': N('Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh'),
+  'IN-OR': N('Odisha|Odisha|Odisha|Odisha|Odisha|Odisha|Odisha|Odisha'),
+  'IN-PY': N('Puducherry|Puducherry|Pondichéry|Puducherry|Puducherry|Puducherry|Puducherry|Puducherry'),
   'GB-SW': N("Sydvästra England|South West England|Sud-Ouest de l'Angleterre|Südwestengland|Sudoeste de Inglaterra|Inghilterra sud-occidentale|Sydvestengland|Zuidwest-Engeland"),
 };
 

@@ -566,6 +566,20 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
         auto ok = [&](double lat, double lon) {
             const LatLon q{FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
             for (const MapRender* r : std::initializer_list<const MapRender*>{whole.get(), own}) {
+                // A ringed division takes the click on its ring, and an island
+                // of a few pixels (Kavaratti, Daman's strip) may hold no
+                // pixel's centre: there the place needs only to lie on its land.
+                bool onOwn = false, speck = false;
+                for (const AtlasArea& a : m.areas)
+                    if (Matches(a, p.country) && a.points.size() >= 3 && PunktIYta(q, a.points)) {
+                        QRect box;
+                        for (const LatLon& c : a.points)
+                            box |= QRect(r->Project(c), QSize(1, 1));
+                        onOwn = true;
+                        speck = speck || (box.width() <= 4 && box.height() <= 4);
+                    }
+                if (onOwn && (speck || Ringed(*r, m.areas, p.country)))
+                    continue;
                 const AtlasArea* under = JudgedArea(*r, r->Project(q), m.areas);
                 if (!under || !Matches(*under, p.country) || !PunktIYta(q, under->points))
                     return false;

@@ -240,6 +240,13 @@ export const placeNameOverride = {
   1859100: all('Kofu'),
   1853574: all('Otsu'),
   1854487: all('Oita'),
+  // India's capitals by the names the states use, where GeoNames keeps older
+  // spellings (Dehra Dun, Bhubaneshwar), and Amaravati, which cities1000
+  // lacks (handSeats).
+  1273313: all('Dehradun'),
+  1275817: all('Bhubaneswar'),
+  1269655: all('Itanagar'),
+  AMARAVATI: all('Amaravati'),
   // GeoNames names these two Finnish towns by their Swedish names.
   647571: { ...all('Loviisa'), sv: 'Lovisa' },
   656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },

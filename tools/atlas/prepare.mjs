@@ -214,13 +214,19 @@ function seatsToUnits(m, topo, cc, seats, byKey, built, buildHere) {
   return capitalOf;
 }
 
+// A seat that cities1000 lacks (handSeats), as a row of its own.
+const handSeat = (id) => {
+  const h = exceptions.handSeats.places[id];
+  return h && { id, ascii: h.name, alt: '', fcode: 'PPLA', admin1: '', pop: 0, tz: '', ...h };
+};
+
 function closeUpMap(m) {
   const f = m.frame;
   const cc = m.country ? a3to2[m.country] : '';
   // The seats the exceptions table names (divisionSeats) take the place of
   // GeoNames' choice for their divisions.
   const ownSeats = Object.entries(exceptions.divisionSeats.seats).filter(([key]) => [m.country, ...(m.also ?? [])].some((a3) => a3 && key.startsWith(`${a3to2[a3]}-`)))
-    .map(([key, id]) => [key, rows.find((r) => r.id === id)]);
+    .map(([key, id]) => [key, rows.find((r) => r.id === id) ?? handSeat(id)]);
   for (const [key, r] of ownSeats) if (!r) throw new Error(`no GeoNames place for the seat of ${key}`);
   // A map may ask the divisions of a further country (`also`: Austria beside
   // Switzerland); each division is keyed, grouped and seated by its own.

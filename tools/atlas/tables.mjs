@@ -260,6 +260,14 @@ export const subMaps = [
          'Eastern': 'GB-SCT', 'South Western': 'GB-SCT', 'Highlands and Islands': 'GB-SCT', 'North Eastern': 'GB-SCT',
          'West Wales and the Valleys': 'GB-WLS', 'East Wales': 'GB-WLS', 'Northern Ireland': 'GB-NIR' } },
        weight: 0.0002, keepPiece: 0.006, maxPieces: 90, placeFile: 5 }),
+  // India's 28 states and 8 union territories as they stand since 2020 (the
+  // layer already draws Ladakh apart from Jammu and Kashmir, and Dadra and
+  // Nagar Haveli with Daman and Diu); the Siachen Glacier, which the layer
+  // draws apart, with Ladakh (divisionJoins), as the world map gives it to
+  // India.
+  SM({ id: 25, name: 'India', source: 'admin1', country: 'IND', code: 'IN', frame: { w: 66.5, e: 98.5, s: 5.8, n: 37.6 },
+       context: ['PAK', 'CHN', 'NPL', 'BTN', 'BGD', 'MMR', 'LKA', 'AFG', 'TJK', 'MDV', 'THA', 'IDN'], merge: { KAS: 'IND' },
+       weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
