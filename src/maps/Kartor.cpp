@@ -33,6 +33,7 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten23.crp", false, false}, // Spain
     {"Vatten24.crp", false, false}, // United Kingdom
     {"Vatten25.crp", false, false}, // India
+    {"Vatten26.crp", false, false}, // China
 }};
 
 } // namespace

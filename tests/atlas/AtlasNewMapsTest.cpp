@@ -71,6 +71,12 @@ const TSubdivisionMap kMaps[] = {
      5,
      "",
      2},
+    {26,
+     "CN",
+     33,
+     {"AF", "BD", "BT", "IN", "JP", "KG", "KP", "KR", "KZ", "LA", "MM", "MN", "NP", "PH", "PK", "RU",
+      "TH", "TJ", "TW", "UZ", "VN"},
+     5},
 };
 
 class SubdivisionMap : public ::testing::TestWithParam<TSubdivisionMap> {};

@@ -149,7 +149,7 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // Finnish regions in Finnish, as Danish writes Finland's towns, but Lapland
 // and the Swedish-speaking Österbotten; the Mexican states in Spanish; the
 // Indian states and territories in English but West Bengal and the
-// conjunctions.
+// conjunctions; the Chinese provinces in pinyin, but Inner Mongolia.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -310,6 +310,33 @@ export const danishDivisions = DA(`
   IN-UP Uttar Pradesh
   IN-UT Uttarakhand
   IN-WB Vestbengalen
+  CN-AH Anhui
+  CN-BJ Beijing
+  CN-CQ Chongqing
+  CN-FJ Fujian
+  CN-GD Guangdong
+  CN-GS Gansu
+  CN-GX Guangxi
+  CN-GZ Guizhou
+  CN-HA Henan
+  CN-HB Hubei
+  CN-HE Hebei
+  CN-HI Hainan
+  CN-HL Heilongjiang
+  CN-HN Hunan
+  CN-JL Jilin
+  CN-JS Jiangsu
+  CN-JX Jiangxi
+  CN-LN Liaoning
+  CN-NM Indre Mongoliet
+  CN-QH Qinghai
+  CN-SC Sichuan
+  CN-SD Shandong
+  CN-SH Shanghai
+  CN-SN Shaanxi
+  CN-SX Shanxi
+  CN-YN Yunnan
+  CN-ZJ Zhejiang
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form
@@ -451,6 +478,16 @@ export const divisionNames8 = {
   'IN-LA': N('Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh'),
   'IN-OR': N('Odisha|Odisha|Odisha|Odisha|Odisha|Odisha|Odisha|Odisha'),
   'IN-PY': N('Puducherry|Puducherry|Pondichéry|Puducherry|Puducherry|Puducherry|Puducherry|Puducherry'),
+  // China: Hong Kong and Macao, joined from the layer's districts
+  // (divisionJoins), by the names of the world map; Tibet and Xinjiang,
+  // Ningxia and Tianjin, which the layer gives as formal or old forms
+  // ("Autonoma regionen Tibet", Sinkiang, Ningsia, Tientsin) in some languages.
+  'CN-HK': N('Hongkong|Hong Kong|Hong Kong|Hongkong|Hong Kong|Hong Kong|Hongkong|Hongkong'),
+  'CN-MO': N('Macao|Macao|Macao|Macao|Macao|Macao|Macao|Macau'),
+  'CN-XZ': N('Tibet|Tibet|Tibet|Tibet|Tíbet|Tibet|Tibet|Tibet'),
+  'CN-XJ': N('Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang'),
+  'CN-NX': N('Ningxia|Ningxia|Ningxia|Ningxia|Ningxia|Ningxia|Ningxia|Ningxia'),
+  'CN-TJ': N('Tianjin|Tianjin|Tianjin|Tianjin|Tianjin|Tianjin|Tianjin|Tianjin'),
   'GB-SW': N("Sydvästra England|South West England|Sud-Ouest de l'Angleterre|Südwestengland|Sudoeste de Inglaterra|Inghilterra sud-occidentale|Sydvestengland|Zuidwest-Engeland"),
 };
 

@@ -268,6 +268,17 @@ export const subMaps = [
   SM({ id: 25, name: 'India', source: 'admin1', country: 'IND', code: 'IN', frame: { w: 66.5, e: 98.5, s: 5.8, n: 37.6 },
        context: ['PAK', 'CHN', 'NPL', 'BTN', 'BGD', 'MMR', 'LKA', 'AFG', 'TJK', 'MDV', 'THA', 'IDN'], merge: { KAS: 'IND' },
        weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
+  // China's 22 provinces, 5 autonomous regions and 4 municipalities, with
+  // Hong Kong and Macao, which the layer keeps as countries of their own
+  // (merged here, their districts joined: divisionJoins), as special
+  // administrative regions. Taiwan is drawn as the world map draws it, a
+  // state of its own that no exercise of this map asks; the Paracel Islands,
+  // which several states claim, are left out, as the Spratlys are. Lake
+  // Balkhash, at the frame's north-west, by name (the 1:50m layer lacks it).
+  SM({ id: 26, name: 'China', source: 'admin1', country: 'CHN', code: 'CN', frame: { w: 72.5, e: 135.5, s: 17.0, n: 54.0 },
+       context: ['MNG', 'RUS', 'KAZ', 'KGZ', 'TJK', 'UZB', 'AFG', 'PAK', 'IND', 'NPL', 'BTN', 'BGD', 'MMR', 'LAO', 'VNM', 'THA', 'PRK', 'KOR', 'TWN', 'JPN', 'PHL'],
+       merge: { HKG: 'CHN', MAC: 'CHN', KAS: 'IND' }, drop: ['CN-X01~'],
+       weight: 0.002, keepPiece: 0.02, maxPieces: 90, placeFile: 5, lakes: ['BALKHASH'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.
