@@ -29,6 +29,11 @@ const std::array<TKartinfo, kAntalKartor> kKartor = {{
     {"Vatten19.crp", false, false}, // Italy
     {"Vatten20.crp", false, false}, // Mexico
     {"Vatten21.crp", false, false}, // France
+    {"Vatten22.crp", false, false}, // Japan
+    {"Vatten23.crp", false, false}, // Spain
+    {"Vatten24.crp", false, false}, // United Kingdom
+    {"Vatten25.crp", false, false}, // India
+    {"Vatten26.crp", false, false}, // China
 }};
 
 } // namespace

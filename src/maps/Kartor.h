@@ -9,9 +9,11 @@
 // then of the divisions schools teach: Germany's Länder, Sweden's län,
 // Poland's voivodeships, the cantons of Switzerland and the Länder of Austria
 // (one map), Norway's fylker, Finland's regions, Denmark's regions, Italy's
-// regions, Mexico's states, France's régions.
+// regions, Mexico's states, France's régions, Japan's prefectures,
+// Spain's autonomous communities, the United Kingdom's nations and England's
+// regions, India's states and union territories, China's provinces.
 // Map n keeps its land areas in AREA<n>.crp and its sea points in Hav<n>.crp.
-constexpr int kAntalKartor = 21;
+constexpr int kAntalKartor = 26;
 
 struct TKartinfo {
     const char* Vatten; // the lakes: one file for the continents, one per close-up

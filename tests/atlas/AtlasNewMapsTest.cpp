@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Data-quality tests of the shipped maps of states and provinces (7 United
 // States, 8 Canada, 10 Brazil, 11 Australia) with their capitals in Ort3.crp,
-// of the admin-1 maps (12 Germany, 13 Sweden, 14 Poland, 15 Switzerland and
-// Austria, 16 Norway, 17 Finland, 18 Denmark, 19 Italy, 20 Mexico, 21 France) with theirs in Ort5.crp, and of
-// the Nordic map (9) with Ort4.crp, drawn with the program's own map.
+// of the admin-1 maps (12 on: the divisions schools teach, kMaps below) with
+// theirs in Ort5.crp, and of the Nordic map (9) with Ort4.crp, drawn with the
+// program's own map.
 // What every map shares (targets to click, patches, places apart) is held by the tests
 // that go through the catalogue's exercises.
 #include "data/Helpers.h"
@@ -17,12 +17,13 @@ namespace {
 
 struct TSubdivisionMap {
     int number;
-    const char* country; // Grupp2 of every subdivision
-    int subdivisions;    // main areas asked
-    QStringList context; // neighbours drawn, never asked
-    int places = 3;      // the place file of its capitals
+    const char* country;   // Grupp2 of every subdivision
+    int subdivisions;      // main areas asked
+    QStringList context;   // neighbours drawn, never asked
+    int places = 3;        // the place file of its capitals
     const char* also = ""; // a further country whose divisions the map asks
     int seatless = 0;      // divisions governed from outside them (Akershus from Oslo)
+    int lakes = 1;         // lakes drawn at least (Spain has none the sources draw)
 };
 
 const TSubdivisionMap kMaps[] = {
@@ -42,18 +43,8 @@ const TSubdivisionMap kMaps[] = {
      16,
      {"AT", "BY", "CZ", "DE", "DK", "HU", "LT", "LV", "MD", "RO", "RU", "SE", "SK", "UA"},
      5},
-    {15,
-     "CH",
-     26,
-     {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"},
-     5,
-     "AT"},
-    {15,
-     "AT",
-     9,
-     {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"},
-     5,
-     "CH"},
+    {15, "CH", 26, {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"}, 5, "AT"},
+    {15, "AT", 9, {"BA", "CZ", "DE", "FR", "HR", "HU", "IT", "LI", "PL", "SI", "SK"}, 5, "CH"},
     {16, "NO", 15, {"DK", "FI", "RU", "SE"}, 5, "", 1},
     {17, "FI", 19, {"EE", "NO", "RU", "SE"}, 5},
     {18, "DK", 5, {"DE", "NO", "PL", "SE"}, 5},
@@ -67,8 +58,24 @@ const TSubdivisionMap kMaps[] = {
     {21,
      "FR",
      18,
-     {"AD", "AT", "BA", "BE", "CH", "CZ", "DE", "DK", "DZ", "ES", "GB", "GG", "HR", "IE", "IM",
-      "IT", "JE", "LI", "LU", "MC", "MT", "NL", "PT", "SI", "SM", "TN", "VA"},
+     {"AD", "AT", "BA", "BE", "CH", "CZ", "DE", "DK", "DZ", "ES", "GB", "GG", "HR", "IE",
+      "IM", "IT", "JE", "LI", "LU", "MC", "MT", "NL", "PT", "SI", "SM", "TN", "VA"},
+     5},
+    {22, "JP", 47, {"CN", "KP", "KR", "RU"}, 5},
+    {23, "ES", 19, {"AD", "DZ", "FR", "GI", "MA", "PT"}, 5, "", 0, 0},
+    {24, "GB", 12, {"FR", "GG", "IE", "IM", "JE"}, 5, "", 8},
+    {25,
+     "IN",
+     36,
+     {"AF", "BD", "BT", "CN", "ID", "LK", "MM", "MV", "NP", "PK", "TH", "TJ"},
+     5,
+     "",
+     2},
+    {26,
+     "CN",
+     33,
+     {"AF", "BD", "BT", "IN", "JP", "KG", "KP", "KR", "KZ", "LA", "MM", "MN", "NP", "PH", "PK", "RU",
+      "TH", "TJ", "TW", "UZ", "VN"},
      5},
 };
 
@@ -104,7 +111,7 @@ struct TCountryView {
 TEST_P(SubdivisionMap, FilesHoldEverySubdivisionAndEachCapitalLiesOnItsOwnAt1920x1048) {
     const TSubdivisionMap& m = GetParam();
     const TCountryView v(m.number, m.places, {m.country}, QSize(1920, 1048));
-    EXPECT_GE(v.k->Vattenareor->Antal, 1) << "lakes of the map";
+    EXPECT_GE(v.k->Vattenareor->Antal, m.lakes) << "lakes of the map";
     QSet<QString> main;
     for (const CArea& a : AreasOf(*v.k->Landareor)) {
         SCOPED_TRACE(a.Nyckel.toStdString());
@@ -126,7 +133,18 @@ TEST_P(SubdivisionMap, FilesHoldEverySubdivisionAndEachCapitalLiesOnItsOwnAt1920
             continue;
         ++capitals;
         const CArea* under = v.Under(*p);
-        EXPECT_TRUE(under && under->Matchar(p->Grupp1))
+        // An island of a few pixels (Kavaratti) may hold no pixel's centre,
+        // and the ring the map draws round it takes the click: there the
+        // capital needs only to lie on its land.
+        const auto speck = [&] {
+            for (const CArea& a : AreasOf(*v.k->Landareor))
+                if (a.Matchar(p->Grupp1) && InArea(a, float(p->Latitud), float(p->Longitud)))
+                    return std::abs(v.k->XKoord(a.Nord, a.Ost) - v.k->XKoord(a.Nord, a.Vast)) <=
+                               4 &&
+                           std::abs(v.k->YKoord(a.Nord) - v.k->YKoord(a.Syd)) <= 4;
+            return false;
+        };
+        EXPECT_TRUE((under && under->Matchar(p->Grupp1)) || speck())
             << p->Namn[2].toStdString() << " lies in "
             << (under ? under->Nyckel.toStdString() : "the sea");
         EXPECT_EQ(std::pair(p->Niva, p->Grupp3), std::pair(1, QStringLiteral("ALLA")));

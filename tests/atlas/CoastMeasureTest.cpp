@@ -17,7 +17,7 @@ namespace {
 // The share of points well inside a state that a click judges to be in it, at
 // least, at 1920 x 1048, by map; no blob and no dry lake is allowed on any map.
 const double kIdentity[] = {0.9999, 0.9999, 0.9999, 1.0, 0.9999, 1.0,   0.9999,
-                            1.0,    0.9999, 1.0,    1.0, 1.0,    0.9999, 1.0, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999};
+                            1.0,    0.9999, 1.0,    1.0, 1.0,    0.9999, 1.0, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999, 0.9999};
 
 const TReference& Reference() {
     static const TReference r = ReadReference(QStringLiteral(GLOBINA_REFERENCE));

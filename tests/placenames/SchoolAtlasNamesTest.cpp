@@ -68,7 +68,7 @@ const QStringList kAlsoTheirs =
                    "Oklahoma City|Salt Lake City|de da nl sv:New Brunswick|de da sv:Prince Edward "
                    "Island|de da sv:British Columbia|de:New Mexico|de da nl sv:Mount Everest|de "
                    "da nl sv:Mount Kenya|de nl:Mount Kosciuszko|de da nl sv:Mount Wilhelm|de da "
-                   "nl sv:Mount Cook|de da sv:Vancouver Island")
+                   "nl sv:Mount Cook|de da sv:Vancouver Island|de nl:East Midlands|de nl:West Midlands")
         .split('|');
 // German atlases now print the English names of the US states (North
 // Carolina, West Virginia) where older ones wrote Nord-Carolina.

@@ -147,7 +147,9 @@ const B = (key, cont, lat, lon, height, niva, names) => F(key, 'BERG', cont, lat
 // name them, "voivodskab" after the region's name; the Austrian Länder as the
 // German ones, in German but Tyrol; the Norwegian fylker in Norwegian; the
 // Finnish regions in Finnish, as Danish writes Finland's towns, but Lapland
-// and the Swedish-speaking Österbotten; the Mexican states in Spanish.
+// and the Swedish-speaking Österbotten; the Mexican states in Spanish; the
+// Indian states and territories in English but West Bengal and the
+// conjunctions; the Chinese provinces in pinyin, but Inner Mongolia.
 const DA = (s) => Object.fromEntries(s.trim().split(/\n/).map((l) => l.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))[0]]));
 export const danishDivisions = DA(`
   DE-BB Brandenburg
@@ -275,12 +277,74 @@ export const danishDivisions = DA(`
   MX-TLA Tlaxcala
   MX-VER Veracruz
   MX-ZAC Zacatecas
+  IN-AN Andamanerne og Nikobarerne
+  IN-AP Andhra Pradesh
+  IN-AR Arunachal Pradesh
+  IN-AS Assam
+  IN-BR Bihar
+  IN-CH Chandigarh
+  IN-CT Chhattisgarh
+  IN-DH Dadra og Nagar Haveli og Daman og Diu
+  IN-DL Delhi
+  IN-GA Goa
+  IN-GJ Gujarat
+  IN-HP Himachal Pradesh
+  IN-HR Haryana
+  IN-JH Jharkhand
+  IN-JK Jammu og Kashmir
+  IN-KA Karnataka
+  IN-KL Kerala
+  IN-LD Lakshadweep
+  IN-MH Maharashtra
+  IN-ML Meghalaya
+  IN-MN Manipur
+  IN-MP Madhya Pradesh
+  IN-MZ Mizoram
+  IN-NL Nagaland
+  IN-PB Punjab
+  IN-RJ Rajasthan
+  IN-SK Sikkim
+  IN-TG Telangana
+  IN-TN Tamil Nadu
+  IN-TR Tripura
+  IN-UP Uttar Pradesh
+  IN-UT Uttarakhand
+  IN-WB Vestbengalen
+  CN-AH Anhui
+  CN-BJ Beijing
+  CN-CQ Chongqing
+  CN-FJ Fujian
+  CN-GD Guangdong
+  CN-GS Gansu
+  CN-GX Guangxi
+  CN-GZ Guizhou
+  CN-HA Henan
+  CN-HB Hubei
+  CN-HE Hebei
+  CN-HI Hainan
+  CN-HL Heilongjiang
+  CN-HN Hunan
+  CN-JL Jilin
+  CN-JS Jiangsu
+  CN-JX Jiangxi
+  CN-LN Liaoning
+  CN-NM Indre Mongoliet
+  CN-QH Qinghai
+  CN-SC Sichuan
+  CN-SD Shandong
+  CN-SH Shanghai
+  CN-SN Shaanxi
+  CN-SX Shanxi
+  CN-YN Yunnan
+  CN-ZJ Zhejiang
 `);
 
 // The divisions of the admin-1 maps whose names the layer gives in no form
 // an atlas prints (the Swiss cantons: "canton de Schaffhouse", "los Grisones",
 // "Canton Sciaffusa"): the eight names by hand, each as the language's atlases
 // and encyclopedias name the canton.
+// Divisions that every language names alike: "KEY Name, KEY Name, ...".
+const ALIKE = (s) => Object.fromEntries(s.split(',').map((e) => e.trim().split(' ')).map(([k, ...n]) => [k, N(Array(8).fill(n.join(' ')).join('|'))]));
 export const divisionNames8 = {
   'CH-AG': N('Aargau|Aargau|Argovie|Aargau|Argovia|Argovia|Aargau|Aargau'),
   'CH-AI': N('Appenzell Innerrhoden|Appenzell Innerrhoden|Appenzell Rhodes-Intérieures|Appenzell Innerrhoden|Appenzell Rodas Interiores|Appenzello Interno|Appenzell Innerrhoden|Appenzell Innerrhoden'),
@@ -361,6 +425,70 @@ export const divisionNames8 = {
   'IT-78': N('Kalabrien|Calabria|Calabre|Kalabrien|Calabria|Calabria|Calabrien|Calabrië'),
   'IT-82': N('Sicilien|Sicily|Sicile|Sizilien|Sicilia|Sicilia|Sicilien|Sicilië'),
   'IT-88': N('Sardinien|Sardinia|Sardaigne|Sardinien|Cerdeña|Sardegna|Sardinien|Sardinië'),
+  // Japan's prefectures, which the layer names in mixed forms ("Kagoshima
+  // prefektur", "Préfecture d'Ōita", Kagoshima): every language's atlases
+  // print the name alone, in Hepburn without macrons (Hyogo, Kochi, Oita),
+  // Tokyo and Kyoto as each language writes the city.
+  ...ALIKE(`JP-01 Hokkaido, JP-02 Aomori, JP-03 Iwate, JP-04 Miyagi, JP-05 Akita, JP-06 Yamagata, JP-07 Fukushima,
+    JP-08 Ibaraki, JP-09 Tochigi, JP-10 Gunma, JP-11 Saitama, JP-12 Chiba, JP-14 Kanagawa, JP-15 Niigata,
+    JP-16 Toyama, JP-17 Ishikawa, JP-18 Fukui, JP-19 Yamanashi, JP-20 Nagano, JP-21 Gifu, JP-22 Shizuoka,
+    JP-23 Aichi, JP-24 Mie, JP-25 Shiga, JP-27 Osaka, JP-28 Hyogo, JP-29 Nara, JP-30 Wakayama,
+    JP-31 Tottori, JP-32 Shimane, JP-33 Okayama, JP-34 Hiroshima, JP-35 Yamaguchi, JP-36 Tokushima,
+    JP-37 Kagawa, JP-38 Ehime, JP-39 Kochi, JP-40 Fukuoka, JP-41 Saga, JP-42 Nagasaki, JP-43 Kumamoto,
+    JP-44 Oita, JP-45 Miyazaki, JP-46 Kagoshima, JP-47 Okinawa`),
+  'JP-13': N('Tokyo|Tokyo|Tokyo|Tokio|Tokio|Tokyo|Tokyo|Tokio'),
+  'JP-26': N('Kyoto|Kyoto|Kyoto|Kyoto|Kioto|Kyoto|Kyoto|Kyoto'),
+  // Spain's autonomous communities, joined from the layer's provinces (joinBy).
+  'ES-AN': N('Andalusien|Andalusia|Andalousie|Andalusien|Andalucía|Andalusia|Andalusien|Andalusië'),
+  'ES-AR': N('Aragonien|Aragon|Aragon|Aragonien|Aragón|Aragona|Aragonien|Aragón'),
+  'ES-AS': N('Asturien|Asturias|Asturies|Asturien|Asturias|Asturie|Asturien|Asturië'),
+  'ES-CN': N('Kanarieöarna|Canary Islands|Îles Canaries|Kanarische Inseln|Canarias|Canarie|De Kanariske Øer|Canarische Eilanden'),
+  'ES-CB': N('Kantabrien|Cantabria|Cantabrie|Kantabrien|Cantabria|Cantabria|Cantabrien|Cantabrië'),
+  'ES-CL': N('Kastilien och León|Castile and León|Castille-et-León|Kastilien und León|Castilla y León|Castiglia e León|Castilla og León|Castilië en León'),
+  'ES-CM': N('Kastilien-La Mancha|Castilla-La Mancha|Castille-La Manche|Kastilien-La Mancha|Castilla-La Mancha|Castiglia-La Mancia|Castilla-La Mancha|Castilië-La Mancha'),
+  'ES-CT': N('Katalonien|Catalonia|Catalogne|Katalonien|Cataluña|Catalogna|Catalonien|Catalonië'),
+  'ES-EX': N('Extremadura|Extremadura|Estrémadure|Extremadura|Extremadura|Estremadura|Extremadura|Extremadura'),
+  'ES-GA': N('Galicien|Galicia|Galice|Galicien|Galicia|Galizia|Galicien|Galicië'),
+  'ES-IB': N('Balearerna|Balearic Islands|Îles Baléares|Balearen|Islas Baleares|Isole Baleari|Balearerne|Balearen'),
+  'ES-RI': N('La Rioja|La Rioja|La Rioja|La Rioja|La Rioja|La Rioja|La Rioja|La Rioja'),
+  'ES-MD': N('Madrid|Madrid|Madrid|Madrid|Madrid|Madrid|Madrid|Madrid'),
+  'ES-MC': N('Murcia|Murcia|Murcie|Murcia|Murcia|Murcia|Murcia|Murcia'),
+  'ES-NC': N('Navarra|Navarre|Navarre|Navarra|Navarra|Navarra|Navarra|Navarra'),
+  'ES-PV': N('Baskien|Basque Country|Pays basque|Baskenland|País Vasco|Paesi Baschi|Baskerlandet|Baskenland'),
+  'ES-VC': N('Valencia|Valencia|Communauté valencienne|Valencia|Comunidad Valenciana|Comunità Valenciana|Valencia|Valencia'),
+  'ES-CE': N('Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta|Ceuta'),
+  'ES-ML': N('Melilla|Melilla|Melilla|Melilla|Melilla|Melilla|Melilla|Melilla'),
+  // The United Kingdom's nations and England's regions, joined from the
+  // layer's counties (joinBy). England's regions have no ISO 3166-2 code:
+  // GB- and two letters of the region's name, which no ISO code of the
+  // kingdom uses (those have three).
+  'GB-SCT': N('Skottland|Scotland|Écosse|Schottland|Escocia|Scozia|Skotland|Schotland'),
+  'GB-WLS': N('Wales|Wales|Pays de Galles|Wales|Gales|Galles|Wales|Wales'),
+  'GB-NIR': N('Nordirland|Northern Ireland|Irlande du Nord|Nordirland|Irlanda del Norte|Irlanda del Nord|Nordirland|Noord-Ierland'),
+  'GB-NE': N("Nordöstra England|North East England|Nord-Est de l'Angleterre|Nordostengland|Nordeste de Inglaterra|Inghilterra nord-orientale|Nordøstengland|Noordoost-Engeland"),
+  'GB-NW': N("Nordvästra England|North West England|Nord-Ouest de l'Angleterre|Nordwestengland|Noroeste de Inglaterra|Inghilterra nord-occidentale|Nordvestengland|Noordwest-Engeland"),
+  'GB-YH': N('Yorkshire and the Humber|Yorkshire and the Humber|Yorkshire-et-Humber|Yorkshire and the Humber|Yorkshire y Humber|Yorkshire e Humber|Yorkshire and the Humber|Yorkshire and the Humber'),
+  'GB-EM': N('East Midlands|East Midlands|Midlands de l\'Est|East Midlands|Midlands del Este|Midlands orientali|East Midlands|East Midlands'),
+  'GB-WM': N('West Midlands|West Midlands|Midlands de l\'Ouest|West Midlands|Midlands del Oeste|Midlands occidentali|West Midlands|West Midlands'),
+  'GB-EE': N("Östra England|East of England|Est de l'Angleterre|Ostengland|Este de Inglaterra|Inghilterra orientale|Østengland|Oost-Engeland"),
+  'GB-LN': N('London|London|Londres|London|Londres|Londra|London|Londen'),
+  'GB-SE': N("Sydöstra England|South East England|Sud-Est de l'Angleterre|Südostengland|Sudeste de Inglaterra|Inghilterra sud-orientale|Sydøstengland|Zuidoost-Engeland"),
+  // India: Ladakh with the Siachen Glacier (divisionJoins); Odisha, as the
+  // state is named since 2011, where the layer keeps Orissa; Puducherry.
+  'IN-LA': N('Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh|Ladakh'),
+  'IN-OR': N('Odisha|Odisha|Odisha|Odisha|Odisha|Odisha|Odisha|Odisha'),
+  'IN-PY': N('Puducherry|Puducherry|Pondichéry|Puducherry|Puducherry|Puducherry|Puducherry|Puducherry'),
+  // China: Hong Kong and Macao, joined from the layer's districts
+  // (divisionJoins), by the names of the world map; Tibet and Xinjiang,
+  // Ningxia and Tianjin, which the layer gives as formal or old forms
+  // ("Autonoma regionen Tibet", Sinkiang, Ningsia, Tientsin) in some languages.
+  'CN-HK': N('Hongkong|Hong Kong|Hong Kong|Hongkong|Hong Kong|Hong Kong|Hongkong|Hongkong'),
+  'CN-MO': N('Macao|Macao|Macao|Macao|Macao|Macao|Macao|Macau'),
+  'CN-XZ': N('Tibet|Tibet|Tibet|Tibet|Tíbet|Tibet|Tibet|Tibet'),
+  'CN-XJ': N('Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang|Xinjiang'),
+  'CN-NX': N('Ningxia|Ningxia|Ningxia|Ningxia|Ningxia|Ningxia|Ningxia|Ningxia'),
+  'CN-TJ': N('Tianjin|Tianjin|Tianjin|Tianjin|Tianjin|Tianjin|Tianjin|Tianjin'),
+  'GB-SW': N("Sydvästra England|South West England|Sud-Ouest de l'Angleterre|Südwestengland|Sudoeste de Inglaterra|Inghilterra sud-occidentale|Sydvestengland|Zuidwest-Engeland"),
 };
 
 export const features = [

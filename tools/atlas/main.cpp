@@ -542,11 +542,21 @@ std::vector<AtlasArea> LakesThatStay(const Atlas& atlas, const AtlasMap& m,
 // its own subdivision to the nearest point where it is judged inside, then
 // checks every place.
 void SettleSubdivisionPlaces(AtlasMap& m) {
-    MapRender r(1920, 1048);
-    std::vector<const AtlasArea*> all;
-    for (const AtlasArea& a : m.areas)
-        all.push_back(&a);
-    r.AnpassaVy(all);
+    // A place is judged at the whole map's view and at its country's, which
+    // its exercises fit; the two differ where the neighbours reach farther
+    // than the country (Santander's peninsula is judged sea at Spain's own).
+    // (A place whose group names no area, a Nordic town, has the whole view.)
+    const auto fitted = [&](const QString& country) {
+        std::vector<const AtlasArea*> shown;
+        for (const AtlasArea& a : m.areas)
+            if (country.isEmpty() || a.group2 == country)
+                shown.push_back(&a);
+        auto r = std::make_unique<MapRender>(1920, 1048);
+        r->AnpassaVy(shown);
+        return shown.empty() ? nullptr : std::move(r);
+    };
+    const auto whole = fitted(QString());
+    std::map<QString, std::unique_ptr<MapRender>> byCountry;
     QStringList moved;
     for (AtlasPlace& p : m.places) {
         // Lakes, islands and peaks (Grupp1 their kind) belong to no area.
@@ -555,10 +565,31 @@ void SettleSubdivisionPlaces(AtlasMap& m) {
             inSomeArea = inSomeArea || Matches(a, p.country);
         if (!inSomeArea)
             continue;
+        if (!byCountry.count(p.continent))
+            byCountry[p.continent] = fitted(p.continent);
+        const MapRender* own = byCountry[p.continent] ? byCountry[p.continent].get() : whole.get();
         auto ok = [&](double lat, double lon) {
             const LatLon q{FromFixed(ToFixed(lat)), FromFixed(ToFixed(lon))};
-            const AtlasArea* under = JudgedArea(r, r.Project(q), m.areas);
-            return under && Matches(*under, p.country) && PunktIYta(q, under->points);
+            for (const MapRender* r : std::initializer_list<const MapRender*>{whole.get(), own}) {
+                // A ringed division takes the click on its ring, and an island
+                // of a few pixels (Kavaratti, Daman's strip) may hold no
+                // pixel's centre: there the place needs only to lie on its land.
+                bool onOwn = false, speck = false;
+                for (const AtlasArea& a : m.areas)
+                    if (Matches(a, p.country) && a.points.size() >= 3 && PunktIYta(q, a.points)) {
+                        QRect box;
+                        for (const LatLon& c : a.points)
+                            box |= QRect(r->Project(c), QSize(1, 1));
+                        onOwn = true;
+                        speck = speck || (box.width() <= 4 && box.height() <= 4);
+                    }
+                if (onOwn && (speck || Ringed(*r, m.areas, p.country)))
+                    continue;
+                const AtlasArea* under = JudgedArea(*r, r->Project(q), m.areas);
+                if (!under || !Matches(*under, p.country) || !PunktIYta(q, under->points))
+                    return false;
+            }
+            return true;
         };
         if (ok(p.lat, p.lon))
             continue;

@@ -229,6 +229,24 @@ export const placeNameOverride = {
   3523349: all('Mérida'),
   3515001: all('Tuxtla Gutiérrez'),
   3991164: all('Querétaro'),
+  // Vitoria-Gasteiz, which GeoNames names "Gasteiz / Vitoria" in Danish.
+  3104499: { da: 'Vitoria-Gasteiz' },
+  // Japan's prefectural capitals by their names alone, where GeoNames gives
+  // the city's administrative form (Fukui-shi) or Hepburn's macrons, which
+  // Windows-1252 lacks and atlases of these languages leave out (Oita).
+  1863985: all('Fukui'),
+  1863641: all('Gifu'),
+  1855612: all('Nara'),
+  1859100: all('Kofu'),
+  1853574: all('Otsu'),
+  1854487: all('Oita'),
+  // India's capitals by the names the states use, where GeoNames keeps older
+  // spellings (Dehra Dun, Bhubaneshwar), and Amaravati, which cities1000
+  // lacks (handSeats).
+  1273313: all('Dehradun'),
+  1275817: all('Bhubaneswar'),
+  1269655: all('Itanagar'),
+  AMARAVATI: all('Amaravati'),
   // GeoNames names these two Finnish towns by their Swedish names.
   647571: { ...all('Loviisa'), sv: 'Lovisa' },
   656913: { ...all('Hyvinkää'), sv: 'Hyvinge' },

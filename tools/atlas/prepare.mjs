@@ -217,13 +217,19 @@ function seatsToUnits(m, topo, cc, seats, byKey, built, buildHere) {
   return capitalOf;
 }
 
+// A seat that cities1000 lacks (handSeats), as a row of its own.
+const handSeat = (id) => {
+  const h = exceptions.handSeats.places[id];
+  return h && { id, ascii: h.name, alt: '', fcode: 'PPLA', admin1: '', pop: 0, tz: '', ...h };
+};
+
 function closeUpMap(m) {
   const f = m.frame;
   const cc = m.country ? a3to2[m.country] : '';
   // The seats the exceptions table names (divisionSeats) take the place of
   // GeoNames' choice for their divisions.
   const ownSeats = Object.entries(exceptions.divisionSeats.seats).filter(([key]) => [m.country, ...(m.also ?? [])].some((a3) => a3 && key.startsWith(`${a3to2[a3]}-`)))
-    .map(([key, id]) => [key, rows.find((r) => r.id === id)]);
+    .map(([key, id]) => [key, rows.find((r) => r.id === id) ?? handSeat(id)]);
   for (const [key, r] of ownSeats) if (!r) throw new Error(`no GeoNames place for the seat of ${key}`);
   // A map may ask the divisions of a further country (`also`: Austria beside
   // Switzerland); each division is keyed, grouped and seated by its own.
@@ -247,8 +253,9 @@ function closeUpMap(m) {
   }
   const capitalOf = m.states ? Object.fromEntries(seats.map((r) => [r.cc, r])) : seatsToUnits(m, topo, cc, seats, byKey, built, buildHere);
   for (const [key, r] of ownSeats) capitalOf[key] = r;
-  // A division governed from outside it (seatOutside) has no seat of its own.
-  for (const key of Object.keys(exceptions.seatOutside.divisions)) delete capitalOf[key];
+  // A division governed from outside it (seatOutside), or not governed at all
+  // (noSeat), has no seat of its own.
+  for (const key of [...Object.keys(exceptions.seatOutside.divisions), ...exceptions.noSeat.divisions]) delete capitalOf[key];
   const at = (key, r) => { const mv = moves[byKey[key].u.unit]; const [x, y] = mv ? mv([r.lon, r.lat]) : [r.lon, r.lat]; return { x, y }; };
   // Small states: every subdivision keeps its own outline, however small.
   const areas = [];

@@ -236,6 +236,55 @@ export const subMaps = [
                 { unit: 'FR-972', scale: 1, to: [49.8, -10.5] }, { unit: 'FR-974', scale: 1, to: [46.6, -8.0] },
                 { unit: 'FR-976', scale: 1, to: [44.8, -8.0] }],
        weight: 0.0002, keepPiece: 0.008, maxPieces: 90, placeFile: 5, lakes: ['GENEVA'] }),
+  // Japan's 47 prefectures where they lie, Okinawa and the Ogasawara Islands
+  // (Tokyo) in the frame; the Kurils as the layer draws them, in Russia.
+  SM({ id: 22, name: 'Japan', source: 'admin1', country: 'JPN', code: 'JP', frame: { w: 122.6, e: 148.0, s: 23.9, n: 46.0 },
+       context: ['RUS', 'KOR', 'PRK', 'CHN'],
+       weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
+  // Spain's 17 autonomous communities and the autonomous cities of Ceuta and
+  // Melilla, joined from the layer's provinces (joinBy region, which names
+  // the Canaries twice); the Canaries in an inset on the Atlantic west of
+  // Portugal, as Spanish maps draw them.
+  SM({ id: 23, name: 'Spain', source: 'admin1', country: 'ESP', code: 'ES', frame: { w: -16.0, e: 5.0, s: 34.8, n: 44.4 },
+       context: ['PRT', 'FRA', 'AND', 'MAR', 'DZA', 'GIB'],
+       joinBy: { field: 'region', keys: {
+         'Andalucía': 'ES-AN', 'Aragón': 'ES-AR', 'Asturias': 'ES-AS', 'Canarias': 'ES-CN', 'Canary Is.': 'ES-CN', 'Cantabria': 'ES-CB',
+         'Castilla y León': 'ES-CL', 'Castilla-La Mancha': 'ES-CM', 'Cataluña': 'ES-CT', 'Extremadura': 'ES-EX', 'Galicia': 'ES-GA',
+         'Islas Baleares': 'ES-IB', 'La Rioja': 'ES-RI', 'Madrid': 'ES-MD', 'Murcia': 'ES-MC', 'Foral de Navarra': 'ES-NC',
+         'País Vasco': 'ES-PV', 'Valenciana': 'ES-VC', 'Ceuta': 'ES-CE', 'Melilla': 'ES-ML' } },
+       insets: [{ unit: 'ES-CN', scale: 1, to: [36.3, -14.6] }],
+       weight: 0.0002, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
+  // The United Kingdom's four nations, England as its nine regions, joined
+  // from the layer's counties and unitary authorities by their region (the
+  // layer's statistical regions of Scotland, Wales and Northern Ireland go
+  // to their nation).
+  SM({ id: 24, name: 'United Kingdom', source: 'admin1', country: 'GBR', code: 'GB', frame: { w: -11.0, e: 2.5, s: 49.0, n: 61.0 },
+       context: ['IRL', 'IMN', 'GGY', 'JEY', 'FRA'],
+       joinBy: { field: 'region', keys: {
+         'North East': 'GB-NE', 'North West': 'GB-NW', 'Yorkshire and the Humber': 'GB-YH', 'East Midlands': 'GB-EM',
+         'West Midlands': 'GB-WM', 'East': 'GB-EE', 'Greater London': 'GB-LN', 'South East': 'GB-SE', 'South West': 'GB-SW',
+         'Eastern': 'GB-SCT', 'South Western': 'GB-SCT', 'Highlands and Islands': 'GB-SCT', 'North Eastern': 'GB-SCT',
+         'West Wales and the Valleys': 'GB-WLS', 'East Wales': 'GB-WLS', 'Northern Ireland': 'GB-NIR' } },
+       weight: 0.0002, keepPiece: 0.006, maxPieces: 90, placeFile: 5 }),
+  // India's 28 states and 8 union territories as they stand since 2020 (the
+  // layer already draws Ladakh apart from Jammu and Kashmir, and Dadra and
+  // Nagar Haveli with Daman and Diu); the Siachen Glacier, which the layer
+  // draws apart, with Ladakh (divisionJoins), as the world map gives it to
+  // India.
+  SM({ id: 25, name: 'India', source: 'admin1', country: 'IND', code: 'IN', frame: { w: 66.5, e: 98.5, s: 5.8, n: 37.6 },
+       context: ['PAK', 'CHN', 'NPL', 'BTN', 'BGD', 'MMR', 'LKA', 'AFG', 'TJK', 'MDV', 'THA', 'IDN'], merge: { KAS: 'IND' },
+       weight: 0.0003, keepPiece: 0.008, maxPieces: 90, placeFile: 5 }),
+  // China's 22 provinces, 5 autonomous regions and 4 municipalities, with
+  // Hong Kong and Macao, which the layer keeps as countries of their own
+  // (merged here, their districts joined: divisionJoins), as special
+  // administrative regions. Taiwan is drawn as the world map draws it, a
+  // state of its own that no exercise of this map asks; the Paracel Islands,
+  // which several states claim, are left out, as the Spratlys are. Lake
+  // Balkhash, at the frame's north-west, by name (the 1:50m layer lacks it).
+  SM({ id: 26, name: 'China', source: 'admin1', country: 'CHN', code: 'CN', frame: { w: 72.5, e: 135.5, s: 17.0, n: 54.0 },
+       context: ['MNG', 'RUS', 'KAZ', 'KGZ', 'TJK', 'UZB', 'AFG', 'PAK', 'IND', 'NPL', 'BTN', 'BGD', 'MMR', 'LAO', 'VNM', 'THA', 'PRK', 'KOR', 'TWN', 'JPN', 'PHL'],
+       merge: { HKG: 'CHN', MAC: 'CHN', KAS: 'IND' }, drop: ['CN-X01~'],
+       weight: 0.002, keepPiece: 0.02, maxPieces: 90, placeFile: 5, lakes: ['BALKHASH'] }),
 ];
 
 // Lakes of the maps of states and provinces that the shared lake table lacks.

@@ -141,7 +141,11 @@ export function closeUpCapitals(m, areas, capitalOf, at, placeNames, moved) {
     let { x, y } = at(key, r);
     if (!wellInside(own, x, y)) {
       const best = nearestWhere(x, y, (px, py) => wellInside(own, px, py), { step: 0.01, rounds: 60 });
-      if (best) { moved.push(`${r.name} ${Math.round(km({ lat: y, lon: x }, { lat: best[1], lon: best[0] }))} km`); [x, y] = best; }
+      // A seat on a sliver of land (Daman, on a coastal strip of 5 km)
+      // stays on it rather than moving into another piece of its division.
+      const far = best && km({ lat: y, lon: x }, { lat: best[1], lon: best[0] }) > 12 && own.some((q) => pointInRing(x, y, q));
+      if (far) moved.push(`${r.name} (kept on its land)`);
+      else if (best) { moved.push(`${r.name} ${Math.round(km({ lat: y, lon: x }, { lat: best[1], lon: best[0] }))} km`); [x, y] = best; }
       else moved.push(`${r.name} (no place found)`);
     }
     out.push({ id: r.id, names: placeNames(r), niva: 1, capital: true, cities: false, cc: key, cont: m.states ? 'STAD' : key.split('-')[0], lat: round4(y), lon: round4(x) });
