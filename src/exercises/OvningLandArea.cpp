@@ -368,11 +368,7 @@ void COvningLandArea::FelSvar(const TKlick& klick) {
         COvning::FelSvar(klick);
         if (raknas)
             valFel_[klick.Nr - 1] = true;
-        if (FelDenna == 3)
-            Blinklage = 1;
-        return;
-    }
-    if (Svarssatt == TSvarssatt::Huvudstad && !klick.Skrivet) {
+    } else if (Svarssatt == TSvarssatt::Huvudstad && !klick.Skrivet) {
         const COrt* ort = NarmasteOrt(Karta, klick.Lat, klick.Lon);
         const bool raknas = !Slut && !Ignoreras(klick);
         COvning::FelSvar(klick);
@@ -383,25 +379,21 @@ void COvningLandArea::FelSvar(const TKlick& klick) {
                 kf->VisaNamn(ort->Namn[LanguageIndex], Karta->XKoord(lat, lon),
                              Karta->YKoord(lat) + Karta->Px(12), true);
             }
-        if (FelDenna == 3)
-            Blinklage = 1;
-        return;
-    }
-    if (klick.Skrivet) {
+    } else if (klick.Skrivet) {
         // The screen shows what was typed; every wrong name counts.
         COvning::FelSvar(klick);
-        if (FelDenna == 3)
-            Blinklage = 1;
-        return;
+    } else {
+        const QString key = ObjektFor(AreaUnder(klick.Lat, klick.Lon));
+        const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(key) : nullptr;
+        if (area) {
+            const QString name = NamnAv(area);
+            COvning::FelSvar(klick);
+            if (auto* kf = Kartformular(Formular); kf && Karta->Bild)
+                kf->VisaNamn(name, Karta->XKoord(klick.Lat, klick.Lon), Karta->YKoord(klick.Lat),
+                             true);
+        }
     }
-    const QString key = ObjektFor(AreaUnder(klick.Lat, klick.Lon));
-    const CArea* area = Karta && Karta->Landareor ? Karta->Landareor->Hitta(key) : nullptr;
-    if (area) {
-        const QString name = NamnAv(area);
-        COvning::FelSvar(klick);
-        if (auto* kf = Kartformular(Formular); kf && Karta->Bild)
-            kf->VisaNamn(name, Karta->XKoord(klick.Lat, klick.Lon), Karta->YKoord(klick.Lat), true);
-    }
+    // However it was answered, the third miss shows the answer.
     if (FelDenna == 3)
         Blinklage = 1;
 }
