@@ -27,25 +27,8 @@ for tool in Xvfb xdotool openbox; do
 done
 [ -x "$GLOBINA" ] || { echo "clicks.sh: no program at $GLOBINA (build it first)" >&2; exit 1; }
 
-for n in $(seq 90 119); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { DISPLAY_NR=":$n"; break; }
-done
-WORK="$(mktemp -d)"
-PIDS=()
-cleanup() {
-  for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-Xvfb "$DISPLAY_NR" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-XPID=$!
-PIDS+=("$XPID")
-export DISPLAY="$DISPLAY_NR"
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
-openbox >/dev/null 2>&1 &
-PIDS+=($!)
-sleep 0.5
+# A display of our own, a work folder, openbox; all stopped at exit.
+source "$(dirname "${BASH_SOURCE[0]}")/xdisplay.sh"
 export XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home" SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_CONFIG_HOME" "$HOME"
 

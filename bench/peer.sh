@@ -43,31 +43,8 @@ else
   echo "No peer program given: Globina's figures alone."
 fi
 
-# A display of our own, the first free one from :90 on unless one was given.
-if [ -z "$DISPLAY_NR" ]; then
-  for n in $(seq 90 119); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { DISPLAY_NR=":$n"; break; }
-  done
-fi
-WORK="$(mktemp -d)"
-PIDS=()
-cleanup() {
-  for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-Xvfb "$DISPLAY_NR" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-PIDS+=($!)
-export DISPLAY="$DISPLAY_NR"
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
-WM="none"
-if command -v openbox >/dev/null; then
-  openbox >/dev/null 2>&1 &
-  PIDS+=($!)
-  WM="openbox"
-  sleep 0.5
-fi
+# A display of our own, a work folder, openbox; all stopped at exit.
+source "$(dirname "${BASH_SOURCE[0]}")/xdisplay.sh"
 
 # Settings of the runs stay in the scratch folder.
 export XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
