@@ -3,14 +3,10 @@
 
 #include "screens/Fokusordning.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
-TFlaggfokus::TFlaggfokus(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::TabFocus);
+TFlaggfokus::TFlaggfokus(QWidget* parent) : TFokusring(parent) {
 }
 
 void TFlaggfokus::Uppdatera(bool nyttSpel) {
@@ -109,25 +105,7 @@ void TFlaggfokus::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void TFlaggfokus::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-        aktuell_ = 0;
-        visas_ = false;
-        Stega(event->reason() == Qt::TabFocusReason);
-    }
-    update();
-}
-
-void TFlaggfokus::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
-}
-
-bool TFlaggfokus::focusNextPrevChild(bool next) {
-    if (hasFocus() && Stega(next))
-        return true;
-    visas_ = false;
-    update();
-    return QWidget::focusNextPrevChild(next);
+void TFlaggfokus::Borja(bool framat) {
+    aktuell_ = 0;
+    Stega(framat);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "screens/Fokusring.h"
+
 #include <QRectF>
-#include <QWidget>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -11,7 +12,7 @@
 // flags still to answer row by row, an arrow goes to the nearest one that
 // way, Enter or Space answers as a click on it would. Tab past the last flag
 // goes on to the screen's buttons. Mouse events pass through to the sheet.
-class TFlaggfokus : public QWidget {
+class TFlaggfokus : public TFokusring {
     Q_OBJECT
 public:
     explicit TFlaggfokus(QWidget* parent);
@@ -32,12 +33,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    void Borja(bool framat) override;
 
 private:
-    bool Stega(bool framat);
+    bool Stega(bool framat) override;
     int aktuell_ = 0;
-    bool visas_ = false;
 };

@@ -7,7 +7,6 @@
 #include "maps/Svarsfarger.h"
 #include "platform/Image.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -71,10 +70,7 @@ double Yta(const CArea& a) {
 
 } // namespace
 
-TKartlager::TKartlager(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::TabFocus);
+TKartlager::TKartlager(QWidget* parent) : TFokusring(parent) {
 }
 
 bool TKartlager::Omradesspel() const {
@@ -400,27 +396,8 @@ void TKartlager::keyPressEvent(QKeyEvent* event) {
         event->ignore();
 }
 
-void TKartlager::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-        const bool framat = event->reason() == Qt::TabFocusReason;
-        visas_ = false;
-        aktuell_ = mal_.empty() ? -1 : framat ? 0 : static_cast<int>(mal_.size()) - 1;
-        if (aktuell_ >= 0)
-            Flyttad();
-    }
-    update();
-}
-
-void TKartlager::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
-}
-
-bool TKartlager::focusNextPrevChild(bool next) {
-    if (hasFocus() && Stega(next))
-        return true;
-    visas_ = false;
-    update();
-    return QWidget::focusNextPrevChild(next);
+void TKartlager::Borja(bool framat) {
+    aktuell_ = mal_.empty() ? -1 : framat ? 0 : static_cast<int>(mal_.size()) - 1;
+    if (aktuell_ >= 0)
+        Flyttad();
 }

@@ -3,10 +3,10 @@
 
 #include "maps/MapMath.h"
 #include "screens/Fokusordning.h"
+#include "screens/Fokusring.h"
 
 #include <QPainterPath>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -29,7 +29,7 @@ class COvning;
 //   controls. The ring shows once a key has moved it and hides when the map
 //   is clicked or the focus leaves it; the view follows it when closer.
 // The map screen owns it; it holds the map and the exercise it is given.
-class TKartlager : public QWidget {
+class TKartlager : public TFokusring {
     Q_OBJECT
 public:
     explicit TKartlager(QWidget* parent);
@@ -56,7 +56,7 @@ public:
     bool RingVisas() const { return visas_ && aktuell_ >= 0; }
     // Tab: the next (or the previous) target; false at the end, the ring
     // left where it was. Shows the ring first if it is not shown.
-    bool Stega(bool framat);
+    bool Stega(bool framat) override;
     // An arrow: the nearest target that way; false where none is.
     bool Ga(Fokusordning::TRiktning riktning);
     // Puts the ring on the target with the key; false where none has it.
@@ -72,9 +72,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    void Borja(bool framat) override;
 
 private:
     // A point of the map in this widget's pixels.
@@ -95,7 +93,6 @@ private:
     COvning* ovning_ = nullptr;
     std::vector<TMal> mal_;
     int aktuell_ = -1;
-    bool visas_ = false;
     double bandhojd_ = 0; // degrees of latitude
     double mitt_ = 0;     // the own view's middle longitude
 };
