@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Misstagsregister.h"
+#include "Skrivaren.h"
 #include "support/TestFiles.h"
 
 #include <QCoreApplication>
@@ -334,14 +335,9 @@ TEST(Misstagsregister, KilledDuringTheMigrationTheFileOpensAsOneVersionOrTheOthe
     for (int round = 0; round < 8; ++round) {
         const QString path = dir.Write("m.sqlite", v1);
         QFile::remove(path + "-journal");
-        QProcess child;
-        child.start(writer, {path, "migrate"});
-        ASSERT_TRUE(child.waitForStarted());
-        ASSERT_TRUE(child.waitForReadyRead(10000)); // the transaction has begun
-        // About half a second of migration: the kill falls within it, or after.
-        QThread::usleep(QRandomGenerator::global()->bounded(600000));
-        child.kill();
-        child.waitForFinished();
+        // Once the transaction has begun, about half a second of migration:
+        // the kill falls within it, or after.
+        DodadSkrivare({path, "migrate"}, 1, 600000);
         const TFilinnehall i = Innehall(path);
         ASSERT_TRUE(i.version == 1 || i.version == 2) << i.version;
         ++versions[i.version];
@@ -388,20 +384,7 @@ TEST(Misstagsregister, AnAnswerIsStoredAsItIsGivenAndTheEndOfTheGameDoesNotMoveI
 TEST(Misstagsregister, AGameKilledHalfwayKeepsTheAnswersGiven) {
     TestDir dir;
     const QString path = dir.Path("m.sqlite");
-    const QString writer = QCoreApplication::applicationDirPath() + "/misstag_writer";
-    QProcess child;
-    child.start(writer, {path, "answers"});
-    ASSERT_TRUE(child.waitForStarted());
-    QByteArray out;
-    while (out.count('\n') < 5) {
-        ASSERT_TRUE(child.waitForReadyRead(10000)) << child.readAllStandardError().data();
-        out += child.readAllStandardOutput();
-    }
-    QThread::usleep(QRandomGenerator::global()->bounded(20000));
-    child.kill();
-    child.waitForFinished();
-    out += child.readAllStandardOutput();
-    const int reported = out.trimmed().split('\n').last().toInt();
+    const int reported = SistRapporterat(DodadSkrivare({path, "answers"}, 5, 20000));
     TMisstagsregister r(path);
     const std::vector<TMinnesrad> rader = r.Minnen("EUR");
     EXPECT_GE(int(rader.size()), reported);
