@@ -108,6 +108,7 @@ QPointF TKartlager::Kontroll(TLatLon p) const {
 }
 
 void TKartlager::Uppdatera() {
+    const bool ringFore = RingVisas();
     const QString fore = AktuellNyckel();
     const QPointF forePunkt =
         aktuell_ >= 0 && karta_ && karta_->H() > 0 ? Kontroll(mal_[aktuell_].Punkt) : QPointF();
@@ -171,7 +172,10 @@ void TKartlager::Uppdatera() {
                     Flyttad();
             });
     }
-    update();
+    // A layer that draws nothing asks no repaint: over the map, its repaint
+    // is the whole map's, on every answer of a player with a mouse.
+    if (ringFore || RingVisas() || (Svarsfarger::MarkenPa() && Omradesspel()))
+        update();
 }
 
 QString TKartlager::AktuellNyckel() const {
