@@ -6,6 +6,7 @@
 #include "data/Errors.h"
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "exercises/OvningBlandad.h"
 #include "exercises/Ovningsformular.h"
 #include "exercises/Random.h"
 #include "maps/Karta.h"
@@ -64,6 +65,13 @@ void COvning::BeraknaProcent() {
     Procent = static_cast<int32_t>(std::nearbyintl(kvot * 100)); // halves to even
 }
 
+void COvning::VisaProcenten() {
+    if (Helhet)
+        Helhet->Rakna();
+    else if (Formular)
+        Formular->VisaProcent(Procent);
+}
+
 bool COvning::Fragas(const QString& key) const {
     return Ovningsobjekt.isEmpty() || Ovningsobjekt.contains(key);
 }
@@ -82,6 +90,8 @@ void COvning::LoggaFraga(const QString& objekt, const QString& namn) {
     TFragaLogg fraga;
     fraga.Objekt = objekt;
     fraga.Namn = namn;
+    fraga.Ovning = Nummer;
+    fraga.Typ = Typ;
     Logg.Fragor.push_back(std::move(fraga));
 }
 
@@ -91,8 +101,7 @@ void COvning::RattSvar() {
             Logg.Fragor.back().Forsok = FelDenna + 1;
         ++Svarat;
         BeraknaProcent();
-        if (Formular)
-            Formular->VisaProcent(Procent);
+        VisaProcenten();
     }
     PlayEffect(Ljud, TAudio::TEffect::Right);
     // The answer enters the record now, while the effect sounds: a game cut
@@ -154,8 +163,7 @@ void COvning::FelSvar(const TKlick& klick) {
         Logg.Fragor.back().GivetNamn << namn;
     }
     BeraknaProcent();
-    if (Formular)
-        Formular->VisaProcent(Procent);
+    VisaProcenten();
     PlayEffect(Ljud, TAudio::TEffect::Wrong);
 }
 
@@ -171,7 +179,9 @@ void COvning::Starta(TOvningsformular* formular) {
     Logg.Ovningsspel = Ovningsspel();
     Logg.Repetition = Ovningsspel() && Repetition;
     Logg.Post = &Misstagsregister(); // the player's who starts it, whoever plays next
-    if (Karta) {
+    if (Karta && Helhet) {
+        MarkeraObjekt(); // beside the other shares' items, on the whole game's map
+    } else if (Karta) {
         if (Karta->Landareor)
             Karta->Landareor->Nollstall();
         if (Karta->Platser)

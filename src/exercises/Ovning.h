@@ -12,6 +12,7 @@
 #include <memory>
 
 class CKarta;
+class COvningBlandad;
 class QWidget;
 class TAudio;
 class TOvningsformular;
@@ -105,6 +106,10 @@ public:
     // A four-choice question's choices, boxes 1..4 (fewer where the map has
     // too few areas); empty in the other ways of answering.
     virtual QStringList Svarsval() const { return {}; }
+    // The exercise that asks the current question: this one, or in a game
+    // of several exercises the one whose turn it is.
+    virtual COvning* Fragande() { return this; }
+    const COvning* Fragande() const { return const_cast<COvning*>(this)->Fragande(); }
 
     // The asked item is marked on the map rather than named.
     bool Markerar() const { return Svarssatt != TSvarssatt::Klicka; }
@@ -171,13 +176,22 @@ public:
     // The running game, or the last one: every question asked, in order,
     // with its tries and the wrong answers given.
     TSpelLogg Logg;
+    // The game of several exercises that this one asks a share of (not
+    // owned), or none. Such a share is started on the map that game
+    // prepared and poses no question of its own accord; the percentage
+    // shown is the whole game's.
+    COvningBlandad* Helhet = nullptr;
 
 protected:
+    friend class COvningBlandad;
+
     // A new question enters the game log.
     void LoggaFraga(const QString& objekt, const QString& namn);
     // The key and the shown name of what a wrong answer gave instead.
     virtual std::pair<QString, QString> Givet(const TKlick& klick) const = 0;
     void BeraknaProcent();
+    // Shows the percentage of the game: this one's, or the whole's.
+    void VisaProcenten();
     // In a review game, the item among 1..antal that comes first in
     // Ovningsobjekt and is not yet asked; 0 in any other game or when none is left.
     int ForstIOrdning(int antal);

@@ -252,9 +252,11 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
                 matchning_.LaggTill(namn);
                 matchadeObjekt_ << Objekt(i);
             }
-        VisaKartan(formular);
+        if (!Helhet)
+            VisaKartan(formular);
     }
-    FragaForst();
+    if (!Helhet)
+        FragaForst();
 }
 
 QString COvningLandArea::NastaFraga() {

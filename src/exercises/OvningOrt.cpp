@@ -67,15 +67,24 @@ void COvningOrt::RitaOrter() {
 
 void COvningOrt::RitaKartan() {
     Karta->RitaOrtovning(Linjebredd);
-    if (Karta->Platser)
+    RitaBesvarade();
+}
+
+void COvningOrt::RitaBesvarade() {
+    if (Karta && Karta->Bild && Karta->Platser)
         for (const COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
             if (o->Deltar && o->Besvarad)
                 Karta->RitaOrt(*o, QColor(255, 255, 0)); // with its name
 }
 
+void COvningOrt::RitaPlatser() {
+    RitaOrter();
+    RitaBesvarade();
+}
+
 void COvningOrt::Starta(TOvningsformular* formular) {
     Plats = nullptr;
-    if (Karta) {
+    if (Karta && !Helhet) {
         Karta->Ovningsfarg = kSilver;
         Karta->Landfarg = kSilver;
     }
@@ -102,6 +111,8 @@ void COvningOrt::Starta(TOvningsformular* formular) {
                 matchning_.LaggTill(namn);
                 matchadeOrter_.push_back(o);
             }
+    if (Helhet)
+        return; // the whole game draws the map and asks
     if (Karta)
         VisaKartan(formular);
     if (auto* kf = Kartformular(formular))

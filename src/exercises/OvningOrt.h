@@ -38,6 +38,9 @@ public:
     QStringList Kompletteringar(const QString& text) const override;
     QString FragatNamn() const override;
 
+    // Every marker of the game, and the answered places with their names.
+    void RitaPlatser();
+
     COrt* Plats = nullptr; // not owned
 
 protected:
@@ -50,6 +53,7 @@ protected:
 
 private:
     void RitaOrter();
+    void RitaBesvarade();
     // The names a typed answer is matched against: the places of the game.
     CNamnmatchning matchning_;
     std::vector<COrt*> matchadeOrter_; // not owned

@@ -27,6 +27,10 @@ struct TFragaLogg {
     // The answer has moved the item's memory state in the record: done when
     // the question is answered, so that a game cut short keeps its answers.
     bool Minne = false;
+    // The exercise that asked it, where a game asks for several (a review
+    // game of areas and places): its number and kind; 0 and empty: the game's.
+    int32_t Ovning = 0;
+    QString Typ = {};
 };
 
 struct TSpelLogg {

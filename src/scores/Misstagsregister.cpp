@@ -45,6 +45,15 @@ const QString kForvaxlingar = QStringLiteral(
     " JOIN questions q ON q.game = c.game AND q.seq = c.seq JOIN games g ON g.id = c.game"
     " WHERE %1 GROUP BY q.item, c.given ORDER BY n DESC, q.name, c.given_name LIMIT ?");
 
+// The exercise whose memory of the item an answer moves: the question's own
+// in a game of several exercises, else the game's.
+int32_t OvningAv(const TSpelLogg& spel, const TFragaLogg& fraga) {
+    return fraga.Ovning != 0 ? fraga.Ovning : spel.Ovning;
+}
+const QString& TypAv(const TSpelLogg& spel, const TFragaLogg& fraga) {
+    return fraga.Ovning != 0 ? fraga.Typ : spel.Typ;
+}
+
 // Binds the most rows a list query may give.
 std::function<void(QSqlQuery&)> Grans(int antal) {
     return [antal](QSqlQuery& q) { q.addBindValue(antal); };
@@ -392,8 +401,8 @@ bool TMisstagsregister::Svara(const TSpelLogg& spel, const TFragaLogg& fraga) {
         return false;
     return Skriv([&](const QSqlDatabase& db) {
         TMinnesuppdatering minne(db);
-        minne.Svar(fraga.Objekt, fraga.Namn, spel.Typ, spel.Ovning, spel.Varldsdel, fraga.Forsok,
-                   Idag());
+        minne.Svar(fraga.Objekt, fraga.Namn, TypAv(spel, fraga), OvningAv(spel, fraga),
+                   spel.Varldsdel, fraga.Forsok, Idag());
         minne.Skriv();
     });
 }
@@ -409,8 +418,8 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
                 // Asked, never answered: the game ended first. Answered and
                 // stored at once: moved already.
                 if (fraga.Forsok > 0 && !fraga.Minne)
-                    minne.Svar(fraga.Objekt, fraga.Namn, spel.Typ, spel.Ovning, spel.Varldsdel,
-                               fraga.Forsok, dag);
+                    minne.Svar(fraga.Objekt, fraga.Namn, TypAv(spel, fraga), OvningAv(spel, fraga),
+                               spel.Varldsdel, fraga.Forsok, dag);
             minne.Skriv();
         }
         if (spel.Ovningsspel)

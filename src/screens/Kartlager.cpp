@@ -74,7 +74,7 @@ TKartlager::TKartlager(QWidget* parent) : TFokusring(parent) {
 }
 
 bool TKartlager::Omradesspel() const {
-    return dynamic_cast<const COvningLandArea*>(ovning_) != nullptr;
+    return ovning_ && dynamic_cast<const COvningLandArea*>(ovning_->Fragande()) != nullptr;
 }
 
 void TKartlager::NyttSpel(const CKarta* karta, COvning* ovning) {
@@ -118,8 +118,9 @@ void TKartlager::Uppdatera() {
     if (vy && ovning_ && !ovning_->Slut) {
         if (Omradesspel() && karta_->Landareor) {
             const CAreor& areor = *karta_->Landareor;
-            for (int i = 1; i <= ovning_->Antal; ++i) {
-                const QString& key = ovning_->Objekt(i);
+            const COvning& fragande = *ovning_->Fragande();
+            for (int i = 1; i <= fragande.Antal; ++i) {
+                const QString& key = fragande.Objekt(i);
                 if (std::any_of(mal_.begin(), mal_.end(),
                                 [&](const TMal& m) { return m.Nyckel == key; }))
                     continue;
@@ -133,7 +134,7 @@ void TKartlager::Uppdatera() {
                 if (storst && !storst->Besvarad)
                     mal_.push_back({key, Mittpunkt(*storst), storst, nullptr});
             }
-        } else if (dynamic_cast<const COvningOrt*>(ovning_) && karta_->Platser) {
+        } else if (dynamic_cast<const COvningOrt*>(ovning_->Fragande()) && karta_->Platser) {
             for (const COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
                 if (o->Deltar && !o->Besvarad)
                     mal_.push_back(
@@ -256,7 +257,7 @@ QPoint TKartlager::Klickpunkt(const TMal& mal) const {
     // The first point that the exercise judges as the target, as a click
     // there is: a small state answers within its ring, and a point inside a
     // piece may still lie in another's ring.
-    const auto* la = dynamic_cast<const COvningLandArea*>(ovning_);
+    const auto* la = dynamic_cast<const COvningLandArea*>(ovning_->Fragande());
     std::vector<QPoint> kandidater;
     if (QPointF ring; Smaring(mal.Area, &ring))
         kandidater.push_back((ring * karta_->Pixelkvot()).toPoint());
@@ -328,8 +329,9 @@ void TKartlager::RitaMarken(QPainter& p) const {
     if (!Svarsfarger::MarkenPa() || !Omradesspel() || !karta_->Landareor)
         return;
     std::vector<QString> ritade;
-    for (int i = 1; i <= ovning_->Antal; ++i) {
-        const QString& key = ovning_->Objekt(i);
+    const COvning& fragande = *ovning_->Fragande();
+    for (int i = 1; i <= fragande.Antal; ++i) {
+        const QString& key = fragande.Objekt(i);
         if (std::find(ritade.begin(), ritade.end(), key) != ritade.end())
             continue;
         const CArea* storst = nullptr;

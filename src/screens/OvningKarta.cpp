@@ -4,6 +4,7 @@
 
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "exercises/OvningBlandad.h"
 #include "exercises/OvningLandArea.h"
 #include "exercises/OvningOrt.h"
 #include "maps/Places.h"
@@ -632,9 +633,14 @@ void TfrmOvningKarta::VisaGenomgangsrad(const TFragaLogg* fraga) {
     VisaNamn(QString(), 0, 0, false);
     lblText->hide();
     // The asked item in lime, what was given instead in red, each named.
-    const auto visa = [this](const QString& key, const QString& namn, const QColor& bakgrund,
-                             const QColor& farg) {
-        if (karta_->Landareor && dynamic_cast<COvningLandArea*>(ovning_.get())) {
+    // An area or a place as the question was: a game of areas and places
+    // logs which of its exercises asked each.
+    const auto* blandad = dynamic_cast<const COvningBlandad*>(ovning_.get());
+    const bool areor = blandad ? fraga->Ovning != blandad->Orter().Nummer
+                               : dynamic_cast<const COvningLandArea*>(ovning_.get()) != nullptr;
+    const auto visa = [this, areor](const QString& key, const QString& namn, const QColor& bakgrund,
+                                    const QColor& farg) {
+        if (karta_->Landareor && areor) {
             if (const CArea* a = karta_->Landareor->Hitta(key)) {
                 karta_->FyllAreor(key, bakgrund);
                 GenomgangsNamn(namn,
@@ -981,7 +987,7 @@ constexpr double kSkrivHojd = 10;
 } // namespace
 
 QRectF TfrmOvningKarta::Fragerektangel() const {
-    const auto* la = dynamic_cast<const COvningLandArea*>(ovning_.get());
+    const auto* la = dynamic_cast<const COvningLandArea*>(ovning_->Fragande());
     const CArea* a = la && karta_->Landareor ? karta_->Landareor->Hitta(la->FragaNamn) : nullptr;
     if (!a)
         return QRectF();
@@ -1029,7 +1035,8 @@ void TfrmOvningKarta::RitaMarkering() {
         c.SetPenColor(COvning::Markfarg());
         c.Ellipse(qRound(p.x()) - r, qRound(p.y()) - r, qRound(p.x()) + r, qRound(p.y()) + r);
     };
-    if (const auto* la = dynamic_cast<COvningLandArea*>(ovning_.get()); la && karta_->Landareor) {
+    if (const auto* la = dynamic_cast<COvningLandArea*>(ovning_->Fragande());
+        la && karta_->Landareor) {
         const QRectF r = Fragerektangel();
         if (std::max(r.width(), r.height()) < kMinstaMarkering * karta_->Pixelkvot())
             ring(r.center());
@@ -1052,7 +1059,7 @@ void TfrmOvningKarta::RitaMarkering() {
                 }
             });
         }
-    } else if (const auto* o = dynamic_cast<COvningOrt*>(ovning_.get()); o && o->Plats) {
+    } else if (const auto* o = dynamic_cast<COvningOrt*>(ovning_->Fragande()); o && o->Plats) {
         const auto lat = static_cast<float>(o->Plats->Latitud);
         const auto lon = static_cast<float>(o->Plats->Longitud);
         ring(QPointF(karta_->XKoord(lat, lon), karta_->YKoord(lat)));
@@ -1061,6 +1068,6 @@ void TfrmOvningKarta::RitaMarkering() {
     c.SetPenWidth(1);
     c.SetPenMode(mode);
     // A capital on the outline stays in view.
-    if (auto* la = dynamic_cast<COvningLandArea*>(ovning_.get()))
+    if (auto* la = dynamic_cast<COvningLandArea*>(ovning_->Fragande()))
         la->RitaHuvudstaderOvanpa();
 }

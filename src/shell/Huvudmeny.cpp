@@ -6,6 +6,9 @@
 #include "data/Globals.h"
 #include "data/Helpers.h"
 #include "data/Language.h"
+#include "exercises/OvningBlandad.h"
+#include "exercises/OvningLandArea.h"
+#include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
 #include "exercises/Ovningsslag.h"
 #include "exercises/Random.h"
@@ -506,14 +509,36 @@ bool TfrmHuvudmeny::ValdOvning(std::shared_ptr<COvning>& ovning, QString& text) 
     return true;
 }
 
-bool TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt, bool repetition) {
-    std::shared_ptr<COvning> ovning;
-    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e && !ovning; e = e->Nasta)
+std::shared_ptr<COvning> TfrmHuvudmeny::Katalogovning(int nummer) const {
+    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e; e = e->Nasta)
         if (e->Nummer == nummer)
-            ovning = e;
+            return e;
+    return nullptr;
+}
+
+bool TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt, bool repetition) {
+    const std::shared_ptr<COvning> ovning = Katalogovning(nummer);
     if (!ovning || objekt.isEmpty())
         return false;
     Starta(ovning, QString::number(nummer), objekt, repetition);
+    return true;
+}
+
+bool TfrmHuvudmeny::StartaRepetitionsspel(const TRepetitionsspel& spel) {
+    const std::shared_ptr<COvning> en = Katalogovning(spel.Ovning);
+    const std::shared_ptr<COvning> andra = spel.Med != 0 ? Katalogovning(spel.Med) : nullptr;
+    const auto* areor = dynamic_cast<const COvningLandArea*>(en ? en.get() : nullptr);
+    const auto* orter = dynamic_cast<const COvningOrt*>(andra.get());
+    if (!areor) {
+        areor = dynamic_cast<const COvningLandArea*>(andra.get());
+        orter = dynamic_cast<const COvningOrt*>(en.get());
+    }
+    if (!areor || !orter || spel.Objekt.isEmpty())
+        // One exercise, or one of two that the catalogue still holds: its
+        // game leaves out the other's items.
+        return StartaOvningsspel(en ? spel.Ovning : spel.Med, spel.Objekt, true);
+    Starta(std::make_shared<COvningBlandad>(*areor, *orter), QString::number(spel.Ovning),
+           spel.Objekt, true);
     return true;
 }
 
@@ -575,9 +600,23 @@ void TfrmHuvudmeny::StartaRepetition() {
             for (const TForvaxling& f : record.Forvaxlingar(m.Varldsdel, {}, 1000))
                 forvaxlade.emplace_back(f.Objekt, f.Givet);
         }
+    // Areas and places of one map are one game.
+    const auto slag = [this](int32_t nummer) {
+        TRepetitionsslag s;
+        const std::shared_ptr<COvning> e = Katalogovning(nummer);
+        if (!e || !ArKarta(e->Kartnummer))
+            return s;
+        if (dynamic_cast<const COvningLandArea*>(e.get()))
+            s.Slag = TRepetitionsslag::Areor;
+        else if (dynamic_cast<const COvningOrt*>(e.get()))
+            s.Slag = TRepetitionsslag::Platser;
+        s.Karta = e->Kartnummer;
+        s.Varldsdel = e->Varldsdel;
+        return s;
+    };
     // An exercise the catalogue no longer holds gives way to the next map.
-    for (const TRepetitionsspel& spel : Repetitionsplan(due, forvaxlade))
-        if (StartaOvningsspel(spel.Ovning, spel.Objekt, true))
+    for (const TRepetitionsspel& spel : Repetitionsplan(due, forvaxlade, slag))
+        if (StartaRepetitionsspel(spel))
             return;
 }
 

@@ -23,6 +23,7 @@ class TImage;
 class TAudio;
 class TShape;
 class TSpelarval;
+struct TRepetitionsspel;
 
 // Creates the screen of an exercise's kind, owned by the main menu, hands it
 // to `lagra` and then starts the exercise on it; throws when the exercise
@@ -63,6 +64,9 @@ public:
     // A game of today's review (repetition) asks the items in their order.
     // Returns whether the exercise was found.
     bool StartaOvningsspel(int nummer, const QStringList& objekt, bool repetition = false);
+    // A game of today's review: one exercise's, or one of the areas and the
+    // places of a map together; false when the catalogue holds neither.
+    bool StartaRepetitionsspel(const TRepetitionsspel& spel);
     // Today's review: the button tells how many items are due (or that none
     // has been played); a press plays the most overdue map's items, or, before
     // the first game, the exercise that starts the chosen part of the world.
@@ -125,6 +129,8 @@ private:
                 const QStringList& objekt, bool repetition = false);
     // The first exercise of the chosen part of the world; null when it has none.
     std::shared_ptr<COvning> ForstaOvning() const;
+    // The catalogue's exercise of that number; none when it holds none.
+    std::shared_ptr<COvning> Katalogovning(int nummer) const;
     // The exercise chosen in the list (null when the catalogue lacks it) and
     // its text; false, after a word to the player, when none is chosen.
     bool ValdOvning(std::shared_ptr<COvning>& ovning, QString& text);

@@ -354,6 +354,9 @@ TEST(Misstagsregister, AnAnswerIsStoredAsItIsGivenAndTheEndOfTheGameDoesNotMoveI
     const QString path = dir.Path("m.sqlite");
     TMisstagsregister r(path);
     TSpelLogg spel = Spel("EUR", "AREA", {Fraga("SI", 1), Fraga("SK", 3, {"SI", "CZ"})});
+    // A question that another exercise of the game asked is that one's.
+    spel.Fragor[1].Ovning = 2;
+    spel.Fragor[1].Typ = "ORT";
     ASSERT_TRUE(r.Svara(spel, spel.Fragor[0]));
     spel.Fragor[0].Minne = true;
     const TFsrs f;
@@ -372,10 +375,12 @@ TEST(Misstagsregister, AnAnswerIsStoredAsItIsGivenAndTheEndOfTheGameDoesNotMoveI
     ASSERT_TRUE(r.Spara(spel));
     const std::vector<TMinnesrad> rader = r.Minnen("EUR");
     ASSERT_EQ(rader.size(), 2u);
-    for (const TMinnesrad& m : rader)
+    for (const TMinnesrad& m : rader) {
         EXPECT_DOUBLE_EQ(m.Minne.Stabilitet,
                          (m.Objekt == "SI" ? good : f.Efter({}, TBetyg::Again, 0)).Stabilitet)
             << m.Objekt.toStdString();
+        EXPECT_EQ(m.Ovning, m.Objekt == "SI" ? 1 : 2) << m.Objekt.toStdString();
+    }
     EXPECT_EQ(Missade(r, "EUR"), (std::vector<Missad>{{"SK", "sk", 1, 0}}));
 }
 

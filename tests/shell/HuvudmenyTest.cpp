@@ -2,6 +2,9 @@
 #include "shell/Huvudmeny.h"
 #include "data/Globals.h"
 #include "data/Language.h"
+#include "exercises/OvningBlandad.h"
+#include "exercises/OvningLandArea.h"
+#include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
 #include "platform/Audio.h"
 #include "platform/Image.h"
@@ -296,6 +299,34 @@ TEST_F(MenuTest, TodaysReviewStartsAPartThenPlaysWhatIsDueWithConfusionsBackToBa
     ASSERT_EQ(starts.size(), 2u);
     EXPECT_EQ(std::tuple(starts[1].first->Nummer, starts[1].second, starts[1].first->Repetition),
               std::tuple(1, QStringList{"SI", "SK", "NO"}, true));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
+}
+
+TEST_F(MenuTest, TodaysReviewPlaysTheAreasAndThePlacesOfAMapAsOneGame) {
+    TByteWriter w;
+    Entry("AREA", "Countries", 1, {"SI", "SK"}).Write(w);
+    Entry("ORT", "Capitals", 2, {"SI", "SK"}).Write(w);
+    w.SaveTo(dir.Path("Ovning.crp"));
+    auto menu = Menu();
+    const auto missad = [](const char* item, const char* given) {
+        return TFragaLogg{item, item, 3, {given}, {given}};
+    };
+    {
+        TIdag igar(-1); // SI is the more overdue
+        ASSERT_TRUE(Misstagsregister().Spara({1, "AREA", "EUR", false, {missad("SI", "SK")}}));
+    }
+    ASSERT_TRUE(
+        Misstagsregister().Spara({2, "ORT", "EUR", false, {missad("Ljubljana", "Bratislava")}}));
+    TIdag idag(2);
+    menu->VisaRepetition();
+    menu->cmdRepetera->click();
+    ASSERT_EQ(starts.size(), 1u);
+    const auto* spel = dynamic_cast<const COvningBlandad*>(starts[0].first.get());
+    ASSERT_NE(spel, nullptr);
+    // (The items of the test before, where one process runs both, come after.)
+    EXPECT_EQ(std::tuple(spel->Areor().Nummer, spel->Orter().Nummer, starts[0].second.mid(0, 4),
+                         spel->Repetition),
+              std::tuple(1, 2, QStringList{"SI", "SK", "Ljubljana", "Bratislava"}, true));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join("|").toStdString();
 }
 
