@@ -192,7 +192,8 @@ void COvningBlandad::RattSvar() {
     Till(*aktuell_);
     aktuell_->RattSvar();
     Fran(*aktuell_);
-    RitaPlatserna();
+    if (aktuell_ == areor_.get())
+        RitaPlatserna();
 }
 
 void COvningBlandad::FelSvar(const TKlick& klick) {
@@ -209,7 +210,9 @@ void COvningBlandad::Blinka() {
     Till(*aktuell_);
     aktuell_->Blinka();
     Fran(*aktuell_);
-    RitaPlatserna();
+    // Over a blinking area; a blinking place is the places' own drawing.
+    if (aktuell_ == areor_.get())
+        RitaPlatserna();
 }
 
 QStringList COvningBlandad::Kompletteringar(const QString& text) const {
@@ -233,7 +236,9 @@ std::pair<QString, QString> COvningBlandad::Givet(const TKlick&) const {
 void COvningBlandad::RitaPlatserna() {
     if (orterMed_ && Karta && Karta->Bild) {
         Till(*orter_);
-        orter_->RitaPlatser();
+        // Black, as capitals on an area map are: the places' own green
+        // would vanish on green land.
+        orter_->RitaPlatser(Qt::black);
     }
 }
 

@@ -77,8 +77,11 @@ void COvningOrt::RitaBesvarade() {
                 Karta->RitaOrt(*o, QColor(255, 255, 0)); // with its name
 }
 
-void COvningOrt::RitaPlatser() {
-    RitaOrter();
+void COvningOrt::RitaPlatser(const QColor& farg) {
+    if (Karta && Karta->Bild && Karta->Platser)
+        for (const COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar && !o->Besvarad)
+                Karta->RitaOrt(*o, farg);
     RitaBesvarade();
 }
 

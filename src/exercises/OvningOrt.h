@@ -38,8 +38,9 @@ public:
     QStringList Kompletteringar(const QString& text) const override;
     QString FragatNamn() const override;
 
-    // Every marker of the game, and the answered places with their names.
-    void RitaPlatser();
+    // Every marker of the game, the places still to answer in the colour,
+    // and the answered places with their names.
+    void RitaPlatser(const QColor& farg);
 
     COrt* Plats = nullptr; // not owned
 
