@@ -45,6 +45,10 @@ COvningBlandad::COvningBlandad(const COvningLandArea& areor, const COvningOrt& o
 
 COvningBlandad::~COvningBlandad() = default;
 
+std::shared_ptr<COvning> COvningBlandad::Utskrift() const {
+    return areor_;
+}
+
 void COvningBlandad::Till(COvning& andel) const {
     andel.Karta = Karta;
     andel.Formular = Formular;

@@ -37,6 +37,8 @@ public:
     void Rakna();
 
     COvningLandArea& Areor() const { return *areor_; }
+    // What "Print this view" prints of the game: the areas of the map.
+    std::shared_ptr<COvning> Utskrift() const;
     COvningOrt& Orter() const { return *orter_; }
 
 protected:

@@ -839,10 +839,14 @@ void TfrmOvningKarta::Zooma(double faktor, QPointF at) {
 }
 
 void TfrmOvningKarta::SkrivUtVyn() {
-    if (!KartanVisas() || !ovning_ || !KanSkrivasUt(*ovning_))
+    // A game of areas and places prints its areas.
+    const auto* blandad = dynamic_cast<const COvningBlandad*>(ovning_.get());
+    const std::shared_ptr<COvning> utskrift = blandad ? blandad->Utskrift() : ovning_;
+    if (!KartanVisas() || !utskrift || !KanSkrivasUt(*utskrift))
         return;
     const CKarta& k = *karta_;
-    VisaUtskrift(this, ovning_, TUtskriftsvy{k.VyMitt, k.VyNord, k.VySyd, k.W(), k.H(), k.Narmare});
+    VisaUtskrift(this, utskrift,
+                 TUtskriftsvy{k.VyMitt, k.VyNord, k.VySyd, k.W(), k.H(), k.Narmare});
 }
 
 void TfrmOvningKarta::Panorera(double dx, double dy) {
