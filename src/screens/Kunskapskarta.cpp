@@ -89,12 +89,9 @@ void TKunskapskarta::Visa(const COvning* ovning, const std::vector<TMinnesrad>& 
     karta->Landareor = std::make_unique<CAreor>();
     karta->Vattenareor = std::make_unique<CAreor>();
     karta->Platser = std::make_unique<COrter>();
-    const int nr = ovning->Kartnummer;
-    karta->Vattenareor->LasAreor(VattenFil(nr));
-    karta->Landareor->LasAreor(AreaFil(nr));
-    karta->Landareor->LasDetaljer(DetaljFil(nr));
-    karta->LasHav(HavFil(nr));
-    karta->Gradnat = nr == 1;
+    // The finer outlines only where this view needs them, as the map
+    // screen reads them: at the exercise's own view most maps need none.
+    karta->LasAtlaskarta(ovning->Kartnummer, true);
     karta->Bild = imgKarta;
     // The exercise's own colours and view, as its game starts.
     if (ovning->Ovningsfarg != 0)
