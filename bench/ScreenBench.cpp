@@ -12,9 +12,12 @@
 #include "data/Helpers.h"
 #include "data/Language.h"
 #include "exercises/Ovning.h"
+#include "exercises/OvningBlandad.h"
 #include "exercises/OvningLandArea.h"
+#include "exercises/OvningOrt.h"
 #include "exercises/Ovningar.h"
 #include "maps/Karta.h"
+#include "maps/Kartor.h"
 #include "platform/Image.h"
 #include "screens/OvningKarta.h"
 
@@ -130,7 +133,8 @@ public:
 
 // A started map screen on an area exercise of a shipped map.
 struct TStartedScreen {
-    explicit TStartedScreen(int map) : ex(AreaExercise(Katalog(), map)) {
+    explicit TStartedScreen(int map) : TStartedScreen(AreaExercise(Katalog(), map)) {}
+    explicit TStartedScreen(std::shared_ptr<COvning> ovning) : ex(std::move(ovning)) {
         screen = std::make_unique<TfrmOvningKarta>(nullptr, Qt::Window);
         screen->StartaOvning(ex);
         DoneWithEvents();
@@ -157,7 +161,10 @@ struct TStartedScreen {
     QPoint Right() const { return Find(true); }
     QPoint Wrong() const { return Find(false); }
     QPoint Find(bool asked) const {
-        const QString key = static_cast<const COvningLandArea&>(*ex).FragaNamn;
+        const auto* la = dynamic_cast<const COvningLandArea*>(ex->Fragande());
+        if (!la)
+            return QPoint(-1, -1);
+        const QString key = la->FragaNamn;
         const CAreor& areor = *screen->Karta()->Landareor;
         for (int i = 1; i <= areor.Antal; ++i) {
             const CArea& a = areor.Area(i);
@@ -224,6 +231,52 @@ void ScreenClick(benchmark::State& state, int map, bool right) {
             DoneWithEvents();
         }
         const QPoint at = right ? s.Right() : s.Wrong();
+        seconds += Timed(state, [&] { s.Press(at); });
+    }
+    Fills(state, seconds);
+}
+
+// A right click in a game of today's review that asks a map's countries and
+// capitals by turns (its area exercise and its capitals exercise): the
+// places are drawn again over the areas after each answer.
+void ReviewClick(benchmark::State& state, int map) {
+    const auto* areor = dynamic_cast<const COvningLandArea*>(AreaExercise(Katalog(), map).get());
+    const COvningOrt* orter = nullptr;
+    for (auto e = Katalog().Forsta; e && !orter; e = e->Nasta)
+        if (e->Typ == QLatin1String("ORT") && e->Kartnummer == map && e->KravPlats1)
+            orter = dynamic_cast<const COvningOrt*>(e.get());
+    auto spel = std::make_shared<COvningBlandad>(*areor, *orter);
+    COrter platser;
+    platser.LasOrter(OrtFil(orter->Ortfil));
+    for (int i = 1; i <= orter->Antal; ++i)
+        platser.Valj(orter->Objekt(i), orter->Niva, orter->KravPlats1, orter->KravPlats2);
+    QStringList orterna;
+    for (const COrt* o = platser.Forsta.get(); o; o = o->Nasta.get())
+        if (o->Deltar)
+            orterna << OrtNyckel(*o);
+    for (int i = 1; i <= areor->Antal; ++i) {
+        spel->Ovningsobjekt << areor->Objekt(i);
+        if (i <= orterna.size())
+            spel->Ovningsobjekt << orterna[i - 1];
+    }
+    spel->Repetition = true;
+    TStartedScreen s(spel);
+    double seconds = 0;
+    int svar = 0;
+    for (auto _ : state) {
+        if (++svar >= spel->Ovningsobjekt.size() - 2) {
+            s.screen->cmdStarta->click();
+            DoneWithEvents();
+            svar = 0;
+        }
+        QPoint at = s.Right();
+        if (const auto* o = dynamic_cast<const COvningOrt*>(spel->Fragande()); o && o->Plats) {
+            const CKarta& k = *s.screen->Karta();
+            const qreal ratio = s.screen->imgKarta->devicePixelRatioF();
+            const auto lat = static_cast<float>(o->Plats->Latitud);
+            at = QPoint(int(k.XKoord(lat, static_cast<float>(o->Plats->Longitud)) / ratio),
+                        int(k.YKoord(lat) / ratio));
+        }
         seconds += Timed(state, [&] { s.Press(at); });
     }
     Fills(state, seconds);
@@ -399,6 +452,7 @@ int main(int argc, char** argv) {
         RegisterTimed("ScreenClick/" + name + "/wrong", 40, ScreenClick, m.map, false);
         RegisterTimed("ScreenClick/" + name + "/right", 40, ScreenClick, m.map, true);
     }
+    RegisterTimed("ReviewClick/Europe/right", 40, ReviewClick, 2);
     for (const auto& m : kMaps)
         RegisterTimed("ExerciseStart/" + std::string(m.name), 5, ExerciseStart, m.map);
     std::vector<TBenchMap> zoomMaps(std::begin(kMaps), std::end(kMaps));
