@@ -109,3 +109,10 @@ std::shared_ptr<COvning> COvningar::HittaOvning(const QString& name) const {
             return e;
     return nullptr;
 }
+
+std::shared_ptr<COvning> COvningar::HittaNummer(int32_t nummer) const {
+    for (std::shared_ptr<COvning> e = Forsta; e; e = e->Nasta)
+        if (e->Nummer == nummer)
+            return e;
+    return nullptr;
+}

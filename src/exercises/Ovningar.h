@@ -55,6 +55,8 @@ public:
     void LasOvningar(const QString& fileName);
     // The first entry whose name in the current language is exactly the name.
     std::shared_ptr<COvning> HittaOvning(const QString& name) const;
+    // The entry of that number (its top-ten list's); none when there is none.
+    std::shared_ptr<COvning> HittaNummer(int32_t nummer) const;
 
     // An entry of the class that a kind keyword names.
     static std::shared_ptr<COvning> Skapa(const QString& keyword);

@@ -510,10 +510,7 @@ bool TfrmHuvudmeny::ValdOvning(std::shared_ptr<COvning>& ovning, QString& text) 
 }
 
 std::shared_ptr<COvning> TfrmHuvudmeny::Katalogovning(int nummer) const {
-    for (auto e = ovningar_ ? ovningar_->Forsta : nullptr; e; e = e->Nasta)
-        if (e->Nummer == nummer)
-            return e;
-    return nullptr;
+    return ovningar_ ? ovningar_->HittaNummer(nummer) : nullptr;
 }
 
 bool TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt, bool repetition) {
@@ -527,12 +524,13 @@ bool TfrmHuvudmeny::StartaOvningsspel(int nummer, const QStringList& objekt, boo
 bool TfrmHuvudmeny::StartaRepetitionsspel(const TRepetitionsspel& spel) {
     const std::shared_ptr<COvning> en = Katalogovning(spel.Ovning);
     const std::shared_ptr<COvning> andra = spel.Med != 0 ? Katalogovning(spel.Med) : nullptr;
-    const auto* areor = dynamic_cast<const COvningLandArea*>(en ? en.get() : nullptr);
-    const auto* orter = dynamic_cast<const COvningOrt*>(andra.get());
-    if (!areor) {
+    // The two in either order: the most overdue item may be a place.
+    const COvningLandArea* areor = dynamic_cast<const COvningLandArea*>(en.get());
+    if (!areor)
         areor = dynamic_cast<const COvningLandArea*>(andra.get());
-        orter = dynamic_cast<const COvningOrt*>(en.get());
-    }
+    const COvningOrt* orter = dynamic_cast<const COvningOrt*>(en.get());
+    if (!orter)
+        orter = dynamic_cast<const COvningOrt*>(andra.get());
     if (!areor || !orter || spel.Objekt.isEmpty())
         // One exercise, or one of two that the catalogue still holds: its
         // game leaves out the other's items.

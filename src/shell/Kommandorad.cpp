@@ -87,10 +87,7 @@ int Utskrift(const QStringList& args, QTextStream& ut) {
     LoadLanguageTexts();
     COvningar ovningar;
     ovningar.LasOvningar(QStringLiteral("Ovning.crp"));
-    std::shared_ptr<COvning> ovning;
-    for (auto e = ovningar.Forsta; e && !ovning; e = e->Nasta)
-        if (e->Nummer == nummer)
-            ovning = e;
+    const std::shared_ptr<COvning> ovning = ovningar.HittaNummer(nummer);
     if (!ovning)
         throw EGlobina(QStringLiteral("There is no exercise %1.").arg(nummer));
     const int sidor = SkrivUt(*ovning, val, fil);
