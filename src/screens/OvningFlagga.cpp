@@ -367,8 +367,7 @@ void TfrmOvningFlagga::FlaggKlick(int x, int y) {
 }
 
 void TfrmOvningFlagga::NyttFlaggfokus() {
-    Flaggfokus->Uppdatera(true);
-    Flaggfokus->setAccessibleName(lblFraga->text());
+    Flaggfokus->Uppdatera(true); // VisaFraga has named it with the whole question
     Beskriv(Flaggfokus, ProcentText(flagga_->Procent));
     Flaggfokus->setFocus(Qt::OtherFocusReason);
 }

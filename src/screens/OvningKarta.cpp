@@ -485,8 +485,9 @@ void TfrmOvningKarta::KartKlick(int x, int y) {
     const int32_t svarat = ovning_->Svarat;
     const TSvar svar = Svara(*ovning_, Punkt);
     if (svar == TSvar::Ratt && Markerspel())
-        VisaSkrivfragan(); // a capital found: the next area marked
-    Kartlager->Uppdatera();
+        VisaSkrivfragan(); // a capital found: the next area marked (its view updates the layer)
+    else
+        Kartlager->Uppdatera();
     if (!ovning_->Slut || svar == TSvar::Slut)
         Beskriv(Kartlager, Svarsbesked(*ovning_, svar, svarat,
                                        lblNamn->isVisible() ? lblNamn->text() : QString()));
