@@ -76,41 +76,22 @@ void TKunskapskarta::Visa(const COvning* ovning, const std::vector<TMinnesrad>& 
     idag_ = idag;
     const int w = width();
     const int h = std::max(height() - kSkalhojd - 4, 1);
+    const bool lagd = imgKarta->geometry() == QRect(0, 0, w, h);
     imgKarta->setGeometry(0, 0, w, h);
     lblSkala->setGeometry(0, h + 4, w, kSkalhojd);
     RitaSkala();
-    QImage bild(w, h, QImage::Format_RGB32);
-    bild.fill(QColor(0, 0, 128));
-    imgKarta->SetPicture(bild);
-    karta_.reset();
-    if (!ovning || !ArKarta(ovning->Kartnummer))
-        return;
-    auto karta = std::make_unique<CKarta>();
-    karta->Landareor = std::make_unique<CAreor>();
-    karta->Vattenareor = std::make_unique<CAreor>();
-    karta->Platser = std::make_unique<COrter>();
-    // The finer outlines only where this view needs them, as the map
-    // screen reads them: at the exercise's own view most maps need none.
-    karta->LasAtlaskarta(ovning->Kartnummer, true);
-    karta->Bild = imgKarta;
-    // The exercise's own colours and view, as its game starts.
-    if (ovning->Ovningsfarg != 0)
-        karta->Ovningsfarg = ColorFromBgr(ovning->Ovningsfarg);
-    if (ovning->Vattenfarg != 0)
-        karta->Vattenfarg = ColorFromBgr(ovning->Vattenfarg);
-    if (ovning->Landfarg != 0)
-        karta->Landfarg = ColorFromBgr(ovning->Landfarg);
-    for (int i = 1; i <= ovning->Antal; ++i) {
-        karta->Landareor->Markera(ovning->Objekt(i));
-        karta->Stater << ovning->Objekt(i);
+    const bool sammaKarta =
+        karta_ && lagd && ovning && ovning->Nummer == kartansOvning_ && ArKarta(ovning->Kartnummer);
+    if (!sammaKarta) {
+        QImage bild(w, h, QImage::Format_RGB32);
+        bild.fill(QColor(0, 0, 128));
+        imgKarta->SetPicture(bild);
+        karta_.reset();
+        kartansOvning_ = 0;
+        if (!ovning || !ArKarta(ovning->Kartnummer))
+            return;
+        LasKartan(*ovning);
     }
-    karta->VyMitt = static_cast<float>(ovning->VyMitt);
-    karta->VyNord = static_cast<float>(ovning->VyNord);
-    karta->VySyd = static_cast<float>(ovning->VySyd);
-    karta->BeraknaSkala();
-    if (karta->VyNord == 0 && karta->VySyd == 0)
-        karta->AnpassaVy();
-    karta_ = std::move(karta);
     karta_->RitaAreaovning(ovning->Linjebredd);
     for (int i = 1; i <= karta_->Landareor->Antal; ++i) {
         const CArea& a = karta_->Landareor->Area(i);
@@ -120,6 +101,36 @@ void TKunskapskarta::Visa(const COvning* ovning, const std::vector<TMinnesrad>& 
         karta_->FyllArea(a, r < 0 ? kAldrigFragad : Farg(r));
     }
     imgKarta->update();
+}
+
+void TKunskapskarta::LasKartan(const COvning& ovning) {
+    auto karta = std::make_unique<CKarta>();
+    karta->Landareor = std::make_unique<CAreor>();
+    karta->Vattenareor = std::make_unique<CAreor>();
+    karta->Platser = std::make_unique<COrter>();
+    // The finer outlines only where this view needs them, as the map
+    // screen reads them: at the exercise's own view most maps need none.
+    karta->LasAtlaskarta(ovning.Kartnummer, true);
+    karta->Bild = imgKarta;
+    // The exercise's own colours and view, as its game starts.
+    if (ovning.Ovningsfarg != 0)
+        karta->Ovningsfarg = ColorFromBgr(ovning.Ovningsfarg);
+    if (ovning.Vattenfarg != 0)
+        karta->Vattenfarg = ColorFromBgr(ovning.Vattenfarg);
+    if (ovning.Landfarg != 0)
+        karta->Landfarg = ColorFromBgr(ovning.Landfarg);
+    for (int i = 1; i <= ovning.Antal; ++i) {
+        karta->Landareor->Markera(ovning.Objekt(i));
+        karta->Stater << ovning.Objekt(i);
+    }
+    karta->VyMitt = static_cast<float>(ovning.VyMitt);
+    karta->VyNord = static_cast<float>(ovning.VyNord);
+    karta->VySyd = static_cast<float>(ovning.VySyd);
+    karta->BeraknaSkala();
+    if (karta->VyNord == 0 && karta->VySyd == 0)
+        karta->AnpassaVy();
+    karta_ = std::move(karta);
+    kartansOvning_ = ovning.Nummer;
 }
 
 QString TKunskapskarta::Beskrivning(const QPoint& p) const {

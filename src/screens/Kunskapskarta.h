@@ -27,6 +27,8 @@ public:
 
     // Draws the exercise's map with the memory states of one way of asking;
     // data-file errors are passed on. Without an exercise the map is empty.
+    // The same exercise at the same size is drawn again on the map read
+    // before (another way of asking), not read afresh.
     void Visa(const COvning* ovning, const std::vector<TMinnesrad>& minnen, const QDate& idag);
 
     // The colour of a recall probability, 0..1: a sequential scale from dark
@@ -47,7 +49,11 @@ private:
     const TMinnesrad* Rad(const CArea& area) const;
     void RitaSkala();
 
+    // Reads the exercise's map and sets it out at the view of the game.
+    void LasKartan(const COvning& ovning);
+
     std::unique_ptr<CKarta> karta_;
+    int32_t kartansOvning_ = 0; // the exercise karta_ was read for
     std::vector<TMinnesrad> minnen_;
     QDate idag_;
 };
