@@ -113,27 +113,32 @@ void TKartlager::Uppdatera() {
     const QPointF forePunkt =
         aktuell_ >= 0 && karta_ && karta_->H() > 0 ? Kontroll(mal_[aktuell_].Punkt) : QPointF();
     mal_.clear();
+    storsta_.clear();
     aktuell_ = -1;
     const bool vy = karta_ && karta_->Bild && karta_->H() > 0 && karta_->VyNord != karta_->VySyd;
+    if (vy && ovning_ && Omradesspel() && karta_->Landareor) {
+        const CAreor& areor = *karta_->Landareor;
+        const COvning& fragande = *ovning_->Fragande();
+        for (int i = 1; i <= fragande.Antal; ++i) {
+            const QString& key = fragande.Objekt(i);
+            if (std::any_of(storsta_.begin(), storsta_.end(),
+                            [&](const auto& s) { return s.first == key; }))
+                continue;
+            const CArea* storst = nullptr;
+            for (int k = 1; k <= areor.Antal; ++k) {
+                const CArea& a = areor.Area(k);
+                if (a.Deltar && a.Antal > 0 && a.Matchar(key) && (!storst || Yta(a) > Yta(*storst)))
+                    storst = &a;
+            }
+            if (storst)
+                storsta_.emplace_back(key, storst);
+        }
+    }
     if (vy && ovning_ && !ovning_->Slut) {
         if (Omradesspel() && karta_->Landareor) {
-            const CAreor& areor = *karta_->Landareor;
-            const COvning& fragande = *ovning_->Fragande();
-            for (int i = 1; i <= fragande.Antal; ++i) {
-                const QString& key = fragande.Objekt(i);
-                if (std::any_of(mal_.begin(), mal_.end(),
-                                [&](const TMal& m) { return m.Nyckel == key; }))
-                    continue;
-                const CArea* storst = nullptr;
-                for (int k = 1; k <= areor.Antal; ++k) {
-                    const CArea& a = areor.Area(k);
-                    if (a.Deltar && a.Antal > 0 && a.Matchar(key) &&
-                        (!storst || Yta(a) > Yta(*storst)))
-                        storst = &a;
-                }
-                if (storst && !storst->Besvarad)
+            for (const auto& [key, storst] : storsta_)
+                if (!storst->Besvarad)
                     mal_.push_back({key, Mittpunkt(*storst), storst, nullptr});
-            }
         } else if (dynamic_cast<const COvningOrt*>(ovning_->Fragande()) && karta_->Platser) {
             for (const COrt* o = karta_->Platser->Forsta.get(); o; o = o->Nasta.get())
                 if (o->Deltar && !o->Besvarad)
@@ -328,21 +333,9 @@ QPainterPath TKartlager::Ringform(const TMal& mal) const {
 void TKartlager::RitaMarken(QPainter& p) const {
     if (!Svarsfarger::MarkenPa() || !Omradesspel() || !karta_->Landareor)
         return;
-    std::vector<QString> ritade;
-    const COvning& fragande = *ovning_->Fragande();
-    for (int i = 1; i <= fragande.Antal; ++i) {
-        const QString& key = fragande.Objekt(i);
-        if (std::find(ritade.begin(), ritade.end(), key) != ritade.end())
+    for (const auto& [key, storst] : storsta_) {
+        if (!storst->Besvarad)
             continue;
-        const CArea* storst = nullptr;
-        for (int k = 1; k <= karta_->Landareor->Antal; ++k) {
-            const CArea& a = karta_->Landareor->Area(k);
-            if (a.Deltar && a.Antal > 0 && a.Matchar(key) && (!storst || Yta(a) > Yta(*storst)))
-                storst = &a;
-        }
-        if (!storst || !storst->Besvarad)
-            continue;
-        ritade.push_back(key);
         QPointF m = Kontroll(Mittpunkt(*storst));
         QColor bakgrund = karta_->Svarsfarg(*storst);
         // Beside a small state's ring, which its colour fills.

@@ -92,6 +92,9 @@ private:
     const CKarta* karta_ = nullptr;
     COvning* ovning_ = nullptr;
     std::vector<TMal> mal_;
+    // Each item of an area game with its largest taking-part piece, in item
+    // order, answered or not: the targets and the marks are taken from it.
+    std::vector<std::pair<QString, const CArea*>> storsta_;
     int aktuell_ = -1;
     double bandhojd_ = 0; // degrees of latitude
     double mitt_ = 0;     // the own view's middle longitude
