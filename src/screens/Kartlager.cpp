@@ -8,6 +8,7 @@
 #include "platform/Image.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
@@ -192,8 +193,22 @@ QString TKartlager::AktuellNyckel() const {
 void TKartlager::DoljRing() {
     if (visas_) {
         visas_ = false;
-        update();
+        RingAndrad();
     }
+}
+
+namespace {
+
+// The pixels a ring's strokes cover.
+QRect Ruta(const QPainterPath& ring) {
+    return ring.boundingRect().toAlignedRect().adjusted(-5, -5, 5, 5);
+}
+
+} // namespace
+
+void TKartlager::RingAndrad() {
+    const QRect ny = RingVisas() && hasFocus() ? Ruta(Ringform(mal_[aktuell_])) : QRect();
+    update(ringRuta_.united(ny));
 }
 
 void TKartlager::Flyttad() {
@@ -203,7 +218,7 @@ void TKartlager::Flyttad() {
         if (!rect().adjusted(kMarginal, kMarginal, -kMarginal, -kMarginal).contains(p.toPoint()))
             Visa(mal_[aktuell_].Punkt);
     }
-    update();
+    RingAndrad();
 }
 
 bool TKartlager::Stega(bool framat) {
@@ -347,14 +362,19 @@ void TKartlager::RitaMarken(QPainter& p) const {
     }
 }
 
-void TKartlager::paintEvent(QPaintEvent*) {
+void TKartlager::paintEvent(QPaintEvent* event) {
+    if (event->region().contains(ringRuta_))
+        ringRuta_ = QRect(); // painted over, unless drawn again below
     if (!karta_ || !ovning_ || !karta_->Bild || karta_->H() <= 0 || karta_->VyNord == karta_->VySyd)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     RitaMarken(p);
-    if (RingVisas() && hasFocus())
-        RitaRing(p, Ringform(mal_[aktuell_]));
+    if (RingVisas() && hasFocus()) {
+        const QPainterPath ring = Ringform(mal_[aktuell_]);
+        ringRuta_ = Ruta(ring);
+        RitaRing(p, ring);
+    }
 }
 
 void TKartlager::keyPressEvent(QKeyEvent* event) {

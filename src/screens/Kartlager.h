@@ -80,6 +80,9 @@ private:
     QPointF Kontroll(double lat, double lon) const;
     bool Omradesspel() const;
     void Flyttad();
+    // Repaints where the ring was drawn and where it is to be, not the whole
+    // map under this layer.
+    void RingAndrad();
     // The point for the ring and the mark of a state: the middle of its
     // largest piece's box where the piece holds it, else its seed.
     static TLatLon Mittpunkt(const CArea& area);
@@ -96,6 +99,7 @@ private:
     // order, answered or not: the targets and the marks are taken from it.
     std::vector<std::pair<QString, const CArea*>> storsta_;
     int aktuell_ = -1;
+    QRect ringRuta_;      // where the ring was last painted; empty: nowhere
     double bandhojd_ = 0; // degrees of latitude
     double mitt_ = 0;     // the own view's middle longitude
 };
