@@ -35,13 +35,9 @@ CArea* COvningLandArea::AreaUnder(float lat, float lon) const {
 }
 
 const CArea* COvningLandArea::Svarsarea(const TKlick& klick) const {
-    if (Svarssatt == TSvarssatt::Fyra || (Svarssatt == TSvarssatt::Huvudstad && !klick.Skrivet))
-        return Karta && Karta->Landareor ? Karta->Landareor->Hitta(SvarsObjekt(klick)) : nullptr;
     if (!klick.Skrivet)
         return AreaUnder(klick.Lat, klick.Lon);
-    const int i = matchning_.Matcha(klick.Namn);
-    return i >= 0 && Karta && Karta->Landareor ? Karta->Landareor->Hitta(matchadeObjekt_[i])
-                                               : nullptr;
+    return Karta && Karta->Landareor ? Karta->Landareor->Hitta(SvarsObjekt(klick)) : nullptr;
 }
 
 QStringList COvningLandArea::Kompletteringar(const QString& text) const {

@@ -27,7 +27,8 @@ public:
     // The taking-part area under a point: the one with the smallest northern
     // bound (an enclave before the area around it), the earlier at a tie.
     CArea* AreaUnder(float lat, float lon) const;
-    // The area an answer gives: the one clicked, or the one a typed name names.
+    // The area a click or a typed name gives (the ways that name the area
+    // itself; four choices and capitals judge by SvarsObjekt).
     const CArea* Svarsarea(const TKlick& klick) const;
     QStringList Kompletteringar(const QString& text) const override;
     QString FragatNamn() const override;
