@@ -13,10 +13,8 @@ namespace {
 // The columns by their place in kPostKolumner.
 enum { kSpelare, kDatum, kOvning, kDel, kSatt, kObjekt, kNamn, kForsok, kGivet, kGivetNamn };
 
-const QString kLista = QStringLiteral("; ");
-
 QStringList Lista(const QString& falt) {
-    return falt.isEmpty() ? QStringList() : falt.split(kLista);
+    return falt.isEmpty() ? QStringList() : falt.split(kPostLista);
 }
 
 } // namespace
@@ -66,7 +64,7 @@ QString CKlassresultat::LasText(const QString& name, const QString& text) {
 }
 
 std::vector<TMissatObjekt> CKlassresultat::MestMissade(const QString& varldsdel, const QString& typ,
-                                                      int antal) const {
+                                                       int antal) const {
     QHash<QString, TMissatObjekt> per;
     for (const TRad& r : rader_) {
         if (!Valjs(r, varldsdel, typ))

@@ -12,11 +12,7 @@ const QStringList kPostKolumner = {QStringLiteral("player"),        QStringLiter
                                    QStringLiteral("way of asking"), QStringLiteral("item"),
                                    QStringLiteral("name"),          QStringLiteral("tries"),
                                    QStringLiteral("given"),         QStringLiteral("given names")};
-
-namespace {
-// Several wrong answers to one question share a field.
-const QString kLista = QStringLiteral("; ");
-} // namespace
+const QString kPostLista = QStringLiteral("; ");
 
 QString SpelarNamn() {
     const QString user = qEnvironmentVariable("USER");
@@ -123,7 +119,7 @@ int ExporteraPost(TMisstagsregister& registret, const QString& spelare, const QS
     rad(kPostKolumner);
     for (const TPostFraga& f : fragor)
         rad({spelare, f.Spelat, QString::number(f.Ovning), f.Varldsdel, f.Typ, f.Objekt, f.Namn,
-             QString::number(f.Forsok), f.Givet.join(kLista), f.GivetNamn.join(kLista)});
+             QString::number(f.Forsok), f.Givet.join(kPostLista), f.GivetNamn.join(kPostLista)});
     QSaveFile fil(fileName);
     if (!fil.open(QIODevice::WriteOnly) || fil.write(text.toUtf8()) < 0 || !fil.commit())
         throw EGlobina(QStringLiteral("Cannot write \"%1\": %2")

@@ -12,6 +12,8 @@ class TMisstagsregister;
 
 // The columns, as the header line names them.
 extern const QStringList kPostKolumner;
+// Several wrong answers to one question share a field, joined by this.
+extern const QString kPostLista;
 
 // The desktop user's name: the default player's (Spelare.h).
 QString SpelarNamn();

@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kRader = 10;
 constexpr int kNamnText = 21; // "Name"
-constexpr int kTillbakaText = 4;
 // Narrower than this the two lists of the class's misses go one above the other.
 constexpr int kSidaVidSida = 800;
 
@@ -111,7 +110,7 @@ TfrmKlassresultat::TfrmKlassresultat(QWidget* parent, const CKlassresultat& klas
 
     cmdOva = new QPushButton(LangText(TextNo::PractiseThese), this);
     cmdOva->setEnabled(!objekt_.isEmpty());
-    cmdTillbaka = new QPushButton(LangText(kTillbakaText), this);
+    cmdTillbaka = new QPushButton(LangText(TextNo::Back), this);
     cmdTillbaka->setDefault(true);
     for (QPushButton* b : {cmdOva, cmdTillbaka}) {
         b->setFont(Arial(13));
