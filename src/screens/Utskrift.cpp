@@ -454,8 +454,11 @@ int SkrivUt(const COvning& ovning, const TUtskriftsval& val, const QString& file
         k.AnpassaVy();
     const QRectF utsnitt0 = vy ? QRectF(0, 0, k.W(), k.H()) : Innehall(u);
 
-    // The names, so that the worksheet's list can be measured.
-    std::vector<TPost> poster = Poster(u, ovning, val.Sprak);
+    // The names, so that a worksheet's list can be measured: only then
+    // needed before the map's printed size is known.
+    std::vector<TPost> poster;
+    if (val.Namnlista)
+        poster = Poster(u, ovning, val.Sprak);
     QPdfWriter pdf(fileName);
     pdf.setResolution(72); // one unit a point
     pdf.setCreator(QStringLiteral("Globina"));
