@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 TFlaggfokus::TFlaggfokus(QWidget* parent) : TFokusring(parent) {
 }
@@ -59,11 +60,9 @@ void TFlaggfokus::paintEvent(QPaintEvent*) {
         if (n == aktuell_) {
             QPainter p(this);
             p.setRenderHint(QPainter::Antialiasing);
-            const QRectF ram = r.adjusted(4, 4, -4, -4);
-            p.setPen(QPen(Qt::black, 6));
-            p.drawRect(ram);
-            p.setPen(QPen(Qt::white, 2.5));
-            p.drawRect(ram);
+            QPainterPath ram;
+            ram.addRect(r.adjusted(4, 4, -4, -4));
+            RitaRing(p, ram, false);
         }
 }
 
@@ -76,9 +75,7 @@ void TFlaggfokus::keyPressEvent(QKeyEvent* event) {
             Svara(aktuell_);
         return;
     }
-    using Fokusordning::TRiktning;
-    const bool pil =
-        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    const auto pil = Pil(key);
     if (!pil || !Rutor) {
         event->ignore();
         return;
@@ -95,11 +92,7 @@ void TFlaggfokus::keyPressEvent(QKeyEvent* event) {
             fran = static_cast<int>(mitt.size());
         mitt.push_back(r.center());
     }
-    const TRiktning riktning = key == Qt::Key_Left    ? TRiktning::Vanster
-                               : key == Qt::Key_Right ? TRiktning::Hoger
-                               : key == Qt::Key_Up    ? TRiktning::Upp
-                                                      : TRiktning::Ned;
-    if (const int i = Fokusordning::Granne(mitt, fran, riktning); i >= 0) {
+    if (const int i = Fokusordning::Granne(mitt, fran, *pil); i >= 0) {
         aktuell_ = rutor[i].first;
         update();
     }

@@ -2,6 +2,7 @@
 #include "screens/Fokusring.h"
 
 #include <QFocusEvent>
+#include <QPainter>
 
 TFokusring::TFokusring(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -29,4 +30,30 @@ bool TFokusring::focusNextPrevChild(bool next) {
     visas_ = false;
     update();
     return QWidget::focusNextPrevChild(next);
+}
+
+std::optional<Fokusordning::TRiktning> TFokusring::Pil(int key) {
+    using Fokusordning::TRiktning;
+    switch (key) {
+    case Qt::Key_Left:
+        return TRiktning::Vanster;
+    case Qt::Key_Right:
+        return TRiktning::Hoger;
+    case Qt::Key_Up:
+        return TRiktning::Upp;
+    case Qt::Key_Down:
+        return TRiktning::Ned;
+    default:
+        return std::nullopt;
+    }
+}
+
+void TFokusring::RitaRing(QPainter& p, const QPainterPath& form, bool rund) {
+    const Qt::PenCapStyle cap = rund ? Qt::RoundCap : Qt::SquareCap;
+    const Qt::PenJoinStyle join = rund ? Qt::RoundJoin : Qt::BevelJoin;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 6, Qt::SolidLine, cap, join));
+    p.drawPath(form);
+    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, cap, join));
+    p.drawPath(form);
 }

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "screens/Fokusordning.h"
+
 #include <QWidget>
+#include <optional>
+
+class QPainter;
+class QPainterPath;
 
 // A transparent layer that takes the keyboard for the targets of a screen
 // (the map's items, the flag sheet's flags): mouse events pass through it. Tab
@@ -24,6 +30,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+
+    // The way an arrow key goes; none for another key.
+    static std::optional<Fokusordning::TRiktning> Pil(int key);
+    // The ring, black under white so that it shows on every colour; rounded
+    // (round joins) round a map's item, square round a cell.
+    static void RitaRing(QPainter& p, const QPainterPath& form, bool rund);
 
     bool visas_ = false; // the ring is drawn once a key has moved it
 };

@@ -23,15 +23,6 @@ constexpr double kLitenStat = 40;
 // The ring keeps this far inside the map's edges, or the view follows it.
 constexpr int kMarginal = 40;
 
-// Black under white: seen on every colour of the map.
-void RitaRing(QPainter& p, const QPainterPath& form) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(form);
-    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(form);
-}
-
 // A mark drawn as lines, so no font has to have it: in the colour that reads
 // on the area, edged with the other one.
 void RitaMark(QPainter& p, QPointF m, Svarsfarger::TMark mark, const QColor& bakgrund) {
@@ -373,7 +364,7 @@ void TKartlager::paintEvent(QPaintEvent* event) {
     if (RingVisas() && hasFocus()) {
         const QPainterPath ring = Ringform(mal_[aktuell_]);
         ringRuta_ = Ruta(ring);
-        RitaRing(p, ring);
+        RitaRing(p, ring, true);
     }
 }
 
@@ -381,23 +372,17 @@ void TKartlager::keyPressEvent(QKeyEvent* event) {
     // Shift with an arrow pans, which the screen does wherever the focus is.
     const bool skift = event->modifiers() & Qt::ShiftModifier;
     bool anvand = true;
+    const auto pil = Pil(event->key());
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down: {
-        if (skift) {
+    case Qt::Key_Down:
+        if (skift)
             anvand = false;
-            break;
-        }
-        using Fokusordning::TRiktning;
-        const TRiktning r = event->key() == Qt::Key_Left    ? TRiktning::Vanster
-                            : event->key() == Qt::Key_Right ? TRiktning::Hoger
-                            : event->key() == Qt::Key_Up    ? TRiktning::Upp
-                                                            : TRiktning::Ned;
-        Ga(r);
+        else
+            Ga(*pil);
         break;
-    }
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
