@@ -39,6 +39,30 @@
 
 namespace {
 
+// The program's windows that both tests check, each made as the program
+// makes it (the map screen apart: each test sets it out at its own size).
+struct TFonster {
+    explicit TFonster(TMisstagsregister& record) : mistakes(nullptr, record, 1) {}
+    std::vector<std::pair<QWidget*, const char*>> Lista() {
+        return {{&menu, "main menu"},
+                {&flags, "flag screen"},
+                {&multi, "multiple-choice screen"},
+                {&topTen, "top-ten screen"},
+                {&topList, "top list"},
+                {&review, "review"},
+                {&about, "About box"},
+                {&mistakes, "My mistakes"}};
+    }
+    TfrmHuvudmeny menu;
+    TfrmOvningFlagga flags;
+    TfrmOvningMulti multi;
+    TfrmTioitopp topTen;
+    TfrmTopplista topList;
+    TfrmGenomgang review{nullptr, TSpelLogg(), QString()};
+    TfrmAbout about;
+    TfrmMinaMisstag mistakes;
+};
+
 // Room a button keeps free on each side of its caption: its frame and a
 // margin, so that a caption never touches the edge.
 constexpr int kButtonSpace = 8;
@@ -147,29 +171,16 @@ protected:
 } // namespace
 
 TEST_F(TextFit, EveryCaptionFitsItsControlInEveryLanguage) {
-    TfrmHuvudmeny menu;
-    TfrmOvningKarta map;
-    TfrmOvningFlagga flags;
-    TfrmOvningMulti multi;
-    TfrmTioitopp topTen;
-    TfrmTopplista topList;
-    TfrmGenomgang review(nullptr, TSpelLogg(), QString());
-    TfrmAbout about;
     TestDir dir;
     TMisstagsregister record(dir.Path("m.sqlite"));
-    TfrmMinaMisstag mistakes(nullptr, record, 1);
+    TFonster fonster(record);
+    auto& [menu, flags, multi, topTen, topList, review, about, mistakes] = fonster;
+    TfrmOvningKarta map;
     // The map screen sets out its bar when a game has its size.
     map.resize(1024, 768);
     map.LaggUt();
-    for (auto [window, name] : {std::pair<QWidget*, const char*>{&menu, "main menu"},
-                                {&map, "map screen"},
-                                {&flags, "flag screen"},
-                                {&multi, "multiple-choice screen"},
-                                {&topTen, "top-ten screen"},
-                                {&topList, "top list"},
-                                {&review, "review"},
-                                {&about, "About box"},
-                                {&mistakes, "My mistakes"}})
+    CheckWindow(&map, "map screen");
+    for (auto [window, name] : fonster.Lista())
         CheckWindow(window, name);
     // Each credit line stays in the column of the texts above it, clear of the
     // dark band on the right.
@@ -311,26 +322,13 @@ TEST_F(TextFit, EveryScreenFitsTheScreenInProjectorMode) {
                                    .arg(screen.height())
                                    .arg(scale)
                                    .toStdString();
-        TfrmHuvudmeny menu;
-        TfrmOvningFlagga flags;
-        TfrmOvningMulti multi;
-        TfrmTioitopp topTen;
-        TfrmTopplista topList;
-        TfrmGenomgang review(nullptr, TSpelLogg(), QString());
-        TfrmAbout about;
-        TfrmMinaMisstag mistakes(nullptr, record, 1);
+        TFonster fonster(record);
+        TfrmGenomgang& review = fonster.review;
         TfrmUtskrift print(nullptr, karta, std::nullopt);
         TfrmKlassresultat klass(nullptr, CKlassresultat(), "AFR", "AREA", {});
-        for (auto [window, name] : {std::pair<QWidget*, const char*>{&menu, "main menu"},
-                                    {&flags, "flag screen"},
-                                    {&multi, "multiple-choice screen"},
-                                    {&topTen, "top-ten screen"},
-                                    {&topList, "top list"},
-                                    {&review, "review"},
-                                    {&about, "About box"},
-                                    {&mistakes, "My mistakes"},
-                                    {&print, "print dialog"},
-                                    {&klass, "class results"}}) {
+        auto fonstren = fonster.Lista();
+        fonstren.insert(fonstren.end(), {{&print, "print dialog"}, {&klass, "class results"}});
+        for (auto [window, name] : fonstren) {
             const QSize design = window->size();
             EXPECT_TRUE(Projector::Fit(window, room)) << at << name;
             EXPECT_LE(window->width(), room.width()) << at << name;
