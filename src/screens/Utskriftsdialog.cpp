@@ -8,6 +8,7 @@
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "screens/Ovningsskarm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -133,13 +134,16 @@ bool TfrmUtskrift::SkrivUtNu() {
     QString fil = txtFil->text().trimmed();
     if (!fil.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         fil += QStringLiteral(".pdf");
+    // The hourglass goes however the print ends; any failure is told, none
+    // escapes into the event loop.
     try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Skarm::TTimglas timglas;
         SkrivUt(*ovning_, Val(), fil, vy_ ? &*vy_ : nullptr);
-        QApplication::restoreOverrideCursor();
     } catch (const EGlobina& e) {
-        QApplication::restoreOverrideCursor();
         ShowMessageBox(this, TBoxKind::Error, e.Message());
+        return false;
+    } catch (const std::exception& e) {
+        ShowMessageBox(this, TBoxKind::Error, QString::fromLocal8Bit(e.what()));
         return false;
     }
     ShellOpenFile(fil);
