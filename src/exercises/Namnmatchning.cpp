@@ -132,27 +132,45 @@ const std::vector<QStringList>& Namnvarianter() {
     return varianter;
 }
 
+namespace {
+
+// The variant groups normalised, once: every item added is looked up in them.
+const std::vector<QStringList>& NormalaVarianter() {
+    static const std::vector<QStringList> normala = [] {
+        std::vector<QStringList> ut;
+        for (const QStringList& grupp : Namnvarianter()) {
+            QStringList normal;
+            for (const QString& v : grupp)
+                normal << NormaliseraNamn(v);
+            ut.push_back(normal);
+        }
+        return ut;
+    }();
+    return normala;
+}
+
+} // namespace
+
 int CNamnmatchning::LaggTill(const QStringList& namn) {
     TObjekt objekt;
-    const auto lagg = [&objekt](const QString& n) {
-        const QString normal = NormaliseraNamn(n);
+    const auto lagg = [&objekt](const QString& normal) {
         if (!normal.isEmpty() && !objekt.Normal.contains(normal))
             objekt.Normal << normal;
     };
     for (const QString& n : namn) {
         if (objekt.Visat.isEmpty())
             objekt.Visat = n;
-        lagg(n);
+        lagg(NormaliseraNamn(n));
     }
     const QStringList egna = objekt.Normal;
     if (!egna.isEmpty())
         objekt.Forslag << NormaliseraNamn(objekt.Visat);
-    for (const QStringList& grupp : Namnvarianter())
+    for (const QStringList& grupp : NormalaVarianter())
         if (std::any_of(grupp.begin(), grupp.end(),
-                        [&](const QString& v) { return egna.contains(NormaliseraNamn(v)); }))
+                        [&](const QString& v) { return egna.contains(v); }))
             for (const QString& v : grupp) {
                 lagg(v);
-                objekt.Forslag << NormaliseraNamn(v);
+                objekt.Forslag << v;
             }
     objekt_.push_back(std::move(objekt));
     return Antal() - 1;
@@ -188,13 +206,17 @@ QStringList CNamnmatchning::Kompletteringar(const QString& text) const {
     QStringList ut;
     if (t.size() < 2)
         return ut;
+    // By the shown name normalised, which each item's first suggestion is.
+    std::vector<std::pair<QString, QString>> funna;
     for (const TObjekt& o : objekt_)
         if (std::any_of(o.Forslag.begin(), o.Forslag.end(),
                         [&](const QString& n) { return n.startsWith(t); }) &&
-            !ut.contains(o.Visat))
-            ut << o.Visat;
-    std::sort(ut.begin(), ut.end(), [](const QString& a, const QString& b) {
-        return NormaliseraNamn(a) < NormaliseraNamn(b);
-    });
+            std::none_of(funna.begin(), funna.end(),
+                         [&](const auto& f) { return f.second == o.Visat; }))
+            funna.emplace_back(o.Forslag.front(), o.Visat);
+    std::sort(funna.begin(), funna.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& f : funna)
+        ut << f.second;
     return ut;
 }
