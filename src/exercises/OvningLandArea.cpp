@@ -72,6 +72,8 @@ bool COvningLandArea::ValtFel(int n) const {
 }
 
 QString COvningLandArea::ObjektForOrt(const COrt* ort) const {
+    if (const auto it = ortObjekt_.constFind(ort); it != ortObjekt_.constEnd())
+        return *it;
     if (ort)
         for (int i = 1; i <= Antal; ++i)
             if ((Objekt(i) == ort->Grupp1 || Objekt(i) == ort->Grupp2 ||
@@ -108,6 +110,10 @@ void COvningLandArea::ValjHuvudstader() {
         if (Huvudstader.Objekt.contains(Objekt(i)))
             platser.Valj(Objekt(i), Huvudstader.Niva, Huvudstader.KravPlats1,
                          Huvudstader.KravPlats2);
+    // Each capital's item, looked up on every blink, click and redraw.
+    for (const COrt* o = platser.Forsta.get(); o; o = o->Nasta.get())
+        if (o->Deltar)
+            ortObjekt_.insert(o, ObjektForOrt(o));
     // An area without a capital in the game is not asked.
     for (int i = 1; i <= Antal; ++i) {
         bool har = false;
@@ -199,6 +205,7 @@ void COvningLandArea::RitaSvaret(const QColor& color) {
 void COvningLandArea::Starta(TOvningsformular* formular) {
     for (int i = 1; i <= Antal; ++i)
         Fragad(i) = false;
+    ortObjekt_.clear();
     COvning::Starta(formular);
     if (Karta) {
         // An item that names no area of this map could never be answered, so

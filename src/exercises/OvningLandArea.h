@@ -7,6 +7,7 @@
 #include "scores/Misstagsregister.h"
 
 #include <QColor>
+#include <QHash>
 #include <array>
 #include <vector>
 
@@ -77,4 +78,5 @@ private:
     std::array<QString, 4> valNamn_;
     std::array<bool, 4> valFel_{};
     std::vector<TForvaxling> forvaxlingar_; // the record's, read at the start
+    QHash<const COrt*, QString> ortObjekt_; // a capitals game's ObjektForOrt, per capital
 };
