@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/Namnmatchning.h"
 
+#include "data/Language.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -174,6 +176,13 @@ int CNamnmatchning::LaggTill(const QStringList& namn) {
             }
     objekt_.push_back(std::move(objekt));
     return Antal() - 1;
+}
+
+int CNamnmatchning::LaggTill(const std::array<QString, 9>& namn) {
+    QStringList lista{namn[static_cast<size_t>(LanguageIndex)]};
+    for (int s = 1; s <= kLanguageCount; ++s)
+        lista << namn[static_cast<size_t>(s)];
+    return LaggTill(lista);
 }
 
 int CNamnmatchning::Matcha(const QString& text) const {

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 // A name as typed answers compare it: lower case, without diacritics, a
@@ -25,6 +26,9 @@ public:
     // Adds an item with its names (empty ones are skipped) and the variants
     // of the table that any of them belongs to; returns its index from 0.
     int LaggTill(const QStringList& namn);
+    // An area or a place by its names in the eight languages (slots 1..8),
+    // the current language's first: the one shown.
+    int LaggTill(const std::array<QString, 9>& namn);
     int Antal() const { return static_cast<int>(objekt_.size()); }
 
     // The item the text names, or -1 for none (or no single one).

@@ -239,20 +239,14 @@ void COvningLandArea::Starta(TOvningsformular* formular) {
             ValjHuvudstader();
             for (const COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
                 if (o->Deltar) {
-                    QStringList namn{o->Namn[LanguageIndex]};
-                    for (int s = 1; s <= kLanguageCount; ++s)
-                        namn << o->Namn[s];
-                    matchning_.LaggTill(namn);
+                    matchning_.LaggTill(o->Namn);
                     matchadeObjekt_ << ObjektForOrt(o);
                 }
         }
         for (int i = 1; i <= Antal && Svarssatt == TSvarssatt::Skriva; ++i)
             if (const CArea* area =
                     Karta->Landareor ? Karta->Landareor->Hitta(Objekt(i)) : nullptr) {
-                QStringList namn{area->Namn[LanguageIndex]};
-                for (int s = 1; s <= kLanguageCount; ++s)
-                    namn << area->Namn[s];
-                matchning_.LaggTill(namn);
+                matchning_.LaggTill(area->Namn);
                 matchadeObjekt_ << Objekt(i);
             }
         if (!Helhet)

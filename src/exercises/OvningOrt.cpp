@@ -108,10 +108,7 @@ void COvningOrt::Starta(TOvningsformular* formular) {
     if (Karta && Karta->Platser && Skriver())
         for (COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
             if (o->Deltar) {
-                QStringList namn{o->Namn[LanguageIndex]};
-                for (int s = 1; s <= kLanguageCount; ++s)
-                    namn << o->Namn[s];
-                matchning_.LaggTill(namn);
+                matchning_.LaggTill(o->Namn);
                 matchadeOrter_.push_back(o);
             }
     if (Helhet)
