@@ -129,11 +129,8 @@ bool COvningBlandad::Vantar(const COvning* andel, const QString& key) const {
                     return true;
         return false;
     }
-    if (orterMed_ && Karta && Karta->Platser)
-        for (const COrt* o = Karta->Platser->Forsta.get(); o; o = o->Nasta.get())
-            if (o->Deltar && !o->Besvarad && OrtNyckel(*o) == key)
-                return true;
-    return false;
+    return orterMed_ && Karta && Karta->Platser &&
+           Karta->Platser->ForstIOrdning({key}, OrtNyckel) != nullptr;
 }
 
 COvning* COvningBlandad::Nasta() const {

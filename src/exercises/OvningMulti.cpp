@@ -80,25 +80,13 @@ QString COvningMulti::NastaFraga() {
     COrter& platser = *Karta->Platser;
     FelDenna = 0;
     const int kind = static_cast<int>(GlobinaRandom::Random() * 2 + 1);
-    int32_t k = GlobinaRandom::Random(platser.Kvar);
-    Plats = nullptr;
-    for (COrt* o = platser.Forsta.get(); o; o = o->Nasta.get())
-        if (o->Deltar && !o->Besvarad) {
-            if (k == 0) {
-                Plats = o;
-                break;
-            }
-            --k;
-        }
+    Plats = platser.Vantande(GlobinaRandom::Random(platser.Kvar));
     // A review game asks its items in its own order: those confused with
     // each other one after the other.
-    COrt* iOrdning = nullptr;
-    for (int i = 0; Repetition && !iOrdning && i < Ovningsobjekt.size(); ++i)
-        for (COrt* o = platser.Forsta.get(); o && !iOrdning; o = o->Nasta.get())
-            if (o->Deltar && !o->Besvarad && ObjektFor(o) == Ovningsobjekt[i])
-                iOrdning = o;
-    if (iOrdning)
-        Plats = iOrdning;
+    if (Repetition)
+        if (COrt* iOrdning = platser.ForstIOrdning(Ovningsobjekt,
+                                                   [this](const COrt& o) { return ObjektFor(&o); }))
+            Plats = iOrdning;
     GlobinaRandom::Randomize();
     RattPlats = static_cast<int32_t>(GlobinaRandom::Random() * 4 + 1);
     for (QString& s : Svar)

@@ -124,22 +124,11 @@ QString COvningOrt::NastaFraga() {
     QString text;
     if (Karta && Karta->Platser && Karta->Platser->Kvar > 0) {
         FelDenna = 0;
-        int32_t k = GlobinaRandom::Random(Karta->Platser->Kvar);
-        Plats = nullptr;
+        const int32_t k = GlobinaRandom::Random(Karta->Platser->Kvar);
         // A review game asks its places in its own order.
-        for (int i = 0; Repetition && !Plats && i < Ovningsobjekt.size(); ++i)
-            for (COrt* o = Karta->Platser->Forsta.get(); o && !Plats; o = o->Nasta.get())
-                if (o->Deltar && !o->Besvarad && OrtNyckel(*o) == Ovningsobjekt[i])
-                    Plats = o;
-        for (COrt* o = Karta->Platser->Forsta.get(); o && !Plats; o = o->Nasta.get()) {
-            if (o->Deltar && !o->Besvarad) {
-                if (k == 0) {
-                    Plats = o;
-                    break;
-                }
-                --k;
-            }
-        }
+        Plats = Repetition ? Karta->Platser->ForstIOrdning(Ovningsobjekt, OrtNyckel) : nullptr;
+        if (!Plats)
+            Plats = Karta->Platser->Vantande(k);
         if (Plats) {
             text = Skriver()
                        ? Skrivfraga(TextNo::TypeThePlace, "Type the name of the marked place")

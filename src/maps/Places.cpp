@@ -90,6 +90,22 @@ void COrter::Valj(const QString& key, int32_t niva, bool klass1, bool klass2) {
     Valda = Kvar;
 }
 
+COrt* COrter::Vantande(int32_t k) const {
+    for (COrt* o = Forsta.get(); o; o = o->Nasta.get())
+        if (o->Deltar && !o->Besvarad && k-- == 0)
+            return o;
+    return nullptr;
+}
+
+COrt* COrter::ForstIOrdning(const QStringList& ordning,
+                            const std::function<QString(const COrt&)>& nyckel) const {
+    for (const QString& key : ordning)
+        for (COrt* o = Forsta.get(); o; o = o->Nasta.get())
+            if (o->Deltar && !o->Besvarad && nyckel(*o) == key)
+                return o;
+    return nullptr;
+}
+
 void COrter::Nollstall() {
     for (COrt* o = Forsta.get(); o; o = o->Nasta.get()) {
         o->Deltar = false;

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TByteFile;
@@ -64,6 +66,12 @@ public:
     // part; Valda becomes Kvar afterwards.
     void Valj(const QString& key, int32_t niva, bool klass1, bool klass2);
     void Nollstall();
+    // The places still to ask (taking part, not answered): the k-th from 0
+    // in file order, and the one whose key comes first in the order given;
+    // none where there is no such place.
+    COrt* Vantande(int32_t k) const;
+    COrt* ForstIOrdning(const QStringList& ordning,
+                        const std::function<QString(const COrt&)>& nyckel) const;
     // Destroys every place (iteratively, so long lists cannot exhaust the stack).
     void Destroy();
 
