@@ -99,14 +99,8 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent, Qt::WindowFlags flags)
                                              Rutbredd, Ruthojd));
         return rutor;
     };
-    // As a click in the middle of the cell.
-    Flaggfokus->Svara = [this](int n) {
-        const qreal kvot = imgFlags->PixelRatio();
-        Skyddat(this, [&] {
-            FlaggKlick(static_cast<int>((((n - 1) % 4) + 0.5) * Rutbredd * kvot),
-                       static_cast<int>((((n - 1) / 4) + 0.5) * Ruthojd * kvot));
-        });
-    };
+    // As a click on the cell.
+    Flaggfokus->Svara = [this](int n) { Skyddat(this, [&] { FlaggSvar(n); }); };
     NyGenomgangsknapp(this, QRect(12, 434, 140, 24));
 
     tmrRitaOm = MakeTimer(this, 1000);
@@ -349,8 +343,11 @@ void TfrmOvningFlagga::FlaggKlick(int x, int y) {
     const int rad = static_cast<int>(y / Ruthojd);
     if (x < 0 || y < 0 || kolumn > 3)
         return;
-    const int n = kolumn + 1 + 4 * rad;
-    if (n > flagga_->AntalFlaggor || flagga_->Fragad(n))
+    FlaggSvar(kolumn + 1 + 4 * rad);
+}
+
+void TfrmOvningFlagga::FlaggSvar(int n) {
+    if (ArUpptagen() || !flagga_ || n < 1 || n > flagga_->AntalFlaggor || flagga_->Fragad(n))
         return;
     Upptagen upptagen(this);
     TKlick klick;

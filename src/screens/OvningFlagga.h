@@ -35,6 +35,8 @@ public:
 
     // Handles a mouse press on the sheet at picture pixel (x, y).
     void FlaggKlick(int x, int y);
+    // The answer of flag n (1-based), as a click or Enter on its cell gives it.
+    void FlaggSvar(int n);
 
     // A new sheet picture of the control's size times kvot, the screen's
     // pixels per control pixel, with the empty grid on it. The sheet is laid
