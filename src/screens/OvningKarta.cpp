@@ -275,7 +275,7 @@ void TfrmOvningKarta::StartaOvning(std::shared_ptr<COvning> ovning) {
             txtNamn->setFocus();
         }
         if (Markerspel())
-            VisaSkrivfragan();
+            VisaSkrivfragan(true);
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         Handelser();
@@ -581,7 +581,7 @@ void TfrmOvningKarta::cmdStartaClick() {
             txtNamn->setFocus();
         }
         if (Markerspel())
-            VisaSkrivfragan();
+            VisaSkrivfragan(true);
         imgKarta->ShowChanges();
         BlinkaVidBehov();
         VisaProcent(0);
@@ -1005,10 +1005,10 @@ QRectF TfrmOvningKarta::Fragerektangel() const {
                   QPointF(std::max(x1, x2), std::max(y1, y2)));
 }
 
-void TfrmOvningKarta::VisaSkrivfragan() {
+void TfrmOvningKarta::VisaSkrivfragan(bool nyttSpel) {
     if (!KartanVisas() || ovning_->Slut)
         return;
-    Vy.Hem(*karta_);
+    bool flyttad = Vy.Hem(*karta_);
     const QRectF r = Fragerektangel();
     const double storlek = std::max(r.width(), r.height());
     // Seen at least 40 screen pixels across, the player can tell its shape.
@@ -1017,10 +1017,20 @@ void TfrmOvningKarta::VisaSkrivfragan() {
         const double hojd = karta_->VyNord - karta_->VySyd;
         const double faktor = std::min(minst * 1.25 / storlek, hojd / kSkrivHojd);
         if (faktor > 1)
-            Vy.Zooma(*karta_, faktor, r.center());
+            flyttad = Vy.Zooma(*karta_, faktor, r.center()) || flyttad;
     }
-    // Drawn afresh even at the same view: the last question's outline goes.
-    VisaVy();
+    if (nyttSpel && !flyttad) {
+        // The game's start has just drawn the map at this view: only the
+        // mark of the question is still to come.
+        ovning_->MarkeraFragan();
+        RitaMarkering();
+        imgKarta->ShowChanges();
+        Kartlager->Uppdatera();
+        cmdHem->setVisible(!Vy.ArEgen(*karta_));
+    } else {
+        // Drawn afresh even at the same view: the last question's outline goes.
+        VisaVy();
+    }
     VisaVal();
 }
 

@@ -145,8 +145,9 @@ private:
     void HallUndan(TfrmGenomgang& genomgang);
 
     // A typed game's question: the view back home, closer where the asked
-    // area is too small to be seen, and the item marked.
-    void VisaSkrivfragan();
+    // area is too small to be seen, and the item marked. The first question
+    // of a game is marked on the map its start drew, where the view stays.
+    void VisaSkrivfragan(bool nyttSpel = false);
     // The asked item's outline, or a ring round the asked place (and round
     // an area too small to see); 40 screen pixels the least that marks.
     void RitaMarkering();
