@@ -11,6 +11,10 @@ class QWidget;
 extern int LanguageIndex;
 
 constexpr int kLanguageCount = 8;
+// The languages' ISO 639-1 codes, languages 1..8 at 0..7: the command line
+// names them so, and printing sorts by their locales.
+inline constexpr const char* kSprakkoder[kLanguageCount] = {"sv", "en", "fr", "de",
+                                                            "es", "it", "da", "nl"};
 // Text numbers run from 1 to kTextCount; every table has the first
 // kBasicTextCount, the texts of the first screens. The later ones belong to
 // screens added since, and a table may lack them (they stay empty). A table

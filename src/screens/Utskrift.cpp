@@ -38,8 +38,6 @@ const QColor kLand(230, 230, 230);
 const QColor kFragad(255, 255, 255);
 const QColor kGrans(128, 128, 128);
 
-const char* const kLocales[] = {"sv", "en", "fr", "de", "es", "it", "da", "nl"};
-
 // One asked item: its name and where its number goes, in map pixels.
 struct TPost {
     QString Namn;
@@ -511,7 +509,7 @@ int SkrivUt(const COvning& ovning, const TUtskriftsval& val, const QString& file
                  poster.end());
     if (val.Namnlista) {
         // The pupil finds a name in alphabetical order.
-        QCollator ordning{QLocale(QString::fromLatin1(kLocales[val.Sprak - 1]))};
+        QCollator ordning{QLocale(QString::fromLatin1(kSprakkoder[val.Sprak - 1]))};
         std::sort(poster.begin(), poster.end(), [&](const TPost& x, const TPost& y) {
             return ordning.compare(x.Namn, y.Namn) < 0;
         });

@@ -16,8 +16,6 @@
 
 namespace {
 
-const char* const kSprak[] = {"sv", "en", "fr", "de", "es", "it", "da", "nl"};
-
 const char* const kAnvandning =
     "Usage: globina --print EXERCISE_NUMBER [--lang sv|en|fr|de|es|it|da|nl]\n"
     "               [--paper a4|letter] [--key] [--numbers|--names] --out FILE.pdf\n"
@@ -49,7 +47,7 @@ int Utskrift(const QStringList& args, QTextStream& ut) {
             const QString v = varde().toLower();
             val.Sprak = 0;
             for (int s = 0; s < kLanguageCount; ++s)
-                if (v == QLatin1String(kSprak[s]))
+                if (v == QLatin1String(kSprakkoder[s]))
                     val.Sprak = s + 1;
             if (val.Sprak == 0)
                 throw TFel{QStringLiteral("Unknown language \"%1\".").arg(v)};
