@@ -2,6 +2,8 @@
 #include "platform/Shell.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -28,4 +30,17 @@ void ShellOpenFile(const QString& path) {
 
 void ShellOpenUrl(const QString& url) {
     Open(QUrl(url));
+}
+
+QString SparaSom(const QString& namn, const QString& andelse, QChar ersattning) {
+    QString s = namn;
+    for (QChar& c : s)
+        if (c < QLatin1Char(' ') || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = ersattning;
+    if (s.isEmpty() || s.startsWith(QLatin1Char('.')))
+        s.prepend(ersattning);
+    QString mapp = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (mapp.isEmpty() || !QDir(mapp).exists())
+        mapp = QDir::homePath();
+    return QDir(mapp).filePath(s + andelse);
 }

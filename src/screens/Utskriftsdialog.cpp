@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,8 +21,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace {
 
@@ -37,12 +34,6 @@ QString UtanEllips(QString text) {
     if (text.endsWith(QChar(0x2026)))
         text.chop(1);
     return text.trimmed();
-}
-
-QString Filnamn(const QString& namn) {
-    QString s = namn;
-    s.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
-    return s + QStringLiteral(".pdf");
 }
 
 QLabel* Etikett(QWidget* parent, int tag) {
@@ -83,10 +74,7 @@ TfrmUtskrift::TfrmUtskrift(QWidget* parent, std::shared_ptr<COvning> ovning,
     form->addRow(QString(), optNamn);
     form->addRow(QString(), chkNamnkarta);
     txtFil = new QLineEdit(this);
-    QString mapp = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (mapp.isEmpty() || !QDir(mapp).exists())
-        mapp = QDir::homePath();
-    txtFil->setText(QDir(mapp).filePath(Filnamn(ovning_->NamnNu())));
+    txtFil->setText(SparaSom(ovning_->NamnNu(), QStringLiteral(".pdf"), QLatin1Char('-')));
     txtFil->setMinimumWidth(320);
     cmdBladdra = new QPushButton(QStringLiteral("\u2026"), this);
     cmdBladdra->setFixedWidth(32);

@@ -10,6 +10,7 @@
 #include "maps/Kartor.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "platform/WidgetHelpers.h"
 #include "scores/Klassresultat.h"
 #include "scores/Misstagsregister.h"
@@ -18,12 +19,10 @@
 
 #include "scores/Idag.h"
 #include "screens/Kunskapskarta.h"
-#include <QDir>
 #include <QFileDialog>
 
 #include <QChart>
 #include <QChartView>
-#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,7 +30,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QValueAxis>
 
@@ -39,16 +37,6 @@ namespace {
 
 constexpr int kRader = 10; // items and confusions shown
 constexpr int kRadhojd = 18;
-
-// A player's name as the name of a file: what a file name cannot hold
-// (slashes, quotes and the like) as "_".
-QString Filnamn(const QString& namn) {
-    QString s = namn;
-    for (QChar& c : s)
-        if (c < QLatin1Char(' ') || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = QLatin1Char('_');
-    return s.isEmpty() || s.startsWith(QLatin1Char('.')) ? QLatin1Char('_') + s : s;
-}
 
 QListWidget* Lista(QWidget* parent, const QRect& r, const QFont& font) {
     auto* l = new QListWidget(parent);
@@ -176,12 +164,9 @@ TfrmMinaMisstag::TfrmMinaMisstag(QWidget* parent, TMisstagsregister& registret, 
         {QString(), LangText(TextNo::TimesAsked), LangText(TextNo::RightFirstTime)});
 
     connect(cmdExportera, &QPushButton::clicked, this, [this] {
-        QString mapp = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (mapp.isEmpty() || !QDir(mapp).exists())
-            mapp = QDir::homePath();
         const QString fil = QFileDialog::getSaveFileName(
             this, LangText(TextNo::ExportRecord),
-            QDir(mapp).filePath(Filnamn(SpelarNamn(registret_)) + QStringLiteral(".csv")),
+            SparaSom(SpelarNamn(registret_), QStringLiteral(".csv"), QLatin1Char('_')),
             QStringLiteral("CSV (*.csv)"));
         if (!fil.isEmpty())
             Exportera(fil);
