@@ -415,6 +415,7 @@ void TfrmHuvudmeny::SattVarldsdel(int n) {
     if (n >= 1 && n <= kAntalVarldsdelar)
         lstParts->setCurrentRow(n - 1);
     FyllOvningslista(n);
+    VisaRepetition(); // before the first game it offers this part's start
     PlayEffect(audio_, TAudio::TEffect::Select);
 }
 
@@ -432,7 +433,6 @@ void TfrmHuvudmeny::FyllOvningslista(int n) {
             item->setSizeHint(QSize(0, 15)); // as wide as the list lets it be
         }
     cboOvningar->setCurrentRow(-1);
-    VisaRepetition(); // before the first game it offers this part's start
 }
 
 void TfrmHuvudmeny::imgMapMouseDown(int x, int y) {
