@@ -457,14 +457,22 @@ bool TMisstagsregister::Spara(const TSpelLogg& spel) {
     return sparat && !spel.Ovningsspel;
 }
 
+namespace {
+
+// The name a record holds; the default player's has no such table: none.
+QString NamnI(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT name FROM player LIMIT 1")) || !q.next())
+        return QString();
+    return q.value(0).toString();
+}
+
+} // namespace
+
 QString TMisstagsregister::Spelarnamn() {
     try {
         Oppna();
-        QSqlQuery q(QSqlDatabase::database(connection_, false));
-        // The default player's record has no such table: no name.
-        if (!q.exec(QStringLiteral("SELECT name FROM player LIMIT 1")) || !q.next())
-            return QString();
-        return q.value(0).toString();
+        return NamnI(QSqlDatabase::database(connection_, false));
     } catch (const TSqlFel&) {
         Stang();
         return QString();
@@ -481,11 +489,8 @@ QString TMisstagsregister::LasSpelarnamn(const QString& fileName) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), namn);
         db.setDatabaseName(fileName);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(QStringLiteral("SELECT name FROM player LIMIT 1")) && q.next())
-                spelare = q.value(0).toString();
-        }
+        if (db.open())
+            spelare = NamnI(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(namn);
